@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run and test Tallyvane.
+# Safe to run again: only missing packages are installed.
+set -euo pipefail
+
+build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
+            libgl-dev libzip-dev libpugixml-dev libbenchmark-dev
+            qt6-qpa-plugins fonts-dejavu-core fonts-urw-base35 hicolor-icon-theme adwaita-icon-theme)
+test_pkgs=(xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui)
+
+want=("${build_pkgs[@]}")
+if [ "${1:-}" = "--with-test-tools" ]; then
+    want+=("${test_pkgs[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/COleDateTime.h"
+
+#include <QLocale>
+#include <QString>
+
+// Currency, date and time texts in the conventions of a locale. Pictures use
+// the Windows picture syntax ("dd", "MMM", "yyyy", "hh", "HH", "mm", "tt",
+// quoted literals); an empty picture means the locale's own format.
+
+// valueText is a number text ("12.50", "-3.00", blanks around it allowed).
+// Text that is not such a number gives an empty string.
+QString FormatCurrencyText(const QString& valueText, const QLocale& locale);
+
+// Empty string when the date is not valid.
+QString FormatDatePicture(const COleDateTime& date, const QString& picture, const QLocale& locale);
+
+// The time of day; never shows seconds, even when the picture asks for them.
+QString FormatTimePicture(const COleDateTime& date, const QString& picture, const QLocale& locale);
