@@ -1,0 +1,90 @@
+#pragma once
+
+#include "model/DueRecord.h"
+#include "model/IDueListSink.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <list>
+
+// Every due of the data folder, in memory, keyed by record identifier. Each
+// change is written at once to that due's file.
+//
+// Walks visit 17 buckets in order (bucket = hash of the identifier mod 17) and
+// within a bucket the most recently inserted identifier first; the print list
+// and the series operations follow this order.
+class CDueStore
+{
+public:
+    static constexpr int kBuckets = 17;
+
+    // Creates the data folder and reloads everything.
+    void LoadAll();
+    void ScanFolder();
+    // Reads one due file; false (and a load problem) when it is malformed.
+    bool LoadDueFile(const QString& path);
+
+    bool SaveDueFile(const DueRecord& record, bool bTouch);
+    bool TouchPreferences();
+
+    // Stores a copy under a new identifier and returns the identifier. A
+    // record with a series identifier is a member of a series.
+    QString AddDue(DueRecord record);
+    bool ReplaceDue(const DueRecord& record);
+    DueRecord GetDue(const QString& id) const;
+    bool Contains(const QString& id) const { return m_index.contains(id); }
+    // Removes the file, then the record; on failure nothing leaves memory.
+    bool RemoveDue(const QString& id, bool bTouch);
+    void RemoveAll();
+
+    void GetSeriesIds(const QString& seriesId, QStringList& ids) const;
+    bool ModifySeries(const DueRecord& record);
+    bool DeleteSeries(const QString& seriesId);
+
+    // A series identifier for now that no stored due uses yet.
+    QString NewSeriesId() const;
+
+    // The dues of month's month under filter (0 all, 1 paid, 2 unpaid, other
+    // all), appended in walk order; sets theApp's three status texts.
+    void FillMonthList(const COleDateTime& month, IDueListSink& list, int filter) const;
+    // The dues from month `from` to month `to`, text = title, image 1 for series.
+    void FillRangeList(IDueListSink& list, const COleDateTime& from, const COleDateTime& to) const;
+    static int CompareMonth(const COleDateTime& a, const COleDateTime& b);
+
+    int GetCount() const { return int(m_index.size()); }
+    template <typename F> void ForEach(F&& f) const
+    {
+        for (const auto& bucket : m_buckets)
+            for (const DueRecord& r : bucket)
+                f(r);
+    }
+    static int BucketOf(const QString& id);
+
+    // Failed writes and removals since the last call, each naming the path and
+    // the reason, for the caller to show.
+    QStringList TakeErrors();
+    bool HasErrors() const { return !m_errors.isEmpty(); }
+    // Due files skipped by the last load (file name and reason).
+    const QStringList& LoadProblems() const { return m_loadProblems; }
+
+    int m_nSeriesCounter = 0; // kept across reloads
+
+private:
+    QString UniqueRecordId(int n) const;
+    void Store(const DueRecord& record);
+    void Error(const QString& text) { m_errors << text; }
+
+    using Bucket = std::list<DueRecord>;
+    std::array<Bucket, kBuckets> m_buckets;
+    QHash<QString, Bucket::iterator> m_index;
+    QStringList m_errors;
+    QStringList m_loadProblems;
+};
+
+extern CDueStore theDueStore;
+
+// The main list's order: by Due Date, equal dates by record identifier.
+bool DueListLess(const DueRecord& a, const DueRecord& b);

@@ -1,0 +1,282 @@
+#include "model/DueFile.h"
+
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes.
+const char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+template <typename T> void AppendLE(QByteArray& out, T value)
+{
+    char buf[sizeof(T)];
+    qToLittleEndian(value, buf);
+    out.append(buf, sizeof(T));
+}
+
+void AppendDouble(QByteArray& out, double value)
+{
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    AppendLE<quint64>(out, bits);
+}
+
+void AppendLength(QByteArray& out, quint32 length)
+{
+    if (length < 255) {
+        out.append(char(length));
+    } else if (length < 65534) {
+        out.append(char(0xFF));
+        AppendLE<quint16>(out, quint16(length));
+    } else {
+        out.append(char(0xFF));
+        AppendLE<quint16>(out, 0xFFFF);
+        AppendLE<quint32>(out, length);
+    }
+}
+
+void AppendDate(QByteArray& out, const COleDateTime& date)
+{
+    AppendLE<qint32>(out, qint32(date.m_status));
+    AppendDouble(out, date.m_dt);
+}
+
+class Reader
+{
+public:
+    explicit Reader(const QByteArray& bytes) : m_data(bytes.constData()), m_size(bytes.size()) {}
+
+    bool Take(void* dst, qsizetype n)
+    {
+        if (n < 0 || m_size - m_pos < n)
+            return Fail(QStringLiteral("the file ends early"));
+        std::memcpy(dst, m_data + m_pos, size_t(n));
+        m_pos += n;
+        return true;
+    }
+    template <typename T> bool Read(T& value)
+    {
+        char buf[sizeof(T)];
+        if (!Take(buf, sizeof(T)))
+            return false;
+        value = qFromLittleEndian<T>(buf);
+        return true;
+    }
+    bool ReadDouble(double& value)
+    {
+        quint64 bits;
+        if (!Read(bits))
+            return false;
+        std::memcpy(&value, &bits, sizeof value);
+        return true;
+    }
+
+    // Returns the length and whether the UTF-16 form follows.
+    bool ReadLength(quint32& length, bool& utf16)
+    {
+        utf16 = false;
+        quint8 b;
+        if (!Read(b))
+            return false;
+        if (b < 0xFF) {
+            length = b;
+            return true;
+        }
+        quint16 w;
+        if (!Read(w))
+            return false;
+        if (w == 0xFFFE) {
+            utf16 = true;
+            bool again;
+            if (!ReadLength(length, again))
+                return false;
+            if (again)
+                return Fail(QStringLiteral("a text has two UTF-16 markers"));
+            return true;
+        }
+        if (w == 0xFFFF) {
+            quint32 d;
+            if (!Read(d))
+                return false;
+            length = d;
+            return true;
+        }
+        length = w;
+        return true;
+    }
+
+    bool ReadString(QString& text)
+    {
+        quint32 length;
+        bool utf16;
+        if (!ReadLength(length, utf16))
+            return false;
+        const qint64 bytes = utf16 ? qint64(length) * 2 : qint64(length);
+        if (bytes > m_size - m_pos)
+            return Fail(QStringLiteral("a text length runs past the end of the file"));
+        if (utf16) {
+            QString s(qsizetype(length), Qt::Uninitialized);
+            for (quint32 i = 0; i < length; ++i)
+                s[qsizetype(i)] = QChar(qFromLittleEndian<quint16>(m_data + m_pos + 2 * i));
+            m_pos += bytes;
+            // Unpaired surrogates are not text.
+            for (qsizetype i = 0; i < s.size(); ++i) {
+                const QChar c = s.at(i);
+                if (c.isHighSurrogate()) {
+                    if (i + 1 >= s.size() || !s.at(i + 1).isLowSurrogate())
+                        return Fail(QStringLiteral("a UTF-16 text is not valid"));
+                    ++i;
+                } else if (c.isLowSurrogate()) {
+                    return Fail(QStringLiteral("a UTF-16 text is not valid"));
+                }
+            }
+            text = s;
+        } else {
+            text = DueFile::FromCp1252(m_data + m_pos, qsizetype(length));
+            m_pos += bytes;
+        }
+        return true;
+    }
+
+    bool ReadDate(COleDateTime& date, const QString& name)
+    {
+        qint32 status;
+        double value;
+        if (!Read(status) || !ReadDouble(value))
+            return false;
+        date.m_status = static_cast<COleDateTime::DateTimeStatus>(status);
+        date.m_dt = value;
+        // A date marked valid must be one: NaN or a value outside the years
+        // 100 to 9999 cannot come from a sound writer.
+        if (status == COleDateTime::valid &&
+            (!std::isfinite(value) || value < COleDateTime::MinDate || value >= COleDateTime::MaxDate))
+            return Fail(QStringLiteral("the %1 is not a valid date").arg(name));
+        return true;
+    }
+
+    bool Fail(const QString& why)
+    {
+        if (m_error.isEmpty())
+            m_error = why;
+        return false;
+    }
+    QString Error() const { return m_error; }
+
+private:
+    const char* m_data;
+    qsizetype m_size;
+    qsizetype m_pos = 0;
+    QString m_error;
+};
+
+} // namespace
+
+namespace DueFile {
+
+bool ToCp1252(const QString& text, QByteArray& out)
+{
+    out.clear();
+    out.reserve(text.size());
+    for (QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out.append(char(c));
+            continue;
+        }
+        int found = -1;
+        for (int i = 0; i < 32; ++i) {
+            if (kCp1252High[i] == c && c != 0) {
+                found = i;
+                break;
+            }
+        }
+        if (found < 0)
+            return false;
+        out.append(char(0x80 + found));
+    }
+    return true;
+}
+
+QString FromCp1252(const char* data, qsizetype size)
+{
+    QString s(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char b = static_cast<unsigned char>(data[i]);
+        char16_t c = b;
+        if (b >= 0x80 && b < 0xA0)
+            c = kCp1252High[b - 0x80] ? kCp1252High[b - 0x80] : char16_t(b); // unassigned: keep the code
+        s[i] = QChar(c);
+    }
+    return s;
+}
+
+void AppendString(QByteArray& out, const QString& text)
+{
+    QByteArray ansi;
+    if (ToCp1252(text, ansi)) {
+        AppendLength(out, quint32(ansi.size()));
+        out.append(ansi);
+        return;
+    }
+    // Text that 1252 cannot hold goes in the UTF-16 form, which every reader accepts.
+    out.append(char(0xFF));
+    AppendLE<quint16>(out, 0xFFFE);
+    AppendLength(out, quint32(text.size()));
+    for (QChar c : text)
+        AppendLE<quint16>(out, c.unicode());
+}
+
+QByteArray Serialize(const DueRecord& r)
+{
+    QByteArray out;
+    out.reserve(96 + r.m_strTitle.size() + r.m_strNotes.size() + r.m_strPayTo.size() + r.m_strAccount.size());
+    AppendString(out, r.m_strRecId);
+    AppendString(out, r.m_strTitle);
+    AppendDate(out, r.m_dtStart);
+    AppendDate(out, r.m_dtDue);
+    AppendString(out, r.m_strPayTo);
+    AppendString(out, r.m_strAccount);
+    AppendDouble(out, r.m_dAmount);
+    AppendLE<qint32>(out, r.m_nType);
+    AppendLE<qint32>(out, r.m_bPaid);
+    AppendString(out, r.m_strNotes);
+    AppendString(out, r.m_strSeriesId);
+    return out;
+}
+
+bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
+{
+    Reader in(bytes);
+    const bool ok = in.ReadString(r.m_strRecId) && in.ReadString(r.m_strTitle) &&
+                    in.ReadDate(r.m_dtStart, QStringLiteral("start date")) &&
+                    in.ReadDate(r.m_dtDue, QStringLiteral("due date")) && in.ReadString(r.m_strPayTo) &&
+                    in.ReadString(r.m_strAccount) && in.ReadDouble(r.m_dAmount) && in.Read(r.m_nType) &&
+                    in.Read(r.m_bPaid) && in.ReadString(r.m_strNotes) && in.ReadString(r.m_strSeriesId);
+    if (!ok) {
+        if (error)
+            *error = in.Error();
+        return false;
+    }
+    if (!std::isfinite(r.m_dAmount)) {
+        if (error)
+            *error = QStringLiteral("the amount is not a number");
+        return false;
+    }
+    return true;
+}
+
+QByteArray PreferencesBytes()
+{
+    QByteArray out;
+    AppendLE<qint32>(out, 1);
+    AppendLE<qint32>(out, 1);
+    return out;
+}
+
+} // namespace DueFile
