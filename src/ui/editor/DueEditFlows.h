@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The new and modify flows of the main window: they run the editor, write the
+// changes through theDueStore and say whether anything changed (the caller
+// then refreshes the shown month).
+namespace DueEditFlows {
+
+// Runs the new-due wizard; true when dues were added.
+bool NewDue(QWidget* parent);
+
+// Runs the modify sheet for the due (asking about the whole series for a
+// member of one); true when anything was written.
+bool ModifyDue(QWidget* parent, const QString& recId);
+
+} // namespace DueEditFlows
