@@ -1,0 +1,38 @@
+# The two commands of the README. Each one installs what a fresh Debian 12
+# machine lacks, builds, and then starts the program or runs every test.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+
+.PHONY: run test test-asan build deps test-deps bench format
+
+run: build
+	./$(BUILD)/bin/tallyvane $(ARGS)
+
+test: test-deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+	$(MAKE) test-asan
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: test-deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DENABLE_SANITIZERS=ON -DTALLYVANE_BUILD_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j$(JOBS)
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j$(JOBS)
+
+deps:
+	./scripts/setup-deps.sh
+
+test-deps:
+	./scripts/setup-deps.sh --with-test-tools
+
+bench: build
+	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+format:
+	cmake --build $(BUILD) --target format
