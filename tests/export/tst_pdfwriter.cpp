@@ -1,0 +1,457 @@
+#include "export/CPdfWriter.h"
+#include "export/HelveticaMetrics.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Exit code of a tool, -1 when it is not installed.
+int RunTool(const QString& program, const QStringList& args, QByteArray* out = nullptr)
+{
+    if (QStandardPaths::findExecutable(program).isEmpty())
+        return -1;
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000))
+        return -2;
+    if (out)
+        *out = p.readAllStandardOutput();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+}
+
+// Object numbers in the order their objects appear in the file.
+QList<int> ObjectOrder(const QByteArray& doc)
+{
+    QList<int> order;
+    static const QRegularExpression re(QStringLiteral("(?:^|[\\r\\n])(\\d+) 0 obj"));
+    auto it = re.globalMatch(QString::fromLatin1(doc));
+    while (it.hasNext())
+        order.append(it.next().captured(1).toInt());
+    return order;
+}
+
+// Checks what a reader relies on without one: startxref, 20-byte entries that
+// point at their objects, stream lengths. Empty when all is well.
+QString StructureProblem(const QByteArray& doc)
+{
+    const qsizetype sx = doc.lastIndexOf("startxref\r\n");
+    if (sx < 0 || !doc.endsWith("\r\n%%EOF\r\n"))
+        return QStringLiteral("no trailer");
+    const qint64 xref = doc.mid(sx + 11, doc.size() - sx - 11 - 9).toLongLong();
+    if (!doc.mid(xref).startsWith("xref\r\n0 "))
+        return QStringLiteral("startxref does not point at the table");
+    const qsizetype countEnd = doc.indexOf("\r\n", xref + 8);
+    const int count = doc.mid(xref + 8, countEnd - xref - 8).toInt();
+    const qsizetype entries = countEnd + 2;
+    if (doc.mid(entries, 20) != "0000000000 65535 f\r\n")
+        return QStringLiteral("bad free entry");
+    for (int n = 1; n < count; ++n) {
+        const QByteArray entry = doc.mid(entries + 20 * n, 20);
+        if (entry.size() != 20 || !entry.endsWith(" 00000 n\r\n"))
+            return QStringLiteral("entry %1 is not 20 bytes").arg(n);
+        const qint64 off = entry.left(10).toLongLong();
+        if (!doc.mid(off).startsWith(QByteArray::number(n) + " 0 obj"))
+            return QStringLiteral("entry %1 points elsewhere").arg(n);
+    }
+    if (!doc.mid(entries + 20 * count).startsWith("trailer\n<</Size " + QByteArray::number(count) + "/Root 1 0 R>>"))
+        return QStringLiteral("trailer does not follow the table");
+    static const QRegularExpression len(QStringLiteral("/Length (\\d+) ?>>stream\\r\\n"));
+    auto it = len.globalMatch(QString::fromLatin1(doc));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const qsizetype start = m.capturedEnd();
+        const qsizetype end = doc.indexOf("\r\nendstream", start);
+        if (end - start != m.captured(1).toLongLong())
+            return QStringLiteral("stream length %1 is wrong").arg(m.captured(1));
+    }
+    return {};
+}
+
+QByteArray ContentsOf(const QByteArray& doc, int page)
+{
+    const QByteArray head = QByteArray::number(page) + " 0 obj<</Type /Page ";
+    const qsizetype at = doc.indexOf(head);
+    const qsizetype open = doc.indexOf("/Contents [", at) + 11;
+    return doc.mid(open, doc.indexOf(']', open) - open);
+}
+
+QByteArray Repeat(char c, int n)
+{
+    return QByteArray(n, c);
+}
+
+} // namespace
+
+class TestPdfWriter : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString SaveTemp(const CPdfWriter& w, const QString& name)
+    {
+        const QString path = m_dir.filePath(name);
+        QString error;
+        if (!w.Save(path, &error))
+            qWarning() << "save failed:" << error;
+        return path;
+    }
+
+    void CheckWithQpdf(const QString& path)
+    {
+        QByteArray out;
+        const int rc = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &out);
+        if (rc == -1)
+            QSKIP("qpdf is not installed (scripts/setup-deps.sh --with-test-tools)");
+        QVERIFY2(rc == 0, out.constData());
+    }
+
+    QString TextOf(const QString& path)
+    {
+        QByteArray out;
+        const int rc = RunTool(QStringLiteral("pdftotext"),
+                               {QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
+                                QStringLiteral("-")}, &out);
+        if (rc == -1)
+            return QStringLiteral("<pdftotext missing>");
+        return QString::fromUtf8(out);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void onePageOneBlock()
+    {
+        CPdfWriter w;
+        w.NewPage();
+        w.AddTextBlock(QStringLiteral("Hi"), 100, 500, 2);
+
+        const QByteArray expected =
+            "%PDF-1.4\r\n"
+            "1 0 obj<</Type /Catalog /Pages 4 0 R>>\nendobj\r"
+            "2 0 obj\r\n[/PDF /Text]\r\nendobj\n"
+            "3 0 obj\r\n<< /Type /Font /Subtype /Type1 /Name /F1 /BaseFont /Helvetica /Encoding "
+            "/MacRomanEncoding>>endobj\r\n"
+            "4 0 obj<</Type /Pages /Kids [5 0 R ] /Count 1>>\nendobj\r"
+            "5 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [6 0 R ] /Resources<</ProcSet 2 0 "
+            "R\r\n/Font << /F1 3 0 R>>>>>>\nendobj\n"
+            "6 0 obj<</Length 93>>stream\r\n"
+            "0 g\r1 i \rBT\r/F1 2 Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 100 500 Tm \rT* (Hi) Tj \rET"
+            "\r\nendstream\rendobj\n"
+            "xref\r\n0 7\r\n"
+            "0000000000 65535 f\r\n"
+            "0000000010 00000 n\r\n"
+            "0000000056 00000 n\r\n"
+            "0000000086 00000 n\r\n"
+            "0000000194 00000 n\r\n"
+            "0000000249 00000 n\r\n"
+            "0000000386 00000 n\r\n"
+            "trailer\n<</Size 7/Root 1 0 R>>\r\nstartxref\r\n527\r\n%%EOF\r\n";
+        QCOMPARE(w.Document(), expected);
+
+        const QString path = SaveTemp(w, QStringLiteral("one.pdf"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), expected);
+        f.close();
+        CheckWithQpdf(path);
+        QCOMPARE(TextOf(path).trimmed(), QStringLiteral("Hi"));
+    }
+
+    void pageWithTwoContents()
+    {
+        CPdfWriter w;
+        w.NewPage();
+        w.AddTextBlock(QStringLiteral("Due Date(s)"), 100, 500, 2);
+        w.DrawLine(100, 470, 500, 470, 2);
+        const QByteArray doc = w.Document();
+
+        QVERIFY(doc.contains("5 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [6 0 R 7 0 R ] "
+                             "/Resources<</ProcSet 2 0 R\r\n/Font << /F1 3 0 R>>>>>>\nendobj\n"));
+        // Both contents share bucket 0, the newer first.
+        QVERIFY(doc.contains("7 0 obj<</Length 28 >>stream\r\n2 w\r\n100 470 m\r\n500 470 l\r\nS"
+                             "\r\nendstream\rendobj\n6 0 obj<</Length "));
+        // Parentheses in a text block are escaped, so the string stays closed.
+        QVERIFY(doc.contains("T* (Due Date\\(s\\)) Tj \rET"));
+        QVERIFY(!doc.contains(kContentsPlaceholderText()));
+        QCOMPARE(StructureProblem(doc), QString());
+
+        const QString path = SaveTemp(w, QStringLiteral("two.pdf"));
+        CheckWithQpdf(path);
+        QVERIFY(TextOf(path).contains(QStringLiteral("Due Date(s)")));
+    }
+
+    // Pages and contents go to the file bucket by bucket: 0..15 descending,
+    // then 16..31, ...; from 272 on a number comes before the one 272 lower.
+    void enumerationOrder_data()
+    {
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QList<int>>("expected");
+
+        auto down = [](int from, int to) {
+            QList<int> r;
+            for (int n = from; n >= to; --n)
+                r.append(n);
+            return r;
+        };
+
+        // 20 empty pages: objects 5..24.
+        QTest::newRow("pages past 16") << 20 << 0 << (QList<int>{1, 2, 3, 4} + down(15, 5) + down(24, 16));
+
+        // One page (5) and 300 lines (6..305).
+        QList<int> contents = down(287, 272) + down(15, 6) + down(303, 288) + down(31, 16) + down(305, 304);
+        for (int b = 2; b <= 16; ++b)
+            contents += down(16 * b + 15, 16 * b);
+        QTest::newRow("contents past 272") << 1 << 300 << (QList<int>{1, 2, 3, 4, 5} + contents);
+    }
+
+    void enumerationOrder()
+    {
+        QFETCH(int, pages);
+        QFETCH(int, lines);
+        QFETCH(QList<int>, expected);
+
+        CPdfWriter w;
+        for (int i = 0; i < pages; ++i)
+            w.NewPage();
+        for (int i = 0; i < lines; ++i)
+            w.DrawLine(10, 10 + i, 600, 10 + i, 1);
+        const QByteArray doc = w.Document();
+
+        QCOMPARE(ObjectOrder(doc), expected);
+        QCOMPARE(StructureProblem(doc), QString());
+
+        QByteArray kids = "/Kids [";
+        for (int n = 5; n < 5 + pages; ++n)
+            kids += QByteArray::number(n) + " 0 R ";
+        kids += "] /Count " + QByteArray::number(pages) + ">>";
+        QVERIFY(doc.contains(kids));
+
+        CheckWithQpdf(SaveTemp(w, QStringLiteral("order%1.pdf").arg(pages)));
+    }
+
+    void contentBeforeFirstPageIsUnreferenced()
+    {
+        CPdfWriter w;
+        w.DrawLine(0, 0, 10, 10, 1); // 5, on no page
+        w.NewPage();                 // 6
+        w.AddTextBlock(QStringLiteral("x"), 1, 2, 1);
+        const QByteArray doc = w.Document();
+        QCOMPARE(ContentsOf(doc, 6), QByteArray("7 0 R "));
+        QVERIFY(doc.contains("\n5 0 obj<</Length"));
+        QCOMPARE(StructureProblem(doc), QString());
+        CheckWithQpdf(SaveTemp(w, QStringLiteral("orphan.pdf")));
+    }
+
+    void escapingAndEncoding_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("inStream");
+        QTest::addColumn<QString>("readBack");
+
+        QTest::newRow("balanced parentheses") << QStringLiteral("Rent (March)") << QByteArray("(Rent \\(March\\))")
+                                              << QStringLiteral("Rent (March)");
+        QTest::newRow("lone parenthesis") << QStringLiteral("smile :)") << QByteArray("(smile :\\))")
+                                          << QStringLiteral("smile :)");
+        QTest::newRow("backslash at the end") << QStringLiteral("C:\\") << QByteArray("(C:\\\\)")
+                                              << QStringLiteral("C:\\");
+        QTest::newRow("accents") << QStringLiteral("Café Größe") << QByteArray("(Caf\x8E Gr\x9A\xA7" "e)")
+                                 << QStringLiteral("Café Größe");
+        QTest::newRow("decomposed accent") << QStringLiteral("Cafe\u0301") << QByteArray("(Caf\x8E)")
+                                           << QStringLiteral("Café");
+        QTest::newRow("typographic marks") << QStringLiteral("\u201CA\u201D \u2013 \u2022")
+                                           << QByteArray("(\xD2" "A\xD3 \xD0 \xA5)")
+                                           << QStringLiteral("\u201CA\u201D \u2013 \u2022");
+        QTest::newRow("euro is not in the encoding") << QStringLiteral("\u20AC 5") << QByteArray("(? 5)")
+                                                     << QStringLiteral("? 5");
+        QTest::newRow("cjk") << QStringLiteral("\u65E5\u672C x") << QByteArray("(?? x)") << QStringLiteral("?? x");
+        QTest::newRow("astral character is one") << QStringLiteral("a\U0001F600b") << QByteArray("(a?b)")
+                                                 << QStringLiteral("a?b");
+    }
+
+    void escapingAndEncoding()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, inStream);
+        QFETCH(QString, readBack);
+
+        CPdfWriter w;
+        w.NewPage();
+        w.AddTextBlock(text, 50, 700, 1);
+        const QByteArray doc = w.Document();
+        QVERIFY2(doc.contains("T* " + inStream + " Tj"), doc.constData());
+        QCOMPARE(StructureProblem(doc), QString());
+
+        const QString path = SaveTemp(w, QStringLiteral("enc.pdf"));
+        CheckWithQpdf(path);
+        const QString got = TextOf(path);
+        if (got == QLatin1String("<pdftotext missing>"))
+            QSKIP("pdftotext is not installed (scripts/setup-deps.sh --with-test-tools)");
+        QCOMPARE(got.trimmed(), readBack);
+    }
+
+    void macRomanRoundTrip()
+    {
+        // Every code the encoding has a glyph for comes back as itself.
+        for (int b = 0x20; b < 0x100; ++b) {
+            const QByteArray one(1, char(b));
+            const QString text = FromMacRoman(one);
+            if (text == QLatin1String("?") && b != '?')
+                continue; // no glyph at this code
+            QCOMPARE(ToMacRoman(text), one);
+        }
+        QCOMPARE(ToMacRoman(QStringLiteral("\u00A0")), QByteArray("\xCA"));
+        QCOMPARE(ToMacRoman(QStringLiteral("\u00A4")), QByteArray("\xDB"));
+    }
+
+    // Wrapping at 500 px; the cell is unit * 9 / 5 (14 px for unit 8, 7 px
+    // for unit 4). "W" is 944/1000 em: 42 fit at a 14 px cell, 84 at 7 px.
+    void wrapLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QList<QByteArray>>("expected");
+
+        const QByteArray w10 = Repeat('W', 10);
+        QTest::newRow("short") << QStringLiteral("Due : Rent") << 8 << QList<QByteArray>{"Due : Rent"};
+        QTest::newRow("parentheses become blanks")
+            << QStringLiteral("Rent (March)") << 8 << QList<QByteArray>{"Rent  March "};
+        QTest::newRow("empty lines kept") << QStringLiteral("\r\n\r\n Due : x\r\n") << 8
+                                          << QList<QByteArray>{"", "", " Due : x", ""};
+        QTest::newRow("lone LF is no break") << QStringLiteral("a\nb") << 8 << QList<QByteArray>{"a\nb"};
+        QTest::newRow("exactly full") << QString(42, QLatin1Char('W')) << 8 << QList<QByteArray>{Repeat('W', 42)};
+        QTest::newRow("one glyph over") << QString(43, QLatin1Char('W')) << 8
+                                        << QList<QByteArray>{Repeat('W', 42), "W"};
+        QTest::newRow("word wider than the line")
+            << QString(100, QLatin1Char('W')) << 8 << QList<QByteArray>{Repeat('W', 42), Repeat('W', 42), Repeat('W', 16)};
+        QTest::newRow("after the last blank that fits")
+            << QString::fromLatin1((w10 + ' ').repeated(5)) << 8
+            << QList<QByteArray>{(w10 + ' ').repeated(4), w10 + ' '};
+        QTest::newRow("after the last hyphen")
+            << QString::fromLatin1(Repeat('W', 20) + '-' + Repeat('W', 30)) << 8
+            << QList<QByteArray>{Repeat('W', 20) + '-', Repeat('W', 30)};
+        QTest::newRow("blank before hyphen")
+            << QString::fromLatin1(w10 + ' ' + w10 + '-' + Repeat('W', 30)) << 8
+            << QList<QByteArray>{w10 + ' ', w10 + '-' + Repeat('W', 30)};
+        QTest::newRow("cell rounds down") << QString(100, QLatin1Char('W')) << 4
+                                          << QList<QByteArray>{Repeat('W', 84), Repeat('W', 16)};
+        QTest::newRow("accented letters measured")
+            << QString(72, QChar(0xE9)) << 8 // é is 556/1000 em: 71 fit
+            << QList<QByteArray>{Repeat('\x8E', 71), "\x8E"};
+        QTest::newRow("glyph wider than the line")
+            << QStringLiteral("WWW") << 400 << QList<QByteArray>{"W", "W", "W"};
+    }
+
+    void wrapLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, unit);
+        QFETCH(QList<QByteArray>, expected);
+        QCOMPARE(CPdfWriter::WrapLines(text, unit), expected);
+    }
+
+    // A paragraph from y 720 with unit 8 holds 40 lines, each further page 43.
+    void paragraphPages_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QList<int>>("linesPerPage");
+
+        QTest::newRow("one line") << 1 << QList<int>{1};
+        QTest::newRow("first page full") << 40 << QList<int>{40};
+        QTest::newRow("one over") << 41 << QList<int>{40, 1};
+        QTest::newRow("second page full") << 83 << QList<int>{40, 43};
+        QTest::newRow("third page") << 84 << QList<int>{40, 43, 1};
+    }
+
+    void paragraphPages()
+    {
+        QFETCH(int, lines);
+        QFETCH(QList<int>, linesPerPage);
+
+        QStringList body;
+        for (int i = 1; i <= lines; ++i)
+            body << QStringLiteral("line %1").arg(i);
+
+        CPdfWriter w;
+        w.NewPage();
+        w.AddParagraph(body.join(QStringLiteral("\r\n")), 50, 720, 1, 8);
+        const QByteArray doc = w.Document();
+        QCOMPARE(StructureProblem(doc), QString());
+
+        // Page p is object 5 + 2p (each page holds one block), block 6 + 2p.
+        for (int p = 0; p < linesPerPage.size(); ++p) {
+            const int page = 5 + 2 * p;
+            const int block = page + 1;
+            QCOMPARE(ContentsOf(doc, page), QByteArray::number(block) + " 0 R ");
+            const qsizetype at = doc.indexOf("\n" + QByteArray::number(block) + " 0 obj<</Length");
+            QVERIFY(at >= 0);
+            const QByteArray stream = doc.mid(at, doc.indexOf("endstream", at) - at);
+            QVERIFY(stream.contains(p == 0 ? "12 0 0 12 50 720 Tm" : "12 0 0 12 50 750 Tm"));
+            QCOMPARE(stream.count(")Tj T*("), linesPerPage[p]);
+        }
+        QVERIFY(doc.contains("/Count " + QByteArray::number(linesPerPage.size()) + ">>"));
+
+        const QString path = SaveTemp(w, QStringLiteral("para.pdf"));
+        CheckWithQpdf(path);
+        const QString text = TextOf(path);
+        if (text != QLatin1String("<pdftotext missing>")) {
+            QVERIFY(text.contains(QStringLiteral("line 1\n")));
+            QVERIFY(text.contains(QStringLiteral("line %1\n").arg(lines)));
+        }
+    }
+
+    void emptyLineIsEmptyString()
+    {
+        CPdfWriter w;
+        w.NewPage();
+        w.AddParagraph(QStringLiteral("a\r\n\r\nb"), 50, 720, 1, 8);
+        QVERIFY(w.Document().contains("T* (a)Tj T*()Tj T*(b)Tj T*() Tj \rET"));
+    }
+
+    void saveFailureIsReported_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("no/such/folder/x.pdf"));
+        QTest::newRow("a folder") << m_dir.path();
+        QTest::newRow("empty path") << QString();
+    }
+
+    void saveFailureIsReported()
+    {
+        QFETCH(QString, path);
+        CPdfWriter w;
+        w.NewPage();
+        QString error;
+        QVERIFY(!w.Save(path, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    void saveReplacesLongerFile()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("replace.pdf"));
+        CPdfWriter big;
+        big.NewPage();
+        big.AddParagraph(QString(5000, QLatin1Char('x')), 50, 720, 1, 8);
+        QVERIFY(big.Save(path));
+        CPdfWriter small;
+        small.NewPage();
+        QVERIFY(small.Save(path));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), small.Document());
+    }
+
+private:
+    static QByteArray kContentsPlaceholderText() { return CPdfWriter::kContentsPlaceholder; }
+};
+
+QTEST_GUILESS_MAIN(TestPdfWriter)
+#include "tst_pdfwriter.moc"
