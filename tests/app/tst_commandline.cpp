@@ -1,0 +1,163 @@
+#include "app/CTallyvaneApp.h"
+#include "app/CommandLine.h"
+#include "model/CDueStore.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+// Name and hash of every file under a folder.
+QStringList Snapshot(const QString& root)
+{
+    QStringList out;
+    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        QByteArray hash;
+        if (f.open(QIODevice::ReadOnly))
+            hash = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+        out << QDir(root).relativeFilePath(path) + QLatin1Char(' ') + QString::fromLatin1(hash);
+    }
+    out.sort();
+    return out;
+}
+
+bool CopyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo& fi : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + QLatin1Char('/') + fi.fileName();
+        if (fi.isDir() ? !CopyTree(fi.filePath(), target) : !QFile::copy(fi.filePath(), target))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void listsTheMonthInOrderWithSums();
+    void filters();
+    void badInput_data();
+    void badInput();
+    void createsOnlyTheDataFolder();
+    void escapesFields();
+
+private:
+    int Run(const QStringList& args);
+    QString m_out, m_err;
+    QTemporaryDir m_tmp;
+    QString m_work;
+};
+
+void TestCommandLine::init()
+{
+    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    m_work = m_tmp.path() + QStringLiteral("/work-") + QString::fromLatin1(QTest::currentTestFunction()) +
+             QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
+    QVERIFY(CopyTree(QStringLiteral(TALLYVANE_TEST_DATA "/listfolder"), m_work));
+}
+
+int TestCommandLine::Run(const QStringList& args)
+{
+    m_out.clear();
+    m_err.clear();
+    QTextStream out(&m_out), err(&m_err);
+    return CommandLine::Run(args, out, err);
+}
+
+void TestCommandLine::listsTheMonthInOrderWithSums()
+{
+    const QStringList before = Snapshot(m_work);
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
+    const QStringList expected{
+        "2007030209000010\t2007-03-05T00:00:00\tΕνοίκιο back\\\\slash\tCafé\t\t$1,234.50\tUnpaid\t-",
+        "2007030209000110\t2007-03-05T00:00:00\tSame date later id\t\t\t$0.50\tPaid\t-",
+        "2007030112000001\t2007-03-20T09:00:00\tGym\tFit\\tClub\tACC-1\t$30.00\tPaid\trecId20070301120000",
+        "2007031514253010\t2007-03-31T00:00:00\tRent\t\t\t$125.50\tUnpaid\t-",
+        "2007030209000210\t2007-03-31T23:59:00\tLast minute\t\t\t" + theApp.FormatCurrency("-3.00") + "\tUnpaid\t-",
+        "Paid : $30.50",
+        "Unpaid : $1,357.00",
+        "Total : $1,387.50",
+    };
+    QCOMPARE(m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts), expected);
+    QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+    QCOMPARE(Snapshot(m_work), before); // reading writes nothing
+}
+
+void TestCommandLine::filters()
+{
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-04", "--filter", "unpaid"}), 0);
+    QCOMPARE(m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 4);
+    QVERIFY(m_out.contains(QStringLiteral("2007030112000002\t2007-04-01T00:00:00\tGym")));
+    QVERIFY(m_out.contains(QStringLiteral("Paid : $0.00\nUnpaid : $30.00\nTotal : $30.00\n")));
+
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03", "--filter", "paid"}), 0);
+    QCOMPARE(m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 5);
+    QVERIFY(m_out.endsWith(QStringLiteral("Paid : $30.50\nUnpaid : $0.00\nTotal : $30.50\n")));
+}
+
+void TestCommandLine::badInput_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing folder") << QStringList{"list", "--workdir", "/nonexistent/x", "--month", "2007-03"}
+                                    << "working directory not found";
+    QTest::newRow("bad month") << QStringList{"list", "--workdir", "@", "--month", "2007-13"} << "bad month";
+    QTest::newRow("month without dash") << QStringList{"list", "--workdir", "@", "--month", "200703"} << "bad month";
+    QTest::newRow("unknown option") << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--x"}
+                                    << "unknown option: --x";
+    QTest::newRow("bad filter") << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--filter", "some"}
+                                << "bad filter";
+    QTest::newRow("no month") << QStringList{"list", "--workdir", "@"} << "--month";
+    QTest::newRow("value missing") << QStringList{"list", "--month"} << "needs a value";
+    QTest::newRow("unknown export") << QStringList{"export", "odt", "--workdir", "@", "--month", "2007-03",
+                                                   "--output", "x"}
+                                    << "unknown export format";
+}
+
+void TestCommandLine::badInput()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    args.replaceInStrings(QStringLiteral("@"), m_work);
+    QCOMPARE(Run(args), 2);
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(m_err.contains(message), qPrintable(m_err));
+}
+
+void TestCommandLine::createsOnlyTheDataFolder()
+{
+    const QString empty = m_tmp.path() + QStringLiteral("/empty");
+    QVERIFY(QDir().mkpath(empty));
+    QCOMPARE(Run({"list", "--workdir", empty, "--month", "2030-01"}), 0);
+    QCOMPARE(Snapshot(empty), QStringList{"Tallyvane Files "});
+    QCOMPARE(m_out, QStringLiteral("Paid : $0.00\nUnpaid : $0.00\nTotal : $0.00\n"));
+
+    // A malformed file is reported on stderr and the rest still lists.
+    QFile bad(m_work + QStringLiteral("/Tallyvane Files/duedatebad.due"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("\x05" "ab");
+    bad.close();
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
+    QVERIFY(m_err.contains(QStringLiteral("duedatebad.due")));
+    QCOMPARE(m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 8);
+}
+
+void TestCommandLine::escapesFields()
+{
+    QCOMPARE(CommandLine::EscapeField(QStringLiteral("a\tb\nc\\d\re")), QStringLiteral("a\\tb\\nc\\\\d\\re"));
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
