@@ -1,0 +1,30 @@
+#pragma once
+
+#include "device/DeviceRegistryKey.h"
+
+#include <QString>
+
+#include <optional>
+
+// One key of the handheld's registry, open for as long as the object lives.
+class CRegistryKey
+{
+public:
+    // With create, the key is created when missing; otherwise a missing key
+    // leaves the object without a key (reads give their defaults, writes fail).
+    CRegistryKey(RegRoot root, const QString& subKey, bool create);
+    ~CRegistryKey();
+
+    CRegistryKey(const CRegistryKey&) = delete;
+    CRegistryKey& operator=(const CRegistryKey&) = delete;
+
+    bool IsOpen() const { return m_key.has_value(); }
+
+    // The stored value when it can be read; otherwise stores defaultValue and
+    // returns it.
+    quint32 ReadDword(const QString& name, quint32 defaultValue);
+    bool WriteDword(const QString& name, quint32 value);
+
+private:
+    std::optional<DeviceRegistryKey> m_key;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Start-up of the applet: "/s" makes Pivex the current input method without
+// a window (the Startup folder's shortcut runs it so at every boot); any other
+// command line shows the settings dialog.
+class CSettingsApp
+{
+public:
+    static int Run(int argc, char** argv);
+
+    // The command line as the handheld passes it: the arguments after the
+    // program, joined by single blanks.
+    static QString CommandLine(const QStringList& arguments);
+    static bool IsSilentCommandLine(const QString& commandLine);
+
+    // Switches the panel to Pivex; if that does not take, the input method
+    // that was current before is set again.
+    static void MakeDefaultInputMethod();
+};
