@@ -1,0 +1,31 @@
+#pragma once
+
+#include "recurrence/RecurrencePattern.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class CDueStore;
+
+// What one generation run leaves behind: the series identifier and the
+// identifiers of the placeholder dues, in chronological order.
+struct GeneratedSeries
+{
+    QString m_strSeriesId;
+    QStringList m_arrOccurrenceIds;
+    bool m_bCancelled = false; // the run was cancelled and took its dues back
+};
+
+// Called as occurrences are written: done so far and the total the pattern
+// yields. Returning false cancels the run.
+using GenerationProgress = std::function<bool(qint64 done, qint64 total)>;
+
+// Adds one placeholder due per occurrence of the pattern to the store (each
+// written to its file at once): empty texts, Start Date = the occurrence, Due
+// Date = the moment the run started, amount 0, Type 1, unpaid, and a new
+// series identifier shared by all. Each member gets an identifier no other due
+// holds. A cancelled run removes every placeholder it added.
+GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore& store,
+                                    const GenerationProgress& progress = {});

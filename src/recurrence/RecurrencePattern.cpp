@@ -1,0 +1,142 @@
+#include "recurrence/RecurrencePattern.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+
+namespace {
+const QString kBadDay = QStringLiteral("Please enter valid recurrence day");
+const QString kBadWeek = QStringLiteral("Please enter valid recurrence week");
+const QString kBadMonth = QStringLiteral("Please enter valid recurrence month");
+const QString kNoWeekday = QStringLiteral("Atleast one day should be selected!");
+const QString kBadCount = QStringLiteral("Please enter valid number of recurrences");
+} // namespace
+
+RecurrencePattern RecurrencePattern::Defaults(const COleDateTime& now)
+{
+    RecurrencePattern p;
+    p.m_dtRangeStart = now;
+    p.m_dtEndBy = now;
+    COleDateTime::Parts parts;
+    if (!now.GetParts(parts))
+        return p;
+    const int weekday = parts.dayOfWeek - 1; // 0 = Sunday
+    const int ordinal = qMin(parts.day / 7, int(kLastOrdinal));
+    p.m_strMonthlyDay = QString::number(parts.day);
+    p.m_strYearlyDay = p.m_strMonthlyDay;
+    p.m_bWeekday[size_t(weekday)] = true;
+    p.m_nMonthlyOrdinal = ordinal;
+    p.m_nYearlyOrdinal = ordinal;
+    p.m_nMonthlyWeekday = weekday;
+    p.m_nYearlyWeekday = weekday;
+    p.m_nYearlyMonth = parts.month - 1;
+    p.m_nYearlyOrdinalMonth = parts.month - 1;
+    return p;
+}
+
+qint64 RecurrencePattern::ReadNumber(const QString& text)
+{
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && (text.at(i) == QLatin1Char(' ') || text.at(i) == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) {
+        negative = text.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    qint64 value = 0;
+    for (; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > kNumberCap)
+            value = kNumberCap; // keep reading, but never overflow
+    }
+    return negative ? -value : value;
+}
+
+QString RecurrencePattern::ValidatePattern() const
+{
+    switch (m_nFrequency) {
+    case Day:
+        if (!m_bDailyEvery)
+            return {};
+        return ReadNumber(m_strDailyInterval) > 0 ? QString() : kBadDay;
+    case Week:
+        if (ReadNumber(m_strWeeklyInterval) <= 0)
+            return kBadWeek;
+        // The dialog never lets the last day go; a pattern built elsewhere might.
+        if (std::none_of(m_bWeekday.begin(), m_bWeekday.end(), [](bool b) { return b; }))
+            return kNoWeekday;
+        return {};
+    case Month:
+        if (m_bMonthlyByDay) {
+            const qint64 day = ReadNumber(m_strMonthlyDay);
+            const bool dayOk = !m_strMonthlyDay.isEmpty() && day > 0 && day <= 31;
+            // A bad interval is reported in place of a bad day.
+            if (m_strMonthlyDayInterval.isEmpty() || ReadNumber(m_strMonthlyDayInterval) <= 0)
+                return kBadMonth;
+            return dayOk ? QString() : kBadDay;
+        }
+        return ReadNumber(m_strMonthlyOrdinalInterval) > 0 ? QString() : kBadMonth;
+    case Year: {
+        if (!m_bYearlyByDate)
+            return {};
+        const qint64 day = ReadNumber(m_strYearlyDay);
+        if (m_strYearlyDay.isEmpty() || day <= 0 || day > 31)
+            return kBadDay;
+        const int m = m_nYearlyMonth;
+        if ((day == 31 && (m == 3 || m == 5 || m == 8 || m == 10)) || (day >= 30 && m == 1))
+            return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)), int(day));
+        return {};
+    }
+    default:
+        return {};
+    }
+}
+
+QString RecurrencePattern::ValidateRange() const
+{
+    if (!m_bEndAfter)
+        return {};
+    return ReadNumber(m_strOccurrences) > 0 ? QString() : kBadCount;
+}
+
+QString RecurrencePattern::NoWeekdayMessage()
+{
+    return kNoWeekday;
+}
+
+const QStringList& RecurrencePattern::FrequencyNames()
+{
+    static const QStringList names = {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
+                                      QStringLiteral("Year")};
+    return names;
+}
+
+const QStringList& RecurrencePattern::OrdinalNames()
+{
+    static const QStringList names = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
+                                      QStringLiteral("fourth"), QStringLiteral("last")};
+    return names;
+}
+
+const QStringList& RecurrencePattern::WeekdayNames()
+{
+    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"), QStringLiteral("Tuesday"),
+                                      QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
+                                      QStringLiteral("Friday"),   QStringLiteral("Saturday")};
+    return names;
+}
+
+const QStringList& RecurrencePattern::MonthNames()
+{
+    static const QStringList names = {
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
