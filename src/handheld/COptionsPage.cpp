@@ -27,17 +27,17 @@ COptionsPage::COptionsPage(QWidget* parent) : QWidget(parent)
     m_chkReorderTwoCharWords = new QCheckBox(QStringLiteral("Reorder 2 character words"), this);
     m_chkDefaultKeyboard = new QCheckBox(QStringLiteral("Set Pivex as default keyboard"), this);
     m_lblSensitivity->setBuddy(m_cboSensitivity);
-    m_cboSensitivity->setMinimumContentsLength(8);
+    m_cboSensitivity->setMinimumContentsLength(7);
     m_cboSensitivity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
     // The page overlaps the tab control's right and bottom edges; the margins
     // keep the controls inside its frame.
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, DialogUnits::ToPixelsX(5, base), DialogUnits::ToPixelsY(4, base));
+    layout->setContentsMargins(0, 0, DialogUnits::ToPixelsX(3, base), DialogUnits::ToPixelsY(4, base));
     layout->setSpacing(0);
     auto* sensitivityRow = new QHBoxLayout;
     sensitivityRow->setContentsMargins(0, 0, 0, 0);
-    sensitivityRow->setSpacing(DialogUnits::ToPixelsX(4, base));
+    sensitivityRow->setSpacing(DialogUnits::ToPixelsX(3, base));
     sensitivityRow->addWidget(m_lblSensitivity);
     sensitivityRow->addWidget(m_cboSensitivity, 1);
     layout->addWidget(m_chkSaveNewWord);

@@ -1,6 +1,7 @@
 #include "DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 
 namespace DialogUnits {
 
@@ -16,7 +17,10 @@ QSize BaseUnits(const QFont& font)
 
 QFont DialogFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font;
+    // Helvetica-like faces come closest to Tahoma's widths where it is missing.
+    font.setFamilies(QStringList{QStringLiteral("Tahoma"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
     font.setPointSize(8);
     font.setStyleHint(QFont::SansSerif);
     return font;
