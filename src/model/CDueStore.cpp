@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <thread>
+#include <vector>
+
 CDueStore theDueStore;
 
 int CDueStore::BucketOf(const QString& id)
@@ -27,6 +30,46 @@ void CDueStore::LoadAll()
     ScanFolder();
 }
 
+namespace {
+
+struct LoadedFile
+{
+    DueRecord record;
+    QString problem; // empty when the record is sound
+};
+
+// Reads and parses one due file; never throws, never allocates more than the file holds.
+void ReadDueFile(const QString& path, LoadedFile& out)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        out.problem = QStringLiteral("%1: %2").arg(name, file.errorString());
+        return;
+    }
+    const qint64 size = file.size();
+    if (size > DueFile::kMaxDueFileSize) {
+        out.problem = QStringLiteral("%1: the file is too large to be a due").arg(name);
+        return;
+    }
+    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+    const qint64 got = size > 0 ? file.read(bytes.data(), size) : 0;
+    if (got != size) {
+        out.problem = QStringLiteral("%1: %2").arg(name, got < 0 ? file.errorString() : QStringLiteral("the file changed while it was read"));
+        return;
+    }
+    QString why;
+    if (!DueFile::Parse(bytes, out.record, &why)) {
+        out.problem = QStringLiteral("%1: %2").arg(name, why);
+        return;
+    }
+    // The identifier names the file that Delete removes: it must stay a plain name.
+    if (!IsSafeRecordId(out.record.m_strRecId))
+        out.problem = QStringLiteral("%1: the record identifier is not usable").arg(name);
+}
+
+} // namespace
+
 void CDueStore::ScanFolder()
 {
     RemoveAll();
@@ -34,39 +77,43 @@ void CDueStore::ScanFolder()
     if (theApp.m_strWorkDir.isEmpty())
         return;
     const QDir dir(theApp.GetDataFolder());
+    // Name order keeps loading repeatable: the later of two files with one
+    // identifier wins, and the walk order depends on the order of insertion.
     const QStringList names =
         dir.entryList({QStringLiteral("*.due")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : names)
-        LoadDueFile(dir.filePath(name));
+    std::vector<LoadedFile> loaded(size_t(names.size()));
+
+    // Reading is mostly waiting for the file system; two threads keep it busy.
+    auto work = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            ReadDueFile(dir.filePath(names.at(qsizetype(i))), loaded[i]);
+    };
+    const size_t n = loaded.size();
+    if (n >= 64) {
+        std::thread helper(work, n / 2, n);
+        work(0, n / 2);
+        helper.join();
+    } else {
+        work(0, n);
+    }
+    m_index.reserve(qsizetype(n));
+    for (LoadedFile& f : loaded) {
+        if (f.problem.isEmpty())
+            Store(f.record);
+        else
+            m_loadProblems << f.problem;
+    }
 }
 
 bool CDueStore::LoadDueFile(const QString& path)
 {
-    const QString name = QFileInfo(path).fileName();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        m_loadProblems << QStringLiteral("%1: %2").arg(name, file.errorString());
+    LoadedFile f;
+    ReadDueFile(path, f);
+    if (!f.problem.isEmpty()) {
+        m_loadProblems << f.problem;
         return false;
     }
-    if (file.size() > DueFile::kMaxDueFileSize) {
-        m_loadProblems << QStringLiteral("%1: the file is too large to be a due").arg(name);
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    file.close();
-
-    DueRecord record;
-    QString why;
-    if (!DueFile::Parse(bytes, record, &why)) {
-        m_loadProblems << QStringLiteral("%1: %2").arg(name, why);
-        return false;
-    }
-    // The identifier names the file that Delete removes: it must stay a plain name.
-    if (!IsSafeRecordId(record.m_strRecId)) {
-        m_loadProblems << QStringLiteral("%1: the record identifier is not usable").arg(name);
-        return false;
-    }
-    Store(record);
+    Store(f.record);
     return true;
 }
 

@@ -232,9 +232,8 @@ QString NumberText(const DecimalDigits& d, const CurrencyShape& shape)
     for (int k = 0; k < length; ++k) {
         if (shape.grouped && k >= shape.minLeading) {
             const int right = length - k;
-            const bool boundary =
-                right == shape.least ||
-                (right > shape.least && shape.higher > 0 && (right - shape.least) % shape.higher == 0);
+            const bool boundary = right == shape.least || (right > shape.least && shape.higher > 0 &&
+                                                           (right - shape.least) % shape.higher == 0);
             if (boundary)
                 out += shape.groupSeparator;
         }
@@ -251,14 +250,31 @@ QString NumberText(const DecimalDigits& d, const CurrencyShape& shape)
 // ---------------------------------------------------------------------------
 // Date and time pictures
 
-enum class Field { Literal, Day, Month, Year, Era, Hour12, Hour24, Minute, Second, Marker };
-enum class MarkerCase { AsIs, Upper, Lower };
+enum class Field
+{
+    Literal,
+    Day,
+    Month,
+    Year,
+    Era,
+    Hour12,
+    Hour24,
+    Minute,
+    Second,
+    Marker
+};
+enum class MarkerCase
+{
+    AsIs,
+    Upper,
+    Lower
+};
 
 struct Token
 {
     Field field = Field::Literal;
-    int count = 0;    // length of the letter run
-    QString text;     // literal text
+    int count = 0; // length of the letter run
+    QString text;  // literal text
     MarkerCase markerCase = MarkerCase::AsIs;
 };
 
@@ -280,12 +296,17 @@ qsizetype RunLength(QStringView s, qsizetype i)
     return j - i;
 }
 
-// Windows quoting: '' inside quotes is one quote; a quote left open runs to
-// the end. On return i is past the closing quote.
-QString ReadWindowsQuoted(QStringView s, qsizetype& i)
+// Quoted text: '' inside quotes is one quote and a quote left open runs to
+// the end. A bare '' prints nothing in a Windows picture but one quote in a
+// Qt pattern. On return i is past the closing quote.
+QString ReadQuoted(QStringView s, qsizetype& i, bool bareDoubledIsQuote)
 {
-    QString text;
     ++i;
+    if (bareDoubledIsQuote && i < s.size() && s[i] == u'\'') {
+        ++i;
+        return QStringLiteral("'");
+    }
+    QString text;
     while (i < s.size()) {
         if (s[i] == u'\'') {
             if (i + 1 < s.size() && s[i + 1] == u'\'') {
@@ -310,27 +331,47 @@ QList<Token> ParseWindowsPicture(QStringView picture, bool time)
     while (i < picture.size()) {
         const QChar c = picture[i];
         if (c == u'\'') {
-            AppendLiteral(tokens, ReadWindowsQuoted(picture, i));
+            AppendLiteral(tokens, ReadQuoted(picture, i, false));
             continue;
         }
         const int run = int(RunLength(picture, i));
         Field field = Field::Literal;
         if (!time) {
             switch (c.unicode()) {
-            case u'd': field = Field::Day; break;
-            case u'M': field = Field::Month; break;
-            case u'y': field = Field::Year; break;
-            case u'g': field = Field::Era; break;
-            default: break;
+            case u'd':
+                field = Field::Day;
+                break;
+            case u'M':
+                field = Field::Month;
+                break;
+            case u'y':
+                field = Field::Year;
+                break;
+            case u'g':
+                field = Field::Era;
+                break;
+            default:
+                break;
             }
         } else {
             switch (c.unicode()) {
-            case u'h': field = Field::Hour12; break;
-            case u'H': field = Field::Hour24; break;
-            case u'm': field = Field::Minute; break;
-            case u's': field = Field::Second; break;
-            case u't': field = Field::Marker; break;
-            default: break;
+            case u'h':
+                field = Field::Hour12;
+                break;
+            case u'H':
+                field = Field::Hour24;
+                break;
+            case u'm':
+                field = Field::Minute;
+                break;
+            case u's':
+                field = Field::Second;
+                break;
+            case u't':
+                field = Field::Marker;
+                break;
+            default:
+                break;
             }
         }
         if (field == Field::Literal)
@@ -340,31 +381,6 @@ QList<Token> ParseWindowsPicture(QStringView picture, bool time)
         i += run;
     }
     return tokens;
-}
-
-// Qt quoting: a bare '' is one quote, '' inside quotes is one quote, and an
-// open quote runs to the end.
-QString ReadQtQuoted(QStringView s, qsizetype& i)
-{
-    ++i;
-    if (i < s.size() && s[i] == u'\'') {
-        ++i;
-        return QStringLiteral("'");
-    }
-    QString text;
-    while (i < s.size()) {
-        if (s[i] == u'\'') {
-            if (i + 1 < s.size() && s[i + 1] == u'\'') {
-                text += u'\'';
-                i += 2;
-                continue;
-            }
-            ++i;
-            break;
-        }
-        text += s[i++];
-    }
-    return text;
 }
 
 bool QtPatternHasMarker(QStringView pattern)
@@ -390,7 +406,7 @@ QList<Token> ParseQtPattern(QStringView pattern, bool time)
     while (i < pattern.size()) {
         const QChar c = pattern[i];
         if (c == u'\'') {
-            AppendLiteral(tokens, ReadQtQuoted(pattern, i));
+            AppendLiteral(tokens, ReadQuoted(pattern, i, true));
             continue;
         }
         const int run = int(RunLength(pattern, i));
@@ -427,7 +443,8 @@ QList<Token> ParseQtPattern(QStringView pattern, bool time)
             }
             case u'a':
             case u'A': {
-                const bool pair = i + 1 < pattern.size() && (pattern[i + 1] == u'p' || pattern[i + 1] == u'P');
+                const bool pair =
+                    i + 1 < pattern.size() && (pattern[i + 1] == u'p' || pattern[i + 1] == u'P');
                 MarkerCase markerCase = c == u'A' ? MarkerCase::Upper : MarkerCase::Lower;
                 if (pair && (pattern[i + 1] == u'p') != (c == u'a'))
                     markerCase = MarkerCase::AsIs; // "Ap", "aP": the locale's text as it is
