@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/OoxmlPackage.h"
+#include "platform/OoxmlXml.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// A workbook made from a spreadsheet template package (.xltx, or an .xlsx
+// used as one). Writes text cells, fills and comments into the active sheet
+// and saves the result as an .xlsx package. The first sheet (the first in the
+// workbook's sheet list) is active after loading.
+class CXlsxWorkbook
+{
+public:
+    CXlsxWorkbook();
+    ~CXlsxWorkbook();
+
+    // Reads the template; false with the reason when it is missing, not a
+    // package or not a spreadsheet.
+    bool Load(const QString& templatePath, QString* why);
+    bool IsLoaded() const { return m_loaded; }
+
+    int SheetCount() const { return int(m_sheetParts.size()); }
+    // One-based, as sheet collections count.
+    bool SelectSheet(int index, QString* why);
+    // The part name of the active sheet ("xl/worksheets/sheet1.xml").
+    QString ActiveSheetPart() const;
+
+    // cell is a name such as "C4" (column letters, row number).
+    bool SetCellText(const QString& cell, const QString& text, QString* why);
+    // colorRef is an automation colour 0x00BBGGRR.
+    bool SetCellFill(const QString& cell, quint32 colorRef, QString* why);
+    // A note on the cell: the comments part and the drawing that makes it
+    // show as a hover note. A cell holds one comment.
+    bool AddCellComment(const QString& cell, const QString& text, QString* why);
+
+    // The workbook as .xlsx: written atomically, the old file stays on failure.
+    bool Save(const QString& path, QString* why);
+    // The package as it would be saved (for inspection).
+    bool ToPackage(OoxmlPackage* package, QString* why);
+
+    // "C4" -> column 3, row 4. False for a name outside the sheet's range.
+    static bool ParseCellName(const QString& cell, int* column, int* row);
+    static QString ColumnName(int column);
+
+private:
+    struct Sheet;
+    bool LoadActiveSheet(QString* why);
+    bool FlushActiveSheet(QString* why);
+    bool EnsureStyles(QString* why);
+    bool EnsureComments(QString* why);
+    pugi::xml_node FindOrCreateCell(const QString& cell, QString* why);
+
+    OoxmlPackage m_package;
+    OoxmlXml::ContentTypes m_types;
+    QString m_workbookPart;
+    QStringList m_sheetParts;
+    int m_active = -1;
+    bool m_loaded = false;
+
+    pugi::xml_document m_workbook;
+    std::unique_ptr<Sheet> m_sheet; // parsed active sheet, with its comments and drawing
+    QString m_stylesPart;
+    pugi::xml_document m_styles;
+    bool m_stylesLoaded = false;
+    QHash<QString, int> m_fillStyles; // "style:colour" -> cellXfs index already made
+};
