@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -21,21 +22,24 @@ QByteArray Num(qint64 n)
 // string and moves to the next line.
 QByteArray TextOperands(const QByteArray& text)
 {
-    QByteArray out;
-    out.reserve(text.size() + text.size() / 8 + 8);
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') {
-            out.append(")Tj T*(");
-            ++i;
-        } else if (c == '\\' || c == '(' || c == ')') {
-            out.append('\\');
-            out.append(c);
-        } else {
-            out.append(c);
+    // Worst case: CR LF (2 bytes) becomes 7, anything else at most 2.
+    QByteArray out(text.size() * 4, Qt::Uninitialized);
+    char* o = out.data();
+    const char* p = text.constData();
+    const char* end = p + text.size();
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == '\r' && p + 1 < end && p[1] == '\n') {
+            std::memcpy(o, ")Tj T*(", 7);
+            o += 7;
+            ++p;
+            continue;
         }
+        if (c == '\\' || c == '(' || c == ')')
+            *o++ = '\\';
+        *o++ = c;
     }
+    out.truncate(o - out.constData());
     return out;
 }
 

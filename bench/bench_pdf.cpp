@@ -1,0 +1,106 @@
+#include "app/CTallyvaneApp.h"
+#include "export/CPdfExport.h"
+#include "export/CPdfWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// 1,000 dues with notes of 20 lines each, as the PDF export gets them.
+ExportRequest MakeRequest(const QString& outputPath)
+{
+    ExportRequest request;
+    request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+    request.withNotes = true;
+    request.outputPath = outputPath;
+    QStringList notes;
+    for (int line = 1; line <= 20; ++line)
+        notes << QStringLiteral("Line %1 of the notes: paid by transfer (ref. 4471-%1), receipt filed.").arg(line);
+    const QString notesText = notes.join(QStringLiteral("\r\n"));
+    for (int i = 0; i < 1000; ++i) {
+        DueRecord due;
+        due.m_strRecId = QStringLiteral("%1").arg(20070301000000LL + i, 16, 10, QLatin1Char('0'));
+        due.m_strTitle = QStringLiteral("Due number %1 (March)").arg(i + 1);
+        due.m_dtStart = COleDateTime(2007, 3, 1, 0, 0, 0);
+        due.m_dtDue = COleDateTime(2007, 3, 1 + i % 28, 0, 0, 0);
+        due.m_strPayTo = QStringLiteral("City Works");
+        due.m_strAccount = QStringLiteral("AC-%1").arg(7000 + i);
+        due.m_dAmount = 12.5 * (i + 1);
+        due.m_nType = 1 + i % 2;
+        due.m_bPaid = i % 3 == 0;
+        due.m_strNotes = notesText;
+        request.dues.append(due);
+    }
+    return request;
+}
+
+QByteArray BuildDocument(const ExportRequest& request)
+{
+    CPdfWriter writer;
+    BuildPdfExport(writer, request);
+    return writer.Document();
+}
+
+// The whole command: layout, assembly and the file write.
+void BM_ExportPdfFile(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const ExportRequest request = MakeRequest(dir.filePath(QStringLiteral("dues.pdf")));
+    for (auto _ : state) {
+        QString error;
+        if (!ExportPdfFile(request, &error))
+            state.SkipWithError(qPrintable(error));
+    }
+    const qint64 size = QFileInfo(request.outputPath).size();
+    state.counters["file_bytes"] = double(size);
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_ExportPdfFile)->Unit(benchmark::kMillisecond);
+
+// The writer alone: the same document built in memory, no file.
+void BM_WriterInMemory(benchmark::State& state)
+{
+    const ExportRequest request = MakeRequest(QString());
+    qsizetype size = 0;
+    for (auto _ : state) {
+        const QByteArray doc = BuildDocument(request);
+        size = doc.size();
+        benchmark::DoNotOptimize(doc.constData());
+    }
+    state.SetBytesProcessed(state.iterations() * size);
+}
+BENCHMARK(BM_WriterInMemory)->Unit(benchmark::kMillisecond);
+
+// A plain copy of as many bytes as the document has, for scale.
+void BM_PlainCopy(benchmark::State& state)
+{
+    const QByteArray doc = BuildDocument(MakeRequest(QString()));
+    std::vector<char> target(size_t(doc.size()));
+    for (auto _ : state) {
+        std::memcpy(target.data(), doc.constData(), size_t(doc.size()));
+        benchmark::DoNotOptimize(target.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * doc.size());
+}
+BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
