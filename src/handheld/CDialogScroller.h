@@ -30,7 +30,18 @@ public:
         bool operator==(const Axis&) const = default;
     };
 
-    enum class Request { LineUp, LineDown, PageUp, PageDown, ThumbTrack, ThumbPosition, Top, Bottom, EndScroll };
+    enum class Request
+    {
+        LineUp,
+        LineDown,
+        PageUp,
+        PageDown,
+        ThumbTrack,
+        ThumbPosition,
+        Top,
+        Bottom,
+        EndScroll
+    };
 
     // The axis after a size change: scrolling when visible < design, with the
     // page the visible extent; a previous position is rescaled by

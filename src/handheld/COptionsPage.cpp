@@ -99,7 +99,8 @@ void COptionsPage::OnInitDialog()
         {QStringLiteral("Off"), QStringLiteral("Low"), QStringLiteral("Standard"), QStringLiteral("High")});
     // A stored value outside the list leaves nothing selected.
     const quint32 sensitivity = settings.GetScribingSensitivity();
-    m_cboSensitivity->setCurrentIndex(sensitivity < quint32(m_cboSensitivity->count()) ? int(sensitivity) : -1);
+    m_cboSensitivity->setCurrentIndex(sensitivity < quint32(m_cboSensitivity->count()) ? int(sensitivity)
+                                                                                       : -1);
 }
 
 void COptionsPage::SaveOptions()

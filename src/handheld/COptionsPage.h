@@ -14,8 +14,12 @@ class COptionsPage : public QWidget
     Q_OBJECT
 
 public:
-    enum { IDD = 104 };
-    enum ControlId {
+    enum
+    {
+        IDD = 104
+    };
+    enum ControlId
+    {
         IDC_SAVE_NEW_WORD = 1005,
         IDC_INSERT_SPACE = 1006,
         IDC_ACCENTED_CHARACTERS = 1007,

@@ -18,8 +18,18 @@ class CSettingsDlg : public QDialog
     Q_OBJECT
 
 public:
-    enum { IDD = 102, IDR_MAINFRAME = 129 };
-    enum CommandId { IDOK = 1, IDC_HELP_BUTTON = 2, IDC_CUSTOMIZE_SYMBOLS = 3, IDC_TAB = 1000 };
+    enum
+    {
+        IDD = 102,
+        IDR_MAINFRAME = 129
+    };
+    enum CommandId
+    {
+        IDOK = 1,
+        IDC_HELP_BUTTON = 2,
+        IDC_CUSTOMIZE_SYMBOLS = 3,
+        IDC_TAB = 1000
+    };
 
     // Size of the dialog, and the part of it that must be reachable by
     // scrolling, in dialog units.
@@ -80,5 +90,5 @@ private:
     QPushButton* m_helpButton = nullptr;
     COptionsPage* m_optionsPage = nullptr; // created when first shown
     CDialogScroller* m_scroller = nullptr;
-    QPointer<QWidget> m_lastFocus;         // kept while the dialog is inactive
+    QPointer<QWidget> m_lastFocus; // kept while the dialog is inactive
 };

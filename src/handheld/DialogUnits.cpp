@@ -19,8 +19,8 @@ QFont DialogFont()
 {
     QFont font;
     // Helvetica-like faces come closest to Tahoma's widths where it is missing.
-    font.setFamilies(QStringList{QStringLiteral("Tahoma"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(QStringList{QStringLiteral("Tahoma"), QStringLiteral("Nimbus Sans"),
+                                 QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSize(8);
     font.setStyleHint(QFont::SansSerif);
     return font;

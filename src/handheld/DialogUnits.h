@@ -12,8 +12,14 @@ namespace DialogUnits {
 // Average width of the Latin letters and the height of the font, in pixels.
 QSize BaseUnits(const QFont& font);
 
-inline int ToPixelsX(int units, const QSize& base) { return units * base.width() / 4; }
-inline int ToPixelsY(int units, const QSize& base) { return units * base.height() / 8; }
+inline int ToPixelsX(int units, const QSize& base)
+{
+    return units * base.width() / 4;
+}
+inline int ToPixelsY(int units, const QSize& base)
+{
+    return units * base.height() / 8;
+}
 inline QSize ToPixels(const QSize& units, const QSize& base)
 {
     return {ToPixelsX(units.width(), base), ToPixelsY(units.height(), base)};

@@ -74,18 +74,30 @@ private slots:
         QTest::addColumn<QString>("devicePath");
         QTest::addColumn<QString>("hostRelative"); // empty: rejected
 
-        QTest::newRow("shortcut") << "\\Windows\\StartUp\\_Pivex.lnk" << "Windows/StartUp/_Pivex.lnk";
-        QTest::newRow("case of existing folders") << "\\WINDOWS\\startup\\x.lnk" << "Windows/StartUp/x.lnk";
-        QTest::newRow("forward slashes, doubled") << "//Windows//x.exe" << "Windows/x.exe";
-        QTest::newRow("no leading separator") << "Windows\\x.exe" << "Windows/x.exe";
-        QTest::newRow("parent") << "\\Windows\\..\\..\\etc\\passwd" << "";
-        QTest::newRow("parent at start") << "..\\x" << "";
-        QTest::newRow("dot") << "\\Windows\\.\\x" << "";
-        QTest::newRow("drive") << "C:\\x" << "";
-        QTest::newRow("control character") << "\\Windows\\a\nb" << "";
-        QTest::newRow("wildcard") << "\\Windows\\*.exe" << "";
-        QTest::newRow("root only") << "\\" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("shortcut") << "\\Windows\\StartUp\\_Pivex.lnk"
+                                  << "Windows/StartUp/_Pivex.lnk";
+        QTest::newRow("case of existing folders") << "\\WINDOWS\\startup\\x.lnk"
+                                                  << "Windows/StartUp/x.lnk";
+        QTest::newRow("forward slashes, doubled") << "//Windows//x.exe"
+                                                  << "Windows/x.exe";
+        QTest::newRow("no leading separator") << "Windows\\x.exe"
+                                              << "Windows/x.exe";
+        QTest::newRow("parent") << "\\Windows\\..\\..\\etc\\passwd"
+                                << "";
+        QTest::newRow("parent at start") << "..\\x"
+                                         << "";
+        QTest::newRow("dot") << "\\Windows\\.\\x"
+                             << "";
+        QTest::newRow("drive") << "C:\\x"
+                               << "";
+        QTest::newRow("control character") << "\\Windows\\a\nb"
+                                           << "";
+        QTest::newRow("wildcard") << "\\Windows\\*.exe"
+                                  << "";
+        QTest::newRow("root only") << "\\"
+                                   << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void devicePaths()
@@ -170,12 +182,14 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("plain") << "\\Windows\\solitare.exe" << QByteArray("21#\\Windows\\solitare.exe");
-        QTest::newRow("argument") << "\\Windows\\iexplore.exe -home" << QByteArray("27#\\Windows\\iexplore.exe -home");
+        QTest::newRow("argument") << "\\Windows\\iexplore.exe -home"
+                                  << QByteArray("27#\\Windows\\iexplore.exe -home");
         QTest::newRow("two arguments") << "\\Windows\\MyApp.exe parameter1 parameter2"
                                        << QByteArray("40#\\Windows\\MyApp.exe parameter1 parameter2");
-        QTest::newRow("quoted") << "\"\\Windows\\iexplore.exe\"" << QByteArray("23#\"\\Windows\\iexplore.exe\"");
-        QTest::newRow("applet at start-up") << "\"\\Windows\\PivexSettings.exe\" /s"
-                                            << QByteArray("31#\"\\Windows\\PivexSettings.exe\" /s");
+        QTest::newRow("quoted") << "\"\\Windows\\iexplore.exe\""
+                                << QByteArray("23#\"\\Windows\\iexplore.exe\"");
+        QTest::newRow("applet at start-up")
+            << "\"\\Windows\\PivexSettings.exe\" /s" << QByteArray("31#\"\\Windows\\PivexSettings.exe\" /s");
     }
 
     void shortcutText()
@@ -229,7 +243,8 @@ private slots:
         QCOMPARE(DeviceShell::GetFileAttributes("\\Windows\\tool.exe").value_or(0) &
                      DeviceShell::FILE_ATTRIBUTE_DIRECTORY,
                  0u);
-        QVERIFY(DeviceShell::GetFileAttributes("\\Windows").value_or(0) & DeviceShell::FILE_ATTRIBUTE_DIRECTORY);
+        QVERIFY(DeviceShell::GetFileAttributes("\\Windows").value_or(0) &
+                DeviceShell::FILE_ATTRIBUTE_DIRECTORY);
         QVERIFY(!DeviceShell::GetFileAttributes("\\Windows\\none.exe").has_value());
         // Folders are never deleted as files.
         QVERIFY(!DeviceShell::DeleteFile("\\Windows\\StartUp"));
@@ -314,7 +329,7 @@ private slots:
 
     void launches_data()
     {
-        QTest::addColumn<QString>("program");     // device file to create; empty: none
+        QTest::addColumn<QString>("program"); // device file to create; empty: none
         QTest::addColumn<bool>("executable");
         QTest::addColumn<bool>("started");
         QTest::addColumn<QString>("outcome");
@@ -332,7 +347,8 @@ private slots:
         const QString ran = Root() + "/ran.txt";
         if (!program.isEmpty()) {
             WriteAll(Root() + "/" + program,
-                     "#!/bin/sh\nprintf '%s|%s|%s' \"$#\" \"$1\" \"$PIVEX_DEVICE_ROOT\" > \"$PIVEX_DEVICE_ROOT/ran.tmp\"\n"
+                     "#!/bin/sh\nprintf '%s|%s|%s' \"$#\" \"$1\" \"$PIVEX_DEVICE_ROOT\" > "
+                     "\"$PIVEX_DEVICE_ROOT/ran.tmp\"\n"
                      "mv \"$PIVEX_DEVICE_ROOT/ran.tmp\" \"$PIVEX_DEVICE_ROOT/ran.txt\"\n");
             if (executable) {
                 QFile::setPermissions(Root() + "/" + program,
@@ -357,8 +373,9 @@ private slots:
     void emptyCommandLineGivesNoArgument()
     {
         const QString script = Root() + "/Windows/PivexPunctUtility.exe";
-        WriteAll(script, "#!/bin/sh\necho \"$#\" > \"$PIVEX_DEVICE_ROOT/n.tmp\"; mv \"$PIVEX_DEVICE_ROOT/n.tmp\" "
-                         "\"$PIVEX_DEVICE_ROOT/n.txt\"\n");
+        WriteAll(script,
+                 "#!/bin/sh\necho \"$#\" > \"$PIVEX_DEVICE_ROOT/n.tmp\"; mv \"$PIVEX_DEVICE_ROOT/n.tmp\" "
+                 "\"$PIVEX_DEVICE_ROOT/n.txt\"\n");
         QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(DeviceProcess::CreateProcess("\\Windows\\PivexPunctUtility.exe", QString()));
         QTRY_VERIFY(QFileInfo::exists(Root() + "/n.txt"));

@@ -78,9 +78,12 @@ void Store(const Values& values)
 
 Values FreshDefaults()
 {
-    return {{"Save new word", 1},       {"Insert space", 0},
-            {"Scribing Sensitivity", 2}, {"Accented characters", 1},
-            {"Show actual characters typed", 1}, {"Reorder 2 character words", 0},
+    return {{"Save new word", 1},
+            {"Insert space", 0},
+            {"Scribing Sensitivity", 2},
+            {"Accented characters", 1},
+            {"Show actual characters typed", 1},
+            {"Reorder 2 character words", 0},
             {"Default keyboard", 1}};
 }
 
@@ -170,8 +173,9 @@ private slots:
         QVERIFY(Check(page, COptionsPage::IDC_DEFAULT_KEYBOARD)->isChecked());
         QComboBox* combo = Sensitivity(page);
         QCOMPARE(combo->count(), 4);
-        QCOMPARE(QStringList({combo->itemText(0), combo->itemText(1), combo->itemText(2), combo->itemText(3)}),
-                 QStringList({"Off", "Low", "Standard", "High"}));
+        QCOMPARE(
+            QStringList({combo->itemText(0), combo->itemText(1), combo->itemText(2), combo->itemText(3)}),
+            QStringList({"Off", "Low", "Standard", "High"}));
         QCOMPARE(combo->currentText(), QString("Standard"));
         QCOMPARE(Stored(), FreshDefaults());
         // Only OK touches the shortcut.
@@ -253,9 +257,12 @@ private slots:
         Sensitivity(*page)->setCurrentIndex(1);
         dlg.OnCommand(CSettingsDlg::IDOK);
 
-        const Values expected{{"Save new word", 0},       {"Insert space", 1},
-                              {"Scribing Sensitivity", 1}, {"Accented characters", 0},
-                              {"Show actual characters typed", 1}, {"Reorder 2 character words", 1},
+        const Values expected{{"Save new word", 0},
+                              {"Insert space", 1},
+                              {"Scribing Sensitivity", 1},
+                              {"Accented characters", 0},
+                              {"Show actual characters typed", 1},
+                              {"Reorder 2 character words", 1},
                               {"Default keyboard", 1}};
         QCOMPARE(Stored(), expected);
         QCOMPARE(ReadAll(Shortcut()), QByteArray("31#\"\\Windows\\PivexSettings.exe\" /s"));
@@ -354,14 +361,15 @@ private slots:
         QTest::addColumn<QUuid>("after");
         QTest::addColumn<int>("switches");
         const QByteArray refuse = "Refuse=" + Pivex::kInputMethodClsid.toByteArray() + "\n";
-        QTest::newRow("already current") << Pivex::kInputMethodClsid.toByteArray() << QByteArray()
-                                         << Pivex::kInputMethodClsid << 0;
-        QTest::newRow("another current") << kOther.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1;
+        QTest::newRow("already current")
+            << Pivex::kInputMethodClsid.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 0;
+        QTest::newRow("another current")
+            << kOther.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1;
         QTest::newRow("fresh device") << QByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1;
         QTest::newRow("refused: set back") << kOther.toByteArray() << refuse << kOther << 2;
         QTest::newRow("refused after falling back: set back")
-            << kOther.toByteArray() << QByteArray(refuse + "Fallback=" + kFallback.toByteArray() + "\n") << kOther
-            << 2;
+            << kOther.toByteArray() << QByteArray(refuse + "Fallback=" + kFallback.toByteArray() + "\n")
+            << kOther << 2;
         // With the previous input method unknown there is nothing to go back to.
         QTest::newRow("unreadable before, refused")
             << QByteArray("garbage") << QByteArray(refuse + "Fallback=" + kFallback.toByteArray() + "\n")
@@ -590,7 +598,8 @@ private slots:
         QFETCH(int, pos);
         QFETCH(int, track);
         QFETCH(int, expected);
-        QCOMPARE(CDialogScroller::Scroll(CDialogScroller::Request(request), track, 300, {100, pos}), expected);
+        QCOMPARE(CDialogScroller::Scroll(CDialogScroller::Request(request), track, 300, {100, pos}),
+                 expected);
     }
 
     void dialogScrollsWhenSmallerThanItsDesign()

@@ -9,7 +9,13 @@
 // cap and replaced atomically, so a crash never leaves half a file behind.
 namespace DeviceIo {
 
-enum class ReadResult { Ok, Missing, TooLarge, Error };
+enum class ReadResult
+{
+    Ok,
+    Missing,
+    TooLarge,
+    Error
+};
 
 constexpr qint64 kMaxStateFileSize = 1024 * 1024;
 

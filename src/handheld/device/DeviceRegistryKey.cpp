@@ -11,8 +11,8 @@ namespace {
 
 struct Line
 {
-    QString name;   // valid when isValue
-    QString raw;    // text after '=' for values, the whole line otherwise
+    QString name; // valid when isValue
+    QString raw;  // text after '=' for values, the whole line otherwise
     bool isValue = false;
 };
 

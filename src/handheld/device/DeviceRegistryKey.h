@@ -6,7 +6,13 @@
 #include <optional>
 
 // Predefined roots of the handheld's registry.
-enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, Users };
+enum class RegRoot
+{
+    ClassesRoot,
+    CurrentUser,
+    LocalMachine,
+    Users
+};
 
 // One open key of the handheld's registry.
 //

@@ -35,8 +35,8 @@ PanelSettings ReadSettings()
         } else if (key.compare(QLatin1String("Fallback"), Qt::CaseInsensitive) == 0) {
             settings.fallback = QUuid(value);
         } else if (key.compare(QLatin1String("InfoUnavailable"), Qt::CaseInsensitive) == 0) {
-            settings.infoUnavailable = value == QLatin1String("1") ||
-                                       value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+            settings.infoUnavailable =
+                value == QLatin1String("1") || value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
         }
     }
     return settings;
@@ -152,7 +152,8 @@ bool SipSetCurrentIM(const QUuid& clsid)
     const QString log = FilePath(QStringLiteral("Switches.log"));
     if (settings.refused.contains(clsid)) {
         if (!settings.fallback.isNull() && WriteCurrent(settings.fallback)) {
-            DeviceIo::AppendRecord(log, {IdText(clsid), QStringLiteral("refused, now ") + IdText(settings.fallback)});
+            DeviceIo::AppendRecord(
+                log, {IdText(clsid), QStringLiteral("refused, now ") + IdText(settings.fallback)});
         } else {
             DeviceIo::AppendRecord(log, {IdText(clsid), QStringLiteral("refused")});
         }
