@@ -99,7 +99,7 @@ void CDueStore::ScanFolder()
     m_index.reserve(qsizetype(n));
     for (LoadedFile& f : loaded) {
         if (f.problem.isEmpty())
-            Store(f.record);
+            Store(std::move(f.record));
         else
             m_loadProblems << f.problem;
     }
@@ -201,16 +201,16 @@ bool CDueStore::ReplaceDue(const DueRecord& record)
     return ok;
 }
 
-void CDueStore::Store(const DueRecord& record)
+void CDueStore::Store(DueRecord record)
 {
     auto it = m_index.find(record.m_strRecId);
     if (it != m_index.end()) {
-        *it.value() = record; // overwrite in place: the walk order stays
+        *it.value() = std::move(record); // overwrite in place: the walk order stays
         return;
     }
     Bucket& bucket = m_buckets[size_t(BucketOf(record.m_strRecId))];
-    bucket.push_front(record);
-    m_index.insert(record.m_strRecId, bucket.begin());
+    bucket.push_front(std::move(record));
+    m_index.insert(bucket.front().m_strRecId, bucket.begin());
 }
 
 DueRecord CDueStore::GetDue(const QString& id) const

@@ -74,7 +74,7 @@ public:
 
 private:
     QString UniqueRecordId(int n) const;
-    void Store(const DueRecord& record);
+    void Store(DueRecord record);
     void Error(const QString& text) { m_errors << text; }
 
     using Bucket = std::list<DueRecord>;

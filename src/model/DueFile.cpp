@@ -120,7 +120,9 @@ public:
         const qint64 bytes = utf16 ? qint64(length) * 2 : qint64(length);
         if (bytes > m_size - m_pos)
             return Fail(QStringLiteral("a text length runs past the end of the file"));
-        if (utf16) {
+        if (utf16 && length == 0) {
+            text = QString();
+        } else if (utf16) {
             QString s(qsizetype(length), Qt::Uninitialized);
             for (quint32 i = 0; i < length; ++i)
                 s[qsizetype(i)] = QChar(qFromLittleEndian<quint16>(m_data + m_pos + 2 * i));
@@ -205,6 +207,8 @@ bool ToCp1252(const QString& text, QByteArray& out)
 
 QString FromCp1252(const char* data, qsizetype size)
 {
+    if (size <= 0)
+        return QString(); // no allocation for the many empty fields
     QString s(size, Qt::Uninitialized);
     for (qsizetype i = 0; i < size; ++i) {
         const unsigned char b = static_cast<unsigned char>(data[i]);
