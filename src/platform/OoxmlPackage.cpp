@@ -89,7 +89,7 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
         zip_error_fini(&error);
         return fail(text);
     }
-    ArchivePtr archive(zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    ArchivePtr archive(zip_open_from_source(source.get(), ZIP_RDONLY, &error));
     if (!archive) {
         const QString text = QStringLiteral("Not an office package (%1).").arg(ZipErrorText(&error));
         zip_error_fini(&error);

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "export/ExportRequest.h"
+#include "model/COleDateTime.h"
+#include "model/DueRecord.h"
+#include "platform/ISpreadsheetApplication.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The spreadsheet export of the month list: a workbook made from
+// Templates/tlv.xltx, the month in C4, the paid and unpaid sums in F4 and F5,
+// one row per listed due from row 10 (title, start, due, pay to, account,
+// amount, type, status, and with notes "Show Notes" with the notes as the
+// cell's comment). Without notes the heading cell I9 is emptied and painted
+// white.
+class CSpreadsheetExport
+{
+public:
+    // documentName is the name the workbook is shown under.
+    explicit CSpreadsheetExport(const QString& documentName = QString());
+    ~CSpreadsheetExport();
+
+    // Starts the application hidden or visible and makes a workbook from the
+    // template. False when no application could be started (silently) or the
+    // workbook could not be made (with a message; the application is then
+    // let go, so the later steps do nothing).
+    bool Open(const QString& templatePath, bool visible);
+    // Writes the dues into the first sheet. Stops at the first failing write
+    // with a message; what was written before stays.
+    bool Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes);
+    // Makes the application visible (or hides it): shows the workbook.
+    bool Show(bool visible);
+    // Saves the workbook as an .xlsx file instead of showing it.
+    bool SaveAs(const QString& path);
+
+    bool HasApplication() const { return m_pApplication != nullptr; }
+    // The messages the steps gave, in order; empty when all went well.
+    QStringList Messages() const { return m_messages; }
+
+    std::unique_ptr<ISpreadsheetApplication> m_pApplication;
+
+private:
+    void Report(const QString& reason);
+
+    QString m_documentName;
+    QStringList m_messages;
+};
+
+// "March, 2007": the full English month name, a comma and the year.
+QString SpreadsheetMonthText(const COleDateTime& month);
+// A date as the export writes it: the locale's short date, followed by the
+// time of day with seconds when it is not midnight. Empty for an invalid date.
+QString SpreadsheetDateText(const COleDateTime& date);
+// "Dues March 2007": the name of the workbook (and of its file) for a month.
+QString SpreadsheetDocumentName(const COleDateTime& month);
+// Templates/tlv.xltx beside the program.
+QString SpreadsheetTemplatePath();
+
+// Writes the export to request.outputPath (an .xlsx package) and opens
+// nothing. False with the message to show when it fails; an existing file at
+// the output path is then left as it was.
+bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText);
+bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText);
+
+// The menu command: makes the workbook and shows it (saved as
+// "Dues <Month> <Year>.xlsx" in a temporary folder and opened with the
+// default spreadsheet program); request.outputPath is not used. False with
+// the messages to show when a step failed (a partly filled workbook is still
+// shown); false with an empty errorText when no application could be started,
+// which the command passes over in silence.
+bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText);
+bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText);

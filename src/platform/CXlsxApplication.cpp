@@ -1,0 +1,90 @@
+#include "platform/CXlsxApplication.h"
+
+#include "platform/TemporaryDocument.h"
+
+CXlsxApplication::CXlsxApplication(const QString& documentName) : m_documentName(documentName)
+{
+    if (m_documentName.isEmpty())
+        m_documentName = QStringLiteral("Workbook");
+}
+
+bool CXlsxApplication::Result(bool ok, const QString& why)
+{
+    m_error = ok ? QString() : why;
+    return ok;
+}
+
+CXlsxWorkbook* CXlsxApplication::Workbook()
+{
+    if (!m_workbook)
+        m_error = QStringLiteral("No workbook is open.");
+    return m_workbook.get();
+}
+
+bool CXlsxApplication::SetVisible(bool visible)
+{
+    const bool becomesVisible = visible && !m_visible;
+    m_visible = visible;
+    // An application without a workbook shows nothing to open.
+    if (!becomesVisible || !m_workbook)
+        return Result(true, {});
+    QString why;
+    const bool ok = ShowTemporaryDocument(
+        m_documentName + QStringLiteral(".xlsx"),
+        [this](const QString& path, QString* reason) { return m_workbook->Save(path, reason); }, &m_shownPath, &why);
+    return Result(ok, why);
+}
+
+bool CXlsxApplication::AddWorkbook(const QString& templatePath)
+{
+    auto workbook = std::make_unique<CXlsxWorkbook>();
+    QString why;
+    if (!workbook->Load(templatePath, &why))
+        return Result(false, why);
+    m_workbook = std::move(workbook);
+    return Result(true, {});
+}
+
+bool CXlsxApplication::GetSheetCount(int* count)
+{
+    CXlsxWorkbook* book = Workbook();
+    if (!book)
+        return false;
+    *count = book->SheetCount();
+    return Result(true, {});
+}
+
+bool CXlsxApplication::SelectSheet(int index)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SelectSheet(index, &why), why);
+}
+
+bool CXlsxApplication::SetRangeValue(const QString& cell, const QString& text)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellText(cell, text, &why), why);
+}
+
+bool CXlsxApplication::SetRangeInteriorColor(const QString& cell, quint32 colorRef)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellFill(cell, colorRef, &why), why);
+}
+
+bool CXlsxApplication::AddRangeComment(const QString& cell, const QString& text)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->AddCellComment(cell, text, &why), why);
+}
+
+bool CXlsxApplication::SaveActiveWorkbook(const QString& path)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->Save(path, &why), why);
+}

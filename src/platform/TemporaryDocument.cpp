@@ -1,0 +1,44 @@
+#include "platform/TemporaryDocument.h"
+
+#include "platform/ShellOpen.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+QString SafeDocumentFileName(const QString& fileName)
+{
+    QString out;
+    for (QChar c : fileName) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            out += QLatin1Char('_');
+        else
+            out += c;
+    }
+    out = out.trimmed();
+    if (out.isEmpty() || out.startsWith(QLatin1Char('.')))
+        out.prepend(QStringLiteral("Document"));
+    return out;
+}
+
+bool ShowTemporaryDocument(const QString& fileName, const std::function<bool(const QString& path, QString* why)>& save,
+                           QString* shownPath, QString* why)
+{
+    QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tallyvane-XXXXXX"));
+    if (!dir.isValid()) {
+        if (why)
+            *why = QStringLiteral("%1: %2").arg(QDir::tempPath(), dir.errorString());
+        return false;
+    }
+    const QString path = dir.filePath(SafeDocumentFileName(fileName));
+    if (!save(path, why))
+        return false; // the folder goes with dir
+    dir.setAutoRemove(false);
+    if (shownPath)
+        *shownPath = path;
+    if (!ShellOpen(path)) {
+        if (why)
+            *why = QStringLiteral("No program could open %1.").arg(path);
+        return false;
+    }
+    return true;
+}
