@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/widgets/GuiStartup.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -17,6 +19,8 @@ int main(int argc, char** argv)
         QTextStream err(stderr);
         return CommandLine::Run(args, out, err);
     }
-    std::fprintf(stderr, "tallyvane: the desktop window is not built yet\n");
-    return 1;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyvane"));
+    QApplication::setOrganizationName(QStringLiteral("Quillory"));
+    return GuiStartup::Run(args);
 }

@@ -1,0 +1,115 @@
+#include "app/widgets/GuiStartup.h"
+
+#include "app/CTallyvaneApp.h"
+#include "app/StringTable.h"
+#include "app/widgets/CWorkDirDlg.h"
+#include "model/CDueStore.h"
+#include "platform/ShellOpen.h"
+#include "ui/CMainFrame.h"
+#include "ui/DrawnImages.h"
+#include "ui/Prompt.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+namespace GuiStartup {
+
+bool ParseArguments(const QStringList& args, Options& options, QString* error)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args.at(i);
+        if (a == QLatin1String("--workdir")) {
+            if (i + 1 >= args.size()) {
+                *error = QStringLiteral("--workdir needs a folder");
+                return false;
+            }
+            const QFileInfo dir(args.at(++i));
+            if (!dir.isDir()) {
+                *error = QStringLiteral("working directory not found: %1").arg(args.at(i));
+                return false;
+            }
+            options.fixedWorkDir = true;
+            options.workDir = QDir::cleanPath(dir.absoluteFilePath());
+        } else {
+            *error = QStringLiteral("unknown argument: %1").arg(a);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ChooseWorkingDirectory()
+{
+    CWorkDirDlg dlg(nullptr, QString());
+    if (dlg.exec() != QDialog::Accepted) {
+        theApp.m_strWorkDir.clear();
+        return false;
+    }
+    theApp.m_strWorkDir = dlg.m_strPath;
+    theApp.CreateDataFolder(); // a failure shows later, when a due cannot be written
+    return true;
+}
+
+std::unique_ptr<CMainFrame> InitInstance(const Options& options)
+{
+    if (options.fixedWorkDir) {
+        theApp.m_strWorkDir = options.workDir;
+    } else {
+        theApp.m_strWorkDir.clear();
+        theApp.ReadWorkingDirectory();
+        bool ask = theApp.m_strWorkDir.isEmpty();
+        if (!ask && !QFileInfo::exists(theApp.m_strWorkDir)) {
+            Prompt::Message(nullptr, LoadResString(61455), QMessageBox::Warning);
+            ask = true;
+        }
+        if (ask && !ChooseWorkingDirectory())
+            return nullptr;
+    }
+
+    theDueStore.LoadAll();
+
+    auto frame = std::make_unique<CMainFrame>();
+    frame->showMaximized();
+    // Files the load had to skip are named once the window is up.
+    CMainFrame* shown = frame.get();
+    QTimer::singleShot(0, shown, [shown] { shown->ReportLoadProblems(); });
+    return frame;
+}
+
+void InitDesktop()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    SetShellOpenHandler([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    QApplication::setWindowIcon(DrawnImages::AppIcon());
+}
+
+int Run(const QStringList& args)
+{
+    Options options;
+    QString error;
+    if (!ParseArguments(args, options, &error)) {
+        std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
+        return 2;
+    }
+    InitDesktop();
+    std::unique_ptr<CMainFrame> frame = InitInstance(options);
+    if (!frame)
+        return 0;
+    const int status = QApplication::exec();
+    // The working directory is kept for the next start (not when it was given).
+    if (!options.fixedWorkDir)
+        theApp.WriteWorkingDirectory();
+    return status;
+}
+
+} // namespace GuiStartup

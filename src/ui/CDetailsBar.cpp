@@ -1,0 +1,111 @@
+#include "ui/CDetailsBar.h"
+
+#include "app/CTallyvaneApp.h"
+#include "ui/skinui/GuiDrawLayer.h"
+
+#include <QHeaderView>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+namespace {
+
+// Headings bold, values normal, whatever the font of the day is.
+class DetailsDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->font.setBold(index.column() == 0);
+    }
+};
+
+QString DateTimeText(const COleDateTime& dt)
+{
+    return theApp.FormatDate(dt) + QLatin1Char(' ') + theApp.FormatTime(dt);
+}
+
+} // namespace
+
+CDetailsBar::CDetailsBar(QWidget* parent) : CGuiControlBar(QStringLiteral("Details"), parent), m_list(new QTableWidget(8, 2, this))
+{
+    setObjectName(QStringLiteral("DueDetailsBar"));
+    m_list->setObjectName(QStringLiteral("DetailsList"));
+    m_list->horizontalHeader()->hide();
+    m_list->verticalHeader()->hide();
+    m_list->setShowGrid(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_list->setFrameShape(QFrame::StyledPanel);
+    m_list->setFrameShadow(QFrame::Sunken);
+    m_list->setItemDelegate(new DetailsDelegate(m_list));
+    m_list->setColumnWidth(0, 100);
+    m_list->setColumnWidth(1, 200);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->verticalHeader()->setDefaultSectionSize(22);
+    const QStringList headings = Headings();
+    for (int row = 0; row < headings.size(); ++row) {
+        m_list->setItem(row, 0, new QTableWidgetItem(headings.at(row)));
+        m_list->setItem(row, 1, new QTableWidgetItem(QString()));
+    }
+    QPalette pal = m_list->palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::AlternateBase, QColor(239, 245, 253));
+    m_list->setPalette(pal);
+    m_list->setAlternatingRowColors(true);
+    SetChild(m_list);
+    resize(300, 310);
+}
+
+QStringList CDetailsBar::Headings()
+{
+    return {QStringLiteral("Title"),   QStringLiteral("Start Date"), QStringLiteral("Due Date"),
+            QStringLiteral("Pay To"),  QStringLiteral("Account"),    QStringLiteral("Amount"),
+            QStringLiteral("Type"),    QStringLiteral("Status")};
+}
+
+QStringList CDetailsBar::DetailValues(const DueRecord& record)
+{
+    return {record.m_strTitle,
+            DateTimeText(record.m_dtStart),
+            DateTimeText(record.m_dtDue),
+            record.m_strPayTo,
+            record.m_strAccount,
+            theApp.FormatCurrency(AmountText(record.m_dAmount)),
+            DueTypeText(record.m_nType),
+            record.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid")};
+}
+
+void CDetailsBar::ShowDue(const DueRecord& record)
+{
+    const QStringList values = DetailValues(record);
+    for (int row = 0; row < values.size(); ++row) {
+        m_list->item(row, 1)->setText(values.at(row));
+        m_list->item(row, 1)->setToolTip(values.at(row));
+    }
+}
+
+void CDetailsBar::ClearDetails()
+{
+    for (int row = 0; row < m_list->rowCount(); ++row) {
+        m_list->item(row, 1)->setText(QString());
+        m_list->item(row, 1)->setToolTip(QString());
+    }
+}
+
+QString CDetailsBar::Heading(int row) const
+{
+    const QTableWidgetItem* item = m_list->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+QString CDetailsBar::Value(int row) const
+{
+    const QTableWidgetItem* item = m_list->item(row, 1);
+    return item ? item->text() : QString();
+}

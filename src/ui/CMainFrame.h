@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/DueRecord.h"
+#include "ui/skinui/CGuiFrameWnd.h"
+
+#include <QHash>
+
+class CDetailsBar;
+class CGuiMiniTool;
+class CGuiStatusBar;
+class CMainToolBar;
+class COutlookView;
+class CTallyvaneView;
+class GuiCapOutBar;
+class QAction;
+class QMenu;
+class QSplitter;
+
+// The main window: menu bar, toolbar, navigation pane, caption bar and month
+// list, the "Details" bar and the status bar with the month's totals. Every
+// command ends in OnCommand.
+class CMainFrame : public CGuiFrameWnd
+{
+    Q_OBJECT
+public:
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Runs the command of an id, as the menu, toolbar, shortcut, navigation
+    // pane or context menu would.
+    void OnCommand(int id);
+    QAction* Action(int id) const { return m_actions.value(id); }
+
+    // Re-reads the month picker and lists that month again.
+    void RefreshMonth();
+    void StepMonth(int delta);
+    void ModifyDue(const QString& recId);
+    void DeleteDue(const DueRecord& record);
+    void SetCaptionBar(const QString& text, int image);
+    void ChangeWorkingDirectory();
+    void RefreshFromDisk();
+
+    // Shows the due files the last load skipped, in one message (nothing when none).
+    void ReportLoadProblems();
+    // Shows failed writes and removals of the store, in one message.
+    bool ReportStoreErrors();
+
+    // Enables the export and print commands that are available now.
+    void UpdateCommandStates();
+
+    CTallyvaneView* View() const { return m_view; }
+    CDetailsBar* DetailsBar() const { return m_details; }
+    CMainToolBar* ToolBar() const { return m_toolBar; }
+    COutlookView* OutlookView() const { return m_outlook; }
+    CGuiStatusBar* StatusBar() const { return m_statusBar; }
+    CGuiMiniTool* CaptionTool() const { return m_captionTool; }
+    QSplitter* Splitter() const { return m_splitter; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateStatusBar();
+    void CreateClient();
+    void CreateCaptionBar(QWidget* parent);
+    void Export(int id);
+    void SwitchPane(int delta);
+
+    QHash<int, QAction*> m_actions;
+    QList<QMenu*> m_menus;
+    CMainToolBar* m_toolBar = nullptr;
+    CGuiStatusBar* m_statusBar = nullptr;
+    CDetailsBar* m_details = nullptr;
+    QSplitter* m_splitter = nullptr;
+    COutlookView* m_outlook = nullptr;
+    CTallyvaneView* m_view = nullptr;
+    GuiCapOutBar* m_captionBar = nullptr;
+    CGuiMiniTool* m_captionTool = nullptr;
+};

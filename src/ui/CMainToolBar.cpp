@@ -1,0 +1,44 @@
+#include "ui/CMainToolBar.h"
+
+#include "ui/CBannerStatic.h"
+#include "ui/CFilterCombo.h"
+#include "ui/CMonthPicker.h"
+#include "ui/CommandIds.h"
+
+#include <QAction>
+
+CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
+    : CGuiToolBarWnd(QStringLiteral("ProjectToolBar"), parent), m_picker(new CMonthPicker(this)),
+      m_banner(new CBannerStatic(this)), m_filter(new CFilterCombo(this))
+{
+    setObjectName(QStringLiteral("ProjectToolBar"));
+    setWindowTitle(QStringLiteral("ProjectToolBar"));
+    for (int id : SlotIds()) {
+        switch (id) {
+        case 0:
+            addSeparator();
+            break;
+        case ID_MONTH_PICKER:
+            AddControlSlot(m_picker, 140, id);
+            break;
+        case ID_BANNER:
+            AddControlSlot(m_banner, 140, id);
+            break;
+        case ID_FILTER:
+            AddControlSlot(m_filter, 140, id);
+            break;
+        default:
+            if (QAction* a = actions.value(id))
+                addAction(a);
+            break;
+        }
+    }
+}
+
+QList<int> CMainToolBar::SlotIds()
+{
+    return {ID_PREV_MONTH,  ID_MONTH_PICKER, ID_NEXT_MONTH,   0,           ID_DUE_NEW,     ID_DUE_MODIFY,
+            ID_DUE_DELETE,  0,               ID_BANNER,       ID_FILTER,   0,              ID_REFRESH,
+            ID_SYNCHRONIZE, ID_VIEW_DETAILS, 0,               ID_EXCEL_NOTES, ID_WORD_NOTES, ID_HTML_NOTES,
+            ID_PDF_NOTES,   0,               ID_HELP_CONTENTS, ID_APP_ABOUT};
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/COleDateTime.h"
+
+#include <QDateEdit>
+#include <QTime>
+
+// The toolbar's month picker. It holds the shown date (with its time of day);
+// userDateChanged fires only for changes made by the user.
+class CMonthPicker : public QDateEdit
+{
+    Q_OBJECT
+public:
+    explicit CMonthPicker(QWidget* parent = nullptr);
+
+    COleDateTime GetTime() const;
+    // Sets the date and time without counting as a change by the user.
+    void SetTime(const COleDateTime& when);
+
+signals:
+    void userDateChanged();
+
+private:
+    QTime m_time;
+    bool m_setting = false;
+};

@@ -1,0 +1,474 @@
+#include "ui/DrawnImages.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace DrawnImages {
+
+namespace {
+
+const QColor kInk(52, 66, 96);
+const QColor kPaper(253, 253, 250);
+
+QColor Darker(const QColor& c)
+{
+    return c.darker(150);
+}
+
+// Everything is drawn in a 32 x 32 space scaled to the target size.
+void Page(QPainter& p, const QColor& fill = kPaper, const QColor& edge = kInk)
+{
+    QPainterPath path;
+    path.moveTo(6, 2.5);
+    path.lineTo(20, 2.5);
+    path.lineTo(26, 8.5);
+    path.lineTo(26, 29.5);
+    path.lineTo(6, 29.5);
+    path.closeSubpath();
+    p.setPen(QPen(edge, 1.4));
+    p.setBrush(fill);
+    p.drawPath(path);
+    QPainterPath fold;
+    fold.moveTo(20, 2.5);
+    fold.lineTo(20, 8.5);
+    fold.lineTo(26, 8.5);
+    p.setBrush(fill.darker(112));
+    p.drawPath(fold);
+}
+
+void PageLines(QPainter& p, int from = 12, int to = 26)
+{
+    p.setPen(QPen(QColor(150, 165, 190), 1.4));
+    for (int y = from; y <= to; y += 4)
+        p.drawLine(QPointF(9.5, y), QPointF(22.5, y));
+}
+
+void Badge(QPainter& p, const QPointF& c, double r, const QColor& fill)
+{
+    QRadialGradient g(c - QPointF(r / 3, r / 3), r * 1.4);
+    g.setColorAt(0, fill.lighter(135));
+    g.setColorAt(1, fill);
+    p.setPen(QPen(Darker(fill), 1.2));
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel, bool bold = true)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(int(pixel));
+    f.setBold(bold);
+    p.setFont(f);
+    p.setPen(color);
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+void Check(QPainter& p, const QPointF& at, double s, const QColor& color, double width)
+{
+    QPainterPath path;
+    path.moveTo(at + QPointF(-s, 0));
+    path.lineTo(at + QPointF(-s / 3, s * 0.7));
+    path.lineTo(at + QPointF(s, -s * 0.7));
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+void CircleArrows(QPainter& p, const QPointF& c, double r, const QColor& color, double width)
+{
+    p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    p.drawArc(box, 30 * 16, 130 * 16);
+    p.drawArc(box, 210 * 16, 130 * 16);
+    auto head = [&](double angleDeg, double dir) {
+        const double a = angleDeg * M_PI / 180.0;
+        const QPointF tip(c.x() + r * std::cos(a), c.y() - r * std::sin(a));
+        const QPointF tangent(-std::sin(a) * dir, -std::cos(a) * dir);
+        const QPointF normal(std::cos(a), -std::sin(a));
+        const double h = width * 1.8;
+        QPolygonF tri;
+        tri << tip + tangent * h << tip + normal * h * 0.9 << tip - normal * h * 0.9;
+        p.setPen(Qt::NoPen);
+        p.setBrush(color);
+        p.drawPolygon(tri);
+        p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+    };
+    head(30, -1);
+    head(210, -1);
+}
+
+void CalendarPage(QPainter& p, bool withTick)
+{
+    const QRectF body(3, 5, 26, 24);
+    p.setPen(QPen(kInk, 1.3));
+    p.setBrush(kPaper);
+    p.drawRoundedRect(body, 3, 3);
+    QLinearGradient head(0, 5, 0, 12);
+    head.setColorAt(0, QColor(84, 141, 221));
+    head.setColorAt(1, QColor(38, 92, 175));
+    p.setBrush(head);
+    p.drawRoundedRect(QRectF(3, 5, 26, 8), 3, 3);
+    p.fillRect(QRectF(3.7, 10, 24.6, 3), QColor(38, 92, 175));
+    p.setPen(QPen(QColor(90, 98, 110), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 3), QPointF(10, 8));
+    p.drawLine(QPointF(22, 3), QPointF(22, 8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(170, 185, 210));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            p.drawRect(QRectF(6.5 + col * 5.2, 15.5 + row * 4.2, 3.2, 2.6));
+    if (withTick) {
+        Badge(p, QPointF(22.5, 23), 6.5, QColor(46, 160, 67));
+        Check(p, QPointF(22.5, 23), 3.2, kPaper, 2.2);
+    }
+}
+
+void Coin(QPainter& p, const QPointF& c, double rx, double ry)
+{
+    p.setPen(QPen(QColor(150, 105, 10), 1.1));
+    p.setBrush(QColor(236, 181, 40));
+    p.drawEllipse(c, rx, ry);
+    p.setBrush(QColor(252, 214, 92));
+    p.drawEllipse(c - QPointF(0, ry * 0.35), rx, ry * 0.7);
+}
+
+void Draw(QPainter& p, Glyph glyph)
+{
+    switch (glyph) {
+    case Glyph::Calendar:
+        CalendarPage(p, false);
+        break;
+    case Glyph::AppIcon:
+        CalendarPage(p, true);
+        break;
+    case Glyph::New:
+        Page(p);
+        PageLines(p, 12, 20);
+        Badge(p, QPointF(22, 22.5), 7.5, QColor(46, 160, 67));
+        p.setPen(QPen(kPaper, 2.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(22, 18.5), QPointF(22, 26.5));
+        p.drawLine(QPointF(18, 22.5), QPointF(26, 22.5));
+        break;
+    case Glyph::Modify: {
+        Page(p);
+        PageLines(p);
+        p.save();
+        p.translate(19, 17);
+        p.rotate(45);
+        p.setPen(QPen(QColor(120, 80, 10), 1.1));
+        p.setBrush(QColor(250, 190, 50));
+        p.drawRect(QRectF(-3, -13, 6, 18));
+        p.setBrush(QColor(230, 120, 120));
+        p.drawRect(QRectF(-3, -16, 6, 3));
+        QPolygonF tip;
+        tip << QPointF(-3, 5) << QPointF(3, 5) << QPointF(0, 11);
+        p.setBrush(QColor(240, 215, 170));
+        p.drawPolygon(tip);
+        p.restore();
+        break;
+    }
+    case Glyph::Delete:
+        Page(p, kPaper, QColor(120, 130, 150));
+        PageLines(p, 12, 16);
+        p.setPen(QPen(QColor(120, 10, 10), 7.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 14), QPointF(25, 28));
+        p.drawLine(QPointF(25, 14), QPointF(11, 28));
+        p.setPen(QPen(QColor(222, 45, 38), 5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(11, 14), QPointF(25, 28));
+        p.drawLine(QPointF(25, 14), QPointF(11, 28));
+        break;
+    case Glyph::Filter: {
+        QPolygonF funnel;
+        funnel << QPointF(4, 5) << QPointF(28, 5) << QPointF(19, 16) << QPointF(19, 27) << QPointF(13, 24)
+               << QPointF(13, 16);
+        p.setPen(QPen(kInk, 1.4));
+        p.setBrush(QColor(84, 141, 221));
+        p.drawPolygon(funnel);
+        break;
+    }
+    case Glyph::Refresh:
+        CircleArrows(p, QPointF(16, 16), 10, QColor(40, 150, 60), 4);
+        break;
+    case Glyph::Sync:
+        p.setPen(QPen(QColor(40, 45, 55), 1.3));
+        p.setBrush(QColor(80, 88, 104));
+        p.drawRoundedRect(QRectF(9, 2.5, 14, 27), 3, 3);
+        p.setBrush(QColor(170, 215, 250));
+        p.drawRect(QRectF(11, 5.5, 10, 15));
+        p.setBrush(QColor(200, 205, 215));
+        p.drawEllipse(QPointF(16, 25), 2, 2);
+        CircleArrows(p, QPointF(16, 13), 4.2, QColor(40, 150, 60), 1.8);
+        break;
+    case Glyph::Details:
+        p.setPen(QPen(kInk, 1.3));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(2.5, 4.5, 27, 23));
+        p.fillRect(QRectF(3, 5, 26, 5), QColor(38, 92, 175));
+        p.fillRect(QRectF(18, 10, 11, 17), QColor(173, 201, 243));
+        p.setPen(QPen(kInk, 1.3));
+        p.drawLine(QPointF(18, 10), QPointF(18, 27.5));
+        p.setPen(QPen(QColor(38, 92, 175), 1.5));
+        for (int y = 14; y <= 24; y += 4)
+            p.drawLine(QPointF(20, y), QPointF(27, y));
+        p.setPen(QPen(QColor(150, 165, 190), 1.5));
+        for (int y = 14; y <= 24; y += 4)
+            p.drawLine(QPointF(5.5, y), QPointF(15.5, y));
+        break;
+    case Glyph::Excel:
+        Page(p);
+        p.setPen(QPen(QColor(120, 170, 130), 1));
+        for (int y = 12; y <= 26; y += 4)
+            p.drawLine(QPointF(8, y), QPointF(24, y));
+        for (int x = 12; x <= 20; x += 5)
+            p.drawLine(QPointF(x, 10), QPointF(x, 28));
+        p.setPen(QPen(QColor(20, 90, 50), 1.2));
+        p.setBrush(QColor(33, 125, 70));
+        p.drawRoundedRect(QRectF(1.5, 11, 15, 15), 2, 2);
+        Letter(p, QRectF(1.5, 11, 15, 15), QStringLiteral("X"), kPaper, 12);
+        break;
+    case Glyph::Word:
+        Page(p);
+        PageLines(p);
+        p.setPen(QPen(QColor(20, 50, 120), 1.2));
+        p.setBrush(QColor(43, 87, 170));
+        p.drawRoundedRect(QRectF(1.5, 11, 15, 15), 2, 2);
+        Letter(p, QRectF(1.5, 11, 15, 15), QStringLiteral("W"), kPaper, 11);
+        break;
+    case Glyph::Html: {
+        Page(p);
+        PageLines(p, 12, 14);
+        const QPointF c(17, 21);
+        QRadialGradient g(c - QPointF(3, 3), 11);
+        g.setColorAt(0, QColor(120, 190, 250));
+        g.setColorAt(1, QColor(30, 110, 200));
+        p.setPen(QPen(QColor(20, 70, 140), 1.2));
+        p.setBrush(g);
+        p.drawEllipse(c, 8, 8);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(230, 245, 255), 1));
+        p.drawEllipse(c, 3.5, 8);
+        p.drawLine(c - QPointF(8, 0), c + QPointF(8, 0));
+        p.drawLine(c - QPointF(0, 8), c + QPointF(0, 8));
+        break;
+    }
+    case Glyph::Pdf:
+        Page(p);
+        PageLines(p, 22, 26);
+        p.setPen(QPen(QColor(140, 20, 20), 1.2));
+        p.setBrush(QColor(200, 40, 40));
+        p.drawRoundedRect(QRectF(3, 9, 24, 10), 2, 2);
+        Letter(p, QRectF(3, 9, 24, 10), QStringLiteral("PDF"), kPaper, 8.5);
+        break;
+    case Glyph::Help:
+        Badge(p, QPointF(16, 16), 13, QColor(38, 110, 200));
+        Letter(p, QRectF(3, 3, 26, 26), QStringLiteral("?"), kPaper, 20);
+        break;
+    case Glyph::About:
+        Badge(p, QPointF(16, 16), 13, QColor(38, 110, 200));
+        Letter(p, QRectF(3, 3, 26, 26), QStringLiteral("i"), kPaper, 20);
+        break;
+    case Glyph::PrevMonth:
+    case Glyph::NextMonth: {
+        p.save();
+        if (glyph == Glyph::NextMonth) {
+            p.translate(32, 0);
+            p.scale(-1, 1);
+        }
+        QPolygonF arrow;
+        arrow << QPointF(3, 16) << QPointF(16, 4) << QPointF(16, 11) << QPointF(29, 11) << QPointF(29, 21)
+              << QPointF(16, 21) << QPointF(16, 28);
+        QLinearGradient g(0, 4, 0, 28);
+        g.setColorAt(0, QColor(100, 160, 235));
+        g.setColorAt(1, QColor(30, 90, 180));
+        p.setPen(QPen(QColor(20, 60, 130), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(g);
+        p.drawPolygon(arrow);
+        p.restore();
+        break;
+    }
+    case Glyph::Print: {
+        p.setPen(QPen(kInk, 1.3));
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(9, 3, 14, 10));
+        QLinearGradient g(0, 11, 0, 24);
+        g.setColorAt(0, QColor(190, 196, 208));
+        g.setColorAt(1, QColor(120, 128, 145));
+        p.setBrush(g);
+        p.drawRoundedRect(QRectF(3, 11, 26, 13), 2, 2);
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(9, 19, 14, 10));
+        PageLines(p, 22, 26);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 200, 80));
+        p.drawEllipse(QPointF(25, 15), 1.5, 1.5);
+        break;
+    }
+    case Glyph::Folder: {
+        p.setPen(QPen(QColor(150, 105, 10), 1.3));
+        p.setBrush(QColor(232, 176, 50));
+        QPainterPath back;
+        back.moveTo(2.5, 8);
+        back.lineTo(12, 8);
+        back.lineTo(14.5, 5);
+        back.lineTo(29.5, 5);
+        back.lineTo(29.5, 26.5);
+        back.lineTo(2.5, 26.5);
+        back.closeSubpath();
+        p.drawPath(back);
+        QLinearGradient g(0, 11, 0, 27);
+        g.setColorAt(0, QColor(255, 222, 120));
+        g.setColorAt(1, QColor(240, 186, 60));
+        p.setBrush(g);
+        p.drawRect(QRectF(2.5, 11, 27, 15.5));
+        break;
+    }
+    case Glyph::PaidMark:
+        Check(p, QPointF(16, 16), 10, QColor(25, 130, 45), 5.5);
+        break;
+    case Glyph::RecurringMark:
+        CircleArrows(p, QPointF(16, 16), 10, QColor(38, 110, 200), 4.5);
+        break;
+    case Glyph::Paid:
+        Badge(p, QPointF(16, 16), 13, QColor(46, 160, 67));
+        Check(p, QPointF(16, 16), 7, kPaper, 4.5);
+        break;
+    case Glyph::Unpaid:
+        Badge(p, QPointF(16, 16), 13, QColor(214, 60, 40));
+        p.setPen(QPen(kPaper, 4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(16, 8), QPointF(16, 17));
+        p.drawPoint(QPointF(16, 23.5));
+        break;
+    case Glyph::Total:
+        Coin(p, QPointF(16, 25), 11, 4.5);
+        Coin(p, QPointF(16, 18.5), 11, 4.5);
+        Coin(p, QPointF(16, 12), 11, 4.5);
+        Letter(p, QRectF(5, 3.5, 22, 11), QString(QChar(0x03A3)), QColor(120, 80, 0), 8);
+        break;
+    case Glyph::Bill:
+        Page(p);
+        PageLines(p, 10, 18);
+        Coin(p, QPointF(19, 24), 7, 4);
+        break;
+    case Glyph::Series:
+        p.save();
+        p.translate(3, -1);
+        Page(p, QColor(225, 230, 240));
+        p.restore();
+        p.save();
+        p.translate(-2, 2);
+        Page(p);
+        PageLines(p, 11, 15);
+        p.restore();
+        Badge(p, QPointF(21, 22), 8, QColor(38, 110, 200));
+        CircleArrows(p, QPointF(21, 22), 4.5, kPaper, 2);
+        break;
+    }
+}
+
+QPixmap Strip(int width, int height, int cell, const QList<std::pair<int, Glyph>>& cells)
+{
+    QPixmap strip(width, height);
+    strip.fill(Qt::transparent);
+    QPainter p(&strip);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const auto& [index, glyph] : cells) {
+        const int side = std::min(cell, height);
+        p.drawPixmap(index * cell + (cell - side) / 2, (height - side) / 2, Paint(glyph, side));
+    }
+    return strip;
+}
+
+} // namespace
+
+QPixmap Paint(Glyph glyph, int size)
+{
+    QPixmap pix(size, size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / 32.0, size / 32.0);
+    Draw(p, glyph);
+    return pix;
+}
+
+QIcon GlyphIcon(Glyph glyph)
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48})
+        icon.addPixmap(Paint(glyph, size));
+    return icon;
+}
+
+QIcon ThemeIcon(const char* themeName, Glyph fallback)
+{
+    return QIcon::fromTheme(QString::fromLatin1(themeName), GlyphIcon(fallback));
+}
+
+QPixmap Bitmap(int id)
+{
+    using G = Glyph;
+    switch (id) {
+    case 132: {
+        QPixmap row(32, 30);
+        row.fill(Qt::transparent);
+        QPainter p(&row);
+        p.drawPixmap(1, 0, Paint(G::Calendar, 30));
+        return row;
+    }
+    case 138:
+        return Strip(256, 16, 16,
+                     {{0, G::Calendar}, {1, G::New}, {2, G::Modify}, {3, G::Delete}, {4, G::Filter},
+                      {5, G::Refresh}, {6, G::Sync}, {7, G::Details}, {8, G::Excel}, {9, G::Word}, {10, G::Html},
+                      {11, G::Pdf}, {12, G::Help}, {13, G::About}, {14, G::PrevMonth}, {15, G::NextMonth}});
+    case 142:
+        return Strip(32, 16, 16, {{0, G::PaidMark}, {1, G::RecurringMark}});
+    case 146:
+        return Paint(G::Paid, 16);
+    case 147:
+        return Paint(G::Unpaid, 16);
+    case 148:
+        return Paint(G::Total, 16);
+    case 156:
+        return Strip(800, 32, 32,
+                     {{7, G::Print}, {8, G::Word}, {9, G::Excel}, {10, G::Html}, {11, G::Sync}, {12, G::Refresh},
+                      {15, G::Folder}, {18, G::Modify}, {19, G::Delete}, {20, G::Pdf}, {24, G::New}});
+    case 164: {
+        QPixmap banner(100, 14);
+        banner.fill(Qt::transparent);
+        QPainter p(&banner);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.drawPixmap(0, 0, Paint(G::AppIcon, 14));
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(12);
+        f.setBold(true);
+        f.setItalic(true);
+        p.setFont(f);
+        p.setPen(QColor(255, 255, 255, 180));
+        p.drawText(QRectF(18, 1, 82, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyvane"));
+        p.setPen(QColor(21, 66, 139));
+        p.drawText(QRectF(17, 0, 82, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyvane"));
+        return banner;
+    }
+    case 165:
+        return Strip(96, 32, 32, {{0, G::AppIcon}, {1, G::Bill}, {2, G::Series}});
+    default:
+        return {};
+    }
+}
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(Paint(Glyph::AppIcon, size));
+    return icon;
+}
+
+} // namespace DrawnImages

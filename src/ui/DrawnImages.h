@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The program's own images, painted at the sizes the frame asks for. They
+// stand in wherever the desktop's icon theme has no icon of its own.
+namespace DrawnImages {
+
+enum class Glyph {
+    Calendar, New, Modify, Delete, Filter, Refresh, Sync, Details, Excel, Word, Html, Pdf, Help, About,
+    PrevMonth, NextMonth, Print, Folder, PaidMark, RecurringMark, Paid, Unpaid, Total, Bill, Series, AppIcon
+};
+
+// One glyph in a size x size square, transparent around it.
+QPixmap Paint(Glyph glyph, int size);
+QIcon GlyphIcon(Glyph glyph);
+
+// The desktop theme's icon of that name where the theme has one, otherwise the glyph.
+QIcon ThemeIcon(const char* themeName, Glyph fallback);
+
+// Image strips and single images by resource number:
+//  132 row image 32x30; 138 toolbar strip 256x16 (16 images); 142 paid and
+//  recurring marks 32x16; 146/147/148 status icons 16x16; 156 navigation
+//  strip 800x32 (25 images); 164 banner image 100x14; 165 caption icons
+//  96x32 (product, single due, due of a series). Null for other numbers.
+QPixmap Bitmap(int id);
+
+// The application icon in the usual sizes.
+QIcon AppIcon();
+
+} // namespace DrawnImages

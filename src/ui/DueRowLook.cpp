@@ -1,0 +1,68 @@
+#include "ui/DueRowLook.h"
+
+#include "app/CTallyvaneApp.h"
+
+DueState StateOf(const DueRecord& record, const QDate& today)
+{
+    if (record.m_bPaid)
+        return DueState::Paid;
+    const QDate day = record.m_dtDue.ToQDate();
+    // A due date that is not a date at all is never late.
+    if (!day.isValid() || !today.isValid())
+        return DueState::Upcoming;
+    if (day < today)
+        return DueState::Overdue;
+    if (day == today)
+        return DueState::DueToday;
+    return DueState::Upcoming;
+}
+
+DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today)
+{
+    DueRowLook look;
+    if (selected) {
+        look.background = QColor(0, 0, 0);
+        look.text = QColor(255, 255, 255);
+    } else {
+        look.background = row % 2 == 0 ? QColor(255, 255, 255) : QColor(214, 227, 206);
+        switch (StateOf(record, today)) {
+        case DueState::Paid:
+            look.text = QColor(123, 123, 123);
+            break;
+        case DueState::Overdue:
+            look.text = QColor(255, 0, 0);
+            break;
+        case DueState::DueToday:
+            look.text = QColor(0, 0, 255);
+            break;
+        case DueState::Upcoming:
+            look.text = QColor(0, 0, 0);
+            break;
+        }
+    }
+    look.line1 = record.m_strTitle;
+    if (!record.m_strPayTo.isEmpty())
+        look.line1 += QStringLiteral(" - ") + record.m_strPayTo;
+    look.amount = theApp.FormatCurrency(AmountText(record.m_dAmount));
+    look.line2 = theApp.FormatDate(record.m_dtDue) + QLatin1Char(' ') + theApp.FormatTime(record.m_dtDue);
+    look.paidMark = record.m_bPaid != 0;
+    look.recurringMark = !record.m_strSeriesId.isEmpty();
+    return look;
+}
+
+DueRowLayout ComputeRowLayout(const QRect& row)
+{
+    // Edges as the row gives them: right and bottom one past the last pixel.
+    const int l = row.left(), t = row.top(), r = row.left() + row.width(), b = row.top() + row.height();
+    const int h = b - t;
+    const int half = h / 2;
+    DueRowLayout out;
+    out.fill = QRect(l, t, r - l + 20, h);
+    out.line1 = QRect(QPoint(l + 100, t), QPoint(r - 1, b - half - 1));
+    out.amount = QRect(QPoint(l, t), QPoint(r - 40 - 1, b - 1));
+    out.line2 = QRect(QPoint(l + 110, t + half), QPoint(r - 1, b - 1));
+    out.rowImage = QPoint(l + 10, t);
+    out.paidMark = QPoint(l + 45, t + 8);
+    out.recurringMark = QPoint(l + 67, t + 8);
+    return out;
+}

@@ -1,0 +1,52 @@
+#include "ui/HelpFile.h"
+
+#include "app/CTallyvaneApp.h"
+#include "platform/ShellOpen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace HelpFile {
+
+namespace {
+bool WriteIfDifferent(const QString& path, const QByteArray& bytes)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+        return true;
+    existing.close();
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    if (out.write(bytes) != bytes.size())
+        return false;
+    return out.commit();
+}
+} // namespace
+
+QString EnsureHelpFile()
+{
+    QFile resource(QStringLiteral(":/help/tlvhelp.html"));
+    if (!resource.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = resource.readAll();
+    const QString beside = GetModuleFilePath(QString::fromLatin1(kFileName));
+    if (WriteIfDifferent(beside, bytes))
+        return beside;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString fallback = cache + QLatin1Char('/') + QString::fromLatin1(kFileName);
+    return WriteIfDifferent(fallback, bytes) ? fallback : QString();
+}
+
+void OpenHelp()
+{
+    const QString path = EnsureHelpFile();
+    if (!path.isEmpty())
+        ShellOpen(path);
+}
+
+} // namespace HelpFile

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class QToolButton;
+class QVBoxLayout;
+
+// One folder's column of large-icon items. A click on an item emits its
+// command id.
+class CGuiOutLook : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CGuiOutLook(QWidget* parent = nullptr);
+
+    void SetImageList(const QList<QPixmap>& images);
+    void AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip);
+    void SetStyle(int style);
+
+    // Enables or disables the item of a command (it follows its menu command).
+    void SetItemEnabled(int commandId, bool enabled);
+    QToolButton* Item(int commandId) const { return m_items.value(commandId); }
+    QList<int> CommandIds() const { return m_order; }
+
+signals:
+    void commandRequested(int commandId);
+
+private:
+    QList<QPixmap> m_images;
+    QHash<int, QToolButton*> m_items;
+    QList<int> m_order;
+    QVBoxLayout* m_layout;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QStatusBar>
+
+class QLabel;
+
+// Status bar with a message area and fixed panes, each identified by the
+// string id whose text it first shows.
+class CGuiStatusBar : public QStatusBar
+{
+    Q_OBJECT
+public:
+    explicit CGuiStatusBar(QWidget* parent = nullptr);
+
+    // Creates one pane per id after the message area; each shows the text of its id.
+    void SetIndicators(const QList<int>& ids);
+    void SetPaneInfo(int id, int width, const QPixmap& icon);
+    void SetPaneText(int id, const QString& text);
+    QString PaneText(int id) const;
+
+private:
+    struct Pane
+    {
+        QWidget* box;
+        QLabel* icon;
+        QLabel* text;
+    };
+    QHash<int, Pane> m_panes;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QToolBar>
+
+// A dockable toolbar; besides buttons it holds child controls in slots of a
+// fixed width.
+class CGuiToolBarWnd : public QToolBar
+{
+    Q_OBJECT
+public:
+    explicit CGuiToolBarWnd(const QString& title, QWidget* parent = nullptr);
+
+    // Puts a control into a slot `width` pixels wide; returns its action.
+    QAction* AddControlSlot(QWidget* control, int width, int id);
+};
