@@ -294,14 +294,6 @@ private slots:
         QCOMPARE(log.first(), QStringList({kOther.toString().toUpper(), logged}));
     }
 
-    void unreadableCurrentInputMethod()
-    {
-        WriteAll(Root() + "/SIP/CurrentIM", "not an identifier\n");
-        QUuid current;
-        QVERIFY(!DeviceSip::SipGetCurrentIM(&current));
-        QVERIFY(!DeviceSip::SipSetCurrentIM(QUuid()));
-    }
-
     void panelInformation()
     {
         SipInfo info;
@@ -368,18 +360,6 @@ private slots:
             QTest::qWait(50);
             QVERIFY(!QFileInfo::exists(ran));
         }
-    }
-
-    void emptyCommandLineGivesNoArgument()
-    {
-        const QString script = Root() + "/Windows/PivexPunctUtility.exe";
-        WriteAll(script,
-                 "#!/bin/sh\necho \"$#\" > \"$PIVEX_DEVICE_ROOT/n.tmp\"; mv \"$PIVEX_DEVICE_ROOT/n.tmp\" "
-                 "\"$PIVEX_DEVICE_ROOT/n.txt\"\n");
-        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(DeviceProcess::CreateProcess("\\Windows\\PivexPunctUtility.exe", QString()));
-        QTRY_VERIFY(QFileInfo::exists(Root() + "/n.txt"));
-        QCOMPARE(ReadAll(Root() + "/n.txt"), QByteArray("0\n"));
     }
 };
 
