@@ -148,12 +148,21 @@ bool CDueStore::TouchPreferences()
 QString CDueStore::UniqueRecordId(int n) const
 {
     // Two dues created within one second would get the same identifier; move
-    // the time part on until no due in memory or on disk holds it.
-    QDateTime when = Clock::Now();
+    // the time part on until no due in memory or on disk holds it. The walk
+    // steps the wall-clock digits as plain arithmetic (no time-zone lookup per
+    // step) and resumes where the last search for this number stopped, so a
+    // series of thousands made in one second stays linear.
+    const QDateTime now = Clock::Now();
+    QDateTime when(now.date(), now.time(), Qt::UTC);
+    const auto resume = m_nextIdTime.constFind(n);
+    if (resume != m_nextIdTime.constEnd() && resume.value() > when)
+        when = resume.value();
     for (int attempt = 0; attempt < 1000000; ++attempt) {
         const QString id = MakeRecordId(n, when);
-        if (!m_index.contains(id) && !QFileInfo::exists(theApp.GetDueFilePath(id)))
+        if (!m_index.contains(id) && !QFileInfo::exists(theApp.GetDueFilePath(id))) {
+            m_nextIdTime.insert(n, when);
             return id;
+        }
         when = when.addSecs(1);
     }
     return MakeRecordId(n, when);
@@ -248,6 +257,7 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 
 void CDueStore::RemoveAll()
 {
+    m_nextIdTime.clear();
     for (auto& bucket : m_buckets)
         bucket.clear();
     m_index.clear();

@@ -3,6 +3,7 @@
 #include "model/DueRecord.h"
 #include "model/IDueListSink.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -80,6 +81,7 @@ private:
     using Bucket = std::list<DueRecord>;
     std::array<Bucket, kBuckets> m_buckets;
     QHash<QString, Bucket::iterator> m_index;
+    mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
     QStringList m_loadProblems;
 };
