@@ -22,7 +22,8 @@ ExportRequest MakeRequest(const QString& outputPath)
     request.outputPath = outputPath;
     QStringList notes;
     for (int line = 1; line <= 20; ++line)
-        notes << QStringLiteral("Line %1 of the notes: paid by transfer (ref. 4471-%1), receipt filed.").arg(line);
+        notes << QStringLiteral("Line %1 of the notes: paid by transfer (ref. 4471-%1), receipt filed.")
+                     .arg(line);
     const QString notesText = notes.join(QStringLiteral("\r\n"));
     for (int i = 0; i < 1000; ++i) {
         DueRecord due;

@@ -34,7 +34,8 @@ QString PdfDueBody(const DueRecord& due, bool withNotes)
     body += crlf2 + QStringLiteral(" Account: ") + due.m_strAccount;
     body += crlf2 + QStringLiteral(" Amount: ") + BodyAmountText(due.m_dAmount);
     body += crlf2 + QStringLiteral(" Due Type: ") + DueTypeText(due.m_nType);
-    body += crlf2 + QStringLiteral(" Status: ") + (due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
+    body += crlf2 + QStringLiteral(" Status: ") +
+            (due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
     if (withNotes && !due.m_strNotes.isEmpty())
         body += crlf2 + QStringLiteral("Notes") + crlf2 + due.m_strNotes;
     return body;

@@ -121,11 +121,11 @@ void CPdfWriter::AddTextBlockBytes(const QByteArray& text, int x, int y, int siz
 
 void CPdfWriter::DrawLine(int x1, int y1, int x2, int y2, int width)
 {
-    const QByteArray stream = Num(width) + " w\r\n" + Num(x1) + ' ' + Num(y1) + " m\r\n" + Num(x2) + ' ' + Num(y2) +
-                              " l\r\nS";
+    const QByteArray stream =
+        Num(width) + " w\r\n" + Num(x1) + ' ' + Num(y1) + " m\r\n" + Num(x2) + ' ' + Num(y2) + " l\r\nS";
     const qint32 number = ++m_nLastObject;
-    const QByteArray object = Num(number) + " 0 obj<</Length " + Num(stream.size()) + " >>stream\r\n" + stream +
-                              "\r\nendstream\rendobj\n";
+    const QByteArray object = Num(number) + " 0 obj<</Length " + Num(stream.size()) + " >>stream\r\n" +
+                              stream + "\r\nendstream\rendobj\n";
     AddContentObject(number, object);
 }
 

@@ -14,9 +14,6 @@
 // outside the Basic Multilingual Plane.
 QByteArray ToMacRoman(const QString& text);
 
-// The text of MacRoman bytes (the reverse of ToMacRoman for what it produces).
-QString FromMacRoman(const QByteArray& bytes);
-
 // Advance width of a MacRoman byte in thousandths of an em (the standard
 // Helvetica widths). Control characters and unused codes are 0.
 int HelveticaAdvance(unsigned char code);
