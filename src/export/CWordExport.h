@@ -1,0 +1,74 @@
+#pragma once
+
+#include "export/ExportRequest.h"
+#include "model/COleDateTime.h"
+#include "model/DueRecord.h"
+#include "platform/IWordApplication.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The word-processor export of the month list: a document with the month as
+// an underlined, bold, centred title and one table: a header row ("Due",
+// "Pay To/Account", "Type/Status", "Amount" and, with notes, "Notes"), a
+// block of cells per due, and a totals row with "Status: (paid/all)" and the
+// paid, unpaid and total sums. With notes each due's notes are a comment at
+// "Show Notes".
+class CWordExport
+{
+public:
+    // documentName is the name the document is shown under.
+    explicit CWordExport(const QString& documentName = QString());
+    ~CWordExport();
+
+    // Starts the word processor and adds a blank document: 1, or 0 when no
+    // word processor could be started (silently) or a call failed (with a
+    // message).
+    int OpenDocument(bool visible);
+    // Writes the dues: 1 when the document was written, 0 without an
+    // application or with an empty list (the document stays blank). A
+    // failure inside the document build ends the build without a message;
+    // what was written stays, and BuildError() says what failed.
+    int WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes);
+    // 1 when an application is held and the call succeeded.
+    int SetVisible(bool visible);
+    // Saves the document as a .docx file instead of showing it.
+    int SaveAs(const QString& path);
+
+    bool HasApplication() const { return m_app != nullptr; }
+    // The messages of the steps, in order ("Error !!!" and the reason).
+    QStringList Messages() const { return m_messages; }
+    QString BuildError() const { return m_buildError; }
+
+private:
+    void Report(const QString& reason);
+
+    std::unique_ptr<IWordApplication> m_app;
+    QString m_documentName;
+    QStringList m_messages;
+    QString m_buildError;
+};
+
+// The document build itself, on a selection in a new, empty document. False
+// at the first call that fails.
+bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, const COleDateTime& shownDate,
+                       bool withNotes);
+
+// "Error !!!": the message of a failed word-processor export.
+QString WordExportErrorText();
+
+// Writes the export to request.outputPath (a .docx package) and opens
+// nothing. False with the message to show when it fails; an existing file at
+// the output path is then left as it was. An empty list gives a blank
+// document, as the menu command shows one.
+bool ExportWordFile(const ExportRequest& request, QString* errorText);
+
+// The menu command: builds the document and shows it (saved as
+// "Dues <Month> <Year>.docx" in a temporary folder and opened with the
+// default word processor); request.outputPath is not used. False with the
+// messages to show when a step failed (what was written is still shown);
+// false with an empty errorText when no word processor could be started.
+bool ShowWordExport(const ExportRequest& request, QString* errorText);

@@ -1,0 +1,303 @@
+#include "platform/CDocxWriter.h"
+
+#include "model/Clock.h"
+#include "platform/OoxmlXml.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+using namespace OoxmlXml;
+
+namespace {
+
+const char* const kWordNs = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+const char* const kAuthor = "Tallyvane";
+
+QByteArray Utf8(const QString& s)
+{
+    return s.toUtf8();
+}
+
+void SetVal(pugi::xml_node node, const QString& value)
+{
+    node.append_attribute("w:val") = Utf8(value).constData();
+}
+
+QString ColorValue(quint32 colorRef)
+{
+    const QString rgb = ColorRefToRgb(colorRef);
+    return rgb.isEmpty() ? QStringLiteral("auto") : rgb;
+}
+
+// Text of a run: tabs and stray line breaks become their own elements,
+// characters XML cannot carry are dropped.
+void AppendRunText(pugi::xml_node run, const QString& text)
+{
+    QString chunk;
+    auto flush = [&] {
+        if (chunk.isEmpty())
+            return;
+        pugi::xml_node t = run.append_child("w:t");
+        if (NeedsPreserve(chunk))
+            t.append_attribute("xml:space") = "preserve";
+        t.text().set(Utf8(chunk).constData());
+        chunk.clear();
+    };
+    for (QChar c : CleanText(text)) {
+        if (c == QLatin1Char('\t')) {
+            flush();
+            run.append_child("w:tab");
+        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            flush();
+            run.append_child("w:br");
+        } else {
+            chunk += c;
+        }
+    }
+    flush();
+}
+
+void AppendRun(pugi::xml_node p, const WordRun& r)
+{
+    pugi::xml_node run = p.append_child("w:r");
+    pugi::xml_node rPr = run.append_child("w:rPr");
+    // Schema order: b, i, strike, color, sz, szCs, u.
+    if (r.format.bold)
+        rPr.append_child("w:b");
+    if (r.format.strike)
+        rPr.append_child("w:strike");
+    SetVal(rPr.append_child("w:color"), ColorValue(r.format.color));
+    const int halfPoints = int(std::lround(r.format.size * 2.0));
+    SetVal(rPr.append_child("w:sz"), QString::number(halfPoints));
+    SetVal(rPr.append_child("w:szCs"), QString::number(halfPoints));
+    if (r.format.underline)
+        SetVal(rPr.append_child("w:u"), QStringLiteral("single"));
+    AppendRunText(run, r.text);
+}
+
+void AppendCommentStart(pugi::xml_node p, int id)
+{
+    p.append_child("w:commentRangeStart").append_attribute("w:id") = id;
+}
+
+void AppendCommentEnd(pugi::xml_node p, int id)
+{
+    p.append_child("w:commentRangeEnd").append_attribute("w:id") = id;
+    p.append_child("w:r").append_child("w:commentReference").append_attribute("w:id") = id;
+}
+
+void AppendParagraph(pugi::xml_node parent, const WordParagraph& para)
+{
+    pugi::xml_node p = parent.append_child("w:p");
+    static const char* const jc[] = {"left", "center", "right", "both"};
+    if (para.alignment > 0 && para.alignment < 4)
+        SetVal(p.append_child("w:pPr").append_child("w:jc"), QString::fromLatin1(jc[para.alignment]));
+    const int n = int(para.runs.size());
+    for (int i = 0; i <= n; ++i) {
+        for (const WordCommentMark& m : para.comments) {
+            if (m.endRun == i && m.firstRun < i)
+                AppendCommentEnd(p, m.commentId);
+        }
+        for (const WordCommentMark& m : para.comments) {
+            if (m.firstRun == i && m.endRun == i) {
+                AppendCommentStart(p, m.commentId);
+                AppendCommentEnd(p, m.commentId);
+            } else if (m.firstRun == i) {
+                AppendCommentStart(p, m.commentId);
+            }
+        }
+        if (i < n)
+            AppendRun(p, para.runs.at(i));
+    }
+}
+
+void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int width)
+{
+    pugi::xml_node tc = tr.append_child("w:tc");
+    pugi::xml_node tcPr = tc.append_child("w:tcPr");
+    // Schema order: tcW, gridSpan, vMerge, shd, vAlign.
+    pugi::xml_node tcW = tcPr.append_child("w:tcW");
+    tcW.append_attribute("w:w") = width;
+    tcW.append_attribute("w:type") = "dxa";
+    if (drawn.gridSpan > 1)
+        SetVal(tcPr.append_child("w:gridSpan"), QString::number(drawn.gridSpan));
+    if (drawn.merge == CWordDocument::DrawnCell::Restart)
+        SetVal(tcPr.append_child("w:vMerge"), QStringLiteral("restart"));
+    else if (drawn.merge == CWordDocument::DrawnCell::Continue)
+        tcPr.append_child("w:vMerge");
+    if (drawn.cell && ColorRefToRgb(drawn.cell->shading).size()) {
+        pugi::xml_node shd = tcPr.append_child("w:shd");
+        shd.append_attribute("w:val") = "clear";
+        shd.append_attribute("w:color") = "auto";
+        shd.append_attribute("w:fill") = Utf8(ColorRefToRgb(drawn.cell->shading)).constData();
+    }
+    if (drawn.cell && drawn.cell->verticalAlignment != 0)
+        SetVal(tcPr.append_child("w:vAlign"),
+               drawn.cell->verticalAlignment == 3 ? QStringLiteral("bottom") : QStringLiteral("center"));
+    // The content of a merged cell lives in its first line; every cell ends
+    // with a paragraph.
+    if (drawn.cell && drawn.merge != CWordDocument::DrawnCell::Continue) {
+        for (const WordParagraph& para : drawn.cell->paragraphs)
+            AppendParagraph(tc, para);
+    } else {
+        tc.append_child("w:p");
+    }
+}
+
+void AppendTable(pugi::xml_node body, const WordTable& table)
+{
+    const CWordDocument::DrawnTable drawn = CWordDocument::Draw(table);
+    const int totalUnits = table.columns * drawn.partsPerColumn;
+    const int unit = CDocxWriter::kTextWidth / totalUnits;
+
+    pugi::xml_node tbl = body.append_child("w:tbl");
+    pugi::xml_node tblPr = tbl.append_child("w:tblPr");
+    pugi::xml_node tblW = tblPr.append_child("w:tblW");
+    tblW.append_attribute("w:w") = unit * totalUnits;
+    tblW.append_attribute("w:type") = "dxa";
+    pugi::xml_node borders = tblPr.append_child("w:tblBorders");
+    for (const char* side : {"w:top", "w:left", "w:bottom", "w:right", "w:insideH", "w:insideV"}) {
+        pugi::xml_node b = borders.append_child(side);
+        b.append_attribute("w:val") = "single";
+        b.append_attribute("w:sz") = 4;
+        b.append_attribute("w:space") = 0;
+        b.append_attribute("w:color") = "auto";
+    }
+    tblPr.append_child("w:tblLayout").append_attribute("w:type") = "fixed";
+    pugi::xml_node margins = tblPr.append_child("w:tblCellMar");
+    for (const char* side : {"w:left", "w:right"}) {
+        pugi::xml_node m = margins.append_child(side);
+        m.append_attribute("w:w") = 57;
+        m.append_attribute("w:type") = "dxa";
+    }
+
+    pugi::xml_node grid = tbl.append_child("w:tblGrid");
+    for (int units : drawn.gridUnits)
+        grid.append_child("w:gridCol").append_attribute("w:w") = units * unit;
+
+    for (const QList<CWordDocument::DrawnCell>& line : drawn.lines) {
+        pugi::xml_node tr = tbl.append_child("w:tr");
+        int gridIndex = 0;
+        for (const CWordDocument::DrawnCell& cell : line) {
+            int width = 0;
+            for (int g = gridIndex; g < gridIndex + cell.gridSpan && g < drawn.gridUnits.size(); ++g)
+                width += drawn.gridUnits.at(g) * unit;
+            gridIndex += cell.gridSpan;
+            AppendCell(tr, cell, width);
+        }
+    }
+}
+
+pugi::xml_node NewWordRoot(pugi::xml_document& doc, const char* name)
+{
+    pugi::xml_node root = doc.append_child(name);
+    root.append_attribute("xmlns:w") = kWordNs;
+    return root;
+}
+
+const char* const kStyles =
+    "<w:styles xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+    "<w:docDefaults><w:rPrDefault><w:rPr>"
+    "<w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\" w:eastAsia=\"Times New Roman\" "
+    "w:cs=\"Times New Roman\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/><w:lang w:val=\"en-US\"/>"
+    "</w:rPr></w:rPrDefault>"
+    "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+    "</w:docDefaults>"
+    "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>"
+    "<w:style w:type=\"table\" w:default=\"1\" w:styleId=\"TableNormal\"><w:name w:val=\"Normal Table\"/>"
+    "<w:tblPr><w:tblInd w:w=\"0\" w:type=\"dxa\"/><w:tblCellMar><w:top w:w=\"0\" w:type=\"dxa\"/>"
+    "<w:left w:w=\"108\" w:type=\"dxa\"/><w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
+    "</w:tblCellMar></w:tblPr></w:style>"
+    "</w:styles>";
+
+const char* const kContentTypes =
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "</Types>";
+
+} // namespace
+
+OoxmlPackage CDocxWriter::Package() const
+{
+    pugi::xml_document document;
+    pugi::xml_node body = NewWordRoot(document, "w:document").append_child("w:body");
+    for (const WordBlock& block : m_document.Blocks()) {
+        if (block.isTable)
+            AppendTable(body, block.table);
+        else
+            AppendParagraph(body, block.paragraph);
+    }
+    pugi::xml_node sect = body.append_child("w:sectPr");
+    pugi::xml_node size = sect.append_child("w:pgSz");
+    size.append_attribute("w:w") = kPageWidth;
+    size.append_attribute("w:h") = kPageHeight;
+    pugi::xml_node margins = sect.append_child("w:pgMar");
+    margins.append_attribute("w:top") = kTopMargin;
+    margins.append_attribute("w:right") = kSideMargin;
+    margins.append_attribute("w:bottom") = kTopMargin;
+    margins.append_attribute("w:left") = kSideMargin;
+    margins.append_attribute("w:header") = 709;
+    margins.append_attribute("w:footer") = 709;
+    margins.append_attribute("w:gutter") = 0;
+
+    ContentTypes types;
+    types.Load(kContentTypes, nullptr);
+    Relationships packageRels, documentRels;
+    packageRels.Load({}, nullptr);
+    documentRels.Load({}, nullptr);
+    packageRels.Add(QStringLiteral("officeDocument"), QStringLiteral("word/document.xml"));
+    types.SetOverride(QStringLiteral("word/document.xml"),
+                      QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"));
+    documentRels.Add(QStringLiteral("styles"), QStringLiteral("styles.xml"));
+    types.SetOverride(QStringLiteral("word/styles.xml"),
+                      QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"));
+
+    OoxmlPackage package;
+    package.SetPart(QStringLiteral("[Content_Types].xml"), QByteArray()); // first in the archive
+    package.SetPart(QStringLiteral("_rels/.rels"), packageRels.Save());
+    package.SetPart(QStringLiteral("word/document.xml"), OoxmlXml::Save(document));
+    pugi::xml_document styles;
+    styles.load_string(kStyles);
+    package.SetPart(QStringLiteral("word/styles.xml"), OoxmlXml::Save(styles));
+
+    if (!m_document.Comments().isEmpty()) {
+        pugi::xml_document comments;
+        pugi::xml_node root = NewWordRoot(comments, "w:comments");
+        const QString date = Clock::Now().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
+        for (const WordComment& c : m_document.Comments()) {
+            pugi::xml_node comment = root.append_child("w:comment");
+            comment.append_attribute("w:id") = c.id;
+            comment.append_attribute("w:author") = kAuthor;
+            comment.append_attribute("w:date") = Utf8(date).constData();
+            comment.append_attribute("w:initials") = "TV";
+            const QStringList lines = c.text.split(QLatin1Char('\n'));
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                pugi::xml_node p = comment.append_child("w:p");
+                if (i == 0)
+                    p.append_child("w:r").append_child("w:annotationRef");
+                if (!lines.at(i).isEmpty())
+                    AppendRunText(p.append_child("w:r"), lines.at(i));
+            }
+        }
+        package.SetPart(QStringLiteral("word/comments.xml"), OoxmlXml::Save(comments));
+        documentRels.Add(QStringLiteral("comments"), QStringLiteral("comments.xml"));
+        types.SetOverride(QStringLiteral("word/comments.xml"),
+                          QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"));
+    }
+    package.SetPart(QStringLiteral("word/_rels/document.xml.rels"), documentRels.Save());
+    package.SetPart(QStringLiteral("[Content_Types].xml"), types.Save());
+    return package;
+}
+
+bool CDocxWriter::Save(const QString& path, QString* why) const
+{
+    QString reason;
+    if (!Package().Write(path, &reason)) {
+        if (why)
+            *why = QStringLiteral("%1: %2").arg(path, reason);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,612 @@
+#include "app/CTallyvaneApp.h"
+#include "export/CWordExport.h"
+#include "platform/CDocxWriter.h"
+#include "platform/CWordDocument.h"
+#include "platform/ShellOpen.h"
+
+#include "../platform/OfficeTestTools.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using OfficeTest::Attr;
+
+namespace {
+
+// Logs every call on the application and its selection; fails call failAt.
+class RecordingWord : public IWordApplication, public IWordSelection
+{
+public:
+    RecordingWord(QStringList* log, int failAt) : m_log(log), m_failAt(failAt) {}
+
+    bool SetVisible(bool v) override { return Log(QStringLiteral("Visible %1").arg(v)); }
+    bool AddDocument() override { return Log(QStringLiteral("AddDocument")); }
+    IWordSelection* Selection() override { return this; }
+    bool SaveActiveDocument(const QString& path) override { return Log(QStringLiteral("Save %1").arg(path)); }
+
+    bool SetFontBold(int b) override { return Log(QStringLiteral("Bold %1").arg(b)); }
+    bool SetFontUnderline(int u) override { return Log(QStringLiteral("Underline %1").arg(u)); }
+    bool SetFontStrikeThrough(int s) override { return Log(QStringLiteral("Strike %1").arg(s)); }
+    bool SetFontColor(quint32 c) override { return Log(QStringLiteral("Color %1").arg(c, 6, 16, QLatin1Char('0'))); }
+    bool GetFontSize(double* points) override
+    {
+        *points = m_size;
+        return Log(QStringLiteral("GetSize"));
+    }
+    bool SetFontSize(double points) override
+    {
+        m_size = points;
+        return Log(QStringLiteral("Size %1").arg(points));
+    }
+    bool SetParagraphAlignment(int a) override { return Log(QStringLiteral("Align %1").arg(a)); }
+    bool SetCellsVerticalAlignment(int v) override { return Log(QStringLiteral("VAlign %1").arg(v)); }
+    bool SetCellsShading(quint32 c) override { return Log(QStringLiteral("Shade %1").arg(c, 6, 16, QLatin1Char('0'))); }
+    bool TypeText(const QString& t) override { return Log(QStringLiteral("Type ") + t); }
+    bool MoveRight(int unit, int count, int extend) override
+    {
+        return Log(QStringLiteral("Right %1 %2 %3").arg(unit).arg(count).arg(extend));
+    }
+    bool MoveLeft(int unit, int count, int extend) override
+    {
+        return Log(QStringLiteral("Left %1 %2 %3").arg(unit).arg(count).arg(extend));
+    }
+    bool SplitCells(int rows, int columns) override { return Log(QStringLiteral("Split %1 %2").arg(rows).arg(columns)); }
+    bool AddTable(int rows, int columns, int behavior, int autoFit) override
+    {
+        return Log(QStringLiteral("Table %1 %2 %3 %4").arg(rows).arg(columns).arg(behavior).arg(autoFit));
+    }
+    bool AddComment(const QString& t) override { return Log(QStringLiteral("Comment ") + t); }
+    QString ErrorString() const override { return QStringLiteral("call refused"); }
+
+private:
+    bool Log(const QString& line)
+    {
+        if (++m_calls == m_failAt)
+            return false;
+        m_log->append(line);
+        return true;
+    }
+    QStringList* m_log;
+    int m_failAt;
+    int m_calls = 0;
+    double m_size = 12;
+};
+
+DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due, const QString& payTo,
+                  const QString& account, double amount, int type, bool paid, const QString& notes)
+{
+    DueRecord d;
+    d.m_strTitle = title;
+    d.m_dtStart = start;
+    d.m_dtDue = due;
+    d.m_strPayTo = payTo;
+    d.m_strAccount = account;
+    d.m_dAmount = amount;
+    d.m_nType = type;
+    d.m_bPaid = paid ? 1 : 0;
+    d.m_strNotes = notes;
+    return d;
+}
+
+QList<DueRecord> ThreeDues()
+{
+    return {
+        MakeDue(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0),
+                QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"), 1200.5, 1, true, QString()),
+        MakeDue(QStringLiteral("Power"), COleDateTime(2007, 3, 2, 14, 30, 0), COleDateTime(2007, 3, 20, 0, 0, 0),
+                QStringLiteral("City Power"), QStringLiteral("7788"), 85.25, 2, false,
+                QStringLiteral("Line one\r\nLine two")),
+        MakeDue(QStringLiteral("Phone <mobile>"), COleDateTime(2007, 3, 10, 0, 0, 0),
+                COleDateTime(2007, 3, 28, 0, 0, 0), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("55"), 40.0, 1,
+                false, QStringLiteral("Call <first> & co")),
+    };
+}
+
+ExportRequest MarchRequest(const QList<DueRecord>& dues, bool withNotes, const QString& output = {})
+{
+    ExportRequest r;
+    r.dues = dues;
+    r.month = COleDateTime(2007, 3, 15, 0, 0, 0);
+    r.withNotes = withNotes;
+    r.outputPath = output;
+    return r;
+}
+
+QString CellText(const WordCell* cell)
+{
+    if (!cell)
+        return QString();
+    QStringList lines;
+    for (const WordParagraph& p : cell->paragraphs)
+        lines << p.Text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+// One drawn line as "text[span,merge]" items; merge is r(estart) or c(ontinue).
+QStringList DrawnLine(const QList<CWordDocument::DrawnCell>& line)
+{
+    QStringList out;
+    for (const CWordDocument::DrawnCell& c : line) {
+        QString item = c.merge == CWordDocument::DrawnCell::Continue ? QStringLiteral("^") : CellText(c.cell);
+        if (c.gridSpan > 1)
+            item += QStringLiteral("[%1]").arg(c.gridSpan);
+        if (c.merge == CWordDocument::DrawnCell::Restart)
+            item += QStringLiteral("[r]");
+        out << item;
+    }
+    return out;
+}
+
+const WordTable* FirstTable(const CWordDocument& doc)
+{
+    for (const WordBlock& b : doc.Blocks()) {
+        if (b.isTable)
+            return &b.table;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestWordExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void exactSequenceForOneDue();
+    void sequenceProperties_data();
+    void sequenceProperties();
+    void emptyListLeavesBlankDocument();
+    void failureInsideBuildIsShownThenReported();
+    void noWordProcessorIsSilent();
+    void blocksFollowTheHeadings_data();
+    void blocksFollowTheHeadings();
+    void formattingOfTheBuild();
+    void docxPackageIsConsistent();
+    void fileExportReportsUnwritablePath();
+    void showSavesUnderMonthNameAndOpens();
+    void libreOfficeReadsTheDocument_data();
+    void libreOfficeReadsTheDocument();
+
+private:
+    QStringList m_log;
+    QStringList m_opened;
+    QTemporaryDir m_dir;
+};
+
+void TestWordExport::initTestCase()
+{
+    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    SetShellOpenHandler([this](const QString& path) {
+        m_opened << path;
+        return true;
+    });
+}
+
+void TestWordExport::cleanup()
+{
+    SetWordApplicationFactory({});
+    m_log.clear();
+    for (const QString& path : std::as_const(m_opened))
+        QDir(QFileInfo(path).absolutePath()).removeRecursively();
+    m_opened.clear();
+}
+
+void TestWordExport::exactSequenceForOneDue()
+{
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
+    QString error;
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues().mid(0, 1), false), &error));
+    const QString grey = QStringLiteral("Shade dcdcdc");
+    const QString navy = QStringLiteral("Color 800000");
+    const QString red = QStringLiteral("Color c80000");
+    const QStringList expected = {
+        QStringLiteral("Visible 0"), QStringLiteral("AddDocument"),
+        // title
+        QStringLiteral("Underline 1"), QStringLiteral("Bold 1"), QStringLiteral("Color 000000"),
+        QStringLiteral("Align 1"), QStringLiteral("GetSize"), QStringLiteral("Size 14"),
+        QStringLiteral("Type March-2007\r\n\r\n"), QStringLiteral("Underline 0"), QStringLiteral("Strike 0"),
+        QStringLiteral("GetSize"), QStringLiteral("Size 12"), QStringLiteral("Color 000000"),
+        // table and header row
+        QStringLiteral("Table 3 4 1 0"), QStringLiteral("VAlign 1"), navy, grey, QStringLiteral("Type Due"),
+        QStringLiteral("Right 12 1 1"), navy, QStringLiteral("VAlign 1"), grey, QStringLiteral("Type Pay To/Account"),
+        QStringLiteral("Right 12 1 1"), navy, QStringLiteral("VAlign 1"), grey, QStringLiteral("Type Type/Status"),
+        QStringLiteral("Right 12 1 1"), navy, QStringLiteral("VAlign 1"), grey, QStringLiteral("Type Amount"),
+        QStringLiteral("GetSize"), QStringLiteral("Size 8"),
+        // the due's block
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Split 2 1"), QStringLiteral("Right 12 5 1"),
+        QStringLiteral("Split 2 1"), QStringLiteral("Left 12 5 1"), QStringLiteral("Right 12 1 1"),
+        QStringLiteral("Split 2 1"), QStringLiteral("Right 12 2 1"), QStringLiteral("Split 2 1"),
+        QStringLiteral("Left 12 4 1"), QStringLiteral("Right 12 1 1"),
+        QStringLiteral("Bold 1"), QStringLiteral("Align 1"), QStringLiteral("Type Rent"), QStringLiteral("Shade eedfd3"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 0"),
+        QStringLiteral("Type Landlord & Sons"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 0"), QStringLiteral("Type Business"),
+        QStringLiteral("Right 12 1 1"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 0"),
+        QStringLiteral("Type 01/03/2007"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 0"),
+        QStringLiteral("Type 05/03/2007"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 2"), QStringLiteral("Type ACC-1"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 2"), QStringLiteral("Type Paid"),
+        QStringLiteral("Right 12 1 1"), QStringLiteral("Bold 1"), QStringLiteral("Align 2"), QStringLiteral("VAlign 3"),
+        QStringLiteral("Type $1,200.50"),
+        // totals
+        QStringLiteral("Right 12 1 1"), grey, red, QStringLiteral("Type Status: (1/1)"),
+        QStringLiteral("Right 12 1 1"), grey, QStringLiteral("Align 2"), red, QStringLiteral("Type $1,200.50"),
+        QStringLiteral("Right 12 1 1"), grey, QStringLiteral("Align 2"), red, QStringLiteral("Type $0.00"),
+        QStringLiteral("Right 12 1 1"), grey, QStringLiteral("Align 2"), red, QStringLiteral("Type $1,200.50"),
+        grey, QStringLiteral("Visible 1"),
+    };
+    QCOMPARE(m_log, expected);
+}
+
+void TestWordExport::sequenceProperties_data()
+{
+    QTest::addColumn<bool>("withNotes");
+    QTest::newRow("with notes") << true;
+    QTest::newRow("without notes") << false;
+}
+
+void TestWordExport::sequenceProperties()
+{
+    QFETCH(bool, withNotes);
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
+    QString error;
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(), withNotes), &error));
+
+    const int cols = withNotes ? 5 : 4;
+    QVERIFY(m_log.contains(QStringLiteral("Table 5 %1 1 0").arg(cols)));
+    QCOMPARE(m_log.contains(QStringLiteral("Type Notes")), withNotes);
+    QVERIFY(m_log.contains(QStringLiteral("Type Status: (1/3)")));
+    QCOMPARE(m_log.count(QStringLiteral("Right 12 %1 1").arg(cols + 1)), 3);
+    QCOMPARE(m_log.count(QStringLiteral("Split 2 1")), 12);
+    // Comments only for notes that are not empty, CR LF as LF, right after
+    // "Show Notes".
+    QStringList comments;
+    for (int i = 0; i < m_log.size(); ++i) {
+        if (m_log.at(i).startsWith(QLatin1String("Comment "))) {
+            comments << m_log.at(i).mid(8);
+            QCOMPARE(m_log.at(i - 1), QStringLiteral("Type Show Notes"));
+        }
+    }
+    QCOMPARE(comments, withNotes ? QStringList({QStringLiteral("Line one\nLine two"), QStringLiteral("Call <first> & co")})
+                                 : QStringList());
+    QCOMPARE(m_log.count(QStringLiteral("Type Show Notes")), withNotes ? 2 : 0);
+    // Sums: paid, unpaid, both.
+    const qsizetype status = m_log.indexOf(QStringLiteral("Type Status: (1/3)"));
+    const QStringList tail = m_log.mid(status);
+    QVERIFY(tail.indexOf(QStringLiteral("Type $1,200.50")) < tail.indexOf(QStringLiteral("Type $125.25")));
+    QVERIFY(tail.indexOf(QStringLiteral("Type $125.25")) < tail.indexOf(QStringLiteral("Type $1,325.75")));
+}
+
+void TestWordExport::emptyListLeavesBlankDocument()
+{
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
+    QString error;
+    QVERIFY(ShowWordExport(MarchRequest({}, true), &error));
+    QCOMPARE(m_log, QStringList({QStringLiteral("Visible 0"), QStringLiteral("AddDocument"),
+                                 QStringLiteral("Visible 1")}));
+
+    // The real document: one empty paragraph, no title.
+    const QString out = m_dir.filePath(QStringLiteral("empty.docx"));
+    SetWordApplicationFactory({});
+    QVERIFY2(ExportWordFile(MarchRequest({}, true, out), &error), qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    pugi::xml_document doc;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/document.xml"), doc));
+    pugi::xml_node body = doc.document_element().child("w:body");
+    QCOMPARE(int(std::distance(body.children().begin(), body.children().end())), 2); // w:p, w:sectPr
+    QVERIFY(!body.child("w:p").child("w:r"));
+}
+
+void TestWordExport::failureInsideBuildIsShownThenReported()
+{
+    // Call 20 is the move to the second heading: the build ends there.
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 20); });
+    QString error;
+    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(), true), &error));
+    QCOMPARE(m_log.size(), 20);
+    QCOMPARE(m_log.at(18), QStringLiteral("Type Due"));
+    QCOMPARE(m_log.last(), QStringLiteral("Visible 1"));
+    QVERIFY(error.startsWith(WordExportErrorText()));
+    QVERIFY(error.contains(QLatin1String("call refused")));
+
+    // The file export writes nothing for a document cut short.
+    m_log.clear();
+    const QString out = m_dir.filePath(QStringLiteral("cut.docx"));
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(), true, out), &error));
+    QVERIFY(error.startsWith(WordExportErrorText()));
+    QVERIFY(!m_log.join(QLatin1Char('\n')).contains(QLatin1String("Save")));
+}
+
+void TestWordExport::noWordProcessorIsSilent()
+{
+    SetWordApplicationFactory([](const QString&) { return std::unique_ptr<IWordApplication>(); });
+    QString error = QStringLiteral("untouched");
+    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(), true), &error));
+    QVERIFY(error.isEmpty());
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(), true, m_dir.filePath(QStringLiteral("x.docx"))), &error));
+    QVERIFY(error.startsWith(WordExportErrorText()));
+}
+
+void TestWordExport::blocksFollowTheHeadings_data()
+{
+    QTest::addColumn<bool>("withNotes");
+    QTest::addColumn<QList<QStringList>>("lines");
+    const QStringList totals = {QStringLiteral("Status: (1/3)[2]"), QStringLiteral("$1,200.50"),
+                                QStringLiteral("$125.25"), QStringLiteral("$1,325.75")};
+    QTest::newRow("with notes") << true
+                                << QList<QStringList>{
+                                       {QStringLiteral("Due[2]"), QStringLiteral("Pay To/Account"),
+                                        QStringLiteral("Type/Status"), QStringLiteral("Amount"), QStringLiteral("Notes")},
+                                       {QStringLiteral("Rent[2]"), QStringLiteral("Landlord & Sons"),
+                                        QStringLiteral("Business"), QStringLiteral("$1,200.50[r]"), QStringLiteral("[r]")},
+                                       {QStringLiteral("01/03/2007"), QStringLiteral("05/03/2007"),
+                                        QStringLiteral("ACC-1"), QStringLiteral("Paid"), QStringLiteral("^"),
+                                        QStringLiteral("^")},
+                                       {QStringLiteral("Power[2]"), QStringLiteral("City Power"),
+                                        QStringLiteral("Personal"), QStringLiteral("$85.25[r]"),
+                                        QStringLiteral("Show Notes[r]")},
+                                       {QStringLiteral("02/03/2007"), QStringLiteral("20/03/2007"),
+                                        QStringLiteral("7788"), QStringLiteral("Unpaid"), QStringLiteral("^"),
+                                        QStringLiteral("^")},
+                                       {QStringLiteral("Phone <mobile>[2]"), QStringLiteral("Tel\u00e9 Ltd"),
+                                        QStringLiteral("Business"), QStringLiteral("$40.00[r]"),
+                                        QStringLiteral("Show Notes[r]")},
+                                       {QStringLiteral("10/03/2007"), QStringLiteral("28/03/2007"),
+                                        QStringLiteral("55"), QStringLiteral("Unpaid"), QStringLiteral("^"),
+                                        QStringLiteral("^")},
+                                       totals + QStringList{QString()},
+                                   };
+    QTest::newRow("without notes") << false
+                                   << QList<QStringList>{
+                                          {QStringLiteral("Due[2]"), QStringLiteral("Pay To/Account"),
+                                           QStringLiteral("Type/Status"), QStringLiteral("Amount")},
+                                          {QStringLiteral("Rent[2]"), QStringLiteral("Landlord & Sons"),
+                                           QStringLiteral("Business"), QStringLiteral("$1,200.50[r]")},
+                                          {QStringLiteral("01/03/2007"), QStringLiteral("05/03/2007"),
+                                           QStringLiteral("ACC-1"), QStringLiteral("Paid"), QStringLiteral("^")},
+                                          {QStringLiteral("Power[2]"), QStringLiteral("City Power"),
+                                           QStringLiteral("Personal"), QStringLiteral("$85.25[r]")},
+                                          {QStringLiteral("02/03/2007"), QStringLiteral("20/03/2007"),
+                                           QStringLiteral("7788"), QStringLiteral("Unpaid"), QStringLiteral("^")},
+                                          {QStringLiteral("Phone <mobile>[2]"), QStringLiteral("Tel\u00e9 Ltd"),
+                                           QStringLiteral("Business"), QStringLiteral("$40.00[r]")},
+                                          {QStringLiteral("10/03/2007"), QStringLiteral("28/03/2007"),
+                                           QStringLiteral("55"), QStringLiteral("Unpaid"), QStringLiteral("^")},
+                                          totals,
+                                      };
+}
+
+void TestWordExport::blocksFollowTheHeadings()
+{
+    QFETCH(bool, withNotes);
+    QFETCH(QList<QStringList>, lines);
+    CWordDocument doc;
+    QVERIFY2(BuildWordDocument(doc, ThreeDues(), COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
+             qPrintable(doc.ErrorString()));
+    const WordTable* table = FirstTable(doc);
+    QVERIFY(table);
+    const CWordDocument::DrawnTable drawn = CWordDocument::Draw(*table);
+    QList<QStringList> actual;
+    for (const auto& line : drawn.lines)
+        actual << DrawnLine(line);
+    QCOMPARE(actual, lines);
+}
+
+void TestWordExport::formattingOfTheBuild()
+{
+    CWordDocument doc;
+    QVERIFY(BuildWordDocument(doc, ThreeDues(), COleDateTime(2007, 3, 15, 0, 0, 0), true));
+
+    // Title: centred, underlined, bold, 2 points up; two empty paragraphs, then the table.
+    const QList<WordBlock>& blocks = doc.Blocks();
+    QCOMPARE(blocks.size(), 4);
+    const WordParagraph& title = blocks.at(0).paragraph;
+    QCOMPARE(title.Text(), QStringLiteral("March-2007"));
+    QCOMPARE(title.alignment, 1);
+    QVERIFY(title.runs.first().format.underline && title.runs.first().format.bold);
+    QCOMPARE(title.runs.first().format.size, 14.0);
+    QVERIFY(!blocks.at(1).isTable && blocks.at(2).isTable && !blocks.at(3).isTable);
+
+    const CWordDocument::DrawnTable drawn = CWordDocument::Draw(blocks.at(2).table);
+    const WordCell* header = drawn.lines.at(0).at(1).cell;
+    QCOMPARE(header->shading, quint32(0xDCDCDC));
+    QCOMPARE(header->verticalAlignment, 1);
+    QCOMPARE(header->paragraphs.first().runs.first().format.color, quint32(0x800000));
+    QCOMPARE(header->paragraphs.first().runs.first().format.size, 12.0);
+
+    const WordCell* titleCell = drawn.lines.at(1).at(0).cell;
+    QCOMPARE(titleCell->shading, quint32(0xEEDFD3));
+    QCOMPARE(titleCell->paragraphs.first().alignment, 1);
+    QCOMPARE(titleCell->paragraphs.first().runs.first().format.size, 8.0);
+    const WordCell* amount = drawn.lines.at(1).at(3).cell;
+    QCOMPARE(amount->verticalAlignment, 3);
+    QCOMPARE(amount->paragraphs.first().alignment, 2);
+    const WordCell* account = drawn.lines.at(2).at(2).cell;
+    QCOMPARE(account->paragraphs.first().alignment, 2);
+
+    const QList<CWordDocument::DrawnCell>& totals = drawn.lines.last();
+    for (const CWordDocument::DrawnCell& c : totals)
+        QCOMPARE(c.cell->shading, quint32(0xDCDCDC));
+    QCOMPARE(totals.at(1).cell->paragraphs.first().runs.first().format.color, quint32(0xC80000));
+
+    // Each comment sits on "Show Notes".
+    QCOMPARE(doc.Comments().size(), 2);
+    const WordCell* noted = drawn.lines.at(3).at(4).cell;
+    QCOMPARE(noted->paragraphs.first().comments.size(), 1);
+    QCOMPARE(noted->paragraphs.first().comments.first().endRun, 1);
+}
+
+void TestWordExport::docxPackageIsConsistent()
+{
+    const QString out = m_dir.filePath(QStringLiteral("consistent.docx"));
+    QString error;
+    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(), true, out), &error), qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+
+    pugi::xml_document doc, comments;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/document.xml"), doc));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/comments.xml"), comments));
+    pugi::xml_node tbl = doc.document_element().child("w:body").child("w:tbl");
+    int gridColumns = 0;
+    for (pugi::xml_node g : tbl.child("w:tblGrid").children("w:gridCol")) {
+        Q_UNUSED(g);
+        ++gridColumns;
+    }
+    QCOMPARE(gridColumns, 6);
+    // Every row fills the grid, every cell ends with a paragraph, every merge
+    // continues a cell that starts one in the line above at the same place.
+    QList<QList<QString>> merges;
+    for (pugi::xml_node tr : tbl.children("w:tr")) {
+        int span = 0;
+        QList<QString> line;
+        for (pugi::xml_node tc : tr.children("w:tc")) {
+            const int s = tc.child("w:tcPr").child("w:gridSpan").attribute("w:val").as_int(1);
+            QVERIFY(QByteArray(tc.last_child().name()) == "w:p");
+            pugi::xml_node vMerge = tc.child("w:tcPr").child("w:vMerge");
+            const QString m = !vMerge ? QString() : (Attr(vMerge, "w:val").isEmpty() ? QStringLiteral("c") : Attr(vMerge, "w:val"));
+            for (int i = 0; i < s; ++i)
+                line << m;
+            span += s;
+        }
+        QCOMPARE(span, gridColumns);
+        merges << line;
+    }
+    for (int r = 1; r < merges.size(); ++r) {
+        for (int g = 0; g < gridColumns; ++g) {
+            if (merges.at(r).at(g) == QLatin1String("c"))
+                QVERIFY(merges.at(r - 1).at(g) == QLatin1String("restart") || merges.at(r - 1).at(g) == QLatin1String("c"));
+        }
+    }
+    // Comment references and comments match one to one.
+    QStringList referenced, defined;
+    for (pugi::xpath_node n : doc.select_nodes("//w:commentReference"))
+        referenced << Attr(n.node(), "w:id");
+    for (pugi::xml_node c : comments.document_element().children("w:comment"))
+        defined << Attr(c, "w:id");
+    QCOMPARE(referenced, defined);
+    QCOMPARE(doc.select_nodes("//w:commentRangeStart").size(), size_t(2));
+    // Run properties in the order the schema fixes.
+    const QStringList order = {QStringLiteral("w:b"), QStringLiteral("w:strike"), QStringLiteral("w:color"),
+                               QStringLiteral("w:sz"), QStringLiteral("w:szCs"), QStringLiteral("w:u")};
+    for (pugi::xpath_node n : doc.select_nodes("//w:rPr")) {
+        int last = -1;
+        for (pugi::xml_node c : n.node().children()) {
+            const int at = int(order.indexOf(QString::fromUtf8(c.name())));
+            QVERIFY(at > last);
+            last = at;
+        }
+    }
+    // The title's colours and the header shading as RGB.
+    QCOMPARE(doc.select_nodes("//w:shd[@w:fill='DCDCDC']").size(), size_t(5 + 5));
+    QCOMPARE(doc.select_nodes("//w:shd[@w:fill='D3DFEE']").size(), size_t(3));
+    QVERIFY(doc.select_node("//w:color[@w:val='000080']"));
+    QVERIFY(doc.select_node("//w:color[@w:val='0000C8']"));
+}
+
+void TestWordExport::fileExportReportsUnwritablePath()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("folder.docx"));
+    QVERIFY(QDir().mkpath(folder));
+    QString error;
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(), true, folder), &error));
+    QVERIFY(error.startsWith(WordExportErrorText()));
+    QVERIFY(error.contains(folder));
+}
+
+void TestWordExport::showSavesUnderMonthNameAndOpens()
+{
+    QString error;
+    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(), false), &error), qPrintable(error));
+    QCOMPARE(m_opened.size(), 1);
+    QCOMPARE(QFileInfo(m_opened.first()).fileName(), QStringLiteral("Dues March 2007.docx"));
+    OoxmlPackage package;
+    QVERIFY(package.Read(m_opened.first(), &error));
+    QVERIFY(!package.Contains(QStringLiteral("word/comments.xml")));
+}
+
+void TestWordExport::libreOfficeReadsTheDocument_data()
+{
+    QTest::addColumn<bool>("withNotes");
+    QTest::newRow("with notes") << true;
+    QTest::newRow("without notes") << false;
+}
+
+void TestWordExport::libreOfficeReadsTheDocument()
+{
+    QFETCH(bool, withNotes);
+    if (OfficeTest::Soffice::Program().isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed: the conversion check is skipped");
+    const QString out = m_dir.filePath(withNotes ? QStringLiteral("lo-notes.docx") : QStringLiteral("lo-plain.docx"));
+    QString error;
+    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(), withNotes, out), &error), qPrintable(error));
+
+    OfficeTest::Soffice soffice(m_dir.path());
+    const QString txtPath =
+        soffice.Convert(out, QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt"), &error);
+    QVERIFY2(!txtPath.isEmpty(), qPrintable(error));
+    QFile txtFile(txtPath);
+    QVERIFY(txtFile.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(txtFile.readAll());
+    for (const QString& value :
+         {QStringLiteral("March-2007"), QStringLiteral("Due"), QStringLiteral("Pay To/Account"),
+          QStringLiteral("Type/Status"), QStringLiteral("Amount"), QStringLiteral("Rent"),
+          QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"), QStringLiteral("01/03/2007"),
+          QStringLiteral("05/03/2007"), QStringLiteral("Paid"), QStringLiteral("$1,200.50"), QStringLiteral("Power"),
+          QStringLiteral("City Power"), QStringLiteral("Personal"), QStringLiteral("$85.25"),
+          QStringLiteral("Phone <mobile>"), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("28/03/2007"),
+          QStringLiteral("$40.00"), QStringLiteral("Status: (1/3)"), QStringLiteral("$125.25"),
+          QStringLiteral("$1,325.75")})
+        QVERIFY2(text.contains(value), qPrintable(value));
+    QCOMPARE(text.contains(QLatin1String("Show Notes")), withNotes);
+
+    // The table and the comments as LibreOffice reads them.
+    const QString fodtPath = soffice.Convert(out, QStringLiteral("fodt"), QStringLiteral("fodt"), &error);
+    QVERIFY2(!fodtPath.isEmpty(), qPrintable(error));
+    pugi::xml_document fodt;
+    QVERIFY(fodt.load_file(fodtPath.toLocal8Bit().constData()));
+    QStringList notes;
+    for (pugi::xpath_node n : fodt.select_nodes("//office:annotation")) {
+        QStringList paragraphs;
+        for (pugi::xml_node p : n.node().children("text:p"))
+            paragraphs << QString::fromUtf8(p.child_value());
+        notes << paragraphs.join(QLatin1Char('\n'));
+    }
+    QCOMPARE(notes, withNotes ? QStringList({QStringLiteral("Line one\nLine two"), QStringLiteral("Call <first> & co")})
+                              : QStringList());
+    // Rows as LibreOffice lays them out: the block's first line and its
+    // second, the amount in the merged cell.
+    QList<QStringList> rows;
+    for (pugi::xpath_node tr : fodt.select_nodes("//table:table-row")) {
+        QStringList cells;
+        for (pugi::xml_node tc : tr.node().children("table:table-cell")) {
+            QStringList paragraphs;
+            for (pugi::xpath_node p : tc.select_nodes(".//text:p")) {
+                QString t;
+                for (pugi::xpath_node piece : p.node().select_nodes(".//text()"))
+                    t += QString::fromUtf8(piece.node().value());
+                paragraphs << t.trimmed();
+            }
+            cells << paragraphs.join(QLatin1Char(' ')).trimmed();
+        }
+        rows << cells;
+    }
+    QCOMPARE(rows.size(), 8);
+    QCOMPARE(rows.at(1).mid(0, 4), QStringList({QStringLiteral("Rent"), QStringLiteral("Landlord & Sons"),
+                                                QStringLiteral("Business"), QStringLiteral("$1,200.50")}));
+    QCOMPARE(rows.at(2), QStringList({QStringLiteral("01/03/2007"), QStringLiteral("05/03/2007"),
+                                      QStringLiteral("ACC-1"), QStringLiteral("Paid")}));
+}
+
+QTEST_GUILESS_MAIN(TestWordExport)
+#include "tst_wordexport.moc"
