@@ -230,7 +230,11 @@ bool CPrintDuesDlg::GeneratePrintPage(QString* errorText)
     const QString templatePath = HtmlTemplate::GetTemplatePath(QStringLiteral("printtemplate.html"));
     QString templateText;
     QString why;
-    const bool haveTemplate = HtmlTemplate::ReadTemplateFile(templatePath, &templateText, &why);
+    if (!HtmlTemplate::ReadTemplateFile(templatePath, &templateText, &why)) {
+        if (errorText)
+            *errorText = QStringLiteral("The print template could not be read: %1.").arg(why);
+        return false;
+    }
     const QString page = FillPrintTemplate(templateText, m_list->CheckedRecords(), m_dtFrom, m_dtTo);
 
     // The page is written beside the template so that its images resolve.
@@ -241,10 +245,7 @@ bool CPrintDuesDlg::GeneratePrintPage(QString* errorText)
         m_browser->Navigate(pagePath);
     else
         m_browser->ShowHtml(page, HtmlTemplate::TemplatesFolder());
-
-    if (!haveTemplate && errorText)
-        *errorText = QStringLiteral("The print template could not be read: %1.").arg(why);
-    return haveTemplate;
+    return true;
 }
 
 void CPrintDuesDlg::ShowPrintPreview()

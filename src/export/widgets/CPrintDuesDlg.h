@@ -40,7 +40,7 @@ public:
     void ApplyPreset(int preset);
     // Fills the print template with the ticked dues, writes print.html and
     // loads it into the browser. False, with the reason, when the template
-    // cannot be read.
+    // cannot be read; nothing is written then.
     bool GeneratePrintPage(QString* errorText = nullptr);
     // Opens the print preview of the page the browser holds.
     void ShowPrintPreview();
