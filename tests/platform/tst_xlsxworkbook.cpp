@@ -1,0 +1,331 @@
+#include "platform/CXlsxWorkbook.h"
+
+#include "OfficeTestTools.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+using OfficeTest::Attr;
+using OfficeTest::Text;
+
+namespace {
+
+// A template as other producers write them: prefixed namespace, rows and
+// cells without positions, a formula with a calculation chain, a table part
+// and an extension list after where the note drawing goes, a second sheet.
+void WriteForeignTemplate(const QString& path)
+{
+    OoxmlPackage p;
+    p.SetPart(QStringLiteral("[Content_Types].xml"),
+              "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+              "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+              "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+              "<Override PartName=\"/xl/book.xml\" ContentType=\"application/"
+              "vnd.openxmlformats-officedocument.spreadsheetml.template.main+xml\"/>"
+              "<Override PartName=\"/xl/sheets/one.xml\" ContentType=\"application/"
+              "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+              "<Override PartName=\"/xl/sheets/two.xml\" ContentType=\"application/"
+              "vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml\"/>"
+              "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/"
+              "vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>"
+              "</Types>");
+    p.SetPart(QStringLiteral("_rels/.rels"),
+              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+              "<Relationship Id=\"R1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+              "officeDocument\" Target=\"/xl/book.xml\"/></Relationships>");
+    // The second sheet is listed first: "first" means first in the list.
+    p.SetPart(QStringLiteral("xl/book.xml"),
+              "<x:workbook xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+              "xmlns:rel=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
+              "<x:sheets><x:sheet name=\"Front\" sheetId=\"2\" rel:id=\"s2\"/>"
+              "<x:sheet name=\"Back\" sheetId=\"1\" rel:id=\"s1\"/></x:sheets></x:workbook>");
+    p.SetPart(QStringLiteral("xl/_rels/book.xml.rels"),
+              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+              "<Relationship Id=\"s1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+              "worksheet\" Target=\"sheets/two.xml\"/>"
+              "<Relationship Id=\"s2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+              "worksheet\" Target=\"sheets/one.xml\"/>"
+              "<Relationship Id=\"c1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+              "calcChain\" Target=\"calcChain.xml\"/></Relationships>");
+    p.SetPart(QStringLiteral("xl/sheets/one.xml"),
+              "<x:worksheet xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+              "<x:cols><x:col min=\"4\" max=\"4\" width=\"9\" style=\"0\"/></x:cols>"
+              "<x:sheetData>"
+              "<x:row><x:c><x:v>1</x:v></x:c><x:c><x:v>2</x:v></x:c></x:row>"
+              "<x:row r=\"5\"><x:c r=\"B5\"><x:f>A1+B1</x:f><x:v>3</x:v></x:c></x:row>"
+              "</x:sheetData>"
+              "<x:pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
+              "<x:tableParts count=\"0\"/><x:extLst/></x:worksheet>");
+    p.SetPart(QStringLiteral("xl/sheets/two.xml"),
+              "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/></worksheet>");
+    p.SetPart(QStringLiteral("xl/calcChain.xml"),
+              "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><c r=\"B5\" i=\"1\"/>"
+              "</calcChain>");
+    QString why;
+    QVERIFY2(p.Write(path, &why), qPrintable(why));
+}
+
+QStringList ChildNames(const pugi::xml_node& node)
+{
+    QStringList names;
+    for (pugi::xml_node c : node.children())
+        names << OoxmlXml::LocalName(c);
+    return names;
+}
+
+} // namespace
+
+class TestXlsxWorkbook : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void templateBecomesWorkbook();
+    void cellsKeepTheirOrder_data();
+    void cellsKeepTheirOrder();
+    void fillCopiesTheCellStyle();
+    void commentsWithNoteShapes();
+    void cellNames_data();
+    void cellNames();
+
+private:
+    bool LoadForeign(CXlsxWorkbook& book);
+    OoxmlPackage Saved(CXlsxWorkbook& book);
+
+    QTemporaryDir m_dir;
+    QString m_foreign;
+};
+
+void TestXlsxWorkbook::initTestCase()
+{
+    m_foreign = m_dir.filePath(QStringLiteral("foreign.xltx"));
+    WriteForeignTemplate(m_foreign);
+}
+
+bool TestXlsxWorkbook::LoadForeign(CXlsxWorkbook& book)
+{
+    QString why;
+    const bool ok = book.Load(m_foreign, &why);
+    if (!ok)
+        qWarning("%s", qPrintable(why));
+    return ok;
+}
+
+OoxmlPackage TestXlsxWorkbook::Saved(CXlsxWorkbook& book)
+{
+    const QString path = m_dir.filePath(QStringLiteral("saved.xlsx"));
+    QString why;
+    OoxmlPackage package;
+    if (!book.Save(path, &why) || !package.Read(path, &why))
+        qWarning("%s", qPrintable(why));
+    return package;
+}
+
+void TestXlsxWorkbook::templateBecomesWorkbook()
+{
+    CXlsxWorkbook book;
+    QVERIFY(LoadForeign(book));
+    QCOMPARE(book.SheetCount(), 2);
+    QCOMPARE(book.ActiveSheetPart(), QStringLiteral("xl/sheets/one.xml"));
+    QString why;
+    QVERIFY(book.SetCellText(QStringLiteral("B5"), QStringLiteral("text over a formula"), &why));
+
+    const OoxmlPackage package = Saved(book);
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    OoxmlXml::ContentTypes types;
+    QVERIFY(types.Load(package.Part(QStringLiteral("[Content_Types].xml")), &why));
+    QCOMPARE(types.TypeOf(QStringLiteral("xl/book.xml")),
+             QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"));
+    // The calculation chain would name a cell that no longer has a formula.
+    QVERIFY(!package.Contains(QStringLiteral("xl/calcChain.xml")));
+    QVERIFY(!package.Part(QStringLiteral("xl/_rels/book.xml.rels")).contains("calcChain"));
+}
+
+void TestXlsxWorkbook::cellsKeepTheirOrder_data()
+{
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QStringList>("cells");
+    QTest::newRow("existing cells") << QStringList{QStringLiteral("A1"), QStringLiteral("B5")}
+                                    << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("B5")};
+    QTest::newRow("new rows between and after")
+        << QStringList{QStringLiteral("C12"), QStringLiteral("A3"), QStringLiteral("C10")}
+        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("A3"), QStringLiteral("B5"),
+                       QStringLiteral("C10"), QStringLiteral("C12")};
+    QTest::newRow("new cells before, between, after")
+        << QStringList{QStringLiteral("AA5"), QStringLiteral("A5"), QStringLiteral("C1")}
+        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("C1"), QStringLiteral("A5"),
+                       QStringLiteral("B5"), QStringLiteral("AA5")};
+}
+
+void TestXlsxWorkbook::cellsKeepTheirOrder()
+{
+    QFETCH(QStringList, writes);
+    QFETCH(QStringList, cells);
+    CXlsxWorkbook book;
+    QVERIFY(LoadForeign(book));
+    QString why;
+    for (const QString& cell : writes)
+        QVERIFY2(book.SetCellText(cell, QStringLiteral(" v ") + cell, &why), qPrintable(why));
+
+    const OoxmlPackage package = Saved(book);
+    pugi::xml_document sheet;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/sheets/one.xml"), sheet));
+    QStringList order;
+    int lastRow = 0;
+    for (pugi::xml_node row : sheet.document_element().child("x:sheetData").children("x:row")) {
+        QVERIFY(row.attribute("r").as_int() > lastRow);
+        lastRow = row.attribute("r").as_int();
+        for (pugi::xml_node c : row.children("x:c")) {
+            order << Attr(c, "r");
+            if (!writes.contains(Attr(c, "r")))
+                continue;
+            QCOMPARE(Attr(c, "t"), QStringLiteral("inlineStr"));
+            QCOMPARE(ChildNames(c), QStringList(QStringLiteral("is")));
+            pugi::xml_node t = c.child("x:is").child("x:t");
+            QCOMPARE(Text(t), QStringLiteral(" v ") + Attr(c, "r"));
+            QCOMPARE(Attr(t, "xml:space"), QStringLiteral("preserve"));
+        }
+    }
+    QCOMPARE(order, cells);
+}
+
+void TestXlsxWorkbook::fillCopiesTheCellStyle()
+{
+    CXlsxWorkbook book;
+    QString why;
+    QVERIFY(book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
+    QVERIFY(book.SetCellFill(QStringLiteral("I9"), 16777215, &why));
+    QVERIFY(book.SetCellFill(QStringLiteral("H9"), 16777215, &why)); // same style and colour: reused
+    QVERIFY(book.SetCellFill(QStringLiteral("Z30"), 0x0000FF, &why)); // a new cell
+    QVERIFY(!book.SetCellFill(QStringLiteral("A1"), 0xFF000000u, &why));
+
+    const OoxmlPackage package = Saved(book);
+    pugi::xml_document styles, sheet;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/styles.xml"), styles));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+    pugi::xml_node fills = styles.document_element().child("fills");
+    pugi::xml_node xfs = styles.document_element().child("cellXfs");
+    QCOMPARE(fills.attribute("count").as_int(), 6);
+    QCOMPARE(xfs.attribute("count").as_int(), 14);
+    QVector<pugi::xml_node> xfList, fillList;
+    for (pugi::xml_node xf : xfs.children("xf"))
+        xfList << xf;
+    for (pugi::xml_node f : fills.children("fill"))
+        fillList << f;
+    QCOMPARE(xfList.size(), 14);
+
+    auto cellStyle = [&](const char* row, const char* ref) {
+        return sheet.document_element().child("sheetData").find_child_by_attribute("row", "r", row)
+            .find_child_by_attribute("c", "r", ref).attribute("s").as_int();
+    };
+    const int i9 = cellStyle("9", "I9");
+    QCOMPARE(cellStyle("9", "H9"), i9);
+    pugi::xml_node xf = xfList.at(i9);
+    QCOMPARE(Attr(xf, "fontId"), QStringLiteral("7"));      // copied from the heading style
+    QCOMPARE(Attr(xf, "borderId"), QStringLiteral("1"));
+    QCOMPARE(Attr(xf, "applyFill"), QStringLiteral("1"));
+    QCOMPARE(Attr(xf.child("alignment"), "horizontal"), QStringLiteral("center"));
+    QCOMPARE(Attr(fillList.at(xf.attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
+             QStringLiteral("FFFFFFFF"));
+    const int z30 = cellStyle("30", "Z30");
+    QCOMPARE(Attr(fillList.at(xfList.at(z30).attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
+             QStringLiteral("FFFF0000"));
+}
+
+void TestXlsxWorkbook::commentsWithNoteShapes()
+{
+    CXlsxWorkbook book;
+    QVERIFY(LoadForeign(book));
+    QString why;
+    QVERIFY(book.SetCellText(QStringLiteral("I10"), QStringLiteral("Show Notes"), &why));
+    QVERIFY(book.AddCellComment(QStringLiteral("I10"), QStringLiteral("line 1\nline 2"), &why));
+    QVERIFY(book.AddCellComment(QStringLiteral("A1"), QStringLiteral("first cell"), &why));
+    QVERIFY(!book.AddCellComment(QStringLiteral("i10"), QStringLiteral("again"), &why));
+    QVERIFY(why.contains(QLatin1String("I10")));
+
+    const OoxmlPackage package = Saved(book);
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+
+    // The drawing goes after the margins and before the table parts.
+    pugi::xml_document sheet;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/sheets/one.xml"), sheet));
+    QCOMPARE(ChildNames(sheet.document_element()),
+             QStringList({QStringLiteral("dimension"), QStringLiteral("cols"), QStringLiteral("sheetData"),
+                          QStringLiteral("pageMargins"), QStringLiteral("legacyDrawing"), QStringLiteral("tableParts"),
+                          QStringLiteral("extLst")}));
+    QCOMPARE(Attr(sheet.document_element().child("x:dimension"), "ref"), QStringLiteral("A1:I10"));
+
+    OoxmlXml::Relationships rels;
+    QVERIFY(rels.Load(package.Part(QStringLiteral("xl/sheets/_rels/one.xml.rels")), &why));
+    const QString drawingId = Attr(sheet.document_element().child("x:legacyDrawing"), "r:id");
+    const QString vmlPart = OoxmlXml::ResolveTarget(QStringLiteral("xl/sheets/one.xml"), rels.TargetOfId(drawingId));
+    const QString commentsPart = OoxmlXml::ResolveTarget(QStringLiteral("xl/sheets/one.xml"),
+                                                         rels.TargetOfType(QStringLiteral("comments")));
+    QCOMPARE(vmlPart, QStringLiteral("xl/drawings/vmlDrawing1.vml"));
+    QCOMPARE(commentsPart, QStringLiteral("xl/comments1.xml"));
+    QVERIFY(!package.Part(vmlPart).startsWith("<?xml"));
+
+    pugi::xml_document comments, vml;
+    QVERIFY(OfficeTest::LoadPart(package, commentsPart, comments));
+    QVERIFY(OfficeTest::LoadPart(package, vmlPart, vml));
+    QCOMPARE(Text(comments.document_element().child("authors").child("author")), QStringLiteral("Tallyvane"));
+    QStringList refs;
+    for (pugi::xml_node c : comments.document_element().child("commentList").children("comment")) {
+        refs << Attr(c, "ref");
+        QCOMPARE(Attr(c, "authorId"), QStringLiteral("0"));
+    }
+    QCOMPARE(refs, QStringList({QStringLiteral("I10"), QStringLiteral("A1")}));
+    QCOMPARE(Text(comments.document_element().child("commentList").child("comment").child("text").child("r").child("t")),
+             QStringLiteral("line 1\nline 2"));
+
+    // One hidden note shape per comment, on the same cell, zero-based.
+    QStringList places, ids;
+    for (pugi::xml_node shape : vml.document_element().children("v:shape")) {
+        pugi::xml_node data = shape.child("x:ClientData");
+        QCOMPARE(Attr(data, "ObjectType"), QStringLiteral("Note"));
+        QVERIFY(Attr(shape, "style").contains(QLatin1String("visibility:hidden")));
+        places << Text(data.child("x:Row")) + QLatin1Char(',') + Text(data.child("x:Column"));
+        ids << Attr(shape, "id");
+        const QStringList anchor = Text(data.child("x:Anchor")).split(QLatin1Char(','));
+        QCOMPARE(anchor.size(), 8);
+        for (const QString& a : anchor)
+            QVERIFY(a.trimmed().toInt() >= 0);
+    }
+    QCOMPARE(places, QStringList({QStringLiteral("9,8"), QStringLiteral("0,0")}));
+    QCOMPARE(ids, QStringList({QStringLiteral("_x0000_s1025"), QStringLiteral("_x0000_s1026")}));
+    QVERIFY(vml.select_node("//v:shapetype[@id='_x0000_t202']"));
+}
+
+void TestXlsxWorkbook::cellNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::newRow("A1") << "A1" << 1 << 1;
+    QTest::newRow("I10") << "I10" << 9 << 10;
+    QTest::newRow("lower case") << "aa3" << 27 << 3;
+    QTest::newRow("last") << "XFD1048576" << 16384 << 1048576;
+    QTest::newRow("column too far") << "XFE1" << 0 << 0;
+    QTest::newRow("row too far") << "A1048577" << 0 << 0;
+    QTest::newRow("row zero") << "A0" << 0 << 0;
+    QTest::newRow("no row") << "A" << 0 << 0;
+    QTest::newRow("junk") << "1A" << 0 << 0;
+}
+
+void TestXlsxWorkbook::cellNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    int c = 0, r = 0;
+    QCOMPARE(CXlsxWorkbook::ParseCellName(name, &c, &r), column != 0);
+    if (column) {
+        QCOMPARE(c, column);
+        QCOMPARE(r, row);
+        QCOMPARE(CXlsxWorkbook::ColumnName(c) + QString::number(r), name.toUpper());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestXlsxWorkbook)
+#include "tst_xlsxworkbook.moc"
