@@ -194,7 +194,7 @@ void TestHtmlExport::shippedTemplate()
         const QString out = FillExportTemplate(templ, dues, March2007(), withNotes);
         QVERIFY(!out.contains(QLatin1String("<{[")));
         QVERIFY(!out.contains(QLatin1String("]}>")));
-        QCOMPARE(out.count(QLatin1String("<table class=\"due\">")), 2);
+        QCOMPARE(out.count(QLatin1String("<table class=\"due\"")), 2);
         QVERIFY(out.indexOf(QLatin1String("Record 1 of 2")) < out.indexOf(QLatin1String("Record 2 of 2")));
         QCOMPARE(out.contains(QLatin1String("Key<br>under the mat")), withNotes);
         QCOMPARE(out.count(QLatin1String(">Notes<")), withNotes ? 1 : 0);

@@ -150,7 +150,7 @@ void TestHtmlExportCommand::menuAndCommandLineWriteTheSameBytes()
 
     const QByteArray menuBytes = ReadAll(menuFile);
     QCOMPARE(ReadAll(cliFile), menuBytes);
-    QCOMPARE(menuBytes.count("<table class=\"due\">"), dueCount);
+    QCOMPARE(menuBytes.count("<table class=\"due\""), dueCount);
     QCOMPARE(menuBytes.contains("Key<br>under the mat"), withNotes && filterCode != 1);
     QVERIFY(!menuBytes.contains("<{["));
     QVERIFY(menuBytes.contains(QStringLiteral("Record %1 of %1").arg(dueCount).toUtf8()));
