@@ -47,6 +47,9 @@ CDetailsBar::CDetailsBar(QWidget* parent) : CGuiControlBar(QStringLiteral("Detai
     m_list->setColumnWidth(0, 100);
     m_list->setColumnWidth(1, 200);
     m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setWordWrap(false);
+    m_list->setTextElideMode(Qt::ElideRight);
     m_list->verticalHeader()->setDefaultSectionSize(22);
     const QStringList headings = Headings();
     for (int row = 0; row < headings.size(); ++row) {

@@ -144,7 +144,13 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     RefreshMonth();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The bars and views die after this object's members; nothing they signal
+    // while closing may reach the frame any more.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
 
 void CMainFrame::CreateActions()
 {

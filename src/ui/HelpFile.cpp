@@ -8,6 +8,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+// The resources live in a static library: register them before the first use.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace HelpFile {
 
 namespace {
@@ -28,6 +34,7 @@ bool WriteIfDifferent(const QString& path, const QByteArray& bytes)
 
 QString EnsureHelpFile()
 {
+    InitResources();
     QFile resource(QStringLiteral(":/help/tlvhelp.html"));
     if (!resource.open(QIODevice::ReadOnly))
         return {};

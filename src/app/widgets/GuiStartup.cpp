@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <QUrl>
@@ -76,6 +77,10 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();
+    // Without a window manager a maximised window keeps its normal size: give
+    // it the screen's free area first.
+    if (const QScreen* screen = frame->screen())
+        frame->setGeometry(screen->availableGeometry());
     frame->showMaximized();
     // Files the load had to skip are named once the window is up.
     CMainFrame* shown = frame.get();

@@ -35,7 +35,8 @@ void CGuiStatusBar::SetPaneInfo(int id, int width, const QPixmap& icon)
     auto it = m_panes.find(id);
     if (it == m_panes.end())
         return;
-    it->box->setFixedWidth(width);
+    // At least that wide; a long amount widens its pane instead of being cut.
+    it->box->setMinimumWidth(width);
     it->icon->setPixmap(icon);
     it->icon->setVisible(!icon.isNull());
 }

@@ -1,0 +1,272 @@
+// The month list without a window: row colours and texts, row geometry, the
+// list model's order and totals, and the images the rows are painted with.
+
+#include "UiTestSupport.h"
+
+#include "app/widgets/LoadImageList.h"
+#include "ui/DueListModel.h"
+#include "ui/DueRowLook.h"
+#include "ui/skinui/GuiDrawLayer.h"
+
+#include <QAbstractItemModelTester>
+#include <QPainter>
+#include <QTest>
+
+class TestDueList : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    const QDate m_today{2007, 3, 14};
+
+private slots:
+    void initTestCase()
+    {
+        UiTest::IsolateSettings();
+        QVERIFY(m_dir.isValid());
+        Clock::SetFixed(QDateTime(m_today, QTime(10, 0)));
+    }
+
+    void init()
+    {
+        QDir(m_dir.path()).removeRecursively();
+        QDir().mkpath(m_dir.path());
+        UiTest::UseWorkDir(m_dir.path());
+    }
+
+    void rowColours_data()
+    {
+        QTest::addColumn<QDateTime>("due");
+        QTest::addColumn<bool>("paid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+
+        const QColor white(255, 255, 255), green(214, 227, 206);
+        const QDate t = m_today;
+        QTest::newRow("today unpaid, blue") << QDateTime(t, QTime(9, 0)) << false << 0 << false << QColor(0, 0, 255) << white;
+        QTest::newRow("today at 23:59 is still today") << QDateTime(t, QTime(23, 59)) << false << 1 << false
+                                                       << QColor(0, 0, 255) << green;
+        QTest::newRow("today paid, grey") << QDateTime(t, QTime(9, 0)) << true << 2 << false << QColor(123, 123, 123)
+                                          << white;
+        QTest::newRow("yesterday, red") << QDateTime(t.addDays(-1), QTime(23, 59)) << false << 3 << false
+                                        << QColor(255, 0, 0) << green;
+        QTest::newRow("last year, red") << QDateTime(t.addYears(-1), QTime(0, 0)) << false << 4 << false
+                                        << QColor(255, 0, 0) << white;
+        QTest::newRow("tomorrow at midnight, black") << QDateTime(t.addDays(1), QTime(0, 0)) << false << 5 << false
+                                                     << QColor(0, 0, 0) << green;
+        QTest::newRow("overdue but paid, grey") << QDateTime(t.addDays(-10), QTime(8, 0)) << true << 6 << false
+                                                << QColor(123, 123, 123) << white;
+        QTest::newRow("selected overdue, white on black") << QDateTime(t.addDays(-1), QTime(8, 0)) << false << 1
+                                                          << true << QColor(255, 255, 255) << QColor(0, 0, 0);
+        QTest::newRow("selected paid, white on black") << QDateTime(t, QTime(8, 0)) << true << 0 << true
+                                                       << QColor(255, 255, 255) << QColor(0, 0, 0);
+    }
+
+    void rowColours()
+    {
+        QFETCH(QDateTime, due);
+        QFETCH(bool, paid);
+        QFETCH(int, row);
+        QFETCH(bool, selected);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        const DueRecord r = UiTest::MakeDue(QStringLiteral("Rent"), due, 10, paid);
+        const DueRowLook look = ComputeRowLook(r, row, selected, Clock::Now().date());
+        QCOMPARE(look.text, text);
+        QCOMPARE(look.background, background);
+    }
+
+    void invalidDueDateIsNeverOverdue()
+    {
+        DueRecord r = UiTest::MakeDue(QStringLiteral("Broken"), QDateTime(m_today, QTime(1, 0)), 1);
+        r.m_dtDue.SetStatus(COleDateTime::invalid);
+        QCOMPARE(StateOf(r, m_today), DueState::Upcoming);
+        r.m_dtDue = COleDateTime(std::numeric_limits<double>::quiet_NaN());
+        QCOMPARE(StateOf(r, m_today), DueState::Upcoming);
+        ComputeRowLook(r, 0, false, m_today); // formats without crashing
+    }
+
+    void rowTexts_data()
+    {
+        QTest::addColumn<QString>("payTo");
+        QTest::addColumn<QString>("series");
+        QTest::addColumn<bool>("paid");
+        QTest::addColumn<QString>("line1");
+        QTest::addColumn<bool>("paidMark");
+        QTest::addColumn<bool>("recurringMark");
+        QTest::newRow("with pay to") << "City Power" << "" << false << "Electricity - City Power" << false << false;
+        QTest::newRow("without pay to, no dash") << "" << "" << true << "Electricity" << true << false;
+        QTest::newRow("member of a series") << "City Power" << "recId20070101000000" << true
+                                            << "Electricity - City Power" << true << true;
+    }
+
+    void rowTexts()
+    {
+        QFETCH(QString, payTo);
+        QFETCH(QString, series);
+        QFETCH(bool, paid);
+        QFETCH(QString, line1);
+        QFETCH(bool, paidMark);
+        QFETCH(bool, recurringMark);
+        const DueRecord r = UiTest::MakeDue(QStringLiteral("Electricity"), QDateTime(m_today, QTime(18, 30)), 12.5,
+                                            paid, series, payTo);
+        const DueRowLook look = ComputeRowLook(r, 0, false, m_today);
+        QCOMPARE(look.line1, line1);
+        QCOMPARE(look.amount, theApp.FormatCurrency(QStringLiteral("12.50")));
+        QVERIFY(!look.amount.isEmpty());
+        QCOMPARE(look.line2, theApp.FormatDate(r.m_dtDue) + QLatin1Char(' ') + theApp.FormatTime(r.m_dtDue));
+        QCOMPARE(look.paidMark, paidMark);
+        QCOMPARE(look.recurringMark, recurringMark);
+    }
+
+    void rowLayout()
+    {
+        // A row 400 wide and 30 high at (0, 60).
+        const DueRowLayout l = ComputeRowLayout(QRect(0, 60, 400, 30));
+        QCOMPARE(l.fill, QRect(0, 60, 420, 30));
+        QCOMPARE(l.line1, QRect(QPoint(100, 60), QPoint(399, 74)));
+        QCOMPARE(l.line2, QRect(QPoint(110, 75), QPoint(399, 89)));
+        QCOMPARE(l.amount.right(), 359);
+        QCOMPARE(l.rowImage, QPoint(10, 60));
+        QCOMPARE(l.paidMark, QPoint(45, 68));
+        QCOMPARE(l.recurringMark, QPoint(67, 68));
+    }
+
+    void modelOrderAndFilter_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("paid");
+        QTest::addColumn<QString>("unpaid");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("all") << 0 << QStringList{"A", "B1", "B2", "C"} << "7.25" << "13.50" << "20.75";
+        QTest::newRow("paid") << 1 << QStringList{"B2", "C"} << "7.25" << "0.00" << "7.25";
+        QTest::newRow("unpaid") << 2 << QStringList{"A", "B1"} << "0.00" << "13.50" << "13.50";
+    }
+
+    void modelOrderAndFilter()
+    {
+        QFETCH(int, filter);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, paid);
+        QFETCH(QString, unpaid);
+        QFETCH(QString, total);
+
+        const QDateTime same(QDate(2007, 3, 20), QTime(12, 0));
+        UiTest::AddDue(UiTest::MakeDue("C", QDateTime(QDate(2007, 3, 31), QTime(23, 0)), 5.00, true));
+        // Equal due dates: the record identifier decides, so B1 (added first) leads.
+        const QString b1 = UiTest::AddDue(UiTest::MakeDue("B1", same, 3.50));
+        const QString b2 = UiTest::AddDue(UiTest::MakeDue("B2", same, 2.25, true));
+        QVERIFY(b1 < b2);
+        UiTest::AddDue(UiTest::MakeDue("A", QDateTime(QDate(2007, 3, 1), QTime(0, 0)), 10.00));
+        UiTest::AddDue(UiTest::MakeDue("Other month", QDateTime(QDate(2007, 4, 1), QTime(0, 0)), 99.00));
+        UiTest::AddDue(UiTest::MakeDue("Other year", QDateTime(QDate(2006, 3, 15), QTime(0, 0)), 99.00));
+
+        DueListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.Fill(COleDateTime(2007, 3, 14, 0, 0, 0), filter);
+        QStringList listed;
+        for (int row = 0; row < model.rowCount(); ++row)
+            listed << model.index(row).data().toString();
+        QCOMPARE(listed, titles);
+        QCOMPARE(theApp.m_strPaidText, QStringLiteral("Paid : ") + theApp.FormatCurrency(paid));
+        QCOMPARE(theApp.m_strUnpaidText, QStringLiteral("Unpaid : ") + theApp.FormatCurrency(unpaid));
+        QCOMPARE(theApp.m_strTotalText, QStringLiteral("Total : ") + theApp.FormatCurrency(total));
+
+        // The record role carries the whole record.
+        const DueRecord first = model.index(0).data(DueListModel::RecordRole).value<DueRecord>();
+        QCOMPARE(first.m_strTitle, titles.first());
+        QCOMPARE(model.RowOf(first.m_strRecId), 0);
+
+        // Refilling gives the same order again.
+        model.Fill(COleDateTime(2007, 3, 1, 0, 0, 0), filter);
+        QCOMPARE(model.rowCount(), titles.size());
+        QCOMPARE(model.index(0).data().toString(), titles.first());
+        model.DeleteAllItems();
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+    void emptyMonthTotalsAreZero()
+    {
+        DueListModel model;
+        model.Fill(COleDateTime(1999, 5, 1, 0, 0, 0), 0);
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(theApp.m_strTotalText, QStringLiteral("Total : ") + theApp.FormatCurrency(QStringLiteral("0.00")));
+    }
+
+    void bannerColours_data()
+    {
+        QTest::addColumn<QColor>("face");
+        QTest::addColumn<QColor>("top");
+        QTest::addColumn<QColor>("bottom");
+        QTest::newRow("blue") << QColor(173, 201, 243) << QColor(222, 234, 253) << QColor(141, 178, 223);
+        QTest::newRow("olive") << QColor(220, 222, 185) << QColor(243, 251, 221) << QColor(179, 194, 138);
+        QTest::newRow("silver") << QColor(231, 227, 241) << QColor(248, 248, 250) << QColor(165, 160, 184);
+        QTest::newRow("other: 30 darker") << QColor(200, 100, 50) << QColor(200, 100, 50) << QColor(170, 70, 20);
+        QTest::newRow("other: never below 0") << QColor(10, 40, 0) << QColor(10, 40, 0) << QColor(0, 10, 0);
+    }
+
+    void bannerColours()
+    {
+        QFETCH(QColor, face);
+        QFETCH(QColor, top);
+        QFETCH(QColor, bottom);
+        const auto colours = GuiDrawLayer::BannerColors(face);
+        QCOMPARE(colours.first, top);
+        QCOMPARE(colours.second, bottom);
+        QCOMPARE(GuiDrawLayer::BandColor(top, bottom, 0, 192), top);
+        const QColor last = GuiDrawLayer::BandColor(top, bottom, 191, 192);
+        QVERIFY(qAbs(last.red() - bottom.red()) <= 1 && qAbs(last.blue() - bottom.blue()) <= 1);
+    }
+
+    void imageStrips_data()
+    {
+        QTest::addColumn<int>("bitmap");
+        QTest::addColumn<int>("cx");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("height");
+        QTest::newRow("row image") << 132 << 32 << 1 << 30;
+        QTest::newRow("toolbar") << 138 << 16 << 16 << 16;
+        QTest::newRow("marks") << 142 << 16 << 2 << 16;
+        QTest::newRow("navigation") << 156 << 32 << 25 << 32;
+        QTest::newRow("banner") << 164 << 100 << 1 << 14;
+        QTest::newRow("caption") << 165 << 32 << 3 << 32;
+        QTest::newRow("no such bitmap") << 9999 << 16 << 0 << 0;
+    }
+
+    void imageStrips()
+    {
+        QFETCH(int, bitmap);
+        QFETCH(int, cx);
+        QFETCH(int, count);
+        QFETCH(int, height);
+        const QList<QPixmap> images = LoadImageList(bitmap, cx);
+        QCOMPARE(images.size(), count);
+        for (const QPixmap& image : images) {
+            QCOMPARE(image.width(), cx);
+            QCOMPARE(image.height(), height);
+        }
+    }
+
+    void whiteBecomesTransparent()
+    {
+        QPixmap strip(32, 16);
+        strip.fill(Qt::white);
+        {
+            QPainter p(&strip);
+            p.fillRect(20, 4, 4, 4, Qt::red);
+        }
+        const QList<QPixmap> images = CutImageList(strip, 16);
+        QCOMPARE(images.size(), 2);
+        const QImage second = images.at(1).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(qAlpha(second.pixel(0, 0)), 0);
+        QCOMPARE(second.pixelColor(5, 5), QColor(Qt::red));
+        QVERIFY(CutImageList(strip, 0).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestDueList)
+#include "tst_duelist.moc"

@@ -1,0 +1,211 @@
+// Start-up of the window program: the stored working directory, the
+// "Working Directory" dialog and --workdir.
+
+#include "UiTestSupport.h"
+
+#include "app/StringTable.h"
+#include "app/widgets/CWorkDirDlg.h"
+#include "app/widgets/GuiStartup.h"
+#include "ui/CMainFrame.h"
+#include "ui/CTallyvaneView.h"
+#include "ui/DueListModel.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+    // What the dialog does when it comes up: browse to `pick` (unless empty), then OK or Cancel.
+    static void AnswerDialog(const QString& pick, bool ok, QStringList* seenPath = nullptr)
+    {
+        UiTest::WhenModal<CWorkDirDlg>([pick, ok, seenPath](CWorkDirDlg* dlg) {
+            if (seenPath)
+                *seenPath << dlg->PathEdit()->text();
+            // Messages shown before the dialog opened are in the record by now.
+            if (!pick.isEmpty()) {
+                Prompt::SetNextFileName(pick);
+                dlg->OnBrowse();
+            }
+            if (ok)
+                dlg->OnOK();
+            else
+                dlg->reject();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        UiTest::IsolateSettings();
+        Clock::SetFixed(QDateTime(QDate(2007, 1, 15), QTime(10, 0)));
+    }
+
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        UiTest::SetStoredWorkDir(QString());
+        theApp.m_strWorkDir.clear();
+        Prompt::TakeShownTexts();
+    }
+
+    void startupPaths_data()
+    {
+        QTest::addColumn<QString>("stored"); // "<gone>" for a folder that does not exist
+        QTest::addColumn<QString>("pick");   // relative to the temporary folder; "-" for none
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("workDir"); // relative to the temporary folder
+        const QString gone = LoadResString(61455);
+        QTest::newRow("no stored folder: dialog without a message") << "" << "bills" << true << true << QStringList()
+                                                                     << "bills";
+        QTest::newRow("stored folder gone: message first, then dialog")
+            << "<gone>" << "bills" << true << true << QStringList{gone} << "bills";
+        QTest::newRow("dialog cancelled ends the program") << "" << "bills" << false << false << QStringList() << "";
+        QTest::newRow("OK without a folder ends the program") << "" << "-" << true << false << QStringList() << "";
+        QTest::newRow("stored gone and cancelled") << "<gone>" << "-" << false << false << QStringList{gone} << "";
+        QTest::newRow("data folder picked: its parent is used")
+            << "" << "bills/Tallyvane Files" << true << true << QStringList() << "bills";
+        QTest::newRow("other letter case is taken as it is")
+            << "" << "bills/tallyvane files" << true << true << QStringList() << "bills/tallyvane files";
+        QTest::newRow("stored folder found: no dialog") << "bills" << "-" << false << true << QStringList() << "bills";
+    }
+
+    void startupPaths()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, pick);
+        QFETCH(bool, ok);
+        QFETCH(bool, starts);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, workDir);
+        const QString root = m_dir->path();
+        QDir(root).mkpath(QStringLiteral("bills/Tallyvane Files"));
+        QDir(root).mkpath(QStringLiteral("bills/tallyvane files"));
+        if (stored == QLatin1String("<gone>"))
+            UiTest::SetStoredWorkDir(root + QStringLiteral("/moved away"));
+        else if (!stored.isEmpty())
+            UiTest::SetStoredWorkDir(root + '/' + stored);
+        const bool dialogExpected = stored.isEmpty() || stored == QLatin1String("<gone>");
+
+        QStringList seen;
+        if (dialogExpected)
+            AnswerDialog(pick == QLatin1String("-") ? QString() : root + '/' + pick, ok, &seen);
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(GuiStartup::Options());
+        QCOMPARE(bool(frame), starts);
+        QCOMPARE(seen.size(), dialogExpected ? 1 : 0);
+        if (dialogExpected)
+            QCOMPARE(seen.first(), QString()); // the start-up dialog opens empty
+        QCOMPARE(Prompt::TakeShownTexts(), messages);
+        QCOMPARE(theApp.m_strWorkDir, workDir.isEmpty() ? QString() : root + '/' + workDir);
+        if (frame) {
+            QVERIFY(frame->isVisible());
+            QVERIFY(QFileInfo(theApp.GetDataFolder()).isDir());
+        }
+        // Start-up never writes the folder it was given; the window's end does.
+        if (stored.isEmpty())
+            QCOMPARE(UiTest::StoredWorkDir(), QString());
+    }
+
+    void browseToAMissingFolderEmptiesThePath()
+    {
+        CWorkDirDlg dlg(nullptr, m_dir->path());
+        Prompt::SetNextFileName(m_dir->path() + QStringLiteral("/not there"));
+        dlg.OnBrowse();
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList{LoadResString(61454)});
+        QVERIFY(dlg.m_strPath.isEmpty());
+        QVERIFY(dlg.PathEdit()->text().isEmpty());
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Working Directory"));
+        // A cancelled chooser keeps what was there.
+        dlg.m_strPath = m_dir->path();
+        dlg.OnBrowse();
+        QCOMPARE(dlg.m_strPath, m_dir->path());
+    }
+
+    void pathForPick_data()
+    {
+        QTest::addColumn<QString>("picked");
+        QTest::addColumn<QString>("workDir");
+        QTest::newRow("plain folder") << "/home/a/Bills" << "/home/a/Bills";
+        QTest::newRow("data folder") << "/home/a/Bills/Tallyvane Files" << "/home/a/Bills";
+        QTest::newRow("trailing separator") << "/home/a/Bills/Tallyvane Files/" << "/home/a/Bills";
+        QTest::newRow("case differs") << "/home/a/TALLYVANE FILES" << "/home/a/TALLYVANE FILES";
+        QTest::newRow("only in the middle") << "/x/Tallyvane Files/y" << "/x/Tallyvane Files/y";
+        QTest::newRow("data folder at the root") << "/Tallyvane Files" << "/";
+    }
+
+    void pathForPick()
+    {
+        QFETCH(QString, picked);
+        QFETCH(QString, workDir);
+        QCOMPARE(CWorkDirDlg::PathForPick(picked), workDir);
+    }
+
+    void fixedWorkDirNeitherReadsNorWritesTheStoredOne()
+    {
+        UiTest::SetStoredWorkDir(QStringLiteral("/stored/elsewhere"));
+        CDueStore writer;
+        theApp.m_strWorkDir = m_dir->path();
+        writer.LoadAll();
+        writer.AddDue(UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, 20), QTime(9, 0)), 3));
+
+        GuiStartup::Options options;
+        QString error;
+        QVERIFY(GuiStartup::ParseArguments({QStringLiteral("--workdir"), m_dir->path()}, options, &error));
+        QVERIFY(options.fixedWorkDir);
+        theApp.m_strWorkDir.clear();
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QCOMPARE(theApp.m_strWorkDir, QDir::cleanPath(m_dir->path()));
+        QCOMPARE(frame->View()->Model()->rowCount(), 1);
+        QCOMPARE(UiTest::StoredWorkDir(), QStringLiteral("/stored/elsewhere"));
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+    }
+
+    void badArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("missing folder value") << QStringList{"--workdir"};
+        QTest::newRow("folder does not exist") << QStringList{"--workdir", "/no/such/folder/at/all"};
+        QTest::newRow("unknown option") << QStringList{"--frobnicate"};
+    }
+
+    void badArguments()
+    {
+        QFETCH(QStringList, args);
+        GuiStartup::Options options;
+        QString error;
+        QVERIFY(!GuiStartup::ParseArguments(args, options, &error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void loadProblemsAreShownOnceAfterStart()
+    {
+        const QString data = m_dir->path() + QStringLiteral("/Tallyvane Files");
+        QDir().mkpath(data);
+        QFile bad(data + QStringLiteral("/duedate2007010100000010.due"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("\x05" "ab", 3);
+        bad.close();
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QStringList shown;
+        QTRY_VERIFY((shown << Prompt::TakeShownTexts(), !shown.isEmpty()));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().contains(QStringLiteral("duedate2007010100000010.due")));
+        QTest::qWait(50);
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
