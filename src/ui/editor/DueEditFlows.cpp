@@ -1,20 +1,69 @@
 #include "ui/editor/DueEditFlows.h"
 
+#include "app/StringTable.h"
+#include "model/CDueStore.h"
 #include "ui/Prompt.h"
+#include "ui/editor/CDetailPage.h"
+#include "ui/editor/CDueDateSheet.h"
+#include "ui/editor/DueEditRules.h"
 
-// Replaced by the editor sheet; until then New and Modify say so.
+#include <QApplication>
+#include <QDialog>
+
 namespace DueEditFlows {
 
+// The store also changes when a confirmed pattern's placeholders are taken
+// back after Cancel, so "true" means the month is worth listing again.
 bool NewDue(QWidget* parent)
 {
-    Prompt::Message(parent, QStringLiteral("The due editor is not available in this build."));
-    return false;
+    CDueDateSheet sheet(CDueDateSheet::Mode::New, parent);
+    DueEditRules::NewDueResult result;
+    result.finished = sheet.DoModal() == QDialog::Accepted;
+
+    const CDetailPage& page = *sheet.m_pDetailPage;
+    result.due = sheet.m_due;
+    result.recursive = page.m_bRecursive;
+    result.patternSet = page.m_bPatternSet;
+    result.occurrenceIds = page.m_arrOccurrenceIds;
+    result.offsetDays = page.m_nOffsetDays;
+    COleDateTime::Parts t{};
+    if (page.m_dtOffsetTime.GetParts(t)) {
+        result.offsetHours = t.hour;
+        result.offsetMinutes = t.minute;
+        result.offsetSeconds = t.second;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool changed = DueEditRules::ApplyNewDue(theDueStore, result);
+    QApplication::restoreOverrideCursor();
+    return changed;
 }
 
-bool ModifyDue(QWidget* parent, const QString&)
+bool ModifyDue(QWidget* parent, const QString& recId)
 {
-    Prompt::Message(parent, QStringLiteral("The due editor is not available in this build."));
-    return false;
+    if (recId.isEmpty() || !theDueStore.Contains(recId))
+        return false;
+    const DueRecord fetched = theDueStore.GetDue(recId);
+
+    bool wholeSeries = false;
+    if (!fetched.m_strSeriesId.isEmpty()) {
+        const auto answer = Prompt::Question(parent, LoadResString(61459),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                             QMessageBox::Yes);
+        if (answer != QMessageBox::Yes && answer != QMessageBox::No)
+            return false;
+        wholeSeries = answer == QMessageBox::Yes;
+    }
+
+    CDueDateSheet sheet(CDueDateSheet::Mode::Modify, parent);
+    sheet.m_due = fetched;
+    if (sheet.DoModal() != QDialog::Accepted)
+        return false;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DueEditRules::ApplyModifiedDue(theDueStore, fetched, sheet.m_due, wholeSeries);
+    QApplication::restoreOverrideCursor();
+    return true;
 }
 
 } // namespace DueEditFlows

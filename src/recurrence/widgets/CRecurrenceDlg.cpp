@@ -1,0 +1,422 @@
+#include "recurrence/widgets/CRecurrenceDlg.h"
+
+#include "app/StringTable.h"
+#include "model/CDueStore.h"
+#include "recurrence/GenerateOccurrences.h"
+#include "recurrence/OccurrenceSequence.h"
+#include "recurrence/widgets/PickerFormat.h"
+#include "ui/Prompt.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <memory>
+
+namespace {
+const char* const kWeekdayShort[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+// Interval, day and count fields take digits only.
+QLineEdit* NumberEdit(QWidget* parent, const char* name)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QComboBox* ListCombo(QWidget* parent, const char* name, const QStringList& items)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->addItems(items);
+    return combo;
+}
+
+QRadioButton* Radio(QWidget* parent, const char* name, const QString& text)
+{
+    auto* radio = new QRadioButton(text, parent);
+    radio->setObjectName(QLatin1String(name));
+    return radio;
+}
+
+QDateTimeEdit* Picker(QWidget* parent, const char* name)
+{
+    auto* edit = new QDateTimeEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setCalendarPopup(true);
+    SetPickerPicture(edit, LoadResString(61448));
+    // The calendar's own range; the coupled bounds below narrow it.
+    edit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
+    edit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    return edit;
+}
+
+void Exclusive(QObject* owner, QRadioButton* a, QRadioButton* b)
+{
+    auto* group = new QButtonGroup(owner);
+    group->addButton(a);
+    group->addButton(b);
+}
+
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+} // namespace
+
+CRecurrenceDlg::CRecurrenceDlg(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Recurrence Pattern"));
+    BuildUi();
+    SetPattern(RecurrencePattern::Defaults(COleDateTime::GetCurrentTime()));
+    ShowFrequencyGroup(0);
+}
+
+void CRecurrenceDlg::BuildUi()
+{
+    auto* patternBox = new QGroupBox(QStringLiteral("Recurrence Pattern"), this);
+    auto* patternLayout = new QHBoxLayout(patternBox);
+
+    auto* frequencyColumn = new QVBoxLayout;
+    auto* frequencyLabel = new QLabel(QStringLiteral("Due Occurs Every"), patternBox);
+    m_pFrequency = ListCombo(patternBox, "frequency", RecurrencePattern::FrequencyNames());
+    frequencyLabel->setBuddy(m_pFrequency);
+    frequencyColumn->addWidget(frequencyLabel);
+    frequencyColumn->addWidget(m_pFrequency);
+    frequencyColumn->addStretch();
+    patternLayout->addLayout(frequencyColumn);
+
+    auto* line = new QFrame(patternBox);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    patternLayout->addWidget(line);
+
+    m_pGroups = new QStackedWidget(patternBox);
+    m_pGroups->addWidget(BuildDayGroup());
+    m_pGroups->addWidget(BuildWeekGroup());
+    m_pGroups->addWidget(BuildMonthGroup());
+    m_pGroups->addWidget(BuildYearGroup());
+    patternLayout->addWidget(m_pGroups, 1);
+    connect(m_pFrequency, &QComboBox::currentIndexChanged, this, &CRecurrenceDlg::ShowFrequencyGroup);
+
+    auto* rangeBox = new QGroupBox(QStringLiteral("Recurrence Range"), this);
+    auto* range = new QGridLayout(rangeBox);
+    auto* startLabel = new QLabel(QStringLiteral("Start Date"), rangeBox);
+    m_pRangeStart = Picker(rangeBox, "rangeStart");
+    startLabel->setBuddy(m_pRangeStart);
+    m_pEndAfter = Radio(rangeBox, "endAfter", QStringLiteral("End After"));
+    m_pOccurrences = NumberEdit(rangeBox, "occurrences");
+    m_pEndBy = Radio(rangeBox, "endBy", QStringLiteral("End By"));
+    m_pEndByDate = Picker(rangeBox, "endByDate");
+    Exclusive(this, m_pEndAfter, m_pEndBy);
+    auto* afterRow = new QHBoxLayout;
+    afterRow->addWidget(m_pOccurrences);
+    afterRow->addWidget(new QLabel(QStringLiteral("Occurances"), rangeBox));
+    afterRow->addStretch();
+    range->addWidget(startLabel, 0, 0);
+    range->addWidget(m_pRangeStart, 0, 1);
+    range->addWidget(m_pEndAfter, 1, 0);
+    range->addLayout(afterRow, 1, 1);
+    range->addWidget(m_pEndBy, 2, 0);
+    range->addWidget(m_pEndByDate, 2, 1);
+    range->setColumnStretch(2, 1);
+    connect(m_pRangeStart, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnStartChanged);
+    connect(m_pEndByDate, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnEndByChanged);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CRecurrenceDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CRecurrenceDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(patternBox);
+    layout->addWidget(rangeBox);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* CRecurrenceDlg::BuildDayGroup()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_pDailyEvery = Radio(page, "dailyEvery", QStringLiteral("Every"));
+    m_pDailyInterval = NumberEdit(page, "dailyInterval");
+    m_pDailyWeekday = Radio(page, "dailyWeekday", QStringLiteral("Every WeekDay"));
+    Exclusive(this, m_pDailyEvery, m_pDailyWeekday);
+    grid->addWidget(m_pDailyEvery, 0, 0);
+    grid->addWidget(m_pDailyInterval, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Day(s)"), page), 0, 2);
+    grid->addWidget(m_pDailyWeekday, 1, 0, 1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget* CRecurrenceDlg::BuildWeekGroup()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_pWeeklyInterval = NumberEdit(page, "weeklyInterval");
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Recur Every"), page));
+    top->addWidget(m_pWeeklyInterval);
+    top->addWidget(new QLabel(QStringLiteral("Week(s) On"), page));
+    top->addStretch();
+    grid->addLayout(top, 0, 0, 1, 4);
+    for (int d = 0; d < 7; ++d) {
+        auto* box = new QCheckBox(QLatin1String(kWeekdayShort[d]), page);
+        box->setObjectName(QStringLiteral("weekday%1").arg(d));
+        m_pWeekday[size_t(d)] = box;
+        grid->addWidget(box, 1 + d / 4, d % 4);
+        connect(box, &QCheckBox::clicked, this, [this, d](bool checked) { OnWeekdayClicked(d, checked); });
+    }
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget* CRecurrenceDlg::BuildMonthGroup()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_pMonthlyByDay = Radio(page, "monthlyByDay", QStringLiteral("Day"));
+    m_pMonthlyDay = NumberEdit(page, "monthlyDay");
+    m_pMonthlyDayInterval = NumberEdit(page, "monthlyDayInterval");
+    m_pMonthlyByOrdinal = Radio(page, "monthlyByOrdinal", QStringLiteral("The"));
+    m_pMonthlyOrdinal = ListCombo(page, "monthlyOrdinal", RecurrencePattern::OrdinalNames());
+    m_pMonthlyWeekday = ListCombo(page, "monthlyWeekday", RecurrencePattern::WeekdayNames());
+    m_pMonthlyOrdinalInterval = NumberEdit(page, "monthlyOrdinalInterval");
+    Exclusive(this, m_pMonthlyByDay, m_pMonthlyByOrdinal);
+
+    auto* dayRow = new QHBoxLayout;
+    dayRow->addWidget(m_pMonthlyDay);
+    dayRow->addWidget(new QLabel(QStringLiteral("Of Every"), page));
+    dayRow->addWidget(m_pMonthlyDayInterval);
+    dayRow->addWidget(new QLabel(QStringLiteral("Month(s)"), page));
+    dayRow->addStretch();
+    auto* theRow = new QHBoxLayout;
+    theRow->addWidget(m_pMonthlyOrdinal);
+    theRow->addWidget(m_pMonthlyWeekday);
+    theRow->addWidget(new QLabel(QStringLiteral("Of Every"), page));
+    theRow->addWidget(m_pMonthlyOrdinalInterval);
+    theRow->addWidget(new QLabel(QStringLiteral("Month(s)"), page));
+    theRow->addStretch();
+    grid->addWidget(m_pMonthlyByDay, 0, 0);
+    grid->addLayout(dayRow, 0, 1);
+    grid->addWidget(m_pMonthlyByOrdinal, 1, 0);
+    grid->addLayout(theRow, 1, 1);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+QWidget* CRecurrenceDlg::BuildYearGroup()
+{
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_pYearlyByDate = Radio(page, "yearlyByDate", QStringLiteral("Every"));
+    m_pYearlyMonth = ListCombo(page, "yearlyMonth", RecurrencePattern::MonthNames());
+    m_pYearlyDay = NumberEdit(page, "yearlyDay");
+    m_pYearlyByOrdinal = Radio(page, "yearlyByOrdinal", QStringLiteral("The"));
+    m_pYearlyOrdinal = ListCombo(page, "yearlyOrdinal", RecurrencePattern::OrdinalNames());
+    m_pYearlyWeekday = ListCombo(page, "yearlyWeekday", RecurrencePattern::WeekdayNames());
+    m_pYearlyOrdinalMonth = ListCombo(page, "yearlyOrdinalMonth", RecurrencePattern::MonthNames());
+    Exclusive(this, m_pYearlyByDate, m_pYearlyByOrdinal);
+
+    auto* dateRow = new QHBoxLayout;
+    dateRow->addWidget(m_pYearlyMonth);
+    dateRow->addWidget(m_pYearlyDay);
+    dateRow->addStretch();
+    auto* theRow = new QHBoxLayout;
+    theRow->addWidget(m_pYearlyOrdinal);
+    theRow->addWidget(m_pYearlyWeekday);
+    theRow->addWidget(new QLabel(QStringLiteral("Of"), page));
+    theRow->addWidget(m_pYearlyOrdinalMonth);
+    theRow->addStretch();
+    grid->addWidget(m_pYearlyByDate, 0, 0);
+    grid->addLayout(dateRow, 0, 1);
+    grid->addWidget(m_pYearlyByOrdinal, 1, 0);
+    grid->addLayout(theRow, 1, 1);
+    grid->setRowStretch(2, 1);
+    return page;
+}
+
+void CRecurrenceDlg::ShowFrequencyGroup(int index)
+{
+    if (index < 0 || index > 3)
+        return;
+    m_pGroups->setCurrentIndex(index);
+    if (m_pFrequency->currentIndex() != index)
+        m_pFrequency->setCurrentIndex(index);
+}
+
+RecurrencePattern CRecurrenceDlg::Pattern() const
+{
+    RecurrencePattern p;
+    p.m_nFrequency = m_pFrequency->currentIndex();
+    p.m_bDailyEvery = m_pDailyEvery->isChecked();
+    p.m_strDailyInterval = m_pDailyInterval->text();
+    p.m_strWeeklyInterval = m_pWeeklyInterval->text();
+    for (size_t d = 0; d < 7; ++d)
+        p.m_bWeekday[d] = m_pWeekday[d]->isChecked();
+    p.m_bMonthlyByDay = m_pMonthlyByDay->isChecked();
+    p.m_strMonthlyDay = m_pMonthlyDay->text();
+    p.m_strMonthlyDayInterval = m_pMonthlyDayInterval->text();
+    p.m_nMonthlyOrdinal = m_pMonthlyOrdinal->currentIndex();
+    p.m_nMonthlyWeekday = m_pMonthlyWeekday->currentIndex();
+    p.m_strMonthlyOrdinalInterval = m_pMonthlyOrdinalInterval->text();
+    p.m_bYearlyByDate = m_pYearlyByDate->isChecked();
+    p.m_nYearlyMonth = m_pYearlyMonth->currentIndex();
+    p.m_strYearlyDay = m_pYearlyDay->text();
+    p.m_nYearlyOrdinal = m_pYearlyOrdinal->currentIndex();
+    p.m_nYearlyWeekday = m_pYearlyWeekday->currentIndex();
+    p.m_nYearlyOrdinalMonth = m_pYearlyOrdinalMonth->currentIndex();
+    p.m_dtRangeStart = COleDateTime::FromQDateTime(m_pRangeStart->dateTime());
+    p.m_bEndAfter = m_pEndAfter->isChecked();
+    p.m_strOccurrences = m_pOccurrences->text();
+    p.m_dtEndBy = COleDateTime::FromQDateTime(m_pEndByDate->dateTime());
+    return p;
+}
+
+void CRecurrenceDlg::SetPattern(const RecurrencePattern& p)
+{
+    ShowFrequencyGroup(p.m_nFrequency);
+    (p.m_bDailyEvery ? m_pDailyEvery : m_pDailyWeekday)->setChecked(true);
+    m_pDailyInterval->setText(p.m_strDailyInterval);
+    m_pWeeklyInterval->setText(p.m_strWeeklyInterval);
+    for (size_t d = 0; d < 7; ++d)
+        m_pWeekday[d]->setChecked(p.m_bWeekday[d]);
+    (p.m_bMonthlyByDay ? m_pMonthlyByDay : m_pMonthlyByOrdinal)->setChecked(true);
+    m_pMonthlyDay->setText(p.m_strMonthlyDay);
+    m_pMonthlyDayInterval->setText(p.m_strMonthlyDayInterval);
+    m_pMonthlyOrdinal->setCurrentIndex(p.m_nMonthlyOrdinal);
+    m_pMonthlyWeekday->setCurrentIndex(p.m_nMonthlyWeekday);
+    m_pMonthlyOrdinalInterval->setText(p.m_strMonthlyOrdinalInterval);
+    (p.m_bYearlyByDate ? m_pYearlyByDate : m_pYearlyByOrdinal)->setChecked(true);
+    m_pYearlyMonth->setCurrentIndex(p.m_nYearlyMonth);
+    m_pYearlyDay->setText(p.m_strYearlyDay);
+    m_pYearlyOrdinal->setCurrentIndex(p.m_nYearlyOrdinal);
+    m_pYearlyWeekday->setCurrentIndex(p.m_nYearlyWeekday);
+    m_pYearlyOrdinalMonth->setCurrentIndex(p.m_nYearlyOrdinalMonth);
+    (p.m_bEndAfter ? m_pEndAfter : m_pEndBy)->setChecked(true);
+    m_pOccurrences->setText(p.m_strOccurrences);
+
+    // Lift the coupled bounds first so that neither value is pushed by the other.
+    const QDateTime start = p.m_dtRangeStart.ToQDateTime();
+    const QDateTime end = p.m_dtEndBy.ToQDateTime();
+    m_pRangeStart->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    m_pEndByDate->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
+    {
+        const QSignalBlocker b1(m_pRangeStart), b2(m_pEndByDate);
+        if (start.isValid())
+            m_pRangeStart->setDateTime(start);
+        if (end.isValid())
+            m_pEndByDate->setDateTime(end);
+    }
+    // The start may not pass the end, nor the end precede the start.
+    m_pRangeStart->setMaximumDateTime(qMax(m_pEndByDate->dateTime(), m_pRangeStart->dateTime()));
+    m_pEndByDate->setMinimumDateTime(qMin(m_pRangeStart->dateTime(), m_pEndByDate->dateTime()));
+}
+
+void CRecurrenceDlg::OnWeekdayClicked(int index, bool checked)
+{
+    if (checked)
+        return;
+    for (QCheckBox* box : m_pWeekday)
+        if (box->isChecked())
+            return;
+    Prompt::Message(this, RecurrencePattern::NoWeekdayMessage());
+    m_pWeekday[size_t(index)]->setChecked(true);
+}
+
+void CRecurrenceDlg::OnStartChanged()
+{
+    m_pEndByDate->setMinimumDateTime(m_pRangeStart->dateTime());
+}
+
+void CRecurrenceDlg::OnEndByChanged()
+{
+    m_pRangeStart->setMaximumDateTime(m_pEndByDate->dateTime());
+}
+
+bool CRecurrenceDlg::ValidatePattern()
+{
+    const QString message = Pattern().ValidatePattern();
+    if (message.isEmpty())
+        return true;
+    Prompt::Message(this, message);
+    return false;
+}
+
+bool CRecurrenceDlg::ValidateRange()
+{
+    const QString message = Pattern().ValidateRange();
+    if (message.isEmpty())
+        return true;
+    Prompt::Message(this, message);
+    return false;
+}
+
+bool CRecurrenceDlg::GenerateOccurrences()
+{
+    const RecurrencePattern pattern = Pattern();
+    const qint64 total = OccurrenceSequence::Count(pattern);
+
+    GeneratedSeries run;
+    if (total <= kProgressThreshold) {
+        WaitCursor wait;
+        run = ::GenerateOccurrences(pattern, theDueStore);
+    } else {
+        // A long series: show how far it got and let the user stop it.
+        QProgressDialog progress(QStringLiteral("Creating the %1 dues of the series...").arg(total),
+                                 QStringLiteral("Cancel"), 0, int(qMin<qint64>(total, INT_MAX)), this);
+        progress.setObjectName(QStringLiteral("generationProgress"));
+        progress.setWindowTitle(windowTitle());
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(400);
+        progress.setAutoClose(false);
+        progress.setAutoReset(false);
+        progress.setValue(0);
+        run = ::GenerateOccurrences(pattern, theDueStore, [&progress](qint64 done, qint64 all) {
+            if (done % 25 == 0 || done == all)
+                progress.setValue(int(qMin<qint64>(done, INT_MAX)));
+            return !progress.wasCanceled();
+        });
+    }
+    if (run.m_bCancelled)
+        return false;
+    m_strSeriesId = run.m_strSeriesId;
+    m_arrOccurrenceIds = run.m_arrOccurrenceIds;
+    return true;
+}
+
+void CRecurrenceDlg::accept()
+{
+    if (!ValidatePattern() || !ValidateRange())
+        return;
+    if (GenerateOccurrences())
+        QDialog::accept();
+}

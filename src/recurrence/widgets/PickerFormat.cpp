@@ -1,0 +1,29 @@
+#include "recurrence/widgets/PickerFormat.h"
+
+#include <QDateTimeEdit>
+
+QString QtPickerFormat(const QString& picture)
+{
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < picture.size(); ++i) {
+        const QChar c = picture.at(i);
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            out += c;
+        } else if (!quoted && c == QLatin1Char('t')) {
+            const bool pair = i + 1 < picture.size() && picture.at(i + 1) == QLatin1Char('t');
+            out += pair ? QStringLiteral("AP") : QStringLiteral("A");
+            if (pair)
+                ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+void SetPickerPicture(QDateTimeEdit* edit, const QString& windowsPicture)
+{
+    edit->setDisplayFormat(QtPickerFormat(windowsPicture));
+}

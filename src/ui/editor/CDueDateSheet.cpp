@@ -1,0 +1,173 @@
+#include "ui/editor/CDueDateSheet.h"
+
+#include "app/StringTable.h"
+#include "ui/editor/CDetailPage.h"
+#include "ui/editor/CNotesPage.h"
+#include "ui/skinui/CGuiButton.h"
+#include "ui/skinui/GuiDrawLayer.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWizard>
+
+namespace {
+class WaitCursor
+{
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The new-due wizard; Finish takes the notes under the wait cursor.
+class CDueWizard : public QWizard
+{
+public:
+    using QWizard::QWizard;
+
+    void accept() override
+    {
+        WaitCursor wait;
+        QWizard::accept();
+    }
+};
+
+// The modify sheet: OK takes both pages, starting with the details, and
+// stays open on the page whose input is not acceptable.
+class CModifyDialog : public QDialog
+{
+public:
+    CModifyDialog(QWidget* parent, CDetailPage* detail, CNotesPage* notes)
+        : QDialog(parent), m_detail(detail), m_notes(notes)
+    {
+    }
+    QTabWidget* m_tabs = nullptr;
+
+    void accept() override
+    {
+        WaitCursor wait;
+        if (!m_detail->OnOK()) {
+            m_tabs->setCurrentWidget(m_detail);
+            return;
+        }
+        m_notes->UpdateData(true);
+        QDialog::accept();
+    }
+
+private:
+    CDetailPage* m_detail;
+    CNotesPage* m_notes;
+};
+
+CGuiButton* SkinnedButton(const QString& text)
+{
+    auto* button = new CGuiButton(text);
+    button->ShowText(true);
+    button->SetStyleBorder(3);
+    return button;
+}
+} // namespace
+
+CDueDateSheet::CDueDateSheet(Mode mode, QWidget* parent) : m_mode(mode), m_pParent(parent)
+{
+    m_pDetailPage = new CDetailPage;
+    m_pNotesPage = new CNotesPage;
+    m_pDetailPage->m_bHideRecursive = mode == Mode::Modify;
+}
+
+CDueDateSheet::~CDueDateSheet()
+{
+    delete m_pWindow; // owns the pages once created
+    if (!m_pDetailPage->parent())
+        delete m_pDetailPage;
+    if (!m_pNotesPage->parent())
+        delete m_pNotesPage;
+}
+
+QDialog* CDueDateSheet::Create()
+{
+    if (m_pWindow)
+        return m_pWindow;
+
+    m_pDetailPage->m_strTitle = m_due.m_strTitle;
+    m_pDetailPage->m_dtStart = m_due.m_dtStart;
+    m_pDetailPage->m_dtDue = m_due.m_dtDue;
+    m_pDetailPage->m_strAccount = m_due.m_strAccount;
+    m_pDetailPage->m_strPayTo = m_due.m_strPayTo;
+    m_pDetailPage->m_bPaid = m_due.m_bPaid != 0;
+    m_pDetailPage->m_nType = m_due.m_nType;
+    m_pDetailPage->m_dAmount = m_due.m_dAmount;
+    m_pNotesPage->m_strNotes = m_due.m_strNotes;
+
+    m_pWindow = m_mode == Mode::New ? CreateWizard() : CreateModifySheet();
+    GuiDrawLayer::ApplyFace(m_pWindow);
+    m_pDetailPage->OnInitDialog();
+    m_pNotesPage->UpdateData(false);
+    connect(m_pWindow, &QDialog::accepted, this, &CDueDateSheet::CopyBack);
+    return m_pWindow;
+}
+
+QDialog* CDueDateSheet::CreateWizard()
+{
+    auto* wizard = new CDueWizard(m_pParent);
+    wizard->setObjectName(QStringLiteral("dueWizard"));
+    wizard->setWizardStyle(QWizard::ModernStyle);
+    wizard->setOption(QWizard::NoBackButtonOnStartPage, false);
+    wizard->setButton(QWizard::BackButton, SkinnedButton(QStringLiteral("< &Back")));
+    wizard->setButton(QWizard::NextButton, SkinnedButton(QStringLiteral("&Next >")));
+    wizard->setButton(QWizard::FinishButton, SkinnedButton(QStringLiteral("&Finish")));
+    wizard->setButton(QWizard::CancelButton, SkinnedButton(QStringLiteral("Cancel")));
+
+    // The watermark's artwork sits in its left part, beside the first page;
+    // the header runs across the top of the notes page.
+    const QPixmap watermark(WatermarkPath());
+    m_pDetailPage->setPixmap(QWizard::WatermarkPixmap, watermark.copy(0, 0, 164, watermark.height()));
+    m_pNotesPage->setPixmap(QWizard::BannerPixmap, QPixmap(HeaderPath()));
+    wizard->addPage(m_pDetailPage);
+    wizard->addPage(m_pNotesPage);
+    return wizard;
+}
+
+QDialog* CDueDateSheet::CreateModifySheet()
+{
+    auto* dialog = new CModifyDialog(m_pParent, m_pDetailPage, m_pNotesPage);
+    dialog->setObjectName(QStringLiteral("modifySheet"));
+    dialog->setWindowTitle(QStringLiteral("Modify Due"));
+    dialog->m_tabs = new QTabWidget(dialog);
+    dialog->m_tabs->addTab(m_pDetailPage, QStringLiteral("Due Details"));
+    dialog->m_tabs->addTab(m_pNotesPage, LoadResString(61446));
+    auto* buttons = new QDialogButtonBox(dialog);
+    auto* ok = SkinnedButton(QStringLiteral("OK"));
+    ok->setDefault(true);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(SkinnedButton(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(dialog->m_tabs);
+    layout->addWidget(buttons);
+    return dialog;
+}
+
+int CDueDateSheet::DoModal()
+{
+    return Create()->exec();
+}
+
+void CDueDateSheet::CopyBack()
+{
+    const CDetailPage& d = *m_pDetailPage;
+    m_due.m_strTitle = d.m_strTitle.isEmpty() ? QStringLiteral("No Title") : d.m_strTitle;
+    m_due.m_strPayTo = d.m_strPayTo.isEmpty() ? QStringLiteral("Someone") : d.m_strPayTo;
+    m_due.m_dtStart = d.m_dtStart;
+    m_due.m_dtDue = d.m_dtDue;
+    m_due.m_strAccount = d.m_strAccount;
+    m_due.m_bPaid = d.m_bPaid ? 1 : 0;
+    m_due.m_nType = d.m_nType;
+    m_due.m_dAmount = d.m_dAmount;
+    m_due.m_strNotes = m_pNotesPage->m_strNotes;
+}

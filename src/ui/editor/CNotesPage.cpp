@@ -1,0 +1,37 @@
+#include "ui/editor/CNotesPage.h"
+
+#include "app/StringTable.h"
+#include "ui/editor/DueEditRules.h"
+#include "ui/skinui/GuiDrawLayer.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+CNotesPage::CNotesPage(QWidget* parent) : QWizardPage(parent)
+{
+    setObjectName(QStringLiteral("notesPage"));
+    setTitle(LoadResString(61446));
+    setSubTitle(LoadResString(61447));
+    m_pNotes = new QPlainTextEdit(this);
+    m_pNotes->setObjectName(QStringLiteral("notes"));
+    m_pNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_pNotes->setTabChangesFocus(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pNotes);
+    GuiDrawLayer::ApplyFace(this);
+}
+
+void CNotesPage::UpdateData(bool save)
+{
+    if (save)
+        m_strNotes = DueEditRules::NotesForStore(m_pNotes->toPlainText());
+    else
+        m_pNotes->setPlainText(DueEditRules::NotesForEdit(m_strNotes));
+}
+
+bool CNotesPage::validatePage()
+{
+    UpdateData(true);
+    return true;
+}

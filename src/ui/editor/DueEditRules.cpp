@@ -1,0 +1,140 @@
+#include "ui/editor/DueEditRules.h"
+
+#include "app/StringTable.h"
+#include "model/CDueStore.h"
+
+#include <QComboBox>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace DueEditRules {
+
+QString ParseAmount(const QString& text, double& value)
+{
+    static const QRegularExpression number(QStringLiteral("^[0-9]*\\.?[0-9]*$"));
+    const QString t = text.trimmed();
+    if (!number.match(t).hasMatch() || !t.contains(QRegularExpression(QStringLiteral("[0-9]"))))
+        return QStringLiteral("Please enter a number.");
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v) || v < 0.0 || v > kMaxAmount)
+        return QStringLiteral("Please enter an amount from 0 to 1000000000000000000.");
+    value = v;
+    return {};
+}
+
+QString FormatAmount(double amount)
+{
+    if (!std::isfinite(amount))
+        return QStringLiteral("0");
+    // Fifteen significant digits, as many as a double holds reliably.
+    const double magnitude = std::fabs(amount);
+    const int intDigits = magnitude >= 1.0 ? int(std::floor(std::log10(magnitude))) + 1 : 1;
+    QString text = QString::number(amount, 'f', qMax(0, 15 - intDigits));
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
+    if (text == QLatin1String("-0"))
+        text = QStringLiteral("0");
+    return text;
+}
+
+QString ParseOffsetDays(const QString& text, int& days)
+{
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    const QString t = text.trimmed();
+    if (!digits.match(t).hasMatch())
+        return QStringLiteral("Please enter a whole number of days.");
+    bool ok = false;
+    const qlonglong v = t.toLongLong(&ok);
+    if (!ok || v > kMaxOffsetDays)
+        return QStringLiteral("Please enter a number of days from 0 to %1.").arg(kMaxOffsetDays);
+    days = int(v);
+    return {};
+}
+
+QString NotesForEdit(const QString& stored)
+{
+    QString text = stored;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+QString NotesForStore(const QString& edited)
+{
+    QString text = NotesForEdit(edited);
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+void FillTypeCombo(QComboBox* combo, bool includeAll)
+{
+    combo->clear();
+    for (const DueTypeEntry* e = g_dueTypes; e->code != -1; ++e)
+        combo->addItem(LoadResString(e->stringId), e->code);
+    if (includeAll)
+        combo->addItem(QStringLiteral("All"), 0);
+}
+
+bool ApplyNewDue(CDueStore& store, const NewDueResult& result)
+{
+    if (result.finished && result.recursive) {
+        // Complete every placeholder of the series: Due Date = its Start Date
+        // plus the offset, the edited fields, and Paid on the first one only.
+        const COleDateTimeSpan offset(result.offsetDays, result.offsetHours, result.offsetMinutes,
+                                      result.offsetSeconds);
+        bool changed = false;
+        for (qsizetype i = 0; i < result.occurrenceIds.size(); ++i) {
+            DueRecord member = store.GetDue(result.occurrenceIds[i]);
+            if (member.m_strRecId.isEmpty())
+                continue;
+            member.m_dtDue = member.m_dtStart + offset;
+            member.m_strTitle = result.due.m_strTitle;
+            member.m_strPayTo = result.due.m_strPayTo;
+            member.m_strAccount = result.due.m_strAccount;
+            member.m_dAmount = result.due.m_dAmount;
+            member.m_nType = result.due.m_nType;
+            member.m_strNotes = result.due.m_strNotes;
+            if (i == 0 && result.due.m_bPaid)
+                member.m_bPaid = result.due.m_bPaid;
+            store.ReplaceDue(member);
+            changed = true;
+        }
+        return changed;
+    }
+
+    bool changed = false;
+    if (result.finished) {
+        DueRecord single = result.due;
+        single.m_strSeriesId.clear();
+        store.AddDue(single);
+        changed = true;
+    }
+    if (result.patternSet) {
+        for (const QString& id : result.occurrenceIds)
+            store.RemoveDue(id, false);
+        changed = changed || !result.occurrenceIds.isEmpty();
+    }
+    return changed;
+}
+
+void ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecord& edited, bool wholeSeries)
+{
+    // Dates, notes and the paid flag belong to one occurrence; only a change
+    // to what the members share is worth spreading over the series.
+    const bool sharedChanged = edited.m_strRecId != fetched.m_strRecId || edited.m_strTitle != fetched.m_strTitle ||
+                               edited.m_strSeriesId != fetched.m_strSeriesId ||
+                               edited.m_strPayTo != fetched.m_strPayTo ||
+                               edited.m_strAccount != fetched.m_strAccount ||
+                               edited.m_dAmount != fetched.m_dAmount || edited.m_nType != fetched.m_nType;
+    if (wholeSeries && sharedChanged)
+        store.ModifySeries(edited);
+    else
+        store.ReplaceDue(edited);
+}
+
+} // namespace DueEditRules
