@@ -9,6 +9,8 @@
 struct DueRecord
 {
     DueRecord(); // both dates = now, Type 1, unpaid, amount 0
+    // Both dates zero, without asking the clock: for records about to be filled from a file.
+    explicit DueRecord(Qt::Initialization) {}
 
     QString m_strRecId;
     QString m_strTitle;
