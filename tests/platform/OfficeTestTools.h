@@ -86,30 +86,37 @@ public:
 
     static QString Program() { return QStandardPaths::findExecutable(QStringLiteral("soffice")); }
 
-    // Converts input into outDir with a --convert-to filter ("csv:...",
-    // "txt:...", "fods"); returns the converted file, or empty with why.
-    QString Convert(const QString& input, const QString& filter, const QString& outExt, QString* why) const
+    // Converts the inputs in one run with a --convert-to filter ("csv:...",
+    // "txt:...", "fods"); returns the converted files in input order, or an
+    // empty list with why.
+    QStringList Convert(const QStringList& inputs, const QString& filter, const QString& outExt, QString* why) const
     {
         const QString outDir = m_workDir + QStringLiteral("/converted");
         QDir().mkpath(outDir);
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(Program(), {QStringLiteral("-env:UserInstallation=") +
-                                QUrl::fromLocalFile(m_workDir + QStringLiteral("/profile")).toString(),
-                            QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                            QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir, input});
-        if (!p.waitForFinished(180000)) {
+        p.start(Program(), QStringList{QStringLiteral("-env:UserInstallation=") +
+                                           QUrl::fromLocalFile(m_workDir + QStringLiteral("/profile")).toString(),
+                                       QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                                       QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir} +
+                               inputs);
+        if (!p.waitForFinished(240000)) {
             p.kill();
             p.waitForFinished();
             *why = QStringLiteral("soffice timed out");
             return {};
         }
-        const QString out = outDir + QLatin1Char('/') + QFileInfo(input).completeBaseName() + QLatin1Char('.') + outExt;
-        if (!QFileInfo::exists(out)) {
-            *why = QStringLiteral("soffice made no %1: %2").arg(out, QString::fromLocal8Bit(p.readAll()));
-            return {};
+        QStringList outputs;
+        for (const QString& input : inputs) {
+            const QString out =
+                outDir + QLatin1Char('/') + QFileInfo(input).completeBaseName() + QLatin1Char('.') + outExt;
+            if (!QFileInfo::exists(out)) {
+                *why = QStringLiteral("soffice made no %1: %2").arg(out, QString::fromLocal8Bit(p.readAll()));
+                return {};
+            }
+            outputs << out;
         }
-        return out;
+        return outputs;
     }
 
 private:
