@@ -21,6 +21,7 @@
 #include "ui/Prompt.h"
 #include "ui/editor/DueEditFlows.h"
 #include "ui/skinui/CGuiStatusBar.h"
+#include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/GuiCapOutBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
 

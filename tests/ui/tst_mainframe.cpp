@@ -20,6 +20,7 @@
 #include "ui/ExportCommands.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
+#include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/GuiCapOutBar.h"
 
 #include <QAction>

@@ -1,5 +1,6 @@
 #include "ui/skinui/CGuiFrameWnd.h"
 
+#include "ui/skinui/CNewMenu.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QDockWidget>

@@ -23,6 +23,7 @@ void CGuiStatusBar::SetIndicators(const QList<int>& ids)
         icon->hide();
         layout->addWidget(icon);
         layout->addWidget(text, 1);
+        box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         box->setObjectName(QStringLiteral("pane%1").arg(id));
         box->setStyleSheet(QStringLiteral("#pane%1 { border-left: 1px solid rgba(0,0,0,60); }").arg(id));
         addPermanentWidget(box);

@@ -7,7 +7,6 @@
 #include <algorithm>
 
 int GuiDrawLayer::m_Style = GuiDrawLayer::kStyleBlue;
-int CNewMenu::m_StyleMenu = GuiDrawLayer::kStyleBlue;
 
 QColor GuiDrawLayer::GetRGBColorFace(int style)
 {

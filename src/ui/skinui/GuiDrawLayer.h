@@ -29,10 +29,3 @@ public:
     // Paints a widget's background (and that of its labels) in the face colour.
     static void ApplyFace(QWidget* widget, int style = m_Style);
 };
-
-// Menu style value, kept with the drawing style.
-class CNewMenu
-{
-public:
-    static int m_StyleMenu;
-};
