@@ -13,6 +13,17 @@
 #include <QVBoxLayout>
 #include <QWizard>
 
+// The images live in the widget library's resources, which a static library
+// must register before their first use.
+static void InitEditorResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 namespace {
 class WaitCursor
 {
@@ -81,11 +92,9 @@ CDueDateSheet::CDueDateSheet(Mode mode, QWidget* parent) : m_mode(mode), m_pPare
 
 CDueDateSheet::~CDueDateSheet()
 {
-    delete m_pWindow; // owns the pages once created
-    if (!m_pDetailPage->parent())
-        delete m_pDetailPage;
-    if (!m_pNotesPage->parent())
-        delete m_pNotesPage;
+    delete m_pWindow;
+    delete m_pDetailPage; // still here only when no window took them
+    delete m_pNotesPage;
 }
 
 QDialog* CDueDateSheet::Create()
@@ -124,6 +133,7 @@ QDialog* CDueDateSheet::CreateWizard()
 
     // The watermark's artwork sits in its left part, beside the first page;
     // the header runs across the top of the notes page.
+    InitEditorResources();
     const QPixmap watermark(WatermarkPath());
     m_pDetailPage->setPixmap(QWizard::WatermarkPixmap, watermark.copy(0, 0, 164, watermark.height()));
     m_pNotesPage->setPixmap(QWizard::BannerPixmap, QPixmap(HeaderPath()));

@@ -24,8 +24,9 @@ public:
     ~CDueDateSheet() override;
 
     DueRecord m_due; // defaults: empty texts, both dates now, Type 1, unpaid
-    CDetailPage* m_pDetailPage = nullptr;
-    CNotesPage* m_pNotesPage = nullptr;
+    // The pages; the window owns them once it exists.
+    QPointer<CDetailPage> m_pDetailPage;
+    QPointer<CNotesPage> m_pNotesPage;
 
     // Builds the window (once) and loads m_due into the pages.
     QDialog* Create();
