@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/RegisterExports.h"
 #include "app/widgets/GuiStartup.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
 
     if (CommandLine::IsHeadlessCommand(args)) {
         QCoreApplication app(argc, argv);
+        RegisterExports();
         QTextStream out(stdout);
         QTextStream err(stderr);
         return CommandLine::Run(args, out, err);

@@ -1,14 +1,73 @@
 #include "ui/ExportCommands.h"
 
-// Each export enables itself here as it is wired in.
+#include "export/CPdfExport.h"
+#include "platform/ShellOpen.h"
+#include "ui/Prompt.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
 namespace ExportCommands {
 
-bool IsAvailable(Kind)
+namespace {
+
+class WaitCursor
 {
-    return false;
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+void ExportPdf(QWidget* parent, ExportRequest request)
+{
+    if (request.dues.isEmpty())
+        return; // nothing listed: no dialog, no file
+    QString path = Prompt::SaveFileName(parent, QStringLiteral("Export to PDF"), QString(),
+                                        QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && !QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        path += QStringLiteral(".pdf");
+    request.outputPath = path;
+    QString error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = ExportPdfFile(request, &error);
+    }
+    if (!ok) {
+        Prompt::Message(parent, error, QMessageBox::Critical);
+        return;
+    }
+    if (!ShellOpen(path))
+        Prompt::Message(parent, QStringLiteral("The PDF file was saved as %1, but no program could open it.")
+                                    .arg(QDir::toNativeSeparators(path)),
+                        QMessageBox::Information);
 }
 
-void Export(QWidget*, Kind, const ExportRequest&) {}
+} // namespace
+
+bool IsAvailable(Kind kind)
+{
+    switch (kind) {
+    case Kind::Pdf:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Export(QWidget* parent, Kind kind, const ExportRequest& request)
+{
+    switch (kind) {
+    case Kind::Pdf:
+        ExportPdf(parent, request);
+        break;
+    default:
+        break;
+    }
+}
 
 bool IsPrintAvailable()
 {

@@ -1,0 +1,10 @@
+#include "app/RegisterExports.h"
+
+#include "app/CommandLine.h"
+#include "export/CPdfExport.h"
+
+void RegisterExports()
+{
+    auto& exports = CommandLine::Exports();
+    exports.insert(QStringLiteral("pdf"), &ExportPdfFile);
+}

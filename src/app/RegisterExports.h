@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes every export known to the command line.
+void RegisterExports();
