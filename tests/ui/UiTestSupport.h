@@ -24,6 +24,10 @@ namespace UiTest {
 inline void IsolateSettings()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // Test programs run side by side: each keeps its settings in a folder of its own.
+    static QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
     Prompt::SetTestMode(true);
     theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
