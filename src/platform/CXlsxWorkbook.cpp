@@ -211,6 +211,8 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     m_active = -1;
     m_stylesLoaded = false;
     m_fillStyles.clear();
+    m_sharedRefsDropped = 0;
+    m_sharedRefsApplied = 0;
 
     QString reason;
     if (!m_package.Read(templatePath, &reason))
@@ -430,6 +432,9 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
     pugi::xml_node c = FindOrCreateCell(cell, why);
     if (!c)
         return false;
+    // A cell that pointed into the shared strings no longer counts there.
+    if (AttrText(c, "t") == QLatin1String("s") && Child(c, "v"))
+        ++m_sharedRefsDropped;
     for (pugi::xml_node child = c.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
         const QString local = LocalName(child);
@@ -438,12 +443,36 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
         child = next;
     }
     c.remove_attribute("t");
+    // An empty text empties the cell; its style stays.
+    if (text.isEmpty())
+        return true;
     c.append_attribute("t") = "inlineStr";
     const QString value = SpreadsheetText(text);
     pugi::xml_node t = AppendChild(AppendChild(c, m_sheet->ns, "is"), m_sheet->ns, "t");
     if (NeedsPreserve(value))
         t.append_attribute("xml:space") = "preserve";
     t.text().set(Utf8(value).constData());
+    return true;
+}
+
+bool CXlsxWorkbook::UpdateSharedStringCount(QString* why)
+{
+    const int pending = m_sharedRefsDropped - m_sharedRefsApplied;
+    if (pending <= 0)
+        return true;
+    Relationships bookRels;
+    if (!bookRels.Load(m_package.Part(RelsPartFor(m_workbookPart)), why))
+        return false;
+    const QString target = bookRels.TargetOfType(QStringLiteral("sharedStrings"));
+    const QString part = target.isEmpty() ? QString() : ResolveTarget(m_workbookPart, target);
+    pugi::xml_document sst;
+    if (part.isEmpty() || !OoxmlXml::Load(sst, m_package.Part(part), nullptr))
+        return true; // nothing to keep true
+    if (pugi::xml_attribute count = sst.document_element().attribute("count")) {
+        count.set_value(std::max(0, count.as_int() - pending));
+        m_package.SetPart(part, OoxmlXml::Save(sst));
+    }
+    m_sharedRefsApplied = m_sharedRefsDropped;
     return true;
 }
 
@@ -774,6 +803,8 @@ bool CXlsxWorkbook::ToPackage(OoxmlPackage* package, QString* why)
     if (!m_loaded)
         return Fail(why, QStringLiteral("No workbook is open."));
     if (!FlushActiveSheet(why))
+        return false;
+    if (!UpdateSharedStringCount(why))
         return false;
     if (m_stylesLoaded)
         m_package.SetPart(m_stylesPart, OoxmlXml::Save(m_styles));

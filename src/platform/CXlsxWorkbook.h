@@ -30,7 +30,8 @@ public:
     // The part name of the active sheet ("xl/worksheets/sheet1.xml").
     QString ActiveSheetPart() const;
 
-    // cell is a name such as "C4" (column letters, row number).
+    // cell is a name such as "C4" (column letters, row number). An empty text
+    // leaves the cell empty (its style stays).
     bool SetCellText(const QString& cell, const QString& text, QString* why);
     // colorRef is an automation colour 0x00BBGGRR.
     bool SetCellFill(const QString& cell, quint32 colorRef, QString* why);
@@ -54,6 +55,9 @@ private:
     bool EnsureStyles(QString* why);
     bool EnsureComments(QString* why);
     pugi::xml_node FindOrCreateCell(const QString& cell, QString* why);
+    // Keeps the shared string table's reference count true after cells that
+    // used it were overwritten.
+    bool UpdateSharedStringCount(QString* why);
 
     OoxmlPackage m_package;
     OoxmlXml::ContentTypes m_types;
@@ -68,4 +72,6 @@ private:
     pugi::xml_document m_styles;
     bool m_stylesLoaded = false;
     QHash<QString, int> m_fillStyles; // "style:colour" -> cellXfs index already made
+    int m_sharedRefsDropped = 0;
+    int m_sharedRefsApplied = 0;
 };

@@ -85,6 +85,7 @@ private slots:
     void cellsKeepTheirOrder_data();
     void cellsKeepTheirOrder();
     void fillCopiesTheCellStyle();
+    void emptyTextAndSharedStrings();
     void commentsWithNoteShapes();
     void cellNames_data();
     void cellNames();
@@ -231,6 +232,29 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     const int z30 = cellStyle("30", "Z30");
     QCOMPARE(Attr(fillList.at(xfList.at(z30).attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
              QStringLiteral("FFFF0000"));
+}
+
+void TestXlsxWorkbook::emptyTextAndSharedStrings()
+{
+    CXlsxWorkbook book;
+    QString why;
+    QVERIFY(book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
+    QVERIFY(book.SetCellText(QStringLiteral("I9"), QString(), &why));     // was a shared string
+    QVERIFY(book.SetCellText(QStringLiteral("H9"), QStringLiteral("State"), &why)); // likewise
+    QVERIFY(book.SetCellText(QStringLiteral("C4"), QStringLiteral("x"), &why));     // was empty
+    Saved(book);
+    const OoxmlPackage package = Saved(book); // saving twice counts once
+    pugi::xml_document sst, sheet;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/sharedStrings.xml"), sst));
+    QCOMPARE(sst.document_element().attribute("count").as_int(), 12);
+    QCOMPARE(sst.document_element().attribute("uniqueCount").as_int(), 14);
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+    pugi::xml_node i9 = sheet.document_element().child("sheetData").find_child_by_attribute("row", "r", "9")
+                            .find_child_by_attribute("c", "r", "I9");
+    QVERIFY(i9);
+    QVERIFY(!i9.first_child());
+    QVERIFY(!i9.attribute("t"));
+    QCOMPARE(Attr(i9, "s"), QStringLiteral("10"));
 }
 
 void TestXlsxWorkbook::commentsWithNoteShapes()
