@@ -6,6 +6,8 @@
 #include "recurrence/OccurrenceSequence.h"
 #include "recurrence/widgets/PickerFormat.h"
 #include "ui/Prompt.h"
+#include "ui/skinui/CGuiButton.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -144,7 +146,11 @@ void CRecurrenceDlg::BuildUi()
     connect(m_pRangeStart, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnStartChanged);
     connect(m_pEndByDate, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnEndByChanged);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(this);
+    auto* ok = new CGuiButton(QStringLiteral("OK"));
+    ok->setDefault(true);
+    buttons->addButton(ok, QDialogButtonBox::AcceptRole);
+    buttons->addButton(new CGuiButton(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CRecurrenceDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CRecurrenceDlg::reject);
 
@@ -153,6 +159,7 @@ void CRecurrenceDlg::BuildUi()
     layout->addWidget(rangeBox);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    GuiDrawLayer::ApplyFace(this);
 }
 
 QWidget* CRecurrenceDlg::BuildDayGroup()

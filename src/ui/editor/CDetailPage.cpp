@@ -159,6 +159,10 @@ void CDetailPage::OnInitDialog()
     DueEditRules::FillTypeCombo(m_pType, false);
     m_pType->setCurrentIndex(m_pType->findData(m_nType));
     m_pRecursive->setVisible(!m_bHideRecursive);
+    // A new due's page keeps its size when the recurrence box comes and goes.
+    QSizePolicy keep = m_pRecurrenceBox->sizePolicy();
+    keep.setRetainSizeWhenHidden(!m_bHideRecursive);
+    m_pRecurrenceBox->setSizePolicy(keep);
     SetPickerPicture(m_pStart, LoadResString(61448));
     SetPickerPicture(m_pDue, LoadResString(61448));
     m_pSetPattern->SetStyleBorder(3);

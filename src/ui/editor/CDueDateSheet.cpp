@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,6 +46,52 @@ public:
         WaitCursor wait;
         QWizard::accept();
     }
+
+    // The header image runs across the notes page's header at any width: its
+    // plain left edge is repeated to fill what the image does not cover.
+    void SetHeader(QWizardPage* page, const QPixmap& header)
+    {
+        m_headerPage = page;
+        m_header = header;
+        WidenHeader();
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        QWizard::showEvent(event);
+        // The notes page keeps the room of the details page, which needs the most.
+        setMinimumSize(size().expandedTo(sizeHint()));
+        WidenHeader();
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWizard::resizeEvent(event);
+        WidenHeader();
+    }
+
+private:
+    void WidenHeader()
+    {
+        if (!m_headerPage || m_header.isNull())
+            return;
+        const int w = qMax(width(), m_header.width());
+        if (w == m_headerWidth)
+            return;
+        m_headerWidth = w;
+        QPixmap wide(w, m_header.height());
+        QPainter p(&wide);
+        p.drawPixmap(QRect(0, 0, w - m_header.width(), m_header.height()), m_header,
+                     QRect(0, 0, 1, m_header.height()));
+        p.drawPixmap(w - m_header.width(), 0, m_header);
+        p.end();
+        m_headerPage->setPixmap(QWizard::BannerPixmap, wide);
+    }
+
+    QPointer<QWizardPage> m_headerPage;
+    QPixmap m_header;
+    int m_headerWidth = 0;
 };
 
 // The modify sheet: OK takes both pages, starting with the details, and
@@ -136,7 +183,7 @@ QDialog* CDueDateSheet::CreateWizard()
     InitEditorResources();
     const QPixmap watermark(WatermarkPath());
     m_pDetailPage->setPixmap(QWizard::WatermarkPixmap, watermark.copy(0, 0, 164, watermark.height()));
-    m_pNotesPage->setPixmap(QWizard::BannerPixmap, QPixmap(HeaderPath()));
+    wizard->SetHeader(m_pNotesPage, QPixmap(HeaderPath()));
     wizard->addPage(m_pDetailPage);
     wizard->addPage(m_pNotesPage);
     return wizard;

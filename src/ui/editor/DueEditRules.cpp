@@ -4,6 +4,7 @@
 #include "model/CDueStore.h"
 
 #include <QComboBox>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -27,20 +28,15 @@ QString ParseAmount(const QString& text, double& value)
 QString FormatAmount(double amount)
 {
     if (!std::isfinite(amount))
-        return QStringLiteral("0");
-    // Fifteen significant digits, as many as a double holds reliably.
-    const double magnitude = std::fabs(amount);
-    const int intDigits = magnitude >= 1.0 ? int(std::floor(std::log10(magnitude))) + 1 : 1;
-    QString text = QString::number(amount, 'f', qMax(0, 15 - intDigits));
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
+        return QStringLiteral("0.00");
+    // Whole cents show as money ("84.20"); anything finer keeps every digit
+    // it needs, so that opening and closing the editor never changes it.
+    if (std::fabs(amount) < 1e18 * 100 && std::round(amount * 100.0) / 100.0 == amount) {
+        const QString cents = QString::number(amount, 'f', 2);
+        return cents == QLatin1String("-0.00") ? QStringLiteral("0.00") : cents;
     }
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
+    // The shortest text that reads back as the same amount, without exponent.
+    return QString::number(amount, 'f', QLocale::FloatingPointShortest);
 }
 
 QString ParseOffsetDays(const QString& text, int& days)

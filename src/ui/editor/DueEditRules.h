@@ -19,7 +19,8 @@ inline constexpr double kMaxAmount = 1e18;
 // empty string and sets value when the text is an amount from 0 to
 // kMaxAmount, else the message to show.
 QString ParseAmount(const QString& text, double& value);
-// An amount as the field shows it: plain digits, no exponent, no trailing zeros.
+// An amount as the field shows it: plain digits, no exponent; two decimals
+// for whole cents, more only when the amount has them.
 QString FormatAmount(double amount);
 
 // Reads the days offset (digits only). Empty string when acceptable.

@@ -168,11 +168,12 @@ void TestDueEditor::formatAmountReadsBack_data()
 {
     QTest::addColumn<double>("amount");
     QTest::addColumn<QString>("text");
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("half") << 125.5 << "125.5";
+    QTest::newRow("zero") << 0.0 << "0.00";
+    QTest::newRow("half") << 125.5 << "125.50";
     QTest::newRow("cents") << 19.99 << "19.99";
-    QTest::newRow("large, no exponent") << 1e18 << "1000000000000000000";
-    QTest::newRow("tiny") << 0.001 << "0.001";
+    QTest::newRow("large, no exponent") << 1e18 << "1000000000000000000.00";
+    QTest::newRow("finer than cents") << 0.001 << "0.001";
+    QTest::newRow("many decimals") << 2.0 / 3.0 << "0.6666666666666666";
 }
 
 void TestDueEditor::formatAmountReadsBack()
