@@ -145,8 +145,9 @@ QString SpreadsheetMonthText(const COleDateTime& month)
     COleDateTime::Parts p;
     if (!month.GetParts(p))
         return {};
-    return QStringLiteral("%1, %2").arg(QLocale::c().monthName(p.month, QLocale::LongFormat)).arg(p.year, 4, 10,
-                                                                                                   QLatin1Char('0'));
+    return QStringLiteral("%1, %2")
+        .arg(QLocale::c().monthName(p.month, QLocale::LongFormat))
+        .arg(p.year, 4, 10, QLatin1Char('0'));
 }
 
 QString SpreadsheetDateText(const COleDateTime& date)
@@ -157,7 +158,8 @@ QString SpreadsheetDateText(const COleDateTime& date)
     QString text = theApp.FormatDate(date);
     if (p.hour != 0 || p.minute != 0 || p.second != 0) {
         const QLocale& locale = theApp.Locale();
-        text += QLatin1Char(' ') + locale.toString(QTime(p.hour, p.minute, p.second), TimeWithSecondsFormat(locale));
+        text += QLatin1Char(' ') +
+                locale.toString(QTime(p.hour, p.minute, p.second), TimeWithSecondsFormat(locale));
     }
     return text;
 }
@@ -180,7 +182,8 @@ bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText)
     return ExportSpreadsheetFileFromTemplate(request, SpreadsheetTemplatePath(), errorText);
 }
 
-bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText)
+bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath,
+                                       QString* errorText)
 {
     auto fail = [&](const QString& text) {
         if (errorText)
@@ -197,7 +200,8 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
     if (ok)
         return true;
     if (exporter.Messages().isEmpty())
-        return fail(LoadResString(61464) + QStringLiteral("\n\nThe spreadsheet application could not be started."));
+        return fail(LoadResString(61464) +
+                    QStringLiteral("\n\nThe spreadsheet application could not be started."));
     return fail(exporter.Messages().join(QStringLiteral("\n\n")));
 }
 
@@ -206,7 +210,8 @@ bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText)
     return ShowSpreadsheetExportFromTemplate(request, SpreadsheetTemplatePath(), errorText);
 }
 
-bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText)
+bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath,
+                                       QString* errorText)
 {
     CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
     exporter.Open(templatePath, false);

@@ -64,7 +64,8 @@ QString SpreadsheetTemplatePath();
 // nothing. False with the message to show when it fails; an existing file at
 // the output path is then left as it was.
 bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText);
-bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText);
+bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath,
+                                       QString* errorText);
 
 // The menu command: makes the workbook and shows it (saved as
 // "Dues <Month> <Year>.xlsx" in a temporary folder and opened with the
@@ -73,4 +74,5 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
 // shown); false with an empty errorText when no application could be started,
 // which the command passes over in silence.
 bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText);
-bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath, QString* errorText);
+bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath,
+                                       QString* errorText);

@@ -58,16 +58,20 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
 
     // Title.
     if (!(selection.SetFontUnderline(1) && s.Bold() && s.Colour(kTitleColour) && s.Align(kAlignCentre) &&
-          s.Size(2) && s.Type(theApp.FormatDate(shownDate, QStringLiteral("MMMM-yyyy")) + QStringLiteral("\r\n\r\n")) &&
-          selection.SetFontUnderline(0) && selection.SetFontStrikeThrough(0) && s.Size(-2) && s.Colour(kTitleColour)))
+          s.Size(2) &&
+          s.Type(theApp.FormatDate(shownDate, QStringLiteral("MMMM-yyyy")) + QStringLiteral("\r\n\r\n")) &&
+          selection.SetFontUnderline(0) && selection.SetFontStrikeThrough(0) && s.Size(-2) &&
+          s.Colour(kTitleColour)))
         return false;
 
     // The table: header row, one row per due, totals row.
     if (!selection.AddTable(n + 2, cols, 1, 0))
         return false;
-    if (!(s.VAlign(kVAlignCentre) && s.Colour(kHeaderColour) && s.Shade(kGreyShade) && s.Type(QStringLiteral("Due"))))
+    if (!(s.VAlign(kVAlignCentre) && s.Colour(kHeaderColour) && s.Shade(kGreyShade) &&
+          s.Type(QStringLiteral("Due"))))
         return false;
-    QStringList headings = {QStringLiteral("Pay To/Account"), QStringLiteral("Type/Status"), QStringLiteral("Amount")};
+    QStringList headings = {QStringLiteral("Pay To/Account"), QStringLiteral("Type/Status"),
+                            QStringLiteral("Amount")};
     if (withNotes)
         headings << QStringLiteral("Notes");
     for (const QString& heading : headings) {
@@ -225,7 +229,8 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
     CWordExport exporter(SpreadsheetDocumentName(request.month));
     if (!exporter.OpenDocument(false)) {
         if (exporter.Messages().isEmpty())
-            return fail(WordExportErrorText() + QStringLiteral("\n\nThe word processor could not be started."));
+            return fail(WordExportErrorText() +
+                        QStringLiteral("\n\nThe word processor could not be started."));
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     }
     exporter.WriteDues(request.dues, request.month, request.withNotes);

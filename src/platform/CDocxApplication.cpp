@@ -18,8 +18,8 @@ bool CDocxApplication::SetVisible(bool visible)
         return true;
     return ShowTemporaryDocument(
         m_documentName + QStringLiteral(".docx"),
-        [this](const QString& path, QString* why) { return CDocxWriter(*m_document).Save(path, why); }, &m_shownPath,
-        &m_error);
+        [this](const QString& path, QString* why) { return CDocxWriter(*m_document).Save(path, why); },
+        &m_shownPath, &m_error);
 }
 
 bool CDocxApplication::AddDocument()

@@ -202,12 +202,14 @@ const char* const kStyles =
     "<w:rFonts w:ascii=\"Times New Roman\" w:hAnsi=\"Times New Roman\" w:eastAsia=\"Times New Roman\" "
     "w:cs=\"Times New Roman\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/><w:lang w:val=\"en-US\"/>"
     "</w:rPr></w:rPrDefault>"
-    "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+    "<w:pPrDefault><w:pPr><w:spacing w:after=\"0\" w:line=\"240\" "
+    "w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
     "</w:docDefaults>"
     "<w:style w:type=\"paragraph\" w:default=\"1\" w:styleId=\"Normal\"><w:name w:val=\"Normal\"/></w:style>"
     "<w:style w:type=\"table\" w:default=\"1\" w:styleId=\"TableNormal\"><w:name w:val=\"Normal Table\"/>"
     "<w:tblPr><w:tblInd w:w=\"0\" w:type=\"dxa\"/><w:tblCellMar><w:top w:w=\"0\" w:type=\"dxa\"/>"
-    "<w:left w:w=\"108\" w:type=\"dxa\"/><w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"108\" w:type=\"dxa\"/>"
+    "<w:left w:w=\"108\" w:type=\"dxa\"/><w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"108\" "
+    "w:type=\"dxa\"/>"
     "</w:tblCellMar></w:tblPr></w:style>"
     "</w:styles>";
 
@@ -248,11 +250,13 @@ OoxmlPackage CDocxWriter::Package() const
     packageRels.Load({}, nullptr);
     documentRels.Load({}, nullptr);
     packageRels.Add(QStringLiteral("officeDocument"), QStringLiteral("word/document.xml"));
-    types.SetOverride(QStringLiteral("word/document.xml"),
-                      QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"));
+    types.SetOverride(
+        QStringLiteral("word/document.xml"),
+        QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"));
     documentRels.Add(QStringLiteral("styles"), QStringLiteral("styles.xml"));
-    types.SetOverride(QStringLiteral("word/styles.xml"),
-                      QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"));
+    types.SetOverride(
+        QStringLiteral("word/styles.xml"),
+        QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"));
 
     OoxmlPackage package;
     package.SetPart(QStringLiteral("[Content_Types].xml"), QByteArray()); // first in the archive
@@ -283,8 +287,9 @@ OoxmlPackage CDocxWriter::Package() const
         }
         package.SetPart(QStringLiteral("word/comments.xml"), OoxmlXml::Save(comments));
         documentRels.Add(QStringLiteral("comments"), QStringLiteral("comments.xml"));
-        types.SetOverride(QStringLiteral("word/comments.xml"),
-                          QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"));
+        types.SetOverride(
+            QStringLiteral("word/comments.xml"),
+            QStringLiteral("application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"));
     }
     package.SetPart(QStringLiteral("word/_rels/document.xml.rels"), documentRels.Save());
     package.SetPart(QStringLiteral("[Content_Types].xml"), types.Save());

@@ -11,7 +11,7 @@
 class CDocxWriter
 {
 public:
-    static constexpr int kPageWidth = 11906;  // A4, twips
+    static constexpr int kPageWidth = 11906; // A4, twips
     static constexpr int kPageHeight = 16838;
     static constexpr int kSideMargin = 720;
     static constexpr int kTopMargin = 1134;

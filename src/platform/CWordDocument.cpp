@@ -301,7 +301,8 @@ bool CWordDocument::AddTable(int rows, int columns, int behavior, int autoFit)
     Q_UNUSED(behavior);
     Q_UNUSED(autoFit);
     if (rows < 1 || rows > kMaxRows || columns < 1 || columns > kMaxColumns)
-        return Fail(QStringLiteral("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
+        return Fail(
+            QStringLiteral("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
     if (CurrentTable())
         return Fail(QStringLiteral("Tables cannot be nested."));
 

@@ -127,7 +127,12 @@ public:
     // cells with their spans and vertical merges.
     struct DrawnCell
     {
-        enum Merge { None, Restart, Continue };
+        enum Merge
+        {
+            None,
+            Restart,
+            Continue
+        };
         int gridSpan = 1;
         Merge merge = None;
         const WordCell* cell = nullptr; // for Continue: the cell above

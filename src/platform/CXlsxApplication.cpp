@@ -31,7 +31,8 @@ bool CXlsxApplication::SetVisible(bool visible)
     QString why;
     const bool ok = ShowTemporaryDocument(
         m_documentName + QStringLiteral(".xlsx"),
-        [this](const QString& path, QString* reason) { return m_workbook->Save(path, reason); }, &m_shownPath, &why);
+        [this](const QString& path, QString* reason) { return m_workbook->Save(path, reason); }, &m_shownPath,
+        &why);
     return Result(ok, why);
 }
 

@@ -15,36 +15,56 @@ const QString kWorkbookMainType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml");
 const QString kCommentsType =
     QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.comments+xml");
-const QString kStylesType = QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
+const QString kStylesType =
+    QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml");
 const QString kVmlType = QStringLiteral("application/vnd.openxmlformats-officedocument.vmlDrawing");
 const char* const kCommentAuthor = "Tallyvane";
 
-constexpr int kMaxColumn = 16384;   // XFD
+constexpr int kMaxColumn = 16384; // XFD
 constexpr int kMaxRow = 1048576;
 
 // The children of a worksheet in the order its schema fixes.
 const QStringList& WorksheetOrder()
 {
     static const QStringList order = {
-        QStringLiteral("sheetPr"),          QStringLiteral("dimension"),
-        QStringLiteral("sheetViews"),       QStringLiteral("sheetFormatPr"),
-        QStringLiteral("cols"),             QStringLiteral("sheetData"),
-        QStringLiteral("sheetCalcPr"),      QStringLiteral("sheetProtection"),
-        QStringLiteral("protectedRanges"),  QStringLiteral("scenarios"),
-        QStringLiteral("autoFilter"),       QStringLiteral("sortState"),
-        QStringLiteral("dataConsolidate"),  QStringLiteral("customSheetViews"),
-        QStringLiteral("mergeCells"),       QStringLiteral("phoneticPr"),
-        QStringLiteral("conditionalFormatting"), QStringLiteral("dataValidations"),
-        QStringLiteral("hyperlinks"),       QStringLiteral("printOptions"),
-        QStringLiteral("pageMargins"),      QStringLiteral("pageSetup"),
-        QStringLiteral("headerFooter"),     QStringLiteral("rowBreaks"),
-        QStringLiteral("colBreaks"),        QStringLiteral("customProperties"),
-        QStringLiteral("cellWatches"),      QStringLiteral("ignoredErrors"),
-        QStringLiteral("smartTags"),        QStringLiteral("drawing"),
-        QStringLiteral("legacyDrawing"),    QStringLiteral("legacyDrawingHF"),
-        QStringLiteral("drawingHF"),        QStringLiteral("picture"),
-        QStringLiteral("oleObjects"),       QStringLiteral("controls"),
-        QStringLiteral("webPublishItems"),  QStringLiteral("tableParts"),
+        QStringLiteral("sheetPr"),
+        QStringLiteral("dimension"),
+        QStringLiteral("sheetViews"),
+        QStringLiteral("sheetFormatPr"),
+        QStringLiteral("cols"),
+        QStringLiteral("sheetData"),
+        QStringLiteral("sheetCalcPr"),
+        QStringLiteral("sheetProtection"),
+        QStringLiteral("protectedRanges"),
+        QStringLiteral("scenarios"),
+        QStringLiteral("autoFilter"),
+        QStringLiteral("sortState"),
+        QStringLiteral("dataConsolidate"),
+        QStringLiteral("customSheetViews"),
+        QStringLiteral("mergeCells"),
+        QStringLiteral("phoneticPr"),
+        QStringLiteral("conditionalFormatting"),
+        QStringLiteral("dataValidations"),
+        QStringLiteral("hyperlinks"),
+        QStringLiteral("printOptions"),
+        QStringLiteral("pageMargins"),
+        QStringLiteral("pageSetup"),
+        QStringLiteral("headerFooter"),
+        QStringLiteral("rowBreaks"),
+        QStringLiteral("colBreaks"),
+        QStringLiteral("customProperties"),
+        QStringLiteral("cellWatches"),
+        QStringLiteral("ignoredErrors"),
+        QStringLiteral("smartTags"),
+        QStringLiteral("drawing"),
+        QStringLiteral("legacyDrawing"),
+        QStringLiteral("legacyDrawingHF"),
+        QStringLiteral("drawingHF"),
+        QStringLiteral("picture"),
+        QStringLiteral("oleObjects"),
+        QStringLiteral("controls"),
+        QStringLiteral("webPublishItems"),
+        QStringLiteral("tableParts"),
         QStringLiteral("extLst"),
     };
     return order;
@@ -53,10 +73,10 @@ const QStringList& WorksheetOrder()
 const QStringList& StyleSheetOrder()
 {
     static const QStringList order = {
-        QStringLiteral("numFmts"),      QStringLiteral("fonts"),        QStringLiteral("fills"),
-        QStringLiteral("borders"),      QStringLiteral("cellStyleXfs"), QStringLiteral("cellXfs"),
-        QStringLiteral("cellStyles"),   QStringLiteral("dxfs"),         QStringLiteral("tableStyles"),
-        QStringLiteral("colors"),       QStringLiteral("extLst"),
+        QStringLiteral("numFmts"),    QStringLiteral("fonts"),        QStringLiteral("fills"),
+        QStringLiteral("borders"),    QStringLiteral("cellStyleXfs"), QStringLiteral("cellXfs"),
+        QStringLiteral("cellStyles"), QStringLiteral("dxfs"),         QStringLiteral("tableStyles"),
+        QStringLiteral("colors"),     QStringLiteral("extLst"),
     };
     return order;
 }
@@ -138,7 +158,8 @@ pugi::xml_node AppendChild(pugi::xml_node parent, const QString& prefix, const c
 }
 
 // A part name of the form folder/stemN.ext that the package does not hold.
-QString FreePartName(const OoxmlPackage& package, const QString& folder, const QString& stem, const QString& ext)
+QString FreePartName(const OoxmlPackage& package, const QString& folder, const QString& stem,
+                     const QString& ext)
 {
     for (int n = 1;; ++n) {
         const QString name = QStringLiteral("%1/%2%3.%4").arg(folder, stem).arg(n).arg(ext);
@@ -317,7 +338,8 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
         return Fail(why, QStringLiteral("The active sheet is not a worksheet."));
     sheet->ns = PrefixOf(root);
     if (!sheet->rels.Load(m_package.Part(RelsPartFor(sheet->part)), &reason))
-        return Fail(why, QStringLiteral("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
+        return Fail(why,
+                    QStringLiteral("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
 
     // Rows and cells may leave out their positions; give every one its
     // explicit reference so that inserting keeps the order.
@@ -358,7 +380,8 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
 pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why)
 {
     if (!m_sheet) {
-        Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.") : QStringLiteral("No workbook is open."));
+        Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
+                           : QStringLiteral("No workbook is open."));
         return {};
     }
     int col = 0, row = 0;
@@ -404,8 +427,9 @@ pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why
             break;
         }
     }
-    pugi::xml_node c = before ? rowNode.insert_child_before(Utf8(ns + QStringLiteral("c")).constData(), before)
-                              : AppendChild(rowNode, ns, "c");
+    pugi::xml_node c = before
+                           ? rowNode.insert_child_before(Utf8(ns + QStringLiteral("c")).constData(), before)
+                           : AppendChild(rowNode, ns, "c");
     c.append_attribute("r") = Utf8(name).constData();
 
     // A new cell takes the style the row or the column gives it, as typing
@@ -497,13 +521,15 @@ bool CXlsxWorkbook::EnsureStyles(QString* why)
             "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
             "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
             "<borders count=\"1\"><border><left/><right/><top/><bottom/><diagonal/></border></borders>"
-            "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\"/></cellStyleXfs>"
-            "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" xfId=\"0\"/></cellXfs>"
+            "<cellStyleXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" "
+            "borderId=\"0\"/></cellStyleXfs>"
+            "<cellXfs count=\"1\"><xf numFmtId=\"0\" fontId=\"0\" fillId=\"0\" borderId=\"0\" "
+            "xfId=\"0\"/></cellXfs>"
             "<cellStyles count=\"1\"><cellStyle name=\"Normal\" xfId=\"0\" builtinId=\"0\"/></cellStyles>"
             "</styleSheet>";
         m_styles.load_string(minimal);
-        m_stylesPart = FreePartName(m_package, m_workbookPart.section(QLatin1Char('/'), 0, -2), QStringLiteral("styles"),
-                                    QStringLiteral("xml"));
+        m_stylesPart = FreePartName(m_package, m_workbookPart.section(QLatin1Char('/'), 0, -2),
+                                    QStringLiteral("styles"), QStringLiteral("xml"));
         bookRels.Add(QStringLiteral("styles"), RelativeTarget(m_workbookPart, m_stylesPart));
         m_package.SetPart(RelsPartFor(m_workbookPart), bookRels.Save());
         m_types.SetOverride(m_stylesPart, kStylesType);
@@ -537,12 +563,15 @@ bool CXlsxWorkbook::SetCellFill(const QString& cell, quint32 colorRef, QString* 
     if (!fills) {
         fills = InsertInOrder(sheet, "fills", StyleSheetOrder());
         // Fills 0 and 1 are reserved by spreadsheet applications.
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") = "none";
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") = "gray125";
+        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+            "none";
+        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+            "gray125";
     }
     pugi::xml_node pattern = AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill");
     pattern.append_attribute("patternType") = "solid";
-    AppendChild(pattern, ns, "fgColor").append_attribute("rgb") = Utf8(QStringLiteral("FF") + rgb).constData();
+    AppendChild(pattern, ns, "fgColor").append_attribute("rgb") =
+        Utf8(QStringLiteral("FF") + rgb).constData();
     AppendChild(pattern, ns, "bgColor").append_attribute("indexed") = 64;
     const int fillId = Count(fills, "fill") - 1;
     SetCount(fills, "fill");
@@ -591,9 +620,11 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
         if (!OoxmlXml::Load(s.comments, m_package.Part(s.commentsPart), &reason))
             return Fail(why, QStringLiteral("The comments of the sheet are damaged (%1).").arg(reason));
     } else {
-        s.comments.load_string("<comments xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
-                               "<authors/><commentList/></comments>");
-        s.commentsPart = FreePartName(m_package, QStringLiteral("xl"), QStringLiteral("comments"), QStringLiteral("xml"));
+        s.comments.load_string(
+            "<comments xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+            "<authors/><commentList/></comments>");
+        s.commentsPart =
+            FreePartName(m_package, QStringLiteral("xl"), QStringLiteral("comments"), QStringLiteral("xml"));
         s.rels.Add(QStringLiteral("comments"), RelativeTarget(s.part, s.commentsPart));
         s.relsChanged = true;
         m_types.SetOverride(s.commentsPart, kCommentsType);
@@ -610,7 +641,8 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
     pugi::xml_node legacy = Child(root, "legacyDrawing");
     if (legacy) {
         const QString relPrefix = RelationshipPrefix(root);
-        const QString target = s.rels.TargetOfId(AttrText(legacy, Utf8(relPrefix + QStringLiteral("id")).constData()));
+        const QString target =
+            s.rels.TargetOfId(AttrText(legacy, Utf8(relPrefix + QStringLiteral("id")).constData()));
         s.vmlPart = ResolveTarget(s.part, target);
         if (s.vmlPart.isEmpty() || !m_package.Contains(s.vmlPart))
             return Fail(why, QStringLiteral("The note drawing of the sheet is missing."));
@@ -622,8 +654,8 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
                           "xmlns:x=\"urn:schemas-microsoft-com:office:excel\">"
                           "<o:shapelayout v:ext=\"edit\"><o:idmap v:ext=\"edit\" data=\"1\"/></o:shapelayout>"
                           "</xml>");
-        s.vmlPart =
-            FreePartName(m_package, QStringLiteral("xl/drawings"), QStringLiteral("vmlDrawing"), QStringLiteral("vml"));
+        s.vmlPart = FreePartName(m_package, QStringLiteral("xl/drawings"), QStringLiteral("vmlDrawing"),
+                                 QStringLiteral("vml"));
         const QString id = s.rels.Add(QStringLiteral("vmlDrawing"), RelativeTarget(s.part, s.vmlPart));
         s.relsChanged = true;
         m_types.EnsureDefault(QStringLiteral("vml"), kVmlType);
@@ -640,7 +672,8 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
     }
     if (!hasNoteType) {
         pugi::xml_node layout = vml.child("o:shapelayout");
-        pugi::xml_node type = layout ? vml.insert_child_after("v:shapetype", layout) : vml.prepend_child("v:shapetype");
+        pugi::xml_node type =
+            layout ? vml.insert_child_after("v:shapetype", layout) : vml.prepend_child("v:shapetype");
         type.append_attribute("id") = "_x0000_t202";
         type.append_attribute("coordsize") = "21600,21600";
         type.append_attribute("o:spt") = "202";
@@ -659,7 +692,8 @@ bool CXlsxWorkbook::AddCellComment(const QString& cell, const QString& text, QSt
 {
     int col = 0, row = 0;
     if (!m_sheet)
-        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.") : QStringLiteral("No workbook is open."));
+        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
+                                  : QStringLiteral("No workbook is open."));
     if (!ParseCellName(cell, &col, &row))
         return Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
     if (!EnsureComments(why))
@@ -747,8 +781,11 @@ bool CXlsxWorkbook::AddCellComment(const QString& cell, const QString& text, QSt
     // Left column, offset, top row, offset, right column, offset, bottom row,
     // offset: a box beside the cell, zero-based.
     const int c0 = col - 1, r0 = row - 1;
-    const QString anchor =
-        QStringLiteral("%1, 15, %2, 2, %3, 15, %4, 4").arg(c0 + 1).arg(std::max(0, r0 - 1)).arg(c0 + 3).arg(r0 + 3);
+    const QString anchor = QStringLiteral("%1, 15, %2, 2, %3, 15, %4, 4")
+                               .arg(c0 + 1)
+                               .arg(std::max(0, r0 - 1))
+                               .arg(c0 + 3)
+                               .arg(r0 + 3);
     data.append_child("x:Anchor").text().set(Utf8(anchor).constData());
     data.append_child("x:AutoFill").text().set("False");
     data.append_child("x:Row").text().set(r0);

@@ -13,14 +13,16 @@ class ISpreadsheetApplication
 public:
     virtual ~ISpreadsheetApplication() = default;
 
-    virtual bool SetVisible(bool visible) = 0;                // Application.Visible
-    virtual bool AddWorkbook(const QString& templatePath) = 0; // Workbooks.Add(Template): becomes the active workbook
-    virtual bool GetSheetCount(int* count) = 0;               // Sheets.Count of the active workbook
-    virtual bool SelectSheet(int index) = 0;                  // Sheets.Item(index).Select, one-based
+    virtual bool SetVisible(bool visible) = 0; // Application.Visible
+    virtual bool
+    AddWorkbook(const QString& templatePath) = 0; // Workbooks.Add(Template): becomes the active workbook
+    virtual bool GetSheetCount(int* count) = 0;   // Sheets.Count of the active workbook
+    virtual bool SelectSheet(int index) = 0;      // Sheets.Item(index).Select, one-based
     // Range(cell) of the active sheet:
-    virtual bool SetRangeValue(const QString& cell, const QString& text) = 0;      // .Value, as text
-    virtual bool SetRangeInteriorColor(const QString& cell, quint32 colorRef) = 0; // .Interior.Color, 0x00BBGGRR
-    virtual bool AddRangeComment(const QString& cell, const QString& text) = 0;    // .AddComment(text)
+    virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // .Value, as text
+    virtual bool SetRangeInteriorColor(const QString& cell,
+                                       quint32 colorRef) = 0;                   // .Interior.Color, 0x00BBGGRR
+    virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // .AddComment(text)
     // Saves the active workbook as an .xlsx file.
     virtual bool SaveActiveWorkbook(const QString& path) = 0;
 

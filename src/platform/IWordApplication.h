@@ -12,27 +12,29 @@ class IWordSelection
 {
 public:
     // Word's own constants as the export passes them.
-    static constexpr int kCellUnit = 12;          // wdCell
+    static constexpr int kCellUnit = 12;               // wdCell
     static constexpr quint32 kAutoColor = 0xFF000000u; // wdColorAutomatic
 
     virtual ~IWordSelection() = default;
 
-    virtual bool SetFontBold(int bold) = 0;                // Font.Bold
-    virtual bool SetFontUnderline(int underline) = 0;      // Font.Underline: 0 none, 1 single
-    virtual bool SetFontStrikeThrough(int strike) = 0;     // Font.StrikeThrough
-    virtual bool SetFontColor(quint32 colorRef) = 0;       // Font.Color, 0x00BBGGRR
-    virtual bool GetFontSize(double* points) = 0;          // Font.Size
+    virtual bool SetFontBold(int bold) = 0;            // Font.Bold
+    virtual bool SetFontUnderline(int underline) = 0;  // Font.Underline: 0 none, 1 single
+    virtual bool SetFontStrikeThrough(int strike) = 0; // Font.StrikeThrough
+    virtual bool SetFontColor(quint32 colorRef) = 0;   // Font.Color, 0x00BBGGRR
+    virtual bool GetFontSize(double* points) = 0;      // Font.Size
     virtual bool SetFontSize(double points) = 0;
-    virtual bool SetParagraphAlignment(int alignment) = 0; // ParagraphFormat.Alignment: 0 left, 1 centre, 2 right, 3 justify
-    virtual bool SetCellsVerticalAlignment(int alignment) = 0; // Cells.VerticalAlignment: 0 top, 1 centre, 3 bottom
-    virtual bool SetCellsShading(quint32 colorRef) = 0;    // Cells.Shading.BackgroundPatternColor
-    virtual bool TypeText(const QString& text) = 0;        // CR LF, CR or LF ends a paragraph
+    virtual bool SetParagraphAlignment(
+        int alignment) = 0; // ParagraphFormat.Alignment: 0 left, 1 centre, 2 right, 3 justify
+    virtual bool
+    SetCellsVerticalAlignment(int alignment) = 0;       // Cells.VerticalAlignment: 0 top, 1 centre, 3 bottom
+    virtual bool SetCellsShading(quint32 colorRef) = 0; // Cells.Shading.BackgroundPatternColor
+    virtual bool TypeText(const QString& text) = 0;     // CR LF, CR or LF ends a paragraph
     virtual bool MoveRight(int unit, int count, int extend) = 0;
     virtual bool MoveLeft(int unit, int count, int extend) = 0;
-    virtual bool SplitCells(int rows, int columns) = 0;    // Cells.Split, merge argument omitted
+    virtual bool SplitCells(int rows, int columns) = 0; // Cells.Split, merge argument omitted
     // Tables.Add at the selection's range; the selection goes to the first cell.
     virtual bool AddTable(int rows, int columns, int behavior, int autoFit) = 0;
-    virtual bool AddComment(const QString& text) = 0;      // Comments.Add at the selection's range
+    virtual bool AddComment(const QString& text) = 0; // Comments.Add at the selection's range
 
     virtual QString ErrorString() const = 0;
 };

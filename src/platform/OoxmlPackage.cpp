@@ -83,7 +83,8 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
 
     zip_error_t error;
     zip_error_init(&error);
-    SourcePtr source(zip_source_buffer_create(zipBytes.constData(), zip_uint64_t(zipBytes.size()), 0, &error));
+    SourcePtr source(
+        zip_source_buffer_create(zipBytes.constData(), zip_uint64_t(zipBytes.size()), 0, &error));
     if (!source) {
         const QString text = ZipErrorText(&error);
         zip_error_fini(&error);
@@ -172,11 +173,12 @@ bool OoxmlPackage::ToBytes(QByteArray* zipBytes, QString* why) const
 
     for (const Entry& part : m_parts) {
         // libzip copies nothing here: the data must outlive zip_close, which it does.
-        zip_source_t* src = zip_source_buffer(archive.get(), part.data.constData(), zip_uint64_t(part.data.size()), 0);
+        zip_source_t* src =
+            zip_source_buffer(archive.get(), part.data.constData(), zip_uint64_t(part.data.size()), 0);
         if (!src)
             return fail(QString::fromLocal8Bit(zip_strerror(archive.get())));
-        const zip_int64_t index =
-            zip_file_add(archive.get(), part.name.toUtf8().constData(), src, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+        const zip_int64_t index = zip_file_add(archive.get(), part.name.toUtf8().constData(), src,
+                                               ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
         if (index < 0) {
             zip_source_free(src);
             return fail(QString::fromLocal8Bit(zip_strerror(archive.get())));

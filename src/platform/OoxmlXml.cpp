@@ -10,11 +10,13 @@ namespace OoxmlXml {
 bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why)
 {
     const pugi::xml_parse_result result =
-        doc.load_buffer(bytes.constData(), size_t(bytes.size()), pugi::parse_default | pugi::parse_ws_pcdata_single,
-                        pugi::encoding_auto);
+        doc.load_buffer(bytes.constData(), size_t(bytes.size()),
+                        pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_auto);
     if (!result) {
         if (why)
-            *why = QStringLiteral("%1 at offset %2").arg(QString::fromUtf8(result.description())).arg(result.offset);
+            *why = QStringLiteral("%1 at offset %2")
+                       .arg(QString::fromUtf8(result.description()))
+                       .arg(result.offset);
         return false;
     }
     if (!doc.document_element()) {
@@ -232,7 +234,8 @@ QString Relationships::IdOfType(const QString& typeSuffix) const
 QString Relationships::TargetOfId(const QString& id) const
 {
     for (pugi::xml_node rel : m_doc.document_element().children()) {
-        if (LocalName(rel) == QLatin1String("Relationship") && QString::fromUtf8(rel.attribute("Id").value()) == id)
+        if (LocalName(rel) == QLatin1String("Relationship") &&
+            QString::fromUtf8(rel.attribute("Id").value()) == id)
             return QString::fromUtf8(rel.attribute("Target").value());
     }
     return {};
@@ -247,7 +250,8 @@ QString Relationships::Add(const QString& typeSuffix, const QString& target)
             break;
     }
     pugi::xml_node root = m_doc.document_element();
-    pugi::xml_node rel = root.append_child((PrefixOf(root) + QStringLiteral("Relationship")).toUtf8().constData());
+    pugi::xml_node rel =
+        root.append_child((PrefixOf(root) + QStringLiteral("Relationship")).toUtf8().constData());
     rel.append_attribute("Id") = id.toUtf8().constData();
     rel.append_attribute("Type") = (QString::fromUtf8(kRelTypeBase) + typeSuffix).toUtf8().constData();
     rel.append_attribute("Target") = target.toUtf8().constData();

@@ -10,10 +10,13 @@
 // the XML parts of office packages.
 namespace OoxmlXml {
 
-inline constexpr const char* kRelationshipsNs = "http://schemas.openxmlformats.org/package/2006/relationships";
+inline constexpr const char* kRelationshipsNs =
+    "http://schemas.openxmlformats.org/package/2006/relationships";
 inline constexpr const char* kContentTypesNs = "http://schemas.openxmlformats.org/package/2006/content-types";
-inline constexpr const char* kOfficeRelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-inline constexpr const char* kRelTypeBase = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+inline constexpr const char* kOfficeRelNs =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+inline constexpr const char* kRelTypeBase =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
 inline constexpr const char* kContentTypeBase = "application/vnd.openxmlformats-officedocument.";
 
 // Parses a part; false with the parser's reason when it is not well formed.

@@ -20,7 +20,8 @@ QString SafeDocumentFileName(const QString& fileName)
     return out;
 }
 
-bool ShowTemporaryDocument(const QString& fileName, const std::function<bool(const QString& path, QString* why)>& save,
+bool ShowTemporaryDocument(const QString& fileName,
+                           const std::function<bool(const QString& path, QString* why)>& save,
                            QString* shownPath, QString* why)
 {
     QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/tallyvane-XXXXXX"));

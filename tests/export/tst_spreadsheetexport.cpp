@@ -56,8 +56,9 @@ private:
     int m_calls = 0;
 };
 
-DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due, const QString& payTo,
-                  const QString& account, double amount, int type, bool paid, const QString& notes)
+DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due,
+                  const QString& payTo, const QString& account, double amount, int type, bool paid,
+                  const QString& notes)
 {
     DueRecord d;
     d.m_strTitle = title;
@@ -79,12 +80,12 @@ QList<DueRecord> ThreeDues()
     return {
         MakeDue(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0),
                 QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"), 1200.5, 1, true, QString()),
-        MakeDue(QStringLiteral("Power"), COleDateTime(2007, 3, 2, 14, 30, 0), COleDateTime(2007, 3, 20, 0, 0, 0),
-                QStringLiteral("City Power"), QStringLiteral("7788"), 85.25, 2, false,
-                QStringLiteral("Line one\r\nLine two")),
+        MakeDue(QStringLiteral("Power"), COleDateTime(2007, 3, 2, 14, 30, 0),
+                COleDateTime(2007, 3, 20, 0, 0, 0), QStringLiteral("City Power"), QStringLiteral("7788"),
+                85.25, 2, false, QStringLiteral("Line one\r\nLine two")),
         MakeDue(QStringLiteral("Phone <mobile>"), COleDateTime(2007, 3, 10, 0, 0, 0),
-                COleDateTime(2007, 3, 28, 0, 0, 0), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("55"), 40.0, 1,
-                false, QStringLiteral("Call <first> & _x0041_")),
+                COleDateTime(2007, 3, 28, 0, 0, 0), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("55"),
+                40.0, 1, false, QStringLiteral("Call <first> & _x0041_")),
     };
 }
 
@@ -199,7 +200,8 @@ void TestSpreadsheetExport::initTestCase()
         m_opened << path;
         return true;
     });
-    QVERIFY2(QFileInfo::exists(TemplatePath()), "Templates/tlv.xltx is missing: build the tallyvane_templates target");
+    QVERIFY2(QFileInfo::exists(TemplatePath()),
+             "Templates/tlv.xltx is missing: build the tallyvane_templates target");
 }
 
 void TestSpreadsheetExport::cleanup()
@@ -221,30 +223,26 @@ void TestSpreadsheetExport::callSequence_data()
                               QStringLiteral("Count"), QStringLiteral("Select 1")};
     const QStringList clearI9 = {QStringLiteral("Value I9 "), QStringLiteral("Color I9 16777215")};
     const QStringList rows = {
-        QStringLiteral("Value A10 Rent"),
-        QStringLiteral("Value B10 3/1/07"),
-        QStringLiteral("Value C10 3/5/07"),
-        QStringLiteral("Value D10 Landlord & Sons"),
-        QStringLiteral("Value E10 ACC-1"),
-        QStringLiteral("Value F10 $1,200.50"),
-        QStringLiteral("Value G10 Business"),
-        QStringLiteral("Value H10 Paid"),
-        QStringLiteral("Value A11 Power"),
-        QStringLiteral("Value B11 3/2/07 2:30:00 PM"),
-        QStringLiteral("Value C11 3/20/07"),
-        QStringLiteral("Value D11 City Power"),
-        QStringLiteral("Value E11 7788"),
-        QStringLiteral("Value F11 $85.25"),
-        QStringLiteral("Value G11 Personal"),
-        QStringLiteral("Value H11 Unpaid"),
+        QStringLiteral("Value A10 Rent"),     QStringLiteral("Value B10 3/1/07"),
+        QStringLiteral("Value C10 3/5/07"),   QStringLiteral("Value D10 Landlord & Sons"),
+        QStringLiteral("Value E10 ACC-1"),    QStringLiteral("Value F10 $1,200.50"),
+        QStringLiteral("Value G10 Business"), QStringLiteral("Value H10 Paid"),
+        QStringLiteral("Value A11 Power"),    QStringLiteral("Value B11 3/2/07 2:30:00 PM"),
+        QStringLiteral("Value C11 3/20/07"),  QStringLiteral("Value D11 City Power"),
+        QStringLiteral("Value E11 7788"),     QStringLiteral("Value F11 $85.25"),
+        QStringLiteral("Value G11 Personal"), QStringLiteral("Value H11 Unpaid"),
     };
     const QStringList row11Notes = {QStringLiteral("Value I11 Show Notes"),
                                     QStringLiteral("Comment I11 Line one\nLine two")};
     const QStringList row12 = {
-        QStringLiteral("Value A12 Phone <mobile>"), QStringLiteral("Value B12 3/10/07"),
-        QStringLiteral("Value C12 3/28/07"),        QStringLiteral("Value D12 Tel\u00e9 Ltd"),
-        QStringLiteral("Value E12 55"),             QStringLiteral("Value F12 $40.00"),
-        QStringLiteral("Value G12 Business"),       QStringLiteral("Value H12 Unpaid"),
+        QStringLiteral("Value A12 Phone <mobile>"),
+        QStringLiteral("Value B12 3/10/07"),
+        QStringLiteral("Value C12 3/28/07"),
+        QStringLiteral("Value D12 Tel\u00e9 Ltd"),
+        QStringLiteral("Value E12 55"),
+        QStringLiteral("Value F12 $40.00"),
+        QStringLiteral("Value G12 Business"),
+        QStringLiteral("Value H12 Unpaid"),
     };
     const QStringList row12Notes = {QStringLiteral("Value I12 Show Notes"),
                                     QStringLiteral("Comment I12 Call <first> & _x0041_")};
@@ -253,7 +251,8 @@ void TestSpreadsheetExport::callSequence_data()
     const QStringList emptySums = {QStringLiteral("Value C4 March, 2007"), QStringLiteral("Value F4 $0.00"),
                                    QStringLiteral("Value F5 $0.00"), QStringLiteral("Visible 1")};
 
-    QTest::newRow("three with notes") << ThreeDues() << true << head + rows + row11Notes + row12 + row12Notes + sums;
+    QTest::newRow("three with notes")
+        << ThreeDues() << true << head + rows + row11Notes + row12 + row12Notes + sums;
     QTest::newRow("three without notes") << ThreeDues() << false << head + clearI9 + rows + row12 + sums;
     QTest::newRow("empty with notes") << QList<DueRecord>() << true << head + emptySums;
     QTest::newRow("empty without notes") << QList<DueRecord>() << false << head + clearI9 + emptySums;
@@ -290,7 +289,8 @@ void TestSpreadsheetExport::failureKeepsEarlierRowsAndShows()
 
 void TestSpreadsheetExport::noApplicationIsSilent()
 {
-    SetSpreadsheetApplicationFactory([](const QString&) { return std::unique_ptr<ISpreadsheetApplication>(); });
+    SetSpreadsheetApplicationFactory(
+        [](const QString&) { return std::unique_ptr<ISpreadsheetApplication>(); });
     QString error = QStringLiteral("untouched");
     QVERIFY(!ShowSpreadsheetExportFromTemplate(MarchRequest(ThreeDues(), true), TemplatePath(), &error));
     QVERIFY(error.isEmpty());
@@ -340,12 +340,13 @@ void TestSpreadsheetExport::unwritableOutputKeepsOldFile()
     // A folder in place of the file cannot be written.
     const QString folder = m_dir.filePath(QStringLiteral("folder.xlsx"));
     QVERIFY(QDir().mkpath(folder));
-    QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, folder), TemplatePath(), &error));
+    QVERIFY(
+        !ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, folder), TemplatePath(), &error));
     QVERIFY(error.startsWith(LoadResString(61464)));
     QVERIFY(error.contains(folder));
 
-    QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, out), QStringLiteral("/nonexistent"),
-                                               &error));
+    QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, out),
+                                               QStringLiteral("/nonexistent"), &error));
     QFile f(out);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), QByteArray("old contents"));
@@ -379,7 +380,8 @@ void TestSpreadsheetExport::workbookHoldsEveryValue()
         texts << Text(c.child("text").child("r").child("t"));
     }
     QCOMPARE(refs, QStringList({QStringLiteral("I11"), QStringLiteral("I12")}));
-    QCOMPARE(texts, QStringList({QStringLiteral("Line one\nLine two"), QStringLiteral("Call <first> & _x005F_x0041_")}));
+    QCOMPARE(texts, QStringList({QStringLiteral("Line one\nLine two"),
+                                 QStringLiteral("Call <first> & _x005F_x0041_")}));
 }
 
 void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()
@@ -400,7 +402,9 @@ void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()
     pugi::xml_document sheet, styles;
     QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
     QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/styles.xml"), styles));
-    pugi::xml_node i9 = sheet.document_element().child("sheetData").find_child_by_attribute("row", "r", "9")
+    pugi::xml_node i9 = sheet.document_element()
+                            .child("sheetData")
+                            .find_child_by_attribute("row", "r", "9")
                             .find_child_by_attribute("c", "r", "I9");
     const int s = i9.attribute("s").as_int();
     pugi::xml_node xf = styles.document_element().child("cellXfs").first_child();
@@ -422,13 +426,15 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
                               m_dir.filePath(QStringLiteral("lo-plain.xlsx"))};
     QString error;
     for (int i = 0; i < 2; ++i)
-        QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), i == 0, outs.at(i)), TemplatePath(), &error),
+        QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), i == 0, outs.at(i)),
+                                                   TemplatePath(), &error),
                  qPrintable(error));
     OfficeTest::Soffice soffice(m_dir.path());
-    const QStringList csvPaths = soffice.Convert(outs, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"),
-                                                 QStringLiteral("csv"), &error);
+    const QStringList csvPaths = soffice.Convert(
+        outs, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("csv"), &error);
     QVERIFY2(!csvPaths.isEmpty(), qPrintable(error));
-    const QStringList fodsPaths = soffice.Convert(outs, QStringLiteral("fods"), QStringLiteral("fods"), &error);
+    const QStringList fodsPaths =
+        soffice.Convert(outs, QStringLiteral("fods"), QStringLiteral("fods"), &error);
     QVERIFY2(!fodsPaths.isEmpty(), qPrintable(error));
 
     for (int i = 0; i < 2; ++i) {
@@ -440,23 +446,24 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
         QCOMPARE(rows.at(3).value(2), QStringLiteral("March, 2007"));
         QCOMPARE(rows.at(3).value(5), QStringLiteral("$1,200.50"));
         QCOMPARE(rows.at(4).value(5), QStringLiteral("$125.25"));
-        QCOMPARE(rows.at(8), QStringList({QStringLiteral("Title"), QStringLiteral("Start Date"),
-                                          QStringLiteral("Due Date"), QStringLiteral("Pay To"),
-                                          QStringLiteral("Account"), QStringLiteral("Amount"), QStringLiteral("Type"),
-                                          QStringLiteral("Status"), withNotes ? QStringLiteral("Notes") : QString()}));
+        QCOMPARE(rows.at(8),
+                 QStringList({QStringLiteral("Title"), QStringLiteral("Start Date"),
+                              QStringLiteral("Due Date"), QStringLiteral("Pay To"), QStringLiteral("Account"),
+                              QStringLiteral("Amount"), QStringLiteral("Type"), QStringLiteral("Status"),
+                              withNotes ? QStringLiteral("Notes") : QString()}));
         const QString noted = withNotes ? QStringLiteral("Show Notes") : QString();
-        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/07"), QStringLiteral("3/5/07"),
-                                          QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"),
-                                          QStringLiteral("$1,200.50"), QStringLiteral("Business"),
-                                          QStringLiteral("Paid"), QString()}));
+        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/07"),
+                                          QStringLiteral("3/5/07"), QStringLiteral("Landlord & Sons"),
+                                          QStringLiteral("ACC-1"), QStringLiteral("$1,200.50"),
+                                          QStringLiteral("Business"), QStringLiteral("Paid"), QString()}));
         QCOMPARE(rows.at(10), QStringList({QStringLiteral("Power"), QStringLiteral("3/2/07 2:30:00 PM"),
                                            QStringLiteral("3/20/07"), QStringLiteral("City Power"),
-                                           QStringLiteral("7788"), QStringLiteral("$85.25"), QStringLiteral("Personal"),
-                                           QStringLiteral("Unpaid"), noted}));
+                                           QStringLiteral("7788"), QStringLiteral("$85.25"),
+                                           QStringLiteral("Personal"), QStringLiteral("Unpaid"), noted}));
         QCOMPARE(rows.at(11), QStringList({QStringLiteral("Phone <mobile>"), QStringLiteral("3/10/07"),
                                            QStringLiteral("3/28/07"), QStringLiteral("Tel\u00e9 Ltd"),
-                                           QStringLiteral("55"), QStringLiteral("$40.00"), QStringLiteral("Business"),
-                                           QStringLiteral("Unpaid"), noted}));
+                                           QStringLiteral("55"), QStringLiteral("$40.00"),
+                                           QStringLiteral("Business"), QStringLiteral("Unpaid"), noted}));
 
         // The notes as LibreOffice reads them: one annotation per noted cell.
         pugi::xml_document fods;

@@ -89,17 +89,19 @@ public:
     // Converts the inputs in one run with a --convert-to filter ("csv:...",
     // "txt:...", "fods"); returns the converted files in input order, or an
     // empty list with why.
-    QStringList Convert(const QStringList& inputs, const QString& filter, const QString& outExt, QString* why) const
+    QStringList Convert(const QStringList& inputs, const QString& filter, const QString& outExt,
+                        QString* why) const
     {
         const QString outDir = m_workDir + QStringLiteral("/converted");
         QDir().mkpath(outDir);
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(Program(), QStringList{QStringLiteral("-env:UserInstallation=") +
-                                           QUrl::fromLocalFile(m_workDir + QStringLiteral("/profile")).toString(),
-                                       QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                                       QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir} +
-                               inputs);
+        p.start(Program(),
+                QStringList{QStringLiteral("-env:UserInstallation=") +
+                                QUrl::fromLocalFile(m_workDir + QStringLiteral("/profile")).toString(),
+                            QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                            QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir} +
+                    inputs);
         if (!p.waitForFinished(240000)) {
             p.kill();
             p.waitForFinished();

@@ -50,7 +50,8 @@ QList<QStringList> Drawn(const WordTable& table)
     for (const auto& line : CWordDocument::Draw(table).lines) {
         QStringList items;
         for (const CWordDocument::DrawnCell& c : line) {
-            QString item = c.merge == CWordDocument::DrawnCell::Continue ? QStringLiteral("^") : CellText(c.cell);
+            QString item =
+                c.merge == CWordDocument::DrawnCell::Continue ? QStringLiteral("^") : CellText(c.cell);
             if (c.gridSpan > 1)
                 item += QStringLiteral("[%1]").arg(c.gridSpan);
             if (c.merge == CWordDocument::DrawnCell::Restart)
@@ -95,30 +96,29 @@ void TestWordDocument::splitting_data()
     QTest::addColumn<QList<QStringList>>("lines");
 
     QTest::newRow("unsplit row") << "T:a R1 T:b R1 T:c"
-                                 << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}};
+                                 << QList<QStringList>{
+                                        {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}};
     // The place under the split cell is its own; the others continue the
     // cells above, and what is typed there goes into those cells.
-    QTest::newRow("first split") << "R1 S T:b R1 T:c R1 T:above R1 T:below-b"
-                                 << QList<QStringList>{{QStringLiteral("above[r]"), QStringLiteral("b"),
-                                                        QStringLiteral("c[r]")},
-                                                       {QStringLiteral("^"), QStringLiteral("below-b"),
-                                                        QStringLiteral("^")}};
-    QTest::newRow("split at a continuing place") << "S R5 S T:x L5 T:a"
-                                                 << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("[r]"),
-                                                                        QString()},
-                                                                       {QString(), QStringLiteral("^"),
-                                                                        QStringLiteral("x")}};
+    QTest::newRow("first split")
+        << "R1 S T:b R1 T:c R1 T:above R1 T:below-b"
+        << QList<QStringList>{{QStringLiteral("above[r]"), QStringLiteral("b"), QStringLiteral("c[r]")},
+                              {QStringLiteral("^"), QStringLiteral("below-b"), QStringLiteral("^")}};
+    QTest::newRow("split at a continuing place")
+        << "S R5 S T:x L5 T:a"
+        << QList<QStringList>{{QStringLiteral("a"), QStringLiteral("[r]"), QString()},
+                              {QString(), QStringLiteral("^"), QStringLiteral("x")}};
     // A split of a place that is a cell already adds a neighbour; the second
     // line keeps its right edge, so the first column takes the extra.
-    QTest::newRow("split of an own place") << "S R3 S T:p R1 T:q R1 T:r"
-                                           << QList<QStringList>{{QStringLiteral("[2]"), QStringLiteral("r[r]"),
-                                                                  QStringLiteral("[r]")},
-                                                                 {QStringLiteral("p"), QStringLiteral("q"),
-                                                                  QStringLiteral("^"), QStringLiteral("^")}};
-    QTest::newRow("split through the first line") << "S R1 S R3 T:under-b"
-                                                   << QList<QStringList>{{QString(), QString(), QStringLiteral("[r]")},
-                                                                         {QString(), QStringLiteral("under-b"),
-                                                                          QStringLiteral("^")}};
+    QTest::newRow("split of an own place")
+        << "S R3 S T:p R1 T:q R1 T:r"
+        << QList<QStringList>{
+               {QStringLiteral("[2]"), QStringLiteral("r[r]"), QStringLiteral("[r]")},
+               {QStringLiteral("p"), QStringLiteral("q"), QStringLiteral("^"), QStringLiteral("^")}};
+    QTest::newRow("split through the first line")
+        << "S R1 S R3 T:under-b"
+        << QList<QStringList>{{QString(), QString(), QStringLiteral("[r]")},
+                              {QString(), QStringLiteral("under-b"), QStringLiteral("^")}};
 }
 
 void TestWordDocument::splitting()
@@ -257,7 +257,8 @@ void TestWordDocument::commentsInTheDocx()
             text += OfficeTest::Text(t.node());
         lines << text;
     }
-    QCOMPARE(lines, QStringList({QStringLiteral("one"), QStringLiteral("two"), QString(), QStringLiteral("four")}));
+    QCOMPARE(lines,
+             QStringList({QStringLiteral("one"), QStringLiteral("two"), QString(), QStringLiteral("four")}));
 
     // No comments: no comments part and no relationship to one.
     const OoxmlPackage plain = CDocxWriter(CWordDocument()).Package();

@@ -18,7 +18,8 @@ void WriteForeignTemplate(const QString& path)
     OoxmlPackage p;
     p.SetPart(QStringLiteral("[Content_Types].xml"),
               "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-              "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+              "<Default Extension=\"rels\" "
+              "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
               "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
               "<Override PartName=\"/xl/book.xml\" ContentType=\"application/"
               "vnd.openxmlformats-officedocument.spreadsheetml.template.main+xml\"/>"
@@ -29,24 +30,26 @@ void WriteForeignTemplate(const QString& path)
               "<Override PartName=\"/xl/calcChain.xml\" ContentType=\"application/"
               "vnd.openxmlformats-officedocument.spreadsheetml.calcChain+xml\"/>"
               "</Types>");
-    p.SetPart(QStringLiteral("_rels/.rels"),
-              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-              "<Relationship Id=\"R1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-              "officeDocument\" Target=\"/xl/book.xml\"/></Relationships>");
+    p.SetPart(
+        QStringLiteral("_rels/.rels"),
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"R1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "officeDocument\" Target=\"/xl/book.xml\"/></Relationships>");
     // The second sheet is listed first: "first" means first in the list.
     p.SetPart(QStringLiteral("xl/book.xml"),
               "<x:workbook xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
               "xmlns:rel=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\">"
               "<x:sheets><x:sheet name=\"Front\" sheetId=\"2\" rel:id=\"s2\"/>"
               "<x:sheet name=\"Back\" sheetId=\"1\" rel:id=\"s1\"/></x:sheets></x:workbook>");
-    p.SetPart(QStringLiteral("xl/_rels/book.xml.rels"),
-              "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-              "<Relationship Id=\"s1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-              "worksheet\" Target=\"sheets/two.xml\"/>"
-              "<Relationship Id=\"s2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-              "worksheet\" Target=\"sheets/one.xml\"/>"
-              "<Relationship Id=\"c1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-              "calcChain\" Target=\"calcChain.xml\"/></Relationships>");
+    p.SetPart(
+        QStringLiteral("xl/_rels/book.xml.rels"),
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"s1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "worksheet\" Target=\"sheets/two.xml\"/>"
+        "<Relationship Id=\"s2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "worksheet\" Target=\"sheets/one.xml\"/>"
+        "<Relationship Id=\"c1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+        "calcChain\" Target=\"calcChain.xml\"/></Relationships>");
     p.SetPart(QStringLiteral("xl/sheets/one.xml"),
               "<x:worksheet xmlns:x=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
               "<x:cols><x:col min=\"4\" max=\"4\" width=\"9\" style=\"0\"/></x:cols>"
@@ -54,13 +57,16 @@ void WriteForeignTemplate(const QString& path)
               "<x:row><x:c><x:v>1</x:v></x:c><x:c><x:v>2</x:v></x:c></x:row>"
               "<x:row r=\"5\"><x:c r=\"B5\"><x:f>A1+B1</x:f><x:v>3</x:v></x:c></x:row>"
               "</x:sheetData>"
-              "<x:pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" footer=\"0.3\"/>"
+              "<x:pageMargins left=\"0.7\" right=\"0.7\" top=\"0.75\" bottom=\"0.75\" header=\"0.3\" "
+              "footer=\"0.3\"/>"
               "<x:tableParts count=\"0\"/><x:extLst/></x:worksheet>");
     p.SetPart(QStringLiteral("xl/sheets/two.xml"),
-              "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/></worksheet>");
-    p.SetPart(QStringLiteral("xl/calcChain.xml"),
-              "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><c r=\"B5\" i=\"1\"/>"
-              "</calcChain>");
+              "<worksheet "
+              "xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData/></worksheet>");
+    p.SetPart(
+        QStringLiteral("xl/calcChain.xml"),
+        "<calcChain xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><c r=\"B5\" i=\"1\"/>"
+        "</calcChain>");
     QString why;
     QVERIFY2(p.Write(path, &why), qPrintable(why));
 }
@@ -148,15 +154,16 @@ void TestXlsxWorkbook::cellsKeepTheirOrder_data()
     QTest::addColumn<QStringList>("writes");
     QTest::addColumn<QStringList>("cells");
     QTest::newRow("existing cells") << QStringList{QStringLiteral("A1"), QStringLiteral("B5")}
-                                    << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("B5")};
+                                    << QStringList{QStringLiteral("A1"), QStringLiteral("B1"),
+                                                   QStringLiteral("B5")};
     QTest::newRow("new rows between and after")
         << QStringList{QStringLiteral("C12"), QStringLiteral("A3"), QStringLiteral("C10")}
-        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("A3"), QStringLiteral("B5"),
-                       QStringLiteral("C10"), QStringLiteral("C12")};
+        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"),  QStringLiteral("A3"),
+                       QStringLiteral("B5"), QStringLiteral("C10"), QStringLiteral("C12")};
     QTest::newRow("new cells before, between, after")
         << QStringList{QStringLiteral("AA5"), QStringLiteral("A5"), QStringLiteral("C1")}
-        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("C1"), QStringLiteral("A5"),
-                       QStringLiteral("B5"), QStringLiteral("AA5")};
+        << QStringList{QStringLiteral("A1"), QStringLiteral("B1"), QStringLiteral("C1"),
+                       QStringLiteral("A5"), QStringLiteral("B5"), QStringLiteral("AA5")};
 }
 
 void TestXlsxWorkbook::cellsKeepTheirOrder()
@@ -197,7 +204,7 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     QString why;
     QVERIFY(book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
     QVERIFY(book.SetCellFill(QStringLiteral("I9"), 16777215, &why));
-    QVERIFY(book.SetCellFill(QStringLiteral("H9"), 16777215, &why)); // same style and colour: reused
+    QVERIFY(book.SetCellFill(QStringLiteral("H9"), 16777215, &why));  // same style and colour: reused
     QVERIFY(book.SetCellFill(QStringLiteral("Z30"), 0x0000FF, &why)); // a new cell
     QVERIFY(!book.SetCellFill(QStringLiteral("A1"), 0xFF000000u, &why));
 
@@ -217,21 +224,27 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     QCOMPARE(xfList.size(), 14);
 
     auto cellStyle = [&](const char* row, const char* ref) {
-        return sheet.document_element().child("sheetData").find_child_by_attribute("row", "r", row)
-            .find_child_by_attribute("c", "r", ref).attribute("s").as_int();
+        return sheet.document_element()
+            .child("sheetData")
+            .find_child_by_attribute("row", "r", row)
+            .find_child_by_attribute("c", "r", ref)
+            .attribute("s")
+            .as_int();
     };
     const int i9 = cellStyle("9", "I9");
     QCOMPARE(cellStyle("9", "H9"), i9);
     pugi::xml_node xf = xfList.at(i9);
-    QCOMPARE(Attr(xf, "fontId"), QStringLiteral("7"));      // copied from the heading style
+    QCOMPARE(Attr(xf, "fontId"), QStringLiteral("7")); // copied from the heading style
     QCOMPARE(Attr(xf, "borderId"), QStringLiteral("1"));
     QCOMPARE(Attr(xf, "applyFill"), QStringLiteral("1"));
     QCOMPARE(Attr(xf.child("alignment"), "horizontal"), QStringLiteral("center"));
     QCOMPARE(Attr(fillList.at(xf.attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
              QStringLiteral("FFFFFFFF"));
     const int z30 = cellStyle("30", "Z30");
-    QCOMPARE(Attr(fillList.at(xfList.at(z30).attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
-             QStringLiteral("FFFF0000"));
+    QCOMPARE(
+        Attr(fillList.at(xfList.at(z30).attribute("fillId").as_int()).child("patternFill").child("fgColor"),
+             "rgb"),
+        QStringLiteral("FFFF0000"));
 }
 
 void TestXlsxWorkbook::emptyTextAndSharedStrings()
@@ -239,7 +252,7 @@ void TestXlsxWorkbook::emptyTextAndSharedStrings()
     CXlsxWorkbook book;
     QString why;
     QVERIFY(book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
-    QVERIFY(book.SetCellText(QStringLiteral("I9"), QString(), &why));     // was a shared string
+    QVERIFY(book.SetCellText(QStringLiteral("I9"), QString(), &why));               // was a shared string
     QVERIFY(book.SetCellText(QStringLiteral("H9"), QStringLiteral("State"), &why)); // likewise
     QVERIFY(book.SetCellText(QStringLiteral("C4"), QStringLiteral("x"), &why));     // was empty
     Saved(book);
@@ -249,7 +262,9 @@ void TestXlsxWorkbook::emptyTextAndSharedStrings()
     QCOMPARE(sst.document_element().attribute("count").as_int(), 12);
     QCOMPARE(sst.document_element().attribute("uniqueCount").as_int(), 14);
     QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
-    pugi::xml_node i9 = sheet.document_element().child("sheetData").find_child_by_attribute("row", "r", "9")
+    pugi::xml_node i9 = sheet.document_element()
+                            .child("sheetData")
+                            .find_child_by_attribute("row", "r", "9")
                             .find_child_by_attribute("c", "r", "I9");
     QVERIFY(i9);
     QVERIFY(!i9.first_child());
@@ -276,14 +291,15 @@ void TestXlsxWorkbook::commentsWithNoteShapes()
     QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/sheets/one.xml"), sheet));
     QCOMPARE(ChildNames(sheet.document_element()),
              QStringList({QStringLiteral("dimension"), QStringLiteral("cols"), QStringLiteral("sheetData"),
-                          QStringLiteral("pageMargins"), QStringLiteral("legacyDrawing"), QStringLiteral("tableParts"),
-                          QStringLiteral("extLst")}));
+                          QStringLiteral("pageMargins"), QStringLiteral("legacyDrawing"),
+                          QStringLiteral("tableParts"), QStringLiteral("extLst")}));
     QCOMPARE(Attr(sheet.document_element().child("x:dimension"), "ref"), QStringLiteral("A1:I10"));
 
     OoxmlXml::Relationships rels;
     QVERIFY(rels.Load(package.Part(QStringLiteral("xl/sheets/_rels/one.xml.rels")), &why));
     const QString drawingId = Attr(sheet.document_element().child("x:legacyDrawing"), "r:id");
-    const QString vmlPart = OoxmlXml::ResolveTarget(QStringLiteral("xl/sheets/one.xml"), rels.TargetOfId(drawingId));
+    const QString vmlPart =
+        OoxmlXml::ResolveTarget(QStringLiteral("xl/sheets/one.xml"), rels.TargetOfId(drawingId));
     const QString commentsPart = OoxmlXml::ResolveTarget(QStringLiteral("xl/sheets/one.xml"),
                                                          rels.TargetOfType(QStringLiteral("comments")));
     QCOMPARE(vmlPart, QStringLiteral("xl/drawings/vmlDrawing1.vml"));
@@ -300,7 +316,12 @@ void TestXlsxWorkbook::commentsWithNoteShapes()
         QCOMPARE(Attr(c, "authorId"), QStringLiteral("0"));
     }
     QCOMPARE(refs, QStringList({QStringLiteral("I10"), QStringLiteral("A1")}));
-    QCOMPARE(Text(comments.document_element().child("commentList").child("comment").child("text").child("r").child("t")),
+    QCOMPARE(Text(comments.document_element()
+                      .child("commentList")
+                      .child("comment")
+                      .child("text")
+                      .child("r")
+                      .child("t")),
              QStringLiteral("line 1\nline 2"));
 
     // One hidden note shape per comment, on the same cell, zero-based.
