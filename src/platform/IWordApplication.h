@@ -11,7 +11,7 @@
 class IWordSelection
 {
 public:
-    // Word's own constants as the export passes them.
+    // The word processor's own constants, as the export passes them.
     static constexpr int kCellUnit = 12;               // wdCell
     static constexpr quint32 kAutoColor = 0xFF000000u; // wdColorAutomatic
 
