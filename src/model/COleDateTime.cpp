@@ -6,7 +6,9 @@
 
 namespace {
 constexpr double kHalfSecond = 1.0 / 172800.0;
-const qint64 kEpochJulian = QDate(1899, 12, 30).toJulianDay();
+// Julian day of 30 December 1899; a constant, so dates made during static
+// initialisation are right too.
+constexpr qint64 kEpochJulian = 2415019;
 
 bool IsLeap(int y)
 {

@@ -1,6 +1,8 @@
 #include "ui/ExportCommands.h"
 
 #include "export/CPdfExport.h"
+#include "export/widgets/CPrintDuesDlg.h"
+#include "export/widgets/HtmlExportCommand.h"
 #include "platform/ShellOpen.h"
 #include "ui/Prompt.h"
 
@@ -52,6 +54,7 @@ bool IsAvailable(Kind kind)
 {
     switch (kind) {
     case Kind::Pdf:
+    case Kind::Html:
         return true;
     default:
         return false;
@@ -64,6 +67,9 @@ void Export(QWidget* parent, Kind kind, const ExportRequest& request)
     case Kind::Pdf:
         ExportPdf(parent, request);
         break;
+    case Kind::Html:
+        RunHtmlExport(parent, request);
+        break;
     default:
         break;
     }
@@ -71,9 +77,12 @@ void Export(QWidget* parent, Kind kind, const ExportRequest& request)
 
 bool IsPrintAvailable()
 {
-    return false;
+    return true;
 }
 
-void Print(QWidget*) {}
+void Print(QWidget* parent)
+{
+    RunPrintDialog(parent);
+}
 
 } // namespace ExportCommands
