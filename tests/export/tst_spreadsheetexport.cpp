@@ -470,6 +470,8 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
         QVERIFY(fods.load_file(fodsPaths.at(i).toLocal8Bit().constData()));
         QStringList notes;
         for (pugi::xpath_node n : fods.select_nodes("//office:annotation")) {
+            // A hover note, not one shown all the time.
+            QVERIFY(!n.node().attribute("office:display").as_bool());
             QStringList paragraphs;
             for (pugi::xml_node p : n.node().children("text:p"))
                 paragraphs << QString::fromUtf8(p.child_value());
