@@ -66,6 +66,8 @@ BENCHMARK(BM_GenerateAndWrite)
     ->Args({1000, 0})
     ->Args({10000, 0})
     ->Args({1000, 1})
-    ->Args({10000, 1})->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 BENCHMARK_MAIN();

@@ -116,7 +116,8 @@ bool OccurrenceSequence::Setup(const RecurrencePattern& p)
             m_yearMonth = p.m_nYearlyMonth;
             if (m_yearMonth < 0 || m_yearMonth > 11 || day < 1 || day > 31)
                 return false;
-            if ((day == 31 && (m_yearMonth == 3 || m_yearMonth == 5 || m_yearMonth == 8 || m_yearMonth == 10)) ||
+            if ((day == 31 &&
+                 (m_yearMonth == 3 || m_yearMonth == 5 || m_yearMonth == 8 || m_yearMonth == 10)) ||
                 (day >= 30 && m_yearMonth == 1))
                 return false;
             m_day = int(day);

@@ -89,7 +89,8 @@ QString RecurrencePattern::ValidatePattern() const
             return kBadDay;
         const int m = m_nYearlyMonth;
         if ((day == 31 && (m == 3 || m == 5 || m == 8 || m == 10)) || (day >= 30 && m == 1))
-            return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)), int(day));
+            return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)),
+                                     int(day));
         return {};
     }
     default:
@@ -118,16 +119,18 @@ const QStringList& RecurrencePattern::FrequencyNames()
 
 const QStringList& RecurrencePattern::OrdinalNames()
 {
-    static const QStringList names = {QStringLiteral("first"), QStringLiteral("second"), QStringLiteral("third"),
-                                      QStringLiteral("fourth"), QStringLiteral("last")};
+    static const QStringList names = {QStringLiteral("first"), QStringLiteral("second"),
+                                      QStringLiteral("third"), QStringLiteral("fourth"),
+                                      QStringLiteral("last")};
     return names;
 }
 
 const QStringList& RecurrencePattern::WeekdayNames()
 {
-    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"), QStringLiteral("Tuesday"),
-                                      QStringLiteral("Wednesday"), QStringLiteral("Thursday"),
-                                      QStringLiteral("Friday"),   QStringLiteral("Saturday")};
+    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
+                                      QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
+                                      QStringLiteral("Thursday"), QStringLiteral("Friday"),
+                                      QStringLiteral("Saturday")};
     return names;
 }
 

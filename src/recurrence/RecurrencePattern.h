@@ -12,7 +12,13 @@
 // fields are kept as the texts the user typed and read with ReadNumber.
 struct RecurrencePattern
 {
-    enum Frequency { Day = 0, Week = 1, Month = 2, Year = 3 };
+    enum Frequency
+    {
+        Day = 0,
+        Week = 1,
+        Month = 2,
+        Year = 3
+    };
     // Ordinal list: 0 first .. 3 fourth, 4 last.
     static constexpr int kLastOrdinal = 4;
 

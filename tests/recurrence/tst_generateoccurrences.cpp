@@ -69,7 +69,8 @@ void TestGenerateOccurrences::cleanup()
 
 void TestGenerateOccurrences::placeholdersAndFiles()
 {
-    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 9, 30, 0), 3), theDueStore);
+    const GeneratedSeries run =
+        GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 9, 30, 0), 3), theDueStore);
     QCOMPARE(run.m_arrOccurrenceIds.size(), 3);
     QVERIFY(run.m_strSeriesId.startsWith(QStringLiteral("recId")));
     QCOMPARE(run.m_strSeriesId.size(), 19);
@@ -101,7 +102,8 @@ void TestGenerateOccurrences::placeholdersAndFiles()
 void TestGenerateOccurrences::distinctIdsWithinOneSecond()
 {
     // The clock stands still: all 1,000 members are made within one second.
-    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 1000), theDueStore);
+    const GeneratedSeries run =
+        GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 1000), theDueStore);
     QCOMPARE(run.m_arrOccurrenceIds.size(), 1000);
     const QSet<QString> unique(run.m_arrOccurrenceIds.begin(), run.m_arrOccurrenceIds.end());
     QCOMPARE(unique.size(), 1000);
@@ -128,7 +130,8 @@ void TestGenerateOccurrences::neverOverwritesAFile()
     file.write(bytes);
     file.close();
 
-    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 5), theDueStore);
+    const GeneratedSeries run =
+        GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 5), theDueStore);
     QCOMPARE(run.m_arrOccurrenceIds.size(), 5);
     QVERIFY(!run.m_arrOccurrenceIds.contains(other.m_strRecId));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -152,8 +155,8 @@ void TestGenerateOccurrences::cancelTakesEverythingBack()
 
     qint64 seenTotal = -1;
     int calls = 0;
-    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 500), theDueStore,
-                                                    [&](qint64 done, qint64 total) {
+    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 500),
+                                                    theDueStore, [&](qint64 done, qint64 total) {
                                                         ++calls;
                                                         seenTotal = total;
                                                         return done < cancelAfter;

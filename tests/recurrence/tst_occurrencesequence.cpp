@@ -94,7 +94,16 @@ RecurrencePattern YearlyThe(const COleDateTime& start, int ordinal, int weekday,
     return p;
 }
 
-enum { Sun, Mon, Tue, Wed, Thu, Fri, Sat };
+enum
+{
+    Sun,
+    Mon,
+    Tue,
+    Wed,
+    Thu,
+    Fri,
+    Sat
+};
 } // namespace
 
 class TestOccurrenceSequence : public QObject
@@ -123,11 +132,11 @@ void TestOccurrenceSequence::dates_data()
     QTest::newRow("every 3 days from 1 March 09:30, 10 times")
         << EndAfter(Daily(At(2007, 3, 1, 9, 30), QStringLiteral("3")), QStringLiteral("10")) << march;
 
-    RecurrencePattern weekday = EndAfter(Daily(At(2007, 3, 1, 10, 0), QStringLiteral("0")), QStringLiteral("3"));
+    RecurrencePattern weekday =
+        EndAfter(Daily(At(2007, 3, 1, 10, 0), QStringLiteral("0")), QStringLiteral("3"));
     weekday.m_bDailyEvery = false;
     QTest::newRow("every weekday is every 7 days, interval text ignored")
-        << weekday
-        << QStringList{"2007-03-01 10:00:00", "2007-03-08 10:00:00", "2007-03-15 10:00:00"};
+        << weekday << QStringList{"2007-03-01 10:00:00", "2007-03-08 10:00:00", "2007-03-15 10:00:00"};
 
     QTest::newRow("daily ends by date: same day, later time is left out")
         << EndBy(Daily(At(2007, 3, 1, 9, 30), QStringLiteral("1")), At(2007, 3, 3, 9, 29, 59))
@@ -146,8 +155,8 @@ void TestOccurrenceSequence::dates_data()
     // 6 March 2007 is a Tuesday.
     QTest::newRow("every 2 weeks on Mon and Wed from a Tuesday, 5 occurrences")
         << EndAfter(Weekly(At(2007, 3, 6, 7, 0), QStringLiteral("2"), {Mon, Wed}), QStringLiteral("5"))
-        << QStringList{"2007-03-07 07:00:00", "2007-03-19 07:00:00", "2007-03-21 07:00:00", "2007-04-02 07:00:00",
-                       "2007-04-04 07:00:00"};
+        << QStringList{"2007-03-07 07:00:00", "2007-03-19 07:00:00", "2007-03-21 07:00:00",
+                       "2007-04-02 07:00:00", "2007-04-04 07:00:00"};
     QTest::newRow("weekly start day itself counts when flagged")
         << EndAfter(Weekly(At(2007, 3, 6, 7, 0), QStringLiteral("1"), {Tue}), QStringLiteral("2"))
         << QStringList{"2007-03-06 07:00:00", "2007-03-13 07:00:00"};
@@ -160,9 +169,11 @@ void TestOccurrenceSequence::dates_data()
     QTest::newRow("monthly day 31 from 31 January")
         << EndAfter(MonthlyDay(At(2007, 1, 31, 12, 0), QStringLiteral("31"), QStringLiteral("1")),
                     QStringLiteral("4"))
-        << QStringList{"2007-01-31 12:00:00", "2007-02-28 12:00:00", "2007-03-31 12:00:00", "2007-04-30 12:00:00"};
+        << QStringList{"2007-01-31 12:00:00", "2007-02-28 12:00:00", "2007-03-31 12:00:00",
+                       "2007-04-30 12:00:00"};
     QTest::newRow("monthly day 31 in a leap year")
-        << EndAfter(MonthlyDay(At(2008, 1, 31), QStringLiteral("31"), QStringLiteral("1")), QStringLiteral("2"))
+        << EndAfter(MonthlyDay(At(2008, 1, 31), QStringLiteral("31"), QStringLiteral("1")),
+                    QStringLiteral("2"))
         << QStringList{"2008-01-31 00:00:00", "2008-02-29 00:00:00"};
     QTest::newRow("monthly day 10 every 14 months from 20 December 2007")
         << EndAfter(MonthlyDay(At(2007, 12, 20, 9, 0), QStringLiteral("10"), QStringLiteral("14")),
@@ -210,10 +221,11 @@ void TestOccurrenceSequence::dates_data()
         << QStringList{"2008-03-15 00:00:00"};
 
     // Patterns that fail their own checks yield nothing, whatever the dialog let through.
-    QTest::newRow("yearly 30 February") << EndAfter(YearlyDate(At(2007, 1, 1), 1, QStringLiteral("30")),
-                                                    QStringLiteral("3"))
-                                        << QStringList{};
-    QTest::newRow("monthly day 0") << EndAfter(MonthlyDay(At(2007, 1, 1), QStringLiteral("0"), QStringLiteral("1")),
+    QTest::newRow("yearly 30 February")
+        << EndAfter(YearlyDate(At(2007, 1, 1), 1, QStringLiteral("30")), QStringLiteral("3"))
+        << QStringList{};
+    QTest::newRow("monthly day 0") << EndAfter(MonthlyDay(At(2007, 1, 1), QStringLiteral("0"),
+                                                          QStringLiteral("1")),
                                                QStringLiteral("3"))
                                    << QStringList{};
     QTest::newRow("no occurrences asked for")
@@ -250,8 +262,8 @@ void TestOccurrenceSequence::longRuns_data()
 
     // Huge counts stop at the end of the calendar instead of running away.
     QTest::newRow("yearly, count far past 9999")
-        << EndAfter(YearlyDate(At(2007, 1, 1), 0, QStringLiteral("1")), QStringLiteral("99999999999")) << qint64(7993)
-        << QStringLiteral("9999-01-01 00:00:00");
+        << EndAfter(YearlyDate(At(2007, 1, 1), 0, QStringLiteral("1")), QStringLiteral("99999999999"))
+        << qint64(7993) << QStringLiteral("9999-01-01 00:00:00");
     QTest::newRow("daily to the end of the calendar")
         << EndAfter(Daily(At(9999, 12, 1), QStringLiteral("1")), QStringLiteral("1000")) << qint64(31)
         << QStringLiteral("9999-12-31 00:00:00");
@@ -259,10 +271,11 @@ void TestOccurrenceSequence::longRuns_data()
         << EndBy(Daily(At(2007, 1, 1, 9, 0), QStringLiteral("1")), At(2056, 12, 31, 23, 59)) << qint64(18263)
         << QStringLiteral("2056-12-31 09:00:00");
     QTest::newRow("weekly every week, three days, ten years")
-        << EndBy(Weekly(At(2007, 1, 1), QStringLiteral("1"), {Mon, Wed, Fri}), At(2016, 12, 31)) << qint64(1566)
-        << QStringLiteral("2016-12-30 00:00:00");
+        << EndBy(Weekly(At(2007, 1, 1), QStringLiteral("1"), {Mon, Wed, Fri}), At(2016, 12, 31))
+        << qint64(1566) << QStringLiteral("2016-12-30 00:00:00");
     QTest::newRow("monthly last day for a century")
-        << EndAfter(MonthlyDay(At(2000, 1, 1), QStringLiteral("31"), QStringLiteral("1")), QStringLiteral("1200"))
+        << EndAfter(MonthlyDay(At(2000, 1, 1), QStringLiteral("31"), QStringLiteral("1")),
+                    QStringLiteral("1200"))
         << qint64(1200) << QStringLiteral("2099-12-31 00:00:00");
 }
 

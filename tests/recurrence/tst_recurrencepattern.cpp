@@ -52,12 +52,10 @@ void TestRecurrencePattern::validatePattern_data()
     };
     QTest::newRow("weekly 2") << weekly("2") << QString();
     QTest::newRow("weekly 0") << weekly("0") << week;
-    QTest::newRow("weekly without a day")
-        << Setup([](RecurrencePattern& p) {
-               p.m_nFrequency = RecurrencePattern::Week;
-               p.m_strWeeklyInterval = QStringLiteral("1");
-           })
-        << RecurrencePattern::NoWeekdayMessage();
+    QTest::newRow("weekly without a day") << Setup([](RecurrencePattern& p) {
+        p.m_nFrequency = RecurrencePattern::Week;
+        p.m_strWeeklyInterval = QStringLiteral("1");
+    }) << RecurrencePattern::NoWeekdayMessage();
 
     auto monthlyDay = [](const QString& d, const QString& interval) {
         return Setup([=](RecurrencePattern& p) {
@@ -89,10 +87,14 @@ void TestRecurrencePattern::validatePattern_data()
         });
     };
     QTest::newRow("yearly 29 February") << yearly(1, "29") << QString();
-    QTest::newRow("yearly 30 February") << yearly(1, "30") << QStringLiteral("Month February does not have date 30");
-    QTest::newRow("yearly 31 February") << yearly(1, "31") << QStringLiteral("Month February does not have date 31");
-    QTest::newRow("yearly 31 April") << yearly(3, "31") << QStringLiteral("Month April does not have date 31");
-    QTest::newRow("yearly 31 November") << yearly(10, "31") << QStringLiteral("Month November does not have date 31");
+    QTest::newRow("yearly 30 February")
+        << yearly(1, "30") << QStringLiteral("Month February does not have date 30");
+    QTest::newRow("yearly 31 February")
+        << yearly(1, "31") << QStringLiteral("Month February does not have date 31");
+    QTest::newRow("yearly 31 April") << yearly(3, "31")
+                                     << QStringLiteral("Month April does not have date 31");
+    QTest::newRow("yearly 31 November")
+        << yearly(10, "31") << QStringLiteral("Month November does not have date 31");
     QTest::newRow("yearly 30 November") << yearly(10, "30") << QString();
     QTest::newRow("yearly 31 December") << yearly(11, "31") << QString();
     QTest::newRow("yearly day 0") << yearly(0, "0") << day;
@@ -132,8 +134,7 @@ void TestRecurrencePattern::validateRange()
     RecurrencePattern p;
     p.m_bEndAfter = endAfter;
     p.m_strOccurrences = occurrences;
-    QCOMPARE(p.ValidateRange(),
-             ok ? QString() : QStringLiteral("Please enter valid number of recurrences"));
+    QCOMPARE(p.ValidateRange(), ok ? QString() : QStringLiteral("Please enter valid number of recurrences"));
 }
 
 void TestRecurrencePattern::readNumber_data()
@@ -146,8 +147,8 @@ void TestRecurrencePattern::readNumber_data()
     QTest::newRow("blanks and sign") << "  -3" << qint64(-3);
     QTest::newRow("stops at a non-digit") << "12ab" << qint64(12);
     QTest::newRow("no digits") << "abc" << qint64(0);
-    QTest::newRow("very long digits are held") << "123456789012345678901234567890"
-                                               << RecurrencePattern::kNumberCap;
+    QTest::newRow("very long digits are held")
+        << "123456789012345678901234567890" << RecurrencePattern::kNumberCap;
 }
 
 void TestRecurrencePattern::readNumber()

@@ -402,6 +402,7 @@ bool CRecurrenceDlg::GenerateOccurrences()
                                  QStringLiteral("Cancel"), 0, int(qMin<qint64>(total, INT_MAX)), this);
         progress.setObjectName(QStringLiteral("generationProgress"));
         progress.setWindowTitle(windowTitle());
+        GuiDrawLayer::ApplyFace(&progress);
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(400);
         progress.setAutoClose(false);

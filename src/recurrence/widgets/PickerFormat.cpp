@@ -25,5 +25,10 @@ QString QtPickerFormat(const QString& picture)
 
 void SetPickerPicture(QDateTimeEdit* edit, const QString& windowsPicture)
 {
-    edit->setDisplayFormat(QtPickerFormat(windowsPicture));
+    const QString format = QtPickerFormat(windowsPicture);
+    edit->setDisplayFormat(format);
+    // Room for the widest text the format gives, plus the frame and the
+    // button of the calendar or the spin arrows.
+    const QString widest = edit->locale().toString(QDateTime(QDate(2000, 12, 28), QTime(20, 58, 58)), format);
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(widest + QStringLiteral("  ")) + 36);
 }

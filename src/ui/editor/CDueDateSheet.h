@@ -18,7 +18,11 @@ class CDueDateSheet : public QObject
     Q_OBJECT
 
 public:
-    enum class Mode { New, Modify };
+    enum class Mode
+    {
+        New,
+        Modify
+    };
 
     explicit CDueDateSheet(Mode mode, QWidget* parent = nullptr);
     ~CDueDateSheet() override;

@@ -47,9 +47,9 @@ bool ModifyDue(QWidget* parent, const QString& recId)
 
     bool wholeSeries = false;
     if (!fetched.m_strSeriesId.isEmpty()) {
-        const auto answer = Prompt::Question(parent, LoadResString(61459),
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                             QMessageBox::Yes);
+        const auto answer =
+            Prompt::Question(parent, LoadResString(61459),
+                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (answer != QMessageBox::Yes && answer != QMessageBox::No)
             return false;
         wholeSeries = answer == QMessageBox::Yes;

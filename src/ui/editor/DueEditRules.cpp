@@ -122,11 +122,11 @@ void ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecor
 {
     // Dates, notes and the paid flag belong to one occurrence; only a change
     // to what the members share is worth spreading over the series.
-    const bool sharedChanged = edited.m_strRecId != fetched.m_strRecId || edited.m_strTitle != fetched.m_strTitle ||
-                               edited.m_strSeriesId != fetched.m_strSeriesId ||
-                               edited.m_strPayTo != fetched.m_strPayTo ||
-                               edited.m_strAccount != fetched.m_strAccount ||
-                               edited.m_dAmount != fetched.m_dAmount || edited.m_nType != fetched.m_nType;
+    const bool sharedChanged =
+        edited.m_strRecId != fetched.m_strRecId || edited.m_strTitle != fetched.m_strTitle ||
+        edited.m_strSeriesId != fetched.m_strSeriesId || edited.m_strPayTo != fetched.m_strPayTo ||
+        edited.m_strAccount != fetched.m_strAccount || edited.m_dAmount != fetched.m_dAmount ||
+        edited.m_nType != fetched.m_nType;
     if (wholeSeries && sharedChanged)
         store.ModifySeries(edited);
     else

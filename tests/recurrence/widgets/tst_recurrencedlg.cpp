@@ -111,8 +111,9 @@ void TestRecurrenceDlg::okValidates_data()
     QTest::addColumn<QString>("message"); // empty: accepted
 
     QTest::newRow("defaults generate") << Setup([](CRecurrenceDlg&) {}) << QString();
-    QTest::newRow("daily 0") << Setup([](CRecurrenceDlg& d) { Child<QLineEdit>(d, "dailyInterval")->setText("0"); })
-                             << "Please enter valid recurrence day";
+    QTest::newRow("daily 0") << Setup([](CRecurrenceDlg& d) {
+        Child<QLineEdit>(d, "dailyInterval")->setText("0");
+    }) << "Please enter valid recurrence day";
     QTest::newRow("every weekday ignores an empty interval") << Setup([](CRecurrenceDlg& d) {
         Child<QLineEdit>(d, "dailyInterval")->clear();
         Child<QRadioButton>(d, "dailyWeekday")->click();
@@ -127,8 +128,9 @@ void TestRecurrenceDlg::okValidates_data()
         Child<QLineEdit>(d, "monthlyDay")->setText("0");
         Child<QLineEdit>(d, "monthlyDayInterval")->setText("0");
     }) << "Please enter valid recurrence month";
-    QTest::newRow("no occurrences") << Setup([](CRecurrenceDlg& d) { Child<QLineEdit>(d, "occurrences")->clear(); })
-                                    << "Please enter valid number of recurrences";
+    QTest::newRow("no occurrences") << Setup([](CRecurrenceDlg& d) {
+        Child<QLineEdit>(d, "occurrences")->clear();
+    }) << "Please enter valid number of recurrences";
     QTest::newRow("end by ignores the count") << Setup([](CRecurrenceDlg& d) {
         Child<QLineEdit>(d, "occurrences")->clear();
         Child<QRadioButton>(d, "endBy")->click();

@@ -63,7 +63,8 @@ QList<DueRecord> AllDues()
 {
     QList<DueRecord> all;
     theDueStore.ForEach([&](const DueRecord& r) { all << r; });
-    std::sort(all.begin(), all.end(), [](const DueRecord& a, const DueRecord& b) { return a.m_dtStart < b.m_dtStart; });
+    std::sort(all.begin(), all.end(),
+              [](const DueRecord& a, const DueRecord& b) { return a.m_dtStart < b.m_dtStart; });
     return all;
 }
 
@@ -433,16 +434,16 @@ void TestDueEditor::modifySeries_data()
     QTest::addColumn<QString>("chosenNotes"); // notes of the chosen member afterwards
     QTest::addColumn<bool>("changed");
 
-    QTest::newRow("Yes, title changed: whole series")
-        << QMessageBox::Yes << true << true << "Fitness" << "edited" << true;
-    QTest::newRow("No, title changed: this one only")
-        << QMessageBox::No << true << true << "Gym" << "edited" << true;
-    QTest::newRow("Yes, only notes changed: this one only")
-        << QMessageBox::Yes << false << true << "Gym" << "edited" << true;
-    QTest::newRow("Cancel: no sheet, no change")
-        << QMessageBox::Cancel << true << true << "Gym" << "shared note" << false;
-    QTest::newRow("sheet cancelled: no change")
-        << QMessageBox::Yes << true << false << "Gym" << "shared note" << false;
+    QTest::newRow("Yes, title changed: whole series") << QMessageBox::Yes << true << true << "Fitness"
+                                                      << "edited" << true;
+    QTest::newRow("No, title changed: this one only") << QMessageBox::No << true << true << "Gym"
+                                                      << "edited" << true;
+    QTest::newRow("Yes, only notes changed: this one only") << QMessageBox::Yes << false << true << "Gym"
+                                                            << "edited" << true;
+    QTest::newRow("Cancel: no sheet, no change") << QMessageBox::Cancel << true << true << "Gym"
+                                                 << "shared note" << false;
+    QTest::newRow("sheet cancelled: no change") << QMessageBox::Yes << true << false << "Gym"
+                                                << "shared note" << false;
 }
 
 void TestDueEditor::modifySeries()
@@ -476,9 +477,10 @@ void TestDueEditor::modifySeries()
     }
     QCOMPARE(DueEditFlows::ModifyDue(nullptr, chosen), changed);
     QCOMPARE(sheetShown, answer != QMessageBox::Cancel);
-    QCOMPARE(Prompt::TakeShownTexts(),
-             QStringList{"This is a recursive due. Select \"Yes\" to modify the whole series or \"No\" to modify "
-                         "this record individually."});
+    QCOMPARE(
+        Prompt::TakeShownTexts(),
+        QStringList{"This is a recursive due. Select \"Yes\" to modify the whole series or \"No\" to modify "
+                    "this record individually."});
 
     const DueRecord after = theDueStore.GetDue(chosen);
     QCOMPARE(after.m_strNotes, chosenNotes);
