@@ -1,6 +1,8 @@
 #include "ui/ExportCommands.h"
 
 #include "export/CPdfExport.h"
+#include "export/CSpreadsheetExport.h"
+#include "export/CWordExport.h"
 #include "export/widgets/CPrintDuesDlg.h"
 #include "export/widgets/HtmlExportCommand.h"
 #include "platform/ShellOpen.h"
@@ -48,6 +50,20 @@ void ExportPdf(QWidget* parent, ExportRequest request)
                         QMessageBox::Information);
 }
 
+// The office exports save into a temporary folder and open the result; a
+// message means something went wrong, an empty one that nothing could start.
+void ExportOffice(QWidget* parent, Kind kind, const ExportRequest& request)
+{
+    QString error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = kind == Kind::Spreadsheet ? ShowSpreadsheetExport(request, &error) : ShowWordExport(request, &error);
+    }
+    if (!ok && !error.isEmpty())
+        Prompt::Message(parent, error, QMessageBox::Critical);
+}
+
 } // namespace
 
 bool IsAvailable(Kind kind)
@@ -55,10 +71,11 @@ bool IsAvailable(Kind kind)
     switch (kind) {
     case Kind::Pdf:
     case Kind::Html:
+    case Kind::Spreadsheet:
+    case Kind::Word:
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 void Export(QWidget* parent, Kind kind, const ExportRequest& request)
@@ -70,7 +87,9 @@ void Export(QWidget* parent, Kind kind, const ExportRequest& request)
     case Kind::Html:
         RunHtmlExport(parent, request);
         break;
-    default:
+    case Kind::Spreadsheet:
+    case Kind::Word:
+        ExportOffice(parent, kind, request);
         break;
     }
 }
