@@ -1,4 +1,3 @@
-#include "recurrence/DaysInMonth.h"
 #include "recurrence/OccurrenceSequence.h"
 
 #include <QTest>
@@ -115,8 +114,6 @@ private slots:
     void dates();
     void longRuns_data();
     void longRuns();
-    void daysInMonth_data();
-    void daysInMonth();
     void ordinalWeekday_data();
     void ordinalWeekday();
 };
@@ -291,29 +288,6 @@ void TestOccurrenceSequence::longRuns()
     QCOMPARE(Text(all.last()), last);
     for (qsizetype i = 1; i < all.size(); ++i)
         QVERIFY2(all[i - 1] < all[i], qPrintable(Text(all[i])));
-}
-
-void TestOccurrenceSequence::daysInMonth_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("year");
-    QTest::addColumn<int>("days");
-    QTest::newRow("January") << 0 << 2007 << 31;
-    QTest::newRow("April") << 3 << 2007 << 30;
-    QTest::newRow("November") << 10 << 2007 << 30;
-    QTest::newRow("December") << 11 << 2007 << 31;
-    QTest::newRow("February 2007") << 1 << 2007 << 28;
-    QTest::newRow("February 2008") << 1 << 2008 << 29;
-    QTest::newRow("February 2100") << 1 << 2100 << 28;
-    QTest::newRow("February 2000") << 1 << 2000 << 29;
-}
-
-void TestOccurrenceSequence::daysInMonth()
-{
-    QFETCH(int, month);
-    QFETCH(int, year);
-    QFETCH(int, days);
-    QCOMPARE(DaysInMonth(month, year), days);
 }
 
 void TestOccurrenceSequence::ordinalWeekday_data()

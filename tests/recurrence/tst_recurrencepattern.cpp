@@ -18,8 +18,6 @@ private slots:
     void validateRange();
     void readNumber_data();
     void readNumber();
-    void defaults_data();
-    void defaults();
 };
 
 void TestRecurrencePattern::validatePattern_data()
@@ -156,41 +154,6 @@ void TestRecurrencePattern::readNumber()
     QFETCH(QString, text);
     QFETCH(qint64, value);
     QCOMPARE(RecurrencePattern::ReadNumber(text), value);
-}
-
-void TestRecurrencePattern::defaults_data()
-{
-    QTest::addColumn<QDate>("today");
-    QTest::addColumn<int>("ordinal");
-    QTest::addColumn<int>("weekday");
-    // 1 March 2007 was a Thursday.
-    QTest::newRow("1st") << QDate(2007, 3, 1) << 0 << 4;
-    QTest::newRow("6th") << QDate(2007, 3, 6) << 0 << 2;
-    QTest::newRow("7th") << QDate(2007, 3, 7) << 1 << 3;
-    QTest::newRow("27th") << QDate(2007, 3, 27) << 3 << 2;
-    QTest::newRow("28th") << QDate(2007, 3, 28) << 4 << 3;
-    QTest::newRow("31st") << QDate(2007, 3, 31) << 4 << 6;
-}
-
-void TestRecurrencePattern::defaults()
-{
-    QFETCH(QDate, today);
-    QFETCH(int, ordinal);
-    QFETCH(int, weekday);
-    const COleDateTime now(today.year(), today.month(), today.day(), 15, 20, 5);
-    const RecurrencePattern p = RecurrencePattern::Defaults(now);
-    QCOMPARE(p.m_nMonthlyOrdinal, ordinal);
-    QCOMPARE(p.m_nYearlyOrdinal, ordinal);
-    QCOMPARE(p.m_nMonthlyWeekday, weekday);
-    QCOMPARE(p.m_nYearlyWeekday, weekday);
-    for (int d = 0; d < 7; ++d)
-        QCOMPARE(p.m_bWeekday[size_t(d)], d == weekday);
-    QCOMPARE(p.m_strMonthlyDay, QString::number(today.day()));
-    QCOMPARE(p.m_strYearlyDay, QString::number(today.day()));
-    QCOMPARE(p.m_nYearlyMonth, 2);
-    QCOMPARE(p.m_nYearlyOrdinalMonth, 2);
-    QCOMPARE(p.m_dtRangeStart, now);
-    QCOMPARE(p.m_dtEndBy, now);
 }
 
 QTEST_APPLESS_MAIN(TestRecurrencePattern)
