@@ -293,14 +293,49 @@ bool CDueStore::ReplaceDue(const DueRecord& record)
 
 void CDueStore::Store(DueRecord record)
 {
-    auto it = m_index.find(record.m_strRecId);
-    if (it != m_index.end()) {
-        *it.value() = std::move(record); // overwrite in place: the walk order stays
+    const Link keys{record.m_dtDue.m_dt, qint32(record.m_dtDue.m_status), record.m_bPaid, -1, -1};
+    auto it = m_index.constFind(record.m_strRecId);
+    if (it != m_index.constEnd()) {
+        // Overwrite in place: the walk order stays.
+        const size_t slot = size_t(it.value());
+        m_slots[slot] = std::move(record);
+        m_links[slot].due = keys.due;
+        m_links[slot].dueStatus = keys.dueStatus;
+        m_links[slot].paid = keys.paid;
         return;
     }
-    Bucket& bucket = m_buckets[size_t(BucketOf(record.m_strRecId))];
-    bucket.push_front(std::move(record));
-    m_index.insert(bucket.front().m_strRecId, bucket.begin());
+    int slot;
+    if (!m_freeSlots.empty()) {
+        slot = m_freeSlots.back();
+        m_freeSlots.pop_back();
+        m_slots[size_t(slot)] = std::move(record);
+        m_links[size_t(slot)] = keys;
+    } else {
+        slot = int(m_slots.size());
+        m_slots.push_back(std::move(record));
+        m_links.push_back(keys);
+    }
+    const QString& id = m_slots[size_t(slot)].m_strRecId;
+    int& head = m_heads[size_t(BucketOf(id))];
+    m_links[size_t(slot)].next = head;
+    if (head >= 0)
+        m_links[size_t(head)].prev = slot;
+    head = slot;
+    m_index.insert(id, slot);
+}
+
+void CDueStore::Unlink(int slot)
+{
+    Link& link = m_links[size_t(slot)];
+    if (link.prev >= 0)
+        m_links[size_t(link.prev)].next = link.next;
+    else
+        m_heads[size_t(BucketOf(m_slots[size_t(slot)].m_strRecId))] = link.next;
+    if (link.next >= 0)
+        m_links[size_t(link.next)].prev = link.prev;
+    link = Link{0.0, 0, 0, -1, -1};
+    m_slots[size_t(slot)] = DueRecord(Qt::Uninitialized);
+    m_freeSlots.push_back(slot);
 }
 
 DueRecord CDueStore::GetDue(const QString& id) const
@@ -308,14 +343,14 @@ DueRecord CDueStore::GetDue(const QString& id) const
     auto it = m_index.constFind(id);
     if (it == m_index.constEnd())
         return DueRecord();
-    return *it.value();
+    return m_slots[size_t(it.value())];
 }
 
 bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 {
     const QString path = theApp.GetDueFilePath(id);
     auto it = m_index.find(id);
-    const QString title = it != m_index.end() ? it.value()->m_strTitle : id;
+    const QString title = it != m_index.end() ? m_slots[size_t(it.value())].m_strTitle : id;
     if (path.isEmpty()) {
         Error(QStringLiteral("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
@@ -330,8 +365,9 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
     if (bTouch)
         TouchPreferences();
     if (it != m_index.end()) {
-        m_buckets[size_t(BucketOf(id))].erase(it.value());
+        const int slot = it.value();
         m_index.erase(it);
+        Unlink(slot);
     }
     return true;
 }
@@ -339,8 +375,10 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 void CDueStore::RemoveAll()
 {
     m_nextIdTime.clear();
-    for (auto& bucket : m_buckets)
-        bucket.clear();
+    m_slots.clear();
+    m_links.clear();
+    m_freeSlots.clear();
+    m_heads = MakeHeads();
     m_index.clear();
 }
 
@@ -391,18 +429,37 @@ void CDueStore::FillMonthList(const COleDateTime& month, IDueListSink& list, int
     double total = 0.0, paid = 0.0, unpaid = 0.0;
     const int year = month.GetYear();
     const int mon = month.GetMonth();
-    ForEach([&](const DueRecord& r) {
-        if (filter == 1 && !r.m_bPaid)
-            return;
-        if (filter == 2 && r.m_bPaid)
-            return;
+    // From 1900 on, a month is a plain range of date values: [first, next).
+    // The half second matches the rounding of the broken-down fields.
+    const double first = COleDateTime(year, mon, 1, 0, 0, 0).m_dt;
+    const COleDateTime next = mon == 12 ? COleDateTime(year + 1, 1, 1, 0, 0, 0) : COleDateTime(year, mon + 1, 1, 0, 0, 0);
+    const double end = next.IsValid() ? next.m_dt : COleDateTime::MaxDate;
+    const bool plainRange = month.IsValid() && first >= 1.0;
+    constexpr double kHalfSecond = 1.0 / 172800.0;
+    auto inMonth = [&](const COleDateTime& due) {
+        if (plainRange) {
+            const double x = due.m_dt + kHalfSecond; // NaN compares false
+            return due.m_status == COleDateTime::valid && x >= first && x < end;
+        }
         COleDateTime::Parts p;
-        if (!r.m_dtDue.GetParts(p) || p.year != year || p.month != mon)
-            return;
-        list.InsertItem(list.GetItemCount(), QString(), 0, r);
-        total += r.m_dAmount;
-        (r.m_bPaid ? paid : unpaid) += r.m_dAmount;
-    });
+        return due.GetParts(p) && p.year == year && p.month == mon;
+    };
+    for (int head : m_heads) {
+        for (int i = head; i >= 0; i = m_links[size_t(i)].next) {
+            const Link& link = m_links[size_t(i)];
+            if ((filter == 1 && !link.paid) || (filter == 2 && link.paid))
+                continue;
+            COleDateTime due;
+            due.m_dt = link.due;
+            due.m_status = COleDateTime::DateTimeStatus(link.dueStatus);
+            if (!inMonth(due))
+                continue;
+            const DueRecord& r = m_slots[size_t(i)];
+            list.InsertItem(list.GetItemCount(), QString(), 0, r);
+            total += r.m_dAmount;
+            (r.m_bPaid ? paid : unpaid) += r.m_dAmount;
+        }
+    }
     theApp.m_strTotalText = QStringLiteral("Total : %1").arg(theApp.FormatCurrency(AmountText(total)));
     theApp.m_strPaidText = QStringLiteral("Paid : %1").arg(theApp.FormatCurrency(AmountText(paid)));
     theApp.m_strUnpaidText = QStringLiteral("Unpaid : %1").arg(theApp.FormatCurrency(AmountText(unpaid)));

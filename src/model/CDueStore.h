@@ -9,7 +9,7 @@
 #include <QStringList>
 
 #include <array>
-#include <list>
+#include <vector>
 
 // Every due of the data folder, in memory, keyed by record identifier. Each
 // change is written at once to that due's file.
@@ -58,9 +58,9 @@ public:
     int GetCount() const { return int(m_index.size()); }
     template <typename F> void ForEach(F&& f) const
     {
-        for (const auto& bucket : m_buckets)
-            for (const DueRecord& r : bucket)
-                f(r);
+        for (int head : m_heads)
+            for (int i = head; i >= 0; i = m_links[size_t(i)].next)
+                f(m_slots[size_t(i)]);
     }
     static int BucketOf(const QString& id);
 
@@ -78,9 +78,30 @@ private:
     void Store(DueRecord record);
     void Error(const QString& text) { m_errors << text; }
 
-    using Bucket = std::list<DueRecord>;
-    std::array<Bucket, kBuckets> m_buckets;
-    QHash<QString, Bucket::iterator> m_index;
+    // Records live in slots that keep their index; each bucket is a chain of
+    // slot indexes, newest first. The chain links sit in a compact array beside
+    // the due date and paid flag, so a month listing reads little memory.
+    struct Link
+    {
+        double due;
+        qint32 dueStatus;
+        qint32 paid;
+        int prev;
+        int next;
+    };
+    void Unlink(int slot);
+    std::vector<DueRecord> m_slots;
+    std::vector<Link> m_links;
+    std::vector<int> m_freeSlots;
+    std::array<int, kBuckets> m_heads = MakeHeads();
+    static constexpr std::array<int, kBuckets> MakeHeads()
+    {
+        std::array<int, kBuckets> heads{};
+        for (int& h : heads)
+            h = -1;
+        return heads;
+    }
+    QHash<QString, int> m_index;
     mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
     QStringList m_loadProblems;

@@ -4,6 +4,8 @@
 #include "model/DueFile.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -165,6 +167,26 @@ void TestDueStore::walkOrderFollowsBuckets()
     QStringList again;
     theDueStore.ForEach([&](const DueRecord& d) { again << d.m_strRecId; });
     QCOMPARE(again, expected);
+    // Removing and adding again (slots are reused) keeps the same rule.
+    for (int i = 0; i < inserted.size(); i += 3)
+        QVERIFY(theDueStore.RemoveDue(inserted.at(i), false));
+    inserted.clear();
+    theDueStore.ForEach([&](const DueRecord& d) { inserted << d.m_strRecId; });
+    std::sort(inserted.begin(), inserted.end()); // ids grow with the clock: insertion order
+    for (int i = 0; i < 10; ++i) {
+        Clock::Advance(7);
+        inserted << theDueStore.AddDue(Due(QStringLiteral("again"), COleDateTime(2007, 3, 20, 0, 0, 0)));
+    }
+    QStringList expectedAfter;
+    for (int b = 0; b < CDueStore::kBuckets; ++b)
+        for (int i = inserted.size() - 1; i >= 0; --i)
+            if (CDueStore::BucketOf(inserted.at(i)) == b)
+                expectedAfter << inserted.at(i);
+    QStringList walkedAfter;
+    theDueStore.ForEach([&](const DueRecord& d) { walkedAfter << d.m_strRecId; });
+    QCOMPARE(walkedAfter, expectedAfter);
+    QCOMPARE(theDueStore.GetCount(), inserted.size());
+
     quint32 h = 0;
     for (QChar c : QStringLiteral("2007031514253010"))
         h = h * 33 + c.unicode();
