@@ -1,3 +1,4 @@
+#include "PdfTestTools.h"
 #include "export/CPdfWriter.h"
 #include "export/HelveticaMetrics.h"
 
@@ -9,42 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-// Exit code of a tool, -1 when it is not installed.
-int RunTool(const QString& program, const QStringList& args, QByteArray* out = nullptr)
-{
-    if (QStandardPaths::findExecutable(program).isEmpty())
-        return -1;
-    QProcess p;
-    p.start(program, args);
-    if (!p.waitForFinished(60000))
-        return -2;
-    if (out)
-        *out = p.readAllStandardOutput();
-    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-}
-
-// Skip the rest of a test when a reader is missing; fail when it objects.
-#define CHECK_WITH_QPDF(path)                                                                                \
-    do {                                                                                                     \
-        QByteArray out_;                                                                                     \
-        const int rc_ = RunTool(QStringLiteral("qpdf"), {QStringLiteral("--check"), path}, &out_);           \
-        if (rc_ == -1)                                                                                       \
-            QSKIP("qpdf is not installed (scripts/setup-deps.sh --with-test-tools)");                        \
-        QVERIFY2(rc_ == 0, out_.constData());                                                                \
-    } while (false)
-
-#define READ_TEXT(path, text)                                                                                \
-    do {                                                                                                     \
-        QByteArray out_;                                                                                     \
-        const QStringList args_{QStringLiteral("-raw"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),     \
-                                path, QStringLiteral("-")};                                                  \
-        const int rc_ = RunTool(QStringLiteral("pdftotext"), args_, &out_);                                  \
-        if (rc_ == -1)                                                                                       \
-            QSKIP("pdftotext is not installed (scripts/setup-deps.sh --with-test-tools)");                   \
-        QCOMPARE(rc_, 0);                                                                                    \
-        text = QString::fromUtf8(out_);                                                                      \
-    } while (false)
 
 // Object numbers in the order their objects appear in the file.
 QList<int> ObjectOrder(const QByteArray& doc)
