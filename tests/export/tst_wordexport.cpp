@@ -1,3 +1,4 @@
+#include "OfficeExportFixtures.h"
 #include "app/CTallyvaneApp.h"
 #include "export/CWordExport.h"
 #include "platform/CDocxWriter.h"
@@ -82,46 +83,6 @@ private:
     double m_size = 12;
 };
 
-DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due,
-                  const QString& payTo, const QString& account, double amount, int type, bool paid,
-                  const QString& notes)
-{
-    DueRecord d;
-    d.m_strTitle = title;
-    d.m_dtStart = start;
-    d.m_dtDue = due;
-    d.m_strPayTo = payTo;
-    d.m_strAccount = account;
-    d.m_dAmount = amount;
-    d.m_nType = type;
-    d.m_bPaid = paid ? 1 : 0;
-    d.m_strNotes = notes;
-    return d;
-}
-
-QList<DueRecord> ThreeDues()
-{
-    return {
-        MakeDue(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0),
-                QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"), 1200.5, 1, true, QString()),
-        MakeDue(QStringLiteral("Power"), COleDateTime(2007, 3, 2, 14, 30, 0),
-                COleDateTime(2007, 3, 20, 0, 0, 0), QStringLiteral("City Power"), QStringLiteral("7788"),
-                85.25, 2, false, QStringLiteral("Line one\r\nLine two")),
-        MakeDue(QStringLiteral("Phone <mobile>"), COleDateTime(2007, 3, 10, 0, 0, 0),
-                COleDateTime(2007, 3, 28, 0, 0, 0), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("55"),
-                40.0, 1, false, QStringLiteral("Call <first> & co")),
-    };
-}
-
-ExportRequest MarchRequest(const QList<DueRecord>& dues, bool withNotes, const QString& output = {})
-{
-    ExportRequest r;
-    r.dues = dues;
-    r.month = COleDateTime(2007, 3, 15, 0, 0, 0);
-    r.withNotes = withNotes;
-    r.outputPath = output;
-    return r;
-}
 
 QString CellText(const WordCell* cell)
 {
@@ -222,7 +183,7 @@ void TestWordExport::exactSequenceForOneDue()
 {
     SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
     QString error;
-    QVERIFY(ShowWordExport(MarchRequest(ThreeDues().mid(0, 1), false), &error));
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")).mid(0, 1), false), &error));
     // One step of the build per line; its calls separated by ";".
     const QStringList expected = Calls(QStringLiteral(
         "Visible 0; AddDocument\n"
@@ -266,7 +227,7 @@ void TestWordExport::sequenceProperties()
     QFETCH(bool, withNotes);
     SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
     QString error;
-    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(), withNotes), &error));
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), withNotes), &error));
 
     const int cols = withNotes ? 5 : 4;
     QVERIFY(m_log.contains(QStringLiteral("Table 5 %1 1 0").arg(cols)));
@@ -320,7 +281,7 @@ void TestWordExport::failureInsideBuildIsShownThenReported()
     // Call 20 is the move to the second heading: the build ends there.
     SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 20); });
     QString error;
-    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(), true), &error));
+    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
     QCOMPARE(m_log.size(), 20);
     QCOMPARE(m_log.at(18), QStringLiteral("Type Due"));
     QCOMPARE(m_log.last(), QStringLiteral("Visible 1"));
@@ -330,7 +291,7 @@ void TestWordExport::failureInsideBuildIsShownThenReported()
     // The file export writes nothing for a document cut short.
     m_log.clear();
     const QString out = m_dir.filePath(QStringLiteral("cut.docx"));
-    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(), true, out), &error));
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(!m_log.join(QLatin1Char('\n')).contains(QLatin1String("Save")));
 }
@@ -339,11 +300,11 @@ void TestWordExport::noWordProcessorIsSilent()
 {
     SetWordApplicationFactory([](const QString&) { return std::unique_ptr<IWordApplication>(); });
     QString error = QStringLiteral("untouched");
-    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(), true), &error));
+    QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
     QVERIFY(error.isEmpty());
     QVERIFY(m_opened.isEmpty());
     QVERIFY(
-        !ExportWordFile(MarchRequest(ThreeDues(), true, m_dir.filePath(QStringLiteral("x.docx"))), &error));
+        !ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, m_dir.filePath(QStringLiteral("x.docx"))), &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
 }
 
@@ -391,7 +352,7 @@ void TestWordExport::blocksFollowTheHeadings()
     QFETCH(bool, withNotes);
     QFETCH(QList<QStringList>, lines);
     CWordDocument doc;
-    QVERIFY2(BuildWordDocument(doc, ThreeDues(), COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
+    QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
              qPrintable(doc.ErrorString()));
     const WordTable* table = FirstTable(doc);
     QVERIFY(table);
@@ -405,7 +366,7 @@ void TestWordExport::blocksFollowTheHeadings()
 void TestWordExport::formattingOfTheBuild()
 {
     CWordDocument doc;
-    QVERIFY(BuildWordDocument(doc, ThreeDues(), COleDateTime(2007, 3, 15, 0, 0, 0), true));
+    QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), true));
 
     // Title: centred, underlined, bold, 2 points up; an empty paragraph, the
     // table, and the paragraph that always follows a table.
@@ -433,7 +394,7 @@ void TestWordExport::docxPackageIsConsistent()
 {
     const QString out = m_dir.filePath(QStringLiteral("consistent.docx"));
     QString error;
-    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(), true, out), &error), qPrintable(error));
+    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error), qPrintable(error));
     OoxmlPackage package;
     QVERIFY(package.Read(out, &error));
     QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
@@ -506,7 +467,7 @@ void TestWordExport::fileExportReportsUnwritablePath()
     const QString folder = m_dir.filePath(QStringLiteral("folder.docx"));
     QVERIFY(QDir().mkpath(folder));
     QString error;
-    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(), true, folder), &error));
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, folder), &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(error.contains(folder));
 }
@@ -514,7 +475,7 @@ void TestWordExport::fileExportReportsUnwritablePath()
 void TestWordExport::showSavesUnderMonthNameAndOpens()
 {
     QString error;
-    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(), false), &error), qPrintable(error));
+    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), false), &error), qPrintable(error));
     QCOMPARE(m_opened.size(), 1);
     QCOMPARE(QFileInfo(m_opened.first()).fileName(), QStringLiteral("Dues March 2007.docx"));
     OoxmlPackage package;
@@ -531,7 +492,7 @@ void TestWordExport::libreOfficeReadsTheDocument()
                               m_dir.filePath(QStringLiteral("lo-plain.docx"))};
     QString error;
     for (int i = 0; i < 2; ++i)
-        QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(), i == 0, outs.at(i)), &error), qPrintable(error));
+        QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), i == 0, outs.at(i)), &error), qPrintable(error));
     OfficeTest::Soffice soffice(m_dir.path());
     const QStringList txtPaths =
         soffice.Convert(outs, QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt"), &error);

@@ -1,0 +1,50 @@
+#pragma once
+
+// Dues and requests shared by the spreadsheet and word-processor export tests.
+#include "export/ExportRequest.h"
+
+#include <QList>
+#include <QString>
+
+inline DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due,
+                  const QString& payTo, const QString& account, double amount, int type, bool paid,
+                  const QString& notes)
+{
+    DueRecord d;
+    d.m_strTitle = title;
+    d.m_dtStart = start;
+    d.m_dtDue = due;
+    d.m_strPayTo = payTo;
+    d.m_strAccount = account;
+    d.m_dAmount = amount;
+    d.m_nType = type;
+    d.m_bPaid = paid ? 1 : 0;
+    d.m_strNotes = notes;
+    return d;
+}
+
+// Three dues of March 2007: one paid without notes, one with notes on two
+// lines and a time of day, one with notes that look like markup (by default).
+inline QList<DueRecord> ThreeDues(const QString& thirdNotes = QStringLiteral("Call <first> & _x0041_"))
+{
+    return {
+        MakeDue(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0),
+                QStringLiteral("Landlord & Sons"), QStringLiteral("ACC-1"), 1200.5, 1, true, QString()),
+        MakeDue(QStringLiteral("Power"), COleDateTime(2007, 3, 2, 14, 30, 0),
+                COleDateTime(2007, 3, 20, 0, 0, 0), QStringLiteral("City Power"), QStringLiteral("7788"),
+                85.25, 2, false, QStringLiteral("Line one\r\nLine two")),
+        MakeDue(QStringLiteral("Phone <mobile>"), COleDateTime(2007, 3, 10, 0, 0, 0),
+                COleDateTime(2007, 3, 28, 0, 0, 0), QStringLiteral("Tel\u00e9 Ltd"), QStringLiteral("55"),
+                40.0, 1, false, thirdNotes),
+    };
+}
+
+inline ExportRequest MarchRequest(const QList<DueRecord>& dues, bool withNotes, const QString& output = {})
+{
+    ExportRequest r;
+    r.dues = dues;
+    r.month = COleDateTime(2007, 3, 15, 0, 0, 0);
+    r.withNotes = withNotes;
+    r.outputPath = output;
+    return r;
+}
