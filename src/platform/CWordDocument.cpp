@@ -237,13 +237,21 @@ bool CWordDocument::TypeText(const QString& text)
     return true;
 }
 
-bool CWordDocument::MoveRight(int unit, int count, int extend)
+// Moves go by table cell only, inside a table.
+bool CWordDocument::CheckCellMove(int unit, int extend)
 {
     if (unit != kCellUnit)
         return Fail(QStringLiteral("Only moves by table cell are possible (unit %1).").arg(unit));
     if (extend != 0 && extend != 1)
         return Fail(QStringLiteral("Unknown move extension %1.").arg(extend));
     if (!RequireTable())
+        return false;
+    return true;
+}
+
+bool CWordDocument::MoveRight(int unit, int count, int extend)
+{
+    if (!CheckCellMove(unit, extend))
         return false;
     // Moves by cell go from cell to cell; the extension has nothing to grow.
     if (count < 0 || m_stop + qint64(count) >= StopCount())
@@ -254,11 +262,7 @@ bool CWordDocument::MoveRight(int unit, int count, int extend)
 
 bool CWordDocument::MoveLeft(int unit, int count, int extend)
 {
-    if (unit != kCellUnit)
-        return Fail(QStringLiteral("Only moves by table cell are possible (unit %1).").arg(unit));
-    if (extend != 0 && extend != 1)
-        return Fail(QStringLiteral("Unknown move extension %1.").arg(extend));
-    if (!RequireTable())
+    if (!CheckCellMove(unit, extend))
         return false;
     if (count < 0 || count > m_stop)
         return Fail(QStringLiteral("There is no cell %1 to the left.").arg(count));

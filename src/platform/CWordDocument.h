@@ -148,6 +148,7 @@ public:
 private:
     bool Fail(const QString& why);
     bool RequireTable();
+    bool CheckCellMove(int unit, int extend);
     WordTable* CurrentTable();
     // The paragraph that receives typing.
     WordParagraph* CurrentParagraph();

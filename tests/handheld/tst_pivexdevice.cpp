@@ -1,3 +1,4 @@
+#include "DeviceTestFiles.h"
 #include "device/DeviceIo.h"
 #include "device/DeviceProcess.h"
 #include "device/DeviceRegistryKey.h"
@@ -14,22 +15,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QList<QStringList> LogRecords(const QString& path)
 {

@@ -1,3 +1,4 @@
+#include "DeviceTestFiles.h"
 #include "AppletPrompt.h"
 #include "CDialogScroller.h"
 #include "CInputSettings.h"
@@ -29,22 +30,6 @@
 namespace {
 
 using Values = QMap<QString, quint32>;
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QStringList AllNames()
 {
