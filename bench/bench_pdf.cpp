@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
 
@@ -97,7 +98,7 @@ BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,6 +1,7 @@
 // Generating a series: the occurrence dates alone, and the dates written as
 // placeholder dues (one file each) through the store.
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "recurrence/GenerateOccurrences.h"
@@ -40,7 +41,7 @@ void BM_GenerateAndWrite(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto dir = std::make_unique<QTemporaryDir>();
-        theApp.m_strWorkDir = dir->path();
+        theDueStore.SetFolder(DataFolder(dir->path()));
         theDueStore.LoadAll();
         state.ResumeTiming();
 

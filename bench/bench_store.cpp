@@ -1,7 +1,8 @@
 // Due store figures: loading a data folder beside plain reads of the same
 // files, listing a month out of 100,000 dues, adding single dues beside plain
 // writes of the same bytes, and the memory that 100,000 dues take.
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "model/DueFile.h"
@@ -73,7 +74,7 @@ long ResidentKiB()
 
 void BM_Memory100k(benchmark::State& state)
 {
-    theApp.m_strWorkDir = Folder(100000);
+    theDueStore.SetFolder(DataFolder(Folder(100000)));
     theDueStore.RemoveAll();
     const long before = ResidentKiB();
     for (auto _ : state) {
@@ -88,7 +89,7 @@ BENCHMARK(BM_Memory100k)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 void BM_LoadStore(benchmark::State& state)
 {
-    theApp.m_strWorkDir = Folder(int(state.range(0)));
+    theDueStore.SetFolder(DataFolder(Folder(int(state.range(0)))));
     for (auto _ : state) {
         theDueStore.LoadAll();
         benchmark::DoNotOptimize(theDueStore.GetCount());
@@ -126,15 +127,16 @@ BENCHMARK(BM_LoadBaselineReadOnly)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(ben
 
 void BM_FillMonthList100k(benchmark::State& state)
 {
-    theApp.m_strWorkDir = Folder(100000);
+    theDueStore.SetFolder(DataFolder(Folder(100000)));
     theDueStore.LoadAll();
     const COleDateTime month(2005, 6, 1, 0, 0, 0);
-    DueRecordList list;
+    qsizetype listed = 0;
     for (auto _ : state) {
-        theDueStore.FillMonthList(month, list, 0);
-        benchmark::DoNotOptimize(list.records.size());
+        const MonthList list = theDueStore.FillMonthList(month, DueFilter::All);
+        listed = list.rows.size();
+        benchmark::DoNotOptimize(listed);
     }
-    state.counters["listed"] = double(list.records.size());
+    state.counters["listed"] = double(listed);
     theDueStore.RemoveAll();
 }
 BENCHMARK(BM_FillMonthList100k)->Unit(benchmark::kMillisecond);
@@ -145,7 +147,7 @@ void BM_AddSingles1000(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir dir;
-        theApp.m_strWorkDir = dir.path();
+        theDueStore.SetFolder(DataFolder(dir.path()));
         theDueStore.LoadAll();
         Clock::SetFixed(QDateTime(QDate(2026, 1, 1), QTime(9, 0)));
         state.ResumeTiming();

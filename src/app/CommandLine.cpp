@@ -1,7 +1,8 @@
 #include "app/CommandLine.h"
 
-#include "app/CTallyvaneApp.h"
 #include "model/CDueStore.h"
+#include "model/LocaleFormat.h"
+#include "model/MessageTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 
 namespace CommandLine {
 
@@ -90,15 +92,15 @@ bool ParseMonth(const QString& text, COleDateTime& month)
     return month.SetDate(year, mon, 1) == 0;
 }
 
-int FilterCode(const QString& name)
+std::optional<DueFilter> FilterOfName(const QString& name)
 {
     if (name == QLatin1String("all"))
-        return 0;
+        return DueFilter::All;
     if (name == QLatin1String("paid"))
-        return 1;
+        return DueFilter::Paid;
     if (name == QLatin1String("unpaid"))
-        return 2;
-    return -1;
+        return DueFilter::Unpaid;
+    return std::nullopt;
 }
 
 } // namespace
@@ -143,8 +145,8 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
         Fail(err, QStringLiteral("bad month \"%1\": expected YYYY-MM").arg(o.month));
         return 2;
     }
-    const int filter = FilterCode(o.filter);
-    if (filter < 0) {
+    const std::optional<DueFilter> filter = FilterOfName(o.filter);
+    if (!filter) {
         Fail(err, QStringLiteral("bad filter \"%1\": expected all, paid or unpaid").arg(o.filter));
         return 2;
     }
@@ -165,25 +167,26 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
         Fail(err, QStringLiteral("working directory not readable: %1").arg(o.workDir));
         return 2;
     }
-    theApp.m_strWorkDir = QDir::cleanPath(dirInfo.absoluteFilePath());
+    const DataFolder folder(dirInfo.absoluteFilePath());
+    theDueStore.SetFolder(folder);
     theDueStore.LoadAll();
-    const QFileInfo dataInfo(theApp.GetDataFolder());
+    const QFileInfo dataInfo(folder.Path());
     if (dataInfo.exists() && !dataInfo.isReadable()) {
-        Fail(err, QStringLiteral("data folder not readable: %1").arg(theApp.GetDataFolder()));
+        Fail(err, QStringLiteral("data folder not readable: %1").arg(folder.Path()));
         return 2;
     }
     for (const QString& problem : theDueStore.LoadProblems())
         err << "tallyvane: skipped " << problem << '\n';
     err.flush();
 
-    theApp.m_dtCurrentMonth = month;
-    DueRecordList list;
-    theDueStore.FillMonthList(month, list, filter);
-    std::stable_sort(list.records.begin(), list.records.end(), DueListLess);
+    MonthList list = theDueStore.FillMonthList(month, *filter);
+    std::stable_sort(list.rows.begin(), list.rows.end(), DueListLess);
+    const QLocale locale; // the system locale unless a caller set another default
 
     if (exporter) {
         ExportRequest request;
-        request.dues = list.records;
+        request.dues = list.rows;
+        request.locale = locale;
         request.month = month;
         request.withNotes = o.withNotes;
         request.outputPath = o.output;
@@ -195,7 +198,7 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
         return 0;
     }
 
-    for (const DueRecord& r : list.records) {
+    for (const DueRecord& r : list.rows) {
         const QDateTime due = r.m_dtDue.ToQDateTime();
         QStringList fields{
             r.m_strRecId,
@@ -203,13 +206,16 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
             EscapeField(r.m_strTitle),
             EscapeField(r.m_strPayTo),
             EscapeField(r.m_strAccount),
-            theApp.FormatCurrency(AmountText(r.m_dAmount)),
+            FormatCurrencyText(AmountText(r.m_dAmount), locale),
             r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
             r.m_strSeriesId.isEmpty() ? QStringLiteral("-") : EscapeField(r.m_strSeriesId),
         };
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
-    out << theApp.m_strPaidText << '\n' << theApp.m_strUnpaidText << '\n' << theApp.m_strTotalText << '\n';
+    auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
+    out << LoadResString(MessageId::PaidLabel) << money(list.paid) << '\n'
+        << LoadResString(MessageId::UnpaidLabel) << money(list.unpaid) << '\n'
+        << LoadResString(MessageId::TotalLabel) << money(list.Total()) << '\n';
     out.flush();
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/RegisterExports.h"
-#include "app/widgets/GuiStartup.h"
+#include "app/GuiStartup.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "export/CHtmlExport.h"
 
-#include "app/CTallyvaneApp.h"
 #include "export/HtmlTemplate.h"
+#include "model/LocaleFormat.h"
 #include "model/SaveFile.h"
 
 using HtmlTemplate::Escape;
@@ -9,14 +9,15 @@ using HtmlTemplate::Tag;
 
 namespace {
 
-QString FillBlock(QString block, const DueRecord& due, int position, int count, bool withNotes)
+QString FillBlock(QString block, const DueRecord& due, int position, int count, bool withNotes,
+                  const QLocale& locale)
 {
     const QString notes = withNotes ? HtmlTemplate::NotesHtml(due.m_strNotes) : QString();
     if (notes.isEmpty())
         HtmlTemplate::EmptySections(block, Tag("notesstart"), Tag("notesend"));
 
-    const QString dates = theApp.FormatDate(due.m_dtStart, QStringLiteral("dd/MM/yyyy - ")) +
-                          theApp.FormatDate(due.m_dtDue, QStringLiteral("dd/MM/yyyy"));
+    const QString dates = FormatDatePicture(due.m_dtStart, QStringLiteral("dd/MM/yyyy - "), locale) +
+                          FormatDatePicture(due.m_dtDue, QStringLiteral("dd/MM/yyyy"), locale);
     const QString status = due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid");
 
     // Every value is escaped, so no value can bring a tag of its own.
@@ -26,7 +27,7 @@ QString FillBlock(QString block, const DueRecord& due, int position, int count, 
     block.replace(Tag("account"), Escape(due.m_strAccount));
     block.replace(Tag("duetype"), Escape(DueTypeText(due.m_nType)));
     block.replace(Tag("status"), status);
-    block.replace(Tag("amount"), Escape(theApp.FormatCurrency(AmountText(due.m_dAmount))));
+    block.replace(Tag("amount"), Escape(FormatCurrencyText(AmountText(due.m_dAmount), locale)));
     block.replace(Tag("notes"), notes);
     block.replace(Tag("countrecord"), QStringLiteral("Record %1 of %2").arg(position).arg(count));
     return block;
@@ -35,7 +36,7 @@ QString FillBlock(QString block, const DueRecord& due, int position, int count, 
 } // namespace
 
 QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues, const COleDateTime& month,
-                           bool withNotes)
+                           bool withNotes, const QLocale& locale)
 {
     QString page = templateText;
     const QString block = HtmlTemplate::CutBlock(page, Tag("loopstart"), Tag("loopend"));
@@ -43,10 +44,10 @@ QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& 
     QString filled;
     const int count = int(dues.size());
     for (int i = 0; i < count; ++i)
-        filled += FillBlock(block, dues.at(i), i + 1, count, withNotes);
+        filled += FillBlock(block, dues.at(i), i + 1, count, withNotes, locale);
     HtmlTemplate::InsertBeforeMarker(page, Tag("loopstart"), filled);
 
-    page.replace(Tag("monthyear"), Escape(theApp.FormatDate(month, QStringLiteral("MMMM - yyyy"))));
+    page.replace(Tag("monthyear"), Escape(FormatDatePicture(month, QStringLiteral("MMMM - yyyy"), locale)));
     for (const char* marker : {"notesstart", "notesend", "loopstart", "loopend"})
         page.remove(Tag(marker));
     return page;
@@ -76,7 +77,7 @@ bool CHtmlExport::Export(const ExportRequest& request, QString* errorText)
 
     QString templateError;
     const bool haveTemplate = LoadTemplate(&templateError);
-    const QString text = FillExportTemplate(m_strTemplate, request.dues, request.month, request.withNotes);
+    const QString text = FillExportTemplate(m_strTemplate, request.dues, request.month, request.withNotes, request.locale);
     m_strTemplate.clear();
 
     QString why;

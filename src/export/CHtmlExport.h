@@ -5,6 +5,7 @@
 #include "model/DueRecord.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // Fills the HTML export template with the listed dues. Tags of the block:
@@ -12,14 +13,14 @@
 // countrecord; monthyear anywhere; the notes section between notesstart and
 // notesend is dropped for an export without notes and for a due without notes.
 QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues, const COleDateTime& month,
-                           bool withNotes);
+                           bool withNotes, const QLocale& locale = QLocale());
 
 // Writes request.dues through Templates/exporttemplate.html to
 // request.outputPath: the HTML export of the menu and of the command line.
 // Returns false with a one-line reason when the list is empty, when the file
 // cannot be written, or when the template cannot be read (the output is then
 // the empty file, as a template without text would give).
-bool ExportHtmlFile(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ExportHtmlFile(const ExportRequest& request, QString* errorText);
 
 // One HTML export: reads the template, fills it and writes the file.
 class CHtmlExport

@@ -2,6 +2,7 @@
 
 #include "export/ExportRequest.h"
 
+#include <QLocale>
 #include <QString>
 
 class CPdfWriter;
@@ -13,10 +14,10 @@ class CPdfWriter;
 // Writes request.outputPath. Opens nothing: the caller decides whether to show
 // the file. On failure (nothing listed, or the file could not be written) no
 // file is written and errorText gets one line naming the path and the reason.
-bool ExportPdfFile(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ExportPdfFile(const ExportRequest& request, QString* errorText);
 
 // Lays the whole export out into writer (which must be new).
 void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request);
 
 // The details text of one due, CR LF between lines, notes last when asked for.
-QString PdfDueBody(const DueRecord& due, bool withNotes);
+QString PdfDueBody(const DueRecord& due, bool withNotes, const QLocale& locale = QLocale());

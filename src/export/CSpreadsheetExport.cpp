@@ -1,7 +1,8 @@
 #include "export/CSpreadsheetExport.h"
 
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
+#include "model/AppPaths.h"
+#include "model/LocaleFormat.h"
+#include "model/MessageTexts.h"
 
 #include <QLocale>
 #include <QTime>
@@ -34,7 +35,7 @@ CSpreadsheetExport::~CSpreadsheetExport() = default;
 
 void CSpreadsheetExport::Report(const QString& reason)
 {
-    QString message = LoadResString(61464);
+    QString message = LoadResString(MessageId::SpreadsheetExportFailed);
     if (!reason.isEmpty())
         message += QStringLiteral("\n\n") + reason;
     m_messages.append(message);
@@ -55,7 +56,8 @@ bool CSpreadsheetExport::Open(const QString& templatePath, bool visible)
     return true;
 }
 
-bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes)
+bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes,
+                              const QLocale& locale)
 {
     ISpreadsheetApplication* app = m_pApplication.get();
     if (!app)
@@ -88,11 +90,11 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
 
         const QString values[] = {
             due.m_strTitle,
-            SpreadsheetDateText(due.m_dtStart),
-            SpreadsheetDateText(due.m_dtDue),
+            SpreadsheetDateText(due.m_dtStart, locale),
+            SpreadsheetDateText(due.m_dtDue, locale),
             due.m_strPayTo,
             due.m_strAccount,
-            theApp.FormatCurrency(AmountText(due.m_dAmount)),
+            FormatCurrencyText(AmountText(due.m_dAmount), locale),
             DueTypeText(due.m_nType),
             due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
         };
@@ -112,8 +114,8 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
     }
 
     if (!app->SetRangeValue(QStringLiteral("C4"), monthText) ||
-        !app->SetRangeValue(QStringLiteral("F4"), theApp.FormatCurrency(AmountText(paid))) ||
-        !app->SetRangeValue(QStringLiteral("F5"), theApp.FormatCurrency(AmountText(unpaid))))
+        !app->SetRangeValue(QStringLiteral("F4"), FormatCurrencyText(AmountText(paid), locale)) ||
+        !app->SetRangeValue(QStringLiteral("F5"), FormatCurrencyText(AmountText(unpaid), locale)))
         return failed();
     return true;
 }
@@ -150,14 +152,13 @@ QString SpreadsheetMonthText(const COleDateTime& month)
         .arg(p.year, 4, 10, QLatin1Char('0'));
 }
 
-QString SpreadsheetDateText(const COleDateTime& date)
+QString SpreadsheetDateText(const COleDateTime& date, const QLocale& locale)
 {
     COleDateTime::Parts p;
     if (!date.GetParts(p))
         return {};
-    QString text = theApp.FormatDate(date);
+    QString text = FormatDatePicture(date, QString(), locale);
     if (p.hour != 0 || p.minute != 0 || p.second != 0) {
-        const QLocale& locale = theApp.Locale();
         text += QLatin1Char(' ') +
                 locale.toString(QTime(p.hour, p.minute, p.second), TimeWithSecondsFormat(locale));
     }
@@ -191,16 +192,16 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
         return false;
     };
     if (request.outputPath.isEmpty())
-        return fail(LoadResString(61464) + QStringLiteral("\n\nNo output file was given."));
+        return fail(LoadResString(MessageId::SpreadsheetExportFailed) + QStringLiteral("\n\nNo output file was given."));
 
     CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
     const bool ok = exporter.Open(templatePath, false) &&
-                    exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes) &&
+                    exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale) &&
                     exporter.SaveAs(request.outputPath);
     if (ok)
         return true;
     if (exporter.Messages().isEmpty())
-        return fail(LoadResString(61464) +
+        return fail(LoadResString(MessageId::SpreadsheetExportFailed) +
                     QStringLiteral("\n\nThe spreadsheet application could not be started."));
     return fail(exporter.Messages().join(QStringLiteral("\n\n")));
 }
@@ -214,8 +215,8 @@ bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QStri
                                        QString* errorText)
 {
     CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
-    exporter.Open(templatePath, false);
-    exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes);
+    (void)exporter.Open(templatePath, false);
+    (void)exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale);
     // A partly filled workbook is shown all the same.
     const bool shown = exporter.Show(true);
     if (errorText)

@@ -6,6 +6,7 @@
 #include "platform/ISpreadsheetApplication.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -28,14 +29,15 @@ public:
     // template. False when no application could be started (silently) or the
     // workbook could not be made (with a message; the application is then
     // let go, so the later steps do nothing).
-    bool Open(const QString& templatePath, bool visible);
+    [[nodiscard]] bool Open(const QString& templatePath, bool visible);
     // Writes the dues into the first sheet. Stops at the first failing write
     // with a message; what was written before stays.
-    bool Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes);
+    [[nodiscard]] bool Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes,
+                            const QLocale& locale = QLocale());
     // Makes the application visible (or hides it): shows the workbook.
-    bool Show(bool visible);
+    [[nodiscard]] bool Show(bool visible);
     // Saves the workbook as an .xlsx file instead of showing it.
-    bool SaveAs(const QString& path);
+    [[nodiscard]] bool SaveAs(const QString& path);
 
     bool HasApplication() const { return m_pApplication != nullptr; }
     // The messages the steps gave, in order; empty when all went well.
@@ -54,7 +56,7 @@ private:
 QString SpreadsheetMonthText(const COleDateTime& month);
 // A date as the export writes it: the locale's short date, followed by the
 // time of day with seconds when it is not midnight. Empty for an invalid date.
-QString SpreadsheetDateText(const COleDateTime& date);
+QString SpreadsheetDateText(const COleDateTime& date, const QLocale& locale = QLocale());
 // "Dues March 2007": the name of the workbook (and of its file) for a month.
 QString SpreadsheetDocumentName(const COleDateTime& month);
 // Templates/tlv.xltx beside the program.
@@ -63,7 +65,7 @@ QString SpreadsheetTemplatePath();
 // Writes the export to request.outputPath (an .xlsx package) and opens
 // nothing. False with the message to show when it fails; an existing file at
 // the output path is then left as it was.
-bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText);
 bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QString& templatePath,
                                        QString* errorText);
 
@@ -73,6 +75,6 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
 // the messages to show when a step failed (a partly filled workbook is still
 // shown); false with an empty errorText when no application could be started,
 // which the command passes over in silence.
-bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText);
 bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath,
                                        QString* errorText);

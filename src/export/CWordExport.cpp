@@ -1,7 +1,7 @@
 #include "export/CWordExport.h"
 
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
+#include "model/LocaleFormat.h"
+#include "model/MessageTexts.h"
 #include "export/CSpreadsheetExport.h"
 
 namespace {
@@ -37,9 +37,9 @@ struct Steps
     bool Split() { return s.SplitCells(2, 1); }
 };
 
-QString Currency(double amount)
+QString Currency(double amount, const QLocale& locale)
 {
-    return theApp.FormatCurrency(AmountText(amount));
+    return FormatCurrencyText(AmountText(amount), locale);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ QString WordExportErrorText()
 }
 
 bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, const COleDateTime& shownDate,
-                       bool withNotes)
+                       bool withNotes, const QLocale& locale)
 {
     Steps s{selection};
     const int cols = withNotes ? 5 : 4;
@@ -59,7 +59,7 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
     // Title.
     if (!(selection.SetFontUnderline(1) && s.Bold() && s.Colour(kTitleColour) && s.Align(kAlignCentre) &&
           s.Size(2) &&
-          s.Type(theApp.FormatDate(shownDate, QStringLiteral("MMMM-yyyy")) + QStringLiteral("\r\n\r\n")) &&
+          s.Type(FormatDatePicture(shownDate, QStringLiteral("MMMM-yyyy"), locale) + QStringLiteral("\r\n\r\n")) &&
           selection.SetFontUnderline(0) && selection.SetFontStrikeThrough(0) && s.Size(-2) &&
           s.Colour(kTitleColour)))
         return false;
@@ -114,10 +114,10 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
                 return false;
         }
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) &&
-              s.Type(theApp.FormatDate(d.m_dtStart, QStringLiteral("dd/MM/yyyy")))))
+              s.Type(FormatDatePicture(d.m_dtStart, QStringLiteral("dd/MM/yyyy"), locale))))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) &&
-              s.Type(theApp.FormatDate(d.m_dtDue, QStringLiteral("dd/MM/yyyy")))))
+              s.Type(FormatDatePicture(d.m_dtDue, QStringLiteral("dd/MM/yyyy"), locale))))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignRight) && s.Type(d.m_strAccount)))
             return false;
@@ -125,7 +125,7 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
               s.Type(d.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"))))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignRight) && s.VAlign(kVAlignBottom) &&
-              s.Type(Currency(d.m_dAmount))))
+              s.Type(Currency(d.m_dAmount, locale))))
             return false;
         if (withNotes && !s.Right(1))
             return false;
@@ -137,7 +137,7 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
         return false;
     for (double sum : {paidSum, unpaidSum, paidSum + unpaidSum}) {
         if (!(s.Right(1) && s.Shade(kGreyShade) && s.Align(kAlignRight) && s.Colour(kTotalsColour) &&
-              s.Type(Currency(sum))))
+              s.Type(Currency(sum, locale))))
             return false;
     }
     if (withNotes && !s.Right(1))
@@ -157,63 +157,64 @@ void CWordExport::Report(const QString& reason)
     m_messages.append(message);
 }
 
-int CWordExport::OpenDocument(bool visible)
+bool CWordExport::OpenDocument(bool visible)
 {
     std::unique_ptr<IWordApplication> app = CreateWordApplication(m_documentName);
     if (!app)
-        return 0; // no word processor: nothing to say
+        return false; // no word processor: nothing to say
     if (!app->SetVisible(visible)) {
         Report(app->ErrorString());
-        return 0;
+        return false;
     }
     m_app = std::move(app);
     if (!m_app->AddDocument()) {
         Report(m_app->ErrorString());
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes)
+bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
+                            const QLocale& locale)
 {
     m_buildError.clear();
     if (!m_app)
-        return 0;
+        return false;
     IWordSelection* selection = m_app->Selection();
     if (!selection) {
         Report(QStringLiteral("The word processor has no document."));
-        return 0;
+        return false;
     }
     if (dues.isEmpty())
-        return 0;
-    if (!BuildWordDocument(*selection, dues, shownDate, withNotes)) {
+        return false;
+    if (!BuildWordDocument(*selection, dues, shownDate, withNotes, locale)) {
         m_buildError = selection->ErrorString();
         if (m_buildError.isEmpty())
             m_buildError = QStringLiteral("The document could not be completed.");
     }
-    return 1;
+    return true;
 }
 
-int CWordExport::SetVisible(bool visible)
+bool CWordExport::SetVisible(bool visible)
 {
     if (!m_app)
-        return 0;
+        return false;
     if (!m_app->SetVisible(visible)) {
         Report(m_app->ErrorString());
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
-int CWordExport::SaveAs(const QString& path)
+bool CWordExport::SaveAs(const QString& path)
 {
     if (!m_app)
-        return 0;
+        return false;
     if (!m_app->SaveActiveDocument(path)) {
         Report(m_app->ErrorString());
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 bool ExportWordFile(const ExportRequest& request, QString* errorText)
@@ -233,7 +234,7 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
                         QStringLiteral("\n\nThe word processor could not be started."));
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     }
-    exporter.WriteDues(request.dues, request.month, request.withNotes);
+    (void)exporter.WriteDues(request.dues, request.month, request.withNotes, request.locale);
     if (!exporter.Messages().isEmpty())
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     // A document cut short is not what was asked for: nothing is written.
@@ -247,11 +248,11 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
 bool ShowWordExport(const ExportRequest& request, QString* errorText)
 {
     CWordExport exporter(SpreadsheetDocumentName(request.month));
-    exporter.OpenDocument(false);
-    exporter.WriteDues(request.dues, request.month, request.withNotes);
+    (void)exporter.OpenDocument(false);
+    (void)exporter.WriteDues(request.dues, request.month, request.withNotes, request.locale);
     // What was written is shown all the same; a build cut short is reported
     // afterwards instead of passing for a complete document.
-    const int shown = exporter.SetVisible(true);
+    const bool shown = exporter.SetVisible(true);
     QStringList messages = exporter.Messages();
     if (!exporter.BuildError().isEmpty())
         messages.append(WordExportErrorText() + QStringLiteral("\n\n") + exporter.BuildError());

@@ -6,6 +6,7 @@
 #include "platform/IWordApplication.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -24,19 +25,20 @@ public:
     explicit CWordExport(const QString& documentName = QString());
     ~CWordExport();
 
-    // Starts the word processor and adds a blank document: 1, or 0 when no
+    // Starts the word processor and adds a blank document. False when no
     // word processor could be started (silently) or a call failed (with a
     // message).
-    int OpenDocument(bool visible);
-    // Writes the dues: 1 when the document was written, 0 without an
+    [[nodiscard]] bool OpenDocument(bool visible);
+    // Writes the dues: true when the document was written, false without an
     // application or with an empty list (the document stays blank). A
     // failure inside the document build ends the build without a message;
     // what was written stays, and BuildError() says what failed.
-    int WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes);
-    // 1 when an application is held and the call succeeded.
-    int SetVisible(bool visible);
+    [[nodiscard]] bool WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
+                                 const QLocale& locale = QLocale());
+    // True when an application is held and the call succeeded.
+    [[nodiscard]] bool SetVisible(bool visible);
     // Saves the document as a .docx file instead of showing it.
-    int SaveAs(const QString& path);
+    [[nodiscard]] bool SaveAs(const QString& path);
 
     bool HasApplication() const { return m_app != nullptr; }
     // The messages of the steps, in order ("Error !!!" and the reason).
@@ -54,8 +56,9 @@ private:
 
 // The document build itself, on a selection in a new, empty document. False
 // at the first call that fails.
-bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, const COleDateTime& shownDate,
-                       bool withNotes);
+[[nodiscard]] bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues,
+                                     const COleDateTime& shownDate, bool withNotes,
+                                     const QLocale& locale = QLocale());
 
 // "Error !!!": the message of a failed word-processor export.
 QString WordExportErrorText();
@@ -64,11 +67,11 @@ QString WordExportErrorText();
 // nothing. False with the message to show when it fails; an existing file at
 // the output path is then left as it was. An empty list gives a blank
 // document, as the menu command shows one.
-bool ExportWordFile(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ExportWordFile(const ExportRequest& request, QString* errorText);
 
 // The menu command: builds the document and shows it (saved as
 // "Dues <Month> <Year>.docx" in a temporary folder and opened with the
 // default word processor); request.outputPath is not used. False with the
 // messages to show when a step failed (what was written is still shown);
 // false with an empty errorText when no word processor could be started.
-bool ShowWordExport(const ExportRequest& request, QString* errorText);
+[[nodiscard]] bool ShowWordExport(const ExportRequest& request, QString* errorText);

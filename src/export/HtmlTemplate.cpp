@@ -1,6 +1,6 @@
 #include "export/HtmlTemplate.h"
 
-#include "app/CTallyvaneApp.h"
+#include "model/AppPaths.h"
 
 #include <QFile>
 

@@ -1,47 +1,47 @@
 #include "export/PrintPage.h"
 
-#include "app/CTallyvaneApp.h"
 #include "export/HtmlTemplate.h"
+#include "model/LocaleFormat.h"
 
 using HtmlTemplate::Escape;
 using HtmlTemplate::Tag;
 
 namespace {
 
-QString MoneyText(double amount)
+QString MoneyText(double amount, const QLocale& locale)
 {
-    return Escape(theApp.FormatCurrency(AmountText(amount)));
+    return Escape(FormatCurrencyText(AmountText(amount), locale));
 }
 
-QString FillBlock(QString block, const DueRecord& due, int serial)
+QString FillBlock(QString block, const DueRecord& due, int serial, const QLocale& locale)
 {
     const QString picture = QStringLiteral("dd MMM, yyyy");
     block.replace(Tag("snumber"), QStringLiteral("%1.").arg(serial));
     block.replace(Tag("icon"), due.m_strSeriesId.isEmpty() ? QStringLiteral("icon.bmp") : QStringLiteral("recicon.bmp"));
     block.replace(Tag("duetitle"), Escape(due.m_strTitle));
-    block.replace(Tag("startdate"), Escape(theApp.FormatDate(due.m_dtStart, picture)));
-    block.replace(Tag("duedate"), Escape(theApp.FormatDate(due.m_dtDue, picture)));
+    block.replace(Tag("startdate"), Escape(FormatDatePicture(due.m_dtStart, picture, locale)));
+    block.replace(Tag("duedate"), Escape(FormatDatePicture(due.m_dtDue, picture, locale)));
     block.replace(Tag("payee"), Escape(due.m_strPayTo));
     block.replace(Tag("account"), Escape(due.m_strAccount));
     block.replace(Tag("duetype"), Escape(DueTypeText(due.m_nType)));
     block.replace(Tag("status"), due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
-    block.replace(Tag("amount"), MoneyText(due.m_dAmount));
+    block.replace(Tag("amount"), MoneyText(due.m_dAmount, locale));
     return block;
 }
 
 } // namespace
 
-QString PrintRangeText(const COleDateTime& from, const COleDateTime& to)
+QString PrintRangeText(const COleDateTime& from, const COleDateTime& to, const QLocale& locale)
 {
     const QString picture = QStringLiteral("MMM/yyyy");
-    const QString fromText = theApp.FormatDate(from, picture);
+    const QString fromText = FormatDatePicture(from, picture, locale);
     if (from.GetYear() == to.GetYear() && from.GetMonth() == to.GetMonth())
         return QStringLiteral(" %1 ").arg(fromText);
-    return QStringLiteral("%1 - %2").arg(fromText, theApp.FormatDate(to, picture));
+    return QStringLiteral("%1 - %2").arg(fromText, FormatDatePicture(to, picture, locale));
 }
 
 QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked, const COleDateTime& from,
-                          const COleDateTime& to)
+                          const COleDateTime& to, const QLocale& locale)
 {
     QString page = templateText;
     const QString block = HtmlTemplate::CutBlock(page, Tag("loopstart"), Tag("loopend"));
@@ -50,7 +50,7 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
 
     header.replace(Tag("headerright"), QString());
     header.replace(Tag("headerleft"), QStringLiteral("Due Date Details"));
-    header.replace(Tag("headercenter"), Escape(PrintRangeText(from, to)));
+    header.replace(Tag("headercenter"), Escape(PrintRangeText(from, to, locale)));
     footer.replace(Tag("headerright"), QString());
     footer.replace(Tag("headerleft"), QString());
     footer.replace(Tag("headercenter"), QString());
@@ -61,13 +61,13 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
     QString filled;
     for (const DueRecord& due : ticked) {
         (due.m_bPaid ? paid : unpaid) += due.m_dAmount;
-        filled += FillBlock(block, due, ++serial);
+        filled += FillBlock(block, due, ++serial, locale);
     }
     HtmlTemplate::InsertBeforeMarker(page, Tag("loopstart"), filled);
 
-    page.replace(Tag("paidamount"), MoneyText(paid));
-    page.replace(Tag("unpaidamount"), MoneyText(unpaid));
-    page.replace(Tag("totalamount"), MoneyText(unpaid + paid));
+    page.replace(Tag("paidamount"), MoneyText(paid, locale));
+    page.replace(Tag("unpaidamount"), MoneyText(unpaid, locale));
+    page.replace(Tag("totalamount"), MoneyText(unpaid + paid, locale));
 
     page.replace(Tag("headerstart"), header);
     page.replace(Tag("footerstart"), footer);

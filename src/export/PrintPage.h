@@ -4,12 +4,13 @@
 #include "model/DueRecord.h"
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 // The text in the middle of the print page's header: the From month once,
 // with a blank on each side, when both months are the same, otherwise
 // "From - To"; months in the picture "MMM/yyyy".
-QString PrintRangeText(const COleDateTime& from, const COleDateTime& to);
+QString PrintRangeText(const COleDateTime& from, const COleDateTime& to, const QLocale& locale = QLocale());
 
 // Fills the print template with the ticked dues (in list order) for the
 // months from..to. The header block (headerstart..headerend) gets
@@ -19,4 +20,4 @@ QString PrintRangeText(const COleDateTime& from, const COleDateTime& to);
 // status and amount; paidamount, unpaidamount and totalamount are filled
 // outside the header and footer blocks.
 QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked, const COleDateTime& from,
-                          const COleDateTime& to);
+                          const COleDateTime& to, const QLocale& locale = QLocale());

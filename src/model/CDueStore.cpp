@@ -1,6 +1,6 @@
 #include "model/CDueStore.h"
 
-#include "app/CTallyvaneApp.h"
+#include "model/DueFolderReader.h"
 #include "model/Clock.h"
 #include "model/DueFile.h"
 #include "model/Identifiers.h"
@@ -9,20 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cerrno>
-#include <cstring>
-#include <thread>
-#ifdef Q_OS_UNIX
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#include <vector>
 
 CDueStore theDueStore;
 
@@ -35,163 +21,35 @@ int CDueStore::BucketOf(const QString& id)
     return int(h % kBuckets);
 }
 
+void CDueStore::SetFolder(const DataFolder& folder)
+{
+    m_folder = folder;
+}
+
 void CDueStore::LoadAll()
 {
-    theApp.CreateDataFolder();
+    (void)m_folder.Create(); // a folder that cannot be made lists empty; writes say why
     ScanFolder();
 }
-
-namespace {
-
-// The bytes of one due file, or why they could not be read.
-struct RawFile
-{
-    QByteArray bytes;
-    QString problem;
-};
-
-void ReadRaw(const QString& path, RawFile& out)
-{
-#ifdef Q_OS_UNIX
-    // Plain system calls: the load of a large folder is little more than
-    // these, so no layer is put between them.
-    const QByteArray local = QFile::encodeName(path);
-    const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        out.problem = QString::fromLocal8Bit(std::strerror(errno));
-        return;
-    }
-    char buf[4096];
-    QByteArray bytes;
-    for (;;) {
-        const ssize_t got = ::read(fd, buf, sizeof buf);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            out.problem = QString::fromLocal8Bit(std::strerror(errno));
-            ::close(fd);
-            return;
-        }
-        if (got == 0)
-            break;
-        if (bytes.size() + got > DueFile::kMaxDueFileSize) {
-            out.problem = QStringLiteral("the file is too large to be a due");
-            ::close(fd);
-            return;
-        }
-        bytes.append(buf, qsizetype(got));
-    }
-    ::close(fd);
-    out.bytes = std::move(bytes);
-#else
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        out.problem = file.errorString();
-        return;
-    }
-    if (file.size() > DueFile::kMaxDueFileSize) {
-        out.problem = QStringLiteral("the file is too large to be a due");
-        return;
-    }
-    out.bytes = file.readAll();
-#endif
-}
-
-// The names of the due files of a folder (not folders named *.due), sorted.
-QStringList ListDueFiles(const QString& folder)
-{
-#ifdef Q_OS_UNIX
-    QStringList names;
-    DIR* d = ::opendir(QFile::encodeName(folder).constData());
-    if (!d)
-        return names;
-    const QByteArray prefix = QFile::encodeName(folder) + '/';
-    while (const dirent* e = ::readdir(d)) {
-        const size_t len = std::strlen(e->d_name);
-        if (len < 4 || std::memcmp(e->d_name + len - 4, ".due", 4) != 0)
-            continue;
-        bool regular = e->d_type == DT_REG;
-        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
-            struct stat st;
-            regular = ::stat((prefix + e->d_name).constData(), &st) == 0 && S_ISREG(st.st_mode);
-        }
-        if (regular)
-            names << QFile::decodeName(e->d_name);
-    }
-    ::closedir(d);
-    names.sort();
-    return names;
-#else
-    return QDir(folder).entryList({QStringLiteral("*.due")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-#endif
-}
-
-// Parses what ReadRaw read; an empty string when the record is sound.
-QString ParseRaw(const RawFile& raw, DueRecord& record)
-{
-    if (!raw.problem.isEmpty())
-        return raw.problem;
-    QString why;
-    if (!DueFile::Parse(raw.bytes, record, &why))
-        return why;
-    // The identifier names the file that Delete removes: it must stay a plain name.
-    if (!IsSafeRecordId(record.m_strRecId))
-        return QStringLiteral("the record identifier is not usable");
-    return {};
-}
-
-} // namespace
 
 void CDueStore::ScanFolder()
 {
     RemoveAll();
     m_loadProblems.clear();
-    if (theApp.m_strWorkDir.isEmpty())
+    if (m_folder.IsEmpty())
         return;
-    const QDir dir(theApp.GetDataFolder());
-    // Name order keeps loading repeatable: the later of two files with one
-    // identifier wins, and the walk order depends on the order of insertion.
-    const QStringList names = ListDueFiles(dir.path());
-
-    // Reading is mostly waiting for the file system, so two threads read the
-    // bytes; parsing stays on this thread, where the records will live.
-    std::vector<RawFile> raw(size_t(names.size()));
-    auto read = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            ReadRaw(dir.filePath(names.at(qsizetype(i))), raw[i]);
-    };
-    const size_t n = raw.size();
-    if (n >= 64) {
-        std::thread helper(read, n / 2, n);
-        read(0, n / 2);
-        helper.join();
-    } else {
-        read(0, n);
-    }
-    m_index.reserve(qsizetype(n));
-    for (size_t i = 0; i < n; ++i) {
-        DueRecord record(Qt::Uninitialized);
-        const QString problem = ParseRaw(raw[i], record);
-        raw[i] = RawFile();
-        if (problem.isEmpty())
-            Store(std::move(record));
-        else
-            m_loadProblems << QStringLiteral("%1: %2").arg(names.at(qsizetype(i)), problem);
-    }
-#ifdef __GLIBC__
-    // The file buffers are gone; hand their pages back instead of keeping them.
-    malloc_trim(0);
-#endif
+    DueFolderReader reader;
+    const qsizetype n = reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record) { Store(std::move(record)); });
+    Q_UNUSED(n);
+    m_loadProblems = reader.Problems();
 }
 
 bool CDueStore::LoadDueFile(const QString& path)
 {
-    RawFile raw;
-    ReadRaw(path, raw);
+    DueFolderReader reader;
     DueRecord record(Qt::Uninitialized);
-    const QString problem = ParseRaw(raw, record);
-    if (!problem.isEmpty()) {
-        m_loadProblems << QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), problem);
+    if (!reader.ReadFile(path, record)) {
+        m_loadProblems << reader.Problems();
         return false;
     }
     Store(std::move(record));
@@ -200,7 +58,7 @@ bool CDueStore::LoadDueFile(const QString& path)
 
 bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 {
-    const QString path = theApp.GetDueFilePath(record.m_strRecId);
+    const QString path = m_folder.DueFilePath(record.m_strRecId);
     if (path.isEmpty()) {
         Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
@@ -217,7 +75,7 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 
 bool CDueStore::TouchPreferences()
 {
-    const QString path = theApp.GetPreferencesPath();
+    const QString path = m_folder.PreferencesPath();
     QString why;
     if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why)) {
         Error(QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), why));
@@ -240,7 +98,7 @@ QString CDueStore::UniqueRecordId(int n) const
         when = resume.value();
     for (int attempt = 0; attempt < 1000000; ++attempt) {
         const QString id = MakeRecordId(n, when);
-        if (!m_index.contains(id) && !QFileInfo::exists(theApp.GetDueFilePath(id))) {
+        if (!m_index.contains(id) && !QFileInfo::exists(m_folder.DueFilePath(id))) {
             m_nextIdTime.insert(n, when);
             return id;
         }
@@ -348,7 +206,7 @@ DueRecord CDueStore::GetDue(const QString& id) const
 
 bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 {
-    const QString path = theApp.GetDueFilePath(id);
+    const QString path = m_folder.DueFilePath(id);
     auto it = m_index.find(id);
     const QString title = it != m_index.end() ? m_slots[size_t(it.value())].m_strTitle : id;
     if (path.isEmpty()) {
@@ -423,10 +281,9 @@ bool CDueStore::DeleteSeries(const QString& seriesId)
     return true;
 }
 
-void CDueStore::FillMonthList(const COleDateTime& month, IDueListSink& list, int filter) const
+MonthList CDueStore::FillMonthList(const COleDateTime& month, DueFilter filter) const
 {
-    list.DeleteAllItems();
-    double total = 0.0, paid = 0.0, unpaid = 0.0;
+    MonthList list;
     const int year = month.GetYear();
     const int mon = month.GetMonth();
     // From 1900 on, a month is a plain range of date values: [first, next).
@@ -447,7 +304,7 @@ void CDueStore::FillMonthList(const COleDateTime& month, IDueListSink& list, int
     for (int head : m_heads) {
         for (int i = head; i >= 0; i = m_links[size_t(i)].next) {
             const Link& link = m_links[size_t(i)];
-            if ((filter == 1 && !link.paid) || (filter == 2 && link.paid))
+            if ((filter == DueFilter::Paid && !link.paid) || (filter == DueFilter::Unpaid && link.paid))
                 continue;
             COleDateTime due;
             due.m_dt = link.due;
@@ -455,14 +312,11 @@ void CDueStore::FillMonthList(const COleDateTime& month, IDueListSink& list, int
             if (!inMonth(due))
                 continue;
             const DueRecord& r = m_slots[size_t(i)];
-            list.InsertItem(list.GetItemCount(), QString(), 0, r);
-            total += r.m_dAmount;
-            (r.m_bPaid ? paid : unpaid) += r.m_dAmount;
+            list.rows.append(r);
+            (r.m_bPaid ? list.paid : list.unpaid) += r.m_dAmount;
         }
     }
-    theApp.m_strTotalText = QStringLiteral("Total : %1").arg(theApp.FormatCurrency(AmountText(total)));
-    theApp.m_strPaidText = QStringLiteral("Paid : %1").arg(theApp.FormatCurrency(AmountText(paid)));
-    theApp.m_strUnpaidText = QStringLiteral("Unpaid : %1").arg(theApp.FormatCurrency(AmountText(unpaid)));
+    return list;
 }
 
 void CDueStore::FillRangeList(IDueListSink& list, const COleDateTime& from, const COleDateTime& to) const

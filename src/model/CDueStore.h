@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/DataFolder.h"
 #include "model/DueRecord.h"
 #include "model/IDueListSink.h"
 
@@ -17,10 +18,26 @@
 // Walks visit 17 buckets in order (bucket = hash of the identifier mod 17) and
 // within a bucket the most recently inserted identifier first; the print list
 // and the series operations follow this order.
+// Which dues a month listing keeps.
+enum class DueFilter { All, Paid, Unpaid };
+
+// The dues of one month in walk order, with the sums of their amounts.
+struct MonthList
+{
+    QList<DueRecord> rows;
+    double paid = 0.0;
+    double unpaid = 0.0;
+    double Total() const { return paid + unpaid; }
+};
+
 class CDueStore
 {
 public:
     static constexpr int kBuckets = 17;
+
+    // The folder every load and write goes to; nothing is read until LoadAll.
+    void SetFolder(const DataFolder& folder);
+    const DataFolder& Folder() const { return m_folder; }
 
     // Creates the data folder and reloads everything.
     void LoadAll();
@@ -48,9 +65,8 @@ public:
     // A series identifier for now that no stored due uses yet.
     QString NewSeriesId() const;
 
-    // The dues of month's month under filter (0 all, 1 paid, 2 unpaid, other
-    // all), appended in walk order; sets theApp's three status texts.
-    void FillMonthList(const COleDateTime& month, IDueListSink& list, int filter) const;
+    // The dues of month's month under filter, in walk order, with their sums.
+    MonthList FillMonthList(const COleDateTime& month, DueFilter filter) const;
     // The dues from month `from` to month `to`, text = title, image 1 for series.
     void FillRangeList(IDueListSink& list, const COleDateTime& from, const COleDateTime& to) const;
     static int CompareMonth(const COleDateTime& a, const COleDateTime& b);
@@ -102,6 +118,7 @@ private:
         return heads;
     }
     QHash<QString, int> m_index;
+    DataFolder m_folder;
     mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
     QStringList m_loadProblems;

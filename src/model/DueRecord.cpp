@@ -1,6 +1,6 @@
 #include "model/DueRecord.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 
 DueRecord::DueRecord()
     : m_dtStart(COleDateTime::GetCurrentTime()), m_dtDue(m_dtStart)
@@ -17,11 +17,11 @@ bool DueRecord::operator==(const DueRecord& o) const
            m_nType == o.m_nType && m_bPaid == o.m_bPaid && m_strSeriesId == o.m_strSeriesId;
 }
 
-const DueTypeEntry g_dueTypes[] = {{1, 61449}, {2, 61450}, {-1, -1}};
+const DueTypeEntry g_dueTypes[] = {{1, MessageId::TypeBusiness}, {2, MessageId::TypePersonal}, {-1, MessageId{}}};
 
 QString DueTypeText(int typeCode)
 {
-    return LoadResString(typeCode == 2 ? 61450 : 61449);
+    return LoadResString(typeCode == 2 ? MessageId::TypePersonal : MessageId::TypeBusiness);
 }
 
 QString AmountText(double amount)

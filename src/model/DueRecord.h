@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/COleDateTime.h"
+#include "model/MessageTexts.h"
 
 #include <QString>
 
@@ -27,11 +28,11 @@ struct DueRecord
     bool operator==(const DueRecord& o) const;
 };
 
-// Type vocabulary: code and string-table id, ended by a pair of -1.
+// Type vocabulary: code and message id, ended by a code of -1.
 struct DueTypeEntry
 {
     int code;
-    int stringId;
+    MessageId stringId;
 };
 extern const DueTypeEntry g_dueTypes[];
 

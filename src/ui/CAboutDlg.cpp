@@ -1,5 +1,6 @@
 #include "ui/CAboutDlg.h"
 
+#include "model/Version.h"
 #include "ui/DrawnImages.h"
 #include "ui/skinui/CGuiButton.h"
 #include "ui/skinui/GuiDrawLayer.h"
@@ -9,11 +10,12 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ok(new CGuiButton(QString(), this))
 {
-    setWindowTitle(QStringLiteral("About Tallyvane"));
+    setWindowTitle(tr("About Tallyvane"));
     setObjectName(QStringLiteral("AboutDlg"));
     GuiDrawLayer::ApplyFace(this);
 
-    auto* text = new QLabel(QStringLiteral("Tallyvane \n\nVersion 5.0"), this);
+    auto* text = new QLabel(tr("Tallyvane \n\nVersion %1.%2").arg(TALLYVANE_VERSION_MAJOR).arg(TALLYVANE_VERSION_MINOR),
+                            this);
     text->setAlignment(Qt::AlignCenter);
     text->setTextFormat(Qt::PlainText);
     QFont f = text->font();

@@ -1,6 +1,6 @@
 #include "ui/CBannerStatic.h"
 
-#include "app/widgets/LoadImageList.h"
+#include "ui/LoadImageList.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ui/CDetailsBar.h"
 
-#include "app/CTallyvaneApp.h"
+#include "model/LocaleFormat.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QHeaderView>
@@ -25,7 +25,7 @@ protected:
 
 QString DateTimeText(const COleDateTime& dt)
 {
-    return theApp.FormatDate(dt) + QLatin1Char(' ') + theApp.FormatTime(dt);
+    return FormatDatePicture(dt, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(dt, QString(), QLocale());
 }
 
 } // namespace
@@ -79,7 +79,7 @@ QStringList CDetailsBar::DetailValues(const DueRecord& record)
             DateTimeText(record.m_dtDue),
             record.m_strPayTo,
             record.m_strAccount,
-            theApp.FormatCurrency(AmountText(record.m_dAmount)),
+            FormatCurrencyText(AmountText(record.m_dAmount), QLocale()),
             DueTypeText(record.m_nType),
             record.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid")};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CDueStore.h"
 #include "ui/skinui/CGuiComboBoxExt.h"
 
 // The filter box: 0 "All", 1 "Paid Dues", 2 "Unpaid Dues".
@@ -9,3 +10,9 @@ class CFilterCombo : public CGuiComboBoxExt
 public:
     explicit CFilterCombo(QWidget* parent = nullptr);
 };
+
+// The filter of a box index; an index the box does not have lists all.
+inline DueFilter FilterOfIndex(int index)
+{
+    return index == 1 ? DueFilter::Paid : index == 2 ? DueFilter::Unpaid : DueFilter::All;
+}

@@ -1,10 +1,10 @@
 #include "ui/CMainFrame.h"
 
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
-#include "app/widgets/CWorkDirDlg.h"
-#include "app/widgets/LoadImageList.h"
+#include "model/MessageTexts.h"
+#include "ui/CWorkDirDlg.h"
+#include "ui/LoadImageList.h"
 #include "model/CDueStore.h"
+#include "model/LocaleFormat.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
@@ -83,41 +83,12 @@ const CommandInfo kCommands[] = {
     {ID_NEXT_MONTH, "Goto Next Month", "", "Goto Next Month ", " Goto Next Month", "go-next", Glyph::NextMonth},
 };
 
-bool ExportKindOf(int id, ExportCommands::Kind& kind, bool& withNotes)
-{
-    switch (id) {
-    case ID_EXCEL_NOTES:
-    case ID_EXCEL_NO_NOTES:
-        kind = ExportCommands::Kind::Spreadsheet;
-        break;
-    case ID_WORD_NOTES:
-    case ID_WORD_NO_NOTES:
-        kind = ExportCommands::Kind::Word;
-        break;
-    case ID_HTML_NOTES:
-    case ID_HTML_NO_NOTES:
-        kind = ExportCommands::Kind::Html;
-        break;
-    case ID_PDF_NOTES:
-    case ID_PDF_NO_NOTES:
-        kind = ExportCommands::Kind::Pdf;
-        break;
-    default:
-        return false;
-    }
-    withNotes = id == ID_EXCEL_NOTES || id == ID_WORD_NOTES || id == ID_HTML_NOTES || id == ID_PDF_NOTES;
-    return true;
-}
-
-const int kExportIds[] = {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES, ID_WORD_NOTES, ID_WORD_NO_NOTES,
-                          ID_HTML_NOTES,  ID_HTML_NO_NOTES,  ID_PDF_NOTES,  ID_PDF_NO_NOTES};
-
 } // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
 {
     setObjectName(QStringLiteral("MainFrame"));
-    setWindowTitle(LoadResString(57344));
+    setWindowTitle(LoadResString(MessageId::AppTitle));
     setWindowIcon(DrawnImages::AppIcon());
 
     CreateActions();
@@ -212,7 +183,6 @@ void CMainFrame::CreateMenus()
         QMenu* sub = exp->addMenu(m_actions.value(ids.first)->icon(), QString::fromLatin1(title));
         sub->addAction(m_actions.value(ids.first));
         sub->addAction(m_actions.value(ids.second));
-        m_menus << sub;
     }
 
     QMenu* prefs = bar->addMenu(QStringLiteral("&Preferences"));
@@ -223,11 +193,6 @@ void CMainFrame::CreateMenus()
     help->addAction(m_actions.value(ID_HELP_CONTENTS));
     help->addSeparator();
     help->addAction(m_actions.value(ID_APP_ABOUT));
-
-    m_menus << file << due << view << tools << exp << prefs << help;
-    // Availability of the exports and print can change while the program runs.
-    for (QMenu* menu : {file, exp, view})
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
 
 void CMainFrame::CreateStatusBar()
@@ -285,7 +250,7 @@ void CMainFrame::CreateClient()
     });
     connect(m_view, &CTallyvaneView::selectionCleared, this, [this] {
         m_details->ClearDetails();
-        SetCaptionBar(LoadResString(57344), 0);
+        SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
     });
     connect(m_view, &CTallyvaneView::commandRequested, this, &CMainFrame::OnCommand);
     connect(m_view, &CTallyvaneView::modifyRequested, this, &CMainFrame::ModifyDue);
@@ -308,8 +273,7 @@ void CMainFrame::OnCommand(int id)
             DeleteDue(*r);
         break;
     case ID_FILE_PRINT:
-        if (ExportCommands::IsPrintAvailable())
-            ExportCommands::Print(nullptr);
+        ExportCommands::Print(nullptr);
         break;
     case ID_APP_EXIT:
         close();
@@ -357,13 +321,17 @@ void CMainFrame::RefreshMonth()
 {
     if (!m_view)
         return;
-    theApp.m_dtCurrentMonth = m_toolBar->MonthPicker()->GetTime();
-    m_view->Refresh(theApp.m_dtCurrentMonth, m_toolBar->FilterBox()->currentIndex());
-    m_statusBar->SetPaneText(ID_INDICATOR_PAID, theApp.m_strPaidText);
-    m_statusBar->SetPaneText(ID_INDICATOR_UNPAID, theApp.m_strUnpaidText);
-    m_statusBar->SetPaneText(ID_INDICATOR_TOTAL, theApp.m_strTotalText);
-    SetCaptionBar(LoadResString(57344), 0);
-    UpdateCommandStates();
+    m_dtCurrentMonth = m_toolBar->MonthPicker()->GetTime();
+    m_view->Refresh(m_dtCurrentMonth, FilterOfIndex(m_toolBar->FilterBox()->currentIndex()));
+    const DueListModel* model = m_view->Model();
+    const QLocale locale;
+    auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
+    m_statusBar->SetPaneText(ID_INDICATOR_PAID, LoadResString(MessageId::PaidLabel) + money(model->Paid()));
+    m_statusBar->SetPaneText(ID_INDICATOR_UNPAID, LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
+    m_statusBar->SetPaneText(ID_INDICATOR_TOTAL,
+                             LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
+    SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
+    m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
 }
 
 void CMainFrame::StepMonth(int delta)
@@ -403,10 +371,10 @@ void CMainFrame::ModifyDue(const QString& recId)
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
     if (record.m_strSeriesId.isEmpty()) {
-        if (Prompt::Question(this, LoadResString(61452), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             theDueStore.RemoveDue(record.m_strRecId, true);
     } else {
-        switch (Prompt::Question(this, LoadResString(61453), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        switch (Prompt::Question(this, LoadResString(MessageId::ConfirmDeleteSeries), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             theDueStore.DeleteSeries(record.m_strSeriesId);
             break;
@@ -437,12 +405,12 @@ void CMainFrame::SetCaptionBar(const QString& text, int image)
 
 void CMainFrame::ChangeWorkingDirectory()
 {
-    const QString previous = theApp.m_strWorkDir;
+    const QString previous = theDueStore.Folder().WorkDir();
     CWorkDirDlg dlg(this, previous);
-    if (dlg.exec() != QDialog::Accepted || theApp.m_strWorkDir == previous)
+    if (dlg.exec() != QDialog::Accepted || DataFolder(dlg.m_strPath) == theDueStore.Folder())
         return;
-    theApp.WriteWorkingDirectory();
-    theApp.CreateDataFolder();
+    theDueStore.SetFolder(DataFolder(dlg.m_strPath));
+    WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
     RefreshMonth();
     ReportLoadProblems();
@@ -476,39 +444,16 @@ bool CMainFrame::ReportStoreErrors()
     return true;
 }
 
-void CMainFrame::UpdateCommandStates()
-{
-    for (int id : kExportIds) {
-        ExportCommands::Kind kind;
-        bool withNotes;
-        ExportKindOf(id, kind, withNotes);
-        const bool on = ExportCommands::IsAvailable(kind);
-        m_actions.value(id)->setEnabled(on);
-        m_outlook->SetCommandEnabled(id, on);
-    }
-    const bool print = ExportCommands::IsPrintAvailable();
-    m_actions.value(ID_FILE_PRINT)->setEnabled(print);
-    m_outlook->SetCommandEnabled(ID_FILE_PRINT, print);
-    for (QMenu* sub : m_menus.mid(0, 4)) {
-        bool any = false;
-        for (QAction* a : sub->actions())
-            any = any || a->isEnabled();
-        sub->setEnabled(any);
-    }
-    m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
-}
-
 void CMainFrame::Export(int id)
 {
-    ExportCommands::Kind kind;
-    bool withNotes;
-    if (!ExportKindOf(id, kind, withNotes) || !ExportCommands::IsAvailable(kind))
+    const ExportCommands::Command* command = ExportCommands::Find(id);
+    if (!command)
         return;
     ExportRequest request;
     request.dues = m_view->Model()->Records();
-    request.month = theApp.m_dtCurrentMonth;
-    request.withNotes = withNotes;
-    ExportCommands::Export(this, kind, request);
+    request.month = m_dtCurrentMonth;
+    request.withNotes = command->withNotes;
+    ExportCommands::Export(this, command->kind, request);
 }
 
 void CMainFrame::SwitchPane(int)

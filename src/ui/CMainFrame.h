@@ -45,8 +45,8 @@ public:
     // Shows failed writes and removals of the store, in one message.
     bool ReportStoreErrors();
 
-    // Enables the export and print commands that are available now.
-    void UpdateCommandStates();
+    // The month the list shows (the month picker's, as of the last refresh).
+    const COleDateTime& CurrentMonth() const { return m_dtCurrentMonth; }
 
     CTallyvaneView* View() const { return m_view; }
     CDetailsBar* DetailsBar() const { return m_details; }
@@ -69,7 +69,7 @@ private:
     void SwitchPane(int delta);
 
     QHash<int, QAction*> m_actions;
-    QList<QMenu*> m_menus;
+    COleDateTime m_dtCurrentMonth;
     CMainToolBar* m_toolBar = nullptr;
     CGuiStatusBar* m_statusBar = nullptr;
     CDetailsBar* m_details = nullptr;

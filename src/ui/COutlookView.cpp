@@ -1,6 +1,6 @@
 #include "ui/COutlookView.h"
 
-#include "app/widgets/LoadImageList.h"
+#include "ui/LoadImageList.h"
 #include "ui/CommandIds.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/GuiDrawLayer.h"

@@ -28,7 +28,7 @@ CTallyvaneView::CTallyvaneView(QWidget* parent)
     connect(this, &QAbstractItemView::doubleClicked, this, &CTallyvaneView::OnDoubleClicked);
 }
 
-void CTallyvaneView::Refresh(const COleDateTime& month, int filter)
+void CTallyvaneView::Refresh(const COleDateTime& month, DueFilter filter)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_model->Fill(month, filter);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CDueStore.h"
 #include "model/COleDateTime.h"
 #include "ui/DueRecordMeta.h"
 
@@ -21,7 +22,7 @@ public:
     explicit CTallyvaneView(QWidget* parent = nullptr);
 
     // Lists the dues of month's month under filter (0 all, 1 paid, 2 unpaid).
-    void Refresh(const COleDateTime& month, int filter);
+    void Refresh(const COleDateTime& month, DueFilter filter);
 
     // The due at the selection mark, if any.
     std::optional<DueRecord> SelectedDue() const;

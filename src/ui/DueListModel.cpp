@@ -6,15 +6,16 @@
 
 DueListModel::DueListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void DueListModel::Fill(const COleDateTime& month, int filter)
+void DueListModel::Fill(const COleDateTime& month, DueFilter filter)
 {
     beginResetModel();
-    m_filling = true;
-    theDueStore.FillMonthList(month, *this, filter);
+    MonthList list = theDueStore.FillMonthList(month, filter);
+    m_records = std::move(list.rows);
+    m_paid = list.paid;
+    m_unpaid = list.unpaid;
     // The store hands them over in its own walk order; equal due dates fall
     // back on the record identifier so the list never reshuffles.
     std::stable_sort(m_records.begin(), m_records.end(), DueListLess);
-    m_filling = false;
     endResetModel();
 }
 
@@ -68,25 +69,10 @@ QHash<int, QByteArray> DueListModel::roleNames() const
     return names;
 }
 
-void DueListModel::DeleteAllItems()
+void DueListModel::Clear()
 {
-    if (m_filling) {
-        m_records.clear();
-        return;
-    }
     beginResetModel();
     m_records.clear();
+    m_paid = m_unpaid = 0.0;
     endResetModel();
-}
-
-void DueListModel::InsertItem(int index, const QString&, int, const DueRecord& record)
-{
-    index = std::clamp(index, 0, int(m_records.size()));
-    if (m_filling) {
-        m_records.insert(index, record);
-        return;
-    }
-    beginInsertRows({}, index, index);
-    m_records.insert(index, record);
-    endInsertRows();
 }

@@ -2,17 +2,16 @@
 
 #include "model/COleDateTime.h"
 #include "model/DueRecord.h"
-#include "model/IDueListSink.h"
+#include "model/CDueStore.h"
 #include "ui/DueRecordMeta.h"
 
 #include <QAbstractListModel>
 #include <QList>
 
 
-
 // The dues of one month, in list order (due date, then record identifier).
 // Each row owns a copy of its record.
-class DueListModel : public QAbstractListModel, public IDueListSink
+class DueListModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
@@ -24,9 +23,12 @@ public:
 
     explicit DueListModel(QObject* parent = nullptr);
 
-    // Lists the dues of month's month under filter (0 all, 1 paid, 2 unpaid)
-    // from theDueStore, which also sets the status-bar texts.
-    void Fill(const COleDateTime& month, int filter);
+    // Lists the dues of month's month under filter from theDueStore.
+    void Fill(const COleDateTime& month, DueFilter filter);
+    // The sums of the listed dues.
+    double Paid() const { return m_paid; }
+    double Unpaid() const { return m_unpaid; }
+    void Clear();
 
     const DueRecord* RecordAt(int row) const;
     QList<DueRecord> Records() const { return m_records; }
@@ -36,12 +38,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
 
-    // IDueListSink
-    void DeleteAllItems() override;
-    int GetItemCount() const override { return int(m_records.size()); }
-    void InsertItem(int index, const QString& text, int image, const DueRecord& record) override;
 
 private:
     QList<DueRecord> m_records;
-    bool m_filling = false;
+    double m_paid = 0.0;
+    double m_unpaid = 0.0;
 };

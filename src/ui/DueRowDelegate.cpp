@@ -1,6 +1,6 @@
 #include "ui/DueRowDelegate.h"
 
-#include "app/widgets/LoadImageList.h"
+#include "ui/LoadImageList.h"
 #include "model/Clock.h"
 #include "ui/DueListModel.h"
 #include "ui/DueRowLook.h"

@@ -1,6 +1,6 @@
 #include "ui/DueRowLook.h"
 
-#include "app/CTallyvaneApp.h"
+#include "model/LocaleFormat.h"
 
 DueState StateOf(const DueRecord& record, const QDate& today)
 {
@@ -43,8 +43,8 @@ DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const
     look.line1 = record.m_strTitle;
     if (!record.m_strPayTo.isEmpty())
         look.line1 += QStringLiteral(" - ") + record.m_strPayTo;
-    look.amount = theApp.FormatCurrency(AmountText(record.m_dAmount));
-    look.line2 = theApp.FormatDate(record.m_dtDue) + QLatin1Char(' ') + theApp.FormatTime(record.m_dtDue);
+    look.amount = FormatCurrencyText(AmountText(record.m_dAmount), QLocale());
+    look.line2 = FormatDatePicture(record.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(record.m_dtDue, QString(), QLocale());
     look.paidMark = record.m_bPaid != 0;
     look.recurringMark = !record.m_strSeriesId.isEmpty();
     return look;

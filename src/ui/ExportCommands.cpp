@@ -6,6 +6,7 @@
 #include "export/widgets/CPrintDuesDlg.h"
 #include "export/widgets/HtmlExportCommand.h"
 #include "platform/ShellOpen.h"
+#include "ui/CommandIds.h"
 #include "ui/Prompt.h"
 
 #include <QApplication>
@@ -66,19 +67,28 @@ void ExportOffice(QWidget* parent, Kind kind, const ExportRequest& request)
 
 } // namespace
 
-bool IsAvailable(Kind kind)
+const QList<Command>& Commands()
 {
-    switch (kind) {
-    case Kind::Pdf:
-    case Kind::Html:
-    case Kind::Spreadsheet:
-    case Kind::Word:
-        return true;
-    }
-    return false;
+    static const QList<Command> commands = {
+        {ID_EXCEL_NOTES, Kind::Spreadsheet, true}, {ID_EXCEL_NO_NOTES, Kind::Spreadsheet, false},
+        {ID_WORD_NOTES, Kind::Word, true},         {ID_WORD_NO_NOTES, Kind::Word, false},
+        {ID_HTML_NOTES, Kind::Html, true},         {ID_HTML_NO_NOTES, Kind::Html, false},
+        {ID_PDF_NOTES, Kind::Pdf, true},           {ID_PDF_NO_NOTES, Kind::Pdf, false},
+    };
+    return commands;
 }
 
-void Export(QWidget* parent, Kind kind, const ExportRequest& request)
+const Command* Find(int id)
+{
+    for (const Command& c : Commands()) {
+        if (c.id == id)
+            return &c;
+    }
+    return nullptr;
+}
+
+namespace {
+void RunExport(QWidget* parent, Kind kind, const ExportRequest& request)
 {
     switch (kind) {
     case Kind::Pdf:
@@ -94,9 +104,23 @@ void Export(QWidget* parent, Kind kind, const ExportRequest& request)
     }
 }
 
-bool IsPrintAvailable()
+Runner& CurrentRunner()
 {
-    return true;
+    static Runner runner = RunExport;
+    return runner;
+}
+} // namespace
+
+void Export(QWidget* parent, Kind kind, const ExportRequest& request)
+{
+    CurrentRunner()(parent, kind, request);
+}
+
+Runner SetRunner(Runner runner)
+{
+    Runner previous = std::move(CurrentRunner());
+    CurrentRunner() = runner ? std::move(runner) : Runner(RunExport);
+    return previous;
 }
 
 void Print(QWidget* parent)

@@ -2,6 +2,8 @@
 
 #include "export/ExportRequest.h"
 
+#include <functional>
+
 class QWidget;
 
 // The export and print commands of the main window. The frame builds the
@@ -11,11 +13,25 @@ namespace ExportCommands {
 
 enum class Kind { Html, Pdf, Spreadsheet, Word };
 
-// False while a kind is not available (its menu items stay disabled).
-bool IsAvailable(Kind kind);
+// One export command of the menus and the navigation pane.
+struct Command
+{
+    int id;
+    Kind kind;
+    bool withNotes;
+};
+
+// Every export command, in menu order; nullptr for an id that is not one.
+const QList<Command>& Commands();
+const Command* Find(int id);
+
 void Export(QWidget* parent, Kind kind, const ExportRequest& request);
 
-bool IsPrintAvailable();
+// What Export hands its work to: the real dialogs and files unless a test
+// records the calls instead. Returns the previous runner.
+using Runner = std::function<void(QWidget* parent, Kind kind, const ExportRequest& request)>;
+Runner SetRunner(Runner runner);
+
 // The print dialog for a range of months, then the print preview.
 void Print(QWidget* parent);
 

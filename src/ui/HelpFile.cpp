@@ -1,6 +1,6 @@
 #include "ui/HelpFile.h"
 
-#include "app/CTallyvaneApp.h"
+#include "model/AppPaths.h"
 #include "platform/ShellOpen.h"
 
 #include <QDir>

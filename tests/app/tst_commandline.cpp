@@ -1,4 +1,6 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
+#include "model/LocaleFormat.h"
 #include "app/CommandLine.h"
 #include "model/CDueStore.h"
 
@@ -61,7 +63,7 @@ private:
 
 void TestCommandLine::init()
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     m_work = m_tmp.path() + QStringLiteral("/work-") + QString::fromLatin1(QTest::currentTestFunction()) +
              QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_'));
     QVERIFY(CopyTree(QStringLiteral(TALLYVANE_TEST_DATA "/listfolder"), m_work));
@@ -84,7 +86,7 @@ void TestCommandLine::listsTheMonthInOrderWithSums()
         "2007030209000110\t2007-03-05T00:00:00\tSame date later id\t\t\t$0.50\tPaid\t-",
         "2007030112000001\t2007-03-20T09:00:00\tGym\tFit\\tClub\tACC-1\t$30.00\tPaid\trecId20070301120000",
         "2007031514253010\t2007-03-31T00:00:00\tRent\t\t\t$125.50\tUnpaid\t-",
-        "2007030209000210\t2007-03-31T23:59:00\tLast minute\t\t\t" + theApp.FormatCurrency("-3.00") + "\tUnpaid\t-",
+        "2007030209000210\t2007-03-31T23:59:00\tLast minute\t\t\t" + FormatCurrencyText("-3.00", QLocale()) + "\tUnpaid\t-",
         "Paid : $30.50",
         "Unpaid : $1,357.00",
         "Total : $1,387.50",

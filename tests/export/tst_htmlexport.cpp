@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
 
@@ -72,7 +73,7 @@ private slots:
 
 void TestHtmlExport::initTestCase()
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void TestHtmlExport::cleanup()

@@ -1,5 +1,7 @@
 #include "PdfTestTools.h"
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
+#include "model/LocaleFormat.h"
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
 
@@ -88,7 +90,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
     void bodyText_data()
@@ -102,9 +104,9 @@ private slots:
             QStringLiteral("\r\n\r\n Due : Rent (March)\r\n\r\n Start Date : %1\r\n\r\n Due Date : "
                            "%2\r\n\r\n Pay To : City Works (Water)\r\n\r\n Account: AC-7731\r\n\r\n"
                            " Amount: %3\r\n\r\n Due Type: ")
-                .arg(theApp.FormatDate(COleDateTime(2007, 3, 1, 0, 0, 0), QString()),
-                     theApp.FormatDate(COleDateTime(2007, 3, 5, 0, 0, 0), QString()),
-                     theApp.FormatCurrency(QStringLiteral("1234.50")));
+                .arg(FormatDatePicture(COleDateTime(2007, 3, 1, 0, 0, 0), QString(), QLocale()),
+                     FormatDatePicture(COleDateTime(2007, 3, 5, 0, 0, 0), QString(), QLocale()),
+                     FormatCurrencyText(QStringLiteral("1234.50"), QLocale()));
         const DueRecord noted =
             MakeDue(QStringLiteral("Rent (March)"), 5, 1234.5, 2, true, QStringLiteral("first\r\nsecond"));
         QTest::newRow("with notes")
@@ -156,11 +158,11 @@ private slots:
         QCOMPARE(pages.size(), 3);
         QCOMPARE(pages[0], QStringLiteral("Due Date(s)\nMar - 2007\n"));
         // A negative amount in the accounting form keeps its sign as a minus.
-        QString negative = theApp.FormatCurrency(QStringLiteral("-3.00"));
+        QString negative = FormatCurrencyText(QStringLiteral("-3.00"), QLocale());
         if (negative.startsWith(QLatin1Char('(')))
             negative = QLatin1Char('-') + negative.mid(1, negative.size() - 2);
         QVERIFY(negative.contains(QLatin1Char('-')));
-        auto date = [](int day) { return theApp.FormatDate(COleDateTime(2007, 3, day, 0, 0, 0), QString()); };
+        auto date = [](int day) { return FormatDatePicture(COleDateTime(2007, 3, day, 0, 0, 0), QString(), QLocale()); };
         // Title and record text share the top line; the title keeps its
         // parentheses there, the body shows blanks for them.
         QCOMPARE(pages[1], QStringLiteral("Rent (March) Record 1 of 2\n"
@@ -175,7 +177,7 @@ private slots:
                                           "Notes\n"
                                           "Café at 9\n"
                                           "second line\n")
-                               .arg(date(1), date(5), theApp.FormatCurrency(QStringLiteral("1234.50"))));
+                               .arg(date(1), date(5), FormatCurrencyText(QStringLiteral("1234.50"), QLocale())));
         QCOMPARE(pages[2], QStringLiteral("Power \\ Gas Record 2 of 2\n"
                                           "Due : Power \\ Gas\n"
                                           "Start Date : %1\n"

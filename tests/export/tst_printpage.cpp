@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
 
@@ -47,7 +48,7 @@ private slots:
 
 void TestPrintPage::initTestCase()
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 void TestPrintPage::rangeText_data()

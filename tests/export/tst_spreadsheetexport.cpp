@@ -1,6 +1,7 @@
 #include "OfficeExportFixtures.h"
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
+#include "model/MessageTexts.h"
 #include "export/CSpreadsheetExport.h"
 #include "platform/ShellOpen.h"
 
@@ -154,7 +155,7 @@ private:
 
 void TestSpreadsheetExport::initTestCase()
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     SetShellOpenHandler([this](const QString& path) {
         m_opened << path;
         return true;
@@ -238,7 +239,7 @@ void TestSpreadsheetExport::failureKeepsEarlierRowsAndShows()
         [this](const QString&) { return std::make_unique<RecordingSpreadsheet>(&m_log, 13); });
     QString error;
     QVERIFY(!ShowSpreadsheetExportFromTemplate(MarchRequest(ThreeDues(), true), TemplatePath(), &error));
-    QVERIFY(error.startsWith(LoadResString(61464)));
+    QVERIFY(error.startsWith(LoadResString(MessageId::SpreadsheetExportFailed)));
     QVERIFY(error.contains(QLatin1String("call refused")));
     QCOMPARE(m_log.size(), 13); // 12 before the failure, then making it visible
     QCOMPARE(m_log.at(11), QStringLiteral("Value H10 Paid"));
@@ -258,7 +259,7 @@ void TestSpreadsheetExport::noApplicationIsSilent()
     // The command line has no silent path: it says why nothing was written.
     const QString out = m_dir.filePath(QStringLiteral("none.xlsx"));
     QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, out), TemplatePath(), &error));
-    QVERIFY(error.startsWith(LoadResString(61464)));
+    QVERIFY(error.startsWith(LoadResString(MessageId::SpreadsheetExportFailed)));
     QVERIFY(!QFileInfo::exists(out));
 }
 
@@ -277,13 +278,13 @@ void TestSpreadsheetExport::brokenTemplateReports()
     const QString out = m_dir.filePath(QStringLiteral("broken.xlsx"));
     QString error;
     QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, out), templatePath, &error));
-    QVERIFY(error.startsWith(LoadResString(61464)));
+    QVERIFY(error.startsWith(LoadResString(MessageId::SpreadsheetExportFailed)));
     QVERIFY2(error.contains(templatePath), qPrintable(error));
     QVERIFY(!QFileInfo::exists(out));
 
     // The menu path shows one message and opens nothing.
     QVERIFY(!ShowSpreadsheetExportFromTemplate(MarchRequest(ThreeDues(), true), templatePath, &error));
-    QCOMPARE(error.count(LoadResString(61464)), 1);
+    QCOMPARE(error.count(LoadResString(MessageId::SpreadsheetExportFailed)), 1);
     QVERIFY(m_opened.isEmpty());
 }
 
@@ -301,7 +302,7 @@ void TestSpreadsheetExport::unwritableOutputKeepsOldFile()
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(
         !ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, folder), TemplatePath(), &error));
-    QVERIFY(error.startsWith(LoadResString(61464)));
+    QVERIFY(error.startsWith(LoadResString(MessageId::SpreadsheetExportFailed)));
     QVERIFY(error.contains(folder));
 
     QVERIFY(!ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), true, out),

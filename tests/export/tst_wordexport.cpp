@@ -1,5 +1,6 @@
 #include "OfficeExportFixtures.h"
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "export/CWordExport.h"
 #include "platform/CDocxWriter.h"
 #include "platform/CWordDocument.h"
@@ -163,7 +164,7 @@ private:
 
 void TestWordExport::initTestCase()
 {
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     SetShellOpenHandler([this](const QString& path) {
         m_opened << path;
         return true;

@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "model/DueFile.h"
@@ -60,19 +61,21 @@ private slots:
     void sameIdentifierTwiceLoadsOnce();
     void monthListBoundariesFiltersAndTotals_data();
     void monthListBoundariesFiltersAndTotals();
+    void monthListAtTheYearEnd_data();
+    void monthListAtTheYearEnd();
     void rangeList();
 
 private:
     QTemporaryDir* m_dir = nullptr;
-    QString DataFile(const QString& name) const { return theApp.GetDataFolder() + QLatin1Char('/') + name; }
+    QString DataFile(const QString& name) const { return theDueStore.Folder().Path() + QLatin1Char('/') + name; }
 };
 
 void TestDueStore::init()
 {
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
-    theApp.m_strWorkDir = m_dir->path();
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    theDueStore.SetFolder(DataFolder(m_dir->path()));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Clock::SetFixed(QDateTime(QDate(2007, 3, 15), QTime(14, 25, 30)));
     theDueStore.m_nSeriesCounter = 0;
     theDueStore.LoadAll();
@@ -93,7 +96,7 @@ void TestDueStore::addSingleWritesFileAndMarker()
     QCOMPARE(id, QStringLiteral("2007031514253010"));
     const QByteArray bytes = ReadAll(DataFile(QStringLiteral("duedate2007031514253010.due")));
     QCOMPARE(bytes.size(), 66);
-    QCOMPARE(ReadAll(theApp.GetPreferencesPath()), QByteArray::fromHex("0100000001000000"));
+    QCOMPARE(ReadAll(theDueStore.Folder().PreferencesPath()), QByteArray::fromHex("0100000001000000"));
     QCOMPARE(theDueStore.GetDue(id).m_strTitle, QStringLiteral("Rent"));
     QVERIFY(theDueStore.TakeErrors().isEmpty());
 }
@@ -108,7 +111,7 @@ void TestDueStore::seriesSuffixesWrapAndSurviveReload()
     QCOMPARE(ids.at(98).right(2), QStringLiteral("99"));
     QCOMPARE(ids.at(99).right(2), QStringLiteral("01"));
     QVERIFY(ids.at(99) != ids.first()); // same second, so the time part moved on
-    QVERIFY(!QFile::exists(theApp.GetPreferencesPath())); // members do not touch the marker
+    QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath())); // members do not touch the marker
 
     theDueStore.LoadAll();
     QCOMPARE(theDueStore.GetCount(), 100);
@@ -128,7 +131,7 @@ void TestDueStore::identifiersStayUniqueWithinOneSecond()
     QCOMPARE(ids.size(), 400);
     for (const QString& id : ids)
         QCOMPARE(id.size(), 16);
-    QCOMPARE(QDir(theApp.GetDataFolder()).entryList({QStringLiteral("*.due")}).size(), 400);
+    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}).size(), 400);
     theDueStore.LoadAll();
     QCOMPARE(theDueStore.GetCount(), 400);
 }
@@ -252,7 +255,7 @@ void TestDueStore::deleteSeriesAndRemove()
     QCOMPARE(theDueStore.GetCount(), 1);
     QVERIFY(theDueStore.RemoveDue(single, true));
     QCOMPARE(theDueStore.GetCount(), 0);
-    QCOMPARE(QDir(theApp.GetDataFolder()).entryList({QStringLiteral("*.due")}).size(), 0);
+    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}).size(), 0);
     QVERIFY(theDueStore.TakeErrors().isEmpty());
 }
 
@@ -261,11 +264,11 @@ void TestDueStore::failedRemoveKeepsTheRecord()
     const QString gone = theDueStore.AddDue(Due(QStringLiteral("Gone"), COleDateTime(2007, 3, 1, 0, 0, 0)));
     Clock::Advance(1);
     const QString blocked = theDueStore.AddDue(Due(QStringLiteral("Blocked"), COleDateTime(2007, 3, 2, 0, 0, 0)));
-    QVERIFY(QFile::remove(theApp.GetDueFilePath(gone)));
-    QVERIFY(QFile::remove(theApp.GetPreferencesPath()));
+    QVERIFY(QFile::remove(theDueStore.Folder().DueFilePath(gone)));
+    QVERIFY(QFile::remove(theDueStore.Folder().PreferencesPath()));
     // A path that cannot be unlinked, even by root: a non-empty folder.
-    QVERIFY(QFile::remove(theApp.GetDueFilePath(blocked)));
-    QVERIFY(QDir().mkpath(theApp.GetDueFilePath(blocked) + QStringLiteral("/inner")));
+    QVERIFY(QFile::remove(theDueStore.Folder().DueFilePath(blocked)));
+    QVERIFY(QDir().mkpath(theDueStore.Folder().DueFilePath(blocked) + QStringLiteral("/inner")));
 
     QVERIFY(!theDueStore.RemoveDue(gone, true));
     QVERIFY(!theDueStore.RemoveDue(blocked, true));
@@ -274,14 +277,14 @@ void TestDueStore::failedRemoveKeepsTheRecord()
     QVERIFY(errors.at(0).contains(QStringLiteral("\"Gone\"")) && errors.at(0).contains(QStringLiteral("no longer exists")));
     QVERIFY(errors.at(1).contains(QStringLiteral("\"Blocked\"")) && errors.at(1).contains(gone.left(10)));
     QVERIFY(theDueStore.Contains(blocked));
-    QVERIFY(!QFile::exists(theApp.GetPreferencesPath())); // marker untouched by failures
+    QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath())); // marker untouched by failures
 }
 
 void TestDueStore::failedWriteIsReported()
 {
     // The data folder is a plain file: nothing can be written into it.
-    QDir(theApp.GetDataFolder()).removeRecursively();
-    WriteAll(theApp.GetDataFolder(), "not a folder");
+    QDir(theDueStore.Folder().Path()).removeRecursively();
+    WriteAll(theDueStore.Folder().Path(), "not a folder");
     const QString id = theDueStore.AddDue(Due(QStringLiteral("Rent"), COleDateTime(2007, 3, 31, 0, 0, 0)));
     const QStringList errors = theDueStore.TakeErrors();
     QCOMPARE(errors.size(), 1);
@@ -293,7 +296,7 @@ void TestDueStore::failedWriteIsReported()
 void TestDueStore::loadSkipsAndReportsMalformedFiles()
 {
     const QString good = theDueStore.AddDue(Due(QStringLiteral("Good"), COleDateTime(2007, 3, 31, 0, 0, 0)));
-    const QByteArray bytes = ReadAll(theApp.GetDueFilePath(good));
+    const QByteArray bytes = ReadAll(theDueStore.Folder().DueFilePath(good));
     WriteAll(DataFile(QStringLiteral("duedatetruncated.due")), bytes.left(30));
     DueRecord evil = Due(QStringLiteral("Evil"), COleDateTime(2007, 3, 31, 0, 0, 0));
     evil.m_strRecId = QStringLiteral("../../victim");
@@ -309,7 +312,7 @@ void TestDueStore::loadSkipsAndReportsMalformedFiles()
     QVERIFY(problems.join(QLatin1Char('\n')).contains(QStringLiteral("duedatetruncated.due")));
     QVERIFY(problems.join(QLatin1Char('\n')).contains(QStringLiteral("duedateevil.due")));
     QVERIFY(QFile::exists(DataFile(QStringLiteral("duedatetruncated.due")))); // left on disk
-    QVERIFY(theApp.GetDueFilePath(QStringLiteral("../../victim")).isEmpty());
+    QVERIFY(theDueStore.Folder().DueFilePath(QStringLiteral("../../victim")).isEmpty());
     QVERIFY(!theDueStore.RemoveDue(QStringLiteral("../../victim"), true));
 }
 
@@ -328,24 +331,21 @@ void TestDueStore::sameIdentifierTwiceLoadsOnce()
 
 void TestDueStore::monthListBoundariesFiltersAndTotals_data()
 {
-    QTest::addColumn<int>("filter");
+    QTest::addColumn<DueFilter>("filter");
     QTest::addColumn<QStringList>("titles");
-    QTest::addColumn<QStringList>("texts");
-    QTest::newRow("all") << 0 << QStringList{"late Jan", "paid Jan"}
-                         << QStringList{"Paid : $5.00", "Unpaid : $1,000.25", "Total : $1,005.25"};
-    QTest::newRow("paid") << 1 << QStringList{"paid Jan"}
-                          << QStringList{"Paid : $5.00", "Unpaid : $0.00", "Total : $5.00"};
-    QTest::newRow("unpaid") << 2 << QStringList{"late Jan"}
-                            << QStringList{"Paid : $0.00", "Unpaid : $1,000.25", "Total : $1,000.25"};
-    QTest::newRow("unknown code lists all") << 7 << QStringList{"late Jan", "paid Jan"}
-                                            << QStringList{"Paid : $5.00", "Unpaid : $1,000.25", "Total : $1,005.25"};
+    QTest::addColumn<double>("paid");
+    QTest::addColumn<double>("unpaid");
+    QTest::newRow("all") << DueFilter::All << QStringList{"late Jan", "paid Jan"} << 5.0 << 1000.25;
+    QTest::newRow("paid") << DueFilter::Paid << QStringList{"paid Jan"} << 5.0 << 0.0;
+    QTest::newRow("unpaid") << DueFilter::Unpaid << QStringList{"late Jan"} << 0.0 << 1000.25;
 }
 
 void TestDueStore::monthListBoundariesFiltersAndTotals()
 {
-    QFETCH(int, filter);
+    QFETCH(DueFilter, filter);
     QFETCH(QStringList, titles);
-    QFETCH(QStringList, texts);
+    QFETCH(double, paid);
+    QFETCH(double, unpaid);
     theDueStore.AddDue(Due(QStringLiteral("late Jan"), COleDateTime(2024, 1, 31, 23, 59, 0), 1000.25));
     Clock::Advance(1);
     theDueStore.AddDue(Due(QStringLiteral("paid Jan"), COleDateTime(2024, 1, 2, 0, 0, 0), 5, true));
@@ -358,14 +358,46 @@ void TestDueStore::monthListBoundariesFiltersAndTotals()
     Clock::Advance(1);
     theDueStore.AddDue(broken);
 
-    DueRecordList list;
-    theDueStore.FillMonthList(COleDateTime(2024, 1, 10, 8, 0, 0), list, filter);
+    const MonthList list = theDueStore.FillMonthList(COleDateTime(2024, 1, 10, 8, 0, 0), filter);
     QStringList listed;
-    for (const DueRecord& r : list.records)
+    for (const DueRecord& r : list.rows)
         listed << r.m_strTitle;
     listed.sort();
     QCOMPARE(listed, titles);
-    QCOMPARE((QStringList{theApp.m_strPaidText, theApp.m_strUnpaidText, theApp.m_strTotalText}), texts);
+    QCOMPARE(list.paid, paid);
+    QCOMPARE(list.unpaid, unpaid);
+    QCOMPARE(list.Total(), paid + unpaid);
+}
+
+void TestDueStore::monthListAtTheYearEnd_data()
+{
+    QTest::addColumn<COleDateTime>("month");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("December stops at midnight") << COleDateTime(2024, 12, 1, 0, 0, 0)
+                                                << QStringList{"Dec 1", "Dec 31 late"};
+    QTest::newRow("January starts at midnight") << COleDateTime(2025, 1, 20, 0, 0, 0)
+                                                << QStringList{"Jan 1"};
+    QTest::newRow("the December before stays apart") << COleDateTime(2023, 12, 5, 0, 0, 0)
+                                                     << QStringList{"Dec 2023"};
+}
+
+void TestDueStore::monthListAtTheYearEnd()
+{
+    QFETCH(COleDateTime, month);
+    QFETCH(QStringList, titles);
+    const std::pair<const char*, COleDateTime> dues[] = {
+        {"Dec 2023", COleDateTime(2023, 12, 31, 12, 0, 0)}, {"Dec 1", COleDateTime(2024, 12, 1, 0, 0, 0)},
+        {"Dec 31 late", COleDateTime(2024, 12, 31, 23, 59, 59)}, {"Jan 1", COleDateTime(2025, 1, 1, 0, 0, 0)},
+        {"Feb", COleDateTime(2025, 2, 1, 0, 0, 0)}};
+    for (const auto& [title, due] : dues) {
+        theDueStore.AddDue(Due(QString::fromLatin1(title), due, 1));
+        Clock::Advance(1);
+    }
+    QStringList listed;
+    for (const DueRecord& r : theDueStore.FillMonthList(month, DueFilter::All).rows)
+        listed << r.m_strTitle;
+    listed.sort();
+    QCOMPARE(listed, titles);
 }
 
 void TestDueStore::rangeList()

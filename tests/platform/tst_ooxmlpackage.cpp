@@ -193,6 +193,7 @@ void TestOoxmlPackage::temporaryDocument()
         opened << path;
         return openResult;
     });
+    const auto restore = qScopeGuard([&] { SetShellOpenHandler(previous); });
     auto writeOk = [](const QString& path, QString*) {
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
@@ -226,7 +227,6 @@ void TestOoxmlPackage::temporaryDocument()
     QVERIFY(!ShowTemporaryDocument(QStringLiteral("C.docx"), writeOk, &third, &why));
     QVERIFY(why.contains(third));
 
-    SetShellOpenHandler(previous);
     for (const QString& p : {shown, second, third})
         QDir(QFileInfo(p).absolutePath()).removeRecursively();
 }

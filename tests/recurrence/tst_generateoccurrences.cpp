@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "model/DueFile.h"
@@ -25,7 +26,7 @@ RecurrencePattern DailyPattern(const COleDateTime& start, int count)
 
 QStringList DueFiles()
 {
-    return QDir(theApp.GetDataFolder()).entryList({QStringLiteral("*.due")}, QDir::Files);
+    return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files);
 }
 } // namespace
 
@@ -52,7 +53,7 @@ void TestGenerateOccurrences::init()
 {
     m_dir = new QTemporaryDir;
     QVERIFY(m_dir->isValid());
-    theApp.m_strWorkDir = m_dir->path();
+    theDueStore.SetFolder(DataFolder(m_dir->path()));
     Clock::SetFixed(m_now);
     theDueStore.m_nSeriesCounter = 0;
     theDueStore.LoadAll();
@@ -77,12 +78,12 @@ void TestGenerateOccurrences::placeholdersAndFiles()
     QVERIFY(!run.m_bCancelled);
     QCOMPARE(DueFiles().size(), 3);
     // Members do not touch the marker file.
-    QVERIFY(!QFile::exists(theApp.GetPreferencesPath()));
+    QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath()));
 
     for (int i = 0; i < 3; ++i) {
         const QString id = run.m_arrOccurrenceIds[i];
         QCOMPARE(id.size(), 16);
-        QFile file(theApp.GetDueFilePath(id));
+        QFile file(theDueStore.Folder().DueFilePath(id));
         QVERIFY(file.open(QIODevice::ReadOnly));
         DueRecord onDisk;
         QVERIFY(DueFile::Parse(file.readAll(), onDisk, nullptr));
@@ -123,8 +124,8 @@ void TestGenerateOccurrences::neverOverwritesAFile()
     DueRecord other;
     other.m_strRecId = MakeRecordId(1, m_now);
     other.m_strTitle = QStringLiteral("Rent");
-    QVERIFY(theApp.CreateDataFolder());
-    QFile file(theApp.GetDueFilePath(other.m_strRecId));
+    QVERIFY(theDueStore.Folder().Create());
+    QFile file(theDueStore.Folder().DueFilePath(other.m_strRecId));
     QVERIFY(file.open(QIODevice::WriteOnly));
     const QByteArray bytes = DueFile::Serialize(other);
     file.write(bytes);

@@ -3,7 +3,9 @@
 // Shared set-up of the window tests: a data folder of their own, a pinned
 // clock, settings kept apart from the user's, and no modal window ever shown.
 
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
+#include "model/LocaleFormat.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "ui/Prompt.h"
@@ -30,7 +32,7 @@ inline void IsolateSettings()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
     Prompt::SetTestMode(true);
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 inline QString StoredWorkDir()
@@ -53,7 +55,7 @@ inline void SetStoredWorkDir(const QString& path)
 // Points the program at a fresh working directory and loads it.
 inline void UseWorkDir(const QString& dir)
 {
-    theApp.m_strWorkDir = dir;
+    theDueStore.SetFolder(DataFolder(dir));
     theDueStore.LoadAll();
     theDueStore.TakeErrors();
 }

@@ -3,7 +3,7 @@
 
 #include "UiTestSupport.h"
 
-#include "app/widgets/LoadImageList.h"
+#include "ui/LoadImageList.h"
 #include "ui/DueListModel.h"
 #include "ui/DueRowLook.h"
 #include "ui/skinui/GuiDrawLayer.h"
@@ -115,9 +115,9 @@ private slots:
                                             paid, series, payTo);
         const DueRowLook look = ComputeRowLook(r, 0, false, m_today);
         QCOMPARE(look.line1, line1);
-        QCOMPARE(look.amount, theApp.FormatCurrency(QStringLiteral("12.50")));
+        QCOMPARE(look.amount, FormatCurrencyText(QStringLiteral("12.50"), QLocale()));
         QVERIFY(!look.amount.isEmpty());
-        QCOMPARE(look.line2, theApp.FormatDate(r.m_dtDue) + QLatin1Char(' ') + theApp.FormatTime(r.m_dtDue));
+        QCOMPARE(look.line2, FormatDatePicture(r.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(r.m_dtDue, QString(), QLocale()));
         QCOMPARE(look.paidMark, paidMark);
         QCOMPARE(look.recurringMark, recurringMark);
     }
@@ -137,19 +137,19 @@ private slots:
 
     void modelOrderAndFilter_data()
     {
-        QTest::addColumn<int>("filter");
+        QTest::addColumn<DueFilter>("filter");
         QTest::addColumn<QStringList>("titles");
         QTest::addColumn<QString>("paid");
         QTest::addColumn<QString>("unpaid");
         QTest::addColumn<QString>("total");
-        QTest::newRow("all") << 0 << QStringList{"A", "B1", "B2", "C"} << "7.25" << "13.50" << "20.75";
-        QTest::newRow("paid") << 1 << QStringList{"B2", "C"} << "7.25" << "0.00" << "7.25";
-        QTest::newRow("unpaid") << 2 << QStringList{"A", "B1"} << "0.00" << "13.50" << "13.50";
+        QTest::newRow("all") << DueFilter::All << QStringList{"A", "B1", "B2", "C"} << "7.25" << "13.50" << "20.75";
+        QTest::newRow("paid") << DueFilter::Paid << QStringList{"B2", "C"} << "7.25" << "0.00" << "7.25";
+        QTest::newRow("unpaid") << DueFilter::Unpaid << QStringList{"A", "B1"} << "0.00" << "13.50" << "13.50";
     }
 
     void modelOrderAndFilter()
     {
-        QFETCH(int, filter);
+        QFETCH(DueFilter, filter);
         QFETCH(QStringList, titles);
         QFETCH(QString, paid);
         QFETCH(QString, unpaid);
@@ -172,9 +172,9 @@ private slots:
         for (int row = 0; row < model.rowCount(); ++row)
             listed << model.index(row).data().toString();
         QCOMPARE(listed, titles);
-        QCOMPARE(theApp.m_strPaidText, QStringLiteral("Paid : ") + theApp.FormatCurrency(paid));
-        QCOMPARE(theApp.m_strUnpaidText, QStringLiteral("Unpaid : ") + theApp.FormatCurrency(unpaid));
-        QCOMPARE(theApp.m_strTotalText, QStringLiteral("Total : ") + theApp.FormatCurrency(total));
+        QCOMPARE(AmountText(model.Paid()), paid);
+        QCOMPARE(AmountText(model.Unpaid()), unpaid);
+        QCOMPARE(AmountText(model.Paid() + model.Unpaid()), total);
 
         // The record role carries the whole record.
         const DueRecord first = model.index(0).data(DueListModel::RecordRole).value<DueRecord>();
@@ -185,16 +185,16 @@ private slots:
         model.Fill(COleDateTime(2007, 3, 1, 0, 0, 0), filter);
         QCOMPARE(model.rowCount(), titles.size());
         QCOMPARE(model.index(0).data().toString(), titles.first());
-        model.DeleteAllItems();
+        model.Clear();
         QCOMPARE(model.rowCount(), 0);
     }
 
     void emptyMonthTotalsAreZero()
     {
         DueListModel model;
-        model.Fill(COleDateTime(1999, 5, 1, 0, 0, 0), 0);
+        model.Fill(COleDateTime(1999, 5, 1, 0, 0, 0), DueFilter::All);
         QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(theApp.m_strTotalText, QStringLiteral("Total : ") + theApp.FormatCurrency(QStringLiteral("0.00")));
+        QCOMPARE(model.Paid() + model.Unpaid(), 0.0);
     }
 
     void bannerColours_data()

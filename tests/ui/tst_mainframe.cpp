@@ -4,8 +4,9 @@
 
 #include "UiTestSupport.h"
 
-#include "app/StringTable.h"
-#include "app/widgets/CWorkDirDlg.h"
+#include "model/AppPaths.h"
+#include "model/MessageTexts.h"
+#include "ui/CWorkDirDlg.h"
 #include "platform/ShellOpen.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
@@ -26,6 +27,9 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -42,7 +46,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<CMainFrame> m_frame;
 
-    QString DataFile(const QString& id) const { return theApp.GetDueFilePath(id); }
+    QString DataFile(const QString& id) const { return theDueStore.Folder().DueFilePath(id); }
 
     QStringList ListedTitles() const
     {
@@ -84,7 +88,7 @@ private slots:
     void cleanup()
     {
         m_frame.reset();
-        QDir dir(theApp.GetDataFolder());
+        QDir dir(theDueStore.Folder().Path());
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_dir.reset();
     }
@@ -94,13 +98,12 @@ private slots:
         m_frame = std::make_unique<CMainFrame>();
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("Tallyvane"));
         QCOMPARE(ShownDate(), QDate(2007, 1, 31));
-        QCOMPARE(theApp.m_dtCurrentMonth.GetMonth(), 1);
+        QCOMPARE(m_frame->CurrentMonth().GetMonth(), 1);
         QCOMPARE(m_frame->ToolBar()->FilterBox()->currentIndex(), 0);
         QCOMPARE(m_frame->ToolBar()->MonthPicker()->displayFormat(), QStringLiteral("MMMM  yyyy"));
         QVERIFY(m_frame->DetailsBar()->isVisibleTo(m_frame.get()));
-        // The export and print commands are there, disabled until they are built.
         for (int id : {ID_FILE_PRINT, ID_EXCEL_NOTES, ID_WORD_NO_NOTES, ID_HTML_NOTES, ID_PDF_NO_NOTES})
-            QVERIFY(m_frame->Action(id));
+            QVERIFY(m_frame->Action(id) && m_frame->Action(id)->isEnabled());
     }
 
     void stepMonth_data()
@@ -127,8 +130,8 @@ private slots:
         QVERIFY(RowOf(id) < 0);
         m_frame->OnCommand(delta > 0 ? ID_NEXT_MONTH : ID_PREV_MONTH);
         QCOMPARE(ShownDate(), to);
-        QCOMPARE(theApp.m_dtCurrentMonth.GetYear(), to.year());
-        QCOMPARE(theApp.m_dtCurrentMonth.GetMonth(), to.month());
+        QCOMPARE(m_frame->CurrentMonth().GetYear(), to.year());
+        QCOMPARE(m_frame->CurrentMonth().GetMonth(), to.month());
         QCOMPARE(RowOf(id), 0);
     }
 
@@ -139,7 +142,7 @@ private slots:
         UiTest::AddDue(UiTest::MakeDue("Next month", QDateTime(QDate(2007, 2, 1), QTime(9, 0)), 500.00));
         m_frame = std::make_unique<CMainFrame>();
         CGuiStatusBar* status = m_frame->StatusBar();
-        auto money = [](const char* v) { return theApp.FormatCurrency(QString::fromLatin1(v)); };
+        auto money = [](const char* v) { return FormatCurrencyText(QString::fromLatin1(v), QLocale()); };
 
         QCOMPARE(ListedTitles(), (QStringList{"Paid one", "Unpaid one"}));
         QCOMPARE(status->PaneText(ID_INDICATOR_PAID), "Paid : " + money("20.00"));
@@ -190,11 +193,11 @@ private slots:
 
         Select(id);
         const QStringList expected{"Rent",
-                                   theApp.FormatDate(r.m_dtStart) + ' ' + theApp.FormatTime(r.m_dtStart),
-                                   theApp.FormatDate(r.m_dtDue) + ' ' + theApp.FormatTime(r.m_dtDue),
+                                   FormatDatePicture(r.m_dtStart, QString(), QLocale()) + ' ' + FormatTimePicture(r.m_dtStart, QString(), QLocale()),
+                                   FormatDatePicture(r.m_dtDue, QString(), QLocale()) + ' ' + FormatTimePicture(r.m_dtDue, QString(), QLocale()),
                                    "Landlord",
                                    "Checking",
-                                   theApp.FormatCurrency("12.50"),
+                                   FormatCurrencyText("12.50", QLocale()),
                                    typeText,
                                    status};
         for (int row = 0; row < 8; ++row) {
@@ -253,22 +256,88 @@ private slots:
         }
     }
 
-    void unavailableCommandsAreDisabledEverywhere()
+    // Every export command of the menus and the navigation pane reaches the
+    // export it names, with or without notes as its label says, and with the
+    // listed dues and the shown month.
+    void exportCommandsReachTheirExport_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("withNotes");
+        using K = ExportCommands::Kind;
+        const std::tuple<const char*, int, K, bool> rows[] = {
+            {"spreadsheet with notes", ID_EXCEL_NOTES, K::Spreadsheet, true},
+            {"spreadsheet without notes", ID_EXCEL_NO_NOTES, K::Spreadsheet, false},
+            {"document with notes", ID_WORD_NOTES, K::Word, true},
+            {"document without notes", ID_WORD_NO_NOTES, K::Word, false},
+            {"html with notes", ID_HTML_NOTES, K::Html, true},
+            {"html without notes", ID_HTML_NO_NOTES, K::Html, false},
+            {"pdf with notes", ID_PDF_NOTES, K::Pdf, true},
+            {"pdf without notes", ID_PDF_NO_NOTES, K::Pdf, false},
+        };
+        for (const auto& [name, id, kind, notes] : rows)
+            QTest::newRow(name) << id << int(kind) << notes;
+    }
+
+    void exportCommandsReachTheirExport()
+    {
+        QFETCH(int, id);
+        QFETCH(int, kind);
+        QFETCH(bool, withNotes);
+        UiTest::AddDue(UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        m_frame = std::make_unique<CMainFrame>();
+        struct Call
+        {
+            int kind;
+            bool withNotes;
+            QStringList titles;
+            int month;
+        };
+        QList<Call> calls;
+        const auto previous = ExportCommands::SetRunner(
+            [&](QWidget*, ExportCommands::Kind k, const ExportRequest& request) {
+                QStringList titles;
+                for (const DueRecord& r : request.dues)
+                    titles << r.m_strTitle;
+                calls.append({int(k), request.withNotes, titles, request.month.GetMonth()});
+            });
+        const auto restore = qScopeGuard([&] { ExportCommands::SetRunner(previous); });
+
+        // The menu item, the navigation pane's item and the command id itself.
+        m_frame->Action(id)->trigger();
+        if (QToolButton* item = m_frame->OutlookView()->FolderList(2)->Item(id))
+            item->click();
+        m_frame->OnCommand(id);
+        QVERIFY(calls.size() >= 2);
+        for (const Call& c : calls) {
+            QCOMPARE(c.kind, kind);
+            QCOMPARE(c.withNotes, withNotes);
+            QCOMPARE(c.titles, QStringList{"Listed"});
+            QCOMPARE(c.month, 1);
+        }
+    }
+
+    void everyExportMenuItemIsAKnownCommand()
     {
         m_frame = std::make_unique<CMainFrame>();
-        const std::pair<int, ExportCommands::Kind> exports[] = {{ID_EXCEL_NOTES, ExportCommands::Kind::Spreadsheet},
-                                                                {ID_WORD_NOTES, ExportCommands::Kind::Word},
-                                                                {ID_HTML_NOTES, ExportCommands::Kind::Html},
-                                                                {ID_PDF_NOTES, ExportCommands::Kind::Pdf}};
-        for (const auto& [id, kind] : exports) {
-            const bool on = ExportCommands::IsAvailable(kind);
-            QCOMPARE(m_frame->Action(id)->isEnabled(), on);
-            QCOMPARE(m_frame->Action(id + 1)->isEnabled(), on);
-            QCOMPARE(m_frame->OutlookView()->FolderList(2)->Item(id)->isEnabled(), on);
+        QMenu* exportMenu = nullptr;
+        for (QAction* a : m_frame->menuBar()->actions()) {
+            if (a->text() == QStringLiteral("&Export"))
+                exportMenu = a->menu();
         }
-        QCOMPARE(m_frame->Action(ID_FILE_PRINT)->isEnabled(), ExportCommands::IsPrintAvailable());
-        QCOMPARE(m_frame->OutlookView()->FolderList(3)->Item(ID_FILE_PRINT)->isEnabled(),
-                 ExportCommands::IsPrintAvailable());
+        QVERIFY(exportMenu);
+        QSet<int> seen;
+        for (QAction* sub : exportMenu->actions()) {
+            QVERIFY(sub->menu());
+            for (QAction* item : sub->menu()->actions()) {
+                const int id = item->data().toInt();
+                const ExportCommands::Command* command = ExportCommands::Find(id);
+                QVERIFY2(command, qPrintable(item->text()));
+                QCOMPARE(command->withNotes, !item->text().contains(QStringLiteral("Without")));
+                seen.insert(id);
+            }
+        }
+        QCOMPARE(seen.size(), ExportCommands::Commands().size());
     }
 
     void refreshItemRereadsTheFolder()
@@ -277,6 +346,7 @@ private slots:
         QCOMPARE(ListedTitles(), QStringList());
         // Another program adds a due file behind our back.
         CDueStore other;
+        other.SetFolder(theDueStore.Folder());
         const QString id = other.AddDue(UiTest::MakeDue("Written elsewhere", QDateTime(QDate(2007, 1, 3), QTime(1, 0)), 4));
         QVERIFY(QFile::exists(DataFile(id)));
         m_frame->OutlookView()->FolderList(1)->Item(ID_REFRESH)->click();
@@ -357,7 +427,7 @@ private slots:
             QSKIP("folder permissions do not bind root");
         const QString id = UiTest::AddDue(UiTest::MakeDue("Locked", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
-        QVERIFY(QFile::setPermissions(theApp.GetDataFolder(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(theDueStore.Folder().Path(), QFile::ReadOwner | QFile::ExeOwner));
         Select(id);
         Prompt::SetNextAnswer(QMessageBox::Yes);
         m_frame->OnCommand(ID_DUE_DELETE);
@@ -373,7 +443,7 @@ private slots:
         UiTest::AddDue(UiTest::MakeDue("Fine", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
         for (const char* name : {"duedate2007010100000010.due", "duedate2007010100000110.due"}) {
-            QFile bad(theApp.GetDataFolder() + '/' + name);
+            QFile bad(theDueStore.Folder().Path() + '/' + name);
             QVERIFY(bad.open(QIODevice::WriteOnly));
             bad.write("\xff\xff\xff\x7f", 4); // a length that runs past the end
         }
@@ -383,7 +453,7 @@ private slots:
         QVERIFY(shown.first().contains("duedate2007010100000010.due"));
         QVERIFY(shown.first().contains("duedate2007010100000110.due"));
         QCOMPARE(ListedTitles(), QStringList{"Fine"});
-        QVERIFY(QFile::exists(theApp.GetDataFolder() + "/duedate2007010100000010.due")); // left alone
+        QVERIFY(QFile::exists(theDueStore.Folder().Path() + "/duedate2007010100000010.due")); // left alone
         // Month changes do not repeat it.
         m_frame->OnCommand(ID_NEXT_MONTH);
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());
@@ -404,16 +474,16 @@ private slots:
         QTemporaryDir other;
         CDueStore elsewhere;
         // A due that appears in the current folder after the load, and one in the other folder.
-        const QString current = theApp.m_strWorkDir;
+        const QString current = theDueStore.Folder().WorkDir();
+        elsewhere.SetFolder(theDueStore.Folder());
         elsewhere.AddDue(UiTest::MakeDue("Late arrival", QDateTime(QDate(2007, 1, 4), QTime(1, 0)), 1));
-        theApp.m_strWorkDir = other.path();
+        elsewhere.SetFolder(DataFolder(other.path()));
         elsewhere.LoadAll();
         elsewhere.AddDue(UiTest::MakeDue("Other folder", QDateTime(QDate(2007, 1, 5), QTime(1, 0)), 1));
-        theApp.m_strWorkDir = current;
 
         const QString target = same ? current : other.path();
         UiTest::WhenModal<CWorkDirDlg>([target](CWorkDirDlg* dlg) {
-            QCOMPARE(dlg->PathEdit()->text(), QDir::toNativeSeparators(theApp.m_strWorkDir));
+            QCOMPARE(dlg->PathEdit()->text(), QDir::toNativeSeparators(theDueStore.Folder().WorkDir()));
             Prompt::SetNextFileName(target);
             dlg->OnBrowse();
             dlg->OnOK();
@@ -424,10 +494,10 @@ private slots:
             QCOMPARE(ListedTitles(), QStringList()); // not reloaded
         } else {
             QCOMPARE(UiTest::StoredWorkDir(), other.path());
-            QCOMPARE(theApp.m_strWorkDir, other.path());
+            QCOMPARE(theDueStore.Folder().WorkDir(), other.path());
             QCOMPARE(ListedTitles(), QStringList{"Other folder"});
         }
-        theApp.m_strWorkDir = current;
+        theDueStore.SetFolder(DataFolder(current));
     }
 
     void contextMenu()
@@ -483,10 +553,12 @@ private slots:
             return true;
         });
         const QString before = QDir::currentPath();
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(before);
+            SetShellOpenHandler(previous);
+        });
         QDir::setCurrent(QDir::tempPath()); // wherever the current folder is
         m_frame->OnCommand(ID_HELP_CONTENTS);
-        QDir::setCurrent(before);
-        SetShellOpenHandler(previous);
         QCOMPARE(opened.size(), 1);
         QCOMPARE(opened.first(), GetModuleFilePath(QStringLiteral("tlvhelp.html")));
         QFile page(opened.first());

@@ -3,9 +3,9 @@
 
 #include "UiTestSupport.h"
 
-#include "app/StringTable.h"
-#include "app/widgets/CWorkDirDlg.h"
-#include "app/widgets/GuiStartup.h"
+#include "model/MessageTexts.h"
+#include "ui/CWorkDirDlg.h"
+#include "app/GuiStartup.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTallyvaneView.h"
 #include "ui/DueListModel.h"
@@ -50,7 +50,7 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         UiTest::SetStoredWorkDir(QString());
-        theApp.m_strWorkDir.clear();
+        theDueStore.SetFolder(DataFolder());
         Prompt::TakeShownTexts();
     }
 
@@ -62,7 +62,7 @@ private slots:
         QTest::addColumn<bool>("starts");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("workDir"); // relative to the temporary folder
-        const QString gone = LoadResString(61455);
+        const QString gone = LoadResString(MessageId::WorkingDirectoryGone);
         QTest::newRow("no stored folder: dialog without a message") << "" << "bills" << true << true << QStringList()
                                                                      << "bills";
         QTest::newRow("stored folder gone: message first, then dialog")
@@ -103,10 +103,10 @@ private slots:
         if (dialogExpected)
             QCOMPARE(seen.first(), QString()); // the start-up dialog opens empty
         QCOMPARE(Prompt::TakeShownTexts(), messages);
-        QCOMPARE(theApp.m_strWorkDir, workDir.isEmpty() ? QString() : root + '/' + workDir);
+        QCOMPARE(theDueStore.Folder().WorkDir(), workDir.isEmpty() ? QString() : root + '/' + workDir);
         if (frame) {
             QVERIFY(frame->isVisible());
-            QVERIFY(QFileInfo(theApp.GetDataFolder()).isDir());
+            QVERIFY(QFileInfo(theDueStore.Folder().Path()).isDir());
         }
         // Start-up never writes the folder it was given; the window's end does.
         if (stored.isEmpty())
@@ -118,7 +118,7 @@ private slots:
         CWorkDirDlg dlg(nullptr, m_dir->path());
         Prompt::SetNextFileName(m_dir->path() + QStringLiteral("/not there"));
         dlg.OnBrowse();
-        QCOMPARE(Prompt::TakeShownTexts(), QStringList{LoadResString(61454)});
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList{LoadResString(MessageId::BadWorkingDirectory)});
         QVERIFY(dlg.m_strPath.isEmpty());
         QVERIFY(dlg.PathEdit()->text().isEmpty());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Working Directory"));
@@ -151,7 +151,7 @@ private slots:
     {
         UiTest::SetStoredWorkDir(QStringLiteral("/stored/elsewhere"));
         CDueStore writer;
-        theApp.m_strWorkDir = m_dir->path();
+        writer.SetFolder(DataFolder(m_dir->path()));
         writer.LoadAll();
         writer.AddDue(UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, 20), QTime(9, 0)), 3));
 
@@ -159,10 +159,10 @@ private slots:
         QString error;
         QVERIFY(GuiStartup::ParseArguments({QStringLiteral("--workdir"), m_dir->path()}, options, &error));
         QVERIFY(options.fixedWorkDir);
-        theApp.m_strWorkDir.clear();
+        theDueStore.SetFolder(DataFolder());
         std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
         QVERIFY(frame);
-        QCOMPARE(theApp.m_strWorkDir, QDir::cleanPath(m_dir->path()));
+        QCOMPARE(theDueStore.Folder().WorkDir(), QDir::cleanPath(m_dir->path()));
         QCOMPARE(frame->View()->Model()->rowCount(), 1);
         QCOMPARE(UiTest::StoredWorkDir(), QStringLiteral("/stored/elsewhere"));
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());

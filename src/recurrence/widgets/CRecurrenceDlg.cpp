@@ -1,6 +1,6 @@
 #include "recurrence/widgets/CRecurrenceDlg.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
 #include "recurrence/GenerateOccurrences.h"
 #include "recurrence/OccurrenceSequence.h"
@@ -63,7 +63,7 @@ QDateTimeEdit* Picker(QWidget* parent, const char* name)
     auto* edit = new QDateTimeEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setCalendarPopup(true);
-    SetPickerPicture(edit, LoadResString(61448));
+    SetPickerPicture(edit, LoadResString(MessageId::DateTimePicture));
     // The calendar's own range; the coupled bounds below narrow it.
     edit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
     edit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));

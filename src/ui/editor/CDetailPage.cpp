@@ -1,6 +1,6 @@
 #include "ui/editor/CDetailPage.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
 #include "recurrence/widgets/PickerFormat.h"
@@ -163,8 +163,8 @@ void CDetailPage::OnInitDialog()
     QSizePolicy keep = m_pRecurrenceBox->sizePolicy();
     keep.setRetainSizeWhenHidden(!m_bHideRecursive);
     m_pRecurrenceBox->setSizePolicy(keep);
-    SetPickerPicture(m_pStart, LoadResString(61448));
-    SetPickerPicture(m_pDue, LoadResString(61448));
+    SetPickerPicture(m_pStart, LoadResString(MessageId::DateTimePicture));
+    SetPickerPicture(m_pDue, LoadResString(MessageId::DateTimePicture));
     m_pSetPattern->SetStyleBorder(3);
     m_pSetPattern->SetCaption(QStringLiteral("Set Recurrence Pattern"));
 }
@@ -246,7 +246,7 @@ bool CDetailPage::validatePage()
     if (!UpdateData(true))
         return false;
     if (m_bRecursive && !m_bPatternSet) {
-        Prompt::Message(this, LoadResString(61458));
+        Prompt::Message(this, LoadResString(MessageId::SetRecurrencePattern));
         return false;
     }
     return true;
@@ -265,7 +265,7 @@ void CDetailPage::OnMakeRecursive()
     m_pStart->setEnabled(!m_bRecursive);
     m_pDue->setEnabled(!m_bRecursive);
     if (m_bRecursive) {
-        SetPickerPicture(m_pOffsetTime, LoadResString(61460));
+        SetPickerPicture(m_pOffsetTime, LoadResString(MessageId::OffsetTimePicture));
         m_dtOffsetTime.SetTime(0, 0, 0);
         m_pOffsetTime->setTime(QTime(0, 0));
         m_pOffsetDays->setText(QString::number(m_nOffsetDays));

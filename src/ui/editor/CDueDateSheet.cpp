@@ -1,6 +1,6 @@
 #include "ui/editor/CDueDateSheet.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CNotesPage.h"
 #include "ui/skinui/CGuiButton.h"
@@ -196,7 +196,7 @@ QDialog* CDueDateSheet::CreateModifySheet()
     dialog->setWindowTitle(QStringLiteral("Modify Due"));
     dialog->m_tabs = new QTabWidget(dialog);
     dialog->m_tabs->addTab(m_pDetailPage, QStringLiteral("Due Details"));
-    dialog->m_tabs->addTab(m_pNotesPage, LoadResString(61446));
+    dialog->m_tabs->addTab(m_pNotesPage, LoadResString(MessageId::NotesTitle));
     auto* buttons = new QDialogButtonBox(dialog);
     auto* ok = SkinnedButton(QStringLiteral("OK"));
     ok->setDefault(true);

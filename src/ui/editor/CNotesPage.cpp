@@ -1,6 +1,6 @@
 #include "ui/editor/CNotesPage.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "ui/editor/DueEditRules.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -10,8 +10,8 @@
 CNotesPage::CNotesPage(QWidget* parent) : QWizardPage(parent)
 {
     setObjectName(QStringLiteral("notesPage"));
-    setTitle(LoadResString(61446));
-    setSubTitle(LoadResString(61447));
+    setTitle(LoadResString(MessageId::NotesTitle));
+    setSubTitle(LoadResString(MessageId::NotesSubtitle));
     m_pNotes = new QPlainTextEdit(this);
     m_pNotes->setObjectName(QStringLiteral("notes"));
     m_pNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

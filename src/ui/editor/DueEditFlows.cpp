@@ -1,6 +1,6 @@
 #include "ui/editor/DueEditFlows.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
 #include "ui/Prompt.h"
 #include "ui/editor/CDetailPage.h"
@@ -48,7 +48,7 @@ bool ModifyDue(QWidget* parent, const QString& recId)
     bool wholeSeries = false;
     if (!fetched.m_strSeriesId.isEmpty()) {
         const auto answer =
-            Prompt::Question(parent, LoadResString(61459),
+            Prompt::Question(parent, LoadResString(MessageId::ConfirmModifySeries),
                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
         if (answer != QMessageBox::Yes && answer != QMessageBox::No)
             return false;

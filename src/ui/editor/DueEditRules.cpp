@@ -1,6 +1,6 @@
 #include "ui/editor/DueEditRules.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "ui/skinui/CGuiStatusBar.h"
 
-#include "app/StringTable.h"
+#include "model/MessageTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

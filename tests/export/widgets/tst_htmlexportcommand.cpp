@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "app/CommandLine.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
@@ -68,7 +69,7 @@ private:
 void TestHtmlExportCommand::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Prompt::SetTestMode(true);
     Clock::SetFixed(QDateTime(QDate(2007, 3, 1), QTime(8, 0)));
     SetShellOpenHandler([this](const QString& path) {
@@ -77,8 +78,8 @@ void TestHtmlExportCommand::initTestCase()
     });
     CommandLine::Exports().insert(QStringLiteral("html"), ExportHtmlFile);
 
-    theApp.m_strWorkDir = m_dir.filePath(QStringLiteral("work"));
-    QVERIFY(theApp.CreateDataFolder());
+    theDueStore.SetFolder(DataFolder(m_dir.filePath(QStringLiteral("work"))));
+    QVERIFY(theDueStore.Folder().Create());
     theDueStore.RemoveAll();
     theDueStore.AddDue(Due(QStringLiteral("Rent"), 5, false, QStringLiteral("Key\r\nunder the mat")));
     theDueStore.AddDue(Due(QStringLiteral("Power & Light"), 12, true, QString()));
@@ -102,11 +103,10 @@ void TestHtmlExportCommand::cleanupTestCase()
 
 ExportRequest TestHtmlExportCommand::MenuRequest(int filter, bool withNotes) const
 {
-    DueRecordList list;
-    theDueStore.FillMonthList(COleDateTime(2007, 3, 1, 0, 0, 0), list, filter);
-    std::stable_sort(list.records.begin(), list.records.end(), DueListLess);
+    MonthList list = theDueStore.FillMonthList(COleDateTime(2007, 3, 1, 0, 0, 0), DueFilter(filter));
+    std::stable_sort(list.rows.begin(), list.rows.end(), DueListLess);
     ExportRequest request;
-    request.dues = list.records;
+    request.dues = list.rows;
     request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
     request.withNotes = withNotes;
     return request;
@@ -139,7 +139,7 @@ void TestHtmlExportCommand::menuAndCommandLineWriteTheSameBytes()
     QCOMPARE(Prompt::TakeShownTexts(), QStringList());
 
     const QString cliFile = Out(QStringLiteral("cli-%1-%2.html").arg(filter).arg(withNotes));
-    QStringList args{"export", "html", "--workdir", theApp.m_strWorkDir, "--month", "2007-03", "--filter", filter,
+    QStringList args{"export", "html", "--workdir", theDueStore.Folder().WorkDir(), "--month", "2007-03", "--filter", filter,
                      "--output", cliFile};
     if (!withNotes)
         args << QStringLiteral("--no-notes");
@@ -217,7 +217,7 @@ void TestHtmlExportCommand::unreadableTemplateIsReported()
     // The command line says the same on one line and fails.
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    const QStringList args{"export", "html", "--workdir", theApp.m_strWorkDir, "--month", "2007-03", "--output",
+    const QStringList args{"export", "html", "--workdir", theDueStore.Folder().WorkDir(), "--month", "2007-03", "--output",
                            Out(QStringLiteral("cli-empty.html"))};
     QCOMPARE(CommandLine::Run(args, out, err), 2);
     QVERIFY2(errText.contains(missing + QStringLiteral("/exporttemplate.html")), qPrintable(errText));

@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "export/HtmlTemplate.h"
 #include "export/widgets/CPrintBrowser.h"
 #include "export/widgets/CPrintDuesDlg.h"
@@ -101,11 +102,11 @@ private:
 void TestPrintDialog::initTestCase()
 {
     QVERIFY(m_work.isValid());
-    theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Prompt::SetTestMode(true);
     Clock::SetFixed(QDateTime(QDate(2007, 3, 10), QTime(9, 30)));
-    theApp.m_strWorkDir = m_work.filePath(QStringLiteral("work"));
-    QVERIFY(theApp.CreateDataFolder());
+    theDueStore.SetFolder(DataFolder(m_work.filePath(QStringLiteral("work"))));
+    QVERIFY(theDueStore.Folder().Create());
     theDueStore.RemoveAll();
     theDueStore.AddDue(Due(QStringLiteral("Rent"), 3, QStringLiteral("Bank"), false, 950));
     theDueStore.AddDue(Due(QStringLiteral("Power"), 3, QStringLiteral(" Bank "), true, 61.2, true));

@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
@@ -32,7 +33,7 @@ template <typename T> T* Child(QWidget& w, const char* name)
 
 int DueFileCount()
 {
-    return int(QDir(theApp.GetDataFolder()).entryList({QStringLiteral("*.due")}, QDir::Files).size());
+    return int(QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files).size());
 }
 } // namespace
 
@@ -60,7 +61,7 @@ private:
 void TestRecurrenceDlg::init()
 {
     m_dir = new QTemporaryDir;
-    theApp.m_strWorkDir = m_dir->path();
+    theDueStore.SetFolder(DataFolder(m_dir->path()));
     theDueStore.LoadAll();
     Prompt::SetTestMode(true);
     Prompt::TakeShownTexts();

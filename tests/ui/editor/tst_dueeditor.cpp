@@ -1,4 +1,5 @@
-#include "app/CTallyvaneApp.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
@@ -56,7 +57,7 @@ void OnNextModal(std::function<void(QWidget*)> step)
 
 QStringList DueFiles()
 {
-    return QDir(theApp.GetDataFolder()).entryList({QStringLiteral("*.due")}, QDir::Files);
+    return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files);
 }
 
 QList<DueRecord> AllDues()
@@ -117,7 +118,7 @@ private:
 void TestDueEditor::init()
 {
     m_dir = new QTemporaryDir;
-    theApp.m_strWorkDir = m_dir->path();
+    theDueStore.SetFolder(DataFolder(m_dir->path()));
     theDueStore.LoadAll();
     theDueStore.TakeErrors();
     Prompt::SetTestMode(true);
@@ -241,7 +242,7 @@ void TestDueEditor::newSingleDueWithDefaults()
     QVERIFY(r.m_strRecId.endsWith(QLatin1String("10")));
     QCOMPARE(r.m_dtStart.ToQDateTime(), m_now);
     QCOMPARE(DueFiles().size(), 1);
-    QVERIFY(QFile::exists(theApp.GetPreferencesPath()));
+    QVERIFY(QFile::exists(theDueStore.Folder().PreferencesPath()));
 }
 
 void TestDueEditor::recursiveNeedsPattern()

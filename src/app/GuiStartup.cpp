@@ -1,8 +1,7 @@
-#include "app/widgets/GuiStartup.h"
+#include "app/GuiStartup.h"
 
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
-#include "app/widgets/CWorkDirDlg.h"
+#include "model/MessageTexts.h"
+#include "ui/CWorkDirDlg.h"
 #include "model/CDueStore.h"
 #include "platform/ShellOpen.h"
 #include "ui/CMainFrame.h"
@@ -49,25 +48,25 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
 bool ChooseWorkingDirectory()
 {
     CWorkDirDlg dlg(nullptr, QString());
-    if (dlg.exec() != QDialog::Accepted) {
-        theApp.m_strWorkDir.clear();
+    if (dlg.exec() != QDialog::Accepted || dlg.m_strPath.isEmpty()) {
+        theDueStore.SetFolder(DataFolder());
         return false;
     }
-    theApp.m_strWorkDir = dlg.m_strPath;
-    theApp.CreateDataFolder(); // a failure shows later, when a due cannot be written
+    theDueStore.SetFolder(DataFolder(dlg.m_strPath));
+    (void)theDueStore.Folder().Create(); // a failure shows later, when a due cannot be written
     return true;
 }
 
 std::unique_ptr<CMainFrame> InitInstance(const Options& options)
 {
     if (options.fixedWorkDir) {
-        theApp.m_strWorkDir = options.workDir;
+        theDueStore.SetFolder(DataFolder(options.workDir));
     } else {
-        theApp.m_strWorkDir.clear();
-        theApp.ReadWorkingDirectory();
-        bool ask = theApp.m_strWorkDir.isEmpty();
-        if (!ask && !QFileInfo::exists(theApp.m_strWorkDir)) {
-            Prompt::Message(nullptr, LoadResString(61455), QMessageBox::Warning);
+        const QString stored = ReadStoredWorkingDirectory();
+        theDueStore.SetFolder(DataFolder(stored));
+        bool ask = stored.isEmpty();
+        if (!ask && !QFileInfo::exists(stored)) {
+            Prompt::Message(nullptr, LoadResString(MessageId::WorkingDirectoryGone), QMessageBox::Warning);
             ask = true;
         }
         if (ask && !ChooseWorkingDirectory())
@@ -113,7 +112,7 @@ int Run(const QStringList& args)
     const int status = QApplication::exec();
     // The working directory is kept for the next start (not when it was given).
     if (!options.fixedWorkDir)
-        theApp.WriteWorkingDirectory();
+        WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     return status;
 }
 

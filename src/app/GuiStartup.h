@@ -22,7 +22,8 @@ struct Options
 bool ParseArguments(const QStringList& args, Options& options, QString* error);
 
 // Runs the "Working Directory" dialog with an empty path; false when it was
-// cancelled (the working directory is then empty). On OK creates the data folder.
+// cancelled (the store's folder is then empty). On OK hands the folder to the
+// store and creates the data folder.
 bool ChooseWorkingDirectory();
 
 // The start-up sequence up to a shown main window; null when the program

@@ -1,7 +1,7 @@
-#include "app/widgets/CWorkDirDlg.h"
+#include "ui/CWorkDirDlg.h"
 
-#include "app/CTallyvaneApp.h"
-#include "app/StringTable.h"
+#include "model/DataFolder.h"
+#include "model/MessageTexts.h"
 #include "ui/DrawnImages.h"
 #include "ui/HelpFile.h"
 #include "ui/Prompt.h"
@@ -133,7 +133,7 @@ void CWorkDirDlg::ValidatePath()
 {
     if (m_strPath.isEmpty() || QFileInfo::exists(m_strPath))
         return;
-    Prompt::Message(this, LoadResString(61454), QMessageBox::Warning);
+    Prompt::Message(this, LoadResString(MessageId::BadWorkingDirectory), QMessageBox::Warning);
     m_strPath.clear();
     UpdateEdit();
 }
@@ -144,7 +144,6 @@ void CWorkDirDlg::OnOK()
         reject();
         return;
     }
-    theApp.m_strWorkDir = m_strPath;
     accept();
 }
 

@@ -1,4 +1,4 @@
-#include "app/widgets/LoadImageList.h"
+#include "ui/LoadImageList.h"
 
 #include "ui/DrawnImages.h"
 

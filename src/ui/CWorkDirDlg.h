@@ -6,7 +6,7 @@ class CGuiButton;
 class QLineEdit;
 
 // "Working Directory": asks for the folder under which the data folder
-// "Tallyvane Files" lives. OK with a path sets theApp.m_strWorkDir; OK
+// "Tallyvane Files" lives. OK with a path accepts it (m_strPath); OK
 // without one ends the dialog like Cancel.
 class CWorkDirDlg : public QDialog
 {
