@@ -37,7 +37,7 @@ QString NotesHtml(const QString& notes);
 QString DecodeTemplate(const QByteArray& bytes);
 // Reads a whole template file. On failure text is empty and errorText names
 // the path and the reason.
-bool ReadTemplateFile(const QString& path, QString* text, QString* errorText);
+[[nodiscard]] bool ReadTemplateFile(const QString& path, QString* text, QString* errorText);
 
 // The "Templates" folder beside the program, or the folder set for tests.
 QString TemplatesFolder();

@@ -136,7 +136,7 @@ QString CDueStore::AddDue(DueRecord record)
         touch = true;
     }
     record.m_strRecId = id;
-    SaveDueFile(record, touch);
+    (void)SaveDueFile(record, touch);
     Store(record);
     return id;
 }
@@ -221,7 +221,7 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
         return false;
     }
     if (bTouch)
-        TouchPreferences();
+        (void)TouchPreferences();
     if (it != m_index.end()) {
         const int slot = it.value();
         m_index.erase(it);

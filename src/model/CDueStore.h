@@ -43,24 +43,24 @@ public:
     void LoadAll();
     void ScanFolder();
     // Reads one due file; false (and a load problem) when it is malformed.
-    bool LoadDueFile(const QString& path);
+    [[nodiscard]] bool LoadDueFile(const QString& path);
 
-    bool SaveDueFile(const DueRecord& record, bool bTouch);
-    bool TouchPreferences();
+    [[nodiscard]] bool SaveDueFile(const DueRecord& record, bool bTouch);
+    [[nodiscard]] bool TouchPreferences();
 
     // Stores a copy under a new identifier and returns the identifier. A
     // record with a series identifier is a member of a series.
     QString AddDue(DueRecord record);
-    bool ReplaceDue(const DueRecord& record);
+    [[nodiscard]] bool ReplaceDue(const DueRecord& record);
     DueRecord GetDue(const QString& id) const;
     bool Contains(const QString& id) const { return m_index.contains(id); }
     // Removes the file, then the record; on failure nothing leaves memory.
-    bool RemoveDue(const QString& id, bool bTouch);
+    [[nodiscard]] bool RemoveDue(const QString& id, bool bTouch);
     void RemoveAll();
 
     void GetSeriesIds(const QString& seriesId, QStringList& ids) const;
-    bool ModifySeries(const DueRecord& record);
-    bool DeleteSeries(const QString& seriesId);
+    [[nodiscard]] bool ModifySeries(const DueRecord& record);
+    [[nodiscard]] bool DeleteSeries(const QString& seriesId);
 
     // A series identifier for now that no stored due uses yet.
     QString NewSeriesId() const;
@@ -81,7 +81,8 @@ public:
     static int BucketOf(const QString& id);
 
     // Failed writes and removals since the last call, each naming the path and
-    // the reason, for the caller to show.
+    // the reason, for the caller to show. A caller that shows these may pass
+    // over the false an operation returned: the reason is here.
     QStringList TakeErrors();
     bool HasErrors() const { return !m_errors.isEmpty(); }
     // Due files skipped by the last load (file name and reason).

@@ -15,7 +15,7 @@ QByteArray Serialize(const DueRecord& record);
 
 // Parses a due file. On malformed input returns false and sets error to a
 // short reason; the record is then unspecified.
-bool Parse(const QByteArray& bytes, DueRecord& record, QString* error);
+[[nodiscard]] bool Parse(const QByteArray& bytes, DueRecord& record, QString* error);
 
 // The string encoding on its own (used by tests and by Serialize).
 void AppendString(QByteArray& out, const QString& text);

@@ -7,11 +7,12 @@
 
 namespace {
 
-// Results longer than this are refused: the texts were once written into a
-// fixed buffer of 100 characters, terminator included.
+// Results longer than this are refused: an amount, date or time is a short
+// field text, and a longer result means a runaway picture or value.
 constexpr qsizetype kMaxResultChars = 99;
 
-// Dates before this year cannot be given to the Windows date call.
+// The first year the date pictures format; earlier dates give no text, as
+// the calendar the pictures describe does not reach further back.
 constexpr int kFirstDateYear = 1601;
 
 QString Bounded(QString text)

@@ -6,5 +6,5 @@
 namespace SaveFile {
 // Writes the whole file atomically: a crash leaves the old file or the new
 // one, never a torn one. On failure returns false with the reason.
-bool Write(const QString& path, const QByteArray& bytes, QString* why);
+[[nodiscard]] bool Write(const QString& path, const QByteArray& bytes, QString* why);
 } // namespace SaveFile

@@ -5,24 +5,24 @@
 #include <functional>
 #include <memory>
 
-// What the spreadsheet export asks of a spreadsheet application: the calls of
-// its object model that the export makes, one method each. Every call returns
-// false when it fails, with the reason in ErrorString().
+// What the spreadsheet export asks of a spreadsheet application, one method
+// per step. Every call returns false when it fails, with the reason in
+// ErrorString().
 class ISpreadsheetApplication
 {
 public:
     virtual ~ISpreadsheetApplication() = default;
 
-    virtual bool SetVisible(bool visible) = 0; // Application.Visible
+    virtual bool SetVisible(bool visible) = 0; // shows or hides the application
     virtual bool
-    AddWorkbook(const QString& templatePath) = 0; // Workbooks.Add(Template): becomes the active workbook
-    virtual bool GetSheetCount(int* count) = 0;   // Sheets.Count of the active workbook
-    virtual bool SelectSheet(int index) = 0;      // Sheets.Item(index).Select, one-based
-    // Range(cell) of the active sheet:
-    virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // .Value, as text
+    AddWorkbook(const QString& templatePath) = 0; // a workbook from a template becomes the active one
+    virtual bool GetSheetCount(int* count) = 0;   // sheets of the active workbook
+    virtual bool SelectSheet(int index) = 0;      // makes sheet index (from 1) the active one
+    // A cell of the active sheet, by its A1 name:
+    virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // the value, as if typed
     virtual bool SetRangeInteriorColor(const QString& cell,
-                                       quint32 colorRef) = 0;                   // .Interior.Color, 0x00BBGGRR
-    virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // .AddComment(text)
+                                       quint32 colorRef) = 0;                   // fill colour, 0x00BBGGRR
+    virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // a hover note on the cell
     // Saves the active workbook as an .xlsx file.
     virtual bool SaveActiveWorkbook(const QString& path) = 0;
 

@@ -16,13 +16,13 @@ public:
 
     // Replaces the contents with the package at path. On failure the package
     // is left empty and why says what went wrong.
-    bool Read(const QString& path, QString* why);
-    bool ReadBytes(const QByteArray& zipBytes, QString* why);
+    [[nodiscard]] bool Read(const QString& path, QString* why);
+    [[nodiscard]] bool ReadBytes(const QByteArray& zipBytes, QString* why);
 
     // The whole archive (deflated parts, archive order).
-    bool ToBytes(QByteArray* zipBytes, QString* why) const;
+    [[nodiscard]] bool ToBytes(QByteArray* zipBytes, QString* why) const;
     // Writes the archive atomically: the old file stays on any failure.
-    bool Write(const QString& path, QString* why) const;
+    [[nodiscard]] bool Write(const QString& path, QString* why) const;
 
     // Part names without a leading slash, e.g. "xl/workbook.xml".
     bool Contains(const QString& name) const;

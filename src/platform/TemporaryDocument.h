@@ -14,7 +14,7 @@
 // On success shownPath (if given) receives the file's path; on failure why
 // says what went wrong and nothing is left behind unless the file was saved
 // and only the opening failed.
-bool ShowTemporaryDocument(const QString& fileName,
+[[nodiscard]] bool ShowTemporaryDocument(const QString& fileName,
                            const std::function<bool(const QString& path, QString* why)>& save,
                            QString* shownPath, QString* why);
 

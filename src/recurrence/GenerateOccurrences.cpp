@@ -25,7 +25,7 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
         result.m_arrOccurrenceIds << store.AddDue(placeholder);
         if (progress && !progress(result.m_arrOccurrenceIds.size(), total)) {
             for (const QString& id : std::as_const(result.m_arrOccurrenceIds))
-                store.RemoveDue(id, false);
+                (void)store.RemoveDue(id, false);
             result.m_arrOccurrenceIds.clear();
             result.m_bCancelled = true;
             break;

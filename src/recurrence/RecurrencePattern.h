@@ -59,8 +59,8 @@ struct RecurrencePattern
     // Empty when the range is acceptable, else the message to show.
     QString ValidateRange() const;
 
-    // Reads an interval or day text as a decimal whole number the way the
-    // dialog always has: blanks, then an optional sign, then digits up to the
+    // Reads an interval or day text as a decimal whole number, forgiving what
+    // users type around it: blanks, then an optional sign, then digits up to the
     // first other character; an empty text is 0. Values beyond kNumberCap are
     // held at it (they are far past any date the calendar can reach).
     static qint64 ReadNumber(const QString& text);

@@ -372,14 +372,14 @@ void CMainFrame::DeleteDue(const DueRecord& record)
 {
     if (record.m_strSeriesId.isEmpty()) {
         if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-            theDueStore.RemoveDue(record.m_strRecId, true);
+            (void)theDueStore.RemoveDue(record.m_strRecId, true);
     } else {
         switch (Prompt::Question(this, LoadResString(MessageId::ConfirmDeleteSeries), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
-            theDueStore.DeleteSeries(record.m_strSeriesId);
+            (void)theDueStore.DeleteSeries(record.m_strSeriesId);
             break;
         case QMessageBox::No:
-            theDueStore.RemoveDue(record.m_strRecId, true);
+            (void)theDueStore.RemoveDue(record.m_strRecId, true);
             break;
         default:
             break;

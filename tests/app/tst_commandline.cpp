@@ -1,13 +1,12 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/LocaleFormat.h"
 #include "app/CommandLine.h"
 #include "model/CDueStore.h"
+#include "model/LocaleFormat.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -53,6 +52,8 @@ private slots:
     void badInput();
     void createsOnlyTheDataFolder();
     void escapesFields();
+    void exportHandsOverTheListedMonth_data();
+    void exportHandsOverTheListedMonth();
 
 private:
     int Run(const QStringList& args);
@@ -159,6 +160,48 @@ void TestCommandLine::createsOnlyTheDataFolder()
 void TestCommandLine::escapesFields()
 {
     QCOMPARE(CommandLine::EscapeField(QStringLiteral("a\tb\nc\\d\re")), QStringLiteral("a\\tb\\nc\\\\d\\re"));
+}
+
+
+void TestCommandLine::exportHandsOverTheListedMonth_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<bool>("withNotes");
+    QTest::addColumn<int>("listed");
+    QTest::newRow("notes unless asked") << QStringList{} << true << 5;
+    QTest::newRow("--no-notes") << QStringList{"--no-notes"} << false << 5;
+    QTest::newRow("filter applies") << QStringList{"--filter", "paid"} << true << 2;
+}
+
+void TestCommandLine::exportHandsOverTheListedMonth()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(bool, withNotes);
+    QFETCH(int, listed);
+    QList<ExportRequest> calls;
+    auto& exports = CommandLine::Exports();
+    const auto previous = exports.value(QStringLiteral("rec"));
+    exports.insert(QStringLiteral("rec"), [&](const ExportRequest& request, QString*) {
+        calls.append(request);
+        return true;
+    });
+    const auto restore = qScopeGuard([&] {
+        if (previous)
+            exports.insert(QStringLiteral("rec"), previous);
+        else
+            exports.remove(QStringLiteral("rec"));
+    });
+    const QString out = m_tmp.path() + QStringLiteral("/out.rec");
+    QCOMPARE(Run(QStringList{"export", "rec", "--workdir", m_work, "--month", "2007-03", "--output", out} + extra), 0);
+    QCOMPARE(calls.size(), 1);
+    const ExportRequest& r = calls.first();
+    QCOMPARE(r.withNotes, withNotes);
+    QCOMPARE(r.outputPath, out);
+    QCOMPARE(r.month.GetMonth(), 3);
+    QCOMPARE(r.dues.size(), listed);
+    // In the list's order: by due date.
+    for (qsizetype i = 1; i < r.dues.size(); ++i)
+        QVERIFY(!DueListLess(r.dues.at(i), r.dues.at(i - 1)));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -5,6 +5,29 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+// What the recording office doubles share: every call is logged as one line,
+// and the call numbered failAt (from 1) fails instead.
+class CallRecorder
+{
+public:
+    CallRecorder(QStringList* log, int failAt) : m_log(log), m_failAt(failAt) {}
+
+protected:
+    bool Log(const QString& line)
+    {
+        if (++m_calls == m_failAt)
+            return false;
+        m_log->append(line);
+        return true;
+    }
+
+private:
+    QStringList* m_log;
+    int m_failAt;
+    int m_calls = 0;
+};
 
 inline DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due,
                   const QString& payTo, const QString& account, double amount, int type, bool paid,

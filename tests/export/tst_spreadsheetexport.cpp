@@ -17,10 +17,10 @@ using OfficeTest::Text;
 namespace {
 
 // Logs every call as one line; fails the call numbered failAt (from 1).
-class RecordingSpreadsheet : public ISpreadsheetApplication
+class RecordingSpreadsheet : public ISpreadsheetApplication, private CallRecorder
 {
 public:
-    RecordingSpreadsheet(QStringList* log, int failAt) : m_log(log), m_failAt(failAt) {}
+    using CallRecorder::CallRecorder;
 
     bool SetVisible(bool visible) override { return Log(QStringLiteral("Visible %1").arg(visible)); }
     bool AddWorkbook(const QString& path) override { return Log(QStringLiteral("Add %1").arg(path)); }
@@ -44,18 +44,6 @@ public:
     }
     bool SaveActiveWorkbook(const QString& path) override { return Log(QStringLiteral("Save %1").arg(path)); }
     QString ErrorString() const override { return QStringLiteral("call refused"); }
-
-private:
-    bool Log(const QString& line)
-    {
-        if (++m_calls == m_failAt)
-            return false;
-        m_log->append(line);
-        return true;
-    }
-    QStringList* m_log;
-    int m_failAt;
-    int m_calls = 0;
 };
 
 

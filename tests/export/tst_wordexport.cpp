@@ -17,10 +17,10 @@ using OfficeTest::Attr;
 namespace {
 
 // Logs every call on the application and its selection; fails call failAt.
-class RecordingWord : public IWordApplication, public IWordSelection
+class RecordingWord : public IWordApplication, public IWordSelection, private CallRecorder
 {
 public:
-    RecordingWord(QStringList* log, int failAt) : m_log(log), m_failAt(failAt) {}
+    using CallRecorder::CallRecorder;
 
     bool SetVisible(bool v) override { return Log(QStringLiteral("Visible %1").arg(v)); }
     bool AddDocument() override { return Log(QStringLiteral("AddDocument")); }
@@ -71,16 +71,6 @@ public:
     QString ErrorString() const override { return QStringLiteral("call refused"); }
 
 private:
-    bool Log(const QString& line)
-    {
-        if (++m_calls == m_failAt)
-            return false;
-        m_log->append(line);
-        return true;
-    }
-    QStringList* m_log;
-    int m_failAt;
-    int m_calls = 0;
     double m_size = 12;
 };
 

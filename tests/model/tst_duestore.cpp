@@ -166,7 +166,7 @@ void TestDueStore::walkOrderFollowsBuckets()
     // Replacing keeps the place; the hash of a digit string is the plain h*33+c.
     DueRecord r = theDueStore.GetDue(inserted.first());
     r.m_strTitle = QStringLiteral("changed");
-    theDueStore.ReplaceDue(r);
+    (void)theDueStore.ReplaceDue(r);
     QStringList again;
     theDueStore.ForEach([&](const DueRecord& d) { again << d.m_strRecId; });
     QCOMPARE(again, expected);

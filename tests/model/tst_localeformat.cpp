@@ -67,7 +67,7 @@ void TestLocaleFormat::currency_data()
     QTest::newRow("blanks around") << "en_US" << " 12.5 " << "$12.50";
     QTest::newRow("tabs and newline around") << "en_US" << "\t12.50\r\n" << "$12.50";
     QTest::newRow("zero") << "en_US" << "0.00" << "$0.00";
-    // QLocale's (and the Windows default's) negative form for en_US.
+    // The accounting form that QLocale gives a negative amount in en_US.
     QTest::newRow("negative") << "en_US" << "-3.00" << "($3.00)";
     QTest::newRow("negative zero unsigned") << "en_US" << "-0.00" << "$0.00";
     QTest::newRow("negative rounds to zero") << "en_US" << "-0.004" << "$0.00";

@@ -283,7 +283,7 @@ void CDetailPage::OnSetRecurrencePattern()
         return;
     if (m_bPatternSet) {
         for (const QString& id : std::as_const(m_arrOccurrenceIds))
-            theDueStore.RemoveDue(id, false);
+            (void)theDueStore.RemoveDue(id, false);
     }
     m_arrOccurrenceIds = dlg.m_arrOccurrenceIds;
     m_bPatternSet = true;

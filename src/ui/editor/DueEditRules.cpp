@@ -97,7 +97,7 @@ bool ApplyNewDue(CDueStore& store, const NewDueResult& result)
             member.m_strNotes = result.due.m_strNotes;
             if (i == 0 && result.due.m_bPaid)
                 member.m_bPaid = result.due.m_bPaid;
-            store.ReplaceDue(member);
+            (void)store.ReplaceDue(member);
             changed = true;
         }
         return changed;
@@ -112,7 +112,7 @@ bool ApplyNewDue(CDueStore& store, const NewDueResult& result)
     }
     if (result.patternSet) {
         for (const QString& id : result.occurrenceIds)
-            store.RemoveDue(id, false);
+            (void)store.RemoveDue(id, false);
         changed = changed || !result.occurrenceIds.isEmpty();
     }
     return changed;
@@ -128,9 +128,9 @@ void ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecor
         edited.m_strAccount != fetched.m_strAccount || edited.m_dAmount != fetched.m_dAmount ||
         edited.m_nType != fetched.m_nType;
     if (wholeSeries && sharedChanged)
-        store.ModifySeries(edited);
+        (void)store.ModifySeries(edited);
     else
-        store.ReplaceDue(edited);
+        (void)store.ReplaceDue(edited);
 }
 
 } // namespace DueEditRules
