@@ -346,6 +346,20 @@ private slots:
             QVERIFY(!QFileInfo::exists(ran));
         }
     }
+
+    // "Customize Symbol List" starts the utility with no command line: it
+    // must see no argument at all, not one empty argument.
+    void emptyCommandLineGivesNoArgument()
+    {
+        const QString script = Root() + "/Windows/PivexPunctUtility.exe";
+        WriteAll(script,
+                 "#!/bin/sh\necho \"$#\" > \"$PIVEX_DEVICE_ROOT/n.tmp\"; mv \"$PIVEX_DEVICE_ROOT/n.tmp\" "
+                 "\"$PIVEX_DEVICE_ROOT/n.txt\"\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(DeviceProcess::CreateProcess("\\Windows\\PivexPunctUtility.exe", QString()));
+        QTRY_VERIFY(QFileInfo::exists(Root() + "/n.txt"));
+        QCOMPARE(ReadAll(Root() + "/n.txt"), QByteArray("0\n"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPivexDevice)
