@@ -70,14 +70,15 @@ bool MakeFolder(const QString& hostPath, DeviceError* error)
         return true;
     // Name the file that stands in the way: "Not a directory" alone does not
     // say which one.
-    QString up = QFileInfo(hostPath).absoluteFilePath();
-    for (;;) {
+    const QString folder = QFileInfo(hostPath).absoluteFilePath();
+    for (QString up = folder;;) {
         const QFileInfo info(up);
         if (info.exists()) {
-            if (!info.isDir())
-                return Fail(error, hostPath,
-                            Tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(up)));
-            break;
+            if (info.isDir())
+                break;
+            if (up == folder)
+                return Fail(error, hostPath, Tr("this is a file, not a folder"));
+            return Fail(error, hostPath, Tr("%1 is a file, not a folder").arg(QDir::toNativeSeparators(up)));
         }
         const QString parent = info.absolutePath();
         if (parent == up)
