@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -30,6 +31,10 @@ COptionsPage::COptionsPage(QWidget* parent) : QWidget(parent)
     m_lblSensitivity->setBuddy(m_cboSensitivity);
     m_cboSensitivity->setMinimumContentsLength(7);
     m_cboSensitivity->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // The wheel scrolls the dialog; it changes the sensitivity only once the
+    // list has the focus (see eventFilter).
+    m_cboSensitivity->setFocusPolicy(Qt::StrongFocus);
+    m_cboSensitivity->installEventFilter(this);
 
     // The page overlaps the tab control's right and bottom edges; the margins
     // keep the controls inside its frame.
@@ -165,6 +170,17 @@ bool COptionsPage::SaveFailed(const QString& text, const DeviceError& error)
 {
     AppletPrompt::Message(this, text.arg(error.Text()), Pivex::AppName());
     return false;
+}
+
+bool COptionsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_cboSensitivity && event->type() == QEvent::Wheel && !m_cboSensitivity->hasFocus()) {
+        // Not for the list: the event goes on to the widgets below, which
+        // scroll the dialog.
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void COptionsPage::NotifyInputMethod()

@@ -47,6 +47,9 @@ public:
     static bool IsInputMethodCurrent();
     static bool UpdateStartupShortcut(bool defaultKeyboardChecked, DeviceError* error = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void OnInitDialog();
     bool SaveFailed(const QString& text, const DeviceError& error);

@@ -76,8 +76,10 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent)
     m_tabCtrl->setObjectName(QStringLiteral("tabControl"));
     m_customizeButton = new QPushButton(tr("Customize Symbol List"), m_content);
     m_helpButton = new QPushButton(tr("Help"), m_content);
-    m_customizeButton->setAutoDefault(false);
-    m_helpButton->setAutoDefault(false);
+    // As on the handheld, a push button with the focus takes Enter; elsewhere
+    // Enter is the dialog's "ok".
+    m_customizeButton->setAutoDefault(true);
+    m_helpButton->setAutoDefault(true);
 
     connect(m_okButton, &QPushButton::clicked, this, [this] { OnCommand(IDOK); });
     connect(m_customizeButton, &QPushButton::clicked, this, [this] { OnCommand(IDC_CUSTOMIZE_SYMBOLS); });

@@ -21,9 +21,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -707,6 +709,99 @@ private slots:
             QCOMPARE(ReadAll(ValuesPath()), values);
         if (fault == "values is a folder")
             QVERIFY(!QFileInfo::exists(Shortcut()));
+    }
+
+    void enterGoesWhereTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QByteArray>("launched"); // start of the launch record; empty: none
+        QTest::addColumn<bool>("closes");
+        const QByteArray help = "\\Windows\\peghelp.exe\tfile:pivexhelp.htm#Main_Contents\t";
+        const QByteArray utility = "\\Windows\\PivexPunctUtility.exe\t\trecorded";
+        QTest::newRow("Help, Return") << "help" << int(Qt::Key_Return) << help << false;
+        QTest::newRow("Help, Enter") << "help" << int(Qt::Key_Enter) << help << false;
+        QTest::newRow("Customize, Return") << "customize" << int(Qt::Key_Return) << utility << false;
+        QTest::newRow("Customize, Enter") << "customize" << int(Qt::Key_Enter) << utility << false;
+        QTest::newRow("check box") << "check box" << int(Qt::Key_Return) << QByteArray() << true;
+        QTest::newRow("sensitivity list") << "list" << int(Qt::Key_Enter) << QByteArray() << true;
+        QTest::newRow("ok") << "ok" << int(Qt::Key_Return) << QByteArray() << true;
+    }
+
+    void enterGoesWhereTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QByteArray, launched);
+        QFETCH(bool, closes);
+        WriteAll(Root() + "/Windows/PivexPunctUtility.exe", "placeholder");
+        CSettingsDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QWidget* target = nullptr;
+        if (focus == "help")
+            target = dlg.Button(CSettingsDlg::IDC_HELP_BUTTON);
+        else if (focus == "customize")
+            target = dlg.Button(CSettingsDlg::IDC_CUSTOMIZE_SYMBOLS);
+        else if (focus == "ok")
+            target = dlg.Button(CSettingsDlg::IDOK);
+        else if (focus == "list")
+            target = Sensitivity(*dlg.OptionsPage());
+        else
+            target = Check(*dlg.OptionsPage(), COptionsPage::IDC_INSERT_SPACE);
+        target->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(target->hasFocus());
+
+        QSignalSpy accepted(&dlg, &QDialog::accepted);
+        QTest::keyClick(dlg.windowHandle(), Qt::Key(key));
+        QCOMPARE(accepted.count(), closes ? 1 : 0);
+        QCOMPARE(dlg.isVisible(), !closes);
+        const QList<QByteArray> launches = Lines(DeviceProcess::LaunchLogPath());
+        if (launched.isEmpty()) {
+            QVERIFY(launches.isEmpty());
+        } else {
+            QCOMPARE(launches.size(), 1);
+            QVERIFY2(launches.first().startsWith(launched), launches.first().constData());
+        }
+        dlg.close();
+    }
+
+    void wheelScrollsTheDialogUnlessTheListHasFocus()
+    {
+        CSettingsDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        const QSize design = dlg.Scroller()->DesignSize();
+        dlg.resize(dlg.width(), dlg.height() - dlg.Viewport()->height() + design.height() / 2);
+        QTRY_VERIFY(dlg.VerticalBar()->isEnabled());
+        QComboBox* list = Sensitivity(*dlg.OptionsPage());
+        QCOMPARE(list->currentIndex(), 2);
+        // As the window system delivers it: a spontaneous event goes on to
+        // the parents when a widget ignores it.
+        const auto wheelDown = [list] {
+            const QPointF pos(list->width() / 2, list->height() / 2);
+            QWheelEvent event(pos, list->mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            // sendEvent() would clear the flag.
+            qApp->notify(list, &event);
+        };
+
+        dlg.Button(CSettingsDlg::IDC_HELP_BUTTON)->setFocus();
+        wheelDown();
+        QCOMPARE(list->currentIndex(), 2);
+        QVERIFY(!list->hasFocus());
+        QVERIFY(dlg.VerticalBar()->value() > 0);
+
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
+        const int scrolled = dlg.VerticalBar()->value();
+        wheelDown();
+        QCOMPARE(list->currentIndex(), 3);
+        QCOMPARE(dlg.VerticalBar()->value(), scrolled);
+        dlg.close();
     }
 
     void pageRectForTab_data()
