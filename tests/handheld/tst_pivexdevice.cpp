@@ -177,11 +177,10 @@ private slots:
             << Utf16LE("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n"
                        "\"X\"=dword:00000005\r\n\r\n")
             << "X" << qint64(5);
-        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\0\"\0X\0\"\0=\0d\0w\0o\0r\0d\0:\0"
-                                                 "0\0000\0000\0000\0000\0000\0000\0"
-                                                 "5\0\n",
-                                                 44)
-                                   << "X" << qint64(5);
+        QByteArray bigEndian = Utf16LE("\"X\"=dword:00000005\n");
+        for (qsizetype i = 0; i + 1 < bigEndian.size(); i += 2)
+            std::swap(bigEndian[i], bigEndian[i + 1]);
+        QTest::newRow("UTF-16 BE") << bigEndian << "X" << qint64(5);
         QTest::newRow("UTF-8 byte order mark")
             << QByteArray("\xEF\xBB\xBF\"X\"=dword:00000005\n") << "X" << qint64(5);
         QTest::newRow("Latin-1 name") << QByteArray("\"Gr\xFC\xDF"
