@@ -305,15 +305,6 @@ private slots:
             QCOMPARE(ReadAll(key->ValuesFile()), file);
     }
 
-    void foldersInTheWayAreNamed()
-    {
-        WriteAll(Root() + "/Registry", "a file where a folder belongs");
-        DeviceError error;
-        QVERIFY(!DeviceRegistryKey::Open(RegRoot::LocalMachine, "\\SOFTWARE\\Test", true, &error));
-        QVERIFY2(error.reason.contains(DeviceRoot::Path() + "/Registry"), qPrintable(error.Text()));
-        QVERIFY(error.file.endsWith("/SOFTWARE/Test"));
-    }
-
     void shortcutText_data()
     {
         QTest::addColumn<QString>("target");
