@@ -6,16 +6,24 @@
 quint32 CInputSettings::Read(const QString& name, quint32 defaultValue)
 {
     CRegistryKey key(RegRoot::LocalMachine, Pivex::RegistryKey(), true);
-    return key.ReadDword(name, defaultValue);
+    DeviceError error;
+    const quint32 value = key.ReadDword(name, defaultValue, &error);
+    if (error.IsSet())
+        m_error = error;
+    return value;
 }
 
 bool CInputSettings::Write(const QString& name, quint32 value)
 {
     CRegistryKey key(RegRoot::LocalMachine, Pivex::RegistryKey(), true);
-    return key.WriteDword(name, value);
+    DeviceError error;
+    if (key.WriteDword(name, value, &error))
+        return true;
+    m_error = error;
+    return false;
 }
 
-quint32 CInputSettings::GetSaveNewWord() const
+quint32 CInputSettings::GetSaveNewWord()
 {
     return Read(SaveNewWordName(), kDefaultSaveNewWord);
 }
@@ -25,7 +33,7 @@ bool CInputSettings::SetSaveNewWord(quint32 value)
     return Write(SaveNewWordName(), value);
 }
 
-quint32 CInputSettings::GetInsertSpace() const
+quint32 CInputSettings::GetInsertSpace()
 {
     return Read(InsertSpaceName(), kDefaultInsertSpace);
 }
@@ -35,7 +43,7 @@ bool CInputSettings::SetInsertSpace(quint32 value)
     return Write(InsertSpaceName(), value);
 }
 
-quint32 CInputSettings::GetScribingSensitivity() const
+quint32 CInputSettings::GetScribingSensitivity()
 {
     return Read(ScribingSensitivityName(), kDefaultScribingSensitivity);
 }
@@ -45,7 +53,7 @@ bool CInputSettings::SetScribingSensitivity(quint32 value)
     return Write(ScribingSensitivityName(), value);
 }
 
-quint32 CInputSettings::GetAccentedCharacters() const
+quint32 CInputSettings::GetAccentedCharacters()
 {
     return Read(AccentedCharactersName(), kDefaultAccentedCharacters);
 }
@@ -55,7 +63,7 @@ bool CInputSettings::SetAccentedCharacters(quint32 value)
     return Write(AccentedCharactersName(), value);
 }
 
-quint32 CInputSettings::GetShowActualCharacters() const
+quint32 CInputSettings::GetShowActualCharacters()
 {
     return Read(ShowActualCharactersName(), kDefaultShowActualCharacters);
 }
@@ -65,7 +73,7 @@ bool CInputSettings::SetShowActualCharacters(quint32 value)
     return Write(ShowActualCharactersName(), value);
 }
 
-quint32 CInputSettings::GetReorderTwoCharWords() const
+quint32 CInputSettings::GetReorderTwoCharWords()
 {
     return Read(ReorderTwoCharWordsName(), kDefaultReorderTwoCharWords);
 }
@@ -75,7 +83,7 @@ bool CInputSettings::SetReorderTwoCharWords(quint32 value)
     return Write(ReorderTwoCharWordsName(), value);
 }
 
-quint32 CInputSettings::GetDefaultKeyboard() const
+quint32 CInputSettings::GetDefaultKeyboard()
 {
     return Read(DefaultKeyboardName(), kDefaultDefaultKeyboard);
 }

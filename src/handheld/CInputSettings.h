@@ -1,10 +1,14 @@
 #pragma once
 
+#include "device/DeviceIo.h"
+
 #include <QString>
 
 // The input method's options in the handheld's registry. Each call opens the
 // key (creating it when missing), reads or writes one value and closes the
-// key again. A read of a missing value stores its default.
+// key again. A read of a missing value stores its default; a read of values
+// that exist but cannot be read gives the default, stores nothing and leaves
+// the reason in LastError().
 class CInputSettings
 {
 public:
@@ -27,22 +31,27 @@ public:
     static constexpr quint32 kDefaultReorderTwoCharWords = 0;
     static constexpr quint32 kDefaultDefaultKeyboard = 1;
 
-    quint32 GetSaveNewWord() const;
+    quint32 GetSaveNewWord();
     bool SetSaveNewWord(quint32 value);
-    quint32 GetInsertSpace() const;
+    quint32 GetInsertSpace();
     bool SetInsertSpace(quint32 value);
-    quint32 GetScribingSensitivity() const;
+    quint32 GetScribingSensitivity();
     bool SetScribingSensitivity(quint32 value);
-    quint32 GetAccentedCharacters() const;
+    quint32 GetAccentedCharacters();
     bool SetAccentedCharacters(quint32 value);
-    quint32 GetShowActualCharacters() const;
+    quint32 GetShowActualCharacters();
     bool SetShowActualCharacters(quint32 value);
-    quint32 GetReorderTwoCharWords() const;
+    quint32 GetReorderTwoCharWords();
     bool SetReorderTwoCharWords(quint32 value);
-    quint32 GetDefaultKeyboard() const;
+    quint32 GetDefaultKeyboard();
     bool SetDefaultKeyboard(quint32 value);
 
+    // Why the last read or write that failed did so; empty while none has.
+    const DeviceError& LastError() const { return m_error; }
+
 private:
-    static quint32 Read(const QString& name, quint32 defaultValue);
-    static bool Write(const QString& name, quint32 value);
+    quint32 Read(const QString& name, quint32 defaultValue);
+    bool Write(const QString& name, quint32 value);
+
+    DeviceError m_error;
 };

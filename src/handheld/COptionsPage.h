@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/DeviceIo.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -39,15 +41,21 @@ public:
     QWidget* Control(int id) const;
 
     // Stores the options as the user left them (see the .cpp for what is
-    // written when).
-    void SaveOptions();
+    // written when). A failure is shown to the user, and false returned.
+    bool SaveOptions();
 
     static bool IsInputMethodCurrent();
-    static void UpdateStartupShortcut(bool defaultKeyboardChecked);
+    static bool UpdateStartupShortcut(bool defaultKeyboardChecked, DeviceError* error = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void OnInitDialog();
+    bool SaveFailed(const QString& text, const DeviceError& error);
     static void NotifyInputMethod();
+
+    bool m_valuesRead = true;
 
     QCheckBox* m_chkSaveNewWord = nullptr;
     QCheckBox* m_chkInsertSpace = nullptr;

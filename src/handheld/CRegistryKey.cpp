@@ -1,7 +1,7 @@
 #include "CRegistryKey.h"
 
 CRegistryKey::CRegistryKey(RegRoot root, const QString& subKey, bool create)
-    : m_key(DeviceRegistryKey::Open(root, subKey, create))
+    : m_key(DeviceRegistryKey::Open(root, subKey, create, &m_openError))
 {
 }
 
@@ -11,17 +11,31 @@ CRegistryKey::~CRegistryKey()
         m_key->Flush();
 }
 
-quint32 CRegistryKey::ReadDword(const QString& name, quint32 defaultValue)
+quint32 CRegistryKey::ReadDword(const QString& name, quint32 defaultValue, DeviceError* readError)
 {
     if (m_key) {
-        if (const auto value = m_key->QueryDword(name))
+        DeviceError error;
+        if (const auto value = m_key->QueryDword(name, &error))
             return *value;
+        // Values that exist but cannot be read are not replaced by defaults.
+        if (error.IsSet()) {
+            if (readError)
+                *readError = error;
+            return defaultValue;
+        }
     }
+    // Nothing stored: the default is what the input method uses too, so a
+    // failure to store it changes nothing the user sees.
     WriteDword(name, defaultValue);
     return defaultValue;
 }
 
-bool CRegistryKey::WriteDword(const QString& name, quint32 value)
+bool CRegistryKey::WriteDword(const QString& name, quint32 value, DeviceError* error)
 {
-    return m_key && !name.isNull() && m_key->SetDword(name, value);
+    if (!m_key) {
+        if (error)
+            *error = m_openError;
+        return false;
+    }
+    return m_key->SetDword(name, value, error);
 }

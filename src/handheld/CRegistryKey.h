@@ -21,10 +21,13 @@ public:
     bool IsOpen() const { return m_key.has_value(); }
 
     // The stored value when it can be read; otherwise stores defaultValue and
-    // returns it.
-    quint32 ReadDword(const QString& name, quint32 defaultValue);
-    bool WriteDword(const QString& name, quint32 value);
+    // returns it. When the key's values exist but cannot be read, nothing is
+    // stored, readError says why, and defaultValue is returned.
+    quint32 ReadDword(const QString& name, quint32 defaultValue, DeviceError* readError = nullptr);
+    // error says why a write failed, including why the key could not be opened.
+    bool WriteDword(const QString& name, quint32 value, DeviceError* error = nullptr);
 
 private:
+    DeviceError m_openError;
     std::optional<DeviceRegistryKey> m_key;
 };

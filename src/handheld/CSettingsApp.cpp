@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTextStream>
 
 #include <memory>
 
@@ -19,19 +20,30 @@ bool CSettingsApp::IsSilentCommandLine(const QString& commandLine)
     return commandLine == QLatin1String("/s");
 }
 
-void CSettingsApp::MakeDefaultInputMethod()
+bool CSettingsApp::MakeDefaultInputMethod(QString* error)
 {
     QUuid previous;
     const bool knowPrevious = DeviceSip::SipGetCurrentIM(&previous);
     if (knowPrevious && previous == Pivex::kInputMethodClsid)
-        return;
-    DeviceSip::SipSetCurrentIM(Pivex::kInputMethodClsid);
+        return true;
+    DeviceError switchError;
+    DeviceSip::SipSetCurrentIM(Pivex::kInputMethodClsid, &switchError);
     QUuid now;
-    if (DeviceSip::SipGetCurrentIM(&now) && now == Pivex::kInputMethodClsid)
-        return;
+    DeviceError nowError;
+    if (DeviceSip::SipGetCurrentIM(&now, &nowError) && now == Pivex::kInputMethodClsid)
+        return true;
     // Without a previous identifier there is nothing to go back to.
     if (knowPrevious)
         DeviceSip::SipSetCurrentIM(previous);
+    if (error) {
+        if (switchError.IsSet())
+            *error = switchError.Text();
+        else if (nowError.IsSet())
+            *error = nowError.Text();
+        else
+            *error = tr("the soft input panel kept another input method");
+    }
+    return false;
 }
 
 int CSettingsApp::Run(int argc, char** argv)
@@ -43,7 +55,13 @@ int CSettingsApp::Run(int argc, char** argv)
         // No window: this runs at boot, before anyone looks at the screen.
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("pivexsettings"));
-        MakeDefaultInputMethod();
+        QString error;
+        if (!MakeDefaultInputMethod(&error)) {
+            QTextStream(stderr)
+                << tr("pivexsettings: Pivex could not be made the current input method: %1").arg(error)
+                << Qt::endl;
+            return 1;
+        }
         return 0;
     }
     QApplication app(argc, argv);

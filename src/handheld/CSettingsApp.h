@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@
 // command line shows the settings dialog.
 class CSettingsApp
 {
+    Q_DECLARE_TR_FUNCTIONS(CSettingsApp)
+
 public:
     static int Run(int argc, char** argv);
 
@@ -17,6 +20,7 @@ public:
     static bool IsSilentCommandLine(const QString& commandLine);
 
     // Switches the panel to Pivex; if that does not take, the input method
-    // that was current before is set again.
-    static void MakeDefaultInputMethod();
+    // that was current before is set again, and error says why it failed.
+    // The silent start reports that on stderr and exits with 1.
+    static bool MakeDefaultInputMethod(QString* error = nullptr);
 };

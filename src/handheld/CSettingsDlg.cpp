@@ -40,7 +40,7 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent)
         "#captionBar QPushButton:pressed { background: #163a6a; }"
         "#captionBar QPushButton:focus { border-color: white; }"));
     auto* title = new QLabel(Pivex::AppName(), m_captionBar);
-    m_okButton = new QPushButton(QStringLiteral("ok"), m_captionBar);
+    m_okButton = new QPushButton(tr("ok"), m_captionBar);
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setDefault(true);
     auto* captionLayout = new QHBoxLayout(m_captionBar);
@@ -74,10 +74,12 @@ CSettingsDlg::CSettingsDlg(QWidget* parent) : QDialog(parent)
 
     m_tabCtrl = new QTabWidget(m_content);
     m_tabCtrl->setObjectName(QStringLiteral("tabControl"));
-    m_customizeButton = new QPushButton(QStringLiteral("Customize Symbol List"), m_content);
-    m_helpButton = new QPushButton(QStringLiteral("Help"), m_content);
-    m_customizeButton->setAutoDefault(false);
-    m_helpButton->setAutoDefault(false);
+    m_customizeButton = new QPushButton(tr("Customize Symbol List"), m_content);
+    m_helpButton = new QPushButton(tr("Help"), m_content);
+    // As on the handheld, a push button with the focus takes Enter; elsewhere
+    // Enter is the dialog's "ok".
+    m_customizeButton->setAutoDefault(true);
+    m_helpButton->setAutoDefault(true);
 
     connect(m_okButton, &QPushButton::clicked, this, [this] { OnCommand(IDOK); });
     connect(m_customizeButton, &QPushButton::clicked, this, [this] { OnCommand(IDC_CUSTOMIZE_SYMBOLS); });
@@ -107,11 +109,11 @@ void CSettingsDlg::OnInitDialog()
     const QIcon icon = PivexAppIcon();
     setWindowIcon(icon);
 
-    m_tabCtrl->insertTab(0, new QWidget, QStringLiteral("Settings"));
+    m_tabCtrl->insertTab(0, new QWidget, tr("Settings"));
     m_scroller->Attach(this, m_viewport, m_content, m_hBar, m_vBar, kScrollDesignUnits);
 
     if (m_tabCtrl->currentIndex() < 0) {
-        AppletPrompt::Message(this, QStringLiteral("Tab not set!"), Pivex::AppName());
+        AppletPrompt::Message(this, tr("Tab not set!"), Pivex::AppName());
     } else {
         OnSelchangeTab();
     }
@@ -174,8 +176,10 @@ void CSettingsDlg::OnCommand(int id)
 
 void CSettingsDlg::accept()
 {
-    if (m_optionsPage)
-        m_optionsPage->SaveOptions();
+    // A save that failed has been reported; the dialog stays open so that
+    // nothing the user chose is lost.
+    if (m_optionsPage && !m_optionsPage->SaveOptions())
+        return;
     QDialog::accept();
 }
 
@@ -193,8 +197,7 @@ void CSettingsDlg::OnHelp()
 void CSettingsDlg::OnCustomizeSymbolList()
 {
     if (!DeviceShell::GetFileAttributes(Pivex::PunctuationUtility())) {
-        AppletPrompt::Message(this, QStringLiteral("Utility not available!"),
-                              QStringLiteral("Pivex Punctuation Utility"));
+        AppletPrompt::Message(this, tr("Utility not available!"), tr("Pivex Punctuation Utility"));
         return;
     }
     DeviceProcess::CreateProcess(Pivex::PunctuationUtility(), QString());

@@ -58,7 +58,8 @@ public:
     QPushButton* Button(int id) const;
 
 public slots:
-    // OK saves the options and closes the dialog.
+    // OK saves the options and closes the dialog; when they cannot be saved
+    // it says why and stays open.
     void accept() override;
     // The Help button has the command id the handheld gives to Escape, so
     // Escape opens the help too; the dialog is never cancelled.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUuid>
 
@@ -40,7 +41,7 @@ inline QString HelpCommandLine()
 
 inline QString AppName()
 {
-    return QStringLiteral("Pivex Settings");
+    return QCoreApplication::translate("Pivex", "Pivex Settings");
 }
 
 } // namespace Pivex

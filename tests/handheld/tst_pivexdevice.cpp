@@ -162,6 +162,149 @@ private slots:
         QCOMPARE(QFileInfo(key->ValuesFile()).size(), big.size());
     }
 
+    void registryReadsWhatExportsHold_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<qint64>("value"); // -1: no DWORD of that name
+        QTest::newRow("blanks around =") << QByteArray("\"X\" \t= dword:00000005\n") << "X" << qint64(5);
+        QTest::newRow("indented") << QByteArray("  \t\"X\"=dword:00000005  \n") << "X" << qint64(5);
+        QTest::newRow("CR only") << QByteArray("\"A\"=dword:00000001\r\"X\"=dword:00000005\r") << "X"
+                                 << qint64(5);
+        QTest::newRow("CR LF, no final end")
+            << QByteArray("\"A\"=dword:00000001\r\n\"X\"=dword:00000005") << "X" << qint64(5);
+        QTest::newRow("UTF-16 LE export")
+            << Utf16LE("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n"
+                       "\"X\"=dword:00000005\r\n\r\n")
+            << "X" << qint64(5);
+        QByteArray bigEndian = Utf16LE("\"X\"=dword:00000005\n");
+        for (qsizetype i = 0; i + 1 < bigEndian.size(); i += 2)
+            std::swap(bigEndian[i], bigEndian[i + 1]);
+        QTest::newRow("UTF-16 BE") << bigEndian << "X" << qint64(5);
+        QTest::newRow("UTF-8 byte order mark")
+            << QByteArray("\xEF\xBB\xBF\"X\"=dword:00000005\n") << "X" << qint64(5);
+        QTest::newRow("Latin-1 name") << QByteArray("\"Gr\xFC\xDF"
+                                                    "e\"=dword:00000007\n")
+                                      << "Grüße" << qint64(7);
+        QTest::newRow("UTF-8 name, other case")
+            << QString("\"Grüße\"=dword:00000007\n").toUtf8() << "GRÜßE" << qint64(7);
+        QTest::newRow("upper-case type and digits")
+            << QByteArray("\"X\"=DWORD:0000000A\n") << "X" << qint64(10);
+        // Importing the file leaves the last value of a name.
+        QTest::newRow("duplicate: the last counts")
+            << QByteArray("\"X\"=dword:00000001\n\"x\"=dword:00000005\n") << "X" << qint64(5);
+        QTest::newRow("duplicate: the last is a string")
+            << QByteArray("\"X\"=dword:00000001\n\"X\"=\"text\"\n") << "X" << qint64(-1);
+        QTest::newRow("continuation line starts no value")
+            << QByteArray("\"B\"=hex:01,02,\\\n  \"X\"=dword:00000005\n") << "X" << qint64(-1);
+        QTest::newRow("too few digits") << QByteArray("\"X\"=dword:5\n") << "X" << qint64(-1);
+    }
+
+    void registryReadsWhatExportsHold()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(qint64, value);
+        auto key = DeviceRegistryKey::Open(RegRoot::LocalMachine, "\\SOFTWARE\\Test", true);
+        QVERIFY(key.has_value());
+        WriteAll(key->ValuesFile(), file);
+        DeviceError error;
+        const auto read = key->QueryDword(name, &error);
+        QVERIFY(!error.IsSet());
+        QCOMPARE(read, value < 0 ? std::nullopt : std::optional<quint32>(quint32(value)));
+    }
+
+    void registryRewritesOnlyItsValue_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<quint32>("value");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray latin1 = "; caf\xE9\r\n\"Gr\xFC\xDF"
+                                  "e\"=\"\xE4\"\r\n";
+        QTest::newRow("Latin-1: in place") << QByteArray(latin1 + "\"X\"=dword:00000001\r\n\r\n") << "X" << 5u
+                                           << QByteArray(latin1 + "\"X\"=dword:00000005\r\n\r\n");
+        QTest::newRow("Latin-1: appended in Latin-1")
+            << latin1 << "Grün" << 1u << QByteArray(latin1 + "\"Gr\xFCn\"=dword:00000001\r\n");
+        const QString export_ =
+            "Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Test]\r\n"
+            "\"Grüße\"=\"Ω\"\r\n";
+        QTest::newRow("UTF-16: in place") << Utf16LE(export_ + "\"X\"=dword:00000001\r\n\r\n") << "X" << 5u
+                                          << Utf16LE(export_ + "\"X\"=dword:00000005\r\n\r\n");
+        QTest::newRow("UTF-16: appended in UTF-16")
+            << Utf16LE(export_) << "Ω" << 5u << Utf16LE(export_ + "\"Ω\"=dword:00000005\r\n");
+        QTest::newRow("UTF-8 byte order mark kept")
+            << QByteArray("\xEF\xBB\xBF\"A\"=\"\xC3\xA9\"\n") << "X" << 2u
+            << QByteArray("\xEF\xBB\xBF\"A\"=\"\xC3\xA9\"\n\"X\"=dword:00000002\n");
+        QTest::newRow("CR only: appended with CR")
+            << QByteArray("\"A\"=dword:00000001\r\r\"B\"=\"b\"\r") << "X" << 2u
+            << QByteArray("\"A\"=dword:00000001\r\r\"B\"=\"b\"\r\"X\"=dword:00000002\r");
+        QTest::newRow("mixed ends: the most common one")
+            << QByteArray("\"A\"=\"a\"\n\"B\"=\"b\"\r\n\"C\"=\"c\"\r\n\"D\"=\"d\"\r") << "X" << 2u
+            << QByteArray("\"A\"=\"a\"\n\"B\"=\"b\"\r\n\"C\"=\"c\"\r\n\"D\"=\"d\"\r\"X\"=dword:00000002\r\n");
+        QTest::newRow("no final line end") << QByteArray("\"A\"=dword:00000001") << "X" << 2u
+                                           << QByteArray("\"A\"=dword:00000001\n\"X\"=dword:00000002\n");
+        QTest::newRow("blanks and indentation kept")
+            << QByteArray("\t\"X\" = dword:00000001  \r\n\n") << "x" << 0xabu
+            << QByteArray("\t\"X\" = dword:000000ab  \r\n\n");
+        QTest::newRow("duplicate: the last is set")
+            << QByteArray("\"X\"=dword:00000001\n\"Y\"=\"y\"\n\"X\"=dword:00000001\n") << "X" << 3u
+            << QByteArray("\"X\"=dword:00000001\n\"Y\"=\"y\"\n\"X\"=dword:00000003\n");
+        QTest::newRow("same value: not touched")
+            << QByteArray("\"X\" = DWORD:0000000A\r") << "X" << 10u << QByteArray("\"X\" = DWORD:0000000A\r");
+        QTest::newRow("a value over several lines is replaced whole")
+            << QByteArray("\"X\"=hex:01,02,\\\r\n  03,04\r\n\"Y\"=\"y\"\r\n") << "X" << 7u
+            << QByteArray("\"X\"=dword:00000007\r\n\"Y\"=\"y\"\r\n");
+    }
+
+    void registryRewritesOnlyItsValue()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, name);
+        QFETCH(quint32, value);
+        QFETCH(QByteArray, after);
+        auto key = DeviceRegistryKey::Open(RegRoot::LocalMachine, "\\SOFTWARE\\Test", true);
+        QVERIFY(key.has_value());
+        WriteAll(key->ValuesFile(), before);
+        QVERIFY(key->SetDword(name, value));
+        QCOMPARE(ReadAll(key->ValuesFile()), after);
+        QCOMPARE(key->QueryDword(name), std::optional<quint32>(value));
+    }
+
+    void registryFilesThatCannotBeRewritten_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // empty: values.reg is a folder
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("readable");
+        QTest::newRow("too large") << QByteArray(DeviceIo::kMaxStateFileSize + 1, '\n') << "X" << false;
+        QTest::newRow("odd length for UTF-16") << QByteArray("\xFF\xFE\"\0X\0\"", 7) << "X" << false;
+        QTest::newRow("a folder") << QByteArray() << "X" << false;
+        QTest::newRow("name beyond Latin-1") << QByteArray("\"caf\xE9\"=\"\"\n") << "Ω" << true;
+    }
+
+    void registryFilesThatCannotBeRewritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(bool, readable);
+        auto key = DeviceRegistryKey::Open(RegRoot::LocalMachine, "\\SOFTWARE\\Test", true);
+        QVERIFY(key.has_value());
+        if (file.isEmpty())
+            QVERIFY(QDir().mkpath(key->ValuesFile()));
+        else
+            WriteAll(key->ValuesFile(), file);
+
+        DeviceError readError;
+        QCOMPARE(key->QueryDword(name, &readError), std::nullopt);
+        QCOMPARE(readError.IsSet(), !readable);
+        DeviceError writeError;
+        QVERIFY(!key->SetDword(name, 1, &writeError));
+        QCOMPARE(writeError.file, key->ValuesFile());
+        QVERIFY(writeError.IsSet());
+        if (!file.isEmpty())
+            QCOMPARE(ReadAll(key->ValuesFile()), file);
+    }
+
     void shortcutText_data()
     {
         QTest::addColumn<QString>("target");
@@ -304,6 +447,33 @@ private slots:
         QVERIFY(!DeviceSip::SipSetInfo(info));
     }
 
+    void panelInformationKeepsOtherKeys()
+    {
+        const QString info = Root() + "/SIP/Info";
+        WriteAll(info, "; written by the panel\r\n"
+                       "Vendor=Acme\r\n"
+                       "  ImData = 00 \r\n"
+                       "Flags=0x00000001\r\n"
+                       "\r\n"
+                       "Flags=0x00000002\r\n");
+        SipInfo record;
+        record.cbSize = DeviceSip::kSipInfoSize;
+        QVERIFY(DeviceSip::SipGetInfo(&record));
+        QCOMPARE(record.fdwFlags, 2u);
+        record.fdwFlags = 3;
+        record.pvImData = QByteArray("\x01\x00\x00\x00", 4);
+        record.dwImDataSize = 4;
+        QVERIFY(DeviceSip::SipSetInfo(record));
+        QCOMPARE(ReadAll(info), QByteArray("; written by the panel\r\n"
+                                           "Vendor=Acme\r\n"
+                                           "  ImData = 01000000 \r\n"
+                                           "Flags=0x00000001\r\n"
+                                           "\r\n"
+                                           "Flags=0x00000003\r\n"
+                                           "VisibleDesktop=0,26,240,294\r\n"
+                                           "SipRect=0,214,240,294\r\n"));
+    }
+
     void launches_data()
     {
         QTest::addColumn<QString>("program"); // device file to create; empty: none
@@ -345,6 +515,20 @@ private slots:
             QTest::qWait(50);
             QVERIFY(!QFileInfo::exists(ran));
         }
+    }
+
+    // "Customize Symbol List" starts the utility with no command line: it
+    // must see no argument at all, not one empty argument.
+    void emptyCommandLineGivesNoArgument()
+    {
+        const QString script = Root() + "/Windows/PivexPunctUtility.exe";
+        WriteAll(script,
+                 "#!/bin/sh\necho \"$#\" > \"$PIVEX_DEVICE_ROOT/n.tmp\"; mv \"$PIVEX_DEVICE_ROOT/n.tmp\" "
+                 "\"$PIVEX_DEVICE_ROOT/n.txt\"\n");
+        QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(DeviceProcess::CreateProcess("\\Windows\\PivexPunctUtility.exe", QString()));
+        QTRY_VERIFY(QFileInfo::exists(Root() + "/n.txt"));
+        QCOMPARE(ReadAll(Root() + "/n.txt"), QByteArray("0\n"));
     }
 };
 

@@ -1,4 +1,3 @@
-#include "DeviceTestFiles.h"
 #include "AppletPrompt.h"
 #include "CDialogScroller.h"
 #include "CInputSettings.h"
@@ -6,6 +5,7 @@
 #include "CRegistryKey.h"
 #include "CSettingsApp.h"
 #include "CSettingsDlg.h"
+#include "DeviceTestFiles.h"
 #include "PivexIds.h"
 #include "device/DeviceProcess.h"
 #include "device/DeviceRegistryKey.h"
@@ -21,9 +21,11 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -99,6 +101,10 @@ private:
     QString Root() const { return DeviceRoot::Path(); }
     QString Shortcut() const { return Root() + "/Windows/StartUp/_Pivex.lnk"; }
     QString SwitchLog() const { return Root() + "/SIP/Switches.log"; }
+    QString ValuesPath() const
+    {
+        return Root() + "/Registry/HKEY_LOCAL_MACHINE/SOFTWARE/Pellworth/Pivex/values.reg";
+    }
 
     void SetCurrent(const QUuid& id) { WriteAll(Root() + "/SIP/CurrentIM", id.toByteArray() + "\n"); }
     QUuid Current()
@@ -345,20 +351,24 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QUuid>("after");
         QTest::addColumn<int>("switches");
+        QTest::addColumn<bool>("made");
         const QByteArray refuse = "Refuse=" + Pivex::kInputMethodClsid.toByteArray() + "\n";
-        QTest::newRow("already current")
-            << Pivex::kInputMethodClsid.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 0;
+        QTest::newRow("already current") << Pivex::kInputMethodClsid.toByteArray() << QByteArray()
+                                         << Pivex::kInputMethodClsid << 0 << true;
         QTest::newRow("another current")
-            << kOther.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1;
-        QTest::newRow("fresh device") << QByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1;
-        QTest::newRow("refused: set back") << kOther.toByteArray() << refuse << kOther << 2;
+            << kOther.toByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1 << true;
+        QTest::newRow("fresh device")
+            << QByteArray() << QByteArray() << Pivex::kInputMethodClsid << 1 << true;
+        QTest::newRow("refused: set back") << kOther.toByteArray() << refuse << kOther << 2 << false;
         QTest::newRow("refused after falling back: set back")
             << kOther.toByteArray() << QByteArray(refuse + "Fallback=" + kFallback.toByteArray() + "\n")
-            << kOther << 2;
+            << kOther << 2 << false;
         // With the previous input method unknown there is nothing to go back to.
         QTest::newRow("unreadable before, refused")
             << QByteArray("garbage") << QByteArray(refuse + "Fallback=" + kFallback.toByteArray() + "\n")
-            << kFallback << 1;
+            << kFallback << 1 << false;
+        QTest::newRow("unreadable before, replaced")
+            << QByteArray("garbage") << QByteArray() << Pivex::kInputMethodClsid << 1 << true;
     }
 
     void makeDefaultInputMethod()
@@ -367,11 +377,14 @@ private slots:
         QFETCH(QByteArray, settings);
         QFETCH(QUuid, after);
         QFETCH(int, switches);
+        QFETCH(bool, made);
         if (!currentFile.isEmpty())
             WriteAll(Root() + "/SIP/CurrentIM", currentFile);
         if (!settings.isEmpty())
             WriteAll(Root() + "/SIP/Settings", settings);
-        CSettingsApp::MakeDefaultInputMethod();
+        QString error;
+        QCOMPARE(CSettingsApp::MakeDefaultInputMethod(&error), made);
+        QCOMPARE(error.isEmpty(), made);
         QCOMPARE(Current(), after);
         QCOMPARE(Lines(SwitchLog()).size(), switches);
     }
@@ -405,6 +418,41 @@ private slots:
         QCOMPARE(Lines(SwitchLog()).size(), switches);
         // The silent start neither reads nor writes options.
         QVERIFY(!QFileInfo::exists(Root() + "/Registry"));
+    }
+
+    void silentStartSaysWhyItFailed_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("said"); // part of the line on stderr; "<root>": the device root
+        QTest::newRow("the panel refuses") << "refuse"
+                                           << "refused";
+        QTest::newRow("device root is a file") << "root is a file"
+                                               << "<root>";
+    }
+
+    void silentStartSaysWhyItFailed()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, said);
+        QString root = Root();
+        if (fault == "refuse") {
+            SetCurrent(kOther);
+            WriteAll(Root() + "/SIP/Settings", "Refuse=" + Pivex::kInputMethodClsid.toByteArray() + "\n");
+        } else {
+            root = m_dir->path() + "/root";
+            WriteAll(root, "a file where the device belongs");
+        }
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PIVEX_DEVICE_ROOT", root);
+        process.setProcessEnvironment(env);
+        process.start(PIVEXSETTINGS_BIN, {"/s"});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.contains(said.replace("<root>", root)), qPrintable(err));
     }
 
     void otherCommandLinesShowTheDialog_data()
@@ -493,6 +541,267 @@ private slots:
             QCOMPARE(shown.first().second, QString("Utility not available!"));
             QVERIFY(launches.isEmpty());
         }
+    }
+
+    void okRewritesOnlyWhatItOwns_data()
+    {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("text");  // "{IS}" stands for the data of "Insert space"
+        QTest::addColumn<QString>("added"); // what opening the dialog appends
+        // "Save new word" 0 and "High" differ from the defaults, so a reader
+        // that lost them would show it.
+        const QString values = "\"Save new word\"=dword:00000000{E}"
+                               "\"Insert space\"={IS}{E}"
+                               "\"Scribing Sensitivity\"=dword:00000003{E}"
+                               "\"Accented characters\"=dword:00000001{E}"
+                               "\"Show actual characters typed\"=dword:00000001{E}"
+                               "\"Reorder 2 character words\"=dword:00000000{E}"
+                               "\"Default keyboard\"=dword:00000001{E}";
+        const QString header = "Windows Registry Editor Version 5.00{E}{E}"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pellworth\\Pivex]{E}"
+                               "\"Grüße\"=\"Straße\"{E}";
+        const auto ends = [](QString text, const QString& end) { return text.replace("{E}", end); };
+        QTest::newRow("Latin-1, CR LF") << "latin1" << ends(header + values + "{E}", "\r\n") << QString();
+        QTest::newRow("UTF-16 LE export")
+            << "utf16le" << ends(header + "\"Ω\"=hex:01{E}" + values, "\r\n") << QString();
+        QTest::newRow("CR only") << "utf8" << ends(header + values, "\r") << QString();
+        QTest::newRow("mixed ends, blanks, duplicates")
+            << "latin1"
+            << QString("; kept as it is\n"
+                       "  \"Save new word\" = dword:00000000\r\n"
+                       "\"Insert space\"=dword:00000000\r"
+                       "\"Bin\"=hex:01,02,\\\r\n"
+                       "  03,04\r\n"
+                       "\n"
+                       "\t\"Insert space\"\t=\t{IS}\n"
+                       "\"Scribing Sensitivity\"=DWORD:00000003\r\n"
+                       "\"Accented characters\"=dword:00000001\r"
+                       "\"Show actual characters typed\"=dword:00000001\n"
+                       "\"Reorder 2 character words\"=dword:00000000\r\n"
+                       "\"Default keyboard\"=dword:00000001\r\n"
+                       "\"Gr\u00fc\u00dfe\"=\"\"")
+            << QString();
+        QTest::newRow("UTF-16, a value missing")
+            << "utf16le"
+            << ends(header + values, "\r\n").remove("\"Reorder 2 character words\"=dword:00000000\r\n")
+            << "\"Reorder 2 character words\"=dword:00000000\r\n";
+    }
+
+    // Other programs keep their values in the same file: one option changed
+    // through the dialog changes those bytes and no others.
+    void okRewritesOnlyWhatItOwns()
+    {
+        QFETCH(QString, encoding);
+        QFETCH(QString, text);
+        QFETCH(QString, added);
+        const auto encode = [&](const QString& insertSpace, const QString& tail) {
+            const QString t = QString(text).replace("{IS}", insertSpace) + tail;
+            if (encoding == "latin1")
+                return t.toLatin1();
+            return encoding == "utf16le" ? Utf16LE(t) : t.toUtf8();
+        };
+        SetCurrent(Pivex::kInputMethodClsid);
+        WriteAll(ValuesPath(), encode("dword:00000000", QString()));
+
+        CSettingsDlg dlg;
+        COptionsPage* page = dlg.OptionsPage();
+        QVERIFY(page);
+        QVERIFY(!Check(*page, COptionsPage::IDC_SAVE_NEW_WORD)->isChecked());
+        QVERIFY(!Check(*page, COptionsPage::IDC_INSERT_SPACE)->isChecked());
+        QCOMPARE(Sensitivity(*page)->currentIndex(), 3);
+        QCOMPARE(ReadAll(ValuesPath()), encode("dword:00000000", added));
+
+        Check(*page, COptionsPage::IDC_INSERT_SPACE)->setChecked(true);
+        QSignalSpy accepted(&dlg, &QDialog::accepted);
+        dlg.OnCommand(CSettingsDlg::IDOK);
+        QCOMPARE(accepted.count(), 1);
+        QCOMPARE(ReadAll(ValuesPath()), encode("dword:00000001", added));
+        QVERIFY(ReadAll(Root() + "/SIP/Info").contains("\nImData=01000000\n"));
+        QVERIFY(AppletPrompt::TakeShown().isEmpty());
+    }
+
+    void failuresAreSaid_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("checked");  // "Set Pivex as default keyboard" at OK
+        QTest::addColumn<bool>("atOpen");   // said when the dialog opens, not at OK
+        QTest::addColumn<QString>("named"); // below the device root; "": the root itself
+        // Tests run as root, where permissions do not stop a write: a file
+        // where a folder belongs does.
+        QTest::newRow("device root is a file") << "root is a file" << false << false << "";
+        QTest::newRow("key is a file")
+            << "key is a file" << true << false << "Registry/HKEY_LOCAL_MACHINE/SOFTWARE/Pellworth/Pivex";
+        QTest::newRow("StartUp is a file") << "startup is a file" << true << false << "Windows/StartUp";
+        QTest::newRow("shortcut is a folder, checked")
+            << "shortcut is a folder" << true << false << "Windows/StartUp/_Pivex.lnk";
+        QTest::newRow("shortcut is a folder, unchecked")
+            << "shortcut is a folder" << false << false << "Windows/StartUp/_Pivex.lnk";
+        QTest::newRow("values.reg too large")
+            << "values too large" << true << true
+            << "Registry/HKEY_LOCAL_MACHINE/SOFTWARE/Pellworth/Pivex/values.reg";
+        QTest::newRow("values.reg is a folder")
+            << "values is a folder" << false << true
+            << "Registry/HKEY_LOCAL_MACHINE/SOFTWARE/Pellworth/Pivex/values.reg";
+    }
+
+    void failuresAreSaid()
+    {
+        QFETCH(QString, fault);
+        QFETCH(bool, checked);
+        QFETCH(bool, atOpen);
+        QFETCH(QString, named);
+        QByteArray values;
+        if (fault == "root is a file") {
+            const QString root = m_dir->path() + "/root";
+            WriteAll(root, "a file where the device belongs");
+            qputenv("PIVEX_DEVICE_ROOT", root.toUtf8());
+        } else {
+            SetCurrent(Pivex::kInputMethodClsid);
+        }
+        if (fault == "key is a file") {
+            WriteAll(QFileInfo(ValuesPath()).absolutePath(), "a file where a key belongs");
+        } else if (fault == "startup is a file") {
+            // Root() makes the folder again: the path is taken first.
+            const QString startup = Root() + "/Windows/StartUp";
+            QVERIFY(QDir(startup).removeRecursively());
+            WriteAll(startup, "a file where the Startup folder belongs");
+        } else if (fault == "shortcut is a folder") {
+            QVERIFY(QDir().mkpath(Shortcut()));
+        } else if (fault == "values too large") {
+            values = QByteArray(DeviceIo::kMaxStateFileSize, ' ') + "\n\"Save new word\"=dword:00000000\n";
+            WriteAll(ValuesPath(), values);
+        } else if (fault == "values is a folder") {
+            QVERIFY(QDir().mkpath(ValuesPath()));
+        }
+        const QString path = named.isEmpty() ? Root() : Root() + "/" + named;
+
+        CSettingsDlg dlg;
+        COptionsPage* page = dlg.OptionsPage();
+        QVERIFY(page);
+        QList<QPair<QString, QString>> shown = AppletPrompt::TakeShown();
+        QCOMPARE(shown.size(), atOpen ? 1 : 0);
+        if (atOpen) {
+            // What cannot be read is not shown as the defaults.
+            QVERIFY(!Check(*page, COptionsPage::IDC_SAVE_NEW_WORD)->isChecked());
+            QVERIFY(!Check(*page, COptionsPage::IDC_SAVE_NEW_WORD)->isEnabled());
+            QVERIFY(!Check(*page, COptionsPage::IDC_DEFAULT_KEYBOARD)->isEnabled());
+            QCOMPARE(Sensitivity(*page)->currentIndex(), -1);
+        } else {
+            Check(*page, COptionsPage::IDC_DEFAULT_KEYBOARD)->setChecked(checked);
+            Check(*page, COptionsPage::IDC_INSERT_SPACE)->setChecked(true);
+        }
+
+        QSignalSpy accepted(&dlg, &QDialog::accepted);
+        dlg.OnCommand(CSettingsDlg::IDOK);
+        shown += AppletPrompt::TakeShown();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first().first, Pivex::AppName());
+        QVERIFY2(shown.first().second.contains(QDir::toNativeSeparators(path)),
+                 qPrintable(shown.first().second));
+        // A failed save keeps the dialog and what the user chose; options
+        // that could not be read leave nothing to lose.
+        QCOMPARE(accepted.count(), atOpen ? 1 : 0);
+        if (!atOpen)
+            QVERIFY(Check(*page, COptionsPage::IDC_INSERT_SPACE)->isChecked());
+        // The input method is told to reload only what was saved.
+        QVERIFY(!QFileInfo::exists(Root() + "/SIP/Info"));
+        if (!values.isEmpty())
+            QCOMPARE(ReadAll(ValuesPath()), values);
+        if (fault == "values is a folder")
+            QVERIFY(!QFileInfo::exists(Shortcut()));
+    }
+
+    void enterGoesWhereTheFocusIs_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QByteArray>("launched"); // start of the launch record; empty: none
+        QTest::addColumn<bool>("closes");
+        const QByteArray help = "\\Windows\\peghelp.exe\tfile:pivexhelp.htm#Main_Contents\t";
+        const QByteArray utility = "\\Windows\\PivexPunctUtility.exe\t\trecorded";
+        QTest::newRow("Help, Return") << "help" << int(Qt::Key_Return) << help << false;
+        QTest::newRow("Help, Enter") << "help" << int(Qt::Key_Enter) << help << false;
+        QTest::newRow("Customize, Return") << "customize" << int(Qt::Key_Return) << utility << false;
+        QTest::newRow("Customize, Enter") << "customize" << int(Qt::Key_Enter) << utility << false;
+        QTest::newRow("check box") << "check box" << int(Qt::Key_Return) << QByteArray() << true;
+        QTest::newRow("sensitivity list") << "list" << int(Qt::Key_Enter) << QByteArray() << true;
+        QTest::newRow("ok") << "ok" << int(Qt::Key_Return) << QByteArray() << true;
+    }
+
+    void enterGoesWhereTheFocusIs()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QByteArray, launched);
+        QFETCH(bool, closes);
+        WriteAll(Root() + "/Windows/PivexPunctUtility.exe", "placeholder");
+        CSettingsDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QWidget* target = nullptr;
+        if (focus == "help")
+            target = dlg.Button(CSettingsDlg::IDC_HELP_BUTTON);
+        else if (focus == "customize")
+            target = dlg.Button(CSettingsDlg::IDC_CUSTOMIZE_SYMBOLS);
+        else if (focus == "ok")
+            target = dlg.Button(CSettingsDlg::IDOK);
+        else if (focus == "list")
+            target = Sensitivity(*dlg.OptionsPage());
+        else
+            target = Check(*dlg.OptionsPage(), COptionsPage::IDC_INSERT_SPACE);
+        target->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(target->hasFocus());
+
+        QSignalSpy accepted(&dlg, &QDialog::accepted);
+        QTest::keyClick(dlg.windowHandle(), Qt::Key(key));
+        QCOMPARE(accepted.count(), closes ? 1 : 0);
+        QCOMPARE(dlg.isVisible(), !closes);
+        const QList<QByteArray> launches = Lines(DeviceProcess::LaunchLogPath());
+        if (launched.isEmpty()) {
+            QVERIFY(launches.isEmpty());
+        } else {
+            QCOMPARE(launches.size(), 1);
+            QVERIFY2(launches.first().startsWith(launched), launches.first().constData());
+        }
+        dlg.close();
+    }
+
+    void wheelScrollsTheDialogUnlessTheListHasFocus()
+    {
+        CSettingsDlg dlg;
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        const QSize design = dlg.Scroller()->DesignSize();
+        dlg.resize(dlg.width(), dlg.height() - dlg.Viewport()->height() + design.height() / 2);
+        QTRY_VERIFY(dlg.VerticalBar()->isEnabled());
+        QComboBox* list = Sensitivity(*dlg.OptionsPage());
+        QCOMPARE(list->currentIndex(), 2);
+        // As the window system delivers it: a spontaneous event goes on to
+        // the parents when a widget ignores it.
+        const auto wheelDown = [list] {
+            const QPointF pos(list->width() / 2, list->height() / 2);
+            QWheelEvent event(pos, list->mapToGlobal(pos), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            // sendEvent() would clear the flag.
+            qApp->notify(list, &event);
+        };
+
+        dlg.Button(CSettingsDlg::IDC_HELP_BUTTON)->setFocus();
+        wheelDown();
+        QCOMPARE(list->currentIndex(), 2);
+        QVERIFY(!list->hasFocus());
+        QVERIFY(dlg.VerticalBar()->value() > 0);
+
+        list->setFocus();
+        QTRY_VERIFY(list->hasFocus());
+        const int scrolled = dlg.VerticalBar()->value();
+        wheelDown();
+        QCOMPARE(list->currentIndex(), 3);
+        QCOMPARE(dlg.VerticalBar()->value(), scrolled);
+        dlg.close();
     }
 
     void pageRectForTab_data()

@@ -2,6 +2,7 @@
 
 #include "device/DeviceIo.h"
 #include "device/DeviceRoot.h"
+#include "device/DeviceTextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,12 +10,10 @@
 
 namespace {
 
-struct Line
+bool IsBlank(QChar ch)
 {
-    QString name; // valid when isValue
-    QString raw;  // text after '=' for values, the whole line otherwise
-    bool isValue = false;
-};
+    return ch == QLatin1Char(' ') || ch == QLatin1Char('\t');
+}
 
 QString EscapeName(const QString& name)
 {
@@ -35,14 +34,14 @@ QString EscapeName(const QString& name)
     return out;
 }
 
-// Parses a quoted name at the start of text; returns the index after the
-// closing quote, or -1.
-qsizetype UnescapeName(const QString& text, QString* name)
+// Parses a quoted name that starts at text[from]; returns the index after
+// the closing quote, or -1.
+qsizetype UnescapeName(const QString& text, qsizetype from, QString* name)
 {
-    if (!text.startsWith(QLatin1Char('"')))
+    if (from >= text.size() || text.at(from) != QLatin1Char('"'))
         return -1;
     QString out;
-    for (qsizetype i = 1; i < text.size(); ++i) {
+    for (qsizetype i = from + 1; i < text.size(); ++i) {
         const QChar ch = text.at(i);
         if (ch == QLatin1Char('"')) {
             *name = out;
@@ -57,8 +56,9 @@ qsizetype UnescapeName(const QString& text, QString* name)
         const QChar next = text.at(++i);
         if (next == QLatin1Char('x')) {
             bool ok = false;
-            const uint code = text.mid(i + 1, 2).toUInt(&ok, 16);
-            if (!ok || text.mid(i + 1, 2).size() != 2)
+            const QString hex = text.mid(i + 1, 2);
+            const uint code = hex.toUInt(&ok, 16);
+            if (!ok || hex.size() != 2)
                 return -1;
             out += QChar(char16_t(code));
             i += 2;
@@ -69,50 +69,108 @@ qsizetype UnescapeName(const QString& text, QString* name)
     return -1;
 }
 
-QList<Line> ParseValues(const QByteArray& bytes)
+// Where a value stands in values.reg: its line, the characters [dataFrom,
+// dataTo) after "=", and how many continuation lines follow it.
+struct ValueSpan
 {
-    QList<Line> lines;
-    QString text = QString::fromUtf8(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QStringList rawLines = text.split(QLatin1Char('\n'));
-    for (const QString& raw : rawLines) {
-        if (raw.trimmed().isEmpty())
-            continue;
-        Line line;
-        QString name;
-        const qsizetype end = UnescapeName(raw, &name);
-        if (end > 0 && end < raw.size() && raw.at(end) == QLatin1Char('=')) {
-            line.isValue = true;
-            line.name = name;
-            line.raw = raw.mid(end + 1);
-        } else {
-            line.raw = raw;
+    qsizetype line = -1;
+    qsizetype dataFrom = 0;
+    qsizetype dataTo = 0;
+    qsizetype continuationLines = 0;
+};
+
+// "name"=data, with blanks allowed before the name and around "=".
+std::optional<ValueSpan> ParseValueLine(const QString& text, QString* name)
+{
+    qsizetype i = 0;
+    while (i < text.size() && IsBlank(text.at(i)))
+        ++i;
+    i = UnescapeName(text, i, name);
+    if (i < 0)
+        return std::nullopt;
+    while (i < text.size() && IsBlank(text.at(i)))
+        ++i;
+    if (i >= text.size() || text.at(i) != QLatin1Char('='))
+        return std::nullopt;
+    ++i;
+    while (i < text.size() && IsBlank(text.at(i)))
+        ++i;
+    ValueSpan span;
+    span.dataFrom = i;
+    span.dataTo = text.size();
+    while (span.dataTo > span.dataFrom && IsBlank(text.at(span.dataTo - 1)))
+        --span.dataTo;
+    return span;
+}
+
+// Long values of a registry export go on over lines that end in "\".
+bool ContinuesOnNextLine(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && IsBlank(text.at(end - 1)))
+        --end;
+    return end > 0 && text.at(end - 1) == QLatin1Char('\\');
+}
+
+// The line of that name that counts: the last one, as importing the file
+// would leave the value. Continuation lines never start a value.
+std::optional<ValueSpan> FindValue(const DeviceTextFile& file, const QString& name)
+{
+    std::optional<ValueSpan> found;
+    bool continued = false;
+    for (qsizetype i = 0; i < file.LineCount(); ++i) {
+        const QString text = file.Line(i);
+        QString lineName;
+        if (!continued) {
+            if (auto span = ParseValueLine(text, &lineName);
+                span && lineName.compare(name, Qt::CaseInsensitive) == 0) {
+                span->line = i;
+                found = span;
+            }
         }
-        lines << line;
+        continued = ContinuesOnNextLine(text);
     }
-    return lines;
+    if (found) {
+        for (qsizetype i = found->line; i + 1 < file.LineCount() && ContinuesOnNextLine(file.Line(i)); ++i)
+            ++found->continuationLines;
+    }
+    return found;
 }
 
-QByteArray FormatValues(const QList<Line>& lines)
+std::optional<quint32> ParseDword(const QString& data)
 {
-    QString text;
-    for (const Line& line : lines) {
-        if (line.isValue)
-            text += EscapeName(line.name) + QLatin1Char('=') + line.raw;
-        else
-            text += line.raw;
-        text += QLatin1Char('\n');
-    }
-    return text.toUtf8();
-}
-
-std::optional<quint32> ParseDword(const QString& raw)
-{
-    static const QRegularExpression re(QStringLiteral("^dword:([0-9a-fA-F]{8})$"));
-    const QRegularExpressionMatch m = re.match(raw.trimmed());
+    static const QRegularExpression re(QStringLiteral("^dword:([0-9a-f]{8})$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(data);
     if (!m.hasMatch())
         return std::nullopt;
     return m.captured(1).toUInt(nullptr, 16);
+}
+
+bool Fail(DeviceError* error, const QString& file, const QString& reason)
+{
+    if (error)
+        *error = DeviceError{file, reason};
+    return false;
+}
+
+// values.reg as it is; a missing file is an empty one.
+std::optional<DeviceTextFile> ReadValuesFile(const QString& path, DeviceError* error)
+{
+    QByteArray bytes;
+    switch (DeviceIo::ReadSmallFile(path, &bytes, DeviceIo::kMaxStateFileSize, error)) {
+    case DeviceIo::ReadResult::Missing:
+        return DeviceTextFile();
+    case DeviceIo::ReadResult::Ok:
+        break;
+    case DeviceIo::ReadResult::TooLarge:
+    case DeviceIo::ReadResult::Error:
+        return std::nullopt;
+    }
+    auto file = DeviceTextFile::Parse(bytes);
+    if (!file)
+        Fail(error, path, DeviceRegistryKey::tr("the file is not UTF-16 text as its byte order mark says"));
+    return file;
 }
 
 } // namespace
@@ -132,17 +190,24 @@ QString DeviceRegistryKey::RootName(RegRoot root)
     return {};
 }
 
-std::optional<DeviceRegistryKey> DeviceRegistryKey::Open(RegRoot root, const QString& subKey, bool create)
+std::optional<DeviceRegistryKey> DeviceRegistryKey::Open(RegRoot root, const QString& subKey, bool create,
+                                                         DeviceError* error)
 {
     bool ok = false;
     QStringList names = DeviceRoot::SplitDevicePath(subKey, &ok);
-    if (!ok)
+    if (!ok) {
+        Fail(error, {}, tr("\"%1\" is not a valid key name").arg(subKey));
         return std::nullopt;
+    }
     names.prepend(RootName(root));
     names.prepend(QStringLiteral("Registry"));
     const QString folder = DeviceRoot::ResolveUnder(DeviceRoot::Path(), names);
     if (!QFileInfo(folder).isDir()) {
-        if (!create || !QDir().mkpath(folder))
+        if (!create) {
+            Fail(error, folder, tr("the key does not exist"));
+            return std::nullopt;
+        }
+        if (!DeviceIo::MakeFolder(folder, error))
             return std::nullopt;
     }
     return DeviceRegistryKey(folder);
@@ -153,46 +218,43 @@ QString DeviceRegistryKey::ValuesFile() const
     return m_folder + QLatin1String("/values.reg");
 }
 
-std::optional<quint32> DeviceRegistryKey::QueryDword(const QString& name) const
+std::optional<quint32> DeviceRegistryKey::QueryDword(const QString& name, DeviceError* error) const
 {
     if (name.isNull())
         return std::nullopt;
-    QByteArray bytes;
-    if (DeviceIo::ReadSmallFile(ValuesFile(), &bytes) != DeviceIo::ReadResult::Ok)
+    const auto file = ReadValuesFile(ValuesFile(), error);
+    if (!file)
         return std::nullopt;
-    for (const Line& line : ParseValues(bytes)) {
-        if (line.isValue && line.name.compare(name, Qt::CaseInsensitive) == 0)
-            return ParseDword(line.raw);
-    }
-    return std::nullopt;
+    const auto span = FindValue(*file, name);
+    if (!span)
+        return std::nullopt;
+    return ParseDword(file->Line(span->line).mid(span->dataFrom, span->dataTo - span->dataFrom));
 }
 
-bool DeviceRegistryKey::SetDword(const QString& name, quint32 value)
+bool DeviceRegistryKey::SetDword(const QString& name, quint32 value, DeviceError* error)
 {
-    if (name.isNull() || !QFileInfo(m_folder).isDir())
+    if (name.isNull())
+        return Fail(error, ValuesFile(), tr("a value needs a name"));
+    if (!QFileInfo(m_folder).isDir())
+        return Fail(error, m_folder, tr("the key no longer exists"));
+    auto file = ReadValuesFile(ValuesFile(), error);
+    if (!file)
         return false;
-    QByteArray bytes;
-    switch (DeviceIo::ReadSmallFile(ValuesFile(), &bytes)) {
-    case DeviceIo::ReadResult::Ok:
-    case DeviceIo::ReadResult::Missing:
-        break;
-    case DeviceIo::ReadResult::TooLarge:
-    case DeviceIo::ReadResult::Error:
-        return false;
+    const QString data = QStringLiteral("dword:%1").arg(value, 8, 16, QLatin1Char('0'));
+    if (const auto span = FindValue(*file, name)) {
+        const QString line = file->Line(span->line);
+        // The same value written again leaves the file alone.
+        if (span->continuationLines == 0 &&
+            ParseDword(line.mid(span->dataFrom, span->dataTo - span->dataFrom)) == value)
+            return true;
+        for (qsizetype i = span->continuationLines; i > 0; --i)
+            file->RemoveLine(span->line + i);
+        file->ReplaceInLine(span->line, span->dataFrom, span->dataTo, data);
+    } else if (!file->AppendLine(EscapeName(name) + QLatin1Char('=') + data)) {
+        return Fail(error, ValuesFile(),
+                    tr("the name \"%1\" cannot be written in the file's 8-bit encoding").arg(name));
     }
-    QList<Line> lines = ParseValues(bytes);
-    const QString raw = QStringLiteral("dword:%1").arg(value, 8, 16, QLatin1Char('0'));
-    bool replaced = false;
-    for (Line& line : lines) {
-        if (line.isValue && line.name.compare(name, Qt::CaseInsensitive) == 0) {
-            line.raw = raw;
-            replaced = true;
-            break;
-        }
-    }
-    if (!replaced)
-        lines.append(Line{name, raw, true});
-    return DeviceIo::WriteAtomically(ValuesFile(), FormatValues(lines));
+    return DeviceIo::WriteAtomically(ValuesFile(), file->ToBytes(), error);
 }
 
 bool DeviceRegistryKey::Flush() const

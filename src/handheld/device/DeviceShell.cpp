@@ -3,20 +3,49 @@
 #include "device/DeviceIo.h"
 #include "device/DeviceRoot.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DeviceShell", text);
+}
+
+bool Fail(DeviceError* error, const QString& file, const QString& reason)
+{
+    if (error)
+        *error = DeviceError{file, reason};
+    return false;
+}
+
+QString InvalidPath(const QString& devicePath)
+{
+    return Tr("\"%1\" is not a valid path on the device").arg(devicePath);
+}
+
+} // namespace
+
 namespace DeviceShell {
 
-bool SHGetSpecialFolderPath(int csidl, QString* devicePath, bool create)
+bool SHGetSpecialFolderPath(int csidl, QString* devicePath, bool create, DeviceError* error)
 {
     if (csidl != CSIDL_STARTUP)
-        return false;
+        return Fail(error, {}, Tr("the device has no special folder %1").arg(csidl));
     const QString path = QStringLiteral("\\Windows\\StartUp");
     const QString host = DeviceRoot::HostPath(path);
-    if (!QFileInfo(host).isDir() && !(create && QDir().mkpath(host)))
-        return false;
+    const QFileInfo info(host);
+    if (!info.isDir()) {
+        if (info.exists())
+            return Fail(error, host, Tr("this is a file, not a folder"));
+        if (!create)
+            return Fail(error, host, Tr("the folder does not exist"));
+        if (!DeviceIo::MakeFolder(host, error))
+            return false;
+    }
     *devicePath = path;
     return true;
 }
@@ -41,15 +70,20 @@ std::optional<quint32> GetFileAttributes(const QString& devicePath)
     return attributes;
 }
 
-bool DeleteFile(const QString& devicePath)
+bool DeleteFile(const QString& devicePath, DeviceError* error)
 {
     const QString host = DeviceRoot::HostPath(devicePath);
     if (host.isEmpty())
-        return false;
+        return Fail(error, {}, InvalidPath(devicePath));
     const QFileInfo info(host);
-    if (!info.exists() || info.isDir())
-        return false;
-    return QFile::remove(host);
+    if (!info.exists())
+        return Fail(error, host, Tr("the file does not exist"));
+    if (info.isDir())
+        return Fail(error, host, Tr("this is a folder, not a file"));
+    QFile file(host);
+    if (!file.remove())
+        return Fail(error, host, file.errorString());
+    return true;
 }
 
 QByteArray FormatShortcut(const QString& target)
@@ -79,12 +113,14 @@ std::optional<QString> ParseShortcut(const QByteArray& bytes)
     return target.left(count);
 }
 
-bool SHCreateShortcut(const QString& shortcutPath, const QString& target)
+bool SHCreateShortcut(const QString& shortcutPath, const QString& target, DeviceError* error)
 {
     const QString host = DeviceRoot::HostPath(shortcutPath);
-    if (host.isEmpty() || QFileInfo::exists(host))
-        return false;
-    return DeviceIo::WriteAtomically(host, FormatShortcut(target));
+    if (host.isEmpty())
+        return Fail(error, {}, InvalidPath(shortcutPath));
+    if (QFileInfo::exists(host))
+        return Fail(error, host, Tr("the file already exists"));
+    return DeviceIo::WriteAtomically(host, FormatShortcut(target), error);
 }
 
 bool SHGetShortcutTarget(const QString& shortcutPath, QString* target)

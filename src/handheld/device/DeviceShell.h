@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/DeviceIo.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -20,18 +22,18 @@ constexpr quint32 FILE_ATTRIBUTE_DIRECTORY = 0x10;
 constexpr quint32 FILE_ATTRIBUTE_ARCHIVE = 0x20;
 
 // Device path of a special folder; only the Startup folder is known here.
-// With create, the folder is made when missing.
-bool SHGetSpecialFolderPath(int csidl, QString* devicePath, bool create);
+// With create, the folder is made when missing. error says why it failed.
+bool SHGetSpecialFolderPath(int csidl, QString* devicePath, bool create, DeviceError* error = nullptr);
 
 // Whether a search for the path finds a file or folder (the search is over
 // at once; paths with wildcards are not valid names here).
 bool FindFileExists(const QString& devicePath);
 std::optional<quint32> GetFileAttributes(const QString& devicePath);
 // Deletes a file (never a folder).
-bool DeleteFile(const QString& devicePath);
+bool DeleteFile(const QString& devicePath, DeviceError* error = nullptr);
 
 // Creates a shortcut file; fails when the file already exists.
-bool SHCreateShortcut(const QString& shortcutPath, const QString& target);
+bool SHCreateShortcut(const QString& shortcutPath, const QString& target, DeviceError* error = nullptr);
 bool SHGetShortcutTarget(const QString& shortcutPath, QString* target);
 
 QByteArray FormatShortcut(const QString& target);

@@ -2,7 +2,9 @@
 
 #include "device/DeviceIo.h"
 #include "device/DeviceRoot.h"
+#include "device/DeviceTextFile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <optional>
@@ -12,6 +14,18 @@ namespace {
 QString FilePath(const QString& name)
 {
     return DeviceSip::StateFolder() + QLatin1Char('/') + name;
+}
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DeviceSip", text);
+}
+
+bool Fail(DeviceError* error, const QString& file, const QString& reason)
+{
+    if (error)
+        *error = DeviceError{file, reason};
+    return false;
 }
 
 struct PanelSettings
@@ -47,9 +61,10 @@ QString IdText(const QUuid& id)
     return id.toString(QUuid::WithBraces).toUpper();
 }
 
-bool WriteCurrent(const QUuid& id)
+bool WriteCurrent(const QUuid& id, DeviceError* error = nullptr)
 {
-    return DeviceIo::WriteAtomically(FilePath(QStringLiteral("CurrentIM")), IdText(id).toUtf8() + '\n');
+    return DeviceIo::WriteAtomically(FilePath(QStringLiteral("CurrentIM")), IdText(id).toUtf8() + '\n',
+                                     error);
 }
 
 std::optional<SipRect> ParseRect(const QString& text)
@@ -125,17 +140,18 @@ QUuid BuiltInKeyboard()
     return QUuid(0x7B1D5E40, 0x3C2A, 0x4F61, 0x9E, 0x0B, 0x21, 0x64, 0xA8, 0x3D, 0x5C, 0x10);
 }
 
-bool SipGetCurrentIM(QUuid* clsid)
+bool SipGetCurrentIM(QUuid* clsid, DeviceError* error)
 {
+    const QString path = FilePath(QStringLiteral("CurrentIM"));
     QByteArray bytes;
-    switch (DeviceIo::ReadSmallFile(FilePath(QStringLiteral("CurrentIM")), &bytes)) {
+    switch (DeviceIo::ReadSmallFile(path, &bytes, DeviceIo::kMaxStateFileSize, error)) {
     case DeviceIo::ReadResult::Missing:
         *clsid = BuiltInKeyboard();
         return true;
     case DeviceIo::ReadResult::Ok: {
         const QUuid id(QString::fromUtf8(bytes).trimmed());
         if (id.isNull())
-            return false;
+            return Fail(error, path, Tr("it holds no input method identifier"));
         *clsid = id;
         return true;
     }
@@ -144,10 +160,10 @@ bool SipGetCurrentIM(QUuid* clsid)
     }
 }
 
-bool SipSetCurrentIM(const QUuid& clsid)
+bool SipSetCurrentIM(const QUuid& clsid, DeviceError* error)
 {
     if (clsid.isNull())
-        return false;
+        return Fail(error, {}, Tr("no input method was given"));
     const PanelSettings settings = ReadSettings();
     const QString log = FilePath(QStringLiteral("Switches.log"));
     if (settings.refused.contains(clsid)) {
@@ -157,9 +173,9 @@ bool SipSetCurrentIM(const QUuid& clsid)
         } else {
             DeviceIo::AppendRecord(log, {IdText(clsid), QStringLiteral("refused")});
         }
-        return false;
+        return Fail(error, {}, Tr("the soft input panel refused to switch to %1").arg(IdText(clsid)));
     }
-    if (!WriteCurrent(clsid))
+    if (!WriteCurrent(clsid, error))
         return false;
     DeviceIo::AppendRecord(log, {IdText(clsid), QStringLiteral("accepted")});
     return true;
@@ -178,17 +194,51 @@ bool SipGetInfo(SipInfo* info)
     return true;
 }
 
-bool SipSetInfo(const SipInfo& info)
+bool SipSetInfo(const SipInfo& info, DeviceError* error)
 {
-    if (info.cbSize != kSipInfoSize || info.dwImDataSize != quint32(info.pvImData.size()) ||
-        ReadSettings().infoUnavailable)
+    const QString path = FilePath(QStringLiteral("Info"));
+    if (info.cbSize != kSipInfoSize || info.dwImDataSize != quint32(info.pvImData.size()))
+        return Fail(error, {}, Tr("the information record is not valid"));
+    if (ReadSettings().infoUnavailable)
+        return Fail(error, path, Tr("the soft input panel does not take its information"));
+
+    // Other components keep their own keys in the record: those stay, and so
+    // does the form of the file; only the four fields are set in place.
+    QByteArray bytes;
+    std::optional<DeviceTextFile> file;
+    switch (DeviceIo::ReadSmallFile(path, &bytes, DeviceIo::kMaxStateFileSize, error)) {
+    case DeviceIo::ReadResult::Missing:
+        file = DeviceTextFile();
+        break;
+    case DeviceIo::ReadResult::Ok:
+        file = DeviceTextFile::Parse(bytes);
+        if (!file)
+            return Fail(error, path, Tr("the file is not UTF-16 text as its byte order mark says"));
+        break;
+    default:
         return false;
-    QString text;
-    text += QStringLiteral("Flags=0x%1\n").arg(info.fdwFlags, 8, 16, QLatin1Char('0'));
-    text += QStringLiteral("VisibleDesktop=") + RectText(info.rcVisibleDesktop) + QLatin1Char('\n');
-    text += QStringLiteral("SipRect=") + RectText(info.rcSipRect) + QLatin1Char('\n');
-    text += QStringLiteral("ImData=") + QString::fromLatin1(info.pvImData.toHex()) + QLatin1Char('\n');
-    return DeviceIo::WriteAtomically(FilePath(QStringLiteral("Info")), text.toUtf8());
+    }
+    const QList<QPair<QString, QString>> fields{
+        {QStringLiteral("Flags"), QStringLiteral("0x%1").arg(info.fdwFlags, 8, 16, QLatin1Char('0'))},
+        {QStringLiteral("VisibleDesktop"), RectText(info.rcVisibleDesktop)},
+        {QStringLiteral("SipRect"), RectText(info.rcSipRect)},
+        {QStringLiteral("ImData"), QString::fromLatin1(info.pvImData.toHex())}};
+    for (const auto& [key, value] : fields) {
+        // The last line of a key is the one the reader keeps.
+        qsizetype found = -1;
+        DeviceIo::KeyValueLine where;
+        for (qsizetype i = 0; i < file->LineCount(); ++i) {
+            if (const auto kv = DeviceIo::ParseKeyValueLine(file->Line(i)); kv && kv->key == key) {
+                found = i;
+                where = *kv;
+            }
+        }
+        if (found >= 0)
+            file->ReplaceInLine(found, where.valueFrom, where.valueTo, value);
+        else
+            file->AppendLine(key + QLatin1Char('=') + value);
+    }
+    return DeviceIo::WriteAtomically(path, file->ToBytes(), error);
 }
 
 } // namespace DeviceSip

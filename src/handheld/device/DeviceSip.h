@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/DeviceIo.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QUuid>
@@ -49,16 +51,19 @@ constexpr quint32 kSipInfoSize = 48;
 // What a fresh device has current: its built-in keyboard.
 QUuid BuiltInKeyboard();
 
-bool SipGetCurrentIM(QUuid* clsid);
+// Fails when SIP/CurrentIM cannot be read or holds no identifier.
+bool SipGetCurrentIM(QUuid* clsid, DeviceError* error = nullptr);
 // Returns false when the panel refuses the switch (and then may have fallen
-// back to another input method, see SIP/Settings) or a null identifier.
-bool SipSetCurrentIM(const QUuid& clsid);
+// back to another input method, see SIP/Settings), for a null identifier, or
+// when SIP/CurrentIM cannot be written.
+bool SipSetCurrentIM(const QUuid& clsid, DeviceError* error = nullptr);
 
 // info->cbSize must be kSipInfoSize. Fills the flags and rectangles; the
 // input-method data fields are left as they are.
 bool SipGetInfo(SipInfo* info);
-// Stores the record and hands pvImData (dwImDataSize bytes) to the input method.
-bool SipSetInfo(const SipInfo& info);
+// Stores the record and hands pvImData (dwImDataSize bytes) to the input
+// method. Keys of SIP/Info that the record does not have stay as they are.
+bool SipSetInfo(const SipInfo& info, DeviceError* error = nullptr);
 
 QString StateFolder();
 
