@@ -1,7 +1,7 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,8 @@
 // Generating a series: the occurrence dates alone, and the dates written as
 // placeholder dues (one file each) through the store.
 #include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "recurrence/GenerateOccurrences.h"
 #include "recurrence/OccurrenceSequence.h"
 

@@ -2,9 +2,8 @@
 // files, listing a month out of 100,000 dues, adding single dues beside plain
 // writes of the same bytes, and the memory that 100,000 dues take.
 #include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "model/DueFile.h"
 
 #include <benchmark/benchmark.h>
@@ -95,7 +94,8 @@ void BM_LoadStore(benchmark::State& state)
         benchmark::DoNotOptimize(theDueStore.GetCount());
     }
     state.counters["dues"] = theDueStore.GetCount();
-    state.counters["files/s"] = benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["files/s"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate);
     theDueStore.RemoveAll();
 }
 BENCHMARK(BM_LoadStore)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -121,7 +121,8 @@ void BM_LoadBaselineReadOnly(benchmark::State& state)
         closedir(d);
         benchmark::DoNotOptimize(bytes);
     }
-    state.counters["files/s"] = benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["files/s"] =
+        benchmark::Counter(double(state.range(0)), benchmark::Counter::kIsIterationInvariantRate);
 }
 BENCHMARK(BM_LoadBaselineReadOnly)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -140,7 +141,6 @@ void BM_FillMonthList100k(benchmark::State& state)
     theDueStore.RemoveAll();
 }
 BENCHMARK(BM_FillMonthList100k)->Unit(benchmark::kMillisecond);
-
 
 void BM_AddSingles1000(benchmark::State& state)
 {

@@ -40,7 +40,8 @@ bool Parse(const QStringList& args, Options& o, QTextStream& err)
     o.command = args.value(i++);
     if (o.command == QLatin1String("export")) {
         if (i >= args.size() || args.at(i).startsWith(QLatin1String("--")))
-            return Fail(err, QStringLiteral("export needs a format: %1").arg(QStringList(Exports().keys()).join(QLatin1Char('|'))));
+            return Fail(err, QStringLiteral("export needs a format: %1")
+                                 .arg(QStringList(Exports().keys()).join(QLatin1Char('|'))));
         o.format = args.at(i++);
     }
     bool haveWorkDir = false, haveMonth = false, haveOutput = false;
@@ -113,7 +114,8 @@ QHash<QString, ExportFunction>& Exports()
 
 bool IsHeadlessCommand(const QStringList& args)
 {
-    return !args.isEmpty() && (args.first() == QLatin1String("list") || args.first() == QLatin1String("export"));
+    return !args.isEmpty() &&
+           (args.first() == QLatin1String("list") || args.first() == QLatin1String("export"));
 }
 
 QString EscapeField(const QString& text)

@@ -1,10 +1,10 @@
 #include "app/GuiStartup.h"
 
-#include "model/MessageTexts.h"
-#include "ui/CWorkDirDlg.h"
 #include "model/CDueStore.h"
+#include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
 #include "ui/CMainFrame.h"
+#include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"
 #include "ui/Prompt.h"
 
@@ -93,7 +93,8 @@ void InitDesktop()
     if (done)
         return;
     done = true;
-    SetShellOpenHandler([](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
+    SetShellOpenHandler(
+        [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     QApplication::setWindowIcon(DrawnImages::AppIcon());
 }
 

@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
-#include "app/RegisterExports.h"
 #include "app/GuiStartup.h"
+#include "app/RegisterExports.h"
 
 #include <QApplication>
 #include <QCoreApplication>

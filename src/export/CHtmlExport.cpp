@@ -35,8 +35,8 @@ QString FillBlock(QString block, const DueRecord& due, int position, int count, 
 
 } // namespace
 
-QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues, const COleDateTime& month,
-                           bool withNotes, const QLocale& locale)
+QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues,
+                           const COleDateTime& month, bool withNotes, const QLocale& locale)
 {
     QString page = templateText;
     const QString block = HtmlTemplate::CutBlock(page, Tag("loopstart"), Tag("loopend"));
@@ -77,7 +77,8 @@ bool CHtmlExport::Export(const ExportRequest& request, QString* errorText)
 
     QString templateError;
     const bool haveTemplate = LoadTemplate(&templateError);
-    const QString text = FillExportTemplate(m_strTemplate, request.dues, request.month, request.withNotes, request.locale);
+    const QString text =
+        FillExportTemplate(m_strTemplate, request.dues, request.month, request.withNotes, request.locale);
     m_strTemplate.clear();
 
     QString why;

@@ -12,8 +12,8 @@
 // duetitle, dates, payee, account, duetype, status, amount, notes and
 // countrecord; monthyear anywhere; the notes section between notesstart and
 // notesend is dropped for an export without notes and for a due without notes.
-QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues, const COleDateTime& month,
-                           bool withNotes, const QLocale& locale = QLocale());
+QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& dues,
+                           const COleDateTime& month, bool withNotes, const QLocale& locale = QLocale());
 
 // Writes request.dues through Templates/exporttemplate.html to
 // request.outputPath: the HTML export of the menu and of the command line.

@@ -47,7 +47,8 @@ void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request)
     writer.NewPage();
     writer.AddTextBlock(QStringLiteral("Due Date(s)"), 100, 500, 2);
     writer.DrawLine(100, 470, 500, 470, 2);
-    writer.AddTextBlock(FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), request.locale), 380, 460, 2);
+    writer.AddTextBlock(FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), request.locale), 380,
+                        460, 2);
 
     const qsizetype count = request.dues.size();
     for (qsizetype i = 0; i < count; ++i) {

@@ -192,12 +192,14 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
         return false;
     };
     if (request.outputPath.isEmpty())
-        return fail(LoadResString(MessageId::SpreadsheetExportFailed) + QStringLiteral("\n\nNo output file was given."));
+        return fail(LoadResString(MessageId::SpreadsheetExportFailed) +
+                    QStringLiteral("\n\nNo output file was given."));
 
     CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
-    const bool ok = exporter.Open(templatePath, false) &&
-                    exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale) &&
-                    exporter.SaveAs(request.outputPath);
+    const bool ok =
+        exporter.Open(templatePath, false) &&
+        exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale) &&
+        exporter.SaveAs(request.outputPath);
     if (ok)
         return true;
     if (exporter.Messages().isEmpty())

@@ -1,8 +1,8 @@
 #include "export/CWordExport.h"
 
+#include "export/CSpreadsheetExport.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
-#include "export/CSpreadsheetExport.h"
 
 namespace {
 
@@ -59,7 +59,8 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
     // Title.
     if (!(selection.SetFontUnderline(1) && s.Bold() && s.Colour(kTitleColour) && s.Align(kAlignCentre) &&
           s.Size(2) &&
-          s.Type(FormatDatePicture(shownDate, QStringLiteral("MMMM-yyyy"), locale) + QStringLiteral("\r\n\r\n")) &&
+          s.Type(FormatDatePicture(shownDate, QStringLiteral("MMMM-yyyy"), locale) +
+                 QStringLiteral("\r\n\r\n")) &&
           selection.SetFontUnderline(0) && selection.SetFontStrikeThrough(0) && s.Size(-2) &&
           s.Colour(kTitleColour)))
         return false;

@@ -17,7 +17,8 @@ QString FillBlock(QString block, const DueRecord& due, int serial, const QLocale
 {
     const QString picture = QStringLiteral("dd MMM, yyyy");
     block.replace(Tag("snumber"), QStringLiteral("%1.").arg(serial));
-    block.replace(Tag("icon"), due.m_strSeriesId.isEmpty() ? QStringLiteral("icon.bmp") : QStringLiteral("recicon.bmp"));
+    block.replace(Tag("icon"),
+                  due.m_strSeriesId.isEmpty() ? QStringLiteral("icon.bmp") : QStringLiteral("recicon.bmp"));
     block.replace(Tag("duetitle"), Escape(due.m_strTitle));
     block.replace(Tag("startdate"), Escape(FormatDatePicture(due.m_dtStart, picture, locale)));
     block.replace(Tag("duedate"), Escape(FormatDatePicture(due.m_dtDue, picture, locale)));
@@ -40,8 +41,8 @@ QString PrintRangeText(const COleDateTime& from, const COleDateTime& to, const Q
     return QStringLiteral("%1 - %2").arg(fromText, FormatDatePicture(to, picture, locale));
 }
 
-QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked, const COleDateTime& from,
-                          const COleDateTime& to, const QLocale& locale)
+QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked,
+                          const COleDateTime& from, const COleDateTime& to, const QLocale& locale)
 {
     QString page = templateText;
     const QString block = HtmlTemplate::CutBlock(page, Tag("loopstart"), Tag("loopend"));
@@ -72,8 +73,9 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
     page.replace(Tag("headerstart"), header);
     page.replace(Tag("footerstart"), footer);
 
-    for (const char* marker : {"headerright", "headerleft", "headercenter", "footerleft", "footerright", "footercenter",
-                               "loopstart", "loopend", "headerstart", "headerend", "footerstart", "footerend"})
+    for (const char* marker :
+         {"headerright", "headerleft", "headercenter", "footerleft", "footerright", "footercenter",
+          "loopstart", "loopend", "headerstart", "headerend", "footerstart", "footerend"})
         page.remove(Tag(marker));
     return page;
 }

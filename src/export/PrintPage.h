@@ -19,5 +19,6 @@ QString PrintRangeText(const COleDateTime& from, const COleDateTime& to, const Q
 // gets snumber, icon, duetitle, startdate, duedate, payee, account, duetype,
 // status and amount; paidamount, unpaidamount and totalamount are filled
 // outside the header and footer blocks.
-QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked, const COleDateTime& from,
-                          const COleDateTime& to, const QLocale& locale = QLocale());
+QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked,
+                          const COleDateTime& from, const COleDateTime& to,
+                          const QLocale& locale = QLocale());

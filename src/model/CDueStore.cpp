@@ -1,8 +1,8 @@
 #include "model/CDueStore.h"
 
-#include "model/DueFolderReader.h"
 #include "model/Clock.h"
 #include "model/DueFile.h"
+#include "model/DueFolderReader.h"
 #include "model/Identifiers.h"
 #include "model/SaveFile.h"
 
@@ -39,7 +39,8 @@ void CDueStore::ScanFolder()
     if (m_folder.IsEmpty())
         return;
     DueFolderReader reader;
-    const qsizetype n = reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record) { Store(std::move(record)); });
+    const qsizetype n =
+        reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record) { Store(std::move(record)); });
     Q_UNUSED(n);
     m_loadProblems = reader.Problems();
 }
@@ -60,12 +61,14 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 {
     const QString path = m_folder.DueFilePath(record.m_strRecId);
     if (path.isEmpty()) {
-        Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+        Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.")
+                  .arg(record.m_strTitle));
         return false;
     }
     QString why;
     if (!SaveFile::Write(path, DueFile::Serialize(record), &why)) {
-        Error(QStringLiteral("Could not save \"%1\" to %2: %3").arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
+        Error(QStringLiteral("Could not save \"%1\" to %2: %3")
+                  .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
         return false;
     }
     if (bTouch)
@@ -215,9 +218,10 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
     }
     QFile file(path);
     if (!file.remove()) {
-        const QString why = QFileInfo::exists(path) ? file.errorString()
-                                                    : QStringLiteral("the file no longer exists");
-        Error(QStringLiteral("Could not delete \"%1\" (%2): %3").arg(title, QDir::toNativeSeparators(path), why));
+        const QString why =
+            QFileInfo::exists(path) ? file.errorString() : QStringLiteral("the file no longer exists");
+        Error(QStringLiteral("Could not delete \"%1\" (%2): %3")
+                  .arg(title, QDir::toNativeSeparators(path), why));
         return false;
     }
     if (bTouch)
@@ -289,7 +293,8 @@ MonthList CDueStore::FillMonthList(const COleDateTime& month, DueFilter filter) 
     // From 1900 on, a month is a plain range of date values: [first, next).
     // The half second matches the rounding of the broken-down fields.
     const double first = COleDateTime(year, mon, 1, 0, 0, 0).m_dt;
-    const COleDateTime next = mon == 12 ? COleDateTime(year + 1, 1, 1, 0, 0, 0) : COleDateTime(year, mon + 1, 1, 0, 0, 0);
+    const COleDateTime next =
+        mon == 12 ? COleDateTime(year + 1, 1, 1, 0, 0, 0) : COleDateTime(year, mon + 1, 1, 0, 0, 0);
     const double end = next.IsValid() ? next.m_dt : COleDateTime::MaxDate;
     const bool plainRange = month.IsValid() && first >= 1.0;
     constexpr double kHalfSecond = 1.0 / 172800.0;

@@ -19,7 +19,12 @@
 // within a bucket the most recently inserted identifier first; the print list
 // and the series operations follow this order.
 // Which dues a month listing keeps.
-enum class DueFilter { All, Paid, Unpaid };
+enum class DueFilter
+{
+    All,
+    Paid,
+    Unpaid
+};
 
 // The dues of one month in walk order, with the sums of their amounts.
 struct MonthList

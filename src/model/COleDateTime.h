@@ -24,7 +24,12 @@ public:
 class COleDateTime
 {
 public:
-    enum DateTimeStatus : qint32 { valid = 0, invalid = 1, null = 2 };
+    enum DateTimeStatus : qint32
+    {
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     // Valid range: 1 January 100 to 31 December 9999.
     static constexpr double MinDate = -657434.0;

@@ -10,14 +10,17 @@ bool IsSafeRecordId(const QString& recId)
     if (id.isEmpty() || id.contains(QLatin1String("..")))
         return false;
     for (QChar c : id) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control ||
-            c.isNull())
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control || c.isNull())
             return false;
     }
     return true;
 }
 
-DataFolder::DataFolder(const QString& workDir) : m_workDir(workDir.isEmpty() ? QString() : QDir::cleanPath(workDir)) {}
+DataFolder::DataFolder(const QString& workDir)
+    : m_workDir(workDir.isEmpty() ? QString() : QDir::cleanPath(workDir))
+{
+}
 
 QString DataFolder::Path() const
 {

@@ -103,7 +103,8 @@ QStringList DueFolderReader::ListDueFiles(const QString& folder)
     names.sort();
     return names;
 #else
-    return QDir(folder).entryList({QStringLiteral("*.due")}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    return QDir(folder).entryList({QStringLiteral("*.due")}, QDir::Files | QDir::Hidden | QDir::System,
+                                  QDir::Name);
 #endif
 }
 

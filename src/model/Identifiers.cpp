@@ -6,8 +6,8 @@ QString MakeRecordId(int n, const QDateTime& when)
 {
     const QDate d = when.date();
     const QTime t = when.time();
-    return QString::asprintf("%04d%02d%02d%02d%02d%02d%02d", d.year(), d.month(), d.day(), t.hour(), t.minute(),
-                             t.second(), n == 0 ? 10 : n);
+    return QString::asprintf("%04d%02d%02d%02d%02d%02d%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second(), n == 0 ? 10 : n);
 }
 
 QString MakeRecordId(int n)

@@ -20,18 +20,21 @@ constexpr Entry kTexts[] = {
     {MessageId::TypePersonal, QT_TRANSLATE_NOOP("Messages", "Personal")},
     {MessageId::ConfirmDelete, QT_TRANSLATE_NOOP("Messages", "Are you sure want to delete this record?")},
     {MessageId::ConfirmDeleteSeries,
-     QT_TRANSLATE_NOOP("Messages", "This is a recursive due. Select \"Yes\" to delete the whole series or \"No\" to "
-                                   "delete this record alone.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "This is a recursive due. Select \"Yes\" to delete the whole series or \"No\" to "
+                       "delete this record alone.")},
     {MessageId::BadWorkingDirectory,
      QT_TRANSLATE_NOOP("Messages",
                        "The directory you have selected does not exists or it is a write protected medium.")},
     {MessageId::WorkingDirectoryGone,
-     QT_TRANSLATE_NOOP("Messages",
-                       "The working directory is moved or deleted. Please set the working directory to continue.")},
+     QT_TRANSLATE_NOOP(
+         "Messages",
+         "The working directory is moved or deleted. Please set the working directory to continue.")},
     {MessageId::SetRecurrencePattern, QT_TRANSLATE_NOOP("Messages", "Please set the Recurrence Pattern.")},
     {MessageId::ConfirmModifySeries,
-     QT_TRANSLATE_NOOP("Messages", "This is a recursive due. Select \"Yes\" to modify the whole series or \"No\" to "
-                                   "modify this record individually.")},
+     QT_TRANSLATE_NOOP("Messages",
+                       "This is a recursive due. Select \"Yes\" to modify the whole series or \"No\" to "
+                       "modify this record individually.")},
     {MessageId::OffsetTimePicture, " HH : mm"},
     {MessageId::PaidLabel, QT_TRANSLATE_NOOP("Messages", "Paid : ")},
     {MessageId::UnpaidLabel, QT_TRANSLATE_NOOP("Messages", "Unpaid : ")},
@@ -43,7 +46,8 @@ constexpr Entry kTexts[] = {
 
 bool IsPicture(MessageId id)
 {
-    return id == MessageId::DocumentStrings || id == MessageId::DateTimePicture || id == MessageId::OffsetTimePicture;
+    return id == MessageId::DocumentStrings || id == MessageId::DateTimePicture ||
+           id == MessageId::OffsetTimePicture;
 }
 } // namespace
 
@@ -51,7 +55,8 @@ QString LoadResString(MessageId id)
 {
     for (const Entry& e : kTexts) {
         if (e.id == id)
-            return IsPicture(id) ? QString::fromUtf8(e.text) : QCoreApplication::translate("Messages", e.text);
+            return IsPicture(id) ? QString::fromUtf8(e.text)
+                                 : QCoreApplication::translate("Messages", e.text);
     }
     return {};
 }

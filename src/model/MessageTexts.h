@@ -4,7 +4,8 @@
 
 // The program's fixed message texts. The numbers are the texts' long-standing
 // ids; translations are looked up by the English text.
-enum class MessageId : int {
+enum class MessageId : int
+{
     DocumentStrings = 128,
     AppTitle = 57344,
     NotesTitle = 61446,

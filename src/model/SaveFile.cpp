@@ -19,7 +19,8 @@ bool Write(const QString& path, const QByteArray& bytes, QString* why)
     QString temp;
     QFile file;
     for (int attempt = 0;; ++attempt) {
-        temp = path + QStringLiteral(".%1-%2.tmp").arg(QCoreApplication::applicationPid()).arg(counter.fetch_add(1));
+        temp = path +
+               QStringLiteral(".%1-%2.tmp").arg(QCoreApplication::applicationPid()).arg(counter.fetch_add(1));
         file.setFileName(temp);
         if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             break;
@@ -39,7 +40,8 @@ bool Write(const QString& path, const QByteArray& bytes, QString* why)
     }
     file.close();
     std::error_code ec;
-    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()), std::filesystem::path(path.toStdU16String()), ec);
+    std::filesystem::rename(std::filesystem::path(temp.toStdU16String()),
+                            std::filesystem::path(path.toStdU16String()), ec);
     if (ec) {
         if (why)
             *why = QString::fromLocal8Bit(ec.message().c_str());

@@ -22,12 +22,10 @@ public:
     virtual bool SetFontColor(quint32 colorRef) = 0;   // 0x00BBGGRR
     virtual bool GetFontSize(double* points) = 0;      // in points
     virtual bool SetFontSize(double points) = 0;
-    virtual bool SetParagraphAlignment(
-        int alignment) = 0; // 0 left, 1 centre, 2 right, 3 justify
-    virtual bool
-    SetCellsVerticalAlignment(int alignment) = 0;       // 0 top, 1 centre, 3 bottom
-    virtual bool SetCellsShading(quint32 colorRef) = 0; // background of the selected cells, 0x00BBGGRR
-    virtual bool TypeText(const QString& text) = 0;     // CR LF, CR or LF ends a paragraph
+    virtual bool SetParagraphAlignment(int alignment) = 0;     // 0 left, 1 centre, 2 right, 3 justify
+    virtual bool SetCellsVerticalAlignment(int alignment) = 0; // 0 top, 1 centre, 3 bottom
+    virtual bool SetCellsShading(quint32 colorRef) = 0;        // background of the selected cells, 0x00BBGGRR
+    virtual bool TypeText(const QString& text) = 0;            // CR LF, CR or LF ends a paragraph
     virtual bool MoveRight(int unit, int count, int extend) = 0;
     virtual bool MoveLeft(int unit, int count, int extend) = 0;
     virtual bool SplitCells(int rows, int columns) = 0; // splits each selected cell

@@ -15,8 +15,8 @@
 // says what went wrong and nothing is left behind unless the file was saved
 // and only the opening failed.
 [[nodiscard]] bool ShowTemporaryDocument(const QString& fileName,
-                           const std::function<bool(const QString& path, QString* why)>& save,
-                           QString* shownPath, QString* why);
+                                         const std::function<bool(const QString& path, QString* why)>& save,
+                                         QString* shownPath, QString* why);
 
 // fileName with every character that a file name cannot hold on the common
 // desktops replaced by "_".

@@ -14,8 +14,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ok(new CGuiButton(QSt
     setObjectName(QStringLiteral("AboutDlg"));
     GuiDrawLayer::ApplyFace(this);
 
-    auto* text = new QLabel(tr("Tallyvane \n\nVersion %1.%2").arg(TALLYVANE_VERSION_MAJOR).arg(TALLYVANE_VERSION_MINOR),
-                            this);
+    auto* text = new QLabel(
+        tr("Tallyvane \n\nVersion %1.%2").arg(TALLYVANE_VERSION_MAJOR).arg(TALLYVANE_VERSION_MINOR), this);
     text->setAlignment(Qt::AlignCenter);
     text->setTextFormat(Qt::PlainText);
     QFont f = text->font();

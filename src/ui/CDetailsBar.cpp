@@ -25,12 +25,14 @@ protected:
 
 QString DateTimeText(const COleDateTime& dt)
 {
-    return FormatDatePicture(dt, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(dt, QString(), QLocale());
+    return FormatDatePicture(dt, QString(), QLocale()) + QLatin1Char(' ') +
+           FormatTimePicture(dt, QString(), QLocale());
 }
 
 } // namespace
 
-CDetailsBar::CDetailsBar(QWidget* parent) : CGuiControlBar(QStringLiteral("Details"), parent), m_list(new QTableWidget(8, 2, this))
+CDetailsBar::CDetailsBar(QWidget* parent)
+    : CGuiControlBar(QStringLiteral("Details"), parent), m_list(new QTableWidget(8, 2, this))
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
@@ -67,9 +69,9 @@ CDetailsBar::CDetailsBar(QWidget* parent) : CGuiControlBar(QStringLiteral("Detai
 
 QStringList CDetailsBar::Headings()
 {
-    return {QStringLiteral("Title"),   QStringLiteral("Start Date"), QStringLiteral("Due Date"),
-            QStringLiteral("Pay To"),  QStringLiteral("Account"),    QStringLiteral("Amount"),
-            QStringLiteral("Type"),    QStringLiteral("Status")};
+    return {QStringLiteral("Title"),  QStringLiteral("Start Date"), QStringLiteral("Due Date"),
+            QStringLiteral("Pay To"), QStringLiteral("Account"),    QStringLiteral("Amount"),
+            QStringLiteral("Type"),   QStringLiteral("Status")};
 }
 
 QStringList CDetailsBar::DetailValues(const DueRecord& record)

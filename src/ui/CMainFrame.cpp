@@ -1,10 +1,8 @@
 #include "ui/CMainFrame.h"
 
-#include "model/MessageTexts.h"
-#include "ui/CWorkDirDlg.h"
-#include "ui/LoadImageList.h"
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
+#include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
@@ -13,15 +11,17 @@
 #include "ui/COutlookView.h"
 #include "ui/CSyncLauncher.h"
 #include "ui/CTallyvaneView.h"
+#include "ui/CWorkDirDlg.h"
 #include "ui/CommandIds.h"
 #include "ui/DrawnImages.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
 #include "ui/HelpFile.h"
+#include "ui/LoadImageList.h"
 #include "ui/Prompt.h"
 #include "ui/editor/DueEditFlows.h"
-#include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/CGuiMiniTool.h"
+#include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -52,35 +52,37 @@ const CommandInfo kCommands[] = {
     {ID_DUE_MODIFY, "&Modify", "Ctrl+M", "Modify Due ", " Modify Due", "document-properties", Glyph::Modify},
     {ID_DUE_DELETE, "&Delete", "Ctrl+D", "Delete Due ", " Delete Due", "edit-delete", Glyph::Delete},
     {ID_FILE_PRINT, "&Print", "Ctrl+P", "Print Dues ", " Print Dues ", "document-print", Glyph::Print},
-    {ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", nullptr, Glyph::New},
+    {ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", nullptr,
+     Glyph::New},
     {ID_VIEW_DETAILS, "&Details Window", "", "Show\\Hide Detail Window", "Toggle Detail Window", nullptr,
      Glyph::Details},
     {ID_SYNCHRONIZE, "&Synchronize", "", "Synchronize", "Synchronize", nullptr, Glyph::Sync},
     {ID_EXCEL_NOTES, "With Notes", "", "Export to Excel With Notes ", " Export to Excel With Notes",
      "x-office-spreadsheet", Glyph::Excel},
-    {ID_EXCEL_NO_NOTES, "Without Notes", "", "Export to Excel Without Notes ", " Export to Excel Without Notes",
-     nullptr, Glyph::Excel},
-    {ID_WORD_NOTES, "With Notes", "", "Export to Word With Notes ", " Export to Word With Notes", "x-office-document",
-     Glyph::Word},
-    {ID_WORD_NO_NOTES, "Without Notes", "", "Export to Word Without Notes ", " Export to Word Without Notes", nullptr,
-     Glyph::Word},
+    {ID_EXCEL_NO_NOTES, "Without Notes", "", "Export to Excel Without Notes ",
+     " Export to Excel Without Notes", nullptr, Glyph::Excel},
+    {ID_WORD_NOTES, "With Notes", "", "Export to Word With Notes ", " Export to Word With Notes",
+     "x-office-document", Glyph::Word},
+    {ID_WORD_NO_NOTES, "Without Notes", "", "Export to Word Without Notes ", " Export to Word Without Notes",
+     nullptr, Glyph::Word},
     {ID_HTML_NOTES, "With Notes", "", "Export to HTML With Notes ", " Export to HTML With Notes", "text-html",
      Glyph::Html},
-    {ID_HTML_NO_NOTES, "Without Notes", "", "Export to HTML Without Notes ", " Export to HTML Without Notes", nullptr,
-     Glyph::Html},
-    {ID_PDF_NOTES, "With Notes", "", "Export to PDF With Notes ", " Export to PDF  With Notes", "application-pdf",
-     Glyph::Pdf},
-    {ID_PDF_NO_NOTES, "Without Notes", "", "Export to PDF Without Notes ", " Export to PDF  Without Notes", nullptr,
-     Glyph::Pdf},
+    {ID_HTML_NO_NOTES, "Without Notes", "", "Export to HTML Without Notes ", " Export to HTML Without Notes",
+     nullptr, Glyph::Html},
+    {ID_PDF_NOTES, "With Notes", "", "Export to PDF With Notes ", " Export to PDF  With Notes",
+     "application-pdf", Glyph::Pdf},
+    {ID_PDF_NO_NOTES, "Without Notes", "", "Export to PDF Without Notes ", " Export to PDF  Without Notes",
+     nullptr, Glyph::Pdf},
     {ID_CHANGE_WORKDIR, "Change &Working Directory", "", "Change Directory ", " Change Directory", "folder",
      Glyph::Folder},
     {ID_REFRESH, "&Refresh", "F5", "Refresh", "Refresh", "view-refresh", Glyph::Refresh},
-    {ID_APP_ABOUT, "&About Tallyvane...", "", "Display program information, version number and copyright", "About",
-     "help-about", Glyph::About},
+    {ID_APP_ABOUT, "&About Tallyvane...", "", "Display program information, version number and copyright",
+     "About", "help-about", Glyph::About},
     {ID_HELP_CONTENTS, "&Help Contents\tF1", "", "Help ", " Help", "help-contents", Glyph::Help},
     {ID_PREV_MONTH, "Goto Previous Month", "", "Goto Previous Month ", " Goto Previous Month", "go-previous",
      Glyph::PrevMonth},
-    {ID_NEXT_MONTH, "Goto Next Month", "", "Goto Next Month ", " Goto Next Month", "go-next", Glyph::NextMonth},
+    {ID_NEXT_MONTH, "Goto Next Month", "", "Goto Next Month ", " Goto Next Month", "go-next",
+     Glyph::NextMonth},
 };
 
 } // namespace
@@ -175,10 +177,11 @@ void CMainFrame::CreateMenus()
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
 
     QMenu* exp = bar->addMenu(QStringLiteral("&Export"));
-    const std::pair<const char*, std::pair<int, int>> subs[] = {{"&Excel", {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
-                                                                {"&Word", {ID_WORD_NOTES, ID_WORD_NO_NOTES}},
-                                                                {"&HTML", {ID_HTML_NOTES, ID_HTML_NO_NOTES}},
-                                                                {"&PDF", {ID_PDF_NOTES, ID_PDF_NO_NOTES}}};
+    const std::pair<const char*, std::pair<int, int>> subs[] = {
+        {"&Excel", {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
+        {"&Word", {ID_WORD_NOTES, ID_WORD_NO_NOTES}},
+        {"&HTML", {ID_HTML_NOTES, ID_HTML_NO_NOTES}},
+        {"&PDF", {ID_PDF_NOTES, ID_PDF_NO_NOTES}}};
     for (const auto& [title, ids] : subs) {
         QMenu* sub = exp->addMenu(m_actions.value(ids.first)->icon(), QString::fromLatin1(title));
         sub->addAction(m_actions.value(ids.first));
@@ -327,7 +330,8 @@ void CMainFrame::RefreshMonth()
     const QLocale locale;
     auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
     m_statusBar->SetPaneText(ID_INDICATOR_PAID, LoadResString(MessageId::PaidLabel) + money(model->Paid()));
-    m_statusBar->SetPaneText(ID_INDICATOR_UNPAID, LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
+    m_statusBar->SetPaneText(ID_INDICATOR_UNPAID,
+                             LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
     m_statusBar->SetPaneText(ID_INDICATOR_TOTAL,
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
     SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
@@ -371,10 +375,12 @@ void CMainFrame::ModifyDue(const QString& recId)
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
     if (record.m_strSeriesId.isEmpty()) {
-        if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             (void)theDueStore.RemoveDue(record.m_strRecId, true);
     } else {
-        switch (Prompt::Question(this, LoadResString(MessageId::ConfirmDeleteSeries), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        switch (Prompt::Question(this, LoadResString(MessageId::ConfirmDeleteSeries),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             (void)theDueStore.DeleteSeries(record.m_strSeriesId);
             break;

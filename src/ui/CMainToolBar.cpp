@@ -37,8 +37,26 @@ CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
 
 QList<int> CMainToolBar::SlotIds()
 {
-    return {ID_PREV_MONTH,  ID_MONTH_PICKER, ID_NEXT_MONTH,   0,           ID_DUE_NEW,     ID_DUE_MODIFY,
-            ID_DUE_DELETE,  0,               ID_BANNER,       ID_FILTER,   0,              ID_REFRESH,
-            ID_SYNCHRONIZE, ID_VIEW_DETAILS, 0,               ID_EXCEL_NOTES, ID_WORD_NOTES, ID_HTML_NOTES,
-            ID_PDF_NOTES,   0,               ID_HELP_CONTENTS, ID_APP_ABOUT};
+    return {ID_PREV_MONTH,
+            ID_MONTH_PICKER,
+            ID_NEXT_MONTH,
+            0,
+            ID_DUE_NEW,
+            ID_DUE_MODIFY,
+            ID_DUE_DELETE,
+            0,
+            ID_BANNER,
+            ID_FILTER,
+            0,
+            ID_REFRESH,
+            ID_SYNCHRONIZE,
+            ID_VIEW_DETAILS,
+            0,
+            ID_EXCEL_NOTES,
+            ID_WORD_NOTES,
+            ID_HTML_NOTES,
+            ID_PDF_NOTES,
+            0,
+            ID_HELP_CONTENTS,
+            ID_APP_ABOUT};
 }

@@ -1,7 +1,7 @@
 #include "ui/COutlookView.h"
 
-#include "ui/LoadImageList.h"
 #include "ui/CommandIds.h"
+#include "ui/LoadImageList.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -25,9 +25,14 @@ COutlookView::COutlookView(QWidget* parent) : CGuiOutLookView(parent)
     const QList<Folder> folders = {
         {"Due", {{ID_DUE_NEW, "Add", 24}, {ID_DUE_MODIFY, "Modify", 18}, {ID_DUE_DELETE, "Delete", 19}}},
         {"Tools",
-         {{ID_REFRESH, "Refresh", 12}, {ID_SYNCHRONIZE, "Synchronize", 11}, {ID_CHANGE_WORKDIR, "Working Directory", 15}}},
+         {{ID_REFRESH, "Refresh", 12},
+          {ID_SYNCHRONIZE, "Synchronize", 11},
+          {ID_CHANGE_WORKDIR, "Working Directory", 15}}},
         {"Export",
-         {{ID_EXCEL_NOTES, "Excel", 9}, {ID_WORD_NOTES, "Word", 8}, {ID_HTML_NOTES, "HTML", 10}, {ID_PDF_NOTES, "PDF", 20}}},
+         {{ID_EXCEL_NOTES, "Excel", 9},
+          {ID_WORD_NOTES, "Word", 8},
+          {ID_HTML_NOTES, "HTML", 10},
+          {ID_PDF_NOTES, "PDF", 20}}},
         {"Print", {{ID_FILE_PRINT, "Print", 7}}},
     };
     const QList<QPixmap> images = LoadImageList(156, 32);

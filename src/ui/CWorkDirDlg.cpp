@@ -41,12 +41,14 @@ protected:
         f.setPointSizeF(f.pointSizeF() * 1.3);
         p.setFont(f);
         p.setPen(GuiDrawLayer::GetRGBColorBTNHigh());
-        p.drawText(QRect(66, 8, width() - 76, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Working Directory"));
+        p.drawText(QRect(66, 8, width() - 76, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Working Directory"));
         QFont small = font();
         p.setFont(small);
         p.setPen(QColor(30, 45, 80));
         p.drawText(QRect(66, 32, width() - 76, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                   QObject::tr("Your dues are kept in the folder \"%1\" under it.").arg(QLatin1String(kDataFolderName)));
+                   QObject::tr("Your dues are kept in the folder \"%1\" under it.")
+                       .arg(QLatin1String(kDataFolderName)));
         p.setPen(GuiDrawLayer::GetRGBColorShadow());
         p.drawLine(0, height() - 1, width(), height() - 1);
     }
@@ -55,9 +57,9 @@ protected:
 } // namespace
 
 CWorkDirDlg::CWorkDirDlg(QWidget* parent, const QString& path)
-    : QDialog(parent), m_strPath(path), m_edit(new QLineEdit(this)), m_browse(new CGuiButton(tr("&Browse..."), this)),
-      m_help(new CGuiButton(tr("&Help"), this)), m_ok(new CGuiButton(tr("OK"), this)),
-      m_cancel(new CGuiButton(tr("Cancel"), this))
+    : QDialog(parent), m_strPath(path), m_edit(new QLineEdit(this)),
+      m_browse(new CGuiButton(tr("&Browse..."), this)), m_help(new CGuiButton(tr("&Help"), this)),
+      m_ok(new CGuiButton(tr("OK"), this)), m_cancel(new CGuiButton(tr("Cancel"), this))
 {
     setWindowTitle(QStringLiteral("Working Directory"));
     setObjectName(QStringLiteral("WorkDirDlg"));

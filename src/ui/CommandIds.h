@@ -2,7 +2,8 @@
 
 // Command ids of the main window: every menu item, toolbar button, shortcut
 // and navigation item sends one of these to CMainFrame::OnCommand.
-enum CommandId : int {
+enum CommandId : int
+{
     ID_DUE_NEW = 32771,
     ID_DUE_MODIFY = 32773,
     ID_DUE_DELETE = 32774,
@@ -33,7 +34,8 @@ enum CommandId : int {
 };
 
 // Status panes, named by the string ids of their first texts.
-enum IndicatorId : int {
+enum IndicatorId : int
+{
     ID_INDICATOR_PAID = 61461,
     ID_INDICATOR_UNPAID = 61462,
     ID_INDICATOR_TOTAL = 61463,

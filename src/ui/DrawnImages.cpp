@@ -56,7 +56,8 @@ void Badge(QPainter& p, const QPointF& c, double r, const QColor& fill)
     p.drawEllipse(c, r, r);
 }
 
-void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel, bool bold = true)
+void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel,
+            bool bold = true)
 {
     QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(int(pixel));
@@ -423,9 +424,22 @@ QPixmap Bitmap(int id)
     }
     case 138:
         return Strip(256, 16, 16,
-                     {{0, G::Calendar}, {1, G::New}, {2, G::Modify}, {3, G::Delete}, {4, G::Filter},
-                      {5, G::Refresh}, {6, G::Sync}, {7, G::Details}, {8, G::Excel}, {9, G::Word}, {10, G::Html},
-                      {11, G::Pdf}, {12, G::Help}, {13, G::About}, {14, G::PrevMonth}, {15, G::NextMonth}});
+                     {{0, G::Calendar},
+                      {1, G::New},
+                      {2, G::Modify},
+                      {3, G::Delete},
+                      {4, G::Filter},
+                      {5, G::Refresh},
+                      {6, G::Sync},
+                      {7, G::Details},
+                      {8, G::Excel},
+                      {9, G::Word},
+                      {10, G::Html},
+                      {11, G::Pdf},
+                      {12, G::Help},
+                      {13, G::About},
+                      {14, G::PrevMonth},
+                      {15, G::NextMonth}});
     case 142:
         return Strip(32, 16, 16, {{0, G::PaidMark}, {1, G::RecurringMark}});
     case 146:
@@ -436,8 +450,17 @@ QPixmap Bitmap(int id)
         return Paint(G::Total, 16);
     case 156:
         return Strip(800, 32, 32,
-                     {{7, G::Print}, {8, G::Word}, {9, G::Excel}, {10, G::Html}, {11, G::Sync}, {12, G::Refresh},
-                      {15, G::Folder}, {18, G::Modify}, {19, G::Delete}, {20, G::Pdf}, {24, G::New}});
+                     {{7, G::Print},
+                      {8, G::Word},
+                      {9, G::Excel},
+                      {10, G::Html},
+                      {11, G::Sync},
+                      {12, G::Refresh},
+                      {15, G::Folder},
+                      {18, G::Modify},
+                      {19, G::Delete},
+                      {20, G::Pdf},
+                      {24, G::New}});
     case 164: {
         QPixmap banner(100, 14);
         banner.fill(Qt::transparent);

@@ -7,9 +7,34 @@
 // stand in wherever the desktop's icon theme has no icon of its own.
 namespace DrawnImages {
 
-enum class Glyph {
-    Calendar, New, Modify, Delete, Filter, Refresh, Sync, Details, Excel, Word, Html, Pdf, Help, About,
-    PrevMonth, NextMonth, Print, Folder, PaidMark, RecurringMark, Paid, Unpaid, Total, Bill, Series, AppIcon
+enum class Glyph
+{
+    Calendar,
+    New,
+    Modify,
+    Delete,
+    Filter,
+    Refresh,
+    Sync,
+    Details,
+    Excel,
+    Word,
+    Html,
+    Pdf,
+    Help,
+    About,
+    PrevMonth,
+    NextMonth,
+    Print,
+    Folder,
+    PaidMark,
+    RecurringMark,
+    Paid,
+    Unpaid,
+    Total,
+    Bill,
+    Series,
+    AppIcon
 };
 
 // One glyph in a size x size square, transparent around it.

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "model/CDueStore.h"
 #include "model/COleDateTime.h"
 #include "model/DueRecord.h"
-#include "model/CDueStore.h"
 #include "ui/DueRecordMeta.h"
 
 #include <QAbstractListModel>
 #include <QList>
-
 
 // The dues of one month, in list order (due date, then record identifier).
 // Each row owns a copy of its record.
@@ -15,7 +14,8 @@ class DueListModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    enum Role {
+    enum Role
+    {
         RecordRole = Qt::UserRole + 1, // DueRecord
         RecordIdRole,                  // QString
         SeriesRole,                    // bool: belongs to a series
@@ -37,7 +37,6 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
-
 
 private:
     QList<DueRecord> m_records;

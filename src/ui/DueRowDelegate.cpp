@@ -1,9 +1,9 @@
 #include "ui/DueRowDelegate.h"
 
-#include "ui/LoadImageList.h"
 #include "model/Clock.h"
 #include "ui/DueListModel.h"
 #include "ui/DueRowLook.h"
+#include "ui/LoadImageList.h"
 
 #include <QPainter>
 
@@ -19,7 +19,8 @@ QSize DueRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelI
     return QSize(option.rect.width() > 0 ? option.rect.width() : 300, kDueRowHeight);
 }
 
-void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const
 {
     const QVariant value = index.data(DueListModel::RecordRole);
     if (!value.canConvert<DueRecord>()) {

@@ -44,7 +44,8 @@ DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const
     if (!record.m_strPayTo.isEmpty())
         look.line1 += QStringLiteral(" - ") + record.m_strPayTo;
     look.amount = FormatCurrencyText(AmountText(record.m_dAmount), QLocale());
-    look.line2 = FormatDatePicture(record.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(record.m_dtDue, QString(), QLocale());
+    look.line2 = FormatDatePicture(record.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') +
+                 FormatTimePicture(record.m_dtDue, QString(), QLocale());
     look.paidMark = record.m_bPaid != 0;
     look.recurringMark = !record.m_strSeriesId.isEmpty();
     return look;

@@ -10,7 +10,13 @@
 
 // What one row of the month list shows, worked out without painting so that
 // tests can check it: colours, texts and where each part goes.
-enum class DueState { Paid, Overdue, DueToday, Upcoming };
+enum class DueState
+{
+    Paid,
+    Overdue,
+    DueToday,
+    Upcoming
+};
 
 // Paid first, then the due date (date part only) against today.
 DueState StateOf(const DueRecord& record, const QDate& today);

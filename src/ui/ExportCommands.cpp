@@ -32,7 +32,8 @@ void ExportPdf(QWidget* parent, ExportRequest request)
                                         QStringLiteral("PDF Files (*.pdf)"));
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && !QFileInfo(path).fileName().contains(QLatin1Char('.')))
+    if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) &&
+        !QFileInfo(path).fileName().contains(QLatin1Char('.')))
         path += QStringLiteral(".pdf");
     request.outputPath = path;
     QString error;
@@ -46,8 +47,9 @@ void ExportPdf(QWidget* parent, ExportRequest request)
         return;
     }
     if (!ShellOpen(path))
-        Prompt::Message(parent, QStringLiteral("The PDF file was saved as %1, but no program could open it.")
-                                    .arg(QDir::toNativeSeparators(path)),
+        Prompt::Message(parent,
+                        QStringLiteral("The PDF file was saved as %1, but no program could open it.")
+                            .arg(QDir::toNativeSeparators(path)),
                         QMessageBox::Information);
 }
 
@@ -59,7 +61,8 @@ void ExportOffice(QWidget* parent, Kind kind, const ExportRequest& request)
     bool ok;
     {
         WaitCursor wait;
-        ok = kind == Kind::Spreadsheet ? ShowSpreadsheetExport(request, &error) : ShowWordExport(request, &error);
+        ok = kind == Kind::Spreadsheet ? ShowSpreadsheetExport(request, &error)
+                                       : ShowWordExport(request, &error);
     }
     if (!ok && !error.isEmpty())
         Prompt::Message(parent, error, QMessageBox::Critical);

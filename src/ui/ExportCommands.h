@@ -11,7 +11,13 @@ class QWidget;
 // write the files and open them.
 namespace ExportCommands {
 
-enum class Kind { Html, Pdf, Spreadsheet, Word };
+enum class Kind
+{
+    Html,
+    Pdf,
+    Spreadsheet,
+    Word
+};
 
 // One export command of the menus and the navigation pane.
 struct Command

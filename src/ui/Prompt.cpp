@@ -28,7 +28,8 @@ void Message(QWidget* parent, const QString& text, QMessageBox::Icon icon, const
     box.exec();
 }
 
-QMessageBox::StandardButton Question(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
+                                     QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton, const QString& title)
 {
     if (g_testMode) {

@@ -15,12 +15,14 @@ void Message(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMes
              const QString& title = {});
 
 // Asks a question; buttons e.g. Yes | No | Cancel. Returns the button pressed.
-QMessageBox::StandardButton Question(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
+                                     QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
                                      const QString& title = {});
 
 // File and folder choosers; an empty string means cancelled.
-QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter);
+QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                     const QString& filter);
 QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& start = {});
 
 // --- for tests ---

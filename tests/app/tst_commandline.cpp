@@ -87,7 +87,8 @@ void TestCommandLine::listsTheMonthInOrderWithSums()
         "2007030209000110\t2007-03-05T00:00:00\tSame date later id\t\t\t$0.50\tPaid\t-",
         "2007030112000001\t2007-03-20T09:00:00\tGym\tFit\\tClub\tACC-1\t$30.00\tPaid\trecId20070301120000",
         "2007031514253010\t2007-03-31T00:00:00\tRent\t\t\t$125.50\tUnpaid\t-",
-        "2007030209000210\t2007-03-31T23:59:00\tLast minute\t\t\t" + FormatCurrencyText("-3.00", QLocale()) + "\tUnpaid\t-",
+        "2007030209000210\t2007-03-31T23:59:00\tLast minute\t\t\t" + FormatCurrencyText("-3.00", QLocale()) +
+            "\tUnpaid\t-",
         "Paid : $30.50",
         "Unpaid : $1,357.00",
         "Total : $1,387.50",
@@ -113,18 +114,21 @@ void TestCommandLine::badInput_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing folder") << QStringList{"list", "--workdir", "/nonexistent/x", "--month", "2007-03"}
+    QTest::newRow("missing folder") << QStringList{"list", "--workdir", "/nonexistent/x", "--month",
+                                                   "2007-03"}
                                     << "working directory not found";
     QTest::newRow("bad month") << QStringList{"list", "--workdir", "@", "--month", "2007-13"} << "bad month";
-    QTest::newRow("month without dash") << QStringList{"list", "--workdir", "@", "--month", "200703"} << "bad month";
+    QTest::newRow("month without dash")
+        << QStringList{"list", "--workdir", "@", "--month", "200703"} << "bad month";
     QTest::newRow("unknown option") << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--x"}
                                     << "unknown option: --x";
-    QTest::newRow("bad filter") << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--filter", "some"}
+    QTest::newRow("bad filter") << QStringList{"list",    "--workdir", "@",   "--month",
+                                               "2007-03", "--filter",  "some"}
                                 << "bad filter";
     QTest::newRow("no month") << QStringList{"list", "--workdir", "@"} << "--month";
     QTest::newRow("value missing") << QStringList{"list", "--month"} << "needs a value";
-    QTest::newRow("unknown export") << QStringList{"export", "odt", "--workdir", "@", "--month", "2007-03",
-                                                   "--output", "x"}
+    QTest::newRow("unknown export") << QStringList{"export",  "odt",     "--workdir", "@",
+                                                   "--month", "2007-03", "--output",  "x"}
                                     << "unknown export format";
 }
 
@@ -150,7 +154,8 @@ void TestCommandLine::createsOnlyTheDataFolder()
     // A malformed file is reported on stderr and the rest still lists.
     QFile bad(m_work + QStringLiteral("/Tallyvane Files/duedatebad.due"));
     QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("\x05" "ab");
+    bad.write("\x05"
+              "ab");
     bad.close();
     QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
     QVERIFY(m_err.contains(QStringLiteral("duedatebad.due")));
@@ -161,7 +166,6 @@ void TestCommandLine::escapesFields()
 {
     QCOMPARE(CommandLine::EscapeField(QStringLiteral("a\tb\nc\\d\re")), QStringLiteral("a\\tb\\nc\\\\d\\re"));
 }
-
 
 void TestCommandLine::exportHandsOverTheListedMonth_data()
 {
@@ -192,7 +196,9 @@ void TestCommandLine::exportHandsOverTheListedMonth()
             exports.remove(QStringLiteral("rec"));
     });
     const QString out = m_tmp.path() + QStringLiteral("/out.rec");
-    QCOMPARE(Run(QStringList{"export", "rec", "--workdir", m_work, "--month", "2007-03", "--output", out} + extra), 0);
+    QCOMPARE(
+        Run(QStringList{"export", "rec", "--workdir", m_work, "--month", "2007-03", "--output", out} + extra),
+        0);
     QCOMPARE(calls.size(), 1);
     const ExportRequest& r = calls.first();
     QCOMPARE(r.withNotes, withNotes);

@@ -30,8 +30,8 @@ private:
 };
 
 inline DueRecord MakeDue(const QString& title, const COleDateTime& start, const COleDateTime& due,
-                  const QString& payTo, const QString& account, double amount, int type, bool paid,
-                  const QString& notes)
+                         const QString& payTo, const QString& account, double amount, int type, bool paid,
+                         const QString& notes)
 {
     DueRecord d;
     d.m_strTitle = title;

@@ -1,7 +1,7 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -12,7 +12,8 @@ Q_DECLARE_METATYPE(QList<DueRecord>)
 
 namespace {
 
-DueRecord Due(const QString& title, double amount = 0.0, const QString& notes = {}, int type = 1, bool paid = false)
+DueRecord Due(const QString& title, double amount = 0.0, const QString& notes = {}, int type = 1,
+              bool paid = false)
 {
     DueRecord r;
     r.m_strTitle = title;
@@ -175,8 +176,8 @@ void TestHtmlExport::repeatedMarkerStaysLinear()
     QList<DueRecord> dues;
     for (int i = 0; i < 40; ++i)
         dues << Due(QString::number(i));
-    const QString out = FillExportTemplate(QStringLiteral("<{[loopstart]}>a<{[loopstart]}>b<{[loopend]}>"), dues,
-                                           March2007(), true);
+    const QString out = FillExportTemplate(QStringLiteral("<{[loopstart]}>a<{[loopstart]}>b<{[loopend]}>"),
+                                           dues, March2007(), true);
     QCOMPARE(out, QStringLiteral("ab").repeated(40));
 }
 
@@ -185,8 +186,9 @@ void TestHtmlExport::shippedTemplate()
     const QString templ = ShippedTemplate("exporttemplate.html");
     QVERIFY(!templ.isEmpty());
     QVERIFY(templ.contains(QLatin1String("<meta charset=\"utf-8\">")));
-    for (const char* tag : {"loopstart", "loopend", "duetitle", "dates", "payee", "account", "duetype", "status",
-                            "amount", "notes", "countrecord", "notesstart", "notesend", "monthyear"})
+    for (const char* tag :
+         {"loopstart", "loopend", "duetitle", "dates", "payee", "account", "duetype", "status", "amount",
+          "notes", "countrecord", "notesstart", "notesend", "monthyear"})
         QVERIFY2(templ.contains(HtmlTemplate::Tag(tag)), tag);
 
     const QList<DueRecord> dues{Due("Rent", 950, "Key\r\nunder the mat"), Due("Power", 61.2, {}, 2, true)};
@@ -216,7 +218,8 @@ void TestHtmlExport::writesUtf8UpToZeroByte()
     HtmlTemplate::SetTemplatesFolder(dir.path());
     QString why;
     QVERIFY2(ExportHtmlFile(request, &why), qPrintable(why));
-    QCOMPARE(ReadAll(request.outputPath), QByteArray("<meta charset=\"utf-8\">\xE2\x82\xAC" "Caf\xC3\xA9;y;Z"));
+    QCOMPARE(ReadAll(request.outputPath), QByteArray("<meta charset=\"utf-8\">\xE2\x82\xAC"
+                                                     "Caf\xC3\xA9;y;Z"));
 }
 
 void TestHtmlExport::unreadableTemplateWritesEmptyFileAndSaysWhy()
@@ -244,10 +247,14 @@ void TestHtmlExport::failuresAreReported_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("mention");
 
-    QTest::newRow("empty list") << 0 << "out.html" << "no dues";
-    QTest::newRow("no output path") << 1 << "" << "output";
-    QTest::newRow("missing folder") << 1 << "missing/out.html" << "missing/out.html";
-    QTest::newRow("output is a folder") << 1 << "." << "Could not write";
+    QTest::newRow("empty list") << 0 << "out.html"
+                                << "no dues";
+    QTest::newRow("no output path") << 1 << ""
+                                    << "output";
+    QTest::newRow("missing folder") << 1 << "missing/out.html"
+                                    << "missing/out.html";
+    QTest::newRow("output is a folder") << 1 << "."
+                                        << "Could not write";
 }
 
 void TestHtmlExport::failuresAreReported()

@@ -1,9 +1,9 @@
 #include "PdfTestTools.h"
+#include "export/CPdfExport.h"
+#include "export/CPdfWriter.h"
 #include "model/CDueStore.h"
 #include "model/DataFolder.h"
 #include "model/LocaleFormat.h"
-#include "export/CPdfExport.h"
-#include "export/CPdfWriter.h"
 
 #include <QFile>
 #include <QProcess>
@@ -162,22 +162,25 @@ private slots:
         if (negative.startsWith(QLatin1Char('(')))
             negative = QLatin1Char('-') + negative.mid(1, negative.size() - 2);
         QVERIFY(negative.contains(QLatin1Char('-')));
-        auto date = [](int day) { return FormatDatePicture(COleDateTime(2007, 3, day, 0, 0, 0), QString(), QLocale()); };
+        auto date = [](int day) {
+            return FormatDatePicture(COleDateTime(2007, 3, day, 0, 0, 0), QString(), QLocale());
+        };
         // Title and record text share the top line; the title keeps its
         // parentheses there, the body shows blanks for them.
-        QCOMPARE(pages[1], QStringLiteral("Rent (March) Record 1 of 2\n"
-                                          "Due : Rent March\n"
-                                          "Start Date : %1\n"
-                                          "Due Date : %2\n"
-                                          "Pay To : City Works Water\n"
-                                          "Account: AC-7731\n"
-                                          "Amount: %3\n"
-                                          "Due Type: Personal\n"
-                                          "Status: Paid\n"
-                                          "Notes\n"
-                                          "Café at 9\n"
-                                          "second line\n")
-                               .arg(date(1), date(5), FormatCurrencyText(QStringLiteral("1234.50"), QLocale())));
+        QCOMPARE(pages[1],
+                 QStringLiteral("Rent (March) Record 1 of 2\n"
+                                "Due : Rent March\n"
+                                "Start Date : %1\n"
+                                "Due Date : %2\n"
+                                "Pay To : City Works Water\n"
+                                "Account: AC-7731\n"
+                                "Amount: %3\n"
+                                "Due Type: Personal\n"
+                                "Status: Paid\n"
+                                "Notes\n"
+                                "Café at 9\n"
+                                "second line\n")
+                     .arg(date(1), date(5), FormatCurrencyText(QStringLiteral("1234.50"), QLocale())));
         QCOMPARE(pages[2], QStringLiteral("Power \\ Gas Record 2 of 2\n"
                                           "Due : Power \\ Gas\n"
                                           "Start Date : %1\n"

@@ -1,7 +1,7 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
+#include "model/CDueStore.h"
+#include "model/DataFolder.h"
 
 #include <QFile>
 #include <QTest>
@@ -122,10 +122,11 @@ void TestPrintPage::shippedTemplate()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString templ = HtmlTemplate::DecodeTemplate(file.readAll());
     QVERIFY(templ.contains(QLatin1String("<meta charset=\"utf-8\">")));
-    for (const char* tag : {"headerstart", "headerend", "headerleft", "headercenter", "headerright", "footerstart",
-                            "footerend", "footerleft", "footercenter", "footerright", "loopstart", "loopend", "snumber",
-                            "icon", "duetitle", "startdate", "duedate", "payee", "account", "duetype", "status",
-                            "amount", "paidamount", "unpaidamount", "totalamount"})
+    for (const char* tag : {"headerstart", "headerend", "headerleft", "headercenter", "headerright",
+                            "footerstart", "footerend", "footerleft", "footercenter", "footerright",
+                            "loopstart",   "loopend",   "snumber",    "icon",         "duetitle",
+                            "startdate",   "duedate",   "payee",      "account",      "duetype",
+                            "status",      "amount",    "paidamount", "unpaidamount", "totalamount"})
         QVERIFY2(templ.contains(HtmlTemplate::Tag(tag)), tag);
 
     const QList<DueRecord> ticked{Due("Rent", 950, true), Due("Gas", 40, false, true)};

@@ -1,8 +1,8 @@
 #include "OfficeExportFixtures.h"
+#include "export/CSpreadsheetExport.h"
 #include "model/CDueStore.h"
 #include "model/DataFolder.h"
 #include "model/MessageTexts.h"
-#include "export/CSpreadsheetExport.h"
 #include "platform/ShellOpen.h"
 
 #include "../platform/OfficeTestTools.h"
@@ -45,7 +45,6 @@ public:
     bool SaveActiveWorkbook(const QString& path) override { return Log(QStringLiteral("Save %1").arg(path)); }
     QString ErrorString() const override { return QStringLiteral("call refused"); }
 };
-
 
 QString TemplatePath()
 {

@@ -1,7 +1,7 @@
 #include "OfficeExportFixtures.h"
+#include "export/CWordExport.h"
 #include "model/CDueStore.h"
 #include "model/DataFolder.h"
-#include "export/CWordExport.h"
 #include "platform/CDocxWriter.h"
 #include "platform/CWordDocument.h"
 #include "platform/ShellOpen.h"
@@ -73,7 +73,6 @@ public:
 private:
     double m_size = 12;
 };
-
 
 QString CellText(const WordCell* cell)
 {
@@ -174,7 +173,8 @@ void TestWordExport::exactSequenceForOneDue()
 {
     SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
     QString error;
-    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")).mid(0, 1), false), &error));
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")).mid(0, 1), false),
+                           &error));
     // One step of the build per line; its calls separated by ";".
     const QStringList expected = Calls(QStringLiteral(
         "Visible 0; AddDocument\n"
@@ -294,8 +294,9 @@ void TestWordExport::noWordProcessorIsSilent()
     QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
     QVERIFY(error.isEmpty());
     QVERIFY(m_opened.isEmpty());
-    QVERIFY(
-        !ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, m_dir.filePath(QStringLiteral("x.docx"))), &error));
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true,
+                                         m_dir.filePath(QStringLiteral("x.docx"))),
+                            &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
 }
 
@@ -343,7 +344,8 @@ void TestWordExport::blocksFollowTheHeadings()
     QFETCH(bool, withNotes);
     QFETCH(QList<QStringList>, lines);
     CWordDocument doc;
-    QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
+    QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
+                               COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
              qPrintable(doc.ErrorString()));
     const WordTable* table = FirstTable(doc);
     QVERIFY(table);
@@ -357,7 +359,8 @@ void TestWordExport::blocksFollowTheHeadings()
 void TestWordExport::formattingOfTheBuild()
 {
     CWordDocument doc;
-    QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), true));
+    QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
+                              COleDateTime(2007, 3, 15, 0, 0, 0), true));
 
     // Title: centred, underlined, bold, 2 points up; an empty paragraph, the
     // table, and the paragraph that always follows a table.
@@ -385,7 +388,8 @@ void TestWordExport::docxPackageIsConsistent()
 {
     const QString out = m_dir.filePath(QStringLiteral("consistent.docx"));
     QString error;
-    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error), qPrintable(error));
+    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error),
+             qPrintable(error));
     OoxmlPackage package;
     QVERIFY(package.Read(out, &error));
     QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
@@ -458,7 +462,8 @@ void TestWordExport::fileExportReportsUnwritablePath()
     const QString folder = m_dir.filePath(QStringLiteral("folder.docx"));
     QVERIFY(QDir().mkpath(folder));
     QString error;
-    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, folder), &error));
+    QVERIFY(
+        !ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, folder), &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(error.contains(folder));
 }
@@ -466,7 +471,8 @@ void TestWordExport::fileExportReportsUnwritablePath()
 void TestWordExport::showSavesUnderMonthNameAndOpens()
 {
     QString error;
-    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), false), &error), qPrintable(error));
+    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), false), &error),
+             qPrintable(error));
     QCOMPARE(m_opened.size(), 1);
     QCOMPARE(QFileInfo(m_opened.first()).fileName(), QStringLiteral("Dues March 2007.docx"));
     OoxmlPackage package;
@@ -483,7 +489,10 @@ void TestWordExport::libreOfficeReadsTheDocument()
                               m_dir.filePath(QStringLiteral("lo-plain.docx"))};
     QString error;
     for (int i = 0; i < 2; ++i)
-        QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), i == 0, outs.at(i)), &error), qPrintable(error));
+        QVERIFY2(
+            ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), i == 0, outs.at(i)),
+                           &error),
+            qPrintable(error));
     OfficeTest::Soffice soffice(m_dir.path());
     const QStringList txtPaths =
         soffice.Convert(outs, QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt"), &error);

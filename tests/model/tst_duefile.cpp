@@ -44,8 +44,9 @@ private slots:
 void TestDueFile::exampleFileBytes()
 {
     const QByteArray expected = QByteArray("\x10", 1) + "2007031514253010" + Hex("04 52656E74") +
-                                Hex("00000000 BCBBBB3B931EE340") + Hex("00000000 0000000080 20E340") + Hex("00 00") +
-                                Hex("000000000 0605F40").right(8) + Hex("01000000 00000000 00 00");
+                                Hex("00000000 BCBBBB3B931EE340") + Hex("00000000 0000000080 20E340") +
+                                Hex("00 00") + Hex("000000000 0605F40").right(8) +
+                                Hex("01000000 00000000 00 00");
     const QByteArray bytes = DueFile::Serialize(ExampleRecord());
     QCOMPARE(bytes.size(), 66);
     QCOMPARE(bytes.toHex(' '), expected.toHex(' '));
@@ -153,7 +154,8 @@ void TestDueFile::rejectsMalformedFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("ends early");
-    QTest::newRow("length past the end") << QByteArray(good).replace(0, 1, "\x7f") << QStringLiteral("past the end");
+    QTest::newRow("length past the end")
+        << QByteArray(good).replace(0, 1, "\x7f") << QStringLiteral("past the end");
     QTest::newRow("huge 4-byte length") << Hex("FF FFFF FFFFFFFF") + good << QStringLiteral("past the end");
     QTest::newRow("huge UTF-16 length") << Hex("FF FEFF FF FFFF FFFFFF7F") << QStringLiteral("past the end");
     QTest::newRow("lone surrogate") << Hex("FF FEFF 01 00D8") + good.mid(17) << QStringLiteral("UTF-16");

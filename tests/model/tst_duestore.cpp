@@ -1,16 +1,15 @@
 #include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "model/DueFile.h"
 
 #include <QDir>
 
-#include <algorithm>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 namespace {
 DueRecord Due(const QString& title, const COleDateTime& due, double amount = 10.0, bool paid = false,
@@ -67,7 +66,10 @@ private slots:
 
 private:
     QTemporaryDir* m_dir = nullptr;
-    QString DataFile(const QString& name) const { return theDueStore.Folder().Path() + QLatin1Char('/') + name; }
+    QString DataFile(const QString& name) const
+    {
+        return theDueStore.Folder().Path() + QLatin1Char('/') + name;
+    }
 };
 
 void TestDueStore::init()
@@ -110,7 +112,7 @@ void TestDueStore::seriesSuffixesWrapAndSurviveReload()
     QCOMPARE(ids.first().right(2), QStringLiteral("01"));
     QCOMPARE(ids.at(98).right(2), QStringLiteral("99"));
     QCOMPARE(ids.at(99).right(2), QStringLiteral("01"));
-    QVERIFY(ids.at(99) != ids.first()); // same second, so the time part moved on
+    QVERIFY(ids.at(99) != ids.first());                              // same second, so the time part moved on
     QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath())); // members do not touch the marker
 
     theDueStore.LoadAll();
@@ -263,7 +265,8 @@ void TestDueStore::failedRemoveKeepsTheRecord()
 {
     const QString gone = theDueStore.AddDue(Due(QStringLiteral("Gone"), COleDateTime(2007, 3, 1, 0, 0, 0)));
     Clock::Advance(1);
-    const QString blocked = theDueStore.AddDue(Due(QStringLiteral("Blocked"), COleDateTime(2007, 3, 2, 0, 0, 0)));
+    const QString blocked =
+        theDueStore.AddDue(Due(QStringLiteral("Blocked"), COleDateTime(2007, 3, 2, 0, 0, 0)));
     QVERIFY(QFile::remove(theDueStore.Folder().DueFilePath(gone)));
     QVERIFY(QFile::remove(theDueStore.Folder().PreferencesPath()));
     // A path that cannot be unlinked, even by root: a non-empty folder.
@@ -274,7 +277,8 @@ void TestDueStore::failedRemoveKeepsTheRecord()
     QVERIFY(!theDueStore.RemoveDue(blocked, true));
     const QStringList errors = theDueStore.TakeErrors();
     QCOMPARE(errors.size(), 2);
-    QVERIFY(errors.at(0).contains(QStringLiteral("\"Gone\"")) && errors.at(0).contains(QStringLiteral("no longer exists")));
+    QVERIFY(errors.at(0).contains(QStringLiteral("\"Gone\"")) &&
+            errors.at(0).contains(QStringLiteral("no longer exists")));
     QVERIFY(errors.at(1).contains(QStringLiteral("\"Blocked\"")) && errors.at(1).contains(gone.left(10)));
     QVERIFY(theDueStore.Contains(blocked));
     QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath())); // marker untouched by failures
@@ -373,12 +377,11 @@ void TestDueStore::monthListAtTheYearEnd_data()
 {
     QTest::addColumn<COleDateTime>("month");
     QTest::addColumn<QStringList>("titles");
-    QTest::newRow("December stops at midnight") << COleDateTime(2024, 12, 1, 0, 0, 0)
-                                                << QStringList{"Dec 1", "Dec 31 late"};
-    QTest::newRow("January starts at midnight") << COleDateTime(2025, 1, 20, 0, 0, 0)
-                                                << QStringList{"Jan 1"};
-    QTest::newRow("the December before stays apart") << COleDateTime(2023, 12, 5, 0, 0, 0)
-                                                     << QStringList{"Dec 2023"};
+    QTest::newRow("December stops at midnight")
+        << COleDateTime(2024, 12, 1, 0, 0, 0) << QStringList{"Dec 1", "Dec 31 late"};
+    QTest::newRow("January starts at midnight") << COleDateTime(2025, 1, 20, 0, 0, 0) << QStringList{"Jan 1"};
+    QTest::newRow("the December before stays apart")
+        << COleDateTime(2023, 12, 5, 0, 0, 0) << QStringList{"Dec 2023"};
 }
 
 void TestDueStore::monthListAtTheYearEnd()
@@ -386,8 +389,10 @@ void TestDueStore::monthListAtTheYearEnd()
     QFETCH(COleDateTime, month);
     QFETCH(QStringList, titles);
     const std::pair<const char*, COleDateTime> dues[] = {
-        {"Dec 2023", COleDateTime(2023, 12, 31, 12, 0, 0)}, {"Dec 1", COleDateTime(2024, 12, 1, 0, 0, 0)},
-        {"Dec 31 late", COleDateTime(2024, 12, 31, 23, 59, 59)}, {"Jan 1", COleDateTime(2025, 1, 1, 0, 0, 0)},
+        {"Dec 2023", COleDateTime(2023, 12, 31, 12, 0, 0)},
+        {"Dec 1", COleDateTime(2024, 12, 1, 0, 0, 0)},
+        {"Dec 31 late", COleDateTime(2024, 12, 31, 23, 59, 59)},
+        {"Jan 1", COleDateTime(2025, 1, 1, 0, 0, 0)},
         {"Feb", COleDateTime(2025, 2, 1, 0, 0, 0)}};
     for (const auto& [title, due] : dues) {
         theDueStore.AddDue(Due(QString::fromLatin1(title), due, 1));
@@ -404,7 +409,8 @@ void TestDueStore::rangeList()
 {
     theDueStore.AddDue(Due(QStringLiteral("Jan"), COleDateTime(2024, 1, 31, 23, 59, 0)));
     Clock::Advance(1);
-    theDueStore.AddDue(Due(QStringLiteral("Feb"), COleDateTime(2024, 2, 1, 0, 0, 0), 1, false, QStringLiteral("s")));
+    theDueStore.AddDue(
+        Due(QStringLiteral("Feb"), COleDateTime(2024, 2, 1, 0, 0, 0), 1, false, QStringLiteral("s")));
     Clock::Advance(1);
     theDueStore.AddDue(Due(QStringLiteral("Dec"), COleDateTime(2023, 12, 1, 0, 0, 0)));
 

@@ -31,10 +31,10 @@ void TestOleDateTime::valuesOfKnownDates_data()
 {
     QTest::addColumn<COleDateTime>("date");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("15 March 2007 14:25:30") << COleDateTime(2007, 3, 15, 14, 25, 30)
-                                            << QByteArray("BC BB BB 3B 93 1E E3 40");
-    QTest::newRow("31 March 2007 00:00") << COleDateTime(2007, 3, 31, 0, 0, 0)
-                                         << QByteArray("00 00 00 00 80 20 E3 40");
+    QTest::newRow("15 March 2007 14:25:30")
+        << COleDateTime(2007, 3, 15, 14, 25, 30) << QByteArray("BC BB BB 3B 93 1E E3 40");
+    QTest::newRow("31 March 2007 00:00")
+        << COleDateTime(2007, 3, 31, 0, 0, 0) << QByteArray("00 00 00 00 80 20 E3 40");
     QTest::newRow("epoch") << COleDateTime(1899, 12, 30, 0, 0, 0) << Bytes(0.0);
     QTest::newRow("29 Dec 1899 06:00 is -1.25") << COleDateTime(1899, 12, 29, 6, 0, 0) << Bytes(-1.25);
     QTest::newRow("30 Dec 1899 06:00 is 0.25") << COleDateTime(1899, 12, 30, 6, 0, 0) << Bytes(0.25);

@@ -1,7 +1,6 @@
 #include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "model/DueFile.h"
 #include "model/Identifiers.h"
 #include "recurrence/GenerateOccurrences.h"

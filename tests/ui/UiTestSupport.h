@@ -4,10 +4,9 @@
 // clock, settings kept apart from the user's, and no modal window ever shown.
 
 #include "model/CDueStore.h"
+#include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/LocaleFormat.h"
-#include "model/CDueStore.h"
-#include "model/Clock.h"
 #include "ui/Prompt.h"
 
 #include <QApplication>

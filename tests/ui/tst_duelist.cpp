@@ -3,9 +3,9 @@
 
 #include "UiTestSupport.h"
 
-#include "ui/LoadImageList.h"
 #include "ui/DueListModel.h"
 #include "ui/DueRowLook.h"
+#include "ui/LoadImageList.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QAbstractItemModelTester>
@@ -46,23 +46,25 @@ private slots:
 
         const QColor white(255, 255, 255), green(214, 227, 206);
         const QDate t = m_today;
-        QTest::newRow("today unpaid, blue") << QDateTime(t, QTime(9, 0)) << false << 0 << false << QColor(0, 0, 255) << white;
-        QTest::newRow("today at 23:59 is still today") << QDateTime(t, QTime(23, 59)) << false << 1 << false
-                                                       << QColor(0, 0, 255) << green;
-        QTest::newRow("today paid, grey") << QDateTime(t, QTime(9, 0)) << true << 2 << false << QColor(123, 123, 123)
-                                          << white;
-        QTest::newRow("yesterday, red") << QDateTime(t.addDays(-1), QTime(23, 59)) << false << 3 << false
-                                        << QColor(255, 0, 0) << green;
-        QTest::newRow("last year, red") << QDateTime(t.addYears(-1), QTime(0, 0)) << false << 4 << false
-                                        << QColor(255, 0, 0) << white;
-        QTest::newRow("tomorrow at midnight, black") << QDateTime(t.addDays(1), QTime(0, 0)) << false << 5 << false
-                                                     << QColor(0, 0, 0) << green;
-        QTest::newRow("overdue but paid, grey") << QDateTime(t.addDays(-10), QTime(8, 0)) << true << 6 << false
-                                                << QColor(123, 123, 123) << white;
-        QTest::newRow("selected overdue, white on black") << QDateTime(t.addDays(-1), QTime(8, 0)) << false << 1
-                                                          << true << QColor(255, 255, 255) << QColor(0, 0, 0);
-        QTest::newRow("selected paid, white on black") << QDateTime(t, QTime(8, 0)) << true << 0 << true
-                                                       << QColor(255, 255, 255) << QColor(0, 0, 0);
+        QTest::newRow("today unpaid, blue")
+            << QDateTime(t, QTime(9, 0)) << false << 0 << false << QColor(0, 0, 255) << white;
+        QTest::newRow("today at 23:59 is still today")
+            << QDateTime(t, QTime(23, 59)) << false << 1 << false << QColor(0, 0, 255) << green;
+        QTest::newRow("today paid, grey")
+            << QDateTime(t, QTime(9, 0)) << true << 2 << false << QColor(123, 123, 123) << white;
+        QTest::newRow("yesterday, red")
+            << QDateTime(t.addDays(-1), QTime(23, 59)) << false << 3 << false << QColor(255, 0, 0) << green;
+        QTest::newRow("last year, red")
+            << QDateTime(t.addYears(-1), QTime(0, 0)) << false << 4 << false << QColor(255, 0, 0) << white;
+        QTest::newRow("tomorrow at midnight, black")
+            << QDateTime(t.addDays(1), QTime(0, 0)) << false << 5 << false << QColor(0, 0, 0) << green;
+        QTest::newRow("overdue but paid, grey")
+            << QDateTime(t.addDays(-10), QTime(8, 0)) << true << 6 << false << QColor(123, 123, 123) << white;
+        QTest::newRow("selected overdue, white on black")
+            << QDateTime(t.addDays(-1), QTime(8, 0)) << false << 1 << true << QColor(255, 255, 255)
+            << QColor(0, 0, 0);
+        QTest::newRow("selected paid, white on black")
+            << QDateTime(t, QTime(8, 0)) << true << 0 << true << QColor(255, 255, 255) << QColor(0, 0, 0);
     }
 
     void rowColours()
@@ -97,10 +99,13 @@ private slots:
         QTest::addColumn<QString>("line1");
         QTest::addColumn<bool>("paidMark");
         QTest::addColumn<bool>("recurringMark");
-        QTest::newRow("with pay to") << "City Power" << "" << false << "Electricity - City Power" << false << false;
-        QTest::newRow("without pay to, no dash") << "" << "" << true << "Electricity" << true << false;
-        QTest::newRow("member of a series") << "City Power" << "recId20070101000000" << true
-                                            << "Electricity - City Power" << true << true;
+        QTest::newRow("with pay to") << "City Power"
+                                     << "" << false << "Electricity - City Power" << false << false;
+        QTest::newRow("without pay to, no dash") << ""
+                                                 << "" << true << "Electricity" << true << false;
+        QTest::newRow("member of a series")
+            << "City Power"
+            << "recId20070101000000" << true << "Electricity - City Power" << true << true;
     }
 
     void rowTexts()
@@ -111,13 +116,14 @@ private slots:
         QFETCH(QString, line1);
         QFETCH(bool, paidMark);
         QFETCH(bool, recurringMark);
-        const DueRecord r = UiTest::MakeDue(QStringLiteral("Electricity"), QDateTime(m_today, QTime(18, 30)), 12.5,
-                                            paid, series, payTo);
+        const DueRecord r = UiTest::MakeDue(QStringLiteral("Electricity"), QDateTime(m_today, QTime(18, 30)),
+                                            12.5, paid, series, payTo);
         const DueRowLook look = ComputeRowLook(r, 0, false, m_today);
         QCOMPARE(look.line1, line1);
         QCOMPARE(look.amount, FormatCurrencyText(QStringLiteral("12.50"), QLocale()));
         QVERIFY(!look.amount.isEmpty());
-        QCOMPARE(look.line2, FormatDatePicture(r.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') + FormatTimePicture(r.m_dtDue, QString(), QLocale()));
+        QCOMPARE(look.line2, FormatDatePicture(r.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') +
+                                 FormatTimePicture(r.m_dtDue, QString(), QLocale()));
         QCOMPARE(look.paidMark, paidMark);
         QCOMPARE(look.recurringMark, recurringMark);
     }
@@ -142,9 +148,15 @@ private slots:
         QTest::addColumn<QString>("paid");
         QTest::addColumn<QString>("unpaid");
         QTest::addColumn<QString>("total");
-        QTest::newRow("all") << DueFilter::All << QStringList{"A", "B1", "B2", "C"} << "7.25" << "13.50" << "20.75";
-        QTest::newRow("paid") << DueFilter::Paid << QStringList{"B2", "C"} << "7.25" << "0.00" << "7.25";
-        QTest::newRow("unpaid") << DueFilter::Unpaid << QStringList{"A", "B1"} << "0.00" << "13.50" << "13.50";
+        QTest::newRow("all") << DueFilter::All << QStringList{"A", "B1", "B2", "C"} << "7.25"
+                             << "13.50"
+                             << "20.75";
+        QTest::newRow("paid") << DueFilter::Paid << QStringList{"B2", "C"} << "7.25"
+                              << "0.00"
+                              << "7.25";
+        QTest::newRow("unpaid") << DueFilter::Unpaid << QStringList{"A", "B1"} << "0.00"
+                                << "13.50"
+                                << "13.50";
     }
 
     void modelOrderAndFilter()
@@ -205,7 +217,8 @@ private slots:
         QTest::newRow("blue") << QColor(173, 201, 243) << QColor(222, 234, 253) << QColor(141, 178, 223);
         QTest::newRow("olive") << QColor(220, 222, 185) << QColor(243, 251, 221) << QColor(179, 194, 138);
         QTest::newRow("silver") << QColor(231, 227, 241) << QColor(248, 248, 250) << QColor(165, 160, 184);
-        QTest::newRow("other: 30 darker") << QColor(200, 100, 50) << QColor(200, 100, 50) << QColor(170, 70, 20);
+        QTest::newRow("other: 30 darker")
+            << QColor(200, 100, 50) << QColor(200, 100, 50) << QColor(170, 70, 20);
         QTest::newRow("other: never below 0") << QColor(10, 40, 0) << QColor(10, 40, 0) << QColor(0, 10, 0);
     }
 

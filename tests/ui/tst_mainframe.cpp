@@ -6,7 +6,6 @@
 
 #include "model/AppPaths.h"
 #include "model/MessageTexts.h"
-#include "ui/CWorkDirDlg.h"
 #include "platform/ShellOpen.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
@@ -16,12 +15,13 @@
 #include "ui/COutlookView.h"
 #include "ui/CSyncLauncher.h"
 #include "ui/CTallyvaneView.h"
+#include "ui/CWorkDirDlg.h"
 #include "ui/CommandIds.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
+#include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
-#include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/GuiCapOutBar.h"
 
 #include <QAction>
@@ -124,7 +124,8 @@ private slots:
         QFETCH(QDate, from);
         QFETCH(int, delta);
         QFETCH(QDate, to);
-        const QString id = UiTest::AddDue(UiTest::MakeDue("In the target month", QDateTime(to, QTime(8, 0)), 1));
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("In the target month", QDateTime(to, QTime(8, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
         Show(from);
         QVERIFY(RowOf(id) < 0);
@@ -171,9 +172,12 @@ private slots:
         QTest::addColumn<bool>("paid");
         QTest::addColumn<QString>("typeText");
         QTest::addColumn<QString>("status");
-        QTest::newRow("personal, paid") << 2 << true << "Personal" << "Paid";
-        QTest::newRow("business, unpaid") << 1 << false << "Business" << "Unpaid";
-        QTest::newRow("unknown code shows business") << 7 << false << "Business" << "Unpaid";
+        QTest::newRow("personal, paid") << 2 << true << "Personal"
+                                        << "Paid";
+        QTest::newRow("business, unpaid") << 1 << false << "Business"
+                                          << "Unpaid";
+        QTest::newRow("unknown code shows business") << 7 << false << "Business"
+                                                     << "Unpaid";
     }
 
     void detailsFollowSelection()
@@ -182,7 +186,8 @@ private slots:
         QFETCH(bool, paid);
         QFETCH(QString, typeText);
         QFETCH(QString, status);
-        DueRecord r = UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 20), QTime(9, 30)), 12.5, paid, {}, "Landlord");
+        DueRecord r =
+            UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 20), QTime(9, 30)), 12.5, paid, {}, "Landlord");
         r.m_dtStart = COleDateTime(2007, 1, 2, 8, 15, 0);
         r.m_strAccount = QStringLiteral("Checking");
         r.m_nType = type;
@@ -193,8 +198,10 @@ private slots:
 
         Select(id);
         const QStringList expected{"Rent",
-                                   FormatDatePicture(r.m_dtStart, QString(), QLocale()) + ' ' + FormatTimePicture(r.m_dtStart, QString(), QLocale()),
-                                   FormatDatePicture(r.m_dtDue, QString(), QLocale()) + ' ' + FormatTimePicture(r.m_dtDue, QString(), QLocale()),
+                                   FormatDatePicture(r.m_dtStart, QString(), QLocale()) + ' ' +
+                                       FormatTimePicture(r.m_dtStart, QString(), QLocale()),
+                                   FormatDatePicture(r.m_dtDue, QString(), QLocale()) + ' ' +
+                                       FormatTimePicture(r.m_dtDue, QString(), QLocale()),
                                    "Landlord",
                                    "Checking",
                                    FormatCurrencyText("12.50", QLocale()),
@@ -294,8 +301,8 @@ private slots:
             int month;
         };
         QList<Call> calls;
-        const auto previous = ExportCommands::SetRunner(
-            [&](QWidget*, ExportCommands::Kind k, const ExportRequest& request) {
+        const auto previous =
+            ExportCommands::SetRunner([&](QWidget*, ExportCommands::Kind k, const ExportRequest& request) {
                 QStringList titles;
                 for (const DueRecord& r : request.dues)
                     titles << r.m_strTitle;
@@ -347,7 +354,8 @@ private slots:
         // Another program adds a due file behind our back.
         CDueStore other;
         other.SetFolder(theDueStore.Folder());
-        const QString id = other.AddDue(UiTest::MakeDue("Written elsewhere", QDateTime(QDate(2007, 1, 3), QTime(1, 0)), 4));
+        const QString id =
+            other.AddDue(UiTest::MakeDue("Written elsewhere", QDateTime(QDate(2007, 1, 3), QTime(1, 0)), 4));
         QVERIFY(QFile::exists(DataFile(id)));
         m_frame->OutlookView()->FolderList(1)->Item(ID_REFRESH)->click();
         QCOMPARE(ListedTitles(), QStringList{"Written elsewhere"});
@@ -372,9 +380,11 @@ private slots:
         QTest::addColumn<bool>("selectedLeft");
         QTest::newRow("single, Yes") << false << int(QMessageBox::Yes) << 61452 << 2 << false;
         QTest::newRow("single, No") << false << int(QMessageBox::No) << 61452 << 3 << true;
-        QTest::newRow("series, Yes deletes the series") << true << int(QMessageBox::Yes) << 61453 << 1 << false;
+        QTest::newRow("series, Yes deletes the series")
+            << true << int(QMessageBox::Yes) << 61453 << 1 << false;
         QTest::newRow("series, No deletes this one") << true << int(QMessageBox::No) << 61453 << 2 << false;
-        QTest::newRow("series, Cancel deletes nothing") << true << int(QMessageBox::Cancel) << 61453 << 3 << true;
+        QTest::newRow("series, Cancel deletes nothing")
+            << true << int(QMessageBox::Cancel) << 61453 << 3 << true;
     }
 
     void deleteQuestions()
@@ -385,10 +395,10 @@ private slots:
         QFETCH(int, left);
         QFETCH(bool, selectedLeft);
         const QString seriesId = series ? QStringLiteral("recId20070101000000") : QString();
-        const QString selected =
-            UiTest::AddDue(UiTest::MakeDue("Selected", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1, false, seriesId));
-        const QString sibling =
-            UiTest::AddDue(UiTest::MakeDue("Sibling", QDateTime(QDate(2007, 1, 11), QTime(9, 0)), 1, false, seriesId));
+        const QString selected = UiTest::AddDue(
+            UiTest::MakeDue("Selected", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1, false, seriesId));
+        const QString sibling = UiTest::AddDue(
+            UiTest::MakeDue("Sibling", QDateTime(QDate(2007, 1, 11), QTime(9, 0)), 1, false, seriesId));
         UiTest::AddDue(UiTest::MakeDue("Bystander", QDateTime(QDate(2007, 1, 12), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
         Select(selected);
@@ -408,7 +418,8 @@ private slots:
 
     void deleteOfAVanishedFileIsReportedAndListedAsOnDisk()
     {
-        const QString id = UiTest::AddDue(UiTest::MakeDue("Vanished", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("Vanished", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
         QVERIFY(QFile::remove(DataFile(id)));
         Select(id);
@@ -416,14 +427,16 @@ private slots:
         m_frame->OnCommand(ID_DUE_DELETE);
         const QStringList shown = Prompt::TakeShownTexts();
         QCOMPARE(shown.size(), 2); // the question, then one message
-        QVERIFY2(shown.at(1).contains("Vanished") && shown.at(1).contains("no longer exists"), qPrintable(shown.at(1)));
+        QVERIFY2(shown.at(1).contains("Vanished") && shown.at(1).contains("no longer exists"),
+                 qPrintable(shown.at(1)));
         QVERIFY(!theDueStore.Contains(id));
         QCOMPARE(ListedTitles(), QStringList());
     }
 
     void deleteThatFailsIsReportedAndKept()
     {
-        const QString id = UiTest::AddDue(UiTest::MakeDue("Locked", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("Locked", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
         // A non-empty folder where the file should be: no remove succeeds, not even root's.
         QVERIFY(QFile::remove(DataFile(id)));
@@ -521,7 +534,8 @@ private slots:
         QCOMPARE(ids(view->BuildContextMenu(view->viewport()->rect().bottomLeft() - QPoint(-5, 5))),
                  QList<int>{ID_DUE_NEW});
         QVERIFY(!view->SelectedDue());
-        QCOMPARE(ids(view->BuildContextMenu(first.center())), (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE}));
+        QCOMPARE(ids(view->BuildContextMenu(first.center())),
+                 (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE}));
         QVERIFY(view->SelectedDue()); // the row under the pointer is marked first
     }
 

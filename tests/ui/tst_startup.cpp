@@ -3,11 +3,11 @@
 
 #include "UiTestSupport.h"
 
-#include "model/MessageTexts.h"
-#include "ui/CWorkDirDlg.h"
 #include "app/GuiStartup.h"
+#include "model/MessageTexts.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTallyvaneView.h"
+#include "ui/CWorkDirDlg.h"
 #include "ui/DueListModel.h"
 
 #include <QLineEdit>
@@ -63,18 +63,27 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("workDir"); // relative to the temporary folder
         const QString gone = LoadResString(MessageId::WorkingDirectoryGone);
-        QTest::newRow("no stored folder: dialog without a message") << "" << "bills" << true << true << QStringList()
-                                                                     << "bills";
+        QTest::newRow("no stored folder: dialog without a message")
+            << ""
+            << "bills" << true << true << QStringList() << "bills";
         QTest::newRow("stored folder gone: message first, then dialog")
-            << "<gone>" << "bills" << true << true << QStringList{gone} << "bills";
-        QTest::newRow("dialog cancelled ends the program") << "" << "bills" << false << false << QStringList() << "";
-        QTest::newRow("OK without a folder ends the program") << "" << "-" << true << false << QStringList() << "";
-        QTest::newRow("stored gone and cancelled") << "<gone>" << "-" << false << false << QStringList{gone} << "";
+            << "<gone>"
+            << "bills" << true << true << QStringList{gone} << "bills";
+        QTest::newRow("dialog cancelled ends the program")
+            << ""
+            << "bills" << false << false << QStringList() << "";
+        QTest::newRow("OK without a folder ends the program") << ""
+                                                              << "-" << true << false << QStringList() << "";
+        QTest::newRow("stored gone and cancelled") << "<gone>"
+                                                   << "-" << false << false << QStringList{gone} << "";
         QTest::newRow("data folder picked: its parent is used")
-            << "" << "bills/Tallyvane Files" << true << true << QStringList() << "bills";
+            << ""
+            << "bills/Tallyvane Files" << true << true << QStringList() << "bills";
         QTest::newRow("other letter case is taken as it is")
-            << "" << "bills/tallyvane files" << true << true << QStringList() << "bills/tallyvane files";
-        QTest::newRow("stored folder found: no dialog") << "bills" << "-" << false << true << QStringList() << "bills";
+            << ""
+            << "bills/tallyvane files" << true << true << QStringList() << "bills/tallyvane files";
+        QTest::newRow("stored folder found: no dialog") << "bills"
+                                                        << "-" << false << true << QStringList() << "bills";
     }
 
     void startupPaths()
@@ -132,12 +141,18 @@ private slots:
     {
         QTest::addColumn<QString>("picked");
         QTest::addColumn<QString>("workDir");
-        QTest::newRow("plain folder") << "/home/a/Bills" << "/home/a/Bills";
-        QTest::newRow("data folder") << "/home/a/Bills/Tallyvane Files" << "/home/a/Bills";
-        QTest::newRow("trailing separator") << "/home/a/Bills/Tallyvane Files/" << "/home/a/Bills";
-        QTest::newRow("case differs") << "/home/a/TALLYVANE FILES" << "/home/a/TALLYVANE FILES";
-        QTest::newRow("only in the middle") << "/x/Tallyvane Files/y" << "/x/Tallyvane Files/y";
-        QTest::newRow("data folder at the root") << "/Tallyvane Files" << "/";
+        QTest::newRow("plain folder") << "/home/a/Bills"
+                                      << "/home/a/Bills";
+        QTest::newRow("data folder") << "/home/a/Bills/Tallyvane Files"
+                                     << "/home/a/Bills";
+        QTest::newRow("trailing separator") << "/home/a/Bills/Tallyvane Files/"
+                                            << "/home/a/Bills";
+        QTest::newRow("case differs") << "/home/a/TALLYVANE FILES"
+                                      << "/home/a/TALLYVANE FILES";
+        QTest::newRow("only in the middle") << "/x/Tallyvane Files/y"
+                                            << "/x/Tallyvane Files/y";
+        QTest::newRow("data folder at the root") << "/Tallyvane Files"
+                                                 << "/";
     }
 
     void pathForPick()
@@ -191,7 +206,9 @@ private slots:
         QDir().mkpath(data);
         QFile bad(data + QStringLiteral("/duedate2007010100000010.due"));
         QVERIFY(bad.open(QIODevice::WriteOnly));
-        bad.write("\x05" "ab", 3);
+        bad.write("\x05"
+                  "ab",
+                  3);
         bad.close();
         GuiStartup::Options options;
         options.fixedWorkDir = true;

@@ -26,7 +26,14 @@ public:
     explicit CPrintDuesDlg(QWidget* parent = nullptr);
     ~CPrintDuesDlg() override;
 
-    enum Preset { All = 0, Invert = 1, Paid = 2, UnPaid = 3, Reset = 4 };
+    enum Preset
+    {
+        All = 0,
+        Invert = 1,
+        Paid = 2,
+        UnPaid = 3,
+        Reset = 4
+    };
 
     // Reads the controls into the members.
     void UpdateData();

@@ -1,7 +1,7 @@
 #include "recurrence/widgets/CRecurrenceDlg.h"
 
-#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
+#include "model/MessageTexts.h"
 #include "recurrence/GenerateOccurrences.h"
 #include "recurrence/OccurrenceSequence.h"
 #include "recurrence/widgets/PickerFormat.h"

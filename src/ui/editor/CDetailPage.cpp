@@ -1,7 +1,7 @@
 #include "ui/editor/CDetailPage.h"
 
-#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
+#include "model/MessageTexts.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
 #include "recurrence/widgets/PickerFormat.h"
 #include "ui/Prompt.h"

@@ -1,7 +1,7 @@
 #include "ui/editor/DueEditFlows.h"
 
-#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
+#include "model/MessageTexts.h"
 #include "ui/Prompt.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CDueDateSheet.h"

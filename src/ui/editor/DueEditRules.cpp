@@ -1,7 +1,7 @@
 #include "ui/editor/DueEditRules.h"
 
-#include "model/MessageTexts.h"
 #include "model/CDueStore.h"
+#include "model/MessageTexts.h"
 
 #include <QComboBox>
 #include <QLocale>

@@ -2,7 +2,8 @@
 
 #include "ui/skinui/GuiDrawLayer.h"
 
-CGuiButton::CGuiButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent), m_caption(caption)
+CGuiButton::CGuiButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent), m_caption(caption)
 {
     SetStyleBorder(3);
 }
@@ -11,7 +12,8 @@ void CGuiButton::SetStyleBorder(int style)
 {
     const QColor face = GuiDrawLayer::GetRGBColorFace();
     const auto [top, bottom] = GuiDrawLayer::BannerColors(face);
-    const QString border = style == 3 ? GuiDrawLayer::GetRGBColorShadow().name() : QStringLiteral("transparent");
+    const QString border =
+        style == 3 ? GuiDrawLayer::GetRGBColorShadow().name() : QStringLiteral("transparent");
     setStyleSheet(QStringLiteral("CGuiButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1,"
                                  " stop:1 %2); border: 1px solid %3; border-radius: 3px; padding: 4px 14px;"
                                  " min-width: 64px; color: #10213f; }"

@@ -52,7 +52,8 @@ CGuiControlBar::CGuiControlBar(const QString& title, QWidget* parent)
     : QDockWidget(title, parent), m_caption(new Caption(this))
 {
     setTitleBarWidget(m_caption);
-    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                QDockWidget::DockWidgetFloatable);
 }
 
 void CGuiControlBar::SetChild(QWidget* child)

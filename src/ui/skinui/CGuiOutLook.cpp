@@ -39,13 +39,14 @@ void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex,
 void CGuiOutLook::SetStyle(int style)
 {
     const QColor face = GuiDrawLayer::GetRGBColorFace(style);
-    setStyleSheet(QStringLiteral("CGuiOutLook { background: %1; }"
-                                 "QToolButton { color: #10213f; border: 1px solid transparent; border-radius: 3px;"
-                                 " padding: 3px 6px; min-width: 84px; }"
-                                 "QToolButton:hover { background: #ffe7a2; border-color: #e68b2c; }"
-                                 "QToolButton:pressed { background: #fbc46b; }"
-                                 "QToolButton:disabled { color: #6d7f9c; }")
-                      .arg(face.lighter(108).name()));
+    setStyleSheet(
+        QStringLiteral("CGuiOutLook { background: %1; }"
+                       "QToolButton { color: #10213f; border: 1px solid transparent; border-radius: 3px;"
+                       " padding: 3px 6px; min-width: 84px; }"
+                       "QToolButton:hover { background: #ffe7a2; border-color: #e68b2c; }"
+                       "QToolButton:pressed { background: #fbc46b; }"
+                       "QToolButton:disabled { color: #6d7f9c; }")
+            .arg(face.lighter(108).name()));
     setAttribute(Qt::WA_StyledBackground, true);
 }
 

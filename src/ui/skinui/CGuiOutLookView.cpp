@@ -34,13 +34,14 @@ void CGuiOutLookView::SetStyle(int style)
     const auto [top, bottom] = GuiDrawLayer::BannerColors(face);
     const QColor shadow = GuiDrawLayer::GetRGBColorShadow(style);
     m_folders->setStyleSheet(
-        QStringLiteral("QToolBox { background: %4; }"
-                       "QToolBox::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);"
-                       " border: 1px solid %3; border-radius: 0px; color: #10213f; font-weight: bold;"
-                       " padding-left: 6px; min-height: 22px; }"
-                       "QToolBox::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                       " stop:0 #fff3c8, stop:1 #fbc46b); color: #10213f; }"
-                       "QToolBox::tab:hover { background: #ffe7a2; }")
+        QStringLiteral(
+            "QToolBox { background: %4; }"
+            "QToolBox::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);"
+            " border: 1px solid %3; border-radius: 0px; color: #10213f; font-weight: bold;"
+            " padding-left: 6px; min-height: 22px; }"
+            "QToolBox::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+            " stop:0 #fff3c8, stop:1 #fbc46b); color: #10213f; }"
+            "QToolBox::tab:hover { background: #ffe7a2; }")
             .arg(top.name(), bottom.name(), shadow.name(), face.lighter(108).name()));
     GuiDrawLayer::ApplyFace(this, style);
 }

@@ -13,5 +13,6 @@ CGuiToolButton::CGuiToolButton(QWidget* parent) : QToolButton(parent)
 
 void CGuiToolButton::SetColor(const QColor& color)
 {
-    setStyleSheet(QStringLiteral("QToolButton { color: %1; border: none; background: transparent; }").arg(color.name()));
+    setStyleSheet(QStringLiteral("QToolButton { color: %1; border: none; background: transparent; }")
+                      .arg(color.name()));
 }

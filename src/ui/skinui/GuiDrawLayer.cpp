@@ -47,7 +47,8 @@ QColor GuiDrawLayer::BandColor(const QColor& top, const QColor& bottom, int band
         return top;
     band = std::clamp(band, 0, bands - 1);
     auto mix = [&](int a, int b) { return a + (b - a) * band / bands; };
-    return QColor(mix(top.red(), bottom.red()), mix(top.green(), bottom.green()), mix(top.blue(), bottom.blue()));
+    return QColor(mix(top.red(), bottom.red()), mix(top.green(), bottom.green()),
+                  mix(top.blue(), bottom.blue()));
 }
 
 void GuiDrawLayer::ApplyFace(QWidget* widget, int style)

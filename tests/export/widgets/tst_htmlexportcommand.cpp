@@ -1,11 +1,10 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "app/CommandLine.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
 #include "export/widgets/HtmlExportCommand.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "platform/ShellOpen.h"
 #include "ui/Prompt.h"
 
@@ -139,7 +138,8 @@ void TestHtmlExportCommand::menuAndCommandLineWriteTheSameBytes()
     QCOMPARE(Prompt::TakeShownTexts(), QStringList());
 
     const QString cliFile = Out(QStringLiteral("cli-%1-%2.html").arg(filter).arg(withNotes));
-    QStringList args{"export", "html", "--workdir", theDueStore.Folder().WorkDir(), "--month", "2007-03", "--filter", filter,
+    QStringList args{"export",   "html",    "--workdir", theDueStore.Folder().WorkDir(),
+                     "--month",  "2007-03", "--filter",  filter,
                      "--output", cliFile};
     if (!withNotes)
         args << QStringLiteral("--no-notes");
@@ -211,14 +211,15 @@ void TestHtmlExportCommand::unreadableTemplateIsReported()
     QVERIFY(m_opened.isEmpty());
     const QStringList shown = Prompt::TakeShownTexts();
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().contains(missing + QStringLiteral("/exporttemplate.html")), qPrintable(shown.first()));
+    QVERIFY2(shown.first().contains(missing + QStringLiteral("/exporttemplate.html")),
+             qPrintable(shown.first()));
     QCOMPARE(ReadAll(file), QByteArray());
 
     // The command line says the same on one line and fails.
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    const QStringList args{"export", "html", "--workdir", theDueStore.Folder().WorkDir(), "--month", "2007-03", "--output",
-                           Out(QStringLiteral("cli-empty.html"))};
+    const QStringList args{"export",  "html",    "--workdir", theDueStore.Folder().WorkDir(),
+                           "--month", "2007-03", "--output",  Out(QStringLiteral("cli-empty.html"))};
     QCOMPARE(CommandLine::Run(args, out, err), 2);
     QVERIFY2(errText.contains(missing + QStringLiteral("/exporttemplate.html")), qPrintable(errText));
     QCOMPARE(errText.count(QLatin1Char('\n')), 1);

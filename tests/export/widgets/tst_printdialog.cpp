@@ -1,11 +1,10 @@
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "export/HtmlTemplate.h"
 #include "export/widgets/CPrintBrowser.h"
 #include "export/widgets/CPrintDuesDlg.h"
 #include "export/widgets/CPrintListCtrl.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "ui/Prompt.h"
 
 #include <QApplication>
@@ -125,7 +124,8 @@ void TestPrintDialog::initTestCase()
         if (!shots.isEmpty() && widget) {
             widget->fitToWidth();
             QCoreApplication::processEvents();
-            const QString prefix = QString::fromLocal8Bit(shots) + QStringLiteral("/%1-").arg(QTest::currentTestFunction());
+            const QString prefix =
+                QString::fromLocal8Bit(shots) + QStringLiteral("/%1-").arg(QTest::currentTestFunction());
             preview.grab().save(prefix + QString::number(m_previews) + QStringLiteral("-preview.png"));
             if (auto* dlg = qobject_cast<CPrintDuesDlg*>(preview.parentWidget()))
                 dlg->grab().save(prefix + QString::number(m_previews) + QStringLiteral("-dialog.png"));
@@ -141,7 +141,8 @@ void TestPrintDialog::init()
     QVERIFY(QDir().mkpath(m_templates));
     const QString source = QStringLiteral(TALLYVANE_TEST_DATA "/../../templates/");
     for (const char* name : {"printtemplate.html", "icon.bmp", "recicon.bmp"})
-        QVERIFY(QFile::copy(source + QLatin1String(name), m_templates + QLatin1Char('/') + QLatin1String(name)));
+        QVERIFY(
+            QFile::copy(source + QLatin1String(name), m_templates + QLatin1Char('/') + QLatin1String(name)));
     HtmlTemplate::SetTemplatesFolder(m_templates);
     m_previews = 0;
     m_previewPages = 0;
@@ -192,7 +193,8 @@ void TestPrintDialog::presets_data()
     QTest::newRow("paid, invert") << QList<int>{CPrintDuesDlg::Paid, CPrintDuesDlg::Invert}
                                   << QStringList{"Rent", "Phone"};
     QTest::newRow("invert twice restores")
-        << QList<int>{CPrintDuesDlg::Paid, CPrintDuesDlg::Invert, CPrintDuesDlg::Invert} << QStringList{"Power", "Gym"};
+        << QList<int>{CPrintDuesDlg::Paid, CPrintDuesDlg::Invert, CPrintDuesDlg::Invert}
+        << QStringList{"Power", "Gym"};
 }
 
 void TestPrintDialog::presets()
@@ -234,7 +236,8 @@ void TestPrintDialog::clickInListShowsAll()
 
     const int row = RowOf(dlg.List(), QStringLiteral("Phone"));
     const QRect rect = dlg.List()->visualItemRect(dlg.List()->item(row));
-    QTest::mouseClick(dlg.List()->viewport(), Qt::LeftButton, {}, QPoint(rect.right() - 4, rect.center().y()));
+    QTest::mouseClick(dlg.List()->viewport(), Qt::LeftButton, {},
+                      QPoint(rect.right() - 4, rect.center().y()));
     QCOMPARE(dlg.RecordsBox()->currentIndex(), 0);
     QCOMPARE(Ticked(dlg.List()), before); // showing "All" applies nothing
 }
@@ -324,7 +327,8 @@ void TestPrintDialog::missingTemplateIsReported()
     QCOMPARE(m_previews, 0);
     const QStringList shown = Prompt::TakeShownTexts();
     QCOMPARE(shown.size(), 1);
-    QVERIFY2(shown.first().contains(m_templates + QStringLiteral("/printtemplate.html")), qPrintable(shown.first()));
+    QVERIFY2(shown.first().contains(m_templates + QStringLiteral("/printtemplate.html")),
+             qPrintable(shown.first()));
 }
 
 void TestPrintDialog::unwritablePageIsNeverStale()

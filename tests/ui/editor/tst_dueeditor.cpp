@@ -1,7 +1,6 @@
 #include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DataFolder.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
 #include "ui/Prompt.h"
 #include "ui/editor/CDetailPage.h"
