@@ -4,12 +4,14 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test test-asan build deps test-deps bench format
+.PHONY: run test test-asan build deps test-deps bench format check
 
 run: build
 	./$(BUILD)/bin/tallyvane $(ARGS)
 
 test: test-deps
+	./scripts/check-format.sh
+	./scripts/check-layers.sh .
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
@@ -35,4 +37,9 @@ bench: build
 	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
 format:
-	cmake --build $(BUILD) --target format
+	find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | xargs clang-format -i
+
+# The checks that need no build: formatting and the direction of includes.
+check:
+	./scripts/check-format.sh
+	./scripts/check-layers.sh .
