@@ -33,7 +33,7 @@ deps:
 test-deps:
 	./scripts/setup-deps.sh --with-test-tools
 
-bench: build
+bench: test-deps build
 	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
 format:
