@@ -434,11 +434,11 @@ void CMainFrame::ReportLoadProblems()
     const QStringList problems = theDueStore.LoadProblems();
     if (problems.isEmpty())
         return;
-    const QString text =
-        (problems.size() == 1 ? tr("This due file could not be read and was left as it is:")
-                              : tr("These due files could not be read and were left as they are:")) +
-        QStringLiteral("\n\n") + problems.join(QLatin1Char('\n'));
-    Prompt::Message(this, text, QMessageBox::Warning);
+    const QString summary =
+        problems.size() == 1
+            ? tr("This due file could not be read and was left as it is:")
+            : tr("%n due files could not be read and were left as they are:", nullptr, int(problems.size()));
+    Prompt::Report(this, summary, problems, QMessageBox::Warning);
 }
 
 bool CMainFrame::ReportStoreErrors()
@@ -446,7 +446,11 @@ bool CMainFrame::ReportStoreErrors()
     const QStringList errors = theDueStore.TakeErrors();
     if (errors.isEmpty())
         return false;
-    Prompt::Message(this, errors.join(QLatin1Char('\n')), QMessageBox::Warning);
+    if (errors.size() == 1)
+        Prompt::Message(this, errors.first(), QMessageBox::Warning);
+    else
+        Prompt::Report(this, tr("%n changes could not be written:", nullptr, int(errors.size())), errors,
+                       QMessageBox::Warning);
     return true;
 }
 

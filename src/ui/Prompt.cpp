@@ -28,6 +28,28 @@ void Message(QWidget* parent, const QString& text, QMessageBox::Icon icon, const
     box.exec();
 }
 
+void Report(QWidget* parent, const QString& summary, const QStringList& items, QMessageBox::Icon icon,
+            const QString& title)
+{
+    // Up to this many items fit in the text without making the box tall.
+    constexpr int kInlineItems = 5;
+    const bool inlineItems = items.size() <= kInlineItems;
+    const QString text = inlineItems && !items.isEmpty()
+                             ? summary + QStringLiteral("\n\n") + items.join(QLatin1Char('\n'))
+                             : summary;
+    if (g_testMode) {
+        g_shown << (inlineItems ? text : summary + QStringLiteral("\n\n") + items.join(QLatin1Char('\n')));
+        return;
+    }
+    QMessageBox box(icon, AppTitle(title), text, QMessageBox::Ok, parent);
+    if (!inlineItems) {
+        box.setInformativeText(QApplication::translate("Prompt", "%n item(s) in all; see the details.",
+                                                       nullptr, int(items.size())));
+        box.setDetailedText(items.join(QLatin1Char('\n')));
+    }
+    box.exec();
+}
+
 QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
                                      QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton, const QString& title)

@@ -14,6 +14,13 @@ namespace Prompt {
 void Message(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::Warning,
              const QString& title = {});
 
+// A message about many items (files that could not be read or written): a
+// short summary with the count, and the items in a scrollable detail area,
+// so the box never grows taller than the screen. With few items they are
+// listed in the text itself. Tests record summary and items as one text.
+void Report(QWidget* parent, const QString& summary, const QStringList& items,
+            QMessageBox::Icon icon = QMessageBox::Warning, const QString& title = {});
+
 // Asks a question; buttons e.g. Yes | No | Cancel. Returns the button pressed.
 QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
                                      QMessageBox::StandardButtons buttons,
