@@ -3,6 +3,7 @@
 #include "model/CDueStore.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
+#include "platform/TemporaryDocument.h"
 #include "ui/CMainFrame.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"

@@ -2,8 +2,13 @@
 
 #include "platform/ShellOpen.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 QString SafeDocumentFileName(const QString& fileName)
 {
@@ -42,4 +47,22 @@ bool ShowTemporaryDocument(const QString& fileName,
         return false;
     }
     return true;
+}
+
+int SweepTemporaryDocuments(const QString& tempRoot, qint64 maxAgeSecs)
+{
+    static const QRegularExpression ours(QStringLiteral("^tallyvane-[A-Za-z0-9]{6}$"));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    int removed = 0;
+    const QFileInfoList entries = QDir(tempRoot).entryInfoList(
+        {QStringLiteral("tallyvane-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QFileInfo& fi : entries) {
+        if (!ours.match(fi.fileName()).hasMatch() || fi.isSymLink() || fi.ownerId() != uint(::geteuid()))
+            continue;
+        if (fi.lastModified().toUTC().secsTo(now) < maxAgeSecs)
+            continue;
+        if (QDir(fi.filePath()).removeRecursively())
+            ++removed;
+    }
+    return removed;
 }

@@ -21,3 +21,9 @@
 // fileName with every character that a file name cannot hold on the common
 // desktops replaced by "_".
 QString SafeDocumentFileName(const QString& fileName);
+
+// Removes the folders that earlier exports left for the programs that opened
+// them ("tallyvane-XXXXXX" under tempRoot), once they are older than maxAgeSecs.
+// Only folders of ours are touched: the name must match and the folder must
+// belong to this user. Returns how many were removed.
+int SweepTemporaryDocuments(const QString& tempRoot, qint64 maxAgeSecs);

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
+#include <filesystem>
+
 class TestOoxmlPackage : public QObject
 {
     Q_OBJECT
@@ -23,6 +26,7 @@ private slots:
     void targets();
     void insertInOrder();
     void temporaryDocument();
+    void sweepsOnlyOurOldFolders();
 
 private:
     QTemporaryDir m_dir;
@@ -229,6 +233,32 @@ void TestOoxmlPackage::temporaryDocument()
 
     for (const QString& p : {shown, second, third})
         QDir(QFileInfo(p).absolutePath()).removeRecursively();
+}
+
+void TestOoxmlPackage::sweepsOnlyOurOldFolders()
+{
+    QTemporaryDir root;
+    auto makeDir = [&](const QString& name, qint64 ageSecs) {
+        const QString path = root.filePath(name);
+        QDir().mkpath(path + QStringLiteral("/inside"));
+        QFile f(path + QStringLiteral("/Dues.xlsx"));
+        f.open(QIODevice::WriteOnly);
+        f.close();
+        const std::filesystem::path p(path.toStdString());
+        std::filesystem::last_write_time(p,
+                                         std::filesystem::last_write_time(p) - std::chrono::seconds(ageSecs));
+        return path;
+    };
+    const QString old = makeDir(QStringLiteral("tallyvane-Ab12Cd"), 2 * 86400);
+    const QString fresh = makeDir(QStringLiteral("tallyvane-Xy34Zw"), 60);
+    const QString foreign = makeDir(QStringLiteral("tallyvane-notours"), 2 * 86400);
+    const QString other = makeDir(QStringLiteral("something-Ab12Cd"), 2 * 86400);
+    QVERIFY(QFile::link(old, root.filePath(QStringLiteral("tallyvane-Link01"))));
+
+    QCOMPARE(SweepTemporaryDocuments(root.path(), 86400), 1);
+    QVERIFY(!QFileInfo::exists(old));
+    for (const QString& kept : {fresh, foreign, other})
+        QVERIFY2(QFileInfo(kept).isDir(), qPrintable(kept));
 }
 
 QTEST_GUILESS_MAIN(TestOoxmlPackage)
