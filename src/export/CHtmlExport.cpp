@@ -1,8 +1,10 @@
 #include "export/CHtmlExport.h"
 
 #include "export/HtmlTemplate.h"
+#include "model/ExportFile.h"
 #include "model/LocaleFormat.h"
-#include "model/SaveFile.h"
+
+#include <QCoreApplication>
 
 using HtmlTemplate::Escape;
 using HtmlTemplate::Tag;
@@ -70,23 +72,24 @@ bool CHtmlExport::Export(const ExportRequest& request, QString* errorText)
             *errorText = text;
         return false;
     };
-    if (request.dues.isEmpty())
-        return fail(QStringLiteral("There are no dues to export."));
     if (request.outputPath.isEmpty())
-        return fail(QStringLiteral("No output file was given."));
+        return fail(QCoreApplication::translate("CHtmlExport", "No output file was given."));
 
+    // Without its template there is nothing to write: an existing file at the
+    // output path is left as it is.
     QString templateError;
-    const bool haveTemplate = LoadTemplate(&templateError);
+    if (!LoadTemplate(&templateError))
+        return fail(QCoreApplication::translate("CHtmlExport",
+                                                "The HTML template could not be read: %1. Nothing was "
+                                                "written.")
+                        .arg(templateError));
     const QString text =
         FillExportTemplate(m_strTemplate, request.dues, request.month, request.withNotes, request.locale);
     m_strTemplate.clear();
 
     QString why;
-    if (!SaveFile::Write(request.outputPath, text.toUtf8(), &why))
-        return fail(QStringLiteral("Could not write %1: %2").arg(request.outputPath, why));
-    if (!haveTemplate)
-        return fail(QStringLiteral("The HTML template could not be read: %1. The exported file is empty.")
-                        .arg(templateError));
+    if (!SaveExportFile(request.outputPath, text.toUtf8(), &why))
+        return fail(QCoreApplication::translate("CHtmlExport", "Could not write %1").arg(why));
     return true;
 }
 

@@ -16,10 +16,10 @@ QString FillExportTemplate(const QString& templateText, const QList<DueRecord>& 
                            const COleDateTime& month, bool withNotes, const QLocale& locale = QLocale());
 
 // Writes request.dues through Templates/exporttemplate.html to
-// request.outputPath: the HTML export of the menu and of the command line.
-// Returns false with a one-line reason when the list is empty, when the file
-// cannot be written, or when the template cannot be read (the output is then
-// the empty file, as a template without text would give).
+// request.outputPath: the HTML export of the menu and of the command line. An
+// empty list gives the page without due blocks. Returns false with a one-line
+// reason when the template cannot be read (nothing is written then) or the
+// file cannot be written (an existing file stays as it was).
 [[nodiscard]] bool ExportHtmlFile(const ExportRequest& request, QString* errorText);
 
 // One HTML export: reads the template, fills it and writes the file.

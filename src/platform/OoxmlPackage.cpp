@@ -1,6 +1,6 @@
 #include "platform/OoxmlPackage.h"
 
-#include "model/SaveFile.h"
+#include "model/ExportFile.h"
 
 #include <QFile>
 
@@ -211,7 +211,7 @@ bool OoxmlPackage::Write(const QString& path, QString* why) const
     QByteArray bytes;
     if (!ToBytes(&bytes, why))
         return false;
-    return SaveFile::Write(path, bytes, why);
+    return SaveExportFile(path, bytes, why);
 }
 
 bool OoxmlPackage::Contains(const QString& name) const

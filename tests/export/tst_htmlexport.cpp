@@ -67,7 +67,7 @@ private slots:
     void shippedTemplate();
 
     void writesUtf8UpToZeroByte();
-    void unreadableTemplateWritesEmptyFileAndSaysWhy();
+    void unreadableTemplateLeavesTheOutputAlone();
     void failuresAreReported_data();
     void failuresAreReported();
 };
@@ -222,7 +222,7 @@ void TestHtmlExport::writesUtf8UpToZeroByte()
                                                      "Caf\xC3\xA9;y;Z"));
 }
 
-void TestHtmlExport::unreadableTemplateWritesEmptyFileAndSaysWhy()
+void TestHtmlExport::unreadableTemplateLeavesTheOutputAlone()
 {
     QTemporaryDir dir;
     const QString templates = dir.filePath(QStringLiteral("NoTemplates"));
@@ -238,7 +238,7 @@ void TestHtmlExport::unreadableTemplateWritesEmptyFileAndSaysWhy()
     QString why;
     QVERIFY(!ExportHtmlFile(request, &why));
     QVERIFY2(why.contains(templates + QStringLiteral("/exporttemplate.html")), qPrintable(why));
-    QCOMPARE(ReadAll(request.outputPath), QByteArray());
+    QCOMPARE(ReadAll(request.outputPath), QByteArray("an older export"));
 }
 
 void TestHtmlExport::failuresAreReported_data()
@@ -247,8 +247,6 @@ void TestHtmlExport::failuresAreReported_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("mention");
 
-    QTest::newRow("empty list") << 0 << "out.html"
-                                << "no dues";
     QTest::newRow("no output path") << 1 << ""
                                     << "output";
     QTest::newRow("missing folder") << 1 << "missing/out.html"
