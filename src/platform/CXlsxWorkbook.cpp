@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
+#include <map>
+#include <set>
 
 using namespace OoxmlXml;
 
@@ -183,14 +186,29 @@ struct CXlsxWorkbook::Sheet
     QString part;
     pugi::xml_document doc;
     QString ns; // prefix of the spreadsheet namespace ("" or "x:")
+    QByteArray rowName, cellName;
     Relationships rels;
     bool relsChanged = false;
+
+    // Every row of sheetData by number and every cell of a row by column, so
+    // that finding or placing a cell never walks the sheet.
+    struct Row
+    {
+        pugi::xml_node node;
+        std::map<int, pugi::xml_node> cells;
+    };
+    pugi::xml_node data;
+    std::map<int, Row> rows;
 
     QString commentsPart;
     pugi::xml_document comments;
     QString vmlPart;
     pugi::xml_document vml;
     bool hasComments = false;
+    std::set<std::pair<int, int>> commentCells; // (row, column) of every comment
+    int authorId = 0;
+    int lastShapeId = 1024;
+    int shapeBlocks = 0; // blocks of 1024 shape ids the id map announces
 };
 
 CXlsxWorkbook::CXlsxWorkbook() = default;
@@ -198,14 +216,29 @@ CXlsxWorkbook::~CXlsxWorkbook() = default;
 
 bool CXlsxWorkbook::ParseCellName(const QString& cell, int* column, int* row)
 {
-    static const QRegularExpression re(QStringLiteral("^([A-Za-z]{1,3})([1-9][0-9]{0,6})$"));
-    const QRegularExpressionMatch m = re.match(cell);
-    if (!m.hasMatch())
-        return false;
+    // One to three letters, then a row number without leading zeros.
+    qsizetype i = 0;
     int col = 0;
-    for (QChar c : m.captured(1).toUpper())
-        col = col * 26 + (c.unicode() - 'A' + 1);
-    const int r = m.captured(2).toInt();
+    for (; i < cell.size(); ++i) {
+        char16_t u = cell.at(i).unicode();
+        if (u >= u'a' && u <= u'z')
+            u -= u'a' - u'A';
+        if (u < u'A' || u > u'Z')
+            break;
+        col = col * 26 + (u - u'A' + 1);
+        if (i == 3)
+            return false;
+    }
+    const qsizetype digits = cell.size() - i;
+    if (i == 0 || digits < 1 || digits > 7 || cell.at(i) == u'0')
+        return false;
+    int r = 0;
+    for (; i < cell.size(); ++i) {
+        const char16_t u = cell.at(i).unicode();
+        if (u < u'0' || u > u'9')
+            return false;
+        r = r * 10 + (u - u'0');
+    }
     if (col > kMaxColumn || r > kMaxRow)
         return false;
     *column = col;
@@ -341,11 +374,15 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
         return Fail(why,
                     QStringLiteral("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
 
+    sheet->rowName = Utf8(sheet->ns + QStringLiteral("row"));
+    sheet->cellName = Utf8(sheet->ns + QStringLiteral("c"));
+
     // Rows and cells may leave out their positions; give every one its
     // explicit reference so that inserting keeps the order.
     pugi::xml_node data = Child(root, "sheetData");
     if (!data)
         data = InsertInOrder(root, "sheetData", WorksheetOrder());
+    sheet->data = data;
     int lastRow = 0;
     for (pugi::xml_node row : data.children()) {
         if (LocalName(row) != QLatin1String("row"))
@@ -358,6 +395,7 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
             row.append_attribute("r") = r;
         }
         lastRow = r;
+        Sheet::Row& entry = sheet->rows.emplace_hint(sheet->rows.end(), r, Sheet::Row{row, {}})->second;
         int lastCol = 0;
         for (pugi::xml_node c : row.children()) {
             if (LocalName(c) != QLatin1String("c"))
@@ -370,6 +408,7 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
                 col = lastCol + 1;
                 c.append_attribute("r") = Utf8(ColumnName(col) + QString::number(r)).constData();
             }
+            entry.cells.emplace_hint(entry.cells.end(), col, c);
             lastCol = col;
         }
     }
@@ -389,65 +428,47 @@ pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why
         Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
         return {};
     }
-    const QString ns = m_sheet->ns;
-    pugi::xml_node root = m_sheet->doc.document_element();
-    pugi::xml_node data = Child(root, "sheetData");
+    Sheet& s = *m_sheet;
 
-    pugi::xml_node rowNode;
-    for (pugi::xml_node r : data.children()) {
-        if (LocalName(r) != QLatin1String("row"))
-            continue;
-        const int n = r.attribute("r").as_int();
-        if (n == row) {
-            rowNode = r;
-            break;
-        }
-        if (n > row) {
-            rowNode = data.insert_child_before(Utf8(ns + QStringLiteral("row")).constData(), r);
-            rowNode.append_attribute("r") = row;
-            break;
-        }
+    auto rowIt = s.rows.lower_bound(row);
+    if (rowIt == s.rows.end() || rowIt->first != row) {
+        pugi::xml_node node = rowIt != s.rows.end()
+                                  ? s.data.insert_child_before(s.rowName.constData(), rowIt->second.node)
+                                  : s.data.append_child(s.rowName.constData());
+        node.append_attribute("r") = row;
+        rowIt = s.rows.emplace_hint(rowIt, row, Sheet::Row{node, {}});
     }
-    if (!rowNode) {
-        rowNode = AppendChild(data, ns, "row");
-        rowNode.append_attribute("r") = row;
-    }
+    Sheet::Row& entry = rowIt->second;
+    auto cellIt = entry.cells.lower_bound(col);
+    if (cellIt != entry.cells.end() && cellIt->first == col)
+        return cellIt->second;
 
-    const QString name = ColumnName(col) + QString::number(row);
-    pugi::xml_node before;
-    for (pugi::xml_node c : rowNode.children()) {
-        if (LocalName(c) != QLatin1String("c"))
-            continue;
-        int ccol = 0, crow = 0;
-        ParseCellName(AttrText(c, "r"), &ccol, &crow);
-        if (ccol == col)
-            return c;
-        if (ccol > col) {
-            before = c;
-            break;
-        }
-    }
-    pugi::xml_node c = before
-                           ? rowNode.insert_child_before(Utf8(ns + QStringLiteral("c")).constData(), before)
-                           : AppendChild(rowNode, ns, "c");
-    c.append_attribute("r") = Utf8(name).constData();
+    pugi::xml_node before = cellIt != entry.cells.end() ? cellIt->second : pugi::xml_node();
+    // A row's extension list stays after its cells.
+    if (!before && entry.node.last_child() && LocalName(entry.node.last_child()) == QLatin1String("extLst"))
+        before = entry.node.last_child();
+    pugi::xml_node c = before ? entry.node.insert_child_before(s.cellName.constData(), before)
+                              : entry.node.append_child(s.cellName.constData());
+    c.append_attribute("r") = Utf8(ColumnName(col) + QString::number(row)).constData();
+    entry.cells.emplace_hint(cellIt, col, c);
 
     // A new cell takes the style the row or the column gives it, as typing
     // into an empty cell does.
-    QString style;
+    const pugi::xml_node rowNode = entry.node;
+    const char* style = "";
     if (rowNode.attribute("customFormat").as_bool() && rowNode.attribute("s"))
-        style = AttrText(rowNode, "s");
-    if (style.isEmpty()) {
-        for (pugi::xml_node colNode : Child(root, "cols").children()) {
+        style = rowNode.attribute("s").value();
+    if (!*style) {
+        for (pugi::xml_node colNode : Child(s.doc.document_element(), "cols").children()) {
             if (colNode.attribute("min").as_int() <= col && col <= colNode.attribute("max").as_int() &&
                 colNode.attribute("style")) {
-                style = AttrText(colNode, "style");
+                style = colNode.attribute("style").value();
                 break;
             }
         }
     }
-    if (!style.isEmpty() && style != QLatin1String("0"))
-        c.append_attribute("s") = Utf8(style).constData();
+    if (*style && std::strcmp(style, "0") != 0)
+        c.append_attribute("s") = style;
     return c;
 }
 
@@ -636,6 +657,23 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
         comments.prepend_child(Utf8(cns + QStringLiteral("authors")).constData());
     if (!Child(comments, "commentList"))
         AppendChild(comments, cns, "commentList");
+    for (pugi::xml_node c : Child(comments, "commentList").children()) {
+        int col = 0, row = 0;
+        if (ParseCellName(AttrText(c, "ref"), &col, &row))
+            s.commentCells.insert({row, col});
+    }
+    pugi::xml_node authors = Child(comments, "authors");
+    s.authorId = 0;
+    bool found = false;
+    for (pugi::xml_node a : authors.children()) {
+        if (std::strcmp(a.text().get(), kCommentAuthor) == 0) {
+            found = true;
+            break;
+        }
+        ++s.authorId;
+    }
+    if (!found)
+        AppendChild(authors, cns, "author").text().set(kCommentAuthor);
 
     // The drawing that holds one note shape per comment.
     pugi::xml_node legacy = Child(root, "legacyDrawing");
@@ -684,6 +722,13 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
         path.append_attribute("gradientshapeok") = "t";
         path.append_attribute("o:connecttype") = "rect";
     }
+    // Shape ids are unique across the drawing: new ones follow the highest.
+    static const QRegularExpression idRe(QStringLiteral("^_x0000_s(\\d+)$"));
+    for (pugi::xml_node shape : vml.children("v:shape")) {
+        const QRegularExpressionMatch m = idRe.match(AttrText(shape, "id"));
+        if (m.hasMatch())
+            s.lastShapeId = std::max(s.lastShapeId, m.captured(1).toInt());
+    }
     s.hasComments = true;
     return true;
 }
@@ -700,62 +745,43 @@ bool CXlsxWorkbook::AddCellComment(const QString& cell, const QString& text, QSt
         return false;
     Sheet& s = *m_sheet;
     const QString ref = ColumnName(col) + QString::number(row);
+    if (s.commentCells.count({row, col}))
+        return Fail(why, QStringLiteral("The cell %1 already holds a comment.").arg(ref));
+    s.commentCells.insert({row, col});
 
     pugi::xml_node comments = s.comments.document_element();
     const QString cns = PrefixOf(comments);
-    pugi::xml_node list = Child(comments, "commentList");
-    for (pugi::xml_node c : list.children()) {
-        if (AttrText(c, "ref").compare(ref, Qt::CaseInsensitive) == 0)
-            return Fail(why, QStringLiteral("The cell %1 already holds a comment.").arg(ref));
-    }
-    pugi::xml_node authors = Child(comments, "authors");
-    int authorId = 0;
-    bool found = false;
-    for (pugi::xml_node a : authors.children()) {
-        if (QString::fromUtf8(a.text().get()) == QLatin1String(kCommentAuthor)) {
-            found = true;
-            break;
-        }
-        ++authorId;
-    }
-    if (!found)
-        AppendChild(authors, cns, "author").text().set(kCommentAuthor);
-
-    pugi::xml_node comment = AppendChild(list, cns, "comment");
+    pugi::xml_node comment = AppendChild(Child(comments, "commentList"), cns, "comment");
     comment.append_attribute("ref") = Utf8(ref).constData();
-    comment.append_attribute("authorId") = authorId;
+    comment.append_attribute("authorId") = s.authorId;
     const QString value = SpreadsheetText(text);
     pugi::xml_node t = AppendChild(AppendChild(AppendChild(comment, cns, "text"), cns, "r"), cns, "t");
     if (NeedsPreserve(value))
         t.append_attribute("xml:space") = "preserve";
     t.text().set(Utf8(value).constData());
 
-    // The note shape; shape ids are unique across the drawing and lie in the
-    // blocks of 1024 that the id map announces.
+    // The note shape; its id lies in the blocks of 1024 that the id map
+    // announces.
     pugi::xml_node vml = s.vml.document_element();
-    int maxId = 1024;
-    static const QRegularExpression idRe(QStringLiteral("^_x0000_s(\\d+)$"));
-    for (pugi::xml_node shape : vml.children("v:shape")) {
-        const QRegularExpressionMatch m = idRe.match(AttrText(shape, "id"));
-        if (m.hasMatch())
-            maxId = std::max(maxId, m.captured(1).toInt());
+    const int shapeId = ++s.lastShapeId;
+    if (shapeId / 1024 > s.shapeBlocks) {
+        s.shapeBlocks = shapeId / 1024;
+        QStringList blocks;
+        for (int b = 1; b <= s.shapeBlocks; ++b)
+            blocks.append(QString::number(b));
+        pugi::xml_node layout = vml.child("o:shapelayout");
+        if (!layout) {
+            layout = vml.prepend_child("o:shapelayout");
+            layout.append_attribute("v:ext") = "edit";
+        }
+        pugi::xml_node idmap = layout.child("o:idmap");
+        if (!idmap) {
+            idmap = layout.append_child("o:idmap");
+            idmap.append_attribute("v:ext") = "edit";
+        }
+        idmap.remove_attribute("data");
+        idmap.append_attribute("data") = Utf8(blocks.join(QLatin1Char(','))).constData();
     }
-    const int shapeId = maxId + 1;
-    QStringList blocks;
-    for (int b = 1; b <= shapeId / 1024; ++b)
-        blocks.append(QString::number(b));
-    pugi::xml_node layout = vml.child("o:shapelayout");
-    if (!layout) {
-        layout = vml.prepend_child("o:shapelayout");
-        layout.append_attribute("v:ext") = "edit";
-    }
-    pugi::xml_node idmap = layout.child("o:idmap");
-    if (!idmap) {
-        idmap = layout.append_child("o:idmap");
-        idmap.append_attribute("v:ext") = "edit";
-    }
-    idmap.remove_attribute("data");
-    idmap.append_attribute("data") = Utf8(blocks.join(QLatin1Char(','))).constData();
 
     pugi::xml_node shape = vml.append_child("v:shape");
     shape.append_attribute("id") = Utf8(QStringLiteral("_x0000_s%1").arg(shapeId)).constData();
@@ -803,16 +829,13 @@ bool CXlsxWorkbook::FlushActiveSheet(QString* why)
 
     // Keep the used range honest.
     int minCol = INT_MAX, minRow = INT_MAX, maxCol = 0, maxRow = 0;
-    for (pugi::xml_node row : Child(root, "sheetData").children()) {
-        for (pugi::xml_node c : row.children()) {
-            int col = 0, r = 0;
-            if (LocalName(c) == QLatin1String("c") && ParseCellName(AttrText(c, "r"), &col, &r)) {
-                minCol = std::min(minCol, col);
-                maxCol = std::max(maxCol, col);
-                minRow = std::min(minRow, r);
-                maxRow = std::max(maxRow, r);
-            }
-        }
+    for (const auto& [r, entry] : s.rows) {
+        if (entry.cells.empty())
+            continue;
+        minRow = std::min(minRow, r);
+        maxRow = std::max(maxRow, r);
+        minCol = std::min(minCol, entry.cells.begin()->first);
+        maxCol = std::max(maxCol, entry.cells.rbegin()->first);
     }
     if (maxRow > 0) {
         const QString first = ColumnName(minCol) + QString::number(minRow);
