@@ -72,57 +72,59 @@ bool CWordDocument::RequireTable()
     return true;
 }
 
-int CWordDocument::StopCount() const
+void CWordDocument::Advance(Place& place, int count) const
 {
-    const WordBlock& block = m_blocks.at(m_block);
-    if (!block.isTable)
-        return 0;
-    int n = 0;
-    for (const WordTableRow& row : block.table.rows)
-        n += int(row.cells.size()) + (row.split ? int(row.lower.size()) : 0);
-    return n;
-}
-
-bool CWordDocument::Locate(int stop, int* row, int* index, bool* lower) const
-{
-    const WordBlock& block = m_blocks.at(m_block);
-    if (!block.isTable || stop < 0)
-        return false;
-    for (int r = 0; r < block.table.rows.size(); ++r) {
-        const WordTableRow& tr = block.table.rows.at(r);
-        if (stop < tr.cells.size()) {
-            *row = r;
-            *index = stop;
-            *lower = false;
-            return true;
+    const WordTable& table = m_blocks.at(m_block).table;
+    while (count > 0) {
+        const WordTableRow& row = table.rows.at(place.row);
+        const int lineSize = int(place.lower ? row.lower.size() : row.cells.size());
+        const int rest = lineSize - 1 - place.index;
+        if (count <= rest) {
+            place.index += count;
+            return;
         }
-        stop -= int(tr.cells.size());
-        if (tr.split) {
-            if (stop < tr.lower.size()) {
-                *row = r;
-                *index = stop;
-                *lower = true;
-                return true;
-            }
-            stop -= int(tr.lower.size());
+        count -= rest + 1;
+        place.index = 0;
+        if (!place.lower && row.split) {
+            place.lower = true;
+        } else {
+            place.lower = false;
+            ++place.row;
         }
     }
-    return false;
+}
+
+void CWordDocument::Retreat(Place& place, int count) const
+{
+    const WordTable& table = m_blocks.at(m_block).table;
+    while (count > 0) {
+        if (count <= place.index) {
+            place.index -= count;
+            return;
+        }
+        count -= place.index + 1;
+        if (place.lower) {
+            place.lower = false;
+        } else {
+            --place.row;
+            place.lower = table.rows.at(place.row).split;
+        }
+        const WordTableRow& row = table.rows.at(place.row);
+        place.index = int(place.lower ? row.lower.size() : row.cells.size()) - 1;
+    }
 }
 
 WordCell* CWordDocument::CurrentCell()
 {
     WordTable* table = CurrentTable();
-    int row = 0, index = 0;
-    bool lower = false;
-    if (!table || !Locate(m_stop, &row, &index, &lower))
+    if (!table || m_place.row >= table->rows.size())
         return nullptr;
-    WordTableRow& tr = table->rows[row];
-    if (!lower)
-        return &tr.cells[index];
-    WordLowerStop& stop = tr.lower[index];
+    WordTableRow& tr = table->rows[m_place.row];
+    if (!m_place.lower)
+        return &tr.cells[m_place.index];
+    WordLowerStop& stop = tr.lower[m_place.index];
     if (stop.continuation)
-        return &tr.cells[LowerStopColumn(tr, table->columns, index)];
+        return &tr.cells[LowerStopColumn(tr, table->columns, m_place.index)];
     return &stop.cell;
 }
 
@@ -254,9 +256,10 @@ bool CWordDocument::MoveRight(int unit, int count, int extend)
     if (!CheckCellMove(unit, extend))
         return false;
     // Moves by cell go from cell to cell; the extension has nothing to grow.
-    if (count < 0 || m_stop + qint64(count) >= StopCount())
+    if (count < 0 || m_stop + qint64(count) >= m_stopCount)
         return Fail(QStringLiteral("There is no cell %1 to the right.").arg(count));
     m_stop += count;
+    Advance(m_place, count);
     return true;
 }
 
@@ -267,6 +270,7 @@ bool CWordDocument::MoveLeft(int unit, int count, int extend)
     if (count < 0 || count > m_stop)
         return Fail(QStringLiteral("There is no cell %1 to the left.").arg(count));
     m_stop -= count;
+    Retreat(m_place, count);
     return true;
 }
 
@@ -277,16 +281,15 @@ bool CWordDocument::SplitCells(int rows, int columns)
     if (!RequireTable())
         return false;
     WordTable& table = *CurrentTable();
-    int row = 0, index = 0;
-    bool lower = false;
-    if (!Locate(m_stop, &row, &index, &lower))
-        return Fail(QStringLiteral("The selection is lost."));
-    WordTableRow& tr = table.rows[row];
+    const int index = m_place.index;
+    WordTableRow& tr = table.rows[m_place.row];
 
-    if (!lower && !tr.split) {
+    // The new stops all lie after the selection, which so keeps its place.
+    if (!m_place.lower && !tr.split) {
         tr.split = true;
         tr.lower = QList<WordLowerStop>(table.columns);
         tr.lower[index] = OwnStop(tr.cells.at(index));
+        m_stopCount += table.columns;
         return true;
     }
     // The n-th cell of the first line stands for the n-th place of the second.
@@ -296,6 +299,7 @@ bool CWordDocument::SplitCells(int rows, int columns)
     } else {
         const WordLowerStop added = OwnStop(stop.cell);
         tr.lower.insert(index + 1, added);
+        ++m_stopCount;
     }
     return true;
 }
@@ -332,6 +336,8 @@ bool CWordDocument::AddTable(int rows, int columns, int behavior, int autoFit)
     }
     m_blocks.insert(m_block + 1, after);
     m_stop = 0;
+    m_place = Place();
+    m_stopCount = rows * columns;
     return true;
 }
 

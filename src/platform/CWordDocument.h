@@ -153,15 +153,28 @@ private:
     // The paragraph that receives typing.
     WordParagraph* CurrentParagraph();
     WordCell* CurrentCell();
-    // Where stop lies in the current table: row, and index in the first line
+    // A stop of the current table: row, and index in the first line
     // (lower = false) or in the second (lower = true).
-    bool Locate(int stop, int* row, int* index, bool* lower) const;
-    int StopCount() const;
+    struct Place
+    {
+        int row = 0;
+        int index = 0;
+        bool lower = false;
+    };
+    // Moves a place by count stops; the caller has checked the bounds. Each
+    // step costs a line at most, so moves by a few cells stay cheap however
+    // long the table is.
+    void Advance(Place& place, int count) const;
+    void Retreat(Place& place, int count) const;
 
     QList<WordBlock> m_blocks;
     QList<WordComment> m_comments;
     int m_block = 0;
-    int m_stop = 0; // in the current table
+    // The selection in the current table: its stop number, where that stop
+    // lies, and how many stops the table has.
+    int m_stop = 0;
+    Place m_place;
+    int m_stopCount = 0;
     WordRunFormat m_format;
     QString m_error;
 };
