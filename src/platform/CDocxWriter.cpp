@@ -34,28 +34,26 @@ QString ColorValue(quint32 colorRef)
 // characters XML cannot carry are dropped.
 void AppendRunText(pugi::xml_node run, const QString& text)
 {
-    QString chunk;
-    auto flush = [&] {
-        if (chunk.isEmpty())
+    const QString clean = CleanText(text);
+    auto append = [&](qsizetype from, qsizetype to) {
+        if (from >= to)
             return;
+        const QString chunk = clean.mid(from, to - from);
         pugi::xml_node t = run.append_child("w:t");
         if (NeedsPreserve(chunk))
             t.append_attribute("xml:space") = "preserve";
         t.text().set(Utf8(chunk).constData());
-        chunk.clear();
     };
-    for (QChar c : CleanText(text)) {
-        if (c == QLatin1Char('\t')) {
-            flush();
-            run.append_child("w:tab");
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            flush();
-            run.append_child("w:br");
-        } else {
-            chunk += c;
-        }
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const QChar c = clean.at(i);
+        if (c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        append(from, i);
+        run.append_child(c == QLatin1Char('\t') ? "w:tab" : "w:br");
+        from = i + 1;
     }
-    flush();
+    append(from, clean.size());
 }
 
 void AppendRun(pugi::xml_node p, const WordRun& r)
