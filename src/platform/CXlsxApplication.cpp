@@ -69,6 +69,27 @@ bool CXlsxApplication::SetRangeValue(const QString& cell, const QString& text)
     return book && Result(book->SetCellText(cell, text, &why), why);
 }
 
+bool CXlsxApplication::SetRangeNumber(const QString& cell, double value)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellNumber(cell, value, &why), why);
+}
+
+bool CXlsxApplication::SetRangeNumberFormat(const QString& cell, const QString& format)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellNumberFormat(cell, format, &why), why);
+}
+
+bool CXlsxApplication::SetPaperSize(int paperSize)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetPaperSize(paperSize, &why), why);
+}
+
 bool CXlsxApplication::SetRangeInteriorColor(const QString& cell, quint32 colorRef)
 {
     CXlsxWorkbook* book = Workbook();

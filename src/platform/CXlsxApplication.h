@@ -19,8 +19,11 @@ public:
     bool GetSheetCount(int* count) override;
     bool SelectSheet(int index) override;
     bool SetRangeValue(const QString& cell, const QString& text) override;
+    bool SetRangeNumber(const QString& cell, double value) override;
+    bool SetRangeNumberFormat(const QString& cell, const QString& format) override;
     bool SetRangeInteriorColor(const QString& cell, quint32 colorRef) override;
     bool AddRangeComment(const QString& cell, const QString& text) override;
+    bool SetPaperSize(int paperSize) override;
     bool SaveActiveWorkbook(const QString& path) override;
     QString ErrorString() const override { return m_error; }
 

@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstring>
 #include <map>
 #include <set>
@@ -264,7 +266,8 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     m_sheetParts.clear();
     m_active = -1;
     m_stylesLoaded = false;
-    m_fillStyles.clear();
+    m_derivedStyles.clear();
+    m_numberFormats.clear();
     m_sharedRefsDropped = 0;
     m_sharedRefsApplied = 0;
 
@@ -472,13 +475,10 @@ pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why
     return c;
 }
 
-bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QString* why)
+void CXlsxWorkbook::ClearCellValue(pugi::xml_node c)
 {
-    pugi::xml_node c = FindOrCreateCell(cell, why);
-    if (!c)
-        return false;
     // A cell that pointed into the shared strings no longer counts there.
-    if (AttrText(c, "t") == QLatin1String("s") && Child(c, "v"))
+    if (std::strcmp(c.attribute("t").value(), "s") == 0 && Child(c, "v"))
         ++m_sharedRefsDropped;
     for (pugi::xml_node child = c.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
@@ -488,6 +488,14 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
         child = next;
     }
     c.remove_attribute("t");
+}
+
+bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QString* why)
+{
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c)
+        return false;
+    ClearCellValue(c);
     // An empty text empties the cell; its style stays.
     if (text.isEmpty())
         return true;
@@ -497,6 +505,117 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
     if (NeedsPreserve(value))
         t.append_attribute("xml:space") = "preserve";
     t.text().set(Utf8(value).constData());
+    return true;
+}
+
+bool CXlsxWorkbook::SetCellNumber(const QString& cell, double value, QString* why)
+{
+    if (!std::isfinite(value))
+        return Fail(why, QStringLiteral("%1 is not a number a cell can hold.").arg(value));
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c)
+        return false;
+    ClearCellValue(c);
+    // The shortest text that reads back as the same double.
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value == 0.0 ? 0.0 : value);
+    *result.ptr = '\0';
+    AppendChild(c, m_sheet->ns, "v").text().set(digits);
+    return true;
+}
+
+bool CXlsxWorkbook::SetCellNumberFormat(const QString& cell, const QString& formatCode, QString* why)
+{
+    if (formatCode.isEmpty())
+        return Fail(why, QStringLiteral("An empty number format cannot be given to %1.").arg(cell));
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c || !EnsureStyles(why))
+        return false;
+    const int id = NumberFormatId(formatCode);
+    const int xf = DerivedStyle(c, QStringLiteral("n%1").arg(id), [id](pugi::xml_node f) {
+        f.remove_attribute("numFmtId");
+        f.append_attribute("numFmtId") = id;
+        f.remove_attribute("applyNumberFormat");
+        f.append_attribute("applyNumberFormat") = 1;
+    });
+    c.remove_attribute("s");
+    c.append_attribute("s") = xf;
+    return true;
+}
+
+int CXlsxWorkbook::NumberFormatId(const QString& formatCode)
+{
+    if (formatCode.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+        return 0;
+    pugi::xml_node sheet = m_styles.document_element();
+    pugi::xml_node formats = Child(sheet, "numFmts");
+    if (m_numberFormats.isEmpty() && formats) {
+        for (pugi::xml_node f : formats.children())
+            m_numberFormats.insert(AttrText(f, "formatCode"), f.attribute("numFmtId").as_int());
+    }
+    if (m_numberFormats.contains(formatCode))
+        return m_numberFormats.value(formatCode);
+    if (!formats)
+        formats = InsertInOrder(sheet, "numFmts", StyleSheetOrder());
+    // Ids below 164 belong to the built-in formats.
+    int id = 163;
+    for (int used : std::as_const(m_numberFormats))
+        id = std::max(id, used);
+    ++id;
+    pugi::xml_node f = AppendChild(formats, PrefixOf(sheet), "numFmt");
+    f.append_attribute("numFmtId") = id;
+    f.append_attribute("formatCode") = Utf8(CleanText(formatCode)).constData();
+    SetCount(formats, "numFmt");
+    m_numberFormats.insert(formatCode, id);
+    return id;
+}
+
+int CXlsxWorkbook::DerivedStyle(pugi::xml_node c, const QString& key,
+                                const std::function<void(pugi::xml_node xf)>& change)
+{
+    const int style = c.attribute("s").as_int(0);
+    const QString cacheKey = QString::number(style) + QLatin1Char(':') + key;
+    if (m_derivedStyles.contains(cacheKey))
+        return m_derivedStyles.value(cacheKey);
+
+    pugi::xml_node sheet = m_styles.document_element();
+    const QString ns = PrefixOf(sheet);
+    pugi::xml_node xfs = Child(sheet, "cellXfs");
+    if (!xfs) {
+        xfs = InsertInOrder(sheet, "cellXfs", StyleSheetOrder());
+        pugi::xml_node xf = AppendChild(xfs, ns, "xf");
+        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
+            xf.append_attribute(a) = 0;
+    }
+    pugi::xml_node base = NthChild(xfs, "xf", style);
+    if (!base)
+        base = NthChild(xfs, "xf", 0);
+    pugi::xml_node xf = xfs.append_copy(base);
+    if (!xf) {
+        xf = AppendChild(xfs, ns, "xf");
+        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
+            xf.append_attribute(a) = 0;
+    }
+    change(xf);
+    const int index = Count(xfs, "xf") - 1;
+    SetCount(xfs, "xf");
+    m_derivedStyles.insert(cacheKey, index);
+    return index;
+}
+
+bool CXlsxWorkbook::SetPaperSize(int paperSize, QString* why)
+{
+    if (!m_sheet)
+        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
+                                  : QStringLiteral("No workbook is open."));
+    if (paperSize < 1 || paperSize > 118)
+        return Fail(why, QStringLiteral("%1 is not a paper size.").arg(paperSize));
+    pugi::xml_node root = m_sheet->doc.document_element();
+    pugi::xml_node setup = Child(root, "pageSetup");
+    if (!setup)
+        setup = InsertInOrder(root, "pageSetup", WorksheetOrder());
+    setup.remove_attribute("paperSize");
+    setup.prepend_attribute("paperSize") = paperSize;
     return true;
 }
 
@@ -570,59 +689,31 @@ bool CXlsxWorkbook::SetCellFill(const QString& cell, quint32 colorRef, QString* 
     if (!c || !EnsureStyles(why))
         return false;
 
-    pugi::xml_node sheet = m_styles.document_element();
-    const QString ns = PrefixOf(sheet);
-    const QString style = AttrText(c, "s").isEmpty() ? QStringLiteral("0") : AttrText(c, "s");
-    const QString key = style + QLatin1Char(':') + rgb;
-    if (m_fillStyles.contains(key)) {
-        c.remove_attribute("s");
-        c.append_attribute("s") = m_fillStyles.value(key);
-        return true;
-    }
-
-    pugi::xml_node fills = Child(sheet, "fills");
-    if (!fills) {
-        fills = InsertInOrder(sheet, "fills", StyleSheetOrder());
-        // Fills 0 and 1 are reserved by spreadsheet applications.
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
-            "none";
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
-            "gray125";
-    }
-    pugi::xml_node pattern = AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill");
-    pattern.append_attribute("patternType") = "solid";
-    AppendChild(pattern, ns, "fgColor").append_attribute("rgb") =
-        Utf8(QStringLiteral("FF") + rgb).constData();
-    AppendChild(pattern, ns, "bgColor").append_attribute("indexed") = 64;
-    const int fillId = Count(fills, "fill") - 1;
-    SetCount(fills, "fill");
-
-    pugi::xml_node xfs = Child(sheet, "cellXfs");
-    if (!xfs) {
-        xfs = InsertInOrder(sheet, "cellXfs", StyleSheetOrder());
-        pugi::xml_node xf = AppendChild(xfs, ns, "xf");
-        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
-            xf.append_attribute(a) = 0;
-    }
-    pugi::xml_node base = NthChild(xfs, "xf", style.toInt());
-    if (!base)
-        base = NthChild(xfs, "xf", 0);
-    pugi::xml_node xf = xfs.append_copy(base);
-    if (!xf) {
-        xf = AppendChild(xfs, ns, "xf");
-        for (const char* a : {"numFmtId", "fontId", "borderId"})
-            xf.append_attribute(a) = 0;
-    }
-    xf.remove_attribute("fillId");
-    xf.append_attribute("fillId") = fillId;
-    xf.remove_attribute("applyFill");
-    xf.append_attribute("applyFill") = 1;
-    const int xfIndex = Count(xfs, "xf") - 1;
-    SetCount(xfs, "xf");
-
+    const int xf = DerivedStyle(c, QStringLiteral("f") + rgb, [this, &rgb](pugi::xml_node f) {
+        pugi::xml_node sheet = m_styles.document_element();
+        const QString ns = PrefixOf(sheet);
+        pugi::xml_node fills = Child(sheet, "fills");
+        if (!fills) {
+            fills = InsertInOrder(sheet, "fills", StyleSheetOrder());
+            // Fills 0 and 1 are reserved by spreadsheet applications.
+            AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+                "none";
+            AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+                "gray125";
+        }
+        pugi::xml_node pattern = AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill");
+        pattern.append_attribute("patternType") = "solid";
+        AppendChild(pattern, ns, "fgColor").append_attribute("rgb") =
+            Utf8(QStringLiteral("FF") + rgb).constData();
+        AppendChild(pattern, ns, "bgColor").append_attribute("indexed") = 64;
+        SetCount(fills, "fill");
+        f.remove_attribute("fillId");
+        f.append_attribute("fillId") = Count(fills, "fill") - 1;
+        f.remove_attribute("applyFill");
+        f.append_attribute("applyFill") = 1;
+    });
     c.remove_attribute("s");
-    c.append_attribute("s") = xfIndex;
-    m_fillStyles.insert(key, xfIndex);
+    c.append_attribute("s") = xf;
     return true;
 }
 

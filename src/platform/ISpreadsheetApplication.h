@@ -11,6 +11,10 @@
 class ISpreadsheetApplication
 {
 public:
+    // The spreadsheet application's own paper sizes.
+    static constexpr int kPaperLetter = 1; // xlPaperLetter
+    static constexpr int kPaperA4 = 9;     // xlPaperA4
+
     virtual ~ISpreadsheetApplication() = default;
 
     virtual bool SetVisible(bool visible) = 0; // Application.Visible
@@ -20,9 +24,14 @@ public:
     virtual bool SelectSheet(int index) = 0;      // Sheets.Item(index).Select, one-based
     // Range(cell) of the active sheet:
     virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // .Value, as text
+    virtual bool SetRangeNumber(const QString& cell, double value) = 0;       // .Value, as a number
+    virtual bool SetRangeNumberFormat(const QString& cell,
+                                      const QString& format) = 0; // .NumberFormat, a format code
     virtual bool SetRangeInteriorColor(const QString& cell,
                                        quint32 colorRef) = 0;                   // .Interior.Color, 0x00BBGGRR
     virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // .AddComment(text)
+    // ActiveSheet.PageSetup.PaperSize: kPaperLetter or kPaperA4.
+    virtual bool SetPaperSize(int paperSize) = 0;
     // Saves the active workbook as an .xlsx file.
     virtual bool SaveActiveWorkbook(const QString& path) = 0;
 
