@@ -143,11 +143,11 @@ void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int wi
     }
 }
 
-void AppendTable(pugi::xml_node body, const WordTable& table)
+void AppendTable(pugi::xml_node body, const WordTable& table, int textWidth)
 {
     const CWordDocument::DrawnTable drawn = CWordDocument::Draw(table);
     const int totalUnits = table.columns * drawn.partsPerColumn;
-    const int unit = CDocxWriter::kTextWidth / totalUnits;
+    const int unit = textWidth / totalUnits;
 
     pugi::xml_node tbl = body.append_child("w:tbl");
     pugi::xml_node tblPr = tbl.append_child("w:tblPr");
@@ -174,8 +174,11 @@ void AppendTable(pugi::xml_node body, const WordTable& table)
     for (int units : drawn.gridUnits)
         grid.append_child("w:gridCol").append_attribute("w:w") = units * unit;
 
-    for (const QList<CWordDocument::DrawnCell>& line : drawn.lines) {
+    for (qsizetype l = 0; l < drawn.lines.size(); ++l) {
+        const QList<CWordDocument::DrawnCell>& line = drawn.lines.at(l);
         pugi::xml_node tr = tbl.append_child("w:tr");
+        if (l < drawn.headingLines)
+            tr.append_child("w:trPr").append_child("w:tblHeader");
         int gridIndex = 0;
         for (const CWordDocument::DrawnCell& cell : line) {
             int width = 0;
@@ -225,14 +228,16 @@ OoxmlPackage CDocxWriter::Package() const
     pugi::xml_node body = NewWordRoot(document, "w:document").append_child("w:body");
     for (const WordBlock& block : m_document.Blocks()) {
         if (block.isTable)
-            AppendTable(body, block.table);
+            AppendTable(body, block.table, m_document.PageWidth() - 2 * kSideMargin);
         else
             AppendParagraph(body, block.paragraph);
     }
     pugi::xml_node sect = body.append_child("w:sectPr");
     pugi::xml_node size = sect.append_child("w:pgSz");
-    size.append_attribute("w:w") = kPageWidth;
-    size.append_attribute("w:h") = kPageHeight;
+    size.append_attribute("w:w") = m_document.PageWidth();
+    size.append_attribute("w:h") = m_document.PageHeight();
+    // The printer's paper code: 1 Letter, 9 A4.
+    size.append_attribute("w:code") = m_document.PaperSize() == IWordSelection::kPaperLetter ? 1 : 9;
     pugi::xml_node margins = sect.append_child("w:pgMar");
     margins.append_attribute("w:top") = kTopMargin;
     margins.append_attribute("w:right") = kSideMargin;

@@ -357,6 +357,32 @@ bool CWordDocument::AddComment(const QString& text)
     return true;
 }
 
+bool CWordDocument::SetRowsHeadingFormat(int heading)
+{
+    if (!RequireTable())
+        return false;
+    CurrentTable()->rows[m_place.row].heading = heading != 0;
+    return true;
+}
+
+bool CWordDocument::SetPageSetupPaperSize(int paperSize)
+{
+    if (paperSize != kPaperLetter && paperSize != kPaperA4)
+        return Fail(QStringLiteral("Paper size %1 is not available.").arg(paperSize));
+    m_paperSize = paperSize;
+    return true;
+}
+
+int CWordDocument::PageWidth() const
+{
+    return m_paperSize == kPaperLetter ? 12240 : 11906;
+}
+
+int CWordDocument::PageHeight() const
+{
+    return m_paperSize == kPaperLetter ? 15840 : 16838;
+}
+
 CWordDocument::DrawnTable CWordDocument::Draw(const WordTable& table)
 {
     const int columns = table.columns;
@@ -378,7 +404,12 @@ CWordDocument::DrawnTable CWordDocument::Draw(const WordTable& table)
     for (int c = 1; c < columns; ++c)
         drawn.gridUnits.append(parts);
 
+    // Only heading rows at the top of the table repeat.
+    bool leading = true;
     for (const WordTableRow& row : table.rows) {
+        leading = leading && row.heading;
+        if (leading)
+            drawn.headingLines += row.split ? 2 : 1;
         QList<DrawnCell> first;
         for (int c = 0; c < columns; ++c)
             first.append({c == 0 ? parts : 1, DrawnCell::None, &row.cells.at(c)});

@@ -59,6 +59,7 @@ struct WordTableRow
     QList<WordCell> cells; // one per column
     bool split = false;
     QList<WordLowerStop> lower;
+    bool heading = false; // repeats on each page (with the heading rows above it)
 };
 
 struct WordTable
@@ -118,9 +119,15 @@ public:
     bool SplitCells(int rows, int columns) override;
     bool AddTable(int rows, int columns, int behavior, int autoFit) override;
     bool AddComment(const QString& text) override;
+    bool SetRowsHeadingFormat(int heading) override;
+    bool SetPageSetupPaperSize(int paperSize) override;
     QString ErrorString() const override { return m_error; }
 
     const QList<WordBlock>& Blocks() const { return m_blocks; }
+    // The page, in twentieths of a point; A4 until the page setup says otherwise.
+    int PaperSize() const { return m_paperSize; }
+    int PageWidth() const;
+    int PageHeight() const;
     const QList<WordComment>& Comments() const { return m_comments; }
 
     // A table as it is drawn: a grid of columns and, per drawn line, its
@@ -142,6 +149,7 @@ public:
         QList<int> gridUnits; // width of each grid column in parts of a column (sum = columns * parts)
         int partsPerColumn = 1;
         QList<QList<DrawnCell>> lines;
+        int headingLines = 0; // the first lines, which repeat on every page
     };
     static DrawnTable Draw(const WordTable& table);
 
@@ -176,6 +184,7 @@ private:
     Place m_place;
     int m_stopCount = 0;
     WordRunFormat m_format;
+    int m_paperSize = kPaperA4;
     QString m_error;
 };
 

@@ -14,6 +14,8 @@ public:
     // The word processor's own constants, as the export passes them.
     static constexpr int kCellUnit = 12;               // wdCell
     static constexpr quint32 kAutoColor = 0xFF000000u; // wdColorAutomatic
+    static constexpr int kPaperLetter = 2;             // wdPaperLetter
+    static constexpr int kPaperA4 = 7;                 // wdPaperA4
 
     virtual ~IWordSelection() = default;
 
@@ -35,6 +37,10 @@ public:
     // Tables.Add at the selection's range; the selection goes to the first cell.
     virtual bool AddTable(int rows, int columns, int behavior, int autoFit) = 0;
     virtual bool AddComment(const QString& text) = 0; // Comments.Add at the selection's range
+    // Rows.HeadingFormat: the selection's table row repeats at the top of
+    // every page the table runs onto.
+    virtual bool SetRowsHeadingFormat(int heading) = 0;
+    virtual bool SetPageSetupPaperSize(int paperSize) = 0; // PageSetup.PaperSize: kPaperLetter, kPaperA4
 
     virtual QString ErrorString() const = 0;
 };
