@@ -5,7 +5,9 @@
 #include "model/DueRecord.h"
 #include "platform/IWordApplication.h"
 
+#include <QCoreApplication>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -16,12 +18,16 @@
 // "Pay To/Account", "Type/Status", "Amount" and, with notes, "Notes"), a
 // block of cells per due, and a totals row with "Status: (paid/all)" and the
 // paid, unpaid and total sums. With notes each due's notes are a comment at
-// "Show Notes".
+// "Show Notes". The header row repeats on every page; the page is the
+// locale's paper.
 class CWordExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CWordExport)
+
 public:
-    // documentName is the name the document is shown under.
-    explicit CWordExport(const QString& documentName = QString());
+    // documentName is the name the document is shown under; locale decides
+    // the dates, the amounts and the paper.
+    explicit CWordExport(const QString& documentName = QString(), const QLocale& locale = QLocale());
     ~CWordExport();
 
     // Starts the word processor and adds a blank document: 1, or 0 when no
@@ -48,6 +54,7 @@ private:
 
     std::unique_ptr<IWordApplication> m_app;
     QString m_documentName;
+    QLocale m_locale;
     QStringList m_messages;
     QString m_buildError;
 };
@@ -55,7 +62,7 @@ private:
 // The document build itself, on a selection in a new, empty document. False
 // at the first call that fails.
 bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, const COleDateTime& shownDate,
-                       bool withNotes);
+                       bool withNotes, const QLocale& locale);
 
 // "Error !!!": the message of a failed word-processor export.
 QString WordExportErrorText();

@@ -8,6 +8,8 @@
 #include "../platform/OfficeTestTools.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -67,6 +69,8 @@ public:
         return Log(QStringLiteral("Table %1 %2 %3 %4").arg(rows).arg(columns).arg(behavior).arg(autoFit));
     }
     bool AddComment(const QString& t) override { return Log(QStringLiteral("Comment ") + t); }
+    bool SetRowsHeadingFormat(int h) override { return Log(QStringLiteral("Heading %1").arg(h)); }
+    bool SetPageSetupPaperSize(int p) override { return Log(QStringLiteral("Paper %1").arg(p)); }
     QString ErrorString() const override { return QStringLiteral("call refused"); }
 
 private:
@@ -82,7 +86,6 @@ private:
     int m_calls = 0;
     double m_size = 12;
 };
-
 
 QString CellText(const WordCell* cell)
 {
@@ -152,6 +155,7 @@ private slots:
     void fileExportReportsUnwritablePath();
     void showSavesUnderMonthNameAndOpens();
     void libreOfficeReadsTheDocument();
+    void headerRepeatsOnEveryPageOfTheLocalesPaper();
 
 private:
     void CheckLibreOfficeText(const QString& txtPath, const QString& fodtPath, bool withNotes);
@@ -183,13 +187,15 @@ void TestWordExport::exactSequenceForOneDue()
 {
     SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, -1); });
     QString error;
-    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")).mid(0, 1), false), &error));
+    QVERIFY(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")).mid(0, 1), false),
+                           &error));
     // One step of the build per line; its calls separated by ";".
     const QStringList expected = Calls(QStringLiteral(
         "Visible 0; AddDocument\n"
+        "Paper 2\n"
         "Underline 1; Bold 1; Color 000000; Align 1; GetSize; Size 14; Type March-2007\\r\\n\\r\\n\n"
         "Underline 0; Strike 0; GetSize; Size 12; Color 000000\n"
-        "Table 3 4 1 0\n"
+        "Table 3 4 1 0; Heading 1\n"
         "VAlign 1; Color 800000; Shade dcdcdc; Type Due\n"
         "Right 12 1 1; Color 800000; VAlign 1; Shade dcdcdc; Type Pay To/Account\n"
         "Right 12 1 1; Color 800000; VAlign 1; Shade dcdcdc; Type Type/Status\n"
@@ -278,12 +284,12 @@ void TestWordExport::emptyListLeavesBlankDocument()
 
 void TestWordExport::failureInsideBuildIsShownThenReported()
 {
-    // Call 20 is the move to the second heading: the build ends there.
-    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 20); });
+    // Call 22 is the move to the second heading: the build ends there.
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 22); });
     QString error;
     QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
-    QCOMPARE(m_log.size(), 20);
-    QCOMPARE(m_log.at(18), QStringLiteral("Type Due"));
+    QCOMPARE(m_log.size(), 22);
+    QCOMPARE(m_log.at(20), QStringLiteral("Type Due"));
     QCOMPARE(m_log.last(), QStringLiteral("Visible 1"));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(error.contains(QLatin1String("call refused")));
@@ -303,8 +309,9 @@ void TestWordExport::noWordProcessorIsSilent()
     QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
     QVERIFY(error.isEmpty());
     QVERIFY(m_opened.isEmpty());
-    QVERIFY(
-        !ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, m_dir.filePath(QStringLiteral("x.docx"))), &error));
+    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true,
+                                         m_dir.filePath(QStringLiteral("x.docx"))),
+                            &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
 }
 
@@ -352,7 +359,9 @@ void TestWordExport::blocksFollowTheHeadings()
     QFETCH(bool, withNotes);
     QFETCH(QList<QStringList>, lines);
     CWordDocument doc;
-    QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
+    QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
+                               COleDateTime(2007, 3, 15, 0, 0, 0), withNotes,
+                               QLocale(QStringLiteral("en_US"))),
              qPrintable(doc.ErrorString()));
     const WordTable* table = FirstTable(doc);
     QVERIFY(table);
@@ -366,7 +375,8 @@ void TestWordExport::blocksFollowTheHeadings()
 void TestWordExport::formattingOfTheBuild()
 {
     CWordDocument doc;
-    QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")), COleDateTime(2007, 3, 15, 0, 0, 0), true));
+    QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
+                              COleDateTime(2007, 3, 15, 0, 0, 0), true, QLocale(QStringLiteral("en_US"))));
 
     // Title: centred, underlined, bold, 2 points up; an empty paragraph, the
     // table, and the paragraph that always follows a table.
@@ -394,7 +404,8 @@ void TestWordExport::docxPackageIsConsistent()
 {
     const QString out = m_dir.filePath(QStringLiteral("consistent.docx"));
     QString error;
-    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error), qPrintable(error));
+    QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, out), &error),
+             qPrintable(error));
     OoxmlPackage package;
     QVERIFY(package.Read(out, &error));
     QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
@@ -467,7 +478,8 @@ void TestWordExport::fileExportReportsUnwritablePath()
     const QString folder = m_dir.filePath(QStringLiteral("folder.docx"));
     QVERIFY(QDir().mkpath(folder));
     QString error;
-    QVERIFY(!ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, folder), &error));
+    QVERIFY(
+        !ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true, folder), &error));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(error.contains(folder));
 }
@@ -475,7 +487,8 @@ void TestWordExport::fileExportReportsUnwritablePath()
 void TestWordExport::showSavesUnderMonthNameAndOpens()
 {
     QString error;
-    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), false), &error), qPrintable(error));
+    QVERIFY2(ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), false), &error),
+             qPrintable(error));
     QCOMPARE(m_opened.size(), 1);
     QCOMPARE(QFileInfo(m_opened.first()).fileName(), QStringLiteral("Dues March 2007.docx"));
     OoxmlPackage package;
@@ -492,7 +505,10 @@ void TestWordExport::libreOfficeReadsTheDocument()
                               m_dir.filePath(QStringLiteral("lo-plain.docx"))};
     QString error;
     for (int i = 0; i < 2; ++i)
-        QVERIFY2(ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), i == 0, outs.at(i)), &error), qPrintable(error));
+        QVERIFY2(
+            ExportWordFile(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), i == 0, outs.at(i)),
+                           &error),
+            qPrintable(error));
     OfficeTest::Soffice soffice(m_dir.path());
     const QStringList txtPaths =
         soffice.Convert(outs, QStringLiteral("txt:Text (encoded):UTF8"), QStringLiteral("txt"), &error);
@@ -506,6 +522,51 @@ void TestWordExport::libreOfficeReadsTheDocument()
         CheckLibreOfficeText(txtPaths.at(i), fodtPaths.at(i), withNotes);
         if (QTest::currentTestFailed())
             return;
+    }
+}
+
+void TestWordExport::headerRepeatsOnEveryPageOfTheLocalesPaper()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (OfficeTest::Soffice::Program().isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+        QSKIP("LibreOffice (soffice) or the PDF readers (poppler-utils) are missing: the page check is "
+              "skipped");
+
+    // Enough dues for several pages, on Letter (en_US) and on A4 (de_DE).
+    QList<DueRecord> dues;
+    for (int i = 0; i < 25; ++i)
+        dues << ThreeDues(QStringLiteral("Call <first> & co"));
+    const QStringList outs = {m_dir.filePath(QStringLiteral("pages-us.docx")),
+                              m_dir.filePath(QStringLiteral("pages-de.docx"))};
+    const char* locales[] = {"en_US", "de_DE"};
+    QString error;
+    for (int i = 0; i < 2; ++i) {
+        theApp.SetLocale(QLocale(QLatin1String(locales[i])));
+        const bool ok = ExportWordFile(MarchRequest(dues, true, outs.at(i)), &error);
+        theApp.SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(ok, qPrintable(error));
+    }
+    const QStringList pdfs =
+        OfficeTest::Soffice(m_dir.path()).Convert(outs, QStringLiteral("pdf"), QStringLiteral("pdf"), &error);
+    QVERIFY2(!pdfs.isEmpty(), qPrintable(error));
+
+    auto run = [](const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const char* sizes[] = {"612 x 792 pts (letter)", "pts (A4)"};
+    for (int i = 0; i < 2; ++i) {
+        const QString info = run(pdfinfo, {pdfs.at(i)});
+        QVERIFY2(info.contains(QLatin1String(sizes[i])), qPrintable(info));
+        QStringList pages = run(pdftotext, {pdfs.at(i), QStringLiteral("-")}).split(QLatin1Char('\f'));
+        while (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QVERIFY2(pages.size() >= 3, qPrintable(info));
+        for (const QString& page : std::as_const(pages))
+            QVERIFY2(page.contains(QLatin1String("Pay To/Account")), qPrintable(page.left(300)));
     }
 }
 
