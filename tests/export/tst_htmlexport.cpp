@@ -1,3 +1,4 @@
+#include "BrowserPrint.h"
 #include "app/CTallyvaneApp.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
@@ -11,7 +12,8 @@ Q_DECLARE_METATYPE(QList<DueRecord>)
 
 namespace {
 
-DueRecord Due(const QString& title, double amount = 0.0, const QString& notes = {}, int type = 1, bool paid = false)
+DueRecord Due(const QString& title, double amount = 0.0, const QString& notes = {}, int type = 1,
+              bool paid = false)
 {
     DueRecord r;
     r.m_strTitle = title;
@@ -63,6 +65,7 @@ private slots:
     void brokenTemplates();
     void repeatedMarkerStaysLinear();
     void shippedTemplate();
+    void shippedTemplatePrintsWithinThePage();
 
     void writesUtf8UpToZeroByte();
     void unreadableTemplateWritesEmptyFileAndSaysWhy();
@@ -174,8 +177,8 @@ void TestHtmlExport::repeatedMarkerStaysLinear()
     QList<DueRecord> dues;
     for (int i = 0; i < 40; ++i)
         dues << Due(QString::number(i));
-    const QString out = FillExportTemplate(QStringLiteral("<{[loopstart]}>a<{[loopstart]}>b<{[loopend]}>"), dues,
-                                           March2007(), true);
+    const QString out = FillExportTemplate(QStringLiteral("<{[loopstart]}>a<{[loopstart]}>b<{[loopend]}>"),
+                                           dues, March2007(), true);
     QCOMPARE(out, QStringLiteral("ab").repeated(40));
 }
 
@@ -184,8 +187,9 @@ void TestHtmlExport::shippedTemplate()
     const QString templ = ShippedTemplate("exporttemplate.html");
     QVERIFY(!templ.isEmpty());
     QVERIFY(templ.contains(QLatin1String("<meta charset=\"utf-8\">")));
-    for (const char* tag : {"loopstart", "loopend", "duetitle", "dates", "payee", "account", "duetype", "status",
-                            "amount", "notes", "countrecord", "notesstart", "notesend", "monthyear"})
+    for (const char* tag :
+         {"loopstart", "loopend", "duetitle", "dates", "payee", "account", "duetype", "status", "amount",
+          "notes", "countrecord", "notesstart", "notesend", "monthyear"})
         QVERIFY2(templ.contains(HtmlTemplate::Tag(tag)), tag);
 
     const QList<DueRecord> dues{Due("Rent", 950, "Key\r\nunder the mat"), Due("Power", 61.2, {}, 2, true)};
@@ -202,6 +206,30 @@ void TestHtmlExport::shippedTemplate()
     }
 }
 
+void TestHtmlExport::shippedTemplatePrintsWithinThePage()
+{
+    if (!BrowserPrint::Available())
+        QSKIP("chromium or pdftotext is not installed: the browser print check is skipped");
+    // A long unbroken word wraps inside its cell: the amount and the record
+    // count beside it stay on the page.
+    QTemporaryDir dir;
+    const QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    const QString page = dir.filePath(QStringLiteral("export.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(FillExportTemplate(ShippedTemplate("exporttemplate.html"), dues, March2007(), true).toUtf8());
+    file.close();
+    QString why;
+    const QString text = BrowserPrint::PrintedText(page, dir.path(), &why);
+    QVERIFY2(!text.isEmpty(), qPrintable(why));
+    for (int i = 1; i <= 12; ++i) {
+        const QString count = QStringLiteral("Record %1 of 12").arg(i);
+        QVERIFY2(text.contains(count), qPrintable(count));
+        const QString amount = theApp.FormatCurrency(AmountText(dues.at(i - 1).m_dAmount));
+        QVERIFY2(text.contains(amount), qPrintable(amount));
+    }
+}
+
 void TestHtmlExport::writesUtf8UpToZeroByte()
 {
     QTemporaryDir dir;
@@ -215,7 +243,8 @@ void TestHtmlExport::writesUtf8UpToZeroByte()
     HtmlTemplate::SetTemplatesFolder(dir.path());
     QString why;
     QVERIFY2(ExportHtmlFile(request, &why), qPrintable(why));
-    QCOMPARE(ReadAll(request.outputPath), QByteArray("<meta charset=\"utf-8\">\xE2\x82\xAC" "Caf\xC3\xA9;y;Z"));
+    QCOMPARE(ReadAll(request.outputPath), QByteArray("<meta charset=\"utf-8\">\xE2\x82\xAC"
+                                                     "Caf\xC3\xA9;y;Z"));
 }
 
 void TestHtmlExport::unreadableTemplateWritesEmptyFileAndSaysWhy()
@@ -243,10 +272,14 @@ void TestHtmlExport::failuresAreReported_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("mention");
 
-    QTest::newRow("empty list") << 0 << "out.html" << "no dues";
-    QTest::newRow("no output path") << 1 << "" << "output";
-    QTest::newRow("missing folder") << 1 << "missing/out.html" << "missing/out.html";
-    QTest::newRow("output is a folder") << 1 << "." << "Could not write";
+    QTest::newRow("empty list") << 0 << "out.html"
+                                << "no dues";
+    QTest::newRow("no output path") << 1 << ""
+                                    << "output";
+    QTest::newRow("missing folder") << 1 << "missing/out.html"
+                                    << "missing/out.html";
+    QTest::newRow("output is a folder") << 1 << "."
+                                        << "Could not write";
 }
 
 void TestHtmlExport::failuresAreReported()

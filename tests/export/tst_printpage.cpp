@@ -1,8 +1,10 @@
+#include "BrowserPrint.h"
 #include "app/CTallyvaneApp.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<DueRecord>)
@@ -43,6 +45,7 @@ private slots:
     void fill_data();
     void fill();
     void shippedTemplate();
+    void shippedTemplatePrintsWordsWhole();
 };
 
 void TestPrintPage::initTestCase()
@@ -121,10 +124,11 @@ void TestPrintPage::shippedTemplate()
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString templ = HtmlTemplate::DecodeTemplate(file.readAll());
     QVERIFY(templ.contains(QLatin1String("<meta charset=\"utf-8\">")));
-    for (const char* tag : {"headerstart", "headerend", "headerleft", "headercenter", "headerright", "footerstart",
-                            "footerend", "footerleft", "footercenter", "footerright", "loopstart", "loopend", "snumber",
-                            "icon", "duetitle", "startdate", "duedate", "payee", "account", "duetype", "status",
-                            "amount", "paidamount", "unpaidamount", "totalamount"})
+    for (const char* tag : {"headerstart", "headerend", "headerleft", "headercenter", "headerright",
+                            "footerstart", "footerend", "footerleft", "footercenter", "footerright",
+                            "loopstart",   "loopend",   "snumber",    "icon",         "duetitle",
+                            "startdate",   "duedate",   "payee",      "account",      "duetype",
+                            "status",      "amount",    "paidamount", "unpaidamount", "totalamount"})
         QVERIFY2(templ.contains(HtmlTemplate::Tag(tag)), tag);
 
     const QList<DueRecord> ticked{Due("Rent", 950, true), Due("Gas", 40, false, true)};
@@ -139,6 +143,40 @@ void TestPrintPage::shippedTemplate()
     // The header stands before the dues, the footer after the sums.
     QVERIFY(out.indexOf(QLatin1String("Due Date Details")) < out.indexOf(QLatin1String(">1.<")));
     QVERIFY(out.indexOf(QLatin1String("$990.00")) < out.indexOf(QLatin1String("class=\"footer\"")));
+}
+
+void TestPrintPage::shippedTemplatePrintsWordsWhole()
+{
+    if (!BrowserPrint::Available())
+        QSKIP("chromium or pdftotext is not installed: the browser print check is skipped");
+    QFile templ(QStringLiteral(TALLYVANE_TEST_DATA "/../../templates/printtemplate.html"));
+    QVERIFY(templ.open(QIODevice::ReadOnly));
+    QTemporaryDir dir;
+    const QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    const QString page = dir.filePath(QStringLiteral("print.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        FillPrintTemplate(QString::fromUtf8(templ.readAll()), dues, Month(2007, 3), Month(2007, 3)).toUtf8());
+    file.close();
+    QString why;
+    const QStringList words = BrowserPrint::Words(BrowserPrint::PrintedText(page, dir.path(), &why));
+    QVERIFY2(!words.isEmpty(), qPrintable(why));
+
+    // Pay To and Account have room for their words: none is cut in two.
+    const QList<QPair<QString, int>> whole = {
+        {QStringLiteral("Northern"), 3},     {QStringLiteral("Utilities"), 3},
+        {QStringLiteral("Metropolitan"), 3}, {QStringLiteral("Insurance"), 3},
+        {QStringLiteral("Checking"), 6},     {QStringLiteral("Household"), 3},
+        {QStringLiteral("Savings"), 3},
+    };
+    for (const auto& [word, times] : whole)
+        QVERIFY2(words.count(word) == times,
+                 qPrintable(QStringLiteral("%1: %2").arg(word).arg(words.count(word))));
+    // Every amount is on the page, and so is the total of all twelve.
+    for (const DueRecord& due : dues)
+        QVERIFY(words.contains(theApp.FormatCurrency(AmountText(due.m_dAmount))));
+    QVERIFY(words.contains(QStringLiteral("$96,295.68")));
 }
 
 QTEST_GUILESS_MAIN(TestPrintPage)
