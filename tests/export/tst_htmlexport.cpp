@@ -1,4 +1,5 @@
 #include "BrowserPrint.h"
+#include "OfficeExportFixtures.h"
 #include "app/CTallyvaneApp.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
@@ -61,6 +62,8 @@ private slots:
 
     void fill_data();
     void fill();
+    void everyFieldIsEscaped_data();
+    void everyFieldIsEscaped();
     void brokenTemplates_data();
     void brokenTemplates();
     void repeatedMarkerStaysLinear();
@@ -142,6 +145,52 @@ void TestHtmlExport::fill()
 }
 
 // clang-format off
+void TestHtmlExport::everyFieldIsEscaped_data()
+{
+    AddFieldRows();
+}
+
+void TestHtmlExport::everyFieldIsEscaped()
+{
+    QFETCH(DueField, field);
+    const QString all = QStringLiteral(
+        "<{[loopstart]}><{[duetitle]}>|<{[dates]}>|<{[payee]}>|<{[account]}>|<{[duetype]}>|<{[status]}>|"
+        "<{[amount]}>|<{[notesstart]}><{[notes]}><{[notesend]}>|<{[countrecord]}><{[loopend]}>");
+    const QString out = FillExportTemplate(all, {DueWithHardField(field)}, March2007(), true);
+    // The field shows its text, no markup of its own and no tag.
+    QVERIFY2(!out.contains(QLatin1String("<b>")) && !out.contains(QLatin1String("<{[")), qPrintable(out));
+    const QStringList values = out.split(QLatin1Char('|'));
+    QCOMPARE(values.size(), 9);
+    const QString hard = EscapedMarkupText();
+    const QStringList plain = {QStringLiteral("Rent"),  QStringLiteral("01/03/2007 - 05/03/2007"),
+                               QStringLiteral("Landlord"), QStringLiteral("ACC-1"),
+                               QStringLiteral("Business"), QStringLiteral("Unpaid"),
+                               QStringLiteral("$12.50"),   QStringLiteral("plain"),
+                               QStringLiteral("Record 1 of 1")};
+    QStringList expected = plain;
+    switch (field) {
+    case DueField::Title:
+        expected[0] = hard;
+        break;
+    case DueField::PayTo:
+        expected[2] = hard;
+        break;
+    case DueField::Account:
+        expected[3] = hard;
+        break;
+    case DueField::Notes:
+        expected[7] = hard + QStringLiteral("<br>") + hard;
+        break;
+    case DueField::Type:
+        expected[4] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[6] = QStringLiteral("($1,234.50)");
+        break;
+    }
+    QCOMPARE(values, expected);
+}
+
 void TestHtmlExport::brokenTemplates_data()
 {
     QTest::addColumn<QString>("templ");

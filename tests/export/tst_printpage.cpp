@@ -1,4 +1,5 @@
 #include "BrowserPrint.h"
+#include "OfficeExportFixtures.h"
 #include "app/CTallyvaneApp.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
@@ -44,6 +45,8 @@ private slots:
     void rangeText();
     void fill_data();
     void fill();
+    void everyFieldIsEscaped_data();
+    void everyFieldIsEscaped();
     void shippedTemplate();
     void shippedTemplatePrintsWordsWhole();
 };
@@ -116,6 +119,46 @@ void TestPrintPage::fill()
     QFETCH(QList<DueRecord>, ticked);
     QFETCH(QString, expected);
     QCOMPARE(FillPrintTemplate(templ, ticked, Month(2007, 3, 10), Month(2007, 3, 20)), expected);
+}
+
+void TestPrintPage::everyFieldIsEscaped_data()
+{
+    AddFieldRows(false);
+}
+
+void TestPrintPage::everyFieldIsEscaped()
+{
+    QFETCH(DueField, field);
+    const QString all = QStringLiteral(
+        "<{[loopstart]}><{[duetitle]}>|<{[startdate]}>|<{[duedate]}>|<{[payee]}>|<{[account]}>|"
+        "<{[duetype]}>|<{[status]}>|<{[amount]}><{[loopend]}>");
+    const QString out = FillPrintTemplate(all, {DueWithHardField(field)}, Month(2007, 3), Month(2007, 3));
+    QVERIFY2(!out.contains(QLatin1String("<b>")) && !out.contains(QLatin1String("<{[")), qPrintable(out));
+    const QString hard = EscapedMarkupText();
+    QStringList expected = {QStringLiteral("Rent"),         QStringLiteral("01 Mar, 2007"),
+                            QStringLiteral("05 Mar, 2007"), QStringLiteral("Landlord"),
+                            QStringLiteral("ACC-1"),        QStringLiteral("Business"),
+                            QStringLiteral("Unpaid"),       QStringLiteral("$12.50")};
+    switch (field) {
+    case DueField::Title:
+        expected[0] = hard;
+        break;
+    case DueField::PayTo:
+        expected[3] = hard;
+        break;
+    case DueField::Account:
+        expected[4] = hard;
+        break;
+    case DueField::Type:
+        expected[5] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[7] = QStringLiteral("($1,234.50)");
+        break;
+    case DueField::Notes:
+        QFAIL("the print page has no notes");
+    }
+    QCOMPARE(out.split(QLatin1Char('|')), expected);
 }
 
 void TestPrintPage::shippedTemplate()

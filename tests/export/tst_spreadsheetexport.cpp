@@ -571,31 +571,16 @@ void TestSpreadsheetExport::oddValuesStayReadable()
 
 void TestSpreadsheetExport::textFieldsStayText_data()
 {
-    QTest::addColumn<int>("field");
-    QTest::addColumn<QString>("cell");
-    const QStringList fields = {QStringLiteral("title"), QStringLiteral("pay to"), QStringLiteral("account"),
-                                QStringLiteral("notes")};
-    const QStringList cells = {QStringLiteral("A10"), QStringLiteral("D10"), QStringLiteral("E10"),
-                               QStringLiteral("comment I10")};
-    for (int i = 0; i < fields.size(); ++i)
-        QTest::newRow(qPrintable(fields.at(i))) << i << cells.at(i);
+    AddFieldRows();
 }
 
 void TestSpreadsheetExport::textFieldsStayText()
 {
-    QFETCH(int, field);
-    QFETCH(QString, cell);
-    // Markup, an entity, an escape of the format's own and a typed number:
-    // each must read back exactly as written, as text.
-    const QString value = QStringLiteral("<b>Smith & Sons</b> &amp; _x0041_ 12.50 \"q\"");
-    DueRecord due = ThreeDues().first();
-    due.m_strNotes = QStringLiteral("plain");
-    QString* targets[] = {&due.m_strTitle, &due.m_strPayTo, &due.m_strAccount, &due.m_strNotes};
-    *targets[field] = value;
-
+    QFETCH(DueField, field);
     const QString out = m_dir.filePath(QStringLiteral("text.xlsx"));
     QString error;
-    QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest({due}, true, out), TemplatePath(), &error),
+    QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest({DueWithHardField(field)}, true, out),
+                                               TemplatePath(), &error),
              qPrintable(error));
     OoxmlPackage package;
     QVERIFY(package.Read(out, &error));
@@ -603,24 +588,53 @@ void TestSpreadsheetExport::textFieldsStayText()
     QVERIFY(!package.Part(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<b>"));
     QVERIFY(!package.Part(QStringLiteral("xl/comments1.xml")).contains("<b>"));
 
-    QString got;
-    if (cell.startsWith(QLatin1String("comment"))) {
-        pugi::xml_document comments;
-        QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/comments1.xml"), comments));
-        got = Text(comments.document_element()
-                       .child("commentList")
-                       .child("comment")
-                       .child("text")
-                       .child("r")
-                       .child("t"));
-    } else {
-        const CellData d = CellsOf(package).value(cell);
+    // Every text reads back exactly as written, as text; the amount is a
+    // number. What a reader makes of the stored text: _x005F_ stands for the
+    // underscore, a line feed ends a line.
+    const QHash<QString, CellData> cells = CellsOf(package);
+    pugi::xml_document comments;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/comments1.xml"), comments));
+    const QString note = Text(comments.document_element()
+                                  .child("commentList")
+                                  .child("comment")
+                                  .child("text")
+                                  .child("r")
+                                  .child("t"));
+    QStringList texts;
+    for (const char* ref : {"A10", "D10", "E10", "G10", "H10"}) {
+        const CellData d = cells.value(QLatin1String(ref));
         QCOMPARE(d.type, QStringLiteral("inlineStr"));
-        got = d.value;
+        texts << d.value;
     }
-    // What a reader makes of the stored text: _x005F_ stands for the underscore.
-    got.replace(QStringLiteral("_x005F_"), QStringLiteral("_"));
-    QCOMPARE(got, value);
+    texts << note;
+    QStringList expected = {QStringLiteral("Rent"),     QStringLiteral("Landlord"), QStringLiteral("ACC-1"),
+                            QStringLiteral("Business"), QStringLiteral("Unpaid"),   QStringLiteral("plain")};
+    double amount = 12.5;
+    switch (field) {
+    case DueField::Title:
+        expected[0] = MarkupText();
+        break;
+    case DueField::PayTo:
+        expected[1] = MarkupText();
+        break;
+    case DueField::Account:
+        expected[2] = MarkupText();
+        break;
+    case DueField::Notes:
+        expected[5] = MarkupText() + QLatin1Char('\n') + MarkupText();
+        break;
+    case DueField::Type:
+        expected[3] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        amount = -1234.5;
+        break;
+    }
+    QCOMPARE(texts, expected);
+    const CellData f10 = cells.value(QStringLiteral("F10"));
+    QVERIFY(f10.type.isEmpty());
+    QCOMPARE(f10.value.toDouble(), amount);
+    QCOMPARE(f10.format, SpreadsheetCurrencyFormat(theApp.Locale()));
 }
 
 void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()

@@ -152,6 +152,8 @@ private slots:
     void blocksFollowTheHeadings();
     void formattingOfTheBuild();
     void docxPackageIsConsistent();
+    void everyFieldReadsAsTyped_data();
+    void everyFieldReadsAsTyped();
     void fileExportReportsUnwritablePath();
     void showSavesUnderMonthNameAndOpens();
     void libreOfficeReadsTheDocument();
@@ -471,6 +473,78 @@ void TestWordExport::docxPackageIsConsistent()
     QCOMPARE(doc.select_nodes("//w:shd[@w:fill='D3DFEE']").size(), size_t(3));
     QVERIFY(doc.select_node("//w:color[@w:val='000080']"));
     QVERIFY(doc.select_node("//w:color[@w:val='0000C8']"));
+}
+
+void TestWordExport::everyFieldReadsAsTyped_data()
+{
+    AddFieldRows();
+}
+
+void TestWordExport::everyFieldReadsAsTyped()
+{
+    QFETCH(DueField, field);
+    const QString out = m_dir.filePath(QStringLiteral("fields.docx"));
+    QString error;
+    QVERIFY2(ExportWordFile(MarchRequest({DueWithHardField(field)}, true, out), &error), qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    QVERIFY(!package.Part(QStringLiteral("word/document.xml")).contains("<b>"));
+    QVERIFY(!package.Part(QStringLiteral("word/comments.xml")).contains("<b>"));
+
+    // The texts of the due's block, one per cell paragraph, and its comment.
+    auto paragraphs = [](const pugi::xml_node& root) {
+        QStringList texts;
+        for (pugi::xpath_node p : root.select_nodes(".//w:p")) {
+            QString t;
+            for (pugi::xpath_node piece : p.node().select_nodes(".//w:t"))
+                t += OfficeTest::Text(piece.node());
+            texts << t;
+        }
+        return texts;
+    };
+    pugi::xml_document doc, comments;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/document.xml"), doc));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/comments.xml"), comments));
+    const pugi::xml_node block = doc.select_node("//w:tbl/w:tr[2]").node();
+    const pugi::xml_node below = block.next_sibling("w:tr");
+    const QStringList texts = paragraphs(block) + paragraphs(below);
+    const QStringList note = paragraphs(comments.document_element());
+
+    QStringList expected = {QStringLiteral("Rent"),
+                            QStringLiteral("Landlord"),
+                            QStringLiteral("Business"),
+                            QStringLiteral("$12.50"),
+                            QStringLiteral("Show Notes"),
+                            QStringLiteral("01/03/2007"),
+                            QStringLiteral("05/03/2007"),
+                            QStringLiteral("ACC-1"),
+                            QStringLiteral("Unpaid"),
+                            QString(),
+                            QString()};
+    QStringList expectedNote = {QStringLiteral("plain")};
+    switch (field) {
+    case DueField::Title:
+        expected[0] = MarkupText();
+        break;
+    case DueField::PayTo:
+        expected[1] = MarkupText();
+        break;
+    case DueField::Account:
+        expected[7] = MarkupText();
+        break;
+    case DueField::Notes:
+        expectedNote = {MarkupText(), MarkupText()};
+        break;
+    case DueField::Type:
+        expected[2] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[3] = QStringLiteral("($1,234.50)");
+        break;
+    }
+    QCOMPARE(texts, expected);
+    QCOMPARE(note, expectedNote);
 }
 
 void TestWordExport::fileExportReportsUnwritablePath()
