@@ -3,6 +3,8 @@
 #include "app/CTallyvaneApp.h"
 #include "export/HtmlTemplate.h"
 
+#include <QCoreApplication>
+
 using HtmlTemplate::Escape;
 using HtmlTemplate::Tag;
 
@@ -24,7 +26,8 @@ QString FillBlock(QString block, const DueRecord& due, int serial)
     block.replace(Tag("payee"), Escape(due.m_strPayTo));
     block.replace(Tag("account"), Escape(due.m_strAccount));
     block.replace(Tag("duetype"), Escape(DueTypeText(due.m_nType)));
-    block.replace(Tag("status"), due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
+    block.replace(Tag("status"), Escape(due.m_bPaid ? QCoreApplication::translate("PrintPage", "Paid")
+                                                    : QCoreApplication::translate("PrintPage", "Unpaid")));
     block.replace(Tag("amount"), MoneyText(due.m_dAmount));
     return block;
 }
@@ -49,7 +52,7 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
     QString footer = HtmlTemplate::CutBlock(page, Tag("footerstart"), Tag("footerend"));
 
     header.replace(Tag("headerright"), QString());
-    header.replace(Tag("headerleft"), QStringLiteral("Due Date Details"));
+    header.replace(Tag("headerleft"), Escape(QCoreApplication::translate("PrintPage", "Due Date Details")));
     header.replace(Tag("headercenter"), Escape(PrintRangeText(from, to)));
     footer.replace(Tag("headerright"), QString());
     footer.replace(Tag("headerleft"), QString());

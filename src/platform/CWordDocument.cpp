@@ -68,7 +68,7 @@ WordTable* CWordDocument::CurrentTable()
 bool CWordDocument::RequireTable()
 {
     if (!CurrentTable())
-        return Fail(QStringLiteral("The selection is not in a table."));
+        return Fail(tr("The selection is not in a table."));
     return true;
 }
 
@@ -170,7 +170,7 @@ bool CWordDocument::GetFontSize(double* points)
 bool CWordDocument::SetFontSize(double points)
 {
     if (!std::isfinite(points) || points < 1.0 || points > 1638.0)
-        return Fail(QStringLiteral("A font size of %1 points is out of range.").arg(points));
+        return Fail(tr("A font size of %1 points is out of range.").arg(points));
     m_format.size = points;
     return true;
 }
@@ -178,10 +178,10 @@ bool CWordDocument::SetFontSize(double points)
 bool CWordDocument::SetParagraphAlignment(int alignment)
 {
     if (alignment < 0 || alignment > 3)
-        return Fail(QStringLiteral("Unknown paragraph alignment %1.").arg(alignment));
+        return Fail(tr("Unknown paragraph alignment %1.").arg(alignment));
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     p->alignment = alignment;
     return true;
 }
@@ -189,7 +189,7 @@ bool CWordDocument::SetParagraphAlignment(int alignment)
 bool CWordDocument::SetCellsVerticalAlignment(int alignment)
 {
     if (alignment != 0 && alignment != 1 && alignment != 3)
-        return Fail(QStringLiteral("Unknown vertical alignment %1.").arg(alignment));
+        return Fail(tr("Unknown vertical alignment %1.").arg(alignment));
     if (!RequireTable())
         return false;
     CurrentCell()->verticalAlignment = alignment;
@@ -208,7 +208,7 @@ bool CWordDocument::TypeText(const QString& text)
 {
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     QString normalised = text;
     normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -243,9 +243,9 @@ bool CWordDocument::TypeText(const QString& text)
 bool CWordDocument::CheckCellMove(int unit, int extend)
 {
     if (unit != kCellUnit)
-        return Fail(QStringLiteral("Only moves by table cell are possible (unit %1).").arg(unit));
+        return Fail(tr("Only moves by table cell are possible (unit %1).").arg(unit));
     if (extend != 0 && extend != 1)
-        return Fail(QStringLiteral("Unknown move extension %1.").arg(extend));
+        return Fail(tr("Unknown move extension %1.").arg(extend));
     if (!RequireTable())
         return false;
     return true;
@@ -257,7 +257,7 @@ bool CWordDocument::MoveRight(int unit, int count, int extend)
         return false;
     // Moves by cell go from cell to cell; the extension has nothing to grow.
     if (count < 0 || m_stop + qint64(count) >= m_stopCount)
-        return Fail(QStringLiteral("There is no cell %1 to the right.").arg(count));
+        return Fail(tr("There is no cell %1 to the right.").arg(count));
     m_stop += count;
     Advance(m_place, count);
     return true;
@@ -268,7 +268,7 @@ bool CWordDocument::MoveLeft(int unit, int count, int extend)
     if (!CheckCellMove(unit, extend))
         return false;
     if (count < 0 || count > m_stop)
-        return Fail(QStringLiteral("There is no cell %1 to the left.").arg(count));
+        return Fail(tr("There is no cell %1 to the left.").arg(count));
     m_stop -= count;
     Retreat(m_place, count);
     return true;
@@ -277,7 +277,7 @@ bool CWordDocument::MoveLeft(int unit, int count, int extend)
 bool CWordDocument::SplitCells(int rows, int columns)
 {
     if (rows != 2 || columns != 1)
-        return Fail(QStringLiteral("A cell splits into two rows of one column only."));
+        return Fail(tr("A cell splits into two rows of one column only."));
     if (!RequireTable())
         return false;
     WordTable& table = *CurrentTable();
@@ -309,10 +309,9 @@ bool CWordDocument::AddTable(int rows, int columns, int behavior, int autoFit)
     Q_UNUSED(behavior);
     Q_UNUSED(autoFit);
     if (rows < 1 || rows > kMaxRows || columns < 1 || columns > kMaxColumns)
-        return Fail(
-            QStringLiteral("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
+        return Fail(tr("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
     if (CurrentTable())
-        return Fail(QStringLiteral("Tables cannot be nested."));
+        return Fail(tr("Tables cannot be nested."));
 
     const WordParagraph here = m_blocks.at(m_block).paragraph;
     WordBlock block;
@@ -345,7 +344,7 @@ bool CWordDocument::AddComment(const QString& text)
 {
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     // A comment at an insertion point covers the paragraph's text before it.
     WordComment comment;
     comment.id = int(m_comments.size());
@@ -368,7 +367,7 @@ bool CWordDocument::SetRowsHeadingFormat(int heading)
 bool CWordDocument::SetPageSetupPaperSize(int paperSize)
 {
     if (paperSize != kPaperLetter && paperSize != kPaperA4)
-        return Fail(QStringLiteral("Paper size %1 is not available.").arg(paperSize));
+        return Fail(tr("Paper size %1 is not available.").arg(paperSize));
     m_paperSize = paperSize;
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/IWordApplication.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -101,6 +102,8 @@ struct WordComment
 // typed next.
 class CWordDocument : public IWordSelection
 {
+    Q_DECLARE_TR_FUNCTIONS(CWordDocument)
+
 public:
     CWordDocument();
 

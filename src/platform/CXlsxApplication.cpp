@@ -17,7 +17,7 @@ bool CXlsxApplication::Result(bool ok, const QString& why)
 CXlsxWorkbook* CXlsxApplication::Workbook()
 {
     if (!m_workbook)
-        m_error = QStringLiteral("No workbook is open.");
+        m_error = tr("No workbook is open.");
     return m_workbook.get();
 }
 

@@ -5,12 +5,16 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 // The spreadsheet application of this program: workbooks are made from
 // .xltx templates and edited as packages; making the application visible
 // saves the active workbook as documentName.xlsx in a temporary folder and
 // opens it with the default spreadsheet program.
 class CXlsxApplication : public ISpreadsheetApplication
 {
+    Q_DECLARE_TR_FUNCTIONS(CXlsxApplication)
+
 public:
     explicit CXlsxApplication(const QString& documentName);
 

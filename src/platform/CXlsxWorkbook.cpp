@@ -280,27 +280,27 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     };
 
     if (!m_types.Load(m_package.Part(QStringLiteral("[Content_Types].xml")), &reason))
-        return broken(QStringLiteral("no valid content types (%1)").arg(reason));
+        return broken(tr("no valid content types (%1)").arg(reason));
 
     Relationships rootRels;
     if (!m_package.Contains(QStringLiteral("_rels/.rels")) ||
         !rootRels.Load(m_package.Part(QStringLiteral("_rels/.rels")), &reason))
-        return broken(QStringLiteral("no valid package relationships"));
+        return broken(tr("no valid package relationships"));
     m_workbookPart = ResolveTarget(QString(), rootRels.TargetOfType(QStringLiteral("officeDocument")));
     if (m_workbookPart.isEmpty() || !m_package.Contains(m_workbookPart))
-        return broken(QStringLiteral("the package holds no workbook"));
+        return broken(tr("the package holds no workbook"));
 
     const QString type = m_types.TypeOf(m_workbookPart);
     if (type != kTemplateMainType && type != kWorkbookMainType)
-        return broken(QStringLiteral("not a spreadsheet template"));
+        return broken(tr("not a spreadsheet template"));
     // A workbook made from a template is an ordinary workbook.
     m_types.SetOverride(m_workbookPart, kWorkbookMainType);
 
     if (!OoxmlXml::Load(m_workbook, m_package.Part(m_workbookPart), &reason))
-        return broken(QStringLiteral("the workbook part is damaged (%1)").arg(reason));
+        return broken(tr("the workbook part is damaged (%1)").arg(reason));
     Relationships bookRels;
     if (!bookRels.Load(m_package.Part(RelsPartFor(m_workbookPart)), &reason))
-        return broken(QStringLiteral("the workbook relationships are damaged (%1)").arg(reason));
+        return broken(tr("the workbook relationships are damaged (%1)").arg(reason));
 
     const pugi::xml_node book = m_workbook.document_element();
     const QString relPrefix = DeclaredPrefix(book, kOfficeRelNs);
@@ -310,7 +310,7 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
         const QString id = AttrText(sheet, Utf8(relPrefix + QStringLiteral("id")).constData());
         const QString part = ResolveTarget(m_workbookPart, bookRels.TargetOfId(id));
         if (id.isEmpty() || part.isEmpty() || !m_package.Contains(part))
-            return broken(QStringLiteral("a sheet of the workbook is missing"));
+            return broken(tr("a sheet of the workbook is missing"));
         m_sheetParts.append(part);
     }
 
@@ -339,9 +339,9 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
 bool CXlsxWorkbook::SelectSheet(int index, QString* why)
 {
     if (!m_loaded)
-        return Fail(why, QStringLiteral("No workbook is open."));
+        return Fail(why, tr("No workbook is open."));
     if (index < 1 || index > m_sheetParts.size())
-        return Fail(why, QStringLiteral("The workbook has no sheet %1.").arg(index));
+        return Fail(why, tr("The workbook has no sheet %1.").arg(index));
     if (m_active == index - 1)
         return true;
     if (!FlushActiveSheet(why))
@@ -368,14 +368,13 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
     sheet->part = m_sheetParts.at(m_active);
     QString reason;
     if (!OoxmlXml::Load(sheet->doc, m_package.Part(sheet->part), &reason))
-        return Fail(why, QStringLiteral("The sheet %1 is damaged (%2).").arg(sheet->part, reason));
+        return Fail(why, tr("The sheet %1 is damaged (%2).").arg(sheet->part, reason));
     pugi::xml_node root = sheet->doc.document_element();
     if (LocalName(root) != QLatin1String("worksheet"))
-        return Fail(why, QStringLiteral("The active sheet is not a worksheet."));
+        return Fail(why, tr("The active sheet is not a worksheet."));
     sheet->ns = PrefixOf(root);
     if (!sheet->rels.Load(m_package.Part(RelsPartFor(sheet->part)), &reason))
-        return Fail(why,
-                    QStringLiteral("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
+        return Fail(why, tr("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
 
     sheet->rowName = Utf8(sheet->ns + QStringLiteral("row"));
     sheet->cellName = Utf8(sheet->ns + QStringLiteral("c"));
@@ -393,7 +392,7 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
         int r = row.attribute("r").as_int(0);
         if (r <= lastRow) {
             if (row.attribute("r"))
-                return Fail(why, QStringLiteral("The rows of %1 are out of order.").arg(sheet->part));
+                return Fail(why, tr("The rows of %1 are out of order.").arg(sheet->part));
             r = lastRow + 1;
             row.append_attribute("r") = r;
         }
@@ -406,7 +405,7 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
             int col = 0, cr = 0;
             if (c.attribute("r")) {
                 if (!ParseCellName(AttrText(c, "r"), &col, &cr) || cr != r || col <= lastCol)
-                    return Fail(why, QStringLiteral("The cells of %1 are out of order.").arg(sheet->part));
+                    return Fail(why, tr("The cells of %1 are out of order.").arg(sheet->part));
             } else {
                 col = lastCol + 1;
                 c.append_attribute("r") = Utf8(ColumnName(col) + QString::number(r)).constData();
@@ -422,13 +421,12 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
 pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why)
 {
     if (!m_sheet) {
-        Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
-                           : QStringLiteral("No workbook is open."));
+        Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
         return {};
     }
     int col = 0, row = 0;
     if (!ParseCellName(cell, &col, &row)) {
-        Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
+        Fail(why, tr("%1 is not a cell name.").arg(cell));
         return {};
     }
     Sheet& s = *m_sheet;
@@ -511,7 +509,7 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
 bool CXlsxWorkbook::SetCellNumber(const QString& cell, double value, QString* why)
 {
     if (!std::isfinite(value))
-        return Fail(why, QStringLiteral("%1 is not a number a cell can hold.").arg(value));
+        return Fail(why, tr("%1 is not a number a cell can hold.").arg(value));
     pugi::xml_node c = FindOrCreateCell(cell, why);
     if (!c)
         return false;
@@ -527,7 +525,7 @@ bool CXlsxWorkbook::SetCellNumber(const QString& cell, double value, QString* wh
 bool CXlsxWorkbook::SetCellNumberFormat(const QString& cell, const QString& formatCode, QString* why)
 {
     if (formatCode.isEmpty())
-        return Fail(why, QStringLiteral("An empty number format cannot be given to %1.").arg(cell));
+        return Fail(why, tr("An empty number format cannot be given to %1.").arg(cell));
     pugi::xml_node c = FindOrCreateCell(cell, why);
     if (!c || !EnsureStyles(why))
         return false;
@@ -606,10 +604,9 @@ int CXlsxWorkbook::DerivedStyle(pugi::xml_node c, const QString& key,
 bool CXlsxWorkbook::SetPaperSize(int paperSize, QString* why)
 {
     if (!m_sheet)
-        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
-                                  : QStringLiteral("No workbook is open."));
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
     if (paperSize < 1 || paperSize > 118)
-        return Fail(why, QStringLiteral("%1 is not a paper size.").arg(paperSize));
+        return Fail(why, tr("%1 is not a paper size.").arg(paperSize));
     pugi::xml_node root = m_sheet->doc.document_element();
     pugi::xml_node setup = Child(root, "pageSetup");
     if (!setup)
@@ -652,7 +649,7 @@ bool CXlsxWorkbook::EnsureStyles(QString* why)
     if (!target.isEmpty() && m_package.Contains(ResolveTarget(m_workbookPart, target))) {
         m_stylesPart = ResolveTarget(m_workbookPart, target);
         if (!OoxmlXml::Load(m_styles, m_package.Part(m_stylesPart), &reason))
-            return Fail(why, QStringLiteral("The styles of the workbook are damaged (%1).").arg(reason));
+            return Fail(why, tr("The styles of the workbook are damaged (%1).").arg(reason));
     } else {
         // A workbook without styles gets the smallest complete style sheet.
         static const char* const minimal =
@@ -675,7 +672,7 @@ bool CXlsxWorkbook::EnsureStyles(QString* why)
         m_types.SetOverride(m_stylesPart, kStylesType);
     }
     if (LocalName(m_styles.document_element()) != QLatin1String("styleSheet"))
-        return Fail(why, QStringLiteral("The styles of the workbook are damaged."));
+        return Fail(why, tr("The styles of the workbook are damaged."));
     m_stylesLoaded = true;
     return true;
 }
@@ -684,7 +681,7 @@ bool CXlsxWorkbook::SetCellFill(const QString& cell, quint32 colorRef, QString* 
 {
     const QString rgb = ColorRefToRgb(colorRef);
     if (rgb.isEmpty())
-        return Fail(why, QStringLiteral("%1 is not an RGB colour.").arg(colorRef));
+        return Fail(why, tr("%1 is not an RGB colour.").arg(colorRef));
     pugi::xml_node c = FindOrCreateCell(cell, why);
     if (!c || !EnsureStyles(why))
         return false;
@@ -730,7 +727,7 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
     if (!commentsTarget.isEmpty()) {
         s.commentsPart = ResolveTarget(s.part, commentsTarget);
         if (!OoxmlXml::Load(s.comments, m_package.Part(s.commentsPart), &reason))
-            return Fail(why, QStringLiteral("The comments of the sheet are damaged (%1).").arg(reason));
+            return Fail(why, tr("The comments of the sheet are damaged (%1).").arg(reason));
     } else {
         s.comments.load_string(
             "<comments xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
@@ -774,9 +771,9 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
             s.rels.TargetOfId(AttrText(legacy, Utf8(relPrefix + QStringLiteral("id")).constData()));
         s.vmlPart = ResolveTarget(s.part, target);
         if (s.vmlPart.isEmpty() || !m_package.Contains(s.vmlPart))
-            return Fail(why, QStringLiteral("The note drawing of the sheet is missing."));
+            return Fail(why, tr("The note drawing of the sheet is missing."));
         if (!OoxmlXml::Load(s.vml, m_package.Part(s.vmlPart), &reason))
-            return Fail(why, QStringLiteral("The note drawing of the sheet is damaged (%1).").arg(reason));
+            return Fail(why, tr("The note drawing of the sheet is damaged (%1).").arg(reason));
     } else {
         s.vml.load_string("<xml xmlns:v=\"urn:schemas-microsoft-com:vml\" "
                           "xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
@@ -828,16 +825,15 @@ bool CXlsxWorkbook::AddCellComment(const QString& cell, const QString& text, QSt
 {
     int col = 0, row = 0;
     if (!m_sheet)
-        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
-                                  : QStringLiteral("No workbook is open."));
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
     if (!ParseCellName(cell, &col, &row))
-        return Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
+        return Fail(why, tr("%1 is not a cell name.").arg(cell));
     if (!EnsureComments(why))
         return false;
     Sheet& s = *m_sheet;
     const QString ref = ColumnName(col) + QString::number(row);
     if (s.commentCells.count({row, col}))
-        return Fail(why, QStringLiteral("The cell %1 already holds a comment.").arg(ref));
+        return Fail(why, tr("The cell %1 already holds a comment.").arg(ref));
     s.commentCells.insert({row, col});
 
     pugi::xml_node comments = s.comments.document_element();
@@ -952,7 +948,7 @@ bool CXlsxWorkbook::FlushActiveSheet(QString* why)
 bool CXlsxWorkbook::ToPackage(OoxmlPackage* package, QString* why)
 {
     if (!m_loaded)
-        return Fail(why, QStringLiteral("No workbook is open."));
+        return Fail(why, tr("No workbook is open."));
     if (!FlushActiveSheet(why))
         return false;
     if (!UpdateSharedStringCount(why))

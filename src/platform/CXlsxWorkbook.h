@@ -3,6 +3,7 @@
 #include "platform/OoxmlPackage.h"
 #include "platform/OoxmlXml.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@
 // workbook's sheet list) is active after loading.
 class CXlsxWorkbook
 {
+    Q_DECLARE_TR_FUNCTIONS(CXlsxWorkbook)
+
 public:
     CXlsxWorkbook();
     ~CXlsxWorkbook();
