@@ -19,15 +19,33 @@ QByteArray Utf8(const QString& s)
     return s.toUtf8();
 }
 
-void SetVal(pugi::xml_node node, const QString& value)
+void SetVal(pugi::xml_node node, const char* value)
 {
-    node.append_attribute("w:val") = Utf8(value).constData();
+    node.append_attribute("w:val") = value;
 }
 
-QString ColorValue(quint32 colorRef)
+void SetVal(pugi::xml_node node, int value)
 {
-    const QString rgb = ColorRefToRgb(colorRef);
-    return rgb.isEmpty() ? QStringLiteral("auto") : rgb;
+    node.append_attribute("w:val") = value;
+}
+
+// "RRGGBB" of an automation colour, or "auto"; a document sets the same few
+// colours on every run, so this stays clear of strings on the heap.
+void SetColor(pugi::xml_attribute attribute, quint32 colorRef)
+{
+    if (colorRef & 0xFF000000u) {
+        attribute = "auto";
+        return;
+    }
+    static const char hex[] = "0123456789ABCDEF";
+    char rgb[7];
+    for (int i = 0; i < 3; ++i) {
+        const unsigned byte = (colorRef >> (8 * i)) & 0xFF;
+        rgb[2 * i] = hex[byte >> 4];
+        rgb[2 * i + 1] = hex[byte & 0xF];
+    }
+    rgb[6] = '\0';
+    attribute = rgb;
 }
 
 // Text of a run: tabs and stray line breaks become their own elements,
@@ -65,12 +83,12 @@ void AppendRun(pugi::xml_node p, const WordRun& r)
         rPr.append_child("w:b");
     if (r.format.strike)
         rPr.append_child("w:strike");
-    SetVal(rPr.append_child("w:color"), ColorValue(r.format.color));
+    SetColor(rPr.append_child("w:color").append_attribute("w:val"), r.format.color);
     const int halfPoints = int(std::lround(r.format.size * 2.0));
-    SetVal(rPr.append_child("w:sz"), QString::number(halfPoints));
-    SetVal(rPr.append_child("w:szCs"), QString::number(halfPoints));
+    SetVal(rPr.append_child("w:sz"), halfPoints);
+    SetVal(rPr.append_child("w:szCs"), halfPoints);
     if (r.format.underline)
-        SetVal(rPr.append_child("w:u"), QStringLiteral("single"));
+        SetVal(rPr.append_child("w:u"), "single");
     AppendRunText(run, r.text);
 }
 
@@ -90,7 +108,7 @@ void AppendParagraph(pugi::xml_node parent, const WordParagraph& para)
     pugi::xml_node p = parent.append_child("w:p");
     static const char* const jc[] = {"left", "center", "right", "both"};
     if (para.alignment > 0 && para.alignment < 4)
-        SetVal(p.append_child("w:pPr").append_child("w:jc"), QString::fromLatin1(jc[para.alignment]));
+        SetVal(p.append_child("w:pPr").append_child("w:jc"), jc[para.alignment]);
     const int n = int(para.runs.size());
     for (int i = 0; i <= n; ++i) {
         for (const WordCommentMark& m : para.comments) {
@@ -119,20 +137,19 @@ void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int wi
     tcW.append_attribute("w:w") = width;
     tcW.append_attribute("w:type") = "dxa";
     if (drawn.gridSpan > 1)
-        SetVal(tcPr.append_child("w:gridSpan"), QString::number(drawn.gridSpan));
+        SetVal(tcPr.append_child("w:gridSpan"), drawn.gridSpan);
     if (drawn.merge == CWordDocument::DrawnCell::Restart)
-        SetVal(tcPr.append_child("w:vMerge"), QStringLiteral("restart"));
+        SetVal(tcPr.append_child("w:vMerge"), "restart");
     else if (drawn.merge == CWordDocument::DrawnCell::Continue)
         tcPr.append_child("w:vMerge");
-    if (drawn.cell && ColorRefToRgb(drawn.cell->shading).size()) {
+    if (drawn.cell && !(drawn.cell->shading & 0xFF000000u)) {
         pugi::xml_node shd = tcPr.append_child("w:shd");
         shd.append_attribute("w:val") = "clear";
         shd.append_attribute("w:color") = "auto";
-        shd.append_attribute("w:fill") = Utf8(ColorRefToRgb(drawn.cell->shading)).constData();
+        SetColor(shd.append_attribute("w:fill"), drawn.cell->shading);
     }
     if (drawn.cell && drawn.cell->verticalAlignment != 0)
-        SetVal(tcPr.append_child("w:vAlign"),
-               drawn.cell->verticalAlignment == 3 ? QStringLiteral("bottom") : QStringLiteral("center"));
+        SetVal(tcPr.append_child("w:vAlign"), drawn.cell->verticalAlignment == 3 ? "bottom" : "center");
     // The content of a merged cell lives in its first line; every cell ends
     // with a paragraph.
     if (drawn.cell && drawn.merge != CWordDocument::DrawnCell::Continue) {
