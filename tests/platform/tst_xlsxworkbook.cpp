@@ -220,13 +220,13 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     pugi::xml_node fills = styles.document_element().child("fills");
     pugi::xml_node xfs = styles.document_element().child("cellXfs");
     QCOMPARE(fills.attribute("count").as_int(), 6);
-    QCOMPARE(xfs.attribute("count").as_int(), 14);
+    QCOMPARE(xfs.attribute("count").as_int(), 15);
     QVector<pugi::xml_node> xfList, fillList;
     for (pugi::xml_node xf : xfs.children("xf"))
         xfList << xf;
     for (pugi::xml_node f : fills.children("fill"))
         fillList << f;
-    QCOMPARE(xfList.size(), 14);
+    QCOMPARE(xfList.size(), 15);
 
     auto cellStyle = [&](const char* row, const char* ref) {
         return sheet.document_element()
