@@ -59,6 +59,29 @@ inline QList<DueRecord> TwelveDues()
     return dues;
 }
 
+// What is wrong with the printed words of a print page of TwelveDues(): a
+// word of Pay To or Account cut in two, an amount (texts as given) missing.
+inline QStringList PrintPageProblems(const QStringList& words, const QStringList& amounts)
+{
+    QStringList problems;
+    const QList<QPair<QString, int>> whole = {
+        {QStringLiteral("Northern"), 3},     {QStringLiteral("Utilities"), 3},
+        {QStringLiteral("Metropolitan"), 3}, {QStringLiteral("Insurance"), 3},
+        {QStringLiteral("Checking"), 6},     {QStringLiteral("Household"), 3},
+        {QStringLiteral("Savings"), 3},
+    };
+    for (const auto& [word, times] : whole) {
+        if (words.count(word) != times)
+            problems
+                << QStringLiteral("%1 whole %2 times, not %3").arg(word).arg(words.count(word)).arg(times);
+    }
+    for (const QString& amount : amounts) {
+        if (!words.contains(amount))
+            problems << amount + QStringLiteral(" missing");
+    }
+    return problems;
+}
+
 // The words of a printed text, split at white space.
 inline QStringList Words(const QString& text)
 {

@@ -238,45 +238,46 @@ void TestSpreadsheetExport::callSequence_data()
                               QStringLiteral("Count"), QStringLiteral("Select 1"), QStringLiteral("Paper 1")};
     const QStringList clearI9 = {QStringLiteral("Value I9 "), QStringLiteral("Color I9 16777215")};
     // Amounts and dates are numbers with number formats; the rest is text.
+    // A row: the calls for "row;title;start;due;pay to;account;amount;type;status", a
+    // date with a time of day written with its time.
     const QString money = QStringLiteral("\"$\"#,##0.00;\"($\"#,##0.00\")\"");
-    const QString date = QStringLiteral("m/d/yyyy");
-    const QString dateTime = QStringLiteral("m/d/yyyy h:mm:ss AM/PM");
-    const QStringList rows = {
-        QStringLiteral("Value A10 Rent"),           QStringLiteral("Number B10 39142"),
-        QStringLiteral("Format B10 ") + date,       QStringLiteral("Number C10 39146"),
-        QStringLiteral("Format C10 ") + date,       QStringLiteral("Value D10 Landlord & Sons"),
-        QStringLiteral("Value E10 ACC-1"),          QStringLiteral("Number F10 1200.5"),
-        QStringLiteral("Format F10 ") + money,      QStringLiteral("Value G10 Business"),
-        QStringLiteral("Value H10 Paid"),           QStringLiteral("Value A11 Power"),
-        QStringLiteral("Number B11 39143.6041667"), QStringLiteral("Format B11 ") + dateTime,
-        QStringLiteral("Number C11 39161"),         QStringLiteral("Format C11 ") + date,
-        QStringLiteral("Value D11 City Power"),     QStringLiteral("Value E11 7788"),
-        QStringLiteral("Number F11 85.25"),         QStringLiteral("Format F11 ") + money,
-        QStringLiteral("Value G11 Personal"),       QStringLiteral("Value H11 Unpaid"),
+    auto number = [&](const QString& cell, const QString& value, const QString& format) {
+        return QStringList{QStringLiteral("Number %1 %2").arg(cell, value),
+                           QStringLiteral("Format %1 %2").arg(cell, format)};
     };
+    auto row = [&](const QString& spec) {
+        const QStringList f = spec.split(QLatin1Char(';'));
+        auto date = [&](int i) {
+            return number(QChar('A' + i - 1) + f[0], f[i],
+                          f[i].contains(QLatin1Char('.')) ? QStringLiteral("m/d/yyyy h:mm:ss AM/PM")
+                                                          : QStringLiteral("m/d/yyyy"));
+        };
+        QStringList calls = {QStringLiteral("Value A%1 %2").arg(f[0], f[1])};
+        calls << date(2) << date(3);
+        for (int i = 4; i <= 5; ++i)
+            calls << QStringLiteral("Value %1%2 %3").arg(QChar('A' + i - 1)).arg(f[0], f[i]);
+        calls << number(QLatin1Char('F') + f[0], f[6], money);
+        calls << QStringLiteral("Value G%1 %2").arg(f[0], f[7])
+              << QStringLiteral("Value H%1 %2").arg(f[0], f[8]);
+        return calls;
+    };
+    const QStringList rows =
+        row(QStringLiteral("10;Rent;39142;39146;Landlord & Sons;ACC-1;1200.5;Business;Paid")) +
+        row(QStringLiteral("11;Power;39143.6041667;39161;City Power;7788;85.25;Personal;Unpaid"));
     const QStringList row11Notes = {QStringLiteral("Value I11 Show Notes"),
                                     QStringLiteral("Comment I11 Line one\nLine two")};
-    const QStringList row12 = {
-        QStringLiteral("Value A12 Phone <mobile>"),
-        QStringLiteral("Number B12 39151"),
-        QStringLiteral("Format B12 ") + date,
-        QStringLiteral("Number C12 39169"),
-        QStringLiteral("Format C12 ") + date,
-        QStringLiteral("Value D12 Tel\u00e9 Ltd"),
-        QStringLiteral("Value E12 55"),
-        QStringLiteral("Number F12 40"),
-        QStringLiteral("Format F12 ") + money,
-        QStringLiteral("Value G12 Business"),
-        QStringLiteral("Value H12 Unpaid"),
-    };
+    const QStringList row12 =
+        row(QStringLiteral("12;Phone <mobile>;39151;39169;Tel\u00e9 Ltd;55;40;Business;Unpaid"));
     const QStringList row12Notes = {QStringLiteral("Value I12 Show Notes"),
                                     QStringLiteral("Comment I12 Call <first> & _x0041_")};
-    const QStringList sums = {QStringLiteral("Value C4 March, 2007"), QStringLiteral("Number F4 1200.5"),
-                              QStringLiteral("Format F4 ") + money,   QStringLiteral("Number F5 125.25"),
-                              QStringLiteral("Format F5 ") + money,   QStringLiteral("Visible 1")};
-    const QStringList emptySums = {QStringLiteral("Value C4 March, 2007"), QStringLiteral("Number F4 0"),
-                                   QStringLiteral("Format F4 ") + money,   QStringLiteral("Number F5 0"),
-                                   QStringLiteral("Format F5 ") + money,   QStringLiteral("Visible 1")};
+    const QStringList sums = QStringList{QStringLiteral("Value C4 March, 2007")} +
+                             number(QStringLiteral("F4"), QStringLiteral("1200.5"), money) +
+                             number(QStringLiteral("F5"), QStringLiteral("125.25"), money) +
+                             QStringList{QStringLiteral("Visible 1")};
+    const QStringList emptySums = QStringList{QStringLiteral("Value C4 March, 2007")} +
+                                  number(QStringLiteral("F4"), QStringLiteral("0"), money) +
+                                  number(QStringLiteral("F5"), QStringLiteral("0"), money) +
+                                  QStringList{QStringLiteral("Visible 1")};
 
     QTest::newRow("three with notes")
         << ThreeDues() << true << head + rows + row11Notes + row12 + row12Notes + sums;
@@ -516,10 +517,9 @@ void TestSpreadsheetExport::paperFollowsTheLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<bool>("letter");
-    for (const char* name : {"en_US", "es_US", "fr_CA", "en_CA", "es_MX", "es_CL", "es_CO", "es_VE", "en_PH",
-                             "es_PR", "es_PA", "es_GT"})
+    for (const char* name : {"en_US", "fr_CA", "es_MX", "es_CL", "en_PH"})
         QTest::newRow(name) << QLocale(QLatin1String(name)) << true;
-    for (const char* name : {"en_GB", "de_DE", "ja_JP", "ru_RU", "pt_BR", "es_ES", "es_AR", "en_AU", "en_IN"})
+    for (const char* name : {"en_GB", "de_DE", "pt_BR", "es_ES"})
         QTest::newRow(name) << QLocale(QLatin1String(name)) << false;
     QTest::newRow("C") << QLocale::c() << false;
 }
