@@ -19,7 +19,8 @@ QString FillBlock(QString block, const DueRecord& due, int serial)
 {
     const QString picture = QStringLiteral("dd MMM, yyyy");
     block.replace(Tag("snumber"), QStringLiteral("%1.").arg(serial));
-    block.replace(Tag("icon"), due.m_strSeriesId.isEmpty() ? QStringLiteral("icon.bmp") : QStringLiteral("recicon.bmp"));
+    block.replace(Tag("icon"),
+                  due.m_strSeriesId.isEmpty() ? QStringLiteral("icon.bmp") : QStringLiteral("recicon.bmp"));
     block.replace(Tag("duetitle"), Escape(due.m_strTitle));
     block.replace(Tag("startdate"), Escape(theApp.FormatDate(due.m_dtStart, picture)));
     block.replace(Tag("duedate"), Escape(theApp.FormatDate(due.m_dtDue, picture)));
@@ -43,8 +44,8 @@ QString PrintRangeText(const COleDateTime& from, const COleDateTime& to)
     return QStringLiteral("%1 - %2").arg(fromText, theApp.FormatDate(to, picture));
 }
 
-QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked, const COleDateTime& from,
-                          const COleDateTime& to)
+QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& ticked,
+                          const COleDateTime& from, const COleDateTime& to)
 {
     QString page = templateText;
     const QString block = HtmlTemplate::CutBlock(page, Tag("loopstart"), Tag("loopend"));
@@ -75,8 +76,9 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
     page.replace(Tag("headerstart"), header);
     page.replace(Tag("footerstart"), footer);
 
-    for (const char* marker : {"headerright", "headerleft", "headercenter", "footerleft", "footerright", "footercenter",
-                               "loopstart", "loopend", "headerstart", "headerend", "footerstart", "footerend"})
+    for (const char* marker :
+         {"headerright", "headerleft", "headercenter", "footerleft", "footerright", "footercenter",
+          "loopstart", "loopend", "headerstart", "headerend", "footerstart", "footerend"})
         page.remove(Tag(marker));
     return page;
 }
