@@ -160,14 +160,17 @@ void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int wi
     }
 }
 
-void AppendTable(pugi::xml_node body, const WordTable& table, int textWidth)
+// A table, one row at a time: each row's tree is printed and let go, so the
+// memory a table needs does not grow with it.
+void AppendTable(QByteArray& out, const WordTable& table, int textWidth)
 {
     const CWordDocument::DrawnTable drawn = CWordDocument::Draw(table);
     const int totalUnits = table.columns * drawn.partsPerColumn;
     const int unit = textWidth / totalUnits;
 
-    pugi::xml_node tbl = body.append_child("w:tbl");
-    pugi::xml_node tblPr = tbl.append_child("w:tblPr");
+    out += "<w:tbl>";
+    pugi::xml_document piece;
+    pugi::xml_node tblPr = piece.append_child("w:tblPr");
     pugi::xml_node tblW = tblPr.append_child("w:tblW");
     tblW.append_attribute("w:w") = unit * totalUnits;
     tblW.append_attribute("w:type") = "dxa";
@@ -186,32 +189,30 @@ void AppendTable(pugi::xml_node body, const WordTable& table, int textWidth)
         m.append_attribute("w:w") = 57;
         m.append_attribute("w:type") = "dxa";
     }
+    AppendNode(out, tblPr);
 
-    pugi::xml_node grid = tbl.append_child("w:tblGrid");
+    piece.reset();
+    pugi::xml_node grid = piece.append_child("w:tblGrid");
     for (int units : drawn.gridUnits)
         grid.append_child("w:gridCol").append_attribute("w:w") = units * unit;
+    AppendNode(out, grid);
 
     for (qsizetype l = 0; l < drawn.lines.size(); ++l) {
-        const QList<CWordDocument::DrawnCell>& line = drawn.lines.at(l);
-        pugi::xml_node tr = tbl.append_child("w:tr");
+        piece.reset();
+        pugi::xml_node tr = piece.append_child("w:tr");
         if (l < drawn.headingLines)
             tr.append_child("w:trPr").append_child("w:tblHeader");
         int gridIndex = 0;
-        for (const CWordDocument::DrawnCell& cell : line) {
+        for (const CWordDocument::DrawnCell& cell : drawn.lines.at(l)) {
             int width = 0;
             for (int g = gridIndex; g < gridIndex + cell.gridSpan && g < drawn.gridUnits.size(); ++g)
                 width += drawn.gridUnits.at(g) * unit;
             gridIndex += cell.gridSpan;
             AppendCell(tr, cell, width);
         }
+        AppendNode(out, tr);
     }
-}
-
-pugi::xml_node NewWordRoot(pugi::xml_document& doc, const char* name)
-{
-    pugi::xml_node root = doc.append_child(name);
-    root.append_attribute("xmlns:w") = kWordNs;
-    return root;
+    out += "</w:tbl>";
 }
 
 const char* const kStyles =
@@ -239,17 +240,24 @@ const char* const kContentTypes =
 
 } // namespace
 
-OoxmlPackage CDocxWriter::Package() const
+QByteArray CDocxWriter::DocumentPart() const
 {
-    pugi::xml_document document;
-    pugi::xml_node body = NewWordRoot(document, "w:document").append_child("w:body");
+    QByteArray out = kDeclaration;
+    out += "<w:document xmlns:w=\"";
+    out += kWordNs;
+    out += "\"><w:body>";
+    pugi::xml_document piece;
     for (const WordBlock& block : m_document.Blocks()) {
-        if (block.isTable)
-            AppendTable(body, block.table, m_document.PageWidth() - 2 * kSideMargin);
-        else
-            AppendParagraph(body, block.paragraph);
+        if (block.isTable) {
+            AppendTable(out, block.table, m_document.PageWidth() - 2 * kSideMargin);
+        } else {
+            piece.reset();
+            AppendParagraph(piece, block.paragraph);
+            AppendNode(out, piece.first_child());
+        }
     }
-    pugi::xml_node sect = body.append_child("w:sectPr");
+    piece.reset();
+    pugi::xml_node sect = piece.append_child("w:sectPr");
     pugi::xml_node size = sect.append_child("w:pgSz");
     size.append_attribute("w:w") = m_document.PageWidth();
     size.append_attribute("w:h") = m_document.PageHeight();
@@ -263,7 +271,42 @@ OoxmlPackage CDocxWriter::Package() const
     margins.append_attribute("w:header") = 709;
     margins.append_attribute("w:footer") = 709;
     margins.append_attribute("w:gutter") = 0;
+    AppendNode(out, sect);
+    out += "</w:body></w:document>";
+    return out;
+}
 
+QByteArray CDocxWriter::CommentsPart() const
+{
+    QByteArray out = kDeclaration;
+    out += "<w:comments xmlns:w=\"";
+    out += kWordNs;
+    out += "\">";
+    const QByteArray date = Clock::Now().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toUtf8();
+    pugi::xml_document piece;
+    for (const WordComment& c : m_document.Comments()) {
+        piece.reset();
+        pugi::xml_node comment = piece.append_child("w:comment");
+        comment.append_attribute("w:id") = c.id;
+        comment.append_attribute("w:author") = kAuthor;
+        comment.append_attribute("w:date") = date.constData();
+        comment.append_attribute("w:initials") = "TV";
+        const QStringList lines = c.text.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            pugi::xml_node p = comment.append_child("w:p");
+            if (i == 0)
+                p.append_child("w:r").append_child("w:annotationRef");
+            if (!lines.at(i).isEmpty())
+                AppendRunText(p.append_child("w:r"), lines.at(i));
+        }
+        AppendNode(out, comment);
+    }
+    out += "</w:comments>";
+    return out;
+}
+
+OoxmlPackage CDocxWriter::Package() const
+{
     ContentTypes types;
     types.Load(kContentTypes, nullptr);
     Relationships packageRels, documentRels;
@@ -281,31 +324,13 @@ OoxmlPackage CDocxWriter::Package() const
     OoxmlPackage package;
     package.SetPart(QStringLiteral("[Content_Types].xml"), QByteArray()); // first in the archive
     package.SetPart(QStringLiteral("_rels/.rels"), packageRels.Save());
-    package.SetPart(QStringLiteral("word/document.xml"), OoxmlXml::Save(document));
+    package.SetPart(QStringLiteral("word/document.xml"), DocumentPart());
     pugi::xml_document styles;
     styles.load_string(kStyles);
     package.SetPart(QStringLiteral("word/styles.xml"), OoxmlXml::Save(styles));
 
     if (!m_document.Comments().isEmpty()) {
-        pugi::xml_document comments;
-        pugi::xml_node root = NewWordRoot(comments, "w:comments");
-        const QString date = Clock::Now().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
-        for (const WordComment& c : m_document.Comments()) {
-            pugi::xml_node comment = root.append_child("w:comment");
-            comment.append_attribute("w:id") = c.id;
-            comment.append_attribute("w:author") = kAuthor;
-            comment.append_attribute("w:date") = Utf8(date).constData();
-            comment.append_attribute("w:initials") = "TV";
-            const QStringList lines = c.text.split(QLatin1Char('\n'));
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                pugi::xml_node p = comment.append_child("w:p");
-                if (i == 0)
-                    p.append_child("w:r").append_child("w:annotationRef");
-                if (!lines.at(i).isEmpty())
-                    AppendRunText(p.append_child("w:r"), lines.at(i));
-            }
-        }
-        package.SetPart(QStringLiteral("word/comments.xml"), OoxmlXml::Save(comments));
+        package.SetPart(QStringLiteral("word/comments.xml"), CommentsPart());
         documentRels.Add(QStringLiteral("comments"), QStringLiteral("comments.xml"));
         types.SetOverride(
             QStringLiteral("word/comments.xml"),

@@ -21,5 +21,9 @@ public:
     bool Save(const QString& path, QString* why) const;
 
 private:
+    // The large parts are printed a block, a table row or a comment at a time.
+    QByteArray DocumentPart() const;
+    QByteArray CommentsPart() const;
+
     const CWordDocument& m_document;
 };

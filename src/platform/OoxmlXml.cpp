@@ -57,7 +57,13 @@ QByteArray Print(const pugi::xml_document& doc, const char* declaration)
 
 QByteArray Save(const pugi::xml_document& doc)
 {
-    return Print(doc, "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n");
+    return Print(doc, kDeclaration);
+}
+
+void AppendNode(QByteArray& out, const pugi::xml_node& node)
+{
+    ByteArrayWriter writer(out);
+    node.print(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
 }
 
 QByteArray SaveBare(const pugi::xml_document& doc)
