@@ -127,7 +127,8 @@ public:
     QString ErrorString() const override { return m_error; }
 
     const QList<WordBlock>& Blocks() const { return m_blocks; }
-    // The page, in twentieths of a point; A4 until the page setup says otherwise.
+    // The page setup's paper (kPaperA4 until it says otherwise) and the size
+    // of the page in twentieths of a point.
     int PaperSize() const { return m_paperSize; }
     int PageWidth() const;
     int PageHeight() const;
