@@ -4,12 +4,20 @@
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 
+#include "model/LocaleFormat.h"
+
 #include <QLocale>
 #include <QTime>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr quint32 kWhite = 16777215;
+
+// 1 March 1900: from here on every spreadsheet program counts days alike.
+constexpr double kFirstCommonSerial = 61.0;
 
 // The locale's long time format without its time zone part.
 QString TimeWithSecondsFormat(const QLocale& locale)
@@ -27,9 +35,104 @@ QString TimeWithSecondsFormat(const QLocale& locale)
     return out.trimmed();
 }
 
+// Text inside a number format code, quoted so that no letter, digit, point
+// or slash of a symbol ("kr.", "B/.") is taken for a code. In a date code
+// the usual separators stay bare; in an amount a bare slash would make a
+// fraction.
+QString FormatLiteral(const QString& text, bool inDate)
+{
+    const QString bare = inDate ? QStringLiteral("/-: ") : QString();
+    QString out;
+    QString quoted;
+    auto flush = [&] {
+        if (!quoted.isEmpty())
+            out += QLatin1Char('"') + quoted + QLatin1Char('"');
+        quoted.clear();
+    };
+    for (QChar c : text) {
+        if (bare.contains(c)) {
+            flush();
+            out += c;
+        } else if (c == QLatin1Char('"')) {
+            flush();
+            out += QStringLiteral("\\\"");
+        } else {
+            quoted += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+// Qt's date pattern of the locale as a format code: d, dd, ddd, dddd and the
+// months alike (m, mm, mmm, mmmm), every year as yyyy, quoted text kept.
+QString DateCode(QStringView pattern)
+{
+    QString code;
+    QString literal;
+    auto flush = [&] {
+        code += FormatLiteral(literal, true);
+        literal.clear();
+    };
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QChar c = pattern[i];
+        if (c == u'\'') {
+            // '' is a quote; text between quotes is copied.
+            if (i + 1 < pattern.size() && pattern[i + 1] == u'\'') {
+                literal += c;
+                i += 2;
+                continue;
+            }
+            qsizetype j = i + 1;
+            while (j < pattern.size() && pattern[j] != u'\'')
+                literal += pattern[j++];
+            i = j + 1;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
+        if (c == u'd' || c == u'M') {
+            flush();
+            code +=
+                QString(int(std::min<qsizetype>(run, 4)), c == u'd' ? QLatin1Char('d') : QLatin1Char('m'));
+        } else if (c == u'y') {
+            flush();
+            code += QStringLiteral("yyyy");
+        } else {
+            literal += QString(int(run), c);
+        }
+        i += run;
+    }
+    flush();
+    return code;
+}
+
+// Where the locale's clock shows the AM/PM marker: -1 before the hour, 1
+// after it, 0 for a 24-hour clock.
+int MarkerPlace(const QString& timePattern)
+{
+    bool quoted = false;
+    bool seenHour = false;
+    for (QChar c : timePattern) {
+        if (c == u'\'')
+            quoted = !quoted;
+        else if (quoted)
+            continue;
+        else if (c == u'h' || c == u'H')
+            seenHour = true;
+        else if (c == u'a' || c == u'A')
+            return seenHour ? 1 : -1;
+    }
+    return 0;
+}
+
 } // namespace
 
-CSpreadsheetExport::CSpreadsheetExport(const QString& documentName) : m_documentName(documentName) {}
+CSpreadsheetExport::CSpreadsheetExport(const QString& documentName, const QLocale& locale)
+    : m_documentName(documentName), m_locale(locale)
+{
+}
 
 CSpreadsheetExport::~CSpreadsheetExport() = default;
 
@@ -56,8 +159,7 @@ bool CSpreadsheetExport::Open(const QString& templatePath, bool visible)
     return true;
 }
 
-bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes,
-                              const QLocale& locale)
+bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes)
 {
     ISpreadsheetApplication* app = m_pApplication.get();
     if (!app)
@@ -73,11 +175,34 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
     if (count != 0 && !app->SelectSheet(1))
         return failed();
 
+    if (!app->SetPaperSize(LocaleUsesLetterPaper(m_locale) ? ISpreadsheetApplication::kPaperLetter
+                                                           : ISpreadsheetApplication::kPaperA4))
+        return failed();
+
     if (!withNotes) {
         const QString cell = QStringLiteral("I%1").arg(9);
         if (!app->SetRangeValue(cell, QString()) || !app->SetRangeInteriorColor(cell, kWhite))
             return failed();
     }
+
+    // What a spreadsheet makes of a typed amount or date: a number, shown
+    // through a number format.
+    const QString currencyFormat = SpreadsheetCurrencyFormat(m_locale);
+    const QString dateFormat = SpreadsheetDateFormat(m_locale, false);
+    const QString dateTimeFormat = SpreadsheetDateFormat(m_locale, true);
+    auto putAmount = [&](const QString& cell, double amount) {
+        if (!std::isfinite(amount))
+            return app->SetRangeValue(cell, QString());
+        return app->SetRangeNumber(cell, amount) && app->SetRangeNumberFormat(cell, currencyFormat);
+    };
+    auto putDate = [&](const QString& cell, const COleDateTime& date) {
+        double serial = 0;
+        if (!SpreadsheetDateSerial(date, &serial))
+            return app->SetRangeValue(cell, SpreadsheetDateText(date, m_locale));
+        const bool midnight = serial == std::floor(serial);
+        return app->SetRangeNumber(cell, serial) &&
+               app->SetRangeNumberFormat(cell, midnight ? dateFormat : dateTimeFormat);
+    };
 
     double paid = 0.0;
     double unpaid = 0.0;
@@ -88,34 +213,27 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
         else
             unpaid += due.m_dAmount;
 
-        const QString values[] = {
-            due.m_strTitle,
-            SpreadsheetDateText(due.m_dtStart, locale),
-            SpreadsheetDateText(due.m_dtDue, locale),
-            due.m_strPayTo,
-            due.m_strAccount,
-            FormatCurrencyText(AmountText(due.m_dAmount), locale),
-            DueTypeText(due.m_nType),
-            due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
-        };
-        for (int col = 0; col < 8; ++col) {
-            const QString cell = QStringLiteral("%1%2").arg(QChar('A' + col)).arg(row);
-            if (!app->SetRangeValue(cell, values[col]))
-                return failed();
-        }
+        const QString r = QString::number(row);
+        if (!(app->SetRangeValue(QLatin1Char('A') + r, due.m_strTitle) &&
+              putDate(QLatin1Char('B') + r, due.m_dtStart) && putDate(QLatin1Char('C') + r, due.m_dtDue) &&
+              app->SetRangeValue(QLatin1Char('D') + r, due.m_strPayTo) &&
+              app->SetRangeValue(QLatin1Char('E') + r, due.m_strAccount) &&
+              putAmount(QLatin1Char('F') + r, due.m_dAmount) &&
+              app->SetRangeValue(QLatin1Char('G') + r, DueTypeText(due.m_nType)) &&
+              app->SetRangeValue(QLatin1Char('H') + r, due.m_bPaid ? tr("Paid") : tr("Unpaid"))))
+            return failed();
         if (withNotes && !due.m_strNotes.isEmpty()) {
-            const QString cell = QStringLiteral("I%1").arg(row);
+            const QString cell = QLatin1Char('I') + r;
             QString notes = due.m_strNotes;
             notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            if (!app->SetRangeValue(cell, QStringLiteral("Show Notes")) || !app->AddRangeComment(cell, notes))
+            if (!app->SetRangeValue(cell, tr("Show Notes")) || !app->AddRangeComment(cell, notes))
                 return failed();
         }
         ++row;
     }
 
-    if (!app->SetRangeValue(QStringLiteral("C4"), monthText) ||
-        !app->SetRangeValue(QStringLiteral("F4"), FormatCurrencyText(AmountText(paid), locale)) ||
-        !app->SetRangeValue(QStringLiteral("F5"), FormatCurrencyText(AmountText(unpaid), locale)))
+    if (!app->SetRangeValue(QStringLiteral("C4"), monthText) || !putAmount(QStringLiteral("F4"), paid) ||
+        !putAmount(QStringLiteral("F5"), unpaid))
         return failed();
     return true;
 }
@@ -157,12 +275,128 @@ QString SpreadsheetDateText(const COleDateTime& date, const QLocale& locale)
     COleDateTime::Parts p;
     if (!date.GetParts(p))
         return {};
-    QString text = FormatDatePicture(date, QString(), locale);
-    if (p.hour != 0 || p.minute != 0 || p.second != 0) {
+    // The locale's short date, its year written out in full.
+    QString picture;
+    bool quoted = false;
+    const QString shortDate = locale.dateFormat(QLocale::ShortFormat);
+    for (qsizetype i = 0; i < shortDate.size(); ++i) {
+        const QChar c = shortDate.at(i);
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            picture += c;
+            continue;
+        }
+        while (i + 1 < shortDate.size() && shortDate.at(i + 1) == u'y')
+            ++i;
+        picture += QStringLiteral("yyyy");
+    }
+    QString text = FormatDatePicture(date, picture, locale);
+    if (p.hour != 0 || p.minute != 0 || p.second != 0)
         text += QLatin1Char(' ') +
                 locale.toString(QTime(p.hour, p.minute, p.second), TimeWithSecondsFormat(locale));
-    }
     return text;
+}
+
+bool SpreadsheetDateSerial(const COleDateTime& date, double* serial)
+{
+    // From 1 March 1900 the stored value is the serial itself.
+    if (!date.IsValid() || !std::isfinite(date.m_dt) || date.m_dt < kFirstCommonSerial ||
+        date.m_dt >= COleDateTime::MaxDate)
+        return false;
+    *serial = date.m_dt;
+    return true;
+}
+
+QString SpreadsheetCurrencyFormat(const QLocale& locale)
+{
+    // The locale's own currency texts of 0, 1 and -1, with marks standing
+    // for the symbol and the number, give its decimals and its patterns.
+    const QChar symbolMark(0xE000), numberMark(0xE001);
+    const QString zeroDigit = locale.zeroDigit();
+    const QString zero = locale.toCurrencyString(0.0, QString(symbolMark));
+    const int decimals = std::clamp(int(zero.count(zeroDigit)) - 1, 0, 9);
+    QString symbol = locale.currencySymbol();
+    if (symbol.isEmpty())
+        symbol = locale.currencySymbol(QLocale::CurrencyIsoCode);
+
+    QString number = QStringLiteral("#,##0");
+    if (decimals > 0)
+        number += QLatin1Char('.') + QString(decimals, QLatin1Char('0'));
+    auto section = [&](double one) {
+        QString sample = locale.toCurrencyString(one, QString(symbolMark), decimals);
+        const QString oneText = locale.toString(1.0, 'f', decimals);
+        const qsizetype at = sample.indexOf(oneText);
+        if (at < 0)
+            return QString();
+        QString code;
+        QString literal;
+        for (qsizetype i = 0; i < sample.size(); ++i) {
+            if (i == at) {
+                code += FormatLiteral(literal, false) + number;
+                literal.clear();
+                i += oneText.size() - 1;
+            } else if (sample.at(i) == symbolMark) {
+                literal += symbol;
+            } else {
+                literal += sample.at(i);
+            }
+        }
+        return code + FormatLiteral(literal, false);
+    };
+    QString positive = section(1.0);
+    QString negative = section(-1.0);
+    if (positive.isEmpty())
+        positive = FormatLiteral(symbol, false) + number;
+    if (negative.isEmpty())
+        negative = FormatLiteral(locale.negativeSign() + symbol, false) + number;
+    return positive + QLatin1Char(';') + negative;
+}
+
+QString SpreadsheetDateFormat(const QLocale& locale, bool withTime)
+{
+    QString code = DateCode(locale.dateFormat(QLocale::ShortFormat)).trimmed();
+    if (!withTime)
+        return code;
+    // The time as digits with colons on the locale's clock: a code both
+    // spreadsheet programs read the same way, whatever words the locale's
+    // own time format holds.
+    const QString shortTime = locale.timeFormat(QLocale::ShortFormat);
+    const QString hour = shortTime.contains(QLatin1String("hh")) || shortTime.contains(QLatin1String("HH"))
+                             ? QStringLiteral("hh")
+                             : QStringLiteral("h");
+    const QString time = hour + QStringLiteral(":mm:ss");
+    switch (MarkerPlace(shortTime)) {
+    case -1:
+        return code + QStringLiteral(" AM/PM ") + time;
+    case 1:
+        return code + QLatin1Char(' ') + time + QStringLiteral(" AM/PM");
+    default:
+        return code + QLatin1Char(' ') + time;
+    }
+}
+
+bool LocaleUsesLetterPaper(const QLocale& locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::PuertoRico:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Belize:
+    case QLocale::Guatemala:
+    case QLocale::ElSalvador:
+    case QLocale::Nicaragua:
+    case QLocale::CostaRica:
+    case QLocale::Panama:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::Chile:
+    case QLocale::Philippines:
+        return true;
+    default:
+        return false;
+    }
 }
 
 QString SpreadsheetDocumentName(const COleDateTime& month)
@@ -192,19 +426,18 @@ bool ExportSpreadsheetFileFromTemplate(const ExportRequest& request, const QStri
         return false;
     };
     if (request.outputPath.isEmpty())
-        return fail(LoadResString(MessageId::SpreadsheetExportFailed) +
-                    QStringLiteral("\n\nNo output file was given."));
+        return fail(LoadResString(MessageId::SpreadsheetExportFailed) + QStringLiteral("\n\n") +
+                    CSpreadsheetExport::tr("No output file was given."));
 
-    CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
-    const bool ok =
-        exporter.Open(templatePath, false) &&
-        exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale) &&
-        exporter.SaveAs(request.outputPath);
+    CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month), request.locale);
+    const bool ok = exporter.Open(templatePath, false) &&
+                    exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes) &&
+                    exporter.SaveAs(request.outputPath);
     if (ok)
         return true;
     if (exporter.Messages().isEmpty())
-        return fail(LoadResString(MessageId::SpreadsheetExportFailed) +
-                    QStringLiteral("\n\nThe spreadsheet application could not be started."));
+        return fail(LoadResString(MessageId::SpreadsheetExportFailed) + QStringLiteral("\n\n") +
+                    CSpreadsheetExport::tr("The spreadsheet application could not be started."));
     return fail(exporter.Messages().join(QStringLiteral("\n\n")));
 }
 
@@ -216,9 +449,9 @@ bool ShowSpreadsheetExport(const ExportRequest& request, QString* errorText)
 bool ShowSpreadsheetExportFromTemplate(const ExportRequest& request, const QString& templatePath,
                                        QString* errorText)
 {
-    CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month));
+    CSpreadsheetExport exporter(SpreadsheetDocumentName(request.month), request.locale);
     (void)exporter.Open(templatePath, false);
-    (void)exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes, request.locale);
+    (void)exporter.Fill(request.dues, SpreadsheetMonthText(request.month), request.withNotes);
     // A partly filled workbook is shown all the same.
     const bool shown = exporter.Show(true);
     if (errorText)

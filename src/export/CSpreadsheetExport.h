@@ -5,6 +5,7 @@
 #include "model/DueRecord.h"
 #include "platform/ISpreadsheetApplication.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -17,12 +18,17 @@
 // one row per listed due from row 10 (title, start, due, pay to, account,
 // amount, type, status, and with notes "Show Notes" with the notes as the
 // cell's comment). Without notes the heading cell I9 is emptied and painted
-// white.
+// white. Amounts and dates go in as numbers with number formats of the
+// locale, as a spreadsheet makes of a typed amount or date, so that they sum
+// and sort; the sheet prints on the locale's paper.
 class CSpreadsheetExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CSpreadsheetExport)
+
 public:
-    // documentName is the name the workbook is shown under.
-    explicit CSpreadsheetExport(const QString& documentName = QString());
+    // documentName is the name the workbook is shown under; locale decides
+    // the number formats and the paper.
+    explicit CSpreadsheetExport(const QString& documentName = QString(), const QLocale& locale = QLocale());
     ~CSpreadsheetExport();
 
     // Starts the application hidden or visible and makes a workbook from the
@@ -32,8 +38,7 @@ public:
     [[nodiscard]] bool Open(const QString& templatePath, bool visible);
     // Writes the dues into the first sheet. Stops at the first failing write
     // with a message; what was written before stays.
-    [[nodiscard]] bool Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes,
-                            const QLocale& locale = QLocale());
+    [[nodiscard]] bool Fill(const QList<DueRecord>& dues, const QString& monthText, bool withNotes);
     // Makes the application visible (or hides it): shows the workbook.
     [[nodiscard]] bool Show(bool visible);
     // Saves the workbook as an .xlsx file instead of showing it.
@@ -49,14 +54,34 @@ private:
     void Report(const QString& reason);
 
     QString m_documentName;
+    QLocale m_locale;
     QStringList m_messages;
 };
 
 // "March, 2007": the full English month name, a comma and the year.
 QString SpreadsheetMonthText(const COleDateTime& month);
-// A date as the export writes it: the locale's short date, followed by the
-// time of day with seconds when it is not midnight. Empty for an invalid date.
-QString SpreadsheetDateText(const COleDateTime& date, const QLocale& locale = QLocale());
+// A date as text, for the dates a sheet cannot count (see
+// SpreadsheetDateSerial): the locale's short date, followed by the time of
+// day with seconds when it is not midnight. Empty for an invalid date.
+QString SpreadsheetDateText(const COleDateTime& date, const QLocale& locale);
+// The date as a spreadsheet's date serial: days from 30 December 1899, the
+// time of day as the fraction. False for an invalid date and for one before
+// 1 March 1900, where spreadsheet programs disagree about the count; such a
+// date is written as text.
+bool SpreadsheetDateSerial(const COleDateTime& date, double* serial);
+
+// Number format codes in the locale's conventions. The codes themselves are
+// written in the neutral notation ("," groups, "." is the decimal point):
+// the spreadsheet program shows them with the separators of its own locale.
+// Amounts: the locale's currency symbol, its decimals and its negative form.
+QString SpreadsheetCurrencyFormat(const QLocale& locale);
+// Dates: the locale's short date with a four-digit year; withTime adds the
+// time of day with seconds, on the locale's 12- or 24-hour clock.
+QString SpreadsheetDateFormat(const QLocale& locale, bool withTime);
+
+// True where the locale's territory prints on Letter paper (the Americas
+// that use it and the Philippines); elsewhere A4.
+bool LocaleUsesLetterPaper(const QLocale& locale);
 // "Dues March 2007": the name of the workbook (and of its file) for a month.
 QString SpreadsheetDocumentName(const COleDateTime& month);
 // Templates/tlv.xltx beside the program.

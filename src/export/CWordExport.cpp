@@ -37,16 +37,11 @@ struct Steps
     bool Split() { return s.SplitCells(2, 1); }
 };
 
-QString Currency(double amount, const QLocale& locale)
-{
-    return FormatCurrencyText(AmountText(amount), locale);
-}
-
 } // namespace
 
 QString WordExportErrorText()
 {
-    return QStringLiteral("Error !!!");
+    return CWordExport::tr("Error !!!");
 }
 
 bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, const COleDateTime& shownDate,
@@ -55,26 +50,32 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
     Steps s{selection};
     const int cols = withNotes ? 5 : 4;
     const int n = int(dues.size());
+    auto currency = [&locale](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
+    auto date = [&locale](const COleDateTime& d, const char* picture) {
+        return FormatDatePicture(d, QLatin1String(picture), locale);
+    };
 
-    // Title.
+    // The paper of the locale, then the title.
+    if (!selection.SetPageSetupPaperSize(LocaleUsesLetterPaper(locale) ? IWordSelection::kPaperLetter
+                                                                       : IWordSelection::kPaperA4))
+        return false;
     if (!(selection.SetFontUnderline(1) && s.Bold() && s.Colour(kTitleColour) && s.Align(kAlignCentre) &&
-          s.Size(2) &&
-          s.Type(FormatDatePicture(shownDate, QStringLiteral("MMMM-yyyy"), locale) +
-                 QStringLiteral("\r\n\r\n")) &&
+          s.Size(2) && s.Type(date(shownDate, "MMMM-yyyy") + QStringLiteral("\r\n\r\n")) &&
           selection.SetFontUnderline(0) && selection.SetFontStrikeThrough(0) && s.Size(-2) &&
           s.Colour(kTitleColour)))
         return false;
 
-    // The table: header row, one row per due, totals row.
-    if (!selection.AddTable(n + 2, cols, 1, 0))
+    // The table: header row, repeated on every page, one row per due, totals
+    // row.
+    if (!selection.AddTable(n + 2, cols, 1, 0) || !selection.SetRowsHeadingFormat(1))
         return false;
     if (!(s.VAlign(kVAlignCentre) && s.Colour(kHeaderColour) && s.Shade(kGreyShade) &&
-          s.Type(QStringLiteral("Due"))))
+          s.Type(CWordExport::tr("Due"))))
         return false;
-    QStringList headings = {QStringLiteral("Pay To/Account"), QStringLiteral("Type/Status"),
-                            QStringLiteral("Amount")};
+    QStringList headings = {CWordExport::tr("Pay To/Account"), CWordExport::tr("Type/Status"),
+                            CWordExport::tr("Amount")};
     if (withNotes)
-        headings << QStringLiteral("Notes");
+        headings << CWordExport::tr("Notes");
     for (const QString& heading : headings) {
         if (!(s.Right(1) && s.Colour(kHeaderColour) && s.VAlign(kVAlignCentre) && s.Shade(kGreyShade) &&
               s.Type(heading)))
@@ -111,22 +112,20 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
             notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft)))
                 return false;
-            if (!notes.isEmpty() && !(s.Type(QStringLiteral("Show Notes")) && selection.AddComment(notes)))
+            if (!notes.isEmpty() && !(s.Type(CWordExport::tr("Show Notes")) && selection.AddComment(notes)))
                 return false;
         }
-        if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) &&
-              s.Type(FormatDatePicture(d.m_dtStart, QStringLiteral("dd/MM/yyyy"), locale))))
+        if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) && s.Type(date(d.m_dtStart, "dd/MM/yyyy"))))
             return false;
-        if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) &&
-              s.Type(FormatDatePicture(d.m_dtDue, QStringLiteral("dd/MM/yyyy"), locale))))
+        if (!(s.Right(1) && s.Bold() && s.Align(kAlignLeft) && s.Type(date(d.m_dtDue, "dd/MM/yyyy"))))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignRight) && s.Type(d.m_strAccount)))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignRight) &&
-              s.Type(d.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"))))
+              s.Type(d.m_bPaid ? CWordExport::tr("Paid") : CWordExport::tr("Unpaid"))))
             return false;
         if (!(s.Right(1) && s.Bold() && s.Align(kAlignRight) && s.VAlign(kVAlignBottom) &&
-              s.Type(Currency(d.m_dAmount, locale))))
+              s.Type(currency(d.m_dAmount))))
             return false;
         if (withNotes && !s.Right(1))
             return false;
@@ -134,11 +133,11 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
 
     // Totals row.
     if (!(s.Right(1) && s.Shade(kGreyShade) && s.Colour(kTotalsColour) &&
-          s.Type(QStringLiteral("Status: (%1/%2)").arg(paidCount).arg(paidCount + unpaidCount))))
+          s.Type(CWordExport::tr("Status: (%1/%2)").arg(paidCount).arg(paidCount + unpaidCount))))
         return false;
     for (double sum : {paidSum, unpaidSum, paidSum + unpaidSum}) {
         if (!(s.Right(1) && s.Shade(kGreyShade) && s.Align(kAlignRight) && s.Colour(kTotalsColour) &&
-              s.Type(Currency(sum, locale))))
+              s.Type(currency(sum))))
             return false;
     }
     if (withNotes && !s.Right(1))
@@ -146,7 +145,10 @@ bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues, 
     return s.Shade(kGreyShade);
 }
 
-CWordExport::CWordExport(const QString& documentName) : m_documentName(documentName) {}
+CWordExport::CWordExport(const QString& documentName, const QLocale& locale)
+    : m_documentName(documentName), m_locale(locale)
+{
+}
 
 CWordExport::~CWordExport() = default;
 
@@ -175,23 +177,22 @@ bool CWordExport::OpenDocument(bool visible)
     return true;
 }
 
-bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
-                            const QLocale& locale)
+bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes)
 {
     m_buildError.clear();
     if (!m_app)
         return false;
     IWordSelection* selection = m_app->Selection();
     if (!selection) {
-        Report(QStringLiteral("The word processor has no document."));
+        Report(tr("The word processor has no document."));
         return false;
     }
     if (dues.isEmpty())
         return false;
-    if (!BuildWordDocument(*selection, dues, shownDate, withNotes, locale)) {
+    if (!BuildWordDocument(*selection, dues, shownDate, withNotes, m_locale)) {
         m_buildError = selection->ErrorString();
         if (m_buildError.isEmpty())
-            m_buildError = QStringLiteral("The document could not be completed.");
+            m_buildError = tr("The document could not be completed.");
     }
     return true;
 }
@@ -226,16 +227,17 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
         return false;
     };
     if (request.outputPath.isEmpty())
-        return fail(WordExportErrorText() + QStringLiteral("\n\nNo output file was given."));
+        return fail(WordExportErrorText() + QStringLiteral("\n\n") +
+                    CWordExport::tr("No output file was given."));
 
-    CWordExport exporter(SpreadsheetDocumentName(request.month));
+    CWordExport exporter(SpreadsheetDocumentName(request.month), request.locale);
     if (!exporter.OpenDocument(false)) {
         if (exporter.Messages().isEmpty())
-            return fail(WordExportErrorText() +
-                        QStringLiteral("\n\nThe word processor could not be started."));
+            return fail(WordExportErrorText() + QStringLiteral("\n\n") +
+                        CWordExport::tr("The word processor could not be started."));
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     }
-    (void)exporter.WriteDues(request.dues, request.month, request.withNotes, request.locale);
+    (void)exporter.WriteDues(request.dues, request.month, request.withNotes);
     if (!exporter.Messages().isEmpty())
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     // A document cut short is not what was asked for: nothing is written.
@@ -248,9 +250,9 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
 
 bool ShowWordExport(const ExportRequest& request, QString* errorText)
 {
-    CWordExport exporter(SpreadsheetDocumentName(request.month));
+    CWordExport exporter(SpreadsheetDocumentName(request.month), request.locale);
     (void)exporter.OpenDocument(false);
-    (void)exporter.WriteDues(request.dues, request.month, request.withNotes, request.locale);
+    (void)exporter.WriteDues(request.dues, request.month, request.withNotes);
     // What was written is shown all the same; a build cut short is reported
     // afterwards instead of passing for a complete document.
     const bool shown = exporter.SetVisible(true);

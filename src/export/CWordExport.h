@@ -5,6 +5,7 @@
 #include "model/DueRecord.h"
 #include "platform/IWordApplication.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -17,12 +18,16 @@
 // "Pay To/Account", "Type/Status", "Amount" and, with notes, "Notes"), a
 // block of cells per due, and a totals row with "Status: (paid/all)" and the
 // paid, unpaid and total sums. With notes each due's notes are a comment at
-// "Show Notes".
+// "Show Notes". The header row repeats on every page; the page is the
+// locale's paper.
 class CWordExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CWordExport)
+
 public:
-    // documentName is the name the document is shown under.
-    explicit CWordExport(const QString& documentName = QString());
+    // documentName is the name the document is shown under; locale decides
+    // the dates, the amounts and the paper.
+    explicit CWordExport(const QString& documentName = QString(), const QLocale& locale = QLocale());
     ~CWordExport();
 
     // Starts the word processor and adds a blank document. False when no
@@ -33,8 +38,7 @@ public:
     // application or with an empty list (the document stays blank). A
     // failure inside the document build ends the build without a message;
     // what was written stays, and BuildError() says what failed.
-    [[nodiscard]] bool WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
-                                 const QLocale& locale = QLocale());
+    [[nodiscard]] bool WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes);
     // True when an application is held and the call succeeded.
     [[nodiscard]] bool SetVisible(bool visible);
     // Saves the document as a .docx file instead of showing it.
@@ -50,6 +54,7 @@ private:
 
     std::unique_ptr<IWordApplication> m_app;
     QString m_documentName;
+    QLocale m_locale;
     QStringList m_messages;
     QString m_buildError;
 };
@@ -57,8 +62,7 @@ private:
 // The document build itself, on a selection in a new, empty document. False
 // at the first call that fails.
 [[nodiscard]] bool BuildWordDocument(IWordSelection& selection, const QList<DueRecord>& dues,
-                                     const COleDateTime& shownDate, bool withNotes,
-                                     const QLocale& locale = QLocale());
+                                     const COleDateTime& shownDate, bool withNotes, const QLocale& locale);
 
 // "Error !!!": the message of a failed word-processor export.
 QString WordExportErrorText();

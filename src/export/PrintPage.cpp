@@ -3,6 +3,8 @@
 #include "export/HtmlTemplate.h"
 #include "model/LocaleFormat.h"
 
+#include <QCoreApplication>
+
 using HtmlTemplate::Escape;
 using HtmlTemplate::Tag;
 
@@ -25,7 +27,8 @@ QString FillBlock(QString block, const DueRecord& due, int serial, const QLocale
     block.replace(Tag("payee"), Escape(due.m_strPayTo));
     block.replace(Tag("account"), Escape(due.m_strAccount));
     block.replace(Tag("duetype"), Escape(DueTypeText(due.m_nType)));
-    block.replace(Tag("status"), due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
+    block.replace(Tag("status"), Escape(due.m_bPaid ? QCoreApplication::translate("PrintPage", "Paid")
+                                                    : QCoreApplication::translate("PrintPage", "Unpaid")));
     block.replace(Tag("amount"), MoneyText(due.m_dAmount, locale));
     return block;
 }
@@ -50,7 +53,7 @@ QString FillPrintTemplate(const QString& templateText, const QList<DueRecord>& t
     QString footer = HtmlTemplate::CutBlock(page, Tag("footerstart"), Tag("footerend"));
 
     header.replace(Tag("headerright"), QString());
-    header.replace(Tag("headerleft"), QStringLiteral("Due Date Details"));
+    header.replace(Tag("headerleft"), Escape(QCoreApplication::translate("PrintPage", "Due Date Details")));
     header.replace(Tag("headercenter"), Escape(PrintRangeText(from, to, locale)));
     footer.replace(Tag("headerright"), QString());
     footer.replace(Tag("headerleft"), QString());

@@ -32,7 +32,7 @@ bool CDocxApplication::AddDocument()
 bool CDocxApplication::SaveActiveDocument(const QString& path)
 {
     if (!m_document) {
-        m_error = QStringLiteral("No document is open.");
+        m_error = tr("No document is open.");
         return false;
     }
     return CDocxWriter(*m_document).Save(path, &m_error);

@@ -5,12 +5,16 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 // The word processor of this program: documents are CWordDocument models;
 // making the application visible saves the active document as
 // documentName.docx in a temporary folder and opens it with the default
 // word processor.
 class CDocxApplication : public IWordApplication
 {
+    Q_DECLARE_TR_FUNCTIONS(CDocxApplication)
+
 public:
     explicit CDocxApplication(const QString& documentName);
 

@@ -19,43 +19,59 @@ QByteArray Utf8(const QString& s)
     return s.toUtf8();
 }
 
-void SetVal(pugi::xml_node node, const QString& value)
+void SetVal(pugi::xml_node node, const char* value)
 {
-    node.append_attribute("w:val") = Utf8(value).constData();
+    node.append_attribute("w:val") = value;
 }
 
-QString ColorValue(quint32 colorRef)
+void SetVal(pugi::xml_node node, int value)
 {
-    const QString rgb = ColorRefToRgb(colorRef);
-    return rgb.isEmpty() ? QStringLiteral("auto") : rgb;
+    node.append_attribute("w:val") = value;
+}
+
+// "RRGGBB" of an automation colour, or "auto"; a document sets the same few
+// colours on every run, so this stays clear of strings on the heap.
+void SetColor(pugi::xml_attribute attribute, quint32 colorRef)
+{
+    if (colorRef & 0xFF000000u) {
+        attribute = "auto";
+        return;
+    }
+    static const char hex[] = "0123456789ABCDEF";
+    char rgb[7];
+    for (int i = 0; i < 3; ++i) {
+        const unsigned byte = (colorRef >> (8 * i)) & 0xFF;
+        rgb[2 * i] = hex[byte >> 4];
+        rgb[2 * i + 1] = hex[byte & 0xF];
+    }
+    rgb[6] = '\0';
+    attribute = rgb;
 }
 
 // Text of a run: tabs and stray line breaks become their own elements,
 // characters XML cannot carry are dropped.
 void AppendRunText(pugi::xml_node run, const QString& text)
 {
-    QString chunk;
-    auto flush = [&] {
-        if (chunk.isEmpty())
+    const QString clean = CleanText(text);
+    auto append = [&](qsizetype from, qsizetype to) {
+        if (from >= to)
             return;
+        const QString chunk = clean.mid(from, to - from);
         pugi::xml_node t = run.append_child("w:t");
         if (NeedsPreserve(chunk))
             t.append_attribute("xml:space") = "preserve";
         t.text().set(Utf8(chunk).constData());
-        chunk.clear();
     };
-    for (QChar c : CleanText(text)) {
-        if (c == QLatin1Char('\t')) {
-            flush();
-            run.append_child("w:tab");
-        } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            flush();
-            run.append_child("w:br");
-        } else {
-            chunk += c;
-        }
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < clean.size(); ++i) {
+        const QChar c = clean.at(i);
+        if (c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            continue;
+        append(from, i);
+        run.append_child(c == QLatin1Char('\t') ? "w:tab" : "w:br");
+        from = i + 1;
     }
-    flush();
+    append(from, clean.size());
 }
 
 void AppendRun(pugi::xml_node p, const WordRun& r)
@@ -67,12 +83,12 @@ void AppendRun(pugi::xml_node p, const WordRun& r)
         rPr.append_child("w:b");
     if (r.format.strike)
         rPr.append_child("w:strike");
-    SetVal(rPr.append_child("w:color"), ColorValue(r.format.color));
+    SetColor(rPr.append_child("w:color").append_attribute("w:val"), r.format.color);
     const int halfPoints = int(std::lround(r.format.size * 2.0));
-    SetVal(rPr.append_child("w:sz"), QString::number(halfPoints));
-    SetVal(rPr.append_child("w:szCs"), QString::number(halfPoints));
+    SetVal(rPr.append_child("w:sz"), halfPoints);
+    SetVal(rPr.append_child("w:szCs"), halfPoints);
     if (r.format.underline)
-        SetVal(rPr.append_child("w:u"), QStringLiteral("single"));
+        SetVal(rPr.append_child("w:u"), "single");
     AppendRunText(run, r.text);
 }
 
@@ -92,7 +108,7 @@ void AppendParagraph(pugi::xml_node parent, const WordParagraph& para)
     pugi::xml_node p = parent.append_child("w:p");
     static const char* const jc[] = {"left", "center", "right", "both"};
     if (para.alignment > 0 && para.alignment < 4)
-        SetVal(p.append_child("w:pPr").append_child("w:jc"), QString::fromLatin1(jc[para.alignment]));
+        SetVal(p.append_child("w:pPr").append_child("w:jc"), jc[para.alignment]);
     const int n = int(para.runs.size());
     for (int i = 0; i <= n; ++i) {
         for (const WordCommentMark& m : para.comments) {
@@ -121,20 +137,19 @@ void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int wi
     tcW.append_attribute("w:w") = width;
     tcW.append_attribute("w:type") = "dxa";
     if (drawn.gridSpan > 1)
-        SetVal(tcPr.append_child("w:gridSpan"), QString::number(drawn.gridSpan));
+        SetVal(tcPr.append_child("w:gridSpan"), drawn.gridSpan);
     if (drawn.merge == CWordDocument::DrawnCell::Restart)
-        SetVal(tcPr.append_child("w:vMerge"), QStringLiteral("restart"));
+        SetVal(tcPr.append_child("w:vMerge"), "restart");
     else if (drawn.merge == CWordDocument::DrawnCell::Continue)
         tcPr.append_child("w:vMerge");
-    if (drawn.cell && ColorRefToRgb(drawn.cell->shading).size()) {
+    if (drawn.cell && !(drawn.cell->shading & 0xFF000000u)) {
         pugi::xml_node shd = tcPr.append_child("w:shd");
         shd.append_attribute("w:val") = "clear";
         shd.append_attribute("w:color") = "auto";
-        shd.append_attribute("w:fill") = Utf8(ColorRefToRgb(drawn.cell->shading)).constData();
+        SetColor(shd.append_attribute("w:fill"), drawn.cell->shading);
     }
     if (drawn.cell && drawn.cell->verticalAlignment != 0)
-        SetVal(tcPr.append_child("w:vAlign"),
-               drawn.cell->verticalAlignment == 3 ? QStringLiteral("bottom") : QStringLiteral("center"));
+        SetVal(tcPr.append_child("w:vAlign"), drawn.cell->verticalAlignment == 3 ? "bottom" : "center");
     // The content of a merged cell lives in its first line; every cell ends
     // with a paragraph.
     if (drawn.cell && drawn.merge != CWordDocument::DrawnCell::Continue) {
@@ -145,14 +160,17 @@ void AppendCell(pugi::xml_node tr, const CWordDocument::DrawnCell& drawn, int wi
     }
 }
 
-void AppendTable(pugi::xml_node body, const WordTable& table)
+// A table, one row at a time: each row's tree is printed and let go, so the
+// memory a table needs does not grow with it.
+void AppendTable(QByteArray& out, const WordTable& table, int textWidth)
 {
     const CWordDocument::DrawnTable drawn = CWordDocument::Draw(table);
     const int totalUnits = table.columns * drawn.partsPerColumn;
-    const int unit = CDocxWriter::kTextWidth / totalUnits;
+    const int unit = textWidth / totalUnits;
 
-    pugi::xml_node tbl = body.append_child("w:tbl");
-    pugi::xml_node tblPr = tbl.append_child("w:tblPr");
+    out += "<w:tbl>";
+    pugi::xml_document piece;
+    pugi::xml_node tblPr = piece.append_child("w:tblPr");
     pugi::xml_node tblW = tblPr.append_child("w:tblW");
     tblW.append_attribute("w:w") = unit * totalUnits;
     tblW.append_attribute("w:type") = "dxa";
@@ -171,29 +189,30 @@ void AppendTable(pugi::xml_node body, const WordTable& table)
         m.append_attribute("w:w") = 57;
         m.append_attribute("w:type") = "dxa";
     }
+    AppendNode(out, tblPr);
 
-    pugi::xml_node grid = tbl.append_child("w:tblGrid");
+    piece.reset();
+    pugi::xml_node grid = piece.append_child("w:tblGrid");
     for (int units : drawn.gridUnits)
         grid.append_child("w:gridCol").append_attribute("w:w") = units * unit;
+    AppendNode(out, grid);
 
-    for (const QList<CWordDocument::DrawnCell>& line : drawn.lines) {
-        pugi::xml_node tr = tbl.append_child("w:tr");
+    for (qsizetype l = 0; l < drawn.lines.size(); ++l) {
+        piece.reset();
+        pugi::xml_node tr = piece.append_child("w:tr");
+        if (l < drawn.headingLines)
+            tr.append_child("w:trPr").append_child("w:tblHeader");
         int gridIndex = 0;
-        for (const CWordDocument::DrawnCell& cell : line) {
+        for (const CWordDocument::DrawnCell& cell : drawn.lines.at(l)) {
             int width = 0;
             for (int g = gridIndex; g < gridIndex + cell.gridSpan && g < drawn.gridUnits.size(); ++g)
                 width += drawn.gridUnits.at(g) * unit;
             gridIndex += cell.gridSpan;
             AppendCell(tr, cell, width);
         }
+        AppendNode(out, tr);
     }
-}
-
-pugi::xml_node NewWordRoot(pugi::xml_document& doc, const char* name)
-{
-    pugi::xml_node root = doc.append_child(name);
-    root.append_attribute("xmlns:w") = kWordNs;
-    return root;
+    out += "</w:tbl>";
 }
 
 const char* const kStyles =
@@ -221,20 +240,29 @@ const char* const kContentTypes =
 
 } // namespace
 
-OoxmlPackage CDocxWriter::Package() const
+QByteArray CDocxWriter::DocumentPart() const
 {
-    pugi::xml_document document;
-    pugi::xml_node body = NewWordRoot(document, "w:document").append_child("w:body");
+    QByteArray out = kDeclaration;
+    out += "<w:document xmlns:w=\"";
+    out += kWordNs;
+    out += "\"><w:body>";
+    pugi::xml_document piece;
     for (const WordBlock& block : m_document.Blocks()) {
-        if (block.isTable)
-            AppendTable(body, block.table);
-        else
-            AppendParagraph(body, block.paragraph);
+        if (block.isTable) {
+            AppendTable(out, block.table, m_document.PageWidth() - 2 * kSideMargin);
+        } else {
+            piece.reset();
+            AppendParagraph(piece, block.paragraph);
+            AppendNode(out, piece.first_child());
+        }
     }
-    pugi::xml_node sect = body.append_child("w:sectPr");
+    piece.reset();
+    pugi::xml_node sect = piece.append_child("w:sectPr");
     pugi::xml_node size = sect.append_child("w:pgSz");
-    size.append_attribute("w:w") = kPageWidth;
-    size.append_attribute("w:h") = kPageHeight;
+    size.append_attribute("w:w") = m_document.PageWidth();
+    size.append_attribute("w:h") = m_document.PageHeight();
+    // The printer's paper code: 1 Letter, 9 A4.
+    size.append_attribute("w:code") = m_document.PaperSize() == IWordSelection::kPaperLetter ? 1 : 9;
     pugi::xml_node margins = sect.append_child("w:pgMar");
     margins.append_attribute("w:top") = kTopMargin;
     margins.append_attribute("w:right") = kSideMargin;
@@ -243,7 +271,42 @@ OoxmlPackage CDocxWriter::Package() const
     margins.append_attribute("w:header") = 709;
     margins.append_attribute("w:footer") = 709;
     margins.append_attribute("w:gutter") = 0;
+    AppendNode(out, sect);
+    out += "</w:body></w:document>";
+    return out;
+}
 
+QByteArray CDocxWriter::CommentsPart() const
+{
+    QByteArray out = kDeclaration;
+    out += "<w:comments xmlns:w=\"";
+    out += kWordNs;
+    out += "\">";
+    const QByteArray date = Clock::Now().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")).toUtf8();
+    pugi::xml_document piece;
+    for (const WordComment& c : m_document.Comments()) {
+        piece.reset();
+        pugi::xml_node comment = piece.append_child("w:comment");
+        comment.append_attribute("w:id") = c.id;
+        comment.append_attribute("w:author") = kAuthor;
+        comment.append_attribute("w:date") = date.constData();
+        comment.append_attribute("w:initials") = "TV";
+        const QStringList lines = c.text.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            pugi::xml_node p = comment.append_child("w:p");
+            if (i == 0)
+                p.append_child("w:r").append_child("w:annotationRef");
+            if (!lines.at(i).isEmpty())
+                AppendRunText(p.append_child("w:r"), lines.at(i));
+        }
+        AppendNode(out, comment);
+    }
+    out += "</w:comments>";
+    return out;
+}
+
+OoxmlPackage CDocxWriter::Package() const
+{
     ContentTypes types;
     types.Load(kContentTypes, nullptr);
     Relationships packageRels, documentRels;
@@ -261,31 +324,13 @@ OoxmlPackage CDocxWriter::Package() const
     OoxmlPackage package;
     package.SetPart(QStringLiteral("[Content_Types].xml"), QByteArray()); // first in the archive
     package.SetPart(QStringLiteral("_rels/.rels"), packageRels.Save());
-    package.SetPart(QStringLiteral("word/document.xml"), OoxmlXml::Save(document));
+    package.SetPart(QStringLiteral("word/document.xml"), DocumentPart());
     pugi::xml_document styles;
     styles.load_string(kStyles);
     package.SetPart(QStringLiteral("word/styles.xml"), OoxmlXml::Save(styles));
 
     if (!m_document.Comments().isEmpty()) {
-        pugi::xml_document comments;
-        pugi::xml_node root = NewWordRoot(comments, "w:comments");
-        const QString date = Clock::Now().toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ"));
-        for (const WordComment& c : m_document.Comments()) {
-            pugi::xml_node comment = root.append_child("w:comment");
-            comment.append_attribute("w:id") = c.id;
-            comment.append_attribute("w:author") = kAuthor;
-            comment.append_attribute("w:date") = Utf8(date).constData();
-            comment.append_attribute("w:initials") = "TV";
-            const QStringList lines = c.text.split(QLatin1Char('\n'));
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                pugi::xml_node p = comment.append_child("w:p");
-                if (i == 0)
-                    p.append_child("w:r").append_child("w:annotationRef");
-                if (!lines.at(i).isEmpty())
-                    AppendRunText(p.append_child("w:r"), lines.at(i));
-            }
-        }
-        package.SetPart(QStringLiteral("word/comments.xml"), OoxmlXml::Save(comments));
+        package.SetPart(QStringLiteral("word/comments.xml"), CommentsPart());
         documentRels.Add(QStringLiteral("comments"), QStringLiteral("comments.xml"));
         types.SetOverride(
             QStringLiteral("word/comments.xml"),

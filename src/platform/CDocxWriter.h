@@ -6,16 +6,13 @@
 #include <QString>
 
 // Writes a CWordDocument as a .docx package: the body with its paragraphs and
-// tables on an A4 page, the comments, and a style part with the document's
-// default font (Times New Roman, 12 points).
+// tables on the document's paper (A4 or Letter), the comments, and a style
+// part with the document's default font (Times New Roman, 12 points).
 class CDocxWriter
 {
 public:
-    static constexpr int kPageWidth = 11906; // A4, twips
-    static constexpr int kPageHeight = 16838;
-    static constexpr int kSideMargin = 720;
+    static constexpr int kSideMargin = 720; // twips
     static constexpr int kTopMargin = 1134;
-    static constexpr int kTextWidth = kPageWidth - 2 * kSideMargin;
 
     explicit CDocxWriter(const CWordDocument& document) : m_document(document) {}
 
@@ -24,5 +21,9 @@ public:
     bool Save(const QString& path, QString* why) const;
 
 private:
+    // The large parts are printed a block, a table row or a comment at a time.
+    QByteArray DocumentPart() const;
+    QByteArray CommentsPart() const;
+
     const CWordDocument& m_document;
 };

@@ -68,61 +68,63 @@ WordTable* CWordDocument::CurrentTable()
 bool CWordDocument::RequireTable()
 {
     if (!CurrentTable())
-        return Fail(QStringLiteral("The selection is not in a table."));
+        return Fail(tr("The selection is not in a table."));
     return true;
 }
 
-int CWordDocument::StopCount() const
+void CWordDocument::Advance(Place& place, int count) const
 {
-    const WordBlock& block = m_blocks.at(m_block);
-    if (!block.isTable)
-        return 0;
-    int n = 0;
-    for (const WordTableRow& row : block.table.rows)
-        n += int(row.cells.size()) + (row.split ? int(row.lower.size()) : 0);
-    return n;
-}
-
-bool CWordDocument::Locate(int stop, int* row, int* index, bool* lower) const
-{
-    const WordBlock& block = m_blocks.at(m_block);
-    if (!block.isTable || stop < 0)
-        return false;
-    for (int r = 0; r < block.table.rows.size(); ++r) {
-        const WordTableRow& tr = block.table.rows.at(r);
-        if (stop < tr.cells.size()) {
-            *row = r;
-            *index = stop;
-            *lower = false;
-            return true;
+    const WordTable& table = m_blocks.at(m_block).table;
+    while (count > 0) {
+        const WordTableRow& row = table.rows.at(place.row);
+        const int lineSize = int(place.lower ? row.lower.size() : row.cells.size());
+        const int rest = lineSize - 1 - place.index;
+        if (count <= rest) {
+            place.index += count;
+            return;
         }
-        stop -= int(tr.cells.size());
-        if (tr.split) {
-            if (stop < tr.lower.size()) {
-                *row = r;
-                *index = stop;
-                *lower = true;
-                return true;
-            }
-            stop -= int(tr.lower.size());
+        count -= rest + 1;
+        place.index = 0;
+        if (!place.lower && row.split) {
+            place.lower = true;
+        } else {
+            place.lower = false;
+            ++place.row;
         }
     }
-    return false;
+}
+
+void CWordDocument::Retreat(Place& place, int count) const
+{
+    const WordTable& table = m_blocks.at(m_block).table;
+    while (count > 0) {
+        if (count <= place.index) {
+            place.index -= count;
+            return;
+        }
+        count -= place.index + 1;
+        if (place.lower) {
+            place.lower = false;
+        } else {
+            --place.row;
+            place.lower = table.rows.at(place.row).split;
+        }
+        const WordTableRow& row = table.rows.at(place.row);
+        place.index = int(place.lower ? row.lower.size() : row.cells.size()) - 1;
+    }
 }
 
 WordCell* CWordDocument::CurrentCell()
 {
     WordTable* table = CurrentTable();
-    int row = 0, index = 0;
-    bool lower = false;
-    if (!table || !Locate(m_stop, &row, &index, &lower))
+    if (!table || m_place.row >= table->rows.size())
         return nullptr;
-    WordTableRow& tr = table->rows[row];
-    if (!lower)
-        return &tr.cells[index];
-    WordLowerStop& stop = tr.lower[index];
+    WordTableRow& tr = table->rows[m_place.row];
+    if (!m_place.lower)
+        return &tr.cells[m_place.index];
+    WordLowerStop& stop = tr.lower[m_place.index];
     if (stop.continuation)
-        return &tr.cells[LowerStopColumn(tr, table->columns, index)];
+        return &tr.cells[LowerStopColumn(tr, table->columns, m_place.index)];
     return &stop.cell;
 }
 
@@ -168,7 +170,7 @@ bool CWordDocument::GetFontSize(double* points)
 bool CWordDocument::SetFontSize(double points)
 {
     if (!std::isfinite(points) || points < 1.0 || points > 1638.0)
-        return Fail(QStringLiteral("A font size of %1 points is out of range.").arg(points));
+        return Fail(tr("A font size of %1 points is out of range.").arg(points));
     m_format.size = points;
     return true;
 }
@@ -176,10 +178,10 @@ bool CWordDocument::SetFontSize(double points)
 bool CWordDocument::SetParagraphAlignment(int alignment)
 {
     if (alignment < 0 || alignment > 3)
-        return Fail(QStringLiteral("Unknown paragraph alignment %1.").arg(alignment));
+        return Fail(tr("Unknown paragraph alignment %1.").arg(alignment));
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     p->alignment = alignment;
     return true;
 }
@@ -187,7 +189,7 @@ bool CWordDocument::SetParagraphAlignment(int alignment)
 bool CWordDocument::SetCellsVerticalAlignment(int alignment)
 {
     if (alignment != 0 && alignment != 1 && alignment != 3)
-        return Fail(QStringLiteral("Unknown vertical alignment %1.").arg(alignment));
+        return Fail(tr("Unknown vertical alignment %1.").arg(alignment));
     if (!RequireTable())
         return false;
     CurrentCell()->verticalAlignment = alignment;
@@ -206,7 +208,7 @@ bool CWordDocument::TypeText(const QString& text)
 {
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     QString normalised = text;
     normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -241,9 +243,9 @@ bool CWordDocument::TypeText(const QString& text)
 bool CWordDocument::CheckCellMove(int unit, int extend)
 {
     if (unit != kCellUnit)
-        return Fail(QStringLiteral("Only moves by table cell are possible (unit %1).").arg(unit));
+        return Fail(tr("Only moves by table cell are possible (unit %1).").arg(unit));
     if (extend != 0 && extend != 1)
-        return Fail(QStringLiteral("Unknown move extension %1.").arg(extend));
+        return Fail(tr("Unknown move extension %1.").arg(extend));
     if (!RequireTable())
         return false;
     return true;
@@ -254,9 +256,10 @@ bool CWordDocument::MoveRight(int unit, int count, int extend)
     if (!CheckCellMove(unit, extend))
         return false;
     // Moves by cell go from cell to cell; the extension has nothing to grow.
-    if (count < 0 || m_stop + qint64(count) >= StopCount())
-        return Fail(QStringLiteral("There is no cell %1 to the right.").arg(count));
+    if (count < 0 || m_stop + qint64(count) >= m_stopCount)
+        return Fail(tr("There is no cell %1 to the right.").arg(count));
     m_stop += count;
+    Advance(m_place, count);
     return true;
 }
 
@@ -265,28 +268,28 @@ bool CWordDocument::MoveLeft(int unit, int count, int extend)
     if (!CheckCellMove(unit, extend))
         return false;
     if (count < 0 || count > m_stop)
-        return Fail(QStringLiteral("There is no cell %1 to the left.").arg(count));
+        return Fail(tr("There is no cell %1 to the left.").arg(count));
     m_stop -= count;
+    Retreat(m_place, count);
     return true;
 }
 
 bool CWordDocument::SplitCells(int rows, int columns)
 {
     if (rows != 2 || columns != 1)
-        return Fail(QStringLiteral("A cell splits into two rows of one column only."));
+        return Fail(tr("A cell splits into two rows of one column only."));
     if (!RequireTable())
         return false;
     WordTable& table = *CurrentTable();
-    int row = 0, index = 0;
-    bool lower = false;
-    if (!Locate(m_stop, &row, &index, &lower))
-        return Fail(QStringLiteral("The selection is lost."));
-    WordTableRow& tr = table.rows[row];
+    const int index = m_place.index;
+    WordTableRow& tr = table.rows[m_place.row];
 
-    if (!lower && !tr.split) {
+    // The new stops all lie after the selection, which so keeps its place.
+    if (!m_place.lower && !tr.split) {
         tr.split = true;
         tr.lower = QList<WordLowerStop>(table.columns);
         tr.lower[index] = OwnStop(tr.cells.at(index));
+        m_stopCount += table.columns;
         return true;
     }
     // The n-th cell of the first line stands for the n-th place of the second.
@@ -296,6 +299,7 @@ bool CWordDocument::SplitCells(int rows, int columns)
     } else {
         const WordLowerStop added = OwnStop(stop.cell);
         tr.lower.insert(index + 1, added);
+        ++m_stopCount;
     }
     return true;
 }
@@ -305,10 +309,9 @@ bool CWordDocument::AddTable(int rows, int columns, int behavior, int autoFit)
     Q_UNUSED(behavior);
     Q_UNUSED(autoFit);
     if (rows < 1 || rows > kMaxRows || columns < 1 || columns > kMaxColumns)
-        return Fail(
-            QStringLiteral("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
+        return Fail(tr("A table of %1 rows and %2 columns cannot be made.").arg(rows).arg(columns));
     if (CurrentTable())
-        return Fail(QStringLiteral("Tables cannot be nested."));
+        return Fail(tr("Tables cannot be nested."));
 
     const WordParagraph here = m_blocks.at(m_block).paragraph;
     WordBlock block;
@@ -332,6 +335,8 @@ bool CWordDocument::AddTable(int rows, int columns, int behavior, int autoFit)
     }
     m_blocks.insert(m_block + 1, after);
     m_stop = 0;
+    m_place = Place();
+    m_stopCount = rows * columns;
     return true;
 }
 
@@ -339,7 +344,7 @@ bool CWordDocument::AddComment(const QString& text)
 {
     WordParagraph* p = CurrentParagraph();
     if (!p)
-        return Fail(QStringLiteral("The selection is lost."));
+        return Fail(tr("The selection is lost."));
     // A comment at an insertion point covers the paragraph's text before it.
     WordComment comment;
     comment.id = int(m_comments.size());
@@ -349,6 +354,32 @@ bool CWordDocument::AddComment(const QString& text)
     m_comments.append(comment);
     p->comments.append({0, int(p->runs.size()), comment.id});
     return true;
+}
+
+bool CWordDocument::SetRowsHeadingFormat(int heading)
+{
+    if (!RequireTable())
+        return false;
+    CurrentTable()->rows[m_place.row].heading = heading != 0;
+    return true;
+}
+
+bool CWordDocument::SetPageSetupPaperSize(int paperSize)
+{
+    if (paperSize != kPaperLetter && paperSize != kPaperA4)
+        return Fail(tr("Paper size %1 is not available.").arg(paperSize));
+    m_paperSize = paperSize;
+    return true;
+}
+
+int CWordDocument::PageWidth() const
+{
+    return m_paperSize == kPaperLetter ? 12240 : 11906;
+}
+
+int CWordDocument::PageHeight() const
+{
+    return m_paperSize == kPaperLetter ? 15840 : 16838;
 }
 
 CWordDocument::DrawnTable CWordDocument::Draw(const WordTable& table)
@@ -372,7 +403,12 @@ CWordDocument::DrawnTable CWordDocument::Draw(const WordTable& table)
     for (int c = 1; c < columns; ++c)
         drawn.gridUnits.append(parts);
 
+    // Only heading rows at the top of the table repeat.
+    bool leading = true;
     for (const WordTableRow& row : table.rows) {
+        leading = leading && row.heading;
+        if (leading)
+            drawn.headingLines += row.split ? 2 : 1;
         QList<DrawnCell> first;
         for (int c = 0; c < columns; ++c)
             first.append({c == 0 ? parts : 1, DrawnCell::None, &row.cells.at(c)});

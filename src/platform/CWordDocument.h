@@ -2,6 +2,7 @@
 
 #include "platform/IWordApplication.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -59,6 +60,7 @@ struct WordTableRow
     QList<WordCell> cells; // one per column
     bool split = false;
     QList<WordLowerStop> lower;
+    bool heading = false; // repeats on each page (with the heading rows above it)
 };
 
 struct WordTable
@@ -100,6 +102,8 @@ struct WordComment
 // typed next.
 class CWordDocument : public IWordSelection
 {
+    Q_DECLARE_TR_FUNCTIONS(CWordDocument)
+
 public:
     CWordDocument();
 
@@ -118,9 +122,16 @@ public:
     bool SplitCells(int rows, int columns) override;
     bool AddTable(int rows, int columns, int behavior, int autoFit) override;
     bool AddComment(const QString& text) override;
+    bool SetRowsHeadingFormat(int heading) override;
+    bool SetPageSetupPaperSize(int paperSize) override;
     QString ErrorString() const override { return m_error; }
 
     const QList<WordBlock>& Blocks() const { return m_blocks; }
+    // The page setup's paper (kPaperA4 until it says otherwise) and the size
+    // of the page in twentieths of a point.
+    int PaperSize() const { return m_paperSize; }
+    int PageWidth() const;
+    int PageHeight() const;
     const QList<WordComment>& Comments() const { return m_comments; }
 
     // A table as it is drawn: a grid of columns and, per drawn line, its
@@ -142,6 +153,7 @@ public:
         QList<int> gridUnits; // width of each grid column in parts of a column (sum = columns * parts)
         int partsPerColumn = 1;
         QList<QList<DrawnCell>> lines;
+        int headingLines = 0; // the first lines, which repeat on every page
     };
     static DrawnTable Draw(const WordTable& table);
 
@@ -153,16 +165,30 @@ private:
     // The paragraph that receives typing.
     WordParagraph* CurrentParagraph();
     WordCell* CurrentCell();
-    // Where stop lies in the current table: row, and index in the first line
+    // A stop of the current table: row, and index in the first line
     // (lower = false) or in the second (lower = true).
-    bool Locate(int stop, int* row, int* index, bool* lower) const;
-    int StopCount() const;
+    struct Place
+    {
+        int row = 0;
+        int index = 0;
+        bool lower = false;
+    };
+    // Moves a place by count stops; the caller has checked the bounds. Each
+    // step costs a line at most, so moves by a few cells stay cheap however
+    // long the table is.
+    void Advance(Place& place, int count) const;
+    void Retreat(Place& place, int count) const;
 
     QList<WordBlock> m_blocks;
     QList<WordComment> m_comments;
     int m_block = 0;
-    int m_stop = 0; // in the current table
+    // The selection in the current table: its stop number, where that stop
+    // lies, and how many stops the table has.
+    int m_stop = 0;
+    Place m_place;
+    int m_stopCount = 0;
     WordRunFormat m_format;
+    int m_paperSize = kPaperA4;
     QString m_error;
 };
 

@@ -17,7 +17,7 @@ bool CXlsxApplication::Result(bool ok, const QString& why)
 CXlsxWorkbook* CXlsxApplication::Workbook()
 {
     if (!m_workbook)
-        m_error = QStringLiteral("No workbook is open.");
+        m_error = tr("No workbook is open.");
     return m_workbook.get();
 }
 
@@ -67,6 +67,27 @@ bool CXlsxApplication::SetRangeValue(const QString& cell, const QString& text)
     CXlsxWorkbook* book = Workbook();
     QString why;
     return book && Result(book->SetCellText(cell, text, &why), why);
+}
+
+bool CXlsxApplication::SetRangeNumber(const QString& cell, double value)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellNumber(cell, value, &why), why);
+}
+
+bool CXlsxApplication::SetRangeNumberFormat(const QString& cell, const QString& format)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetCellNumberFormat(cell, format, &why), why);
+}
+
+bool CXlsxApplication::SetPaperSize(int paperSize)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->SetPaperSize(paperSize, &why), why);
 }
 
 bool CXlsxApplication::SetRangeInteriorColor(const QString& cell, quint32 colorRef)

@@ -5,12 +5,16 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 // The spreadsheet application of this program: workbooks are made from
 // .xltx templates and edited as packages; making the application visible
 // saves the active workbook as documentName.xlsx in a temporary folder and
 // opens it with the default spreadsheet program.
 class CXlsxApplication : public ISpreadsheetApplication
 {
+    Q_DECLARE_TR_FUNCTIONS(CXlsxApplication)
+
 public:
     explicit CXlsxApplication(const QString& documentName);
 
@@ -19,8 +23,11 @@ public:
     bool GetSheetCount(int* count) override;
     bool SelectSheet(int index) override;
     bool SetRangeValue(const QString& cell, const QString& text) override;
+    bool SetRangeNumber(const QString& cell, double value) override;
+    bool SetRangeNumberFormat(const QString& cell, const QString& format) override;
     bool SetRangeInteriorColor(const QString& cell, quint32 colorRef) override;
     bool AddRangeComment(const QString& cell, const QString& text) override;
+    bool SetPaperSize(int paperSize) override;
     bool SaveActiveWorkbook(const QString& path) override;
     QString ErrorString() const override { return m_error; }
 

@@ -3,7 +3,12 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <set>
 
 using namespace OoxmlXml;
 
@@ -183,14 +188,29 @@ struct CXlsxWorkbook::Sheet
     QString part;
     pugi::xml_document doc;
     QString ns; // prefix of the spreadsheet namespace ("" or "x:")
+    QByteArray rowName, cellName;
     Relationships rels;
     bool relsChanged = false;
+
+    // Every row of sheetData by number and every cell of a row by column, so
+    // that finding or placing a cell never walks the sheet.
+    struct Row
+    {
+        pugi::xml_node node;
+        std::map<int, pugi::xml_node> cells;
+    };
+    pugi::xml_node data;
+    std::map<int, Row> rows;
 
     QString commentsPart;
     pugi::xml_document comments;
     QString vmlPart;
     pugi::xml_document vml;
     bool hasComments = false;
+    std::set<std::pair<int, int>> commentCells; // (row, column) of every comment
+    int authorId = 0;
+    int lastShapeId = 1024;
+    int shapeBlocks = 0; // blocks of 1024 shape ids the id map announces
 };
 
 CXlsxWorkbook::CXlsxWorkbook() = default;
@@ -198,14 +218,29 @@ CXlsxWorkbook::~CXlsxWorkbook() = default;
 
 bool CXlsxWorkbook::ParseCellName(const QString& cell, int* column, int* row)
 {
-    static const QRegularExpression re(QStringLiteral("^([A-Za-z]{1,3})([1-9][0-9]{0,6})$"));
-    const QRegularExpressionMatch m = re.match(cell);
-    if (!m.hasMatch())
-        return false;
+    // One to three letters, then a row number without leading zeros.
+    qsizetype i = 0;
     int col = 0;
-    for (QChar c : m.captured(1).toUpper())
-        col = col * 26 + (c.unicode() - 'A' + 1);
-    const int r = m.captured(2).toInt();
+    for (; i < cell.size(); ++i) {
+        char16_t u = cell.at(i).unicode();
+        if (u >= u'a' && u <= u'z')
+            u -= u'a' - u'A';
+        if (u < u'A' || u > u'Z')
+            break;
+        col = col * 26 + (u - u'A' + 1);
+        if (i == 3)
+            return false;
+    }
+    const qsizetype digits = cell.size() - i;
+    if (i == 0 || digits < 1 || digits > 7 || cell.at(i) == u'0')
+        return false;
+    int r = 0;
+    for (; i < cell.size(); ++i) {
+        const char16_t u = cell.at(i).unicode();
+        if (u < u'0' || u > u'9')
+            return false;
+        r = r * 10 + (u - u'0');
+    }
     if (col > kMaxColumn || r > kMaxRow)
         return false;
     *column = col;
@@ -231,7 +266,8 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     m_sheetParts.clear();
     m_active = -1;
     m_stylesLoaded = false;
-    m_fillStyles.clear();
+    m_derivedStyles.clear();
+    m_numberFormats.clear();
     m_sharedRefsDropped = 0;
     m_sharedRefsApplied = 0;
 
@@ -244,27 +280,27 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     };
 
     if (!m_types.Load(m_package.Part(QStringLiteral("[Content_Types].xml")), &reason))
-        return broken(QStringLiteral("no valid content types (%1)").arg(reason));
+        return broken(tr("no valid content types (%1)").arg(reason));
 
     Relationships rootRels;
     if (!m_package.Contains(QStringLiteral("_rels/.rels")) ||
         !rootRels.Load(m_package.Part(QStringLiteral("_rels/.rels")), &reason))
-        return broken(QStringLiteral("no valid package relationships"));
+        return broken(tr("no valid package relationships"));
     m_workbookPart = ResolveTarget(QString(), rootRels.TargetOfType(QStringLiteral("officeDocument")));
     if (m_workbookPart.isEmpty() || !m_package.Contains(m_workbookPart))
-        return broken(QStringLiteral("the package holds no workbook"));
+        return broken(tr("the package holds no workbook"));
 
     const QString type = m_types.TypeOf(m_workbookPart);
     if (type != kTemplateMainType && type != kWorkbookMainType)
-        return broken(QStringLiteral("not a spreadsheet template"));
+        return broken(tr("not a spreadsheet template"));
     // A workbook made from a template is an ordinary workbook.
     m_types.SetOverride(m_workbookPart, kWorkbookMainType);
 
     if (!OoxmlXml::Load(m_workbook, m_package.Part(m_workbookPart), &reason))
-        return broken(QStringLiteral("the workbook part is damaged (%1)").arg(reason));
+        return broken(tr("the workbook part is damaged (%1)").arg(reason));
     Relationships bookRels;
     if (!bookRels.Load(m_package.Part(RelsPartFor(m_workbookPart)), &reason))
-        return broken(QStringLiteral("the workbook relationships are damaged (%1)").arg(reason));
+        return broken(tr("the workbook relationships are damaged (%1)").arg(reason));
 
     const pugi::xml_node book = m_workbook.document_element();
     const QString relPrefix = DeclaredPrefix(book, kOfficeRelNs);
@@ -274,7 +310,7 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
         const QString id = AttrText(sheet, Utf8(relPrefix + QStringLiteral("id")).constData());
         const QString part = ResolveTarget(m_workbookPart, bookRels.TargetOfId(id));
         if (id.isEmpty() || part.isEmpty() || !m_package.Contains(part))
-            return broken(QStringLiteral("a sheet of the workbook is missing"));
+            return broken(tr("a sheet of the workbook is missing"));
         m_sheetParts.append(part);
     }
 
@@ -303,9 +339,9 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
 bool CXlsxWorkbook::SelectSheet(int index, QString* why)
 {
     if (!m_loaded)
-        return Fail(why, QStringLiteral("No workbook is open."));
+        return Fail(why, tr("No workbook is open."));
     if (index < 1 || index > m_sheetParts.size())
-        return Fail(why, QStringLiteral("The workbook has no sheet %1.").arg(index));
+        return Fail(why, tr("The workbook has no sheet %1.").arg(index));
     if (m_active == index - 1)
         return true;
     if (!FlushActiveSheet(why))
@@ -332,20 +368,23 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
     sheet->part = m_sheetParts.at(m_active);
     QString reason;
     if (!OoxmlXml::Load(sheet->doc, m_package.Part(sheet->part), &reason))
-        return Fail(why, QStringLiteral("The sheet %1 is damaged (%2).").arg(sheet->part, reason));
+        return Fail(why, tr("The sheet %1 is damaged (%2).").arg(sheet->part, reason));
     pugi::xml_node root = sheet->doc.document_element();
     if (LocalName(root) != QLatin1String("worksheet"))
-        return Fail(why, QStringLiteral("The active sheet is not a worksheet."));
+        return Fail(why, tr("The active sheet is not a worksheet."));
     sheet->ns = PrefixOf(root);
     if (!sheet->rels.Load(m_package.Part(RelsPartFor(sheet->part)), &reason))
-        return Fail(why,
-                    QStringLiteral("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
+        return Fail(why, tr("The relationships of %1 are damaged (%2).").arg(sheet->part, reason));
+
+    sheet->rowName = Utf8(sheet->ns + QStringLiteral("row"));
+    sheet->cellName = Utf8(sheet->ns + QStringLiteral("c"));
 
     // Rows and cells may leave out their positions; give every one its
     // explicit reference so that inserting keeps the order.
     pugi::xml_node data = Child(root, "sheetData");
     if (!data)
         data = InsertInOrder(root, "sheetData", WorksheetOrder());
+    sheet->data = data;
     int lastRow = 0;
     for (pugi::xml_node row : data.children()) {
         if (LocalName(row) != QLatin1String("row"))
@@ -353,11 +392,12 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
         int r = row.attribute("r").as_int(0);
         if (r <= lastRow) {
             if (row.attribute("r"))
-                return Fail(why, QStringLiteral("The rows of %1 are out of order.").arg(sheet->part));
+                return Fail(why, tr("The rows of %1 are out of order.").arg(sheet->part));
             r = lastRow + 1;
             row.append_attribute("r") = r;
         }
         lastRow = r;
+        Sheet::Row& entry = sheet->rows.emplace_hint(sheet->rows.end(), r, Sheet::Row{row, {}})->second;
         int lastCol = 0;
         for (pugi::xml_node c : row.children()) {
             if (LocalName(c) != QLatin1String("c"))
@@ -365,11 +405,12 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
             int col = 0, cr = 0;
             if (c.attribute("r")) {
                 if (!ParseCellName(AttrText(c, "r"), &col, &cr) || cr != r || col <= lastCol)
-                    return Fail(why, QStringLiteral("The cells of %1 are out of order.").arg(sheet->part));
+                    return Fail(why, tr("The cells of %1 are out of order.").arg(sheet->part));
             } else {
                 col = lastCol + 1;
                 c.append_attribute("r") = Utf8(ColumnName(col) + QString::number(r)).constData();
             }
+            entry.cells.emplace_hint(entry.cells.end(), col, c);
             lastCol = col;
         }
     }
@@ -380,84 +421,62 @@ bool CXlsxWorkbook::LoadActiveSheet(QString* why)
 pugi::xml_node CXlsxWorkbook::FindOrCreateCell(const QString& cell, QString* why)
 {
     if (!m_sheet) {
-        Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
-                           : QStringLiteral("No workbook is open."));
+        Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
         return {};
     }
     int col = 0, row = 0;
     if (!ParseCellName(cell, &col, &row)) {
-        Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
+        Fail(why, tr("%1 is not a cell name.").arg(cell));
         return {};
     }
-    const QString ns = m_sheet->ns;
-    pugi::xml_node root = m_sheet->doc.document_element();
-    pugi::xml_node data = Child(root, "sheetData");
+    Sheet& s = *m_sheet;
 
-    pugi::xml_node rowNode;
-    for (pugi::xml_node r : data.children()) {
-        if (LocalName(r) != QLatin1String("row"))
-            continue;
-        const int n = r.attribute("r").as_int();
-        if (n == row) {
-            rowNode = r;
-            break;
-        }
-        if (n > row) {
-            rowNode = data.insert_child_before(Utf8(ns + QStringLiteral("row")).constData(), r);
-            rowNode.append_attribute("r") = row;
-            break;
-        }
+    auto rowIt = s.rows.lower_bound(row);
+    if (rowIt == s.rows.end() || rowIt->first != row) {
+        pugi::xml_node node = rowIt != s.rows.end()
+                                  ? s.data.insert_child_before(s.rowName.constData(), rowIt->second.node)
+                                  : s.data.append_child(s.rowName.constData());
+        node.append_attribute("r") = row;
+        rowIt = s.rows.emplace_hint(rowIt, row, Sheet::Row{node, {}});
     }
-    if (!rowNode) {
-        rowNode = AppendChild(data, ns, "row");
-        rowNode.append_attribute("r") = row;
-    }
+    Sheet::Row& entry = rowIt->second;
+    auto cellIt = entry.cells.lower_bound(col);
+    if (cellIt != entry.cells.end() && cellIt->first == col)
+        return cellIt->second;
 
-    const QString name = ColumnName(col) + QString::number(row);
-    pugi::xml_node before;
-    for (pugi::xml_node c : rowNode.children()) {
-        if (LocalName(c) != QLatin1String("c"))
-            continue;
-        int ccol = 0, crow = 0;
-        ParseCellName(AttrText(c, "r"), &ccol, &crow);
-        if (ccol == col)
-            return c;
-        if (ccol > col) {
-            before = c;
-            break;
-        }
-    }
-    pugi::xml_node c = before
-                           ? rowNode.insert_child_before(Utf8(ns + QStringLiteral("c")).constData(), before)
-                           : AppendChild(rowNode, ns, "c");
-    c.append_attribute("r") = Utf8(name).constData();
+    pugi::xml_node before = cellIt != entry.cells.end() ? cellIt->second : pugi::xml_node();
+    // A row's extension list stays after its cells.
+    if (!before && entry.node.last_child() && LocalName(entry.node.last_child()) == QLatin1String("extLst"))
+        before = entry.node.last_child();
+    pugi::xml_node c = before ? entry.node.insert_child_before(s.cellName.constData(), before)
+                              : entry.node.append_child(s.cellName.constData());
+    c.append_attribute("r") = Utf8(ColumnName(col) + QString::number(row)).constData();
+    entry.cells.emplace_hint(cellIt, col, c);
 
     // A new cell takes the style the row or the column gives it, as typing
     // into an empty cell does.
-    QString style;
+    const pugi::xml_node rowNode = entry.node;
+    const char* style = "";
     if (rowNode.attribute("customFormat").as_bool() && rowNode.attribute("s"))
-        style = AttrText(rowNode, "s");
-    if (style.isEmpty()) {
-        for (pugi::xml_node colNode : Child(root, "cols").children()) {
+        style = rowNode.attribute("s").value();
+    if (!*style) {
+        for (pugi::xml_node colNode : Child(s.doc.document_element(), "cols").children()) {
             if (colNode.attribute("min").as_int() <= col && col <= colNode.attribute("max").as_int() &&
                 colNode.attribute("style")) {
-                style = AttrText(colNode, "style");
+                style = colNode.attribute("style").value();
                 break;
             }
         }
     }
-    if (!style.isEmpty() && style != QLatin1String("0"))
-        c.append_attribute("s") = Utf8(style).constData();
+    if (*style && std::strcmp(style, "0") != 0)
+        c.append_attribute("s") = style;
     return c;
 }
 
-bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QString* why)
+void CXlsxWorkbook::ClearCellValue(pugi::xml_node c)
 {
-    pugi::xml_node c = FindOrCreateCell(cell, why);
-    if (!c)
-        return false;
     // A cell that pointed into the shared strings no longer counts there.
-    if (AttrText(c, "t") == QLatin1String("s") && Child(c, "v"))
+    if (std::strcmp(c.attribute("t").value(), "s") == 0 && Child(c, "v"))
         ++m_sharedRefsDropped;
     for (pugi::xml_node child = c.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
@@ -467,6 +486,14 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
         child = next;
     }
     c.remove_attribute("t");
+}
+
+bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QString* why)
+{
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c)
+        return false;
+    ClearCellValue(c);
     // An empty text empties the cell; its style stays.
     if (text.isEmpty())
         return true;
@@ -476,6 +503,116 @@ bool CXlsxWorkbook::SetCellText(const QString& cell, const QString& text, QStrin
     if (NeedsPreserve(value))
         t.append_attribute("xml:space") = "preserve";
     t.text().set(Utf8(value).constData());
+    return true;
+}
+
+bool CXlsxWorkbook::SetCellNumber(const QString& cell, double value, QString* why)
+{
+    if (!std::isfinite(value))
+        return Fail(why, tr("%1 is not a number a cell can hold.").arg(value));
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c)
+        return false;
+    ClearCellValue(c);
+    // The shortest text that reads back as the same double.
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value == 0.0 ? 0.0 : value);
+    *result.ptr = '\0';
+    AppendChild(c, m_sheet->ns, "v").text().set(digits);
+    return true;
+}
+
+bool CXlsxWorkbook::SetCellNumberFormat(const QString& cell, const QString& formatCode, QString* why)
+{
+    if (formatCode.isEmpty())
+        return Fail(why, tr("An empty number format cannot be given to %1.").arg(cell));
+    pugi::xml_node c = FindOrCreateCell(cell, why);
+    if (!c || !EnsureStyles(why))
+        return false;
+    const int id = NumberFormatId(formatCode);
+    const int xf = DerivedStyle(c, QStringLiteral("n%1").arg(id), [id](pugi::xml_node f) {
+        f.remove_attribute("numFmtId");
+        f.append_attribute("numFmtId") = id;
+        f.remove_attribute("applyNumberFormat");
+        f.append_attribute("applyNumberFormat") = 1;
+    });
+    c.remove_attribute("s");
+    c.append_attribute("s") = xf;
+    return true;
+}
+
+int CXlsxWorkbook::NumberFormatId(const QString& formatCode)
+{
+    if (formatCode.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0)
+        return 0;
+    pugi::xml_node sheet = m_styles.document_element();
+    pugi::xml_node formats = Child(sheet, "numFmts");
+    if (m_numberFormats.isEmpty() && formats) {
+        for (pugi::xml_node f : formats.children())
+            m_numberFormats.insert(AttrText(f, "formatCode"), f.attribute("numFmtId").as_int());
+    }
+    if (m_numberFormats.contains(formatCode))
+        return m_numberFormats.value(formatCode);
+    if (!formats)
+        formats = InsertInOrder(sheet, "numFmts", StyleSheetOrder());
+    // Ids below 164 belong to the built-in formats.
+    int id = 163;
+    for (int used : std::as_const(m_numberFormats))
+        id = std::max(id, used);
+    ++id;
+    pugi::xml_node f = AppendChild(formats, PrefixOf(sheet), "numFmt");
+    f.append_attribute("numFmtId") = id;
+    f.append_attribute("formatCode") = Utf8(CleanText(formatCode)).constData();
+    SetCount(formats, "numFmt");
+    m_numberFormats.insert(formatCode, id);
+    return id;
+}
+
+int CXlsxWorkbook::DerivedStyle(pugi::xml_node c, const QString& key,
+                                const std::function<void(pugi::xml_node xf)>& change)
+{
+    const int style = c.attribute("s").as_int(0);
+    const QString cacheKey = QString::number(style) + QLatin1Char(':') + key;
+    if (m_derivedStyles.contains(cacheKey))
+        return m_derivedStyles.value(cacheKey);
+
+    pugi::xml_node sheet = m_styles.document_element();
+    const QString ns = PrefixOf(sheet);
+    pugi::xml_node xfs = Child(sheet, "cellXfs");
+    if (!xfs) {
+        xfs = InsertInOrder(sheet, "cellXfs", StyleSheetOrder());
+        pugi::xml_node xf = AppendChild(xfs, ns, "xf");
+        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
+            xf.append_attribute(a) = 0;
+    }
+    pugi::xml_node base = NthChild(xfs, "xf", style);
+    if (!base)
+        base = NthChild(xfs, "xf", 0);
+    pugi::xml_node xf = xfs.append_copy(base);
+    if (!xf) {
+        xf = AppendChild(xfs, ns, "xf");
+        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
+            xf.append_attribute(a) = 0;
+    }
+    change(xf);
+    const int index = Count(xfs, "xf") - 1;
+    SetCount(xfs, "xf");
+    m_derivedStyles.insert(cacheKey, index);
+    return index;
+}
+
+bool CXlsxWorkbook::SetPaperSize(int paperSize, QString* why)
+{
+    if (!m_sheet)
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
+    if (paperSize < 1 || paperSize > 118)
+        return Fail(why, tr("%1 is not a paper size.").arg(paperSize));
+    pugi::xml_node root = m_sheet->doc.document_element();
+    pugi::xml_node setup = Child(root, "pageSetup");
+    if (!setup)
+        setup = InsertInOrder(root, "pageSetup", WorksheetOrder());
+    setup.remove_attribute("paperSize");
+    setup.prepend_attribute("paperSize") = paperSize;
     return true;
 }
 
@@ -512,7 +649,7 @@ bool CXlsxWorkbook::EnsureStyles(QString* why)
     if (!target.isEmpty() && m_package.Contains(ResolveTarget(m_workbookPart, target))) {
         m_stylesPart = ResolveTarget(m_workbookPart, target);
         if (!OoxmlXml::Load(m_styles, m_package.Part(m_stylesPart), &reason))
-            return Fail(why, QStringLiteral("The styles of the workbook are damaged (%1).").arg(reason));
+            return Fail(why, tr("The styles of the workbook are damaged (%1).").arg(reason));
     } else {
         // A workbook without styles gets the smallest complete style sheet.
         static const char* const minimal =
@@ -535,7 +672,7 @@ bool CXlsxWorkbook::EnsureStyles(QString* why)
         m_types.SetOverride(m_stylesPart, kStylesType);
     }
     if (LocalName(m_styles.document_element()) != QLatin1String("styleSheet"))
-        return Fail(why, QStringLiteral("The styles of the workbook are damaged."));
+        return Fail(why, tr("The styles of the workbook are damaged."));
     m_stylesLoaded = true;
     return true;
 }
@@ -544,64 +681,36 @@ bool CXlsxWorkbook::SetCellFill(const QString& cell, quint32 colorRef, QString* 
 {
     const QString rgb = ColorRefToRgb(colorRef);
     if (rgb.isEmpty())
-        return Fail(why, QStringLiteral("%1 is not an RGB colour.").arg(colorRef));
+        return Fail(why, tr("%1 is not an RGB colour.").arg(colorRef));
     pugi::xml_node c = FindOrCreateCell(cell, why);
     if (!c || !EnsureStyles(why))
         return false;
 
-    pugi::xml_node sheet = m_styles.document_element();
-    const QString ns = PrefixOf(sheet);
-    const QString style = AttrText(c, "s").isEmpty() ? QStringLiteral("0") : AttrText(c, "s");
-    const QString key = style + QLatin1Char(':') + rgb;
-    if (m_fillStyles.contains(key)) {
-        c.remove_attribute("s");
-        c.append_attribute("s") = m_fillStyles.value(key);
-        return true;
-    }
-
-    pugi::xml_node fills = Child(sheet, "fills");
-    if (!fills) {
-        fills = InsertInOrder(sheet, "fills", StyleSheetOrder());
-        // Fills 0 and 1 are reserved by spreadsheet applications.
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
-            "none";
-        AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
-            "gray125";
-    }
-    pugi::xml_node pattern = AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill");
-    pattern.append_attribute("patternType") = "solid";
-    AppendChild(pattern, ns, "fgColor").append_attribute("rgb") =
-        Utf8(QStringLiteral("FF") + rgb).constData();
-    AppendChild(pattern, ns, "bgColor").append_attribute("indexed") = 64;
-    const int fillId = Count(fills, "fill") - 1;
-    SetCount(fills, "fill");
-
-    pugi::xml_node xfs = Child(sheet, "cellXfs");
-    if (!xfs) {
-        xfs = InsertInOrder(sheet, "cellXfs", StyleSheetOrder());
-        pugi::xml_node xf = AppendChild(xfs, ns, "xf");
-        for (const char* a : {"numFmtId", "fontId", "fillId", "borderId"})
-            xf.append_attribute(a) = 0;
-    }
-    pugi::xml_node base = NthChild(xfs, "xf", style.toInt());
-    if (!base)
-        base = NthChild(xfs, "xf", 0);
-    pugi::xml_node xf = xfs.append_copy(base);
-    if (!xf) {
-        xf = AppendChild(xfs, ns, "xf");
-        for (const char* a : {"numFmtId", "fontId", "borderId"})
-            xf.append_attribute(a) = 0;
-    }
-    xf.remove_attribute("fillId");
-    xf.append_attribute("fillId") = fillId;
-    xf.remove_attribute("applyFill");
-    xf.append_attribute("applyFill") = 1;
-    const int xfIndex = Count(xfs, "xf") - 1;
-    SetCount(xfs, "xf");
-
+    const int xf = DerivedStyle(c, QStringLiteral("f") + rgb, [this, &rgb](pugi::xml_node f) {
+        pugi::xml_node sheet = m_styles.document_element();
+        const QString ns = PrefixOf(sheet);
+        pugi::xml_node fills = Child(sheet, "fills");
+        if (!fills) {
+            fills = InsertInOrder(sheet, "fills", StyleSheetOrder());
+            // Fills 0 and 1 are reserved by spreadsheet applications.
+            AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+                "none";
+            AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill").append_attribute("patternType") =
+                "gray125";
+        }
+        pugi::xml_node pattern = AppendChild(AppendChild(fills, ns, "fill"), ns, "patternFill");
+        pattern.append_attribute("patternType") = "solid";
+        AppendChild(pattern, ns, "fgColor").append_attribute("rgb") =
+            Utf8(QStringLiteral("FF") + rgb).constData();
+        AppendChild(pattern, ns, "bgColor").append_attribute("indexed") = 64;
+        SetCount(fills, "fill");
+        f.remove_attribute("fillId");
+        f.append_attribute("fillId") = Count(fills, "fill") - 1;
+        f.remove_attribute("applyFill");
+        f.append_attribute("applyFill") = 1;
+    });
     c.remove_attribute("s");
-    c.append_attribute("s") = xfIndex;
-    m_fillStyles.insert(key, xfIndex);
+    c.append_attribute("s") = xf;
     return true;
 }
 
@@ -618,7 +727,7 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
     if (!commentsTarget.isEmpty()) {
         s.commentsPart = ResolveTarget(s.part, commentsTarget);
         if (!OoxmlXml::Load(s.comments, m_package.Part(s.commentsPart), &reason))
-            return Fail(why, QStringLiteral("The comments of the sheet are damaged (%1).").arg(reason));
+            return Fail(why, tr("The comments of the sheet are damaged (%1).").arg(reason));
     } else {
         s.comments.load_string(
             "<comments xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
@@ -636,6 +745,23 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
         comments.prepend_child(Utf8(cns + QStringLiteral("authors")).constData());
     if (!Child(comments, "commentList"))
         AppendChild(comments, cns, "commentList");
+    for (pugi::xml_node c : Child(comments, "commentList").children()) {
+        int col = 0, row = 0;
+        if (ParseCellName(AttrText(c, "ref"), &col, &row))
+            s.commentCells.insert({row, col});
+    }
+    pugi::xml_node authors = Child(comments, "authors");
+    s.authorId = 0;
+    bool found = false;
+    for (pugi::xml_node a : authors.children()) {
+        if (std::strcmp(a.text().get(), kCommentAuthor) == 0) {
+            found = true;
+            break;
+        }
+        ++s.authorId;
+    }
+    if (!found)
+        AppendChild(authors, cns, "author").text().set(kCommentAuthor);
 
     // The drawing that holds one note shape per comment.
     pugi::xml_node legacy = Child(root, "legacyDrawing");
@@ -645,9 +771,9 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
             s.rels.TargetOfId(AttrText(legacy, Utf8(relPrefix + QStringLiteral("id")).constData()));
         s.vmlPart = ResolveTarget(s.part, target);
         if (s.vmlPart.isEmpty() || !m_package.Contains(s.vmlPart))
-            return Fail(why, QStringLiteral("The note drawing of the sheet is missing."));
+            return Fail(why, tr("The note drawing of the sheet is missing."));
         if (!OoxmlXml::Load(s.vml, m_package.Part(s.vmlPart), &reason))
-            return Fail(why, QStringLiteral("The note drawing of the sheet is damaged (%1).").arg(reason));
+            return Fail(why, tr("The note drawing of the sheet is damaged (%1).").arg(reason));
     } else {
         s.vml.load_string("<xml xmlns:v=\"urn:schemas-microsoft-com:vml\" "
                           "xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
@@ -684,6 +810,13 @@ bool CXlsxWorkbook::EnsureComments(QString* why)
         path.append_attribute("gradientshapeok") = "t";
         path.append_attribute("o:connecttype") = "rect";
     }
+    // Shape ids are unique across the drawing: new ones follow the highest.
+    static const QRegularExpression idRe(QStringLiteral("^_x0000_s(\\d+)$"));
+    for (pugi::xml_node shape : vml.children("v:shape")) {
+        const QRegularExpressionMatch m = idRe.match(AttrText(shape, "id"));
+        if (m.hasMatch())
+            s.lastShapeId = std::max(s.lastShapeId, m.captured(1).toInt());
+    }
     s.hasComments = true;
     return true;
 }
@@ -692,70 +825,50 @@ bool CXlsxWorkbook::AddCellComment(const QString& cell, const QString& text, QSt
 {
     int col = 0, row = 0;
     if (!m_sheet)
-        return Fail(why, m_loaded ? QStringLiteral("The workbook has no worksheet.")
-                                  : QStringLiteral("No workbook is open."));
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
     if (!ParseCellName(cell, &col, &row))
-        return Fail(why, QStringLiteral("%1 is not a cell name.").arg(cell));
+        return Fail(why, tr("%1 is not a cell name.").arg(cell));
     if (!EnsureComments(why))
         return false;
     Sheet& s = *m_sheet;
     const QString ref = ColumnName(col) + QString::number(row);
+    if (s.commentCells.count({row, col}))
+        return Fail(why, tr("The cell %1 already holds a comment.").arg(ref));
+    s.commentCells.insert({row, col});
 
     pugi::xml_node comments = s.comments.document_element();
     const QString cns = PrefixOf(comments);
-    pugi::xml_node list = Child(comments, "commentList");
-    for (pugi::xml_node c : list.children()) {
-        if (AttrText(c, "ref").compare(ref, Qt::CaseInsensitive) == 0)
-            return Fail(why, QStringLiteral("The cell %1 already holds a comment.").arg(ref));
-    }
-    pugi::xml_node authors = Child(comments, "authors");
-    int authorId = 0;
-    bool found = false;
-    for (pugi::xml_node a : authors.children()) {
-        if (QString::fromUtf8(a.text().get()) == QLatin1String(kCommentAuthor)) {
-            found = true;
-            break;
-        }
-        ++authorId;
-    }
-    if (!found)
-        AppendChild(authors, cns, "author").text().set(kCommentAuthor);
-
-    pugi::xml_node comment = AppendChild(list, cns, "comment");
+    pugi::xml_node comment = AppendChild(Child(comments, "commentList"), cns, "comment");
     comment.append_attribute("ref") = Utf8(ref).constData();
-    comment.append_attribute("authorId") = authorId;
+    comment.append_attribute("authorId") = s.authorId;
     const QString value = SpreadsheetText(text);
     pugi::xml_node t = AppendChild(AppendChild(AppendChild(comment, cns, "text"), cns, "r"), cns, "t");
     if (NeedsPreserve(value))
         t.append_attribute("xml:space") = "preserve";
     t.text().set(Utf8(value).constData());
 
-    // The note shape; shape ids are unique across the drawing and lie in the
-    // blocks of 1024 that the id map announces.
+    // The note shape; its id lies in the blocks of 1024 that the id map
+    // announces.
     pugi::xml_node vml = s.vml.document_element();
-    int maxId = 1024;
-    static const QRegularExpression idRe(QStringLiteral("^_x0000_s(\\d+)$"));
-    for (pugi::xml_node shape : vml.children("v:shape")) {
-        const QRegularExpressionMatch m = idRe.match(AttrText(shape, "id"));
-        if (m.hasMatch())
-            maxId = std::max(maxId, m.captured(1).toInt());
+    const int shapeId = ++s.lastShapeId;
+    if (shapeId / 1024 > s.shapeBlocks) {
+        s.shapeBlocks = shapeId / 1024;
+        QStringList blocks;
+        for (int b = 1; b <= s.shapeBlocks; ++b)
+            blocks.append(QString::number(b));
+        pugi::xml_node layout = vml.child("o:shapelayout");
+        if (!layout) {
+            layout = vml.prepend_child("o:shapelayout");
+            layout.append_attribute("v:ext") = "edit";
+        }
+        pugi::xml_node idmap = layout.child("o:idmap");
+        if (!idmap) {
+            idmap = layout.append_child("o:idmap");
+            idmap.append_attribute("v:ext") = "edit";
+        }
+        idmap.remove_attribute("data");
+        idmap.append_attribute("data") = Utf8(blocks.join(QLatin1Char(','))).constData();
     }
-    const int shapeId = maxId + 1;
-    QStringList blocks;
-    for (int b = 1; b <= shapeId / 1024; ++b)
-        blocks.append(QString::number(b));
-    pugi::xml_node layout = vml.child("o:shapelayout");
-    if (!layout) {
-        layout = vml.prepend_child("o:shapelayout");
-        layout.append_attribute("v:ext") = "edit";
-    }
-    pugi::xml_node idmap = layout.child("o:idmap");
-    if (!idmap) {
-        idmap = layout.append_child("o:idmap");
-        idmap.append_attribute("v:ext") = "edit";
-    }
-    idmap.remove_attribute("data");
-    idmap.append_attribute("data") = Utf8(blocks.join(QLatin1Char(','))).constData();
 
     pugi::xml_node shape = vml.append_child("v:shape");
     shape.append_attribute("id") = Utf8(QStringLiteral("_x0000_s%1").arg(shapeId)).constData();
@@ -803,16 +916,13 @@ bool CXlsxWorkbook::FlushActiveSheet(QString* why)
 
     // Keep the used range honest.
     int minCol = INT_MAX, minRow = INT_MAX, maxCol = 0, maxRow = 0;
-    for (pugi::xml_node row : Child(root, "sheetData").children()) {
-        for (pugi::xml_node c : row.children()) {
-            int col = 0, r = 0;
-            if (LocalName(c) == QLatin1String("c") && ParseCellName(AttrText(c, "r"), &col, &r)) {
-                minCol = std::min(minCol, col);
-                maxCol = std::max(maxCol, col);
-                minRow = std::min(minRow, r);
-                maxRow = std::max(maxRow, r);
-            }
-        }
+    for (const auto& [r, entry] : s.rows) {
+        if (entry.cells.empty())
+            continue;
+        minRow = std::min(minRow, r);
+        maxRow = std::max(maxRow, r);
+        minCol = std::min(minCol, entry.cells.begin()->first);
+        maxCol = std::max(maxCol, entry.cells.rbegin()->first);
     }
     if (maxRow > 0) {
         const QString first = ColumnName(minCol) + QString::number(minRow);
@@ -838,7 +948,7 @@ bool CXlsxWorkbook::FlushActiveSheet(QString* why)
 bool CXlsxWorkbook::ToPackage(OoxmlPackage* package, QString* why)
 {
     if (!m_loaded)
-        return Fail(why, QStringLiteral("No workbook is open."));
+        return Fail(why, tr("No workbook is open."));
     if (!FlushActiveSheet(why))
         return false;
     if (!UpdateSharedStringCount(why))

@@ -3,10 +3,12 @@
 #include "platform/OoxmlPackage.h"
 #include "platform/OoxmlXml.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // A workbook made from a spreadsheet template package (.xltx, or an .xlsx
@@ -15,6 +17,8 @@
 // workbook's sheet list) is active after loading.
 class CXlsxWorkbook
 {
+    Q_DECLARE_TR_FUNCTIONS(CXlsxWorkbook)
+
 public:
     CXlsxWorkbook();
     ~CXlsxWorkbook();
@@ -33,11 +37,20 @@ public:
     // cell is a name such as "C4" (column letters, row number). An empty text
     // leaves the cell empty (its style stays).
     bool SetCellText(const QString& cell, const QString& text, QString* why);
+    // A number: the cell shows it in its number format. False for a value
+    // that is not finite, which no cell can hold.
+    bool SetCellNumber(const QString& cell, double value, QString* why);
+    // How the cell shows its number: a format code such as "#,##0.00" or
+    // "m/d/yyyy", added to the workbook's number formats once.
+    bool SetCellNumberFormat(const QString& cell, const QString& formatCode, QString* why);
     // colorRef is an automation colour 0x00BBGGRR.
     bool SetCellFill(const QString& cell, quint32 colorRef, QString* why);
     // A note on the cell: the comments part and the drawing that makes it
     // show as a hover note. A cell holds one comment.
     bool AddCellComment(const QString& cell, const QString& text, QString* why);
+    // The paper the active sheet prints on, as the sheet's page setup codes
+    // it (1 Letter, 9 A4, ...).
+    bool SetPaperSize(int paperSize, QString* why);
 
     // The workbook as .xlsx: written atomically, the old file stays on failure.
     bool Save(const QString& path, QString* why);
@@ -55,6 +68,13 @@ private:
     bool EnsureStyles(QString* why);
     bool EnsureComments(QString* why);
     pugi::xml_node FindOrCreateCell(const QString& cell, QString* why);
+    // Drops what the cell holds (value, formula, text); its style stays.
+    void ClearCellValue(pugi::xml_node c);
+    // The index of a cell style like the cell's own, changed by change: made
+    // once per style and key, then reused.
+    int DerivedStyle(pugi::xml_node c, const QString& key,
+                     const std::function<void(pugi::xml_node xf)>& change);
+    int NumberFormatId(const QString& formatCode);
     // Keeps the shared string table's reference count true after cells that
     // used it were overwritten.
     bool UpdateSharedStringCount(QString* why);
@@ -71,7 +91,8 @@ private:
     QString m_stylesPart;
     pugi::xml_document m_styles;
     bool m_stylesLoaded = false;
-    QHash<QString, int> m_fillStyles; // "style:colour" -> cellXfs index already made
+    QHash<QString, int> m_derivedStyles; // "style:change" -> cellXfs index already made
+    QHash<QString, int> m_numberFormats; // format code -> numFmtId
     int m_sharedRefsDropped = 0;
     int m_sharedRefsApplied = 0;
 };

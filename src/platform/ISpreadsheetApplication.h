@@ -11,6 +11,10 @@
 class ISpreadsheetApplication
 {
 public:
+    // The spreadsheet application's own paper sizes.
+    static constexpr int kPaperLetter = 1; // paper codes of the page setup
+    static constexpr int kPaperA4 = 9;
+
     virtual ~ISpreadsheetApplication() = default;
 
     virtual bool SetVisible(bool visible) = 0; // shows or hides the application
@@ -20,9 +24,14 @@ public:
     virtual bool SelectSheet(int index) = 0;      // makes sheet index (from 1) the active one
     // A cell of the active sheet, by its A1 name:
     virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // the value, as if typed
+    virtual bool SetRangeNumber(const QString& cell, double value) = 0;       // the value, as a number
+    virtual bool SetRangeNumberFormat(const QString& cell,
+                                      const QString& format) = 0; // how it shows, as a format code
     virtual bool SetRangeInteriorColor(const QString& cell,
                                        quint32 colorRef) = 0;                   // fill colour, 0x00BBGGRR
     virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // a hover note on the cell
+    // The paper the active sheet prints on: kPaperLetter or kPaperA4.
+    virtual bool SetPaperSize(int paperSize) = 0;
     // Saves the active workbook as an .xlsx file.
     virtual bool SaveActiveWorkbook(const QString& path) = 0;
 

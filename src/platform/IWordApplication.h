@@ -13,6 +13,8 @@ class IWordSelection
 public:
     static constexpr int kCellUnit = 12;               // the unit of a move by table cell
     static constexpr quint32 kAutoColor = 0xFF000000u; // "automatic" text colour
+    static constexpr int kPaperLetter = 2;             // paper codes of the page setup
+    static constexpr int kPaperA4 = 7;
 
     virtual ~IWordSelection() = default;
 
@@ -32,6 +34,10 @@ public:
     // A table at the selection; the selection goes to its first cell.
     virtual bool AddTable(int rows, int columns, int behavior, int autoFit) = 0;
     virtual bool AddComment(const QString& text) = 0; // a comment on the selected text
+    // Heading rows: the selection's table row repeats at the top of
+    // every page the table runs onto.
+    virtual bool SetRowsHeadingFormat(int heading) = 0;
+    virtual bool SetPageSetupPaperSize(int paperSize) = 0; // PageSetup.PaperSize: kPaperLetter, kPaperA4
 
     virtual QString ErrorString() const = 0;
 };

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include <sstream>
-
 namespace OoxmlXml {
 
 bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why)
@@ -27,29 +25,50 @@ bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why)
     return true;
 }
 
-QByteArray Save(const pugi::xml_document& doc)
+namespace {
+
+// Collects pugixml's output straight into the bytes of a part.
+class ByteArrayWriter : public pugi::xml_writer
 {
-    std::ostringstream out;
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
+public:
+    explicit ByteArrayWriter(QByteArray& out) : m_out(out) {}
+    void write(const void* data, size_t size) override
+    {
+        m_out.append(static_cast<const char*>(data), qsizetype(size));
+    }
+
+private:
+    QByteArray& m_out;
+};
+
+QByteArray Print(const pugi::xml_document& doc, const char* declaration)
+{
+    QByteArray bytes(declaration);
+    ByteArrayWriter writer(bytes);
     for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling()) {
         if (child.type() == pugi::node_declaration)
             continue;
-        child.print(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+        child.print(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     }
-    const std::string s = out.str();
-    return QByteArray(s.data(), qsizetype(s.size()));
+    return bytes;
+}
+
+} // namespace
+
+QByteArray Save(const pugi::xml_document& doc)
+{
+    return Print(doc, kDeclaration);
+}
+
+void AppendNode(QByteArray& out, const pugi::xml_node& node)
+{
+    ByteArrayWriter writer(out);
+    node.print(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
 }
 
 QByteArray SaveBare(const pugi::xml_document& doc)
 {
-    std::ostringstream out;
-    for (pugi::xml_node child = doc.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_declaration)
-            continue;
-        child.print(out, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    }
-    const std::string s = out.str();
-    return QByteArray(s.data(), qsizetype(s.size()));
+    return Print(doc, "");
 }
 
 pugi::xml_node InsertInOrder(pugi::xml_node parent, const char* localName, const QStringList& order)
@@ -92,8 +111,25 @@ pugi::xml_node Child(const pugi::xml_node& parent, const char* localName)
     return {};
 }
 
+namespace {
+bool Unwanted(char16_t u)
+{
+    return (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D) || u == 0xFFFE || u == 0xFFFF;
+}
+} // namespace
+
 QString CleanText(const QString& text)
 {
+    // Most texts carry nothing to drop: they are passed on as they are.
+    bool clean = true;
+    for (QChar c : text) {
+        if (Unwanted(c.unicode()) || c.isSurrogate()) {
+            clean = false;
+            break;
+        }
+    }
+    if (clean)
+        return text;
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -108,9 +144,7 @@ QString CleanText(const QString& text)
         }
         if (c.isLowSurrogate())
             continue;
-        if (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D)
-            continue;
-        if (u == 0xFFFE || u == 0xFFFF)
+        if (Unwanted(u))
             continue;
         out += c;
     }
@@ -121,7 +155,8 @@ QString SpreadsheetText(const QString& text)
 {
     static const QRegularExpression escapeLike(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
     QString out = CleanText(text);
-    out.replace(escapeLike, QStringLiteral("_x005F_\\1"));
+    if (out.contains(QLatin1Char('_')))
+        out.replace(escapeLike, QStringLiteral("_x005F_\\1"));
     out.replace(QLatin1Char('\r'), QStringLiteral("_x000D_"));
     return out;
 }
@@ -138,8 +173,15 @@ QString ColorRefToRgb(quint32 colorRef)
 {
     if (colorRef & 0xFF000000u)
         return {};
-    const unsigned r = colorRef & 0xFF, g = (colorRef >> 8) & 0xFF, b = (colorRef >> 16) & 0xFF;
-    return QString::asprintf("%02X%02X%02X", r, g, b);
+    // Red is the low byte.
+    static const char hex[] = "0123456789ABCDEF";
+    QString rgb(6, Qt::Uninitialized);
+    for (int i = 0; i < 3; ++i) {
+        const unsigned byte = (colorRef >> (8 * i)) & 0xFF;
+        rgb[2 * i] = QLatin1Char(hex[byte >> 4]);
+        rgb[2 * i + 1] = QLatin1Char(hex[byte & 0xF]);
+    }
+    return rgb;
 }
 
 QString RelsPartFor(const QString& partName)

@@ -25,6 +25,13 @@ bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why);
 QByteArray Save(const pugi::xml_document& doc);
 // Without the declaration: legacy drawing (VML) parts are written bare.
 QByteArray SaveBare(const pugi::xml_document& doc);
+// The declaration Save() writes, for parts written piece by piece.
+inline constexpr const char* kDeclaration =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
+// Appends a node with its subtree, unindented, to the bytes of a part: a
+// large part can be printed a piece at a time, each piece's tree let go once
+// it is written.
+void AppendNode(QByteArray& out, const pugi::xml_node& node);
 
 // Inserts a new child element so that the parent's children keep the order a
 // schema sequence prescribes (order lists local names; children not in it

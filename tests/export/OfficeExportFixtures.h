@@ -1,11 +1,14 @@
 #pragma once
 
-// Dues and requests shared by the spreadsheet and word-processor export tests.
+// Dues and requests shared by the export tests.
 #include "export/ExportRequest.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+
+#include <utility>
 
 // What the recording office doubles share: every call is logged as one line,
 // and the call numbered failAt (from 1) fails instead.
@@ -70,4 +73,76 @@ inline ExportRequest MarchRequest(const QList<DueRecord>& dues, bool withNotes, 
     r.withNotes = withNotes;
     r.outputPath = output;
     return r;
+}
+
+// The fields of a due that reach a page or a document. The user types the
+// first four; the type text comes from the string table and the amount text
+// from the locale's number data.
+enum class DueField
+{
+    Title,
+    PayTo,
+    Account,
+    Notes,
+    Type,
+    Amount
+};
+
+// Text that must arrive as typed: markup, an entity, both quotes and a tag
+// of the page templates.
+inline QString MarkupText()
+{
+    return QStringLiteral("<b>Smith & Sons</b> &amp; \"q\" 'a' <{[amount]}>");
+}
+
+// The same text as HTML shows it.
+inline QString EscapedMarkupText()
+{
+    return QStringLiteral(
+        "&lt;b&gt;Smith &amp; Sons&lt;/b&gt; &amp;amp; &quot;q&quot; &#39;a&#39; &lt;{[amount]}&gt;");
+}
+
+// A plain due with the given field made hard: the user's fields hold
+// MarkupText() (the notes twice, on two lines), the type is 2 ("Personal")
+// and the amount negative (-1,234.50).
+inline DueRecord DueWithHardField(DueField field)
+{
+    DueRecord d =
+        MakeDue(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0),
+                QStringLiteral("Landlord"), QStringLiteral("ACC-1"), 12.5, 1, false, QStringLiteral("plain"));
+    switch (field) {
+    case DueField::Title:
+        d.m_strTitle = MarkupText();
+        break;
+    case DueField::PayTo:
+        d.m_strPayTo = MarkupText();
+        break;
+    case DueField::Account:
+        d.m_strAccount = MarkupText();
+        break;
+    case DueField::Notes:
+        d.m_strNotes = MarkupText() + QStringLiteral("\r\n") + MarkupText();
+        break;
+    case DueField::Type:
+        d.m_nType = 2;
+        break;
+    case DueField::Amount:
+        d.m_dAmount = -1234.5;
+        break;
+    }
+    return d;
+}
+
+// One data row per field, named after it; pages without notes leave them out.
+inline void AddFieldRows(bool withNotes = true)
+{
+    QTest::addColumn<DueField>("field");
+    const std::pair<const char*, DueField> rows[] = {
+        {"title", DueField::Title}, {"pay to", DueField::PayTo}, {"account", DueField::Account},
+        {"notes", DueField::Notes}, {"type", DueField::Type},    {"amount text", DueField::Amount},
+    };
+    for (const auto& [name, field] : rows) {
+        if (withNotes || field != DueField::Notes)
+            QTest::newRow(name) << field;
+    }
 }

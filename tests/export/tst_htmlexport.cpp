@@ -1,7 +1,10 @@
+#include "BrowserPrint.h"
+#include "OfficeExportFixtures.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
 #include "model/CDueStore.h"
 #include "model/DataFolder.h"
+#include "model/LocaleFormat.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -61,10 +64,13 @@ private slots:
 
     void fill_data();
     void fill();
+    void everyFieldIsEscaped_data();
+    void everyFieldIsEscaped();
     void brokenTemplates_data();
     void brokenTemplates();
     void repeatedMarkerStaysLinear();
     void shippedTemplate();
+    void shippedTemplatePrintsWithinThePage();
 
     void writesUtf8UpToZeroByte();
     void unreadableTemplateLeavesTheOutputAlone();
@@ -141,6 +147,52 @@ void TestHtmlExport::fill()
 }
 
 // clang-format off
+void TestHtmlExport::everyFieldIsEscaped_data()
+{
+    AddFieldRows();
+}
+
+void TestHtmlExport::everyFieldIsEscaped()
+{
+    QFETCH(DueField, field);
+    const QString all = QStringLiteral(
+        "<{[loopstart]}><{[duetitle]}>|<{[dates]}>|<{[payee]}>|<{[account]}>|<{[duetype]}>|<{[status]}>|"
+        "<{[amount]}>|<{[notesstart]}><{[notes]}><{[notesend]}>|<{[countrecord]}><{[loopend]}>");
+    const QString out = FillExportTemplate(all, {DueWithHardField(field)}, March2007(), true);
+    // The field shows its text, no markup of its own and no tag.
+    QVERIFY2(!out.contains(QLatin1String("<b>")) && !out.contains(QLatin1String("<{[")), qPrintable(out));
+    const QStringList values = out.split(QLatin1Char('|'));
+    QCOMPARE(values.size(), 9);
+    const QString hard = EscapedMarkupText();
+    const QStringList plain = {QStringLiteral("Rent"),  QStringLiteral("01/03/2007 - 05/03/2007"),
+                               QStringLiteral("Landlord"), QStringLiteral("ACC-1"),
+                               QStringLiteral("Business"), QStringLiteral("Unpaid"),
+                               QStringLiteral("$12.50"),   QStringLiteral("plain"),
+                               QStringLiteral("Record 1 of 1")};
+    QStringList expected = plain;
+    switch (field) {
+    case DueField::Title:
+        expected[0] = hard;
+        break;
+    case DueField::PayTo:
+        expected[2] = hard;
+        break;
+    case DueField::Account:
+        expected[3] = hard;
+        break;
+    case DueField::Notes:
+        expected[7] = hard + QStringLiteral("<br>") + hard;
+        break;
+    case DueField::Type:
+        expected[4] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[6] = QStringLiteral("($1,234.50)");
+        break;
+    }
+    QCOMPARE(values, expected);
+}
+
 void TestHtmlExport::brokenTemplates_data()
 {
     QTest::addColumn<QString>("templ");
@@ -202,6 +254,30 @@ void TestHtmlExport::shippedTemplate()
         QCOMPARE(out.count(QLatin1String(">Notes<")), withNotes ? 1 : 0);
         QVERIFY(out.contains(QLatin1String("$950.00")));
         QVERIFY(out.contains(QLatin1String("March - 2007")));
+    }
+}
+
+void TestHtmlExport::shippedTemplatePrintsWithinThePage()
+{
+    if (!BrowserPrint::Available())
+        QSKIP("chromium or pdftotext is not installed: the browser print check is skipped");
+    // A long unbroken word wraps inside its cell: the amount and the record
+    // count beside it stay on the page.
+    QTemporaryDir dir;
+    const QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    const QString page = dir.filePath(QStringLiteral("export.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(FillExportTemplate(ShippedTemplate("exporttemplate.html"), dues, March2007(), true).toUtf8());
+    file.close();
+    QString why;
+    const QString text = BrowserPrint::PrintedText(page, dir.path(), &why);
+    QVERIFY2(!text.isEmpty(), qPrintable(why));
+    for (int i = 1; i <= 12; ++i) {
+        const QString count = QStringLiteral("Record %1 of 12").arg(i);
+        QVERIFY2(text.contains(count), qPrintable(count));
+        const QString amount = FormatCurrencyText(AmountText(dues.at(i - 1).m_dAmount), QLocale());
+        QVERIFY2(text.contains(amount), qPrintable(amount));
     }
 }
 

@@ -1,9 +1,13 @@
+#include "BrowserPrint.h"
+#include "OfficeExportFixtures.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
 #include "model/CDueStore.h"
 #include "model/DataFolder.h"
+#include "model/LocaleFormat.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 Q_DECLARE_METATYPE(QList<DueRecord>)
@@ -43,7 +47,10 @@ private slots:
     void rangeText();
     void fill_data();
     void fill();
+    void everyFieldIsEscaped_data();
+    void everyFieldIsEscaped();
     void shippedTemplate();
+    void shippedTemplatePrintsWordsWhole();
 };
 
 void TestPrintPage::initTestCase()
@@ -116,6 +123,46 @@ void TestPrintPage::fill()
     QCOMPARE(FillPrintTemplate(templ, ticked, Month(2007, 3, 10), Month(2007, 3, 20)), expected);
 }
 
+void TestPrintPage::everyFieldIsEscaped_data()
+{
+    AddFieldRows(false);
+}
+
+void TestPrintPage::everyFieldIsEscaped()
+{
+    QFETCH(DueField, field);
+    const QString all = QStringLiteral(
+        "<{[loopstart]}><{[duetitle]}>|<{[startdate]}>|<{[duedate]}>|<{[payee]}>|<{[account]}>|"
+        "<{[duetype]}>|<{[status]}>|<{[amount]}><{[loopend]}>");
+    const QString out = FillPrintTemplate(all, {DueWithHardField(field)}, Month(2007, 3), Month(2007, 3));
+    QVERIFY2(!out.contains(QLatin1String("<b>")) && !out.contains(QLatin1String("<{[")), qPrintable(out));
+    const QString hard = EscapedMarkupText();
+    QStringList expected = {QStringLiteral("Rent"),         QStringLiteral("01 Mar, 2007"),
+                            QStringLiteral("05 Mar, 2007"), QStringLiteral("Landlord"),
+                            QStringLiteral("ACC-1"),        QStringLiteral("Business"),
+                            QStringLiteral("Unpaid"),       QStringLiteral("$12.50")};
+    switch (field) {
+    case DueField::Title:
+        expected[0] = hard;
+        break;
+    case DueField::PayTo:
+        expected[3] = hard;
+        break;
+    case DueField::Account:
+        expected[4] = hard;
+        break;
+    case DueField::Type:
+        expected[5] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[7] = QStringLiteral("($1,234.50)");
+        break;
+    case DueField::Notes:
+        QFAIL("the print page has no notes");
+    }
+    QCOMPARE(out.split(QLatin1Char('|')), expected);
+}
+
 void TestPrintPage::shippedTemplate()
 {
     QFile file(QStringLiteral(TALLYVANE_TEST_DATA "/../../templates/printtemplate.html"));
@@ -141,6 +188,32 @@ void TestPrintPage::shippedTemplate()
     // The header stands before the dues, the footer after the sums.
     QVERIFY(out.indexOf(QLatin1String("Due Date Details")) < out.indexOf(QLatin1String(">1.<")));
     QVERIFY(out.indexOf(QLatin1String("$990.00")) < out.indexOf(QLatin1String("class=\"footer\"")));
+}
+
+void TestPrintPage::shippedTemplatePrintsWordsWhole()
+{
+    if (!BrowserPrint::Available())
+        QSKIP("chromium or pdftotext is not installed: the browser print check is skipped");
+    QFile templ(QStringLiteral(TALLYVANE_TEST_DATA "/../../templates/printtemplate.html"));
+    QVERIFY(templ.open(QIODevice::ReadOnly));
+    QTemporaryDir dir;
+    const QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    const QString page = dir.filePath(QStringLiteral("print.html"));
+    QFile file(page);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(
+        FillPrintTemplate(QString::fromUtf8(templ.readAll()), dues, Month(2007, 3), Month(2007, 3)).toUtf8());
+    file.close();
+    QString why;
+    const QStringList words = BrowserPrint::Words(BrowserPrint::PrintedText(page, dir.path(), &why));
+    QVERIFY2(!words.isEmpty(), qPrintable(why));
+
+    // Pay To and Account have room for their words: none is cut in two; every
+    // amount is on the page, and so is the total of all twelve.
+    QStringList amounts = {QStringLiteral("$96,295.68")};
+    for (const DueRecord& due : dues)
+        amounts << FormatCurrencyText(AmountText(due.m_dAmount), QLocale());
+    QCOMPARE(BrowserPrint::PrintPageProblems(words, amounts), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestPrintPage)

@@ -34,6 +34,15 @@ public:
     {
         return Log(QStringLiteral("Value %1 %2").arg(cell, text));
     }
+    bool SetRangeNumber(const QString& cell, double value) override
+    {
+        return Log(QStringLiteral("Number %1 %2").arg(cell).arg(value, 0, 'g', 12));
+    }
+    bool SetRangeNumberFormat(const QString& cell, const QString& format) override
+    {
+        return Log(QStringLiteral("Format %1 %2").arg(cell, format));
+    }
+    bool SetPaperSize(int paperSize) override { return Log(QStringLiteral("Paper %1").arg(paperSize)); }
     bool SetRangeInteriorColor(const QString& cell, quint32 color) override
     {
         return Log(QStringLiteral("Color %1 %2").arg(cell).arg(color));
@@ -72,6 +81,45 @@ QHash<QString, QString> CellTexts(const OoxmlPackage& package)
                 cells.insert(Attr(c, "r"), shared.value(Text(c.child("v")).toInt()));
             else if (c.child("v"))
                 cells.insert(Attr(c, "r"), Text(c.child("v")));
+        }
+    }
+    return cells;
+}
+
+// A cell of the first sheet as the file holds it: its type attribute, its
+// value (or inline text) and the code of its number format ("" for General).
+struct CellData
+{
+    QString type;
+    QString value;
+    QString format;
+    int borderStyles = 0; // sides of its border that are drawn
+};
+
+QHash<QString, CellData> CellsOf(const OoxmlPackage& package)
+{
+    pugi::xml_document sheet, styles;
+    OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
+    OfficeTest::LoadPart(package, QStringLiteral("xl/styles.xml"), styles);
+    QHash<int, QString> codes;
+    for (pugi::xml_node f : styles.document_element().child("numFmts").children("numFmt"))
+        codes.insert(f.attribute("numFmtId").as_int(), Attr(f, "formatCode"));
+    QList<pugi::xml_node> xfs, borders;
+    for (pugi::xml_node xf : styles.document_element().child("cellXfs").children("xf"))
+        xfs << xf;
+    for (pugi::xml_node b : styles.document_element().child("borders").children("border"))
+        borders << b;
+    QHash<QString, CellData> cells;
+    for (pugi::xml_node row : sheet.document_element().child("sheetData").children("row")) {
+        for (pugi::xml_node c : row.children("c")) {
+            CellData d;
+            d.type = Attr(c, "t");
+            d.value = c.child("is") ? Text(c.child("is").child("t")) : Text(c.child("v"));
+            const pugi::xml_node xf = xfs.value(c.attribute("s").as_int());
+            d.format = codes.value(xf.attribute("numFmtId").as_int());
+            for (pugi::xml_node side : borders.value(xf.attribute("borderId").as_int()).children())
+                d.borderStyles += side.attribute("style") ? 1 : 0;
+            cells.insert(Attr(c, "r"), d);
         }
     }
     return cells;
@@ -131,6 +179,15 @@ private slots:
     void brokenTemplateReports();
     void unwritableOutputKeepsOldFile();
     void workbookHoldsEveryValue();
+    void numberFormatsFollowTheLocale_data();
+    void numberFormatsFollowTheLocale();
+    void dateSerials_data();
+    void dateSerials();
+    void paperFollowsTheLocale_data();
+    void paperFollowsTheLocale();
+    void oddValuesStayReadable();
+    void textFieldsStayText_data();
+    void textFieldsStayText();
     void showSavesUnderMonthNameAndOpens();
     void libreOfficeReadsTheWorkbook();
 
@@ -167,36 +224,49 @@ void TestSpreadsheetExport::callSequence_data()
     QTest::addColumn<QStringList>("expected");
 
     const QStringList head = {QStringLiteral("Visible 0"), QStringLiteral("Add ") + TemplatePath(),
-                              QStringLiteral("Count"), QStringLiteral("Select 1")};
+                              QStringLiteral("Count"), QStringLiteral("Select 1"), QStringLiteral("Paper 1")};
     const QStringList clearI9 = {QStringLiteral("Value I9 "), QStringLiteral("Color I9 16777215")};
-    const QStringList rows = {
-        QStringLiteral("Value A10 Rent"),     QStringLiteral("Value B10 3/1/07"),
-        QStringLiteral("Value C10 3/5/07"),   QStringLiteral("Value D10 Landlord & Sons"),
-        QStringLiteral("Value E10 ACC-1"),    QStringLiteral("Value F10 $1,200.50"),
-        QStringLiteral("Value G10 Business"), QStringLiteral("Value H10 Paid"),
-        QStringLiteral("Value A11 Power"),    QStringLiteral("Value B11 3/2/07 2:30:00 PM"),
-        QStringLiteral("Value C11 3/20/07"),  QStringLiteral("Value D11 City Power"),
-        QStringLiteral("Value E11 7788"),     QStringLiteral("Value F11 $85.25"),
-        QStringLiteral("Value G11 Personal"), QStringLiteral("Value H11 Unpaid"),
+    // Amounts and dates are numbers with number formats; the rest is text.
+    // A row: the calls for "row;title;start;due;pay to;account;amount;type;status", a
+    // date with a time of day written with its time.
+    const QString money = QStringLiteral("\"$\"#,##0.00;\"($\"#,##0.00\")\"");
+    auto number = [&](const QString& cell, const QString& value, const QString& format) {
+        return QStringList{QStringLiteral("Number %1 %2").arg(cell, value),
+                           QStringLiteral("Format %1 %2").arg(cell, format)};
     };
+    auto row = [&](const QString& spec) {
+        const QStringList f = spec.split(QLatin1Char(';'));
+        auto date = [&](int i) {
+            return number(QChar('A' + i - 1) + f[0], f[i],
+                          f[i].contains(QLatin1Char('.')) ? QStringLiteral("m/d/yyyy h:mm:ss AM/PM")
+                                                          : QStringLiteral("m/d/yyyy"));
+        };
+        QStringList calls = {QStringLiteral("Value A%1 %2").arg(f[0], f[1])};
+        calls << date(2) << date(3);
+        for (int i = 4; i <= 5; ++i)
+            calls << QStringLiteral("Value %1%2 %3").arg(QChar('A' + i - 1)).arg(f[0], f[i]);
+        calls << number(QLatin1Char('F') + f[0], f[6], money);
+        calls << QStringLiteral("Value G%1 %2").arg(f[0], f[7])
+              << QStringLiteral("Value H%1 %2").arg(f[0], f[8]);
+        return calls;
+    };
+    const QStringList rows =
+        row(QStringLiteral("10;Rent;39142;39146;Landlord & Sons;ACC-1;1200.5;Business;Paid")) +
+        row(QStringLiteral("11;Power;39143.6041667;39161;City Power;7788;85.25;Personal;Unpaid"));
     const QStringList row11Notes = {QStringLiteral("Value I11 Show Notes"),
                                     QStringLiteral("Comment I11 Line one\nLine two")};
-    const QStringList row12 = {
-        QStringLiteral("Value A12 Phone <mobile>"),
-        QStringLiteral("Value B12 3/10/07"),
-        QStringLiteral("Value C12 3/28/07"),
-        QStringLiteral("Value D12 Tel\u00e9 Ltd"),
-        QStringLiteral("Value E12 55"),
-        QStringLiteral("Value F12 $40.00"),
-        QStringLiteral("Value G12 Business"),
-        QStringLiteral("Value H12 Unpaid"),
-    };
+    const QStringList row12 =
+        row(QStringLiteral("12;Phone <mobile>;39151;39169;Tel\u00e9 Ltd;55;40;Business;Unpaid"));
     const QStringList row12Notes = {QStringLiteral("Value I12 Show Notes"),
                                     QStringLiteral("Comment I12 Call <first> & _x0041_")};
-    const QStringList sums = {QStringLiteral("Value C4 March, 2007"), QStringLiteral("Value F4 $1,200.50"),
-                              QStringLiteral("Value F5 $125.25"), QStringLiteral("Visible 1")};
-    const QStringList emptySums = {QStringLiteral("Value C4 March, 2007"), QStringLiteral("Value F4 $0.00"),
-                                   QStringLiteral("Value F5 $0.00"), QStringLiteral("Visible 1")};
+    const QStringList sums = QStringList{QStringLiteral("Value C4 March, 2007")} +
+                             number(QStringLiteral("F4"), QStringLiteral("1200.5"), money) +
+                             number(QStringLiteral("F5"), QStringLiteral("125.25"), money) +
+                             QStringList{QStringLiteral("Visible 1")};
+    const QStringList emptySums = QStringList{QStringLiteral("Value C4 March, 2007")} +
+                                  number(QStringLiteral("F4"), QStringLiteral("0"), money) +
+                                  number(QStringLiteral("F5"), QStringLiteral("0"), money) +
+                                  QStringList{QStringLiteral("Visible 1")};
 
     QTest::newRow("three with notes")
         << ThreeDues() << true << head + rows + row11Notes + row12 + row12Notes + sums;
@@ -221,15 +291,15 @@ void TestSpreadsheetExport::callSequence()
 
 void TestSpreadsheetExport::failureKeepsEarlierRowsAndShows()
 {
-    // Call 13 is the first write of row 11: 4 opening calls, 8 of row 10.
+    // Call 17 is the first write of row 11: 5 opening calls, 11 of row 10.
     SetSpreadsheetApplicationFactory(
-        [this](const QString&) { return std::make_unique<RecordingSpreadsheet>(&m_log, 13); });
+        [this](const QString&) { return std::make_unique<RecordingSpreadsheet>(&m_log, 17); });
     QString error;
     QVERIFY(!ShowSpreadsheetExportFromTemplate(MarchRequest(ThreeDues(), true), TemplatePath(), &error));
     QVERIFY(error.startsWith(LoadResString(MessageId::SpreadsheetExportFailed)));
     QVERIFY(error.contains(QLatin1String("call refused")));
-    QCOMPARE(m_log.size(), 13); // 12 before the failure, then making it visible
-    QCOMPARE(m_log.at(11), QStringLiteral("Value H10 Paid"));
+    QCOMPARE(m_log.size(), 17); // 16 before the failure, then making it visible
+    QCOMPARE(m_log.at(15), QStringLiteral("Value H10 Paid"));
     QCOMPARE(m_log.last(), QStringLiteral("Visible 1"));
     QVERIFY(!m_log.join(QLatin1Char('\n')).contains(QLatin1String("C4")));
 }
@@ -311,13 +381,33 @@ void TestSpreadsheetExport::workbookHoldsEveryValue()
 
     const QHash<QString, QString> cells = CellTexts(package);
     QCOMPARE(cells.value(QStringLiteral("C4")), QStringLiteral("March, 2007"));
-    QCOMPARE(cells.value(QStringLiteral("F4")), QStringLiteral("$1,200.50"));
-    QCOMPARE(cells.value(QStringLiteral("F5")), QStringLiteral("$125.25"));
     QCOMPARE(cells.value(QStringLiteral("I9")), QStringLiteral("Notes"));
     QCOMPARE(cells.value(QStringLiteral("A12")), QStringLiteral("Phone <mobile>"));
     QCOMPARE(cells.value(QStringLiteral("D12")), QStringLiteral("Tel\u00e9 Ltd"));
     QVERIFY(!cells.contains(QStringLiteral("I10")));
     QCOMPARE(cells.value(QStringLiteral("I11")), QStringLiteral("Show Notes"));
+
+    // Sums, amounts and dates are numbers; each number shows through a
+    // format of the locale.
+    const QString money = QStringLiteral("\"$\"#,##0.00;\"($\"#,##0.00\")\"");
+    const QHash<QString, CellData> data = CellsOf(package);
+    const QList<std::tuple<const char*, const char*, QString>> numbers = {
+        {"F4", "1200.5", money},
+        {"F5", "125.25", money},
+        {"F10", "1200.5", money},
+        {"F12", "40", money},
+        {"B10", "39142", QStringLiteral("m/d/yyyy")},
+        {"C12", "39169", QStringLiteral("m/d/yyyy")},
+        {"B11", "39143.604166666664", QStringLiteral("m/d/yyyy h:mm:ss AM/PM")},
+    };
+    for (const auto& [ref, value, format] : numbers) {
+        const CellData d = data.value(QLatin1String(ref));
+        QVERIFY2(d.type.isEmpty(), ref);
+        QCOMPARE(d.value, QLatin1String(value));
+        QCOMPARE(d.format, format);
+    }
+    QCOMPARE(data.value(QStringLiteral("G11")).type, QStringLiteral("inlineStr"));
+
     // The escaped form keeps a literal _x0041_ literal for a reader.
     pugi::xml_document comments;
     QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/comments1.xml"), comments));
@@ -329,6 +419,211 @@ void TestSpreadsheetExport::workbookHoldsEveryValue()
     QCOMPARE(refs, QStringList({QStringLiteral("I11"), QStringLiteral("I12")}));
     QCOMPARE(texts, QStringList({QStringLiteral("Line one\nLine two"),
                                  QStringLiteral("Call <first> & _x005F_x0041_")}));
+}
+
+void TestSpreadsheetExport::numberFormatsFollowTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("money");
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QString>("dateTime");
+
+    // Symbols and words are quoted: the point of "kr." or "B/." is no decimal
+    // point, the "г" of a Bulgarian date no code.
+    QTest::newRow("en_US") << QLocale(QStringLiteral("en_US")) << "\"$\"#,##0.00;\"($\"#,##0.00\")\""
+                           << "m/d/yyyy"
+                           << "m/d/yyyy h:mm:ss AM/PM";
+    QTest::newRow("de_DE") << QLocale(QStringLiteral("de_DE"))
+                           << "#,##0.00\"\u00a0\u20ac\";\"-\"#,##0.00\"\u00a0\u20ac\""
+                           << "dd\".\"mm\".\"yyyy"
+                           << "dd\".\"mm\".\"yyyy hh:mm:ss";
+    QTest::newRow("ja_JP: no decimals")
+        << QLocale(QStringLiteral("ja_JP")) << "\"\uffe5\"#,##0;\"(\uffe5\"#,##0\")\""
+        << "yyyy/mm/dd"
+        << "yyyy/mm/dd h:mm:ss";
+    QTest::newRow("da_DK") << QLocale(QStringLiteral("da_DK"))
+                           << "#,##0.00\"\u00a0kr.\";\"-\"#,##0.00\"\u00a0kr.\""
+                           << "dd\".\"mm\".\"yyyy"
+                           << "dd\".\"mm\".\"yyyy hh:mm:ss";
+    QTest::newRow("es_PA: symbol with a slash")
+        << QLocale(QStringLiteral("es_PA")) << "\"B/.\"#,##0.00;\"B/.-\"#,##0.00"
+        << "mm/dd/yyyy"
+        << "mm/dd/yyyy h:mm:ss AM/PM";
+    QTest::newRow("ko_KR: marker first")
+        << QLocale(QStringLiteral("ko_KR")) << "\"\u20a9\"#,##0;\"(\u20a9\"#,##0\")\""
+        << "yyyy\".\" m\".\" d\".\""
+        << "yyyy\".\" m\".\" d\".\" AM/PM h:mm:ss";
+    QTest::newRow("bg_BG: quoted word")
+        << QLocale(QStringLiteral("bg_BG"))
+        << "#,##0.00\"\u00a0\u043b\u0432.\";\"(\"#,##0.00\"\u00a0\u043b\u0432.)\""
+        << "d\".\"mm\".\"yyyy \"\u0433.\""
+        << "d\".\"mm\".\"yyyy \"\u0433.\" h:mm:ss";
+    QTest::newRow("C: no symbol") << QLocale::c() << "#,##0.00;\"-\"#,##0.00"
+                                  << "d mmm yyyy"
+                                  << "d mmm yyyy hh:mm:ss";
+}
+
+void TestSpreadsheetExport::numberFormatsFollowTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, money);
+    QFETCH(QString, date);
+    QFETCH(QString, dateTime);
+    QCOMPARE(SpreadsheetCurrencyFormat(locale), money);
+    QCOMPARE(SpreadsheetDateFormat(locale, false), date);
+    QCOMPARE(SpreadsheetDateFormat(locale, true), dateTime);
+}
+
+void TestSpreadsheetExport::dateSerials_data()
+{
+    QTest::addColumn<COleDateTime>("date");
+    QTest::addColumn<bool>("counted");
+    QTest::addColumn<double>("serial");
+    COleDateTime invalid(2007, 3, 1, 0, 0, 0);
+    invalid.SetStatus(COleDateTime::invalid);
+    QTest::newRow("a day") << COleDateTime(2007, 3, 1, 0, 0, 0) << true << 39142.0;
+    QTest::newRow("noon") << COleDateTime(2007, 3, 1, 12, 0, 0) << true << 39142.5;
+    QTest::newRow("1 March 1900") << COleDateTime(1900, 3, 1, 0, 0, 0) << true << 61.0;
+    QTest::newRow("28 February 1900") << COleDateTime(1900, 2, 28, 23, 0, 0) << false << 0.0;
+    QTest::newRow("before 1899") << COleDateTime(1850, 1, 1, 0, 0, 0) << false << 0.0;
+    QTest::newRow("last day") << COleDateTime(9999, 12, 31, 0, 0, 0) << true << 2958465.0;
+    QTest::newRow("invalid") << invalid << false << 0.0;
+    QTest::newRow("NaN") << COleDateTime(std::nan("")) << false << 0.0;
+}
+
+void TestSpreadsheetExport::dateSerials()
+{
+    QFETCH(COleDateTime, date);
+    QFETCH(bool, counted);
+    QFETCH(double, serial);
+    double got = -1;
+    QCOMPARE(SpreadsheetDateSerial(date, &got), counted);
+    if (counted)
+        QCOMPARE(got, serial);
+}
+
+void TestSpreadsheetExport::paperFollowsTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<bool>("letter");
+    for (const char* name : {"en_US", "fr_CA", "es_MX", "es_CL", "en_PH"})
+        QTest::newRow(name) << QLocale(QLatin1String(name)) << true;
+    for (const char* name : {"en_GB", "de_DE", "pt_BR", "es_ES"})
+        QTest::newRow(name) << QLocale(QLatin1String(name)) << false;
+    QTest::newRow("C") << QLocale::c() << false;
+}
+
+void TestSpreadsheetExport::paperFollowsTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(bool, letter);
+    QCOMPARE(LocaleUsesLetterPaper(locale), letter);
+
+    // The sheet's page setup says the same.
+    const QString out = m_dir.filePath(QStringLiteral("paper.xlsx"));
+    QLocale::setDefault(locale);
+    QString error;
+    const bool ok =
+        ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), false, out), TemplatePath(), &error);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY2(ok, qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    pugi::xml_document sheet;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+    QCOMPARE(sheet.document_element().child("pageSetup").attribute("paperSize").as_int(), letter ? 1 : 9);
+}
+
+void TestSpreadsheetExport::oddValuesStayReadable()
+{
+    // A date the sheets count differently stays text; an amount that is no
+    // number leaves its cell empty rather than failing the export.
+    QList<DueRecord> dues = ThreeDues();
+    dues[0].m_dtStart = COleDateTime(1899, 12, 1, 0, 0, 0);
+    dues[1].m_dAmount = std::nan("");
+    dues[2].m_dtDue.SetStatus(COleDateTime::invalid);
+    const QString out = m_dir.filePath(QStringLiteral("odd.xlsx"));
+    QString error;
+    QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest(dues, false, out), TemplatePath(), &error),
+             qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    const QHash<QString, CellData> cells = CellsOf(package);
+    QCOMPARE(cells.value(QStringLiteral("B10")).type, QStringLiteral("inlineStr"));
+    QCOMPARE(cells.value(QStringLiteral("B10")).value, QStringLiteral("12/1/1899"));
+    QCOMPARE(cells.value(QStringLiteral("F11")).value, QString());
+    QCOMPARE(cells.value(QStringLiteral("C12")).value, QString());
+    // Only the good amounts count; the sums say so.
+    QCOMPARE(cells.value(QStringLiteral("F4")).value, QStringLiteral("1200.5"));
+    QCOMPARE(cells.value(QStringLiteral("F5")).value, QString());
+}
+
+void TestSpreadsheetExport::textFieldsStayText_data()
+{
+    AddFieldRows();
+}
+
+void TestSpreadsheetExport::textFieldsStayText()
+{
+    QFETCH(DueField, field);
+    const QString out = m_dir.filePath(QStringLiteral("text.xlsx"));
+    QString error;
+    QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest({DueWithHardField(field)}, true, out),
+                                               TemplatePath(), &error),
+             qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    QVERIFY(!package.Part(QStringLiteral("xl/worksheets/sheet1.xml")).contains("<b>"));
+    QVERIFY(!package.Part(QStringLiteral("xl/comments1.xml")).contains("<b>"));
+
+    // Every text reads back exactly as written, as text; the amount is a
+    // number. What a reader makes of the stored text: _x005F_ stands for the
+    // underscore, a line feed ends a line.
+    const QHash<QString, CellData> cells = CellsOf(package);
+    pugi::xml_document comments;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/comments1.xml"), comments));
+    const QString note = Text(comments.document_element()
+                                  .child("commentList")
+                                  .child("comment")
+                                  .child("text")
+                                  .child("r")
+                                  .child("t"));
+    QStringList texts;
+    for (const char* ref : {"A10", "D10", "E10", "G10", "H10"}) {
+        const CellData d = cells.value(QLatin1String(ref));
+        QCOMPARE(d.type, QStringLiteral("inlineStr"));
+        texts << d.value;
+    }
+    texts << note;
+    QStringList expected = {QStringLiteral("Rent"),     QStringLiteral("Landlord"), QStringLiteral("ACC-1"),
+                            QStringLiteral("Business"), QStringLiteral("Unpaid"),   QStringLiteral("plain")};
+    double amount = 12.5;
+    switch (field) {
+    case DueField::Title:
+        expected[0] = MarkupText();
+        break;
+    case DueField::PayTo:
+        expected[1] = MarkupText();
+        break;
+    case DueField::Account:
+        expected[2] = MarkupText();
+        break;
+    case DueField::Notes:
+        expected[5] = MarkupText() + QLatin1Char('\n') + MarkupText();
+        break;
+    case DueField::Type:
+        expected[3] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        amount = -1234.5;
+        break;
+    }
+    QCOMPARE(texts, expected);
+    const CellData f10 = cells.value(QStringLiteral("F10"));
+    QVERIFY(f10.type.isEmpty());
+    QCOMPARE(f10.value.toDouble(), amount);
+    QCOMPARE(f10.format, SpreadsheetCurrencyFormat(QLocale()));
 }
 
 void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()
@@ -362,33 +657,73 @@ void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()
         fill = fill.next_sibling();
     QCOMPARE(Attr(fill.child("patternFill").child("fgColor"), "rgb"), QStringLiteral("FFFFFFFF"));
     QCOMPARE(xf.attribute("fontId").as_int(), 7); // the heading's font, kept
+    // White on white with no border: no empty box where the heading was.
+    QCOMPARE(CellsOf(package).value(QStringLiteral("I9")).borderStyles, 0);
 }
 
 void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
 {
     if (OfficeTest::Soffice::Program().isEmpty())
         QSKIP("LibreOffice (soffice) is not installed: the conversion check is skipped");
-    // With notes and without, converted together: LibreOffice is slow to start.
-    const QStringList outs = {m_dir.filePath(QStringLiteral("lo-notes.xlsx")),
-                              m_dir.filePath(QStringLiteral("lo-plain.xlsx"))};
+    // Every workbook converted together: LibreOffice is slow to start. With
+    // notes and without; a copy with formulas over the amounts and dates, its
+    // dues in reverse date order; three more locales.
+    const QStringList outs = {
+        m_dir.filePath(QStringLiteral("lo-notes.xlsx")), m_dir.filePath(QStringLiteral("lo-plain.xlsx")),
+        m_dir.filePath(QStringLiteral("lo-sums.xlsx")),  m_dir.filePath(QStringLiteral("lo-da.xlsx")),
+        m_dir.filePath(QStringLiteral("lo-pa.xlsx")),    m_dir.filePath(QStringLiteral("lo-ja.xlsx")),
+    };
     QString error;
     for (int i = 0; i < 2; ++i)
         QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), i == 0, outs.at(i)),
                                                    TemplatePath(), &error),
                  qPrintable(error));
+    QList<DueRecord> reversed = ThreeDues();
+    std::reverse(reversed.begin(), reversed.end());
+    QVERIFY(
+        ExportSpreadsheetFileFromTemplate(MarchRequest(reversed, false, outs.at(2)), TemplatePath(), &error));
+    {
+        OoxmlPackage package;
+        QVERIFY(package.Read(outs.at(2), &error));
+        pugi::xml_document sheet;
+        QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+        pugi::xml_node row = sheet.document_element().child("sheetData").append_child("row");
+        row.append_attribute("r") = 40;
+        const char* formulas[] = {"SUM(F10:F12)", "COUNT(B10:C12)", "AND(C12<C11,C11<C10)",
+                                  "MATCH(MIN(C10:C12),C10:C12,0)", "F4+F5"};
+        for (int c = 0; c < 5; ++c) {
+            pugi::xml_node cell = row.append_child("c");
+            cell.append_attribute("r") = qPrintable(QStringLiteral("%1%2").arg(QChar('A' + c)).arg(40));
+            cell.append_child("f").text().set(formulas[c]);
+        }
+        package.SetPart(QStringLiteral("xl/worksheets/sheet1.xml"), OoxmlXml::Save(sheet));
+        QVERIFY(package.Write(outs.at(2), &error));
+    }
+    const char* locales[] = {"da_DK", "es_PA", "ja_JP"};
+    for (int i = 0; i < 3; ++i) {
+        QLocale::setDefault(QLocale(QLatin1String(locales[i])));
+        const bool ok = ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), false, outs.at(3 + i)),
+                                                          TemplatePath(), &error);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(ok, qPrintable(error));
+    }
+
     OfficeTest::Soffice soffice(m_dir.path());
     const QStringList csvPaths = soffice.Convert(
         outs, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("csv"), &error);
     QVERIFY2(!csvPaths.isEmpty(), qPrintable(error));
     const QStringList fodsPaths =
-        soffice.Convert(outs, QStringLiteral("fods"), QStringLiteral("fods"), &error);
+        soffice.Convert(outs.mid(0, 2), QStringLiteral("fods"), QStringLiteral("fods"), &error);
     QVERIFY2(!fodsPaths.isEmpty(), qPrintable(error));
+    auto csvRows = [&](int i) {
+        QFile csvFile(csvPaths.at(i));
+        return csvFile.open(QIODevice::ReadOnly) ? CsvRows(QString::fromUtf8(csvFile.readAll()))
+                                                 : QList<QStringList>();
+    };
 
     for (int i = 0; i < 2; ++i) {
         const bool withNotes = i == 0;
-        QFile csvFile(csvPaths.at(i));
-        QVERIFY(csvFile.open(QIODevice::ReadOnly));
-        const QList<QStringList> rows = CsvRows(QString::fromUtf8(csvFile.readAll()));
+        const QList<QStringList> rows = csvRows(i);
         QVERIFY(rows.size() >= 12);
         QCOMPARE(rows.at(3).value(2), QStringLiteral("March, 2007"));
         QCOMPARE(rows.at(3).value(5), QStringLiteral("$1,200.50"));
@@ -399,22 +734,37 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
                               QStringLiteral("Amount"), QStringLiteral("Type"), QStringLiteral("Status"),
                               withNotes ? QStringLiteral("Notes") : QString()}));
         const QString noted = withNotes ? QStringLiteral("Show Notes") : QString();
-        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/07"),
-                                          QStringLiteral("3/5/07"), QStringLiteral("Landlord & Sons"),
+        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/2007"),
+                                          QStringLiteral("3/5/2007"), QStringLiteral("Landlord & Sons"),
                                           QStringLiteral("ACC-1"), QStringLiteral("$1,200.50"),
                                           QStringLiteral("Business"), QStringLiteral("Paid"), QString()}));
-        QCOMPARE(rows.at(10), QStringList({QStringLiteral("Power"), QStringLiteral("3/2/07 2:30:00 PM"),
-                                           QStringLiteral("3/20/07"), QStringLiteral("City Power"),
+        QCOMPARE(rows.at(10), QStringList({QStringLiteral("Power"), QStringLiteral("3/2/2007 2:30:00 PM"),
+                                           QStringLiteral("3/20/2007"), QStringLiteral("City Power"),
                                            QStringLiteral("7788"), QStringLiteral("$85.25"),
                                            QStringLiteral("Personal"), QStringLiteral("Unpaid"), noted}));
-        QCOMPARE(rows.at(11), QStringList({QStringLiteral("Phone <mobile>"), QStringLiteral("3/10/07"),
-                                           QStringLiteral("3/28/07"), QStringLiteral("Tel\u00e9 Ltd"),
+        QCOMPARE(rows.at(11), QStringList({QStringLiteral("Phone <mobile>"), QStringLiteral("3/10/2007"),
+                                           QStringLiteral("3/28/2007"), QStringLiteral("Tel\u00e9 Ltd"),
                                            QStringLiteral("55"), QStringLiteral("$40.00"),
                                            QStringLiteral("Business"), QStringLiteral("Unpaid"), noted}));
 
-        // The notes as LibreOffice reads them: one annotation per noted cell.
         pugi::xml_document fods;
         QVERIFY(fods.load_file(fodsPaths.at(i).toLocal8Bit().constData()));
+        // LibreOffice reads the amounts and sums as numbers and the dates as
+        // dates, the texts as texts.
+        QMap<QString, QString> types;
+        for (pugi::xpath_node n : fods.select_nodes("//table:table-cell[@office:value-type]")) {
+            const QString type = Attr(n.node(), "office:value-type");
+            types[type == QLatin1String("currency") ? QStringLiteral("float") : type] +=
+                QLatin1Char('|') + (type == QLatin1String("date")     ? Attr(n.node(), "office:date-value")
+                                    : type == QLatin1String("string") ? QString()
+                                                                      : Attr(n.node(), "office:value"));
+        }
+        QCOMPARE(types.value(QStringLiteral("float")), QStringLiteral("|1200.5|125.25|1200.5|85.25|40"));
+        QCOMPARE(
+            types.value(QStringLiteral("date")),
+            QStringLiteral("|2007-03-01|2007-03-05|2007-03-02T14:30:00|2007-03-20|2007-03-10|2007-03-28"));
+
+        // The notes as LibreOffice reads them: one annotation per noted cell.
         QStringList notes;
         for (pugi::xpath_node n : fods.select_nodes("//office:annotation")) {
             // A hover note, not one shown all the time.
@@ -427,6 +777,26 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
         QCOMPARE(notes, withNotes ? QStringList({QStringLiteral("Line one\nLine two"),
                                                  QStringLiteral("Call <first> & _x0041_")})
                                   : QStringList());
+    }
+
+    // The amounts add up and the dates order by time, not by their text
+    // (as text "3/20/2007" would come before "3/5/2007").
+    const QList<QStringList> sums = csvRows(2);
+    QVERIFY(sums.size() >= 40);
+    QCOMPARE(sums.at(39).mid(0, 5),
+             QStringList({QStringLiteral("1325.75"), QStringLiteral("6"), QStringLiteral("TRUE"),
+                          QStringLiteral("3"), QStringLiteral("1325.75")}));
+
+    // Symbols with points and slashes stay symbols; the years have four digits.
+    const QStringList expected[] = {
+        {QStringLiteral("01.03.2007"), QStringLiteral("1,200.50\u00a0kr."), QStringLiteral("85.25\u00a0kr.")},
+        {QStringLiteral("03/01/2007"), QStringLiteral("B/.1,200.50"), QStringLiteral("B/.85.25")},
+        {QStringLiteral("2007/03/01"), QStringLiteral("\uffe51,201"), QStringLiteral("\uffe585")},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const QList<QStringList> rows = csvRows(3 + i);
+        QVERIFY(rows.size() >= 12);
+        QCOMPARE(QStringList({rows.at(9).value(1), rows.at(9).value(5), rows.at(10).value(5)}), expected[i]);
     }
 }
 

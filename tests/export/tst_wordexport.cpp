@@ -9,6 +9,8 @@
 #include "../platform/OfficeTestTools.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -68,6 +70,8 @@ public:
         return Log(QStringLiteral("Table %1 %2 %3 %4").arg(rows).arg(columns).arg(behavior).arg(autoFit));
     }
     bool AddComment(const QString& t) override { return Log(QStringLiteral("Comment ") + t); }
+    bool SetRowsHeadingFormat(int h) override { return Log(QStringLiteral("Heading %1").arg(h)); }
+    bool SetPageSetupPaperSize(int p) override { return Log(QStringLiteral("Paper %1").arg(p)); }
     QString ErrorString() const override { return QStringLiteral("call refused"); }
 
 private:
@@ -139,9 +143,12 @@ private slots:
     void blocksFollowTheHeadings();
     void formattingOfTheBuild();
     void docxPackageIsConsistent();
+    void everyFieldReadsAsTyped_data();
+    void everyFieldReadsAsTyped();
     void fileExportReportsUnwritablePath();
     void showSavesUnderMonthNameAndOpens();
     void libreOfficeReadsTheDocument();
+    void headerRepeatsOnEveryPageOfTheLocalesPaper();
 
 private:
     void CheckLibreOfficeText(const QString& txtPath, const QString& fodtPath, bool withNotes);
@@ -178,9 +185,10 @@ void TestWordExport::exactSequenceForOneDue()
     // One step of the build per line; its calls separated by ";".
     const QStringList expected = Calls(QStringLiteral(
         "Visible 0; AddDocument\n"
+        "Paper 2\n"
         "Underline 1; Bold 1; Color 000000; Align 1; GetSize; Size 14; Type March-2007\\r\\n\\r\\n\n"
         "Underline 0; Strike 0; GetSize; Size 12; Color 000000\n"
-        "Table 3 4 1 0\n"
+        "Table 3 4 1 0; Heading 1\n"
         "VAlign 1; Color 800000; Shade dcdcdc; Type Due\n"
         "Right 12 1 1; Color 800000; VAlign 1; Shade dcdcdc; Type Pay To/Account\n"
         "Right 12 1 1; Color 800000; VAlign 1; Shade dcdcdc; Type Type/Status\n"
@@ -269,12 +277,12 @@ void TestWordExport::emptyListLeavesBlankDocument()
 
 void TestWordExport::failureInsideBuildIsShownThenReported()
 {
-    // Call 20 is the move to the second heading: the build ends there.
-    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 20); });
+    // Call 22 is the move to the second heading: the build ends there.
+    SetWordApplicationFactory([this](const QString&) { return std::make_unique<RecordingWord>(&m_log, 22); });
     QString error;
     QVERIFY(!ShowWordExport(MarchRequest(ThreeDues(QStringLiteral("Call <first> & co")), true), &error));
-    QCOMPARE(m_log.size(), 20);
-    QCOMPARE(m_log.at(18), QStringLiteral("Type Due"));
+    QCOMPARE(m_log.size(), 22);
+    QCOMPARE(m_log.at(20), QStringLiteral("Type Due"));
     QCOMPARE(m_log.last(), QStringLiteral("Visible 1"));
     QVERIFY(error.startsWith(WordExportErrorText()));
     QVERIFY(error.contains(QLatin1String("call refused")));
@@ -345,7 +353,8 @@ void TestWordExport::blocksFollowTheHeadings()
     QFETCH(QList<QStringList>, lines);
     CWordDocument doc;
     QVERIFY2(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
-                               COleDateTime(2007, 3, 15, 0, 0, 0), withNotes),
+                               COleDateTime(2007, 3, 15, 0, 0, 0), withNotes,
+                               QLocale(QStringLiteral("en_US"))),
              qPrintable(doc.ErrorString()));
     const WordTable* table = FirstTable(doc);
     QVERIFY(table);
@@ -360,7 +369,7 @@ void TestWordExport::formattingOfTheBuild()
 {
     CWordDocument doc;
     QVERIFY(BuildWordDocument(doc, ThreeDues(QStringLiteral("Call <first> & co")),
-                              COleDateTime(2007, 3, 15, 0, 0, 0), true));
+                              COleDateTime(2007, 3, 15, 0, 0, 0), true, QLocale(QStringLiteral("en_US"))));
 
     // Title: centred, underlined, bold, 2 points up; an empty paragraph, the
     // table, and the paragraph that always follows a table.
@@ -457,6 +466,78 @@ void TestWordExport::docxPackageIsConsistent()
     QVERIFY(doc.select_node("//w:color[@w:val='0000C8']"));
 }
 
+void TestWordExport::everyFieldReadsAsTyped_data()
+{
+    AddFieldRows();
+}
+
+void TestWordExport::everyFieldReadsAsTyped()
+{
+    QFETCH(DueField, field);
+    const QString out = m_dir.filePath(QStringLiteral("fields.docx"));
+    QString error;
+    QVERIFY2(ExportWordFile(MarchRequest({DueWithHardField(field)}, true, out), &error), qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    QVERIFY(!package.Part(QStringLiteral("word/document.xml")).contains("<b>"));
+    QVERIFY(!package.Part(QStringLiteral("word/comments.xml")).contains("<b>"));
+
+    // The texts of the due's block, one per cell paragraph, and its comment.
+    auto paragraphs = [](const pugi::xml_node& root) {
+        QStringList texts;
+        for (pugi::xpath_node p : root.select_nodes(".//w:p")) {
+            QString t;
+            for (pugi::xpath_node piece : p.node().select_nodes(".//w:t"))
+                t += OfficeTest::Text(piece.node());
+            texts << t;
+        }
+        return texts;
+    };
+    pugi::xml_document doc, comments;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/document.xml"), doc));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("word/comments.xml"), comments));
+    const pugi::xml_node block = doc.select_node("//w:tbl/w:tr[2]").node();
+    const pugi::xml_node below = block.next_sibling("w:tr");
+    const QStringList texts = paragraphs(block) + paragraphs(below);
+    const QStringList note = paragraphs(comments.document_element());
+
+    QStringList expected = {QStringLiteral("Rent"),
+                            QStringLiteral("Landlord"),
+                            QStringLiteral("Business"),
+                            QStringLiteral("$12.50"),
+                            QStringLiteral("Show Notes"),
+                            QStringLiteral("01/03/2007"),
+                            QStringLiteral("05/03/2007"),
+                            QStringLiteral("ACC-1"),
+                            QStringLiteral("Unpaid"),
+                            QString(),
+                            QString()};
+    QStringList expectedNote = {QStringLiteral("plain")};
+    switch (field) {
+    case DueField::Title:
+        expected[0] = MarkupText();
+        break;
+    case DueField::PayTo:
+        expected[1] = MarkupText();
+        break;
+    case DueField::Account:
+        expected[7] = MarkupText();
+        break;
+    case DueField::Notes:
+        expectedNote = {MarkupText(), MarkupText()};
+        break;
+    case DueField::Type:
+        expected[2] = QStringLiteral("Personal");
+        break;
+    case DueField::Amount:
+        expected[3] = QStringLiteral("($1,234.50)");
+        break;
+    }
+    QCOMPARE(texts, expected);
+    QCOMPARE(note, expectedNote);
+}
+
 void TestWordExport::fileExportReportsUnwritablePath()
 {
     const QString folder = m_dir.filePath(QStringLiteral("folder.docx"));
@@ -506,6 +587,51 @@ void TestWordExport::libreOfficeReadsTheDocument()
         CheckLibreOfficeText(txtPaths.at(i), fodtPaths.at(i), withNotes);
         if (QTest::currentTestFailed())
             return;
+    }
+}
+
+void TestWordExport::headerRepeatsOnEveryPageOfTheLocalesPaper()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (OfficeTest::Soffice::Program().isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+        QSKIP("LibreOffice (soffice) or the PDF readers (poppler-utils) are missing: the page check is "
+              "skipped");
+
+    // Enough dues for several pages, on Letter (en_US) and on A4 (de_DE).
+    QList<DueRecord> dues;
+    for (int i = 0; i < 25; ++i)
+        dues << ThreeDues(QStringLiteral("Call <first> & co"));
+    const QStringList outs = {m_dir.filePath(QStringLiteral("pages-us.docx")),
+                              m_dir.filePath(QStringLiteral("pages-de.docx"))};
+    const char* locales[] = {"en_US", "de_DE"};
+    QString error;
+    for (int i = 0; i < 2; ++i) {
+        QLocale::setDefault(QLocale(QLatin1String(locales[i])));
+        const bool ok = ExportWordFile(MarchRequest(dues, true, outs.at(i)), &error);
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QVERIFY2(ok, qPrintable(error));
+    }
+    const QStringList pdfs =
+        OfficeTest::Soffice(m_dir.path()).Convert(outs, QStringLiteral("pdf"), QStringLiteral("pdf"), &error);
+    QVERIFY2(!pdfs.isEmpty(), qPrintable(error));
+
+    auto run = [](const QString& program, const QStringList& args) {
+        QProcess p;
+        p.start(program, args);
+        p.waitForFinished(60000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const char* sizes[] = {"612 x 792 pts (letter)", "pts (A4)"};
+    for (int i = 0; i < 2; ++i) {
+        const QString info = run(pdfinfo, {pdfs.at(i)});
+        QVERIFY2(info.contains(QLatin1String(sizes[i])), qPrintable(info));
+        QStringList pages = run(pdftotext, {pdfs.at(i), QStringLiteral("-")}).split(QLatin1Char('\f'));
+        while (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QVERIFY2(pages.size() >= 3, qPrintable(info));
+        for (const QString& page : std::as_const(pages))
+            QVERIFY2(page.contains(QLatin1String("Pay To/Account")), qPrintable(page.left(300)));
     }
 }
 

@@ -53,7 +53,8 @@ void TestExportFile::keepsPermissions()
     QString why;
     QVERIFY2(SaveExportFile(Path("private.pdf"), "new", &why), qPrintable(why));
     // Owner, group and others as before: only the owner may read and write.
-    QCOMPARE(int(QFile::permissions(Path("private.pdf")) & 0x7077), int(QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(int(QFile::permissions(Path("private.pdf")) & 0x7077),
+             int(QFile::ReadOwner | QFile::WriteOwner));
     QCOMPARE(Read(Path("private.pdf")), QByteArray("new"));
 }
 

@@ -88,6 +88,10 @@ private slots:
     void tablePlacement();
     void commentsInTheDocx();
     void runTextInTheDocx();
+    void headingRows_data();
+    void headingRows();
+    void paperInTheDocx_data();
+    void paperInTheDocx();
 };
 
 void TestWordDocument::splitting_data()
@@ -291,6 +295,91 @@ void TestWordDocument::runTextInTheDocx()
     QCOMPARE(Attr(rPr.child("w:sz"), "w:val"), QStringLiteral("21"));
     QCOMPARE(Attr(rPr.child("w:u"), "w:val"), QStringLiteral("single"));
     QVERIFY(rPr.child("w:strike"));
+}
+
+void TestWordDocument::headingRows_data()
+{
+    // A script run on a table of four rows and two columns; "H" marks the
+    // selection's row as a heading row, "D" moves down a row.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("headingLines");
+    QTest::addColumn<int>("repeatedRows"); // w:tr with w:tblHeader in the docx
+    QTest::newRow("none") << "" << 0 << 0;
+    QTest::newRow("first row") << "H" << 1 << 1;
+    QTest::newRow("first row split") << "H S" << 2 << 2;
+    QTest::newRow("first two rows") << "H R2 H" << 2 << 2;
+    // Only rows from the top repeat: a heading further down is an ordinary row.
+    QTest::newRow("second row only") << "R2 H" << 0 << 0;
+    QTest::newRow("first and third") << "H R4 H" << 1 << 1;
+}
+
+void TestWordDocument::headingRows()
+{
+    QFETCH(QString, script);
+    QFETCH(int, headingLines);
+    QFETCH(int, repeatedRows);
+    CWordDocument doc;
+    QVERIFY(!doc.SetRowsHeadingFormat(1)); // no table yet
+    QVERIFY(doc.AddTable(4, 2, 1, 0));
+    for (const QString& op : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (op == QLatin1String("H"))
+            QVERIFY(doc.SetRowsHeadingFormat(1));
+        else
+            QVERIFY(Run(doc, op));
+    }
+    QCOMPARE(CWordDocument::Draw(TableOf(doc)).headingLines, headingLines);
+
+    pugi::xml_document document;
+    QVERIFY(OfficeTest::LoadPart(CDocxWriter(doc).Package(), QStringLiteral("word/document.xml"), document));
+    QStringList marks;
+    for (pugi::xml_node tr : document.document_element().child("w:body").child("w:tbl").children("w:tr")) {
+        // The row properties come first in a row.
+        const bool repeated = tr.child("w:trPr").child("w:tblHeader");
+        QVERIFY(!repeated || QByteArray(tr.first_child().name()) == "w:trPr");
+        marks << (repeated ? QStringLiteral("H") : QStringLiteral("-"));
+    }
+    QCOMPARE(marks.count(QStringLiteral("H")), repeatedRows);
+    QCOMPARE(marks.mid(0, repeatedRows), QStringList(repeatedRows, QStringLiteral("H")));
+}
+
+void TestWordDocument::paperInTheDocx_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("code");
+    QTest::newRow("default") << 0 << 11906 << 16838 << 9;
+    QTest::newRow("A4") << int(IWordSelection::kPaperA4) << 11906 << 16838 << 9;
+    QTest::newRow("Letter") << int(IWordSelection::kPaperLetter) << 12240 << 15840 << 1;
+}
+
+void TestWordDocument::paperInTheDocx()
+{
+    QFETCH(int, paper);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, code);
+    CWordDocument doc;
+    QVERIFY(!doc.SetPageSetupPaperSize(1)); // a paper size of another program
+    if (paper)
+        QVERIFY(doc.SetPageSetupPaperSize(paper));
+    QVERIFY(doc.AddTable(2, 5, 1, 0));
+    pugi::xml_document document;
+    QVERIFY(OfficeTest::LoadPart(CDocxWriter(doc).Package(), QStringLiteral("word/document.xml"), document));
+    const pugi::xml_node sect = document.document_element().child("w:body").child("w:sectPr");
+    QCOMPARE(sect.child("w:pgSz").attribute("w:w").as_int(), width);
+    QCOMPARE(sect.child("w:pgSz").attribute("w:h").as_int(), height);
+    QCOMPARE(sect.child("w:pgSz").attribute("w:code").as_int(), code);
+
+    // The table fills the width between the margins, and no more.
+    const int text = width - sect.child("w:pgMar").attribute("w:left").as_int() -
+                     sect.child("w:pgMar").attribute("w:right").as_int();
+    const pugi::xml_node tbl = document.document_element().child("w:body").child("w:tbl");
+    int grid = 0;
+    for (pugi::xml_node g : tbl.child("w:tblGrid").children("w:gridCol"))
+        grid += g.attribute("w:w").as_int();
+    QCOMPARE(tbl.child("w:tblPr").child("w:tblW").attribute("w:w").as_int(), grid);
+    QVERIFY(grid <= text && grid > text - 5);
 }
 
 QTEST_GUILESS_MAIN(TestWordDocument)

@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 using OfficeTest::Attr;
 using OfficeTest::Text;
 
@@ -93,6 +95,9 @@ private slots:
     void fillCopiesTheCellStyle();
     void emptyTextAndSharedStrings();
     void commentsWithNoteShapes();
+    void commentsOfAnEarlierSave();
+    void numbersWithFormats();
+    void paperSize();
     void cellNames_data();
     void cellNames();
 
@@ -215,13 +220,13 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     pugi::xml_node fills = styles.document_element().child("fills");
     pugi::xml_node xfs = styles.document_element().child("cellXfs");
     QCOMPARE(fills.attribute("count").as_int(), 6);
-    QCOMPARE(xfs.attribute("count").as_int(), 14);
+    QCOMPARE(xfs.attribute("count").as_int(), 15);
     QVector<pugi::xml_node> xfList, fillList;
     for (pugi::xml_node xf : xfs.children("xf"))
         xfList << xf;
     for (pugi::xml_node f : fills.children("fill"))
         fillList << f;
-    QCOMPARE(xfList.size(), 14);
+    QCOMPARE(xfList.size(), 15);
 
     auto cellStyle = [&](const char* row, const char* ref) {
         return sheet.document_element()
@@ -235,7 +240,7 @@ void TestXlsxWorkbook::fillCopiesTheCellStyle()
     QCOMPARE(cellStyle("9", "H9"), i9);
     pugi::xml_node xf = xfList.at(i9);
     QCOMPARE(Attr(xf, "fontId"), QStringLiteral("7")); // copied from the heading style
-    QCOMPARE(Attr(xf, "borderId"), QStringLiteral("1"));
+    QCOMPARE(Attr(xf, "borderId"), Attr(xfList.at(10), "borderId"));
     QCOMPARE(Attr(xf, "applyFill"), QStringLiteral("1"));
     QCOMPARE(Attr(xf.child("alignment"), "horizontal"), QStringLiteral("center"));
     QCOMPARE(Attr(fillList.at(xf.attribute("fillId").as_int()).child("patternFill").child("fgColor"), "rgb"),
@@ -342,6 +347,134 @@ void TestXlsxWorkbook::commentsWithNoteShapes()
     QVERIFY(vml.select_node("//v:shapetype[@id='_x0000_t202']"));
 }
 
+void TestXlsxWorkbook::commentsOfAnEarlierSave()
+{
+    // A workbook saved with notes, opened again: the notes it has are known,
+    // new shapes take new ids and the author is not listed twice.
+    const QString first = m_dir.filePath(QStringLiteral("noted.xlsx"));
+    QString why;
+    {
+        CXlsxWorkbook book;
+        QVERIFY(LoadForeign(book));
+        QVERIFY(book.AddCellComment(QStringLiteral("B2"), QStringLiteral("one"), &why));
+        QVERIFY(book.AddCellComment(QStringLiteral("C3"), QStringLiteral("two"), &why));
+        QVERIFY2(book.Save(first, &why), qPrintable(why));
+    }
+    CXlsxWorkbook book;
+    QVERIFY2(book.Load(first, &why), qPrintable(why));
+    QVERIFY(!book.AddCellComment(QStringLiteral("c3"), QStringLiteral("again"), &why));
+    QVERIFY(why.contains(QLatin1String("C3")));
+    QVERIFY(book.AddCellComment(QStringLiteral("D4"), QStringLiteral("three"), &why));
+
+    const OoxmlPackage package = Saved(book);
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    pugi::xml_document comments, vml;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/comments1.xml"), comments));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/drawings/vmlDrawing1.vml"), vml));
+    QCOMPARE(ChildNames(comments.document_element().child("authors")), QStringList(QStringLiteral("author")));
+    QStringList ids;
+    for (pugi::xml_node shape : vml.document_element().children("v:shape"))
+        ids << Attr(shape, "id");
+    QCOMPARE(ids, QStringList({QStringLiteral("_x0000_s1025"), QStringLiteral("_x0000_s1026"),
+                               QStringLiteral("_x0000_s1027")}));
+}
+
+void TestXlsxWorkbook::numbersWithFormats()
+{
+    CXlsxWorkbook book;
+    QString why;
+    QVERIFY(book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
+    QVERIFY(book.SetCellText(QStringLiteral("F10"), QStringLiteral("text first"), &why));
+    QVERIFY(book.SetCellNumber(QStringLiteral("F10"), 1200.5, &why));
+    QVERIFY(book.SetCellNumber(QStringLiteral("F11"), 0.1 + 0.2, &why));
+    QVERIFY(book.SetCellNumber(QStringLiteral("F12"), -0.0, &why));
+    QVERIFY(book.SetCellNumber(QStringLiteral("H9"), 7, &why)); // was a shared string
+    for (double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        QVERIFY(!book.SetCellNumber(QStringLiteral("F13"), bad, &why));
+        QVERIFY(!why.isEmpty());
+    }
+    const QString money = QStringLiteral("\"$\"#,##0.00");
+    QVERIFY(book.SetCellNumberFormat(QStringLiteral("F10"), money, &why));
+    QVERIFY(book.SetCellNumberFormat(QStringLiteral("F11"), money, &why)); // same column style: reused
+    QVERIFY(book.SetCellNumberFormat(QStringLiteral("F4"), money, &why));  // another style: copied
+    QVERIFY(book.SetCellNumberFormat(QStringLiteral("B10"), QStringLiteral("m/d/yyyy"), &why));
+    QVERIFY(book.SetCellNumberFormat(QStringLiteral("F12"), QStringLiteral("General"), &why));
+    QVERIFY(!book.SetCellNumberFormat(QStringLiteral("F12"), QString(), &why));
+
+    const OoxmlPackage package = Saved(book);
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    pugi::xml_document sheet, styles, sst;
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/styles.xml"), styles));
+    QVERIFY(OfficeTest::LoadPart(package, QStringLiteral("xl/sharedStrings.xml"), sst));
+    QCOMPARE(sst.document_element().attribute("count").as_int(), 13);
+    QVERIFY(!sheet.select_node("//c[@r='F13']"));
+
+    // The formats come first in the style sheet, numbered from 164, once each.
+    QCOMPARE(ChildNames(styles.document_element()).first(), QStringLiteral("numFmts"));
+    QStringList formats;
+    for (pugi::xml_node f : styles.document_element().child("numFmts").children())
+        formats << Attr(f, "numFmtId") + QLatin1Char('=') + Attr(f, "formatCode");
+    QCOMPARE(formats, QStringList({QStringLiteral("164=") + money, QStringLiteral("165=m/d/yyyy")}));
+    QCOMPARE(styles.document_element().child("numFmts").attribute("count").as_int(), 2);
+
+    QList<pugi::xml_node> xfs;
+    for (pugi::xml_node xf : styles.document_element().child("cellXfs").children("xf"))
+        xfs << xf;
+    struct Expect
+    {
+        const char* ref;
+        const char* value;
+        int numFmt;
+        int fontId; // kept from the cell's own style
+    };
+    const Expect expected[] = {{"F10", "1200.5", 164, 0}, {"F11", "0.30000000000000004", 164, 0},
+                               {"F4", nullptr, 164, 4},   {"B10", nullptr, 165, 0},
+                               {"F12", "0", 0, 0},        {"H9", "7", 0, 7}};
+    for (const Expect& e : expected) {
+        const pugi::xml_node c =
+            sheet.select_node(qPrintable(QStringLiteral("//c[@r='%1']").arg(QLatin1String(e.ref)))).node();
+        QVERIFY2(c, e.ref);
+        QVERIFY2(!c.attribute("t"), e.ref);
+        QVERIFY2(!c.child("is"), e.ref);
+        if (e.value)
+            QCOMPARE(Text(c.child("v")), QLatin1String(e.value));
+        const pugi::xml_node xf = xfs.value(c.attribute("s").as_int());
+        QCOMPARE(xf.attribute("numFmtId").as_int(), e.numFmt);
+        QCOMPARE(xf.attribute("fontId").as_int(), e.fontId);
+    }
+    QCOMPARE(Attr(sheet.select_node("//c[@r='F10']").node(), "s"),
+             Attr(sheet.select_node("//c[@r='F11']").node(), "s"));
+}
+
+void TestXlsxWorkbook::paperSize()
+{
+    // A sheet without page setup gets one in its place; one that has it
+    // keeps its other settings.
+    CXlsxWorkbook foreign, shipped;
+    QString why;
+    QVERIFY(LoadForeign(foreign));
+    QVERIFY(foreign.SetPaperSize(1, &why));
+    QVERIFY(!foreign.SetPaperSize(0, &why));
+    QVERIFY(shipped.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
+    QVERIFY(shipped.SetPaperSize(1, &why));
+    QVERIFY(shipped.SetPaperSize(9, &why));
+
+    pugi::xml_document sheet;
+    QVERIFY(OfficeTest::LoadPart(Saved(foreign), QStringLiteral("xl/sheets/one.xml"), sheet));
+    QCOMPARE(ChildNames(sheet.document_element()),
+             QStringList({QStringLiteral("dimension"), QStringLiteral("cols"), QStringLiteral("sheetData"),
+                          QStringLiteral("pageMargins"), QStringLiteral("pageSetup"),
+                          QStringLiteral("tableParts"), QStringLiteral("extLst")}));
+    QCOMPARE(Attr(sheet.document_element().child("x:pageSetup"), "paperSize"), QStringLiteral("1"));
+
+    QVERIFY(OfficeTest::LoadPart(Saved(shipped), QStringLiteral("xl/worksheets/sheet1.xml"), sheet));
+    const pugi::xml_node setup = sheet.document_element().child("pageSetup");
+    QCOMPARE(Attr(setup, "paperSize"), QStringLiteral("9"));
+    QCOMPARE(Attr(setup, "orientation"), QStringLiteral("landscape"));
+    QCOMPARE(Attr(setup, "fitToWidth"), QStringLiteral("1"));
+}
+
 void TestXlsxWorkbook::cellNames_data()
 {
     QTest::addColumn<QString>("name");
@@ -356,6 +489,12 @@ void TestXlsxWorkbook::cellNames_data()
     QTest::newRow("row zero") << "A0" << 0 << 0;
     QTest::newRow("no row") << "A" << 0 << 0;
     QTest::newRow("junk") << "1A" << 0 << 0;
+    QTest::newRow("four letters") << "AAAA1" << 0 << 0;
+    QTest::newRow("leading zero") << "A01" << 0 << 0;
+    QTest::newRow("eight digits") << "A12345678" << 0 << 0;
+    QTest::newRow("letter after digits") << "A1B" << 0 << 0;
+    QTest::newRow("empty") << "" << 0 << 0;
+    QTest::newRow("not ASCII") << "\u00c41" << 0 << 0;
 }
 
 void TestXlsxWorkbook::cellNames()
