@@ -177,7 +177,8 @@ bool CWordExport::OpenDocument(bool visible)
     return true;
 }
 
-bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes)
+bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
+                            EmptyList emptyList)
 {
     m_buildError.clear();
     if (!m_app)
@@ -187,7 +188,7 @@ bool CWordExport::WriteDues(const QList<DueRecord>& dues, const COleDateTime& sh
         Report(tr("The word processor has no document."));
         return false;
     }
-    if (dues.isEmpty())
+    if (dues.isEmpty() && emptyList == EmptyList::Blank)
         return false;
     if (!BuildWordDocument(*selection, dues, shownDate, withNotes, m_locale)) {
         m_buildError = selection->ErrorString();
@@ -237,7 +238,8 @@ bool ExportWordFile(const ExportRequest& request, QString* errorText)
                         CWordExport::tr("The word processor could not be started."));
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     }
-    (void)exporter.WriteDues(request.dues, request.month, request.withNotes);
+    // A file of a month without dues still shows the month, the headings and zero totals.
+    (void)exporter.WriteDues(request.dues, request.month, request.withNotes, CWordExport::EmptyList::Table);
     if (!exporter.Messages().isEmpty())
         return fail(exporter.Messages().join(QStringLiteral("\n\n")));
     // A document cut short is not what was asked for: nothing is written.

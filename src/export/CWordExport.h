@@ -38,7 +38,15 @@ public:
     // application or with an empty list (the document stays blank). A
     // failure inside the document build ends the build without a message;
     // what was written stays, and BuildError() says what failed.
-    [[nodiscard]] bool WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes);
+    // What an empty list gives: a blank document (the menu command) or the
+    // title, the header row and the totals row (a file written for a month).
+    enum class EmptyList
+    {
+        Blank,
+        Table
+    };
+    [[nodiscard]] bool WriteDues(const QList<DueRecord>& dues, const COleDateTime& shownDate, bool withNotes,
+                                 EmptyList emptyList = EmptyList::Blank);
     // True when an application is held and the call succeeded.
     [[nodiscard]] bool SetVisible(bool visible);
     // Saves the document as a .docx file instead of showing it.
@@ -69,8 +77,8 @@ QString WordExportErrorText();
 
 // Writes the export to request.outputPath (a .docx package) and opens
 // nothing. False with the message to show when it fails; an existing file at
-// the output path is then left as it was. An empty list gives a blank
-// document, as the menu command shows one.
+// the output path is then left as it was. An empty list gives the title, the
+// header row and zero totals.
 [[nodiscard]] bool ExportWordFile(const ExportRequest& request, QString* errorText);
 
 // The menu command: builds the document and shows it (saved as
