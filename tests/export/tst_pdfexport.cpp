@@ -161,13 +161,13 @@ private slots:
             negative = QLatin1Char('-') + negative.mid(1, negative.size() - 2);
         QVERIFY(negative.contains(QLatin1Char('-')));
         auto date = [](int day) { return theApp.FormatDate(COleDateTime(2007, 3, day, 0, 0, 0), QString()); };
-        // Title and record text share the top line; the title keeps its
-        // parentheses there, the body shows blanks for them.
+        // Title and record text share the top line; title, pay-to and
+        // notes keep their parentheses everywhere.
         QCOMPARE(pages[1], QStringLiteral("Rent (March) Record 1 of 2\n"
-                                          "Due : Rent March\n"
+                                          "Due : Rent (March)\n"
                                           "Start Date : %1\n"
                                           "Due Date : %2\n"
-                                          "Pay To : City Works Water\n"
+                                          "Pay To : City Works (Water)\n"
                                           "Account: AC-7731\n"
                                           "Amount: %3\n"
                                           "Due Type: Personal\n"
@@ -180,7 +180,7 @@ private slots:
                                           "Due : Power \\ Gas\n"
                                           "Start Date : %1\n"
                                           "Due Date : %2\n"
-                                          "Pay To : City Works Water\n"
+                                          "Pay To : City Works (Water)\n"
                                           "Account: AC-7731\n"
                                           "Amount: %3\n"
                                           "Due Type: Business\n"
