@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <memory>
+
 #include <fontconfig/fontconfig.h>
 
 namespace {
@@ -24,10 +26,12 @@ constexpr PreferredFont kPreferred[] = {
 // How many of fontconfig's candidates for a character are tried.
 constexpr int kMaxCandidates = 40;
 
+// Fontconfig's font list, read once; released at exit.
 FcConfig* Config()
 {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
-    return config;
+    static const std::unique_ptr<FcConfig, void (*)(FcConfig*)> config(
+        FcInitLoadConfigAndFonts(), [](FcConfig* c) { FcConfigDestroy(c); });
+    return config.get();
 }
 
 bool FileAndIndex(FcPattern* pattern, QString* path, int* index)

@@ -189,6 +189,25 @@ int CPdfFontSet::CharWidth(char32_t c) const
     return 0;
 }
 
+qint64 CPdfFontSet::TextWidth(QStringView text) const
+{
+    QString composed;
+    if (MayNeedComposition(text)) {
+        composed = text.toString().normalized(QString::NormalizationForm_C);
+        text = composed;
+    }
+    qint64 width = 0;
+    const char16_t* p = text.utf16();
+    const char16_t* end = p + text.size();
+    while (p < end) {
+        char32_t c = *p++;
+        if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p))
+            c = QChar::surrogateToUcs4(char16_t(c), *p++);
+        width += c < 0x80 ? m_base.Width(quint8(c)) : CharWidth(c);
+    }
+    return width;
+}
+
 QString CPdfFontSet::Text(const quint32* begin, const quint32* end) const
 {
     QString text;

@@ -43,6 +43,8 @@ public:
     }
     // The width c will have, without adding it to the document.
     int CharWidth(char32_t c) const;
+    // The same for a text (composed to NFC, as Encode does).
+    qint64 TextWidth(QStringView text) const;
 
     // The characters the tokens stand for.
     QString Text(const quint32* begin, const quint32* end) const;

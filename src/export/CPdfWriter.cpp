@@ -65,8 +65,8 @@ void CPdfWriter::NewPage()
 
 void CPdfWriter::BeginStream()
 {
+    m_contentText.BeginPiece();
     m_contentText.Commit(m_contentText.Room(kHeaderRoom) + kHeaderRoom);
-    m_streamStart = m_contentText.size();
 }
 
 void CPdfWriter::AddContentObject(const char* lengthEnd)
@@ -77,13 +77,15 @@ void CPdfWriter::AddContentObject(const char* lengthEnd)
     h = std::to_chars(h, header + 12, number).ptr;
     static constexpr char kLength[] = " 0 obj<</Length ";
     h = std::copy(kLength, kLength + sizeof kLength - 1, h);
-    h = std::to_chars(h, h + 21, qint64(m_contentText.size() - m_streamStart)).ptr;
+    h = std::to_chars(h, h + 21, qint64(m_contentText.PieceSize() - kHeaderRoom)).ptr;
     h = std::copy(lengthEnd, lengthEnd + std::strlen(lengthEnd), h);
     const size_t headerSize = size_t(h - header);
-    const size_t offset = m_streamStart - headerSize;
-    std::memcpy(m_contentText.data() + offset, header, headerSize);
     m_contentText.Append("\r\nendstream\rendobj\n");
-    m_contents.push_back({number, qsizetype(offset), qsizetype(m_contentText.size() - offset)});
+    char* object = m_contentText.PieceData() + kHeaderRoom - headerSize;
+    std::memcpy(object, header, headerSize);
+    const qsizetype size = qsizetype(m_contentText.PieceSize() - (kHeaderRoom - headerSize));
+    m_contents.push_back({number, object, size});
+    m_contentBytes += size;
     // Content made before the first page stays in the file, unreferenced.
     if (m_nCurrentPage != 0)
         m_pages.back().contents.push_back(number);
@@ -320,14 +322,10 @@ void CPdfWriter::AddParagraph(const QString& text, int x, int y, int size, int u
 QString CPdfWriter::ElideText(const QString& text, int size, int width) const
 {
     const qint64 limit = size > 0 ? qint64(std::max(width, 0)) * 1000 / (qint64(kTextScale) * size) : 0;
-    const QString composed = text.normalized(QString::NormalizationForm_C);
-    const QList<uint> chars = composed.toUcs4();
-    qint64 total = 0;
-    for (uint c : chars)
-        total += m_fonts->CharWidth(c);
-    if (total <= limit)
+    if (m_fonts->TextWidth(text) <= limit)
         return text;
 
+    const QString composed = text.normalized(QString::NormalizationForm_C);
     const QChar ellipsis(0x2026);
     const qint64 room = limit - m_fonts->CharWidth(ellipsis.unicode());
     // Cut between grapheme clusters, so an accent never loses its letter.
@@ -335,9 +333,7 @@ QString CPdfWriter::ElideText(const QString& text, int size, int width) const
     qsizetype kept = 0;
     qint64 used = 0;
     for (qsizetype next = graphemes.toNextBoundary(); next > 0; next = graphemes.toNextBoundary()) {
-        qint64 cluster = 0;
-        for (uint c : QStringView(composed).mid(kept, next - kept).toUcs4())
-            cluster += m_fonts->CharWidth(c);
+        const qint64 cluster = m_fonts->TextWidth(QStringView(composed).mid(kept, next - kept));
         if (used + cluster > room)
             break;
         used += cluster;
@@ -372,7 +368,7 @@ QByteArray CPdfWriter::Document(QString* errorText) const
     if (errorText)
         *errorText = error;
 
-    qsizetype total = 1024 + qsizetype(m_contentText.size()) + qsizetype(lastObject) * 20 +
+    qsizetype total = 1024 + m_contentBytes + qsizetype(lastObject) * 20 +
                       qsizetype(m_pages.size()) * (200 + fontResources.size());
     for (const Page& page : m_pages)
         total += qsizetype(page.contents.size()) * 12;
@@ -407,10 +403,15 @@ QByteArray CPdfWriter::Document(QString* errorText) const
     pageNumbers.reserve(m_pages.size());
     for (const Page& page : m_pages)
         pageNumbers.push_back(page.number);
+    // Where each object number is in m_pages or m_contents.
+    std::vector<qint32> index(size_t(m_nLastObject) + 1, -1);
+    for (size_t i = 0; i < m_pages.size(); ++i)
+        index[size_t(m_pages[i].number)] = qint32(i);
+    for (size_t i = 0; i < m_contents.size(); ++i)
+        index[size_t(m_contents[i].number)] = qint32(i);
+
     for (qint32 n : EnumerationOrder(pageNumbers)) {
-        // Pages are numbered in creation order, so the number finds the page.
-        const Page& page = *std::lower_bound(m_pages.begin(), m_pages.end(), n,
-                                             [](const Page& p, qint32 v) { return p.number < v; });
+        const Page& page = m_pages[size_t(index[size_t(n)])];
         offsets[size_t(n)] = doc.size();
         AppendNumber(doc, n);
         doc += " 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [";
@@ -428,10 +429,9 @@ QByteArray CPdfWriter::Document(QString* errorText) const
     for (const Content& content : m_contents)
         contentNumbers.push_back(content.number);
     for (qint32 n : EnumerationOrder(contentNumbers)) {
-        const Content& content = *std::lower_bound(m_contents.begin(), m_contents.end(), n,
-                                                   [](const Content& c, qint32 v) { return c.number < v; });
+        const Content& content = m_contents[size_t(index[size_t(n)])];
         offsets[size_t(n)] = doc.size();
-        doc.append(m_contentText.data() + content.offset, content.size);
+        doc.append(content.text, content.size);
     }
 
     qint32 number = m_nLastObject;

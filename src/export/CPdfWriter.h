@@ -71,7 +71,7 @@ private:
     struct Content
     {
         qint32 number;
-        qsizetype offset; // into m_contentText
+        const char* text; // in m_contentText
         qsizetype size;
     };
     struct LineRange
@@ -84,10 +84,10 @@ private:
     qint32 m_nCurrentPage = 0;
     std::vector<Page> m_pages;
     std::vector<Content> m_contents;
-    // Every content object back to back, each written in place after a gap
-    // that its header (which holds the stream length) is put into.
+    // Every content object, each written in place after a gap that its
+    // header (which holds the stream length) is put into.
     PdfByteBuffer m_contentText;
-    size_t m_streamStart = 0;
+    qsizetype m_contentBytes = 0;
     std::unique_ptr<CPdfFontSet> m_fonts;
 
     // Reused between calls, so that layout does not allocate per line.

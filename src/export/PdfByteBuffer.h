@@ -5,24 +5,28 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 // Bytes the PDF writer appends, mostly written in place through Room() and
-// Commit(), so that growing never clears memory that is written next.
+// Commit(). They are kept in blocks that never move, so what is written
+// stays where it is and growing copies nothing but the piece begun last:
+// a piece (from BeginPiece() on) always lies in one block.
 class PdfByteBuffer
 {
 public:
-    size_t size() const { return m_size; }
-    const char* data() const { return m_data.get(); }
-    char* data() { return m_data.get(); }
+    // Starts a piece; bytes written before it are final.
+    void BeginPiece() { m_pieceStart = m_size; }
+    char* PieceData() { return m_block + m_pieceStart; }
+    size_t PieceSize() const { return m_size - m_pieceStart; }
 
     // Room for at least n more bytes at the end; write into it, then Commit.
     char* Room(size_t n)
     {
         if (m_capacity - m_size < n)
             Grow(n);
-        return m_data.get() + m_size;
+        return m_block + m_size;
     }
-    void Commit(const char* end) { m_size = size_t(end - m_data.get()); }
+    void Commit(const char* end) { m_size = size_t(end - m_block); }
 
     void Append(const char* text, size_t n)
     {
@@ -34,21 +38,29 @@ public:
     void AppendNumber(qint64 n);
 
 private:
+    static constexpr size_t kBlockSize = 1 << 20;
+
     void Grow(size_t n);
 
-    std::unique_ptr<char[]> m_data;
-    size_t m_size = 0;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_block = nullptr;
+    size_t m_size = 0; // in the current block
     size_t m_capacity = 0;
+    size_t m_pieceStart = 0;
 };
 
 inline void PdfByteBuffer::Grow(size_t n)
 {
-    const size_t capacity = std::max(m_capacity * 2, std::max<size_t>(m_size + n, 4096));
-    std::unique_ptr<char[]> data(new char[capacity]);
-    if (m_size)
-        std::memcpy(data.get(), m_data.get(), m_size);
-    m_data = std::move(data);
+    const size_t piece = PieceSize();
+    const size_t capacity = std::max(kBlockSize, piece + n);
+    std::unique_ptr<char[]> block(new char[capacity]);
+    if (piece)
+        std::memcpy(block.get(), m_block + m_pieceStart, piece);
+    m_block = block.get();
+    m_blocks.push_back(std::move(block));
+    m_size = piece;
     m_capacity = capacity;
+    m_pieceStart = 0;
 }
 
 inline void PdfByteBuffer::AppendNumber(qint64 n)
