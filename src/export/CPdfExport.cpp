@@ -61,8 +61,9 @@ private:
     QString m_other;
 };
 
-QString DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, const BodyLabels& labels,
-                DateTexts& dates)
+// Writes the body into body, which keeps its memory from due to due.
+void DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, const BodyLabels& labels,
+             DateTexts& dates, QString& body)
 {
     const QString start = dates.Text(due.m_dtStart);
     const QString dueDate = dates.Text(due.m_dtDue);
@@ -71,7 +72,7 @@ QString DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, con
     const QString& status = due.m_bPaid ? labels.paid : labels.unpaid;
     const bool notes = withNotes && !due.m_strNotes.isEmpty();
 
-    QString body;
+    body.resize(0);
     body.reserve(labels.due.size() + due.m_strTitle.size() + labels.start.size() + start.size() +
                  labels.dueDate.size() + dueDate.size() + labels.payTo.size() + due.m_strPayTo.size() +
                  labels.account.size() + due.m_strAccount.size() + labels.amount.size() + amount.size() +
@@ -97,7 +98,6 @@ QString DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, con
         body += labels.notes;
         body += due.m_strNotes;
     }
-    return body;
 }
 
 // The title as one line: line breaks and tabs become blanks.
@@ -118,7 +118,9 @@ QString TitleLine(const QString& title)
 QString PdfDueBody(const DueRecord& due, bool withNotes, const QLocale& locale)
 {
     DateTexts dates(locale);
-    return DueBody(due, withNotes, locale, BodyLabels(), dates);
+    QString body;
+    DueBody(due, withNotes, locale, BodyLabels(), dates, body);
+    return body;
 }
 
 QString PdfDueBody(const DueRecord& due, bool withNotes)
@@ -137,6 +139,7 @@ void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request, const QLoc
     const BodyLabels labels;
     DateTexts dates(locale);
     const QString recordText = PdfExportTexts::tr("Record %1 of %2");
+    QString body;
     const qsizetype count = request.dues.size();
     for (qsizetype i = 0; i < count; ++i) {
         const DueRecord& due = request.dues.at(i);
@@ -147,8 +150,8 @@ void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request, const QLoc
         writer.AddTextBlock(recordText.arg(i + 1).arg(count), kRecordX, 750, 1);
         writer.DrawLine(kLeft, 725, CPdfWriter::kTextRight, 725, 1);
 
-        writer.AddParagraph(DueBody(due, request.withNotes, locale, labels, dates), kLeft, 720, 1, kLineUnit,
-                            CPdfWriter::kTextRight);
+        DueBody(due, request.withNotes, locale, labels, dates, body);
+        writer.AddParagraph(body, kLeft, 720, 1, kLineUnit, CPdfWriter::kTextRight);
 
         // Closes the due's last page.
         writer.AddTextBlock(QString(), kLeft, 80, 1);

@@ -14,7 +14,8 @@ class CPdfFontFace;
 // Finds the installed fonts that show what Helvetica cannot: DejaVu Sans
 // (Latin, Greek, Cyrillic) first, then Noto Sans CJK JP (Chinese, Japanese,
 // Korean), then whatever sans-serif font fontconfig offers for a character.
-// Faces stay open for the life of the program.
+// Faces stay open for the life of the program and are shared by every
+// document, so exports that use them run one at a time.
 class CPdfFontFinder
 {
 public:

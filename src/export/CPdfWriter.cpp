@@ -231,6 +231,19 @@ void CPdfWriter::WrapTokens(int unit, qint64 maxPoints1000, int size)
         // that does not fit.
         qint64 units = 0;
         size_t i = pos;
+        // Eight base font codes at a time while they all fit.
+        while (count - i >= 8) {
+            const quint32* t = tokens + i;
+            if ((t[0] | t[1] | t[2] | t[3] | t[4] | t[5] | t[6] | t[7]) >= 256)
+                break;
+            const qint64 eight = qint64(baseWidths[t[0]]) + baseWidths[t[1]] + baseWidths[t[2]] +
+                                 baseWidths[t[3]] + baseWidths[t[4]] + baseWidths[t[5]] + baseWidths[t[6]] +
+                                 baseWidths[t[7]];
+            if (units + eight > maxUnits)
+                break;
+            units += eight;
+            i += 8;
+        }
         for (; i < count; ++i) {
             const quint32 t = tokens[i];
             if (t < 256)
