@@ -5,6 +5,7 @@
 #include "model/LocaleFormat.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 using HtmlTemplate::Escape;
 using HtmlTemplate::Tag;
@@ -89,7 +90,8 @@ bool CHtmlExport::Export(const ExportRequest& request, QString* errorText)
 
     QString why;
     if (!SaveExportFile(request.outputPath, text.toUtf8(), &why))
-        return fail(QCoreApplication::translate("CHtmlExport", "Could not write %1").arg(why));
+        return fail(QCoreApplication::translate("CHtmlExport", "Could not write %1: %2")
+                        .arg(QDir::toNativeSeparators(request.outputPath), why));
     return true;
 }
 

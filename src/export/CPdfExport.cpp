@@ -3,84 +3,172 @@
 #include "export/CPdfWriter.h"
 #include "model/LocaleFormat.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 
 namespace {
-constexpr int kLineUnit = 8; // 16 points a body line, a 14 px measuring cell
 
-// The body blanks every parenthesis, which would show a negative amount in
-// the accounting form "($3.00)" as " $3.00 ". Such an amount gets a leading
-// minus instead, so it still reads as negative.
-QString BodyAmountText(double amount, const QLocale& locale)
+constexpr int kLineUnit = 8;  // 16 points a body line, a 14 px measuring cell
+constexpr int kLeft = 50;     // left end of the rules and the text
+constexpr int kRecordX = 400; // where "Record i of n" starts
+constexpr int kTitleGap = 12; // at least this many points between the title and it
+
+// The export's texts for translators, in the context "CPdfExport".
+class PdfExportTexts
 {
-    QString text = FormatCurrencyText(AmountText(amount), locale);
-    if (text.contains(QLatin1Char('(')) && text.contains(QLatin1Char(')'))) {
-        text.remove(QLatin1Char('('));
-        text.remove(QLatin1Char(')'));
-        text = QLatin1Char('-') + text.trimmed();
+    Q_DECLARE_TR_FUNCTIONS(CPdfExport)
+};
+
+// The labelled lines of a due's details; read once for a whole export.
+struct BodyLabels
+{
+    QString due = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Due") + QStringLiteral(" : ");
+    QString start = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Start Date") + QStringLiteral(" : ");
+    QString dueDate = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Due Date") + QStringLiteral(" : ");
+    QString payTo = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Pay To") + QStringLiteral(" : ");
+    QString account = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Account") + QStringLiteral(": ");
+    QString amount = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Amount") + QStringLiteral(": ");
+    QString type = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Due Type") + QStringLiteral(": ");
+    QString status = QStringLiteral("\r\n\r\n ") + PdfExportTexts::tr("Status") + QStringLiteral(": ");
+    QString paid = PdfExportTexts::tr("Paid");
+    QString unpaid = PdfExportTexts::tr("Unpaid");
+    QString notes = QStringLiteral("\r\n\r\n") + PdfExportTexts::tr("Notes") + QStringLiteral("\r\n\r\n");
+};
+
+// Short dates in the locale; a month of dues has only a few distinct ones.
+class DateTexts
+{
+public:
+    explicit DateTexts(const QLocale& locale) : m_locale(locale) {}
+
+    const QString& Text(const COleDateTime& date)
+    {
+        if (date.m_status != COleDateTime::valid) {
+            m_other = FormatDatePicture(date, QString(), m_locale);
+            return m_other;
+        }
+        auto it = m_texts.find(date.m_dt);
+        if (it == m_texts.end())
+            it = m_texts.insert(date.m_dt, FormatDatePicture(date, QString(), m_locale));
+        return *it;
     }
-    return text;
+
+private:
+    const QLocale& m_locale;
+    QHash<double, QString> m_texts; // of valid dates
+    QString m_other;
+};
+
+// Writes the body into body, which keeps its memory from due to due.
+void DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, const BodyLabels& labels,
+             DateTexts& dates, QString& body)
+{
+    const QString start = dates.Text(due.m_dtStart);
+    const QString dueDate = dates.Text(due.m_dtDue);
+    const QString amount = FormatCurrencyText(AmountText(due.m_dAmount), locale);
+    const QString type = DueTypeText(due.m_nType);
+    const QString& status = due.m_bPaid ? labels.paid : labels.unpaid;
+    const bool notes = withNotes && !due.m_strNotes.isEmpty();
+
+    body.resize(0);
+    body.reserve(labels.due.size() + due.m_strTitle.size() + labels.start.size() + start.size() +
+                 labels.dueDate.size() + dueDate.size() + labels.payTo.size() + due.m_strPayTo.size() +
+                 labels.account.size() + due.m_strAccount.size() + labels.amount.size() + amount.size() +
+                 labels.type.size() + type.size() + labels.status.size() + status.size() +
+                 (notes ? labels.notes.size() + due.m_strNotes.size() : 0));
+    body += labels.due;
+    body += due.m_strTitle;
+    body += labels.start;
+    body += start;
+    body += labels.dueDate;
+    body += dueDate;
+    body += labels.payTo;
+    body += due.m_strPayTo;
+    body += labels.account;
+    body += due.m_strAccount;
+    body += labels.amount;
+    body += amount;
+    body += labels.type;
+    body += type;
+    body += labels.status;
+    body += status;
+    if (notes) {
+        body += labels.notes;
+        body += due.m_strNotes;
+    }
 }
+
+// The title as one line: line breaks and tabs become blanks.
+QString TitleLine(const QString& title)
+{
+    QString line = title;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar& ch : line) {
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QLatin1Char('\t') ||
+            ch == QChar(0x2028) || ch == QChar(0x2029) || ch == QChar(0x85))
+            ch = QLatin1Char(' ');
+    }
+    return line;
+}
+
 } // namespace
 
 QString PdfDueBody(const DueRecord& due, bool withNotes, const QLocale& locale)
 {
-    const QString crlf2 = QStringLiteral("\r\n\r\n");
+    DateTexts dates(locale);
     QString body;
-    body += crlf2 + QStringLiteral(" Due : ") + due.m_strTitle;
-    body += crlf2 + QStringLiteral(" Start Date : ") + FormatDatePicture(due.m_dtStart, QString(), locale);
-    body += crlf2 + QStringLiteral(" Due Date : ") + FormatDatePicture(due.m_dtDue, QString(), locale);
-    body += crlf2 + QStringLiteral(" Pay To : ") + due.m_strPayTo;
-    body += crlf2 + QStringLiteral(" Account: ") + due.m_strAccount;
-    body += crlf2 + QStringLiteral(" Amount: ") + BodyAmountText(due.m_dAmount, locale);
-    body += crlf2 + QStringLiteral(" Due Type: ") + DueTypeText(due.m_nType);
-    body += crlf2 + QStringLiteral(" Status: ") +
-            (due.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
-    if (withNotes && !due.m_strNotes.isEmpty())
-        body += crlf2 + QStringLiteral("Notes") + crlf2 + due.m_strNotes;
+    DueBody(due, withNotes, locale, BodyLabels(), dates, body);
     return body;
 }
 
-void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request)
+void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request, const QLocale& locale)
 {
     // Cover page.
     writer.NewPage();
-    writer.AddTextBlock(QStringLiteral("Due Date(s)"), 100, 500, 2);
+    writer.AddTextBlock(PdfExportTexts::tr("Due Date(s)"), 100, 500, 2);
     writer.DrawLine(100, 470, 500, 470, 2);
-    writer.AddTextBlock(FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), request.locale), 380,
-                        460, 2);
+    writer.AddTextBlock(FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), locale), 380, 460, 2);
 
+    const BodyLabels labels;
+    DateTexts dates(locale);
+    const QString recordText = PdfExportTexts::tr("Record %1 of %2");
+    QString body;
     const qsizetype count = request.dues.size();
     for (qsizetype i = 0; i < count; ++i) {
         const DueRecord& due = request.dues.at(i);
         writer.NewPage();
-        writer.AddTextBlock(due.m_strTitle, 50, 750, 1);
-        writer.AddTextBlock(QStringLiteral("Record %1 of %2").arg(i + 1).arg(count), 400, 750, 1);
-        writer.DrawLine(50, 725, 500, 725, 1);
+        // The title keeps clear of "Record i of n" on the same line.
+        writer.AddTextBlock(writer.ElideText(TitleLine(due.m_strTitle), 1, kRecordX - kLeft - kTitleGap),
+                            kLeft, 750, 1);
+        writer.AddTextBlock(recordText.arg(i + 1).arg(count), kRecordX, 750, 1);
+        writer.DrawLine(kLeft, 725, CPdfWriter::kTextRight, 725, 1);
 
-        writer.AddParagraph(PdfDueBody(due, request.withNotes, request.locale), 50, 720, 1, kLineUnit);
+        DueBody(due, request.withNotes, locale, labels, dates, body);
+        writer.AddParagraph(body, kLeft, 720, 1, kLineUnit, CPdfWriter::kTextRight);
 
         // Closes the due's last page.
-        writer.AddTextBlock(QString(), 50, 80, 1);
-        writer.DrawLine(50, 60, 500, 60, 1);
+        writer.AddTextBlock(QString(), kLeft, 80, 1);
+        writer.DrawLine(kLeft, 60, CPdfWriter::kTextRight, 60, 1);
     }
+}
+
+void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request)
+{
+    BuildPdfExport(writer, request, request.locale);
 }
 
 bool ExportPdfFile(const ExportRequest& request, QString* errorText)
 {
     const QString shownPath = QDir::toNativeSeparators(request.outputPath);
-    if (request.dues.isEmpty()) {
-        if (errorText)
-            *errorText = QStringLiteral("No dues are listed, so \"%1\" was not written.").arg(shownPath);
-        return false;
-    }
-
+    // An empty list gives the cover page alone; the menu command asks for no
+    // file when nothing is listed.
     CPdfWriter writer;
-    BuildPdfExport(writer, request);
+    BuildPdfExport(writer, request, request.locale);
     QString reason;
     if (!writer.Save(request.outputPath, &reason)) {
         if (errorText)
-            *errorText = QStringLiteral("Could not write \"%1\": %2").arg(shownPath, reason.simplified());
+            *errorText = PdfExportTexts::tr("Could not write \"%1\": %2").arg(shownPath, reason.simplified());
         return false;
     }
     return true;

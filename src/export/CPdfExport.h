@@ -10,14 +10,18 @@ class CPdfWriter;
 // The PDF export of the month list: a cover page with "Due Date(s)" and the
 // shown month, then one page (more for long texts) per listed due with its
 // title, "Record i of n", rules and the wrapped details.
+//
+// Dates and amounts are written in the conventions of the request's locale.
 
 // Writes request.outputPath. Opens nothing: the caller decides whether to show
-// the file. On failure (nothing listed, or the file could not be written) no
-// file is written and errorText gets one line naming the path and the reason.
+// the file. An empty list gives the cover page alone. On failure (a character
+// no installed font can show, or the file could not be written) nothing is
+// written and errorText gets one line naming the path and the reason.
 [[nodiscard]] bool ExportPdfFile(const ExportRequest& request, QString* errorText);
 
 // Lays the whole export out into writer (which must be new).
 void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request);
+void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request, const QLocale& locale);
 
 // The details text of one due, CR LF between lines, notes last when asked for.
 QString PdfDueBody(const DueRecord& due, bool withNotes, const QLocale& locale = QLocale());

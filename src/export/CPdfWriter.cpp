@@ -1,233 +1,397 @@
 #include "export/CPdfWriter.h"
 
+#include "model/ExportFile.h"
+
+#include "export/CPdfEmbeddedFont.h"
+#include "export/CPdfFontSet.h"
 #include "export/HelveticaMetrics.h"
 
-#include <QSaveFile>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstring>
+#include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 constexpr int kWrapWidth = 500; // pixels of the measuring font
 constexpr int kPageBottom = 65; // a line whose height falls below this starts a new page
 constexpr int kPageTop = 750;   // where paragraphs continue on a new page
+constexpr int kTextScale = 12;  // the text matrix: size s gives 12 * s points
 
-QByteArray Num(qint64 n)
+constexpr char kLineSeparator[] = ")Tj T*(";
+// Room for "<number> 0 obj<</Length <length> >>stream\r\n" in front of a stream.
+constexpr size_t kHeaderRoom = 64;
+
+void AppendNumber(QByteArray& out, qint64 n)
 {
-    return QByteArray::number(n);
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
+    out.append(buffer, qsizetype(result.ptr - buffer));
 }
 
-// PDF literal string body: "\", "(" and ")" escaped; CR LF ends the shown
-// string and moves to the next line.
-QByteArray TextOperands(const QByteArray& text)
+// Objects go to the file bucket by bucket, (number >> 4) % 17 from 0 to
+// 16, the newest first in each: the order of the hash map the layout of
+// the file was first made with.
+std::vector<qint32> EnumerationOrder(const std::vector<qint32>& ascending)
 {
-    // Worst case: CR LF (2 bytes) becomes 7, anything else at most 2.
-    QByteArray out(text.size() * 4, Qt::Uninitialized);
-    char* o = out.data();
-    const char* p = text.constData();
-    const char* end = p + text.size();
-    for (; p < end; ++p) {
-        const char c = *p;
-        if (c == '\r' && p + 1 < end && p[1] == '\n') {
-            std::memcpy(o, ")Tj T*(", 7);
-            o += 7;
-            ++p;
-            continue;
-        }
-        if (c == '\\' || c == '(' || c == ')')
-            *o++ = '\\';
-        *o++ = c;
-    }
-    out.truncate(o - out.constData());
-    return out;
+    constexpr int kBuckets = 17;
+    std::array<std::vector<qint32>, kBuckets> buckets;
+    for (auto it = ascending.rbegin(); it != ascending.rend(); ++it)
+        buckets[(quint32(*it) >> 4) % kBuckets].push_back(*it);
+    std::vector<qint32> order;
+    order.reserve(ascending.size());
+    for (const auto& bucket : buckets)
+        order.insert(order.end(), bucket.begin(), bucket.end());
+    return order;
 }
 
 } // namespace
 
-// --- CPdfObjectMap ---------------------------------------------------------
+CPdfWriter::CPdfWriter() : m_fonts(std::make_unique<CPdfFontSet>()) {}
 
-void CPdfObjectMap::SetAt(qint32 number, const QByteArray& text)
-{
-    auto it = m_texts.find(number);
-    if (it != m_texts.end()) {
-        *it = text;
-        return;
-    }
-    m_texts.insert(number, text);
-    m_chains[Bucket(number)].push_back(number);
-}
-
-QByteArray* CPdfObjectMap::Lookup(qint32 number)
-{
-    auto it = m_texts.find(number);
-    return it == m_texts.end() ? nullptr : &*it;
-}
-
-const QByteArray& CPdfObjectMap::At(qint32 number) const
-{
-    static const QByteArray empty;
-    auto it = m_texts.constFind(number);
-    return it == m_texts.cend() ? empty : *it;
-}
-
-std::vector<qint32> CPdfObjectMap::EnumerationOrder() const
-{
-    std::vector<qint32> order;
-    order.reserve(size_t(m_texts.size()));
-    for (const auto& chain : m_chains)
-        order.insert(order.end(), chain.rbegin(), chain.rend());
-    return order;
-}
-
-// --- CPdfWriter ------------------------------------------------------------
+CPdfWriter::~CPdfWriter() = default;
 
 void CPdfWriter::NewPage()
 {
     m_nCurrentPage = ++m_nLastObject;
-    QByteArray text = Num(m_nCurrentPage);
-    text += " 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [";
-    text += kContentsPlaceholder;
-    text += "] /Resources<</ProcSet 2 0 R\r\n/Font << /F1 3 0 R>>>>>>\nendobj\n";
-    m_mapPages.SetAt(m_nCurrentPage, text);
+    m_pages.push_back({m_nCurrentPage, {}});
+}
+
+void CPdfWriter::BeginStream()
+{
+    m_contentText.BeginPiece();
+    m_contentText.Commit(m_contentText.Room(kHeaderRoom) + kHeaderRoom);
+}
+
+void CPdfWriter::AddContentObject(const char* lengthEnd)
+{
+    const qint32 number = ++m_nLastObject;
+    char header[kHeaderRoom];
+    char* h = header;
+    h = std::to_chars(h, header + 12, number).ptr;
+    static constexpr char kLength[] = " 0 obj<</Length ";
+    h = std::copy(kLength, kLength + sizeof kLength - 1, h);
+    h = std::to_chars(h, h + 21, qint64(m_contentText.PieceSize() - kHeaderRoom)).ptr;
+    h = std::copy(lengthEnd, lengthEnd + std::strlen(lengthEnd), h);
+    const size_t headerSize = size_t(h - header);
+    m_contentText.Append("\r\nendstream\rendobj\n");
+    char* object = m_contentText.PieceData() + kHeaderRoom - headerSize;
+    std::memcpy(object, header, headerSize);
+    const qsizetype size = qsizetype(m_contentText.PieceSize() - (kHeaderRoom - headerSize));
+    m_contents.push_back({number, object, size});
+    m_contentBytes += size;
+    // Content made before the first page stays in the file, unreferenced.
+    if (m_nCurrentPage != 0)
+        m_pages.back().contents.push_back(number);
+}
+
+void CPdfWriter::BeginTextStream(int x, int y, int size)
+{
+    BeginStream();
+    PdfByteBuffer& s = m_contentText;
+    s.Append("0 g\r1 i \rBT\r/F1 ");
+    s.AppendNumber(size);
+    s.Append(" Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 ");
+    s.AppendNumber(x);
+    s.Append(' ');
+    s.AppendNumber(y);
+    s.Append(" Tm \rT* (");
+}
+
+void CPdfWriter::EndTextStream()
+{
+    m_contentText.Append(") Tj \rET");
+    AddContentObject(">>stream\r\n");
+}
+
+// One line of shown text. Base font codes go into the open literal string
+// with "\", "(" and ")" escaped; a run of an embedded font closes it, shows
+// its CIDs as a hex string and returns to F1, so every line starts and ends
+// in the base font.
+void CPdfWriter::AppendTokens(const quint32* begin, const quint32* end, int size)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    PdfByteBuffer& s = m_contentText;
+    const quint32* t = begin;
+    while (t < end) {
+        if (*t < 256) {
+            // At most two bytes a code.
+            char* o = s.Room(2 * size_t(end - t) + 16);
+#if defined(__SSE2__)
+            // Eight codes at a time while none needs escaping.
+            while (end - t >= 8) {
+                const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t));
+                const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(t + 4));
+                if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_srli_epi32(_mm_or_si128(a, b), 8),
+                                                      _mm_setzero_si128())) != 0xFFFF)
+                    break;
+                const __m128i words = _mm_packs_epi32(a, b);
+                const __m128i bytes = _mm_packus_epi16(words, words);
+                const __m128i special = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\\')),
+                                                                  _mm_cmpeq_epi8(bytes, _mm_set1_epi8('('))),
+                                                     _mm_cmpeq_epi8(bytes, _mm_set1_epi8(')')));
+                if ((_mm_movemask_epi8(special) & 0xFF) != 0)
+                    break;
+                _mm_storel_epi64(reinterpret_cast<__m128i*>(o), bytes);
+                t += 8;
+                o += 8;
+            }
+#endif
+            for (; t < end && *t < 256; ++t) {
+                const char c = char(*t);
+                if (c == '\\' || c == '(' || c == ')')
+                    *o++ = '\\';
+                *o++ = c;
+            }
+            s.Commit(o);
+            continue;
+        }
+        const quint32 font = *t >> 16;
+        s.Append(")Tj /F");
+        s.AppendNumber(qint64(font) + 1);
+        s.Append(' ');
+        s.AppendNumber(size);
+        s.Append(" Tf <");
+        char* o = s.Room(4 * size_t(end - t));
+        for (; t < end && *t >= 256 && (*t >> 16) == font; ++t) {
+            const quint32 cid = *t & 0xFFFF;
+            *o++ = kHex[cid >> 12];
+            *o++ = kHex[(cid >> 8) & 15];
+            *o++ = kHex[(cid >> 4) & 15];
+            *o++ = kHex[cid & 15];
+        }
+        s.Commit(o);
+        s.Append(">Tj /F1 ");
+        s.AppendNumber(size);
+        s.Append(" Tf (");
+    }
 }
 
 void CPdfWriter::AddTextBlock(const QString& text, int x, int y, int size)
 {
-    AddTextBlockBytes(ToMacRoman(text), x, y, size);
-}
-
-void CPdfWriter::AddTextBlockBytes(const QByteArray& text, int x, int y, int size)
-{
-    QByteArray stream = "0 g\r1 i \rBT\r/F1 ";
-    stream += Num(size);
-    stream += " Tf\r0 Tc 0 Tw 0  Ts 100  Tz 0 Tr 1.2 TL 12 0 0 12 ";
-    stream += Num(x);
-    stream += ' ';
-    stream += Num(y);
-    stream += " Tm \rT* (";
-    stream += TextOperands(text);
-    stream += ") Tj \rET";
-
-    const qint32 number = ++m_nLastObject;
-    QByteArray object = Num(number);
-    object += " 0 obj<</Length ";
-    object += Num(stream.size());
-    object += ">>stream\r\n";
-    object += stream;
-    object += "\r\nendstream\rendobj\n";
-    AddContentObject(number, object);
+    m_tokens.clear();
+    m_fonts->Encode(text, &m_tokens);
+    BeginTextStream(x, y, size);
+    const quint32* t = m_tokens.data();
+    const quint32* end = t + m_tokens.size();
+    while (t < end) {
+        const quint32* lineEnd = std::find(t, end, CPdfFontSet::kLineBreak);
+        AppendTokens(t, lineEnd, size);
+        if (lineEnd == end)
+            break;
+        m_contentText.Append(kLineSeparator);
+        t = lineEnd + 1;
+    }
+    EndTextStream();
 }
 
 void CPdfWriter::DrawLine(int x1, int y1, int x2, int y2, int width)
 {
-    const QByteArray stream =
-        Num(width) + " w\r\n" + Num(x1) + ' ' + Num(y1) + " m\r\n" + Num(x2) + ' ' + Num(y2) + " l\r\nS";
-    const qint32 number = ++m_nLastObject;
-    const QByteArray object = Num(number) + " 0 obj<</Length " + Num(stream.size()) + " >>stream\r\n" +
-                              stream + "\r\nendstream\rendobj\n";
-    AddContentObject(number, object);
+    BeginStream();
+    PdfByteBuffer& s = m_contentText;
+    s.AppendNumber(width);
+    s.Append(" w\r\n");
+    s.AppendNumber(x1);
+    s.Append(' ');
+    s.AppendNumber(y1);
+    s.Append(" m\r\n");
+    s.AppendNumber(x2);
+    s.Append(' ');
+    s.AppendNumber(y2);
+    s.Append(" l\r\nS");
+    AddContentObject(" >>stream\r\n");
 }
 
-void CPdfWriter::AddContentObject(qint32 number, const QByteArray& objectText)
+// Splits m_tokens into output lines: at every line break, and where a line
+// is wider than the 500 pixel measure or than maxPoints1000 (points times
+// 1000; negative for no limit) at size. A line that does not fit is cut
+// after its last blank that fits, else after its last hyphen, else after
+// the glyphs that fit; a trailing blank stays on the line.
+void CPdfWriter::WrapTokens(int unit, qint64 maxPoints1000, int size)
 {
-    m_mapContents.SetAt(number, objectText);
-    // Content made before the first page stays in the file, unreferenced.
-    if (QByteArray* page = m_mapPages.Lookup(m_nCurrentPage)) {
-        const QByteArray placeholder(kContentsPlaceholder);
-        page->replace(placeholder, Num(number) + " 0 R " + placeholder);
-    }
-}
-
-QList<QByteArray> CPdfWriter::WrapLines(const QString& text, int unit)
-{
-    QString plain = text;
-    plain.replace(QLatin1Char('('), QLatin1Char(' '));
-    plain.replace(QLatin1Char(')'), QLatin1Char(' '));
-    const QByteArray bytes = ToMacRoman(plain);
-
     const qint64 cell = std::clamp<qint64>(qint64(unit) * 9 / 5, 0, 1 << 20);
-    const CHelveticaMeasure measure{int(cell)};
+    qint64 maxUnits =
+        cell > 0 ? qint64(kWrapWidth) * kHelveticaCellUnits / cell : std::numeric_limits<qint64>::max();
+    if (maxPoints1000 >= 0 && size > 0)
+        maxUnits = std::min(maxUnits, maxPoints1000 / (qint64(kTextScale) * size));
 
-    QList<QByteArray> out;
-    qsizetype lineStart = 0;
+    m_lines.clear();
+    const quint16* baseWidths = m_fonts->Base().Widths();
+    const quint32* tokens = m_tokens.data();
+    const size_t count = m_tokens.size();
+    size_t pos = 0; // start of the output line
     for (;;) {
-        qsizetype lineEnd = bytes.indexOf("\r\n", lineStart);
-        const bool last = lineEnd < 0;
-        if (last)
-            lineEnd = bytes.size();
-
-        qsizetype pos = lineStart;
-        for (;;) {
-            const qsizetype rest = lineEnd - pos;
-            const char* p = bytes.constData() + pos;
-            const qsizetype fit = measure.FitCount(p, rest, kWrapWidth);
-            if (fit >= rest) {
-                out.append(QByteArray(p, rest));
+        // Most lines fit: measure up to the line break or the first glyph
+        // that does not fit.
+        qint64 units = 0;
+        size_t i = pos;
+        // Eight base font codes at a time while they all fit.
+        while (count - i >= 8) {
+            const quint32* t = tokens + i;
+            if ((t[0] | t[1] | t[2] | t[3] | t[4] | t[5] | t[6] | t[7]) >= 256)
                 break;
-            }
-            qsizetype cut = 0;
-            for (qsizetype i = fit - 1; i >= 0 && cut == 0; --i) {
-                if (p[i] == ' ')
-                    cut = i + 1;
-            }
-            for (qsizetype i = fit - 1; i >= 0 && cut == 0; --i) {
-                if (p[i] == '-')
-                    cut = i + 1;
-            }
-            if (cut == 0)
-                cut = fit;
-            // A single glyph wider than the line still has to move on.
-            if (cut == 0)
-                cut = 1;
-            out.append(QByteArray(p, cut));
-            pos += cut;
-            if (pos == lineEnd)
+            const qint64 eight = qint64(baseWidths[t[0]]) + baseWidths[t[1]] + baseWidths[t[2]] +
+                                 baseWidths[t[3]] + baseWidths[t[4]] + baseWidths[t[5]] + baseWidths[t[6]] +
+                                 baseWidths[t[7]];
+            if (units + eight > maxUnits)
+                break;
+            units += eight;
+            i += 8;
+        }
+        for (; i < count; ++i) {
+            const quint32 t = tokens[i];
+            if (t < 256)
+                units += baseWidths[t];
+            else if (t == CPdfFontSet::kLineBreak)
+                break;
+            else
+                units += m_fonts->Width(t);
+            if (units > maxUnits)
                 break;
         }
+        if (i == count || tokens[i] == CPdfFontSet::kLineBreak) {
+            m_lines.push_back({pos, i});
+            if (i == count)
+                break;
+            pos = i + 1;
+            continue;
+        }
 
-        if (last)
+        const size_t fit = i - pos;
+        size_t cut = 0;
+        for (size_t k = fit; k > 0 && cut == 0; --k) {
+            if (tokens[pos + k - 1] == CPdfFontSet::kBlank)
+                cut = k;
+        }
+        for (size_t k = fit; k > 0 && cut == 0; --k) {
+            if (tokens[pos + k - 1] == CPdfFontSet::kHyphen)
+                cut = k;
+        }
+        if (cut == 0)
+            cut = fit;
+        // A single glyph wider than the line still has to move on.
+        if (cut == 0)
+            cut = 1;
+        m_lines.push_back({pos, pos + cut});
+        pos += cut;
+        // A cut that ends the line leaves no empty line behind.
+        if (pos == count)
             break;
-        lineStart = lineEnd + 2;
+        if (tokens[pos] == CPdfFontSet::kLineBreak)
+            ++pos;
     }
-    return out;
 }
 
-void CPdfWriter::AddParagraph(const QString& text, int x, int y, int size, int unit)
+QStringList CPdfWriter::WrapLines(const QString& text, int unit)
 {
-    const QList<QByteArray> lines = WrapLines(text, unit);
+    CPdfWriter writer;
+    writer.m_fonts->Encode(text, &writer.m_tokens);
+    writer.WrapTokens(unit, -1, 1);
+    QStringList lines;
+    for (const LineRange& line : writer.m_lines)
+        lines.append(
+            writer.m_fonts->Text(writer.m_tokens.data() + line.begin, writer.m_tokens.data() + line.end));
+    return lines;
+}
+
+void CPdfWriter::AddParagraph(const QString& text, int x, int y, int size, int unit, int right)
+{
+    m_tokens.clear();
+    m_fonts->Encode(text, &m_tokens);
+    WrapTokens(unit, std::max<qint64>(0, qint64(right) - x) * 1000, size);
     const qint64 step = 2 * qint64(unit);
 
-    QByteArray block;
-    int y0 = y;
+    bool open = false;
     qint64 h = y;
-    for (const QByteArray& line : lines) {
+    int y0 = y;
+    for (const LineRange& line : m_lines) {
         h -= step;
         if (h < kPageBottom) {
-            AddTextBlockBytes(block, x, y0, size);
+            if (!open)
+                BeginTextStream(x, y0, size);
+            EndTextStream();
+            open = false;
             NewPage();
             y0 = kPageTop;
             h = kPageTop;
-            block.clear();
         }
-        block += line;
-        block += "\r\n";
+        if (!open) {
+            BeginTextStream(x, y0, size);
+            open = true;
+        }
+        AppendTokens(m_tokens.data() + line.begin, m_tokens.data() + line.end, size);
+        m_contentText.Append(kLineSeparator);
     }
-    if (!block.isEmpty())
-        AddTextBlockBytes(block, x, y0, size);
+    if (open)
+        EndTextStream();
 }
 
-QByteArray CPdfWriter::Document() const
+QString CPdfWriter::ElideText(const QString& text, int size, int width) const
 {
-    qsizetype total = 512 + qsizetype(m_nLastObject) * 20;
-    for (qint32 n : m_mapPages.EnumerationOrder())
-        total += m_mapPages.At(n).size();
-    for (qint32 n : m_mapContents.EnumerationOrder())
-        total += m_mapContents.At(n).size();
+    const qint64 limit = size > 0 ? qint64(std::max(width, 0)) * 1000 / (qint64(kTextScale) * size) : 0;
+    if (m_fonts->TextWidth(text) <= limit)
+        return text;
+
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    const QChar ellipsis(0x2026);
+    const qint64 room = limit - m_fonts->CharWidth(ellipsis.unicode());
+    // Cut between grapheme clusters, so an accent never loses its letter.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, composed);
+    qsizetype kept = 0;
+    qint64 used = 0;
+    for (qsizetype next = graphemes.toNextBoundary(); next > 0; next = graphemes.toNextBoundary()) {
+        const qint64 cluster = m_fonts->TextWidth(QStringView(composed).mid(kept, next - kept));
+        if (used + cluster > room)
+            break;
+        used += cluster;
+        kept = next;
+    }
+    QString shown = composed.left(kept);
+    while (!shown.isEmpty() && shown.back().isSpace())
+        shown.chop(1);
+    return shown + ellipsis;
+}
+
+QByteArray CPdfWriter::Document(QString* errorText) const
+{
+    QString error = m_fonts->ErrorText();
+
+    // Embedded fonts take the numbers after the last content object.
+    std::vector<QByteArray> fontObjects;
+    QByteArray fontResources;
+    qint32 lastObject = m_nLastObject;
+    for (int i = 0; i < m_fonts->EmbeddedCount(); ++i) {
+        const CPdfEmbeddedFont& font = m_fonts->Embedded(i);
+        const qint32 first = lastObject + 1;
+        QString fontError;
+        if (!font.MakeObjects(first, &fontObjects, &fontError)) {
+            if (error.isEmpty())
+                error = fontError;
+            continue;
+        }
+        fontResources += " /F" + QByteArray::number(i + 2) + ' ' + QByteArray::number(first) + " 0 R";
+        lastObject += font.ObjectCount();
+    }
+    if (errorText)
+        *errorText = error;
+
+    qsizetype total = 1024 + m_contentBytes + qsizetype(lastObject) * 20 +
+                      qsizetype(m_pages.size()) * (200 + fontResources.size());
+    for (const Page& page : m_pages)
+        total += qsizetype(page.contents.size()) * 12;
+    for (const QByteArray& object : fontObjects)
+        total += object.size();
 
     QByteArray doc;
     doc.reserve(total);
-    std::vector<qint64> offsets(size_t(m_nLastObject) + 1, 0);
+    std::vector<qint64> offsets(size_t(lastObject) + 1, 0);
 
     doc += "%PDF-1.4\r\n";
     offsets[1] = doc.size();
@@ -235,71 +399,93 @@ QByteArray CPdfWriter::Document() const
     offsets[2] = doc.size();
     doc += "2 0 obj\r\n[/PDF /Text]\r\nendobj\n";
     offsets[3] = doc.size();
-    doc += "3 0 obj\r\n<< /Type /Font /Subtype /Type1 /Name /F1 /BaseFont /Helvetica /Encoding "
-           "/MacRomanEncoding>>endobj\r\n";
+    doc += "3 0 obj\r\n<< /Type /Font /Subtype /Type1 /Name /F1 /BaseFont /Helvetica /Encoding ";
+    doc += m_fonts->Base().EncodingText();
+    doc += ">>endobj\r\n";
 
-    std::vector<qint32> pageOrder = m_mapPages.EnumerationOrder();
-    std::vector<qint32> kids = pageOrder;
-    std::sort(kids.begin(), kids.end());
     offsets[4] = doc.size();
     doc += "4 0 obj<</Type /Pages /Kids [";
-    for (qint32 n : kids) {
-        doc += Num(n);
+    for (const Page& page : m_pages) {
+        AppendNumber(doc, page.number);
         doc += " 0 R ";
     }
     doc += "] /Count ";
-    doc += Num(qint64(kids.size()));
+    AppendNumber(doc, qint64(m_pages.size()));
     doc += ">>\nendobj\r";
 
-    const QByteArray placeholder(kContentsPlaceholder);
-    for (qint32 n : pageOrder) {
+    std::vector<qint32> pageNumbers;
+    pageNumbers.reserve(m_pages.size());
+    for (const Page& page : m_pages)
+        pageNumbers.push_back(page.number);
+    // Where each object number is in m_pages or m_contents.
+    std::vector<qint32> index(size_t(m_nLastObject) + 1, -1);
+    for (size_t i = 0; i < m_pages.size(); ++i)
+        index[size_t(m_pages[i].number)] = qint32(i);
+    for (size_t i = 0; i < m_contents.size(); ++i)
+        index[size_t(m_contents[i].number)] = qint32(i);
+
+    for (qint32 n : EnumerationOrder(pageNumbers)) {
+        const Page& page = m_pages[size_t(index[size_t(n)])];
         offsets[size_t(n)] = doc.size();
-        QByteArray page = m_mapPages.At(n);
-        doc += page.replace(placeholder, QByteArray());
+        AppendNumber(doc, n);
+        doc += " 0 obj<</Type /Page /Parent 4 0 R /MediaBox[0 0 612 792] /Contents [";
+        for (qint32 content : page.contents) {
+            AppendNumber(doc, content);
+            doc += " 0 R ";
+        }
+        doc += "] /Resources<</ProcSet 2 0 R\r\n/Font << /F1 3 0 R";
+        doc += fontResources;
+        doc += ">>>>>>\nendobj\n";
     }
-    for (qint32 n : m_mapContents.EnumerationOrder()) {
+
+    std::vector<qint32> contentNumbers;
+    contentNumbers.reserve(m_contents.size());
+    for (const Content& content : m_contents)
+        contentNumbers.push_back(content.number);
+    for (qint32 n : EnumerationOrder(contentNumbers)) {
+        const Content& content = m_contents[size_t(index[size_t(n)])];
         offsets[size_t(n)] = doc.size();
-        doc += m_mapContents.At(n);
+        doc.append(content.text, content.size);
+    }
+
+    qint32 number = m_nLastObject;
+    for (const QByteArray& object : fontObjects) {
+        offsets[size_t(++number)] = doc.size();
+        doc += object;
     }
 
     const qint64 xref = doc.size();
     doc += "xref\r\n0 ";
-    doc += Num(qint64(m_nLastObject) + 1);
+    AppendNumber(doc, qint64(lastObject) + 1);
     doc += "\r\n0000000000 65535 f\r\n";
-    for (qint32 n = 1; n <= m_nLastObject; ++n) {
-        doc += Num(offsets[size_t(n)]).rightJustified(10, '0');
-        doc += " 00000 n\r\n";
+    const qsizetype entries = doc.size();
+    doc.resize(entries + qsizetype(lastObject) * 20);
+    char* entry = doc.data() + entries;
+    for (qint32 n = 1; n <= lastObject; ++n, entry += 20) {
+        qint64 offset = offsets[size_t(n)];
+        for (int digit = 9; digit >= 0; --digit) {
+            entry[digit] = char('0' + offset % 10);
+            offset /= 10;
+        }
+        std::memcpy(entry + 10, " 00000 n\r\n", 10);
     }
     doc += "trailer\n<</Size ";
-    doc += Num(qint64(m_nLastObject) + 1);
+    AppendNumber(doc, qint64(lastObject) + 1);
     doc += "/Root 1 0 R>>\r\nstartxref\r\n";
-    doc += Num(xref);
+    AppendNumber(doc, xref);
     doc += "\r\n%%EOF\r\n";
     return doc;
 }
 
 bool CPdfWriter::Save(const QString& path, QString* errorText) const
 {
-    const QByteArray doc = Document();
-    QSaveFile file(path);
-    // Where the folder cannot take a temporary file but the file itself can
-    // be replaced, write it in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString reason;
+    const QByteArray doc = Document(&reason);
+    if (!reason.isEmpty()) {
         if (errorText)
-            *errorText = file.errorString();
+            *errorText = reason;
         return false;
     }
-    if (file.write(doc) != doc.size()) {
-        if (errorText)
-            *errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
+    // The one save path of every export: the old file stays whole on failure.
+    return SaveExportFile(path, doc, errorText);
 }

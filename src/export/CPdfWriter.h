@@ -1,73 +1,104 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
+#include "export/PdfByteBuffer.h"
+#include "export/PdfTokens.h"
 
-#include <array>
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
 #include <vector>
 
-// Object texts keyed by object number, enumerated the way the file lays them
-// out: 17 buckets (number >> 4) % 17 in turn, each newest entry first.
-class CPdfObjectMap
-{
-public:
-    // Adds or replaces; a replaced entry keeps its place.
-    void SetAt(qint32 number, const QByteArray& text);
-    QByteArray* Lookup(qint32 number);
-    qsizetype GetCount() const { return m_texts.size(); }
-    // Object numbers in enumeration order.
-    std::vector<qint32> EnumerationOrder() const;
-    const QByteArray& At(qint32 number) const;
+class CPdfFontSet;
 
-    static int Bucket(qint32 number) { return int((quint32(number) >> 4) % kBuckets); }
-
-private:
-    static constexpr int kBuckets = 17;
-    std::array<std::vector<qint32>, kBuckets> m_chains; // oldest first
-    QHash<qint32, QByteArray> m_texts;
-};
-
-// A PDF 1.4 document of 612 x 792 pages with Helvetica text blocks, lines and
-// wrapped paragraphs. Everything is kept in memory and written by Save in one
-// go. Text is written in the font's MacRomanEncoding (characters it lacks
-// become "?") with "\", "(" and ")" escaped.
+// A PDF 1.4 document of 612 x 792 pages with text blocks, lines and wrapped
+// paragraphs. Everything is kept in memory and written by Save in one go.
+//
+// Text is set in Helvetica (font F1) where its standard Latin glyphs hold
+// it, in MacRomanEncoding plus /Differences for the other glyphs of the set;
+// every other character comes from an embedded subset of an installed font
+// (fonts F2, F3, ...). A document whose text is all MacRoman has F1 alone.
 class CPdfWriter
 {
 public:
-    CPdfWriter() = default;
-    virtual ~CPdfWriter() = default;
+    CPdfWriter();
+    virtual ~CPdfWriter();
+
+    CPdfWriter(const CPdfWriter&) = delete;
+    CPdfWriter& operator=(const CPdfWriter&) = delete;
 
     // Starts a new page and makes it current.
     void NewPage();
     // A text block whose first baseline lies one leading (14.4 pt) below
-    // (x, y); size s gives 12 * s point glyphs; CR LF starts a new line.
+    // (x, y); size s gives 12 * s point glyphs. A line break (CR LF, CR or
+    // LF) starts a new line, a tab becomes blanks, and other control
+    // characters, which have no glyph, are left out.
     void AddTextBlock(const QString& text, int x, int y, int size);
     void DrawLine(int x1, int y1, int x2, int y2, int width);
-    // Lays out text from (x, y) downwards, wrapped at 500 pixels of a
-    // Helvetica with a character cell of unit * 9 / 5 pixels, two units per
-    // line, continuing on new pages (from y 750) below 65. Parentheses become
-    // blanks.
-    void AddParagraph(const QString& text, int x, int y, int size, int unit);
+    // Lays out text from (x, y) downwards, two units per line, continuing on
+    // new pages (from y 750) below 65. Lines are wrapped where they would
+    // pass 500 pixels of a Helvetica with a character cell of unit * 9 / 5
+    // pixels, or pass right (in points) on the page.
+    void AddParagraph(const QString& text, int x, int y, int size, int unit, int right = kTextRight);
 
-    // The whole file.
-    QByteArray Document() const;
+    // text, shortened at its end with an ellipsis so that it fits into
+    // width points at size; unchanged when it fits.
+    QString ElideText(const QString& text, int size, int width) const;
+
+    // The whole file. errorText gets the reason when some text could not be
+    // set (no font has it) or a font could not be embedded.
+    QByteArray Document(QString* errorText = nullptr) const;
     // Writes Document() to path, replacing the file only once all of it is
     // written. On failure errorText gets the reason; no file is left behind.
     bool Save(const QString& path, QString* errorText = nullptr) const;
 
-    // The lines AddParagraph writes for text: split at CR LF, parentheses
-    // blanked, wrapped. MacRoman bytes.
-    static QList<QByteArray> WrapLines(const QString& text, int unit);
+    // The lines AddParagraph would write for text without a right margin.
+    static QStringList WrapLines(const QString& text, int unit);
 
+    // Right end of the rules the export draws; paragraphs stop there.
+    static constexpr int kTextRight = 500;
+    // Marks where content references go in a page's text while it is built;
+    // never part of a saved file.
     static constexpr const char* kContentsPlaceholder = "%%123Page_Contents321%%";
 
 private:
+    struct Page
+    {
+        qint32 number;
+        std::vector<qint32> contents;
+    };
+    struct Content
+    {
+        qint32 number;
+        const char* text; // in m_contentText
+        qsizetype size;
+    };
+    struct LineRange
+    {
+        size_t begin;
+        size_t end;
+    };
+
     qint32 m_nLastObject = 4;
     qint32 m_nCurrentPage = 0;
-    CPdfObjectMap m_mapPages;
-    CPdfObjectMap m_mapContents;
+    std::vector<Page> m_pages;
+    std::vector<Content> m_contents;
+    // Every content object, each written in place after a gap that its
+    // header (which holds the stream length) is put into.
+    PdfByteBuffer m_contentText;
+    qsizetype m_contentBytes = 0;
+    std::unique_ptr<CPdfFontSet> m_fonts;
 
-    void AddTextBlockBytes(const QByteArray& text, int x, int y, int size);
-    void AddContentObject(qint32 number, const QByteArray& objectText);
+    // Reused between calls, so that layout does not allocate per line.
+    PdfTokens m_tokens;
+    std::vector<LineRange> m_lines;
+
+    void WrapTokens(int unit, qint64 maxPoints1000, int size);
+    void BeginStream();
+    void BeginTextStream(int x, int y, int size);
+    void AppendTokens(const quint32* begin, const quint32* end, int size);
+    void EndTextStream();
+    // Ends the stream begun last as the next object, on the current page.
+    void AddContentObject(const char* lengthEnd);
 };

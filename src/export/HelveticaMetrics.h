@@ -1,43 +1,29 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <QtGlobal>
 
-// The text side of the PDF font F1: Helvetica in MacRomanEncoding.
-//
-// Text goes into the file as MacRoman bytes, the encoding the font object
-// declares, and is measured in those same bytes, so what is measured is
-// exactly what the viewer draws.
+// Helvetica's standard Latin glyph set: the glyphs every PDF reader has for
+// the base font, with their widths and their codes in MacRomanEncoding.
 
-// The MacRoman bytes of a text (composed to NFC first). Every character that
-// the declared encoding has no glyph for becomes one "?", also a character
-// outside the Basic Multilingual Plane.
-QByteArray ToMacRoman(const QString& text);
-
-// Advance width of a MacRoman byte in thousandths of an em (the standard
-// Helvetica widths). Control characters and unused codes are 0.
-int HelveticaAdvance(unsigned char code);
-
-// Text measurement in whole pixels for a font selected by its character cell
-// height, as a screen font mapper would select "Helvetica".
-//
-// A cell height h holds ascent and descent, 905 + 212 thousandths of an em
-// for Helvetica on Windows (Arial: 1854 + 434 per 2048), so the em is
-// h * 1000 / 1117 pixels: 12.53 px for the 14 px cell that line unit 8 gives.
-// Widths add up exactly at that em; nothing is rounded per glyph.
-class CHelveticaMeasure
+struct HelveticaGlyph
 {
-public:
-    explicit CHelveticaMeasure(int cellHeight);
-
-    int CellHeight() const { return m_nCellHeight; }
-
-    // How many leading bytes of text[0, length) fit into maxExtent pixels.
-    qsizetype FitCount(const char* text, qsizetype length, int maxExtent) const;
-
-    // The width in pixels, rounded down.
-    qint64 TextWidth(const QByteArray& text) const;
-
-private:
-    int m_nCellHeight;
+    char16_t unicode;
+    quint16 width;    // thousandths of an em
+    quint8 macRoman;  // code in MacRomanEncoding, 0 when the encoding lacks it
+    const char* name; // glyph name, as a /Differences array names it
 };
+
+// Index of the glyph for a character into HelveticaGlyphAt, -1 when the set
+// lacks it. No-break spaces map to the space at MacRoman 0xCA.
+int HelveticaGlyphIndex(char32_t c);
+const HelveticaGlyph& HelveticaGlyphAt(int index);
+int HelveticaGlyphCount();
+
+// The glyph a MacRomanEncoding code stands for, -1 for codes without one.
+int HelveticaGlyphOfMacRoman(quint8 code);
+
+// Ascent plus descent of Helvetica in thousandths of an em: the height a
+// screen font mapper fits into a character cell. So a cell of h pixels
+// holds an em of h * 1000 / 1117 pixels (12.53 px for the 14 px cell of
+// line unit 8).
+inline constexpr qint64 kHelveticaCellUnits = 905 + 212;

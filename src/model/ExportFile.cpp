@@ -7,10 +7,10 @@
 #include <QSaveFile>
 
 namespace {
-bool Fail(QString* why, const QString& path, const QString& reason)
+bool Fail(QString* why, const QString&, const QString& reason)
 {
     if (why)
-        *why = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason);
+        *why = reason;
     return false;
 }
 

@@ -9,5 +9,6 @@
 // failure; an existing file keeps its permissions; a symbolic link is written
 // through to its target; a target that is not writable is refused, naming it.
 // A target that is not a regular file (a FIFO, a device) is written into
-// directly, never replaced. False with why ("path: reason") on failure.
+// directly, never replaced. False with the reason in why on failure; the
+// caller names the path.
 [[nodiscard]] bool SaveExportFile(const QString& path, const QByteArray& bytes, QString* why);

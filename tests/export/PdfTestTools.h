@@ -3,7 +3,9 @@
 // Running the PDF readers from tests: qpdf checks a file, pdftotext reads its
 // text back. A missing reader skips the rest of the test.
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
@@ -43,4 +45,51 @@ inline int RunTool(const QString& program, const QStringList& args, QByteArray* 
             QSKIP("pdftotext is not installed (scripts/setup-deps.sh --with-test-tools)");                   \
         QCOMPARE(rc_, 0);                                                                                    \
         text = QString::fromUtf8(out_);                                                                      \
+    } while (false)
+
+// A word as pdftotext places it: its page (from 0) and box in points from
+// the top-left corner.
+struct PdfWord
+{
+    int page = 0;
+    QString text;
+    double xMin = 0;
+    double xMax = 0;
+    double yMin = 0;
+};
+
+inline QList<PdfWord> ParseWordBoxes(const QString& html)
+{
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">(.*)</word>"));
+    QList<PdfWord> words;
+    int page = -1;
+    for (const QString& line : html.split(QLatin1Char('\n'))) {
+        if (line.trimmed().startsWith(QLatin1String("<page ")))
+            ++page;
+        const auto m = word.match(line);
+        if (!m.hasMatch())
+            continue;
+        QString text = m.captured(4);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&apos;"), QLatin1String("'"))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
+        words.append(
+            {page, text, m.captured(1).toDouble(), m.captured(3).toDouble(), m.captured(2).toDouble()});
+    }
+    return words;
+}
+
+#define READ_WORDS(path, words)                                                                              \
+    do {                                                                                                     \
+        QByteArray out_;                                                                                     \
+        const QStringList args_{QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),    \
+                                path, QStringLiteral("-")};                                                  \
+        const int rc_ = RunTool(QStringLiteral("pdftotext"), args_, &out_);                                  \
+        if (rc_ == -1)                                                                                       \
+            QSKIP("pdftotext is not installed (scripts/setup-deps.sh --with-test-tools)");                   \
+        QCOMPARE(rc_, 0);                                                                                    \
+        words = ParseWordBoxes(QString::fromUtf8(out_));                                                     \
     } while (false)

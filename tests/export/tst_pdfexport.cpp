@@ -1,8 +1,6 @@
 #include "PdfTestTools.h"
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
 #include "model/LocaleFormat.h"
 
 #include <QFile>
@@ -66,6 +64,19 @@ QList<int> Pages(const QByteArray& doc)
     while (it.hasNext())
         pages.append(it.next().captured(1).toInt());
     return pages;
+}
+
+// The text pdftotext gives back for what was written: no-break spaces read
+// as blanks.
+QString AsRead(QString text)
+{
+    return text.replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' '));
+}
+
+QString WithoutBlanks(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    return text;
 }
 
 } // namespace
@@ -157,22 +168,19 @@ private slots:
         const QStringList pages = SplitPages(text);
         QCOMPARE(pages.size(), 3);
         QCOMPARE(pages[0], QStringLiteral("Due Date(s)\nMar - 2007\n"));
-        // A negative amount in the accounting form keeps its sign as a minus.
-        QString negative = FormatCurrencyText(QStringLiteral("-3.00"), QLocale());
-        if (negative.startsWith(QLatin1Char('(')))
-            negative = QLatin1Char('-') + negative.mid(1, negative.size() - 2);
-        QVERIFY(negative.contains(QLatin1Char('-')));
+        // A negative amount reads as the locale writes it, parentheses and all.
+        const QString negative = FormatCurrencyText(QStringLiteral("-3.00"), QLocale());
         auto date = [](int day) {
             return FormatDatePicture(COleDateTime(2007, 3, day, 0, 0, 0), QString(), QLocale());
         };
-        // Title and record text share the top line; the title keeps its
-        // parentheses there, the body shows blanks for them.
+        // Title and record text share the top line; title, pay-to and
+        // notes keep their parentheses everywhere.
         QCOMPARE(pages[1],
                  QStringLiteral("Rent (March) Record 1 of 2\n"
-                                "Due : Rent March\n"
+                                "Due : Rent (March)\n"
                                 "Start Date : %1\n"
                                 "Due Date : %2\n"
-                                "Pay To : City Works Water\n"
+                                "Pay To : City Works (Water)\n"
                                 "Account: AC-7731\n"
                                 "Amount: %3\n"
                                 "Due Type: Personal\n"
@@ -185,7 +193,7 @@ private slots:
                                           "Due : Power \\ Gas\n"
                                           "Start Date : %1\n"
                                           "Due Date : %2\n"
-                                          "Pay To : City Works Water\n"
+                                          "Pay To : City Works (Water)\n"
                                           "Account: AC-7731\n"
                                           "Amount: %3\n"
                                           "Due Type: Business\n"
@@ -247,6 +255,172 @@ private slots:
         QVERIFY(text[2].endsWith(QStringLiteral("Note line 30\n")));
     }
 
+    // In every locale, every value of every due comes back out of the PDF:
+    // titles, payees, accounts and notes in Latin, Polish, Greek, Cyrillic
+    // and Japanese, and the locale's dates, amounts and month.
+    void localesReadBack_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        for (const char* name : {"en_US", "en_GB", "de_DE", "fr_FR", "pl_PL", "ru_RU", "ja_JP", "it_IT",
+                                 "es_ES", "nl_NL", "en_IN"})
+            QTest::newRow(name) << QLocale(QString::fromLatin1(name));
+    }
+
+    void localesReadBack()
+    {
+        QFETCH(QLocale, locale);
+
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.withNotes = true;
+        request.dues = {
+            MakeDue(QStringLiteral("Rent (March)"), 5, 1234.5, 2, true,
+                    QStringLiteral("Card (Visa)\r\nsecond")),
+            MakeDue(QStringLiteral("Czynsz \u2013 \u0141\u00F3d\u017A"), 6, 850.25, 1, false,
+                    QStringLiteral("Zap\u0142acono; \u017Ad\u017Ab\u0142o \u201E\u017B\u00F3\u0142w\u201D")),
+            MakeDue(QStringLiteral("\u0395\u03BD\u03BF\u03AF\u03BA\u03B9\u03BF"), 7, 99.9, 2, true,
+                    QStringLiteral("\u03A0\u03BB\u03B7\u03C1\u03CE\u03B8\u03B7\u03BA\u03B5")),
+            MakeDue(QStringLiteral("\u0410\u0440\u0435\u043D\u0434\u0430"), 8, 12.5, 1, false,
+                    QStringLiteral("\u041E\u043F\u043B\u0430\u0447\u0435\u043D\u043E \u00AB\u0401\u00BB")),
+            MakeDue(QStringLiteral("\u5BB6\u8CC3 3\u6708\u5206"), 9, 65000, 2, false,
+                    QStringLiteral("\u30AB\u30FC\u30C9\u3067\u652F\u6255\u3044\u6E08\u307F\u3002")),
+            MakeDue(QStringLiteral("Negative"), 10, -3, 1, true)};
+        request.dues[2].m_strPayTo = QStringLiteral("\u0394\u03AE\u03BC\u03BF\u03C2");
+        request.dues[3].m_strAccount = QStringLiteral("\u0421\u0447\u0451\u0442 40817");
+        request.dues[4].m_strPayTo = QStringLiteral("\u6771\u4EAC\u96FB\u529B");
+        request.outputPath = m_dir.filePath(QStringLiteral("locale-%1.pdf").arg(locale.name()));
+
+        QString error;
+        request.locale = locale;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        CHECK_WITH_QPDF(request.outputPath);
+        QString all;
+        READ_TEXT(request.outputPath, all);
+        const QStringList pages = SplitPages(all);
+        QCOMPARE(pages.size(), 1 + request.dues.size());
+        QCOMPARE(pages[0].split(QLatin1Char('\n')).value(1),
+                 AsRead(FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), locale)));
+        for (qsizetype i = 0; i < request.dues.size(); ++i) {
+            const DueRecord& due = request.dues[i];
+            const QStringList lines = pages[i + 1].split(QLatin1Char('\n'));
+            auto has = [&](const QString& line) { return lines.contains(AsRead(line)); };
+            QVERIFY2(has(QStringLiteral("Due : ") + due.m_strTitle), qPrintable(pages[i + 1]));
+            QVERIFY(
+                has(QStringLiteral("Start Date : ") + FormatDatePicture(due.m_dtStart, QString(), locale)));
+            QVERIFY(has(QStringLiteral("Due Date : ") + FormatDatePicture(due.m_dtDue, QString(), locale)));
+            QVERIFY(has(QStringLiteral("Pay To : ") + due.m_strPayTo));
+            QVERIFY(has(QStringLiteral("Account: ") + due.m_strAccount));
+            QVERIFY2(has(QStringLiteral("Amount: ") + FormatCurrencyText(AmountText(due.m_dAmount), locale)),
+                     qPrintable(pages[i + 1]));
+            for (const QString& note : due.m_strNotes.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+                QVERIFY2(has(note), qPrintable(note));
+        }
+        QVERIFY(!all.contains(QLatin1Char('?')));
+    }
+
+    // Body text reads as typed: parentheses stay, a tab is blank space, a
+    // lone line feed or carriage return breaks the line.
+    void bodyAsTyped_data()
+    {
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QStringList>("lines");
+
+        QTest::newRow("parentheses") << QStringLiteral("Card (Visa)")
+                                     << QStringList{QStringLiteral("Card (Visa)")};
+        QTest::newRow("tab") << QStringLiteral("Tab\tand") << QStringList{QStringLiteral("Tab and")};
+        QTest::newRow("line feed") << QStringLiteral("first\nsecond")
+                                   << QStringList{QStringLiteral("first"), QStringLiteral("second")};
+        QTest::newRow("carriage return") << QStringLiteral("first\rsecond")
+                                         << QStringList{QStringLiteral("first"), QStringLiteral("second")};
+        QTest::newRow("mixed") << QStringLiteral("a (1)\tb\r\nc\nd")
+                               << QStringList{QStringLiteral("a (1) b"), QStringLiteral("c"),
+                                              QStringLiteral("d")};
+    }
+
+    void bodyAsTyped()
+    {
+        QFETCH(QString, notes);
+        QFETCH(QStringList, lines);
+
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.dues = {MakeDue(QStringLiteral("Typed"), 5, 10, 1, false, notes)};
+        request.outputPath = m_dir.filePath(QStringLiteral("typed.pdf"));
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        CHECK_WITH_QPDF(request.outputPath);
+        QString text;
+        READ_TEXT(request.outputPath, text);
+        QStringList shown = SplitPages(text).value(1).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (QString& line : shown)
+            line = line.simplified();
+        const qsizetype notesAt = shown.indexOf(QStringLiteral("Notes"));
+        QVERIFY(notesAt > 0);
+        QCOMPARE(shown.mid(notesAt + 1), lines);
+    }
+
+    // A title too long for the top line ends in an ellipsis before "Record
+    // i of n"; the body still holds all of it.
+    void longTitle_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("shortened");
+
+        QTest::newRow("fits") << QStringLiteral("Rent (March)") << false;
+        QTest::newRow("latin") << QStringLiteral(
+                                      "A very long title that keeps going well past where the record "
+                                      "number is printed on the top line")
+                               << true;
+        QTest::newRow("one long word") << QString(60, QLatin1Char('W')) << true;
+        QTest::newRow("japanese") << QStringLiteral("\u96FB\u6C17\u6599\u91D1").repeated(10) << true;
+        QTest::newRow("line break in the title") << QStringLiteral("Two\r\nlines") << false;
+    }
+
+    void longTitle()
+    {
+        QFETCH(QString, title);
+        QFETCH(bool, shortened);
+
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.dues = {MakeDue(title, 5, 10, 1, false)};
+        request.outputPath = m_dir.filePath(QStringLiteral("title.pdf"));
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        CHECK_WITH_QPDF(request.outputPath);
+
+        QList<PdfWord> words;
+        READ_WORDS(request.outputPath, words);
+        double recordX = -1;
+        double top = -1;
+        for (const PdfWord& w : words) {
+            if (w.page == 1 && w.text == QLatin1String("Record")) {
+                recordX = w.xMin;
+                top = w.yMin;
+            }
+        }
+        QCOMPARE(recordX, 400.0);
+        QString topLine;
+        for (const PdfWord& w : words) {
+            // Boxes of other fonts start a little higher or lower.
+            if (w.page == 1 && qAbs(w.yMin - top) < 10 && w.xMin < recordX) {
+                QVERIFY2(w.xMax < recordX,
+                         qPrintable(QStringLiteral("%1 ends at %2").arg(w.text).arg(w.xMax)));
+                topLine += w.text;
+            }
+        }
+        QCOMPARE(topLine.endsWith(QChar(0x2026)), shortened);
+        if (shortened)
+            QVERIFY(WithoutBlanks(title).startsWith(topLine.chopped(1)));
+        else
+            QCOMPARE(topLine, WithoutBlanks(title));
+
+        QString text;
+        READ_TEXT(request.outputPath, text);
+        QVERIFY(
+            WithoutBlanks(SplitPages(text).value(1)).contains(QStringLiteral("Due:") + WithoutBlanks(title)));
+    }
+
     void failuresAreReported_data()
     {
         QTest::addColumn<bool>("withDues");
@@ -256,8 +430,22 @@ private slots:
         QTest::newRow("missing folder") << true << m_dir.filePath(QStringLiteral("gone/x.pdf"))
                                         << QStringLiteral("No such file or directory");
         QTest::newRow("a folder") << true << m_dir.path() << QString();
-        QTest::newRow("nothing listed")
-            << false << m_dir.filePath(QStringLiteral("none.pdf")) << QStringLiteral("No dues are listed");
+    }
+
+    void emptyMonthGivesTheCoverPage()
+    {
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+        request.outputPath = m_dir.filePath(QStringLiteral("none.pdf"));
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        CHECK_WITH_QPDF(request.outputPath);
+        QString all;
+        READ_TEXT(request.outputPath, all);
+        QVERIFY2(all.contains(QStringLiteral("Due Date(s)")) && all.contains(QStringLiteral("Mar - 2007")),
+                 qPrintable(all));
+        QVERIFY(!all.contains(QStringLiteral("Record")));
     }
 
     void failuresAreReported()

@@ -1,10 +1,13 @@
 #include "PdfTestTools.h"
+#include "export/CPdfFontFinder.h"
 #include "export/CPdfWriter.h"
 #include "export/HelveticaMetrics.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -234,12 +237,23 @@ private slots:
                                         << QByteArray("(1\xCA"
                                                       "234)")
                                         << QStringLiteral("1 234");
-        QTest::newRow("euro is not in the encoding")
-            << QStringLiteral("\u20AC 5") << QByteArray("(? 5)") << QStringLiteral("? 5");
-        QTest::newRow("cjk") << QStringLiteral("\u65E5\u672C x") << QByteArray("(?? x)")
-                             << QStringLiteral("?? x");
+        // Glyphs of the standard Latin set that MacRoman lacks take the
+        // encoding's empty codes, named in /Differences.
+        QTest::newRow("euro through the differences")
+            << QStringLiteral("\u20AC 5") << QByteArray("(\xAD 5)") << QStringLiteral("\u20AC 5");
+        QTest::newRow("polish letters") << QStringLiteral("\u0141\u00F3d\u017A")
+                                        << QByteArray("(\xAD\x97"
+                                                      "d\xB0)")
+                                        << QStringLiteral("\u0141\u00F3d\u017A");
+        QTest::newRow("narrow no-break space shown as a space") << QStringLiteral("1\u202F234")
+                                                                << QByteArray("(1\xCA"
+                                                                              "234)")
+                                                                << QStringLiteral("1 234");
+        // Other scripts come from an embedded font, whose CIDs depend on it.
+        QTest::newRow("cjk") << QStringLiteral("\u65E5\u672C x") << QByteArray()
+                             << QStringLiteral("\u65E5\u672C x");
         QTest::newRow("astral character is one")
-            << QStringLiteral("a\U0001F600b") << QByteArray("(a?b)") << QStringLiteral("a?b");
+            << QStringLiteral("a\U0001F600b") << QByteArray() << QStringLiteral("a\U0001F600b");
     }
 
     void escapingAndEncoding()
@@ -252,7 +266,8 @@ private slots:
         w.NewPage();
         w.AddTextBlock(text, 50, 700, 1);
         const QByteArray doc = w.Document();
-        QVERIFY2(doc.contains("T* " + inStream + " Tj"), doc.constData());
+        if (!inStream.isEmpty())
+            QVERIFY2(doc.contains("T* " + inStream + " Tj"), doc.constData());
         QCOMPARE(StructureProblem(doc), QString());
 
         const QString path = SaveTemp(w, QStringLiteral("enc.pdf"));
@@ -268,45 +283,53 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("unit");
-        QTest::addColumn<QList<QByteArray>>("expected");
+        QTest::addColumn<QStringList>("expected");
 
-        const QByteArray w10 = QByteArray(10, 'W');
-        QTest::newRow("short") << QStringLiteral("Due : Rent") << 8 << QList<QByteArray>{"Due : Rent"};
-        QTest::newRow("parentheses become blanks")
-            << QStringLiteral("Rent (March)") << 8 << QList<QByteArray>{"Rent  March "};
+        const QString w10(10, QLatin1Char('W'));
+        auto ws = [](int n) { return QString(n, QLatin1Char('W')); };
+        QTest::newRow("short") << QStringLiteral("Due : Rent") << 8
+                               << QStringList{QStringLiteral("Due : Rent")};
+        QTest::newRow("parentheses kept")
+            << QStringLiteral("Rent (March)") << 8 << QStringList{QStringLiteral("Rent (March)")};
         QTest::newRow("empty lines kept")
-            << QStringLiteral("\r\n\r\n Due : x\r\n") << 8 << QList<QByteArray>{"", "", " Due : x", ""};
-        QTest::newRow("lone LF is no break") << QStringLiteral("a\nb") << 8 << QList<QByteArray>{"a\nb"};
-        QTest::newRow("exactly full")
-            << QString(42, QLatin1Char('W')) << 8 << QList<QByteArray>{QByteArray(42, 'W')};
-        QTest::newRow("one glyph over")
-            << QString(43, QLatin1Char('W')) << 8 << QList<QByteArray>{QByteArray(42, 'W'), "W"};
-        QTest::newRow("word wider than the line")
-            << QString(100, QLatin1Char('W')) << 8
-            << QList<QByteArray>{QByteArray(42, 'W'), QByteArray(42, 'W'), QByteArray(16, 'W')};
+            << QStringLiteral("\r\n\r\n Due : x\r\n") << 8
+            << QStringList{QString(), QString(), QStringLiteral(" Due : x"), QString()};
+        QTest::newRow("lone LF breaks the line")
+            << QStringLiteral("a\nb") << 8 << QStringList{QStringLiteral("a"), QStringLiteral("b")};
+        QTest::newRow("lone CR breaks the line")
+            << QStringLiteral("a\rb\r\nc") << 8
+            << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        QTest::newRow("tab becomes blanks")
+            << QStringLiteral("Tab\tand") << 8 << QStringList{QStringLiteral("Tab    and")};
+        QTest::newRow("next line and line separator break the line")
+            << QStringLiteral("a\u0085b\u2028c") << 8
+            << QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        QTest::newRow("other control characters have no glyph")
+            << QStringLiteral("a\x01\x7F\u0090b") << 8 << QStringList{QStringLiteral("ab")};
+        QTest::newRow("exactly full") << ws(42) << 8 << QStringList{ws(42)};
+        QTest::newRow("one glyph over") << ws(43) << 8 << QStringList{ws(42), ws(1)};
+        QTest::newRow("word wider than the line") << ws(100) << 8 << QStringList{ws(42), ws(42), ws(16)};
         QTest::newRow("after the last blank that fits")
-            << QString::fromLatin1((w10 + ' ').repeated(5)) << 8
-            << QList<QByteArray>{(w10 + ' ').repeated(4), w10 + ' '};
+            << (w10 + QLatin1Char(' ')).repeated(5) << 8
+            << QStringList{(w10 + QLatin1Char(' ')).repeated(4), w10 + QLatin1Char(' ')};
         QTest::newRow("after the last hyphen")
-            << QString::fromLatin1(QByteArray(20, 'W') + '-' + QByteArray(30, 'W')) << 8
-            << QList<QByteArray>{QByteArray(20, 'W') + '-', QByteArray(30, 'W')};
+            << ws(20) + QLatin1Char('-') + ws(30) << 8 << QStringList{ws(20) + QLatin1Char('-'), ws(30)};
         QTest::newRow("blank before hyphen")
-            << QString::fromLatin1(w10 + ' ' + w10 + '-' + QByteArray(30, 'W')) << 8
-            << QList<QByteArray>{w10 + ' ', w10 + '-' + QByteArray(30, 'W')};
-        QTest::newRow("cell rounds down") << QString(100, QLatin1Char('W')) << 4
-                                          << QList<QByteArray>{QByteArray(84, 'W'), QByteArray(16, 'W')};
+            << w10 + QLatin1Char(' ') + w10 + QLatin1Char('-') + ws(30) << 8
+            << QStringList{w10 + QLatin1Char(' '), w10 + QLatin1Char('-') + ws(30)};
+        QTest::newRow("cell rounds down") << ws(100) << 4 << QStringList{ws(84), ws(16)};
         QTest::newRow("accented letters measured")
             << QString(72, QChar(0xE9)) << 8 // é is 556/1000 em: 71 fit
-            << QList<QByteArray>{QByteArray(71, '\x8E'), "\x8E"};
+            << QStringList{QString(71, QChar(0xE9)), QString(QChar(0xE9))};
         QTest::newRow("glyph wider than the line")
-            << QStringLiteral("WWW") << 400 << QList<QByteArray>{"W", "W", "W"};
+            << QStringLiteral("WWW") << 400 << QStringList{ws(1), ws(1), ws(1)};
     }
 
     void wrapLines()
     {
         QFETCH(QString, text);
         QFETCH(int, unit);
-        QFETCH(QList<QByteArray>, expected);
+        QFETCH(QStringList, expected);
         QCOMPARE(CPdfWriter::WrapLines(text, unit), expected);
     }
 
@@ -368,6 +391,260 @@ private slots:
         w.NewPage();
         w.AddParagraph(QStringLiteral("a\r\n\r\nb"), 50, 720, 1, 8);
         QVERIFY(w.Document().contains("T* (a)Tj T*()Tj T*(b)Tj T*() Tj \rET"));
+    }
+
+    // Every glyph of Helvetica's standard Latin set reads back as its
+    // character: MacRoman alone keeps the plain encoding, the rest of the
+    // set goes through /Differences, and once the 256 codes are used up the
+    // remainder comes from an embedded font.
+    void standardLatinSet_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("differences");
+        QTest::addColumn<bool>("embedded");
+
+        QString macRoman, others;
+        for (int i = 0; i < HelveticaGlyphCount(); ++i) {
+            const HelveticaGlyph& g = HelveticaGlyphAt(i);
+            if (g.unicode <= 0x20 || QChar::isSpace(g.unicode))
+                continue; // blanks read back as word breaks
+            (g.macRoman != 0 ? macRoman : others) += QChar(g.unicode);
+        }
+        QTest::newRow("MacRoman") << macRoman << false << false;
+        QTest::newRow("outside MacRoman") << others << true << false;
+        QTest::newRow("whole set, more glyphs than codes") << macRoman + others << true << true;
+    }
+
+    void standardLatinSet()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, differences);
+        QFETCH(bool, embedded);
+
+        // In lines that stay on the page.
+        QStringList lines;
+        for (qsizetype i = 0; i < text.size(); i += 30)
+            lines << text.mid(i, 30);
+        CPdfWriter w;
+        w.NewPage();
+        w.AddTextBlock(lines.join(QStringLiteral("\r\n")), 50, 740, 1);
+        const QByteArray doc = w.Document();
+        QCOMPARE(doc.contains("/Differences ["), differences);
+        QCOMPARE(doc.contains("/Subtype /Type0"), embedded);
+        if (!differences)
+            QVERIFY(doc.contains("/BaseFont /Helvetica /Encoding /MacRomanEncoding>>endobj"));
+
+        const QString path = SaveTemp(w, QStringLiteral("latin.pdf"));
+        CHECK_WITH_QPDF(path);
+        QString got;
+        READ_TEXT(path, got);
+        // Readers spell out the fi and fl ligatures.
+        QCOMPARE(
+            got.remove(QLatin1Char('\n')).remove(QLatin1Char('\f')).normalized(QString::NormalizationForm_KC),
+            text.normalized(QString::NormalizationForm_KC));
+    }
+
+    // Scripts beyond the Latin set come from embedded subsets: TrueType
+    // (DejaVu Sans) as CIDFontType2 with a CIDToGIDMap, CFF (Noto Sans CJK)
+    // as CIDFontType0; characters no font has show a box and still read back.
+    void otherScripts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("fontParts");
+
+        const QStringList trueType{QStringLiteral("/CIDFontType2"), QStringLiteral("/FontFile2"),
+                                   QStringLiteral("/CIDToGIDMap"), QStringLiteral("/Encoding /Identity-H")};
+        const QStringList cff{QStringLiteral("/CIDFontType0"), QStringLiteral("/FontFile3"),
+                              QStringLiteral("/Subtype /CIDFontType0C")};
+        QTest::newRow("greek") << QStringLiteral("\u0395\u03BD\u03BF\u03AF\u03BA\u03B9\u03BF (\u03A9)")
+                               << trueType;
+        QTest::newRow("cyrillic") << QStringLiteral("\u0410\u0440\u0435\u043D\u0434\u0430 \u20BD 5")
+                                  << trueType;
+        QTest::newRow("rupee and romanian comma below")
+            << QStringLiteral("\u20B9 12 \u021Bar\u0103") << trueType;
+        QTest::newRow("japanese") << QStringLiteral("\u5BB6\u8CC3 3\u6708\u5206\u3002\u30AB\u30FC\u30C9")
+                                  << cff;
+        QTest::newRow("mixed in one line")
+            << QStringLiteral("\u0141\u00F3d\u017A \u0391 \u0416 \u65E5 (x)") << (trueType + cff);
+        QTest::newRow("character no font has") << QStringLiteral("a\uE000b") << trueType;
+    }
+
+    void otherScripts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, fontParts);
+
+        for (bool paragraph : {false, true}) {
+            CPdfWriter w;
+            w.NewPage();
+            if (paragraph)
+                w.AddParagraph(text, 50, 720, 1, 8);
+            else
+                w.AddTextBlock(text, 50, 720, 1);
+            QString error;
+            const QByteArray doc = w.Document(&error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            for (const QString& part : fontParts)
+                QVERIFY2(doc.contains(part.toLatin1()), qPrintable(part));
+            QCOMPARE(StructureProblem(doc), QString());
+
+            const QString path = SaveTemp(w, QStringLiteral("scripts.pdf"));
+            CHECK_WITH_QPDF(path);
+            QString got;
+            READ_TEXT(path, got);
+            QCOMPARE(got.trimmed(), text);
+        }
+    }
+
+    // Without the fonts a script needs, saving fails and says what is
+    // missing; text the base font holds needs none.
+    void missingFonts_data()
+    {
+        QTest::addColumn<QStringList>("fontFiles");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("missing");
+
+        const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
+        QTest::newRow("latin needs no font")
+            << QStringList() << QStringLiteral("\u0141\u00F3d\u017A \u20AC") << QString();
+        QTest::newRow("cyrillic without fonts")
+            << QStringList() << QStringLiteral("ab \u0416") << QStringLiteral("\"\u0416\" (U+0416)");
+        QTest::newRow("japanese with DejaVu only shows boxes")
+            << QStringList{dejaVu} << QStringLiteral("\u65E5\u672C") << QString();
+    }
+
+    void missingFonts()
+    {
+        QFETCH(QStringList, fontFiles);
+        QFETCH(QString, text);
+        QFETCH(QString, missing);
+
+        for (const QString& file : fontFiles) {
+            if (!QFileInfo::exists(file))
+                QSKIP("DejaVu Sans is not installed (scripts/setup-deps.sh)");
+        }
+        CPdfFontFinder::Instance().UseOnlyFiles(fontFiles);
+        const auto restore = qScopeGuard([] { CPdfFontFinder::Instance().UseInstalledFonts(); });
+
+        CPdfWriter w;
+        w.NewPage();
+        w.AddParagraph(text, 50, 720, 1, 8);
+        const QString path = m_dir.filePath(QStringLiteral("fonts.pdf"));
+        QFile::remove(path);
+        QString error;
+        const bool saved = w.Save(path, &error);
+        QCOMPARE(saved, missing.isEmpty());
+        if (!saved) {
+            QVERIFY2(error.contains(missing), qPrintable(error));
+            QVERIFY2(error.contains(QLatin1String("fonts-dejavu-core")), qPrintable(error));
+            QVERIFY(!QFileInfo::exists(path));
+            return;
+        }
+        CHECK_WITH_QPDF(path);
+        QString got;
+        READ_TEXT(path, got);
+        QCOMPARE(got.trimmed(), text);
+    }
+
+    // Wrapped lines end before the right margin as a reader lays them out,
+    // whatever the script, and still use the width they have.
+    void paragraphInsideRight_data()
+    {
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("words") << QStringLiteral("Twelve monthly payments of the water bill, ").repeated(6);
+        QTest::newRow("one long word") << QString(120, QLatin1Char('W'));
+        QTest::newRow("cyrillic")
+            << QStringLiteral("\u041E\u043F\u043B\u0430\u0447\u0435\u043D\u043E ").repeated(20);
+        QTest::newRow("japanese without blanks")
+            << QStringLiteral("\u652F\u6255\u3044\u6E08\u307F").repeated(20);
+    }
+
+    void paragraphInsideRight()
+    {
+        QFETCH(QString, text);
+
+        CPdfWriter w;
+        w.NewPage();
+        w.AddParagraph(text, 50, 720, 1, 8, 500);
+        const QString path = SaveTemp(w, QStringLiteral("margin.pdf"));
+        CHECK_WITH_QPDF(path);
+        QList<PdfWord> words;
+        READ_WORDS(path, words);
+        QVERIFY(!words.isEmpty());
+        QList<double> rows;
+        double widest = 0;
+        QString all;
+        for (const PdfWord& word : words) {
+            QVERIFY2(word.xMax <= 500.5,
+                     qPrintable(QStringLiteral("%1 ends at %2").arg(word.text).arg(word.xMax)));
+            widest = std::max(widest, word.xMax);
+            if (!rows.contains(word.yMin))
+                rows.append(word.yMin);
+            all += word.text;
+        }
+        QVERIFY(rows.size() > 1);
+        // A line gives away at most a word's width.
+        QVERIFY2(widest > 400, qPrintable(QString::number(widest)));
+        QString expected = text;
+        QCOMPARE(all, expected.remove(QLatin1Char(' ')));
+    }
+
+    void elideText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("fits") << QStringLiteral("Rent (March)") << 338 << QStringLiteral("Rent (March)");
+        QTest::newRow("empty") << QString() << 338 << QString();
+        // W is 944/1000 em, 11.328 pt at 12 pt: 10 fit into 120 pt, 9 with
+        // the ellipsis (12 pt) after them.
+        QTest::newRow("exactly full")
+            << QString(10, QLatin1Char('W')) << 114 << QString(10, QLatin1Char('W'));
+        QTest::newRow("one over") << QString(11, QLatin1Char('W')) << 114
+                                  << QString(9, QLatin1Char('W')) + QChar(0x2026);
+        QTest::newRow("blank before the cut goes")
+            << QStringLiteral("WWWWWWWW WW") << 114 << QStringLiteral("WWWWWWWW") + QChar(0x2026);
+        QTest::newRow("no room at all") << QStringLiteral("WW") << 5 << QString(QChar(0x2026));
+    }
+
+    void elideText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, expected);
+
+        CPdfWriter w;
+        QCOMPARE(w.ElideText(text, 1, width), expected);
+    }
+
+    // The cut falls between whole characters as readers see them, never
+    // between a letter and its mark, nor inside a flag.
+    void elideKeepsClusters_data()
+    {
+        QTest::addColumn<QString>("cluster");
+        QTest::addColumn<QString>("last");
+
+        QTest::newRow("consonant with a spacing vowel sign")
+            << QStringLiteral("\u0915\u093E") << QStringLiteral("\u093E");
+        QTest::newRow("flag") << QStringLiteral("\U0001F1E9\U0001F1EA") << QStringLiteral("\U0001F1EA");
+    }
+
+    void elideKeepsClusters()
+    {
+        QFETCH(QString, cluster);
+        QFETCH(QString, last);
+
+        CPdfWriter w;
+        const QString text = cluster.repeated(80);
+        // Widths across a few clusters, so the room left ends mid-cluster
+        // for some of them.
+        for (int width = 100; width <= 130; ++width) {
+            const QString shown = w.ElideText(text, 1, width);
+            QVERIFY2(shown.endsWith(last + QChar(0x2026)), qPrintable(QString::number(width)));
+            QVERIFY(shown.size() < text.size());
+        }
     }
 
     void saveFailureIsReported_data()

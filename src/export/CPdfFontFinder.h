@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QHash>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class CPdfFontFace;
+
+// Finds the installed fonts that show what Helvetica cannot: DejaVu Sans
+// (Latin, Greek, Cyrillic) first, then Noto Sans CJK JP (Chinese, Japanese,
+// Korean), then whatever sans-serif font fontconfig offers for a character.
+// Faces stay open for the life of the program and are shared by every
+// document, so exports that use them run one at a time.
+class CPdfFontFinder
+{
+public:
+    static CPdfFontFinder& Instance();
+
+    // The face to draw c with; nullptr when no installed font has it.
+    const CPdfFontFace* FaceFor(char32_t c);
+    // A TrueType face whose missing-glyph box stands in for characters no
+    // font has; nullptr when there is none at all.
+    const CPdfFontFace* StandInFace();
+
+    // Search only these font files (face 0 of each) instead of the installed
+    // fonts; an empty list finds nothing. For tests.
+    void UseOnlyFiles(const QStringList& files);
+    // Back to the installed fonts.
+    void UseInstalledFonts();
+
+private:
+    CPdfFontFinder() = default;
+
+    const CPdfFontFace* OpenFace(const QString& path, int index);
+    const std::vector<const CPdfFontFace*>& Preferred();
+    const CPdfFontFace* SearchInstalled(char32_t c);
+
+    QMutex m_mutex;
+    std::vector<std::unique_ptr<CPdfFontFace>> m_open;
+    std::optional<std::vector<const CPdfFontFace*>> m_preferred;
+    QHash<char32_t, const CPdfFontFace*> m_byChar;
+    std::optional<QStringList> m_onlyFiles;
+};
