@@ -197,6 +197,9 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
             Fail(err, why.isEmpty() ? QStringLiteral("could not write %1").arg(o.output) : why);
             return 2;
         }
+        // Not an error: the file is complete, it just lists nothing.
+        if (request.dues.isEmpty())
+            Fail(err, QStringLiteral("no dues in %1: %2 lists none").arg(o.month, o.output));
         return 0;
     }
 
