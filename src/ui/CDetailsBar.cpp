@@ -42,6 +42,8 @@ CDetailsBar::CDetailsBar(QWidget* parent)
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setTabKeyNavigation(false); // Tab goes on to the next part of the window
+    m_list->setMinimumWidth(180);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setFrameShape(QFrame::StyledPanel);
     m_list->setFrameShadow(QFrame::Sunken);

@@ -27,7 +27,11 @@
 #include <QTimer>
 #include <QWizard>
 
+#include <csignal>
 #include <functional>
+#include <optional>
+
+#include <sys/resource.h>
 
 namespace {
 template <typename T> T* Child(QWidget* w, const char* name)
@@ -115,6 +119,8 @@ private slots:
     void patternThenOff_data();
     void patternThenOff();
     void emptyPatternStoresNothing();
+    void seriesIsKeptWholeOrNotAtAll_data();
+    void seriesIsKeptWholeOrNotAtAll();
 
     void modifySeries_data();
     void modifySeries();
@@ -607,6 +613,75 @@ void TestDueEditor::emptyPatternStoresNothing()
     QVERIFY(!DueEditFlows::NewDue(nullptr));
     QCOMPARE(theDueStore.GetCount(), 0);
     QCOMPARE(DueFiles().size(), 0);
+}
+
+namespace {
+// While it lives, no file of this process can grow: writes fail as on a full disk.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit none = m_old;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_old{};
+};
+} // namespace
+
+void TestDueEditor::seriesIsKeptWholeOrNotAtAll_data()
+{
+    QTest::addColumn<int>("stopAt"); // -1: never
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("finished") << -1 << false;
+    QTest::newRow("cancelled half way") << 3 << false;
+    QTest::newRow("disk full half way") << 3 << true;
+    QTest::newRow("disk full at the first") << 0 << true;
+}
+
+void TestDueEditor::seriesIsKeptWholeOrNotAtAll()
+{
+    QFETCH(int, stopAt);
+    QFETCH(bool, diskFull);
+    const QString other = theDueStore.AddDue(DueRecord());
+    RecurrencePattern p;
+    p.m_strDailyInterval = QStringLiteral("1");
+    p.m_dtRangeStart = COleDateTime(2007, 4, 1, 9, 0, 0);
+    p.m_strOccurrences = QStringLiteral("6");
+    CRecurrenceDlg dlg;
+    dlg.SetPattern(p);
+    dlg.accept();
+    DueEditRules::NewDueResult r;
+    r.finished = r.recursive = r.patternSet = true;
+    r.occurrenceIds = dlg.m_arrOccurrenceIds;
+    r.due.m_strTitle = QStringLiteral("Gym");
+
+    std::optional<FullDisk> full;
+    DueEditRules::NewDueOutcome outcome;
+    QVERIFY(DueEditRules::ApplyNewDue(theDueStore, r, &outcome, [&](qsizetype done, qsizetype) {
+        if (done == stopAt && diskFull)
+            full.emplace();
+        return done != stopAt || diskFull;
+    }));
+    full.reset();
+    const bool kept = stopAt < 0;
+    QCOMPARE(outcome.cancelled, !kept && !diskFull);
+    QCOMPARE(outcome.failed, diskFull);
+    QCOMPARE(outcome.newId.isEmpty(), !kept);
+    QCOMPARE(theDueStore.GetCount(), kept ? 7 : 1);
+    QCOMPARE(DueFiles().size(), kept ? 7 : 1);
+    QVERIFY(theDueStore.Contains(other));
+    if (kept)
+        QCOMPARE(theDueStore.GetDue(outcome.newId).m_strTitle, QStringLiteral("Gym"));
+    QCOMPARE(theDueStore.TakeErrors().size(), diskFull ? 1 : 0);
 }
 
 QStringList TestDueEditor::MakeSeries(int members)
