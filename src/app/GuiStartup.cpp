@@ -109,8 +109,11 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     CMainFrame* window = frame.get();
     QTimer::singleShot(kWindowManagerWaitMs, window, [window] {
         const QScreen* screen = window->screen();
-        if (screen && window->isMaximized() &&
-            window->frameGeometry().width() < screen->availableGeometry().width() * 9 / 10)
+        if (!screen || !window->isMaximized())
+            return;
+        const QSize free = screen->availableGeometry().size();
+        const QSize has = window->frameGeometry().size();
+        if (has.width() < free.width() - 2 || has.height() < free.height() - 2)
             window->setGeometry(screen->availableGeometry());
     });
     // Files the load had to skip are named once the window is up.

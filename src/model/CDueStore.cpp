@@ -70,8 +70,12 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
     }
     QString why;
     if (!SaveFile::Write(path, DueFile::Serialize(record), &why)) {
-        Error(QStringLiteral("Could not save \"%1\" to %2: %3")
-                  .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
+        // A placeholder of a new series has no title yet: name the file alone.
+        if (record.m_strTitle.isEmpty())
+            Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), why));
+        else
+            Error(QStringLiteral("Could not save \"%1\" to %2: %3")
+                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
         return false;
     }
     m_files.Written(m_folder.Path(), QFileInfo(path).fileName(), record.m_strRecId);

@@ -50,7 +50,8 @@ CDetailsBar::CDetailsBar(QWidget* parent)
     m_list->setItemDelegate(new DetailsDelegate(m_list));
     m_list->setColumnWidth(0, 100);
     m_list->setColumnWidth(1, 200);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    // The values take what the bar has left, and are elided within it.
+    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setWordWrap(false);
     m_list->setTextElideMode(Qt::ElideRight);
