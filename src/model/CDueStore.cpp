@@ -454,7 +454,9 @@ QString CDueStore::FilePathOf(const QString& recId) const
 
 bool CDueStore::Rescan()
 {
-    if (m_folder.IsEmpty())
+    // A data folder that is not there (a drive taken away) is not taken for
+    // one without dues: what it held stays listed until a load says more.
+    if (m_folder.IsEmpty() || !QFileInfo(m_folder.Path()).isDir())
         return false;
     QStringList changed, removed;
     m_files.Compare(m_folder.Path(), changed, removed);

@@ -170,21 +170,21 @@ void TestSpreadsheetExport::callSequence_data()
                               QStringLiteral("Count"), QStringLiteral("Select 1")};
     const QStringList clearI9 = {QStringLiteral("Value I9 "), QStringLiteral("Color I9 16777215")};
     const QStringList rows = {
-        QStringLiteral("Value A10 Rent"),     QStringLiteral("Value B10 3/1/07"),
-        QStringLiteral("Value C10 3/5/07"),   QStringLiteral("Value D10 Landlord & Sons"),
-        QStringLiteral("Value E10 ACC-1"),    QStringLiteral("Value F10 $1,200.50"),
-        QStringLiteral("Value G10 Business"), QStringLiteral("Value H10 Paid"),
-        QStringLiteral("Value A11 Power"),    QStringLiteral("Value B11 3/2/07 2:30:00 PM"),
-        QStringLiteral("Value C11 3/20/07"),  QStringLiteral("Value D11 City Power"),
-        QStringLiteral("Value E11 7788"),     QStringLiteral("Value F11 $85.25"),
-        QStringLiteral("Value G11 Personal"), QStringLiteral("Value H11 Unpaid"),
+        QStringLiteral("Value A10 Rent"),      QStringLiteral("Value B10 3/1/2007"),
+        QStringLiteral("Value C10 3/5/2007"),  QStringLiteral("Value D10 Landlord & Sons"),
+        QStringLiteral("Value E10 ACC-1"),     QStringLiteral("Value F10 $1,200.50"),
+        QStringLiteral("Value G10 Business"),  QStringLiteral("Value H10 Paid"),
+        QStringLiteral("Value A11 Power"),     QStringLiteral("Value B11 3/2/2007 2:30:00 PM"),
+        QStringLiteral("Value C11 3/20/2007"), QStringLiteral("Value D11 City Power"),
+        QStringLiteral("Value E11 7788"),      QStringLiteral("Value F11 $85.25"),
+        QStringLiteral("Value G11 Personal"),  QStringLiteral("Value H11 Unpaid"),
     };
     const QStringList row11Notes = {QStringLiteral("Value I11 Show Notes"),
                                     QStringLiteral("Comment I11 Line one\nLine two")};
     const QStringList row12 = {
         QStringLiteral("Value A12 Phone <mobile>"),
-        QStringLiteral("Value B12 3/10/07"),
-        QStringLiteral("Value C12 3/28/07"),
+        QStringLiteral("Value B12 3/10/2007"),
+        QStringLiteral("Value C12 3/28/2007"),
         QStringLiteral("Value D12 Tel\u00e9 Ltd"),
         QStringLiteral("Value E12 55"),
         QStringLiteral("Value F12 $40.00"),
@@ -399,16 +399,16 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
                               QStringLiteral("Amount"), QStringLiteral("Type"), QStringLiteral("Status"),
                               withNotes ? QStringLiteral("Notes") : QString()}));
         const QString noted = withNotes ? QStringLiteral("Show Notes") : QString();
-        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/07"),
-                                          QStringLiteral("3/5/07"), QStringLiteral("Landlord & Sons"),
+        QCOMPARE(rows.at(9), QStringList({QStringLiteral("Rent"), QStringLiteral("3/1/2007"),
+                                          QStringLiteral("3/5/2007"), QStringLiteral("Landlord & Sons"),
                                           QStringLiteral("ACC-1"), QStringLiteral("$1,200.50"),
                                           QStringLiteral("Business"), QStringLiteral("Paid"), QString()}));
-        QCOMPARE(rows.at(10), QStringList({QStringLiteral("Power"), QStringLiteral("3/2/07 2:30:00 PM"),
-                                           QStringLiteral("3/20/07"), QStringLiteral("City Power"),
+        QCOMPARE(rows.at(10), QStringList({QStringLiteral("Power"), QStringLiteral("3/2/2007 2:30:00 PM"),
+                                           QStringLiteral("3/20/2007"), QStringLiteral("City Power"),
                                            QStringLiteral("7788"), QStringLiteral("$85.25"),
                                            QStringLiteral("Personal"), QStringLiteral("Unpaid"), noted}));
-        QCOMPARE(rows.at(11), QStringList({QStringLiteral("Phone <mobile>"), QStringLiteral("3/10/07"),
-                                           QStringLiteral("3/28/07"), QStringLiteral("Tel\u00e9 Ltd"),
+        QCOMPARE(rows.at(11), QStringList({QStringLiteral("Phone <mobile>"), QStringLiteral("3/10/2007"),
+                                           QStringLiteral("3/28/2007"), QStringLiteral("Tel\u00e9 Ltd"),
                                            QStringLiteral("55"), QStringLiteral("$40.00"),
                                            QStringLiteral("Business"), QStringLiteral("Unpaid"), noted}));
 

@@ -215,6 +215,14 @@ private slots:
         QCOMPARE(Titles(), QStringList{"After"});
     }
 
+    void vanishedFolderIsNotAnEmptyOne()
+    {
+        theDueStore.AddDue(Due(QStringLiteral("Rent"), 1));
+        QVERIFY(QDir(theDueStore.Folder().Path()).removeRecursively());
+        QVERIFY(!theDueStore.Rescan());
+        QCOMPARE(Titles(), QStringList{"Rent"});
+    }
+
     void dueIsDeletedAndRewrittenByItsOwnFile()
     {
         // The file's name does not match the identifier inside it.
