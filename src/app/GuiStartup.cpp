@@ -1,12 +1,15 @@
 #include "app/GuiStartup.h"
 
 #include "model/CDueStore.h"
+#include "model/DueFolderReader.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
 #include "platform/TemporaryDocument.h"
 #include "ui/CMainFrame.h"
+#include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"
+#include "ui/FrameSettings.h"
 #include "ui/Prompt.h"
 
 #include <QApplication>
@@ -21,6 +24,18 @@
 #include <cstdio>
 
 namespace GuiStartup {
+
+QString WorkDirForArgument(const QString& folder)
+{
+    // The data folder itself was given: its parent is the working directory,
+    // as when it is picked in the dialog. Only a folder that holds dues
+    // counts, so an empty folder that happens to have the name is used as it is.
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QFileInfo info(path);
+    if (info.fileName() == QLatin1String(kDataFolderName) && !DueFolderReader::ListDueFiles(path).isEmpty())
+        return QDir::cleanPath(info.absolutePath());
+    return path;
+}
 
 bool ParseArguments(const QStringList& args, Options& options, QString* error)
 {
@@ -37,7 +52,7 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
                 return false;
             }
             options.fixedWorkDir = true;
-            options.workDir = QDir::cleanPath(dir.absoluteFilePath());
+            options.workDir = WorkDirForArgument(dir.absoluteFilePath());
         } else {
             *error = QStringLiteral("unknown argument: %1").arg(a);
             return false;
@@ -77,14 +92,35 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();
-    // Without a window manager a maximised window keeps its normal size: give
-    // it the screen's free area first.
-    if (const QScreen* screen = frame->screen())
-        frame->setGeometry(screen->availableGeometry());
-    frame->showMaximized();
+    if (FrameSettings::Restore(*frame)) {
+        frame->show(); // as it was left, maximised or not
+    } else {
+        // The first start: maximised, over a normal size that fits the screen,
+        // so that leaving the maximised state gives a window, not the screen.
+        if (const QScreen* screen = frame->screen()) {
+            const QRect free = screen->availableGeometry();
+            const QSize normal = QSize(1100, 720).boundedTo(free.size() * 9 / 10);
+            frame->setGeometry(
+                QRect(QPoint(0, 0), normal).translated(free.center() - QRect(QPoint(0, 0), normal).center()));
+        }
+        frame->showMaximized();
+    }
+    // Without a window manager nothing maximises the window: then it takes
+    // the screen's free area itself.
+    CMainFrame* window = frame.get();
+    QTimer::singleShot(kWindowManagerWaitMs, window, [window] {
+        const QScreen* screen = window->screen();
+        if (!screen || !window->isMaximized())
+            return;
+        const QSize free = screen->availableGeometry().size();
+        const QSize has = window->frameGeometry().size();
+        if (has.width() < free.width() - 2 || has.height() < free.height() - 2)
+            window->setGeometry(screen->availableGeometry());
+    });
     // Files the load had to skip are named once the window is up.
     CMainFrame* shown = frame.get();
     QTimer::singleShot(0, shown, [shown] { shown->ReportLoadProblems(); });
+    shown->View()->setFocus(Qt::ActiveWindowFocusReason);
     return frame;
 }
 

@@ -17,6 +17,14 @@ struct Options
     QString workDir;
 };
 
+// The working directory for a folder given with --workdir: the folder
+// itself, or its parent when it is the data folder "Tallyvane Files" with due
+// files in it (as the Working Directory dialog takes the parent).
+QString WorkDirForArgument(const QString& folder);
+
+// How long a maximised window waits for a window manager to maximise it.
+inline constexpr int kWindowManagerWaitMs = 600;
+
 // Parses the arguments of a window start (without the program name). False
 // with a reason for arguments it does not know.
 bool ParseArguments(const QStringList& args, Options& options, QString* error);

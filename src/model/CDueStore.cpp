@@ -38,9 +38,12 @@ void CDueStore::ScanFolder()
     m_loadProblems.clear();
     if (m_folder.IsEmpty())
         return;
+    m_files.Reset(DueFileIndex::FileClockNowNs());
     DueFolderReader reader;
-    const qsizetype n =
-        reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record) { Store(std::move(record)); });
+    const qsizetype n = reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record, const QString& name) {
+        m_files.Loaded(name, record.m_strRecId);
+        Store(std::move(record));
+    });
     Q_UNUSED(n);
     m_loadProblems = reader.Problems();
 }
@@ -59,7 +62,7 @@ bool CDueStore::LoadDueFile(const QString& path)
 
 bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 {
-    const QString path = m_folder.DueFilePath(record.m_strRecId);
+    const QString path = FilePathOf(record.m_strRecId);
     if (path.isEmpty()) {
         Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.")
                   .arg(record.m_strTitle));
@@ -67,10 +70,15 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
     }
     QString why;
     if (!SaveFile::Write(path, DueFile::Serialize(record), &why)) {
-        Error(QStringLiteral("Could not save \"%1\" to %2: %3")
-                  .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
+        // A placeholder of a new series has no title yet: name the file alone.
+        if (record.m_strTitle.isEmpty())
+            Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), why));
+        else
+            Error(QStringLiteral("Could not save \"%1\" to %2: %3")
+                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
         return false;
     }
+    m_files.Written(m_folder.Path(), QFileInfo(path).fileName(), record.m_strRecId);
     if (bTouch)
         return TouchPreferences();
     return true;
@@ -209,7 +217,7 @@ DueRecord CDueStore::GetDue(const QString& id) const
 
 bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 {
-    const QString path = m_folder.DueFilePath(id);
+    const QString path = FilePathOf(id);
     auto it = m_index.find(id);
     const QString title = it != m_index.end() ? m_slots[size_t(it.value())].m_strTitle : id;
     if (path.isEmpty()) {
@@ -224,6 +232,7 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
                   .arg(title, QDir::toNativeSeparators(path), why));
         return false;
     }
+    m_files.Removed(QFileInfo(path).fileName());
     if (bTouch)
         (void)TouchPreferences();
     if (it != m_index.end()) {
@@ -236,6 +245,7 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 
 void CDueStore::RemoveAll()
 {
+    m_files.Reset(0);
     m_nextIdTime.clear();
     m_slots.clear();
     m_links.clear();
@@ -253,36 +263,40 @@ void CDueStore::GetSeriesIds(const QString& seriesId, QStringList& ids) const
     });
 }
 
-bool CDueStore::ModifySeries(const DueRecord& record)
+bool CDueStore::ModifySeries(const DueRecord& record, const ChangeProgress& progress, ChangeOutcome* outcome)
 {
     QStringList ids;
     GetSeriesIds(record.m_strSeriesId, ids);
-    bool ok = true;
-    for (const QString& id : ids) {
+    QList<DueRecord> members;
+    members.reserve(ids.size());
+    for (const QString& id : std::as_const(ids)) {
         DueRecord member = GetDue(id);
         if (member.m_strRecId == record.m_strRecId) {
-            ok = ReplaceDue(record) && ok;
+            member = record;
         } else {
             member.m_strTitle = record.m_strTitle;
             member.m_strPayTo = record.m_strPayTo;
             member.m_strAccount = record.m_strAccount;
             member.m_dAmount = record.m_dAmount;
             member.m_nType = record.m_nType;
-            ok = ReplaceDue(member) && ok;
         }
+        members << std::move(member);
     }
-    return ok;
+    const ChangeOutcome result = ReplaceDues(members, progress);
+    if (outcome)
+        *outcome = result;
+    return result.Complete();
 }
 
-bool CDueStore::DeleteSeries(const QString& seriesId)
+bool CDueStore::DeleteSeries(const QString& seriesId, const ChangeProgress& progress, ChangeOutcome* outcome)
 {
     QStringList ids;
     GetSeriesIds(seriesId, ids);
-    for (const QString& id : ids) {
-        if (!RemoveDue(id, true))
-            return false; // the members before stay deleted, the rest stay
-    }
-    return true;
+    // The members before a failing one stay deleted, the rest stay.
+    const ChangeOutcome result = RemoveDues(ids, true, progress);
+    if (outcome)
+        *outcome = result;
+    return result.Complete();
 }
 
 MonthList CDueStore::FillMonthList(const COleDateTime& month, DueFilter filter) const
@@ -345,6 +359,137 @@ int CDueStore::CompareMonth(const COleDateTime& a, const COleDateTime& b)
     if (ma == mb)
         return 0;
     return ma > mb ? 1 : -1;
+}
+
+// ---------------------------------------------------------------------------
+// Changes to many dues
+
+ChangeOutcome CDueStore::ReplaceDues(const QList<DueRecord>& records, const ChangeProgress& progress)
+{
+    ChangeOutcome out;
+    out.total = records.size();
+    for (const DueRecord& record : records) {
+        if (progress && !progress(out.done, out.total)) {
+            out.cancelled = true;
+            break;
+        }
+        // A due that cannot be written keeps what it had, in memory as on disk.
+        if (!SaveDueFile(record, false)) {
+            out.failed = true;
+            break;
+        }
+        Store(record);
+        ++out.done;
+    }
+    // After a refused write the disk is not asked again for the marker.
+    if (out.done > 0 && !out.failed)
+        (void)TouchPreferences();
+    if (progress && !out.cancelled && !out.failed)
+        progress(out.done, out.total);
+    return out;
+}
+
+ChangeOutcome CDueStore::RemoveDues(const QStringList& ids, bool bTouch, const ChangeProgress& progress)
+{
+    ChangeOutcome out;
+    out.total = ids.size();
+    for (const QString& id : ids) {
+        if (progress && !progress(out.done, out.total)) {
+            out.cancelled = true;
+            break;
+        }
+        if (!RemoveDue(id, false)) {
+            out.failed = true;
+            break;
+        }
+        ++out.done;
+    }
+    if (bTouch && out.done > 0 && !out.failed)
+        (void)TouchPreferences();
+    if (progress && !out.cancelled && !out.failed)
+        progress(out.done, out.total);
+    return out;
+}
+
+bool CDueStore::DiscardDues(const QStringList& ids)
+{
+    bool ok = true;
+    for (const QString& id : ids) {
+        const QString path = FilePathOf(id);
+        if (!path.isEmpty()) {
+            QFile file(path);
+            if (file.exists() && !file.remove()) {
+                Error(QStringLiteral("Could not delete %1: %2")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+                ok = false;
+                continue;
+            }
+            m_files.Removed(QFileInfo(path).fileName());
+        }
+        Forget(id);
+    }
+    return ok;
+}
+
+void CDueStore::Forget(const QString& id)
+{
+    const auto it = m_index.find(id);
+    if (it == m_index.end())
+        return;
+    const int slot = it.value();
+    m_index.erase(it);
+    Unlink(slot);
+}
+
+// ---------------------------------------------------------------------------
+// Changes made by other programs
+
+QString CDueStore::FilePathOf(const QString& recId) const
+{
+    const QString name = m_files.FileOf(recId);
+    if (!name.isEmpty() && !m_folder.IsEmpty())
+        return m_folder.Path() + QLatin1Char('/') + name;
+    return m_folder.DueFilePath(recId);
+}
+
+bool CDueStore::Rescan()
+{
+    // A data folder that is not there (a drive taken away) is not taken for
+    // one without dues: what it held stays listed until a load says more.
+    if (m_folder.IsEmpty() || !QFileInfo(m_folder.Path()).isDir())
+        return false;
+    QStringList changed, removed;
+    m_files.Compare(m_folder.Path(), changed, removed);
+    bool any = false;
+    for (const QString& name : std::as_const(removed)) {
+        const QString id = m_files.IdOf(name);
+        if (!id.isEmpty() && m_files.FileOf(id) == name && Contains(id)) {
+            Forget(id);
+            any = true;
+        }
+        m_files.Removed(name);
+    }
+    for (const QString& name : std::as_const(changed)) {
+        DueFolderReader reader;
+        DueRecord record(Qt::Uninitialized);
+        // A file that cannot be read now (half copied, malformed) keeps what
+        // was known of it; the next change or load reads it again.
+        if (!reader.ReadFile(m_folder.Path() + QLatin1Char('/') + name, record))
+            continue;
+        const QString before = m_files.IdOf(name);
+        if (!before.isEmpty() && before != record.m_strRecId && m_files.FileOf(before) == name &&
+            Contains(before)) {
+            Forget(before);
+            any = true;
+        }
+        m_files.Loaded(name, record.m_strRecId);
+        const auto it = m_index.constFind(record.m_strRecId);
+        if (it != m_index.constEnd() && m_slots[size_t(it.value())] == record)
+            continue; // touched, not changed
+        Store(std::move(record));
+        any = true;
+    }
+    return any;
 }
 
 QStringList CDueStore::TakeErrors()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DataFolder.h"
+#include "model/DueFileIndex.h"
 #include "model/DueRecord.h"
 #include "model/IDueListSink.h"
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 // Every due of the data folder, in memory, keyed by record identifier. Each
@@ -33,6 +35,21 @@ struct MonthList
     double paid = 0.0;
     double unpaid = 0.0;
     double Total() const { return paid + unpaid; }
+};
+
+// Progress of a change to many dues: done so far of total. Returning false
+// stops the change before the next due.
+using ChangeProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
+// How far a change to many dues got. Each due is written whole, so every due
+// is either as it was or as it was meant to be.
+struct ChangeOutcome
+{
+    qsizetype done = 0;
+    qsizetype total = 0;
+    bool cancelled = false;
+    bool failed = false; // a write or removal failed (the reason is in the errors)
+    bool Complete() const { return done == total && !failed; }
 };
 
 class CDueStore
@@ -64,8 +81,31 @@ public:
     void RemoveAll();
 
     void GetSeriesIds(const QString& seriesId, QStringList& ids) const;
-    [[nodiscard]] bool ModifySeries(const DueRecord& record);
-    [[nodiscard]] bool DeleteSeries(const QString& seriesId);
+    [[nodiscard]] bool ModifySeries(const DueRecord& record, const ChangeProgress& progress = {},
+                                    ChangeOutcome* outcome = nullptr);
+    [[nodiscard]] bool DeleteSeries(const QString& seriesId, const ChangeProgress& progress = {},
+                                    ChangeOutcome* outcome = nullptr);
+
+    // Many dues at once, one after the other, with one touch of the marker
+    // file at the end: each record replaces the stored one under its
+    // identifier. Stops at the first failed write, or when progress says so.
+    ChangeOutcome ReplaceDues(const QList<DueRecord>& records, const ChangeProgress& progress = {});
+    // Removes the dues' files and records; stops at the first failure.
+    ChangeOutcome RemoveDues(const QStringList& ids, bool bTouch, const ChangeProgress& progress = {});
+    // Takes dues back that should never have been kept (placeholders of an
+    // unfinished series): removes the files that exist and forgets every
+    // record, also those whose file was never written. False when a file that
+    // is there could not be removed (said in the errors).
+    [[nodiscard]] bool DiscardDues(const QStringList& ids);
+
+    // Reads again what another program changed in the data folder since the
+    // last load or rescan: new and changed due files are read, the dues of
+    // removed files are dropped. Our own writes are known and not read again.
+    // True when any due changed.
+    bool Rescan();
+    // The file a due is stored in: the one it was read from or last written
+    // to, else the name made from its identifier. Empty for an unusable identifier.
+    QString FilePathOf(const QString& recId) const;
 
     // A series identifier for now that no stored due uses yet.
     QString NewSeriesId() const;
@@ -90,6 +130,7 @@ public:
     // over the false an operation returned: the reason is here.
     QStringList TakeErrors();
     bool HasErrors() const { return !m_errors.isEmpty(); }
+    qsizetype ErrorCount() const { return m_errors.size(); }
     // Due files skipped by the last load (file name and reason).
     const QStringList& LoadProblems() const { return m_loadProblems; }
 
@@ -112,6 +153,7 @@ private:
         int next;
     };
     void Unlink(int slot);
+    void Forget(const QString& id); // drops a record from memory only
     std::vector<DueRecord> m_slots;
     std::vector<Link> m_links;
     std::vector<int> m_freeSlots;
@@ -128,6 +170,7 @@ private:
     mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
     QStringList m_loadProblems;
+    DueFileIndex m_files;
 };
 
 extern CDueStore theDueStore;

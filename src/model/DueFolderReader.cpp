@@ -128,6 +128,12 @@ QString ParseRaw(const RawFile& raw, DueRecord& record)
 
 qsizetype DueFolderReader::ReadFolder(const QString& folder, const RecordFn& onRecord)
 {
+    return ReadFolder(folder,
+                      [&onRecord](DueRecord&& record, const QString&) { onRecord(std::move(record)); });
+}
+
+qsizetype DueFolderReader::ReadFolder(const QString& folder, const NamedRecordFn& onRecord)
+{
     const QDir dir(folder);
     // Name order keeps loading repeatable: the later of two files with one
     // identifier wins, and the walk order depends on the order of insertion.
@@ -153,7 +159,7 @@ qsizetype DueFolderReader::ReadFolder(const QString& folder, const RecordFn& onR
         const QString problem = ParseRaw(raw[i], record);
         raw[i] = RawFile();
         if (problem.isEmpty())
-            onRecord(std::move(record));
+            onRecord(std::move(record), names.at(qsizetype(i)));
         else
             m_problems << QStringLiteral("%1: %2").arg(names.at(qsizetype(i)), problem);
     }

@@ -15,9 +15,12 @@ class DueFolderReader
 {
 public:
     using RecordFn = std::function<void(DueRecord&& record)>;
+    // The same with the name of the file each record came from.
+    using NamedRecordFn = std::function<void(DueRecord&& record, const QString& fileName)>;
 
     // Reads every *.due file of folder. Returns the number of files found.
     qsizetype ReadFolder(const QString& folder, const RecordFn& onRecord);
+    qsizetype ReadFolder(const QString& folder, const NamedRecordFn& onRecord);
     // Reads one file; false (and a problem) when it is not a sound due.
     [[nodiscard]] bool ReadFile(const QString& path, DueRecord& record);
 

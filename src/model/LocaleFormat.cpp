@@ -413,8 +413,9 @@ QList<Token> ParseQtPattern(QStringView pattern, bool time)
         const int run = int(RunLength(pattern, i));
         if (!time) {
             if (c == u'y' && run >= 2) {
+                // A two-digit year is shown whole: "4/4/97" could be 1897 or 1997.
                 const int used = run >= 4 ? 4 : 2;
-                tokens.append({Field::Year, used, {}, MarkerCase::AsIs});
+                tokens.append({Field::Year, 4, {}, MarkerCase::AsIs});
                 i += used;
                 continue;
             }
@@ -607,6 +608,34 @@ QString RenderTime(const QList<Token>& tokens, const COleDateTime::Parts& p, con
 }
 
 } // namespace
+
+QString FourDigitYearPattern(const QString& qtPattern)
+{
+    QString out;
+    qsizetype i = 0;
+    while (i < qtPattern.size()) {
+        const QChar c = qtPattern[i];
+        if (c == u'\'') {
+            // Copy quoted text as it stands, quotes included.
+            const qsizetype start = i;
+            ReadQuoted(qtPattern, i, true);
+            out += QStringView(qtPattern).mid(start, i - start);
+            continue;
+        }
+        const qsizetype run = RunLength(qtPattern, i);
+        if (c == u'y' && run == 2)
+            out += QStringLiteral("yyyy");
+        else
+            out += QStringView(qtPattern).mid(i, run);
+        i += run;
+    }
+    return out;
+}
+
+QString ShortDatePattern(const QLocale& locale)
+{
+    return FourDigitYearPattern(locale.dateFormat(QLocale::ShortFormat));
+}
 
 QString FormatCurrencyText(const QString& valueText, const QLocale& locale)
 {

@@ -18,18 +18,26 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
         return result;
     }
 
+    // Every write that fails is in the store's errors; the first one ends the run.
+    const qsizetype errorsBefore = store.ErrorCount();
     OccurrenceSequence sequence(pattern);
     COleDateTime occurrence;
     while (sequence.Next(occurrence)) {
         placeholder.m_dtStart = occurrence;
         result.m_arrOccurrenceIds << store.AddDue(placeholder);
+        if (store.ErrorCount() > errorsBefore) {
+            result.m_bFailed = true;
+            break;
+        }
         if (progress && !progress(result.m_arrOccurrenceIds.size(), total)) {
-            for (const QString& id : std::as_const(result.m_arrOccurrenceIds))
-                (void)store.RemoveDue(id, false);
-            result.m_arrOccurrenceIds.clear();
             result.m_bCancelled = true;
             break;
         }
+    }
+    if (result.m_bFailed || result.m_bCancelled) {
+        // The folder is left as it was before the run.
+        (void)store.DiscardDues(result.m_arrOccurrenceIds);
+        result.m_arrOccurrenceIds.clear();
     }
     return result;
 }

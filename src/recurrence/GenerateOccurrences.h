@@ -16,6 +16,7 @@ struct GeneratedSeries
     QString m_strSeriesId;
     QStringList m_arrOccurrenceIds;
     bool m_bCancelled = false; // the run was cancelled and took its dues back
+    bool m_bFailed = false;    // a due could not be written; the run took its dues back
 };
 
 // Called as occurrences are written: done so far and the total the pattern
@@ -26,6 +27,7 @@ using GenerationProgress = std::function<bool(qint64 done, qint64 total)>;
 // written to its file at once): empty texts, Start Date = the occurrence, Due
 // Date = the moment the run started, amount 0, Type 1, unpaid, and a new
 // series identifier shared by all. Each member gets an identifier no other due
-// holds. A cancelled run removes every placeholder it added.
+// holds. A cancelled run removes every placeholder it added; so does a run
+// whose write fails, which stops at that write (the store's errors say why).
 GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore& store,
                                     const GenerationProgress& progress = {});

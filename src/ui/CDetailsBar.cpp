@@ -42,13 +42,16 @@ CDetailsBar::CDetailsBar(QWidget* parent)
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setTabKeyNavigation(false); // Tab goes on to the next part of the window
+    m_list->setMinimumWidth(180);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_list->setFrameShape(QFrame::StyledPanel);
     m_list->setFrameShadow(QFrame::Sunken);
     m_list->setItemDelegate(new DetailsDelegate(m_list));
     m_list->setColumnWidth(0, 100);
     m_list->setColumnWidth(1, 200);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    // The values take what the bar has left, and are elided within it.
+    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->setWordWrap(false);
     m_list->setTextElideMode(Qt::ElideRight);

@@ -1,6 +1,8 @@
 #include "ui/CMainFrame.h"
 
 #include "model/CDueStore.h"
+#include "model/Clock.h"
+#include "model/FolderWatcher.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
@@ -12,10 +14,12 @@
 #include "ui/CSyncLauncher.h"
 #include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
+#include "ui/ChangeProgressWindow.h"
 #include "ui/CommandIds.h"
 #include "ui/DrawnImages.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
+#include "ui/FrameSettings.h"
 #include "ui/HelpFile.h"
 #include "ui/LoadImageList.h"
 #include "ui/Prompt.h"
@@ -26,10 +30,15 @@
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSplitter>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,41 +57,75 @@ struct CommandInfo
 };
 
 const CommandInfo kCommands[] = {
-    {ID_DUE_NEW, "&New", "Ctrl+N", "New Due ", " New Due", "document-new", Glyph::New},
-    {ID_DUE_MODIFY, "&Modify", "Ctrl+M", "Modify Due ", " Modify Due", "document-properties", Glyph::Modify},
-    {ID_DUE_DELETE, "&Delete", "Ctrl+D", "Delete Due ", " Delete Due", "edit-delete", Glyph::Delete},
-    {ID_FILE_PRINT, "&Print", "Ctrl+P", "Print Dues ", " Print Dues ", "document-print", Glyph::Print},
-    {ID_APP_EXIT, "E&xit", "", "Quit the application; prompts to save documents", "Exit", nullptr,
+    {ID_DUE_NEW, QT_TR_NOOP("&New"), "Ctrl+N", QT_TR_NOOP("New Due "), QT_TR_NOOP(" New Due"), "document-new",
      Glyph::New},
-    {ID_VIEW_DETAILS, "&Details Window", "", "Show\\Hide Detail Window", "Toggle Detail Window", nullptr,
-     Glyph::Details},
-    {ID_SYNCHRONIZE, "&Synchronize", "", "Synchronize", "Synchronize", nullptr, Glyph::Sync},
-    {ID_EXCEL_NOTES, "With Notes", "", "Export to Excel With Notes ", " Export to Excel With Notes",
-     "x-office-spreadsheet", Glyph::Excel},
-    {ID_EXCEL_NO_NOTES, "Without Notes", "", "Export to Excel Without Notes ",
-     " Export to Excel Without Notes", nullptr, Glyph::Excel},
-    {ID_WORD_NOTES, "With Notes", "", "Export to Word With Notes ", " Export to Word With Notes",
-     "x-office-document", Glyph::Word},
-    {ID_WORD_NO_NOTES, "Without Notes", "", "Export to Word Without Notes ", " Export to Word Without Notes",
-     nullptr, Glyph::Word},
-    {ID_HTML_NOTES, "With Notes", "", "Export to HTML With Notes ", " Export to HTML With Notes", "text-html",
-     Glyph::Html},
-    {ID_HTML_NO_NOTES, "Without Notes", "", "Export to HTML Without Notes ", " Export to HTML Without Notes",
-     nullptr, Glyph::Html},
-    {ID_PDF_NOTES, "With Notes", "", "Export to PDF With Notes ", " Export to PDF  With Notes",
-     "application-pdf", Glyph::Pdf},
-    {ID_PDF_NO_NOTES, "Without Notes", "", "Export to PDF Without Notes ", " Export to PDF  Without Notes",
-     nullptr, Glyph::Pdf},
-    {ID_CHANGE_WORKDIR, "Change &Working Directory", "", "Change Directory ", " Change Directory", "folder",
-     Glyph::Folder},
-    {ID_REFRESH, "&Refresh", "F5", "Refresh", "Refresh", "view-refresh", Glyph::Refresh},
-    {ID_APP_ABOUT, "&About Tallyvane...", "", "Display program information, version number and copyright",
-     "About", "help-about", Glyph::About},
-    {ID_HELP_CONTENTS, "&Help Contents\tF1", "", "Help ", " Help", "help-contents", Glyph::Help},
-    {ID_PREV_MONTH, "Goto Previous Month", "", "Goto Previous Month ", " Goto Previous Month", "go-previous",
-     Glyph::PrevMonth},
-    {ID_NEXT_MONTH, "Goto Next Month", "", "Goto Next Month ", " Goto Next Month", "go-next",
-     Glyph::NextMonth},
+    {ID_DUE_MODIFY, QT_TR_NOOP("&Modify"), "Ctrl+M", QT_TR_NOOP("Modify Due "), QT_TR_NOOP(" Modify Due"),
+     "document-properties", Glyph::Modify},
+    {ID_DUE_DELETE, QT_TR_NOOP("&Delete"), "Ctrl+D", QT_TR_NOOP("Delete Due "), QT_TR_NOOP(" Delete Due"),
+     "edit-delete", Glyph::Delete},
+    {ID_FILE_PRINT, QT_TR_NOOP("&Print"), "Ctrl+P", QT_TR_NOOP("Print Dues "), QT_TR_NOOP(" Print Dues "),
+     "document-print", Glyph::Print},
+    {ID_APP_EXIT, QT_TR_NOOP("E&xit"), "", QT_TR_NOOP("Quit the application; prompts to save documents"),
+     QT_TR_NOOP("Exit"), nullptr, Glyph::New},
+    {ID_VIEW_DETAILS, QT_TR_NOOP("&Details Window"), "", QT_TR_NOOP("Show\\Hide Detail Window"),
+     QT_TR_NOOP("Toggle Detail Window"), nullptr, Glyph::Details},
+    {ID_SYNCHRONIZE, QT_TR_NOOP("&Synchronize"), "", QT_TR_NOOP("Synchronize"), QT_TR_NOOP("Synchronize"),
+     nullptr, Glyph::Sync},
+    {ID_EXCEL_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to Excel With Notes "),
+     QT_TR_NOOP(" Export to Excel With Notes"), "x-office-spreadsheet", Glyph::Excel},
+    {ID_EXCEL_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to Excel Without Notes "),
+     QT_TR_NOOP(" Export to Excel Without Notes"), nullptr, Glyph::Excel},
+    {ID_WORD_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to Word With Notes "),
+     QT_TR_NOOP(" Export to Word With Notes"), "x-office-document", Glyph::Word},
+    {ID_WORD_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to Word Without Notes "),
+     QT_TR_NOOP(" Export to Word Without Notes"), nullptr, Glyph::Word},
+    {ID_HTML_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to HTML With Notes "),
+     QT_TR_NOOP(" Export to HTML With Notes"), "text-html", Glyph::Html},
+    {ID_HTML_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to HTML Without Notes "),
+     QT_TR_NOOP(" Export to HTML Without Notes"), nullptr, Glyph::Html},
+    {ID_PDF_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to PDF With Notes "),
+     QT_TR_NOOP(" Export to PDF  With Notes"), "application-pdf", Glyph::Pdf},
+    {ID_PDF_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to PDF Without Notes "),
+     QT_TR_NOOP(" Export to PDF  Without Notes"), nullptr, Glyph::Pdf},
+    {ID_CHANGE_WORKDIR, QT_TR_NOOP("Change &Working Directory"), "", QT_TR_NOOP("Change Directory "),
+     QT_TR_NOOP(" Change Directory"), "folder", Glyph::Folder},
+    {ID_REFRESH, QT_TR_NOOP("&Refresh"), "F5", QT_TR_NOOP("Refresh"), QT_TR_NOOP("Refresh"), "view-refresh",
+     Glyph::Refresh},
+    {ID_APP_ABOUT, QT_TR_NOOP("&About Tallyvane..."), "",
+     QT_TR_NOOP("Display program information, version number and copyright"), QT_TR_NOOP("About"),
+     "help-about", Glyph::About},
+    {ID_HELP_CONTENTS, QT_TR_NOOP("&Help Contents"), "F1", QT_TR_NOOP("Help "), QT_TR_NOOP(" Help"),
+     "help-contents", Glyph::Help},
+    {ID_PREV_MONTH, QT_TR_NOOP("&Previous Month"), "Ctrl+PgUp", QT_TR_NOOP("Goto Previous Month "),
+     QT_TR_NOOP(" Goto Previous Month"), "go-previous", Glyph::PrevMonth},
+    {ID_NEXT_MONTH, QT_TR_NOOP("&Next Month"), "Ctrl+PgDown", QT_TR_NOOP("Goto Next Month "),
+     QT_TR_NOOP(" Goto Next Month"), "go-next", Glyph::NextMonth},
+    {ID_TODAY, QT_TR_NOOP("&Today"), "Ctrl+T", QT_TR_NOOP("Show the current month"), QT_TR_NOOP("Today"),
+     "go-jump-today", Glyph::Calendar},
+    {ID_FIND, QT_TR_NOOP("&Find..."), "Ctrl+F", QT_TR_NOOP("Search the shown month"), QT_TR_NOOP("Find"),
+     "edit-find", Glyph::Filter},
+};
+
+// Further keys of a command, beside the one the menu shows: Delete deletes
+// like Ctrl+D, and the desktop's Back and Forward keys (Alt+Left and
+// Alt+Right) step the month as Ctrl+PgUp and Ctrl+PgDown do.
+const std::pair<int, QKeySequence::StandardKey> kMoreKeys[] = {
+    {ID_DUE_DELETE, QKeySequence::Delete},
+    {ID_PREV_MONTH, QKeySequence::Back},
+    {ID_NEXT_MONTH, QKeySequence::Forward},
+};
+
+struct SortCommand
+{
+    int id;
+    DueSort sort;
+    const char* text;
+};
+const SortCommand kSortCommands[] = {
+    {ID_SORT_DUE_DATE, DueSort::DueDate, QT_TR_NOOP("By &Due Date")},
+    {ID_SORT_AMOUNT, DueSort::Amount, QT_TR_NOOP("By &Amount")},
+    {ID_SORT_TITLE, DueSort::Title, QT_TR_NOOP("By &Title")},
+    {ID_SORT_PAYEE, DueSort::Payee, QT_TR_NOOP("By &Pay To")},
 };
 
 } // namespace
@@ -113,9 +156,21 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
+    connect(m_toolBar->SearchField(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_view->SetSearch(text);
+        ShowTotals();
+    });
+
+    // Changes another program makes in the data folder show without F5.
+    m_watcher = new FolderWatcher(theDueStore, this);
+    connect(m_watcher, &FolderWatcher::changed, this, &CMainFrame::RefreshMonth);
+    m_watcher->Watch();
+
+    CreateFocusRing();
     resize(1100, 720);
     resizeDocks({m_details}, {300}, Qt::Horizontal);
     RefreshMonth();
+    m_view->setFocus(Qt::OtherFocusReason); // the keys move in the list from the start
 }
 
 CMainFrame::~CMainFrame()
@@ -129,12 +184,18 @@ CMainFrame::~CMainFrame()
 void CMainFrame::CreateActions()
 {
     for (const CommandInfo& c : kCommands) {
-        auto* a = new QAction(QString::fromLatin1(c.text), this);
+        auto* a = new QAction(tr(c.text), this);
         a->setData(c.id);
-        a->setStatusTip(QString::fromLatin1(c.prompt));
-        a->setToolTip(QString::fromLatin1(c.tip));
+        a->setStatusTip(tr(c.prompt));
+        a->setToolTip(tr(c.tip));
+        QList<QKeySequence> keys;
         if (*c.shortcut)
-            a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
+            keys << QKeySequence(QString::fromLatin1(c.shortcut));
+        for (const auto& [id, key] : kMoreKeys) {
+            if (id == c.id)
+                keys << QKeySequence::keyBindings(key);
+        }
+        a->setShortcuts(keys);
         if (c.id != ID_APP_EXIT)
             a->setIcon(c.theme ? DrawnImages::ThemeIcon(c.theme, c.glyph) : DrawnImages::GlyphIcon(c.glyph));
         if (c.id == ID_VIEW_DETAILS) {
@@ -144,6 +205,15 @@ void CMainFrame::CreateActions()
         connect(a, &QAction::triggered, this, [this, id = c.id] { OnCommand(id); });
         m_actions.insert(c.id, a);
         addAction(a); // shortcuts work wherever the focus is
+    }
+    auto* sortGroup = new QActionGroup(this);
+    for (const SortCommand& c : kSortCommands) {
+        auto* a = new QAction(tr(c.text), sortGroup);
+        a->setData(c.id);
+        a->setCheckable(true);
+        a->setChecked(c.sort == m_sort);
+        connect(a, &QAction::triggered, this, [this, id = c.id] { OnCommand(id); });
+        m_actions.insert(c.id, a);
     }
     // F6 and Shift+F6 move between the navigation pane and the list.
     const std::pair<int, QKeySequence> panes[] = {{ID_NEXT_PANE, QKeySequence(Qt::Key_F6)},
@@ -160,39 +230,48 @@ void CMainFrame::CreateActions()
 void CMainFrame::CreateMenus()
 {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->addAction(m_actions.value(ID_FILE_PRINT));
     file->addSeparator();
     file->addAction(m_actions.value(ID_APP_EXIT));
 
-    QMenu* due = bar->addMenu(QStringLiteral("&Due"));
+    QMenu* due = bar->addMenu(tr("&Due"));
     due->addAction(m_actions.value(ID_DUE_NEW));
     due->addAction(m_actions.value(ID_DUE_MODIFY));
     due->addAction(m_actions.value(ID_DUE_DELETE));
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->addAction(m_actions.value(ID_PREV_MONTH));
+    view->addAction(m_actions.value(ID_NEXT_MONTH));
+    view->addAction(m_actions.value(ID_TODAY));
+    view->addSeparator();
+    QMenu* sort = view->addMenu(tr("&Sort"));
+    for (const SortCommand& c : kSortCommands)
+        sort->addAction(m_actions.value(c.id));
+    view->addAction(m_actions.value(ID_FIND));
+    view->addSeparator();
     view->addAction(m_actions.value(ID_VIEW_DETAILS));
 
-    QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
 
-    QMenu* exp = bar->addMenu(QStringLiteral("&Export"));
+    QMenu* exp = bar->addMenu(tr("&Export"));
     const std::pair<const char*, std::pair<int, int>> subs[] = {
-        {"&Excel", {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
-        {"&Word", {ID_WORD_NOTES, ID_WORD_NO_NOTES}},
-        {"&HTML", {ID_HTML_NOTES, ID_HTML_NO_NOTES}},
-        {"&PDF", {ID_PDF_NOTES, ID_PDF_NO_NOTES}}};
+        {QT_TR_NOOP("&Excel"), {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
+        {QT_TR_NOOP("&Word"), {ID_WORD_NOTES, ID_WORD_NO_NOTES}},
+        {QT_TR_NOOP("&HTML"), {ID_HTML_NOTES, ID_HTML_NO_NOTES}},
+        {QT_TR_NOOP("&PDF"), {ID_PDF_NOTES, ID_PDF_NO_NOTES}}};
     for (const auto& [title, ids] : subs) {
-        QMenu* sub = exp->addMenu(m_actions.value(ids.first)->icon(), QString::fromLatin1(title));
+        QMenu* sub = exp->addMenu(m_actions.value(ids.first)->icon(), tr(title));
         sub->addAction(m_actions.value(ids.first));
         sub->addAction(m_actions.value(ids.second));
     }
 
-    QMenu* prefs = bar->addMenu(QStringLiteral("&Preferences"));
+    QMenu* prefs = bar->addMenu(tr("&Preferences"));
     prefs->addAction(m_actions.value(ID_CHANGE_WORKDIR));
     prefs->addAction(m_actions.value(ID_REFRESH));
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->addAction(m_actions.value(ID_HELP_CONTENTS));
     help->addSeparator();
     help->addAction(m_actions.value(ID_APP_ABOUT));
@@ -215,7 +294,7 @@ void CMainFrame::CreateCaptionBar(QWidget* parent)
     m_captionTool = new CGuiMiniTool(m_captionBar);
     m_captionTool->SetImageList(LoadImageList(165, 32));
     m_captionTool->SetColorCaption(GuiDrawLayer::GetRGBColorBTNHigh());
-    m_captionTool->AddButton(0, ID_CAPTION_BUTTON, QStringLiteral("Due Date"), QStringLiteral("Due Date "));
+    m_captionTool->AddButton(0, ID_CAPTION_BUTTON, tr("Due Date"), tr("Due Date "));
     m_captionTool->AutoSize(true);
     m_captionTool->SetColor(GuiDrawLayer::GetRGBColorFace(GuiDrawLayer::kStyleBlue));
     m_captionBar->SetMiniTool(m_captionTool);
@@ -259,13 +338,41 @@ void CMainFrame::CreateClient()
     connect(m_view, &CTallyvaneView::modifyRequested, this, &CMainFrame::ModifyDue);
 }
 
+void CMainFrame::CreateFocusRing()
+{
+    // Tab: list, month picker, filter, search, details, navigation pane, list.
+    m_ring.Add(m_view, [this] {
+        m_view->setFocus(Qt::TabFocusReason);
+        if (!m_view->currentIndex().isValid() && m_view->Model()->rowCount() > 0)
+            m_view->setCurrentIndex(m_view->Model()->index(0));
+    });
+    m_ring.Add(m_toolBar->MonthPicker());
+    m_ring.Add(m_toolBar->FilterBox());
+    m_ring.Add(m_toolBar->SearchField());
+    QTableWidget* details = m_details->List();
+    m_ring.Add(m_details, [details] {
+        details->setFocus(Qt::TabFocusReason);
+        if (!details->currentIndex().isValid())
+            details->setCurrentCell(0, 0);
+    });
+    m_ring.Add(m_outlook, [this] { m_outlook->FocusCurrentItem(); });
+}
+
+bool CMainFrame::focusNextPrevChild(bool next)
+{
+    if (m_ring.Move(focusWidget(), next))
+        return true;
+    return CGuiFrameWnd::focusNextPrevChild(next);
+}
+
 void CMainFrame::OnCommand(int id)
 {
+    // Nothing another program changes is read in while a command runs (its
+    // dialogs included); what it changed shows right after.
+    FolderWatchHold hold(m_watcher);
     switch (id) {
     case ID_DUE_NEW:
-        DueEditFlows::NewDue(this);
-        ReportStoreErrors();
-        RefreshMonth();
+        NewDue();
         break;
     case ID_DUE_MODIFY:
         if (const auto r = m_view->SelectedDue())
@@ -308,6 +415,22 @@ void CMainFrame::OnCommand(int id)
     case ID_NEXT_MONTH:
         StepMonth(+1);
         break;
+    case ID_TODAY:
+        ShowMonthOf(COleDateTime::FromQDateTime(Clock::Now()));
+        break;
+    case ID_FIND:
+        m_toolBar->SearchField()->setFocus(Qt::ShortcutFocusReason);
+        m_toolBar->SearchField()->selectAll();
+        break;
+    case ID_SORT_DUE_DATE:
+    case ID_SORT_AMOUNT:
+    case ID_SORT_TITLE:
+    case ID_SORT_PAYEE:
+        for (const SortCommand& c : kSortCommands) {
+            if (c.id == id)
+                SetSort(c.sort);
+        }
+        break;
     case ID_NEXT_PANE:
         SwitchPane(+1);
         break;
@@ -326,6 +449,13 @@ void CMainFrame::RefreshMonth()
         return;
     m_dtCurrentMonth = m_toolBar->MonthPicker()->GetTime();
     m_view->Refresh(m_dtCurrentMonth, FilterOfIndex(m_toolBar->FilterBox()->currentIndex()));
+    ShowTotals();
+    m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+}
+
+void CMainFrame::ShowTotals()
+{
+    // The sums of what the list shows, search included.
     const DueListModel* model = m_view->Model();
     const QLocale locale;
     auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
@@ -334,8 +464,16 @@ void CMainFrame::RefreshMonth()
                              LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
     m_statusBar->SetPaneText(ID_INDICATOR_TOTAL,
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
-    SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
-    m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+}
+
+void CMainFrame::SetSort(DueSort sort)
+{
+    m_sort = sort;
+    for (const SortCommand& c : kSortCommands) {
+        if (c.sort == sort)
+            m_actions.value(c.id)->setChecked(true);
+    }
+    m_view->SetSort(sort);
 }
 
 void CMainFrame::StepMonth(int delta)
@@ -364,8 +502,40 @@ void CMainFrame::StepMonth(int delta)
     RefreshMonth();
 }
 
+void CMainFrame::ShowMonthOf(const COleDateTime& date)
+{
+    if (!date.IsValid())
+        return;
+    m_toolBar->MonthPicker()->SetTime(date);
+    RefreshMonth();
+}
+
+void CMainFrame::NewDue()
+{
+    QString newId;
+    const bool changed = DueEditFlows::NewDue(this, &newId);
+    ReportStoreErrors();
+    if (!changed)
+        return;
+    // The list goes to the new due's month, with the new due selected.
+    if (!newId.isEmpty() && theDueStore.Contains(newId)) {
+        const DueRecord added = theDueStore.GetDue(newId);
+        if (added.m_dtDue.IsValid() &&
+            CDueStore::CompareMonth(added.m_dtDue, m_toolBar->MonthPicker()->GetTime()) != 0)
+            m_toolBar->MonthPicker()->SetTime(added.m_dtDue);
+        RefreshMonth();
+        if (!m_view->SelectDue(newId) && m_view->SelectedDue()) {
+            // Filtered or searched out of sight: nothing else stays selected.
+            m_view->SelectRow(-1);
+        }
+        return;
+    }
+    RefreshMonth();
+}
+
 void CMainFrame::ModifyDue(const QString& recId)
 {
+    FolderWatchHold hold(m_watcher);
     const bool changed = DueEditFlows::ModifyDue(this, recId);
     ReportStoreErrors();
     if (changed)
@@ -374,6 +544,7 @@ void CMainFrame::ModifyDue(const QString& recId)
 
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
+    FolderWatchHold hold(m_watcher);
     if (record.m_strSeriesId.isEmpty()) {
         if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
@@ -381,9 +552,27 @@ void CMainFrame::DeleteDue(const DueRecord& record)
     } else {
         switch (Prompt::Question(this, LoadResString(MessageId::ConfirmDeleteSeries),
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-        case QMessageBox::Yes:
-            (void)theDueStore.DeleteSeries(record.m_strSeriesId);
+        case QMessageBox::Yes: {
+            QStringList ids;
+            theDueStore.GetSeriesIds(record.m_strSeriesId, ids);
+            ChangeOutcome outcome;
+            {
+                ChangeProgressWindow progress(
+                    this,
+                    tr("Deleting the %1 dues of the series...").arg(QLocale().toString(qint64(ids.size()))),
+                    ids.size());
+                (void)theDueStore.DeleteSeries(record.m_strSeriesId, progress.Callback(), &outcome);
+            }
+            if (outcome.cancelled) {
+                Prompt::Message(this,
+                                tr("Deleting was stopped: %1 of the %2 dues of the series were deleted; the "
+                                   "others are still there.")
+                                    .arg(QLocale().toString(qint64(outcome.done)),
+                                         QLocale().toString(qint64(outcome.total))),
+                                QMessageBox::Information);
+            }
             break;
+        }
         case QMessageBox::No:
             (void)theDueStore.RemoveDue(record.m_strRecId, true);
             break;
@@ -418,13 +607,23 @@ void CMainFrame::ChangeWorkingDirectory()
     theDueStore.SetFolder(DataFolder(dlg.m_strPath));
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
+    m_watcher->Watch();
     RefreshMonth();
     ReportLoadProblems();
 }
 
 void CMainFrame::RefreshFromDisk()
 {
+    // A working directory that has gone (moved, deleted, a drive taken away)
+    // is not made again under the old name: say so and offer another.
+    const QString workDir = theDueStore.Folder().WorkDir();
+    if (!workDir.isEmpty() && !QFileInfo(workDir).isDir()) {
+        Prompt::Message(this, LoadResString(MessageId::WorkingDirectoryGone), QMessageBox::Warning);
+        ChangeWorkingDirectory();
+        return;
+    }
     theDueStore.LoadAll();
+    m_watcher->Watch();
     RefreshMonth();
     ReportLoadProblems();
 }
@@ -470,14 +669,13 @@ void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
     if (m_view->hasFocus() || m_view->isAncestorOf(focusWidget()))
-        m_outlook->setFocus();
+        m_outlook->FocusCurrentItem();
     else
         m_view->setFocus();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    QSettings settings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane"));
-    settings.setValue(QStringLiteral("DueDetailsBarState/State"), saveState());
+    FrameSettings::Save(*this);
     event->accept();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/DueRecord.h"
+#include "ui/DueListQuery.h"
+#include "ui/FocusRing.h"
 #include "ui/skinui/CGuiFrameWnd.h"
 
 #include <QHash>
@@ -11,6 +13,7 @@ class CGuiStatusBar;
 class CMainToolBar;
 class COutlookView;
 class CTallyvaneView;
+class FolderWatcher;
 class GuiCapOutBar;
 class QAction;
 class QMenu;
@@ -31,14 +34,23 @@ public:
     void OnCommand(int id);
     QAction* Action(int id) const { return m_actions.value(id); }
 
-    // Re-reads the month picker and lists that month again.
+    // Re-reads the month picker and lists that month again; the selection
+    // stays on the same due while it is listed.
     void RefreshMonth();
     void StepMonth(int delta);
+    // Shows the month of a date (today for Today).
+    void ShowMonthOf(const COleDateTime& date);
     void ModifyDue(const QString& recId);
     void DeleteDue(const DueRecord& record);
     void SetCaptionBar(const QString& text, int image);
     void ChangeWorkingDirectory();
+    // F5: reads the data folder again, or says that the working directory is
+    // gone and offers to choose another (without making the old one again).
     void RefreshFromDisk();
+
+    // The order of the list (View > Sort by).
+    void SetSort(DueSort sort);
+    DueSort Sort() const { return m_sort; }
 
     // Shows the due files the last load skipped, in one message (nothing when none).
     void ReportLoadProblems();
@@ -55,9 +67,12 @@ public:
     CGuiStatusBar* StatusBar() const { return m_statusBar; }
     CGuiMiniTool* CaptionTool() const { return m_captionTool; }
     QSplitter* Splitter() const { return m_splitter; }
+    FolderWatcher* Watcher() const { return m_watcher; }
+    const FocusRing& Ring() const { return m_ring; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void CreateActions();
@@ -67,6 +82,9 @@ private:
     void CreateCaptionBar(QWidget* parent);
     void Export(int id);
     void SwitchPane(int delta);
+    void CreateFocusRing();
+    void ShowTotals();
+    void NewDue();
 
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
@@ -78,4 +96,7 @@ private:
     CTallyvaneView* m_view = nullptr;
     GuiCapOutBar* m_captionBar = nullptr;
     CGuiMiniTool* m_captionTool = nullptr;
+    FolderWatcher* m_watcher = nullptr;
+    FocusRing m_ring;
+    DueSort m_sort = DueSort::DueDate;
 };

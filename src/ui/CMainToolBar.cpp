@@ -6,11 +6,17 @@
 #include "ui/CommandIds.h"
 
 #include <QAction>
+#include <QLineEdit>
 
 CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
     : CGuiToolBarWnd(QStringLiteral("ProjectToolBar"), parent), m_picker(new CMonthPicker(this)),
-      m_banner(new CBannerStatic(this)), m_filter(new CFilterCombo(this))
+      m_banner(new CBannerStatic(this)), m_filter(new CFilterCombo(this)), m_search(new QLineEdit(this))
 {
+    m_search->setObjectName(QStringLiteral("SearchField"));
+    m_search->setPlaceholderText(tr("Search this month"));
+    m_search->setToolTip(tr("Shows the dues of the month whose title, pay to, account or notes hold the "
+                            "words typed here"));
+    m_search->setClearButtonEnabled(true);
     setObjectName(QStringLiteral("ProjectToolBar"));
     setWindowTitle(QStringLiteral("ProjectToolBar"));
     for (int id : SlotIds()) {
@@ -26,6 +32,9 @@ CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
             break;
         case ID_FILTER:
             AddControlSlot(m_filter, 140, id);
+            break;
+        case ID_SEARCH:
+            AddControlSlot(m_search, 170, id);
             break;
         default:
             if (QAction* a = actions.value(id))
@@ -47,6 +56,7 @@ QList<int> CMainToolBar::SlotIds()
             0,
             ID_BANNER,
             ID_FILTER,
+            ID_SEARCH,
             0,
             ID_REFRESH,
             ID_SYNCHRONIZE,

@@ -33,3 +33,8 @@ void CMonthPicker::SetTime(const COleDateTime& when)
     setDate(dt.date());
     m_setting = false;
 }
+
+bool CMonthPicker::focusNextPrevChild(bool next)
+{
+    return QAbstractSpinBox::focusNextPrevChild(next);
+}

@@ -20,6 +20,11 @@ public:
 signals:
     void userDateChanged();
 
+protected:
+    // One stop for Tab, month and year together: Left and Right move between
+    // them, as in every date field.
+    bool focusNextPrevChild(bool next) override;
+
 private:
     QTime m_time;
     bool m_setting = false;

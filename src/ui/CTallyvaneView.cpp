@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPainter>
 
 CTallyvaneView::CTallyvaneView(QWidget* parent)
     : QListView(parent), m_model(new DueListModel(this)), m_delegate(new DueRowDelegate(this))
@@ -20,20 +21,91 @@ CTallyvaneView::CTallyvaneView(QWidget* parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setFrameShape(QFrame::StyledPanel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabKeyNavigation(false); // Tab leaves the list for the next part of the window
+    setFocusPolicy(Qt::StrongFocus);
     QPalette pal = palette();
     pal.setColor(QPalette::Base, Qt::white);
     setPalette(pal);
+    UpdateMinimumWidth();
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTallyvaneView::UpdateDetails);
     connect(this, &QAbstractItemView::doubleClicked, this, &CTallyvaneView::OnDoubleClicked);
 }
 
+template <typename F> void CTallyvaneView::KeepingSelection(F&& change)
+{
+    const auto selected = SelectedDue();
+    change();
+    if (!selected || !SelectDue(selected->m_strRecId))
+        UpdateDetails();
+}
+
 void CTallyvaneView::Refresh(const COleDateTime& month, DueFilter filter)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_model->Fill(month, filter);
+    KeepingSelection([&] { m_model->Fill(month, filter); });
     QApplication::restoreOverrideCursor();
-    UpdateDetails();
+    viewport()->update();
+}
+
+void CTallyvaneView::SetSort(DueSort sort)
+{
+    KeepingSelection([&] { m_model->SetSort(sort); });
+    if (const auto r = SelectedDue())
+        scrollTo(m_model->index(m_model->RowOf(r->m_strRecId)));
+}
+
+void CTallyvaneView::SetSearch(const QString& text)
+{
+    KeepingSelection([&] { m_model->SetSearch(text); });
+    viewport()->update();
+}
+
+bool CTallyvaneView::SelectDue(const QString& recId)
+{
+    const int row = m_model->RowOf(recId);
+    if (row < 0)
+        return false;
+    SelectRow(row);
+    UpdateDetails(); // the same due may be selected again with new contents
+    scrollTo(m_model->index(row));
+    return true;
+}
+
+QString CTallyvaneView::EmptyText() const
+{
+    if (m_model->rowCount() > 0)
+        return {};
+    if (m_model->MonthCount() > 0)
+        return tr("No dues of this month match the search");
+    return tr("No dues in this month");
+}
+
+void CTallyvaneView::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    const QString text = EmptyText();
+    if (text.isEmpty())
+        return;
+    QPainter p(viewport());
+    p.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const QRect area = viewport()->rect().adjusted(8, 8, -8, -8);
+    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+}
+
+void CTallyvaneView::changeEvent(QEvent* event)
+{
+    QListView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::LocaleChange)
+        UpdateMinimumWidth();
+}
+
+void CTallyvaneView::UpdateMinimumWidth()
+{
+    // Wide enough for the longest date and amount of a row, and the frame
+    // and scroll bar around them.
+    setMinimumWidth(DueRowDelegate::MinimumWidth(font(), locale()) + 2 * frameWidth() +
+                    style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
 }
 
 std::optional<DueRecord> CTallyvaneView::SelectedDue() const

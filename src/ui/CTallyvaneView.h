@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/COleDateTime.h"
+#include "ui/DueListQuery.h"
 #include "ui/DueRecordMeta.h"
 
 #include <QListView>
@@ -22,12 +23,22 @@ public:
     explicit CTallyvaneView(QWidget* parent = nullptr);
 
     // Lists the dues of month's month under filter (0 all, 1 paid, 2 unpaid).
+    // The due that was selected stays selected while it is listed.
     void Refresh(const COleDateTime& month, DueFilter filter);
 
     // The due at the selection mark, if any.
     std::optional<DueRecord> SelectedDue() const;
     // Puts the selection mark on a row (-1: none).
     void SelectRow(int row);
+    // Selects the due with that identifier; false when it is not listed.
+    bool SelectDue(const QString& recId);
+
+    // The order and the search of the list; the selection stays where it can.
+    void SetSort(DueSort sort);
+    void SetSearch(const QString& text);
+
+    // What the empty list says ("No dues in this month"); empty while rows show.
+    QString EmptyText() const;
 
     DueListModel* Model() const { return m_model; }
     // The context menu for a point in the viewport; its actions carry command ids.
@@ -45,9 +56,14 @@ signals:
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnDoubleClicked(const QModelIndex& index);
+    // Runs a change of the rows, keeping the selection on the same due.
+    template <typename F> void KeepingSelection(F&& change);
+    void UpdateMinimumWidth();
 
     DueListModel* m_model;
     DueRowDelegate* m_delegate;

@@ -9,14 +9,40 @@ DueListModel::DueListModel(QObject* parent) : QAbstractListModel(parent) {}
 void DueListModel::Fill(const COleDateTime& month, DueFilter filter)
 {
     beginResetModel();
-    MonthList list = theDueStore.FillMonthList(month, filter);
-    m_records = std::move(list.rows);
-    m_paid = list.paid;
-    m_unpaid = list.unpaid;
-    // The store hands them over in its own walk order; equal due dates fall
-    // back on the record identifier so the list never reshuffles.
-    std::stable_sort(m_records.begin(), m_records.end(), DueListLess);
+    // The store hands them over in its own walk order.
+    m_month = theDueStore.FillMonthList(month, filter).rows;
+    SortDues(m_month, m_sort);
+    Apply();
     endResetModel();
+}
+
+void DueListModel::SetSort(DueSort sort)
+{
+    if (sort == m_sort)
+        return;
+    beginResetModel();
+    m_sort = sort;
+    SortDues(m_month, m_sort);
+    Apply();
+    endResetModel();
+}
+
+void DueListModel::SetSearch(const QString& text)
+{
+    if (text == m_search.Text())
+        return;
+    beginResetModel();
+    m_search = DueSearch(text);
+    Apply();
+    endResetModel();
+}
+
+void DueListModel::Apply()
+{
+    m_records = SearchDues(m_month, m_search);
+    m_paid = m_unpaid = 0.0;
+    for (const DueRecord& r : std::as_const(m_records))
+        (r.m_bPaid ? m_paid : m_unpaid) += r.m_dAmount;
 }
 
 const DueRecord* DueListModel::RecordAt(int row) const
@@ -72,6 +98,7 @@ QHash<int, QByteArray> DueListModel::roleNames() const
 void DueListModel::Clear()
 {
     beginResetModel();
+    m_month.clear();
     m_records.clear();
     m_paid = m_unpaid = 0.0;
     endResetModel();

@@ -3,13 +3,15 @@
 #include "model/CDueStore.h"
 #include "model/COleDateTime.h"
 #include "model/DueRecord.h"
+#include "ui/DueListQuery.h"
 #include "ui/DueRecordMeta.h"
 
 #include <QAbstractListModel>
 #include <QList>
 
-// The dues of one month, in list order (due date, then record identifier).
-// Each row owns a copy of its record.
+// The dues of one month that the search keeps, in the chosen order (by due
+// date unless asked otherwise). Each row owns a copy of its record; the sums
+// are those of the rows shown.
 class DueListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -25,9 +27,16 @@ public:
 
     // Lists the dues of month's month under filter from theDueStore.
     void Fill(const COleDateTime& month, DueFilter filter);
+    // The order and the search; both apply to the month listed last.
+    void SetSort(DueSort sort);
+    DueSort Sort() const { return m_sort; }
+    void SetSearch(const QString& text);
+    const DueSearch& Search() const { return m_search; }
     // The sums of the listed dues.
     double Paid() const { return m_paid; }
     double Unpaid() const { return m_unpaid; }
+    // How many dues the month has under the filter, before the search.
+    int MonthCount() const { return int(m_month.size()); }
     void Clear();
 
     const DueRecord* RecordAt(int row) const;
@@ -39,7 +48,12 @@ public:
     QHash<int, QByteArray> roleNames() const override;
 
 private:
+    void Apply();
+
+    QList<DueRecord> m_month; // under the filter, before the search
     QList<DueRecord> m_records;
+    DueSort m_sort = DueSort::DueDate;
+    DueSearch m_search;
     double m_paid = 0.0;
     double m_unpaid = 0.0;
 };

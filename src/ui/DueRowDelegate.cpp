@@ -5,6 +5,8 @@
 #include "ui/DueRowLook.h"
 #include "ui/LoadImageList.h"
 
+#include "model/LocaleFormat.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -36,22 +38,20 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->setClipRect(option.rect);
     painter->fillRect(layout.fill, look.background);
 
-    QFont bold = option.font;
-    bold.setPixelSize(13);
-    bold.setBold(true);
-    painter->setFont(bold);
+    const QFont bold = RowFont(option.font, true);
+    const QFont normal = RowFont(option.font, false);
+    const QFontMetrics boldMetrics(bold), normalMetrics(normal);
+    const DueRowTextPlaces places = PlaceRowTexts(option.rect, boldMetrics.horizontalAdvance(look.amount),
+                                                  normalMetrics.horizontalAdvance(look.line2));
+    constexpr int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     painter->setPen(look.text);
-    // A long title stops short of the amount instead of running under it.
-    const int amountLeft = layout.amount.right() - painter->fontMetrics().horizontalAdvance(look.amount) - 12;
-    const int titleWidth = std::max(0, std::min(layout.line1.width(), amountLeft - layout.line1.left()));
-    painter->drawText(layout.line1, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      painter->fontMetrics().elidedText(look.line1, Qt::ElideRight, titleWidth));
-    painter->drawText(layout.amount, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, look.amount);
-
-    QFont normal = bold;
-    normal.setBold(false);
+    painter->setFont(bold);
+    painter->drawText(places.title, Qt::AlignLeft | flags,
+                      boldMetrics.elidedText(look.line1, Qt::ElideRight, std::max(0, places.title.width())));
+    painter->drawText(places.amount, Qt::AlignRight | flags, look.amount);
     painter->setFont(normal);
-    painter->drawText(layout.line2, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, look.line2);
+    painter->drawText(places.date, Qt::AlignLeft | flags,
+                      normalMetrics.elidedText(look.line2, Qt::ElideRight, std::max(0, places.date.width())));
 
     if (!m_row.isEmpty())
         painter->drawPixmap(layout.rowImage, m_row.at(0));
@@ -59,5 +59,35 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawPixmap(layout.paidMark, m_marks.at(0));
     if (look.recurringMark && m_marks.size() > 1)
         painter->drawPixmap(layout.recurringMark, m_marks.at(1));
+    if (option.state & QStyle::State_HasFocus) {
+        // Where the keyboard is, also on a row that is not selected.
+        QPen pen(selected ? QColor(255, 255, 255) : QColor(0, 0, 0), 1, Qt::DotLine);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(1, 1, -2, -2));
+    }
     painter->restore();
+}
+
+QFont DueRowDelegate::RowFont(const QFont& base, bool bold)
+{
+    QFont f = base;
+    f.setPixelSize(13);
+    f.setBold(bold);
+    return f;
+}
+
+int DueRowDelegate::MinimumWidth(const QFont& base, const QLocale& locale)
+{
+    // The widest texts a row of this locale shows: a late date with a two-digit
+    // month, day and hour, and an amount in the millions.
+    DueRecord sample(Qt::Uninitialized);
+    sample.m_dtDue = COleDateTime(2000, 12, 28, 22, 58, 0);
+    sample.m_dAmount = 9999999.99;
+    const QString date = FormatDatePicture(sample.m_dtDue, QString(), locale) + QLatin1Char(' ') +
+                         FormatTimePicture(sample.m_dtDue, QString(), locale);
+    const QString amount = FormatCurrencyText(AmountText(sample.m_dAmount), locale);
+    const QFontMetrics boldMetrics(RowFont(base, true)), normalMetrics(RowFont(base, false));
+    return MinimumRowWidth(boldMetrics.horizontalAdvance(amount), normalMetrics.horizontalAdvance(date),
+                           boldMetrics.horizontalAdvance(QStringLiteral("Wwww…")));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -15,6 +16,11 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+    // The fonts of a row's texts, from the view's font.
+    static QFont RowFont(const QFont& base, bool bold);
+    // The narrowest row that shows dates and amounts of the locale whole.
+    static int MinimumWidth(const QFont& base, const QLocale& locale);
 
 private:
     QList<QPixmap> m_row;   // the row image

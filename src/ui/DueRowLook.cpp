@@ -67,3 +67,44 @@ DueRowLayout ComputeRowLayout(const QRect& row)
     out.recurringMark = QPoint(l + 67, t + 8);
     return out;
 }
+
+namespace {
+constexpr int kTextGap = 12;        // between the title or date and the amount
+constexpr int kNarrowRightEdge = 6; // amount's margin on the first line
+} // namespace
+
+DueRowTextPlaces PlaceRowTexts(const QRect& row, int amountWidth, int dateWidth)
+{
+    const DueRowLayout layout = ComputeRowLayout(row);
+    const int right = layout.line1.right();
+    DueRowTextPlaces out;
+    // Beside both lines: the amount ends where it always did.
+    const int besideLeft = layout.amount.right() + 1 - amountWidth;
+    if (besideLeft - kTextGap >= layout.line2.left() + dateWidth) {
+        out.amount = QRect(besideLeft, layout.amount.top(), amountWidth, layout.amount.height());
+        out.title = layout.line1;
+        out.title.setRight(qMax(out.title.left() - 1, besideLeft - kTextGap - 1));
+        out.date = layout.line2;
+        out.date.setRight(qMax(out.date.left() - 1, besideLeft - kTextGap - 1));
+        return out;
+    }
+    // On the first line, at its end; the date has the second line to itself.
+    out.amountOnFirstLine = true;
+    const int amountRight = qMax(layout.line1.left() - 1, right - kNarrowRightEdge);
+    const int amountLeft = qMax(layout.line1.left(), amountRight + 1 - amountWidth);
+    out.amount = QRect(QPoint(amountLeft, layout.line1.top()), QPoint(amountRight, layout.line1.bottom()));
+    out.title = layout.line1;
+    out.title.setRight(qMax(out.title.left() - 1, amountLeft - kTextGap - 1));
+    out.date = layout.line2;
+    out.date.setRight(qMax(out.date.left() - 1, right - kNarrowRightEdge));
+    return out;
+}
+
+int MinimumRowWidth(int amountWidth, int dateWidth, int titleLetters)
+{
+    // Measured on a row at x = 0; see ComputeRowLayout for the fixed parts.
+    const DueRowLayout layout = ComputeRowLayout(QRect(0, 0, 1000, kDueRowHeight));
+    const int forDate = layout.line2.left() + dateWidth + kNarrowRightEdge;
+    const int forAmount = layout.line1.left() + titleLetters + kTextGap + amountWidth + kNarrowRightEdge;
+    return qMax(forDate, forAmount) + 1;
+}

@@ -48,5 +48,25 @@ struct DueRowLayout
 
 DueRowLayout ComputeRowLayout(const QRect& row);
 
+// Where the three texts of a row go, for texts of the given widths (the
+// title's room is what is left; it is elided to fit). The amount never
+// covers the date and the title never runs under the amount: while the row
+// is wide enough for date and amount side by side, the amount stands beside
+// both lines as always; in a narrower row it moves to the end of the first
+// line. Every rectangle lies inside the row.
+struct DueRowTextPlaces
+{
+    QRect title;
+    QRect date;
+    QRect amount;
+    bool amountOnFirstLine = false;
+};
+
+DueRowTextPlaces PlaceRowTexts(const QRect& row, int amountWidth, int dateWidth);
+
+// The narrowest row that shows the widest date and amount of this locale
+// whole, with room for a few letters of the title.
+int MinimumRowWidth(int amountWidth, int dateWidth, int titleLetters);
+
 // Height of a row: the height of the row image.
 inline constexpr int kDueRowHeight = 30;

@@ -28,6 +28,8 @@ private slots:
     void unusableDates();
     void pictureResultLimit();
     void defaultFormatsAgreeWithQLocale();
+    void fourDigitYearPattern_data();
+    void fourDigitYearPattern();
 };
 
 Q_DECLARE_METATYPE(COleDateTime)
@@ -200,6 +202,11 @@ void TestLocaleFormat::datePicture_data()
     QTest::newRow("quotes and escapes") << "en_US" << may4 << "ddd',' MMM dd ''''yy" << "Sat, May 04 '02";
     QTest::newRow("long form") << "en_US" << may4 << "dddd, MMMM d, yyyy" << "Saturday, May 4, 2002";
     QTest::newRow("numbers") << "en_US" << may4 << "d/M/yy" << "4/5/02";
+    // The locale's short date shows the whole year, whatever its own pattern says.
+    QTest::newRow("empty en_US") << "en_US" << may4 << "" << "5/4/2002";
+    QTest::newRow("empty en_US, 1897 is not 1997") << "en_US" << At(1897, 4, 4) << "" << "4/4/1897";
+    QTest::newRow("de_DE empty") << "de_DE" << may4 << "" << "04.05.2002";
+    QTest::newRow("empty en_GB") << "en_GB" << mar5 << "" << "05/03/2007";
     // The pictures the program itself passes.
     QTest::newRow("dd/MM/yyyy") << "en_US" << mar5 << "dd/MM/yyyy" << "05/03/2007";
     QTest::newRow("dd/MM/yyyy - ") << "en_US" << mar5 << "dd/MM/yyyy - " << "05/03/2007 - ";
@@ -210,8 +217,6 @@ void TestLocaleFormat::datePicture_data()
     QTest::newRow("MMMM-yyyy") << "en_US" << mar5 << "MMMM-yyyy" << "March-2007";
     QTest::newRow("time letters are literal") << "en_US" << may4 << "MM/dd/yyyy  hh:mm:ss tt"
                                               << "05/04/2002  hh:mm:ss tt";
-    // The locale's short date, as QLocale gives it.
-    QTest::newRow("empty en_US") << "en_US" << may4 << "" << "5/4/02";
 
     QTest::newRow("long runs") << "en_US" << may4 << "dddddd MMMMMM yyyyy yyy" << "Saturday May 2002 2002";
     QTest::newRow("single y as yy") << "en_US" << At(2009, 1, 2) << "y" << "09";
@@ -223,7 +228,6 @@ void TestLocaleFormat::datePicture_data()
     QTest::newRow("unclosed quote") << "en_US" << may4 << "d 'MMMM yyyy" << "4 MMMM yyyy";
 
     QTest::newRow("de_DE long") << "de_DE" << may4 << "dddd, d. MMMM yyyy" << "Samstag, 4. Mai 2002";
-    QTest::newRow("de_DE empty") << "de_DE" << may4 << "" << "04.05.02";
     QTest::newRow("de_DE MMM/yyyy") << "de_DE" << mar5 << "MMM/yyyy" << QString::fromUtf8("Mär/2007");
     QTest::newRow("de_DE MMMM - yyyy") << "de_DE" << mar5 << "MMMM - yyyy" << QString::fromUtf8("März - 2007");
 
@@ -362,9 +366,9 @@ void TestLocaleFormat::pictureResultLimit()
 }
 
 // The locale's own patterns come in Qt's syntax; read them the way QLocale
-// does. Names only differ where our month rules do (abbreviations are the
-// standalone form, full names follow the genitive rule), and we always write
-// ASCII digits, so those locales are left out.
+// does (dates with the year widened to four digits). Names only differ where our month rules do
+// (abbreviations are the standalone form, full names follow the genitive rule), and we always write ASCII
+// digits, so those locales are left out.
 void TestLocaleFormat::defaultFormatsAgreeWithQLocale()
 {
     const QList<QLocale> locales =
@@ -380,7 +384,7 @@ void TestLocaleFormat::defaultFormatsAgreeWithQLocale()
             ++compared;
             const COleDateTime d = At(date.year(), date.month(), date.day());
             const QString ours = FormatDatePicture(d, QString(), locale);
-            const QString qt = locale.toString(date, QLocale::ShortFormat);
+            const QString qt = locale.toString(date, ShortDatePattern(locale));
             if (ours != qt)
                 mismatches << QStringLiteral("%1 date: '%2' vs '%3'").arg(locale.name(), ours, qt);
         }
@@ -397,6 +401,31 @@ void TestLocaleFormat::defaultFormatsAgreeWithQLocale()
     }
     QVERIFY(compared > 100);
     QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.mid(0, 10).join(QLatin1Char('\n'))));
+}
+
+void TestLocaleFormat::fourDigitYearPattern_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("widened");
+    QTest::newRow("en_US") << "M/d/yy"
+                           << "M/d/yyyy";
+    QTest::newRow("de_DE") << "dd.MM.yy"
+                           << "dd.MM.yyyy";
+    QTest::newRow("already four") << "yyyy-MM-dd"
+                                  << "yyyy-MM-dd";
+    QTest::newRow("quoted letters stay") << "d 'yy' yy"
+                                         << "d 'yy' yyyy";
+    QTest::newRow("doubled quote") << "yy''d"
+                                   << "yyyy''d";
+    QTest::newRow("no year") << "d MMM"
+                             << "d MMM";
+}
+
+void TestLocaleFormat::fourDigitYearPattern()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, widened);
+    QCOMPARE(FourDigitYearPattern(pattern), widened);
 }
 
 QTEST_GUILESS_MAIN(TestLocaleFormat)

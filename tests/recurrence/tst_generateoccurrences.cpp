@@ -11,6 +11,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <optional>
+
+#include <sys/resource.h>
+
 namespace {
 RecurrencePattern DailyPattern(const COleDateTime& start, int count)
 {
@@ -27,6 +32,27 @@ QStringList DueFiles()
 {
     return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files);
 }
+
+// While it lives, no file of this process can grow at all: every due file
+// write fails as on a full disk ("File too large").
+class FileSizeLimit
+{
+public:
+    FileSizeLimit()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit tight = m_old;
+        tight.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &tight);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+};
 } // namespace
 
 class TestGenerateOccurrences : public QObject
@@ -42,6 +68,8 @@ private slots:
     void cancelTakesEverythingBack_data();
     void cancelTakesEverythingBack();
     void twoRunsTwoSeries();
+    void failedWriteTakesEverythingBack_data();
+    void failedWriteTakesEverythingBack();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -182,6 +210,53 @@ void TestGenerateOccurrences::twoRunsTwoSeries()
     QCOMPARE(ids.size(), 2);
     theDueStore.GetSeriesIds(b.m_strSeriesId, ids);
     QCOMPARE(ids.size(), 2);
+}
+
+void TestGenerateOccurrences::failedWriteTakesEverythingBack_data()
+{
+    QTest::addColumn<int>("failAfter");
+    QTest::newRow("the first write") << 0;
+    QTest::newRow("the second write") << 1;
+    QTest::newRow("half way") << 250;
+}
+
+void TestGenerateOccurrences::failedWriteTakesEverythingBack()
+{
+    QFETCH(int, failAfter);
+    const QString keep = theDueStore.AddDue(DueRecord());
+    const QStringList before = DueFiles();
+    const QByteArray marker = [] {
+        QFile f(theDueStore.Folder().PreferencesPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    std::optional<FileSizeLimit> full;
+    qint64 calls = 0;
+    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 500),
+                                                    theDueStore, [&](qint64 done, qint64) {
+                                                        ++calls;
+                                                        if (done == failAfter)
+                                                            full.emplace();
+                                                        return true;
+                                                    });
+    full.reset();
+    QVERIFY(run.m_bFailed);
+    QVERIFY(!run.m_bCancelled);
+    QCOMPARE(calls, qint64(failAfter + 1)); // it stopped at the failing write
+    QVERIFY(run.m_arrOccurrenceIds.isEmpty());
+    QCOMPARE(DueFiles(), before);
+    QCOMPARE(theDueStore.GetCount(), 1);
+    QVERIFY(theDueStore.Contains(keep));
+    const QStringList errors = theDueStore.TakeErrors();
+    QCOMPARE(errors.size(), 1); // the one failed write, with the path and the reason
+    QVERIFY2(errors.first().contains(QStringLiteral("Tallyvane Files")) &&
+                 errors.first().contains(QStringLiteral("large")),
+             qPrintable(errors.first()));
+    QFile f(theDueStore.Folder().PreferencesPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), marker);
+    // Nothing of ours is left in the folder, not even a temporary file.
+    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList(QDir::Files).size(), before.size() + 1);
 }
 
 QTEST_GUILESS_MAIN(TestGenerateOccurrences)

@@ -4,8 +4,10 @@
 #include "UiTestSupport.h"
 
 #include "ui/DueListModel.h"
+#include "ui/DueListQuery.h"
 #include "ui/DueRowLook.h"
 #include "ui/LoadImageList.h"
+#include "ui/skinui/CGuiToolButton.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QAbstractItemModelTester>
@@ -139,6 +141,147 @@ private slots:
         QCOMPARE(l.rowImage, QPoint(10, 60));
         QCOMPARE(l.paidMark, QPoint(45, 68));
         QCOMPARE(l.recurringMark, QPoint(67, 68));
+    }
+
+    // At every width the list allows, with texts of every width: the amount
+    // never covers the date, the title never runs under the amount, and all
+    // stays inside the row.
+    void rowTextsNeverOverlap_data()
+    {
+        QTest::addColumn<int>("rowWidth");
+        QTest::addColumn<int>("amountWidth");
+        QTest::addColumn<int>("dateWidth");
+        QTest::addColumn<bool>("onFirstLine");
+        QTest::newRow("wide row, short texts") << 900 << 60 << 120 << false;
+        QTest::newRow("wide row, millions") << 900 << 110 << 150 << false;
+        QTest::newRow("just wide enough beside") << 110 + 150 + 12 + 110 + 40 << 110 << 150 << false;
+        QTest::newRow("one pixel less: first line") << 110 + 150 + 12 + 110 + 40 - 1 << 110 << 150 << true;
+        QTest::newRow("800x600 window's list") << 380 << 104 << 131 << true;
+        QTest::newRow("narrowest list") << MinimumRowWidth(104, 131, 40) << 104 << 131 << true;
+    }
+
+    void rowTextsNeverOverlap()
+    {
+        QFETCH(int, rowWidth);
+        QFETCH(int, amountWidth);
+        QFETCH(int, dateWidth);
+        QFETCH(bool, onFirstLine);
+        const QRect row(0, 90, rowWidth, kDueRowHeight);
+        const DueRowTextPlaces p = PlaceRowTexts(row, amountWidth, dateWidth);
+        QCOMPARE(p.amountOnFirstLine, onFirstLine);
+        QVERIFY(!p.amount.intersects(p.date));
+        QVERIFY(!p.amount.intersects(p.title));
+        QCOMPARE(p.amount.width(), amountWidth); // the amount is never cut
+        for (const QRect& r : {p.title, p.date, p.amount})
+            QVERIFY2(row.contains(r) || r.isEmpty(), qPrintable(QStringLiteral("%1 wide").arg(r.width())));
+        // The date is shown whole wherever the list can be.
+        if (rowWidth >= MinimumRowWidth(amountWidth, dateWidth, 40))
+            QVERIFY(p.date.width() >= dateWidth);
+        // Beside both lines the amount ends where it always did.
+        if (!onFirstLine)
+            QCOMPARE(p.amount.right(), ComputeRowLayout(row).amount.right());
+    }
+
+    void captionIsElidedNotWidened()
+    {
+        CGuiToolButton button;
+        const QString title = QString(150, QLatin1Char('W'));
+        button.SetCaption(title);
+        button.resize(300, 40);
+        QCOMPARE(button.text(), title); // the whole caption is kept
+        QVERIFY(button.ShownCaption().endsWith(QChar(0x2026)));
+        QVERIFY(button.fontMetrics().horizontalAdvance(button.ShownCaption()) <= 300);
+        QVERIFY(button.minimumSizeHint().width() < 120);
+        button.SetCaption(QStringLiteral("Rent"));
+        QCOMPARE(button.ShownCaption(), QStringLiteral("Rent"));
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("nothing typed") << "" << QStringList{"Café rent", "Power", "Water"};
+        QTest::newRow("blank only") << "   " << QStringList{"Café rent", "Power", "Water"};
+        QTest::newRow("accent-free finds accent") << "cafe" << QStringList{"Café rent"};
+        QTest::newRow("case does not count") << "POWER" << QStringList{"Power"};
+        QTest::newRow("pay to") << "city" << QStringList{"Power", "Water"};
+        QTest::newRow("account") << "acc-77" << QStringList{"Water"};
+        QTest::newRow("notes") << "receipt" << QStringList{"Café rent"};
+        QTest::newRow("every word, any field") << "city water" << QStringList{"Water"};
+        QTest::newRow("a word found nowhere") << "city gas" << QStringList();
+        QTest::newRow("accented search finds plain") << QString::fromUtf8("pöwer") << QStringList{"Power"};
+    }
+
+    void search()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, found);
+        QList<DueRecord> rows;
+        DueRecord a = UiTest::MakeDue(QString::fromUtf8("Café rent"), QDateTime(m_today, QTime(9, 0)), 1);
+        a.m_strNotes = QStringLiteral("Keep the\r\nRECEIPT");
+        DueRecord b = UiTest::MakeDue("Power", QDateTime(m_today, QTime(9, 0)), 2, false, {}, "City Power");
+        DueRecord c = UiTest::MakeDue("Water", QDateTime(m_today, QTime(9, 0)), 3, false, {}, "City Water");
+        c.m_strAccount = QStringLiteral("ACC-77");
+        rows << a << b << c;
+        QStringList titles;
+        for (const DueRecord& r : SearchDues(rows, DueSearch(text)))
+            titles << r.m_strTitle;
+        QCOMPARE(titles, found);
+    }
+
+    void sortOrders_data()
+    {
+        QTest::addColumn<DueSort>("sort");
+        QTest::addColumn<QStringList>("order");
+        // Rows: title, pay to, amount, day of the month.
+        QTest::newRow("due date") << DueSort::DueDate << QStringList{"bill 10", "Bill 2", "apple", "Zebra"};
+        QTest::newRow("amount, ties by due date")
+            << DueSort::Amount << QStringList{"Zebra", "bill 10", "Bill 2", "apple"};
+        QTest::newRow("title: case and numbers as people read them")
+            << DueSort::Title << QStringList{"apple", "Bill 2", "bill 10", "Zebra"};
+        QTest::newRow("pay to") << DueSort::Payee << QStringList{"Zebra", "apple", "bill 10", "Bill 2"};
+    }
+
+    void sortOrders()
+    {
+        QFETCH(DueSort, sort);
+        QFETCH(QStringList, order);
+        auto due = [&](const char* title, const char* payTo, double amount, int day) {
+            return UiTest::MakeDue(QString::fromLatin1(title), QDateTime(QDate(2007, 3, day), QTime(9, 0)),
+                                   amount, false, {}, QString::fromLatin1(payTo));
+        };
+        QList<DueRecord> rows{due("Zebra", "Aardvark Ltd", 1.0, 20), due("apple", "bank", 9.0, 3),
+                              due("bill 10", "Corner shop", 5.0, 1), due("Bill 2", "corner Shop", 5.0, 2)};
+        SortDues(rows, sort);
+        QStringList titles;
+        for (const DueRecord& r : rows)
+            titles << r.m_strTitle;
+        QCOMPARE(titles, order);
+        QCOMPARE(DueSortFromKey(DueSortKey(sort)), sort);
+    }
+
+    void modelSearchSumsWhatIsShown()
+    {
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 3, 2), QTime(9, 0)), 500.00, true));
+        UiTest::AddDue(UiTest::MakeDue("Rent garage", QDateTime(QDate(2007, 3, 3), QTime(9, 0)), 40.00));
+        UiTest::AddDue(UiTest::MakeDue("Power", QDateTime(QDate(2007, 3, 4), QTime(9, 0)), 60.25));
+        DueListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.Fill(COleDateTime(2007, 3, 14, 0, 0, 0), DueFilter::All);
+        model.SetSearch(QStringLiteral("rent"));
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.MonthCount(), 3);
+        QCOMPARE(AmountText(model.Paid()), QStringLiteral("500.00"));
+        QCOMPARE(AmountText(model.Unpaid()), QStringLiteral("40.00"));
+        model.SetSort(DueSort::Amount);
+        QCOMPARE(model.index(0).data().toString(), QStringLiteral("Rent garage"));
+        // A new fill of the month keeps the search and the order.
+        model.Fill(COleDateTime(2007, 3, 1, 0, 0, 0), DueFilter::All);
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.index(0).data().toString(), QStringLiteral("Rent garage"));
+        model.SetSearch(QString());
+        QCOMPARE(model.rowCount(), 3);
+        QCOMPARE(AmountText(model.Paid() + model.Unpaid()), QStringLiteral("600.25"));
     }
 
     void modelOrderAndFilter_data()

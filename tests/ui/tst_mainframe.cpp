@@ -5,6 +5,7 @@
 #include "UiTestSupport.h"
 
 #include "model/AppPaths.h"
+#include "model/FolderWatcher.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
 #include "ui/CDetailsBar.h"
@@ -19,20 +20,27 @@
 #include "ui/CommandIds.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
+#include "ui/FrameSettings.h"
+#include "ui/editor/CDetailPage.h"
 #include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
 
 #include <QAction>
+#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressDialog>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSplitter>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QWizard>
 
 #include <memory>
 
@@ -67,6 +75,35 @@ private:
     }
 
     QDate ShownDate() const { return m_frame->ToolBar()->MonthPicker()->date(); }
+
+    void ShowActive(QSize size = QSize(1024, 768))
+    {
+        m_frame->resize(size);
+        m_frame->show();
+        QApplication::setActiveWindow(m_frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    }
+
+    // Which part of the window has the focus.
+    QString FocusPart() const
+    {
+        QWidget* f = QApplication::focusWidget();
+        if (!f)
+            return QStringLiteral("none");
+        if (f == m_frame->View())
+            return QStringLiteral("list");
+        if (f == m_frame->ToolBar()->MonthPicker() || m_frame->ToolBar()->MonthPicker()->isAncestorOf(f))
+            return QStringLiteral("month");
+        if (f == m_frame->ToolBar()->FilterBox())
+            return QStringLiteral("filter");
+        if (f == m_frame->ToolBar()->SearchField())
+            return QStringLiteral("search");
+        if (m_frame->DetailsBar()->isAncestorOf(f))
+            return QStringLiteral("details");
+        if (m_frame->OutlookView()->isAncestorOf(f))
+            return QStringLiteral("pane:") + static_cast<QToolButton*>(f)->text();
+        return QString::fromLatin1(f->metaObject()->className());
+    }
     void Show(const QDate& date)
     {
         m_frame->ToolBar()->MonthPicker()->SetTime(COleDateTime::FromQDateTime(QDateTime(date, QTime(0, 0))));
@@ -411,9 +448,13 @@ private slots:
         QCOMPARE(theDueStore.Contains(selected), selectedLeft);
         QCOMPARE(QFile::exists(DataFile(selected)), selectedLeft);
         QCOMPARE(theDueStore.Contains(sibling), !series || answer != QMessageBox::Yes);
-        // The list is refilled in every case, also after No and Cancel.
+        // The list is refilled in every case, also after No and Cancel; a due
+        // that is still there stays selected.
         QCOMPARE(ListedTitles().size(), left);
-        QVERIFY(!m_frame->View()->SelectedDue());
+        const auto stillSelected = m_frame->View()->SelectedDue();
+        QCOMPARE(bool(stillSelected), selectedLeft);
+        if (stillSelected)
+            QCOMPARE(stillSelected->m_strRecId, selected);
     }
 
     void deleteOfAVanishedFileIsReportedAndListedAsOnDisk()
@@ -537,6 +578,285 @@ private slots:
         QCOMPARE(ids(view->BuildContextMenu(first.center())),
                  (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE}));
         QVERIFY(view->SelectedDue()); // the row under the pointer is marked first
+    }
+
+    void tabGoesRoundEveryPart_data()
+    {
+        QTest::addColumn<bool>("detailsShown");
+        QTest::addColumn<QStringList>("round");
+        QTest::newRow("all parts") << true << QStringList{"list",    "month",    "filter", "search",
+                                                          "details", "pane:Add", "list"};
+        QTest::newRow("hidden details are passed over")
+            << false << QStringList{"list", "month", "filter", "search", "pane:Add", "list"};
+    }
+
+    void tabGoesRoundEveryPart()
+    {
+        QFETCH(bool, detailsShown);
+        QFETCH(QStringList, round);
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        m_frame = std::make_unique<CMainFrame>();
+        if (!detailsShown)
+            m_frame->OnCommand(ID_VIEW_DETAILS);
+        ShowActive();
+        QCOMPARE(FocusPart(), QStringLiteral("list")); // the keys move in the list from the start
+        QStringList forward{FocusPart()};
+        for (int i = 1; i < round.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            forward << FocusPart();
+        }
+        QCOMPARE(forward, round);
+        QStringList backward{FocusPart()};
+        for (int i = 1; i < round.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            backward << FocusPart();
+        }
+        std::reverse(round.begin(), round.end());
+        QCOMPARE(backward, round);
+    }
+
+    void navigationPaneArrows()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        QSignalSpy commands(m_frame->OutlookView(), &CGuiOutLookView::commandRequested);
+        m_frame->OutlookView()->FocusCurrentItem();
+        QStringList seen{FocusPart()};
+        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                Qt::Key_Up,   Qt::Key_Up,   Qt::Key_End};
+        for (Qt::Key key : keys) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            seen << FocusPart();
+        }
+        QCOMPARE(seen, (QStringList{"pane:Add", "pane:Modify", "pane:Delete", "pane:Refresh", "pane:Delete",
+                                    "pane:Modify", "pane:Delete"}));
+        // The focused item shows it: its look differs from an item without focus.
+        QToolButton* focused = m_frame->OutlookView()->FocusedItem();
+        QVERIFY(focused);
+        const QImage withFocus = focused->grab().toImage();
+        m_frame->View()->setFocus();
+        QVERIFY(focused->grab().toImage() != withFocus);
+        // Enter runs the item; Up from the first item opens the folder before.
+        m_frame->OutlookView()->FocusItem(1, 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(FocusPart(), QStringLiteral("pane:Delete"));
+        Prompt::SetNextAnswer(QMessageBox::No);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(commands.size(), 1);
+        QCOMPARE(commands.at(0).at(0).toInt(), int(ID_DUE_DELETE));
+    }
+
+    void keysRunTheirCommands_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QDate>("shown");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QStringList>("asked");
+        const QDate jan(2007, 1, 31);
+        const QStringList none;
+        QTest::newRow("Ctrl+PgDown") << QKeySequence(Qt::CTRL | Qt::Key_PageDown) << QDate(2007, 2, 28)
+                                     << "list" << none;
+        QTest::newRow("Ctrl+PgUp") << QKeySequence(Qt::CTRL | Qt::Key_PageUp) << QDate(2006, 12, 31) << "list"
+                                   << none;
+        QTest::newRow("Alt+Right") << QKeySequence(Qt::ALT | Qt::Key_Right) << QDate(2007, 2, 28) << "list"
+                                   << none;
+        QTest::newRow("Alt+Left") << QKeySequence(Qt::ALT | Qt::Key_Left) << QDate(2006, 12, 31) << "list"
+                                  << none;
+        QTest::newRow("Delete asks the delete question")
+            << QKeySequence(Qt::Key_Delete) << jan << "list"
+            << QStringList{LoadResString(MessageId::ConfirmDelete)};
+        QTest::newRow("Ctrl+F goes to the search")
+            << QKeySequence(Qt::CTRL | Qt::Key_F) << jan << "search" << none;
+        QTest::newRow("Down moves in the list, not the month")
+            << QKeySequence(Qt::Key_Down) << jan << "list" << none;
+    }
+
+    void keysRunTheirCommands()
+    {
+        QFETCH(QKeySequence, key);
+        QFETCH(QDate, shown);
+        QFETCH(QString, focus);
+        QFETCH(QStringList, asked);
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        Select(id);
+        Prompt::TakeShownTexts();
+        Prompt::SetNextAnswer(QMessageBox::No);
+        QTest::keySequence(QApplication::focusWidget(), key);
+        QCOMPARE(ShownDate(), shown);
+        QCOMPARE(FocusPart(), focus);
+        QCOMPARE(Prompt::TakeShownTexts(), asked);
+    }
+
+    void todayAndHelpKeys()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        QCOMPARE(m_frame->Action(ID_HELP_CONTENTS)->shortcut(), QKeySequence(Qt::Key_F1));
+        QVERIFY(m_frame->Action(ID_DUE_DELETE)->shortcuts().contains(QKeySequence(Qt::Key_Delete)));
+        Show(QDate(2011, 6, 3));
+        m_frame->Action(ID_TODAY)->trigger();
+        QCOMPARE(ShownDate(), QDate(2007, 1, 31));
+        QCOMPARE(m_frame->CurrentMonth().GetMonth(), 1);
+    }
+
+    // With long titles, at every screen size: the window keeps its size, the
+    // docks and panes keep room, and the totals stay inside the window.
+    void layoutHoldsWithLongTitles_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("640x480") << QSize(640, 480);
+        QTest::newRow("800x600") << QSize(800, 600);
+        QTest::newRow("1024x768") << QSize(1024, 768);
+        QTest::newRow("1600x1000") << QSize(1600, 1000);
+    }
+
+    void layoutHoldsWithLongTitles()
+    {
+        QFETCH(QSize, size);
+        const QString longTitle = QStringLiteral("Quarterly property tax instalment ").repeated(5).left(150);
+        const QString longId = UiTest::AddDue(UiTest::MakeDue(
+            longTitle, QDateTime(QDate(2007, 1, 10), QTime(0, 0)), 1234567.89, false, {}, longTitle));
+        const QString shortId =
+            UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 11), QTime(0, 0)), 5));
+        m_frame = std::make_unique<CMainFrame>();
+        QVERIFY(m_frame->minimumSizeHint().width() <= 640);
+        QVERIFY(m_frame->minimumSizeHint().height() <= 480);
+        ShowActive(size);
+        for (const QString& id : {longId, shortId, longId}) {
+            Select(id);
+            // Let every layout take in the new caption before measuring.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            QApplication::processEvents();
+            QVERIFY(m_frame->minimumSizeHint().width() <= size.width());
+            QCOMPARE(m_frame->size(), size);
+            QVERIFY(m_frame->DetailsBar()->width() >= 180);
+            QVERIFY(m_frame->OutlookView()->width() >= 110);
+            QVERIFY(m_frame->View()->width() >= m_frame->View()->minimumWidth());
+            QWidget* total =
+                m_frame->StatusBar()->findChild<QWidget*>(QStringLiteral("pane%1").arg(ID_INDICATOR_TOTAL));
+            QVERIFY(total);
+            QVERIFY(total->mapTo(m_frame.get(), QPoint(total->width(), 0)).x() <= size.width());
+        }
+    }
+
+    void selectionStaysAfterRefreshAndOutsideChanges()
+    {
+        const QString a = UiTest::AddDue(UiTest::MakeDue("A", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        const QString b = UiTest::AddDue(UiTest::MakeDue("B", QDateTime(QDate(2007, 1, 20), QTime(9, 0)), 1));
+        m_frame = std::make_unique<CMainFrame>();
+        Select(b);
+        m_frame->OnCommand(ID_REFRESH);
+        QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, b);
+        // Another program adds a due before it: the list shows it within a
+        // second, and B stays selected.
+        CDueStore other;
+        other.SetFolder(theDueStore.Folder());
+        other.LoadAll();
+        other.AddDue(UiTest::MakeDue("Early", QDateTime(QDate(2007, 1, 2), QTime(9, 0)), 1));
+        QTRY_COMPARE_WITH_TIMEOUT(ListedTitles(), (QStringList{"Early", "A", "B"}), 1000);
+        QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, b);
+        QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("B"));
+        Q_UNUSED(a);
+    }
+
+    void sortAndSearchFromTheWindow()
+    {
+        UiTest::AddDue(
+            UiTest::MakeDue("Water", QDateTime(QDate(2007, 1, 5), QTime(9, 0)), 30.00, false, {}, "City"));
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 1), QTime(9, 0)), 500.00, true));
+        UiTest::AddDue(
+            UiTest::MakeDue("Power", QDateTime(QDate(2007, 1, 9), QTime(9, 0)), 45.50, false, {}, "City"));
+        m_frame = std::make_unique<CMainFrame>();
+        QCOMPARE(ListedTitles(), (QStringList{"Rent", "Water", "Power"}));
+        m_frame->Action(ID_SORT_TITLE)->trigger();
+        QCOMPARE(ListedTitles(), (QStringList{"Power", "Rent", "Water"}));
+        QVERIFY(m_frame->Action(ID_SORT_TITLE)->isChecked());
+        QVERIFY(!m_frame->Action(ID_SORT_DUE_DATE)->isChecked());
+        m_frame->Action(ID_SORT_AMOUNT)->trigger();
+        QCOMPARE(ListedTitles(), (QStringList{"Water", "Power", "Rent"}));
+
+        m_frame->ToolBar()->SearchField()->setText(QStringLiteral("city"));
+        QCOMPARE(ListedTitles(), (QStringList{"Water", "Power"}));
+        auto money = [](const char* v) { return FormatCurrencyText(QString::fromLatin1(v), QLocale()); };
+        QCOMPARE(m_frame->StatusBar()->PaneText(ID_INDICATOR_TOTAL), "Total : " + money("75.50"));
+        QCOMPARE(m_frame->StatusBar()->PaneText(ID_INDICATOR_PAID), "Paid : " + money("0.00"));
+        // The search stays over a change of month and back.
+        m_frame->OnCommand(ID_NEXT_MONTH);
+        QCOMPARE(m_frame->View()->EmptyText(), QStringLiteral("No dues in this month"));
+        m_frame->OnCommand(ID_PREV_MONTH);
+        QCOMPARE(ListedTitles(), (QStringList{"Water", "Power"}));
+        m_frame->ToolBar()->SearchField()->setText(QStringLiteral("gas"));
+        QCOMPARE(m_frame->View()->EmptyText(), QStringLiteral("No dues of this month match the search"));
+        m_frame->ToolBar()->SearchField()->clear();
+        QCOMPARE(m_frame->View()->EmptyText(), QString());
+    }
+
+    void newDueShowsItsMonthSelected()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        const QDateTime due(QDate(2007, 5, 20), QTime(12, 0));
+        UiTest::WhenModal<QWizard>([due](QWizard* wizard) {
+            wizard->findChild<QLineEdit*>(QStringLiteral("title"))->setText(QStringLiteral("Insurance"));
+            wizard->findChild<QDateTimeEdit*>(QStringLiteral("dueDate"))->setDateTime(due);
+            wizard->button(QWizard::NextButton)->click();
+            wizard->button(QWizard::FinishButton)->click();
+        });
+        m_frame->OnCommand(ID_DUE_NEW);
+        QCOMPARE(ShownDate().month(), 5);
+        QCOMPARE(m_frame->CurrentMonth().GetMonth(), 5);
+        const auto selected = m_frame->View()->SelectedDue();
+        QVERIFY(selected);
+        QCOMPARE(selected->m_strTitle, QStringLiteral("Insurance"));
+    }
+
+    void refreshWhenTheWorkingDirectoryIsGone()
+    {
+        QTemporaryDir gone;
+        UiTest::UseWorkDir(gone.path() + QStringLiteral("/bills"));
+        m_frame = std::make_unique<CMainFrame>();
+        QVERIFY(QDir(gone.path() + QStringLiteral("/bills")).removeRecursively());
+        bool dialogShown = false;
+        UiTest::WhenModal<CWorkDirDlg>([&](CWorkDirDlg* dlg) {
+            dialogShown = true;
+            dlg->reject();
+        });
+        m_frame->OnCommand(ID_REFRESH);
+        QVERIFY(dialogShown);
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList{LoadResString(MessageId::WorkingDirectoryGone)});
+        QVERIFY(!QFileInfo::exists(gone.path() + QStringLiteral("/bills"))); // not made again
+        UiTest::UseWorkDir(m_dir->path());
+    }
+
+    void windowStateIsRemembered()
+    {
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+        m_frame = std::make_unique<CMainFrame>();
+        QVERIFY(!FrameSettings::Restore(*m_frame)); // first start: nothing to restore
+        m_frame->resize(900, 650);
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        Show(QDate(2008, 11, 5));
+        m_frame->ToolBar()->FilterBox()->setCurrentIndex(2);
+        m_frame->Action(ID_SORT_PAYEE)->trigger();
+        m_frame->Splitter()->setSizes({190, 500});
+        const QList<int> sizes = m_frame->Splitter()->sizes();
+        m_frame->close();
+        m_frame.reset();
+
+        m_frame = std::make_unique<CMainFrame>();
+        QVERIFY(FrameSettings::Restore(*m_frame));
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QCOMPARE(m_frame->size(), QSize(900, 650));
+        QCOMPARE(ShownDate(), QDate(2008, 11, 30)); // the month as left, on today's day where it has one
+        QCOMPARE(m_frame->CurrentMonth().GetMonth(), 11);
+        QCOMPARE(m_frame->ToolBar()->FilterBox()->currentIndex(), 2);
+        QCOMPARE(m_frame->Sort(), DueSort::Payee);
+        QVERIFY(m_frame->Action(ID_SORT_PAYEE)->isChecked());
+        QCOMPARE(m_frame->Splitter()->sizes().first(), sizes.first());
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
     }
 
     void synchronizeWithoutManagerDoesNothing()

@@ -11,6 +11,7 @@
 #include "ui/DueListModel.h"
 
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 class TestStartup : public QObject
@@ -181,6 +182,54 @@ private slots:
         QCOMPARE(frame->View()->Model()->rowCount(), 1);
         QCOMPARE(UiTest::StoredWorkDir(), QStringLiteral("/stored/elsewhere"));
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+    }
+
+    // --workdir given the data folder itself takes its parent, as the dialog does.
+    void workDirArgument_data()
+    {
+        QTest::addColumn<QString>("given");   // relative to the temporary folder
+        QTest::addColumn<bool>("withDues");   // the given folder holds due files
+        QTest::addColumn<QString>("workDir"); // relative to the temporary folder
+        QTest::newRow("a working directory") << "bills" << false << "bills";
+        QTest::newRow("its data folder with dues") << "bills/Tallyvane Files" << true << "bills";
+        QTest::newRow("an empty folder of that name")
+            << "bills/Tallyvane Files" << false << "bills/Tallyvane Files";
+        QTest::newRow("other letter case") << "bills/tallyvane files" << true << "bills/tallyvane files";
+        QTest::newRow("trailing slash") << "bills/Tallyvane Files/" << true << "bills";
+    }
+
+    void workDirArgument()
+    {
+        QFETCH(QString, given);
+        QFETCH(bool, withDues);
+        QFETCH(QString, workDir);
+        const QString root = m_dir->path();
+        QDir(root).mkpath(given);
+        if (withDues) {
+            QFile due(root + '/' + given + QStringLiteral("/duedate2007010100000010.due"));
+            QVERIFY(due.open(QIODevice::WriteOnly));
+        }
+        GuiStartup::Options options;
+        QString error;
+        QVERIFY(
+            GuiStartup::ParseArguments({QStringLiteral("--workdir"), root + '/' + given}, options, &error));
+        QCOMPARE(options.workDir, QDir::cleanPath(root + '/' + workDir));
+    }
+
+    void firstStartIsMaximisedOverANormalSize()
+    {
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QVERIFY(frame->isMaximized());
+        // Leaving the maximised state gives a window, not the whole screen.
+        const QRect free = frame->screen()->availableGeometry();
+        QVERIFY(frame->normalGeometry().width() < free.width());
+        QVERIFY(frame->normalGeometry().height() < free.height());
+        QVERIFY(free.contains(frame->normalGeometry()));
     }
 
     void badArguments_data()

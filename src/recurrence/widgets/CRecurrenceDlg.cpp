@@ -5,6 +5,7 @@
 #include "recurrence/GenerateOccurrences.h"
 #include "recurrence/OccurrenceSequence.h"
 #include "recurrence/widgets/PickerFormat.h"
+#include "ui/ChangeProgressWindow.h"
 #include "ui/Prompt.h"
 #include "ui/skinui/CGuiButton.h"
 #include "ui/skinui/GuiDrawLayer.h"
@@ -21,6 +22,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -63,7 +65,7 @@ QDateTimeEdit* Picker(QWidget* parent, const char* name)
     auto* edit = new QDateTimeEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setCalendarPopup(true);
-    SetPickerPicture(edit, LoadResString(MessageId::DateTimePicture));
+    SetLocalePicker(edit);
     // The calendar's own range; the coupled bounds below narrow it.
     edit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
     edit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
@@ -76,15 +78,6 @@ void Exclusive(QObject* owner, QRadioButton* a, QRadioButton* b)
     group->addButton(a);
     group->addButton(b);
 }
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 } // namespace
 
 CRecurrenceDlg::CRecurrenceDlg(QWidget* parent) : QDialog(parent)
@@ -391,28 +384,34 @@ bool CRecurrenceDlg::GenerateOccurrences()
 {
     const RecurrencePattern pattern = Pattern();
     const qint64 total = OccurrenceSequence::Count(pattern);
+    if (total > kAskAbove) {
+        const QString question =
+            tr("This pattern makes %1 dues. Do you want to create them all?").arg(QLocale().toString(total));
+        if (Prompt::Question(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
+            QMessageBox::Yes)
+            return false;
+    }
 
     GeneratedSeries run;
-    if (total <= kProgressThreshold) {
-        WaitCursor wait;
-        run = ::GenerateOccurrences(pattern, theDueStore);
-    } else {
-        // A long series: show how far it got and let the user stop it.
-        QProgressDialog progress(QStringLiteral("Creating the %1 dues of the series...").arg(total),
-                                 QStringLiteral("Cancel"), 0, int(qMin<qint64>(total, INT_MAX)), this);
-        progress.setObjectName(QStringLiteral("generationProgress"));
-        progress.setWindowTitle(windowTitle());
-        GuiDrawLayer::ApplyFace(&progress);
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(400);
-        progress.setAutoClose(false);
-        progress.setAutoReset(false);
-        progress.setValue(0);
-        run = ::GenerateOccurrences(pattern, theDueStore, [&progress](qint64 done, qint64 all) {
-            if (done % 25 == 0 || done == all)
-                progress.setValue(int(qMin<qint64>(done, INT_MAX)));
-            return !progress.wasCanceled();
-        });
+    {
+        ChangeProgressWindow progress(
+            this, tr("Creating the %1 dues of the series...").arg(QLocale().toString(total)), total);
+        if (QProgressDialog* dialog = progress.Dialog())
+            dialog->setObjectName(QStringLiteral("generationProgress"));
+        const ChangeProgress step = progress.Callback();
+        GenerationProgress report;
+        if (step)
+            report = [&step](qint64 done, qint64 all) { return step(qsizetype(done), qsizetype(all)); };
+        run = ::GenerateOccurrences(pattern, theDueStore, report);
+    }
+    if (run.m_bFailed) {
+        // Said once here, with the reason; the dialog stays open.
+        const QStringList errors = theDueStore.TakeErrors();
+        Prompt::Report(this,
+                       tr("The series could not be written, so none of its dues were kept. "
+                          "Nothing in the data folder was changed."),
+                       errors, QMessageBox::Warning);
+        return false;
     }
     if (run.m_bCancelled)
         return false;

@@ -36,16 +36,18 @@ public:
     bool ValidateRange();
     // Shows the controls of frequency group 0 (Day) to 3 (Year).
     void ShowFrequencyGroup(int index);
-    // Generates the placeholder dues; long runs show their progress. False
-    // when the user cancelled (every placeholder of the run is gone again).
+    // Generates the placeholder dues; long runs show their progress, and a
+    // pattern of more than kAskAbove dues asks first. False when the user
+    // cancelled or declined, or a write failed (said once, with the reason):
+    // every placeholder of the run is then gone again.
     bool GenerateOccurrences();
 
     // The pattern the controls hold, and loading one into them.
     RecurrencePattern Pattern() const;
     void SetPattern(const RecurrencePattern& pattern);
 
-    // Runs with more occurrences than this show a progress dialog.
-    static constexpr qint64 kProgressThreshold = 300;
+    // Patterns with more occurrences than this ask first, naming the number.
+    static constexpr qint64 kAskAbove = 10000;
 
 public slots:
     void accept() override;

@@ -22,19 +22,17 @@
 #include <QVBoxLayout>
 
 namespace {
-// Amount: digits and at most one decimal point.
-QValidator* AmountValidator(QObject* parent)
-{
-    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*\\.?[0-9]*")), parent);
-}
+
+const QDateTime kEarliestDate(QDate(100, 1, 1), QTime(0, 0));
+const QDateTime kLatestDate(QDate(9999, 12, 31), QTime(23, 59, 59));
 
 QDateTimeEdit* DatePicker(QWidget* parent, const char* name)
 {
     auto* edit = new QDateTimeEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setCalendarPopup(true);
-    edit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
-    edit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
+    edit->setMinimumDateTime(kEarliestDate);
+    edit->setMaximumDateTime(kLatestDate);
     return edit;
 }
 
@@ -64,7 +62,7 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pAccount->setObjectName(QStringLiteral("account"));
     m_pAmount = new QLineEdit(this);
     m_pAmount->setObjectName(QStringLiteral("amount"));
-    m_pAmount->setValidator(AmountValidator(m_pAmount));
+    m_pAmount->setValidator(DueEditRules::MakeAmountValidator(QLocale(), m_pAmount));
     m_pAmount->setAlignment(Qt::AlignRight);
     m_pType = new CGuiComboBoxExt(this);
     m_pType->setObjectName(QStringLiteral("type"));
@@ -151,11 +149,11 @@ void CDetailPage::OnInitDialog()
     if (m_bInitialised)
         return;
     m_bInitialised = true;
-    // No range yet: the coupled bounds come with the first change of a date.
     {
         const QSignalBlocker b1(m_pStart), b2(m_pDue);
         UpdateData(false);
     }
+    KeepDateOrder();
     DueEditRules::FillTypeCombo(m_pType, false);
     m_pType->setCurrentIndex(m_pType->findData(m_nType));
     m_pRecursive->setVisible(!m_bHideRecursive);
@@ -163,8 +161,8 @@ void CDetailPage::OnInitDialog()
     QSizePolicy keep = m_pRecurrenceBox->sizePolicy();
     keep.setRetainSizeWhenHidden(!m_bHideRecursive);
     m_pRecurrenceBox->setSizePolicy(keep);
-    SetPickerPicture(m_pStart, LoadResString(MessageId::DateTimePicture));
-    SetPickerPicture(m_pDue, LoadResString(MessageId::DateTimePicture));
+    SetLocalePicker(m_pStart);
+    SetLocalePicker(m_pDue);
     m_pSetPattern->SetStyleBorder(3);
     m_pSetPattern->SetCaption(QStringLiteral("Set Recurrence Pattern"));
 }
@@ -179,7 +177,7 @@ bool CDetailPage::UpdateData(bool save)
             m_pDue->setDateTime(m_dtDue.ToQDateTime());
         m_pPayTo->setText(m_strPayTo);
         m_pAccount->setText(m_strAccount);
-        m_pAmount->setText(DueEditRules::FormatAmount(m_dAmount));
+        m_pAmount->setText(DueEditRules::FormatAmount(m_dAmount, QLocale()));
         m_pPaid->setChecked(m_bPaid);
         m_pRecursive->setChecked(m_bRecursive);
         m_pOffsetDays->setText(QString::number(m_nOffsetDays));
@@ -194,7 +192,7 @@ bool CDetailPage::UpdateData(bool save)
     m_strPayTo = m_pPayTo->text();
     m_strAccount = m_pAccount->text();
     double amount = 0.0;
-    const QString amountProblem = DueEditRules::ParseAmount(m_pAmount->text(), amount);
+    const QString amountProblem = DueEditRules::ParseAmount(m_pAmount->text(), QLocale(), amount);
     if (!amountProblem.isEmpty()) {
         Prompt::Message(this, amountProblem);
         m_pAmount->setFocus();
@@ -230,7 +228,7 @@ void CDetailPage::ExchangeQuietly()
     m_strPayTo = m_pPayTo->text();
     m_strAccount = m_pAccount->text();
     double amount = 0.0;
-    if (DueEditRules::ParseAmount(m_pAmount->text(), amount).isEmpty())
+    if (DueEditRules::ParseAmount(m_pAmount->text(), QLocale(), amount).isEmpty())
         m_dAmount = amount;
     m_bPaid = m_pPaid->isChecked();
     m_bRecursive = m_pRecursive->isChecked();
@@ -297,14 +295,30 @@ QString CDetailPage::CountText() const
 
 void CDetailPage::OnStartChanged()
 {
-    // The due date may not precede the start; a bound never moves a value
-    // the picker already shows.
     m_dtStart = COleDateTime::FromQDateTime(m_pStart->dateTime());
-    m_pDue->setMinimumDateTime(qMin(m_pStart->dateTime(), m_pDue->dateTime()));
+    KeepDateOrder();
 }
 
 void CDetailPage::OnDueChanged()
 {
     m_dtDue = COleDateTime::FromQDateTime(m_pDue->dateTime());
-    m_pStart->setMaximumDateTime(qMax(m_pDue->dateTime(), m_pStart->dateTime()));
+    KeepDateOrder();
+}
+
+void CDetailPage::KeepDateOrder()
+{
+    // The start may not pass the due date, nor the due date precede the
+    // start, in either picker. A bound never moves a value the picker already
+    // shows: a stored due whose dates are the wrong way round keeps them
+    // until one of them is moved into order.
+    const QDateTime start = m_pStart->dateTime();
+    const QDateTime due = m_pDue->dateTime();
+    const QSignalBlocker b1(m_pStart), b2(m_pDue);
+    if (start <= due) {
+        m_pStart->setMaximumDateTime(due);
+        m_pDue->setMinimumDateTime(start);
+    } else {
+        m_pStart->setMaximumDateTime(kLatestDate);
+        m_pDue->setMinimumDateTime(kEarliestDate);
+    }
 }

@@ -69,6 +69,7 @@ private:
     void ExchangeQuietly();
     void OnStartChanged();
     void OnDueChanged();
+    void KeepDateOrder();
 
     bool m_bInitialised = false;
     QLineEdit* m_pTitle = nullptr;

@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/MessageTexts.h"
+#include "ui/ChangeProgressWindow.h"
 #include "ui/Prompt.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CDueDateSheet.h"
@@ -9,12 +10,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLocale>
 
 namespace DueEditFlows {
 
 // The store also changes when a confirmed pattern's placeholders are taken
 // back after Cancel, so "true" means the month is worth listing again.
-bool NewDue(QWidget* parent)
+bool NewDue(QWidget* parent, QString* newId)
 {
     CDueDateSheet sheet(CDueDateSheet::Mode::New, parent);
     DueEditRules::NewDueResult result;
@@ -33,9 +35,32 @@ bool NewDue(QWidget* parent)
         result.offsetSeconds = t.second;
     }
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool changed = DueEditRules::ApplyNewDue(theDueStore, result);
-    QApplication::restoreOverrideCursor();
+    DueEditRules::NewDueOutcome outcome;
+    bool changed;
+    {
+        const qsizetype count = result.finished && result.recursive ? result.occurrenceIds.size() : 1;
+        ChangeProgressWindow progress(
+            parent,
+            QCoreApplication::translate("DueEditFlows", "Writing the %1 dues of the series...")
+                .arg(QLocale().toString(qint64(count))),
+            count);
+        changed = DueEditRules::ApplyNewDue(theDueStore, result, &outcome, progress.Callback());
+    }
+    if (result.finished && result.recursive && outcome.failed) {
+        Prompt::Report(parent,
+                       QCoreApplication::translate("DueEditFlows",
+                                                   "The series could not be written, so none of its dues "
+                                                   "were kept:"),
+                       theDueStore.TakeErrors(), QMessageBox::Warning);
+    } else if (outcome.cancelled) {
+        Prompt::Message(parent,
+                        QCoreApplication::translate("DueEditFlows",
+                                                    "Writing the series was cancelled, so none of its dues "
+                                                    "were kept."),
+                        QMessageBox::Information);
+    }
+    if (newId)
+        *newId = outcome.newId;
     return changed;
 }
 
@@ -60,9 +85,32 @@ bool ModifyDue(QWidget* parent, const QString& recId)
     if (sheet.DoModal() != QDialog::Accepted)
         return false;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    DueEditRules::ApplyModifiedDue(theDueStore, fetched, sheet.m_due, wholeSeries);
-    QApplication::restoreOverrideCursor();
+    const qsizetype count = DueEditRules::ModifiedDueCount(theDueStore, fetched, sheet.m_due, wholeSeries);
+    ChangeOutcome outcome;
+    {
+        ChangeProgressWindow progress(
+            parent,
+            QCoreApplication::translate("DueEditFlows", "Changing the %1 dues of the series...")
+                .arg(QLocale().toString(qint64(count))),
+            count);
+        outcome = DueEditRules::ApplyModifiedDue(theDueStore, fetched, sheet.m_due, wholeSeries,
+                                                 progress.Callback());
+    }
+    if (count > 1 && outcome.failed) {
+        Prompt::Report(parent,
+                       QCoreApplication::translate("DueEditFlows",
+                                                   "Only %1 of the %2 dues of the series were changed; the "
+                                                   "others are as they were:")
+                           .arg(QLocale().toString(qint64(outcome.done)), QLocale().toString(qint64(count))),
+                       theDueStore.TakeErrors(), QMessageBox::Warning);
+    } else if (outcome.cancelled) {
+        Prompt::Message(parent,
+                        QCoreApplication::translate("DueEditFlows",
+                                                    "The change was stopped: %1 of the %2 dues of the series "
+                                                    "were changed; the others are as they were.")
+                            .arg(QLocale().toString(qint64(outcome.done)), QLocale().toString(qint64(count))),
+                        QMessageBox::Information);
+    }
     return true;
 }
 

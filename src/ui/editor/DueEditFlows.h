@@ -6,11 +6,13 @@ class QWidget;
 
 // The new and modify flows of the main window: they run the editor, write the
 // changes through theDueStore and say whether anything changed (the caller
-// then refreshes the shown month).
+// then refreshes the shown month). A long series is written with a progress
+// window; a series that could not be written whole is said here, once.
 namespace DueEditFlows {
 
-// Runs the new-due wizard; true when dues were added.
-bool NewDue(QWidget* parent);
+// Runs the new-due wizard; true when dues were added. newId receives the new
+// due (the first of a new series), or stays empty.
+bool NewDue(QWidget* parent, QString* newId = nullptr);
 
 // Runs the modify sheet for the due (asking about the whole series for a
 // member of one); true when anything was written.

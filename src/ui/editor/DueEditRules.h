@@ -1,12 +1,15 @@
 #pragma once
 
+#include "model/CDueStore.h"
 #include "model/DueRecord.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
-class CDueStore;
 class QComboBox;
+class QObject;
+class QValidator;
 
 // The editor's rules that need no window: reading the Amount field, the
 // texts a new or modified due falls back to, and what Finish and OK write.
@@ -15,13 +18,23 @@ namespace DueEditRules {
 // Largest amount the editor accepts.
 inline constexpr double kMaxAmount = 1e18;
 
-// Reads the Amount text (digits with at most one decimal point). Returns an
-// empty string and sets value when the text is an amount from 0 to
-// kMaxAmount, else the message to show.
-QString ParseAmount(const QString& text, double& value);
-// An amount as the field shows it: plain digits, no exponent; two decimals
-// for whole cents, more only when the amount has them.
-QString FormatAmount(double amount);
+// Reads the Amount text as typed in a locale: digits, the locale's decimal
+// separator or a plain "." as the decimal point, and the locale's digit
+// grouping in the whole part ("1.234,50" in German). Returns an empty string
+// and sets value when the text is an amount from 0 to kMaxAmount, else the
+// message to show. Text the locale cannot read is refused, never read with a
+// separator left out.
+QString ParseAmount(const QString& text, const QLocale& locale, double& value);
+QString ParseAmount(const QString& text, double& value); // in the default locale
+// An amount as the field shows it: plain digits, the locale's decimal
+// separator, no grouping and no exponent; two decimals for whole cents, more
+// only when the amount has them.
+QString FormatAmount(double amount, const QLocale& locale);
+QString FormatAmount(double amount); // "." as the decimal point
+
+// What may be typed into the Amount field: digits, the locale's separators
+// and ".", with at most one decimal separator.
+QValidator* MakeAmountValidator(const QLocale& locale, QObject* parent);
 
 // Reads the days offset (digits only). Empty string when acceptable.
 QString ParseOffsetDays(const QString& text, int& days);
@@ -46,13 +59,30 @@ struct NewDueResult
     int offsetHours = 0, offsetMinutes = 0, offsetSeconds = 0;
 };
 
+// How writing the wizard's outcome went.
+struct NewDueOutcome
+{
+    QString newId;          // the new due, or the series' first; empty when none was kept
+    qsizetype written = 0;  // dues kept
+    bool cancelled = false; // completing the series was cancelled: none of it was kept
+    bool failed = false;    // a due of the series could not be written: none of it was kept
+};
+
 // Writes the outcome of the wizard: one due, the completed series, or
-// nothing; placeholders of a pattern that is not used are removed again.
-// True when the store changed.
-bool ApplyNewDue(CDueStore& store, const NewDueResult& result);
+// nothing; placeholders of a pattern that is not used are removed again. A
+// series is kept whole or not at all: when completing it is cancelled or a
+// write fails, every member is taken back. True when the store changed.
+bool ApplyNewDue(CDueStore& store, const NewDueResult& result, NewDueOutcome* outcome = nullptr,
+                 const ChangeProgress& progress = {});
 
 // Writes a modified due: the whole series when asked for and a shared field
 // (title, payee, account, amount, type, identifiers) changed, else this due.
-void ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecord& edited, bool wholeSeries);
+// A series change may be stopped through progress; each member is then
+// either changed or as it was.
+ChangeOutcome ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecord& edited,
+                               bool wholeSeries, const ChangeProgress& progress = {});
+// The number of dues ApplyModifiedDue writes.
+qsizetype ModifiedDueCount(const CDueStore& store, const DueRecord& fetched, const DueRecord& edited,
+                           bool wholeSeries);
 
 } // namespace DueEditRules

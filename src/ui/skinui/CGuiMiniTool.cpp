@@ -57,9 +57,11 @@ void CGuiMiniTool::SetColor(const QColor& color)
 
 void CGuiMiniTool::RecalLayout()
 {
+    // Buttons take what their captions need, up to the width the bar has;
+    // the bar itself never asks for more than its buttons' minimum.
     if (m_autoSize) {
         for (CGuiToolButton* b : m_buttons)
-            b->adjustSize();
+            b->updateGeometry();
     }
     layout()->invalidate();
     layout()->activate();

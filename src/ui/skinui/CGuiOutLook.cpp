@@ -45,6 +45,7 @@ void CGuiOutLook::SetStyle(int style)
                        " padding: 3px 6px; min-width: 84px; }"
                        "QToolButton:hover { background: #ffe7a2; border-color: #e68b2c; }"
                        "QToolButton:pressed { background: #fbc46b; }"
+                       "QToolButton:focus { background: #fff3c8; border: 2px solid #e68b2c; }"
                        "QToolButton:disabled { color: #6d7f9c; }")
             .arg(face.lighter(108).name()));
     setAttribute(Qt::WA_StyledBackground, true);
@@ -54,4 +55,12 @@ void CGuiOutLook::SetItemEnabled(int commandId, bool enabled)
 {
     if (QToolButton* item = m_items.value(commandId))
         item->setEnabled(enabled);
+}
+
+QList<QToolButton*> CGuiOutLook::Items() const
+{
+    QList<QToolButton*> items;
+    for (int id : m_order)
+        items << m_items.value(id);
+    return items;
 }

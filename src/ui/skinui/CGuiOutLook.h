@@ -22,6 +22,8 @@ public:
     void SetItemEnabled(int commandId, bool enabled);
     QToolButton* Item(int commandId) const { return m_items.value(commandId); }
     QList<int> CommandIds() const { return m_order; }
+    // The item buttons, top to bottom.
+    QList<QToolButton*> Items() const;
 
 signals:
     void commandRequested(int commandId);

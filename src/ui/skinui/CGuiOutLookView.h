@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class CGuiOutLook;
+class QToolButton;
 
 // Folders stacked in one column; one is open at a time.
 class CGuiFolder : public QToolBox
@@ -29,9 +30,25 @@ public:
     void AddFolder(CGuiOutLook* list, const QString& caption);
     void SetStyle(int style);
 
+    // Keyboard: gives the focus to the item last used in the open folder (or
+    // its first). Up and Down move between the items, past the last item into
+    // the next folder and before the first into the previous one; Home and
+    // End go to the ends of the folder; Space and Enter run the item.
+    void FocusCurrentItem();
+    // Opens a folder and focuses one of its items (-1: the last).
+    void FocusItem(int folder, int item);
+    // The item that has the focus, or null.
+    QToolButton* FocusedItem() const;
+
 signals:
     void commandRequested(int commandId);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    CGuiOutLook* ListAt(int folder) const;
+
     CGuiFolder* m_folders;
+    QToolButton* m_lastItem = nullptr;
 };

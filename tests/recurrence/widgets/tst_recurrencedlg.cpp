@@ -232,6 +232,7 @@ void TestRecurrenceDlg::cancelledLongRunLeavesNothing()
     dlg.show();
     Child<QLineEdit>(dlg, "dailyInterval")->setText("1");
     Child<QLineEdit>(dlg, "occurrences")->setText("20000");
+    Prompt::SetNextAnswer(QMessageBox::Yes); // to "This pattern makes 20,000 dues..."
 
     // Press the progress dialog's Cancel once it has written a few dues.
     int seenWhileRunning = -1;

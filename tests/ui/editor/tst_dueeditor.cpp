@@ -2,6 +2,7 @@
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "recurrence/widgets/CRecurrenceDlg.h"
+#include "recurrence/widgets/PickerFormat.h"
 #include "ui/Prompt.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CDueDateSheet.h"
@@ -19,13 +20,18 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QWizard>
 
+#include <csignal>
 #include <functional>
+#include <optional>
+
+#include <sys/resource.h>
 
 namespace {
 template <typename T> T* Child(QWidget* w, const char* name)
@@ -93,8 +99,18 @@ private slots:
     void formatAmountReadsBack_data();
     void formatAmountReadsBack();
     void notesKeepCrLf();
+    void parseAmountInLocale_data();
+    void parseAmountInLocale();
+    void formatAmountInLocale_data();
+    void formatAmountInLocale();
+    void pickerFormatFollowsLocale_data();
+    void pickerFormatFollowsLocale();
 
     void amountFieldTakesOnePoint();
+    void amountTypedInGermanIsStoredAsTyped();
+    void datesKeepTheirOrder_data();
+    void datesKeepTheirOrder();
+    void datesStoredOutOfOrderAreShownAsStored();
     void newSingleDueWithDefaults();
     void recursiveNeedsPattern();
     void badAmountStaysOnPage();
@@ -103,6 +119,8 @@ private slots:
     void patternThenOff_data();
     void patternThenOff();
     void emptyPatternStoresNothing();
+    void seriesIsKeptWholeOrNotAtAll_data();
+    void seriesIsKeptWholeOrNotAtAll();
 
     void modifySeries_data();
     void modifySeries();
@@ -192,6 +210,200 @@ void TestDueEditor::notesKeepCrLf()
     QCOMPARE(DueEditRules::NotesForEdit("a\r\nb\r\n"), QStringLiteral("a\nb\n"));
     QCOMPARE(DueEditRules::NotesForStore("a\nb"), QStringLiteral("a\r\nb"));
     QCOMPARE(DueEditRules::NotesForStore("a\r\nb"), QStringLiteral("a\r\nb"));
+}
+
+void TestDueEditor::parseAmountInLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("en_US point") << "en_US"
+                                 << "12.50" << true << 12.5;
+    QTest::newRow("en_US grouped") << "en_US"
+                                   << "1,234.50" << true << 1234.5;
+    QTest::newRow("en_US two groups") << "en_US"
+                                      << "1,234,567" << true << 1234567.0;
+    QTest::newRow("en_US comma is not a decimal point") << "en_US"
+                                                        << "12,50" << false << 0.0;
+    QTest::newRow("en_US short last group") << "en_US"
+                                            << "1,2345" << false << 0.0;
+    QTest::newRow("en_US leading comma") << "en_US"
+                                         << ",5" << false << 0.0;
+    QTest::newRow("en_US group after the point") << "en_US"
+                                                 << "1.234,5" << false << 0.0;
+    QTest::newRow("de_DE comma") << "de_DE"
+                                 << "12,50" << true << 12.5;
+    QTest::newRow("de_DE plain point as well") << "de_DE"
+                                               << "12.50" << true << 12.5;
+    QTest::newRow("de_DE grouped") << "de_DE"
+                                   << "1.234,50" << true << 1234.5;
+    QTest::newRow("de_DE groups only") << "de_DE"
+                                       << "1.234.567" << true << 1234567.0;
+    QTest::newRow("de_DE two commas") << "de_DE"
+                                      << "1,2,3" << false << 0.0;
+    QTest::newRow("de_DE point after the comma") << "de_DE"
+                                                 << "12,5.0" << false << 0.0;
+    QTest::newRow("de_DE short group") << "de_DE"
+                                       << "1.23,5" << false << 0.0;
+    QTest::newRow("de_DE leading comma") << "de_DE"
+                                         << ",75" << true << 0.75;
+    QTest::newRow("fr_FR typed blank groups") << "fr_FR"
+                                              << "1 234,50" << true << 1234.5;
+    QTest::newRow("fr_FR point") << "fr_FR"
+                                 << "12.5" << true << 12.5;
+    QTest::newRow("letters") << "de_DE"
+                             << "12,5 EUR" << false << 0.0;
+    QTest::newRow("separator alone") << "de_DE"
+                                     << "," << false << 0.0;
+}
+
+void TestDueEditor::parseAmountInLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    double got = -1.0;
+    const QString message = DueEditRules::ParseAmount(text, QLocale(locale), got);
+    QCOMPARE(message.isEmpty(), ok);
+    if (ok)
+        QCOMPARE(got, value);
+    else
+        QCOMPARE(message, QStringLiteral("Please enter a number."));
+}
+
+void TestDueEditor::formatAmountInLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("en_US") << "en_US" << 1234.5 << "1234.50";
+    QTest::newRow("de_DE") << "de_DE" << 1234.5 << "1234,50";
+    QTest::newRow("de_DE finer than cents") << "de_DE" << 0.001 << "0,001";
+    QTest::newRow("fr_FR") << "fr_FR" << 12.0 << "12,00";
+}
+
+void TestDueEditor::formatAmountInLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, amount);
+    QFETCH(QString, text);
+    QCOMPARE(DueEditRules::FormatAmount(amount, QLocale(locale)), text);
+    double back = -1.0;
+    QVERIFY(DueEditRules::ParseAmount(text, QLocale(locale), back).isEmpty());
+    QCOMPARE(back, amount);
+}
+
+void TestDueEditor::pickerFormatFollowsLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("en_US") << "en_US"
+                           << "M/d/yyyy  h:mm:ss AP"
+                           << "4/4/1897  2:05:09 PM";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "dd.MM.yyyy  HH:mm:ss"
+                           << "04.04.1897  14:05:09";
+}
+
+void TestDueEditor::pickerFormatFollowsLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, format);
+    QFETCH(QString, shown);
+    QCOMPARE(LocaleDateTimeFormat(QLocale(locale)), format);
+
+    QLocale::setDefault(QLocale(locale));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    CDueDateSheet sheet(CDueDateSheet::Mode::Modify);
+    sheet.m_due.m_dtStart = COleDateTime(1897, 4, 4, 14, 5, 9);
+    sheet.m_due.m_dtDue = sheet.m_due.m_dtStart;
+    QWidget* w = sheet.Create();
+    w->show();
+    for (const char* name : {"startDate", "dueDate"}) {
+        auto* picker = Child<QDateTimeEdit>(w, name);
+        QCOMPARE(picker->displayFormat(), format);
+        QCOMPARE(picker->text(), shown);
+    }
+}
+
+void TestDueEditor::amountTypedInGermanIsStoredAsTyped()
+{
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    OnNextModal([](QWidget* w) {
+        auto* wizard = qobject_cast<QWizard*>(w);
+        auto* amount = Child<QLineEdit>(w, "amount");
+        QCOMPARE(amount->text(), QStringLiteral("0,00"));
+        amount->clear();
+        QTest::keyClicks(amount, "1.234,5,0x"); // the second comma and the letter are refused
+        QCOMPARE(amount->text(), QStringLiteral("1.234,50"));
+        wizard->button(QWizard::NextButton)->click();
+        wizard->button(QWizard::FinishButton)->click();
+    });
+    QVERIFY(DueEditFlows::NewDue(nullptr));
+    QCOMPARE(AllDues().size(), 1);
+    QCOMPARE(AllDues().first().m_dAmount, 1234.5);
+}
+
+void TestDueEditor::datesKeepTheirOrder_data()
+{
+    QTest::addColumn<QString>("moved");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("startDays"); // where start ends up, from now
+    QTest::addColumn<int>("dueDays");
+    // Start now, due two days later.
+    QTest::newRow("due before start stops at start") << "dueDate" << -5 << 0 << 0;
+    QTest::newRow("start past due stops at due") << "startDate" << 5 << 2 << 2;
+    QTest::newRow("due later is fine") << "dueDate" << 10 << 0 << 12;
+    QTest::newRow("start earlier is fine") << "startDate" << -10 << -10 << 2;
+}
+
+void TestDueEditor::datesKeepTheirOrder()
+{
+    QFETCH(QString, moved);
+    QFETCH(int, days);
+    QFETCH(int, startDays);
+    QFETCH(int, dueDays);
+    CDueDateSheet sheet(CDueDateSheet::Mode::Modify);
+    sheet.m_due.m_dtStart = COleDateTime::FromQDateTime(m_now);
+    sheet.m_due.m_dtDue = COleDateTime::FromQDateTime(m_now.addDays(2));
+    QWidget* w = sheet.Create();
+    w->show();
+    auto* start = Child<QDateTimeEdit>(w, "startDate");
+    auto* due = Child<QDateTimeEdit>(w, "dueDate");
+    auto* picker = Child<QDateTimeEdit>(w, qPrintable(moved));
+    picker->setDateTime(picker->dateTime().addDays(days));
+    QCOMPARE(start->dateTime(), m_now.addDays(startDays));
+    QCOMPARE(due->dateTime(), m_now.addDays(dueDays));
+    // And by the keyboard: stepping the day down in the due picker stops at the start.
+    due->setFocus();
+    due->setCurrentSection(QDateTimeEdit::DaySection);
+    for (int i = 0; i < 40; ++i)
+        due->stepBy(-1);
+    QVERIFY(due->dateTime() >= start->dateTime());
+    for (int i = 0; i < 40; ++i)
+        start->stepBy(1);
+    QVERIFY(start->dateTime() <= due->dateTime());
+}
+
+void TestDueEditor::datesStoredOutOfOrderAreShownAsStored()
+{
+    CDueDateSheet sheet(CDueDateSheet::Mode::Modify);
+    sheet.m_due.m_dtStart = COleDateTime::FromQDateTime(m_now.addDays(5));
+    sheet.m_due.m_dtDue = COleDateTime::FromQDateTime(m_now);
+    QWidget* w = sheet.Create();
+    w->show();
+    auto* start = Child<QDateTimeEdit>(w, "startDate");
+    auto* due = Child<QDateTimeEdit>(w, "dueDate");
+    QCOMPARE(start->dateTime(), m_now.addDays(5));
+    QCOMPARE(due->dateTime(), m_now);
+    // Once the due date is moved past the start, the order holds from then on.
+    due->setDateTime(m_now.addDays(6));
+    due->setDateTime(m_now);
+    QCOMPARE(due->dateTime(), m_now.addDays(5));
 }
 
 void TestDueEditor::amountFieldTakesOnePoint()
@@ -401,6 +613,75 @@ void TestDueEditor::emptyPatternStoresNothing()
     QVERIFY(!DueEditFlows::NewDue(nullptr));
     QCOMPARE(theDueStore.GetCount(), 0);
     QCOMPARE(DueFiles().size(), 0);
+}
+
+namespace {
+// While it lives, no file of this process can grow: writes fail as on a full disk.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit none = m_old;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
+
+private:
+    rlimit m_old{};
+};
+} // namespace
+
+void TestDueEditor::seriesIsKeptWholeOrNotAtAll_data()
+{
+    QTest::addColumn<int>("stopAt"); // -1: never
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("finished") << -1 << false;
+    QTest::newRow("cancelled half way") << 3 << false;
+    QTest::newRow("disk full half way") << 3 << true;
+    QTest::newRow("disk full at the first") << 0 << true;
+}
+
+void TestDueEditor::seriesIsKeptWholeOrNotAtAll()
+{
+    QFETCH(int, stopAt);
+    QFETCH(bool, diskFull);
+    const QString other = theDueStore.AddDue(DueRecord());
+    RecurrencePattern p;
+    p.m_strDailyInterval = QStringLiteral("1");
+    p.m_dtRangeStart = COleDateTime(2007, 4, 1, 9, 0, 0);
+    p.m_strOccurrences = QStringLiteral("6");
+    CRecurrenceDlg dlg;
+    dlg.SetPattern(p);
+    dlg.accept();
+    DueEditRules::NewDueResult r;
+    r.finished = r.recursive = r.patternSet = true;
+    r.occurrenceIds = dlg.m_arrOccurrenceIds;
+    r.due.m_strTitle = QStringLiteral("Gym");
+
+    std::optional<FullDisk> full;
+    DueEditRules::NewDueOutcome outcome;
+    QVERIFY(DueEditRules::ApplyNewDue(theDueStore, r, &outcome, [&](qsizetype done, qsizetype) {
+        if (done == stopAt && diskFull)
+            full.emplace();
+        return done != stopAt || diskFull;
+    }));
+    full.reset();
+    const bool kept = stopAt < 0;
+    QCOMPARE(outcome.cancelled, !kept && !diskFull);
+    QCOMPARE(outcome.failed, diskFull);
+    QCOMPARE(outcome.newId.isEmpty(), !kept);
+    QCOMPARE(theDueStore.GetCount(), kept ? 7 : 1);
+    QCOMPARE(DueFiles().size(), kept ? 7 : 1);
+    QVERIFY(theDueStore.Contains(other));
+    if (kept)
+        QCOMPARE(theDueStore.GetDue(outcome.newId).m_strTitle, QStringLiteral("Gym"));
+    QCOMPARE(theDueStore.TakeErrors().size(), diskFull ? 1 : 0);
 }
 
 QStringList TestDueEditor::MakeSeries(int members)

@@ -1,0 +1,16 @@
+#pragma once
+
+class CMainFrame;
+
+// What the main window remembers between runs (settings "Quillory",
+// "Tallyvane"): its place, size and maximised state, the docked bars and the
+// toolbar, the width of the navigation pane, the shown month, the filter and
+// the order of the list.
+namespace FrameSettings {
+
+void Save(const CMainFrame& frame);
+// Puts the window back as it was left; false on the first start (nothing
+// remembered), when the window keeps its defaults.
+bool Restore(CMainFrame& frame);
+
+} // namespace FrameSettings
