@@ -234,8 +234,8 @@ void TestSpreadsheetExport::callSequence_data()
         return QStringList{QStringLiteral("Number %1 %2").arg(cell, value),
                            QStringLiteral("Format %1 %2").arg(cell, format)};
     };
-    auto row = [&](const QString& spec) {
-        const QStringList f = spec.split(QLatin1Char(';'));
+    auto row = [&](const QString& line) {
+        const QStringList f = line.split(QLatin1Char(';'));
         auto date = [&](int i) {
             return number(QChar('A' + i - 1) + f[0], f[i],
                           f[i].contains(QLatin1Char('.')) ? QStringLiteral("m/d/yyyy h:mm:ss AM/PM")
