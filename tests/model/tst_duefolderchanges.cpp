@@ -3,6 +3,7 @@
 // from, and changes to many dues stop cleanly when cancelled or when a write
 // fails.
 
+#include "FullDisk.h"
 #include "model/CDueStore.h"
 #include "model/Clock.h"
 #include "model/DataFolder.h"
@@ -55,26 +56,6 @@ QStringList DueFiles()
 {
     return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files, QDir::Name);
 }
-
-// While it lives, no file of this process can grow: writes fail as on a full disk.
-class FullDisk
-{
-public:
-    FullDisk()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit none = m_old;
-        none.rlim_cur = 0;
-        setrlimit(RLIMIT_FSIZE, &none);
-    }
-    ~FullDisk() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    rlimit m_old{};
-};
 
 // What another program does to the data folder in a rescan case.
 enum class Outside
