@@ -1,6 +1,7 @@
 #include "app/GuiStartup.h"
 
 #include "model/CDueStore.h"
+#include "model/FolderLock.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
 #include "ui/CMainFrame.h"
@@ -26,6 +27,10 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
         if (a == QLatin1String("--workdir")) {
+            if (options.fixedWorkDir) {
+                *error = QStringLiteral("option --workdir given twice");
+                return false;
+            }
             if (i + 1 >= args.size()) {
                 *error = QStringLiteral("--workdir needs a folder");
                 return false;
@@ -57,6 +62,20 @@ bool ChooseWorkingDirectory()
     return true;
 }
 
+bool LockDataFolder(int waitMs)
+{
+    const DataFolder folder = theDueStore.Folder();
+    (void)folder.Create(); // the lock is named after the folder's real path
+    QString why;
+    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, waitMs, &why);
+    if (!lock) {
+        Prompt::Message(nullptr, why, QMessageBox::Critical);
+        return false;
+    }
+    theDueStore.SetFolder(folder, std::move(lock));
+    return true;
+}
+
 std::unique_ptr<CMainFrame> InitInstance(const Options& options)
 {
     if (options.fixedWorkDir) {
@@ -73,6 +92,9 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
             return nullptr;
     }
 
+    // One writer per data folder: a second window on it would lose dues.
+    if (!LockDataFolder(kLockWaitMs))
+        return nullptr;
     theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();

@@ -1,8 +1,7 @@
 #include "export/CPdfWriter.h"
 
 #include "export/HelveticaMetrics.h"
-
-#include <QSaveFile>
+#include "model/SaveFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -280,26 +279,7 @@ QByteArray CPdfWriter::Document() const
 
 bool CPdfWriter::Save(const QString& path, QString* errorText) const
 {
-    const QByteArray doc = Document();
-    QSaveFile file(path);
-    // Where the folder cannot take a temporary file but the file itself can
-    // be replaced, write it in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    if (file.write(doc) != doc.size()) {
-        if (errorText)
-            *errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (errorText)
-            *errorText = file.errorString();
-        return false;
-    }
-    return true;
+    // SaveFile: durable, QSaveFile's meaning for links, permissions and
+    // read-only files, and a FIFO or device written into, not replaced.
+    return SaveFile::Write(path, Document(), errorText);
 }

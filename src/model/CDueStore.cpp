@@ -6,9 +6,16 @@
 #include "model/Identifiers.h"
 #include "model/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <unistd.h>
 
 CDueStore theDueStore;
 
@@ -21,8 +28,27 @@ int CDueStore::BucketOf(const QString& id)
     return int(h % kBuckets);
 }
 
-void CDueStore::SetFolder(const DataFolder& folder)
+namespace {
+
+QString Tr(const char* text)
 {
+    return QCoreApplication::translate("CDueStore", text);
+}
+
+bool IsOwnPendingName(const QByteArray& name)
+{
+    const QByteArray suffix = '.' + SaveFile::HostTag().toLatin1() + kPendingSuffix;
+    return name.endsWith(suffix) && name.size() > suffix.size();
+}
+
+} // namespace
+
+void CDueStore::SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock)
+{
+    if (lock)
+        m_lock = std::move(lock);
+    else if (!(folder == m_folder))
+        m_lock.reset();
     m_folder = folder;
 }
 
@@ -32,17 +58,68 @@ void CDueStore::LoadAll()
     ScanFolder();
 }
 
+QByteArray CDueStore::LocalPath(const QByteArray& fileName) const
+{
+    return QFile::encodeName(m_folder.Path()) + '/' + fileName;
+}
+
+void CDueStore::Sweep()
+{
+    // Only the holder of the lock may: on this host no other writer of ours
+    // is then at work on the folder, so what our names mark is left over.
+    const QByteArray dir = QFile::encodeName(m_folder.Path());
+    DIR* d = ::opendir(dir.constData());
+    if (!d)
+        return;
+    QList<QByteArray> names;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (SaveFile::IsOwnTemporaryName(name) || IsOwnPendingName(name))
+            names << name;
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    Batch batch; // the folder is synced once
+    for (const QByteArray& name : std::as_const(names)) {
+        QString why;
+        if (SaveFile::RemoveLocal(LocalPath(name), &why))
+            m_swept << ShownFileName(name);
+        else
+            m_loadProblems << Tr("%1: a leftover of an interrupted save that could not be removed: %2")
+                                  .arg(ShownFileName(name), why);
+    }
+}
+
 void CDueStore::ScanFolder()
 {
     RemoveAll();
     m_loadProblems.clear();
     if (m_folder.IsEmpty())
         return;
+    if (m_lock)
+        Sweep();
     DueFolderReader reader;
-    const qsizetype n =
-        reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record) { Store(std::move(record)); });
-    Q_UNUSED(n);
-    m_loadProblems = reader.Problems();
+    QStringList duplicates;
+    reader.ReadFolder(m_folder.Path(), [&](DueRecord&& record, const QByteArray& fileName) {
+        auto it = m_index.constFind(record.m_strRecId);
+        if (it == m_index.constEnd()) {
+            Store(std::move(record), fileName);
+            return;
+        }
+        // Two files, one identifier: the file that bears the identifier's own
+        // name is listed; the other is named, never hidden silently.
+        const size_t slot = size_t(it.value());
+        const QByteArray own = QFile::encodeName(DataFolder::DueFileName(record.m_strRecId));
+        QByteArray listed = m_files[slot];
+        QByteArray skipped = fileName;
+        if (fileName == own) {
+            std::swap(listed, skipped);
+            Store(std::move(record), fileName);
+        }
+        duplicates << Tr("%1: holds the same record identifier as %2, which is listed instead")
+                          .arg(ShownFileName(skipped), ShownFileName(listed));
+    });
+    m_loadProblems << reader.Problems() << duplicates;
 }
 
 bool CDueStore::LoadDueFile(const QString& path)
@@ -53,35 +130,57 @@ bool CDueStore::LoadDueFile(const QString& path)
         m_loadProblems << reader.Problems();
         return false;
     }
-    Store(std::move(record));
+    const QByteArray local = QFile::encodeName(path);
+    Store(std::move(record), local.mid(local.lastIndexOf('/') + 1));
     return true;
 }
 
 bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 {
-    const QString path = m_folder.DueFilePath(record.m_strRecId);
-    if (path.isEmpty()) {
-        Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.")
-                  .arg(record.m_strTitle));
+    Batch batch;
+    QByteArray target;
+    auto it = m_index.constFind(record.m_strRecId);
+    if (it != m_index.constEnd() && !m_files[size_t(it.value())].isEmpty())
+        target = LocalPath(m_files[size_t(it.value())]);
+    else if (!m_folder.DueFilePath(record.m_strRecId).isEmpty())
+        target = QFile::encodeName(m_folder.DueFilePath(record.m_strRecId));
+    if (target.isEmpty()) {
+        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
     }
+    const QString title = record.m_strTitle;
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(target));
+    bool ok = true;
     QString why;
-    if (!SaveFile::Write(path, DueFile::Serialize(record), &why)) {
-        Error(QStringLiteral("Could not save \"%1\" to %2: %3")
-                  .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
-        return false;
+    auto failed = [this, title, shown](const QString& reason) {
+        Error(Tr("Could not save \"%1\" to %2: %3").arg(title, shown, reason));
+    };
+    if (!SaveFile::WriteLocal(target, DueFile::Serialize(record), &why,
+                              [failed](SaveFile::Result result, const QString& reason) {
+                                  if (result != SaveFile::Result::Done)
+                                      failed(reason);
+                              })) {
+        failed(why);
+        ok = false;
     }
-    if (bTouch)
-        return TouchPreferences();
-    return true;
+    if (ok && bTouch)
+        ok = TouchPreferences();
+    return ok;
 }
 
 bool CDueStore::TouchPreferences()
 {
     const QString path = m_folder.PreferencesPath();
     QString why;
-    if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why)) {
-        Error(QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), why));
+    auto failed = [this, path](const QString& reason) {
+        Error(Tr("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    };
+    if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why,
+                         [failed](SaveFile::Result result, const QString& reason) {
+                             if (result != SaveFile::Result::Done)
+                                 failed(reason);
+                         })) {
+        failed(why);
         return false;
     }
     return true;
@@ -101,7 +200,8 @@ QString CDueStore::UniqueRecordId(int n) const
         when = resume.value();
     for (int attempt = 0; attempt < 1000000; ++attempt) {
         const QString id = MakeRecordId(n, when);
-        if (!m_index.contains(id) && !QFileInfo::exists(m_folder.DueFilePath(id))) {
+        if (!m_index.contains(id) && !QFileInfo::exists(m_folder.DueFilePath(id)) &&
+            !QFileInfo::exists(m_folder.PendingFilePath(id))) {
             m_nextIdTime.insert(n, when);
             return id;
         }
@@ -123,36 +223,158 @@ QString CDueStore::NewSeriesId() const
     }
 }
 
+int CDueStore::NextSeriesNumber()
+{
+    const int n = m_nSeriesCounter + 1;
+    m_nSeriesCounter = n == 99 ? 0 : n;
+    return n;
+}
+
+void CDueStore::Forget(const QString& id)
+{
+    auto it = m_index.constFind(id);
+    if (it != m_index.constEnd())
+        m_files[size_t(it.value())].clear();
+}
+
+QString CDueStore::Rekey(const QString& id)
+{
+    auto it = m_index.find(id);
+    if (it == m_index.end())
+        return {};
+    const int slot = it.value();
+    DueRecord record = m_slots[size_t(slot)];
+    m_index.erase(it);
+    Unlink(slot);
+    // The last two digits are the number the identifier was made with.
+    const int n = id.right(2).toInt();
+    record.m_strRecId = UniqueRecordId(n == 10 ? 0 : n);
+    const QString newId = record.m_strRecId;
+    Store(std::move(record), {});
+    m_rekeyed.insert(id, newId);
+    return newId;
+}
+
+void CDueStore::WriteNew(QString id, const QByteArray& pending)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (!m_index.contains(id))
+            return;
+        const DueRecord record = GetDue(id);
+        const QString path = m_folder.DueFilePath(id);
+        if (path.isEmpty()) {
+            Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+            return;
+        }
+        const QByteArray local = QFile::encodeName(path);
+        m_files[size_t(m_index.value(id))] = local.mid(local.lastIndexOf('/') + 1);
+        const QString title = record.m_strTitle;
+        // The placeholder's pending file goes once the due has its own file.
+        auto written = [this, pending] {
+            QString ignored;
+            if (!pending.isEmpty())
+                (void)SaveFile::RemoveLocal(LocalPath(pending), &ignored); // else swept at the next load
+        };
+        QString why;
+        const SaveFile::Result result = SaveFile::CreateLocal(
+            local, DueFile::Serialize(record), &why,
+            [this, id, title, path, pending, written](SaveFile::Result late, const QString& reason) {
+                if (late == SaveFile::Result::Done) {
+                    written();
+                } else if (late == SaveFile::Result::NameTaken) {
+                    // Another program took the name after we looked: the due
+                    // moves on to the next free identifier.
+                    WriteNew(Rekey(id), pending);
+                } else {
+                    Forget(id);
+                    Error(Tr("Could not save \"%1\" to %2: %3")
+                              .arg(title, QDir::toNativeSeparators(path), reason));
+                }
+            });
+        if (result == SaveFile::Result::Done) {
+            if (!SaveFile::Batch::Active())
+                written();
+            return;
+        }
+        if (result == SaveFile::Result::Failed) {
+            Forget(id);
+            Error(Tr("Could not save \"%1\" to %2: %3").arg(title, QDir::toNativeSeparators(path), why));
+            return;
+        }
+        id = Rekey(id);
+    }
+}
+
 QString CDueStore::AddDue(DueRecord record)
 {
-    QString id;
-    bool touch;
-    if (!record.m_strSeriesId.isEmpty()) {
-        const int n = m_nSeriesCounter + 1;
-        m_nSeriesCounter = n;
-        id = UniqueRecordId(n);
-        if (m_nSeriesCounter == 99)
-            m_nSeriesCounter = 0;
-        touch = false;
-    } else {
-        id = UniqueRecordId(0);
-        touch = true;
+    const bool member = !record.m_strSeriesId.isEmpty();
+    record.m_strRecId = UniqueRecordId(member ? NextSeriesNumber() : 0);
+    QString id = record.m_strRecId;
+    {
+        Batch batch;
+        Store(std::move(record), {});
+        const qsizetype errors = m_errors.size();
+        WriteNew(id);
+        if (!member && m_errors.size() == errors)
+            (void)TouchPreferences();
     }
-    record.m_strRecId = id;
-    (void)SaveDueFile(record, touch);
-    Store(record);
+    // A name taken meanwhile gave the due another identifier.
+    while (m_rekeyed.contains(id))
+        id = m_rekeyed.take(id);
+    if (!SaveFile::Batch::Active())
+        m_rekeyed.clear();
     return id;
+}
+
+QString CDueStore::AddPlaceholder(DueRecord record)
+{
+    const int n = NextSeriesNumber();
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        record.m_strRecId = UniqueRecordId(n);
+        const QString path = m_folder.PendingFilePath(record.m_strRecId);
+        const QByteArray local = QFile::encodeName(path);
+        QString why;
+        const SaveFile::Result result = SaveFile::CreateScratch(local, DueFile::Serialize(record), &why);
+        if (result == SaveFile::Result::NameTaken && attempt + 1 < 1000)
+            continue;
+        const QString id = record.m_strRecId;
+        if (result == SaveFile::Result::Failed) {
+            Error(Tr("Could not save \"%1\" to %2: %3")
+                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
+            Store(std::move(record), {});
+        } else {
+            Store(std::move(record), local.mid(local.lastIndexOf('/') + 1));
+        }
+        return id;
+    }
+    return {};
 }
 
 bool CDueStore::ReplaceDue(const DueRecord& record)
 {
+    if (!IsSafeRecordId(record.m_strRecId)) {
+        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+        return false;
+    }
+    Batch batch;
+    auto it = m_index.constFind(record.m_strRecId);
+    const QByteArray file = it != m_index.constEnd() ? m_files[size_t(it.value())] : QByteArray();
+    if (it != m_index.constEnd() && (file.isEmpty() || IsOwnPendingName(file))) {
+        // A placeholder becomes a due: its own file, never over another's;
+        // the pending file goes after it.
+        const qsizetype errors = m_errors.size();
+        Store(record, {});
+        WriteNew(record.m_strRecId, file);
+        bool ok = m_errors.size() == errors;
+        ok = TouchPreferences() && ok;
+        return ok;
+    }
     const bool ok = SaveDueFile(record, true);
-    if (IsSafeRecordId(record.m_strRecId))
-        Store(record);
+    Store(record, file.isEmpty() ? QFile::encodeName(DataFolder::DueFileName(record.m_strRecId)) : file);
     return ok;
 }
 
-void CDueStore::Store(DueRecord record)
+void CDueStore::Store(DueRecord record, const QByteArray& fileName)
 {
     const Link keys{record.m_dtDue.m_dt, qint32(record.m_dtDue.m_status), record.m_bPaid, -1, -1};
     auto it = m_index.constFind(record.m_strRecId);
@@ -160,6 +382,7 @@ void CDueStore::Store(DueRecord record)
         // Overwrite in place: the walk order stays.
         const size_t slot = size_t(it.value());
         m_slots[slot] = std::move(record);
+        m_files[slot] = fileName;
         m_links[slot].due = keys.due;
         m_links[slot].dueStatus = keys.dueStatus;
         m_links[slot].paid = keys.paid;
@@ -170,10 +393,12 @@ void CDueStore::Store(DueRecord record)
         slot = m_freeSlots.back();
         m_freeSlots.pop_back();
         m_slots[size_t(slot)] = std::move(record);
+        m_files[size_t(slot)] = fileName;
         m_links[size_t(slot)] = keys;
     } else {
         slot = int(m_slots.size());
         m_slots.push_back(std::move(record));
+        m_files.push_back(fileName);
         m_links.push_back(keys);
     }
     const QString& id = m_slots[size_t(slot)].m_strRecId;
@@ -196,6 +421,7 @@ void CDueStore::Unlink(int slot)
         m_links[size_t(link.next)].prev = link.prev;
     link = Link{0.0, 0, 0, -1, -1};
     m_slots[size_t(slot)] = DueRecord(Qt::Uninitialized);
+    m_files[size_t(slot)].clear();
     m_freeSlots.push_back(slot);
 }
 
@@ -209,24 +435,40 @@ DueRecord CDueStore::GetDue(const QString& id) const
 
 bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 {
-    const QString path = m_folder.DueFilePath(id);
     auto it = m_index.find(id);
-    const QString title = it != m_index.end() ? m_slots[size_t(it.value())].m_strTitle : id;
+    const bool known = it != m_index.end();
+    const QString title = known ? m_slots[size_t(it.value())].m_strTitle : id;
+    // The file the record came from, whatever its name.
+    QByteArray path;
+    if (known && !m_files[size_t(it.value())].isEmpty())
+        path = LocalPath(m_files[size_t(it.value())]);
+    else if (!m_folder.DueFilePath(id).isEmpty())
+        path = QFile::encodeName(m_folder.DueFilePath(id));
     if (path.isEmpty()) {
-        Error(QStringLiteral("Could not delete \"%1\": the record identifier is not usable.").arg(title));
+        Error(Tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
     }
-    QFile file(path);
-    if (!file.remove()) {
-        const QString why =
-            QFileInfo::exists(path) ? file.errorString() : QStringLiteral("the file no longer exists");
-        Error(QStringLiteral("Could not delete \"%1\" (%2): %3")
-                  .arg(title, QDir::toNativeSeparators(path), why));
+    Batch batch;
+    QString why;
+    int error = 0;
+    const bool pending = known && IsOwnPendingName(m_files[size_t(it.value())]);
+    if (pending) {
+        // A placeholder taken back: nothing to keep durable, and a leftover
+        // is swept at the next load.
+        if (::unlink(path.constData()) != 0 && errno != ENOENT)
+            Error(Tr("Could not delete %1: %2")
+                      .arg(QDir::toNativeSeparators(QFile::decodeName(path)),
+                           QString::fromLocal8Bit(std::strerror(errno))));
+    } else if (!SaveFile::RemoveLocal(path, &why, &error)) {
+        if (error == ENOENT)
+            why = Tr("the file no longer exists");
+        Error(Tr("Could not delete \"%1\" (%2): %3")
+                  .arg(title, QDir::toNativeSeparators(QFile::decodeName(path)), why));
         return false;
     }
     if (bTouch)
         (void)TouchPreferences();
-    if (it != m_index.end()) {
+    if (known) {
         const int slot = it.value();
         m_index.erase(it);
         Unlink(slot);
@@ -236,8 +478,10 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 
 void CDueStore::RemoveAll()
 {
+    m_rekeyed.clear();
     m_nextIdTime.clear();
     m_slots.clear();
+    m_files.clear();
     m_links.clear();
     m_freeSlots.clear();
     m_heads = MakeHeads();
@@ -255,6 +499,7 @@ void CDueStore::GetSeriesIds(const QString& seriesId, QStringList& ids) const
 
 bool CDueStore::ModifySeries(const DueRecord& record)
 {
+    Batch batch; // one sync pass for the whole series
     QStringList ids;
     GetSeriesIds(record.m_strSeriesId, ids);
     bool ok = true;
@@ -276,6 +521,7 @@ bool CDueStore::ModifySeries(const DueRecord& record)
 
 bool CDueStore::DeleteSeries(const QString& seriesId)
 {
+    Batch batch; // one sync pass for the whole series
     QStringList ids;
     GetSeriesIds(seriesId, ids);
     for (const QString& id : ids) {
@@ -345,6 +591,13 @@ int CDueStore::CompareMonth(const COleDateTime& a, const COleDateTime& b)
     if (ma == mb)
         return 0;
     return ma > mb ? 1 : -1;
+}
+
+QStringList CDueStore::TakeSweptFiles()
+{
+    QStringList swept = m_swept;
+    m_swept.clear();
+    return swept;
 }
 
 QStringList CDueStore::TakeErrors()

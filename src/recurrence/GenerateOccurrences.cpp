@@ -18,11 +18,14 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
         return result;
     }
 
+    // Placeholders stay pending until the series is finished: a crash before
+    // then leaves nothing that a later start would list as a due.
+    CDueStore::Batch batch;
     OccurrenceSequence sequence(pattern);
     COleDateTime occurrence;
     while (sequence.Next(occurrence)) {
         placeholder.m_dtStart = occurrence;
-        result.m_arrOccurrenceIds << store.AddDue(placeholder);
+        result.m_arrOccurrenceIds << store.AddPlaceholder(placeholder);
         if (progress && !progress(result.m_arrOccurrenceIds.size(), total)) {
             for (const QString& id : std::as_const(result.m_arrOccurrenceIds))
                 (void)store.RemoveDue(id, false);

@@ -78,6 +78,7 @@ void FillTypeCombo(QComboBox* combo, bool includeAll)
 
 bool ApplyNewDue(CDueStore& store, const NewDueResult& result)
 {
+    CDueStore::Batch batch; // the whole series is one sync pass
     if (result.finished && result.recursive) {
         // Complete every placeholder of the series: Due Date = its Start Date
         // plus the offset, the edited fields, and Paid on the first one only.
@@ -127,6 +128,7 @@ void ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecor
         edited.m_strSeriesId != fetched.m_strSeriesId || edited.m_strPayTo != fetched.m_strPayTo ||
         edited.m_strAccount != fetched.m_strAccount || edited.m_dAmount != fetched.m_dAmount ||
         edited.m_nType != fetched.m_nType;
+    CDueStore::Batch batch;
     if (wholeSeries && sharedChanged)
         (void)store.ModifySeries(edited);
     else

@@ -32,7 +32,9 @@ template <typename T> T* Child(QWidget& w, const char* name)
 
 int DueFileCount()
 {
-    return int(QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files).size());
+    // Placeholders are written under pending names until the series is finished.
+    return int(
+        QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.pending")}, QDir::Files).size());
 }
 } // namespace
 
