@@ -23,6 +23,9 @@ skip() {
 command -v losetup >/dev/null && command -v mkfs.ext4 >/dev/null || skip "losetup or mkfs.ext4 missing"
 
 work=$(mktemp -d)
+# A copy of its own, so a rebuild meanwhile does not pull it away.
+cp "$driver" "$work/driver"
+driver="$work/driver"
 image="$work/disk.img"
 mnt="$work/mnt"
 mkdir -p "$mnt"
@@ -62,11 +65,11 @@ for ((i = 1; i <= cuts; i++)); do
         echo "$report" | grep -E "^(problem|debris):" | head -5
         failed=1
     fi
-    set -- $summary
     # "dues N problems N zero-filled N swept N debris N placeholders N"
-    problem_total=$((problem_total + ${4:-0}))
-    zero_total=$((zero_total + ${6:-0}))
-    swept_total=$((swept_total + ${8:-0}))
+    field() { echo "$summary" | awk -v k="$1" '{ for (i = 1; i < NF; i++) if ($i == k) { print $(i + 1) + 0; exit } print 0 }'; }
+    problem_total=$((problem_total + $(field problems)))
+    zero_total=$((zero_total + $(field zero-filled)))
+    swept_total=$((swept_total + $(field swept)))
     umount "$mnt"
 done
 echo "power-cut: $cuts cuts, $problem_total unreadable due files ($zero_total empty or zero-filled), $swept_total leftovers swept"

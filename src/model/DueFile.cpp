@@ -276,14 +276,6 @@ QByteArray Serialize(const DueRecord& r)
 
 bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
 {
-    // An empty or zero-filled file is what an interrupted write leaves on
-    // some file systems: say so rather than blame a field.
-    if (bytes.isEmpty() || bytes.count('\0') == bytes.size()) {
-        if (error)
-            *error = bytes.isEmpty() ? Tr("the file is empty")
-                                     : Tr("the file holds only zero bytes (a write to it was cut off)");
-        return false;
-    }
     Reader in(bytes);
     const bool ok = in.ReadString(r.m_strRecId) && in.ReadString(r.m_strTitle) &&
                     in.ReadDate(r.m_dtStart, Tr("start date")) && in.ReadDate(r.m_dtDue, Tr("due date")) &&

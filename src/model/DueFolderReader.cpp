@@ -106,6 +106,13 @@ QString ParseRaw(const RawFile& raw, DueRecord& record)
 {
     if (!raw.problem.isEmpty())
         return raw.problem;
+    // An empty or zero-filled file is what an interrupted write leaves on
+    // some file systems: say so rather than blame a field. (No sound due is
+    // all zeros: its identifier is never empty.)
+    if (raw.bytes.isEmpty())
+        return Tr("the file is empty");
+    if (raw.bytes.count('\0') == raw.bytes.size())
+        return Tr("the file holds only zero bytes (a write to it was cut off)");
     QString why;
     if (!DueFile::Parse(raw.bytes, record, &why))
         return why;

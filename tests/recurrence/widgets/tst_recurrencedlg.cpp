@@ -32,9 +32,10 @@ template <typename T> T* Child(QWidget& w, const char* name)
 
 int DueFileCount()
 {
-    // Placeholders are written under pending names until the series is finished.
-    return int(
-        QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.pending")}, QDir::Files).size());
+    // Due files and the pending files of placeholders not finished yet.
+    return int(QDir(theDueStore.Folder().Path())
+                   .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files)
+                   .size());
 }
 } // namespace
 
