@@ -5,6 +5,7 @@
 #include "model/MessageTexts.h"
 #include "model/OutputPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -51,7 +52,7 @@ bool Parse(const QStringList& args, Options& o, QTextStream& err)
         const QString a = args.at(i);
         // The last of two values would win silently: refuse instead.
         if (a.startsWith(QLatin1String("--")) && seen.contains(a))
-            return Fail(err, QStringLiteral("option %1 given twice").arg(a));
+            return Fail(err, QCoreApplication::translate("CommandLine", "option %1 given twice").arg(a));
         seen << a;
         auto value = [&](QString& dst, bool& have) {
             if (i + 1 >= args.size())

@@ -10,6 +10,7 @@
 #include "ui/Prompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
         const QString& a = args.at(i);
         if (a == QLatin1String("--workdir")) {
             if (options.fixedWorkDir) {
-                *error = QStringLiteral("option --workdir given twice");
+                *error = QCoreApplication::translate("GuiStartup", "option --workdir given twice");
                 return false;
             }
             if (i + 1 >= args.size()) {
