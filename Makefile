@@ -3,8 +3,13 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# How long `make fuzz` runs each target; `make test` gives each a short run.
+FUZZ_SECONDS ?= 60
+FUZZ_TEST_SECONDS ?= 25
+FUZZ_TARGETS = duefile localeformat htmltemplate xlsxtemplate
 
-.PHONY: run test test-asan build deps test-deps bench format check
+.PHONY: run test test-asan test-fuzz build deps test-deps bench fuzz format check
 
 run: build
 	./$(BUILD)/bin/tallyvane $(ARGS)
@@ -16,6 +21,23 @@ test: test-deps
 	cmake --build $(BUILD) -j$(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	$(MAKE) test-asan
+	$(MAKE) test-fuzz
+
+# Each fuzz target briefly, where clang is there to build them.
+test-fuzz:
+	@if command -v clang++ >/dev/null 2>&1; then \
+		$(MAKE) fuzz FUZZ_SECONDS=$(FUZZ_TEST_SECONDS); \
+	else \
+		echo "fuzz: clang++ not found, the fuzz targets were skipped"; \
+	fi
+
+# The libFuzzer targets under fuzz/, each run for FUZZ_SECONDS on its seed
+# corpus and dictionary. Inputs that fail land in $(FUZZ_BUILD)/crashes/.
+fuzz: test-deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTALLYVANE_FUZZ=ON \
+		-DTALLYVANE_BUILD_TESTS=OFF -DTALLYVANE_BUILD_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	./fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: test-deps

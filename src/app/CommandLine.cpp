@@ -3,7 +3,9 @@
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
+#include "model/OutputPath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -45,8 +47,13 @@ bool Parse(const QStringList& args, Options& o, QTextStream& err)
         o.format = args.at(i++);
     }
     bool haveWorkDir = false, haveMonth = false, haveOutput = false;
+    QStringList seen;
     for (; i < args.size(); ++i) {
         const QString a = args.at(i);
+        // The last of two values would win silently: refuse instead.
+        if (a.startsWith(QLatin1String("--")) && seen.contains(a))
+            return Fail(err, QCoreApplication::translate("CommandLine", "option %1 given twice").arg(a));
+        seen << a;
         auto value = [&](QString& dst, bool& have) {
             if (i + 1 >= args.size())
                 return Fail(err, QStringLiteral("option %1 needs a value").arg(a));
@@ -172,9 +179,9 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
     const DataFolder folder(dirInfo.absoluteFilePath());
     theDueStore.SetFolder(folder);
     theDueStore.LoadAll();
-    const QFileInfo dataInfo(folder.Path());
-    if (dataInfo.exists() && !dataInfo.isReadable()) {
-        Fail(err, QStringLiteral("data folder not readable: %1").arg(folder.Path()));
+    QString unusable;
+    if (!folder.CheckUsable(&unusable)) {
+        Fail(err, unusable);
         return 2;
     }
     for (const QString& problem : theDueStore.LoadProblems())
@@ -186,6 +193,11 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
     const QLocale locale; // the system locale unless a caller set another default
 
     if (exporter) {
+        const QString refusal = OutputPath::Refusal(o.output, folder);
+        if (!refusal.isEmpty()) {
+            Fail(err, refusal);
+            return 2;
+        }
         ExportRequest request;
         request.dues = list.rows;
         request.locale = locale;

@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/DueFolderReader.h"
+#include "model/FolderLock.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
 #include "platform/TemporaryDocument.h"
@@ -13,6 +14,7 @@
 #include "ui/Prompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +44,10 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args.at(i);
         if (a == QLatin1String("--workdir")) {
+            if (options.fixedWorkDir) {
+                *error = QCoreApplication::translate("GuiStartup", "option --workdir given twice");
+                return false;
+            }
             if (i + 1 >= args.size()) {
                 *error = QStringLiteral("--workdir needs a folder");
                 return false;
@@ -73,6 +79,20 @@ bool ChooseWorkingDirectory()
     return true;
 }
 
+bool LockDataFolder(int waitMs)
+{
+    const DataFolder folder = theDueStore.Folder();
+    (void)folder.Create(); // the lock is named after the folder's real path
+    QString why;
+    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, waitMs, &why);
+    if (!lock) {
+        Prompt::Message(nullptr, why, QMessageBox::Critical);
+        return false;
+    }
+    theDueStore.SetFolder(folder, std::move(lock));
+    return true;
+}
+
 std::unique_ptr<CMainFrame> InitInstance(const Options& options)
 {
     if (options.fixedWorkDir) {
@@ -89,6 +109,9 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
             return nullptr;
     }
 
+    // One writer per data folder: a second window on it would lose dues.
+    if (!LockDataFolder(kLockWaitMs))
+        return nullptr;
     theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();

@@ -6,9 +6,16 @@
 #include "model/Identifiers.h"
 #include "model/SaveFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <unistd.h>
 
 CDueStore theDueStore;
 
@@ -21,8 +28,27 @@ int CDueStore::BucketOf(const QString& id)
     return int(h % kBuckets);
 }
 
-void CDueStore::SetFolder(const DataFolder& folder)
+namespace {
+
+QString Tr(const char* text)
 {
+    return QCoreApplication::translate("CDueStore", text);
+}
+
+bool IsOwnPendingName(const QByteArray& name)
+{
+    const QByteArray suffix = '.' + SaveFile::HostTag().toLatin1() + kPendingSuffix;
+    return name.endsWith(suffix) && name.size() > suffix.size();
+}
+
+} // namespace
+
+void CDueStore::SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock)
+{
+    if (lock)
+        m_lock = std::move(lock);
+    else if (!(folder == m_folder))
+        m_lock.reset();
     m_folder = folder;
 }
 
@@ -32,20 +58,70 @@ void CDueStore::LoadAll()
     ScanFolder();
 }
 
+QByteArray CDueStore::LocalPath(const QByteArray& fileName) const
+{
+    return QFile::encodeName(m_folder.Path()) + '/' + fileName;
+}
+
+void CDueStore::Sweep()
+{
+    // Only the holder of the lock may: on this host no other writer of ours
+    // is then at work on the folder, so what our names mark is left over.
+    const QByteArray dir = QFile::encodeName(m_folder.Path());
+    DIR* d = ::opendir(dir.constData());
+    if (!d)
+        return;
+    QList<QByteArray> names;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (SaveFile::IsOwnTemporaryName(name) || IsOwnPendingName(name))
+            names << name;
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    Batch batch; // the folder is synced once
+    for (const QByteArray& name : std::as_const(names)) {
+        QString why;
+        if (SaveFile::RemoveLocal(LocalPath(name), &why))
+            m_swept << ShownFileName(name);
+        else
+            m_loadProblems << Tr("%1: a leftover of an interrupted save that could not be removed: %2")
+                                  .arg(ShownFileName(name), why);
+    }
+}
+
 void CDueStore::ScanFolder()
 {
     RemoveAll();
     m_loadProblems.clear();
     if (m_folder.IsEmpty())
         return;
-    m_files.Reset(DueFileIndex::FileClockNowNs());
+    m_seen.Reset(DueFileIndex::FileClockNowNs());
+    if (m_lock)
+        Sweep();
     DueFolderReader reader;
-    const qsizetype n = reader.ReadFolder(m_folder.Path(), [this](DueRecord&& record, const QString& name) {
-        m_files.Loaded(name, record.m_strRecId);
-        Store(std::move(record));
+    QStringList duplicates;
+    reader.ReadFolder(m_folder.Path(), [&](DueRecord&& record, const QByteArray& fileName) {
+        m_seen.Loaded(QFile::decodeName(fileName), record.m_strRecId);
+        auto it = m_index.constFind(record.m_strRecId);
+        if (it == m_index.constEnd()) {
+            Store(std::move(record), fileName);
+            return;
+        }
+        // Two files, one identifier: the file that bears the identifier's own
+        // name is listed; the other is named, never hidden silently.
+        const size_t slot = size_t(it.value());
+        const QByteArray own = QFile::encodeName(DataFolder::DueFileName(record.m_strRecId));
+        QByteArray listed = m_files[slot];
+        QByteArray skipped = fileName;
+        if (fileName == own) {
+            std::swap(listed, skipped);
+            Store(std::move(record), fileName);
+        }
+        duplicates << Tr("%1: holds the same record identifier as %2, which is listed instead")
+                          .arg(ShownFileName(skipped), ShownFileName(listed));
     });
-    Q_UNUSED(n);
-    m_loadProblems = reader.Problems();
+    m_loadProblems << reader.Problems() << duplicates;
 }
 
 bool CDueStore::LoadDueFile(const QString& path)
@@ -56,40 +132,64 @@ bool CDueStore::LoadDueFile(const QString& path)
         m_loadProblems << reader.Problems();
         return false;
     }
-    Store(std::move(record));
+    const QByteArray local = QFile::encodeName(path);
+    Store(std::move(record), local.mid(local.lastIndexOf('/') + 1));
     return true;
 }
 
 bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
 {
-    const QString path = FilePathOf(record.m_strRecId);
-    if (path.isEmpty()) {
-        Error(QStringLiteral("Could not save \"%1\": the record identifier is not usable.")
-                  .arg(record.m_strTitle));
+    Batch batch;
+    QByteArray target;
+    auto it = m_index.constFind(record.m_strRecId);
+    if (it != m_index.constEnd() && !m_files[size_t(it.value())].isEmpty())
+        target = LocalPath(m_files[size_t(it.value())]);
+    else if (!m_folder.DueFilePath(record.m_strRecId).isEmpty())
+        target = QFile::encodeName(m_folder.DueFilePath(record.m_strRecId));
+    if (target.isEmpty()) {
+        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
     }
+    const QString title = record.m_strTitle;
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(target));
+    bool ok = true;
     QString why;
-    if (!SaveFile::Write(path, DueFile::Serialize(record), &why)) {
+    auto failed = [this, title, shown](const QString& reason) {
         // A placeholder of a new series has no title yet: name the file alone.
-        if (record.m_strTitle.isEmpty())
-            Error(QStringLiteral("Could not save %1: %2").arg(QDir::toNativeSeparators(path), why));
+        if (title.isEmpty())
+            Error(Tr("Could not save %1: %2").arg(shown, reason));
         else
-            Error(QStringLiteral("Could not save \"%1\" to %2: %3")
-                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
-        return false;
+            Error(Tr("Could not save \"%1\" to %2: %3").arg(title, shown, reason));
+    };
+    if (!SaveFile::WriteLocal(target, DueFile::Serialize(record), &why,
+                              [failed](SaveFile::Result result, const QString& reason) {
+                                  if (result != SaveFile::Result::Done)
+                                      failed(reason);
+                              })) {
+        failed(why);
+        ok = false;
     }
-    m_files.Written(m_folder.Path(), QFileInfo(path).fileName(), record.m_strRecId);
-    if (bTouch)
-        return TouchPreferences();
-    return true;
+    if (ok)
+        m_seen.Written(m_folder.Path(), QFile::decodeName(target.mid(target.lastIndexOf('/') + 1)),
+                       record.m_strRecId);
+    if (ok && bTouch)
+        ok = TouchPreferences();
+    return ok;
 }
 
 bool CDueStore::TouchPreferences()
 {
     const QString path = m_folder.PreferencesPath();
     QString why;
-    if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why)) {
-        Error(QStringLiteral("Could not write %1: %2").arg(QDir::toNativeSeparators(path), why));
+    auto failed = [this, path](const QString& reason) {
+        Error(Tr("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+    };
+    if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why,
+                         [failed](SaveFile::Result result, const QString& reason) {
+                             if (result != SaveFile::Result::Done)
+                                 failed(reason);
+                         })) {
+        failed(why);
         return false;
     }
     return true;
@@ -109,7 +209,8 @@ QString CDueStore::UniqueRecordId(int n) const
         when = resume.value();
     for (int attempt = 0; attempt < 1000000; ++attempt) {
         const QString id = MakeRecordId(n, when);
-        if (!m_index.contains(id) && !QFileInfo::exists(m_folder.DueFilePath(id))) {
+        if (!m_index.contains(id) && !QFileInfo::exists(m_folder.DueFilePath(id)) &&
+            !QFileInfo::exists(m_folder.PendingFilePath(id))) {
             m_nextIdTime.insert(n, when);
             return id;
         }
@@ -131,36 +232,167 @@ QString CDueStore::NewSeriesId() const
     }
 }
 
+int CDueStore::NextSeriesNumber()
+{
+    const int n = m_nSeriesCounter + 1;
+    m_nSeriesCounter = n == 99 ? 0 : n;
+    return n;
+}
+
+void CDueStore::ForgetFile(const QString& id)
+{
+    auto it = m_index.constFind(id);
+    if (it != m_index.constEnd())
+        m_files[size_t(it.value())].clear();
+}
+
+QString CDueStore::Rekey(const QString& id)
+{
+    auto it = m_index.find(id);
+    if (it == m_index.end())
+        return {};
+    const int slot = it.value();
+    DueRecord record = m_slots[size_t(slot)];
+    m_index.erase(it);
+    Unlink(slot);
+    // The last two digits are the number the identifier was made with.
+    const int n = id.right(2).toInt();
+    record.m_strRecId = UniqueRecordId(n == 10 ? 0 : n);
+    const QString newId = record.m_strRecId;
+    Store(std::move(record), {});
+    m_rekeyed.insert(id, newId);
+    return newId;
+}
+
+void CDueStore::WriteNew(QString id, const QByteArray& pending)
+{
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (!m_index.contains(id))
+            return;
+        const DueRecord record = GetDue(id);
+        const QString path = m_folder.DueFilePath(id);
+        if (path.isEmpty()) {
+            Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+            return;
+        }
+        const QByteArray local = QFile::encodeName(path);
+        m_files[size_t(m_index.value(id))] = local.mid(local.lastIndexOf('/') + 1);
+        const QString title = record.m_strTitle;
+        // The placeholder's pending file goes once the due has its own file.
+        auto written = [this, pending, id, local] {
+            m_seen.Written(m_folder.Path(), QFile::decodeName(local.mid(local.lastIndexOf('/') + 1)), id);
+            QString ignored;
+            if (!pending.isEmpty())
+                (void)SaveFile::RemoveLocal(LocalPath(pending), &ignored); // else swept at the next load
+        };
+        QString why;
+        const SaveFile::Result result = SaveFile::CreateLocal(
+            local, DueFile::Serialize(record), &why,
+            [this, id, title, path, pending, written](SaveFile::Result late, const QString& reason) {
+                if (late == SaveFile::Result::Done) {
+                    written();
+                } else if (late == SaveFile::Result::NameTaken) {
+                    // Another program took the name after we looked: the due
+                    // moves on to the next free identifier.
+                    WriteNew(Rekey(id), pending);
+                } else {
+                    ForgetFile(id);
+                    Error(Tr("Could not save \"%1\" to %2: %3")
+                              .arg(title, QDir::toNativeSeparators(path), reason));
+                }
+            });
+        if (result == SaveFile::Result::Done) {
+            if (!SaveFile::Batch::Active())
+                written();
+            return;
+        }
+        if (result == SaveFile::Result::Failed) {
+            ForgetFile(id);
+            Error(Tr("Could not save \"%1\" to %2: %3").arg(title, QDir::toNativeSeparators(path), why));
+            return;
+        }
+        id = Rekey(id);
+    }
+}
+
 QString CDueStore::AddDue(DueRecord record)
 {
-    QString id;
-    bool touch;
-    if (!record.m_strSeriesId.isEmpty()) {
-        const int n = m_nSeriesCounter + 1;
-        m_nSeriesCounter = n;
-        id = UniqueRecordId(n);
-        if (m_nSeriesCounter == 99)
-            m_nSeriesCounter = 0;
-        touch = false;
-    } else {
-        id = UniqueRecordId(0);
-        touch = true;
+    const bool member = !record.m_strSeriesId.isEmpty();
+    record.m_strRecId = UniqueRecordId(member ? NextSeriesNumber() : 0);
+    QString id = record.m_strRecId;
+    {
+        Batch batch;
+        Store(std::move(record), {});
+        const qsizetype errors = m_errors.size();
+        WriteNew(id);
+        if (!member && m_errors.size() == errors)
+            (void)TouchPreferences();
     }
-    record.m_strRecId = id;
-    (void)SaveDueFile(record, touch);
-    Store(record);
+    // A name taken meanwhile gave the due another identifier.
+    while (m_rekeyed.contains(id))
+        id = m_rekeyed.take(id);
+    if (!SaveFile::Batch::Active())
+        m_rekeyed.clear();
     return id;
+}
+
+QString CDueStore::AddPlaceholder(DueRecord record)
+{
+    const int n = NextSeriesNumber();
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        record.m_strRecId = UniqueRecordId(n);
+        const QString path = m_folder.PendingFilePath(record.m_strRecId);
+        const QByteArray local = QFile::encodeName(path);
+        QString why;
+        const SaveFile::Result result = SaveFile::CreateScratch(local, DueFile::Serialize(record), &why);
+        if (result == SaveFile::Result::NameTaken && attempt + 1 < 1000)
+            continue;
+        const QString id = record.m_strRecId;
+        if (result == SaveFile::Result::Failed) {
+            Error(Tr("Could not save \"%1\" to %2: %3")
+                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
+            Store(std::move(record), {});
+        } else {
+            Store(std::move(record), local.mid(local.lastIndexOf('/') + 1));
+        }
+        return id;
+    }
+    return {};
 }
 
 bool CDueStore::ReplaceDue(const DueRecord& record)
 {
-    const bool ok = SaveDueFile(record, true);
-    if (IsSafeRecordId(record.m_strRecId))
-        Store(record);
-    return ok;
+    Batch batch;
+    if (!ReplaceOne(record))
+        return false;
+    return TouchPreferences();
 }
 
-void CDueStore::Store(DueRecord record)
+bool CDueStore::ReplaceOne(const DueRecord& record)
+{
+    if (!IsSafeRecordId(record.m_strRecId)) {
+        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+        return false;
+    }
+    Batch batch;
+    auto it = m_index.constFind(record.m_strRecId);
+    const QByteArray file = it != m_index.constEnd() ? m_files[size_t(it.value())] : QByteArray();
+    if (it != m_index.constEnd() && (file.isEmpty() || IsOwnPendingName(file))) {
+        // A placeholder becomes a due: its own file, never over another's;
+        // the pending file goes after it.
+        const qsizetype errors = m_errors.size();
+        Store(record, {});
+        WriteNew(record.m_strRecId, file);
+        return m_errors.size() == errors;
+    }
+    // A due that cannot be written keeps what it had, in memory as on disk.
+    if (!SaveDueFile(record, false))
+        return false;
+    Store(record, file.isEmpty() ? QFile::encodeName(DataFolder::DueFileName(record.m_strRecId)) : file);
+    return true;
+}
+
+void CDueStore::Store(DueRecord record, const QByteArray& fileName)
 {
     const Link keys{record.m_dtDue.m_dt, qint32(record.m_dtDue.m_status), record.m_bPaid, -1, -1};
     auto it = m_index.constFind(record.m_strRecId);
@@ -168,6 +400,7 @@ void CDueStore::Store(DueRecord record)
         // Overwrite in place: the walk order stays.
         const size_t slot = size_t(it.value());
         m_slots[slot] = std::move(record);
+        m_files[slot] = fileName;
         m_links[slot].due = keys.due;
         m_links[slot].dueStatus = keys.dueStatus;
         m_links[slot].paid = keys.paid;
@@ -178,10 +411,12 @@ void CDueStore::Store(DueRecord record)
         slot = m_freeSlots.back();
         m_freeSlots.pop_back();
         m_slots[size_t(slot)] = std::move(record);
+        m_files[size_t(slot)] = fileName;
         m_links[size_t(slot)] = keys;
     } else {
         slot = int(m_slots.size());
         m_slots.push_back(std::move(record));
+        m_files.push_back(fileName);
         m_links.push_back(keys);
     }
     const QString& id = m_slots[size_t(slot)].m_strRecId;
@@ -204,6 +439,7 @@ void CDueStore::Unlink(int slot)
         m_links[size_t(link.next)].prev = link.prev;
     link = Link{0.0, 0, 0, -1, -1};
     m_slots[size_t(slot)] = DueRecord(Qt::Uninitialized);
+    m_files[size_t(slot)].clear();
     m_freeSlots.push_back(slot);
 }
 
@@ -217,25 +453,41 @@ DueRecord CDueStore::GetDue(const QString& id) const
 
 bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 {
-    const QString path = FilePathOf(id);
     auto it = m_index.find(id);
-    const QString title = it != m_index.end() ? m_slots[size_t(it.value())].m_strTitle : id;
+    const bool known = it != m_index.end();
+    const QString title = known ? m_slots[size_t(it.value())].m_strTitle : id;
+    // The file the record came from, whatever its name.
+    QByteArray path;
+    if (known && !m_files[size_t(it.value())].isEmpty())
+        path = LocalPath(m_files[size_t(it.value())]);
+    else if (!m_folder.DueFilePath(id).isEmpty())
+        path = QFile::encodeName(m_folder.DueFilePath(id));
     if (path.isEmpty()) {
-        Error(QStringLiteral("Could not delete \"%1\": the record identifier is not usable.").arg(title));
+        Error(Tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
     }
-    QFile file(path);
-    if (!file.remove()) {
-        const QString why =
-            QFileInfo::exists(path) ? file.errorString() : QStringLiteral("the file no longer exists");
-        Error(QStringLiteral("Could not delete \"%1\" (%2): %3")
-                  .arg(title, QDir::toNativeSeparators(path), why));
+    Batch batch;
+    QString why;
+    int error = 0;
+    const bool pending = known && IsOwnPendingName(m_files[size_t(it.value())]);
+    if (pending) {
+        // A placeholder taken back: nothing to keep durable, and a leftover
+        // is swept at the next load.
+        if (::unlink(path.constData()) != 0 && errno != ENOENT)
+            Error(Tr("Could not delete %1: %2")
+                      .arg(QDir::toNativeSeparators(QFile::decodeName(path)),
+                           QString::fromLocal8Bit(std::strerror(errno))));
+    } else if (!SaveFile::RemoveLocal(path, &why, &error)) {
+        if (error == ENOENT)
+            why = Tr("the file no longer exists");
+        Error(Tr("Could not delete \"%1\" (%2): %3")
+                  .arg(title, QDir::toNativeSeparators(QFile::decodeName(path)), why));
         return false;
     }
-    m_files.Removed(QFileInfo(path).fileName());
+    m_seen.Removed(QFile::decodeName(path.mid(path.lastIndexOf('/') + 1)));
     if (bTouch)
         (void)TouchPreferences();
-    if (it != m_index.end()) {
+    if (known) {
         const int slot = it.value();
         m_index.erase(it);
         Unlink(slot);
@@ -245,9 +497,11 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
 
 void CDueStore::RemoveAll()
 {
-    m_files.Reset(0);
+    m_seen.Reset(0);
+    m_rekeyed.clear();
     m_nextIdTime.clear();
     m_slots.clear();
+    m_files.clear();
     m_links.clear();
     m_freeSlots.clear();
     m_heads = MakeHeads();
@@ -265,6 +519,7 @@ void CDueStore::GetSeriesIds(const QString& seriesId, QStringList& ids) const
 
 bool CDueStore::ModifySeries(const DueRecord& record, const ChangeProgress& progress, ChangeOutcome* outcome)
 {
+    Batch batch; // one sync pass for the whole series
     QStringList ids;
     GetSeriesIds(record.m_strSeriesId, ids);
     QList<DueRecord> members;
@@ -290,6 +545,7 @@ bool CDueStore::ModifySeries(const DueRecord& record, const ChangeProgress& prog
 
 bool CDueStore::DeleteSeries(const QString& seriesId, const ChangeProgress& progress, ChangeOutcome* outcome)
 {
+    Batch batch; // one sync pass for the whole series
     QStringList ids;
     GetSeriesIds(seriesId, ids);
     // The members before a failing one stay deleted, the rest stay.
@@ -366,6 +622,7 @@ int CDueStore::CompareMonth(const COleDateTime& a, const COleDateTime& b)
 
 ChangeOutcome CDueStore::ReplaceDues(const QList<DueRecord>& records, const ChangeProgress& progress)
 {
+    Batch batch;
     ChangeOutcome out;
     out.total = records.size();
     for (const DueRecord& record : records) {
@@ -374,11 +631,10 @@ ChangeOutcome CDueStore::ReplaceDues(const QList<DueRecord>& records, const Chan
             break;
         }
         // A due that cannot be written keeps what it had, in memory as on disk.
-        if (!SaveDueFile(record, false)) {
+        if (!ReplaceOne(record)) {
             out.failed = true;
             break;
         }
-        Store(record);
         ++out.done;
     }
     // After a refused write the disk is not asked again for the marker.
@@ -391,6 +647,7 @@ ChangeOutcome CDueStore::ReplaceDues(const QList<DueRecord>& records, const Chan
 
 ChangeOutcome CDueStore::RemoveDues(const QStringList& ids, bool bTouch, const ChangeProgress& progress)
 {
+    Batch batch;
     ChangeOutcome out;
     out.total = ids.size();
     for (const QString& id : ids) {
@@ -413,19 +670,26 @@ ChangeOutcome CDueStore::RemoveDues(const QStringList& ids, bool bTouch, const C
 
 bool CDueStore::DiscardDues(const QStringList& ids)
 {
+    Batch batch;
     bool ok = true;
     for (const QString& id : ids) {
-        const QString path = FilePathOf(id);
+        const QByteArray path = QFile::encodeName(FilePathOf(id));
         if (!path.isEmpty()) {
-            QFile file(path);
-            if (file.exists() && !file.remove()) {
-                Error(QStringLiteral("Could not delete %1: %2")
-                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+            // A staged write to the file is dropped; a file already there goes.
+            QString why;
+            int error = 0;
+            if (!SaveFile::RemoveLocal(path, &why, &error) && error != ENOENT) {
+                Error(Tr("Could not delete %1: %2")
+                          .arg(QDir::toNativeSeparators(QFile::decodeName(path)), why));
                 ok = false;
                 continue;
             }
-            m_files.Removed(QFileInfo(path).fileName());
+            m_seen.Removed(QFile::decodeName(path.mid(path.lastIndexOf('/') + 1)));
         }
+        // A placeholder completed in this batch still has its pending file.
+        const QByteArray pending = QFile::encodeName(m_folder.PendingFilePath(id));
+        if (!pending.isEmpty() && pending != path)
+            (void)::unlink(pending.constData()); // else swept at the next load
         Forget(id);
     }
     return ok;
@@ -446,9 +710,9 @@ void CDueStore::Forget(const QString& id)
 
 QString CDueStore::FilePathOf(const QString& recId) const
 {
-    const QString name = m_files.FileOf(recId);
-    if (!name.isEmpty() && !m_folder.IsEmpty())
-        return m_folder.Path() + QLatin1Char('/') + name;
+    const auto it = m_index.constFind(recId);
+    if (it != m_index.constEnd() && !m_files[size_t(it.value())].isEmpty() && !m_folder.IsEmpty())
+        return QFile::decodeName(LocalPath(m_files[size_t(it.value())]));
     return m_folder.DueFilePath(recId);
 }
 
@@ -459,15 +723,20 @@ bool CDueStore::Rescan()
     if (m_folder.IsEmpty() || !QFileInfo(m_folder.Path()).isDir())
         return false;
     QStringList changed, removed;
-    m_files.Compare(m_folder.Path(), changed, removed);
+    m_seen.Compare(m_folder.Path(), changed, removed);
+    // The file a stored due lives in, by name.
+    auto fileOf = [this](const QString& id) {
+        const auto it = m_index.constFind(id);
+        return it == m_index.constEnd() ? QString() : QFile::decodeName(m_files[size_t(it.value())]);
+    };
     bool any = false;
     for (const QString& name : std::as_const(removed)) {
-        const QString id = m_files.IdOf(name);
-        if (!id.isEmpty() && m_files.FileOf(id) == name && Contains(id)) {
+        const QString id = m_seen.IdOf(name);
+        if (!id.isEmpty() && fileOf(id) == name) {
             Forget(id);
             any = true;
         }
-        m_files.Removed(name);
+        m_seen.Removed(name);
     }
     for (const QString& name : std::as_const(changed)) {
         DueFolderReader reader;
@@ -476,20 +745,26 @@ bool CDueStore::Rescan()
         // was known of it; the next change or load reads it again.
         if (!reader.ReadFile(m_folder.Path() + QLatin1Char('/') + name, record))
             continue;
-        const QString before = m_files.IdOf(name);
-        if (!before.isEmpty() && before != record.m_strRecId && m_files.FileOf(before) == name &&
-            Contains(before)) {
+        const QString before = m_seen.IdOf(name);
+        if (!before.isEmpty() && before != record.m_strRecId && fileOf(before) == name) {
             Forget(before);
             any = true;
         }
-        m_files.Loaded(name, record.m_strRecId);
+        m_seen.Loaded(name, record.m_strRecId);
         const auto it = m_index.constFind(record.m_strRecId);
         if (it != m_index.constEnd() && m_slots[size_t(it.value())] == record)
             continue; // touched, not changed
-        Store(std::move(record));
+        Store(std::move(record), QFile::encodeName(name));
         any = true;
     }
     return any;
+}
+
+QStringList CDueStore::TakeSweptFiles()
+{
+    QStringList swept = m_swept;
+    m_swept.clear();
+    return swept;
 }
 
 QStringList CDueStore::TakeErrors()

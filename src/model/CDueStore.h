@@ -3,7 +3,9 @@
 #include "model/DataFolder.h"
 #include "model/DueFileIndex.h"
 #include "model/DueRecord.h"
+#include "model/FolderLock.h"
 #include "model/IDueListSink.h"
+#include "model/SaveFile.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -12,10 +14,13 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // Every due of the data folder, in memory, keyed by record identifier. Each
-// change is written at once to that due's file.
+// change is written at once to that due's file, durably: when a change
+// returns, it survives a power cut. Each record remembers the file it came
+// from, and its changes and its removal go to that file.
 //
 // Walks visit 17 buckets in order (bucket = hash of the identifier mod 17) and
 // within a bucket the most recently inserted identifier first; the print list
@@ -57,9 +62,18 @@ class CDueStore
 public:
     static constexpr int kBuckets = 17;
 
+    // Groups the writes of one user action (a whole series) into one sync
+    // pass; see SaveFile::Batch. Changes made within it are durable when the
+    // outermost batch ends.
+    using Batch = SaveFile::Batch;
+
     // The folder every load and write goes to; nothing is read until LoadAll.
-    void SetFolder(const DataFolder& folder);
+    // lock is the writer's lock of that folder: a store that holds it sweeps
+    // our own leftovers at load. Setting the same folder again without a lock
+    // keeps the one held; another folder drops it.
+    void SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock = nullptr);
     const DataFolder& Folder() const { return m_folder; }
+    bool HoldsLock() const { return m_lock != nullptr; }
 
     // Creates the data folder and reloads everything.
     void LoadAll();
@@ -71,8 +85,15 @@ public:
     [[nodiscard]] bool TouchPreferences();
 
     // Stores a copy under a new identifier and returns the identifier. A
-    // record with a series identifier is a member of a series.
+    // record with a series identifier is a member of a series. The file is
+    // created without ever replacing one: a name another program took meanwhile
+    // moves the due on to the next identifier.
     QString AddDue(DueRecord record);
+    // A placeholder of a series being made: stored like AddDue, but written
+    // under a pending name that no load lists, until ReplaceDue completes it
+    // (then it takes its due file name) or RemoveDue takes it back. The next
+    // writer's load sweeps pending files a crash left behind.
+    QString AddPlaceholder(DueRecord record);
     [[nodiscard]] bool ReplaceDue(const DueRecord& record);
     DueRecord GetDue(const QString& id) const;
     bool Contains(const QString& id) const { return m_index.contains(id); }
@@ -133,13 +154,27 @@ public:
     qsizetype ErrorCount() const { return m_errors.size(); }
     // Due files skipped by the last load (file name and reason).
     const QStringList& LoadProblems() const { return m_loadProblems; }
+    // Our own leftovers (temporary and pending files of interrupted writes)
+    // that loads removed since the last call.
+    QStringList TakeSweptFiles();
 
     int m_nSeriesCounter = 0; // kept across reloads
 
 private:
     QString UniqueRecordId(int n) const;
-    void Store(DueRecord record);
+    int NextSeriesNumber();
+    void Store(DueRecord record, const QByteArray& fileName);
     void Error(const QString& text) { m_errors << text; }
+    void Sweep();
+    QByteArray LocalPath(const QByteArray& fileName) const;
+    // Writes the stored record id to a new due file; a taken name gives the
+    // record the next free identifier and tries again.
+    void WriteNew(QString id, const QByteArray& pending = {});
+    QString Rekey(const QString& id);
+    void ForgetFile(const QString& id); // the record has no file any more
+    // Writes an existing record to its file (a placeholder to its own new
+    // file); memory takes it when the write succeeded.
+    bool ReplaceOne(const DueRecord& record);
 
     // Records live in slots that keep their index; each bucket is a chain of
     // slot indexes, newest first. The chain links sit in a compact array beside
@@ -155,6 +190,7 @@ private:
     void Unlink(int slot);
     void Forget(const QString& id); // drops a record from memory only
     std::vector<DueRecord> m_slots;
+    std::vector<QByteArray> m_files; // per slot: the file's name in the folder, as its bytes
     std::vector<Link> m_links;
     std::vector<int> m_freeSlots;
     std::array<int, kBuckets> m_heads = MakeHeads();
@@ -170,7 +206,10 @@ private:
     mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
     QStringList m_loadProblems;
-    DueFileIndex m_files;
+    QStringList m_swept;
+    QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
+    std::unique_ptr<FolderLock> m_lock;
+    DueFileIndex m_seen; // what each file looked like when last read or written, for Rescan
 };
 
 extern CDueStore theDueStore;

@@ -1,11 +1,17 @@
 #include "model/DueFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <cmath>
 #include <cstring>
 
 namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("DueFile", text);
+}
 
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes.
 const char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -55,7 +61,7 @@ public:
     bool Take(void* dst, qsizetype n)
     {
         if (n < 0 || m_size - m_pos < n)
-            return Fail(QStringLiteral("the file ends early"));
+            return Fail(Tr("the file ends early"));
         std::memcpy(dst, m_data + m_pos, size_t(n));
         m_pos += n;
         return true;
@@ -77,10 +83,29 @@ public:
         return true;
     }
 
-    // Returns the length and whether the UTF-16 form follows.
+    // Returns the length and whether the UTF-16 form follows. The format has
+    // one marker at most (FF FE FF, then the length), so this reads it without
+    // looping or calling itself on what follows.
     bool ReadLength(quint32& length, bool& utf16)
     {
         utf16 = false;
+        if (!ReadPlainLength(length, &utf16))
+            return false;
+        if (!utf16)
+            return true;
+        bool again = false;
+        if (!ReadPlainLength(length, &again))
+            return false;
+        if (again)
+            return Fail(Tr("a text has two UTF-16 markers"));
+        return true;
+    }
+
+    // One length prefix; marker is set (and length left alone) when the
+    // prefix is the UTF-16 marker instead.
+    bool ReadPlainLength(quint32& length, bool* marker)
+    {
+        *marker = false;
         quint8 b;
         if (!Read(b))
             return false;
@@ -92,12 +117,7 @@ public:
         if (!Read(w))
             return false;
         if (w == 0xFFFE) {
-            utf16 = true;
-            bool again;
-            if (!ReadLength(length, again))
-                return false;
-            if (again)
-                return Fail(QStringLiteral("a text has two UTF-16 markers"));
+            *marker = true;
             return true;
         }
         if (w == 0xFFFF) {
@@ -119,7 +139,7 @@ public:
             return false;
         const qint64 bytes = utf16 ? qint64(length) * 2 : qint64(length);
         if (bytes > m_size - m_pos)
-            return Fail(QStringLiteral("a text length runs past the end of the file"));
+            return Fail(Tr("a text length runs past the end of the file"));
         if (utf16 && length == 0) {
             text = QString();
         } else if (utf16) {
@@ -132,10 +152,10 @@ public:
                 const QChar c = s.at(i);
                 if (c.isHighSurrogate()) {
                     if (i + 1 >= s.size() || !s.at(i + 1).isLowSurrogate())
-                        return Fail(QStringLiteral("a UTF-16 text is not valid"));
+                        return Fail(Tr("a UTF-16 text is not valid"));
                     ++i;
                 } else if (c.isLowSurrogate()) {
-                    return Fail(QStringLiteral("a UTF-16 text is not valid"));
+                    return Fail(Tr("a UTF-16 text is not valid"));
                 }
             }
             text = s;
@@ -158,7 +178,7 @@ public:
         // 100 to 9999 cannot come from a sound writer.
         if (status == COleDateTime::valid &&
             (!std::isfinite(value) || value < COleDateTime::MinDate || value >= COleDateTime::MaxDate))
-            return Fail(QStringLiteral("the %1 is not a valid date").arg(name));
+            return Fail(Tr("the %1 is not a valid date").arg(name));
         return true;
     }
 
@@ -258,10 +278,10 @@ bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
 {
     Reader in(bytes);
     const bool ok = in.ReadString(r.m_strRecId) && in.ReadString(r.m_strTitle) &&
-                    in.ReadDate(r.m_dtStart, QStringLiteral("start date")) &&
-                    in.ReadDate(r.m_dtDue, QStringLiteral("due date")) && in.ReadString(r.m_strPayTo) &&
-                    in.ReadString(r.m_strAccount) && in.ReadDouble(r.m_dAmount) && in.Read(r.m_nType) &&
-                    in.Read(r.m_bPaid) && in.ReadString(r.m_strNotes) && in.ReadString(r.m_strSeriesId);
+                    in.ReadDate(r.m_dtStart, Tr("start date")) && in.ReadDate(r.m_dtDue, Tr("due date")) &&
+                    in.ReadString(r.m_strPayTo) && in.ReadString(r.m_strAccount) &&
+                    in.ReadDouble(r.m_dAmount) && in.Read(r.m_nType) && in.Read(r.m_bPaid) &&
+                    in.ReadString(r.m_strNotes) && in.ReadString(r.m_strSeriesId);
     if (!ok) {
         if (error)
             *error = in.Error();
@@ -269,7 +289,7 @@ bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
     }
     if (!std::isfinite(r.m_dAmount)) {
         if (error)
-            *error = QStringLiteral("the amount is not a number");
+            *error = Tr("the amount is not a number");
         return false;
     }
     return true;

@@ -95,10 +95,11 @@ void DueFileIndex::Compare(const QString& folder, QStringList& changed, QStringL
 {
     changed.clear();
     removed.clear();
-    const QStringList names = DueFolderReader::ListDueFiles(folder);
+    const QList<QByteArray> localNames = DueFolderReader::ListDueFiles(folder);
     QSet<QString> present;
-    present.reserve(names.size());
-    for (const QString& name : names) {
+    present.reserve(localNames.size());
+    for (const QByteArray& localName : localNames) {
+        const QString name = QFile::decodeName(localName);
         const std::optional<Signature> now = Stat(folder + QLatin1Char('/') + name);
         if (!now)
             continue; // gone again since the listing, or not a plain file

@@ -607,6 +607,44 @@ QString RenderTime(const QList<Token>& tokens, const COleDateTime::Parts& p, con
     return out;
 }
 
+// A number too long for a field, in scientific form with the locale's
+// digits and decimal point: "1.00E+300".
+QString ScientificText(const DecimalDigits& d, const CurrencyShape& shape)
+{
+    if (d.integer.empty())
+        return NumberText(d, shape);
+    DecimalDigits m;
+    m.integer = d.integer.substr(0, 1);
+    m.fraction = d.integer.substr(1, size_t(shape.digits) + 1);
+    size_t exponent = d.integer.size() - 1;
+    RoundToDigits(m, shape.digits);
+    if (m.integer.size() > 1) { // 9.995 rounded up to 10.00
+        m.integer = "1";
+        ++exponent;
+    }
+    CurrencyShape ungrouped = shape;
+    ungrouped.grouped = false;
+    QString out = NumberText(m, ungrouped) + QStringLiteral("E+");
+    for (char c : std::to_string(exponent))
+        out += shape.digitText[c - '0'];
+    return out;
+}
+
+QString ApplyPattern(const QString& pattern, const QString& number, const CurrencyShape& shape)
+{
+    QString out;
+    out.reserve(pattern.size() + number.size() + shape.symbol.size());
+    for (QChar c : pattern) {
+        if (c == kNumberMark)
+            out += number;
+        else if (c == kSymbolMark)
+            out += shape.symbol;
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 QString FourDigitYearPattern(const QString& qtPattern)
@@ -642,27 +680,25 @@ QString FormatCurrencyText(const QString& valueText, const QLocale& locale)
     std::optional<DecimalDigits> value = ParseDecimal(QStringView(valueText).trimmed());
     if (!value)
         return {};
-    // A number that cannot fit the result is refused before any work on it.
-    if (value->integer.size() > size_t(kMaxResultChars))
-        return {};
 
     const CurrencyShape& shape = CurrencyShapeFor(locale);
+    // A number too long to show whole in a field (1e300 has 301 digits) still
+    // shows as a number, in scientific form; it is never dropped.
+    auto scientific = [&] {
+        const QString& pattern = value->negative ? shape.negative : shape.positive;
+        return Bounded(ApplyPattern(pattern, ScientificText(*value, shape), shape));
+    };
+    if (value->integer.size() > size_t(kMaxResultChars))
+        return scientific();
+    const DecimalDigits exact = *value;
     RoundToDigits(*value, shape.digits);
     // A value that rounds to zero carries no sign: "-0.00" is "$0.00".
     const QString& pattern = value->negative && !IsZero(*value) ? shape.negative : shape.positive;
-    const QString number = NumberText(*value, shape);
-
-    QString out;
-    out.reserve(pattern.size() + number.size() + shape.symbol.size());
-    for (QChar c : pattern) {
-        if (c == kNumberMark)
-            out += number;
-        else if (c == kSymbolMark)
-            out += shape.symbol;
-        else
-            out += c;
-    }
-    return Bounded(std::move(out));
+    QString whole = Bounded(ApplyPattern(pattern, NumberText(*value, shape), shape));
+    if (!whole.isEmpty())
+        return whole;
+    *value = exact;
+    return scientific();
 }
 
 QString FormatDatePicture(const COleDateTime& date, const QString& picture, const QLocale& locale)

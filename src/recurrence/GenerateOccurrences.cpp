@@ -18,13 +18,16 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
         return result;
     }
 
+    // Placeholders stay pending until the series is finished: a crash before
+    // then leaves nothing that a later start would list as a due.
+    CDueStore::Batch batch;
     // Every write that fails is in the store's errors; the first one ends the run.
     const qsizetype errorsBefore = store.ErrorCount();
     OccurrenceSequence sequence(pattern);
     COleDateTime occurrence;
     while (sequence.Next(occurrence)) {
         placeholder.m_dtStart = occurrence;
-        result.m_arrOccurrenceIds << store.AddDue(placeholder);
+        result.m_arrOccurrenceIds << store.AddPlaceholder(placeholder);
         if (store.ErrorCount() > errorsBefore) {
             result.m_bFailed = true;
             break;

@@ -24,10 +24,11 @@ struct GeneratedSeries
 using GenerationProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // Adds one placeholder due per occurrence of the pattern to the store (each
-// written to its file at once): empty texts, Start Date = the occurrence, Due
-// Date = the moment the run started, amount 0, Type 1, unpaid, and a new
-// series identifier shared by all. Each member gets an identifier no other due
-// holds. A cancelled run removes every placeholder it added; so does a run
-// whose write fails, which stops at that write (the store's errors say why).
+// written at once under a pending name, see CDueStore::AddPlaceholder): empty
+// texts, Start Date = the occurrence, Due Date = the moment the run started,
+// amount 0, Type 1, unpaid, and a new series identifier shared by all. Each
+// member gets an identifier no other due holds. A cancelled run removes every
+// placeholder it added; so does a run whose write fails, which stops at that
+// write (the store's errors say why).
 GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore& store,
                                     const GenerationProgress& progress = {});

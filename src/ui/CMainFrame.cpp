@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/FolderLock.h"
 #include "model/FolderWatcher.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
@@ -604,7 +605,16 @@ void CMainFrame::ChangeWorkingDirectory()
     CWorkDirDlg dlg(this, previous);
     if (dlg.exec() != QDialog::Accepted || DataFolder(dlg.m_strPath) == theDueStore.Folder())
         return;
-    theDueStore.SetFolder(DataFolder(dlg.m_strPath));
+    // The new folder's lock first: while another program writes there, stay.
+    const DataFolder folder(dlg.m_strPath);
+    (void)folder.Create();
+    QString why;
+    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, 1000, &why);
+    if (!lock) {
+        Prompt::Message(this, why, QMessageBox::Warning);
+        return;
+    }
+    theDueStore.SetFolder(folder, std::move(lock));
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
     m_watcher->Watch();
@@ -630,6 +640,12 @@ void CMainFrame::RefreshFromDisk()
 
 void CMainFrame::ReportLoadProblems()
 {
+    const QStringList swept = theDueStore.TakeSweptFiles();
+    if (!swept.isEmpty())
+        Prompt::Report(this,
+                       tr("%n leftover file(s) of an earlier save that was interrupted were removed:",
+                          nullptr, int(swept.size())),
+                       swept, QMessageBox::Information);
     const QStringList problems = theDueStore.LoadProblems();
     if (problems.isEmpty())
         return;

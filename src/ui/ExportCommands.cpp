@@ -5,6 +5,8 @@
 #include "export/CWordExport.h"
 #include "export/widgets/CPrintDuesDlg.h"
 #include "export/widgets/HtmlExportCommand.h"
+#include "model/CDueStore.h"
+#include "model/OutputPath.h"
 #include "platform/ShellOpen.h"
 #include "ui/CommandIds.h"
 #include "ui/Prompt.h"
@@ -35,6 +37,11 @@ void ExportPdf(QWidget* parent, ExportRequest request)
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) &&
         !QFileInfo(path).fileName().contains(QLatin1Char('.')))
         path += QStringLiteral(".pdf");
+    const QString refusal = OutputPath::Refusal(path, theDueStore.Folder());
+    if (!refusal.isEmpty()) {
+        Prompt::Message(parent, refusal, QMessageBox::Warning);
+        return;
+    }
     request.outputPath = path;
     QString error;
     bool ok;

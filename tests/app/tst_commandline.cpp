@@ -1,5 +1,8 @@
 #include "app/CommandLine.h"
+#include "app/RegisterExports.h"
+#include "export/HtmlTemplate.h"
 #include "model/CDueStore.h"
+#include "model/DueFile.h"
 #include "model/LocaleFormat.h"
 
 #include <QCryptographicHash>
@@ -10,6 +13,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 // Name and hash of every file under a folder.
@@ -54,6 +61,13 @@ private slots:
     void escapesFields();
     void exportHandsOverTheListedMonth_data();
     void exportHandsOverTheListedMonth();
+    void unusableDataFolder_data();
+    void unusableDataFolder();
+    void exportNeverReplacesADataFile_data();
+    void exportNeverReplacesADataFile();
+    void exportWritesIntoAFifo();
+    void skippedNamesStayOnOneLine();
+    void hugeAmountShowsAsANumber();
 
 private:
     int Run(const QStringList& args);
@@ -127,6 +141,9 @@ void TestCommandLine::badInput_data()
                                 << "bad filter";
     QTest::newRow("no month") << QStringList{"list", "--workdir", "@"} << "--month";
     QTest::newRow("value missing") << QStringList{"list", "--month"} << "needs a value";
+    QTest::newRow("repeated option") << QStringList{"list",    "--workdir", "@",      "--month",
+                                                    "2007-03", "--month",   "2007-04"}
+                                     << "option --month given twice";
     QTest::newRow("unknown export") << QStringList{"export",  "odt",     "--workdir", "@",
                                                    "--month", "2007-03", "--output",  "x"}
                                     << "unknown export format";
@@ -213,6 +230,115 @@ void TestCommandLine::exportHandsOverTheListedMonth()
     // In the list's order: by due date.
     for (qsizetype i = 1; i < r.dues.size(); ++i)
         QVERIFY(!DueListLess(r.dues.at(i), r.dues.at(i - 1)));
+}
+
+void TestCommandLine::unusableDataFolder_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a plain file") << "file"
+                                  << "is not a folder";
+    QTest::newRow("a loop of links") << "loop"
+                                     << "cannot be used";
+}
+
+void TestCommandLine::unusableDataFolder()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QString data = m_work + QStringLiteral("/Tallyvane Files");
+    QVERIFY(QDir(data).removeRecursively());
+    if (kind == QLatin1String("file")) {
+        QFile f(data);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QFile::link(m_work + QStringLiteral("/other"), data));
+        QVERIFY(QFile::link(data, m_work + QStringLiteral("/other")));
+    }
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 2);
+    QVERIFY(m_out.isEmpty());
+    QVERIFY2(m_err.contains(message), qPrintable(m_err));
+}
+
+void TestCommandLine::exportNeverReplacesADataFile_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("a due file") << "@/Tallyvane Files/duedate2007030209000010.due";
+    QTest::newRow("the marker file") << "@/Tallyvane Files/preferences.alm";
+    QTest::newRow("a new file in the data folder") << "@/Tallyvane Files/export.html";
+    QTest::newRow("a link to a due file") << "@/link.html";
+    QTest::newRow("a hard link to a due file") << "@/hard.html";
+    QTest::newRow("the data folder itself") << "@/Tallyvane Files";
+}
+
+void TestCommandLine::exportNeverReplacesADataFile()
+{
+    QFETCH(QString, output);
+    RegisterExports();
+    const QString data = m_work + QStringLiteral("/Tallyvane Files");
+    QFile marker(data + QStringLiteral("/preferences.alm"));
+    QVERIFY(marker.open(QIODevice::WriteOnly));
+    marker.write(QByteArray::fromHex("0100000001000000"));
+    marker.close();
+    const QString due = data + QStringLiteral("/duedate2007030209000010.due");
+    QVERIFY(QFile::link(due, m_work + QStringLiteral("/link.html")));
+    QVERIFY(::link(QFile::encodeName(due).constData(),
+                   QFile::encodeName(m_work + "/hard.html").constData()) == 0);
+    const QStringList before = Snapshot(m_work);
+    output.replace(QLatin1Char('@'), m_work);
+    QCOMPARE(Run({"export", "html", "--workdir", m_work, "--month", "2007-03", "--output", output}), 2);
+    QVERIFY2(m_err.contains(QStringLiteral("never writes there")) ||
+                 m_err.contains(QStringLiteral("is a folder")),
+             qPrintable(m_err));
+    QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+    QCOMPARE(Snapshot(m_work), before);
+}
+
+void TestCommandLine::exportWritesIntoAFifo()
+{
+    RegisterExports();
+    HtmlTemplate::SetTemplatesFolder(QStringLiteral(TALLYVANE_TEST_DATA "/../../templates"));
+    const auto restore = qScopeGuard([] { HtmlTemplate::SetTemplatesFolder(QString()); });
+    const QString fifo = m_tmp.path() + QStringLiteral("/pipe");
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QByteArray received;
+    std::thread reader([&] {
+        QFile f(fifo);
+        if (f.open(QIODevice::ReadOnly))
+            received = f.readAll();
+    });
+    const int status = Run({"export", "html", "--workdir", m_work, "--month", "2007-03", "--output", fifo});
+    reader.join();
+    QVERIFY2(status == 0, qPrintable(m_err));
+    QVERIFY(received.contains("<html") || received.contains("<HTML"));
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the FIFO
+}
+
+void TestCommandLine::skippedNamesStayOnOneLine()
+{
+    QFile bad(m_work + QStringLiteral("/Tallyvane Files/two\nlines.due"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("x");
+    bad.close();
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
+    QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(m_err.contains(QStringLiteral("two\\nlines.due")), qPrintable(m_err));
+}
+
+void TestCommandLine::hugeAmountShowsAsANumber()
+{
+    DueRecord r;
+    r.m_strRecId = QStringLiteral("2007031000000010");
+    r.m_strTitle = QStringLiteral("Huge");
+    r.m_dtStart = r.m_dtDue = COleDateTime(2007, 3, 10, 0, 0, 0);
+    r.m_dAmount = 1e300;
+    QFile f(m_work + QStringLiteral("/Tallyvane Files/duedate2007031000000010.due"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(DueFile::Serialize(r));
+    f.close();
+    QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
+    QVERIFY2(m_out.contains(QStringLiteral("\tHuge\t")) && m_out.contains(QStringLiteral("$1.00E+300\t")),
+             qPrintable(m_out));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

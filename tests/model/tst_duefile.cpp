@@ -154,6 +154,11 @@ void TestDueFile::rejectsMalformedFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("ends early");
+    QTest::newRow("two UTF-16 markers")
+        << Hex("FF FEFF FF FEFF 00") + good << QStringLiteral("two UTF-16 markers");
+    // 132,000 markers in a row once overflowed the stack: one is read, the second refused.
+    QTest::newRow("a run of markers")
+        << Hex("FF FEFF").repeated(132000) << QStringLiteral("two UTF-16 markers");
     QTest::newRow("length past the end")
         << QByteArray(good).replace(0, 1, "\x7f") << QStringLiteral("past the end");
     QTest::newRow("huge 4-byte length") << Hex("FF FFFF FFFFFFFF") + good << QStringLiteral("past the end");

@@ -2,6 +2,8 @@
 #include "model/Clock.h"
 #include "model/DataFolder.h"
 #include "model/DueFile.h"
+#include "model/FolderLock.h"
+#include "model/SaveFile.h"
 
 #include <QDir>
 
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 DueRecord Due(const QString& title, const COleDateTime& due, double amount = 10.0, bool paid = false,
@@ -57,7 +60,18 @@ private slots:
     void failedRemoveKeepsTheRecord();
     void failedWriteIsReported();
     void loadSkipsAndReportsMalformedFiles();
-    void sameIdentifierTwiceLoadsOnce();
+    void sameIdentifierTwiceIsReported_data();
+    void sameIdentifierTwiceIsReported();
+    void identifierIsUsedExactlyAsStored_data();
+    void identifierIsUsedExactlyAsStored();
+    void changesGoToTheFileTheDueCameFrom();
+    void loadReasonsAndShownNames_data();
+    void loadReasonsAndShownNames();
+    void oversizedFileIsNotRead();
+    void placeholdersStayPendingUntilFinished();
+    void writerSweepsOwnLeftoversOnce();
+    void nameTakenMeanwhileMovesToTheNextIdentifier();
+    void seriesChangesLandTogether();
     void monthListBoundariesFiltersAndTotals_data();
     void monthListBoundariesFiltersAndTotals();
     void monthListAtTheYearEnd_data();
@@ -320,17 +334,270 @@ void TestDueStore::loadSkipsAndReportsMalformedFiles()
     QVERIFY(!theDueStore.RemoveDue(QStringLiteral("../../victim"), true));
 }
 
-void TestDueStore::sameIdentifierTwiceLoadsOnce()
+void TestDueStore::sameIdentifierTwiceIsReported_data()
 {
-    DueRecord a = Due(QStringLiteral("first"), COleDateTime(2007, 3, 31, 0, 0, 0));
+    QTest::addColumn<QString>("otherName");
+    QTest::addColumn<QString>("listedTitle");
+    // The file named after the identifier is listed, whichever comes first.
+    QTest::newRow("copy sorts first") << "duedatecopy.due"
+                                      << "own";
+    QTest::newRow("copy sorts last") << "zcopy.due"
+                                     << "own";
+}
+
+void TestDueStore::sameIdentifierTwiceIsReported()
+{
+    QFETCH(QString, otherName);
+    QFETCH(QString, listedTitle);
+    DueRecord a = Due(QStringLiteral("own"), COleDateTime(2007, 3, 31, 0, 0, 0));
     a.m_strRecId = QStringLiteral("2007010100000010");
     WriteAll(DataFile(QStringLiteral("duedate2007010100000010.due")), DueFile::Serialize(a));
-    a.m_strTitle = QStringLiteral("second");
-    WriteAll(DataFile(QStringLiteral("duedatecopy.due")), DueFile::Serialize(a));
+    a.m_strTitle = QStringLiteral("copy");
+    WriteAll(DataFile(otherName), DueFile::Serialize(a));
     theDueStore.LoadAll();
     QCOMPARE(theDueStore.GetCount(), 1);
-    // The file name does not match the identifier: deleting removes the named file only.
-    QCOMPARE(theDueStore.GetDue(a.m_strRecId).m_strTitle, QStringLiteral("second"));
+    QCOMPARE(theDueStore.GetDue(a.m_strRecId).m_strTitle, listedTitle);
+    const QStringList problems = theDueStore.LoadProblems();
+    QCOMPARE(problems.size(), 1);
+    QVERIFY(problems.first().contains(otherName));
+    QVERIFY(problems.first().contains(QStringLiteral("duedate2007010100000010.due")));
+    // Deleting the listed due removes its own file; the copy stays.
+    QVERIFY(theDueStore.RemoveDue(a.m_strRecId, false));
+    QVERIFY(!QFile::exists(DataFile(QStringLiteral("duedate2007010100000010.due"))));
+    QVERIFY(QFile::exists(DataFile(otherName)));
+}
+
+void TestDueStore::identifierIsUsedExactlyAsStored_data()
+{
+    QTest::addColumn<QString>("crafted");
+    const QString victim = QStringLiteral("2007010100000010");
+    QTest::newRow("trailing blank") << victim + QLatin1Char(' ');
+    QTest::newRow("leading blank") << QLatin1Char(' ') + victim;
+    QTest::newRow("tab") << victim + QLatin1Char('\t');
+    QTest::newRow("no-break space") << victim + QChar(0xA0);
+    QTest::newRow("line break") << victim + QLatin1Char('\n');
+    QTest::newRow("right-to-left override") << QChar(0x202E) + victim;
+    QTest::newRow("lone surrogate") << victim + QChar(0xD800);
+    QTest::newRow("parent folder") << QStringLiteral("../") + victim;
+    QTest::newRow("too long for a file name") << QString(200, QLatin1Char('1'));
+    QTest::newRow("empty") << QString();
+}
+
+void TestDueStore::identifierIsUsedExactlyAsStored()
+{
+    QFETCH(QString, crafted);
+    DueRecord victim = Due(QStringLiteral("Victim"), COleDateTime(2007, 3, 31, 0, 0, 0));
+    victim.m_strRecId = QStringLiteral("2007010100000010");
+    const QString victimFile = DataFile(QStringLiteral("duedate2007010100000010.due"));
+    const QByteArray victimBytes = DueFile::Serialize(victim);
+    WriteAll(victimFile, victimBytes);
+    DueRecord evil = Due(QStringLiteral("Evil"), COleDateTime(2007, 3, 30, 0, 0, 0));
+    evil.m_strRecId = crafted;
+    WriteAll(DataFile(QStringLiteral("crafted.due")), DueFile::Serialize(evil));
+
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.GetCount(), 1);
+    QCOMPARE(theDueStore.LoadProblems().size(), 1);
+    QVERIFY(theDueStore.LoadProblems().first().startsWith(QStringLiteral("crafted.due: ")));
+    QVERIFY(!theDueStore.Contains(crafted));
+    // Nothing done with the crafted identifier reaches the victim's file.
+    QVERIFY(!theDueStore.RemoveDue(crafted, true));
+    DueRecord edited = evil;
+    edited.m_strTitle = QStringLiteral("overwrite");
+    QVERIFY(!theDueStore.ReplaceDue(edited));
+    QCOMPARE(ReadAll(victimFile), victimBytes);
+    QVERIFY(QFile::exists(DataFile(QStringLiteral("crafted.due"))));
+    QCOMPARE(theDueStore.GetDue(victim.m_strRecId).m_strTitle, QStringLiteral("Victim"));
+}
+
+void TestDueStore::changesGoToTheFileTheDueCameFrom()
+{
+    // A sound due under a name other than its identifier's, and a name that
+    // is not UTF-8: both load, and their changes and removal go to them.
+    const QByteArray odd = QByteArray("odd\xff\xfe") + ".due";
+    const QString dir = theDueStore.Folder().Path();
+    DueRecord a = Due(QStringLiteral("Renamed"), COleDateTime(2007, 3, 31, 0, 0, 0));
+    a.m_strRecId = QStringLiteral("2007010100000010");
+    WriteAll(DataFile(QStringLiteral("renamed.due")), DueFile::Serialize(a));
+    DueRecord b = Due(QStringLiteral("Odd name"), COleDateTime(2007, 3, 30, 0, 0, 0));
+    b.m_strRecId = QStringLiteral("2007010100000110");
+    {
+        const QByteArray path = QFile::encodeName(dir) + '/' + odd;
+        FILE* f = std::fopen(path.constData(), "wb");
+        QVERIFY(f);
+        const QByteArray bytes = DueFile::Serialize(b);
+        QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f), size_t(bytes.size()));
+        std::fclose(f);
+    }
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.GetCount(), 2);
+    QCOMPARE(theDueStore.LoadProblems(), QStringList());
+
+    a.m_strTitle = QStringLiteral("Renamed, paid");
+    a.m_bPaid = 1;
+    QVERIFY(theDueStore.ReplaceDue(a));
+    DueRecord onDisk(Qt::Uninitialized);
+    QVERIFY(DueFile::Parse(ReadAll(DataFile(QStringLiteral("renamed.due"))), onDisk, nullptr));
+    QCOMPARE(onDisk.m_strTitle, QStringLiteral("Renamed, paid"));
+    QVERIFY(!QFile::exists(theDueStore.Folder().DueFilePath(a.m_strRecId)));
+
+    QVERIFY(theDueStore.RemoveDue(b.m_strRecId, false));
+    QVERIFY(theDueStore.RemoveDue(a.m_strRecId, false));
+    QCOMPARE(QDir(dir).entryList({QStringLiteral("*.due")}), QStringList());
+    QVERIFY(theDueStore.TakeErrors().isEmpty());
+}
+
+void TestDueStore::loadReasonsAndShownNames_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty") << QByteArray("empty.due") << QByteArray() << "empty.due: the file is empty";
+    QTest::newRow("zero-filled") << QByteArray("zeros.due") << QByteArray(66, '\0')
+                                 << "zeros.due: the file holds only zero bytes";
+    QTest::newRow("line break in the name")
+        << QByteArray("two\nlines.due") << QByteArray("x") << "two\\nlines.due: ";
+    QTest::newRow("name not UTF-8") << QByteArray("bad\xff.due") << QByteArray("x")
+                                    << QStringLiteral("bad\uFFFD.due: ");
+}
+
+void TestDueStore::loadReasonsAndShownNames()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    const QByteArray path = QFile::encodeName(theDueStore.Folder().Path()) + '/' + name;
+    FILE* f = std::fopen(path.constData(), "wb");
+    QVERIFY(f);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f);
+    std::fclose(f);
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.LoadProblems().size(), 1);
+    QVERIFY2(theDueStore.LoadProblems().first().startsWith(shown),
+             qPrintable(theDueStore.LoadProblems().first()));
+    QVERIFY(!theDueStore.LoadProblems().first().contains(QLatin1Char('\n')));
+}
+
+void TestDueStore::oversizedFileIsNotRead()
+{
+    // A sparse file past the cap: refused from its size alone.
+    const QString path = DataFile(QStringLiteral("huge.due"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(f.resize(DueFile::kMaxDueFileSize + 1));
+    f.close();
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.LoadProblems(),
+             QStringList{QStringLiteral("huge.due: the file is too large to be a due")});
+}
+
+void TestDueStore::placeholdersStayPendingUntilFinished()
+{
+    const QString series = QStringLiteral("recId20070315142530");
+    QStringList ids;
+    for (int i = 0; i < 3; ++i)
+        ids << theDueStore.AddPlaceholder(
+            Due(QString(), COleDateTime(2007, 4, 1 + i, 0, 0, 0), 0, false, series));
+    const QDir dir(theDueStore.Folder().Path());
+    QCOMPARE(dir.entryList({QStringLiteral("*.due")}), QStringList());
+    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}).size(), 3);
+    QVERIFY(QFile::exists(theDueStore.Folder().PendingFilePath(ids.at(0))));
+
+    // Finishing one makes it a due with its own file; taking one back removes it.
+    DueRecord done = theDueStore.GetDue(ids.at(0));
+    done.m_strTitle = QStringLiteral("Gym");
+    QVERIFY(theDueStore.ReplaceDue(done));
+    QVERIFY(theDueStore.RemoveDue(ids.at(1), false));
+    QCOMPARE(dir.entryList({QStringLiteral("*.due")}), QStringList{DataFolder::DueFileName(ids.at(0))});
+    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}),
+             QStringList{DataFolder::PendingFileName(ids.at(2))});
+    QVERIFY(theDueStore.TakeErrors().isEmpty());
+
+    // A reload lists only the finished one; without the lock nothing is swept.
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.GetCount(), 1);
+    QCOMPARE(theDueStore.GetDue(ids.at(0)).m_strTitle, QStringLiteral("Gym"));
+    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}).size(), 1);
+    QCOMPARE(theDueStore.TakeSweptFiles(), QStringList());
+}
+
+void TestDueStore::writerSweepsOwnLeftoversOnce()
+{
+    const QByteArray host = SaveFile::HostTag().toLatin1();
+    const QStringList ours{
+        QStringLiteral("duedate2007010100000010.due.") + host + QStringLiteral("-99-1.tmp"),
+        QStringLiteral("preferences.alm.4711-3.tmp"),
+        QStringLiteral("duedate2007010100000201.due.") + host + QStringLiteral(".pending")};
+    const QStringList theirs{QStringLiteral("duedate2007010100000301.due.otherhost.pending"),
+                             QStringLiteral("duedate2007010100000010.due.otherhost-99-1.tmp"),
+                             QStringLiteral("notes.tmp")};
+    for (const QString& name : ours + theirs)
+        WriteAll(DataFile(name), "left");
+
+    QString why;
+    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(theDueStore.Folder(), 0, &why);
+    QVERIFY2(lock, qPrintable(why));
+    theDueStore.SetFolder(theDueStore.Folder(), std::move(lock));
+    theDueStore.LoadAll();
+    QStringList swept = theDueStore.TakeSweptFiles();
+    swept.sort();
+    QStringList expected = ours;
+    expected.sort();
+    QCOMPARE(swept, expected);
+    for (const QString& name : ours)
+        QVERIFY(!QFile::exists(DataFile(name)));
+    for (const QString& name : theirs)
+        QVERIFY(QFile::exists(DataFile(name)));
+    QCOMPARE(theDueStore.TakeSweptFiles(), QStringList()); // said once
+    theDueStore.SetFolder(DataFolder());                   // lets the lock go
+}
+
+void TestDueStore::nameTakenMeanwhileMovesToTheNextIdentifier()
+{
+    QString id;
+    QString taken;
+    {
+        CDueStore::Batch batch;
+        id = theDueStore.AddDue(Due(QStringLiteral("Rent"), COleDateTime(2007, 3, 31, 0, 0, 0)));
+        taken = theDueStore.Folder().DueFilePath(id);
+        // Another program writes that very name before the batch ends.
+        WriteAll(taken, "foreign");
+    }
+    QCOMPARE(ReadAll(taken), QByteArray("foreign"));
+    QVERIFY(!theDueStore.Contains(id));
+    QCOMPARE(theDueStore.GetCount(), 1);
+    QString moved;
+    theDueStore.ForEach([&](const DueRecord& r) { moved = r.m_strRecId; });
+    QVERIFY(moved != id);
+    DueRecord onDisk(Qt::Uninitialized);
+    QVERIFY(DueFile::Parse(ReadAll(theDueStore.Folder().DueFilePath(moved)), onDisk, nullptr));
+    QCOMPARE(onDisk.m_strTitle, QStringLiteral("Rent"));
+    QCOMPARE(onDisk.m_strRecId, moved);
+    QVERIFY(theDueStore.TakeErrors().isEmpty());
+}
+
+void TestDueStore::seriesChangesLandTogether()
+{
+    const QString series = QStringLiteral("recIdB");
+    QStringList ids;
+    for (int m = 1; m <= 3; ++m)
+        ids << theDueStore.AddDue(
+            Due(QStringLiteral("B"), COleDateTime(2007, m, 1, 0, 0, 0), 1, false, series));
+    const QByteArray before = ReadAll(theDueStore.Folder().DueFilePath(ids.at(2)));
+    DueRecord edited = theDueStore.GetDue(ids.at(0));
+    edited.m_strTitle = QStringLiteral("B2");
+    {
+        CDueStore::Batch batch;
+        QVERIFY(theDueStore.ModifySeries(edited));
+        // Nothing is renamed before the batch's one sync pass.
+        QCOMPARE(ReadAll(theDueStore.Folder().DueFilePath(ids.at(2))), before);
+    }
+    for (const QString& id : ids) {
+        DueRecord onDisk(Qt::Uninitialized);
+        QVERIFY(DueFile::Parse(ReadAll(theDueStore.Folder().DueFilePath(id)), onDisk, nullptr));
+        QCOMPARE(onDisk.m_strTitle, QStringLiteral("B2"));
+    }
+    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList(QDir::Files).size(), 4); // 3 dues and the marker
 }
 
 void TestDueStore::monthListBoundariesFiltersAndTotals_data()

@@ -141,10 +141,11 @@ void TestLocaleFormat::currencyResultLimit_data()
     const QString digits72(72, QLatin1Char('9'));
     QTest::newRow("long fraction is not the result") << "0." + QString(500, QLatin1Char('1')) << 5;
     QTest::newRow("exactly 99") << digits72 << 99;
-    QTest::newRow("101 refused") << digits72 + "9" << 0;
-    QTest::newRow("negative brackets push past 99") << "-" + digits72 << 0;
-    QTest::newRow("carry pushes past 99") << digits72 + ".995" << 0;
-    QTest::newRow("huge") << QString(100000, QLatin1Char('7')) << 0;
+    // Past 99 a number shows in scientific form, never as nothing.
+    QTest::newRow("101 in scientific form") << digits72 + "9" << 9;         // $1.00E+73
+    QTest::newRow("negative brackets push past 99") << "-" + digits72 << 11; // ($1.00E+72)
+    QTest::newRow("carry pushes past 99") << digits72 + ".995" << 9;
+    QTest::newRow("huge") << QString(100000, QLatin1Char('7')) << 12;      // $7.78E+99999
 }
 // clang-format on
 

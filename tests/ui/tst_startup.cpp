@@ -4,12 +4,16 @@
 #include "UiTestSupport.h"
 
 #include "app/GuiStartup.h"
+#include "model/CDueStore.h"
+#include "model/FolderLock.h"
 #include "model/MessageTexts.h"
+#include "model/SaveFile.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DueListModel.h"
 
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -238,6 +242,7 @@ private slots:
         QTest::newRow("missing folder value") << QStringList{"--workdir"};
         QTest::newRow("folder does not exist") << QStringList{"--workdir", "/no/such/folder/at/all"};
         QTest::newRow("unknown option") << QStringList{"--frobnicate"};
+        QTest::newRow("folder given twice") << QStringList{"--workdir", "/tmp", "--workdir", "/tmp"};
     }
 
     void badArguments()
@@ -270,6 +275,57 @@ private slots:
         QVERIFY(shown.first().contains(QStringLiteral("duedate2007010100000010.due")));
         QTest::qWait(50);
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+    }
+
+    void secondWriterIsRefusedWithItsHolder()
+    {
+        // Another writer holds the folder: the start waits, then names it and ends.
+        QString why;
+        std::unique_ptr<FolderLock> other = FolderLock::Acquire(DataFolder(m_dir->path()), 0, &why);
+        QVERIFY2(other, qPrintable(why));
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY(!GuiStartup::InitInstance(options));
+        QVERIFY(waited.elapsed() >= GuiStartup::kLockWaitMs / 2);
+        const QStringList shown = Prompt::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(QStringLiteral("process %1").arg(QCoreApplication::applicationPid())),
+                 qPrintable(shown.first()));
+
+        // Once it lets go, the start goes ahead and holds the folder itself.
+        other.reset();
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QVERIFY(theDueStore.HoldsLock());
+        QVERIFY(!FolderLock::Acquire(DataFolder(m_dir->path()), 0, &why));
+        theDueStore.SetFolder(DataFolder());
+    }
+
+    void leftoversAreSweptAndSaidOnce()
+    {
+        const QString data = m_dir->path() + QStringLiteral("/Tallyvane Files");
+        QDir().mkpath(data);
+        const QString pending = data + QStringLiteral("/duedate2007010100000101.due.") + SaveFile::HostTag() +
+                                QStringLiteral(".pending");
+        QFile left(pending);
+        QVERIFY(left.open(QIODevice::WriteOnly));
+        left.close();
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QStringList shown;
+        QTRY_VERIFY((shown << Prompt::TakeShownTexts(), !shown.isEmpty()));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first().contains(QStringLiteral("duedate2007010100000101.due.")));
+        QVERIFY(!QFile::exists(pending));
+        frame->ReportLoadProblems();
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+        theDueStore.SetFolder(DataFolder());
     }
 };
 

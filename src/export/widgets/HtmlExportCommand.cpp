@@ -1,6 +1,8 @@
 #include "export/widgets/HtmlExportCommand.h"
 
 #include "export/CHtmlExport.h"
+#include "model/CDueStore.h"
+#include "model/OutputPath.h"
 #include "platform/ShellOpen.h"
 #include "ui/Prompt.h"
 
@@ -33,6 +35,11 @@ void RunHtmlExport(QWidget* parent, const ExportRequest& request)
     target.outputPath = AskOutputPath(parent);
     if (target.outputPath.isEmpty())
         return;
+    const QString refusal = OutputPath::Refusal(target.outputPath, theDueStore.Folder());
+    if (!refusal.isEmpty()) {
+        Prompt::Message(parent, refusal, QMessageBox::Warning, QStringLiteral("Export to HTML"));
+        return;
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString why;

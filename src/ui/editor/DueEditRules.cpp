@@ -208,6 +208,7 @@ void FillTypeCombo(QComboBox* combo, bool includeAll)
 bool ApplyNewDue(CDueStore& store, const NewDueResult& result, NewDueOutcome* outcome,
                  const ChangeProgress& progress)
 {
+    CDueStore::Batch batch; // the whole series is one sync pass
     NewDueOutcome local;
     NewDueOutcome& out = outcome ? *outcome : local;
     out = NewDueOutcome();
@@ -281,6 +282,7 @@ bool SharedFieldChanged(const DueRecord& fetched, const DueRecord& edited)
 ChangeOutcome ApplyModifiedDue(CDueStore& store, const DueRecord& fetched, const DueRecord& edited,
                                bool wholeSeries, const ChangeProgress& progress)
 {
+    CDueStore::Batch batch; // one sync pass for all it writes
     if (wholeSeries && SharedFieldChanged(fetched, edited)) {
         ChangeOutcome outcome;
         (void)store.ModifySeries(edited, progress, &outcome);

@@ -32,7 +32,10 @@ template <typename T> T* Child(QWidget& w, const char* name)
 
 int DueFileCount()
 {
-    return int(QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files).size());
+    // Due files and the pending files of placeholders not finished yet.
+    return int(QDir(theDueStore.Folder().Path())
+                   .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files)
+                   .size());
 }
 } // namespace
 

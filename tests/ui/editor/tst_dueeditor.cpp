@@ -61,9 +61,11 @@ void OnNextModal(std::function<void(QWidget*)> step)
     timer->start();
 }
 
+// Due files and the pending files of placeholders not finished yet.
 QStringList DueFiles()
 {
-    return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.due")}, QDir::Files);
+    return QDir(theDueStore.Folder().Path())
+        .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files);
 }
 
 QList<DueRecord> AllDues()
