@@ -17,8 +17,9 @@ struct Options
     QString workDir;
 };
 
-// Parses the arguments of a window start (without the program name). False
-// with a reason for arguments it does not know.
+// Parses the arguments of a window start (without the program name), the
+// options of CommandLine::WindowOptions(). False with a one-line reason for
+// arguments it does not know and for a folder that is not there.
 bool ParseArguments(const QStringList& args, Options& options, QString* error);
 
 // Runs the "Working Directory" dialog with an empty path; false when it was
@@ -34,7 +35,7 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options);
 // look; once per process.
 void InitDesktop();
 
-// The whole window start: returns the exit status.
-int Run(const QStringList& args);
+// The whole window start, once the QApplication exists: returns the exit status.
+int Run(const Options& options);
 
 } // namespace GuiStartup

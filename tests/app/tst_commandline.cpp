@@ -1,11 +1,14 @@
 #include "app/CommandLine.h"
+#include "app/RegisterExports.h"
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
+#include "model/Version.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +48,7 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void listsTheMonthInOrderWithSums();
     void filters();
@@ -54,6 +58,13 @@ private slots:
     void escapesFields();
     void exportHandsOverTheListedMonth_data();
     void exportHandsOverTheListedMonth();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void usageShowsTheReadmeSynopses();
+    void windowStarts_data();
+    void windowStarts();
+    void programWithoutDisplay_data();
+    void programWithoutDisplay();
 
 private:
     int Run(const QStringList& args);
@@ -61,6 +72,11 @@ private:
     QTemporaryDir m_tmp;
     QString m_work;
 };
+
+void TestCommandLine::initTestCase()
+{
+    RegisterExports();
+}
 
 void TestCommandLine::init()
 {
@@ -75,7 +91,7 @@ int TestCommandLine::Run(const QStringList& args)
     m_out.clear();
     m_err.clear();
     QTextStream out(&m_out), err(&m_err);
-    return CommandLine::Run(args, out, err);
+    return CommandLine::Run(args, out, err).value_or(-1); // -1: a window start
 }
 
 void TestCommandLine::listsTheMonthInOrderWithSums()
@@ -130,6 +146,30 @@ void TestCommandLine::badInput_data()
     QTest::newRow("unknown export") << QStringList{"export",  "odt",     "--workdir", "@",
                                                    "--month", "2007-03", "--output",  "x"}
                                     << "unknown export format";
+    QTest::newRow("export without format")
+        << QStringList{"export", "--workdir", "@", "--month", "2007-03", "--output", "x"}
+        << "export needs a format: docx|html|pdf|xlsx";
+    QTest::newRow("two formats") << QStringList{"export",  "html",    "pdf",      "--workdir", "@",
+                                                "--month", "2007-03", "--output", "x"}
+                                 << "unexpected argument: pdf";
+    QTest::newRow("export option on list")
+        << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--output", "x"}
+        << "unknown option: --output";
+    QTest::newRow("flag given a value")
+        << QStringList{"export",  "html",     "--workdir", "@",           "--month",
+                       "2007-03", "--output", "x",         "--no-notes=1"}
+        << "--no-notes";
+    QTest::newRow("list takes no argument")
+        << QStringList{"list", "2007-03", "--workdir", "@", "--month", "2007-03"}
+        << "unexpected argument: 2007-03";
+    QTest::newRow("no output") << QStringList{"export", "html", "--workdir", "@", "--month", "2007-03"}
+                               << "--output FILE is required";
+    QTest::newRow("unknown window option") << QStringList{"--frobnicate"} << "unknown option: --frobnicate";
+    QTest::newRow("single dash") << QStringList{"-x"} << "unknown option: -x";
+    QTest::newRow("window option without value") << QStringList{"--workdir"} << "--workdir needs a value";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command: frobnicate";
+    QTest::newRow("command after an option")
+        << QStringList{"--workdir", "@", "list", "--month", "2007-03"} << "the command list comes first";
 }
 
 void TestCommandLine::badInput()
@@ -208,6 +248,122 @@ void TestCommandLine::exportHandsOverTheListedMonth()
     // In the list's order: by due date.
     for (qsizetype i = 1; i < r.dues.size(); ++i)
         QVERIFY(!DueListLess(r.dues.at(i), r.dues.at(i - 1)));
+}
+
+void TestCommandLine::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("begins");
+    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR]\n");
+    QTest::newRow("--help") << QStringList{"--help"} << usage;
+    QTest::newRow("-h") << QStringList{"-h"} << usage;
+    // Help is given even where the rest of the line is wrong.
+    QTest::newRow("help after an unknown option") << QStringList{"--frobnicate", "--help"} << usage;
+    QTest::newRow("help after a window option") << QStringList{"--workdir", "/no/such", "--help"} << usage;
+    QTest::newRow("--version") << QStringList{"--version"}
+                               << QStringLiteral("tallyvane " TALLYVANE_VERSION "\n");
+    QTest::newRow("-v") << QStringList{"-v"} << QStringLiteral("tallyvane " TALLYVANE_VERSION "\n");
+    QTest::newRow("list --help") << QStringList{"list", "--help"}
+                                 << QStringLiteral("Usage: tallyvane list --workdir DIR --month YYYY-MM");
+    QTest::newRow("export -h with other options")
+        << QStringList{"export", "--month", "bad", "-h"} << QStringLiteral("Usage: tallyvane export FORMAT");
+}
+
+void TestCommandLine::helpAndVersion()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, begins);
+    const QStringList before = Snapshot(m_work);
+    QCOMPARE(Run(args), 0);
+    QVERIFY2(m_out.startsWith(begins), qPrintable(m_out));
+    QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+    QCOMPARE(Snapshot(m_work), before);
+}
+
+// The README's synopses are the usage's: a new option or command shows in
+// both or the test says which one lags.
+void TestCommandLine::usageShowsTheReadmeSynopses()
+{
+    QFile readme(QStringLiteral(TALLYVANE_TEST_DATA "/../../README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList synopses;
+    for (const QByteArray& line : readme.readAll().split('\n')) {
+        // "    tallyvane COMMAND ...": the window's line starts with an option.
+        if (line.startsWith("    tallyvane ") && !line.startsWith("    tallyvane -"))
+            synopses << QString::fromUtf8(line.trimmed());
+    }
+    const QString usage = CommandLine::Usage();
+    QStringList commandsInReadme;
+    for (const QString& synopsis : synopses) {
+        QVERIFY2(usage.contains(QStringLiteral("  ") + synopsis + QLatin1Char('\n')), qPrintable(synopsis));
+        commandsInReadme << synopsis.section(QLatin1Char(' '), 1, 1);
+    }
+    for (const CommandLine::Command& command : CommandLine::Commands()) {
+        QVERIFY2(commandsInReadme.contains(command.name), qPrintable(command.name));
+        QVERIFY(CommandLine::CommandUsage(command).startsWith(QStringLiteral("Usage: tallyvane ") +
+                                                              command.name));
+    }
+}
+
+void TestCommandLine::windowStarts_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{};
+    // The window program checks the folder; the launcher only the spelling.
+    QTest::newRow("--workdir") << QStringList{"--workdir", "/no/such/folder"};
+    QTest::newRow("--workdir=") << QStringList{"--workdir=/no/such/folder"};
+    QTest::newRow("-workdir") << QStringList{"-workdir", "/no/such/folder"};
+}
+
+void TestCommandLine::windowStarts()
+{
+    QFETCH(QStringList, args);
+    QCOMPARE(Run(args), -1);
+    QVERIFY(m_out.isEmpty());
+    QVERIFY(m_err.isEmpty());
+}
+
+void TestCommandLine::programWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tallyvane"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "tallyvane " TALLYVANE_VERSION "\n"
+                               << "";
+    QTest::newRow("list") << QStringList{"list", "--workdir", "@", "--month", "2007-03"} << 0
+                          << "2007030209000010\t"
+                          << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                    << "tallyvane: unknown option: --frobnicate\n";
+    // Handed to the window program, which refuses it before it needs a display.
+    QTest::newRow("window on a missing folder")
+        << QStringList{"--workdir", "/no/such/folder"} << 2 << ""
+        << "tallyvane: working directory not found: /no/such/folder\n";
+}
+
+void TestCommandLine::programWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    args.replaceInStrings(QStringLiteral("@"), m_work);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TALLYVANE_BIN_DIR "/tallyvane"), args);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString said = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(out.isEmpty() ? said.isEmpty() : said.startsWith(out), qPrintable(said));
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), err);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
