@@ -34,7 +34,7 @@ test-deps:
 	./scripts/setup-deps.sh --with-test-tools
 
 bench: test-deps build
-	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; $$b; done
 
 format:
 	find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | xargs clang-format -i

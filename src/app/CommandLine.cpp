@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/InstallLayout.h"
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
@@ -11,6 +12,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <optional>
 
 namespace CommandLine {
 
@@ -134,8 +136,9 @@ QString Spelling(const QString& name, const QStringList& args)
 
 QStringList SortedExportNames()
 {
-    QStringList names = Exports().keys();
+    QStringList names = Exports().keys() + ExportsElsewhere().keys();
     names.sort();
+    names.removeDuplicates();
     return names;
 }
 
@@ -217,7 +220,7 @@ bool LoadMonth(const Invocation& call, const MonthQuery& query, MonthList& list)
     return true;
 }
 
-int RunList(const Invocation& call)
+Outcome RunList(const Invocation& call)
 {
     MonthQuery query;
     if (!ReadMonthQuery(call, query))
@@ -248,15 +251,18 @@ int RunList(const Invocation& call)
     return 0;
 }
 
-int RunExport(const Invocation& call)
+Outcome RunExport(const Invocation& call)
 {
     const QString format = call.arguments.value(0);
     MonthQuery query;
     if (!ReadMonthQuery(call, query))
         return 2;
     const ExportFunction exporter = Exports().value(format);
-    if (!exporter)
+    if (!exporter) {
+        if (ExportsElsewhere().contains(format))
+            return HandOver{ExportsElsewhere().value(format)};
         return Fail(call.err, Text::tr("unknown export format \"%1\"").arg(format));
+    }
     MonthList list;
     if (!LoadMonth(call, query, list))
         return 2;
@@ -304,7 +310,7 @@ QString ExportDetails()
     return Text::tr("FORMAT is one of: %1").arg(SortedExportNames().join(QStringLiteral(", ")));
 }
 
-int RunCommand(const Command& command, const QStringList& args, QTextStream& out, QTextStream& err)
+Outcome RunCommand(const Command& command, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
     const QList<QCommandLineOption> options = command.options();
@@ -385,7 +391,7 @@ bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error)
     return false;
 }
 
-std::optional<int> Run(const QStringList& args, QTextStream& out, QTextStream& err)
+Outcome Run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
     if (!args.isEmpty()) {
         if (const Command* command = FindCommand(args.first()))
@@ -417,7 +423,7 @@ std::optional<int> Run(const QStringList& args, QTextStream& out, QTextStream& e
         return Fail(err, error);
     if (!arguments.isEmpty())
         return Fail(err, Text::tr("unknown command: %1").arg(arguments.first()));
-    return std::nullopt;
+    return HandOver{QStringLiteral(TALLYVANE_WINDOW_PROGRAM)};
 }
 
 QString Usage()
@@ -457,6 +463,12 @@ QString CommandUsage(const Command& command)
 QHash<QString, ExportFunction>& Exports()
 {
     static QHash<QString, ExportFunction> exports;
+    return exports;
+}
+
+QHash<QString, QString>& ExportsElsewhere()
+{
+    static QHash<QString, QString> exports;
     return exports;
 }
 

@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include <functional>
-#include <optional>
+#include <variant>
 
 class QTextStream;
 
@@ -23,6 +23,15 @@ class QTextStream;
 //   tallyvane export FORMAT --workdir DIR --month YYYY-MM [--filter ...] [--no-notes] --output FILE
 // Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
+
+// A command line that another program runs, with the same arguments: the
+// window program, or a helper with the libraries this one goes without.
+struct HandOver
+{
+    QString program;
+};
+// An exit status (0 done, 2 bad input or failure), or a hand-over.
+using Outcome = std::variant<int, HandOver>;
 
 // One headless command as its handler sees it: the parsed options and the
 // arguments after the command's name.
@@ -44,8 +53,8 @@ struct Command
     // Says what is wrong with its plain arguments (empty when nothing is);
     // none means it takes no plain argument.
     std::function<QString(const QStringList& arguments)> checkArguments;
-    std::function<QString()> details;          // more for COMMAND --help, or none
-    std::function<int(const Invocation&)> run; // the exit status
+    std::function<QString()> details; // more for COMMAND --help, or none
+    std::function<Outcome(const Invocation&)> run;
 };
 
 // Every headless command, in the order the usage lists them.
@@ -59,9 +68,8 @@ QList<QCommandLineOption> WindowOptions();
 bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error);
 
 // Runs the command line: a headless command, --help, --version, or the one
-// line about bad input. The exit status (0 done, 2 bad input or failure), or
-// nothing when args ask for the window.
-std::optional<int> Run(const QStringList& args, QTextStream& out, QTextStream& err);
+// line about bad input. A window start is handed to the window program.
+Outcome Run(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // The text of --help: every command and the window's options.
 QString Usage();
@@ -70,8 +78,10 @@ QString CommandUsage(const Command& command);
 
 // An export writes request.outputPath; false with a one-line reason on failure.
 using ExportFunction = std::function<bool(const ExportRequest& request, QString* errorText)>;
-// The exports known to the command line, by format name ("html", "pdf", ...).
+// The exports this program runs, by format name ("html", "pdf", ...).
 QHash<QString, ExportFunction>& Exports();
+// The exports that another program runs: format name -> program.
+QHash<QString, QString>& ExportsElsewhere();
 
 // Escapes tabs, line breaks and backslashes for one tab-separated field.
 QString EscapeField(const QString& text);

@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYVANE_APP_ID));
-    SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_WINDOWDIR));
+    SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_HELPERSDIR));
     InstallTranslations();
     return GuiStartup::Run(options);
 }

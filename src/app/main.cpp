@@ -1,18 +1,16 @@
 #include "app/CommandLine.h"
+#include "app/HelperProgram.h"
 #include "app/InstallLayout.h"
 #include "app/RegisterExports.h"
 #include "app/Translations.h"
-#include "app/WindowProgram.h"
 #include "model/AppPaths.h"
 #include "model/Version.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
-
 // `tallyvane`: the headless commands, --help and --version run here on QtCore
-// alone; a window start is handed to the window program.
+// alone; the window and the office exports are handed to their programs.
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -21,13 +19,15 @@ int main(int argc, char** argv)
     SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_BINDIR));
     InstallTranslations();
     RegisterExports();
+    HandOverOfficeExports();
 
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    if (const std::optional<int> status = CommandLine::Run(args, out, err))
-        return *status;
-    return WindowProgram::Exec(argv, err);
+    const CommandLine::Outcome outcome = CommandLine::Run(args, out, err);
+    if (const auto* handOver = std::get_if<CommandLine::HandOver>(&outcome))
+        return HelperProgram::Exec(handOver->program, argv, err);
+    return std::get<int>(outcome);
 }

@@ -63,12 +63,15 @@ private slots:
     void usageShowsTheReadmeSynopses();
     void windowStarts_data();
     void windowStarts();
+    void exportsElsewhereAreHandedOver_data();
+    void exportsElsewhereAreHandedOver();
     void programWithoutDisplay_data();
     void programWithoutDisplay();
 
 private:
     int Run(const QStringList& args);
     QString m_out, m_err;
+    QString m_handedTo; // the program a hand-over names
     QTemporaryDir m_tmp;
     QString m_work;
 };
@@ -76,6 +79,7 @@ private:
 void TestCommandLine::initTestCase()
 {
     RegisterExports();
+    RegisterOfficeExports();
 }
 
 void TestCommandLine::init()
@@ -91,7 +95,13 @@ int TestCommandLine::Run(const QStringList& args)
     m_out.clear();
     m_err.clear();
     QTextStream out(&m_out), err(&m_err);
-    return CommandLine::Run(args, out, err).value_or(-1); // -1: a window start
+    const CommandLine::Outcome outcome = CommandLine::Run(args, out, err);
+    if (const auto* handOver = std::get_if<CommandLine::HandOver>(&outcome)) {
+        m_handedTo = handOver->program;
+        return -1;
+    }
+    m_handedTo.clear();
+    return std::get<int>(outcome);
 }
 
 void TestCommandLine::listsTheMonthInOrderWithSums()
@@ -319,8 +329,35 @@ void TestCommandLine::windowStarts()
 {
     QFETCH(QStringList, args);
     QCOMPARE(Run(args), -1);
+    QCOMPARE(m_handedTo, QStringLiteral("tallyvane-gui"));
     QVERIFY(m_out.isEmpty());
     QVERIFY(m_err.isEmpty());
+}
+
+// An export run by another program is handed over once the line is known to
+// be good; a bad month is still said here.
+void TestCommandLine::exportsElsewhereAreHandedOver_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("status");
+    QTest::newRow("good line") << "2007-03" << -1;
+    QTest::newRow("bad month") << "2007-13" << 2;
+}
+
+void TestCommandLine::exportsElsewhereAreHandedOver()
+{
+    QFETCH(QString, month);
+    QFETCH(int, status);
+    auto& elsewhere = CommandLine::ExportsElsewhere();
+    elsewhere.insert(QStringLiteral("far"), QStringLiteral("far-program"));
+    const auto restore = qScopeGuard([&] { elsewhere.remove(QStringLiteral("far")); });
+    const QStringList before = Snapshot(m_work);
+    QCOMPARE(Run({"export", "far", "--workdir", m_work, "--month", month, "--output", m_tmp.path() + "/x"}),
+             status);
+    QCOMPARE(m_handedTo, status == -1 ? QStringLiteral("far-program") : QString());
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(m_err.isEmpty(), status == -1);
+    QCOMPARE(Snapshot(m_work), before); // the other program loads the folder
 }
 
 void TestCommandLine::programWithoutDisplay_data()
@@ -338,6 +375,11 @@ void TestCommandLine::programWithoutDisplay_data()
                           << "";
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
                                     << "tallyvane: unknown option: --frobnicate\n";
+    // Handed to the office program, which finds the template and writes.
+    QTest::newRow("export xlsx") << QStringList{"export",  "xlsx",    "--workdir", "@",
+                                                "--month", "2007-03", "--output",  "@/out.xlsx"}
+                                 << 0 << ""
+                                 << "";
     // Handed to the window program, which refuses it before it needs a display.
     QTest::newRow("window on a missing folder")
         << QStringList{"--workdir", "/no/such/folder"} << 2 << ""
@@ -364,6 +406,11 @@ void TestCommandLine::programWithoutDisplay()
     const QString said = QString::fromLocal8Bit(process.readAllStandardOutput());
     QVERIFY2(out.isEmpty() ? said.isEmpty() : said.startsWith(out), qPrintable(said));
     QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), err);
+    if (args.contains(m_work + QStringLiteral("/out.xlsx"))) {
+        QFile written(m_work + QStringLiteral("/out.xlsx"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(2), QByteArray("PK"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
