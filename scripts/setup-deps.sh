@@ -3,10 +3,10 @@
 # Safe to run again: only missing packages are installed.
 set -euo pipefail
 
-build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
+build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev qt6-l10n-tools dpkg-dev
             libgl-dev libzip-dev libpugixml-dev
             qt6-qpa-plugins fonts-dejavu-core fonts-urw-base35 hicolor-icon-theme adwaita-icon-theme)
-test_pkgs=(clang-format libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui imagemagick xdotool)
+test_pkgs=(clang-format libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui imagemagick xdotool desktop-file-utils appstream lintian)
 
 want=("${build_pkgs[@]}")
 if [ "${1:-}" = "--with-test-tools" ]; then
