@@ -134,6 +134,16 @@ QString Spelling(const QString& name, const QStringList& args)
     return QStringLiteral("--") + name;
 }
 
+// Whether the parser stopped at an option without its value at the end of
+// the line. Its text is Qt's, in the user's language; passed as variables
+// so that our translation sources do not take it up.
+bool IsMissingValue(const QCommandLineParser& parser, const QString& last)
+{
+    static const char* const context = "QCommandLineParser";
+    static const char* const text = "Missing value after '%1'.";
+    return parser.errorText() == QCoreApplication::translate(context, text).arg(last);
+}
+
 QStringList SortedExportNames()
 {
     QStringList names = Exports().keys() + ExportsElsewhere().keys();
@@ -384,7 +394,7 @@ bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error)
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
         *error = Text::tr("unknown option: %1").arg(Spelling(unknown.first(), args));
-    else if (!args.isEmpty() && parser.errorText().startsWith(QLatin1String("Missing value")))
+    else if (!args.isEmpty() && IsMissingValue(parser, args.constLast()))
         *error = Text::tr("option %1 needs a value").arg(args.constLast());
     else
         *error = parser.errorText();
