@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TEST_SECONDS ?= 25
 FUZZ_TARGETS = duefile localeformat htmltemplate xlsxtemplate
 
-.PHONY: run test test-asan test-fuzz build deps test-deps bench fuzz format check
+.PHONY: run test test-asan test-fuzz build deps test-deps bench fuzz format check install package
 
 run: build
 	./$(BUILD)/bin/tallyvane $(ARGS)
@@ -55,11 +55,20 @@ deps:
 test-deps:
 	./scripts/setup-deps.sh --with-test-tools
 
+# Installs under PREFIX (default /usr/local); DESTDIR works as usual.
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# One .deb per program in $(BUILD)/, checked with lintian where it is installed.
+package: build
+	cd $(BUILD) && cpack -G DEB
+	if command -v lintian >/dev/null; then lintian --fail-on error $(BUILD)/*.deb; fi
+
 bench: test-deps build
-	for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+	for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] || continue; echo "== $$b"; $$b; done
 
 format:
-	find src tests bench fuzz -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | xargs clang-format -i
+	find src tests bench dist fuzz -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | xargs clang-format -i
 
 # The checks that need no build: formatting and the direction of includes.
 check:

@@ -1,11 +1,12 @@
 #include "app/CommandLine.h"
 
+#include "app/InstallLayout.h"
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "model/OutputPath.h"
+#include "model/Version.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,75 +19,138 @@ namespace CommandLine {
 
 namespace {
 
-struct Options
+class Text
 {
-    QString command;
-    QString format; // export only
-    QString workDir;
-    QString month;
-    QString filter = QStringLiteral("all");
-    QString output;
-    bool withNotes = true;
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
 
-bool Fail(QTextStream& err, const QString& text)
+const QString kWorkDir = QStringLiteral("workdir");
+const QString kMonth = QStringLiteral("month");
+const QString kFilter = QStringLiteral("filter");
+const QString kOutput = QStringLiteral("output");
+const QString kNoNotes = QStringLiteral("no-notes");
+
+QCommandLineOption HelpOption()
+{
+    return QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                              Text::tr("Show this help and exit"));
+}
+
+QCommandLineOption VersionOption()
+{
+    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                              Text::tr("Show the version and exit"));
+}
+
+QCommandLineOption WorkDirOption(const QString& description)
+{
+    return QCommandLineOption(kWorkDir, description, QStringLiteral("DIR"));
+}
+
+QCommandLineOption MonthOption()
+{
+    return QCommandLineOption(kMonth, Text::tr("The month of the dues"), QStringLiteral("YYYY-MM"));
+}
+
+QCommandLineOption FilterOption()
+{
+    return QCommandLineOption(kFilter,
+                              Text::tr("Which dues: all (the default), only the paid or the unpaid ones"),
+                              QStringLiteral("all|paid|unpaid"), QStringLiteral("all"));
+}
+
+QString DataWorkDirText()
+{
+    return Text::tr("The working directory; the dues are in \"%1\" inside it")
+        .arg(QString::fromLatin1(kDataFolderName));
+}
+
+int Fail(QTextStream& err, const QString& text)
 {
     err << "tallyvane: " << text << '\n';
     err.flush();
-    return false;
+    return 2;
 }
 
-bool Parse(const QStringList& args, Options& o, QTextStream& err)
+// "--name VALUE", "[--name VALUE]" for an optional one.
+QString OptionSynopsis(const QCommandLineOption& option, bool required)
 {
-    int i = 0;
-    o.command = args.value(i++);
-    if (o.command == QLatin1String("export")) {
-        if (i >= args.size() || args.at(i).startsWith(QLatin1String("--")))
-            return Fail(err, QStringLiteral("export needs a format: %1")
-                                 .arg(QStringList(Exports().keys()).join(QLatin1Char('|'))));
-        o.format = args.at(i++);
+    QString text = QStringLiteral("--") + option.names().constLast();
+    if (!option.valueName().isEmpty())
+        text += QLatin1Char(' ') + option.valueName();
+    return required ? text : QLatin1Char('[') + text + QLatin1Char(']');
+}
+
+QString Synopsis(const Command& command)
+{
+    QStringList parts{command.name};
+    if (!command.arguments.isEmpty())
+        parts << command.arguments;
+    for (const QCommandLineOption& option : command.options())
+        parts << OptionSynopsis(option, command.required.contains(option.names().constFirst()));
+    return parts.join(QLatin1Char(' '));
+}
+
+// Two columns: names and value, then the description.
+QString OptionTable(const QList<QCommandLineOption>& options)
+{
+    QStringList left;
+    for (const QCommandLineOption& option : options) {
+        QStringList names;
+        for (const QString& name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString text = names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            text += QLatin1Char(' ') + option.valueName();
+        left << text;
     }
-    bool haveWorkDir = false, haveMonth = false, haveOutput = false;
-    QStringList seen;
-    for (; i < args.size(); ++i) {
-        const QString a = args.at(i);
-        // The last of two values would win silently: refuse instead.
-        if (a.startsWith(QLatin1String("--")) && seen.contains(a))
-            return Fail(err, QCoreApplication::translate("CommandLine", "option %1 given twice").arg(a));
-        seen << a;
-        auto value = [&](QString& dst, bool& have) {
-            if (i + 1 >= args.size())
-                return Fail(err, QStringLiteral("option %1 needs a value").arg(a));
-            dst = args.at(++i);
-            have = true;
-            return true;
-        };
-        bool dummy = false;
-        if (a == QLatin1String("--workdir")) {
-            if (!value(o.workDir, haveWorkDir))
-                return false;
-        } else if (a == QLatin1String("--month")) {
-            if (!value(o.month, haveMonth))
-                return false;
-        } else if (a == QLatin1String("--filter")) {
-            if (!value(o.filter, dummy))
-                return false;
-        } else if (a == QLatin1String("--output") && o.command == QLatin1String("export")) {
-            if (!value(o.output, haveOutput))
-                return false;
-        } else if (a == QLatin1String("--no-notes") && o.command == QLatin1String("export")) {
-            o.withNotes = false;
-        } else {
-            return Fail(err, QStringLiteral("unknown option: %1").arg(a));
-        }
+    qsizetype width = 0;
+    for (const QString& text : left)
+        width = std::max(width, text.size());
+    QString table;
+    for (qsizetype i = 0; i < options.size(); ++i)
+        table += QStringLiteral("  ") + left.at(i).leftJustified(width + 3) + options.at(i).description() +
+                 QLatin1Char('\n');
+    return table;
+}
+
+const Command* FindCommand(const QString& name)
+{
+    for (const Command& command : Commands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+// The option as the user wrote it, for the message about it.
+QString Spelling(const QString& name, const QStringList& args)
+{
+    for (const QString& arg : args) {
+        QString bare = arg;
+        while (bare.startsWith(QLatin1Char('-')))
+            bare.remove(0, 1);
+        if (bare.section(QLatin1Char('='), 0, 0) == name && bare.size() < arg.size())
+            return arg.section(QLatin1Char('='), 0, 0);
     }
-    if (!haveWorkDir)
-        return Fail(err, QStringLiteral("--workdir DIR is required"));
-    if (!haveMonth)
-        return Fail(err, QStringLiteral("--month YYYY-MM is required"));
-    if (o.command == QLatin1String("export") && !haveOutput)
-        return Fail(err, QStringLiteral("--output FILE is required"));
-    return true;
+    return QStringLiteral("--") + name;
+}
+
+// Whether the parser stopped at an option without its value at the end of
+// the line. Its text is Qt's, in the user's language; passed as variables
+// so that our translation sources do not take it up.
+bool IsMissingValue(const QCommandLineParser& parser, const QString& last)
+{
+    static const char* const context = "QCommandLineParser";
+    static const char* const text = "Missing value after '%1'.";
+    return parser.errorText() == QCoreApplication::translate(context, text).arg(last);
+}
+
+QStringList SortedExportNames()
+{
+    QStringList names = Exports().keys() + ExportsElsewhere().keys();
+    names.sort();
+    names.removeDuplicates();
+    return names;
 }
 
 bool ParseMonth(const QString& text, COleDateTime& month)
@@ -111,7 +175,317 @@ std::optional<DueFilter> FilterOfName(const QString& name)
     return std::nullopt;
 }
 
+struct MonthQuery
+{
+    COleDateTime month;
+    DueFilter filter = DueFilter::All;
+};
+
+// --month and --filter; false once the bad one is said.
+bool ReadMonthQuery(const Invocation& call, MonthQuery& query)
+{
+    const QString monthText = call.parser.value(kMonth);
+    if (!ParseMonth(monthText, query.month)) {
+        Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(monthText));
+        return false;
+    }
+    const QString filterText = call.parser.value(kFilter);
+    const std::optional<DueFilter> filter = FilterOfName(filterText);
+    if (!filter) {
+        Fail(call.err, Text::tr("bad filter \"%1\": expected all, paid or unpaid").arg(filterText));
+        return false;
+    }
+    query.filter = *filter;
+    return true;
+}
+
+// Loads the working directory of --workdir into the store and lists the
+// month; false once the reason is said. Files that could not be read are
+// named and skipped.
+bool LoadMonth(const Invocation& call, const MonthQuery& query, MonthList& list)
+{
+    const QString workDir = call.parser.value(kWorkDir);
+    const QFileInfo dirInfo(workDir);
+    if (!dirInfo.isDir()) {
+        Fail(call.err, Text::tr("working directory not found: %1").arg(workDir));
+        return false;
+    }
+    if (!dirInfo.isReadable()) {
+        Fail(call.err, Text::tr("working directory not readable: %1").arg(workDir));
+        return false;
+    }
+    const DataFolder folder(dirInfo.absoluteFilePath());
+    theDueStore.SetFolder(folder);
+    theDueStore.LoadAll();
+    QString unusable;
+    if (!folder.CheckUsable(&unusable)) {
+        Fail(call.err, unusable);
+        return false;
+    }
+    for (const QString& problem : theDueStore.LoadProblems())
+        call.err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
+    call.err.flush();
+
+    list = theDueStore.FillMonthList(query.month, query.filter);
+    std::stable_sort(list.rows.begin(), list.rows.end(), DueListLess);
+    return true;
+}
+
+Outcome RunList(const Invocation& call)
+{
+    MonthQuery query;
+    if (!ReadMonthQuery(call, query))
+        return 2;
+    MonthList list;
+    if (!LoadMonth(call, query, list))
+        return 2;
+    const QLocale locale; // the system locale unless a caller set another default
+    for (const DueRecord& r : list.rows) {
+        const QDateTime due = r.m_dtDue.ToQDateTime();
+        QStringList fields{
+            r.m_strRecId,
+            due.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
+            EscapeField(r.m_strTitle),
+            EscapeField(r.m_strPayTo),
+            EscapeField(r.m_strAccount),
+            FormatCurrencyText(AmountText(r.m_dAmount), locale),
+            r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
+            r.m_strSeriesId.isEmpty() ? QStringLiteral("-") : EscapeField(r.m_strSeriesId),
+        };
+        call.out << fields.join(QLatin1Char('\t')) << '\n';
+    }
+    auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
+    call.out << LoadResString(MessageId::PaidLabel) << money(list.paid) << '\n'
+             << LoadResString(MessageId::UnpaidLabel) << money(list.unpaid) << '\n'
+             << LoadResString(MessageId::TotalLabel) << money(list.Total()) << '\n';
+    call.out.flush();
+    return 0;
+}
+
+Outcome RunExport(const Invocation& call)
+{
+    const QString format = call.arguments.value(0);
+    MonthQuery query;
+    if (!ReadMonthQuery(call, query))
+        return 2;
+    const ExportFunction exporter = Exports().value(format);
+    if (!exporter) {
+        if (ExportsElsewhere().contains(format))
+            return HandOver{ExportsElsewhere().value(format)};
+        return Fail(call.err, Text::tr("unknown export format \"%1\"").arg(format));
+    }
+    MonthList list;
+    if (!LoadMonth(call, query, list))
+        return 2;
+    const QString refusal = OutputPath::Refusal(call.parser.value(kOutput), theDueStore.Folder());
+    if (!refusal.isEmpty())
+        return Fail(call.err, refusal);
+    ExportRequest request;
+    request.dues = list.rows;
+    request.locale = QLocale();
+    request.month = query.month;
+    request.withNotes = !call.parser.isSet(kNoNotes);
+    request.outputPath = call.parser.value(kOutput);
+    QString why;
+    if (!exporter(request, &why))
+        return Fail(call.err, why.isEmpty() ? Text::tr("could not write %1").arg(request.outputPath) : why);
+    // Not an error: the file is complete, it just lists nothing.
+    if (request.dues.isEmpty())
+        Fail(call.err,
+             Text::tr("no dues in %1: %2 lists none").arg(call.parser.value(kMonth), request.outputPath));
+    return 0;
+}
+
+QList<QCommandLineOption> ListOptions()
+{
+    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption()};
+}
+
+QList<QCommandLineOption> ExportOptions()
+{
+    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption(),
+            QCommandLineOption(kNoNotes, Text::tr("Leave the notes out")),
+            QCommandLineOption(kOutput, Text::tr("The file to write"), QStringLiteral("FILE"))};
+}
+
+// Whatever stands after a command's name that it does not take.
+QString UnexpectedArgumentText(const QString& argument)
+{
+    return Text::tr("unexpected argument: %1").arg(argument);
+}
+
+QString CheckExportArguments(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return Text::tr("export needs a format: %1").arg(SortedExportNames().join(QLatin1Char('|')));
+    if (arguments.size() > 1)
+        return UnexpectedArgumentText(arguments.at(1));
+    return {};
+}
+
+QString ExportDetails()
+{
+    return Text::tr("FORMAT is one of: %1").arg(SortedExportNames().join(QStringLiteral(", ")));
+}
+
+Outcome RunCommand(const Command& command, const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    QCommandLineParser parser;
+    const QList<QCommandLineOption> options = command.options();
+    parser.addOptions(options);
+    const QCommandLineOption help = HelpOption();
+    parser.addOption(help);
+    QString error;
+    const bool parsed = Parse(parser, args, &error);
+    if (parser.isSet(help)) {
+        out << CommandUsage(command);
+        out.flush();
+        return 0;
+    }
+    if (!parsed)
+        return Fail(err, error);
+    const QStringList arguments = parser.positionalArguments();
+    if (command.checkArguments) {
+        const QString problem = command.checkArguments(arguments);
+        if (!problem.isEmpty())
+            return Fail(err, problem);
+    } else if (!arguments.isEmpty()) {
+        return Fail(err, UnexpectedArgumentText(arguments.first()));
+    }
+    for (const QString& name : command.required) {
+        if (parser.isSet(name))
+            continue;
+        const auto it = std::find_if(options.begin(), options.end(),
+                                     [&](const QCommandLineOption& o) { return o.names().contains(name); });
+        return Fail(err, Text::tr("%1 is required").arg(OptionSynopsis(*it, true)));
+    }
+    return command.run(Invocation{parser, arguments, out, err});
+}
+
 } // namespace
+
+const QList<Command>& Commands()
+{
+    static const QList<Command> commands{
+        {QStringLiteral("list"),
+         QString(),
+         Text::tr("Print the dues of one month, one tab-separated line each, then their sums"),
+         &ListOptions,
+         {kWorkDir, kMonth},
+         nullptr,
+         nullptr,
+         &RunList},
+        {QStringLiteral("export"),
+         QStringLiteral("FORMAT"),
+         Text::tr("Write the dues of one month to a file, as the window's export does"),
+         &ExportOptions,
+         {kWorkDir, kMonth, kOutput},
+         &CheckExportArguments,
+         &ExportDetails,
+         &RunExport},
+    };
+    return commands;
+}
+
+QList<QCommandLineOption> WindowOptions()
+{
+    return {
+        WorkDirOption(Text::tr("Open the dues under DIR; the remembered working directory stays as it is"))};
+}
+
+bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // The parser skips the program's name.
+    if (parser.parse(QStringList{QStringLiteral("tallyvane")} + args)) {
+        // The last of two values would win silently: refuse instead.
+        const QStringList found = parser.optionNames();
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            if (found.indexOf(found.at(i), i + 1) > i) {
+                *error = Text::tr("option %1 given twice").arg(Spelling(found.at(i), args));
+                return false;
+            }
+        }
+        return true;
+    }
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        *error = Text::tr("unknown option: %1").arg(Spelling(unknown.first(), args));
+    else if (!args.isEmpty() && IsMissingValue(parser, args.constLast()))
+        *error = Text::tr("option %1 needs a value").arg(args.constLast());
+    else
+        *error = parser.errorText();
+    return false;
+}
+
+Outcome Run(const QStringList& args, QTextStream& out, QTextStream& err)
+{
+    if (!args.isEmpty()) {
+        if (const Command* command = FindCommand(args.first()))
+            return RunCommand(*command, args.mid(1), out, err);
+    }
+    QCommandLineParser parser;
+    parser.addOptions(WindowOptions());
+    const QCommandLineOption help = HelpOption();
+    const QCommandLineOption version = VersionOption();
+    parser.addOption(help);
+    parser.addOption(version);
+    QString error;
+    const bool parsed = Parse(parser, args, &error);
+    if (parser.isSet(help)) {
+        out << Usage();
+        out.flush();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << "tallyvane " << TALLYVANE_VERSION << '\n';
+        out.flush();
+        return 0;
+    }
+    // A command further on gets its options refused: say what is wrong instead.
+    const QStringList arguments = parser.positionalArguments();
+    if (!arguments.isEmpty() && FindCommand(arguments.first()))
+        return Fail(err, Text::tr("the command %1 comes first, before any option").arg(arguments.first()));
+    if (!parsed)
+        return Fail(err, error);
+    if (!arguments.isEmpty())
+        return Fail(err, Text::tr("unknown command: %1").arg(arguments.first()));
+    return HandOver{QStringLiteral(TALLYVANE_WINDOW_PROGRAM)};
+}
+
+QString Usage()
+{
+    QString text;
+    QTextStream s(&text);
+    const QString usage = Text::tr("Usage:");
+    QStringList window{QStringLiteral("tallyvane")};
+    for (const QCommandLineOption& option : WindowOptions())
+        window << OptionSynopsis(option, false);
+    s << usage << ' ' << window.join(QLatin1Char(' ')) << '\n'
+      << QString(usage.size(), QLatin1Char(' ')) << " tallyvane COMMAND ...\n\n"
+      << Text::tr("Keeps track of bills and other payments that fall due.") << "\n\n"
+      << Text::tr("Without a command it opens its window:") << '\n'
+      << OptionTable(WindowOptions()) << '\n'
+      << Text::tr("Commands, which need no window:") << '\n';
+    for (const Command& command : Commands())
+        s << "  tallyvane " << Synopsis(command) << '\n' << "      " << command.summary << '\n';
+    s << '\n'
+      << Text::tr("Options:") << '\n'
+      << OptionTable({HelpOption(), VersionOption()}) << '\n'
+      << Text::tr("\"tallyvane COMMAND --help\" describes the command's options.") << '\n';
+    return text;
+}
+
+QString CommandUsage(const Command& command)
+{
+    QString text;
+    QTextStream s(&text);
+    s << Text::tr("Usage:") << " tallyvane " << Synopsis(command) << "\n\n" << command.summary << '\n';
+    if (command.details)
+        s << command.details() << '\n';
+    s << '\n' << Text::tr("Options:") << '\n' << OptionTable(command.options() + QList{HelpOption()});
+    return text;
+}
 
 QHash<QString, ExportFunction>& Exports()
 {
@@ -119,10 +493,10 @@ QHash<QString, ExportFunction>& Exports()
     return exports;
 }
 
-bool IsHeadlessCommand(const QStringList& args)
+QHash<QString, QString>& ExportsElsewhere()
 {
-    return !args.isEmpty() &&
-           (args.first() == QLatin1String("list") || args.first() == QLatin1String("export"));
+    static QHash<QString, QString> exports;
+    return exports;
 }
 
 QString EscapeField(const QString& text)
@@ -142,99 +516,6 @@ QString EscapeField(const QString& text)
             out += c;
     }
     return out;
-}
-
-int Run(const QStringList& args, QTextStream& out, QTextStream& err)
-{
-    Options o;
-    if (!Parse(args, o, err))
-        return 2;
-    COleDateTime month;
-    if (!ParseMonth(o.month, month)) {
-        Fail(err, QStringLiteral("bad month \"%1\": expected YYYY-MM").arg(o.month));
-        return 2;
-    }
-    const std::optional<DueFilter> filter = FilterOfName(o.filter);
-    if (!filter) {
-        Fail(err, QStringLiteral("bad filter \"%1\": expected all, paid or unpaid").arg(o.filter));
-        return 2;
-    }
-    ExportFunction exporter;
-    if (o.command == QLatin1String("export")) {
-        exporter = Exports().value(o.format);
-        if (!exporter) {
-            Fail(err, QStringLiteral("unknown export format \"%1\"").arg(o.format));
-            return 2;
-        }
-    }
-    const QFileInfo dirInfo(o.workDir);
-    if (!dirInfo.isDir()) {
-        Fail(err, QStringLiteral("working directory not found: %1").arg(o.workDir));
-        return 2;
-    }
-    if (!dirInfo.isReadable()) {
-        Fail(err, QStringLiteral("working directory not readable: %1").arg(o.workDir));
-        return 2;
-    }
-    const DataFolder folder(dirInfo.absoluteFilePath());
-    theDueStore.SetFolder(folder);
-    theDueStore.LoadAll();
-    QString unusable;
-    if (!folder.CheckUsable(&unusable)) {
-        Fail(err, unusable);
-        return 2;
-    }
-    for (const QString& problem : theDueStore.LoadProblems())
-        err << "tallyvane: skipped " << problem << '\n';
-    err.flush();
-
-    MonthList list = theDueStore.FillMonthList(month, *filter);
-    std::stable_sort(list.rows.begin(), list.rows.end(), DueListLess);
-    const QLocale locale; // the system locale unless a caller set another default
-
-    if (exporter) {
-        const QString refusal = OutputPath::Refusal(o.output, folder);
-        if (!refusal.isEmpty()) {
-            Fail(err, refusal);
-            return 2;
-        }
-        ExportRequest request;
-        request.dues = list.rows;
-        request.locale = locale;
-        request.month = month;
-        request.withNotes = o.withNotes;
-        request.outputPath = o.output;
-        QString why;
-        if (!exporter(request, &why)) {
-            Fail(err, why.isEmpty() ? QStringLiteral("could not write %1").arg(o.output) : why);
-            return 2;
-        }
-        // Not an error: the file is complete, it just lists nothing.
-        if (request.dues.isEmpty())
-            Fail(err, QStringLiteral("no dues in %1: %2 lists none").arg(o.month, o.output));
-        return 0;
-    }
-
-    for (const DueRecord& r : list.rows) {
-        const QDateTime due = r.m_dtDue.ToQDateTime();
-        QStringList fields{
-            r.m_strRecId,
-            due.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
-            EscapeField(r.m_strTitle),
-            EscapeField(r.m_strPayTo),
-            EscapeField(r.m_strAccount),
-            FormatCurrencyText(AmountText(r.m_dAmount), locale),
-            r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
-            r.m_strSeriesId.isEmpty() ? QStringLiteral("-") : EscapeField(r.m_strSeriesId),
-        };
-        out << fields.join(QLatin1Char('\t')) << '\n';
-    }
-    auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
-    out << LoadResString(MessageId::PaidLabel) << money(list.paid) << '\n'
-        << LoadResString(MessageId::UnpaidLabel) << money(list.unpaid) << '\n'
-        << LoadResString(MessageId::TotalLabel) << money(list.Total()) << '\n';
-    out.flush();
-    return 0;
 }
 
 } // namespace CommandLine

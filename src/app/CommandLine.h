@@ -2,27 +2,86 @@
 
 #include "export/ExportRequest.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <variant>
 
-// The headless commands:
+class QTextStream;
+
+// The program's command line. Without a command it opens the window (the
+// window's options are listed here too, so that --help names them and a
+// misspelt one is refused before the GUI libraries load); with a command it
+// runs headless:
 //   tallyvane list --workdir DIR --month YYYY-MM [--filter all|paid|unpaid]
 //   tallyvane export FORMAT --workdir DIR --month YYYY-MM [--filter ...] [--no-notes] --output FILE
+// Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
 
-// True when args (without the program name) name a headless command.
-bool IsHeadlessCommand(const QStringList& args);
+// A command line that another program runs, with the same arguments: the
+// window program, or a helper with the libraries this one goes without.
+struct HandOver
+{
+    QString program;
+};
+// An exit status (0 done, 2 bad input or failure), or a hand-over.
+using Outcome = std::variant<int, HandOver>;
 
-// Runs a headless command; returns the exit status (0 ok, 2 bad input or failure).
-int Run(const QStringList& args, QTextStream& out, QTextStream& err);
+// One headless command as its handler sees it: the parsed options and the
+// arguments after the command's name.
+struct Invocation
+{
+    const QCommandLineParser& parser;
+    QStringList arguments;
+    QTextStream& out;
+    QTextStream& err;
+};
+
+struct Command
+{
+    QString name;
+    QString arguments; // the synopsis of its plain arguments, e.g. "FORMAT"; empty for none
+    QString summary;   // one line for the usage
+    std::function<QList<QCommandLineOption>()> options;
+    QStringList required; // names of the options it cannot do without, in the order they are asked for
+    // Says what is wrong with its plain arguments (empty when nothing is);
+    // none means it takes no plain argument.
+    std::function<QString(const QStringList& arguments)> checkArguments;
+    std::function<QString()> details; // more for COMMAND --help, or none
+    std::function<Outcome(const Invocation&)> run;
+};
+
+// Every headless command, in the order the usage lists them.
+const QList<Command>& Commands();
+
+// The options of a window start.
+QList<QCommandLineOption> WindowOptions();
+
+// Parses args (without the program name) into parser; false with one line
+// saying what is wrong (an unknown option, a value missing).
+bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error);
+
+// Runs the command line: a headless command, --help, --version, or the one
+// line about bad input. A window start is handed to the window program.
+Outcome Run(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// The text of --help: every command and the window's options.
+QString Usage();
+// The text of COMMAND --help.
+QString CommandUsage(const Command& command);
 
 // An export writes request.outputPath; false with a one-line reason on failure.
 using ExportFunction = std::function<bool(const ExportRequest& request, QString* errorText)>;
-// The exports known to the command line, by format name ("html", "pdf", ...).
+// The exports this program runs, by format name ("html", "pdf", ...).
 QHash<QString, ExportFunction>& Exports();
+// The exports that another program runs: format name -> program.
+QHash<QString, QString>& ExportsElsewhere();
 
 // Escapes tabs, line breaks and backslashes for one tab-separated field.
 QString EscapeField(const QString& text);

@@ -1,5 +1,6 @@
 #include "app/GuiStartup.h"
 
+#include "app/CommandLine.h"
 #include "model/CDueStore.h"
 #include "model/DueFolderReader.h"
 #include "model/FolderLock.h"
@@ -14,16 +15,14 @@
 #include "ui/Prompt.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
-#include <QTextStream>
 #include <QTimer>
 #include <QUrl>
-
-#include <cstdio>
 
 namespace GuiStartup {
 
@@ -41,28 +40,23 @@ QString WorkDirForArgument(const QString& folder)
 
 bool ParseArguments(const QStringList& args, Options& options, QString* error)
 {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args.at(i);
-        if (a == QLatin1String("--workdir")) {
-            if (options.fixedWorkDir) {
-                *error = QCoreApplication::translate("GuiStartup", "option --workdir given twice");
-                return false;
-            }
-            if (i + 1 >= args.size()) {
-                *error = QStringLiteral("--workdir needs a folder");
-                return false;
-            }
-            const QFileInfo dir(args.at(++i));
-            if (!dir.isDir()) {
-                *error = QStringLiteral("working directory not found: %1").arg(args.at(i));
-                return false;
-            }
-            options.fixedWorkDir = true;
-            options.workDir = WorkDirForArgument(dir.absoluteFilePath());
-        } else {
-            *error = QStringLiteral("unknown argument: %1").arg(a);
+    QCommandLineParser parser;
+    parser.addOptions(CommandLine::WindowOptions());
+    if (!CommandLine::Parse(parser, args, error))
+        return false;
+    if (!parser.positionalArguments().isEmpty()) {
+        *error = QStringLiteral("unknown argument: %1").arg(parser.positionalArguments().constFirst());
+        return false;
+    }
+    if (parser.isSet(QStringLiteral("workdir"))) {
+        const QString given = parser.value(QStringLiteral("workdir"));
+        const QFileInfo dir(given);
+        if (!dir.isDir()) {
+            *error = QStringLiteral("working directory not found: %1").arg(given);
             return false;
         }
+        options.fixedWorkDir = true;
+        options.workDir = WorkDirForArgument(dir.absoluteFilePath());
     }
     return true;
 }
@@ -158,14 +152,8 @@ void InitDesktop()
     QApplication::setWindowIcon(DrawnImages::AppIcon());
 }
 
-int Run(const QStringList& args)
+int Run(const Options& options)
 {
-    Options options;
-    QString error;
-    if (!ParseArguments(args, options, &error)) {
-        std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
-        return 2;
-    }
     InitDesktop();
     std::unique_ptr<CMainFrame> frame = InitInstance(options);
     if (!frame)

@@ -25,8 +25,9 @@ QString WorkDirForArgument(const QString& folder);
 // How long a maximised window waits for a window manager to maximise it.
 inline constexpr int kWindowManagerWaitMs = 600;
 
-// Parses the arguments of a window start (without the program name). False
-// with a reason for arguments it does not know.
+// Parses the arguments of a window start (without the program name), the
+// options of CommandLine::WindowOptions(). False with a one-line reason for
+// arguments it does not know and for a folder that is not there.
 bool ParseArguments(const QStringList& args, Options& options, QString* error);
 
 // Runs the "Working Directory" dialog with an empty path; false when it was
@@ -50,7 +51,7 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options);
 // look; once per process.
 void InitDesktop();
 
-// The whole window start: returns the exit status.
-int Run(const QStringList& args);
+// The whole window start, once the QApplication exists: returns the exit status.
+int Run(const Options& options);
 
 } // namespace GuiStartup

@@ -1,16 +1,24 @@
 #include "app/RegisterExports.h"
 
 #include "app/CommandLine.h"
+#include "app/InstallLayout.h"
 #include "export/CHtmlExport.h"
 #include "export/CPdfExport.h"
-#include "export/CSpreadsheetExport.h"
-#include "export/CWordExport.h"
+
+namespace {
+const char* const kOfficeFormats[] = {"xlsx", "docx"};
+}
 
 void RegisterExports()
 {
     auto& exports = CommandLine::Exports();
     exports.insert(QStringLiteral("html"), &ExportHtmlFile);
     exports.insert(QStringLiteral("pdf"), &ExportPdfFile);
-    exports.insert(QStringLiteral("xlsx"), &ExportSpreadsheetFile);
-    exports.insert(QStringLiteral("docx"), &ExportWordFile);
+}
+
+void HandOverOfficeExports()
+{
+    for (const char* format : kOfficeFormats)
+        CommandLine::ExportsElsewhere().insert(QString::fromLatin1(format),
+                                               QStringLiteral(TALLYVANE_OFFICE_PROGRAM));
 }

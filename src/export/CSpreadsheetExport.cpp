@@ -409,7 +409,7 @@ QString SpreadsheetDocumentName(const COleDateTime& month)
 
 QString SpreadsheetTemplatePath()
 {
-    return GetModuleFilePath(QStringLiteral("Templates/tlv.xltx"));
+    return GetDataFilePath(QStringLiteral("Templates/tlv.xltx"));
 }
 
 bool ExportSpreadsheetFile(const ExportRequest& request, QString* errorText)

@@ -100,7 +100,7 @@ bool ReadTemplateFile(const QString& path, QString* text, QString* errorText)
 QString TemplatesFolder()
 {
     const QString& folder = FolderOverride();
-    return folder.isEmpty() ? GetModuleFilePath(QStringLiteral("Templates")) : folder;
+    return folder.isEmpty() ? GetDataFilePath(QStringLiteral("Templates")) : folder;
 }
 
 void SetTemplatesFolder(const QString& folder)

@@ -39,7 +39,8 @@ QString DecodeTemplate(const QByteArray& bytes);
 // the path and the reason.
 [[nodiscard]] bool ReadTemplateFile(const QString& path, QString* text, QString* errorText);
 
-// The "Templates" folder beside the program, or the folder set for tests.
+// The "Templates" folder of the installed data folder or beside the program,
+// or the folder set for tests.
 QString TemplatesFolder();
 // Points the templates at another folder; an empty folder restores the one
 // beside the program.

@@ -4,14 +4,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-namespace {
-
-QPixmap Draw(int size)
+void PaintPivexAppIcon(QPainter& p, int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
     const qreal s = size / 32.0;
 
     // Key pad.
@@ -41,6 +35,17 @@ QPixmap Draw(int size)
     p.setPen(QPen(QColor(0x5a, 0x2d, 0x0c), qMax(1.0, 0.8 * s)));
     p.setBrush(QColor(0xf0, 0xa2, 0x2e));
     p.drawPath(pen);
+}
+
+namespace {
+
+QPixmap Draw(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    PaintPivexAppIcon(p, size);
     return pixmap;
 }
 

@@ -2,9 +2,11 @@
 
 #include "CSettingsDlg.h"
 #include "PivexIds.h"
+#include "PivexVersion.h"
 #include "device/DeviceSip.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
@@ -18,6 +20,29 @@ QString CSettingsApp::CommandLine(const QStringList& arguments)
 bool CSettingsApp::IsSilentCommandLine(const QString& commandLine)
 {
     return commandLine == QLatin1String("/s");
+}
+
+std::optional<QString> CSettingsApp::InfoText(const QStringList& arguments)
+{
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(help);
+    parser.addOption(version);
+    // Whatever else is on the line does not matter here: it shows the dialog.
+    (void)parser.parse(arguments);
+    if (parser.isSet(help)) {
+        return tr("Usage: pivexsettings [/s]\n\n"
+                  "Settings of the Pivex soft-keyboard input method.\n\n"
+                  "  /s              Make Pivex the current input method, without a window\n"
+                  "  -h, --help      Show this help and exit\n"
+                  "  -v, --version   Show the version and exit\n\n"
+                  "Any other command line shows the settings dialog.\n");
+    }
+    if (parser.isSet(version))
+        return QStringLiteral("pivexsettings " PIVEXSETTINGS_VERSION "\n");
+    return std::nullopt;
 }
 
 bool CSettingsApp::MakeDefaultInputMethod(QString* error)
@@ -62,6 +87,10 @@ int CSettingsApp::Run(int argc, char** argv)
                 << Qt::endl;
             return 1;
         }
+        return 0;
+    }
+    if (const std::optional<QString> info = InfoText(arguments)) {
+        QTextStream(stdout) << *info;
         return 0;
     }
     QApplication app(argc, argv);

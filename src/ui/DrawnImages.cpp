@@ -398,6 +398,11 @@ QPixmap Paint(Glyph glyph, int size)
     return pix;
 }
 
+void PaintInto(QPainter& painter, Glyph glyph)
+{
+    Draw(painter, glyph);
+}
+
 QIcon GlyphIcon(Glyph glyph)
 {
     QIcon icon;

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 // The program's own images, painted at the sizes the frame asks for. They
 // stand in wherever the desktop's icon theme has no icon of its own.
 namespace DrawnImages {
@@ -39,6 +41,9 @@ enum class Glyph
 
 // One glyph in a size x size square, transparent around it.
 QPixmap Paint(Glyph glyph, int size);
+// The same with any painter, in a 32 x 32 space (scale the painter for other
+// sizes): how the installed icons are made.
+void PaintInto(QPainter& painter, Glyph glyph);
 QIcon GlyphIcon(Glyph glyph);
 
 // The desktop theme's icon of that name where the theme has one, otherwise the glyph.

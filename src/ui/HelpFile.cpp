@@ -39,9 +39,9 @@ QString EnsureHelpFile()
     if (!resource.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = resource.readAll();
-    const QString beside = GetModuleFilePath(QString::fromLatin1(kFileName));
-    if (WriteIfDifferent(beside, bytes))
-        return beside;
+    const QString shipped = GetDataFilePath(QString::fromLatin1(kFileName));
+    if (WriteIfDifferent(shipped, bytes))
+        return shipped;
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (cache.isEmpty() || !QDir().mkpath(cache))
         return {};

@@ -4,11 +4,13 @@
 #include "model/CDueStore.h"
 #include "model/DueFile.h"
 #include "model/LocaleFormat.h"
+#include "model/Version.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,6 +54,7 @@ class TestCommandLine : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void listsTheMonthInOrderWithSums();
     void filters();
@@ -68,13 +71,29 @@ private slots:
     void exportWritesIntoAFifo();
     void skippedNamesStayOnOneLine();
     void hugeAmountShowsAsANumber();
+    void helpAndVersion_data();
+    void helpAndVersion();
+    void usageShowsTheReadmeSynopses();
+    void windowStarts_data();
+    void windowStarts();
+    void exportsElsewhereAreHandedOver_data();
+    void exportsElsewhereAreHandedOver();
+    void programWithoutDisplay_data();
+    void programWithoutDisplay();
 
 private:
     int Run(const QStringList& args);
     QString m_out, m_err;
+    QString m_handedTo; // the program a hand-over names
     QTemporaryDir m_tmp;
     QString m_work;
 };
+
+void TestCommandLine::initTestCase()
+{
+    RegisterExports();
+    RegisterOfficeExports();
+}
 
 void TestCommandLine::init()
 {
@@ -89,7 +108,13 @@ int TestCommandLine::Run(const QStringList& args)
     m_out.clear();
     m_err.clear();
     QTextStream out(&m_out), err(&m_err);
-    return CommandLine::Run(args, out, err);
+    const CommandLine::Outcome outcome = CommandLine::Run(args, out, err);
+    if (const auto* handOver = std::get_if<CommandLine::HandOver>(&outcome)) {
+        m_handedTo = handOver->program;
+        return -1;
+    }
+    m_handedTo.clear();
+    return std::get<int>(outcome);
 }
 
 void TestCommandLine::listsTheMonthInOrderWithSums()
@@ -147,6 +172,30 @@ void TestCommandLine::badInput_data()
     QTest::newRow("unknown export") << QStringList{"export",  "odt",     "--workdir", "@",
                                                    "--month", "2007-03", "--output",  "x"}
                                     << "unknown export format";
+    QTest::newRow("export without format")
+        << QStringList{"export", "--workdir", "@", "--month", "2007-03", "--output", "x"}
+        << "export needs a format: docx|html|pdf|xlsx";
+    QTest::newRow("two formats") << QStringList{"export",  "html",    "pdf",      "--workdir", "@",
+                                                "--month", "2007-03", "--output", "x"}
+                                 << "unexpected argument: pdf";
+    QTest::newRow("export option on list")
+        << QStringList{"list", "--workdir", "@", "--month", "2007-03", "--output", "x"}
+        << "unknown option: --output";
+    QTest::newRow("flag given a value")
+        << QStringList{"export",  "html",     "--workdir", "@",           "--month",
+                       "2007-03", "--output", "x",         "--no-notes=1"}
+        << "--no-notes";
+    QTest::newRow("list takes no argument")
+        << QStringList{"list", "2007-03", "--workdir", "@", "--month", "2007-03"}
+        << "unexpected argument: 2007-03";
+    QTest::newRow("no output") << QStringList{"export", "html", "--workdir", "@", "--month", "2007-03"}
+                               << "--output FILE is required";
+    QTest::newRow("unknown window option") << QStringList{"--frobnicate"} << "unknown option: --frobnicate";
+    QTest::newRow("single dash") << QStringList{"-x"} << "unknown option: -x";
+    QTest::newRow("window option without value") << QStringList{"--workdir"} << "--workdir needs a value";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "unknown command: frobnicate";
+    QTest::newRow("command after an option")
+        << QStringList{"--workdir", "@", "list", "--month", "2007-03"} << "the command list comes first";
 }
 
 void TestCommandLine::badInput()
@@ -339,6 +388,159 @@ void TestCommandLine::hugeAmountShowsAsANumber()
     QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
     QVERIFY2(m_out.contains(QStringLiteral("\tHuge\t")) && m_out.contains(QStringLiteral("$1.00E+300\t")),
              qPrintable(m_out));
+}
+
+void TestCommandLine::helpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("begins");
+    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR]\n");
+    QTest::newRow("--help") << QStringList{"--help"} << usage;
+    QTest::newRow("-h") << QStringList{"-h"} << usage;
+    // Help is given even where the rest of the line is wrong.
+    QTest::newRow("help after an unknown option") << QStringList{"--frobnicate", "--help"} << usage;
+    QTest::newRow("help after a window option") << QStringList{"--workdir", "/no/such", "--help"} << usage;
+    QTest::newRow("--version") << QStringList{"--version"}
+                               << QStringLiteral("tallyvane " TALLYVANE_VERSION "\n");
+    QTest::newRow("-v") << QStringList{"-v"} << QStringLiteral("tallyvane " TALLYVANE_VERSION "\n");
+    QTest::newRow("list --help") << QStringList{"list", "--help"}
+                                 << QStringLiteral("Usage: tallyvane list --workdir DIR --month YYYY-MM");
+    QTest::newRow("export -h with other options")
+        << QStringList{"export", "--month", "bad", "-h"} << QStringLiteral("Usage: tallyvane export FORMAT");
+}
+
+void TestCommandLine::helpAndVersion()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, begins);
+    const QStringList before = Snapshot(m_work);
+    QCOMPARE(Run(args), 0);
+    QVERIFY2(m_out.startsWith(begins), qPrintable(m_out));
+    QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+    QCOMPARE(Snapshot(m_work), before);
+}
+
+// The README's synopses are the usage's: a new option or command shows in
+// both or the test says which one lags.
+void TestCommandLine::usageShowsTheReadmeSynopses()
+{
+    QFile readme(QStringLiteral(TALLYVANE_TEST_DATA "/../../README.md"));
+    QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList synopses;
+    for (const QByteArray& line : readme.readAll().split('\n')) {
+        // "    tallyvane COMMAND ...": the window's line starts with an option.
+        if (line.startsWith("    tallyvane ") && !line.startsWith("    tallyvane -"))
+            synopses << QString::fromUtf8(line.trimmed());
+    }
+    const QString usage = CommandLine::Usage();
+    QStringList commandsInReadme;
+    for (const QString& synopsis : synopses) {
+        QVERIFY2(usage.contains(QStringLiteral("  ") + synopsis + QLatin1Char('\n')), qPrintable(synopsis));
+        commandsInReadme << synopsis.section(QLatin1Char(' '), 1, 1);
+    }
+    for (const CommandLine::Command& command : CommandLine::Commands()) {
+        QVERIFY2(commandsInReadme.contains(command.name), qPrintable(command.name));
+        QVERIFY(CommandLine::CommandUsage(command).startsWith(QStringLiteral("Usage: tallyvane ") +
+                                                              command.name));
+    }
+}
+
+void TestCommandLine::windowStarts_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("nothing") << QStringList{};
+    // The window program checks the folder; the launcher only the spelling.
+    QTest::newRow("--workdir") << QStringList{"--workdir", "/no/such/folder"};
+    QTest::newRow("--workdir=") << QStringList{"--workdir=/no/such/folder"};
+    QTest::newRow("-workdir") << QStringList{"-workdir", "/no/such/folder"};
+}
+
+void TestCommandLine::windowStarts()
+{
+    QFETCH(QStringList, args);
+    QCOMPARE(Run(args), -1);
+    QCOMPARE(m_handedTo, QStringLiteral("tallyvane-gui"));
+    QVERIFY(m_out.isEmpty());
+    QVERIFY(m_err.isEmpty());
+}
+
+// An export run by another program is handed over once the line is known to
+// be good; a bad month is still said here.
+void TestCommandLine::exportsElsewhereAreHandedOver_data()
+{
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("status");
+    QTest::newRow("good line") << "2007-03" << -1;
+    QTest::newRow("bad month") << "2007-13" << 2;
+}
+
+void TestCommandLine::exportsElsewhereAreHandedOver()
+{
+    QFETCH(QString, month);
+    QFETCH(int, status);
+    auto& elsewhere = CommandLine::ExportsElsewhere();
+    elsewhere.insert(QStringLiteral("far"), QStringLiteral("far-program"));
+    const auto restore = qScopeGuard([&] { elsewhere.remove(QStringLiteral("far")); });
+    const QStringList before = Snapshot(m_work);
+    QCOMPARE(Run({"export", "far", "--workdir", m_work, "--month", month, "--output", m_tmp.path() + "/x"}),
+             status);
+    QCOMPARE(m_handedTo, status == -1 ? QStringLiteral("far-program") : QString());
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(m_err.isEmpty(), status == -1);
+    QCOMPARE(Snapshot(m_work), before); // the other program loads the folder
+}
+
+void TestCommandLine::programWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "Usage: tallyvane"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "tallyvane " TALLYVANE_VERSION "\n"
+                               << "";
+    QTest::newRow("list") << QStringList{"list", "--workdir", "@", "--month", "2007-03"} << 0
+                          << "2007030209000010\t"
+                          << "";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << 2 << ""
+                                    << "tallyvane: unknown option: --frobnicate\n";
+    // Handed to the office program, which finds the template and writes.
+    QTest::newRow("export xlsx") << QStringList{"export",  "xlsx",    "--workdir", "@",
+                                                "--month", "2007-03", "--output",  "@/out.xlsx"}
+                                 << 0 << ""
+                                 << "";
+    // Handed to the window program, which refuses it before it needs a display.
+    QTest::newRow("window on a missing folder")
+        << QStringList{"--workdir", "/no/such/folder"} << 2 << ""
+        << "tallyvane: working directory not found: /no/such/folder\n";
+}
+
+void TestCommandLine::programWithoutDisplay()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    args.replaceInStrings(QStringLiteral("@"), m_work);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TALLYVANE_BIN_DIR "/tallyvane"), args);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString said = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(out.isEmpty() ? said.isEmpty() : said.startsWith(out), qPrintable(said));
+    QCOMPARE(QString::fromLocal8Bit(process.readAllStandardError()), err);
+    if (args.contains(m_work + QStringLiteral("/out.xlsx"))) {
+        QFile written(m_work + QStringLiteral("/out.xlsx"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.read(2), QByteArray("PK"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -7,6 +7,7 @@
 #include "CSettingsDlg.h"
 #include "DeviceTestFiles.h"
 #include "PivexIds.h"
+#include "PivexVersion.h"
 #include "device/DeviceProcess.h"
 #include "device/DeviceRegistryKey.h"
 #include "device/DeviceRoot.h"
@@ -343,6 +344,63 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, silent);
         QCOMPARE(CSettingsApp::IsSilentCommandLine(CSettingsApp::CommandLine(arguments)), silent);
+    }
+
+    void infoText_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("begins"); // empty: the dialog shows
+        const QString usage = QStringLiteral("Usage: pivexsettings [/s]\n");
+        QTest::newRow("--help") << QStringList{"pivexsettings", "--help"} << usage;
+        QTest::newRow("-h") << QStringList{"pivexsettings", "-h"} << usage;
+        QTest::newRow("help after /s") << QStringList{"pivexsettings", "/s", "--help"} << usage;
+        QTest::newRow("--version") << QStringList{"pivexsettings", "--version"}
+                                   << QStringLiteral("pivexsettings " PIVEXSETTINGS_VERSION "\n");
+        QTest::newRow("none") << QStringList{"pivexsettings"} << QString();
+        QTest::newRow("/s") << QStringList{"pivexsettings", "/s"} << QString();
+        QTest::newRow("unknown option") << QStringList{"pivexsettings", "--frobnicate"} << QString();
+        QTest::newRow("-s") << QStringList{"pivexsettings", "-s"} << QString();
+        // "--help" as the value of nothing: after "--" it is a plain argument.
+        QTest::newRow("after --") << QStringList{"pivexsettings", "--", "--help"} << QString();
+    }
+
+    void infoText()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, begins);
+        const std::optional<QString> text = CSettingsApp::InfoText(arguments);
+        QCOMPARE(text.has_value(), !begins.isEmpty());
+        if (text)
+            QVERIFY2(text->startsWith(begins), qPrintable(*text));
+    }
+
+    void helpAndVersionNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("--help") << "--help";
+        QTest::newRow("--version") << "--version";
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        QFETCH(QString, argument);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PIVEX_DEVICE_ROOT", Root());
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.remove("DISPLAY");
+        env.remove("WAYLAND_DISPLAY");
+        process.setProcessEnvironment(env);
+        process.start(PIVEXSETTINGS_BIN, {argument});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(
+            process.readAllStandardOutput().startsWith(argument == "--help" ? "Usage:" : "pivexsettings "));
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        // Neither touches the device.
+        QVERIFY(!QFileInfo::exists(Root() + "/SIP/Switches.log"));
+        QVERIFY(!QFileInfo::exists(Root() + "/Registry"));
     }
 
     void makeDefaultInputMethod_data()

@@ -897,7 +897,7 @@ private slots:
         QDir::setCurrent(QDir::tempPath()); // wherever the current folder is
         m_frame->OnCommand(ID_HELP_CONTENTS);
         QCOMPARE(opened.size(), 1);
-        QCOMPARE(opened.first(), GetModuleFilePath(QStringLiteral("tlvhelp.html")));
+        QCOMPARE(opened.first(), GetDataFilePath(QStringLiteral("tlvhelp.html")));
         QFile page(opened.first());
         QVERIFY(page.open(QIODevice::ReadOnly));
         QVERIFY(page.readAll().contains("<title>Tallyvane Help</title>"));

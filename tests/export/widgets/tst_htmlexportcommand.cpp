@@ -145,7 +145,7 @@ void TestHtmlExportCommand::menuAndCommandLineWriteTheSameBytes()
         args << QStringLiteral("--no-notes");
     QString outText, errText;
     QTextStream out(&outText), err(&errText);
-    QCOMPARE(CommandLine::Run(args, out, err), 0);
+    QCOMPARE(std::get<int>(CommandLine::Run(args, out, err)), 0);
     QCOMPARE(errText, QString());
 
     const QByteArray menuBytes = ReadAll(menuFile);
@@ -221,7 +221,7 @@ void TestHtmlExportCommand::unreadableTemplateIsReported()
     QTextStream out(&outText), err(&errText);
     const QStringList args{"export",  "html",    "--workdir", theDueStore.Folder().WorkDir(),
                            "--month", "2007-03", "--output",  Out(QStringLiteral("cli-empty.html"))};
-    QCOMPARE(CommandLine::Run(args, out, err), 2);
+    QCOMPARE(std::get<int>(CommandLine::Run(args, out, err)), 2);
     QVERIFY2(errText.contains(missing + QStringLiteral("/exporttemplate.html")), qPrintable(errText));
     QCOMPARE(errText.count(QLatin1Char('\n')), 1);
 }

@@ -1,0 +1,51 @@
+#include "app/HelperProgram.h"
+
+#include "app/InstallLayout.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace HelperProgram {
+
+namespace {
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(HelperProgram)
+};
+} // namespace
+
+QString Locate(const QString& name, const QString& programDir)
+{
+    for (const QString& folder : {QStringLiteral(TALLYVANE_HELPERS_FROM_BINDIR), QStringLiteral(".")}) {
+        const QFileInfo candidate(
+            QDir::cleanPath(programDir + QLatin1Char('/') + folder + QLatin1Char('/') + name));
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.filePath();
+    }
+    return {};
+}
+
+int Exec(const QString& name, char** argv, QTextStream& err)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString program = Locate(name, dir);
+    if (program.isEmpty()) {
+        err << "tallyvane: " << Text::tr("the program %1 is not installed with %2").arg(name, dir) << '\n';
+        err.flush();
+        return 1;
+    }
+    ::execv(QFile::encodeName(program).constData(), argv);
+    const int error = errno;
+    err << "tallyvane: "
+        << Text::tr("cannot start %1: %2").arg(program, QString::fromLocal8Bit(std::strerror(error))) << '\n';
+    err.flush();
+    return 1;
+}
+
+} // namespace HelperProgram

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+// `tallyvane` loads QtCore and little else, so that the headless commands
+// start fast. What needs more libraries runs in a program of its own, which
+// it hands the command line over to: the window (the GUI libraries) and the
+// office exports (the zip and XML libraries).
+namespace HelperProgram {
+
+// A helper program by name: installed (in the private program folder,
+// relative to programDir, the launcher's folder), else beside the launcher as
+// in a build tree. Empty when neither is there.
+QString Locate(const QString& name, const QString& programDir);
+
+// Replaces this process by the helper with the same arguments (argv[0]
+// stays, so the window keeps the name it was started by). Returns only when
+// that fails: the exit status, after saying why once.
+int Exec(const QString& name, char** argv, QTextStream& err);
+
+} // namespace HelperProgram

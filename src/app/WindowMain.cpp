@@ -1,0 +1,33 @@
+#include "app/GuiStartup.h"
+#include "app/InstallLayout.h"
+#include "app/Translations.h"
+#include "model/AppPaths.h"
+#include "model/Version.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+// The window program, started by `tallyvane` for a window start. The
+// arguments are checked before the QApplication exists, so a bad one is said
+// even where no display is.
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    GuiStartup::Options options;
+    QString error;
+    if (!GuiStartup::ParseArguments(args, options, &error)) {
+        std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyvane"));
+    QApplication::setOrganizationName(QStringLiteral("Quillory"));
+    QApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALLYVANE_APP_ID));
+    SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_HELPERSDIR));
+    InstallTranslations();
+    return GuiStartup::Run(options);
+}
