@@ -31,5 +31,6 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
             break;
         }
     }
+    result.m_nDropped = sequence.Dropped();
     return result;
 }

@@ -16,6 +16,7 @@ struct GeneratedSeries
     QString m_strSeriesId;
     QStringList m_arrOccurrenceIds;
     bool m_bCancelled = false; // the run was cancelled and took its dues back
+    qint64 m_nDropped = 0;     // occurrences the weekend rule moved onto a taken day
 };
 
 // Called as occurrences are written: done so far and the total the pattern
