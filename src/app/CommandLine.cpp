@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/DataCommands.h"
+
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
@@ -114,8 +116,8 @@ QHash<QString, ExportFunction>& Exports()
 
 bool IsHeadlessCommand(const QStringList& args)
 {
-    return !args.isEmpty() &&
-           (args.first() == QLatin1String("list") || args.first() == QLatin1String("export"));
+    return !args.isEmpty() && (args.first() == QLatin1String("list") ||
+                               args.first() == QLatin1String("export") || DataCommands::Handles(args));
 }
 
 QString EscapeField(const QString& text)
@@ -139,6 +141,8 @@ QString EscapeField(const QString& text)
 
 int Run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
+    if (DataCommands::Handles(args))
+        return DataCommands::Run(args, out, err);
     Options o;
     if (!Parse(args, o, err))
         return 2;

@@ -5,6 +5,8 @@
 #include "export/CPdfExport.h"
 #include "export/CSpreadsheetExport.h"
 #include "export/CWordExport.h"
+#include "export/DueCsv.h"
+#include "export/IcsExport.h"
 
 void RegisterExports()
 {
@@ -13,4 +15,6 @@ void RegisterExports()
     exports.insert(QStringLiteral("pdf"), &ExportPdfFile);
     exports.insert(QStringLiteral("xlsx"), &ExportSpreadsheetFile);
     exports.insert(QStringLiteral("docx"), &ExportWordFile);
+    exports.insert(QStringLiteral("csv"), &DueCsv::ExportFile);
+    exports.insert(QStringLiteral("ics"), &IcsExport::ExportFile);
 }
