@@ -4,6 +4,8 @@
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CCalendarView.h"
+#include "ui/CCsvImportDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
 #include "ui/CMainToolBar.h"
@@ -26,6 +28,7 @@
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QSettings>
@@ -83,6 +86,15 @@ const CommandInfo kCommands[] = {
      Glyph::PrevMonth},
     {ID_NEXT_MONTH, "Goto Next Month", "", "Goto Next Month ", " Goto Next Month", "go-next",
      Glyph::NextMonth},
+    // Calendar, iCalendar and CSV.
+    {ID_VIEW_CALENDAR, "&Calendar", "Ctrl+K", "Show the month as a calendar", "Calendar", "x-office-calendar",
+     Glyph::Calendar},
+    {ID_ICAL_EXPORT, "&iCalendar...", "", "Export the listed dues to an iCalendar file",
+     " Export to iCalendar", "text-calendar", Glyph::Calendar},
+    {ID_CSV_EXPORT, "&CSV...", "", "Export the listed dues to a CSV file", " Export to CSV", "text-csv",
+     Glyph::Bill},
+    {ID_CSV_IMPORT, "&Import CSV...", "", "Add dues from a CSV file", " Import CSV", "document-import",
+     Glyph::Bill},
 };
 
 } // namespace
@@ -110,6 +122,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
 
     CreateClient();
+    CreateCalendar();
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
@@ -141,6 +154,8 @@ void CMainFrame::CreateActions()
             a->setCheckable(true);
             a->setChecked(true);
         }
+        if (c.id == ID_VIEW_CALENDAR)
+            a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, id = c.id] { OnCommand(id); });
         m_actions.insert(c.id, a);
         addAction(a); // shortcuts work wherever the focus is
@@ -161,6 +176,7 @@ void CMainFrame::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(m_actions.value(ID_CSV_IMPORT));
     file->addAction(m_actions.value(ID_FILE_PRINT));
     file->addSeparator();
     file->addAction(m_actions.value(ID_APP_EXIT));
@@ -172,6 +188,7 @@ void CMainFrame::CreateMenus()
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->addAction(m_actions.value(ID_VIEW_DETAILS));
+    view->addAction(m_actions.value(ID_VIEW_CALENDAR));
 
     QMenu* tools = bar->addMenu(QStringLiteral("&Tools"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
@@ -187,6 +204,11 @@ void CMainFrame::CreateMenus()
         sub->addAction(m_actions.value(ids.first));
         sub->addAction(m_actions.value(ids.second));
     }
+    // The data exports have no notes choice: one item each.
+    exp->addSeparator();
+    for (const ExportCommands::Command& c : ExportCommands::Commands())
+        if (c.kind == ExportCommands::Kind::ICalendar || c.kind == ExportCommands::Kind::Csv)
+            exp->addAction(m_actions.value(c.id));
 
     QMenu* prefs = bar->addMenu(QStringLiteral("&Preferences"));
     prefs->addAction(m_actions.value(ID_CHANGE_WORKDIR));
@@ -308,6 +330,12 @@ void CMainFrame::OnCommand(int id)
     case ID_NEXT_MONTH:
         StepMonth(+1);
         break;
+    case ID_VIEW_CALENDAR:
+        ShowCalendar(m_calendar->isHidden());
+        break;
+    case ID_CSV_IMPORT:
+        ImportCsv();
+        break;
     case ID_NEXT_PANE:
         SwitchPane(+1);
         break;
@@ -336,6 +364,8 @@ void CMainFrame::RefreshMonth()
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
     SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+    if (m_calendar)
+        m_calendar->SetMonth(m_dtCurrentMonth, model->Records());
 }
 
 void CMainFrame::StepMonth(int delta)
@@ -469,10 +499,53 @@ void CMainFrame::Export(int id)
 void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
-    if (m_view->hasFocus() || m_view->isAncestorOf(focusWidget()))
+    QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+    if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->setFocus();
     else
-        m_view->setFocus();
+        shown->setFocus();
+}
+
+// The calendar sits beside the list in the same place and shows what the
+// list lists; selecting in it drives the Details bar the same way.
+void CMainFrame::CreateCalendar()
+{
+    m_calendar = new CCalendarView(m_view->parentWidget());
+    m_calendar->hide();
+    if (auto* box = qobject_cast<QBoxLayout*>(m_view->parentWidget()->layout()))
+        box->addWidget(m_calendar, 1);
+    if (QAction* toggle = m_actions.value(ID_VIEW_CALENDAR))
+        m_toolBar->addAction(toggle);
+    connect(m_calendar, &CCalendarView::dueSelected, this, [this](const DueRecord& r) {
+        m_details->ShowDue(r);
+        SetCaptionBar(r.m_strTitle, r.m_strSeriesId.isEmpty() ? 1 : 2);
+    });
+    connect(m_calendar, &CCalendarView::selectionCleared, this, [this] {
+        m_details->ClearDetails();
+        SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
+    });
+    connect(m_calendar, &CCalendarView::modifyRequested, this, &CMainFrame::ModifyDue);
+    connect(m_calendar, &CCalendarView::newDueRequested, this, [this](const QDate& day) {
+        DueEditFlows::NewDue(this, day);
+        ReportStoreErrors();
+        RefreshMonth();
+    });
+}
+
+void CMainFrame::ShowCalendar(bool on)
+{
+    m_calendar->setVisible(on);
+    m_view->setVisible(!on);
+    m_actions.value(ID_VIEW_CALENDAR)->setChecked(on);
+    (on ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
+}
+
+void CMainFrame::ImportCsv()
+{
+    const int added = CCsvImportDlg::ImportFile(this);
+    ReportStoreErrors();
+    if (added > 0)
+        RefreshMonth();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+class CCalendarView;
 class CDetailsBar;
 class CGuiMiniTool;
 class CGuiStatusBar;
@@ -56,6 +57,10 @@ public:
     CGuiMiniTool* CaptionTool() const { return m_captionTool; }
     QSplitter* Splitter() const { return m_splitter; }
 
+    // The month as a calendar in place of the list (View > Calendar).
+    CCalendarView* CalendarView() const { return m_calendar; }
+    void ShowCalendar(bool on);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -67,6 +72,8 @@ private:
     void CreateCaptionBar(QWidget* parent);
     void Export(int id);
     void SwitchPane(int delta);
+    void CreateCalendar();
+    void ImportCsv();
 
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
@@ -78,4 +85,5 @@ private:
     CTallyvaneView* m_view = nullptr;
     GuiCapOutBar* m_captionBar = nullptr;
     CGuiMiniTool* m_captionTool = nullptr;
+    CCalendarView* m_calendar = nullptr;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QWidget;
@@ -9,8 +10,9 @@ class QWidget;
 // then refreshes the shown month).
 namespace DueEditFlows {
 
-// Runs the new-due wizard; true when dues were added.
-bool NewDue(QWidget* parent);
+// Runs the new-due wizard; true when dues were added. A valid dueDate starts
+// the wizard on that day (at midnight, starting no later than that).
+bool NewDue(QWidget* parent, const QDate& dueDate = QDate());
 
 // Runs the modify sheet for the due (asking about the whole series for a
 // member of one); true when anything was written.
