@@ -327,6 +327,43 @@ private slots:
         }
     }
 
+    // The data exports save where the user says, adding the suffix a bare
+    // name lacks, and say why when they cannot.
+    void dataExportsWriteTheChosenFile_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("icalendar") << int(ExportCommands::Kind::ICalendar) << QStringLiteral(".ics")
+                                   << QByteArray("BEGIN:VCALENDAR\r\n");
+        QTest::newRow("csv") << int(ExportCommands::Kind::Csv) << QStringLiteral(".csv")
+                             << QByteArray("Record ID,Title,");
+    }
+
+    void dataExportsWriteTheChosenFile()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        ExportRequest request;
+        request.dues << UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1);
+        Prompt::SetNextFileName(m_dir->filePath(QStringLiteral("out")));
+        ExportCommands::Export(nullptr, ExportCommands::Kind(kind), request);
+        QFile f(m_dir->filePath(QStringLiteral("out") + suffix));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+        QVERIFY(bytes.contains("Listed"));
+        QVERIFY(Prompt::TakeShownTexts().isEmpty());
+
+        const QString blocked = m_dir->filePath(QStringLiteral("no-such-folder/out") + suffix);
+        Prompt::SetNextFileName(blocked);
+        ExportCommands::Export(nullptr, ExportCommands::Kind(kind), request);
+        const QStringList shown = Prompt::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(blocked), qPrintable(shown.first()));
+    }
+
     void everyExportMenuItemIsAKnownCommand()
     {
         m_frame = std::make_unique<CMainFrame>();
