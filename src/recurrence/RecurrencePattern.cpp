@@ -1,5 +1,6 @@
 #include "recurrence/RecurrencePattern.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -141,5 +142,14 @@ const QStringList& RecurrencePattern::MonthNames()
         QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
         QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
+const QStringList& RecurrencePattern::WeekendRuleNames()
+{
+    static const QStringList names = {
+        QCoreApplication::translate("RecurrencePattern", "Keep it on that day"),
+        QCoreApplication::translate("RecurrencePattern", "Move it to the Friday before"),
+        QCoreApplication::translate("RecurrencePattern", "Move it to the Monday after")};
     return names;
 }

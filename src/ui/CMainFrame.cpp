@@ -7,6 +7,8 @@
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CCalendarView.h"
+#include "ui/CCsvImportDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
 #include "ui/CMainToolBar.h"
@@ -32,6 +34,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -105,6 +108,16 @@ const CommandInfo kCommands[] = {
      "go-jump-today", Glyph::Calendar},
     {ID_FIND, QT_TR_NOOP("&Find..."), "Ctrl+F", QT_TR_NOOP("Search the shown month"), QT_TR_NOOP("Find"),
      "edit-find", Glyph::Filter},
+    // Calendar, iCalendar and CSV.
+    {ID_VIEW_CALENDAR, QT_TR_NOOP("&Calendar"), "Ctrl+K", QT_TR_NOOP("Show the month as a calendar"),
+     QT_TR_NOOP("Calendar"), "x-office-calendar", Glyph::Calendar},
+    {ID_ICAL_EXPORT, QT_TR_NOOP("&iCalendar..."), "",
+     QT_TR_NOOP("Export the listed dues to an iCalendar file"), QT_TR_NOOP(" Export to iCalendar"),
+     "text-calendar", Glyph::Calendar},
+    {ID_CSV_EXPORT, QT_TR_NOOP("&CSV..."), "", QT_TR_NOOP("Export the listed dues to a CSV file"),
+     QT_TR_NOOP(" Export to CSV"), "text-csv", Glyph::Bill},
+    {ID_CSV_IMPORT, QT_TR_NOOP("&Import CSV..."), "", QT_TR_NOOP("Add dues from a CSV file"),
+     QT_TR_NOOP(" Import CSV"), "document-import", Glyph::Bill},
 };
 
 // Further keys of a command, beside the one the menu shows: Delete deletes
@@ -154,6 +167,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
 
     CreateClient();
+    CreateCalendar();
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
@@ -203,6 +217,8 @@ void CMainFrame::CreateActions()
             a->setCheckable(true);
             a->setChecked(true);
         }
+        if (c.id == ID_VIEW_CALENDAR)
+            a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, id = c.id] { OnCommand(id); });
         m_actions.insert(c.id, a);
         addAction(a); // shortcuts work wherever the focus is
@@ -232,6 +248,7 @@ void CMainFrame::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(tr("&File"));
+    file->addAction(m_actions.value(ID_CSV_IMPORT));
     file->addAction(m_actions.value(ID_FILE_PRINT));
     file->addSeparator();
     file->addAction(m_actions.value(ID_APP_EXIT));
@@ -252,6 +269,7 @@ void CMainFrame::CreateMenus()
     view->addAction(m_actions.value(ID_FIND));
     view->addSeparator();
     view->addAction(m_actions.value(ID_VIEW_DETAILS));
+    view->addAction(m_actions.value(ID_VIEW_CALENDAR));
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
@@ -267,6 +285,11 @@ void CMainFrame::CreateMenus()
         sub->addAction(m_actions.value(ids.first));
         sub->addAction(m_actions.value(ids.second));
     }
+    // The data exports have no notes choice: one item each.
+    exp->addSeparator();
+    for (const ExportCommands::Command& c : ExportCommands::Commands())
+        if (c.kind == ExportCommands::Kind::ICalendar || c.kind == ExportCommands::Kind::Csv)
+            exp->addAction(m_actions.value(c.id));
 
     QMenu* prefs = bar->addMenu(tr("&Preferences"));
     prefs->addAction(m_actions.value(ID_CHANGE_WORKDIR));
@@ -432,6 +455,12 @@ void CMainFrame::OnCommand(int id)
                 SetSort(c.sort);
         }
         break;
+    case ID_VIEW_CALENDAR:
+        ShowCalendar(m_calendar->isHidden());
+        break;
+    case ID_CSV_IMPORT:
+        ImportCsv();
+        break;
     case ID_NEXT_PANE:
         SwitchPane(+1);
         break;
@@ -465,6 +494,9 @@ void CMainFrame::ShowTotals()
                              LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
     m_statusBar->SetPaneText(ID_INDICATOR_TOTAL,
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
+    // The calendar shows what the list shows.
+    if (m_calendar)
+        m_calendar->SetMonth(m_dtCurrentMonth, model->Records());
 }
 
 void CMainFrame::SetSort(DueSort sort)
@@ -511,10 +543,10 @@ void CMainFrame::ShowMonthOf(const COleDateTime& date)
     RefreshMonth();
 }
 
-void CMainFrame::NewDue()
+void CMainFrame::NewDue(const QDate& day)
 {
     QString newId;
-    const bool changed = DueEditFlows::NewDue(this, &newId);
+    const bool changed = DueEditFlows::NewDue(this, &newId, day);
     ReportStoreErrors();
     if (!changed)
         return;
@@ -684,10 +716,49 @@ void CMainFrame::Export(int id)
 void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
-    if (m_view->hasFocus() || m_view->isAncestorOf(focusWidget()))
+    QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+    if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->FocusCurrentItem();
     else
-        m_view->setFocus();
+        shown->setFocus();
+}
+
+// The calendar sits beside the list in the same place and shows what the
+// list lists; selecting in it drives the Details bar the same way.
+void CMainFrame::CreateCalendar()
+{
+    m_calendar = new CCalendarView(m_view->parentWidget());
+    m_calendar->hide();
+    if (auto* box = qobject_cast<QBoxLayout*>(m_view->parentWidget()->layout()))
+        box->addWidget(m_calendar, 1);
+    if (QAction* toggle = m_actions.value(ID_VIEW_CALENDAR))
+        m_toolBar->addAction(toggle);
+    connect(m_calendar, &CCalendarView::dueSelected, this, [this](const DueRecord& r) {
+        m_details->ShowDue(r);
+        SetCaptionBar(r.m_strTitle, r.m_strSeriesId.isEmpty() ? 1 : 2);
+    });
+    connect(m_calendar, &CCalendarView::selectionCleared, this, [this] {
+        m_details->ClearDetails();
+        SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
+    });
+    connect(m_calendar, &CCalendarView::modifyRequested, this, &CMainFrame::ModifyDue);
+    connect(m_calendar, &CCalendarView::newDueRequested, this, [this](const QDate& day) { NewDue(day); });
+}
+
+void CMainFrame::ShowCalendar(bool on)
+{
+    m_calendar->setVisible(on);
+    m_view->setVisible(!on);
+    m_actions.value(ID_VIEW_CALENDAR)->setChecked(on);
+    (on ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
+}
+
+void CMainFrame::ImportCsv()
+{
+    const int added = CCsvImportDlg::ImportFile(this);
+    ReportStoreErrors();
+    if (added > 0)
+        RefreshMonth();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

@@ -7,6 +7,7 @@
 
 #include <QHash>
 
+class CCalendarView;
 class CDetailsBar;
 class CGuiMiniTool;
 class CGuiStatusBar;
@@ -70,6 +71,10 @@ public:
     FolderWatcher* Watcher() const { return m_watcher; }
     const FocusRing& Ring() const { return m_ring; }
 
+    // The month as a calendar in place of the list (View > Calendar).
+    CCalendarView* CalendarView() const { return m_calendar; }
+    void ShowCalendar(bool on);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -84,7 +89,10 @@ private:
     void SwitchPane(int delta);
     void CreateFocusRing();
     void ShowTotals();
-    void NewDue();
+    // A valid day starts the new due on that day.
+    void NewDue(const QDate& day = QDate());
+    void CreateCalendar();
+    void ImportCsv();
 
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
@@ -99,4 +107,5 @@ private:
     FolderWatcher* m_watcher = nullptr;
     FocusRing m_ring;
     DueSort m_sort = DueSort::DueDate;
+    CCalendarView* m_calendar = nullptr;
 };
