@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/WriteCommands.h"
+
 #include "model/CDueStore.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
@@ -115,7 +117,8 @@ QHash<QString, ExportFunction>& Exports()
 bool IsHeadlessCommand(const QStringList& args)
 {
     return !args.isEmpty() &&
-           (args.first() == QLatin1String("list") || args.first() == QLatin1String("export"));
+           (args.first() == QLatin1String("list") || args.first() == QLatin1String("export") ||
+            WriteCommands::IsCommand(args.first()));
 }
 
 QString EscapeField(const QString& text)
@@ -139,8 +142,14 @@ QString EscapeField(const QString& text)
 
 int Run(const QStringList& args, QTextStream& out, QTextStream& err)
 {
+    if (WriteCommands::IsCommand(args.value(0)))
+        return WriteCommands::Run(args, out, err);
+    QStringList rest = args;
+    bool json = false; // list --format json
+    if (args.value(0) == QLatin1String("list") && !WriteCommands::TakeFormat(rest, json, err))
+        return 2;
     Options o;
-    if (!Parse(args, o, err))
+    if (!Parse(rest, o, err))
         return 2;
     COleDateTime month;
     if (!ParseMonth(o.month, month)) {
@@ -200,6 +209,11 @@ int Run(const QStringList& args, QTextStream& out, QTextStream& err)
         return 0;
     }
 
+    if (json) {
+        out << WriteCommands::DuesJson(list.rows);
+        out.flush();
+        return 0;
+    }
     for (const DueRecord& r : list.rows) {
         const QDateTime due = r.m_dtDue.ToQDateTime();
         QStringList fields{
