@@ -6,7 +6,7 @@ set -euo pipefail
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
             libgl-dev libzip-dev libpugixml-dev
             qt6-qpa-plugins fonts-dejavu-core fonts-urw-base35 hicolor-icon-theme adwaita-icon-theme)
-test_pkgs=(clang-format libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui imagemagick xdotool)
+test_pkgs=(clang-format libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui imagemagick xdotool dbus)
 
 want=("${build_pkgs[@]}")
 if [ "${1:-}" = "--with-test-tools" ]; then

@@ -5,6 +5,7 @@
 #include "platform/ShellOpen.h"
 #include "platform/TemporaryDocument.h"
 #include "ui/CMainFrame.h"
+#include "ui/CTrayIcon.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"
 #include "ui/Prompt.h"
@@ -38,6 +39,8 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
             }
             options.fixedWorkDir = true;
             options.workDir = QDir::cleanPath(dir.absoluteFilePath());
+        } else if (a == QLatin1String("--tray")) {
+            options.tray = true;
         } else {
             *error = QStringLiteral("unknown argument: %1").arg(a);
             return false;
@@ -81,7 +84,8 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     // it the screen's free area first.
     if (const QScreen* screen = frame->screen())
         frame->setGeometry(screen->availableGeometry());
-    frame->showMaximized();
+    if (!options.tray || !frame->Tray()->Available())
+        frame->showMaximized();
     // Files the load had to skip are named once the window is up.
     CMainFrame* shown = frame.get();
     QTimer::singleShot(0, shown, [shown] { shown->ReportLoadProblems(); });

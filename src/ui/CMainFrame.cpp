@@ -110,6 +110,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
 
     CreateClient();
+    InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
@@ -262,18 +263,21 @@ void CMainFrame::CreateClient()
 void CMainFrame::OnCommand(int id)
 {
     switch (id) {
-    case ID_DUE_NEW:
+    case ID_DUE_NEW: {
+        FileChange change = BeginChange(tr("New"), {});
         DueEditFlows::NewDue(this);
+        EndChange(std::move(change));
         ReportStoreErrors();
         RefreshMonth();
         break;
+    }
     case ID_DUE_MODIFY:
-        if (const auto r = m_view->SelectedDue())
-            ModifyDue(r->m_strRecId);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            ModifyDue(ids.first());
         break;
     case ID_DUE_DELETE:
-        if (const auto r = m_view->SelectedDue())
-            DeleteDue(*r);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            DeleteDue(theDueStore.GetDue(ids.first()));
         break;
     case ID_FILE_PRINT:
         ExportCommands::Print(nullptr);
@@ -315,7 +319,8 @@ void CMainFrame::OnCommand(int id)
         SwitchPane(-1);
         break;
     default:
-        Export(id);
+        if (!OnDueCommand(id))
+            Export(id);
         break;
     }
 }
@@ -336,6 +341,7 @@ void CMainFrame::RefreshMonth()
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
     SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+    RefreshDueFeatures();
 }
 
 void CMainFrame::StepMonth(int delta)
@@ -366,7 +372,9 @@ void CMainFrame::StepMonth(int delta)
 
 void CMainFrame::ModifyDue(const QString& recId)
 {
+    FileChange change = BeginChange(tr("Modify"), WithSeries(recId));
     const bool changed = DueEditFlows::ModifyDue(this, recId);
+    EndChange(std::move(change));
     ReportStoreErrors();
     if (changed)
         RefreshMonth();
@@ -374,6 +382,7 @@ void CMainFrame::ModifyDue(const QString& recId)
 
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
+    FileChange change = BeginChange(tr("Delete"), WithSeries(record.m_strRecId));
     if (record.m_strSeriesId.isEmpty()) {
         if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
@@ -391,6 +400,7 @@ void CMainFrame::DeleteDue(const DueRecord& record)
             break;
         }
     }
+    EndChange(std::move(change));
     // After a failed removal read the folder again, so that what is listed is
     // what is on disk (a due whose file is already gone leaves the list).
     if (ReportStoreErrors())
@@ -416,6 +426,7 @@ void CMainFrame::ChangeWorkingDirectory()
     if (dlg.exec() != QDialog::Accepted || DataFolder(dlg.m_strPath) == theDueStore.Folder())
         return;
     theDueStore.SetFolder(DataFolder(dlg.m_strPath));
+    m_undo->Clear(); // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
     RefreshMonth();
@@ -477,6 +488,10 @@ void CMainFrame::SwitchPane(int)
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (HideToTray()) {
+        event->ignore();
+        return;
+    }
     QSettings settings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane"));
     settings.setValue(QStringLiteral("DueDetailsBarState/State"), saveState());
     event->accept();
