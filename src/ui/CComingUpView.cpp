@@ -20,6 +20,7 @@ CComingUpView::CComingUpView(QWidget* parent)
     setObjectName(QStringLiteral("ComingUpView"));
     m_sums->setObjectName(QStringLiteral("ComingUpSums"));
     m_sums->setContentsMargins(8, 4, 8, 4);
+    m_sums->setWordWrap(true); // a narrow pane wraps the sums rather than widening
     m_sums->setStyleSheet(QStringLiteral("QLabel{background:#eef3fb;color:#000;font-weight:bold}"));
     m_list->setObjectName(QStringLiteral("ComingUpList"));
     m_list->setModel(m_model);
@@ -68,8 +69,8 @@ void CComingUpView::Refresh()
         SelectComingUp(theDueStore, Clock::Now().date(), ReminderSettings::ComingUpDays(), true));
     m_sums->setText(SumsText());
     SelectIds(selected);
-    if (selected.isEmpty() || SelectedIds().isEmpty())
-        emit selectionCleared();
+    if (!selected.isEmpty() && SelectedIds().isEmpty())
+        emit selectionCleared(); // the chosen dues left the list
 }
 
 QString CComingUpView::SumsText() const

@@ -133,11 +133,16 @@ void CMainFrame::InstallDueFeatures()
     layout->insertWidget(layout->indexOf(m_view), m_reminderBanner);
     layout->addWidget(m_comingUp, 1);
     m_comingUp->List()->addAction(toggle);
+    // While hidden it still lists (for the counts); the bars follow only the shown list.
     connect(m_comingUp, &CComingUpView::dueSelected, this, [this](const DueRecord& r) {
+        if (!IsComingUpShown())
+            return;
         m_details->ShowDue(r);
         SetCaptionBar(r.m_strTitle, r.m_strSeriesId.isEmpty() ? 1 : 2);
     });
     connect(m_comingUp, &CComingUpView::selectionCleared, this, [this] {
+        if (!IsComingUpShown())
+            return;
         m_details->ClearDetails();
         SetCaptionBar(tr("Coming Up"), 0);
     });

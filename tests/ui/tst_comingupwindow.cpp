@@ -3,6 +3,7 @@
 #include "../platform/NotificationStandIn.h"
 #include "model/Reminders.h"
 #include "ui/CComingUpView.h"
+#include "ui/CDetailsBar.h"
 #include "ui/CMainFrame.h"
 #include "ui/CReminderSettingsDlg.h"
 #include "ui/CTallyvaneView.h"
@@ -60,6 +61,7 @@ private slots:
     void undoRefusedAfterChangeOnDisk();
     void comingUpFollowsMidnightAndSettings();
     void trayAndSettings();
+    void hiddenComingUpLeavesTheDetailsAlone();
 
 private:
     std::unique_ptr<NotificationStandIn> m_standIn;
@@ -367,6 +369,18 @@ void TestComingUpWindow::trayAndSettings()
     QVERIFY(m_frame->close());
     // Lead time 0: no reminders at all.
     QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+}
+
+void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->StepMonth(+1);
+    m_frame->View()->SelectRow(m_frame->View()->Model()->RowOf(m_tomorrow));
+    QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent"));
+    // Coming Up lists again behind the month list (at midnight): the bars stay.
+    m_frame->ComingUpView()->Refresh();
+    QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent"));
+    QVERIFY(!m_frame->IsComingUpShown());
 }
 
 QTEST_MAIN(TestComingUpWindow)
