@@ -156,9 +156,16 @@ void CMainFrame::InstallDueFeatures()
     connect(m_reminders, &ReminderCenter::markPaidRequested, this,
             [this](const QString& id) { MarkDues({id}, true); });
     connect(m_reminders, &ReminderCenter::openRequested, this, &CMainFrame::OpenDue);
-    connect(m_reminders, &ReminderCenter::unannounced, this, [this](const QString& text) {
-        m_reminderBanner->setText(text.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")) +
-                                  QStringLiteral(" &nbsp; <a href=\"close\">") + tr("Close") +
+    connect(m_reminders, &ReminderCenter::unannounced, this, [this](const QStringList& reminders) {
+        // Answers come one by one: while the bar shows, later ones join it.
+        QStringList lines =
+            m_reminderBanner->isHidden() ? QStringList() : m_reminderBanner->property("lines").toStringList();
+        lines += reminders;
+        m_reminderBanner->setProperty("lines", lines);
+        QString html = tr("Reminders (no desktop notification service answered):").toHtmlEscaped();
+        for (const QString& line : lines)
+            html += QStringLiteral("<br>") + line.toHtmlEscaped();
+        m_reminderBanner->setText(html + QStringLiteral(" &nbsp; <a href=\"close\">") + tr("Close") +
                                   QStringLiteral("</a>"));
         m_reminderBanner->show();
     });

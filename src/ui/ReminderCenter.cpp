@@ -66,10 +66,9 @@ void ReminderCenter::OnFailed(const QString& summary, const QString& body)
     // Failures arrive one by one as the bus answers; say them together.
     if (m_failed.isEmpty())
         QTimer::singleShot(0, this, [this] {
-            const QString text = tr("Reminders (no desktop notification service answered):") +
-                                 QLatin1Char('\n') + m_failed.join(QLatin1Char('\n'));
+            const QStringList lines = m_failed;
             m_failed.clear();
-            emit unannounced(text);
+            emit unannounced(lines);
         });
     m_failed << summary + QStringLiteral(" \u2013 ") + body;
 }

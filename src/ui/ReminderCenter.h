@@ -12,7 +12,7 @@ class QTimer;
 // asks which dues entered the lead time or became overdue, sends each as a
 // desktop notification with "Mark paid" and "Open", and passes on what the
 // user chose. Notifications the service would not take come out of
-// unannounced(), gathered into one text.
+// unannounced(), gathered as far as they arrive together.
 class ReminderCenter : public QObject
 {
     Q_OBJECT
@@ -29,7 +29,7 @@ public:
 signals:
     void markPaidRequested(const QString& recId);
     void openRequested(const QString& recId);
-    void unannounced(const QString& text);
+    void unannounced(const QStringList& reminders);
     // After every look, also the minute's: counts elsewhere may follow.
     void checked();
 

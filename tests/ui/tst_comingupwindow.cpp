@@ -177,9 +177,10 @@ void TestComingUpWindow::noServiceShowsTheBanner()
     m_standIn->Stop();
     m_frame = std::make_unique<CMainFrame>();
     QTRY_VERIFY(!m_frame->ReminderBanner()->isHidden());
-    const QString text = m_frame->ReminderBanner()->text();
-    QVERIFY2(text.contains(QStringLiteral("Overdue: Gas")) && text.contains(QStringLiteral("Due soon: Rent")),
-             qPrintable(text));
+    // The two failures may come back in separate turns of the event loop: both end up in the bar.
+    QTRY_VERIFY2(m_frame->ReminderBanner()->text().contains(QStringLiteral("Overdue: Gas")) &&
+                     m_frame->ReminderBanner()->text().contains(QStringLiteral("Due soon: Rent")),
+                 qPrintable(m_frame->ReminderBanner()->text()));
     QVERIFY(Prompt::TakeShownTexts().isEmpty()); // nothing modal
 }
 
