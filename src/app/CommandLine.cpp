@@ -2,6 +2,7 @@
 
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
+#include "app/WriteCommands.h"
 #include "model/CDueStore.h"
 #include "model/FolderLock.h"
 #include "model/LocaleFormat.h"
@@ -240,9 +241,17 @@ Outcome RunList(const Invocation& call)
     MonthQuery query;
     if (!ReadMonthQuery(call, query))
         return 2;
+    bool json = false;
+    if (!WriteCommands::ReadFormat(call.parser.value(QStringLiteral("format")), json, call.err))
+        return 2;
     MonthList list;
     if (!LoadMonth(call, query, list))
         return 2;
+    if (json) {
+        call.out << WriteCommands::DuesJson(list.rows);
+        call.out.flush();
+        return 0;
+    }
     const QLocale locale; // the system locale unless a caller set another default
     for (const DueRecord& r : list.rows) {
         const QDateTime due = r.m_dtDue.ToQDateTime();
@@ -361,7 +370,7 @@ Outcome RunExport(const Invocation& call)
 
 QList<QCommandLineOption> ListOptions()
 {
-    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption()};
+    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption(), WriteCommands::FormatOption()};
 }
 
 QList<QCommandLineOption> ExportOptions()
@@ -447,12 +456,16 @@ bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
         return false;
     }
     // One writer per folder: an open window or another command first finishes.
-    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, kWriteLockWaitMs, &why);
-    if (!lock) {
-        Fail(err, why);
-        return false;
+    // A store that holds the folder's lock already (a command run before in
+    // this process) keeps it.
+    if (!(theDueStore.HoldsLock() && theDueStore.Folder() == folder)) {
+        std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, kWriteLockWaitMs, &why);
+        if (!lock) {
+            Fail(err, why);
+            return false;
+        }
+        theDueStore.SetFolder(folder, std::move(lock));
     }
-    theDueStore.SetFolder(folder, std::move(lock));
     theDueStore.LoadAll();
     QString unusable;
     if (!folder.CheckUsable(&unusable)) {
@@ -492,6 +505,38 @@ const QList<Command>& Commands()
          &DataCommands::CheckImportArguments,
          nullptr,
          &DataCommands::RunImport},
+        {QStringLiteral("upcoming"),
+         QString(),
+         Text::tr("Print the unpaid dues that are late or fall due within N days, then their sums"),
+         &WriteCommands::UpcomingOptions,
+         {kWorkDir},
+         nullptr,
+         nullptr,
+         &WriteCommands::RunUpcoming},
+        {QStringLiteral("add"),
+         QString(),
+         Text::tr("Add a due, or a series with --repeat; prints the identifier of every due it adds"),
+         &WriteCommands::AddOptions,
+         {kWorkDir, QStringLiteral("title"), QStringLiteral("due")},
+         nullptr,
+         nullptr,
+         &WriteCommands::RunAdd},
+        {QStringLiteral("paid"),
+         QStringLiteral("ID..."),
+         Text::tr("Mark dues paid (or unpaid with --unpaid)"),
+         &WriteCommands::PaidOptions,
+         {kWorkDir},
+         &WriteCommands::CheckPaidArguments,
+         nullptr,
+         &WriteCommands::RunPaid},
+        {QStringLiteral("delete"),
+         QStringLiteral("ID"),
+         Text::tr("Delete a due, or its whole series with --series"),
+         &WriteCommands::DeleteOptions,
+         {kWorkDir},
+         &WriteCommands::CheckDeleteArguments,
+         nullptr,
+         &WriteCommands::RunDelete},
     };
     return commands;
 }
@@ -499,7 +544,9 @@ const QList<Command>& Commands()
 QList<QCommandLineOption> WindowOptions()
 {
     return {
-        WorkDirOption(Text::tr("Open the dues under DIR; the remembered working directory stays as it is"))};
+        WorkDirOption(Text::tr("Open the dues under DIR; the remembered working directory stays as it is")),
+        QCommandLineOption(QStringLiteral("tray"),
+                           Text::tr("Start in the notification area, without the window (as at login)"))};
 }
 
 bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error)

@@ -168,6 +168,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
 
     CreateClient();
     CreateCalendar();
+    InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
@@ -399,12 +400,12 @@ void CMainFrame::OnCommand(int id)
         NewDue();
         break;
     case ID_DUE_MODIFY:
-        if (const auto r = m_view->SelectedDue())
-            ModifyDue(r->m_strRecId);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            ModifyDue(ids.first());
         break;
     case ID_DUE_DELETE:
-        if (const auto r = m_view->SelectedDue())
-            DeleteDue(*r);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            DeleteDue(theDueStore.GetDue(ids.first()));
         break;
     case ID_FILE_PRINT:
         ExportCommands::Print(nullptr);
@@ -468,7 +469,8 @@ void CMainFrame::OnCommand(int id)
         SwitchPane(-1);
         break;
     default:
-        Export(id);
+        if (!OnDueCommand(id))
+            Export(id);
         break;
     }
 }
@@ -481,6 +483,7 @@ void CMainFrame::RefreshMonth()
     m_view->Refresh(m_dtCurrentMonth, FilterOfIndex(m_toolBar->FilterBox()->currentIndex()));
     ShowTotals();
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+    RefreshDueFeatures();
 }
 
 void CMainFrame::ShowTotals()
@@ -545,8 +548,11 @@ void CMainFrame::ShowMonthOf(const COleDateTime& date)
 
 void CMainFrame::NewDue(const QDate& day)
 {
+    FolderWatchHold hold(m_watcher);
     QString newId;
+    FileChange change = BeginChange(tr("New"), {});
     const bool changed = DueEditFlows::NewDue(this, &newId, day);
+    EndChange(std::move(change));
     ReportStoreErrors();
     if (!changed)
         return;
@@ -569,7 +575,9 @@ void CMainFrame::NewDue(const QDate& day)
 void CMainFrame::ModifyDue(const QString& recId)
 {
     FolderWatchHold hold(m_watcher);
+    FileChange change = BeginChange(tr("Modify"), WithSeries(recId));
     const bool changed = DueEditFlows::ModifyDue(this, recId);
+    EndChange(std::move(change));
     ReportStoreErrors();
     if (changed)
         RefreshMonth();
@@ -578,6 +586,7 @@ void CMainFrame::ModifyDue(const QString& recId)
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
     FolderWatchHold hold(m_watcher);
+    FileChange change = BeginChange(tr("Delete"), WithSeries(record.m_strRecId));
     if (record.m_strSeriesId.isEmpty()) {
         if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
@@ -613,6 +622,7 @@ void CMainFrame::DeleteDue(const DueRecord& record)
             break;
         }
     }
+    EndChange(std::move(change));
     // After a failed removal read the folder again, so that what is listed is
     // what is on disk (a due whose file is already gone leaves the list).
     if (ReportStoreErrors())
@@ -647,6 +657,7 @@ void CMainFrame::ChangeWorkingDirectory()
         return;
     }
     theDueStore.SetFolder(folder, std::move(lock));
+    m_undo->Clear(); // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
     m_watcher->Watch();
@@ -763,6 +774,10 @@ void CMainFrame::ImportCsv()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (HideToTray()) {
+        event->ignore();
+        return;
+    }
     FrameSettings::Save(*this);
     event->accept();
 }

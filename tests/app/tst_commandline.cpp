@@ -400,7 +400,7 @@ void TestCommandLine::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("begins");
-    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR]\n");
+    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR] [--tray]\n");
     QTest::newRow("--help") << QStringList{"--help"} << usage;
     QTest::newRow("-h") << QStringList{"-h"} << usage;
     // Help is given even where the rest of the line is wrong.

@@ -18,6 +18,7 @@
 #include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/CommandIds.h"
+#include "ui/DueActionIds.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
 #include "ui/FrameSettings.h"
@@ -619,7 +620,7 @@ private slots:
                  QList<int>{ID_DUE_NEW});
         QVERIFY(!view->SelectedDue());
         QCOMPARE(ids(view->BuildContextMenu(first.center())),
-                 (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE}));
+                 (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE, 0, ID_MARK_PAID, ID_MARK_UNPAID}));
         QVERIFY(view->SelectedDue()); // the row under the pointer is marked first
     }
 
