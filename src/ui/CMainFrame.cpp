@@ -8,6 +8,7 @@
 #include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CCalendarView.h"
+#include "ui/CComingUpView.h"
 #include "ui/CCsvImportDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
@@ -20,6 +21,7 @@
 #include "ui/ChangeProgressWindow.h"
 #include "ui/CommandIds.h"
 #include "ui/DrawnImages.h"
+#include "ui/DueActionIds.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
 #include "ui/FrameSettings.h"
@@ -758,10 +760,18 @@ void CMainFrame::CreateCalendar()
 
 void CMainFrame::ShowCalendar(bool on)
 {
+    // The calendar is a way of showing the month: Coming Up makes way for it.
+    const bool leftComingUp = IsComingUpShown();
+    if (leftComingUp) {
+        m_comingUp->hide();
+        m_actions.value(ID_VIEW_COMING_UP)->setChecked(false);
+    }
     m_calendar->setVisible(on);
     m_view->setVisible(!on);
     m_actions.value(ID_VIEW_CALENDAR)->setChecked(on);
     (on ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
+    if (leftComingUp)
+        m_view->UpdateDetails();
 }
 
 void CMainFrame::ImportCsv()

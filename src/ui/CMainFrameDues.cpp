@@ -7,6 +7,7 @@
 #include "model/MessageTexts.h"
 #include "model/Reminders.h"
 #include "platform/DesktopNotifier.h"
+#include "ui/CCalendarView.h"
 #include "ui/CComingUpView.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CMainToolBar.h"
@@ -222,8 +223,8 @@ bool CMainFrame::OnDueCommand(int id)
     case ID_EDIT_REDO:
         RedoLast();
         return true;
-    case ID_VIEW_COMING_UP:
-        ShowComingUp(true);
+    case ID_VIEW_COMING_UP: // the menu's check mark: a second time goes back to the month
+        ShowComingUp(!IsComingUpShown());
         return true;
     case ID_VIEW_MONTH:
         ShowComingUp(false);
@@ -255,8 +256,13 @@ void CMainFrame::RefreshDueFeatures()
 
 void CMainFrame::ShowComingUp(bool show)
 {
+    // Closing Coming Up goes back to the month as it was shown: list or calendar.
+    QAction* calendarAction = m_actions.value(ID_VIEW_CALENDAR);
+    const bool calendar = m_calendar && calendarAction && calendarAction->isChecked();
     m_comingUp->setVisible(show);
-    m_view->setVisible(!show);
+    if (m_calendar)
+        m_calendar->setVisible(!show && calendar);
+    m_view->setVisible(!show && !calendar);
     m_actions.value(ID_VIEW_COMING_UP)->setChecked(show);
     if (show) {
         m_comingUp->Refresh();
@@ -269,7 +275,7 @@ void CMainFrame::ShowComingUp(bool show)
             m_details->ShowDue(dues.first());
         }
     } else {
-        m_view->setFocus();
+        (calendar ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
         m_view->UpdateDetails();
     }
 }

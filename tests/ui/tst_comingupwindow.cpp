@@ -2,6 +2,7 @@
 
 #include "../platform/NotificationStandIn.h"
 #include "model/Reminders.h"
+#include "ui/CCalendarView.h"
 #include "ui/CComingUpView.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CMainFrame.h"
@@ -62,6 +63,7 @@ private slots:
     void comingUpFollowsMidnightAndSettings();
     void trayAndSettings();
     void hiddenComingUpLeavesTheDetailsAlone();
+    void oneViewAtATime();
 
 private:
     std::unique_ptr<NotificationStandIn> m_standIn;
@@ -382,6 +384,38 @@ void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
     m_frame->ComingUpView()->Refresh();
     QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent"));
     QVERIFY(!m_frame->IsComingUpShown());
+}
+
+void TestComingUpWindow::oneViewAtATime()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    auto* calendar = m_frame->findChild<CCalendarView*>();
+    QVERIFY(calendar);
+    auto shown = [&] {
+        QStringList views;
+        if (m_frame->View()->isVisible())
+            views << QStringLiteral("list");
+        if (calendar->isVisible())
+            views << QStringLiteral("calendar");
+        if (m_frame->IsComingUpShown())
+            views << QStringLiteral("coming up");
+        return views.join(QLatin1Char('+'));
+    };
+    QCOMPARE(shown(), QStringLiteral("list"));
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QCOMPARE(shown(), QStringLiteral("coming up"));
+    // Leaving Coming Up goes back to the month as it was shown.
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("list"));
+    // Calendar from Coming Up shows the calendar.
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
 }
 
 QTEST_MAIN(TestComingUpWindow)
