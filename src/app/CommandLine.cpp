@@ -579,6 +579,21 @@ Outcome Run(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!args.isEmpty()) {
         if (const Command* command = FindCommand(args.first()))
             return RunCommand(*command, args.mid(1), out, err);
+        // "help" alone is --help; "help COMMAND" is COMMAND --help.
+        if (args.first() == QLatin1String("help")) {
+            if (args.size() > 2)
+                return Fail(err, UnexpectedArgumentText(args.at(2)));
+            if (args.size() == 2) {
+                const Command* command = FindCommand(args.at(1));
+                if (!command)
+                    return Fail(err, Text::tr("unknown command: %1").arg(args.at(1)));
+                out << CommandUsage(*command);
+            } else {
+                out << Usage();
+            }
+            out.flush();
+            return 0;
+        }
     }
     QCommandLineParser parser;
     parser.addOptions(WindowOptions());

@@ -309,13 +309,19 @@ void TestWriteCommands::deleteOneMemberOnly()
 
 void TestWriteCommands::help()
 {
-    QCOMPARE(Run({"--help"}), 0);
-    for (const char* command : {"list", "export", "upcoming", "add", "paid", "delete", "--tray"})
-        QVERIFY2(m_out.contains(QString::fromLatin1(command)), command);
-    // Each command's own help names its options.
-    QCOMPARE(Run({"add", "--help"}), 0);
-    for (const char* option : {"--title", "--due", "--repeat", "--count", "--until", "--weekdays"})
-        QVERIFY2(m_out.contains(QString::fromLatin1(option)), option);
+    for (const char* word : {"help", "--help"}) {
+        QCOMPARE(Run({QString::fromLatin1(word)}), 0);
+        for (const char* command : {"list", "export", "upcoming", "add", "paid", "delete", "--tray"})
+            QVERIFY2(m_out.contains(QString::fromLatin1(command)), command);
+    }
+    // Each command's own help names its options, asked either way.
+    for (const QStringList& args : {QStringList{"add", "--help"}, QStringList{"help", "add"}}) {
+        QCOMPARE(Run(args), 0);
+        for (const char* option : {"--title", "--due", "--repeat", "--count", "--until", "--weekdays"})
+            QVERIFY2(m_out.contains(QString::fromLatin1(option)), option);
+    }
+    QCOMPARE(Run({"help", "frobnicate"}), 2);
+    QVERIFY2(m_err.contains(QStringLiteral("unknown command")), qPrintable(m_err));
 }
 
 void TestWriteCommands::writesWaitForTheFolderWindow()
