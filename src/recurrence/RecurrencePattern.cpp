@@ -1,15 +1,38 @@
 #include "recurrence/RecurrencePattern.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
 
 namespace {
-const QString kBadDay = QStringLiteral("Please enter valid recurrence day");
-const QString kBadWeek = QStringLiteral("Please enter valid recurrence week");
-const QString kBadMonth = QStringLiteral("Please enter valid recurrence month");
-const QString kNoWeekday = QStringLiteral("Atleast one day should be selected!");
-const QString kBadCount = QStringLiteral("Please enter valid number of recurrences");
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RecurrencePattern)
+};
+
+// Asked for when needed, so that they come in the language loaded by then.
+QString BadDay()
+{
+    return Texts::tr("Please enter valid recurrence day");
+}
+QString BadWeek()
+{
+    return Texts::tr("Please enter valid recurrence week");
+}
+QString BadMonth()
+{
+    return Texts::tr("Please enter valid recurrence month");
+}
+QString NoWeekday()
+{
+    return Texts::tr("Atleast one day should be selected!");
+}
+QString BadCount()
+{
+    return Texts::tr("Please enter valid number of recurrences");
+}
 } // namespace
 
 RecurrencePattern RecurrencePattern::Defaults(const COleDateTime& now)
@@ -63,13 +86,13 @@ QString RecurrencePattern::ValidatePattern() const
     case Day:
         if (!m_bDailyEvery)
             return {};
-        return ReadNumber(m_strDailyInterval) > 0 ? QString() : kBadDay;
+        return ReadNumber(m_strDailyInterval) > 0 ? QString() : BadDay();
     case Week:
         if (ReadNumber(m_strWeeklyInterval) <= 0)
-            return kBadWeek;
+            return BadWeek();
         // The dialog never lets the last day go; a pattern built elsewhere might.
         if (std::none_of(m_bWeekday.begin(), m_bWeekday.end(), [](bool b) { return b; }))
-            return kNoWeekday;
+            return NoWeekday();
         return {};
     case Month:
         if (m_bMonthlyByDay) {
@@ -77,16 +100,16 @@ QString RecurrencePattern::ValidatePattern() const
             const bool dayOk = !m_strMonthlyDay.isEmpty() && day > 0 && day <= 31;
             // A bad interval is reported in place of a bad day.
             if (m_strMonthlyDayInterval.isEmpty() || ReadNumber(m_strMonthlyDayInterval) <= 0)
-                return kBadMonth;
-            return dayOk ? QString() : kBadDay;
+                return BadMonth();
+            return dayOk ? QString() : BadDay();
         }
-        return ReadNumber(m_strMonthlyOrdinalInterval) > 0 ? QString() : kBadMonth;
+        return ReadNumber(m_strMonthlyOrdinalInterval) > 0 ? QString() : BadMonth();
     case Year: {
         if (!m_bYearlyByDate)
             return {};
         const qint64 day = ReadNumber(m_strYearlyDay);
         if (m_strYearlyDay.isEmpty() || day <= 0 || day > 31)
-            return kBadDay;
+            return BadDay();
         const int m = m_nYearlyMonth;
         if ((day == 31 && (m == 3 || m == 5 || m == 8 || m == 10)) || (day >= 30 && m == 1))
             return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)),
@@ -102,12 +125,12 @@ QString RecurrencePattern::ValidateRange() const
 {
     if (!m_bEndAfter)
         return {};
-    return ReadNumber(m_strOccurrences) > 0 ? QString() : kBadCount;
+    return ReadNumber(m_strOccurrences) > 0 ? QString() : BadCount();
 }
 
 QString RecurrencePattern::NoWeekdayMessage()
 {
-    return kNoWeekday;
+    return NoWeekday();
 }
 
 const QStringList& RecurrencePattern::FrequencyNames()

@@ -32,7 +32,7 @@ QString DateTimeText(const COleDateTime& dt)
 } // namespace
 
 CDetailsBar::CDetailsBar(QWidget* parent)
-    : CGuiControlBar(QStringLiteral("Details"), parent), m_list(new QTableWidget(8, 2, this))
+    : CGuiControlBar(tr("Details"), parent), m_list(new QTableWidget(8, 2, this))
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
@@ -72,9 +72,8 @@ CDetailsBar::CDetailsBar(QWidget* parent)
 
 QStringList CDetailsBar::Headings()
 {
-    return {QStringLiteral("Title"),  QStringLiteral("Start Date"), QStringLiteral("Due Date"),
-            QStringLiteral("Pay To"), QStringLiteral("Account"),    QStringLiteral("Amount"),
-            QStringLiteral("Type"),   QStringLiteral("Status")};
+    return {tr("Title"),   tr("Start Date"), tr("Due Date"), tr("Pay To"),
+            tr("Account"), tr("Amount"),     tr("Type"),     tr("Status")};
 }
 
 QStringList CDetailsBar::DetailValues(const DueRecord& record)
@@ -86,7 +85,7 @@ QStringList CDetailsBar::DetailValues(const DueRecord& record)
             record.m_strAccount,
             FormatCurrencyText(AmountText(record.m_dAmount), QLocale()),
             DueTypeText(record.m_nType),
-            record.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid")};
+            record.m_bPaid ? tr("Paid") : tr("Unpaid")};
 }
 
 void CDetailsBar::ShowDue(const DueRecord& record)
