@@ -7,6 +7,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Headings bold, values normal, whatever the font of the day is.
@@ -61,6 +63,10 @@ CDetailsBar::CDetailsBar(QWidget* parent)
         m_list->setItem(row, 0, new QTableWidgetItem(headings.at(row)));
         m_list->setItem(row, 1, new QTableWidgetItem(QString()));
     }
+    // Headings in other languages run longer ("Fälligkeitsdatum"): the column
+    // takes the widest, never less than the English layout's.
+    m_list->resizeColumnToContents(0);
+    m_list->setColumnWidth(0, std::max(100, m_list->columnWidth(0)));
     QPalette pal = m_list->palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::AlternateBase, QColor(239, 245, 253));
