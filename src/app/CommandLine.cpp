@@ -1,7 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "app/DataCommands.h"
 #include "app/InstallLayout.h"
+#include "app/WriteCommands.h"
 #include "model/CDueStore.h"
+#include "model/FolderLock.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "model/OutputPath.h"
@@ -29,6 +32,8 @@ const QString kMonth = QStringLiteral("month");
 const QString kFilter = QStringLiteral("filter");
 const QString kOutput = QStringLiteral("output");
 const QString kNoNotes = QStringLiteral("no-notes");
+const QString kFrom = QStringLiteral("from");
+const QString kTo = QStringLiteral("to");
 
 QCommandLineOption HelpOption()
 {
@@ -236,9 +241,17 @@ Outcome RunList(const Invocation& call)
     MonthQuery query;
     if (!ReadMonthQuery(call, query))
         return 2;
+    bool json = false;
+    if (!WriteCommands::ReadFormat(call.parser.value(QStringLiteral("format")), json, call.err))
+        return 2;
     MonthList list;
     if (!LoadMonth(call, query, list))
         return 2;
+    if (json) {
+        call.out << WriteCommands::DuesJson(list.rows);
+        call.out.flush();
+        return 0;
+    }
     const QLocale locale; // the system locale unless a caller set another default
     for (const DueRecord& r : list.rows) {
         const QDateTime due = r.m_dtDue.ToQDateTime();
@@ -262,12 +275,59 @@ Outcome RunList(const Invocation& call)
     return 0;
 }
 
+// The months of an export: --month, or --from and --to. False once the
+// problem is said.
+bool ReadExportMonths(const Invocation& call, COleDateTime& first, COleDateTime& last)
+{
+    const bool range = call.parser.isSet(kFrom) || call.parser.isSet(kTo);
+    if (!range) {
+        if (!call.parser.isSet(kMonth)) {
+            Fail(call.err, Text::tr("--month YYYY-MM is required (or --from and --to)"));
+            return false;
+        }
+        const QString monthText = call.parser.value(kMonth);
+        if (!ParseMonth(monthText, first)) {
+            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(monthText));
+            return false;
+        }
+        last = first;
+        return true;
+    }
+    if (call.parser.isSet(kMonth)) {
+        Fail(call.err, Text::tr("--month cannot be combined with --from and --to"));
+        return false;
+    }
+    if (!call.parser.isSet(kFrom) || !call.parser.isSet(kTo)) {
+        Fail(call.err, Text::tr("--from YYYY-MM and --to YYYY-MM go together"));
+        return false;
+    }
+    const QString from = call.parser.value(kFrom), to = call.parser.value(kTo);
+    for (const auto& [text, month] : {std::pair{from, &first}, std::pair{to, &last}}) {
+        if (!ParseMonth(text, *month)) {
+            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(text));
+            return false;
+        }
+    }
+    if (last < first) {
+        Fail(call.err, Text::tr("--to %1 is before --from %2").arg(to, from));
+        return false;
+    }
+    return true;
+}
+
 Outcome RunExport(const Invocation& call)
 {
     const QString format = call.arguments.value(0);
-    MonthQuery query;
-    if (!ReadMonthQuery(call, query))
+    COleDateTime first, last;
+    if (!ReadExportMonths(call, first, last))
         return 2;
+    MonthQuery query;
+    query.month = first;
+    const QString filterText = call.parser.value(kFilter);
+    const std::optional<DueFilter> filter = FilterOfName(filterText);
+    if (!filter)
+        return Fail(call.err, Text::tr("bad filter \"%1\": expected all, paid or unpaid").arg(filterText));
+    query.filter = *filter;
     const ExportFunction exporter = Exports().value(format);
     if (!exporter) {
         if (ExportsElsewhere().contains(format))
@@ -282,28 +342,45 @@ Outcome RunExport(const Invocation& call)
         return Fail(call.err, refusal);
     ExportRequest request;
     request.dues = list.rows;
+    // A range lists every month from the first to the last, each in list order.
+    for (int m = first.GetYear() * 12 + first.GetMonth(); m < last.GetYear() * 12 + last.GetMonth();) {
+        ++m;
+        COleDateTime month;
+        (void)month.SetDate((m - 1) / 12, (m - 1) % 12 + 1, 1);
+        MonthList more = theDueStore.FillMonthList(month, query.filter);
+        std::stable_sort(more.rows.begin(), more.rows.end(), DueListLess);
+        request.dues += more.rows;
+    }
     request.locale = QLocale();
-    request.month = query.month;
+    request.month = first;
     request.withNotes = !call.parser.isSet(kNoNotes);
     request.outputPath = call.parser.value(kOutput);
     QString why;
     if (!exporter(request, &why))
         return Fail(call.err, why.isEmpty() ? Text::tr("could not write %1").arg(request.outputPath) : why);
     // Not an error: the file is complete, it just lists nothing.
-    if (request.dues.isEmpty())
-        Fail(call.err,
-             Text::tr("no dues in %1: %2 lists none").arg(call.parser.value(kMonth), request.outputPath));
+    if (request.dues.isEmpty()) {
+        const QString months = call.parser.isSet(kMonth)
+                                   ? call.parser.value(kMonth)
+                                   : call.parser.value(kFrom) + QStringLiteral("..") + call.parser.value(kTo);
+        Fail(call.err, Text::tr("no dues in %1: %2 lists none").arg(months, request.outputPath));
+    }
     return 0;
 }
 
 QList<QCommandLineOption> ListOptions()
 {
-    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption()};
+    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption(), WriteCommands::FormatOption()};
 }
 
 QList<QCommandLineOption> ExportOptions()
 {
-    return {WorkDirOption(DataWorkDirText()), MonthOption(), FilterOption(),
+    return {WorkDirOption(DataWorkDirText()),
+            MonthOption(),
+            QCommandLineOption(kFrom, Text::tr("The first month of a range, instead of --month"),
+                               QStringLiteral("YYYY-MM")),
+            QCommandLineOption(kTo, Text::tr("The last month of the range"), QStringLiteral("YYYY-MM")),
+            FilterOption(),
             QCommandLineOption(kNoNotes, Text::tr("Leave the notes out")),
             QCommandLineOption(kOutput, Text::tr("The file to write"), QStringLiteral("FILE"))};
 }
@@ -364,6 +441,43 @@ Outcome RunCommand(const Command& command, const QStringList& args, QTextStream&
 
 } // namespace
 
+bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
+{
+    const QFileInfo dirInfo(workDir);
+    if (!dirInfo.isDir()) {
+        Fail(err, Text::tr("working directory not found: %1").arg(workDir));
+        return false;
+    }
+    const DataFolder folder(dirInfo.absoluteFilePath());
+    QString why;
+    if (!folder.Create()) {
+        Fail(err,
+             Text::tr("could not create the data folder %1").arg(QDir::toNativeSeparators(folder.Path())));
+        return false;
+    }
+    // One writer per folder: an open window or another command first finishes.
+    // A store that holds the folder's lock already (a command run before in
+    // this process) keeps it.
+    if (!(theDueStore.HoldsLock() && theDueStore.Folder() == folder)) {
+        std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, kWriteLockWaitMs, &why);
+        if (!lock) {
+            Fail(err, why);
+            return false;
+        }
+        theDueStore.SetFolder(folder, std::move(lock));
+    }
+    theDueStore.LoadAll();
+    QString unusable;
+    if (!folder.CheckUsable(&unusable)) {
+        Fail(err, unusable);
+        return false;
+    }
+    for (const QString& problem : theDueStore.LoadProblems())
+        err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
+    err.flush();
+    return true;
+}
+
 const QList<Command>& Commands()
 {
     static const QList<Command> commands{
@@ -377,12 +491,52 @@ const QList<Command>& Commands()
          &RunList},
         {QStringLiteral("export"),
          QStringLiteral("FORMAT"),
-         Text::tr("Write the dues of one month to a file, as the window's export does"),
+         Text::tr("Write the dues of one month or a range of months to a file, as the window's export does"),
          &ExportOptions,
-         {kWorkDir, kMonth, kOutput},
+         {kWorkDir, kOutput},
          &CheckExportArguments,
          &ExportDetails,
          &RunExport},
+        {QStringLiteral("import"),
+         QStringLiteral("csv FILE"),
+         Text::tr("Add the dues of a CSV file, each under a new record identifier"),
+         [] { return QList<QCommandLineOption>{WorkDirOption(DataWorkDirText())}; },
+         {kWorkDir},
+         &DataCommands::CheckImportArguments,
+         nullptr,
+         &DataCommands::RunImport},
+        {QStringLiteral("upcoming"),
+         QString(),
+         Text::tr("Print the unpaid dues that are late or fall due within N days, then their sums"),
+         &WriteCommands::UpcomingOptions,
+         {kWorkDir},
+         nullptr,
+         nullptr,
+         &WriteCommands::RunUpcoming},
+        {QStringLiteral("add"),
+         QString(),
+         Text::tr("Add a due, or a series with --repeat; prints the identifier of every due it adds"),
+         &WriteCommands::AddOptions,
+         {kWorkDir, QStringLiteral("title"), QStringLiteral("due")},
+         nullptr,
+         nullptr,
+         &WriteCommands::RunAdd},
+        {QStringLiteral("paid"),
+         QStringLiteral("ID..."),
+         Text::tr("Mark dues paid (or unpaid with --unpaid)"),
+         &WriteCommands::PaidOptions,
+         {kWorkDir},
+         &WriteCommands::CheckPaidArguments,
+         nullptr,
+         &WriteCommands::RunPaid},
+        {QStringLiteral("delete"),
+         QStringLiteral("ID"),
+         Text::tr("Delete a due, or its whole series with --series"),
+         &WriteCommands::DeleteOptions,
+         {kWorkDir},
+         &WriteCommands::CheckDeleteArguments,
+         nullptr,
+         &WriteCommands::RunDelete},
     };
     return commands;
 }
@@ -390,7 +544,9 @@ const QList<Command>& Commands()
 QList<QCommandLineOption> WindowOptions()
 {
     return {
-        WorkDirOption(Text::tr("Open the dues under DIR; the remembered working directory stays as it is"))};
+        WorkDirOption(Text::tr("Open the dues under DIR; the remembered working directory stays as it is")),
+        QCommandLineOption(QStringLiteral("tray"),
+                           Text::tr("Start in the notification area, without the window (as at login)"))};
 }
 
 bool Parse(QCommandLineParser& parser, const QStringList& args, QString* error)

@@ -21,6 +21,8 @@ class QTextStream;
 // runs headless:
 //   tallyvane list --workdir DIR --month YYYY-MM [--filter all|paid|unpaid]
 //   tallyvane export FORMAT --workdir DIR --month YYYY-MM [--filter ...] [--no-notes] --output FILE
+//   tallyvane export FORMAT --workdir DIR --from YYYY-MM --to YYYY-MM [...] --output FILE
+//   tallyvane import csv --workdir DIR FILE
 // Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
 
@@ -82,6 +84,14 @@ using ExportFunction = std::function<bool(const ExportRequest& request, QString*
 QHash<QString, ExportFunction>& Exports();
 // The exports that another program runs: format name -> program.
 QHash<QString, QString>& ExportsElsewhere();
+
+// How long a command that writes waits for the window or another command to
+// let go of the data folder.
+inline constexpr int kWriteLockWaitMs = 3000;
+// Opens the data folder of workDir for a command that writes: creates it,
+// takes its writer's lock and loads it into theDueStore. False once the
+// reason is said on err (also when the window holds the folder).
+bool OpenFolderForWriting(const QString& workDir, QTextStream& err);
 
 // Escapes tabs, line breaks and backslashes for one tab-separated field.
 QString EscapeField(const QString& text);

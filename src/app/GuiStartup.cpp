@@ -9,6 +9,7 @@
 #include "platform/TemporaryDocument.h"
 #include "ui/CMainFrame.h"
 #include "ui/CTallyvaneView.h"
+#include "ui/CTrayIcon.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"
 #include "ui/FrameSettings.h"
@@ -58,6 +59,7 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
         options.fixedWorkDir = true;
         options.workDir = WorkDirForArgument(dir.absoluteFilePath());
     }
+    options.tray = parser.isSet(QStringLiteral("tray"));
     return true;
 }
 
@@ -109,7 +111,9 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();
-    if (FrameSettings::Restore(*frame)) {
+    if (options.tray && frame->Tray()->Available()) {
+        // Started with the session: only the tray icon shows until it is clicked.
+    } else if (FrameSettings::Restore(*frame)) {
         frame->show(); // as it was left, maximised or not
     } else {
         // The first start: maximised, over a normal size that fits the screen,

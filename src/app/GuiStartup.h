@@ -15,6 +15,7 @@ struct Options
 {
     bool fixedWorkDir = false; // --workdir DIR: the stored folder is neither read nor written
     QString workDir;
+    bool tray = false; // --tray: start hidden in the notification area (shown where there is none)
 };
 
 // The working directory for a folder given with --workdir: the folder

@@ -4,16 +4,19 @@
 #include "app/InstallLayout.h"
 #include "export/CHtmlExport.h"
 #include "export/CPdfExport.h"
+#include "export/DueCsv.h"
 
 namespace {
-const char* const kOfficeFormats[] = {"xlsx", "docx"};
-}
+// Written by the helper that links the zip, XML and calendar libraries.
+const char* const kOfficeFormats[] = {"xlsx", "docx", "ics"};
+} // namespace
 
 void RegisterExports()
 {
     auto& exports = CommandLine::Exports();
     exports.insert(QStringLiteral("html"), &ExportHtmlFile);
     exports.insert(QStringLiteral("pdf"), &ExportPdfFile);
+    exports.insert(QStringLiteral("csv"), &DueCsv::ExportFile);
 }
 
 void HandOverOfficeExports()

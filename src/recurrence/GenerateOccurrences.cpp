@@ -37,6 +37,7 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
             break;
         }
     }
+    result.m_nDropped = sequence.Dropped();
     if (result.m_bFailed || result.m_bCancelled) {
         // The folder is left as it was before the run.
         (void)store.DiscardDues(result.m_arrOccurrenceIds);

@@ -17,6 +17,7 @@ struct GeneratedSeries
     QStringList m_arrOccurrenceIds;
     bool m_bCancelled = false; // the run was cancelled and took its dues back
     bool m_bFailed = false;    // a due could not be written; the run took its dues back
+    qint64 m_nDropped = 0;     // occurrences the weekend rule moved onto a taken day
 };
 
 // Called as occurrences are written: done so far and the total the pattern

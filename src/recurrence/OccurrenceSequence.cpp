@@ -70,6 +70,7 @@ bool OccurrenceSequence::Setup(const RecurrencePattern& p)
     if (!ToLine(p.m_dtRangeStart, m_start))
         return false;
     m_startSecond = int(m_start % kDay);
+    m_weekendRule = p.m_nWeekendRule;
     m_endAfter = p.m_bEndAfter;
     if (m_endAfter) {
         m_limit = RecurrencePattern::ReadNumber(p.m_strOccurrences);
@@ -199,11 +200,40 @@ bool OccurrenceSequence::Pass(qint64& occurrence)
     return yields;
 }
 
+qint64 OccurrenceSequence::MoveOffWeekend(qint64 t) const
+{
+    const int weekday = SundayIndex(t / kDay);
+    if (weekday != 0 && weekday != 6)
+        return t;
+    qint64 moved = t;
+    if (m_weekendRule == RecurrencePattern::FridayBefore)
+        moved -= (weekday == 6 ? 1 : 2) * kDay;
+    else if (m_weekendRule == RecurrencePattern::MondayAfter)
+        moved += (weekday == 6 ? 2 : 1) * kDay;
+    if (moved < m_start || (!m_endAfter && moved > m_end) || !InCalendar(moved))
+        return t;
+    return moved;
+}
+
+bool OccurrenceSequence::Take(qint64& occurrence)
+{
+    if (!Pass(occurrence))
+        return false;
+    occurrence = MoveOffWeekend(occurrence);
+    const qint64 day = occurrence / kDay;
+    if (day <= m_lastDay) {
+        ++m_dropped;
+        return false;
+    }
+    m_lastDay = day;
+    return true;
+}
+
 bool OccurrenceSequence::Next(COleDateTime& out)
 {
     while (!m_done) {
         qint64 t;
-        if (Pass(t)) {
+        if (Take(t)) {
             out = FromLine(t);
             return true;
         }
@@ -221,13 +251,15 @@ QList<COleDateTime> OccurrenceSequence::All(const RecurrencePattern& pattern, qi
     return dates;
 }
 
-qint64 OccurrenceSequence::Count(const RecurrencePattern& pattern)
+qint64 OccurrenceSequence::Count(const RecurrencePattern& pattern, qint64* dropped)
 {
     OccurrenceSequence seq(pattern);
     qint64 n = 0;
     qint64 t;
     while (!seq.m_done)
-        if (seq.Pass(t))
+        if (seq.Take(t))
             ++n;
+    if (dropped)
+        *dropped = seq.m_dropped;
     return n;
 }

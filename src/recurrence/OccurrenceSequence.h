@@ -13,6 +13,13 @@
 // it). Times are whole seconds. The walk also ends when the cursor leaves the
 // calendar (before year 100 or after 9999), so a huge interval or count can
 // never run away, and a pattern that fails its own checks yields nothing.
+//
+// The weekend rule moves a Saturday or Sunday occurrence to the Friday before
+// or the Monday after, keeping its time of day. A move that would leave the
+// range (before the start, or past the end date) is not made: the occurrence
+// stays on its own day. When a move lands on a day that already has an
+// occurrence, the later one is dropped and counted in Dropped(); it still
+// counts towards "end after N", so N is what the user asked the pattern for.
 class OccurrenceSequence
 {
 public:
@@ -20,11 +27,15 @@ public:
 
     // The next occurrence; false when there are no more.
     bool Next(COleDateTime& out);
+    // Occurrences left out so far because the weekend rule moved them onto
+    // a day that already has one.
+    qint64 Dropped() const { return m_dropped; }
 
     // Every occurrence, up to `limit` of them (-1 = no limit).
     static QList<COleDateTime> All(const RecurrencePattern& pattern, qint64 limit = -1);
-    // How many occurrences the pattern yields, without keeping them.
-    static qint64 Count(const RecurrencePattern& pattern);
+    // How many occurrences the pattern yields, without keeping them; dropped,
+    // when given, receives how many the weekend rule left out.
+    static qint64 Count(const RecurrencePattern& pattern, qint64* dropped = nullptr);
 
     // Day of the month of the k-th (0 first .. 3 fourth, 4 last) weekday w
     // (0 Sunday .. 6 Saturday) in a month.
@@ -33,6 +44,10 @@ public:
 private:
     bool Setup(const RecurrencePattern& p);
     bool Pass(qint64& occurrence); // one pass; true when it yields
+    // One pass with the weekend rule applied; true when it yields a day that
+    // has no occurrence yet.
+    bool Take(qint64& occurrence);
+    qint64 MoveOffWeekend(qint64 t) const;
     bool MonthCandidate(qint64& out) const;
     bool StartMonthCursor(int year, int month1);
     void MoveMonthCursor(qint64 monthsOn);
@@ -59,4 +74,8 @@ private:
     qint64 m_limit = 0;
     qint64 m_count = 0;
     bool m_done = true;
+
+    int m_weekendRule = RecurrencePattern::KeepWeekend;
+    qint64 m_lastDay = -1; // Julian day of the last occurrence taken
+    qint64 m_dropped = 0;
 };

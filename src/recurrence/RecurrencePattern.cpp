@@ -166,3 +166,12 @@ const QStringList& RecurrencePattern::MonthNames()
         QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
     return names;
 }
+
+const QStringList& RecurrencePattern::WeekendRuleNames()
+{
+    static const QStringList names = {
+        QCoreApplication::translate("RecurrencePattern", "Keep it on that day"),
+        QCoreApplication::translate("RecurrencePattern", "Move it to the Friday before"),
+        QCoreApplication::translate("RecurrencePattern", "Move it to the Monday after")};
+    return names;
+}

@@ -44,6 +44,15 @@ struct RecurrencePattern
     int m_nYearlyWeekday = 0;
     int m_nYearlyOrdinalMonth = 0;
 
+    // What happens to an occurrence that falls on a Saturday or Sunday.
+    enum WeekendRule
+    {
+        KeepWeekend = 0,
+        FridayBefore = 1,
+        MondayAfter = 2
+    };
+    int m_nWeekendRule = KeepWeekend;
+
     COleDateTime m_dtRangeStart;
     bool m_bEndAfter = true; // false: end by m_dtEndBy
     QString m_strOccurrences = QStringLiteral("10");
@@ -69,8 +78,9 @@ struct RecurrencePattern
     // "Atleast one day should be selected!": the weekly choice needs a day.
     static QString NoWeekdayMessage();
 
-    static const QStringList& FrequencyNames(); // "Day" .. "Year"
-    static const QStringList& OrdinalNames();   // "first" .. "last"
-    static const QStringList& WeekdayNames();   // "Sunday" .. "Saturday"
-    static const QStringList& MonthNames();     // "January" .. "December"
+    static const QStringList& FrequencyNames();   // "Day" .. "Year"
+    static const QStringList& OrdinalNames();     // "first" .. "last"
+    static const QStringList& WeekdayNames();     // "Sunday" .. "Saturday"
+    static const QStringList& MonthNames();       // "January" .. "December"
+    static const QStringList& WeekendRuleNames(); // in WeekendRule order
 };

@@ -7,6 +7,8 @@
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CCalendarView.h"
+#include "ui/CCsvImportDlg.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
 #include "ui/CMainToolBar.h"
@@ -32,6 +34,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -105,6 +108,16 @@ const CommandInfo kCommands[] = {
      "go-jump-today", Glyph::Calendar},
     {ID_FIND, QT_TR_NOOP("&Find..."), "Ctrl+F", QT_TR_NOOP("Search the shown month"), QT_TR_NOOP("Find"),
      "edit-find", Glyph::Filter},
+    // Calendar, iCalendar and CSV.
+    {ID_VIEW_CALENDAR, QT_TR_NOOP("&Calendar"), "Ctrl+K", QT_TR_NOOP("Show the month as a calendar"),
+     QT_TR_NOOP("Calendar"), "x-office-calendar", Glyph::Calendar},
+    {ID_ICAL_EXPORT, QT_TR_NOOP("&iCalendar..."), "",
+     QT_TR_NOOP("Export the listed dues to an iCalendar file"), QT_TR_NOOP(" Export to iCalendar"),
+     "text-calendar", Glyph::Calendar},
+    {ID_CSV_EXPORT, QT_TR_NOOP("&CSV..."), "", QT_TR_NOOP("Export the listed dues to a CSV file"),
+     QT_TR_NOOP(" Export to CSV"), "text-csv", Glyph::Bill},
+    {ID_CSV_IMPORT, QT_TR_NOOP("&Import CSV..."), "", QT_TR_NOOP("Add dues from a CSV file"),
+     QT_TR_NOOP(" Import CSV"), "document-import", Glyph::Bill},
 };
 
 // Further keys of a command, beside the one the menu shows: Delete deletes
@@ -154,6 +167,8 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
 
     CreateClient();
+    CreateCalendar();
+    InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 
@@ -203,6 +218,8 @@ void CMainFrame::CreateActions()
             a->setCheckable(true);
             a->setChecked(true);
         }
+        if (c.id == ID_VIEW_CALENDAR)
+            a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, id = c.id] { OnCommand(id); });
         m_actions.insert(c.id, a);
         addAction(a); // shortcuts work wherever the focus is
@@ -232,6 +249,7 @@ void CMainFrame::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(tr("&File"));
+    file->addAction(m_actions.value(ID_CSV_IMPORT));
     file->addAction(m_actions.value(ID_FILE_PRINT));
     file->addSeparator();
     file->addAction(m_actions.value(ID_APP_EXIT));
@@ -252,6 +270,7 @@ void CMainFrame::CreateMenus()
     view->addAction(m_actions.value(ID_FIND));
     view->addSeparator();
     view->addAction(m_actions.value(ID_VIEW_DETAILS));
+    view->addAction(m_actions.value(ID_VIEW_CALENDAR));
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
@@ -267,6 +286,11 @@ void CMainFrame::CreateMenus()
         sub->addAction(m_actions.value(ids.first));
         sub->addAction(m_actions.value(ids.second));
     }
+    // The data exports have no notes choice: one item each.
+    exp->addSeparator();
+    for (const ExportCommands::Command& c : ExportCommands::Commands())
+        if (c.kind == ExportCommands::Kind::ICalendar || c.kind == ExportCommands::Kind::Csv)
+            exp->addAction(m_actions.value(c.id));
 
     QMenu* prefs = bar->addMenu(tr("&Preferences"));
     prefs->addAction(m_actions.value(ID_CHANGE_WORKDIR));
@@ -376,12 +400,12 @@ void CMainFrame::OnCommand(int id)
         NewDue();
         break;
     case ID_DUE_MODIFY:
-        if (const auto r = m_view->SelectedDue())
-            ModifyDue(r->m_strRecId);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            ModifyDue(ids.first());
         break;
     case ID_DUE_DELETE:
-        if (const auto r = m_view->SelectedDue())
-            DeleteDue(*r);
+        if (const QStringList ids = SelectedDueIds(); !ids.isEmpty())
+            DeleteDue(theDueStore.GetDue(ids.first()));
         break;
     case ID_FILE_PRINT:
         ExportCommands::Print(nullptr);
@@ -432,6 +456,12 @@ void CMainFrame::OnCommand(int id)
                 SetSort(c.sort);
         }
         break;
+    case ID_VIEW_CALENDAR:
+        ShowCalendar(m_calendar->isHidden());
+        break;
+    case ID_CSV_IMPORT:
+        ImportCsv();
+        break;
     case ID_NEXT_PANE:
         SwitchPane(+1);
         break;
@@ -439,7 +469,8 @@ void CMainFrame::OnCommand(int id)
         SwitchPane(-1);
         break;
     default:
-        Export(id);
+        if (!OnDueCommand(id))
+            Export(id);
         break;
     }
 }
@@ -452,6 +483,7 @@ void CMainFrame::RefreshMonth()
     m_view->Refresh(m_dtCurrentMonth, FilterOfIndex(m_toolBar->FilterBox()->currentIndex()));
     ShowTotals();
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
+    RefreshDueFeatures();
 }
 
 void CMainFrame::ShowTotals()
@@ -465,6 +497,9 @@ void CMainFrame::ShowTotals()
                              LoadResString(MessageId::UnpaidLabel) + money(model->Unpaid()));
     m_statusBar->SetPaneText(ID_INDICATOR_TOTAL,
                              LoadResString(MessageId::TotalLabel) + money(model->Paid() + model->Unpaid()));
+    // The calendar shows what the list shows.
+    if (m_calendar)
+        m_calendar->SetMonth(m_dtCurrentMonth, model->Records());
 }
 
 void CMainFrame::SetSort(DueSort sort)
@@ -511,10 +546,13 @@ void CMainFrame::ShowMonthOf(const COleDateTime& date)
     RefreshMonth();
 }
 
-void CMainFrame::NewDue()
+void CMainFrame::NewDue(const QDate& day)
 {
+    FolderWatchHold hold(m_watcher);
     QString newId;
-    const bool changed = DueEditFlows::NewDue(this, &newId);
+    FileChange change = BeginChange(tr("New"), {});
+    const bool changed = DueEditFlows::NewDue(this, &newId, day);
+    EndChange(std::move(change));
     ReportStoreErrors();
     if (!changed)
         return;
@@ -537,7 +575,9 @@ void CMainFrame::NewDue()
 void CMainFrame::ModifyDue(const QString& recId)
 {
     FolderWatchHold hold(m_watcher);
+    FileChange change = BeginChange(tr("Modify"), WithSeries(recId));
     const bool changed = DueEditFlows::ModifyDue(this, recId);
+    EndChange(std::move(change));
     ReportStoreErrors();
     if (changed)
         RefreshMonth();
@@ -546,6 +586,7 @@ void CMainFrame::ModifyDue(const QString& recId)
 void CMainFrame::DeleteDue(const DueRecord& record)
 {
     FolderWatchHold hold(m_watcher);
+    FileChange change = BeginChange(tr("Delete"), WithSeries(record.m_strRecId));
     if (record.m_strSeriesId.isEmpty()) {
         if (Prompt::Question(this, LoadResString(MessageId::ConfirmDelete),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
@@ -581,6 +622,7 @@ void CMainFrame::DeleteDue(const DueRecord& record)
             break;
         }
     }
+    EndChange(std::move(change));
     // After a failed removal read the folder again, so that what is listed is
     // what is on disk (a due whose file is already gone leaves the list).
     if (ReportStoreErrors())
@@ -615,6 +657,7 @@ void CMainFrame::ChangeWorkingDirectory()
         return;
     }
     theDueStore.SetFolder(folder, std::move(lock));
+    m_undo->Clear(); // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     theDueStore.LoadAll();
     m_watcher->Watch();
@@ -684,14 +727,57 @@ void CMainFrame::Export(int id)
 void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
-    if (m_view->hasFocus() || m_view->isAncestorOf(focusWidget()))
+    QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+    if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->FocusCurrentItem();
     else
-        m_view->setFocus();
+        shown->setFocus();
+}
+
+// The calendar sits beside the list in the same place and shows what the
+// list lists; selecting in it drives the Details bar the same way.
+void CMainFrame::CreateCalendar()
+{
+    m_calendar = new CCalendarView(m_view->parentWidget());
+    m_calendar->hide();
+    if (auto* box = qobject_cast<QBoxLayout*>(m_view->parentWidget()->layout()))
+        box->addWidget(m_calendar, 1);
+    if (QAction* toggle = m_actions.value(ID_VIEW_CALENDAR))
+        m_toolBar->addAction(toggle);
+    connect(m_calendar, &CCalendarView::dueSelected, this, [this](const DueRecord& r) {
+        m_details->ShowDue(r);
+        SetCaptionBar(r.m_strTitle, r.m_strSeriesId.isEmpty() ? 1 : 2);
+    });
+    connect(m_calendar, &CCalendarView::selectionCleared, this, [this] {
+        m_details->ClearDetails();
+        SetCaptionBar(LoadResString(MessageId::AppTitle), 0);
+    });
+    connect(m_calendar, &CCalendarView::modifyRequested, this, &CMainFrame::ModifyDue);
+    connect(m_calendar, &CCalendarView::newDueRequested, this, [this](const QDate& day) { NewDue(day); });
+}
+
+void CMainFrame::ShowCalendar(bool on)
+{
+    m_calendar->setVisible(on);
+    m_view->setVisible(!on);
+    m_actions.value(ID_VIEW_CALENDAR)->setChecked(on);
+    (on ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
+}
+
+void CMainFrame::ImportCsv()
+{
+    const int added = CCsvImportDlg::ImportFile(this);
+    ReportStoreErrors();
+    if (added > 0)
+        RefreshMonth();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
+    if (HideToTray()) {
+        event->ignore();
+        return;
+    }
     FrameSettings::Save(*this);
     event->accept();
 }

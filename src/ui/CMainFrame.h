@@ -1,23 +1,29 @@
 #pragma once
 
 #include "model/DueRecord.h"
+#include "model/UndoStack.h"
 #include "ui/DueListQuery.h"
 #include "ui/FocusRing.h"
 #include "ui/skinui/CGuiFrameWnd.h"
 
 #include <QHash>
 
+class CCalendarView;
 class CDetailsBar;
+class CComingUpView;
 class CGuiMiniTool;
 class CGuiStatusBar;
 class CMainToolBar;
 class COutlookView;
 class CTallyvaneView;
 class FolderWatcher;
+class CTrayIcon;
 class GuiCapOutBar;
 class QAction;
+class QLabel;
 class QMenu;
 class QSplitter;
+class ReminderCenter;
 
 // The main window: menu bar, toolbar, navigation pane, caption bar and month
 // list, the "Details" bar and the status bar with the month's totals. Every
@@ -70,6 +76,34 @@ public:
     FolderWatcher* Watcher() const { return m_watcher; }
     const FocusRing& Ring() const { return m_ring; }
 
+    // The month as a calendar in place of the list (View > Calendar).
+    CCalendarView* CalendarView() const { return m_calendar; }
+    void ShowCalendar(bool on);
+
+    // --- Coming Up, paying, undo and reminders (CMainFrameDues.cpp) ---
+    CComingUpView* ComingUpView() const { return m_comingUp; }
+    UndoStack* UndoHistory() const { return m_undo; }
+    ReminderCenter* Reminders() const { return m_reminders; }
+    CTrayIcon* Tray() const { return m_tray; }
+    QLabel* ReminderBanner() const { return m_reminderBanner; }
+    // Shows Coming Up in place of the month list, or the month list again.
+    void ShowComingUp(bool show);
+    bool IsComingUpShown() const;
+    // The chosen dues: Coming Up's selection while it shows, else the month list's.
+    QStringList SelectedDueIds() const;
+    // Marks dues paid or unpaid as one undoable change.
+    void MarkDues(const QStringList& ids, bool paid);
+    void UndoLast();
+    void RedoLast();
+    // Shows the due's month with the due selected, the window raised.
+    void OpenDue(const QString& recId);
+    // Undo recording around a change of the store: the dues it may touch
+    // before, the files as they are after.
+    FileChange BeginChange(const QString& text, const QStringList& recIds) const;
+    void EndChange(FileChange change);
+    // The due and, for a member of a series, the other members.
+    static QStringList WithSeries(const QString& recId);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -84,7 +118,15 @@ private:
     void SwitchPane(int delta);
     void CreateFocusRing();
     void ShowTotals();
-    void NewDue();
+    // A valid day starts the new due on that day.
+    void NewDue(const QDate& day = QDate());
+    void CreateCalendar();
+    void ImportCsv();
+    void InstallDueFeatures();
+    bool OnDueCommand(int id);
+    void RefreshDueFeatures();
+    void ShowDueMenu(const QPoint& globalPos);
+    bool HideToTray();
 
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
@@ -99,4 +141,11 @@ private:
     FolderWatcher* m_watcher = nullptr;
     FocusRing m_ring;
     DueSort m_sort = DueSort::DueDate;
+    CCalendarView* m_calendar = nullptr;
+    CComingUpView* m_comingUp = nullptr;
+    UndoStack* m_undo = nullptr;
+    ReminderCenter* m_reminders = nullptr;
+    CTrayIcon* m_tray = nullptr;
+    QLabel* m_reminderBanner = nullptr;
+    bool m_quitting = false;
 };

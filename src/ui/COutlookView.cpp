@@ -32,7 +32,9 @@ COutlookView::COutlookView(QWidget* parent) : CGuiOutLookView(parent)
          {{ID_EXCEL_NOTES, "Excel", 9},
           {ID_WORD_NOTES, "Word", 8},
           {ID_HTML_NOTES, "HTML", 10},
-          {ID_PDF_NOTES, "PDF", 20}}},
+          {ID_PDF_NOTES, "PDF", 20},
+          {ID_ICAL_EXPORT, "iCalendar", 21},
+          {ID_CSV_EXPORT, "CSV", 22}}},
         {"Print", {{ID_FILE_PRINT, "Print", 7}}},
     };
     const QList<QPixmap> images = LoadImageList(156, 32);

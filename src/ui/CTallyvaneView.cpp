@@ -1,6 +1,7 @@
 #include "ui/CTallyvaneView.h"
 
 #include "ui/CommandIds.h"
+#include "ui/DueActionIds.h"
 #include "ui/DueListModel.h"
 #include "ui/DueRowDelegate.h"
 #include "ui/DueRowLook.h"
@@ -158,6 +159,9 @@ QMenu* CTallyvaneView::BuildContextMenu(const QPoint& pos)
         SelectRow(index.row());
         add(tr("Modify"), ID_DUE_MODIFY);
         add(tr("Delete"), ID_DUE_DELETE);
+        menu->addSeparator();
+        add(tr("Mark Paid"), ID_MARK_PAID);
+        add(tr("Mark Unpaid"), ID_MARK_UNPAID);
     }
     return menu;
 }

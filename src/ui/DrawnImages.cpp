@@ -465,6 +465,8 @@ QPixmap Bitmap(int id)
                       {18, G::Modify},
                       {19, G::Delete},
                       {20, G::Pdf},
+                      {21, G::Calendar},
+                      {22, G::Bill},
                       {24, G::New}});
     case 164: {
         QPixmap banner(100, 14);

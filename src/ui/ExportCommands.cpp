@@ -3,6 +3,8 @@
 #include "export/CPdfExport.h"
 #include "export/CSpreadsheetExport.h"
 #include "export/CWordExport.h"
+#include "export/DueCsv.h"
+#include "export/IcsExport.h"
 #include "export/widgets/CPrintDuesDlg.h"
 #include "export/widgets/HtmlExportCommand.h"
 #include "model/CDueStore.h"
@@ -75,6 +77,30 @@ void ExportOffice(QWidget* parent, Kind kind, const ExportRequest& request)
         Prompt::Message(parent, error, QMessageBox::Critical);
 }
 
+// The data exports save where the user says and leave opening to the user:
+// a calendar or a spreadsheet program takes the file from there.
+void ExportDataFile(QWidget* parent, Kind kind, ExportRequest request)
+{
+    const bool ics = kind == Kind::ICalendar;
+    const QString suffix = ics ? QStringLiteral(".ics") : QStringLiteral(".csv");
+    QString path = Prompt::SaveFileName(
+        parent, ics ? QObject::tr("Export to iCalendar") : QObject::tr("Export to CSV"), QString(),
+        ics ? QObject::tr("iCalendar Files (*.ics)") : QObject::tr("CSV Files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))
+        path += suffix;
+    request.outputPath = path;
+    QString error;
+    bool ok;
+    {
+        WaitCursor wait;
+        ok = ics ? IcsExport::ExportFile(request, &error) : DueCsv::ExportFile(request, &error);
+    }
+    if (!ok)
+        Prompt::Message(parent, error, QMessageBox::Critical);
+}
+
 } // namespace
 
 const QList<Command>& Commands()
@@ -84,6 +110,7 @@ const QList<Command>& Commands()
         {ID_WORD_NOTES, Kind::Word, true},         {ID_WORD_NO_NOTES, Kind::Word, false},
         {ID_HTML_NOTES, Kind::Html, true},         {ID_HTML_NO_NOTES, Kind::Html, false},
         {ID_PDF_NOTES, Kind::Pdf, true},           {ID_PDF_NO_NOTES, Kind::Pdf, false},
+        {ID_ICAL_EXPORT, Kind::ICalendar, true},   {ID_CSV_EXPORT, Kind::Csv, true},
     };
     return commands;
 }
@@ -110,6 +137,10 @@ void RunExport(QWidget* parent, Kind kind, const ExportRequest& request)
     case Kind::Spreadsheet:
     case Kind::Word:
         ExportOffice(parent, kind, request);
+        break;
+    case Kind::ICalendar:
+    case Kind::Csv:
+        ExportDataFile(parent, kind, request);
         break;
     }
 }

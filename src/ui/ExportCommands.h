@@ -16,7 +16,9 @@ enum class Kind
     Html,
     Pdf,
     Spreadsheet,
-    Word
+    Word,
+    ICalendar,
+    Csv
 };
 
 // One export command of the menus and the navigation pane.

@@ -74,6 +74,13 @@ QString SaveFileName(QWidget* parent, const QString& caption, const QString& sug
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
+QString OpenFileName(QWidget* parent, const QString& caption, const QString& start, const QString& filter)
+{
+    if (g_testMode)
+        return g_fileNames.isEmpty() ? QString() : g_fileNames.dequeue();
+    return QFileDialog::getOpenFileName(parent, caption, start, filter);
+}
+
 QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& start)
 {
     if (g_testMode)

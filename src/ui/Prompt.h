@@ -30,6 +30,7 @@ QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
 // File and folder choosers; an empty string means cancelled.
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                      const QString& filter);
+QString OpenFileName(QWidget* parent, const QString& caption, const QString& start, const QString& filter);
 QString ExistingDirectory(QWidget* parent, const QString& caption, const QString& start = {});
 
 // --- for tests ---

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -80,6 +81,11 @@ private slots:
     void exportsElsewhereAreHandedOver();
     void programWithoutDisplay_data();
     void programWithoutDisplay();
+    void csvRoundTripGivesTheSameDues();
+    void importExitStatus_data();
+    void importExitStatus();
+    void icsOverARangeOfMonths_data();
+    void icsOverARangeOfMonths();
 
 private:
     int Run(const QStringList& args);
@@ -174,7 +180,7 @@ void TestCommandLine::badInput_data()
                                     << "unknown export format";
     QTest::newRow("export without format")
         << QStringList{"export", "--workdir", "@", "--month", "2007-03", "--output", "x"}
-        << "export needs a format: docx|html|pdf|xlsx";
+        << "export needs a format: csv|docx|html|ics|pdf|xlsx";
     QTest::newRow("two formats") << QStringList{"export",  "html",    "pdf",      "--workdir", "@",
                                                 "--month", "2007-03", "--output", "x"}
                                  << "unexpected argument: pdf";
@@ -394,7 +400,7 @@ void TestCommandLine::helpAndVersion_data()
 {
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("begins");
-    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR]\n");
+    const QString usage = QStringLiteral("Usage: tallyvane [--workdir DIR] [--tray]\n");
     QTest::newRow("--help") << QStringList{"--help"} << usage;
     QTest::newRow("-h") << QStringList{"-h"} << usage;
     // Help is given even where the rest of the line is wrong.
@@ -541,6 +547,131 @@ void TestCommandLine::programWithoutDisplay()
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.read(2), QByteArray("PK"));
     }
+}
+
+namespace {
+// Every due of a folder without its record identifier, ordered by its texts.
+QList<DueRecord> DuesOf(const QString& workDir)
+{
+    CDueStore store;
+    store.SetFolder(DataFolder(workDir));
+    store.LoadAll();
+    QMap<QString, DueRecord> byKey;
+    store.ForEach([&](const DueRecord& r) {
+        DueRecord copy = r;
+        copy.m_strRecId.clear();
+        const QString key = QStringList{copy.m_strTitle, copy.m_dtDue.ToQDateTime().toString(Qt::ISODate),
+                                        copy.m_strPayTo, QString::number(copy.m_dAmount, 'g', 17)}
+                                .join(QLatin1Char('|'));
+        byKey.insert(key + QLatin1Char('#') + QString::number(byKey.size()), copy);
+    });
+    return byKey.values();
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+    return path;
+}
+} // namespace
+
+void TestCommandLine::csvRoundTripGivesTheSameDues()
+{
+    const QString csv = m_tmp.path() + QStringLiteral("/all.csv");
+    QCOMPARE(
+        Run({"export", "csv", "--workdir", m_work, "--from", "2000-01", "--to", "2030-12", "--output", csv}),
+        0);
+    const QString empty = m_tmp.path() + QStringLiteral("/roundtrip");
+    QVERIFY(QDir().mkpath(empty));
+    QCOMPARE(Run({"import", "csv", "--workdir", empty, csv}), 0);
+    QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+    const QList<DueRecord> original = DuesOf(m_work);
+    const QList<DueRecord> imported = DuesOf(empty);
+    QCOMPARE(original.size(), 6);
+    QCOMPARE(imported.size(), original.size());
+    for (qsizetype i = 0; i < original.size(); ++i)
+        QVERIFY2(imported.at(i) == original.at(i), qPrintable(original.at(i).m_strTitle));
+}
+
+void TestCommandLine::importExitStatus_data()
+{
+    QTest::addColumn<QByteArray>("csv"); // empty: no file at all
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("firstError");
+
+    QTest::newRow("every line taken") << QByteArray("Title,Due Date,Amount\nA,2024-01-01,1\nB,2024-01-02,2\n")
+                                      << QStringList{} << 0 << 2 << QString();
+    QTest::newRow("some rejected")
+        << QByteArray("Title,Due Date,Amount\nA,2024-01-01,1\nB,2024-01-32,2\nC,2024-01-03,x\n")
+        << QStringList{} << 1 << 1 << QStringLiteral(".csv:3: rejected: the due date");
+    QTest::newRow("required column missing") << QByteArray("Title,Amount\nA,1\n") << QStringList{} << 2 << 0
+                                             << QStringLiteral("lacks the column(s) Due Date");
+    QTest::newRow("no such file") << QByteArray() << QStringList{} << 2 << 0 << QStringLiteral("in.csv");
+    QTest::newRow("two files") << QByteArray("Title,Due Date,Amount\n") << QStringList{"other.csv"} << 2 << 0
+                               << QStringLiteral("import takes one file");
+    QTest::newRow("unknown option") << QByteArray("Title,Due Date,Amount\n") << QStringList{"--month"} << 2
+                                    << 0 << QStringLiteral("unknown option: --month");
+}
+
+void TestCommandLine::importExitStatus()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QStringList, extra);
+    QFETCH(int, status);
+    QFETCH(int, added);
+    QFETCH(QString, firstError);
+    const QString file = m_tmp.path() + QStringLiteral("/in.csv");
+    QFile::remove(file);
+    if (!csv.isEmpty())
+        WriteFile(file, csv);
+    const int before = DuesOf(m_work).size();
+    const QStringList snapshot = Snapshot(m_work);
+    QCOMPARE(Run(QStringList{"import", "csv", "--workdir", m_work, file} + extra), status);
+    QCOMPARE(DuesOf(m_work).size(), before + added);
+    if (status == 2)
+        QCOMPARE(Snapshot(m_work), snapshot); // bad input writes nothing
+    if (firstError.isEmpty())
+        QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+    else
+        QVERIFY2(m_err.section(QLatin1Char('\n'), 0, 0).contains(firstError), qPrintable(m_err));
+    if (status == 1)
+        QCOMPARE(m_err.count(QLatin1Char('\n')), 2);
+}
+
+void TestCommandLine::icsOverARangeOfMonths_data()
+{
+    QTest::addColumn<QStringList>("range");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("events");
+    QTest::newRow("one month") << QStringList{"--month", "2007-03"} << 0 << 5;
+    QTest::newRow("March to April") << QStringList{"--from", "2007-03", "--to", "2007-04"} << 0 << 6;
+    QTest::newRow("over a year end") << QStringList{"--from", "2006-12", "--to", "2007-03"} << 0 << 5;
+    QTest::newRow("to before from") << QStringList{"--from", "2007-04", "--to", "2007-03"} << 2 << -1;
+    QTest::newRow("from alone") << QStringList{"--from", "2007-04"} << 2 << -1;
+    QTest::newRow("month with a range")
+        << QStringList{"--month", "2007-03", "--from", "2007-03", "--to", "2007-04"} << 2 << -1;
+}
+
+void TestCommandLine::icsOverARangeOfMonths()
+{
+    QFETCH(QStringList, range);
+    QFETCH(int, status);
+    QFETCH(int, events);
+    const QString out = m_tmp.path() + QStringLiteral("/range.ics");
+    QFile::remove(out);
+    QCOMPARE(Run(QStringList{"export", "ics", "--workdir", m_work, "--output", out} + range), status);
+    QFile f(out);
+    if (events < 0) {
+        QVERIFY(!f.exists());
+        QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+        return;
+    }
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(int(f.readAll().count("BEGIN:VEVENT")), events);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

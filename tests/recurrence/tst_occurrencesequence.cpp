@@ -93,6 +93,16 @@ RecurrencePattern YearlyThe(const COleDateTime& start, int ordinal, int weekday,
     return p;
 }
 
+RecurrencePattern Weekend(RecurrencePattern p, int rule)
+{
+    p.m_nWeekendRule = rule;
+    return p;
+}
+
+constexpr int Keep = RecurrencePattern::KeepWeekend;
+constexpr int Friday = RecurrencePattern::FridayBefore;
+constexpr int Monday = RecurrencePattern::MondayAfter;
+
 enum
 {
     Sun,
@@ -116,6 +126,8 @@ private slots:
     void longRuns();
     void ordinalWeekday_data();
     void ordinalWeekday();
+    void weekendRule_data();
+    void weekendRule();
 };
 
 void TestOccurrenceSequence::dates_data()
@@ -315,6 +327,78 @@ void TestOccurrenceSequence::ordinalWeekday()
     const int got = OccurrenceSequence::OrdinalWeekdayDay(year, month, ordinal, weekday);
     QCOMPARE(got, day);
     QCOMPARE(QDate(year, month, got).dayOfWeek() % 7, weekday);
+}
+
+void TestOccurrenceSequence::weekendRule_data()
+{
+    QTest::addColumn<RecurrencePattern>("pattern");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<qint64>("dropped");
+
+    const QString one = QStringLiteral("1");
+    // 1 October 2022 is a Saturday, 1 January 2023 a Sunday.
+    QTest::newRow("1st monthly, keep")
+        << Weekend(EndAfter(MonthlyDay(At(2022, 9, 1), one, one), QStringLiteral("2")), Keep)
+        << QStringList{"2022-09-01 00:00:00", "2022-10-01 00:00:00"} << qint64(0);
+    QTest::newRow("1st monthly, Friday before, back over the month and year end")
+        << Weekend(EndAfter(MonthlyDay(At(2022, 9, 1, 8, 30), one, one), QStringLiteral("5")), Friday)
+        << QStringList{"2022-09-01 08:30:00", "2022-09-30 08:30:00", "2022-11-01 08:30:00",
+                       "2022-12-01 08:30:00", "2022-12-30 08:30:00"}
+        << qint64(0);
+    QTest::newRow("1st monthly, Monday after, into the new year")
+        << Weekend(EndAfter(MonthlyDay(At(2022, 12, 1), one, one), QStringLiteral("2")), Monday)
+        << QStringList{"2022-12-01 00:00:00", "2023-01-02 00:00:00"} << qint64(0);
+    QTest::newRow("last day monthly, Monday after, over the year end")
+        << Weekend(EndAfter(MonthlyDay(At(2022, 12, 1), QStringLiteral("31"), one), QStringLiteral("2")),
+                   Monday)
+        << QStringList{"2023-01-02 00:00:00", "2023-01-31 00:00:00"} << qint64(0);
+    QTest::newRow("29 February on a Saturday, Monday after")
+        << Weekend(EndAfter(MonthlyDay(At(2020, 2, 1), QStringLiteral("29"), one), QStringLiteral("2")),
+                   Monday)
+        << QStringList{"2020-03-02 00:00:00", "2020-03-30 00:00:00"} << qint64(0);
+    QTest::newRow("yearly 1 January, Friday before, into the old year")
+        << Weekend(EndAfter(YearlyDate(At(2021, 6, 1), 0, one), QStringLiteral("3")), Friday)
+        << QStringList{"2021-12-31 00:00:00", "2022-12-30 00:00:00", "2024-01-01 00:00:00"} << qint64(0);
+    QTest::newRow("start on the Saturday: the Friday before is out of range")
+        << Weekend(EndAfter(MonthlyDay(At(2022, 10, 1, 9, 0), one, one), QStringLiteral("2")), Friday)
+        << QStringList{"2022-10-01 09:00:00", "2022-11-01 09:00:00"} << qint64(0);
+    QTest::newRow("Friday before lands on the start itself")
+        << Weekend(EndAfter(Daily(At(2022, 9, 30, 9, 0), QStringLiteral("1")), QStringLiteral("1")), Friday)
+        << QStringList{"2022-09-30 09:00:00"} << qint64(0);
+    QTest::newRow("end by the Sunday: the Monday after is out of range")
+        << Weekend(EndBy(MonthlyDay(At(2022, 12, 1), one, one), At(2023, 1, 1, 23, 59)), Monday)
+        << QStringList{"2022-12-01 00:00:00", "2023-01-01 00:00:00"} << qint64(0);
+    QTest::newRow("end by the Monday morning: a later time of day is out of range")
+        << Weekend(EndBy(MonthlyDay(At(2022, 12, 1, 10, 0), one, one), At(2023, 1, 2, 9, 0)), Monday)
+        << QStringList{"2022-12-01 10:00:00", "2023-01-01 10:00:00"} << qint64(0);
+    // Thursday 5 January 2023, daily: the weekend days fold onto a taken day.
+    QTest::newRow("daily, Friday before: the weekend is dropped")
+        << Weekend(EndAfter(Daily(At(2023, 1, 5), one), QStringLiteral("5")), Friday)
+        << QStringList{"2023-01-05 00:00:00", "2023-01-06 00:00:00", "2023-01-09 00:00:00"} << qint64(2);
+    QTest::newRow("daily, Monday after: the later of two on Monday goes")
+        << Weekend(EndAfter(Daily(At(2023, 1, 6), one), QStringLiteral("5")), Monday)
+        << QStringList{"2023-01-06 00:00:00", "2023-01-09 00:00:00", "2023-01-10 00:00:00"} << qint64(2);
+    QTest::newRow("weekly Saturday and Sunday, Friday before: one a week")
+        << Weekend(EndBy(Weekly(At(2022, 12, 26), one, {Sun, Sat}), At(2023, 1, 8)), Friday)
+        << QStringList{"2022-12-30 00:00:00", "2023-01-06 00:00:00"} << qint64(2);
+}
+
+void TestOccurrenceSequence::weekendRule()
+{
+    QFETCH(RecurrencePattern, pattern);
+    QFETCH(QStringList, expected);
+    QFETCH(qint64, dropped);
+
+    OccurrenceSequence seq(pattern);
+    QStringList got;
+    COleDateTime dt;
+    while (seq.Next(dt))
+        got << Text(dt);
+    QCOMPARE(got, expected);
+    QCOMPARE(seq.Dropped(), dropped);
+    qint64 countDropped = -1;
+    QCOMPARE(OccurrenceSequence::Count(pattern, &countDropped), qint64(expected.size()));
+    QCOMPARE(countDropped, dropped);
 }
 
 QTEST_APPLESS_MAIN(TestOccurrenceSequence)

@@ -18,6 +18,7 @@
 #include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/CommandIds.h"
+#include "ui/DueActionIds.h"
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
 #include "ui/FrameSettings.h"
@@ -276,10 +277,11 @@ private slots:
     void navigationItemsSendTheirCommands()
     {
         COutlookView pane;
-        const QList<QList<int>> folders{{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE},
-                                        {ID_REFRESH, ID_SYNCHRONIZE, ID_CHANGE_WORKDIR},
-                                        {ID_EXCEL_NOTES, ID_WORD_NOTES, ID_HTML_NOTES, ID_PDF_NOTES},
-                                        {ID_FILE_PRINT}};
+        const QList<QList<int>> folders{
+            {ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE},
+            {ID_REFRESH, ID_SYNCHRONIZE, ID_CHANGE_WORKDIR},
+            {ID_EXCEL_NOTES, ID_WORD_NOTES, ID_HTML_NOTES, ID_PDF_NOTES, ID_ICAL_EXPORT, ID_CSV_EXPORT},
+            {ID_FILE_PRINT}};
         const QStringList captions{"Due", "Tools", "Export", "Print"};
         QCOMPARE(pane.Folders()->count(), 4);
         QCOMPARE(pane.Folders()->currentIndex(), 0);
@@ -318,6 +320,8 @@ private slots:
             {"html without notes", ID_HTML_NO_NOTES, K::Html, false},
             {"pdf with notes", ID_PDF_NOTES, K::Pdf, true},
             {"pdf without notes", ID_PDF_NO_NOTES, K::Pdf, false},
+            {"icalendar", ID_ICAL_EXPORT, K::ICalendar, true},
+            {"csv", ID_CSV_EXPORT, K::Csv, true},
         };
         for (const auto& [name, id, kind, notes] : rows)
             QTest::newRow(name) << id << int(kind) << notes;
@@ -361,6 +365,43 @@ private slots:
         }
     }
 
+    // The data exports save where the user says, adding the suffix a bare
+    // name lacks, and say why when they cannot.
+    void dataExportsWriteTheChosenFile_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QByteArray>("start");
+        QTest::newRow("icalendar") << int(ExportCommands::Kind::ICalendar) << QStringLiteral(".ics")
+                                   << QByteArray("BEGIN:VCALENDAR\r\n");
+        QTest::newRow("csv") << int(ExportCommands::Kind::Csv) << QStringLiteral(".csv")
+                             << QByteArray("Record ID,Title,");
+    }
+
+    void dataExportsWriteTheChosenFile()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, suffix);
+        QFETCH(QByteArray, start);
+        ExportRequest request;
+        request.dues << UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1);
+        Prompt::SetNextFileName(m_dir->filePath(QStringLiteral("out")));
+        ExportCommands::Export(nullptr, ExportCommands::Kind(kind), request);
+        QFile f(m_dir->filePath(QStringLiteral("out") + suffix));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        QVERIFY2(bytes.startsWith(start), bytes.left(40).constData());
+        QVERIFY(bytes.contains("Listed"));
+        QVERIFY(Prompt::TakeShownTexts().isEmpty());
+
+        const QString blocked = m_dir->filePath(QStringLiteral("no-such-folder/out") + suffix);
+        Prompt::SetNextFileName(blocked);
+        ExportCommands::Export(nullptr, ExportCommands::Kind(kind), request);
+        const QStringList shown = Prompt::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(blocked), qPrintable(shown.first()));
+    }
+
     void everyExportMenuItemIsAKnownCommand()
     {
         m_frame = std::make_unique<CMainFrame>();
@@ -372,8 +413,11 @@ private slots:
         QVERIFY(exportMenu);
         QSet<int> seen;
         for (QAction* sub : exportMenu->actions()) {
-            QVERIFY(sub->menu());
-            for (QAction* item : sub->menu()->actions()) {
+            if (sub->isSeparator())
+                continue;
+            // With-and-without-notes pairs are submenus; the data exports are items of their own.
+            const QList<QAction*> items = sub->menu() ? sub->menu()->actions() : QList<QAction*>{sub};
+            for (QAction* item : items) {
                 const int id = item->data().toInt();
                 const ExportCommands::Command* command = ExportCommands::Find(id);
                 QVERIFY2(command, qPrintable(item->text()));
@@ -576,7 +620,7 @@ private slots:
                  QList<int>{ID_DUE_NEW});
         QVERIFY(!view->SelectedDue());
         QCOMPARE(ids(view->BuildContextMenu(first.center())),
-                 (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE}));
+                 (QList<int>{ID_DUE_NEW, ID_DUE_MODIFY, ID_DUE_DELETE, 0, ID_MARK_PAID, ID_MARK_UNPAID}));
         QVERIFY(view->SelectedDue()); // the row under the pointer is marked first
     }
 

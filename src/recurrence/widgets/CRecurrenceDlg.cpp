@@ -135,6 +135,11 @@ void CRecurrenceDlg::BuildUi()
     range->addLayout(afterRow, 1, 1);
     range->addWidget(m_pEndBy, 2, 0);
     range->addWidget(m_pEndByDate, 2, 1);
+    auto* weekendLabel = new QLabel(tr("On a Saturday or Sunday"), rangeBox);
+    m_pWeekendRule = ListCombo(rangeBox, "weekendRule", RecurrencePattern::WeekendRuleNames());
+    weekendLabel->setBuddy(m_pWeekendRule);
+    range->addWidget(weekendLabel, 3, 0);
+    range->addWidget(m_pWeekendRule, 3, 1);
     range->setColumnStretch(2, 1);
     connect(m_pRangeStart, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnStartChanged);
     connect(m_pEndByDate, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnEndByChanged);
@@ -298,6 +303,7 @@ RecurrencePattern CRecurrenceDlg::Pattern() const
     p.m_bEndAfter = m_pEndAfter->isChecked();
     p.m_strOccurrences = m_pOccurrences->text();
     p.m_dtEndBy = COleDateTime::FromQDateTime(m_pEndByDate->dateTime());
+    p.m_nWeekendRule = m_pWeekendRule->currentIndex();
     return p;
 }
 
@@ -323,6 +329,7 @@ void CRecurrenceDlg::SetPattern(const RecurrencePattern& p)
     m_pYearlyOrdinalMonth->setCurrentIndex(p.m_nYearlyOrdinalMonth);
     (p.m_bEndAfter ? m_pEndAfter : m_pEndBy)->setChecked(true);
     m_pOccurrences->setText(p.m_strOccurrences);
+    m_pWeekendRule->setCurrentIndex(p.m_nWeekendRule);
 
     // Lift the coupled bounds first so that neither value is pushed by the other.
     const QDateTime start = p.m_dtRangeStart.ToQDateTime();
@@ -417,6 +424,7 @@ bool CRecurrenceDlg::GenerateOccurrences()
         return false;
     m_strSeriesId = run.m_strSeriesId;
     m_arrOccurrenceIds = run.m_arrOccurrenceIds;
+    m_nDroppedOccurrences = run.m_nDropped;
     return true;
 }
 

@@ -29,6 +29,8 @@ public:
     // Output of the last generation.
     QString m_strSeriesId;
     QStringList m_arrOccurrenceIds;
+    // Occurrences the weekend rule moved onto a day that already had one.
+    qint64 m_nDroppedOccurrences = 0;
 
     // Each reads the controls and shows its own message when the input is
     // not acceptable.
@@ -93,4 +95,5 @@ private:
     QRadioButton* m_pEndBy = nullptr;
     QLineEdit* m_pOccurrences = nullptr;
     QDateTimeEdit* m_pEndByDate = nullptr;
+    QComboBox* m_pWeekendRule = nullptr;
 };

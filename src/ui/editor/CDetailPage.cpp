@@ -10,6 +10,8 @@
 #include "ui/skinui/CGuiComboBoxExt.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
+#include <climits>
+
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QGridLayout>
@@ -284,13 +286,19 @@ void CDetailPage::OnSetRecurrencePattern()
             (void)theDueStore.RemoveDue(id, false);
     }
     m_arrOccurrenceIds = dlg.m_arrOccurrenceIds;
+    m_nDroppedOccurrences = dlg.m_nDroppedOccurrences;
     m_bPatternSet = true;
     m_pCount->setText(CountText());
 }
 
 QString CDetailPage::CountText() const
 {
-    return QString::asprintf("%s %d", "Estimated number of records : ", int(m_arrOccurrenceIds.size()));
+    const QString count =
+        QString::asprintf("%s %d", "Estimated number of records : ", int(m_arrOccurrenceIds.size()));
+    if (m_nDroppedOccurrences <= 0)
+        return count;
+    return count + tr(" (%n left out: moved off the weekend onto a day that already has one)", "",
+                      int(qMin<qint64>(m_nDroppedOccurrences, INT_MAX)));
 }
 
 void CDetailPage::OnStartChanged()

@@ -39,6 +39,7 @@ public:
 
     // Placeholders of the last confirmed pattern, in generation order.
     QStringList m_arrOccurrenceIds;
+    qint64 m_nDroppedOccurrences = 0; // left out by the weekend rule
     bool m_bPatternSet = false;
     bool m_bHideRecursive = false; // Modify: a due is made recurring only when created
 

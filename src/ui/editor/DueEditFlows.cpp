@@ -16,9 +16,17 @@ namespace DueEditFlows {
 
 // The store also changes when a confirmed pattern's placeholders are taken
 // back after Cancel, so "true" means the month is worth listing again.
-bool NewDue(QWidget* parent, QString* newId)
+bool NewDue(QWidget* parent, QString* newId, const QDate& dueDate)
 {
     CDueDateSheet sheet(CDueDateSheet::Mode::New, parent);
+    if (dueDate.isValid()) {
+        const COleDateTime due = COleDateTime::FromQDateTime(QDateTime(dueDate, QTime(0, 0)));
+        if (due.IsValid()) {
+            sheet.m_due.m_dtDue = due;
+            if (due < sheet.m_due.m_dtStart)
+                sheet.m_due.m_dtStart = due;
+        }
+    }
     DueEditRules::NewDueResult result;
     result.finished = sheet.DoModal() == QDialog::Accepted;
 

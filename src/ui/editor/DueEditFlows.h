@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QWidget;
@@ -11,8 +12,9 @@ class QWidget;
 namespace DueEditFlows {
 
 // Runs the new-due wizard; true when dues were added. newId receives the new
-// due (the first of a new series), or stays empty.
-bool NewDue(QWidget* parent, QString* newId = nullptr);
+// due (the first of a new series), or stays empty. A valid dueDate starts the
+// wizard on that day (at midnight, starting no later than that).
+bool NewDue(QWidget* parent, QString* newId = nullptr, const QDate& dueDate = QDate());
 
 // Runs the modify sheet for the due (asking about the whole series for a
 // member of one); true when anything was written.

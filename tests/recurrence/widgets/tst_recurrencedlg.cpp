@@ -55,6 +55,7 @@ private slots:
     void startCannotPassEndUntilEndMoves();
     void okGeneratesInOrder();
     void cancelledLongRunLeavesNothing();
+    void weekendRuleDropsAndCounts();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -260,6 +261,26 @@ void TestRecurrenceDlg::cancelledLongRunLeavesNothing()
     QCOMPARE(DueFileCount(), 1);
     QCOMPARE(theDueStore.GetCount(), 1);
     QVERIFY(theDueStore.Contains(keep));
+}
+
+void TestRecurrenceDlg::weekendRuleDropsAndCounts()
+{
+    // Opened on Wednesday 7 March 2007: daily for five days runs into the weekend.
+    CRecurrenceDlg dlg;
+    dlg.show();
+    auto* rule = Child<QComboBox>(dlg, "weekendRule");
+    QCOMPARE(rule->currentIndex(), int(RecurrencePattern::KeepWeekend));
+    Child<QLineEdit>(dlg, "dailyInterval")->setText("1");
+    Child<QLineEdit>(dlg, "occurrences")->setText("5");
+    rule->setCurrentIndex(RecurrencePattern::FridayBefore);
+    dlg.accept();
+    QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    QStringList days;
+    for (const QString& id : dlg.m_arrOccurrenceIds)
+        days << theDueStore.GetDue(id).m_dtStart.ToQDateTime().date().toString(Qt::ISODate);
+    QCOMPARE(days, (QStringList{"2007-03-07", "2007-03-08", "2007-03-09"}));
+    QCOMPARE(dlg.m_nDroppedOccurrences, qint64(2));
+    QCOMPARE(DueFileCount(), 3);
 }
 
 QTEST_MAIN(TestRecurrenceDlg)

@@ -124,6 +124,9 @@ private slots:
     void emptyPatternStoresNothing();
     void seriesIsKeptWholeOrNotAtAll_data();
     void seriesIsKeptWholeOrNotAtAll();
+    void weekendRuleCountSaysWhatWasLeftOut();
+    void newOnAGivenDay_data();
+    void newOnAGivenDay();
 
     void modifySeries_data();
     void modifySeries();
@@ -663,6 +666,54 @@ void TestDueEditor::seriesIsKeptWholeOrNotAtAll()
     if (kept)
         QCOMPARE(theDueStore.GetDue(outcome.newId).m_strTitle, QStringLiteral("Gym"));
     QCOMPARE(theDueStore.TakeErrors().size(), diskFull ? 1 : 0);
+}
+
+void TestDueEditor::weekendRuleCountSaysWhatWasLeftOut()
+{
+    // Daily from Thursday 5 April 2007, five times, weekend to the Friday before:
+    // Saturday and Sunday both fold onto Friday and are left out.
+    const QDateTime start(QDate(2007, 4, 5), QTime(9, 0));
+    OnNextModal([&](QWidget* w) {
+        auto* wizard = qobject_cast<QWizard*>(w);
+        Child<QCheckBox>(w, "makeRecursive")->click();
+        OnNextModal([&](QWidget* dlg) {
+            Child<QComboBox>(dlg, "weekendRule")->setCurrentIndex(RecurrencePattern::FridayBefore);
+            ConfirmDailyPattern(dlg, 1, 5, start);
+        });
+        Child<QAbstractButton>(w, "setPattern")->click();
+        QCOMPARE(
+            Child<QLabel>(w, "count")->text(),
+            QStringLiteral("Estimated number of records :  3 (2 left out: moved off the weekend onto a day "
+                           "that already has one)"));
+        QCOMPARE(DueFiles().size(), 3);
+        wizard->reject();
+    });
+    (void)DueEditFlows::NewDue(nullptr); // cancelled: the placeholders go again
+    QCOMPARE(DueFiles().size(), 0);
+}
+
+void TestDueEditor::newOnAGivenDay_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QDateTime>("start");
+    QTest::newRow("later day: starts now") << m_now.date().addDays(9) << m_now;
+    QTest::newRow("earlier day: starts that day")
+        << m_now.date().addDays(-20) << QDateTime(m_now.date().addDays(-20), QTime(0, 0));
+}
+
+void TestDueEditor::newOnAGivenDay()
+{
+    QFETCH(QDate, day);
+    QFETCH(QDateTime, start);
+    QDateTime shownDue, shownStart;
+    OnNextModal([&](QWidget* w) {
+        shownDue = Child<QDateTimeEdit>(w, "dueDate")->dateTime();
+        shownStart = Child<QDateTimeEdit>(w, "startDate")->dateTime();
+        qobject_cast<QWizard*>(w)->reject();
+    });
+    QVERIFY(!DueEditFlows::NewDue(nullptr, nullptr, day));
+    QCOMPARE(shownDue, QDateTime(day, QTime(0, 0)));
+    QCOMPARE(shownStart, start);
 }
 
 QStringList TestDueEditor::MakeSeries(int members)

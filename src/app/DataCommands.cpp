@@ -1,0 +1,66 @@
+#include "app/DataCommands.h"
+
+#include "export/DueCsv.h"
+#include "model/CDueStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace DataCommands {
+
+namespace {
+
+class Text
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+int Fail(QTextStream& err, const QString& text)
+{
+    err << "tallyvane: " << text << '\n';
+    err.flush();
+    return 2;
+}
+
+} // namespace
+
+QString CheckImportArguments(const QStringList& arguments)
+{
+    if (arguments.value(0) != QLatin1String("csv"))
+        return Text::tr("import needs a format: csv");
+    if (arguments.size() < 2)
+        return Text::tr("import csv needs the FILE to read");
+    if (arguments.size() > 2)
+        return Text::tr("import takes one file, not \"%1\" as well").arg(arguments.at(2));
+    return {};
+}
+
+CommandLine::Outcome RunImport(const CommandLine::Invocation& call)
+{
+    const QString file = call.arguments.at(1);
+    // Read the file before the folder is touched: a file that cannot be used changes nothing.
+    const DueCsv::Reading reading = DueCsv::ReadFile(file);
+    if (!reading.ok)
+        return Fail(call.err, reading.error);
+    if (!CommandLine::OpenFolderForWriting(call.parser.value(QStringLiteral("workdir")), call.err))
+        return 2;
+
+    const QStringList ids = DueCsv::AddAll(reading, theDueStore);
+    const QStringList writeErrors = theDueStore.TakeErrors();
+    for (const DueCsv::Rejected& r : reading.rejected)
+        call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ':' << r.lineNumber << ": "
+                 << Text::tr("rejected: %1").arg(r.reason) << '\n';
+    for (const QString& e : writeErrors)
+        call.err << "tallyvane: " << e << '\n';
+    call.err.flush();
+    call.out
+        << Text::tr("imported %1 due(s), rejected %2 line(s)").arg(ids.size()).arg(reading.rejected.size())
+        << '\n';
+    call.out.flush();
+    if (!writeErrors.isEmpty())
+        return 2;
+    return reading.rejected.isEmpty() ? 0 : 1;
+}
+
+} // namespace DataCommands

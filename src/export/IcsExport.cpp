@@ -1,0 +1,142 @@
+#include "export/IcsExport.h"
+
+#include "model/Clock.h"
+#include "model/ExportFile.h"
+#include "model/LocaleFormat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+
+#include <libical/ical.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace IcsExport {
+
+namespace {
+
+QString Tr(const char* text)
+{
+    return QCoreApplication::translate("IcsExport", text);
+}
+
+struct ComponentFree
+{
+    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+QByteArray Utf8(const QString& s)
+{
+    return s.toUtf8();
+}
+
+icaltimetype DateOf(const QDate& d)
+{
+    icaltimetype t = icaltime_null_date();
+    t.year = d.year();
+    t.month = d.month();
+    t.day = d.day();
+    return t;
+}
+
+// Local wall time without a zone: the event shows at that time wherever the
+// calendar is, as the due does in this program.
+icaltimetype FloatingOf(const QDateTime& dt)
+{
+    icaltimetype t = icaltime_null_time();
+    t.year = dt.date().year();
+    t.month = dt.date().month();
+    t.day = dt.date().day();
+    t.hour = dt.time().hour();
+    t.minute = dt.time().minute();
+    t.second = dt.time().second();
+    return t;
+}
+
+QString Description(const DueRecord& r)
+{
+    QStringList lines;
+    lines << Tr("Pay To: %1").arg(r.m_strPayTo) << Tr("Account: %1").arg(r.m_strAccount)
+          << Tr("Type: %1").arg(DueTypeText(r.m_nType)) << (r.m_bPaid ? Tr("Paid") : Tr("Unpaid"));
+    QString notes = r.m_strNotes;
+    notes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (!notes.isEmpty())
+        lines << QString() << notes;
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+int ReminderLeadDays()
+{
+    const QSettings settings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane"));
+    const QVariant v = settings.value(QStringLiteral("Reminders/LeadDays"));
+    bool ok = false;
+    const int days = v.toString().trimmed().toInt(&ok);
+    return ok && days >= 0 && days <= kMaxLeadDays ? days : kDefaultLeadDays;
+}
+
+QByteArray Build(const ExportRequest& request, int leadDays)
+{
+    Component cal(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_prodid("-//Quillory//Tallyvane//EN"));
+    icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
+
+    const QDateTime nowUtc = Clock::Now().toUTC();
+    icaltimetype stamp = FloatingOf(nowUtc);
+    stamp.zone = icaltimezone_get_utc_timezone();
+
+    for (const DueRecord& r : request.dues) {
+        const QDateTime due = r.m_dtDue.ToQDateTime();
+        if (!due.isValid())
+            continue; // a due without a date has no place in a calendar
+        icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(
+            event, icalproperty_new_uid(Utf8(r.m_strRecId + QStringLiteral("@tallyvane")).constData()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
+        if (due.time() == QTime(0, 0)) {
+            icalcomponent_add_property(event, icalproperty_new_dtstart(DateOf(due.date())));
+            icalcomponent_add_property(event, icalproperty_new_dtend(DateOf(due.date().addDays(1))));
+        } else {
+            icalcomponent_add_property(event, icalproperty_new_dtstart(FloatingOf(due)));
+        }
+        const QString amount = FormatCurrencyText(AmountText(r.m_dAmount), request.locale);
+        const QString summary = Tr("%1 - %2").arg(r.m_strTitle, amount);
+        icalcomponent_add_property(event, icalproperty_new_summary(Utf8(summary).constData()));
+        icalcomponent_add_property(event, icalproperty_new_description(Utf8(Description(r)).constData()));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        if (leadDays > 0) {
+            icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+            icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+            icalcomponent_add_property(alarm, icalproperty_new_description(Utf8(summary).constData()));
+            icaltriggertype trigger;
+            trigger.time = icaltime_null_time();
+            trigger.duration = icaldurationtype_from_int(-leadDays * 86400);
+            icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+            icalcomponent_add_component(event, alarm);
+        }
+        icalcomponent_add_component(cal.get(), event);
+    }
+
+    char* text = icalcomponent_as_ical_string_r(cal.get());
+    const QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
+bool ExportFile(const ExportRequest& request, QString* errorText)
+{
+    QString why;
+    if (SaveExportFile(request.outputPath, Build(request, ReminderLeadDays()), &why))
+        return true;
+    if (errorText)
+        *errorText = Tr("Could not write the calendar file %1: %2")
+                         .arg(QDir::toNativeSeparators(request.outputPath), why);
+    return false;
+}
+
+} // namespace IcsExport

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "export/ExportRequest.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Dues as an iCalendar file (RFC 5545), built and written by libical: one
+// VEVENT per due on its due date, all-day when the due time is midnight and a
+// timed event in local (floating) time otherwise; SUMMARY holds title and
+// amount, DESCRIPTION payee, account, type, paid state and notes; the UID is
+// made from the record identifier, so exporting again updates the same events;
+// a VALARM rings the reminder lead time before (none when it is 0 days).
+namespace IcsExport {
+
+// The reminder lead time in days: QSettings("Quillory", "Tallyvane"), key
+// "Reminders/LeadDays", when it holds a whole number from 0 to kMaxLeadDays,
+// else kDefaultLeadDays.
+int ReminderLeadDays();
+inline constexpr int kDefaultLeadDays = 3;
+inline constexpr int kMaxLeadDays = 366;
+
+// The calendar's bytes for the request's dues.
+QByteArray Build(const ExportRequest& request, int leadDays);
+
+// Writes request.dues to request.outputPath with the user's lead time: the
+// iCalendar export of the menu and of the command line.
+[[nodiscard]] bool ExportFile(const ExportRequest& request, QString* errorText);
+
+} // namespace IcsExport
