@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
 // The file's texts, translated under one context (declared so that lupdate finds them).
@@ -112,8 +113,7 @@ QString RecurrencePattern::ValidatePattern() const
             return BadDay();
         const int m = m_nYearlyMonth;
         if ((day == 31 && (m == 3 || m == 5 || m == 8 || m == 10)) || (day >= 30 && m == 1))
-            return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)),
-                                     int(day));
+            return Texts::tr("Month %1 does not have date %2").arg(MonthNames().value(m)).arg(int(day));
         return {};
     }
     default:
@@ -133,45 +133,59 @@ QString RecurrencePattern::NoWeekdayMessage()
     return NoWeekday();
 }
 
-const QStringList& RecurrencePattern::FrequencyNames()
+namespace {
+// Translated on each call: the lists show in the language loaded by then.
+QStringList Translated(std::initializer_list<const char*> texts)
 {
-    static const QStringList names = {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
-                                      QStringLiteral("Year")};
+    QStringList names;
+    for (const char* text : texts)
+        names << Texts::tr(text);
     return names;
 }
+} // namespace
 
-const QStringList& RecurrencePattern::OrdinalNames()
+QStringList RecurrencePattern::FrequencyNames()
 {
-    static const QStringList names = {QStringLiteral("first"), QStringLiteral("second"),
-                                      QStringLiteral("third"), QStringLiteral("fourth"),
-                                      QStringLiteral("last")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "Day"), QT_TRANSLATE_NOOP("RecurrencePattern", "Week"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Month"), QT_TRANSLATE_NOOP("RecurrencePattern", "Year")});
 }
 
-const QStringList& RecurrencePattern::WeekdayNames()
+QStringList RecurrencePattern::OrdinalNames()
 {
-    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
-                                      QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
-                                      QStringLiteral("Thursday"), QStringLiteral("Friday"),
-                                      QStringLiteral("Saturday")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "first"), QT_TRANSLATE_NOOP("RecurrencePattern", "second"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "third"), QT_TRANSLATE_NOOP("RecurrencePattern", "fourth"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "last")});
 }
 
-const QStringList& RecurrencePattern::MonthNames()
+QStringList RecurrencePattern::WeekdayNames()
 {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "Sunday"), QT_TRANSLATE_NOOP("RecurrencePattern", "Monday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Tuesday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Wednesday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Thursday"), QT_TRANSLATE_NOOP("RecurrencePattern", "Friday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Saturday")});
 }
 
-const QStringList& RecurrencePattern::WeekendRuleNames()
+QStringList RecurrencePattern::MonthNames()
 {
-    static const QStringList names = {
-        QCoreApplication::translate("RecurrencePattern", "Keep it on that day"),
-        QCoreApplication::translate("RecurrencePattern", "Move it to the Friday before"),
-        QCoreApplication::translate("RecurrencePattern", "Move it to the Monday after")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "January"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "February"), QT_TRANSLATE_NOOP("RecurrencePattern", "March"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "April"), QT_TRANSLATE_NOOP("RecurrencePattern", "May"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "June"), QT_TRANSLATE_NOOP("RecurrencePattern", "July"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "August"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "September"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "October"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "November"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "December")});
+}
+
+QStringList RecurrencePattern::WeekendRuleNames()
+{
+    return Translated({QT_TRANSLATE_NOOP("RecurrencePattern", "Keep it on that day"),
+                       QT_TRANSLATE_NOOP("RecurrencePattern", "Move it to the Friday before"),
+                       QT_TRANSLATE_NOOP("RecurrencePattern", "Move it to the Monday after")});
 }
