@@ -29,14 +29,210 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CCalendarView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CCalendarView.cpp" line="+301"/>
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n weitere</numerusform>
+            <numerusform>+%n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CComingUpView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CComingUpView.cpp" line="+81"/>
+        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <translation>
+            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
+            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tage im Voraus)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CCsvImportDlg</name>
+    <message>
+        <location filename="../src/ui/CCsvImportDlg.cpp" line="+39"/>
+        <location line="+50"/>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>From %1</source>
+        <translation>Aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due(s) will be added:</source>
+        <translation>
+            <numerusform>%n Fälligkeit wird hinzugefügt:</numerusform>
+            <numerusform>%n Fälligkeiten werden hinzugefügt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n line(s) will be left out:</source>
+        <translation>
+            <numerusform>%n Zeile wird ausgelassen:</numerusform>
+            <numerusform>%n Zeilen werden ausgelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Aus %1 wurde nichts importiert</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailPage</name>
+    <message>
+        <location filename="../src/ui/editor/CDetailPage.cpp" line="+71"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make Recursive Due</source>
+        <translation>Wiederkehrende Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+71"/>
+        <source>Set Recurrence Pattern</source>
+        <translation>Wiederholungsmuster festlegen</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Due Date occurs</source>
+        <translation>Fälligkeitsdatum liegt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days and</source>
+        <translation>Tage und</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hours &amp; Minutes</source>
+        <translation>Std. &amp; Min.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after Start Date</source>
+        <translation>nach dem Startdatum</translation>
+    </message>
+    <message>
+        <location line="+175"/>
+        <source>Estimated number of records :  %1</source>
+        <translation>Voraussichtliche Anzahl Einträge:  %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> (%n left out: moved off the weekend onto a day that already has one)</source>
+        <translation>
+            <numerusform> (%n ausgelassen: vom Wochenende auf einen Tag verschoben, der schon eine hat)</numerusform>
+            <numerusform> (%n ausgelassen: vom Wochenende auf einen Tag verschoben, der schon eine hat)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/CDetailsBar.cpp" line="+35"/>
+        <location filename="../src/ui/CDetailsBar.cpp" line="+37"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -249,37 +445,428 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/CMainFrame.cpp" line="+234"/>
+        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Due </source>
+        <translation>Neue Fälligkeit </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> New Due</source>
+        <translation> Neue Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Modify</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify Due </source>
+        <translation>Fälligkeit ändern </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Modify Due</source>
+        <translation> Fälligkeit ändern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete Due </source>
+        <translation>Fälligkeit löschen </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Delete Due</source>
+        <translation> Fälligkeit löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print Dues </source>
+        <translation>Fälligkeiten drucken </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Print Dues </source>
+        <translation> Fälligkeiten drucken </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Details Window</source>
+        <translation>&amp;Detailfenster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show\Hide Detail Window</source>
+        <translation>Detailfenster ein-/ausblenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle Detail Window</source>
+        <translation>Detailfenster ein/aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With Notes</source>
+        <translation>Mit Notizen</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel With Notes </source>
+        <translation>Nach Excel exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel With Notes</source>
+        <translation> Nach Excel exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>Without Notes</source>
+        <translation>Ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel Without Notes </source>
+        <translation>Nach Excel exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel Without Notes</source>
+        <translation> Nach Excel exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word With Notes </source>
+        <translation>Nach Word exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word With Notes</source>
+        <translation> Nach Word exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word Without Notes </source>
+        <translation>Nach Word exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word Without Notes</source>
+        <translation> Nach Word exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML With Notes </source>
+        <translation>Nach HTML exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML With Notes</source>
+        <translation> Nach HTML exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML Without Notes </source>
+        <translation>Nach HTML exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML Without Notes</source>
+        <translation> Nach HTML exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF With Notes </source>
+        <translation>Als PDF exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  With Notes</source>
+        <translation> Als PDF exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF Without Notes </source>
+        <translation>Als PDF exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  Without Notes</source>
+        <translation> Als PDF exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change &amp;Working Directory</source>
+        <translation>&amp;Arbeitsverzeichnis wechseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Directory </source>
+        <translation>Verzeichnis wechseln </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change Directory</source>
+        <translation> Verzeichnis wechseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallyvane...</source>
+        <translation>&amp;Über Tallyvane …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help Contents</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help </source>
+        <translation>Hilfe </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Help</source>
+        <translation> Hilfe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Voriger Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Previous Month </source>
+        <translation>Zum vorigen Monat </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Goto Previous Month</source>
+        <translation> Zum vorigen Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next Month</source>
+        <translation>Nä&amp;chster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Next Month </source>
+        <translation>Zum nächsten Monat </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Goto Next Month</source>
+        <translation> Zum nächsten Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the current month</source>
+        <translation>Den laufenden Monat zeigen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Suchen …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search the shown month</source>
+        <translation>Den gezeigten Monat durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month as a calendar</source>
+        <translation>Den Monat als Kalender zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;iCalendar...</source>
+        <translation>&amp;iCalendar …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to an iCalendar file</source>
+        <translation>Die aufgeführten Fälligkeiten in eine iCalendar-Datei exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to iCalendar</source>
+        <translation> Als iCalendar exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to a CSV file</source>
+        <translation>Die aufgeführten Fälligkeiten in eine CSV-Datei exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to CSV</source>
+        <translation> Als CSV exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importieren …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add dues from a CSV file</source>
+        <translation>Fälligkeiten aus einer CSV-Datei hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Import CSV</source>
+        <translation> CSV importieren</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>By &amp;Due Date</source>
+        <translation>Nach &amp;Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Amount</source>
+        <translation>Nach &amp;Betrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Title</source>
+        <translation>Nach &amp;Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Pay To</source>
+        <translation>Nach &amp;Empfänger</translation>
+    </message>
+    <message>
+        <location line="+109"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>&amp;Due</source>
         <translation>F&amp;älligkeit</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Sort</source>
         <translation>&amp;Sortieren</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&amp;Tools</source>
         <translation>&amp;Extras</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
         <translation>E&amp;xportieren</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Excel</source>
         <translation>&amp;Excel</translation>
     </message>
@@ -299,17 +886,17 @@ Version %1.%2</translation>
         <translation>&amp;PDF</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>&amp;Preferences</source>
         <translation>&amp;Einstellungen</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Due Date</source>
         <translation>Fälligkeitsdatum</translation>
     </message>
@@ -319,7 +906,22 @@ Version %1.%2</translation>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+231"/>
+        <source>New</source>
+        <translation>Neue Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Deleting the %1 dues of the series...</source>
         <translation>Die %1 Fälligkeiten der Serie werden gelöscht …</translation>
     </message>
@@ -329,7 +931,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+77"/>
+        <location line="+79"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -357,6 +959,111 @@ Version %1.%2</translation>
             <numerusform>%n Änderungen konnten nicht geschrieben werden:</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <source>Mark &amp;Paid</source>
+        <translation>Als &amp;bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark &amp;Unpaid</source>
+        <translation>Als &amp;unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Paid or Unpaid</source>
+        <translation>Als bezahlt oder unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+142"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="-140"/>
+        <location line="+141"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location line="-139"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;Demnächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Month</source>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Go to the Due&apos;s Month</source>
+        <translation>&amp;Zum Monat der Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reminders and Coming &amp;Up...</source>
+        <translation>Erinnerungen und &amp;Demnächst …</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <location line="+30"/>
+        <location line="+120"/>
+        <source>Coming Up</source>
+        <translation>Demnächst</translation>
+    </message>
+    <message>
+        <location line="-153"/>
+        <source>Overdue and upcoming dues</source>
+        <translation>Überfällige und anstehende Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The dues of the month</source>
+        <translation>Die Fälligkeiten des Monats</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Mark Paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark Unpaid</source>
+        <translation>Als unbezahlt markieren</translation>
+    </message>
 </context>
 <context>
     <name>CMainToolBar</name>
@@ -374,6 +1081,59 @@ Version %1.%2</translation>
         <location line="+4"/>
         <source>ProjectToolBar</source>
         <translation>Symbolleiste</translation>
+    </message>
+</context>
+<context>
+    <name>COutlookView</name>
+    <message>
+        <location filename="../src/ui/COutlookView.cpp" line="+27"/>
+        <source>Due</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working Directory</source>
+        <translation>Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
@@ -568,7 +1328,153 @@ Version %1.%2</translation>
 <context>
     <name>CRecurrenceDlg</name>
     <message>
-        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+389"/>
+        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+36"/>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+8"/>
+        <source>Recurrence Pattern</source>
+        <translation>Wiederholungsmuster</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due Occurs Every</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Recurrence Range</source>
+        <translation>Zeitraum der Serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End After</source>
+        <translation>Endet nach</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End By</source>
+        <translation>Endet am</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Occurances</source>
+        <translation>Terminen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>On a Saturday or Sunday</source>
+        <translation>An einem Samstag oder Sonntag</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Every</source>
+        <comment>every n days</comment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every WeekDay</source>
+        <translation>Jeden Werktag</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day(s)</source>
+        <translation>Tag(e)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Recur Every</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Week(s) On</source>
+        <translation>Woche(n) am</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Day</source>
+        <translation>Am Tag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>The</source>
+        <translation>Am</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <location line="+7"/>
+        <source>Of Every</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+7"/>
+        <source>Month(s)</source>
+        <translation>Monat(e)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Every</source>
+        <comment>every year on a date</comment>
+        <translation>Jedes Jahr am</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Of</source>
+        <translation>im</translation>
+    </message>
+    <message>
+        <location line="+135"/>
         <source>This pattern makes %1 dues. Do you want to create them all?</source>
         <translation>Dieses Muster ergibt %1 Fälligkeiten. Wollen Sie sie alle anlegen?</translation>
     </message>
@@ -581,6 +1487,54 @@ Version %1.%2</translation>
         <location line="+13"/>
         <source>The series could not be written, so none of its dues were kept. Nothing in the data folder was changed.</source>
         <translation>Die Serie konnte nicht geschrieben werden, daher wurde keine ihrer Fälligkeiten behalten. Im Datenordner wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderSettingsDlg</name>
+    <message>
+        <location filename="../src/ui/CReminderSettingsDlg.cpp" line="+20"/>
+        <source>Reminders and Coming Up</source>
+        <translation>Erinnerungen und Demnächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Off</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> day(s) before</source>
+        <translation> Tag(e) vorher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> day(s)</source>
+        <translation> Tag(e)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keep running in the notification area when the window closes</source>
+        <translation>Nach dem Schließen des Fensters im Benachrichtigungsfeld &amp;weiterlaufen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Start at login in the notification area</source>
+        <translation>Bei der Anmeldung im Benachrichtigungsfeld &amp;starten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Remind me:</source>
+        <translation>&amp;Erinnern:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up lists:</source>
+        <translation>&amp;Demnächst zeigt:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The login entry %1 could not be written: %2</source>
+        <translation>Der Anmeldeeintrag %1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -614,7 +1568,7 @@ Version %1.%2</translation>
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/CTallyvaneView.cpp" line="+80"/>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
         <source>No dues of this month match the search</source>
         <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
     </message>
@@ -637,6 +1591,42 @@ Version %1.%2</translation>
         <location line="+1"/>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mark Paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Unpaid</source>
+        <translation>Als unbezahlt markieren</translation>
+    </message>
+</context>
+<context>
+    <name>CTrayIcon</name>
+    <message>
+        <location filename="../src/ui/CTrayIcon.cpp" line="+13"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;Demnächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
+        <translation>
+            <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tag</numerusform>
+            <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tagen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -990,7 +1980,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+36"/>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -1016,46 +2006,81 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+125"/>
+        <location line="+96"/>
+        <location line="+17"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-107"/>
+        <location line="+129"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-114"/>
+        <location line="+233"/>
         <source>working directory not found: %1</source>
         <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-229"/>
         <source>working directory not readable: %1</source>
         <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location line="+245"/>
         <source>skipped %1</source>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="-191"/>
+        <source>--month YYYY-MM is required (or --from and --to)</source>
+        <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--month cannot be combined with --from and --to</source>
+        <translation>--month lässt sich nicht mit --from und --to verbinden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--from YYYY-MM and --to YYYY-MM go together</source>
+        <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 liegt vor --from %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>unbekanntes Exportformat „%1“</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>no dues in %1: %2 lists none</source>
         <translation>keine Fälligkeiten in %1: %2 führt keine auf</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>The first month of a range, instead of --month</source>
+        <translation>Der erste Monat eines Zeitraums, statt --month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month of the range</source>
+        <translation>Der letzte Monat des Zeitraums</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Leave the notes out</source>
         <translation>Die Notizen weglassen</translation>
     </message>
@@ -1085,19 +2110,54 @@ Version %1.%2</translation>
         <translation>%1 ist erforderlich</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
+        <source>could not create the data folder %1</source>
+        <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>Write the dues of one month to a file, as the window&apos;s export does</source>
-        <translation>Die Fälligkeiten eines Monats in eine Datei schreiben, wie es der Export im Fenster tut</translation>
+        <source>Write the dues of one month or a range of months to a file, as the window&apos;s export does</source>
+        <translation>Die Fälligkeiten eines Monats oder Zeitraums in eine Datei schreiben, wie es der Export im Fenster tut</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add the dues of a CSV file, each under a new record identifier</source>
+        <translation>Die Fälligkeiten einer CSV-Datei hinzufügen, jede unter einer neuen Eintragskennung</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the unpaid dues that are late or fall due within N days, then their sums</source>
+        <translation>Die unbezahlten Fälligkeiten ausgeben, die überfällig sind oder in N Tagen fällig werden, danach ihre Summen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add a due, or a series with --repeat; prints the identifier of every due it adds</source>
+        <translation>Eine Fälligkeit hinzufügen, mit --repeat eine Serie; gibt die Kennung jeder hinzugefügten Fälligkeit aus</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mark dues paid (or unpaid with --unpaid)</source>
+        <translation>Fälligkeiten als bezahlt markieren (mit --unpaid als unbezahlt)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete a due, or its whole series with --series</source>
+        <translation>Eine Fälligkeit löschen, mit --series ihre ganze Serie</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Open the dues under DIR; the remembered working directory stays as it is</source>
         <translation>Die Fälligkeiten unter DIR öffnen; das gespeicherte Arbeitsverzeichnis bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start in the notification area, without the window (as at login)</source>
+        <translation>Im Benachrichtigungsfeld starten, ohne Fenster (wie bei der Anmeldung)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1163,6 +2223,34 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>DataCommandsText</name>
+    <message>
+        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <source>import needs a format: csv</source>
+        <translation>import braucht ein Format: csv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import csv needs the FILE to read</source>
+        <translation>import csv braucht die zu lesende DATEI</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import takes one file, not &quot;%1&quot; as well</source>
+        <translation>import nimmt eine Datei, nicht zusätzlich „%1“</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>rejected: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>imported %1 due(s), rejected %2 line(s)</source>
+        <translation>%1 Fälligkeit(en) importiert, %2 Zeile(n) abgelehnt</translation>
+    </message>
+</context>
+<context>
     <name>DataFolder</name>
     <message>
         <location filename="../src/model/DataFolder.cpp" line="+150"/>
@@ -1181,9 +2269,105 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/platform/DesktopNotifier.cpp" line="+33"/>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
+    </message>
+</context>
+<context>
+    <name>DueCsv</name>
+    <message>
+        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <source>a quoted field is not closed before the end of the file</source>
+        <translation>ein Feld in Anführungszeichen ist vor dem Dateiende nicht geschlossen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>text follows a closing quote</source>
+        <translation>nach einem schließenden Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>Could not write the CSV file %1: %2</source>
+        <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is empty: a header row is needed</source>
+        <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the header row cannot be read: %1</source>
+        <translation>die Kopfzeile kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the header names the column &quot;%1&quot; twice</source>
+        <translation>die Kopfzeile nennt die Spalte „%1“ doppelt</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the header lacks the column(s) %1</source>
+        <translation>in der Kopfzeile fehlen die Spalte(n) %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>das Fälligkeitsdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>das Startdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the due date is before the start date</source>
+        <translation>das Fälligkeitsdatum liegt vor dem Startdatum</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
+        <translation>der Betrag „%1“ ist keine einfache Zahl mit Punkt als Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the type &quot;%1&quot; is neither Business nor Personal</source>
+        <translation>die Art „%1“ ist weder Business noch Personal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
+        <translation>der Zahlungsstand „%1“ ist weder Paid noch Unpaid</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+</context>
+<context>
     <name>DueEditFlows</name>
     <message>
-        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+44"/>
+        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+52"/>
         <source>Writing the %1 dues of the series...</source>
         <translation>Die %1 Fälligkeiten der Serie werden geschrieben …</translation>
     </message>
@@ -1328,6 +2512,44 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <location filename="../src/ui/ExportCommands.cpp" line="+43"/>
+        <source>Export to PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The PDF file was saved as %1, but no program could open it.</source>
+        <translation>Die PDF-Datei wurde als %1 gespeichert, aber kein Programm konnte sie öffnen.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Export to iCalendar</source>
+        <translation>Als iCalendar exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <location filename="../src/model/ExportFile.cpp" line="+27"/>
@@ -1374,6 +2596,19 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>GuiStartup</name>
+    <message>
+        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <source>unknown argument: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>working directory not found: %1</source>
+        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelperProgram</name>
     <message>
         <location filename="../src/app/HelperProgram.cpp" line="+39"/>
@@ -1413,6 +2648,52 @@ Wollen Sie die Datei ersetzen?</translation>
         <location line="+33"/>
         <source>The dues were exported to %1, but no program could open the file.</source>
         <translation>Die Fälligkeiten wurden nach %1 exportiert, aber kein Programm konnte die Datei öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsExport</name>
+    <message>
+        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <source>Pay To: %1</source>
+        <translation>Empfänger: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account: %1</source>
+        <translation>Konto: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Could not write the calendar file %1: %2</source>
+        <translation>Die Kalenderdatei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoginAutostart</name>
+    <message>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -1627,7 +2908,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>RecurrencePattern</name>
     <message>
-        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+18"/>
+        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+19"/>
         <source>Please enter valid recurrence day</source>
         <translation>Bitte geben Sie einen gültigen Wiederholungstag ein</translation>
     </message>
@@ -1651,6 +2932,194 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <source>Please enter valid number of recurrences</source>
         <translation>Bitte geben Sie eine gültige Anzahl Wiederholungen ein</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>Month %1 does not have date %2</source>
+        <translation>Der Monat %1 hat keinen Tag %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Week</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Year</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>first</source>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>second</source>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>third</source>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fourth</source>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>last</source>
+        <translation>letzten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Keep it on that day</source>
+        <translation>Am selben Tag lassen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Friday before</source>
+        <translation>Auf den Freitag davor legen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Monday after</source>
+        <translation>Auf den Montag danach legen</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCenter</name>
+    <message>
+        <location filename="../src/ui/ReminderCenter.cpp" line="+37"/>
+        <source>Overdue: %1</source>
+        <translation>Überfällig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due soon: %1</source>
+        <translation>Bald fällig: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 due on %2</source>
+        <translation>%1 fällig am %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Mark paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -1666,6 +3135,292 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <location filename="../src/platform/TemporaryDocument.cpp" line="+55"/>
         <source>No program could open %1.</source>
         <translation>Kein Programm konnte %1 öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <source>Cannot undo %1</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cannot redo %1</source>
+        <translation>„%1“ kann nicht wiederholt werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 was changed on disk since.</source>
+        <translation>%1: %2 wurde inzwischen auf der Festplatte geändert.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: %2 could not be written: %3.</source>
+        <translation>%1: %2 konnte nicht geschrieben werden: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 could not be read back.</source>
+        <translation>%1: %2 konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 could not be removed: %3.</source>
+        <translation>%1: %2 konnte nicht entfernt werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommandsText</name>
+    <message>
+        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>working directory not found: %1</source>
+        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>working directory not readable: %1</source>
+        <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>skipped %1</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no due with the identifier %1</source>
+        <translation>keine Fälligkeit mit der Kennung %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--repeat must be daily, weekly, monthly or yearly</source>
+        <translation>--repeat muss daily, weekly, monthly oder yearly sein</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--every N needs a whole number from 1 to 9999</source>
+        <translation>--every N braucht eine ganze Zahl von 1 bis 9999</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a yearly due repeats every year: --every must be 1</source>
+        <translation>eine jährliche Fälligkeit wiederholt sich jedes Jahr: --every muss 1 sein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a repeating due needs either --count N or --until YYYY-MM-DD</source>
+        <translation>eine wiederkehrende Fälligkeit braucht entweder --count N oder --until JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--weekdays goes with --repeat weekly only</source>
+        <translation>--weekdays geht nur mit --repeat weekly</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>bad weekday &quot;%1&quot;: expected mon, tue, wed, thu, fri, sat or sun</source>
+        <translation>ungültiger Wochentag „%1“: erwartet wird mon, tue, wed, thu, fri, sat oder sun</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--count N needs a whole number from 1 to %1</source>
+        <translation>--count N braucht eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --until &quot;%1&quot;: expected YYYY-MM-DD</source>
+        <translation>ungültiges Datum für --until „%1“: erwartet wird JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--until lies before the first due date</source>
+        <translation>--until liegt vor dem ersten Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>text (the default) or json</source>
+        <translation>text (Vorgabe) oder json</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text or json</source>
+        <translation>ungültiges Format „%1“: erwartet wird text oder json</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The title</source>
+        <translation>Der Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>When it falls due</source>
+        <translation>Wann sie fällig ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its start date (the due date when not given)</source>
+        <translation>Ihr Startdatum (ohne Angabe das Fälligkeitsdatum)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whom it is paid to</source>
+        <translation>An wen sie gezahlt wird</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The account</source>
+        <translation>Das Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The amount, with &quot;.&quot; for decimals</source>
+        <translation>Der Betrag, mit „.“ als Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The type</source>
+        <translation>Die Art</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Already paid (the first of a series)</source>
+        <translation>Bereits bezahlt (die erste einer Serie)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make a series that repeats</source>
+        <translation>Eine sich wiederholende Serie anlegen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every N days, weeks or months</source>
+        <translation>Alle N Tage, Wochen oder Monate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How many dues the series has</source>
+        <translation>Wie viele Fälligkeiten die Serie hat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Or the last day of the series</source>
+        <translation>Oder der letzte Tag der Serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The days of a weekly series</source>
+        <translation>Die Tage einer wöchentlichen Serie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mark them unpaid instead</source>
+        <translation>Stattdessen als unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete every due of its series</source>
+        <translation>Jede Fälligkeit ihrer Serie löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>How many days ahead (14 when not given)</source>
+        <translation>Wie viele Tage im Voraus (ohne Angabe 14)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>paid needs at least one identifier</source>
+        <translation>paid braucht mindestens eine Kennung</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>delete needs exactly one identifier</source>
+        <translation>delete braucht genau eine Kennung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--title T is required and may not be blank</source>
+        <translation>--title T ist erforderlich und darf nicht leer sein</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bad date for --due &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>ungültiges Datum für --due „%1“: erwartet wird JJJJ-MM-TT oder JJJJ-MM-TTTHH:MM</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --start &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>ungültiges Datum für --start „%1“: erwartet wird JJJJ-MM-TT oder JJJJ-MM-TTTHH:MM</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--start lies after --due</source>
+        <translation>--start liegt nach --due</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>bad amount &quot;%1&quot;: expected digits with &quot;.&quot; for decimals, at most 1e18</source>
+        <translation>ungültiger Betrag „%1“: erwartet werden Ziffern mit „.“ als Dezimaltrennzeichen, höchstens 1e18</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad type &quot;%1&quot;: expected business or personal</source>
+        <translation>ungültige Art „%1“: erwartet wird business oder personal</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the repeat options yield no date</source>
+        <translation>die Wiederholungsoptionen ergeben kein Datum</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the repeat options yield more than %1 dues</source>
+        <translation>die Wiederholungsoptionen ergeben mehr als %1 Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 does not belong to a series</source>
+        <translation>%1 gehört zu keiner Serie</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--days N needs a whole number from 0 to 36500</source>
+        <translation>--days N braucht eine ganze Zahl von 0 bis 36500</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Overdue: </source>
+        <translation>Überfällig: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 7 days: </source>
+        <translation>Nächste 7 Tage: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: </source>
+        <translation>Nächste 30 Tage: </translation>
     </message>
 </context>
 </TS>

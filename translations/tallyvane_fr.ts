@@ -29,14 +29,210 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CCalendarView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CCalendarView.cpp" line="+301"/>
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n autre</numerusform>
+            <numerusform>+%n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CComingUpView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CComingUpView.cpp" line="+81"/>
+        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <translation>
+            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
+            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jours à l’avance)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CCsvImportDlg</name>
+    <message>
+        <location filename="../src/ui/CCsvImportDlg.cpp" line="+39"/>
+        <location line="+50"/>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>From %1</source>
+        <translation>Depuis %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due(s) will be added:</source>
+        <translation>
+            <numerusform>%n échéance sera ajoutée&#xa0;:</numerusform>
+            <numerusform>%n échéances seront ajoutées&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n line(s) will be left out:</source>
+        <translation>
+            <numerusform>%n ligne sera ignorée&#xa0;:</numerusform>
+            <numerusform>%n lignes seront ignorées&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Rien n&apos;a été importé depuis %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailPage</name>
+    <message>
+        <location filename="../src/ui/editor/CDetailPage.cpp" line="+71"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make Recursive Due</source>
+        <translation>Échéance récurrente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+71"/>
+        <source>Set Recurrence Pattern</source>
+        <translation>Définir la périodicité</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Due Date occurs</source>
+        <translation>La date d&apos;échéance tombe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days and</source>
+        <translation>jours et</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hours &amp; Minutes</source>
+        <translation>h &amp; min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after Start Date</source>
+        <translation>après la date de début</translation>
+    </message>
+    <message>
+        <location line="+175"/>
+        <source>Estimated number of records :  %1</source>
+        <translation>Nombre prévu d&apos;enregistrements&#xa0;:  %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> (%n left out: moved off the weekend onto a day that already has one)</source>
+        <translation>
+            <numerusform> (%n omise&#xa0;: déplacée du week-end vers un jour qui en a déjà une)</numerusform>
+            <numerusform> (%n omises&#xa0;: déplacées du week-end vers un jour qui en a déjà une)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/CDetailsBar.cpp" line="+35"/>
+        <location filename="../src/ui/CDetailsBar.cpp" line="+37"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+44"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -249,37 +445,428 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/CMainFrame.cpp" line="+234"/>
+        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Due </source>
+        <translation>Nouvelle échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> New Due</source>
+        <translation> Nouvelle échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify Due </source>
+        <translation>Modifier l&apos;échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Modify Due</source>
+        <translation> Modifier l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete Due </source>
+        <translation>Supprimer l&apos;échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Delete Due</source>
+        <translation> Supprimer l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print Dues </source>
+        <translation>Imprimer les échéances </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Print Dues </source>
+        <translation> Imprimer les échéances </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Details Window</source>
+        <translation>Fenêtre des &amp;détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show\Hide Detail Window</source>
+        <translation>Afficher/masquer la fenêtre des détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle Detail Window</source>
+        <translation>Fenêtre des détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With Notes</source>
+        <translation>Avec les notes</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel With Notes </source>
+        <translation>Exporter vers Excel, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel With Notes</source>
+        <translation> Exporter vers Excel, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>Without Notes</source>
+        <translation>Sans les notes</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel Without Notes </source>
+        <translation>Exporter vers Excel, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel Without Notes</source>
+        <translation> Exporter vers Excel, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word With Notes </source>
+        <translation>Exporter vers Word, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word With Notes</source>
+        <translation> Exporter vers Word, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word Without Notes </source>
+        <translation>Exporter vers Word, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word Without Notes</source>
+        <translation> Exporter vers Word, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML With Notes </source>
+        <translation>Exporter vers HTML, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML With Notes</source>
+        <translation> Exporter vers HTML, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML Without Notes </source>
+        <translation>Exporter vers HTML, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML Without Notes</source>
+        <translation> Exporter vers HTML, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF With Notes </source>
+        <translation>Exporter en PDF, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  With Notes</source>
+        <translation> Exporter en PDF, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF Without Notes </source>
+        <translation>Exporter en PDF, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  Without Notes</source>
+        <translation> Exporter en PDF, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change &amp;Working Directory</source>
+        <translation>Changer de &amp;dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Directory </source>
+        <translation>Changer de dossier </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change Directory</source>
+        <translation> Changer de dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallyvane...</source>
+        <translation>À &amp;propos de Tallyvane…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information, version number and copyright</source>
+        <translation>Afficher les informations du programme, le numéro de version et le copyright</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help Contents</source>
+        <translation>&amp;Sommaire de l’aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help </source>
+        <translation>Aide </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Help</source>
+        <translation> Aide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Previous Month </source>
+        <translation>Aller au mois précédent </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Goto Previous Month</source>
+        <translation> Aller au mois précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Next Month </source>
+        <translation>Aller au mois suivant </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Goto Next Month</source>
+        <translation> Aller au mois suivant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Today</source>
+        <translation>&amp;Aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the current month</source>
+        <translation>Afficher le mois en cours</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search the shown month</source>
+        <translation>Rechercher dans le mois affiché</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month as a calendar</source>
+        <translation>Afficher le mois sous forme de calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;iCalendar...</source>
+        <translation>&amp;iCalendar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to an iCalendar file</source>
+        <translation>Exporter les échéances affichées dans un fichier iCalendar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to iCalendar</source>
+        <translation> Exporter en iCalendar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to a CSV file</source>
+        <translation>Exporter les échéances affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to CSV</source>
+        <translation> Exporter en CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import CSV...</source>
+        <translation>&amp;Importer un CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add dues from a CSV file</source>
+        <translation>Ajouter des échéances depuis un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Import CSV</source>
+        <translation> Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>By &amp;Due Date</source>
+        <translation>Par date d&apos;&amp;échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Amount</source>
+        <translation>Par &amp;montant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Title</source>
+        <translation>Par &amp;titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Pay To</source>
+        <translation>Par &amp;bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+109"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>&amp;Due</source>
         <translation>&amp;Échéance</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>&amp;Sort</source>
         <translation>&amp;Trier</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>&amp;Tools</source>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Export</source>
         <translation>E&amp;xporter</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Excel</source>
         <translation>&amp;Excel</translation>
     </message>
@@ -299,17 +886,17 @@ Version %1.%2</translation>
         <translation>&amp;PDF</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+12"/>
         <source>&amp;Preferences</source>
         <translation>&amp;Préférences</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>Due Date</source>
         <translation>Date d&apos;échéance</translation>
     </message>
@@ -319,7 +906,22 @@ Version %1.%2</translation>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+265"/>
+        <location line="+231"/>
+        <source>New</source>
+        <translation>Nouvelle échéance</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Deleting the %1 dues of the series...</source>
         <translation>Suppression des %1 échéances de la série…</translation>
     </message>
@@ -329,7 +931,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+77"/>
+        <location line="+79"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -357,6 +959,111 @@ Version %1.%2</translation>
             <numerusform>%n modifications n&apos;ont pas pu être écrites&#xa0;:</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <source>Mark &amp;Paid</source>
+        <translation>Marquer comme &amp;payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark &amp;Unpaid</source>
+        <translation>Marquer comme &amp;impayée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Paid or Unpaid</source>
+        <translation>Marquer comme payée ou impayée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+142"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="-140"/>
+        <location line="+141"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location line="-139"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Month</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Go to the Due&apos;s Month</source>
+        <translation>&amp;Aller au mois de l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reminders and Coming &amp;Up...</source>
+        <translation>Rappels et &amp;À venir…</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <location line="+30"/>
+        <location line="+120"/>
+        <source>Coming Up</source>
+        <translation>À venir</translation>
+    </message>
+    <message>
+        <location line="-153"/>
+        <source>Overdue and upcoming dues</source>
+        <translation>Échéances en retard et à venir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The dues of the month</source>
+        <translation>Les échéances du mois</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Rappels (aucun service de notification du bureau n&apos;a répondu)&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Mark Paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark Unpaid</source>
+        <translation>Marquer comme impayée</translation>
+    </message>
 </context>
 <context>
     <name>CMainToolBar</name>
@@ -374,6 +1081,59 @@ Version %1.%2</translation>
         <location line="+4"/>
         <source>ProjectToolBar</source>
         <translation>Barre d&apos;outils</translation>
+    </message>
+</context>
+<context>
+    <name>COutlookView</name>
+    <message>
+        <location filename="../src/ui/COutlookView.cpp" line="+27"/>
+        <source>Due</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working Directory</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
@@ -568,7 +1328,153 @@ Version %1.%2</translation>
 <context>
     <name>CRecurrenceDlg</name>
     <message>
-        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+389"/>
+        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+36"/>
+        <source>Sun</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mon</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tue</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wed</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thu</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fri</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sat</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+8"/>
+        <source>Recurrence Pattern</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due Occurs Every</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Recurrence Range</source>
+        <translation>Durée de la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End After</source>
+        <translation>Fin après</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End By</source>
+        <translation>Fin le</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Occurances</source>
+        <translation>occurrences</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>On a Saturday or Sunday</source>
+        <translation>Un samedi ou un dimanche</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Every</source>
+        <comment>every n days</comment>
+        <translation>Tous les</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every WeekDay</source>
+        <translation>Chaque jour ouvrable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day(s)</source>
+        <translation>jour(s)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Recur Every</source>
+        <translation>Toutes les</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Week(s) On</source>
+        <translation>semaine(s), le</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Day</source>
+        <translation>Le jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>The</source>
+        <translation>Le</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <location line="+7"/>
+        <source>Of Every</source>
+        <translation>tous les</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+7"/>
+        <source>Month(s)</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Every</source>
+        <comment>every year on a date</comment>
+        <translation>Chaque année le</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Of</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+135"/>
         <source>This pattern makes %1 dues. Do you want to create them all?</source>
         <translation>Cette périodicité donne %1 échéances. Voulez-vous toutes les créer&#xa0;?</translation>
     </message>
@@ -581,6 +1487,54 @@ Version %1.%2</translation>
         <location line="+13"/>
         <source>The series could not be written, so none of its dues were kept. Nothing in the data folder was changed.</source>
         <translation>La série n&apos;a pas pu être écrite&#xa0;; aucune de ses échéances n&apos;a donc été conservée. Rien n&apos;a été modifié dans le dossier de données.</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderSettingsDlg</name>
+    <message>
+        <location filename="../src/ui/CReminderSettingsDlg.cpp" line="+20"/>
+        <source>Reminders and Coming Up</source>
+        <translation>Rappels et À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Off</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> day(s) before</source>
+        <translation> jour(s) avant</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> day(s)</source>
+        <translation> jour(s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keep running in the notification area when the window closes</source>
+        <translation>&amp;Continuer dans la zone de notification à la fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Start at login in the notification area</source>
+        <translation>Dé&amp;marrer à la connexion dans la zone de notification</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Remind me:</source>
+        <translation>&amp;Me rappeler&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up lists:</source>
+        <translation>&amp;À venir affiche&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The login entry %1 could not be written: %2</source>
+        <translation>L&apos;entrée de connexion %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -614,7 +1568,7 @@ Version %1.%2</translation>
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/CTallyvaneView.cpp" line="+80"/>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
         <source>No dues of this month match the search</source>
         <translation>Aucune échéance de ce mois ne correspond à la recherche</translation>
     </message>
@@ -637,6 +1591,42 @@ Version %1.%2</translation>
         <location line="+1"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mark Paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Unpaid</source>
+        <translation>Marquer comme impayée</translation>
+    </message>
+</context>
+<context>
+    <name>CTrayIcon</name>
+    <message>
+        <location filename="../src/ui/CTrayIcon.cpp" line="+13"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
+        <translation>
+            <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jour</numerusform>
+            <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jours</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -990,7 +1980,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+36"/>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -1016,46 +2006,81 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+125"/>
+        <location line="+96"/>
+        <location line="+17"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-107"/>
+        <location line="+129"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-114"/>
+        <location line="+233"/>
         <source>working directory not found: %1</source>
         <translation>dossier de travail introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-229"/>
         <source>working directory not readable: %1</source>
         <translation>dossier de travail illisible&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+12"/>
+        <location line="+245"/>
         <source>skipped %1</source>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="-191"/>
+        <source>--month YYYY-MM is required (or --from and --to)</source>
+        <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--month cannot be combined with --from and --to</source>
+        <translation>--month ne peut pas être combiné avec --from et --to</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--from YYYY-MM and --to YYYY-MM go together</source>
+        <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 est avant --from %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>could not write %1</source>
         <translation>impossible d&apos;écrire %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>no dues in %1: %2 lists none</source>
         <translation>aucune échéance en %1&#xa0;: %2 n&apos;en contient aucune</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
+        <source>The first month of a range, instead of --month</source>
+        <translation>Le premier mois d&apos;une période, au lieu de --month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month of the range</source>
+        <translation>Le dernier mois de la période</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Leave the notes out</source>
         <translation>Laisser les notes de côté</translation>
     </message>
@@ -1085,19 +2110,54 @@ Version %1.%2</translation>
         <translation>%1 est obligatoire</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+18"/>
+        <source>could not create the data folder %1</source>
+        <translation>impossible de créer le dossier de données %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
     </message>
     <message>
         <location line="+8"/>
-        <source>Write the dues of one month to a file, as the window&apos;s export does</source>
-        <translation>Écrire les échéances d&apos;un mois dans un fichier, comme le fait l&apos;export de la fenêtre</translation>
+        <source>Write the dues of one month or a range of months to a file, as the window&apos;s export does</source>
+        <translation>Écrire les échéances d&apos;un mois ou d&apos;une période dans un fichier, comme le fait l&apos;export de la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add the dues of a CSV file, each under a new record identifier</source>
+        <translation>Ajouter les échéances d&apos;un fichier CSV, chacune sous un nouvel identifiant d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the unpaid dues that are late or fall due within N days, then their sums</source>
+        <translation>Afficher les échéances impayées en retard ou à payer sous N jours, puis leurs sommes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add a due, or a series with --repeat; prints the identifier of every due it adds</source>
+        <translation>Ajouter une échéance, ou une série avec --repeat&#xa0;; affiche l&apos;identifiant de chaque échéance ajoutée</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mark dues paid (or unpaid with --unpaid)</source>
+        <translation>Marquer des échéances comme payées (ou impayées avec --unpaid)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete a due, or its whole series with --series</source>
+        <translation>Supprimer une échéance, ou toute sa série avec --series</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Open the dues under DIR; the remembered working directory stays as it is</source>
         <translation>Ouvrir les échéances sous DIR&#xa0;; le dossier de travail mémorisé reste tel quel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start in the notification area, without the window (as at login)</source>
+        <translation>Démarrer dans la zone de notification, sans la fenêtre (comme à la connexion)</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1163,6 +2223,34 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>DataCommandsText</name>
+    <message>
+        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <source>import needs a format: csv</source>
+        <translation>import a besoin d&apos;un format&#xa0;: csv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import csv needs the FILE to read</source>
+        <translation>import csv a besoin du FICHIER à lire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import takes one file, not &quot;%1&quot; as well</source>
+        <translation>import prend un seul fichier, pas aussi «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>rejected: %1</source>
+        <translation>rejeté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>imported %1 due(s), rejected %2 line(s)</source>
+        <translation>%1 échéance(s) importée(s), %2 ligne(s) rejetée(s)</translation>
+    </message>
+</context>
+<context>
     <name>DataFolder</name>
     <message>
         <location filename="../src/model/DataFolder.cpp" line="+150"/>
@@ -1181,9 +2269,105 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/platform/DesktopNotifier.cpp" line="+33"/>
+        <source>no session bus</source>
+        <translation>pas de bus de session</translation>
+    </message>
+</context>
+<context>
+    <name>DueCsv</name>
+    <message>
+        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <source>a quoted field is not closed before the end of the file</source>
+        <translation>un champ entre guillemets n&apos;est pas fermé avant la fin du fichier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>text follows a closing quote</source>
+        <translation>du texte suit un guillemet fermant</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>Could not write the CSV file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>le fichier n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is empty: a header row is needed</source>
+        <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the header row cannot be read: %1</source>
+        <translation>la ligne d&apos;en-tête est illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the header names the column &quot;%1&quot; twice</source>
+        <translation>l&apos;en-tête nomme deux fois la colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the header lacks the column(s) %1</source>
+        <translation>il manque à l&apos;en-tête la ou les colonnes %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 champs là où l&apos;en-tête en a %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>la date d&apos;échéance «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>la date de début «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the due date is before the start date</source>
+        <translation>la date d&apos;échéance est antérieure à la date de début</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un nombre simple avec un point pour les décimales</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the type &quot;%1&quot; is neither Business nor Personal</source>
+        <translation>le type «&#xa0;%1&#xa0;» n&apos;est ni Business ni Personal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
+        <translation>l&apos;état de paiement «&#xa0;%1&#xa0;» n&apos;est ni Paid ni Unpaid</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+</context>
+<context>
     <name>DueEditFlows</name>
     <message>
-        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+44"/>
+        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+52"/>
         <source>Writing the %1 dues of the series...</source>
         <translation>Écriture des %1 échéances de la série…</translation>
     </message>
@@ -1238,7 +2422,7 @@ Version %1.%2</translation>
     <message>
         <location line="+25"/>
         <source>All</source>
-        <translation>Toutes</translation>
+        <translation>Tous</translation>
     </message>
 </context>
 <context>
@@ -1328,6 +2512,44 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <location filename="../src/ui/ExportCommands.cpp" line="+43"/>
+        <source>Export to PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The PDF file was saved as %1, but no program could open it.</source>
+        <translation>Le fichier PDF a été enregistré sous %1, mais aucun programme n&apos;a pu l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Export to iCalendar</source>
+        <translation>Exporter en iCalendar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export to CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>ExportFile</name>
     <message>
         <location filename="../src/model/ExportFile.cpp" line="+27"/>
@@ -1374,6 +2596,19 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>GuiStartup</name>
+    <message>
+        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <source>unknown argument: %1</source>
+        <translation>argument inconnu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>working directory not found: %1</source>
+        <translation>dossier de travail introuvable&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>HelperProgram</name>
     <message>
         <location filename="../src/app/HelperProgram.cpp" line="+39"/>
@@ -1413,6 +2648,52 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+33"/>
         <source>The dues were exported to %1, but no program could open the file.</source>
         <translation>Les échéances ont été exportées dans %1, mais aucun programme n&apos;a pu ouvrir le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsExport</name>
+    <message>
+        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <source>Pay To: %1</source>
+        <translation>Bénéficiaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account: %1</source>
+        <translation>Compte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type: %1</source>
+        <translation>Type&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Could not write the calendar file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier de calendrier %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoginAutostart</name>
+    <message>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
@@ -1627,7 +2908,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>RecurrencePattern</name>
     <message>
-        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+18"/>
+        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+19"/>
         <source>Please enter valid recurrence day</source>
         <translation>Veuillez saisir un jour de récurrence valide</translation>
     </message>
@@ -1651,6 +2932,194 @@ Veuillez contacter le support pour toute question.</translation>
         <source>Please enter valid number of recurrences</source>
         <translation>Veuillez saisir un nombre de répétitions valide</translation>
     </message>
+    <message>
+        <location line="+81"/>
+        <source>Month %1 does not have date %2</source>
+        <translation>Le mois de %1 n&apos;a pas de jour %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Day</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Week</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Year</source>
+        <translation>Annuelle</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>last</source>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Keep it on that day</source>
+        <translation>La laisser ce jour-là</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Friday before</source>
+        <translation>La mettre au vendredi précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Monday after</source>
+        <translation>La mettre au lundi suivant</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCenter</name>
+    <message>
+        <location filename="../src/ui/ReminderCenter.cpp" line="+37"/>
+        <source>Overdue: %1</source>
+        <translation>En retard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due soon: %1</source>
+        <translation>Bientôt à payer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 due on %2</source>
+        <translation>%1 à payer le %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Mark paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
 </context>
 <context>
     <name>SaveFile</name>
@@ -1666,6 +3135,292 @@ Veuillez contacter le support pour toute question.</translation>
         <location filename="../src/platform/TemporaryDocument.cpp" line="+55"/>
         <source>No program could open %1.</source>
         <translation>Aucun programme n&apos;a pu ouvrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <source>Cannot undo %1</source>
+        <translation>Impossible d’annuler «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cannot redo %1</source>
+        <translation>Impossible de rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1&#xa0;: %2 est illisible&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 was changed on disk since.</source>
+        <translation>%1&#xa0;: %2 a été modifié sur le disque depuis.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: %2 could not be written: %3.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être écrit&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 could not be read back.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être relu.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 could not be removed: %3.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être supprimé&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommandsText</name>
+    <message>
+        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Le dossier de travail qui contient les échéances</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>working directory not found: %1</source>
+        <translation>dossier de travail introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>working directory not readable: %1</source>
+        <translation>dossier de travail illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>skipped %1</source>
+        <translation>%1 ignoré</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no due with the identifier %1</source>
+        <translation>aucune échéance avec l&apos;identifiant %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--repeat must be daily, weekly, monthly or yearly</source>
+        <translation>--repeat doit valoir daily, weekly, monthly ou yearly</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--every N needs a whole number from 1 to 9999</source>
+        <translation>--every N demande un nombre entier de 1 à 9999</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a yearly due repeats every year: --every must be 1</source>
+        <translation>une échéance annuelle revient chaque année&#xa0;: --every doit valoir 1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a repeating due needs either --count N or --until YYYY-MM-DD</source>
+        <translation>une échéance récurrente demande --count N ou --until AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--weekdays goes with --repeat weekly only</source>
+        <translation>--weekdays ne va qu’avec --repeat weekly</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>bad weekday &quot;%1&quot;: expected mon, tue, wed, thu, fri, sat or sun</source>
+        <translation>jour de la semaine invalide «&#xa0;%1&#xa0;»&#xa0;: mon, tue, wed, thu, fri, sat ou sun attendu</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--count N needs a whole number from 1 to %1</source>
+        <translation>--count N demande un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --until &quot;%1&quot;: expected YYYY-MM-DD</source>
+        <translation>date invalide pour --until «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ attendu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--until lies before the first due date</source>
+        <translation>--until est avant la première date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>text (the default) or json</source>
+        <translation>text (par défaut) ou json</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text or json</source>
+        <translation>format invalide «&#xa0;%1&#xa0;»&#xa0;: text ou json attendu</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The title</source>
+        <translation>Le titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>When it falls due</source>
+        <translation>Quand elle arrive à échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its start date (the due date when not given)</source>
+        <translation>Sa date de début (la date d&apos;échéance si elle n&apos;est pas donnée)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whom it is paid to</source>
+        <translation>À qui elle est payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The account</source>
+        <translation>Le compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The amount, with &quot;.&quot; for decimals</source>
+        <translation>Le montant, avec «&#xa0;.&#xa0;» pour les décimales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The type</source>
+        <translation>Le type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Already paid (the first of a series)</source>
+        <translation>Déjà payée (la première d&apos;une série)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make a series that repeats</source>
+        <translation>Créer une série qui se répète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every N days, weeks or months</source>
+        <translation>Tous les N jours, semaines ou mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How many dues the series has</source>
+        <translation>Combien d&apos;échéances compte la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Or the last day of the series</source>
+        <translation>Ou le dernier jour de la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The days of a weekly series</source>
+        <translation>Les jours d&apos;une série hebdomadaire</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mark them unpaid instead</source>
+        <translation>Les marquer plutôt comme impayées</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete every due of its series</source>
+        <translation>Supprimer toutes les échéances de sa série</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>How many days ahead (14 when not given)</source>
+        <translation>Combien de jours à l&apos;avance (14 par défaut)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>paid needs at least one identifier</source>
+        <translation>paid demande au moins un identifiant</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>delete needs exactly one identifier</source>
+        <translation>delete demande exactement un identifiant</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--title T is required and may not be blank</source>
+        <translation>--title T est obligatoire et ne peut pas être vide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bad date for --due &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>date invalide pour --due «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ ou AAAA-MM-JJTHH:MM attendu</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --start &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>date invalide pour --start «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ ou AAAA-MM-JJTHH:MM attendu</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--start lies after --due</source>
+        <translation>--start est après --due</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>bad amount &quot;%1&quot;: expected digits with &quot;.&quot; for decimals, at most 1e18</source>
+        <translation>montant invalide «&#xa0;%1&#xa0;»&#xa0;: chiffres attendus avec «&#xa0;.&#xa0;» pour les décimales, au plus 1e18</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad type &quot;%1&quot;: expected business or personal</source>
+        <translation>type invalide «&#xa0;%1&#xa0;»&#xa0;: business ou personal attendu</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the repeat options yield no date</source>
+        <translation>les options de répétition ne donnent aucune date</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the repeat options yield more than %1 dues</source>
+        <translation>les options de répétition donnent plus de %1 échéances</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 does not belong to a series</source>
+        <translation>%1 n&apos;appartient à aucune série</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--days N needs a whole number from 0 to 36500</source>
+        <translation>--days N demande un nombre entier de 0 à 36500</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Overdue: </source>
+        <translation>En retard&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 7 days: </source>
+        <translation>7 prochains jours&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: </source>
+        <translation>30 prochains jours&#xa0;: </translation>
     </message>
 </context>
 </TS>
