@@ -658,7 +658,7 @@ Version %1.%2</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation>&amp;Aktualisieren</translation>
+        <translation>A&amp;ktualisieren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -743,7 +743,7 @@ Version %1.%2</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Find...</source>
-        <translation>&amp;Suchen …</translation>
+        <translation>S&amp;uchen …</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -858,7 +858,7 @@ Version %1.%2</translation>
     <message>
         <location line="+8"/>
         <source>&amp;Tools</source>
-        <translation>&amp;Extras</translation>
+        <translation>Ex&amp;tras</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -989,7 +989,7 @@ Version %1.%2</translation>
     <message>
         <location line="-139"/>
         <source>&amp;Coming Up</source>
-        <translation>&amp;Demnächst</translation>
+        <translation>Dem&amp;nächst</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1613,7 +1613,7 @@ Version %1.%2</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Coming Up</source>
-        <translation>&amp;Demnächst</translation>
+        <translation>Dem&amp;nächst</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -893,7 +893,7 @@ Version %1.%2</translation>
     <message>
         <location line="+5"/>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -999,7 +999,7 @@ Version %1.%2</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Go to the Due&apos;s Month</source>
-        <translation>&amp;Aller au mois de l&apos;échéance</translation>
+        <translation>A&amp;ller au mois de l&apos;échéance</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1793,7 +1793,7 @@ Version %1.%2</translation>
     <message>
         <location line="+0"/>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <location line="+1"/>
