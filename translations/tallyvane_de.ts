@@ -462,7 +462,7 @@ Version %1.%2</translation>
     <message>
         <location line="+2"/>
         <source>&amp;Modify</source>
-        <translation>Ä&amp;ndern</translation>
+        <translation>&amp;Ändern</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -803,7 +803,7 @@ Version %1.%2</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Import CSV...</source>
-        <translation>&amp;Importer un CSV…</translation>
+        <translation>Importer un &amp;CSV…</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -19,6 +19,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -29,6 +30,36 @@
 #include <memory>
 
 namespace {
+// The letter after a single "&", lower case; null without one.
+QChar Accelerator(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('&'))
+            continue;
+        if (text.at(i + 1) != QLatin1Char('&'))
+            return text.at(i + 1).toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Items of one menu (or of the menu bar) that share an accelerator.
+QStringList SharedAccelerators(const QList<QAction*>& actions)
+{
+    QMap<QChar, QStringList> byLetter;
+    for (const QAction* a : actions) {
+        const QChar letter = Accelerator(a->text());
+        if (a->isVisible() && !letter.isNull())
+            byLetter[letter] << a->text();
+    }
+    QStringList shared;
+    for (const QStringList& texts : std::as_const(byLetter)) {
+        if (texts.size() > 1)
+            shared << texts.join(QStringLiteral(" / "));
+    }
+    return shared;
+}
+
 QMenu* DueMenu(const CMainFrame& frame)
 {
     return frame.menuBar()->findChild<QMenu*>(QStringLiteral("DueMenu"));
@@ -103,6 +134,26 @@ private slots:
                 << "de_CH" << l.label << QString::fromUtf8(l.de);
             QTest::addRow("French: %s", l.label) << "fr_FR" << l.label << QString::fromUtf8(l.fr);
         }
+    }
+
+    // Alt and a letter reaches one menu, and within a menu one item.
+    void acceleratorsOncePerMenu_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << "de_DE";
+        QTest::newRow("French") << "fr_FR";
+    }
+
+    void acceleratorsOncePerMenu()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        CMainFrame frame;
+        QStringList shared = SharedAccelerators(frame.menuBar()->actions());
+        for (const QMenu* menu : frame.menuBar()->findChildren<QMenu*>())
+            shared << SharedAccelerators(menu->actions());
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
     }
 
     void keyLabels()
