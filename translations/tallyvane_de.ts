@@ -1,4 +1,3426 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../src/ui/CAboutDlg.cpp" line="+13"/>
+        <source>About Tallyvane</source>
+        <translation>Über Tallyvane</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tallyvane 
+
+Version %1.%2</source>
+        <translation>Tallyvane 
+
+Version %1.%2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Keeps track of the bills that fall due, month by month.</source>
+        <translation>Behält die fälligen Rechnungen im Blick, Monat für Monat.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CCalendarView.cpp" line="+301"/>
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n weitere</numerusform>
+            <numerusform>+%n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CComingUpView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CComingUpView.cpp" line="+81"/>
+        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <translation>
+            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
+            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tage im Voraus)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CCsvImportDlg</name>
+    <message>
+        <location filename="../src/ui/CCsvImportDlg.cpp" line="+39"/>
+        <location line="+50"/>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>From %1</source>
+        <translation>Aus %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due(s) will be added:</source>
+        <translation>
+            <numerusform>%n Fälligkeit wird hinzugefügt:</numerusform>
+            <numerusform>%n Fälligkeiten werden hinzugefügt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n line(s) will be left out:</source>
+        <translation>
+            <numerusform>%n Zeile wird ausgelassen:</numerusform>
+            <numerusform>%n Zeilen werden ausgelassen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reason</source>
+        <translation>Grund</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Aus %1 wurde nichts importiert</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailPage</name>
+    <message>
+        <location filename="../src/ui/editor/CDetailPage.cpp" line="+71"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make Recursive Due</source>
+        <translation>Wiederkehrende Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+71"/>
+        <source>Set Recurrence Pattern</source>
+        <translation>Wiederholungsmuster festlegen</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Due Date occurs</source>
+        <translation>Fälligkeitsdatum liegt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days and</source>
+        <translation>Tage und</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hours &amp; Minutes</source>
+        <translation>Std. &amp; Min.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after Start Date</source>
+        <translation>nach dem Startdatum</translation>
+    </message>
+    <message>
+        <location line="+175"/>
+        <source>Estimated number of records :  %1</source>
+        <translation>Voraussichtliche Anzahl Einträge:  %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> (%n left out: moved off the weekend onto a day that already has one)</source>
+        <translation>
+            <numerusform> (%n ausgelassen: vom Wochenende auf einen Tag verschoben, der schon eine hat)</numerusform>
+            <numerusform> (%n ausgelassen: vom Wochenende auf einen Tag verschoben, der schon eine hat)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDetailsBar</name>
+    <message>
+        <location filename="../src/ui/CDetailsBar.cpp" line="+37"/>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+</context>
+<context>
+    <name>CDocxApplication</name>
+    <message>
+        <location filename="../src/platform/CDocxApplication.cpp" line="+35"/>
+        <source>No document is open.</source>
+        <translation>Es ist kein Dokument geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>CDueDateSheet</name>
+    <message>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+176"/>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertigstellen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Modify Due</source>
+        <translation>Fälligkeit ändern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Details</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No Title</source>
+        <translation>Ohne Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Someone</source>
+        <translation>Jemand</translation>
+    </message>
+</context>
+<context>
+    <name>CDueStore</name>
+    <message>
+        <location filename="../src/model/CDueStore.cpp" line="+89"/>
+        <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
+        <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1: holds the same record identifier as %2, which is listed instead</source>
+        <translation>%1: trägt dieselbe Eintragskennung wie %2, das stattdessen aufgeführt wird</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+125"/>
+        <location line="+102"/>
+        <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: Die Eintragskennung ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <location line="-217"/>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+139"/>
+        <location line="+12"/>
+        <location line="+41"/>
+        <source>Could not save &quot;%1&quot; to %2: %3</source>
+        <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <location line="-169"/>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+284"/>
+        <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
+        <translation>„%1“ konnte nicht gelöscht werden: Die Eintragskennung ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+205"/>
+        <source>Could not delete %1: %2</source>
+        <translation>%1 konnte nicht gelöscht werden: %2</translation>
+    </message>
+    <message>
+        <location line="-200"/>
+        <source>the file no longer exists</source>
+        <translation>die Datei existiert nicht mehr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete &quot;%1&quot; (%2): %3</source>
+        <translation>„%1“ (%2) konnte nicht gelöscht werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterCombo</name>
+    <message>
+        <location filename="../src/ui/CFilterCombo.cpp" line="+6"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paid Dues</source>
+        <translation>Bezahlte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid Dues</source>
+        <translation>Unbezahlte</translation>
+    </message>
+</context>
+<context>
+    <name>CGuiControlBar</name>
+    <message>
+        <location filename="../src/ui/skinui/CGuiControlBar.cpp" line="+23"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CHtmlExport</name>
+    <message>
+        <location filename="../src/export/CHtmlExport.cpp" line="+77"/>
+        <source>No output file was given.</source>
+        <translation>Es wurde keine Ausgabedatei angegeben.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The HTML template could not be read: %1. Nothing was written.</source>
+        <translation>Die HTML-Vorlage konnte nicht gelesen werden: %1. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Due </source>
+        <translation>Neue Fälligkeit </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> New Due</source>
+        <translation> Neue Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Modify</source>
+        <translation>&amp;Ändern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify Due </source>
+        <translation>Fälligkeit ändern </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Modify Due</source>
+        <translation> Fälligkeit ändern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete Due </source>
+        <translation>Fälligkeit löschen </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Delete Due</source>
+        <translation> Fälligkeit löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print Dues </source>
+        <translation>Fälligkeiten drucken </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Print Dues </source>
+        <translation> Fälligkeiten drucken </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Das Programm beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Details Window</source>
+        <translation>&amp;Detailfenster</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show\Hide Detail Window</source>
+        <translation>Detailfenster ein-/ausblenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle Detail Window</source>
+        <translation>Detailfenster ein/aus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With Notes</source>
+        <translation>Mit Notizen</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel With Notes </source>
+        <translation>Nach Excel exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel With Notes</source>
+        <translation> Nach Excel exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>Without Notes</source>
+        <translation>Ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel Without Notes </source>
+        <translation>Nach Excel exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel Without Notes</source>
+        <translation> Nach Excel exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word With Notes </source>
+        <translation>Nach Word exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word With Notes</source>
+        <translation> Nach Word exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word Without Notes </source>
+        <translation>Nach Word exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word Without Notes</source>
+        <translation> Nach Word exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML With Notes </source>
+        <translation>Nach HTML exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML With Notes</source>
+        <translation> Nach HTML exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML Without Notes </source>
+        <translation>Nach HTML exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML Without Notes</source>
+        <translation> Nach HTML exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF With Notes </source>
+        <translation>Als PDF exportieren, mit Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  With Notes</source>
+        <translation> Als PDF exportieren, mit Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF Without Notes </source>
+        <translation>Als PDF exportieren, ohne Notizen </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  Without Notes</source>
+        <translation> Als PDF exportieren, ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change &amp;Working Directory</source>
+        <translation>&amp;Arbeitsverzeichnis wechseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Directory </source>
+        <translation>Verzeichnis wechseln </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change Directory</source>
+        <translation> Verzeichnis wechseln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Refresh</source>
+        <translation>A&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallyvane...</source>
+        <translation>&amp;Über Tallyvane …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information, version number and copyright</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help Contents</source>
+        <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help </source>
+        <translation>Hilfe </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Help</source>
+        <translation> Hilfe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Previous Month</source>
+        <translation>&amp;Voriger Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Previous Month </source>
+        <translation>Zum vorigen Monat </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Goto Previous Month</source>
+        <translation> Zum vorigen Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next Month</source>
+        <translation>Nä&amp;chster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Next Month </source>
+        <translation>Zum nächsten Monat </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Goto Next Month</source>
+        <translation> Zum nächsten Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Today</source>
+        <translation>&amp;Heute</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the current month</source>
+        <translation>Den laufenden Monat zeigen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Find...</source>
+        <translation>S&amp;uchen …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search the shown month</source>
+        <translation>Den gezeigten Monat durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month as a calendar</source>
+        <translation>Den Monat als Kalender zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;iCalendar...</source>
+        <translation>&amp;iCalendar …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to an iCalendar file</source>
+        <translation>Die aufgeführten Fälligkeiten in eine iCalendar-Datei exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to iCalendar</source>
+        <translation> Als iCalendar exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to a CSV file</source>
+        <translation>Die aufgeführten Fälligkeiten in eine CSV-Datei exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to CSV</source>
+        <translation> Als CSV exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import CSV...</source>
+        <translation>CSV &amp;importieren …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add dues from a CSV file</source>
+        <translation>Fälligkeiten aus einer CSV-Datei hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Import CSV</source>
+        <translation> CSV importieren</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>By &amp;Due Date</source>
+        <translation>Nach &amp;Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Amount</source>
+        <translation>Nach &amp;Betrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Title</source>
+        <translation>Nach &amp;Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Pay To</source>
+        <translation>Nach &amp;Empfänger</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Due</source>
+        <translation>F&amp;älligkeit</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Tools</source>
+        <translation>Ex&amp;tras</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Excel</source>
+        <translation>&amp;Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Word</source>
+        <translation>&amp;Word</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;PDF</source>
+        <translation>&amp;PDF</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date </source>
+        <translation>Fälligkeitsdatum </translation>
+    </message>
+    <message>
+        <location line="+231"/>
+        <source>New</source>
+        <translation>Neue Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Deleting the %1 dues of the series...</source>
+        <translation>Die %1 Fälligkeiten der Serie werden gelöscht …</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Deleting was stopped: %1 of the %2 dues of the series were deleted; the others are still there.</source>
+        <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+79"/>
+        <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
+        <translation>
+            <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
+            <numerusform>%n übrig gebliebene Dateien eines früheren, unterbrochenen Speicherns wurden entfernt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This due file could not be read and was left as it is:</source>
+        <translation>Diese Fälligkeitsdatei konnte nicht gelesen werden und wurde unverändert gelassen:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due files could not be read and were left as they are:</source>
+        <translation>
+            <numerusform>%n Fälligkeitsdatei konnte nicht gelesen werden und wurde unverändert gelassen:</numerusform>
+            <numerusform>%n Fälligkeitsdateien konnten nicht gelesen werden und wurden unverändert gelassen:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n changes could not be written:</source>
+        <translation>
+            <numerusform>%n Änderung konnte nicht geschrieben werden:</numerusform>
+            <numerusform>%n Änderungen konnten nicht geschrieben werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <source>Mark &amp;Paid</source>
+        <translation>Als &amp;bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark &amp;Unpaid</source>
+        <translation>Als &amp;unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Paid or Unpaid</source>
+        <translation>Als bezahlt oder unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+142"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="-140"/>
+        <location line="+141"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location line="-139"/>
+        <source>&amp;Coming Up</source>
+        <translation>Dem&amp;nächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Month</source>
+        <translation>&amp;Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Go to the Due&apos;s Month</source>
+        <translation>&amp;Zum Monat der Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reminders and Coming &amp;Up...</source>
+        <translation>Erinnerungen und &amp;Demnächst …</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <location line="+30"/>
+        <location line="+120"/>
+        <source>Coming Up</source>
+        <translation>Demnächst</translation>
+    </message>
+    <message>
+        <location line="-153"/>
+        <source>Overdue and upcoming dues</source>
+        <translation>Überfällige und anstehende Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The dues of the month</source>
+        <translation>Die Fälligkeiten des Monats</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Mark Paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark Unpaid</source>
+        <translation>Als unbezahlt markieren</translation>
+    </message>
+</context>
+<context>
+    <name>CMainToolBar</name>
+    <message>
+        <location filename="../src/ui/CMainToolBar.cpp" line="+16"/>
+        <source>Search this month</source>
+        <translation>Diesen Monat durchsuchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the dues of the month whose title, pay to, account or notes hold the words typed here</source>
+        <translation>Zeigt die Fälligkeiten des Monats, deren Titel, Empfänger, Konto oder Notizen die hier eingegebenen Wörter enthalten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ProjectToolBar</source>
+        <translation>Symbolleiste</translation>
+    </message>
+</context>
+<context>
+    <name>COutlookView</name>
+    <message>
+        <location filename="../src/ui/COutlookView.cpp" line="+27"/>
+        <source>Due</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tools</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchronisieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working Directory</source>
+        <translation>Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfEmbeddedFont</name>
+    <message>
+        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+205"/>
+        <source>The font file %1 could not be read.</source>
+        <translation>Die Schriftdatei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Out of memory while embedding the font %1.</source>
+        <translation>Nicht genügend Speicher beim Einbetten der Schrift %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+6"/>
+        <source>The font %1 could not be subset for embedding.</source>
+        <translation>Von der Schrift %1 konnte keine Teilmenge zum Einbetten gebildet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfExport</name>
+    <message>
+        <location filename="../src/export/CPdfExport.cpp" line="+26"/>
+        <source>Due</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Due Date(s)</source>
+        <translation>Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Record %1 of %2</source>
+        <translation>Eintrag %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfFontSet</name>
+    <message>
+        <location filename="../src/export/CPdfFontSet.cpp" line="+146"/>
+        <source>No installed font can show the character &quot;%1&quot; (U+%2); the PDF needs DejaVu Sans (package fonts-dejavu-core) for Latin, Greek and Cyrillic text, or Noto Sans CJK (package fonts-noto-cjk) for Chinese, Japanese and Korean.</source>
+        <translation>Keine installierte Schrift kann das Zeichen „%1“ (U+%2) darstellen; das PDF braucht DejaVu Sans (Paket fonts-dejavu-core) für lateinischen, griechischen und kyrillischen Text oder Noto Sans CJK (Paket fonts-noto-cjk) für Chinesisch, Japanisch und Koreanisch.</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintDuesDlg</name>
+    <message>
+        <location filename="../src/export/widgets/CPrintDuesDlg.cpp" line="+62"/>
+        <location line="+222"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location line="-212"/>
+        <source>Dues to print</source>
+        <translation>Zu druckende Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Print What</source>
+        <translation>Was drucken</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>UnPaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Records</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <source>The print template could not be read: %1.</source>
+        <translation>Die Druckvorlage konnte nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Due Date Details</source>
+        <translation>Fälligkeiten im Einzelnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>CRecurrenceDlg</name>
+    <message>
+        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+36"/>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+8"/>
+        <source>Recurrence Pattern</source>
+        <translation>Wiederholungsmuster</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due Occurs Every</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Recurrence Range</source>
+        <translation>Zeitraum der Serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End After</source>
+        <translation>Endet nach</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End By</source>
+        <translation>Endet am</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Occurances</source>
+        <translation>Terminen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>On a Saturday or Sunday</source>
+        <translation>An einem Samstag oder Sonntag</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Every</source>
+        <comment>every n days</comment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every WeekDay</source>
+        <translation>Jeden Werktag</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day(s)</source>
+        <translation>Tag(e)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Recur Every</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Week(s) On</source>
+        <translation>Woche(n) am</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Day</source>
+        <translation>Am Tag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>The</source>
+        <translation>Am</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <location line="+7"/>
+        <source>Of Every</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+7"/>
+        <source>Month(s)</source>
+        <translation>Monat(e)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Every</source>
+        <comment>every year on a date</comment>
+        <translation>Jedes Jahr am</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Of</source>
+        <translation>im</translation>
+    </message>
+    <message>
+        <location line="+135"/>
+        <source>This pattern makes %1 dues. Do you want to create them all?</source>
+        <translation>Dieses Muster ergibt %1 Fälligkeiten. Wollen Sie sie alle anlegen?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Creating the %1 dues of the series...</source>
+        <translation>Die %1 Fälligkeiten der Serie werden angelegt …</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The series could not be written, so none of its dues were kept. Nothing in the data folder was changed.</source>
+        <translation>Die Serie konnte nicht geschrieben werden, daher wurde keine ihrer Fälligkeiten behalten. Im Datenordner wurde nichts geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderSettingsDlg</name>
+    <message>
+        <location filename="../src/ui/CReminderSettingsDlg.cpp" line="+20"/>
+        <source>Reminders and Coming Up</source>
+        <translation>Erinnerungen und Demnächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Off</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> day(s) before</source>
+        <translation> Tag(e) vorher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> day(s)</source>
+        <translation> Tag(e)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keep running in the notification area when the window closes</source>
+        <translation>Nach dem Schließen des Fensters im Benachrichtigungsfeld &amp;weiterlaufen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Start at login in the notification area</source>
+        <translation>Bei der Anmeldung im Benachrichtigungsfeld &amp;starten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Remind me:</source>
+        <translation>&amp;Erinnern:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up lists:</source>
+        <translation>&amp;Demnächst zeigt:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The login entry %1 could not be written: %2</source>
+        <translation>Der Anmeldeeintrag %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CSpreadsheetExport</name>
+    <message>
+        <location filename="../src/export/CSpreadsheetExport.cpp" line="+223"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show Notes</source>
+        <translation>Notizen anzeigen</translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>No output file was given.</source>
+        <translation>Es wurde keine Ausgabedatei angegeben.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Die Tabellenkalkulation konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CTallyvaneView</name>
+    <message>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
+        <source>No dues of this month match the search</source>
+        <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No dues in this month</source>
+        <translation>Keine Fälligkeiten in diesem Monat</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Modify</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mark Paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Unpaid</source>
+        <translation>Als unbezahlt markieren</translation>
+    </message>
+</context>
+<context>
+    <name>CTrayIcon</name>
+    <message>
+        <location filename="../src/ui/CTrayIcon.cpp" line="+13"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up</source>
+        <translation>Dem&amp;nächst</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
+        <translation>
+            <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tag</numerusform>
+            <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tagen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CWordDocument</name>
+    <message>
+        <location filename="../src/platform/CWordDocument.cpp" line="+71"/>
+        <source>The selection is not in a table.</source>
+        <translation>Die Auswahl liegt nicht in einer Tabelle.</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>A font size of %1 points is out of range.</source>
+        <translation>Eine Schriftgröße von %1 Punkt liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Unknown paragraph alignment %1.</source>
+        <translation>Unbekannte Absatzausrichtung %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+27"/>
+        <location line="+136"/>
+        <source>The selection is lost.</source>
+        <translation>Die Auswahl ist verloren gegangen.</translation>
+    </message>
+    <message>
+        <location line="-155"/>
+        <source>Unknown vertical alignment %1.</source>
+        <translation>Unbekannte vertikale Ausrichtung %1.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Only moves by table cell are possible (unit %1).</source>
+        <translation>Nur Bewegungen um Tabellenzellen sind möglich (Einheit %1).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unknown move extension %1.</source>
+        <translation>Unbekannte Erweiterung der Bewegung %1.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>There is no cell %1 to the right.</source>
+        <translation>Rechts gibt es keine Zelle %1.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>There is no cell %1 to the left.</source>
+        <translation>Links gibt es keine Zelle %1.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A cell splits into two rows of one column only.</source>
+        <translation>Eine Zelle lässt sich nur in zwei Zeilen mit einer Spalte teilen.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>A table of %1 rows and %2 columns cannot be made.</source>
+        <translation>Eine Tabelle mit %1 Zeilen und %2 Spalten kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tables cannot be nested.</source>
+        <translation>Tabellen können nicht verschachtelt werden.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Paper size %1 is not available.</source>
+        <translation>Das Papierformat %1 ist nicht verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>CWordExport</name>
+    <message>
+        <location filename="../src/export/CWordExport.cpp" line="+44"/>
+        <source>Error !!!</source>
+        <translation>Fehler!</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Due</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To/Account</source>
+        <translation>Empfänger/Konto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type/Status</source>
+        <translation>Art/Status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Show Notes</source>
+        <translation>Notizen anzeigen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Status: (%1/%2)</source>
+        <translation>Status: (%1/%2)</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The word processor has no document.</source>
+        <translation>Die Textverarbeitung hat kein Dokument.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The document could not be completed.</source>
+        <translation>Das Dokument konnte nicht fertiggestellt werden.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No output file was given.</source>
+        <translation>Es wurde keine Ausgabedatei angegeben.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The word processor could not be started.</source>
+        <translation>Die Textverarbeitung konnte nicht gestartet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CWorkDirDlg</name>
+    <message>
+        <location filename="../src/ui/CWorkDirDlg.cpp" line="+45"/>
+        <location line="+19"/>
+        <source>Working Directory</source>
+        <translation>Arbeitsverzeichnis</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Your dues are kept in the folder &quot;%1&quot; under it.</source>
+        <translation>Ihre Fälligkeiten liegen darin im Ordner „%1“.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No folder chosen yet</source>
+        <translation>Noch kein Ordner gewählt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Pick a Directory</source>
+        <translation>Verzeichnis wählen</translation>
+    </message>
+</context>
+<context>
+    <name>CXlsxApplication</name>
+    <message>
+        <location filename="../src/platform/CXlsxApplication.cpp" line="+20"/>
+        <source>No workbook is open.</source>
+        <translation>Es ist keine Arbeitsmappe geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>CXlsxWorkbook</name>
+    <message>
+        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+283"/>
+        <source>no valid content types (%1)</source>
+        <translation>keine gültigen Inhaltstypen (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no valid package relationships</source>
+        <translation>keine gültigen Paketbeziehungen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the package holds no workbook</source>
+        <translation>das Paket enthält keine Arbeitsmappe</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a spreadsheet template</source>
+        <translation>keine Tabellenvorlage</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the workbook part is damaged (%1)</source>
+        <translation>der Teil der Arbeitsmappe ist beschädigt (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the workbook relationships are damaged (%1)</source>
+        <translation>die Beziehungen der Arbeitsmappe sind beschädigt (%1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>a sheet of the workbook is missing</source>
+        <translation>ein Blatt der Arbeitsmappe fehlt</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+183"/>
+        <location line="+221"/>
+        <location line="+123"/>
+        <source>No workbook is open.</source>
+        <translation>Es ist keine Arbeitsmappe geöffnet.</translation>
+    </message>
+    <message>
+        <location line="-607"/>
+        <source>The workbook has no sheet %1.</source>
+        <translation>Die Arbeitsmappe hat kein Blatt %1.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The sheet %1 is damaged (%2).</source>
+        <translation>Das Blatt %1 ist beschädigt (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The active sheet is not a worksheet.</source>
+        <translation>Das aktive Blatt ist kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The relationships of %1 are damaged (%2).</source>
+        <translation>Die Beziehungen von %1 sind beschädigt (%2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The rows of %1 are out of order.</source>
+        <translation>Die Zeilen von %1 sind nicht in der richtigen Reihenfolge.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The cells of %1 are out of order.</source>
+        <translation>Die Zellen von %1 sind nicht in der richtigen Reihenfolge.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+183"/>
+        <location line="+221"/>
+        <source>The workbook has no worksheet.</source>
+        <translation>Die Arbeitsmappe hat kein Arbeitsblatt.</translation>
+    </message>
+    <message>
+        <location line="-399"/>
+        <location line="+401"/>
+        <source>%1 is not a cell name.</source>
+        <translation>%1 ist kein Zellname.</translation>
+    </message>
+    <message>
+        <location line="-318"/>
+        <source>%1 is not a number a cell can hold.</source>
+        <translation>%1 ist keine Zahl, die eine Zelle aufnehmen kann.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>An empty number format cannot be given to %1.</source>
+        <translation>%1 kann kein leeres Zahlenformat erhalten.</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>%1 is not a paper size.</source>
+        <translation>%1 ist kein Papierformat.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The styles of the workbook are damaged (%1).</source>
+        <translation>Die Formatvorlagen der Arbeitsmappe sind beschädigt (%1).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The styles of the workbook are damaged.</source>
+        <translation>Die Formatvorlagen der Arbeitsmappe sind beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is not an RGB colour.</source>
+        <translation>%1 ist keine RGB-Farbe.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>The comments of the sheet are damaged (%1).</source>
+        <translation>Die Kommentare des Blatts sind beschädigt (%1).</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>The note drawing of the sheet is missing.</source>
+        <translation>Die Kommentarzeichnung des Blatts fehlt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The note drawing of the sheet is damaged (%1).</source>
+        <translation>Die Kommentarzeichnung des Blatts ist beschädigt (%1).</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The cell %1 already holds a comment.</source>
+        <translation>Die Zelle %1 hat bereits einen Kommentar.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeProgressWindow</name>
+    <message>
+        <location filename="../src/ui/ChangeProgressWindow.cpp" line="+18"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>Show this help and exit</source>
+        <translation>Diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show the version and exit</source>
+        <translation>Die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The month of the dues</source>
+        <translation>Der Monat der Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Which dues: all (the default), only the paid or the unpaid ones</source>
+        <translation>Welche Fälligkeiten: all (Vorgabe), nur die bezahlten (paid) oder die unbezahlten (unpaid)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The working directory; the dues are in &quot;%1&quot; inside it</source>
+        <translation>Das Arbeitsverzeichnis; die Fälligkeiten liegen darin in „%1“</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <location line="+96"/>
+        <location line="+17"/>
+        <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
+        <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <location line="+129"/>
+        <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
+        <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <location line="+233"/>
+        <source>working directory not found: %1</source>
+        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>working directory not readable: %1</source>
+        <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+245"/>
+        <source>skipped %1</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <location line="-191"/>
+        <source>--month YYYY-MM is required (or --from and --to)</source>
+        <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--month cannot be combined with --from and --to</source>
+        <translation>--month lässt sich nicht mit --from und --to verbinden</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--from YYYY-MM and --to YYYY-MM go together</source>
+        <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 liegt vor --from %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>unknown export format &quot;%1&quot;</source>
+        <translation>unbekanntes Exportformat „%1“</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no dues in %1: %2 lists none</source>
+        <translation>keine Fälligkeiten in %1: %2 führt keine auf</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The first month of a range, instead of --month</source>
+        <translation>Der erste Monat eines Zeitraums, statt --month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month of the range</source>
+        <translation>Der letzte Monat des Zeitraums</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave the notes out</source>
+        <translation>Die Notizen weglassen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file to write</source>
+        <translation>Die zu schreibende Datei</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>unexpected argument: %1</source>
+        <translation>unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>export needs a format: %1</source>
+        <translation>export braucht ein Format: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>FORMAT is one of: %1</source>
+        <translation>FORMAT ist eines von: %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 is required</source>
+        <translation>%1 ist erforderlich</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>could not create the data folder %1</source>
+        <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Print the dues of one month, one tab-separated line each, then their sums</source>
+        <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Write the dues of one month or a range of months to a file, as the window&apos;s export does</source>
+        <translation>Die Fälligkeiten eines Monats oder Zeitraums in eine Datei schreiben, wie es der Export im Fenster tut</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add the dues of a CSV file, each under a new record identifier</source>
+        <translation>Die Fälligkeiten einer CSV-Datei hinzufügen, jede unter einer neuen Eintragskennung</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the unpaid dues that are late or fall due within N days, then their sums</source>
+        <translation>Die unbezahlten Fälligkeiten ausgeben, die überfällig sind oder in N Tagen fällig werden, danach ihre Summen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add a due, or a series with --repeat; prints the identifier of every due it adds</source>
+        <translation>Eine Fälligkeit hinzufügen, mit --repeat eine Serie; gibt die Kennung jeder hinzugefügten Fälligkeit aus</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mark dues paid (or unpaid with --unpaid)</source>
+        <translation>Fälligkeiten als bezahlt markieren (mit --unpaid als unbezahlt)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete a due, or its whole series with --series</source>
+        <translation>Eine Fälligkeit löschen, mit --series ihre ganze Serie</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Open the dues under DIR; the remembered working directory stays as it is</source>
+        <translation>Die Fälligkeiten unter DIR öffnen; das gespeicherte Arbeitsverzeichnis bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start in the notification area, without the window (as at login)</source>
+        <translation>Im Benachrichtigungsfeld starten, ohne Fenster (wie bei der Anmeldung)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>option %1 given twice</source>
+        <translation>Option %1 doppelt angegeben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>unknown option: %1</source>
+        <translation>unbekannte Option: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>the command %1 comes first, before any option</source>
+        <translation>der Befehl %1 kommt zuerst, vor jeder Option</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown command: %1</source>
+        <translation>unbekannter Befehl: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+23"/>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Keeps track of bills and other payments that fall due.</source>
+        <translation>Behält Rechnungen und andere fällige Zahlungen im Blick.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Without a command it opens its window:</source>
+        <translation>Ohne Befehl öffnet es sein Fenster:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Commands, which need no window:</source>
+        <translation>Befehle, die kein Fenster brauchen:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+13"/>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>&quot;tallyvane COMMAND --help&quot; describes the command&apos;s options.</source>
+        <translation>„tallyvane BEFEHL --help“ beschreibt die Optionen des Befehls.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/OfficeMain.cpp" line="+33"/>
+        <source>%1 does not run here</source>
+        <translation>%1 läuft hier nicht</translation>
+    </message>
+</context>
+<context>
+    <name>DataCommandsText</name>
+    <message>
+        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <source>import needs a format: csv</source>
+        <translation>import braucht ein Format: csv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import csv needs the FILE to read</source>
+        <translation>import csv braucht die zu lesende DATEI</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import takes one file, not &quot;%1&quot; as well</source>
+        <translation>import nimmt eine Datei, nicht zusätzlich „%1“</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>rejected: %1</source>
+        <translation>abgelehnt: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>imported %1 due(s), rejected %2 line(s)</source>
+        <translation>%1 Fälligkeit(en) importiert, %2 Zeile(n) abgelehnt</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <location filename="../src/model/DataFolder.cpp" line="+150"/>
+        <source>data folder %1 cannot be used: %2</source>
+        <translation>Datenordner %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>data folder %1 is not a folder</source>
+        <translation>Datenordner %1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>data folder %1 cannot be read: %2</source>
+        <translation>Datenordner %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/platform/DesktopNotifier.cpp" line="+33"/>
+        <source>no session bus</source>
+        <translation>kein Sitzungsbus</translation>
+    </message>
+</context>
+<context>
+    <name>DueCsv</name>
+    <message>
+        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <source>a quoted field is not closed before the end of the file</source>
+        <translation>ein Feld in Anführungszeichen ist vor dem Dateiende nicht geschlossen</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>text follows a closing quote</source>
+        <translation>nach einem schließenden Anführungszeichen folgt Text</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>Could not write the CSV file %1: %2</source>
+        <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is empty: a header row is needed</source>
+        <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the header row cannot be read: %1</source>
+        <translation>die Kopfzeile kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the header names the column &quot;%1&quot; twice</source>
+        <translation>die Kopfzeile nennt die Spalte „%1“ doppelt</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the header lacks the column(s) %1</source>
+        <translation>in der Kopfzeile fehlen die Spalte(n) %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>das Fälligkeitsdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>das Startdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the due date is before the start date</source>
+        <translation>das Fälligkeitsdatum liegt vor dem Startdatum</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
+        <translation>der Betrag „%1“ ist keine einfache Zahl mit Punkt als Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the type &quot;%1&quot; is neither Business nor Personal</source>
+        <translation>die Art „%1“ ist weder Business noch Personal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
+        <translation>der Zahlungsstand „%1“ ist weder Paid noch Unpaid</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+</context>
+<context>
+    <name>DueEditFlows</name>
+    <message>
+        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+52"/>
+        <source>Writing the %1 dues of the series...</source>
+        <translation>Die %1 Fälligkeiten der Serie werden geschrieben …</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The series could not be written, so none of its dues were kept:</source>
+        <translation>Die Serie konnte nicht geschrieben werden, daher wurde keine ihrer Fälligkeiten behalten:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Writing the series was cancelled, so none of its dues were kept.</source>
+        <translation>Das Schreiben der Serie wurde abgebrochen, daher wurde keine ihrer Fälligkeiten behalten.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Changing the %1 dues of the series...</source>
+        <translation>Die %1 Fälligkeiten der Serie werden geändert …</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Only %1 of the %2 dues of the series were changed; the others are as they were:</source>
+        <translation>Nur %1 der %2 Fälligkeiten der Serie wurden geändert; die übrigen sind wie zuvor:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The change was stopped: %1 of the %2 dues of the series were changed; the others are as they were.</source>
+        <translation>Die Änderung wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden geändert; die übrigen sind wie zuvor.</translation>
+    </message>
+</context>
+<context>
+    <name>DueEditRules</name>
+    <message>
+        <location filename="../src/ui/editor/DueEditRules.cpp" line="+97"/>
+        <source>Please enter a number.</source>
+        <translation>Bitte geben Sie eine Zahl ein.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Please enter an amount from 0 to 1000000000000000000.</source>
+        <translation>Bitte geben Sie einen Betrag von 0 bis 1000000000000000000 ein.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Please enter a whole number of days.</source>
+        <translation>Bitte geben Sie eine ganze Zahl von Tagen ein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter a number of days from 0 to %1.</source>
+        <translation>Bitte geben Sie eine Anzahl Tage von 0 bis %1 ein.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+</context>
+<context>
+    <name>DueFile</name>
+    <message>
+        <location filename="../src/model/DueFile.cpp" line="+65"/>
+        <source>the file ends early</source>
+        <translation>die Datei endet zu früh</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>a text has two UTF-16 markers</source>
+        <translation>ein Text hat zwei UTF-16-Kennungen</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>a text length runs past the end of the file</source>
+        <translation>eine Textlänge reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>a UTF-16 text is not valid</source>
+        <translation>ein UTF-16-Text ist ungültig</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the %1 is not a valid date</source>
+        <translation>%1 ist kein gültiges Datum</translation>
+    </message>
+    <message>
+        <location line="+100"/>
+        <source>start date</source>
+        <translation>das Startdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>due date</source>
+        <translation>das Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the amount is not a number</source>
+        <translation>der Betrag ist keine Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>DueFolderReader</name>
+    <message>
+        <location filename="../src/model/DueFolderReader.cpp" line="+61"/>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>the file is too large to be a due</source>
+        <translation>die Datei ist zu groß für eine Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file holds only zero bytes (a write to it was cut off)</source>
+        <translation>die Datei enthält nur Null-Bytes (ein Schreibvorgang wurde abgebrochen)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the record identifier &quot;%1&quot; is not usable</source>
+        <translation>die Eintragskennung „%1“ ist nicht verwendbar</translation>
+    </message>
+</context>
+<context>
+    <name>DueIcons</name>
+    <message>
+        <location filename="../src/export/widgets/DueIcons.cpp" line="+105"/>
+        <source>Print Dues</source>
+        <translation>Fälligkeiten drucken</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the months and the dues for the page</source>
+        <translation>Wählen Sie die Monate und die Fälligkeiten für die Seite</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <location filename="../src/ui/ExportCommands.cpp" line="+43"/>
+        <source>Export to PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The PDF file was saved as %1, but no program could open it.</source>
+        <translation>Die PDF-Datei wurde als %1 gespeichert, aber kein Programm konnte sie öffnen.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Export to iCalendar</source>
+        <translation>Als iCalendar exportieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export to CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <location filename="../src/model/ExportFile.cpp" line="+27"/>
+        <source>no file name was given</source>
+        <translation>es wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>this is a folder</source>
+        <translation>dies ist ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <location filename="../src/model/FolderLock.cpp" line="+67"/>
+        <source>No data folder is chosen.</source>
+        <translation>Es ist kein Datenordner gewählt.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.</source>
+        <translation>Der Datenordner %1 wird von %2 verwendet (Prozess %3 auf %4). Schließen Sie ihn dort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The data folder %1 is in use by another program. Close it there and try again.</source>
+        <translation>Der Datenordner %1 wird von einem anderen Programm verwendet. Schließen Sie ihn dort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The data folder %1 cannot be locked for writing: %2 cannot be created.</source>
+        <translation>Der Datenordner %1 kann nicht zum Schreiben gesperrt werden: %2 kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>GuiStartup</name>
+    <message>
+        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <source>unknown argument: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>working directory not found: %1</source>
+        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelperProgram</name>
+    <message>
+        <location filename="../src/app/HelperProgram.cpp" line="+39"/>
+        <source>the program %1 is not installed with %2</source>
+        <translation>das Programm %1 ist nicht mit %2 installiert</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot start %1: %2</source>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlExportCommand</name>
+    <message>
+        <location filename="../src/export/widgets/HtmlExportCommand.cpp" line="+22"/>
+        <location line="+9"/>
+        <location line="+16"/>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Export to HTML</source>
+        <translation>Als HTML exportieren</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>HTML Files (*.html)</source>
+        <translation>HTML-Dateien (*.html)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Wollen Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The dues were exported to %1, but no program could open the file.</source>
+        <translation>Die Fälligkeiten wurden nach %1 exportiert, aber kein Programm konnte die Datei öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsExport</name>
+    <message>
+        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <source>Pay To: %1</source>
+        <translation>Empfänger: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account: %1</source>
+        <translation>Konto: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type: %1</source>
+        <translation>Art: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Could not write the calendar file %1: %2</source>
+        <translation>Die Kalenderdatei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoginAutostart</name>
+    <message>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <location filename="../src/model/MessageTexts.cpp" line="+15"/>
+        <source>Tallyvane</source>
+        <translation>Tallyvane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter Due Notes</source>
+        <translation>Notizen zur Fälligkeit eingeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Business</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure want to delete this record?</source>
+        <translation>Wollen Sie diesen Eintrag wirklich löschen?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a recursive due. Select &quot;Yes&quot; to delete the whole series or &quot;No&quot; to delete this record alone.</source>
+        <translation>Dies ist eine wiederkehrende Fälligkeit. Wählen Sie „Ja“, um die ganze Serie zu löschen, oder „Nein“, um nur diesen Eintrag zu löschen.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The directory you have selected does not exists or it is a write protected medium.</source>
+        <translation>Das gewählte Verzeichnis existiert nicht oder liegt auf einem schreibgeschützten Medium.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The working directory is moved or deleted. Please set the working directory to continue.</source>
+        <translation>Das Arbeitsverzeichnis wurde verschoben oder gelöscht. Bitte legen Sie das Arbeitsverzeichnis fest, um fortzufahren.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Please set the Recurrence Pattern.</source>
+        <translation>Bitte legen Sie das Wiederholungsmuster fest.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a recursive due. Select &quot;Yes&quot; to modify the whole series or &quot;No&quot; to modify this record individually.</source>
+        <translation>Dies ist eine wiederkehrende Fälligkeit. Wählen Sie „Ja“, um die ganze Serie zu ändern, oder „Nein“, um nur diesen Eintrag zu ändern.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Paid : </source>
+        <translation>Bezahlt: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid : </source>
+        <translation>Unbezahlt: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total : </source>
+        <translation>Gesamt: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There was a problem exporting the document to MS Excel
+Please contact support for further queries.</source>
+        <translation>Beim Export des Dokuments nach MS Excel ist ein Problem aufgetreten.
+Wenden Sie sich bei weiteren Fragen an den Support.</translation>
+    </message>
+</context>
+<context>
+    <name>OoxmlPackage</name>
+    <message>
+        <location filename="../src/platform/OoxmlPackage.cpp" line="+66"/>
+        <source>The file is too large to be an office package.</source>
+        <translation>Die Datei ist zu groß für ein Office-Paket.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Not an office package (%1).</source>
+        <translation>Kein Office-Paket (%1).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The package holds too many parts.</source>
+        <translation>Das Paket enthält zu viele Teile.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The package holds a part with an unusable name.</source>
+        <translation>Das Paket enthält einen Teil mit unbrauchbarem Namen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The package holds the part %1 twice.</source>
+        <translation>Das Paket enthält den Teil %1 doppelt.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The part %1 is too large.</source>
+        <translation>Der Teil %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The part %1 cannot be read (%2).</source>
+        <translation>Der Teil %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The part %1 is damaged.</source>
+        <translation>Der Teil %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <location line="+5"/>
+        <source>The package could not be assembled.</source>
+        <translation>Das Paket konnte nicht zusammengestellt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>OoxmlXml</name>
+    <message>
+        <location filename="../src/platform/OoxmlXml.cpp" line="+25"/>
+        <source>%1 at offset %2</source>
+        <translation>%1 an Position %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no root element</source>
+        <translation>kein Wurzelelement</translation>
+    </message>
+    <message>
+        <location line="+221"/>
+        <source>not a relationships part</source>
+        <translation>kein Beziehungsteil</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>not a content types part</source>
+        <translation>kein Inhaltstypenteil</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPath</name>
+    <message>
+        <location filename="../src/model/OutputPath.cpp" line="+58"/>
+        <source>no output file is given</source>
+        <translation>es ist keine Ausgabedatei angegeben</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is in the data folder %2; an export never writes there</source>
+        <translation>%1 liegt im Datenordner %2; ein Export schreibt nie dorthin</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is another name of a file in the data folder %2; an export never writes there</source>
+        <translation>%1 ist ein anderer Name einer Datei im Datenordner %2; ein Export schreibt nie dorthin</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <location filename="../src/export/PrintPage.cpp" line="+30"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Due Date Details</source>
+        <translation>Fälligkeiten im Einzelnen</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Prompt.cpp" line="+46"/>
+        <source>%n item(s) in all; see the details.</source>
+        <translation>
+            <numerusform>Insgesamt %n Eintrag; siehe Details.</numerusform>
+            <numerusform>Insgesamt %n Einträge; siehe Details.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurrencePattern</name>
+    <message>
+        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+19"/>
+        <source>Please enter valid recurrence day</source>
+        <translation>Bitte geben Sie einen gültigen Wiederholungstag ein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid recurrence week</source>
+        <translation>Bitte geben Sie eine gültige Wiederholungswoche ein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid recurrence month</source>
+        <translation>Bitte geben Sie einen gültigen Wiederholungsmonat ein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Atleast one day should be selected!</source>
+        <translation>Mindestens ein Tag muss gewählt sein!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid number of recurrences</source>
+        <translation>Bitte geben Sie eine gültige Anzahl Wiederholungen ein</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Month %1 does not have date %2</source>
+        <translation>Der Monat %1 hat keinen Tag %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Day</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Week</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Year</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>first</source>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>second</source>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>third</source>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fourth</source>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>last</source>
+        <translation>letzten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Keep it on that day</source>
+        <translation>Am selben Tag lassen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Friday before</source>
+        <translation>Auf den Freitag davor legen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Monday after</source>
+        <translation>Auf den Montag danach legen</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCenter</name>
+    <message>
+        <location filename="../src/ui/ReminderCenter.cpp" line="+37"/>
+        <source>Overdue: %1</source>
+        <translation>Überfällig: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due soon: %1</source>
+        <translation>Bald fällig: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 due on %2</source>
+        <translation>%1 fällig am %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Mark paid</source>
+        <translation>Als bezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <location filename="../src/model/SaveFile.cpp" line="+466"/>
+        <source>another file took the name meanwhile</source>
+        <translation>eine andere Datei hat den Namen inzwischen belegt</translation>
+    </message>
+</context>
+<context>
+    <name>TemporaryDocument</name>
+    <message>
+        <location filename="../src/platform/TemporaryDocument.cpp" line="+55"/>
+        <source>No program could open %1.</source>
+        <translation>Kein Programm konnte %1 öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <source>Cannot undo %1</source>
+        <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cannot redo %1</source>
+        <translation>„%1“ kann nicht wiederholt werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1: %2 kann nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 was changed on disk since.</source>
+        <translation>%1: %2 wurde inzwischen auf der Festplatte geändert.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: %2 could not be written: %3.</source>
+        <translation>%1: %2 konnte nicht geschrieben werden: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 could not be read back.</source>
+        <translation>%1: %2 konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 could not be removed: %3.</source>
+        <translation>%1: %2 konnte nicht entfernt werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommandsText</name>
+    <message>
+        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>working directory not found: %1</source>
+        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>working directory not readable: %1</source>
+        <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>skipped %1</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no due with the identifier %1</source>
+        <translation>keine Fälligkeit mit der Kennung %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--repeat must be daily, weekly, monthly or yearly</source>
+        <translation>--repeat muss daily, weekly, monthly oder yearly sein</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--every N needs a whole number from 1 to 9999</source>
+        <translation>--every N braucht eine ganze Zahl von 1 bis 9999</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a yearly due repeats every year: --every must be 1</source>
+        <translation>eine jährliche Fälligkeit wiederholt sich jedes Jahr: --every muss 1 sein</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a repeating due needs either --count N or --until YYYY-MM-DD</source>
+        <translation>eine wiederkehrende Fälligkeit braucht entweder --count N oder --until JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--weekdays goes with --repeat weekly only</source>
+        <translation>--weekdays geht nur mit --repeat weekly</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>bad weekday &quot;%1&quot;: expected mon, tue, wed, thu, fri, sat or sun</source>
+        <translation>ungültiger Wochentag „%1“: erwartet wird mon, tue, wed, thu, fri, sat oder sun</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--count N needs a whole number from 1 to %1</source>
+        <translation>--count N braucht eine ganze Zahl von 1 bis %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --until &quot;%1&quot;: expected YYYY-MM-DD</source>
+        <translation>ungültiges Datum für --until „%1“: erwartet wird JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--until lies before the first due date</source>
+        <translation>--until liegt vor dem ersten Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>text (the default) or json</source>
+        <translation>text (Vorgabe) oder json</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text or json</source>
+        <translation>ungültiges Format „%1“: erwartet wird text oder json</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The title</source>
+        <translation>Der Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>When it falls due</source>
+        <translation>Wann sie fällig ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its start date (the due date when not given)</source>
+        <translation>Ihr Startdatum (ohne Angabe das Fälligkeitsdatum)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whom it is paid to</source>
+        <translation>An wen sie gezahlt wird</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The account</source>
+        <translation>Das Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The amount, with &quot;.&quot; for decimals</source>
+        <translation>Der Betrag, mit „.“ als Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The type</source>
+        <translation>Die Art</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Already paid (the first of a series)</source>
+        <translation>Bereits bezahlt (die erste einer Serie)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make a series that repeats</source>
+        <translation>Eine sich wiederholende Serie anlegen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every N days, weeks or months</source>
+        <translation>Alle N Tage, Wochen oder Monate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How many dues the series has</source>
+        <translation>Wie viele Fälligkeiten die Serie hat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Or the last day of the series</source>
+        <translation>Oder der letzte Tag der Serie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The days of a weekly series</source>
+        <translation>Die Tage einer wöchentlichen Serie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mark them unpaid instead</source>
+        <translation>Stattdessen als unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete every due of its series</source>
+        <translation>Jede Fälligkeit ihrer Serie löschen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>How many days ahead (14 when not given)</source>
+        <translation>Wie viele Tage im Voraus (ohne Angabe 14)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>paid needs at least one identifier</source>
+        <translation>paid braucht mindestens eine Kennung</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>delete needs exactly one identifier</source>
+        <translation>delete braucht genau eine Kennung</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--title T is required and may not be blank</source>
+        <translation>--title T ist erforderlich und darf nicht leer sein</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bad date for --due &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>ungültiges Datum für --due „%1“: erwartet wird JJJJ-MM-TT oder JJJJ-MM-TTTHH:MM</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --start &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>ungültiges Datum für --start „%1“: erwartet wird JJJJ-MM-TT oder JJJJ-MM-TTTHH:MM</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--start lies after --due</source>
+        <translation>--start liegt nach --due</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>bad amount &quot;%1&quot;: expected digits with &quot;.&quot; for decimals, at most 1e18</source>
+        <translation>ungültiger Betrag „%1“: erwartet werden Ziffern mit „.“ als Dezimaltrennzeichen, höchstens 1e18</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad type &quot;%1&quot;: expected business or personal</source>
+        <translation>ungültige Art „%1“: erwartet wird business oder personal</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the repeat options yield no date</source>
+        <translation>die Wiederholungsoptionen ergeben kein Datum</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the repeat options yield more than %1 dues</source>
+        <translation>die Wiederholungsoptionen ergeben mehr als %1 Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 does not belong to a series</source>
+        <translation>%1 gehört zu keiner Serie</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--days N needs a whole number from 0 to 36500</source>
+        <translation>--days N braucht eine ganze Zahl von 0 bis 36500</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Overdue: </source>
+        <translation>Überfällig: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 7 days: </source>
+        <translation>Nächste 7 Tage: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: </source>
+        <translation>Nächste 30 Tage: </translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,3426 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../src/ui/CAboutDlg.cpp" line="+13"/>
+        <source>About Tallyvane</source>
+        <translation>À propos de Tallyvane</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tallyvane 
+
+Version %1.%2</source>
+        <translation>Tallyvane 
+
+Version %1.%2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Keeps track of the bills that fall due, month by month.</source>
+        <translation>Garde un œil sur les factures à payer, mois par mois.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CCalendarView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CCalendarView.cpp" line="+301"/>
+        <source>+%n more</source>
+        <translation>
+            <numerusform>+%n autre</numerusform>
+            <numerusform>+%n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CComingUpView</name>
+    <message numerus="yes">
+        <location filename="../src/ui/CComingUpView.cpp" line="+81"/>
+        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <translation>
+            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
+            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jours à l’avance)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CCsvImportDlg</name>
+    <message>
+        <location filename="../src/ui/CCsvImportDlg.cpp" line="+39"/>
+        <location line="+50"/>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="-46"/>
+        <source>From %1</source>
+        <translation>Depuis %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due(s) will be added:</source>
+        <translation>
+            <numerusform>%n échéance sera ajoutée&#xa0;:</numerusform>
+            <numerusform>%n échéances seront ajoutées&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+16"/>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <location line="-16"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+9"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n line(s) will be left out:</source>
+        <translation>
+            <numerusform>%n ligne sera ignorée&#xa0;:</numerusform>
+            <numerusform>%n lignes seront ignorées&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reason</source>
+        <translation>Raison</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Rien n&apos;a été importé depuis %1</translation>
+    </message>
+</context>
+<context>
+    <name>CDetailPage</name>
+    <message>
+        <location filename="../src/ui/editor/CDetailPage.cpp" line="+71"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make Recursive Due</source>
+        <translation>Échéance récurrente</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+71"/>
+        <source>Set Recurrence Pattern</source>
+        <translation>Définir la périodicité</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>Due Date occurs</source>
+        <translation>La date d&apos;échéance tombe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days and</source>
+        <translation>jours et</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Hours &amp; Minutes</source>
+        <translation>h &amp; min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after Start Date</source>
+        <translation>après la date de début</translation>
+    </message>
+    <message>
+        <location line="+175"/>
+        <source>Estimated number of records :  %1</source>
+        <translation>Nombre prévu d&apos;enregistrements&#xa0;:  %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> (%n left out: moved off the weekend onto a day that already has one)</source>
+        <translation>
+            <numerusform> (%n omise&#xa0;: déplacée du week-end vers un jour qui en a déjà une)</numerusform>
+            <numerusform> (%n omises&#xa0;: déplacées du week-end vers un jour qui en a déjà une)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CDetailsBar</name>
+    <message>
+        <location filename="../src/ui/CDetailsBar.cpp" line="+37"/>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+</context>
+<context>
+    <name>CDocxApplication</name>
+    <message>
+        <location filename="../src/platform/CDocxApplication.cpp" line="+35"/>
+        <source>No document is open.</source>
+        <translation>Aucun document n&apos;est ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>CDueDateSheet</name>
+    <message>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+176"/>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Suivant &gt;</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Finish</source>
+        <translation>&amp;Terminer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+25"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="-8"/>
+        <source>Modify Due</source>
+        <translation>Modifier l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Due Details</source>
+        <translation>Détails de l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>No Title</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Someone</source>
+        <translation>Quelqu&apos;un</translation>
+    </message>
+</context>
+<context>
+    <name>CDueStore</name>
+    <message>
+        <location filename="../src/model/CDueStore.cpp" line="+89"/>
+        <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
+        <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>%1: holds the same record identifier as %2, which is listed instead</source>
+        <translation>%1&#xa0;: porte le même identifiant d&apos;enregistrement que %2, qui est affiché à sa place</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <location line="+125"/>
+        <location line="+102"/>
+        <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
+    </message>
+    <message>
+        <location line="-217"/>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+139"/>
+        <location line="+12"/>
+        <location line="+41"/>
+        <source>Could not save &quot;%1&quot; to %2: %3</source>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <location line="-169"/>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+284"/>
+        <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <location line="+205"/>
+        <source>Could not delete %1: %2</source>
+        <translation>Impossible de supprimer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="-200"/>
+        <source>the file no longer exists</source>
+        <translation>le fichier n&apos;existe plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Could not delete &quot;%1&quot; (%2): %3</source>
+        <translation>Impossible de supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>CFilterCombo</name>
+    <message>
+        <location filename="../src/ui/CFilterCombo.cpp" line="+6"/>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paid Dues</source>
+        <translation>Payées</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid Dues</source>
+        <translation>Impayées</translation>
+    </message>
+</context>
+<context>
+    <name>CGuiControlBar</name>
+    <message>
+        <location filename="../src/ui/skinui/CGuiControlBar.cpp" line="+23"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CHtmlExport</name>
+    <message>
+        <location filename="../src/export/CHtmlExport.cpp" line="+77"/>
+        <source>No output file was given.</source>
+        <translation>Aucun fichier de sortie n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The HTML template could not be read: %1. Nothing was written.</source>
+        <translation>Le modèle HTML n&apos;a pas pu être lu&#xa0;: %1. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>New Due </source>
+        <translation>Nouvelle échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> New Due</source>
+        <translation> Nouvelle échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify Due </source>
+        <translation>Modifier l&apos;échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Modify Due</source>
+        <translation> Modifier l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete Due </source>
+        <translation>Supprimer l&apos;échéance </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Delete Due</source>
+        <translation> Supprimer l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Print Dues </source>
+        <translation>Imprimer les échéances </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Print Dues </source>
+        <translation> Imprimer les échéances </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>Quitter l&apos;application</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Details Window</source>
+        <translation>Fenêtre des &amp;détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show\Hide Detail Window</source>
+        <translation>Afficher/masquer la fenêtre des détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle Detail Window</source>
+        <translation>Fenêtre des détails</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Synchronize</source>
+        <translation>&amp;Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With Notes</source>
+        <translation>Avec les notes</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel With Notes </source>
+        <translation>Exporter vers Excel, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel With Notes</source>
+        <translation> Exporter vers Excel, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>Without Notes</source>
+        <translation>Sans les notes</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Export to Excel Without Notes </source>
+        <translation>Exporter vers Excel, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Excel Without Notes</source>
+        <translation> Exporter vers Excel, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word With Notes </source>
+        <translation>Exporter vers Word, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word With Notes</source>
+        <translation> Exporter vers Word, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to Word Without Notes </source>
+        <translation>Exporter vers Word, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to Word Without Notes</source>
+        <translation> Exporter vers Word, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML With Notes </source>
+        <translation>Exporter vers HTML, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML With Notes</source>
+        <translation> Exporter vers HTML, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to HTML Without Notes </source>
+        <translation>Exporter vers HTML, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to HTML Without Notes</source>
+        <translation> Exporter vers HTML, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF With Notes </source>
+        <translation>Exporter en PDF, avec les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  With Notes</source>
+        <translation> Exporter en PDF, avec les notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Export to PDF Without Notes </source>
+        <translation>Exporter en PDF, sans les notes </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to PDF  Without Notes</source>
+        <translation> Exporter en PDF, sans les notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change &amp;Working Directory</source>
+        <translation>Changer de &amp;dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change Directory </source>
+        <translation>Changer de dossier </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Change Directory</source>
+        <translation> Changer de dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;About Tallyvane...</source>
+        <translation>À &amp;propos de Tallyvane…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display program information, version number and copyright</source>
+        <translation>Afficher les informations du programme, le numéro de version et le copyright</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help Contents</source>
+        <translation>&amp;Sommaire de l’aide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Help </source>
+        <translation>Aide </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Help</source>
+        <translation> Aide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Previous Month</source>
+        <translation>Mois &amp;précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Previous Month </source>
+        <translation>Aller au mois précédent </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Goto Previous Month</source>
+        <translation> Aller au mois précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Next Month</source>
+        <translation>Mois &amp;suivant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Goto Next Month </source>
+        <translation>Aller au mois suivant </translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source> Goto Next Month</source>
+        <translation> Aller au mois suivant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Today</source>
+        <translation>&amp;Aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the current month</source>
+        <translation>Afficher le mois en cours</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Find...</source>
+        <translation>&amp;Rechercher…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search the shown month</source>
+        <translation>Rechercher dans le mois affiché</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Calendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show the month as a calendar</source>
+        <translation>Afficher le mois sous forme de calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;iCalendar...</source>
+        <translation>&amp;iCalendar…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to an iCalendar file</source>
+        <translation>Exporter les échéances affichées dans un fichier iCalendar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to iCalendar</source>
+        <translation> Exporter en iCalendar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;CSV...</source>
+        <translation>&amp;CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export the listed dues to a CSV file</source>
+        <translation>Exporter les échéances affichées dans un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Export to CSV</source>
+        <translation> Exporter en CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Import CSV...</source>
+        <translation>Importer un &amp;CSV…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add dues from a CSV file</source>
+        <translation>Ajouter des échéances depuis un fichier CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Import CSV</source>
+        <translation> Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>By &amp;Due Date</source>
+        <translation>Par date d&apos;&amp;échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Amount</source>
+        <translation>Par &amp;montant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Title</source>
+        <translation>Par &amp;titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>By &amp;Pay To</source>
+        <translation>Par &amp;bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+109"/>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Due</source>
+        <translation>&amp;Échéance</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Sort</source>
+        <translation>&amp;Trier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Excel</source>
+        <translation>&amp;Excel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Word</source>
+        <translation>&amp;Word</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;PDF</source>
+        <translation>&amp;PDF</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Préférences</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date </source>
+        <translation>Date d&apos;échéance </translation>
+    </message>
+    <message>
+        <location line="+231"/>
+        <source>New</source>
+        <translation>Nouvelle échéance</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Deleting the %1 dues of the series...</source>
+        <translation>Suppression des %1 échéances de la série…</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Deleting was stopped: %1 of the %2 dues of the series were deleted; the others are still there.</source>
+        <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+79"/>
+        <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
+        <translation>
+            <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
+            <numerusform>%n fichiers restants d&apos;un enregistrement antérieur interrompu ont été supprimés&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>This due file could not be read and was left as it is:</source>
+        <translation>Ce fichier d&apos;échéance n&apos;a pas pu être lu et a été laissé tel quel&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n due files could not be read and were left as they are:</source>
+        <translation>
+            <numerusform>%n fichier d&apos;échéance n&apos;a pas pu être lu et a été laissé tel quel&#xa0;:</numerusform>
+            <numerusform>%n fichiers d&apos;échéance n&apos;ont pas pu être lus et ont été laissés tels quels&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>%n changes could not be written:</source>
+        <translation>
+            <numerusform>%n modification n&apos;a pas pu être écrite&#xa0;:</numerusform>
+            <numerusform>%n modifications n&apos;ont pas pu être écrites&#xa0;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <source>Mark &amp;Paid</source>
+        <translation>Marquer comme &amp;payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark &amp;Unpaid</source>
+        <translation>Marquer comme &amp;impayée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Paid or Unpaid</source>
+        <translation>Marquer comme payée ou impayée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+142"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="-140"/>
+        <location line="+141"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location line="-139"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Month</source>
+        <translation>&amp;Mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Go to the Due&apos;s Month</source>
+        <translation>A&amp;ller au mois de l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Reminders and Coming &amp;Up...</source>
+        <translation>Rappels et &amp;À venir…</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+3"/>
+        <location line="+30"/>
+        <location line="+120"/>
+        <source>Coming Up</source>
+        <translation>À venir</translation>
+    </message>
+    <message>
+        <location line="-153"/>
+        <source>Overdue and upcoming dues</source>
+        <translation>Échéances en retard et à venir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The dues of the month</source>
+        <translation>Les échéances du mois</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Rappels (aucun service de notification du bureau n&apos;a répondu)&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+121"/>
+        <source>Mark Paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mark Unpaid</source>
+        <translation>Marquer comme impayée</translation>
+    </message>
+</context>
+<context>
+    <name>CMainToolBar</name>
+    <message>
+        <location filename="../src/ui/CMainToolBar.cpp" line="+16"/>
+        <source>Search this month</source>
+        <translation>Rechercher dans ce mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the dues of the month whose title, pay to, account or notes hold the words typed here</source>
+        <translation>Affiche les échéances du mois dont le titre, le bénéficiaire, le compte ou les notes contiennent les mots saisis ici</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ProjectToolBar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+</context>
+<context>
+    <name>COutlookView</name>
+    <message>
+        <location filename="../src/ui/COutlookView.cpp" line="+27"/>
+        <source>Due</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tools</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Synchronize</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working Directory</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfEmbeddedFont</name>
+    <message>
+        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+205"/>
+        <source>The font file %1 could not be read.</source>
+        <translation>Le fichier de police %1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Out of memory while embedding the font %1.</source>
+        <translation>Mémoire insuffisante pour incorporer la police %1.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+6"/>
+        <source>The font %1 could not be subset for embedding.</source>
+        <translation>La police %1 n&apos;a pas pu être réduite pour être incorporée.</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfExport</name>
+    <message>
+        <location filename="../src/export/CPdfExport.cpp" line="+26"/>
+        <source>Due</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+93"/>
+        <source>Due Date(s)</source>
+        <translation>Échéance(s)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Record %1 of %2</source>
+        <translation>Enregistrement %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Could not write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CPdfFontSet</name>
+    <message>
+        <location filename="../src/export/CPdfFontSet.cpp" line="+146"/>
+        <source>No installed font can show the character &quot;%1&quot; (U+%2); the PDF needs DejaVu Sans (package fonts-dejavu-core) for Latin, Greek and Cyrillic text, or Noto Sans CJK (package fonts-noto-cjk) for Chinese, Japanese and Korean.</source>
+        <translation>Aucune police installée ne peut afficher le caractère «&#xa0;%1&#xa0;» (U+%2)&#xa0;; le PDF a besoin de DejaVu Sans (paquet fonts-dejavu-core) pour le texte latin, grec et cyrillique, ou de Noto Sans CJK (paquet fonts-noto-cjk) pour le chinois, le japonais et le coréen.</translation>
+    </message>
+</context>
+<context>
+    <name>CPrintDuesDlg</name>
+    <message>
+        <location filename="../src/export/widgets/CPrintDuesDlg.cpp" line="+62"/>
+        <location line="+222"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="-212"/>
+        <source>Dues to print</source>
+        <translation>Échéances à imprimer</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Print What</source>
+        <translation>Quoi imprimer</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Paid</source>
+        <translation>Payées</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>UnPaid</source>
+        <translation>Impayées</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <source>The print template could not be read: %1.</source>
+        <translation>Le modèle d&apos;impression n&apos;a pas pu être lu&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Due Date Details</source>
+        <translation>Détail des échéances</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>CRecurrenceDlg</name>
+    <message>
+        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+36"/>
+        <source>Sun</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Mon</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tue</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Wed</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thu</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fri</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sat</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <location line="+8"/>
+        <source>Recurrence Pattern</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due Occurs Every</source>
+        <translation>Répétition</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Recurrence Range</source>
+        <translation>Durée de la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>End After</source>
+        <translation>Fin après</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>End By</source>
+        <translation>Fin le</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Occurances</source>
+        <translation>occurrences</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>On a Saturday or Sunday</source>
+        <translation>Un samedi ou un dimanche</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Every</source>
+        <comment>every n days</comment>
+        <translation>Tous les</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Every WeekDay</source>
+        <translation>Chaque jour ouvrable</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Day(s)</source>
+        <translation>jour(s)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Recur Every</source>
+        <translation>Toutes les</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Week(s) On</source>
+        <translation>semaine(s), le</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Day</source>
+        <translation>Le jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+35"/>
+        <source>The</source>
+        <translation>Le</translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <location line="+7"/>
+        <source>Of Every</source>
+        <translation>tous les</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+7"/>
+        <source>Month(s)</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Every</source>
+        <comment>every year on a date</comment>
+        <translation>Chaque année le</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Of</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+135"/>
+        <source>This pattern makes %1 dues. Do you want to create them all?</source>
+        <translation>Cette périodicité donne %1 échéances. Voulez-vous toutes les créer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Creating the %1 dues of the series...</source>
+        <translation>Création des %1 échéances de la série…</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The series could not be written, so none of its dues were kept. Nothing in the data folder was changed.</source>
+        <translation>La série n&apos;a pas pu être écrite&#xa0;; aucune de ses échéances n&apos;a donc été conservée. Rien n&apos;a été modifié dans le dossier de données.</translation>
+    </message>
+</context>
+<context>
+    <name>CReminderSettingsDlg</name>
+    <message>
+        <location filename="../src/ui/CReminderSettingsDlg.cpp" line="+20"/>
+        <source>Reminders and Coming Up</source>
+        <translation>Rappels et À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Off</source>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> day(s) before</source>
+        <translation> jour(s) avant</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source> day(s)</source>
+        <translation> jour(s)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keep running in the notification area when the window closes</source>
+        <translation>&amp;Continuer dans la zone de notification à la fermeture de la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Start at login in the notification area</source>
+        <translation>Dé&amp;marrer à la connexion dans la zone de notification</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Remind me:</source>
+        <translation>&amp;Me rappeler&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up lists:</source>
+        <translation>&amp;À venir affiche&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The login entry %1 could not be written: %2</source>
+        <translation>L&apos;entrée de connexion %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CSpreadsheetExport</name>
+    <message>
+        <location filename="../src/export/CSpreadsheetExport.cpp" line="+223"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show Notes</source>
+        <translation>Voir les notes</translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>No output file was given.</source>
+        <translation>Aucun fichier de sortie n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The spreadsheet application could not be started.</source>
+        <translation>Le tableur n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>CTallyvaneView</name>
+    <message>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
+        <source>No dues of this month match the search</source>
+        <translation>Aucune échéance de ce mois ne correspond à la recherche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No dues in this month</source>
+        <translation>Aucune échéance ce mois-ci</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>New</source>
+        <translation>Nouvelle</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Modify</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mark Paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mark Unpaid</source>
+        <translation>Marquer comme impayée</translation>
+    </message>
+</context>
+<context>
+    <name>CTrayIcon</name>
+    <message>
+        <location filename="../src/ui/CTrayIcon.cpp" line="+13"/>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Coming Up</source>
+        <translation>&amp;À venir</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+39"/>
+        <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
+        <translation>
+            <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jour</numerusform>
+            <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jours</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CWordDocument</name>
+    <message>
+        <location filename="../src/platform/CWordDocument.cpp" line="+71"/>
+        <source>The selection is not in a table.</source>
+        <translation>La sélection n&apos;est pas dans un tableau.</translation>
+    </message>
+    <message>
+        <location line="+102"/>
+        <source>A font size of %1 points is out of range.</source>
+        <translation>Une taille de police de %1 points est hors limites.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Unknown paragraph alignment %1.</source>
+        <translation>Alignement de paragraphe inconnu %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+27"/>
+        <location line="+136"/>
+        <source>The selection is lost.</source>
+        <translation>La sélection est perdue.</translation>
+    </message>
+    <message>
+        <location line="-155"/>
+        <source>Unknown vertical alignment %1.</source>
+        <translation>Alignement vertical inconnu %1.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Only moves by table cell are possible (unit %1).</source>
+        <translation>Seuls les déplacements par cellule de tableau sont possibles (unité %1).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unknown move extension %1.</source>
+        <translation>Extension de déplacement inconnue %1.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>There is no cell %1 to the right.</source>
+        <translation>Il n&apos;y a pas de cellule %1 à droite.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>There is no cell %1 to the left.</source>
+        <translation>Il n&apos;y a pas de cellule %1 à gauche.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>A cell splits into two rows of one column only.</source>
+        <translation>Une cellule ne se divise qu&apos;en deux lignes d&apos;une seule colonne.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>A table of %1 rows and %2 columns cannot be made.</source>
+        <translation>Un tableau de %1 lignes et %2 colonnes ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tables cannot be nested.</source>
+        <translation>Les tableaux ne peuvent pas être imbriqués.</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>Paper size %1 is not available.</source>
+        <translation>Le format de papier %1 n&apos;est pas disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>CWordExport</name>
+    <message>
+        <location filename="../src/export/CWordExport.cpp" line="+44"/>
+        <source>Error !!!</source>
+        <translation>Erreur&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Due</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To/Account</source>
+        <translation>Bénéficiaire/Compte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type/Status</source>
+        <translation>Type/Statut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Show Notes</source>
+        <translation>Voir les notes</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Status: (%1/%2)</source>
+        <translation>Statut&#xa0;: (%1/%2)</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>The word processor has no document.</source>
+        <translation>Le traitement de texte n&apos;a pas de document.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The document could not be completed.</source>
+        <translation>Le document n&apos;a pas pu être terminé.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>No output file was given.</source>
+        <translation>Aucun fichier de sortie n&apos;a été indiqué.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The word processor could not be started.</source>
+        <translation>Le traitement de texte n&apos;a pas pu être lancé.</translation>
+    </message>
+</context>
+<context>
+    <name>CWorkDirDlg</name>
+    <message>
+        <location filename="../src/ui/CWorkDirDlg.cpp" line="+45"/>
+        <location line="+19"/>
+        <source>Working Directory</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <source>Your dues are kept in the folder &quot;%1&quot; under it.</source>
+        <translation>Vos échéances sont rangées dans son dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir…</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>No folder chosen yet</source>
+        <translation>Aucun dossier choisi</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <source>Pick a Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CXlsxApplication</name>
+    <message>
+        <location filename="../src/platform/CXlsxApplication.cpp" line="+20"/>
+        <source>No workbook is open.</source>
+        <translation>Aucun classeur n&apos;est ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>CXlsxWorkbook</name>
+    <message>
+        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+283"/>
+        <source>no valid content types (%1)</source>
+        <translation>aucun type de contenu valide (%1)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no valid package relationships</source>
+        <translation>aucune relation de paquet valide</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the package holds no workbook</source>
+        <translation>le paquet ne contient aucun classeur</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>not a spreadsheet template</source>
+        <translation>ce n&apos;est pas un modèle de classeur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the workbook part is damaged (%1)</source>
+        <translation>la partie classeur est endommagée (%1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the workbook relationships are damaged (%1)</source>
+        <translation>les relations du classeur sont endommagées (%1)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>a sheet of the workbook is missing</source>
+        <translation>une feuille du classeur manque</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location line="+82"/>
+        <location line="+183"/>
+        <location line="+221"/>
+        <location line="+123"/>
+        <source>No workbook is open.</source>
+        <translation>Aucun classeur n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <location line="-607"/>
+        <source>The workbook has no sheet %1.</source>
+        <translation>Le classeur n&apos;a pas de feuille %1.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The sheet %1 is damaged (%2).</source>
+        <translation>La feuille %1 est endommagée (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The active sheet is not a worksheet.</source>
+        <translation>La feuille active n&apos;est pas une feuille de calcul.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The relationships of %1 are damaged (%2).</source>
+        <translation>Les relations de %1 sont endommagées (%2).</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>The rows of %1 are out of order.</source>
+        <translation>Les lignes de %1 ne sont pas dans l’ordre.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>The cells of %1 are out of order.</source>
+        <translation>Les cellules de %1 ne sont pas dans l’ordre.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location line="+183"/>
+        <location line="+221"/>
+        <source>The workbook has no worksheet.</source>
+        <translation>Le classeur n&apos;a pas de feuille de calcul.</translation>
+    </message>
+    <message>
+        <location line="-399"/>
+        <location line="+401"/>
+        <source>%1 is not a cell name.</source>
+        <translation>%1 n&apos;est pas un nom de cellule.</translation>
+    </message>
+    <message>
+        <location line="-318"/>
+        <source>%1 is not a number a cell can hold.</source>
+        <translation>%1 n&apos;est pas un nombre qu&apos;une cellule peut contenir.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>An empty number format cannot be given to %1.</source>
+        <translation>Un format de nombre vide ne peut pas être donné à %1.</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>%1 is not a paper size.</source>
+        <translation>%1 n&apos;est pas un format de papier.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>The styles of the workbook are damaged (%1).</source>
+        <translation>Les styles du classeur sont endommagés (%1).</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>The styles of the workbook are damaged.</source>
+        <translation>Les styles du classeur sont endommagés.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is not an RGB colour.</source>
+        <translation>%1 n&apos;est pas une couleur RVB.</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>The comments of the sheet are damaged (%1).</source>
+        <translation>Les commentaires de la feuille sont endommagés (%1).</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>The note drawing of the sheet is missing.</source>
+        <translation>Le dessin des commentaires de la feuille manque.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The note drawing of the sheet is damaged (%1).</source>
+        <translation>Le dessin des commentaires de la feuille est endommagé (%1).</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <source>The cell %1 already holds a comment.</source>
+        <translation>La cellule %1 a déjà un commentaire.</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeProgressWindow</name>
+    <message>
+        <location filename="../src/ui/ChangeProgressWindow.cpp" line="+18"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <source>Show this help and exit</source>
+        <translation>Afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Show the version and exit</source>
+        <translation>Afficher la version et quitter</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The month of the dues</source>
+        <translation>Le mois des échéances</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Which dues: all (the default), only the paid or the unpaid ones</source>
+        <translation>Quelles échéances&#xa0;: all (par défaut), seulement les payées (paid) ou les impayées (unpaid)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The working directory; the dues are in &quot;%1&quot; inside it</source>
+        <translation>Le dossier de travail&#xa0;; les échéances sont dans son dossier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <location line="+96"/>
+        <location line="+17"/>
+        <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
+        <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
+    </message>
+    <message>
+        <location line="-107"/>
+        <location line="+129"/>
+        <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
+        <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
+    </message>
+    <message>
+        <location line="-114"/>
+        <location line="+233"/>
+        <source>working directory not found: %1</source>
+        <translation>dossier de travail introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="-229"/>
+        <source>working directory not readable: %1</source>
+        <translation>dossier de travail illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+245"/>
+        <source>skipped %1</source>
+        <translation>%1 ignoré</translation>
+    </message>
+    <message>
+        <location line="-191"/>
+        <source>--month YYYY-MM is required (or --from and --to)</source>
+        <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>--month cannot be combined with --from and --to</source>
+        <translation>--month ne peut pas être combiné avec --from et --to</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--from YYYY-MM and --to YYYY-MM go together</source>
+        <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--to %1 is before --from %2</source>
+        <translation>--to %1 est avant --from %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>unknown export format &quot;%1&quot;</source>
+        <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>could not write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>no dues in %1: %2 lists none</source>
+        <translation>aucune échéance en %1&#xa0;: %2 n&apos;en contient aucune</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>The first month of a range, instead of --month</source>
+        <translation>Le premier mois d&apos;une période, au lieu de --month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month of the range</source>
+        <translation>Le dernier mois de la période</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Leave the notes out</source>
+        <translation>Laisser les notes de côté</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file to write</source>
+        <translation>Le fichier à écrire</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>unexpected argument: %1</source>
+        <translation>argument inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>export needs a format: %1</source>
+        <translation>export a besoin d&apos;un format&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>FORMAT is one of: %1</source>
+        <translation>FORMAT est l&apos;un de&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1 is required</source>
+        <translation>%1 est obligatoire</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>could not create the data folder %1</source>
+        <translation>impossible de créer le dossier de données %1</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Print the dues of one month, one tab-separated line each, then their sums</source>
+        <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Write the dues of one month or a range of months to a file, as the window&apos;s export does</source>
+        <translation>Écrire les échéances d&apos;un mois ou d&apos;une période dans un fichier, comme le fait l&apos;export de la fenêtre</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add the dues of a CSV file, each under a new record identifier</source>
+        <translation>Ajouter les échéances d&apos;un fichier CSV, chacune sous un nouvel identifiant d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the unpaid dues that are late or fall due within N days, then their sums</source>
+        <translation>Afficher les échéances impayées en retard ou à payer sous N jours, puis leurs sommes</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Add a due, or a series with --repeat; prints the identifier of every due it adds</source>
+        <translation>Ajouter une échéance, ou une série avec --repeat&#xa0;; affiche l&apos;identifiant de chaque échéance ajoutée</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Mark dues paid (or unpaid with --unpaid)</source>
+        <translation>Marquer des échéances comme payées (ou impayées avec --unpaid)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete a due, or its whole series with --series</source>
+        <translation>Supprimer une échéance, ou toute sa série avec --series</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Open the dues under DIR; the remembered working directory stays as it is</source>
+        <translation>Ouvrir les échéances sous DIR&#xa0;; le dossier de travail mémorisé reste tel quel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start in the notification area, without the window (as at login)</source>
+        <translation>Démarrer dans la zone de notification, sans la fenêtre (comme à la connexion)</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>option %1 given twice</source>
+        <translation>option %1 donnée deux fois</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>unknown option: %1</source>
+        <translation>option inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 a besoin d&apos;une valeur</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>the command %1 comes first, before any option</source>
+        <translation>la commande %1 vient en premier, avant toute option</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unknown command: %1</source>
+        <translation>commande inconnue&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+23"/>
+        <source>Usage:</source>
+        <translation>Utilisation&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="-17"/>
+        <source>Keeps track of bills and other payments that fall due.</source>
+        <translation>Garde un œil sur les factures et autres paiements à échéance.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Without a command it opens its window:</source>
+        <translation>Sans commande, il ouvre sa fenêtre&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Commands, which need no window:</source>
+        <translation>Commandes, qui n&apos;ont pas besoin de fenêtre&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+13"/>
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>&quot;tallyvane COMMAND --help&quot; describes the command&apos;s options.</source>
+        <translation>«&#xa0;tallyvane COMMANDE --help&#xa0;» décrit les options de la commande.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/OfficeMain.cpp" line="+33"/>
+        <source>%1 does not run here</source>
+        <translation>%1 ne fonctionne pas ici</translation>
+    </message>
+</context>
+<context>
+    <name>DataCommandsText</name>
+    <message>
+        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <source>import needs a format: csv</source>
+        <translation>import a besoin d&apos;un format&#xa0;: csv</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import csv needs the FILE to read</source>
+        <translation>import csv a besoin du FICHIER à lire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>import takes one file, not &quot;%1&quot; as well</source>
+        <translation>import prend un seul fichier, pas aussi «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>rejected: %1</source>
+        <translation>rejeté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>imported %1 due(s), rejected %2 line(s)</source>
+        <translation>%1 échéance(s) importée(s), %2 ligne(s) rejetée(s)</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <location filename="../src/model/DataFolder.cpp" line="+150"/>
+        <source>data folder %1 cannot be used: %2</source>
+        <translation>le dossier de données %1 est inutilisable&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>data folder %1 is not a folder</source>
+        <translation>le dossier de données %1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>data folder %1 cannot be read: %2</source>
+        <translation>le dossier de données %1 est illisible&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifier</name>
+    <message>
+        <location filename="../src/platform/DesktopNotifier.cpp" line="+33"/>
+        <source>no session bus</source>
+        <translation>pas de bus de session</translation>
+    </message>
+</context>
+<context>
+    <name>DueCsv</name>
+    <message>
+        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <source>a quoted field is not closed before the end of the file</source>
+        <translation>un champ entre guillemets n&apos;est pas fermé avant la fin du fichier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>text follows a closing quote</source>
+        <translation>du texte suit un guillemet fermant</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>a quote inside a field that does not start with one</source>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>Could not write the CSV file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>le fichier n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is empty: a header row is needed</source>
+        <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the header row cannot be read: %1</source>
+        <translation>la ligne d&apos;en-tête est illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the header names the column &quot;%1&quot; twice</source>
+        <translation>l&apos;en-tête nomme deux fois la colonne «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the header lacks the column(s) %1</source>
+        <translation>il manque à l&apos;en-tête la ou les colonnes %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 champs là où l&apos;en-tête en a %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>la date d&apos;échéance «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
+        <translation>la date de début «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the due date is before the start date</source>
+        <translation>la date d&apos;échéance est antérieure à la date de début</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un nombre simple avec un point pour les décimales</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the type &quot;%1&quot; is neither Business nor Personal</source>
+        <translation>le type «&#xa0;%1&#xa0;» n&apos;est ni Business ni Personal</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
+        <translation>l&apos;état de paiement «&#xa0;%1&#xa0;» n&apos;est ni Paid ni Unpaid</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+</context>
+<context>
+    <name>DueEditFlows</name>
+    <message>
+        <location filename="../src/ui/editor/DueEditFlows.cpp" line="+52"/>
+        <source>Writing the %1 dues of the series...</source>
+        <translation>Écriture des %1 échéances de la série…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The series could not be written, so none of its dues were kept:</source>
+        <translation>La série n&apos;a pas pu être écrite&#xa0;; aucune de ses échéances n&apos;a donc été conservée&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Writing the series was cancelled, so none of its dues were kept.</source>
+        <translation>L&apos;écriture de la série a été annulée&#xa0;; aucune de ses échéances n&apos;a donc été conservée.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Changing the %1 dues of the series...</source>
+        <translation>Modification des %1 échéances de la série…</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Only %1 of the %2 dues of the series were changed; the others are as they were:</source>
+        <translation>Seules %1 des %2 échéances de la série ont été modifiées&#xa0;; les autres sont restées telles quelles&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The change was stopped: %1 of the %2 dues of the series were changed; the others are as they were.</source>
+        <translation>La modification a été interrompue&#xa0;: %1 des %2 échéances de la série ont été modifiées&#xa0;; les autres sont restées telles quelles.</translation>
+    </message>
+</context>
+<context>
+    <name>DueEditRules</name>
+    <message>
+        <location filename="../src/ui/editor/DueEditRules.cpp" line="+97"/>
+        <source>Please enter a number.</source>
+        <translation>Veuillez saisir un nombre.</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Please enter an amount from 0 to 1000000000000000000.</source>
+        <translation>Veuillez saisir un montant de 0 à 1000000000000000000.</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Please enter a whole number of days.</source>
+        <translation>Veuillez saisir un nombre entier de jours.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter a number of days from 0 to %1.</source>
+        <translation>Veuillez saisir un nombre de jours de 0 à %1.</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+</context>
+<context>
+    <name>DueFile</name>
+    <message>
+        <location filename="../src/model/DueFile.cpp" line="+65"/>
+        <source>the file ends early</source>
+        <translation>le fichier se termine trop tôt</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>a text has two UTF-16 markers</source>
+        <translation>un texte a deux marqueurs UTF-16</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>a text length runs past the end of the file</source>
+        <translation>une longueur de texte dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+3"/>
+        <source>a UTF-16 text is not valid</source>
+        <translation>un texte UTF-16 n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>the %1 is not a valid date</source>
+        <translation>%1 n&apos;est pas une date valide</translation>
+    </message>
+    <message>
+        <location line="+100"/>
+        <source>start date</source>
+        <translation>la date de début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>due date</source>
+        <translation>la date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the amount is not a number</source>
+        <translation>le montant n&apos;est pas un nombre</translation>
+    </message>
+</context>
+<context>
+    <name>DueFolderReader</name>
+    <message>
+        <location filename="../src/model/DueFolderReader.cpp" line="+61"/>
+        <source>not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+13"/>
+        <source>the file is too large to be a due</source>
+        <translation>le fichier est trop gros pour être une échéance</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file holds only zero bytes (a write to it was cut off)</source>
+        <translation>le fichier ne contient que des octets nuls (une écriture a été interrompue)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>the record identifier &quot;%1&quot; is not usable</source>
+        <translation>l&apos;identifiant d&apos;enregistrement «&#xa0;%1&#xa0;» est inutilisable</translation>
+    </message>
+</context>
+<context>
+    <name>DueIcons</name>
+    <message>
+        <location filename="../src/export/widgets/DueIcons.cpp" line="+105"/>
+        <source>Print Dues</source>
+        <translation>Imprimer les échéances</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Choose the months and the dues for the page</source>
+        <translation>Choisissez les mois et les échéances de la page</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommands</name>
+    <message>
+        <location filename="../src/ui/ExportCommands.cpp" line="+43"/>
+        <source>Export to PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>The PDF file was saved as %1, but no program could open it.</source>
+        <translation>Le fichier PDF a été enregistré sous %1, mais aucun programme n&apos;a pu l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Export to iCalendar</source>
+        <translation>Exporter en iCalendar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Export to CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iCalendar Files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFile</name>
+    <message>
+        <location filename="../src/model/ExportFile.cpp" line="+27"/>
+        <source>no file name was given</source>
+        <translation>aucun nom de fichier n&apos;a été donné</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>this is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message>
+        <location filename="../src/model/FolderLock.cpp" line="+67"/>
+        <source>No data folder is chosen.</source>
+        <translation>Aucun dossier de données n&apos;est choisi.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.</source>
+        <translation>Le dossier de données %1 est utilisé par %2 (processus %3 sur %4). Fermez-le là-bas et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The data folder %1 is in use by another program. Close it there and try again.</source>
+        <translation>Le dossier de données %1 est utilisé par un autre programme. Fermez-le là-bas et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The data folder %1 cannot be locked for writing: %2 cannot be created.</source>
+        <translation>Le dossier de données %1 ne peut pas être verrouillé en écriture&#xa0;: %2 ne peut pas être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>GuiStartup</name>
+    <message>
+        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <source>unknown argument: %1</source>
+        <translation>argument inconnu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>working directory not found: %1</source>
+        <translation>dossier de travail introuvable&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HelperProgram</name>
+    <message>
+        <location filename="../src/app/HelperProgram.cpp" line="+39"/>
+        <source>the program %1 is not installed with %2</source>
+        <translation>le programme %1 n&apos;est pas installé avec %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>cannot start %1: %2</source>
+        <translation>impossible de lancer %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HtmlExportCommand</name>
+    <message>
+        <location filename="../src/export/widgets/HtmlExportCommand.cpp" line="+22"/>
+        <location line="+9"/>
+        <location line="+16"/>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Export to HTML</source>
+        <translation>Exporter en HTML</translation>
+    </message>
+    <message>
+        <location line="-41"/>
+        <source>HTML Files (*.html)</source>
+        <translation>Fichiers HTML (*.html)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>The dues were exported to %1, but no program could open the file.</source>
+        <translation>Les échéances ont été exportées dans %1, mais aucun programme n&apos;a pu ouvrir le fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>IcsExport</name>
+    <message>
+        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <source>Pay To: %1</source>
+        <translation>Bénéficiaire&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account: %1</source>
+        <translation>Compte&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type: %1</source>
+        <translation>Type&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>%1 - %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Could not write the calendar file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier de calendrier %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LoginAutostart</name>
+    <message>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <source>cannot create the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <location filename="../src/model/MessageTexts.cpp" line="+15"/>
+        <source>Tallyvane</source>
+        <translation>Tallyvane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Enter Due Notes</source>
+        <translation>Saisissez les notes de l&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Business</source>
+        <translation>Professionnelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Personal</source>
+        <translation>Personnelle</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Are you sure want to delete this record?</source>
+        <translation>Voulez-vous vraiment supprimer cet enregistrement&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a recursive due. Select &quot;Yes&quot; to delete the whole series or &quot;No&quot; to delete this record alone.</source>
+        <translation>Cette échéance est récurrente. Choisissez «&#xa0;Oui&#xa0;» pour supprimer toute la série ou «&#xa0;Non&#xa0;» pour supprimer seulement cet enregistrement.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The directory you have selected does not exists or it is a write protected medium.</source>
+        <translation>Le dossier choisi n&apos;existe pas ou se trouve sur un support protégé en écriture.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The working directory is moved or deleted. Please set the working directory to continue.</source>
+        <translation>Le dossier de travail a été déplacé ou supprimé. Veuillez choisir le dossier de travail pour continuer.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Please set the Recurrence Pattern.</source>
+        <translation>Veuillez définir la périodicité.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This is a recursive due. Select &quot;Yes&quot; to modify the whole series or &quot;No&quot; to modify this record individually.</source>
+        <translation>Cette échéance est récurrente. Choisissez «&#xa0;Oui&#xa0;» pour modifier toute la série ou «&#xa0;Non&#xa0;» pour modifier seulement cet enregistrement.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Paid : </source>
+        <translation>Payé&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid : </source>
+        <translation>Impayé&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total : </source>
+        <translation>Total&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There was a problem exporting the document to MS Excel
+Please contact support for further queries.</source>
+        <translation>Un problème est survenu lors de l&apos;export du document vers MS Excel.
+Veuillez contacter le support pour toute question.</translation>
+    </message>
+</context>
+<context>
+    <name>OoxmlPackage</name>
+    <message>
+        <location filename="../src/platform/OoxmlPackage.cpp" line="+66"/>
+        <source>The file is too large to be an office package.</source>
+        <translation>Le fichier est trop gros pour être un paquet bureautique.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Not an office package (%1).</source>
+        <translation>Ce n&apos;est pas un paquet bureautique (%1).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The package holds too many parts.</source>
+        <translation>Le paquet contient trop de parties.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The package holds a part with an unusable name.</source>
+        <translation>Le paquet contient une partie au nom inutilisable.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The package holds the part %1 twice.</source>
+        <translation>Le paquet contient deux fois la partie %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The part %1 is too large.</source>
+        <translation>La partie %1 est trop grosse.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The part %1 cannot be read (%2).</source>
+        <translation>La partie %1 est illisible (%2).</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>The part %1 is damaged.</source>
+        <translation>La partie %1 est endommagée.</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <location line="+5"/>
+        <source>The package could not be assembled.</source>
+        <translation>Le paquet n&apos;a pas pu être assemblé.</translation>
+    </message>
+</context>
+<context>
+    <name>OoxmlXml</name>
+    <message>
+        <location filename="../src/platform/OoxmlXml.cpp" line="+25"/>
+        <source>%1 at offset %2</source>
+        <translation>%1 à la position %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no root element</source>
+        <translation>pas d&apos;élément racine</translation>
+    </message>
+    <message>
+        <location line="+221"/>
+        <source>not a relationships part</source>
+        <translation>ce n&apos;est pas une partie de relations</translation>
+    </message>
+    <message>
+        <location line="+80"/>
+        <source>not a content types part</source>
+        <translation>ce n&apos;est pas une partie de types de contenu</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPath</name>
+    <message>
+        <location filename="../src/model/OutputPath.cpp" line="+58"/>
+        <source>no output file is given</source>
+        <translation>aucun fichier de sortie n&apos;est indiqué</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 is in the data folder %2; an export never writes there</source>
+        <translation>%1 est dans le dossier de données %2&#xa0;; un export n&apos;y écrit jamais</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 is another name of a file in the data folder %2; an export never writes there</source>
+        <translation>%1 est un autre nom d&apos;un fichier du dossier de données %2&#xa0;; un export n&apos;y écrit jamais</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPage</name>
+    <message>
+        <location filename="../src/export/PrintPage.cpp" line="+30"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Impayée</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Due Date Details</source>
+        <translation>Détail des échéances</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message numerus="yes">
+        <location filename="../src/ui/Prompt.cpp" line="+46"/>
+        <source>%n item(s) in all; see the details.</source>
+        <translation>
+            <numerusform>%n élément en tout&#xa0;; voir les détails.</numerusform>
+            <numerusform>%n éléments en tout&#xa0;; voir les détails.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurrencePattern</name>
+    <message>
+        <location filename="../src/recurrence/RecurrencePattern.cpp" line="+19"/>
+        <source>Please enter valid recurrence day</source>
+        <translation>Veuillez saisir un jour de récurrence valide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid recurrence week</source>
+        <translation>Veuillez saisir une semaine de récurrence valide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid recurrence month</source>
+        <translation>Veuillez saisir un mois de récurrence valide</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Atleast one day should be selected!</source>
+        <translation>Au moins un jour doit être sélectionné&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Please enter valid number of recurrences</source>
+        <translation>Veuillez saisir un nombre de répétitions valide</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Month %1 does not have date %2</source>
+        <translation>Le mois de %1 n&apos;a pas de jour %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Day</source>
+        <translation>Quotidienne</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Week</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Year</source>
+        <translation>Annuelle</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>last</source>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Keep it on that day</source>
+        <translation>La laisser ce jour-là</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Friday before</source>
+        <translation>La mettre au vendredi précédent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move it to the Monday after</source>
+        <translation>La mettre au lundi suivant</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderCenter</name>
+    <message>
+        <location filename="../src/ui/ReminderCenter.cpp" line="+37"/>
+        <source>Overdue: %1</source>
+        <translation>En retard&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due soon: %1</source>
+        <translation>Bientôt à payer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 due on %2</source>
+        <translation>%1 à payer le %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Mark paid</source>
+        <translation>Marquer comme payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFile</name>
+    <message>
+        <location filename="../src/model/SaveFile.cpp" line="+466"/>
+        <source>another file took the name meanwhile</source>
+        <translation>un autre fichier a pris ce nom entre-temps</translation>
+    </message>
+</context>
+<context>
+    <name>TemporaryDocument</name>
+    <message>
+        <location filename="../src/platform/TemporaryDocument.cpp" line="+55"/>
+        <source>No program could open %1.</source>
+        <translation>Aucun programme n&apos;a pu ouvrir %1.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoStack</name>
+    <message>
+        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <source>Cannot undo %1</source>
+        <translation>Impossible d’annuler «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cannot redo %1</source>
+        <translation>Impossible de rétablir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 cannot be read: %3.</source>
+        <translation>%1&#xa0;: %2 est illisible&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 was changed on disk since.</source>
+        <translation>%1&#xa0;: %2 a été modifié sur le disque depuis.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: %2 could not be written: %3.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être écrit&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 could not be read back.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être relu.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: %2 could not be removed: %3.</source>
+        <translation>%1&#xa0;: %2 n&apos;a pas pu être supprimé&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCommandsText</name>
+    <message>
+        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Le dossier de travail qui contient les échéances</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>working directory not found: %1</source>
+        <translation>dossier de travail introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>working directory not readable: %1</source>
+        <translation>dossier de travail illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>skipped %1</source>
+        <translation>%1 ignoré</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>no due with the identifier %1</source>
+        <translation>aucune échéance avec l&apos;identifiant %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--repeat must be daily, weekly, monthly or yearly</source>
+        <translation>--repeat doit valoir daily, weekly, monthly ou yearly</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--every N needs a whole number from 1 to 9999</source>
+        <translation>--every N demande un nombre entier de 1 à 9999</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a yearly due repeats every year: --every must be 1</source>
+        <translation>une échéance annuelle revient chaque année&#xa0;: --every doit valoir 1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a repeating due needs either --count N or --until YYYY-MM-DD</source>
+        <translation>une échéance récurrente demande --count N ou --until AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--weekdays goes with --repeat weekly only</source>
+        <translation>--weekdays ne va qu’avec --repeat weekly</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>bad weekday &quot;%1&quot;: expected mon, tue, wed, thu, fri, sat or sun</source>
+        <translation>jour de la semaine invalide «&#xa0;%1&#xa0;»&#xa0;: mon, tue, wed, thu, fri, sat ou sun attendu</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--count N needs a whole number from 1 to %1</source>
+        <translation>--count N demande un nombre entier de 1 à %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --until &quot;%1&quot;: expected YYYY-MM-DD</source>
+        <translation>date invalide pour --until «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ attendu</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--until lies before the first due date</source>
+        <translation>--until est avant la première date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>text (the default) or json</source>
+        <translation>text (par défaut) ou json</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text or json</source>
+        <translation>format invalide «&#xa0;%1&#xa0;»&#xa0;: text ou json attendu</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The title</source>
+        <translation>Le titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>When it falls due</source>
+        <translation>Quand elle arrive à échéance</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Its start date (the due date when not given)</source>
+        <translation>Sa date de début (la date d&apos;échéance si elle n&apos;est pas donnée)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Whom it is paid to</source>
+        <translation>À qui elle est payée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The account</source>
+        <translation>Le compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The amount, with &quot;.&quot; for decimals</source>
+        <translation>Le montant, avec «&#xa0;.&#xa0;» pour les décimales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The type</source>
+        <translation>Le type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Already paid (the first of a series)</source>
+        <translation>Déjà payée (la première d&apos;une série)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Make a series that repeats</source>
+        <translation>Créer une série qui se répète</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Every N days, weeks or months</source>
+        <translation>Tous les N jours, semaines ou mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How many dues the series has</source>
+        <translation>Combien d&apos;échéances compte la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Or the last day of the series</source>
+        <translation>Ou le dernier jour de la série</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The days of a weekly series</source>
+        <translation>Les jours d&apos;une série hebdomadaire</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Mark them unpaid instead</source>
+        <translation>Les marquer plutôt comme impayées</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Delete every due of its series</source>
+        <translation>Supprimer toutes les échéances de sa série</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>How many days ahead (14 when not given)</source>
+        <translation>Combien de jours à l&apos;avance (14 par défaut)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>paid needs at least one identifier</source>
+        <translation>paid demande au moins un identifiant</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>delete needs exactly one identifier</source>
+        <translation>delete demande exactement un identifiant</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>--title T is required and may not be blank</source>
+        <translation>--title T est obligatoire et ne peut pas être vide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>bad date for --due &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>date invalide pour --due «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ ou AAAA-MM-JJTHH:MM attendu</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad date for --start &quot;%1&quot;: expected YYYY-MM-DD or YYYY-MM-DDTHH:MM</source>
+        <translation>date invalide pour --start «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM-JJ ou AAAA-MM-JJTHH:MM attendu</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--start lies after --due</source>
+        <translation>--start est après --due</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>bad amount &quot;%1&quot;: expected digits with &quot;.&quot; for decimals, at most 1e18</source>
+        <translation>montant invalide «&#xa0;%1&#xa0;»&#xa0;: chiffres attendus avec «&#xa0;.&#xa0;» pour les décimales, au plus 1e18</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad type &quot;%1&quot;: expected business or personal</source>
+        <translation>type invalide «&#xa0;%1&#xa0;»&#xa0;: business ou personal attendu</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>the repeat options yield no date</source>
+        <translation>les options de répétition ne donnent aucune date</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the repeat options yield more than %1 dues</source>
+        <translation>les options de répétition donnent plus de %1 échéances</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>%1 does not belong to a series</source>
+        <translation>%1 n&apos;appartient à aucune série</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>--days N needs a whole number from 0 to 36500</source>
+        <translation>--days N demande un nombre entier de 0 à 36500</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Overdue: </source>
+        <translation>En retard&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 7 days: </source>
+        <translation>7 prochains jours&#xa0;: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: </source>
+        <translation>30 prochains jours&#xa0;: </translation>
+    </message>
+</context>
 </TS>

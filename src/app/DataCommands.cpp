@@ -11,9 +11,11 @@ namespace DataCommands {
 
 namespace {
 
-class Text
+// Named as its translation context, so that lupdate files the texts under
+// it even where it loses track of the scope (after a qualified return type).
+struct DataCommandsText
 {
-    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+    Q_DECLARE_TR_FUNCTIONS(DataCommandsText)
 };
 
 int Fail(QTextStream& err, const QString& text)
@@ -28,11 +30,11 @@ int Fail(QTextStream& err, const QString& text)
 QString CheckImportArguments(const QStringList& arguments)
 {
     if (arguments.value(0) != QLatin1String("csv"))
-        return Text::tr("import needs a format: csv");
+        return DataCommandsText::tr("import needs a format: csv");
     if (arguments.size() < 2)
-        return Text::tr("import csv needs the FILE to read");
+        return DataCommandsText::tr("import csv needs the FILE to read");
     if (arguments.size() > 2)
-        return Text::tr("import takes one file, not \"%1\" as well").arg(arguments.at(2));
+        return DataCommandsText::tr("import takes one file, not \"%1\" as well").arg(arguments.at(2));
     return {};
 }
 
@@ -50,13 +52,14 @@ CommandLine::Outcome RunImport(const CommandLine::Invocation& call)
     const QStringList writeErrors = theDueStore.TakeErrors();
     for (const DueCsv::Rejected& r : reading.rejected)
         call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ':' << r.lineNumber << ": "
-                 << Text::tr("rejected: %1").arg(r.reason) << '\n';
+                 << DataCommandsText::tr("rejected: %1").arg(r.reason) << '\n';
     for (const QString& e : writeErrors)
         call.err << "tallyvane: " << e << '\n';
     call.err.flush();
-    call.out
-        << Text::tr("imported %1 due(s), rejected %2 line(s)").arg(ids.size()).arg(reading.rejected.size())
-        << '\n';
+    call.out << DataCommandsText::tr("imported %1 due(s), rejected %2 line(s)")
+                    .arg(ids.size())
+                    .arg(reading.rejected.size())
+             << '\n';
     call.out.flush();
     if (!writeErrors.isEmpty())
         return 2;

@@ -27,6 +27,14 @@
 
 namespace GuiStartup {
 
+namespace {
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(GuiStartup)
+};
+} // namespace
+
 QString WorkDirForArgument(const QString& folder)
 {
     // The data folder itself was given: its parent is the working directory,
@@ -46,14 +54,14 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
     if (!CommandLine::Parse(parser, args, error))
         return false;
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("unknown argument: %1").arg(parser.positionalArguments().constFirst());
+        *error = Texts::tr("unknown argument: %1").arg(parser.positionalArguments().constFirst());
         return false;
     }
     if (parser.isSet(QStringLiteral("workdir"))) {
         const QString given = parser.value(QStringLiteral("workdir"));
         const QFileInfo dir(given);
         if (!dir.isDir()) {
-            *error = QStringLiteral("working directory not found: %1").arg(given);
+            *error = Texts::tr("working directory not found: %1").arg(given);
             return false;
         }
         options.fixedWorkDir = true;

@@ -30,10 +30,13 @@ namespace {
 constexpr qint64 kMaxSeriesSize = 100000;
 constexpr double kMaxAmount = 1e18;
 
-QString Tr(const char* text)
+// The file's texts. Named as its translation context, so that lupdate files
+// them under it even where it loses track of the scope (after a qualified
+// return type).
+struct WriteCommandsText
 {
-    return QCoreApplication::translate("WriteCommands", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(WriteCommandsText)
+};
 
 int Fail(QTextStream& err, const QString& text)
 {
@@ -69,18 +72,18 @@ Parsed FromCall(const CommandLine::Invocation& call, const QList<QCommandLineOpt
 
 QCommandLineOption Valued(const QString& name, const QString& valueName, const char* description)
 {
-    return QCommandLineOption(name, Tr(description), valueName);
+    return QCommandLineOption(name, WriteCommandsText::tr(description), valueName);
 }
 
 QCommandLineOption Flag(const QString& name, const char* description)
 {
-    return QCommandLineOption(name, Tr(description));
+    return QCommandLineOption(name, WriteCommandsText::tr(description));
 }
 
 QCommandLineOption WorkDir()
 {
     return Valued(QStringLiteral("workdir"), QStringLiteral("DIR"),
-                  QT_TRANSLATE_NOOP("WriteCommands", "The working directory that holds the dues"));
+                  QT_TRANSLATE_NOOP("WriteCommandsText", "The working directory that holds the dues"));
 }
 
 // Loads the working directory's dues into the store, as `list` does.
@@ -88,17 +91,17 @@ bool OpenFolder(const QString& workDir, QTextStream& err)
 {
     const QFileInfo dirInfo(workDir);
     if (!dirInfo.isDir()) {
-        Fail(err, Tr("working directory not found: %1").arg(workDir));
+        Fail(err, WriteCommandsText::tr("working directory not found: %1").arg(workDir));
         return false;
     }
     if (!dirInfo.isReadable()) {
-        Fail(err, Tr("working directory not readable: %1").arg(workDir));
+        Fail(err, WriteCommandsText::tr("working directory not readable: %1").arg(workDir));
         return false;
     }
     theDueStore.SetFolder(DataFolder(dirInfo.absoluteFilePath()));
     theDueStore.LoadAll();
     for (const QString& problem : theDueStore.LoadProblems())
-        err << "tallyvane: " << Tr("skipped %1").arg(problem) << '\n';
+        err << "tallyvane: " << WriteCommandsText::tr("skipped %1").arg(problem) << '\n';
     err.flush();
     return true;
 }
@@ -164,7 +167,7 @@ bool CheckIds(const QStringList& ids, QTextStream& err)
 {
     for (const QString& id : ids) {
         if (!theDueStore.Contains(id)) {
-            Fail(err, Tr("no due with the identifier %1").arg(id));
+            Fail(err, WriteCommandsText::tr("no due with the identifier %1").arg(id));
             return false;
         }
     }
@@ -192,18 +195,18 @@ QString ReadRepeat(const Parsed& p, const QDateTime& start, SeriesOptions& serie
                                    QStringLiteral("monthly"), QStringLiteral("yearly")};
     const qsizetype frequency = kinds.indexOf(repeat);
     if (frequency < 0)
-        return Tr("--repeat must be daily, weekly, monthly or yearly");
+        return WriteCommandsText::tr("--repeat must be daily, weekly, monthly or yearly");
     const std::optional<qint64> every = ParseCount(p.values.value(QStringLiteral("--every")), 1, 9999);
     if (!every)
-        return Tr("--every N needs a whole number from 1 to 9999");
+        return WriteCommandsText::tr("--every N needs a whole number from 1 to 9999");
     if (frequency == RecurrencePattern::Year && *every != 1)
-        return Tr("a yearly due repeats every year: --every must be 1");
+        return WriteCommandsText::tr("a yearly due repeats every year: --every must be 1");
     const bool hasCount = p.values.contains(QStringLiteral("--count"));
     const bool hasUntil = p.values.contains(QStringLiteral("--until"));
     if (hasCount == hasUntil)
-        return Tr("a repeating due needs either --count N or --until YYYY-MM-DD");
+        return WriteCommandsText::tr("a repeating due needs either --count N or --until YYYY-MM-DD");
     if (p.values.contains(QStringLiteral("--weekdays")) && frequency != RecurrencePattern::Week)
-        return Tr("--weekdays goes with --repeat weekly only");
+        return WriteCommandsText::tr("--weekdays goes with --repeat weekly only");
 
     RecurrencePattern& pat = series.pattern;
     pat = RecurrencePattern::Defaults(COleDateTime::FromQDateTime(start));
@@ -225,7 +228,9 @@ QString ReadRepeat(const Parsed& p, const QDateTime& start, SeriesOptions& serie
             for (const QString& w : p.values.value(QStringLiteral("--weekdays")).split(QLatin1Char(','))) {
                 const qsizetype i = names.indexOf(w.trimmed().toLower());
                 if (i < 0)
-                    return Tr("bad weekday \"%1\": expected mon, tue, wed, thu, fri, sat or sun").arg(w);
+                    return WriteCommandsText::tr(
+                               "bad weekday \"%1\": expected mon, tue, wed, thu, fri, sat or sun")
+                        .arg(w);
                 pat.m_bWeekday[size_t(i)] = true;
             }
         } else {
@@ -249,16 +254,16 @@ QString ReadRepeat(const Parsed& p, const QDateTime& start, SeriesOptions& serie
         const std::optional<qint64> count =
             ParseCount(p.values.value(QStringLiteral("--count")), 1, kMaxSeriesSize);
         if (!count)
-            return Tr("--count N needs a whole number from 1 to %1").arg(kMaxSeriesSize);
+            return WriteCommandsText::tr("--count N needs a whole number from 1 to %1").arg(kMaxSeriesSize);
         pat.m_bEndAfter = true;
         pat.m_strOccurrences = QString::number(*count);
     } else {
         const QDate until = QDate::fromString(p.values.value(QStringLiteral("--until")), Qt::ISODate);
         if (!until.isValid() || !COleDateTime::FromQDateTime(QDateTime(until, QTime(23, 59, 59))).IsValid())
-            return Tr("bad date for --until \"%1\": expected YYYY-MM-DD")
+            return WriteCommandsText::tr("bad date for --until \"%1\": expected YYYY-MM-DD")
                 .arg(p.values.value(QStringLiteral("--until")));
         if (until < day)
-            return Tr("--until lies before the first due date");
+            return WriteCommandsText::tr("--until lies before the first due date");
         pat.m_bEndAfter = false;
         pat.m_dtEndBy = COleDateTime::FromQDateTime(QDateTime(until, QTime(23, 59, 59)));
     }
@@ -313,14 +318,14 @@ QByteArray DuesJson(const QList<DueRecord>& dues)
 
 QCommandLineOption FormatOption()
 {
-    return QCommandLineOption(QStringLiteral("format"), Tr("text (the default) or json"),
+    return QCommandLineOption(QStringLiteral("format"), WriteCommandsText::tr("text (the default) or json"),
                               QStringLiteral("text|json"), QStringLiteral("text"));
 }
 
 bool ReadFormat(const QString& value, bool& json, QTextStream& err)
 {
     if (value != QLatin1String("json") && value != QLatin1String("text")) {
-        Fail(err, Tr("bad format \"%1\": expected text or json").arg(value));
+        Fail(err, WriteCommandsText::tr("bad format \"%1\": expected text or json").arg(value));
         return false;
     }
     json = value == QLatin1String("json");
@@ -332,55 +337,56 @@ QList<QCommandLineOption> AddOptions()
     using namespace Qt::StringLiterals;
     return {
         WorkDir(),
-        Valued(u"title"_s, u"T"_s, QT_TRANSLATE_NOOP("WriteCommands", "The title")),
-        Valued(u"due"_s, u"YYYY-MM-DD[THH:MM]"_s, QT_TRANSLATE_NOOP("WriteCommands", "When it falls due")),
+        Valued(u"title"_s, u"T"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "The title")),
+        Valued(u"due"_s, u"YYYY-MM-DD[THH:MM]"_s,
+               QT_TRANSLATE_NOOP("WriteCommandsText", "When it falls due")),
         Valued(u"start"_s, u"YYYY-MM-DD[THH:MM]"_s,
-               QT_TRANSLATE_NOOP("WriteCommands", "Its start date (the due date when not given)")),
-        Valued(u"payto"_s, u"P"_s, QT_TRANSLATE_NOOP("WriteCommands", "Whom it is paid to")),
-        Valued(u"account"_s, u"A"_s, QT_TRANSLATE_NOOP("WriteCommands", "The account")),
+               QT_TRANSLATE_NOOP("WriteCommandsText", "Its start date (the due date when not given)")),
+        Valued(u"payto"_s, u"P"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "Whom it is paid to")),
+        Valued(u"account"_s, u"A"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "The account")),
         Valued(u"amount"_s, u"12.50"_s,
-               QT_TRANSLATE_NOOP("WriteCommands", "The amount, with \".\" for decimals")),
-        Valued(u"type"_s, u"business|personal"_s, QT_TRANSLATE_NOOP("WriteCommands", "The type")),
-        Flag(u"paid"_s, QT_TRANSLATE_NOOP("WriteCommands", "Already paid (the first of a series)")),
-        Valued(u"notes"_s, u"TEXT"_s, QT_TRANSLATE_NOOP("WriteCommands", "Notes")),
+               QT_TRANSLATE_NOOP("WriteCommandsText", "The amount, with \".\" for decimals")),
+        Valued(u"type"_s, u"business|personal"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "The type")),
+        Flag(u"paid"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "Already paid (the first of a series)")),
+        Valued(u"notes"_s, u"TEXT"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "Notes")),
         Valued(u"repeat"_s, u"daily|weekly|monthly|yearly"_s,
-               QT_TRANSLATE_NOOP("WriteCommands", "Make a series that repeats")),
-        Valued(u"every"_s, u"N"_s, QT_TRANSLATE_NOOP("WriteCommands", "Every N days, weeks or months")),
-        Valued(u"count"_s, u"N"_s, QT_TRANSLATE_NOOP("WriteCommands", "How many dues the series has")),
+               QT_TRANSLATE_NOOP("WriteCommandsText", "Make a series that repeats")),
+        Valued(u"every"_s, u"N"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "Every N days, weeks or months")),
+        Valued(u"count"_s, u"N"_s, QT_TRANSLATE_NOOP("WriteCommandsText", "How many dues the series has")),
         Valued(u"until"_s, u"YYYY-MM-DD"_s,
-               QT_TRANSLATE_NOOP("WriteCommands", "Or the last day of the series")),
+               QT_TRANSLATE_NOOP("WriteCommandsText", "Or the last day of the series")),
         Valued(u"weekdays"_s, u"mon,wed,..."_s,
-               QT_TRANSLATE_NOOP("WriteCommands", "The days of a weekly series"))};
+               QT_TRANSLATE_NOOP("WriteCommandsText", "The days of a weekly series"))};
 }
 
 QList<QCommandLineOption> PaidOptions()
 {
-    return {WorkDir(),
-            Flag(QStringLiteral("unpaid"), QT_TRANSLATE_NOOP("WriteCommands", "Mark them unpaid instead"))};
+    return {WorkDir(), Flag(QStringLiteral("unpaid"),
+                            QT_TRANSLATE_NOOP("WriteCommandsText", "Mark them unpaid instead"))};
 }
 
 QList<QCommandLineOption> DeleteOptions()
 {
     return {WorkDir(), Flag(QStringLiteral("series"),
-                            QT_TRANSLATE_NOOP("WriteCommands", "Delete every due of its series"))};
+                            QT_TRANSLATE_NOOP("WriteCommandsText", "Delete every due of its series"))};
 }
 
 QList<QCommandLineOption> UpcomingOptions()
 {
     return {WorkDir(),
             Valued(QStringLiteral("days"), QStringLiteral("N"),
-                   QT_TRANSLATE_NOOP("WriteCommands", "How many days ahead (14 when not given)")),
+                   QT_TRANSLATE_NOOP("WriteCommandsText", "How many days ahead (14 when not given)")),
             FormatOption()};
 }
 
 QString CheckPaidArguments(const QStringList& arguments)
 {
-    return arguments.isEmpty() ? Tr("paid needs at least one identifier") : QString();
+    return arguments.isEmpty() ? WriteCommandsText::tr("paid needs at least one identifier") : QString();
 }
 
 QString CheckDeleteArguments(const QStringList& arguments)
 {
-    return arguments.size() != 1 ? Tr("delete needs exactly one identifier") : QString();
+    return arguments.size() != 1 ? WriteCommandsText::tr("delete needs exactly one identifier") : QString();
 }
 
 CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
@@ -391,20 +397,22 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
     DueRecord due;
     due.m_strTitle = p.values.value(QStringLiteral("--title")).trimmed();
     if (due.m_strTitle.isEmpty())
-        return Fail(err, Tr("--title T is required and may not be blank"));
+        return Fail(err, WriteCommandsText::tr("--title T is required and may not be blank"));
     const QString dueText = p.values.value(QStringLiteral("--due"));
     const std::optional<QDateTime> dueAt = ParseWhen(dueText);
     if (!dueAt)
-        return Fail(err,
-                    Tr("bad date for --due \"%1\": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM").arg(dueText));
+        return Fail(
+            err, WriteCommandsText::tr("bad date for --due \"%1\": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM")
+                     .arg(dueText));
     QDateTime startAt = *dueAt;
     if (p.values.contains(QStringLiteral("--start"))) {
         const std::optional<QDateTime> s = ParseWhen(p.values.value(QStringLiteral("--start")));
         if (!s)
-            return Fail(err, Tr("bad date for --start \"%1\": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM")
+            return Fail(err, WriteCommandsText::tr(
+                                 "bad date for --start \"%1\": expected YYYY-MM-DD or YYYY-MM-DDTHH:MM")
                                  .arg(p.values.value(QStringLiteral("--start"))));
         if (*s > *dueAt)
-            return Fail(err, Tr("--start lies after --due"));
+            return Fail(err, WriteCommandsText::tr("--start lies after --due"));
         startAt = *s;
     }
     due.m_dtStart = COleDateTime::FromQDateTime(startAt);
@@ -414,7 +422,8 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
     if (p.values.contains(QStringLiteral("--amount"))) {
         const std::optional<double> amount = ParseAmountText(p.values.value(QStringLiteral("--amount")));
         if (!amount)
-            return Fail(err, Tr("bad amount \"%1\": expected digits with \".\" for decimals, at most 1e18")
+            return Fail(err, WriteCommandsText::tr(
+                                 "bad amount \"%1\": expected digits with \".\" for decimals, at most 1e18")
                                  .arg(p.values.value(QStringLiteral("--amount"))));
         due.m_dAmount = *amount;
     } else {
@@ -422,7 +431,7 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
     }
     const QString type = p.values.value(QStringLiteral("--type"), QStringLiteral("business"));
     if (type != QLatin1String("business") && type != QLatin1String("personal"))
-        return Fail(err, Tr("bad type \"%1\": expected business or personal").arg(type));
+        return Fail(err, WriteCommandsText::tr("bad type \"%1\": expected business or personal").arg(type));
     due.m_nType = type == QLatin1String("personal") ? 2 : 1;
     due.m_bPaid = p.flags.contains(QStringLiteral("--paid")) ? 1 : 0;
     // Notes are kept with CR LF line breaks, as the editor stores them.
@@ -440,9 +449,10 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
     if (series.repeat) {
         starts = OccurrenceSequence::All(series.pattern, kMaxSeriesSize + 1);
         if (starts.isEmpty())
-            return Fail(err, Tr("the repeat options yield no date"));
+            return Fail(err, WriteCommandsText::tr("the repeat options yield no date"));
         if (starts.size() > kMaxSeriesSize)
-            return Fail(err, Tr("the repeat options yield more than %1 dues").arg(kMaxSeriesSize));
+            return Fail(
+                err, WriteCommandsText::tr("the repeat options yield more than %1 dues").arg(kMaxSeriesSize));
     }
     if (!CommandLine::OpenFolderForWriting(p.values.value(QStringLiteral("--workdir")), err))
         return 2;
@@ -501,7 +511,7 @@ CommandLine::Outcome RunDelete(const CommandLine::Invocation& call)
     QStringList gone{due.m_strRecId};
     if (p->flags.contains(QStringLiteral("--series"))) {
         if (due.m_strSeriesId.isEmpty())
-            return Fail(err, Tr("%1 does not belong to a series").arg(due.m_strRecId));
+            return Fail(err, WriteCommandsText::tr("%1 does not belong to a series").arg(due.m_strRecId));
         theDueStore.GetSeriesIds(due.m_strSeriesId, gone);
         (void)theDueStore.DeleteSeries(due.m_strSeriesId);
     } else {
@@ -527,7 +537,7 @@ CommandLine::Outcome RunUpcoming(const CommandLine::Invocation& call)
     if (p->values.contains(QStringLiteral("--days"))) {
         const std::optional<qint64> n = ParseCount(p->values.value(QStringLiteral("--days")), 0, 36500);
         if (!n)
-            return Fail(err, Tr("--days N needs a whole number from 0 to 36500"));
+            return Fail(err, WriteCommandsText::tr("--days N needs a whole number from 0 to 36500"));
         days = int(*n);
     }
     if (!OpenFolder(p->values.value(QStringLiteral("--workdir")), err))
@@ -540,9 +550,9 @@ CommandLine::Outcome RunUpcoming(const CommandLine::Invocation& call)
             out << DueLine(r) << '\n';
         const QLocale locale;
         auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
-        out << Tr("Overdue: ") << money(list.overdue) << '\n'
-            << Tr("Next 7 days: ") << money(list.next7) << '\n'
-            << Tr("Next 30 days: ") << money(list.next30) << '\n';
+        out << WriteCommandsText::tr("Overdue: ") << money(list.overdue) << '\n'
+            << WriteCommandsText::tr("Next 7 days: ") << money(list.next7) << '\n'
+            << WriteCommandsText::tr("Next 30 days: ") << money(list.next30) << '\n';
     }
     out.flush();
     return 0;

@@ -18,10 +18,11 @@ namespace DueCsv {
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("DueCsv", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DueCsv)
+};
 
 enum Column
 {
@@ -113,7 +114,7 @@ QList<RawRecord> SplitRecords(const QString& text)
                     ++i;
                 }
                 if (!closed) {
-                    rec.error = Tr("a quoted field is not closed before the end of the file");
+                    rec.error = Texts::tr("a quoted field is not closed before the end of the file");
                     rec.fields << field;
                     records << rec;
                     return records;
@@ -121,7 +122,7 @@ QList<RawRecord> SplitRecords(const QString& text)
                 // After the closing quote only a separator or the line end may follow.
                 if (i < n && text.at(i) != QLatin1Char(',') && text.at(i) != QLatin1Char('\r') &&
                     text.at(i) != QLatin1Char('\n') && rec.error.isEmpty())
-                    rec.error = Tr("text follows a closing quote");
+                    rec.error = Texts::tr("text follows a closing quote");
                 while (i < n && text.at(i) != QLatin1Char(',') && text.at(i) != QLatin1Char('\n') &&
                        !(text.at(i) == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
                     ++i;
@@ -132,7 +133,7 @@ QList<RawRecord> SplitRecords(const QString& text)
                         (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
                         break;
                     if (c == QLatin1Char('"') && rec.error.isEmpty())
-                        rec.error = Tr("a quote inside a field that does not start with one");
+                        rec.error = Texts::tr("a quote inside a field that does not start with one");
                     field += c;
                     ++i;
                 }
@@ -259,8 +260,8 @@ bool ExportFile(const ExportRequest& request, QString* errorText)
     if (SaveExportFile(request.outputPath, Write(request.dues, request.withNotes), &why))
         return true;
     if (errorText)
-        *errorText =
-            Tr("Could not write the CSV file %1: %2").arg(QDir::toNativeSeparators(request.outputPath), why);
+        *errorText = Texts::tr("Could not write the CSV file %1: %2")
+                         .arg(QDir::toNativeSeparators(request.outputPath), why);
     return false;
 }
 
@@ -270,7 +271,7 @@ Reading Read(const QByteArray& bytes)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError()) {
-        result.error = Tr("the file is not UTF-8 text");
+        result.error = Texts::tr("the file is not UTF-8 text");
         return result;
     }
     if (text.startsWith(QChar(0xFEFF)))
@@ -278,12 +279,12 @@ Reading Read(const QByteArray& bytes)
 
     const QList<RawRecord> records = SplitRecords(text);
     if (records.isEmpty()) {
-        result.error = Tr("the file is empty: a header row is needed");
+        result.error = Texts::tr("the file is empty: a header row is needed");
         return result;
     }
     const RawRecord& header = records.first();
     if (!header.error.isEmpty()) {
-        result.error = Tr("the header row cannot be read: %1").arg(header.error);
+        result.error = Texts::tr("the header row cannot be read: %1").arg(header.error);
         return result;
     }
     // Where each known column is in this file; -1 when missing.
@@ -294,7 +295,7 @@ Reading Read(const QByteArray& bytes)
         for (int c = 0; c < ColumnCount; ++c) {
             if (name.compare(Columns().at(c), Qt::CaseInsensitive) == 0) {
                 if (at[size_t(c)] >= 0) {
-                    result.error = Tr("the header names the column \"%1\" twice").arg(Columns().at(c));
+                    result.error = Texts::tr("the header names the column \"%1\" twice").arg(Columns().at(c));
                     return result;
                 }
                 at[size_t(c)] = i;
@@ -306,7 +307,7 @@ Reading Read(const QByteArray& bytes)
         if (at[size_t(c)] < 0)
             missing << Columns().at(c);
     if (!missing.isEmpty()) {
-        result.error = Tr("the header lacks the column(s) %1").arg(missing.join(QLatin1String(", ")));
+        result.error = Texts::tr("the header lacks the column(s) %1").arg(missing.join(QLatin1String(", ")));
         return result;
     }
     result.ok = true;
@@ -320,7 +321,7 @@ Reading Read(const QByteArray& bytes)
             continue;
         }
         if (rec.fields.size() != width) {
-            reject(Tr("%1 fields where the header has %2").arg(rec.fields.size()).arg(width));
+            reject(Texts::tr("%1 fields where the header has %2").arg(rec.fields.size()).arg(width));
             continue;
         }
         auto field = [&](Column c) { return at[size_t(c)] < 0 ? QString() : rec.fields.at(at[size_t(c)]); };
@@ -331,31 +332,32 @@ Reading Read(const QByteArray& bytes)
         due.m_strNotes = field(Notes);
         due.m_strSeriesId = field(SeriesId).trimmed();
         if (!ParseDate(field(DueDate), due.m_dtDue)) {
-            reject(Tr("the due date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
+            reject(Texts::tr("the due date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
                        .arg(field(DueDate)));
             continue;
         }
         if (field(StartDate).trimmed().isEmpty()) {
             due.m_dtStart = due.m_dtDue;
         } else if (!ParseDate(field(StartDate), due.m_dtStart)) {
-            reject(Tr("the start date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
+            reject(Texts::tr("the start date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
                        .arg(field(StartDate)));
             continue;
         }
         if (due.m_dtDue < due.m_dtStart) {
-            reject(Tr("the due date is before the start date"));
+            reject(Texts::tr("the due date is before the start date"));
             continue;
         }
         if (!ParseAmount(field(Amount), due.m_dAmount)) {
-            reject(Tr("the amount \"%1\" is not a plain number with a dot for decimals").arg(field(Amount)));
+            reject(Texts::tr("the amount \"%1\" is not a plain number with a dot for decimals")
+                       .arg(field(Amount)));
             continue;
         }
         if (!ParseType(field(Type), due.m_nType)) {
-            reject(Tr("the type \"%1\" is neither Business nor Personal").arg(field(Type)));
+            reject(Texts::tr("the type \"%1\" is neither Business nor Personal").arg(field(Type)));
             continue;
         }
         if (!ParsePaid(field(Paid), due.m_bPaid)) {
-            reject(Tr("the paid state \"%1\" is neither Paid nor Unpaid").arg(field(Paid)));
+            reject(Texts::tr("the paid state \"%1\" is neither Paid nor Unpaid").arg(field(Paid)));
             continue;
         }
         result.lines << Line{rec.lineNumber, due};
@@ -373,7 +375,7 @@ Reading ReadFile(const QString& path)
     }
     if (file.size() > kMaxFileSize) {
         result.error =
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), Tr("the file is too large"));
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), Texts::tr("the file is too large"));
         return result;
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);

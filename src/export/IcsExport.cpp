@@ -17,10 +17,11 @@ namespace IcsExport {
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("IcsExport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(IcsExport)
+};
 
 struct ComponentFree
 {
@@ -59,8 +60,9 @@ icaltimetype FloatingOf(const QDateTime& dt)
 QString Description(const DueRecord& r)
 {
     QStringList lines;
-    lines << Tr("Pay To: %1").arg(r.m_strPayTo) << Tr("Account: %1").arg(r.m_strAccount)
-          << Tr("Type: %1").arg(DueTypeText(r.m_nType)) << (r.m_bPaid ? Tr("Paid") : Tr("Unpaid"));
+    lines << Texts::tr("Pay To: %1").arg(r.m_strPayTo) << Texts::tr("Account: %1").arg(r.m_strAccount)
+          << Texts::tr("Type: %1").arg(DueTypeText(r.m_nType))
+          << (r.m_bPaid ? Texts::tr("Paid") : Texts::tr("Unpaid"));
     QString notes = r.m_strNotes;
     notes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (!notes.isEmpty())
@@ -105,7 +107,7 @@ QByteArray Build(const ExportRequest& request, int leadDays)
             icalcomponent_add_property(event, icalproperty_new_dtstart(FloatingOf(due)));
         }
         const QString amount = FormatCurrencyText(AmountText(r.m_dAmount), request.locale);
-        const QString summary = Tr("%1 - %2").arg(r.m_strTitle, amount);
+        const QString summary = Texts::tr("%1 - %2").arg(r.m_strTitle, amount);
         icalcomponent_add_property(event, icalproperty_new_summary(Utf8(summary).constData()));
         icalcomponent_add_property(event, icalproperty_new_description(Utf8(Description(r)).constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
@@ -134,7 +136,7 @@ bool ExportFile(const ExportRequest& request, QString* errorText)
     if (SaveExportFile(request.outputPath, Build(request, ReminderLeadDays()), &why))
         return true;
     if (errorText)
-        *errorText = Tr("Could not write the calendar file %1: %2")
+        *errorText = Texts::tr("Could not write the calendar file %1: %2")
                          .arg(QDir::toNativeSeparators(request.outputPath), why);
     return false;
 }

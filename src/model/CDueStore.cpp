@@ -30,10 +30,11 @@ int CDueStore::BucketOf(const QString& id)
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("CDueStore", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(CDueStore)
+};
 
 bool IsOwnPendingName(const QByteArray& name)
 {
@@ -85,7 +86,7 @@ void CDueStore::Sweep()
         if (SaveFile::RemoveLocal(LocalPath(name), &why))
             m_swept << ShownFileName(name);
         else
-            m_loadProblems << Tr("%1: a leftover of an interrupted save that could not be removed: %2")
+            m_loadProblems << Texts::tr("%1: a leftover of an interrupted save that could not be removed: %2")
                                   .arg(ShownFileName(name), why);
     }
 }
@@ -118,7 +119,7 @@ void CDueStore::ScanFolder()
             std::swap(listed, skipped);
             Store(std::move(record), fileName);
         }
-        duplicates << Tr("%1: holds the same record identifier as %2, which is listed instead")
+        duplicates << Texts::tr("%1: holds the same record identifier as %2, which is listed instead")
                           .arg(ShownFileName(skipped), ShownFileName(listed));
     });
     m_loadProblems << reader.Problems() << duplicates;
@@ -147,7 +148,8 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
     else if (!m_folder.DueFilePath(record.m_strRecId).isEmpty())
         target = QFile::encodeName(m_folder.DueFilePath(record.m_strRecId));
     if (target.isEmpty()) {
-        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+        Error(
+            Texts::tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
     }
     const QString title = record.m_strTitle;
@@ -157,9 +159,9 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
     auto failed = [this, title, shown](const QString& reason) {
         // A placeholder of a new series has no title yet: name the file alone.
         if (title.isEmpty())
-            Error(Tr("Could not save %1: %2").arg(shown, reason));
+            Error(Texts::tr("Could not save %1: %2").arg(shown, reason));
         else
-            Error(Tr("Could not save \"%1\" to %2: %3").arg(title, shown, reason));
+            Error(Texts::tr("Could not save \"%1\" to %2: %3").arg(title, shown, reason));
     };
     if (!SaveFile::WriteLocal(target, DueFile::Serialize(record), &why,
                               [failed](SaveFile::Result result, const QString& reason) {
@@ -182,7 +184,7 @@ bool CDueStore::TouchPreferences()
     const QString path = m_folder.PreferencesPath();
     QString why;
     auto failed = [this, path](const QString& reason) {
-        Error(Tr("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason));
+        Error(Texts::tr("Could not write %1: %2").arg(QDir::toNativeSeparators(path), reason));
     };
     if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why,
                          [failed](SaveFile::Result result, const QString& reason) {
@@ -272,7 +274,8 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
         const DueRecord record = GetDue(id);
         const QString path = m_folder.DueFilePath(id);
         if (path.isEmpty()) {
-            Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+            Error(Texts::tr("Could not save \"%1\": the record identifier is not usable.")
+                      .arg(record.m_strTitle));
             return;
         }
         const QByteArray local = QFile::encodeName(path);
@@ -297,7 +300,7 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
                     WriteNew(Rekey(id), pending);
                 } else {
                     ForgetFile(id);
-                    Error(Tr("Could not save \"%1\" to %2: %3")
+                    Error(Texts::tr("Could not save \"%1\" to %2: %3")
                               .arg(title, QDir::toNativeSeparators(path), reason));
                 }
             });
@@ -308,7 +311,8 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
         }
         if (result == SaveFile::Result::Failed) {
             ForgetFile(id);
-            Error(Tr("Could not save \"%1\" to %2: %3").arg(title, QDir::toNativeSeparators(path), why));
+            Error(
+                Texts::tr("Could not save \"%1\" to %2: %3").arg(title, QDir::toNativeSeparators(path), why));
             return;
         }
         id = Rekey(id);
@@ -349,7 +353,7 @@ QString CDueStore::AddPlaceholder(DueRecord record)
             continue;
         const QString id = record.m_strRecId;
         if (result == SaveFile::Result::Failed) {
-            Error(Tr("Could not save \"%1\" to %2: %3")
+            Error(Texts::tr("Could not save \"%1\" to %2: %3")
                       .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
             Store(std::move(record), {});
         } else {
@@ -371,7 +375,8 @@ bool CDueStore::ReplaceDue(const DueRecord& record)
 bool CDueStore::ReplaceOne(const DueRecord& record)
 {
     if (!IsSafeRecordId(record.m_strRecId)) {
-        Error(Tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
+        Error(
+            Texts::tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
     }
     Batch batch;
@@ -463,7 +468,7 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
     else if (!m_folder.DueFilePath(id).isEmpty())
         path = QFile::encodeName(m_folder.DueFilePath(id));
     if (path.isEmpty()) {
-        Error(Tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
+        Error(Texts::tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
     }
     Batch batch;
@@ -474,13 +479,13 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
         // A placeholder taken back: nothing to keep durable, and a leftover
         // is swept at the next load.
         if (::unlink(path.constData()) != 0 && errno != ENOENT)
-            Error(Tr("Could not delete %1: %2")
+            Error(Texts::tr("Could not delete %1: %2")
                       .arg(QDir::toNativeSeparators(QFile::decodeName(path)),
                            QString::fromLocal8Bit(std::strerror(errno))));
     } else if (!SaveFile::RemoveLocal(path, &why, &error)) {
         if (error == ENOENT)
-            why = Tr("the file no longer exists");
-        Error(Tr("Could not delete \"%1\" (%2): %3")
+            why = Texts::tr("the file no longer exists");
+        Error(Texts::tr("Could not delete \"%1\" (%2): %3")
                   .arg(title, QDir::toNativeSeparators(QFile::decodeName(path)), why));
         return false;
     }
@@ -679,7 +684,7 @@ bool CDueStore::DiscardDues(const QStringList& ids)
             QString why;
             int error = 0;
             if (!SaveFile::RemoveLocal(path, &why, &error) && error != ENOENT) {
-                Error(Tr("Could not delete %1: %2")
+                Error(Texts::tr("Could not delete %1: %2")
                           .arg(QDir::toNativeSeparators(QFile::decodeName(path)), why));
                 ok = false;
                 continue;

@@ -8,10 +8,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("DueFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DueFile)
+};
 
 // 0x80..0x9F of Windows-1252; 0 marks the five unassigned codes.
 const char16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -61,7 +62,7 @@ public:
     bool Take(void* dst, qsizetype n)
     {
         if (n < 0 || m_size - m_pos < n)
-            return Fail(Tr("the file ends early"));
+            return Fail(Texts::tr("the file ends early"));
         std::memcpy(dst, m_data + m_pos, size_t(n));
         m_pos += n;
         return true;
@@ -97,7 +98,7 @@ public:
         if (!ReadPlainLength(length, &again))
             return false;
         if (again)
-            return Fail(Tr("a text has two UTF-16 markers"));
+            return Fail(Texts::tr("a text has two UTF-16 markers"));
         return true;
     }
 
@@ -139,7 +140,7 @@ public:
             return false;
         const qint64 bytes = utf16 ? qint64(length) * 2 : qint64(length);
         if (bytes > m_size - m_pos)
-            return Fail(Tr("a text length runs past the end of the file"));
+            return Fail(Texts::tr("a text length runs past the end of the file"));
         if (utf16 && length == 0) {
             text = QString();
         } else if (utf16) {
@@ -152,10 +153,10 @@ public:
                 const QChar c = s.at(i);
                 if (c.isHighSurrogate()) {
                     if (i + 1 >= s.size() || !s.at(i + 1).isLowSurrogate())
-                        return Fail(Tr("a UTF-16 text is not valid"));
+                        return Fail(Texts::tr("a UTF-16 text is not valid"));
                     ++i;
                 } else if (c.isLowSurrogate()) {
-                    return Fail(Tr("a UTF-16 text is not valid"));
+                    return Fail(Texts::tr("a UTF-16 text is not valid"));
                 }
             }
             text = s;
@@ -178,7 +179,7 @@ public:
         // 100 to 9999 cannot come from a sound writer.
         if (status == COleDateTime::valid &&
             (!std::isfinite(value) || value < COleDateTime::MinDate || value >= COleDateTime::MaxDate))
-            return Fail(Tr("the %1 is not a valid date").arg(name));
+            return Fail(Texts::tr("the %1 is not a valid date").arg(name));
         return true;
     }
 
@@ -278,10 +279,10 @@ bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
 {
     Reader in(bytes);
     const bool ok = in.ReadString(r.m_strRecId) && in.ReadString(r.m_strTitle) &&
-                    in.ReadDate(r.m_dtStart, Tr("start date")) && in.ReadDate(r.m_dtDue, Tr("due date")) &&
-                    in.ReadString(r.m_strPayTo) && in.ReadString(r.m_strAccount) &&
-                    in.ReadDouble(r.m_dAmount) && in.Read(r.m_nType) && in.Read(r.m_bPaid) &&
-                    in.ReadString(r.m_strNotes) && in.ReadString(r.m_strSeriesId);
+                    in.ReadDate(r.m_dtStart, Texts::tr("start date")) &&
+                    in.ReadDate(r.m_dtDue, Texts::tr("due date")) && in.ReadString(r.m_strPayTo) &&
+                    in.ReadString(r.m_strAccount) && in.ReadDouble(r.m_dAmount) && in.Read(r.m_nType) &&
+                    in.Read(r.m_bPaid) && in.ReadString(r.m_strNotes) && in.ReadString(r.m_strSeriesId);
     if (!ok) {
         if (error)
             *error = in.Error();
@@ -289,7 +290,7 @@ bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
     }
     if (!std::isfinite(r.m_dAmount)) {
         if (error)
-            *error = Tr("the amount is not a number");
+            *error = Texts::tr("the amount is not a number");
         return false;
     }
     return true;

@@ -23,10 +23,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("DueFolderReader", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DueFolderReader)
+};
 
 // The bytes of one due file, or why they could not be read.
 struct RawFile
@@ -57,13 +58,13 @@ void ReadRaw(const QByteArray& path, RawFile& out)
         return;
     }
     if (!S_ISREG(st.st_mode)) {
-        out.problem = Tr("not a regular file");
+        out.problem = Texts::tr("not a regular file");
         ::close(fd);
         return;
     }
     // Too large to be a due: said without reading a byte of it.
     if (st.st_size > DueFile::kMaxDueFileSize) {
-        out.problem = Tr("the file is too large to be a due");
+        out.problem = Texts::tr("the file is too large to be a due");
         ::close(fd);
         return;
     }
@@ -76,7 +77,7 @@ void ReadRaw(const QByteArray& path, RawFile& out)
                 char probe;
                 const ssize_t more = ::read(fd, &probe, 1);
                 if (more > 0) {
-                    out.problem = Tr("the file is too large to be a due");
+                    out.problem = Texts::tr("the file is too large to be a due");
                     ::close(fd);
                     return;
                 }
@@ -110,16 +111,16 @@ QString ParseRaw(const RawFile& raw, DueRecord& record)
     // some file systems: say so rather than blame a field. (No sound due is
     // all zeros: its identifier is never empty.)
     if (raw.bytes.isEmpty())
-        return Tr("the file is empty");
+        return Texts::tr("the file is empty");
     if (raw.bytes.count('\0') == raw.bytes.size())
-        return Tr("the file holds only zero bytes (a write to it was cut off)");
+        return Texts::tr("the file holds only zero bytes (a write to it was cut off)");
     QString why;
     if (!DueFile::Parse(raw.bytes, record, &why))
         return why;
     // The identifier names the file that new writes of this due go to: it
     // must be a plain name exactly as stored.
     if (!IsSafeRecordId(record.m_strRecId))
-        return Tr("the record identifier \"%1\" is not usable").arg(ShownText(record.m_strRecId));
+        return Texts::tr("the record identifier \"%1\" is not usable").arg(ShownText(record.m_strRecId));
     return {};
 }
 

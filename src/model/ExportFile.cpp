@@ -14,16 +14,17 @@ bool Fail(QString* why, const QString&, const QString& reason)
     return false;
 }
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("ExportFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ExportFile)
+};
 } // namespace
 
 bool SaveExportFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     if (path.isEmpty())
-        return Fail(why, path, Tr("no file name was given"));
+        return Fail(why, path, Texts::tr("no file name was given"));
     const QFileInfo target(path);
     // Through a link to where it points; a dangling link names a file to create.
     const QString real = target.exists()      ? target.canonicalFilePath()
@@ -31,7 +32,7 @@ bool SaveExportFile(const QString& path, const QByteArray& bytes, QString* why)
                                               : path;
     const QFileInfo info(real);
     if (info.exists() && info.isDir())
-        return Fail(why, path, Tr("this is a folder"));
+        return Fail(why, path, Texts::tr("this is a folder"));
     if (info.exists() && !info.isFile()) {
         // A FIFO or a device: the reader on the other side gets the bytes.
         QFile direct(real);
@@ -45,7 +46,7 @@ bool SaveExportFile(const QString& path, const QByteArray& bytes, QString* why)
     // would let us (as the administrator) write it anyway.
     constexpr auto kWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (info.exists() && (!info.isWritable() || !(info.permissions() & kWrite)))
-        return Fail(why, path, Tr("the file is read-only"));
+        return Fail(why, path, Texts::tr("the file is read-only"));
 
     QSaveFile file(real);
     // Never fall back to writing the target in place: a failure must leave it whole.

@@ -12,10 +12,11 @@
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("FolderLock", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FolderLock)
+};
 
 // The user's runtime folder when there is one, else a private folder under
 // the temporary folder. TALLYVANE_LOCK_DIR overrides both (for tests).
@@ -63,7 +64,7 @@ std::unique_ptr<FolderLock> FolderLock::Acquire(const DataFolder& folder, int wa
 {
     if (folder.IsEmpty()) {
         if (why)
-            *why = Tr("No data folder is chosen.");
+            *why = Texts::tr("No data folder is chosen.");
         return nullptr;
     }
     auto file = std::make_unique<QLockFile>(LockFilePath(folder));
@@ -78,16 +79,17 @@ std::unique_ptr<FolderLock> FolderLock::Acquire(const DataFolder& folder, int wa
     QString host, app;
     if (file->error() == QLockFile::LockFailedError && file->getLockInfo(&pid, &host, &app)) {
         if (app.isEmpty())
-            app = Tr("another program");
-        *why = Tr("The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.")
-                   .arg(shown, app)
-                   .arg(pid)
-                   .arg(host);
-    } else if (file->error() == QLockFile::LockFailedError) {
+            app = Texts::tr("another program");
         *why =
-            Tr("The data folder %1 is in use by another program. Close it there and try again.").arg(shown);
+            Texts::tr("The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.")
+                .arg(shown, app)
+                .arg(pid)
+                .arg(host);
+    } else if (file->error() == QLockFile::LockFailedError) {
+        *why = Texts::tr("The data folder %1 is in use by another program. Close it there and try again.")
+                   .arg(shown);
     } else {
-        *why = Tr("The data folder %1 cannot be locked for writing: %2 cannot be created.")
+        *why = Texts::tr("The data folder %1 cannot be locked for writing: %2 cannot be created.")
                    .arg(shown, QDir::toNativeSeparators(LockFilePath(folder)));
     }
     return nullptr;

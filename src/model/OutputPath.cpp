@@ -12,10 +12,11 @@ namespace OutputPath {
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("OutputPath", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(OutputPath)
+};
 
 // The folder a path's file lands in, links followed; empty when unknown.
 QString CanonicalFolderOf(const QString& path)
@@ -54,7 +55,7 @@ bool SameFileInFolder(const QString& folder, const struct stat& target)
 QString Refusal(const QString& path, const DataFolder& folder)
 {
     if (path.isEmpty())
-        return Tr("no output file is given");
+        return Texts::tr("no output file is given");
     if (folder.IsEmpty())
         return {};
     const QString data = QFileInfo(folder.Path()).canonicalFilePath();
@@ -63,15 +64,15 @@ QString Refusal(const QString& path, const DataFolder& folder)
     const QString shown = QDir::toNativeSeparators(path);
     const QFileInfo info(path);
     if (info.exists() && QFileInfo(info.canonicalFilePath()).isDir())
-        return Tr("%1 is a folder").arg(shown);
+        return Texts::tr("%1 is a folder").arg(shown);
     const QString into = CanonicalFolderOf(path);
     if (!into.isEmpty() && (into == data || into.startsWith(data + QLatin1Char('/'))))
-        return Tr("%1 is in the data folder %2; an export never writes there")
+        return Texts::tr("%1 is in the data folder %2; an export never writes there")
             .arg(shown, QDir::toNativeSeparators(folder.Path()));
     struct stat st;
     if (::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1 &&
         SameFileInFolder(data, st))
-        return Tr("%1 is another name of a file in the data folder %2; an export never writes there")
+        return Texts::tr("%1 is another name of a file in the data folder %2; an export never writes there")
             .arg(shown, QDir::toNativeSeparators(folder.Path()));
     return {};
 }

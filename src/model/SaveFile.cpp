@@ -20,10 +20,11 @@ namespace SaveFile {
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("SaveFile", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(SaveFile)
+};
 
 QString ErrnoText(int error)
 {
@@ -462,7 +463,7 @@ Result CreateLocal(const QByteArray& path, const QByteArray& bytes, QString* why
                 if (!done)
                     return;
                 if (error == EEXIST)
-                    done(Result::NameTaken, Tr("another file took the name meanwhile"));
+                    done(Result::NameTaken, Texts::tr("another file took the name meanwhile"));
                 else
                     done(error ? Result::Failed : Result::Done, error ? ErrnoText(error) : QString());
             }))

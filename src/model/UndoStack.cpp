@@ -14,10 +14,11 @@ QString Native(const QString& path)
     return QDir::toNativeSeparators(path);
 }
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("UndoStack", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(UndoStack)
+};
 
 } // namespace
 
@@ -55,7 +56,6 @@ void FileChange::Finish(const CDueStore& store)
 {
     for (File& f : m_files)
         f.after = ReadState(f.path, nullptr);
-    const DataFolder& folder = store.Folder();
     store.ForEach([&](const DueRecord& r) {
         if (m_idsBefore.contains(r.m_strRecId))
             return;
@@ -86,17 +86,18 @@ bool FileChange::Redo(CDueStore& store, QString* why) const
 
 bool FileChange::Apply(CDueStore& store, bool toBefore, QString* why) const
 {
-    const QString what = toBefore ? Tr("Cannot undo %1").arg(m_text) : Tr("Cannot redo %1").arg(m_text);
+    const QString what =
+        toBefore ? Texts::tr("Cannot undo %1").arg(m_text) : Texts::tr("Cannot redo %1").arg(m_text);
     // First check every file, so that a refusal leaves all of them alone.
     for (const File& f : m_files) {
         QString readError;
         const std::optional<QByteArray> now = ReadState(f.path, &readError);
         if (!readError.isEmpty()) {
-            *why = Tr("%1: %2 cannot be read: %3.").arg(what, Native(f.path), readError);
+            *why = Texts::tr("%1: %2 cannot be read: %3.").arg(what, Native(f.path), readError);
             return false;
         }
         if (now != (toBefore ? f.after : f.before)) {
-            *why = Tr("%1: %2 was changed on disk since.").arg(what, Native(f.path));
+            *why = Texts::tr("%1: %2 was changed on disk since.").arg(what, Native(f.path));
             return false;
         }
     }
@@ -108,22 +109,23 @@ bool FileChange::Apply(CDueStore& store, bool toBefore, QString* why) const
         if (target) {
             QString reason;
             if (!SaveFile::Write(f.path, *target, &reason)) {
-                *why = Tr("%1: %2 could not be written: %3.").arg(what, Native(f.path), reason);
+                *why = Texts::tr("%1: %2 could not be written: %3.").arg(what, Native(f.path), reason);
                 return false;
             }
             if (!f.recId.isEmpty() && !store.LoadDueFile(f.path)) {
-                *why = Tr("%1: %2 could not be read back.").arg(what, Native(f.path));
+                *why = Texts::tr("%1: %2 could not be read back.").arg(what, Native(f.path));
                 return false;
             }
         } else if (!f.recId.isEmpty() && store.Contains(f.recId)) {
             if (!store.RemoveDue(f.recId, false)) {
-                *why = Tr("%1: %2").arg(what, store.TakeErrors().join(QLatin1Char(' ')));
+                *why = Texts::tr("%1: %2").arg(what, store.TakeErrors().join(QLatin1Char(' ')));
                 return false;
             }
         } else {
             QFile file(f.path);
             if (!file.remove()) {
-                *why = Tr("%1: %2 could not be removed: %3.").arg(what, Native(f.path), file.errorString());
+                *why = Texts::tr("%1: %2 could not be removed: %3.")
+                           .arg(what, Native(f.path), file.errorString());
                 return false;
             }
         }

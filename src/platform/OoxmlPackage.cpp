@@ -2,6 +2,7 @@
 
 #include "model/ExportFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <zip.h>
@@ -10,6 +11,11 @@
 
 namespace {
 
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(OoxmlPackage)
+};
 QString ZipErrorText(zip_error_t* error)
 {
     return QString::fromLocal8Bit(zip_error_strerror(error));
@@ -57,7 +63,7 @@ bool OoxmlPackage::Read(const QString& path, QString* why)
     }
     if (file.size() > kMaxPackageBytes) {
         if (why)
-            *why = QStringLiteral("The file is too large to be an office package.");
+            *why = Texts::tr("The file is too large to be an office package.");
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -79,7 +85,7 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
         return false;
     };
     if (zipBytes.isEmpty())
-        return fail(QStringLiteral("The file is empty."));
+        return fail(Texts::tr("The file is empty."));
 
     zip_error_t error;
     zip_error_init(&error);
@@ -92,7 +98,7 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
     }
     ArchivePtr archive(zip_open_from_source(source.get(), ZIP_RDONLY, &error));
     if (!archive) {
-        const QString text = QStringLiteral("Not an office package (%1).").arg(ZipErrorText(&error));
+        const QString text = Texts::tr("Not an office package (%1).").arg(ZipErrorText(&error));
         zip_error_fini(&error);
         return fail(text);
     }
@@ -101,7 +107,7 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
 
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     if (count < 0 || count > kMaxParts)
-        return fail(QStringLiteral("The package holds too many parts."));
+        return fail(Texts::tr("The package holds too many parts."));
 
     qint64 total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -113,17 +119,17 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
         if (name.endsWith(QLatin1Char('/')))
             continue; // a folder entry carries no part
         if (!IsSafePartName(name))
-            return fail(QStringLiteral("The package holds a part with an unusable name."));
+            return fail(Texts::tr("The package holds a part with an unusable name."));
         if (IndexOf(name) >= 0)
-            return fail(QStringLiteral("The package holds the part %1 twice.").arg(name));
+            return fail(Texts::tr("The package holds the part %1 twice.").arg(name));
         if (!(st.valid & ZIP_STAT_SIZE) || st.size > zip_uint64_t(kMaxPartBytes) ||
             total + qint64(st.size) > kMaxPackageBytes)
-            return fail(QStringLiteral("The part %1 is too large.").arg(name));
+            return fail(Texts::tr("The part %1 is too large.").arg(name));
         total += qint64(st.size);
 
         zip_file_t* zf = zip_fopen_index(archive.get(), zip_uint64_t(i), 0);
         if (!zf)
-            return fail(QStringLiteral("The part %1 cannot be read (%2).")
+            return fail(Texts::tr("The part %1 cannot be read (%2).")
                             .arg(name, QString::fromLocal8Bit(zip_strerror(archive.get()))));
         QByteArray data(qsizetype(st.size), Qt::Uninitialized);
         qint64 got = 0;
@@ -139,7 +145,7 @@ bool OoxmlPackage::ReadBytes(const QByteArray& zipBytes, QString* why)
         const bool badEnd = got == qint64(st.size) && zip_fread(zf, &probe, 1) != 0;
         zip_fclose(zf);
         if (got != qint64(st.size) || badEnd)
-            return fail(QStringLiteral("The part %1 is damaged.").arg(name));
+            return fail(Texts::tr("The part %1 is damaged.").arg(name));
         m_parts.append({name, data});
     }
     return true;
@@ -196,12 +202,12 @@ bool OoxmlPackage::ToBytes(QByteArray* zipBytes, QString* why) const
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_source_stat(buffer.get(), &st) != 0 || zip_source_open(buffer.get()) != 0)
-        return fail(QStringLiteral("The package could not be assembled."));
+        return fail(Texts::tr("The package could not be assembled."));
     out.resize(qsizetype(st.size));
     const zip_int64_t n = zip_source_read(buffer.get(), out.data(), st.size);
     zip_source_close(buffer.get());
     if (n != zip_int64_t(st.size))
-        return fail(QStringLiteral("The package could not be assembled."));
+        return fail(Texts::tr("The package could not be assembled."));
     *zipBytes = out;
     return true;
 }

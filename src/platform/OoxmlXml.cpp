@@ -1,9 +1,18 @@
 #include "platform/OoxmlXml.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace OoxmlXml {
+
+namespace {
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(OoxmlXml)
+};
+} // namespace
 
 bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why)
 {
@@ -12,14 +21,13 @@ bool Load(pugi::xml_document& doc, const QByteArray& bytes, QString* why)
                         pugi::parse_default | pugi::parse_ws_pcdata_single, pugi::encoding_auto);
     if (!result) {
         if (why)
-            *why = QStringLiteral("%1 at offset %2")
-                       .arg(QString::fromUtf8(result.description()))
-                       .arg(result.offset);
+            *why =
+                Texts::tr("%1 at offset %2").arg(QString::fromUtf8(result.description())).arg(result.offset);
         return false;
     }
     if (!doc.document_element()) {
         if (why)
-            *why = QStringLiteral("no root element");
+            *why = Texts::tr("no root element");
         return false;
     }
     return true;
@@ -240,7 +248,7 @@ bool Relationships::Load(const QByteArray& bytes, QString* why)
         return false;
     if (LocalName(m_doc.document_element()) != QLatin1String("Relationships")) {
         if (why)
-            *why = QStringLiteral("not a relationships part");
+            *why = Texts::tr("not a relationships part");
         return false;
     }
     return true;
@@ -320,7 +328,7 @@ bool ContentTypes::Load(const QByteArray& bytes, QString* why)
         return false;
     if (LocalName(m_doc.document_element()) != QLatin1String("Types")) {
         if (why)
-            *why = QStringLiteral("not a content types part");
+            *why = Texts::tr("not a content types part");
         return false;
     }
     return true;

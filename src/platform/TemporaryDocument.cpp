@@ -2,6 +2,7 @@
 
 #include "platform/ShellOpen.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +10,14 @@
 #include <QTemporaryDir>
 
 #include <unistd.h>
+
+namespace {
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TemporaryDocument)
+};
+} // namespace
 
 QString SafeDocumentFileName(const QString& fileName)
 {
@@ -43,7 +52,7 @@ bool ShowTemporaryDocument(const QString& fileName,
         *shownPath = path;
     if (!ShellOpen(path)) {
         if (why)
-            *why = QStringLiteral("No program could open %1.").arg(path);
+            *why = Texts::tr("No program could open %1.").arg(path);
         return false;
     }
     return true;

@@ -4,13 +4,36 @@
 #include <QtGlobal>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace {
-const QString kBadDay = QStringLiteral("Please enter valid recurrence day");
-const QString kBadWeek = QStringLiteral("Please enter valid recurrence week");
-const QString kBadMonth = QStringLiteral("Please enter valid recurrence month");
-const QString kNoWeekday = QStringLiteral("Atleast one day should be selected!");
-const QString kBadCount = QStringLiteral("Please enter valid number of recurrences");
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RecurrencePattern)
+};
+
+// Asked for when needed, so that they come in the language loaded by then.
+QString BadDay()
+{
+    return Texts::tr("Please enter valid recurrence day");
+}
+QString BadWeek()
+{
+    return Texts::tr("Please enter valid recurrence week");
+}
+QString BadMonth()
+{
+    return Texts::tr("Please enter valid recurrence month");
+}
+QString NoWeekday()
+{
+    return Texts::tr("Atleast one day should be selected!");
+}
+QString BadCount()
+{
+    return Texts::tr("Please enter valid number of recurrences");
+}
 } // namespace
 
 RecurrencePattern RecurrencePattern::Defaults(const COleDateTime& now)
@@ -64,13 +87,13 @@ QString RecurrencePattern::ValidatePattern() const
     case Day:
         if (!m_bDailyEvery)
             return {};
-        return ReadNumber(m_strDailyInterval) > 0 ? QString() : kBadDay;
+        return ReadNumber(m_strDailyInterval) > 0 ? QString() : BadDay();
     case Week:
         if (ReadNumber(m_strWeeklyInterval) <= 0)
-            return kBadWeek;
+            return BadWeek();
         // The dialog never lets the last day go; a pattern built elsewhere might.
         if (std::none_of(m_bWeekday.begin(), m_bWeekday.end(), [](bool b) { return b; }))
-            return kNoWeekday;
+            return NoWeekday();
         return {};
     case Month:
         if (m_bMonthlyByDay) {
@@ -78,20 +101,19 @@ QString RecurrencePattern::ValidatePattern() const
             const bool dayOk = !m_strMonthlyDay.isEmpty() && day > 0 && day <= 31;
             // A bad interval is reported in place of a bad day.
             if (m_strMonthlyDayInterval.isEmpty() || ReadNumber(m_strMonthlyDayInterval) <= 0)
-                return kBadMonth;
-            return dayOk ? QString() : kBadDay;
+                return BadMonth();
+            return dayOk ? QString() : BadDay();
         }
-        return ReadNumber(m_strMonthlyOrdinalInterval) > 0 ? QString() : kBadMonth;
+        return ReadNumber(m_strMonthlyOrdinalInterval) > 0 ? QString() : BadMonth();
     case Year: {
         if (!m_bYearlyByDate)
             return {};
         const qint64 day = ReadNumber(m_strYearlyDay);
         if (m_strYearlyDay.isEmpty() || day <= 0 || day > 31)
-            return kBadDay;
+            return BadDay();
         const int m = m_nYearlyMonth;
         if ((day == 31 && (m == 3 || m == 5 || m == 8 || m == 10)) || (day >= 30 && m == 1))
-            return QString::asprintf("Month %s does not have date %d", qPrintable(MonthNames().value(m)),
-                                     int(day));
+            return Texts::tr("Month %1 does not have date %2").arg(MonthNames().value(m)).arg(int(day));
         return {};
     }
     default:
@@ -103,53 +125,67 @@ QString RecurrencePattern::ValidateRange() const
 {
     if (!m_bEndAfter)
         return {};
-    return ReadNumber(m_strOccurrences) > 0 ? QString() : kBadCount;
+    return ReadNumber(m_strOccurrences) > 0 ? QString() : BadCount();
 }
 
 QString RecurrencePattern::NoWeekdayMessage()
 {
-    return kNoWeekday;
+    return NoWeekday();
 }
 
-const QStringList& RecurrencePattern::FrequencyNames()
+namespace {
+// Translated on each call: the lists show in the language loaded by then.
+QStringList Translated(std::initializer_list<const char*> texts)
 {
-    static const QStringList names = {QStringLiteral("Day"), QStringLiteral("Week"), QStringLiteral("Month"),
-                                      QStringLiteral("Year")};
+    QStringList names;
+    for (const char* text : texts)
+        names << Texts::tr(text);
     return names;
 }
+} // namespace
 
-const QStringList& RecurrencePattern::OrdinalNames()
+QStringList RecurrencePattern::FrequencyNames()
 {
-    static const QStringList names = {QStringLiteral("first"), QStringLiteral("second"),
-                                      QStringLiteral("third"), QStringLiteral("fourth"),
-                                      QStringLiteral("last")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "Day"), QT_TRANSLATE_NOOP("RecurrencePattern", "Week"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Month"), QT_TRANSLATE_NOOP("RecurrencePattern", "Year")});
 }
 
-const QStringList& RecurrencePattern::WeekdayNames()
+QStringList RecurrencePattern::OrdinalNames()
 {
-    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
-                                      QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
-                                      QStringLiteral("Thursday"), QStringLiteral("Friday"),
-                                      QStringLiteral("Saturday")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "first"), QT_TRANSLATE_NOOP("RecurrencePattern", "second"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "third"), QT_TRANSLATE_NOOP("RecurrencePattern", "fourth"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "last")});
 }
 
-const QStringList& RecurrencePattern::MonthNames()
+QStringList RecurrencePattern::WeekdayNames()
 {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "Sunday"), QT_TRANSLATE_NOOP("RecurrencePattern", "Monday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Tuesday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Wednesday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Thursday"), QT_TRANSLATE_NOOP("RecurrencePattern", "Friday"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "Saturday")});
 }
 
-const QStringList& RecurrencePattern::WeekendRuleNames()
+QStringList RecurrencePattern::MonthNames()
 {
-    static const QStringList names = {
-        QCoreApplication::translate("RecurrencePattern", "Keep it on that day"),
-        QCoreApplication::translate("RecurrencePattern", "Move it to the Friday before"),
-        QCoreApplication::translate("RecurrencePattern", "Move it to the Monday after")};
-    return names;
+    return Translated(
+        {QT_TRANSLATE_NOOP("RecurrencePattern", "January"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "February"), QT_TRANSLATE_NOOP("RecurrencePattern", "March"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "April"), QT_TRANSLATE_NOOP("RecurrencePattern", "May"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "June"), QT_TRANSLATE_NOOP("RecurrencePattern", "July"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "August"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "September"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "October"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "November"),
+         QT_TRANSLATE_NOOP("RecurrencePattern", "December")});
+}
+
+QStringList RecurrencePattern::WeekendRuleNames()
+{
+    return Translated({QT_TRANSLATE_NOOP("RecurrencePattern", "Keep it on that day"),
+                       QT_TRANSLATE_NOOP("RecurrencePattern", "Move it to the Friday before"),
+                       QT_TRANSLATE_NOOP("RecurrencePattern", "Move it to the Monday after")});
 }

@@ -78,9 +78,9 @@ struct RecurrencePattern
     // "Atleast one day should be selected!": the weekly choice needs a day.
     static QString NoWeekdayMessage();
 
-    static const QStringList& FrequencyNames();   // "Day" .. "Year"
-    static const QStringList& OrdinalNames();     // "first" .. "last"
-    static const QStringList& WeekdayNames();     // "Sunday" .. "Saturday"
-    static const QStringList& MonthNames();       // "January" .. "December"
-    static const QStringList& WeekendRuleNames(); // in WeekendRule order
+    static QStringList FrequencyNames();   // "Day" .. "Year"
+    static QStringList OrdinalNames();     // "first" .. "last"
+    static QStringList WeekdayNames();     // "Sunday" .. "Saturday"
+    static QStringList MonthNames();       // "January" .. "December"
+    static QStringList WeekendRuleNames(); // in WeekendRule order
 };

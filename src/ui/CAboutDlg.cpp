@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_ok(new CGuiButton(QSt
     note->setWordWrap(true);
 
     m_ok->SetStyleBorder(3);
-    m_ok->SetCaption(QStringLiteral("OK"));
+    m_ok->SetCaption(tr("OK"));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -7,6 +7,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Headings bold, values normal, whatever the font of the day is.
@@ -32,7 +34,7 @@ QString DateTimeText(const COleDateTime& dt)
 } // namespace
 
 CDetailsBar::CDetailsBar(QWidget* parent)
-    : CGuiControlBar(QStringLiteral("Details"), parent), m_list(new QTableWidget(8, 2, this))
+    : CGuiControlBar(tr("Details"), parent), m_list(new QTableWidget(8, 2, this))
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
@@ -61,6 +63,10 @@ CDetailsBar::CDetailsBar(QWidget* parent)
         m_list->setItem(row, 0, new QTableWidgetItem(headings.at(row)));
         m_list->setItem(row, 1, new QTableWidgetItem(QString()));
     }
+    // Headings in other languages run longer ("Fälligkeitsdatum"): the column
+    // takes the widest, never less than the English layout's.
+    m_list->resizeColumnToContents(0);
+    m_list->setColumnWidth(0, std::max(100, m_list->columnWidth(0)));
     QPalette pal = m_list->palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::AlternateBase, QColor(239, 245, 253));
@@ -72,9 +78,8 @@ CDetailsBar::CDetailsBar(QWidget* parent)
 
 QStringList CDetailsBar::Headings()
 {
-    return {QStringLiteral("Title"),  QStringLiteral("Start Date"), QStringLiteral("Due Date"),
-            QStringLiteral("Pay To"), QStringLiteral("Account"),    QStringLiteral("Amount"),
-            QStringLiteral("Type"),   QStringLiteral("Status")};
+    return {tr("Title"),   tr("Start Date"), tr("Due Date"), tr("Pay To"),
+            tr("Account"), tr("Amount"),     tr("Type"),     tr("Status")};
 }
 
 QStringList CDetailsBar::DetailValues(const DueRecord& record)
@@ -86,7 +91,7 @@ QStringList CDetailsBar::DetailValues(const DueRecord& record)
             record.m_strAccount,
             FormatCurrencyText(AmountText(record.m_dAmount), QLocale()),
             DueTypeText(record.m_nType),
-            record.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid")};
+            record.m_bPaid ? tr("Paid") : tr("Unpaid")};
 }
 
 void CDetailsBar::ShowDue(const DueRecord& record)

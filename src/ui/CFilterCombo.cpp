@@ -3,6 +3,6 @@
 CFilterCombo::CFilterCombo(QWidget* parent) : CGuiComboBoxExt(parent)
 {
     setObjectName(QStringLiteral("FilterCombo"));
-    addItems({QStringLiteral("All"), QStringLiteral("Paid Dues"), QStringLiteral("Unpaid Dues")});
+    addItems({tr("All"), tr("Paid Dues"), tr("Unpaid Dues")});
     setCurrentIndex(0);
 }

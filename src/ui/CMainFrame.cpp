@@ -51,6 +51,7 @@ namespace {
 
 using DrawnImages::Glyph;
 
+// The texts are translated in CMainFrame's context, where the actions are made.
 struct CommandInfo
 {
     int id;
@@ -63,63 +64,88 @@ struct CommandInfo
 };
 
 const CommandInfo kCommands[] = {
-    {ID_DUE_NEW, QT_TR_NOOP("&New"), "Ctrl+N", QT_TR_NOOP("New Due "), QT_TR_NOOP(" New Due"), "document-new",
+    {ID_DUE_NEW, QT_TRANSLATE_NOOP("CMainFrame", "&New"), "Ctrl+N",
+     QT_TRANSLATE_NOOP("CMainFrame", "New Due "), QT_TRANSLATE_NOOP("CMainFrame", " New Due"), "document-new",
      Glyph::New},
-    {ID_DUE_MODIFY, QT_TR_NOOP("&Modify"), "Ctrl+M", QT_TR_NOOP("Modify Due "), QT_TR_NOOP(" Modify Due"),
+    {ID_DUE_MODIFY, QT_TRANSLATE_NOOP("CMainFrame", "&Modify"), "Ctrl+M",
+     QT_TRANSLATE_NOOP("CMainFrame", "Modify Due "), QT_TRANSLATE_NOOP("CMainFrame", " Modify Due"),
      "document-properties", Glyph::Modify},
-    {ID_DUE_DELETE, QT_TR_NOOP("&Delete"), "Ctrl+D", QT_TR_NOOP("Delete Due "), QT_TR_NOOP(" Delete Due"),
+    {ID_DUE_DELETE, QT_TRANSLATE_NOOP("CMainFrame", "&Delete"), "Ctrl+D",
+     QT_TRANSLATE_NOOP("CMainFrame", "Delete Due "), QT_TRANSLATE_NOOP("CMainFrame", " Delete Due"),
      "edit-delete", Glyph::Delete},
-    {ID_FILE_PRINT, QT_TR_NOOP("&Print"), "Ctrl+P", QT_TR_NOOP("Print Dues "), QT_TR_NOOP(" Print Dues "),
+    {ID_FILE_PRINT, QT_TRANSLATE_NOOP("CMainFrame", "&Print"), "Ctrl+P",
+     QT_TRANSLATE_NOOP("CMainFrame", "Print Dues "), QT_TRANSLATE_NOOP("CMainFrame", " Print Dues "),
      "document-print", Glyph::Print},
-    {ID_APP_EXIT, QT_TR_NOOP("E&xit"), "", QT_TR_NOOP("Quit the application; prompts to save documents"),
-     QT_TR_NOOP("Exit"), nullptr, Glyph::New},
-    {ID_VIEW_DETAILS, QT_TR_NOOP("&Details Window"), "", QT_TR_NOOP("Show\\Hide Detail Window"),
-     QT_TR_NOOP("Toggle Detail Window"), nullptr, Glyph::Details},
-    {ID_SYNCHRONIZE, QT_TR_NOOP("&Synchronize"), "", QT_TR_NOOP("Synchronize"), QT_TR_NOOP("Synchronize"),
-     nullptr, Glyph::Sync},
-    {ID_EXCEL_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to Excel With Notes "),
-     QT_TR_NOOP(" Export to Excel With Notes"), "x-office-spreadsheet", Glyph::Excel},
-    {ID_EXCEL_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to Excel Without Notes "),
-     QT_TR_NOOP(" Export to Excel Without Notes"), nullptr, Glyph::Excel},
-    {ID_WORD_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to Word With Notes "),
-     QT_TR_NOOP(" Export to Word With Notes"), "x-office-document", Glyph::Word},
-    {ID_WORD_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to Word Without Notes "),
-     QT_TR_NOOP(" Export to Word Without Notes"), nullptr, Glyph::Word},
-    {ID_HTML_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to HTML With Notes "),
-     QT_TR_NOOP(" Export to HTML With Notes"), "text-html", Glyph::Html},
-    {ID_HTML_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to HTML Without Notes "),
-     QT_TR_NOOP(" Export to HTML Without Notes"), nullptr, Glyph::Html},
-    {ID_PDF_NOTES, QT_TR_NOOP("With Notes"), "", QT_TR_NOOP("Export to PDF With Notes "),
-     QT_TR_NOOP(" Export to PDF  With Notes"), "application-pdf", Glyph::Pdf},
-    {ID_PDF_NO_NOTES, QT_TR_NOOP("Without Notes"), "", QT_TR_NOOP("Export to PDF Without Notes "),
-     QT_TR_NOOP(" Export to PDF  Without Notes"), nullptr, Glyph::Pdf},
-    {ID_CHANGE_WORKDIR, QT_TR_NOOP("Change &Working Directory"), "", QT_TR_NOOP("Change Directory "),
-     QT_TR_NOOP(" Change Directory"), "folder", Glyph::Folder},
-    {ID_REFRESH, QT_TR_NOOP("&Refresh"), "F5", QT_TR_NOOP("Refresh"), QT_TR_NOOP("Refresh"), "view-refresh",
+    {ID_APP_EXIT, QT_TRANSLATE_NOOP("CMainFrame", "E&xit"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Quit the application; prompts to save documents"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Exit"), nullptr, Glyph::New},
+    {ID_VIEW_DETAILS, QT_TRANSLATE_NOOP("CMainFrame", "&Details Window"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Show\\Hide Detail Window"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Toggle Detail Window"), nullptr, Glyph::Details},
+    {ID_SYNCHRONIZE, QT_TRANSLATE_NOOP("CMainFrame", "&Synchronize"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), nullptr,
+     Glyph::Sync},
+    {ID_EXCEL_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel With Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel With Notes"), "x-office-spreadsheet", Glyph::Excel},
+    {ID_EXCEL_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel Without Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel Without Notes"), nullptr, Glyph::Excel},
+    {ID_WORD_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to Word With Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to Word With Notes"), "x-office-document", Glyph::Word},
+    {ID_WORD_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to Word Without Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to Word Without Notes"), nullptr, Glyph::Word},
+    {ID_HTML_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML With Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML With Notes"), "text-html", Glyph::Html},
+    {ID_HTML_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML Without Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML Without Notes"), nullptr, Glyph::Html},
+    {ID_PDF_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF With Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  With Notes"), "application-pdf", Glyph::Pdf},
+    {ID_PDF_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF Without Notes "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  Without Notes"), nullptr, Glyph::Pdf},
+    {ID_CHANGE_WORKDIR, QT_TRANSLATE_NOOP("CMainFrame", "Change &Working Directory"), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Change Directory "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Change Directory"), "folder", Glyph::Folder},
+    {ID_REFRESH, QT_TRANSLATE_NOOP("CMainFrame", "&Refresh"), "F5",
+     QT_TRANSLATE_NOOP("CMainFrame", "Refresh"), QT_TRANSLATE_NOOP("CMainFrame", "Refresh"), "view-refresh",
      Glyph::Refresh},
-    {ID_APP_ABOUT, QT_TR_NOOP("&About Tallyvane..."), "",
-     QT_TR_NOOP("Display program information, version number and copyright"), QT_TR_NOOP("About"),
-     "help-about", Glyph::About},
-    {ID_HELP_CONTENTS, QT_TR_NOOP("&Help Contents"), "F1", QT_TR_NOOP("Help "), QT_TR_NOOP(" Help"),
-     "help-contents", Glyph::Help},
-    {ID_PREV_MONTH, QT_TR_NOOP("&Previous Month"), "Ctrl+PgUp", QT_TR_NOOP("Goto Previous Month "),
-     QT_TR_NOOP(" Goto Previous Month"), "go-previous", Glyph::PrevMonth},
-    {ID_NEXT_MONTH, QT_TR_NOOP("&Next Month"), "Ctrl+PgDown", QT_TR_NOOP("Goto Next Month "),
-     QT_TR_NOOP(" Goto Next Month"), "go-next", Glyph::NextMonth},
-    {ID_TODAY, QT_TR_NOOP("&Today"), "Ctrl+T", QT_TR_NOOP("Show the current month"), QT_TR_NOOP("Today"),
+    {ID_APP_ABOUT, QT_TRANSLATE_NOOP("CMainFrame", "&About Tallyvane..."), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Display program information, version number and copyright"),
+     QT_TRANSLATE_NOOP("CMainFrame", "About"), "help-about", Glyph::About},
+    {ID_HELP_CONTENTS, QT_TRANSLATE_NOOP("CMainFrame", "&Help Contents"), "F1",
+     QT_TRANSLATE_NOOP("CMainFrame", "Help "), QT_TRANSLATE_NOOP("CMainFrame", " Help"), "help-contents",
+     Glyph::Help},
+    {ID_PREV_MONTH, QT_TRANSLATE_NOOP("CMainFrame", "&Previous Month"), "Ctrl+PgUp",
+     QT_TRANSLATE_NOOP("CMainFrame", "Goto Previous Month "),
+     QT_TRANSLATE_NOOP("CMainFrame", " Goto Previous Month"), "go-previous", Glyph::PrevMonth},
+    {ID_NEXT_MONTH, QT_TRANSLATE_NOOP("CMainFrame", "&Next Month"), "Ctrl+PgDown",
+     QT_TRANSLATE_NOOP("CMainFrame", "Goto Next Month "), QT_TRANSLATE_NOOP("CMainFrame", " Goto Next Month"),
+     "go-next", Glyph::NextMonth},
+    {ID_TODAY, QT_TRANSLATE_NOOP("CMainFrame", "&Today"), "Ctrl+T",
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the current month"), QT_TRANSLATE_NOOP("CMainFrame", "Today"),
      "go-jump-today", Glyph::Calendar},
-    {ID_FIND, QT_TR_NOOP("&Find..."), "Ctrl+F", QT_TR_NOOP("Search the shown month"), QT_TR_NOOP("Find"),
+    {ID_FIND, QT_TRANSLATE_NOOP("CMainFrame", "&Find..."), "Ctrl+F",
+     QT_TRANSLATE_NOOP("CMainFrame", "Search the shown month"), QT_TRANSLATE_NOOP("CMainFrame", "Find"),
      "edit-find", Glyph::Filter},
     // Calendar, iCalendar and CSV.
-    {ID_VIEW_CALENDAR, QT_TR_NOOP("&Calendar"), "Ctrl+K", QT_TR_NOOP("Show the month as a calendar"),
-     QT_TR_NOOP("Calendar"), "x-office-calendar", Glyph::Calendar},
-    {ID_ICAL_EXPORT, QT_TR_NOOP("&iCalendar..."), "",
-     QT_TR_NOOP("Export the listed dues to an iCalendar file"), QT_TR_NOOP(" Export to iCalendar"),
-     "text-calendar", Glyph::Calendar},
-    {ID_CSV_EXPORT, QT_TR_NOOP("&CSV..."), "", QT_TR_NOOP("Export the listed dues to a CSV file"),
-     QT_TR_NOOP(" Export to CSV"), "text-csv", Glyph::Bill},
-    {ID_CSV_IMPORT, QT_TR_NOOP("&Import CSV..."), "", QT_TR_NOOP("Add dues from a CSV file"),
-     QT_TR_NOOP(" Import CSV"), "document-import", Glyph::Bill},
+    {ID_VIEW_CALENDAR, QT_TRANSLATE_NOOP("CMainFrame", "&Calendar"), "Ctrl+K",
+     QT_TRANSLATE_NOOP("CMainFrame", "Show the month as a calendar"),
+     QT_TRANSLATE_NOOP("CMainFrame", "Calendar"), "x-office-calendar", Glyph::Calendar},
+    {ID_ICAL_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&iCalendar..."), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export the listed dues to an iCalendar file"),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to iCalendar"), "text-calendar", Glyph::Calendar},
+    {ID_CSV_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&CSV..."), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Export the listed dues to a CSV file"),
+     QT_TRANSLATE_NOOP("CMainFrame", " Export to CSV"), "text-csv", Glyph::Bill},
+    {ID_CSV_IMPORT, QT_TRANSLATE_NOOP("CMainFrame", "&Import CSV..."), "",
+     QT_TRANSLATE_NOOP("CMainFrame", "Add dues from a CSV file"),
+     QT_TRANSLATE_NOOP("CMainFrame", " Import CSV"), "document-import", Glyph::Bill},
 };
 
 // Further keys of a command, beside the one the menu shows: Delete deletes
@@ -138,10 +164,10 @@ struct SortCommand
     const char* text;
 };
 const SortCommand kSortCommands[] = {
-    {ID_SORT_DUE_DATE, DueSort::DueDate, QT_TR_NOOP("By &Due Date")},
-    {ID_SORT_AMOUNT, DueSort::Amount, QT_TR_NOOP("By &Amount")},
-    {ID_SORT_TITLE, DueSort::Title, QT_TR_NOOP("By &Title")},
-    {ID_SORT_PAYEE, DueSort::Payee, QT_TR_NOOP("By &Pay To")},
+    {ID_SORT_DUE_DATE, DueSort::DueDate, QT_TRANSLATE_NOOP("CMainFrame", "By &Due Date")},
+    {ID_SORT_AMOUNT, DueSort::Amount, QT_TRANSLATE_NOOP("CMainFrame", "By &Amount")},
+    {ID_SORT_TITLE, DueSort::Title, QT_TRANSLATE_NOOP("CMainFrame", "By &Title")},
+    {ID_SORT_PAYEE, DueSort::Payee, QT_TRANSLATE_NOOP("CMainFrame", "By &Pay To")},
 };
 
 } // namespace
@@ -251,17 +277,20 @@ void CMainFrame::CreateMenus()
 {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
     file->addAction(m_actions.value(ID_CSV_IMPORT));
     file->addAction(m_actions.value(ID_FILE_PRINT));
     file->addSeparator();
     file->addAction(m_actions.value(ID_APP_EXIT));
 
     QMenu* due = bar->addMenu(tr("&Due"));
+    due->setObjectName(QStringLiteral("DueMenu"));
     due->addAction(m_actions.value(ID_DUE_NEW));
     due->addAction(m_actions.value(ID_DUE_MODIFY));
     due->addAction(m_actions.value(ID_DUE_DELETE));
 
     QMenu* view = bar->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("ViewMenu"));
     view->addAction(m_actions.value(ID_PREV_MONTH));
     view->addAction(m_actions.value(ID_NEXT_MONTH));
     view->addAction(m_actions.value(ID_TODAY));
@@ -275,9 +304,11 @@ void CMainFrame::CreateMenus()
     view->addAction(m_actions.value(ID_VIEW_CALENDAR));
 
     QMenu* tools = bar->addMenu(tr("&Tools"));
+    tools->setObjectName(QStringLiteral("ToolsMenu"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
 
     QMenu* exp = bar->addMenu(tr("&Export"));
+    exp->setObjectName(QStringLiteral("ExportMenu"));
     const std::pair<const char*, std::pair<int, int>> subs[] = {
         {QT_TR_NOOP("&Excel"), {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
         {QT_TR_NOOP("&Word"), {ID_WORD_NOTES, ID_WORD_NO_NOTES}},
@@ -295,10 +326,12 @@ void CMainFrame::CreateMenus()
             exp->addAction(m_actions.value(c.id));
 
     QMenu* prefs = bar->addMenu(tr("&Preferences"));
+    prefs->setObjectName(QStringLiteral("PreferencesMenu"));
     prefs->addAction(m_actions.value(ID_CHANGE_WORKDIR));
     prefs->addAction(m_actions.value(ID_REFRESH));
 
     QMenu* help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
     help->addAction(m_actions.value(ID_HELP_CONTENTS));
     help->addSeparator();
     help->addAction(m_actions.value(ID_APP_ABOUT));

@@ -89,18 +89,19 @@ void CMainFrame::InstallDueFeatures()
     edit->addAction(m_actions.value(ID_EDIT_REDO));
     menuBar()->insertMenu(menus.value(1), edit);
     for (QAction* m : menus) {
+        // Found by name: the titles are in the user's language.
         QMenu* menu = m->menu();
-        const QString title = m->text();
-        if (title == QLatin1String("&Due")) {
+        const QString name = menu ? menu->objectName() : QString();
+        if (name == QLatin1String("DueMenu")) {
             menu->addSeparator();
             menu->addAction(m_actions.value(ID_MARK_PAID));
             menu->addAction(m_actions.value(ID_MARK_UNPAID));
-        } else if (title == QLatin1String("&View")) {
+        } else if (name == QLatin1String("ViewMenu")) {
             menu->addSeparator();
             menu->addAction(m_actions.value(ID_VIEW_COMING_UP));
             menu->addAction(m_actions.value(ID_VIEW_MONTH));
             menu->addAction(m_actions.value(ID_GOTO_DUE_MONTH));
-        } else if (title == QLatin1String("&Preferences")) {
+        } else if (name == QLatin1String("PreferencesMenu")) {
             menu->addAction(m_actions.value(ID_REMINDER_SETTINGS));
         }
     }

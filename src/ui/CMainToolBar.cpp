@@ -18,7 +18,7 @@ CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
                             "words typed here"));
     m_search->setClearButtonEnabled(true);
     setObjectName(QStringLiteral("ProjectToolBar"));
-    setWindowTitle(QStringLiteral("ProjectToolBar"));
+    setWindowTitle(tr("ProjectToolBar"));
     for (int id : SlotIds()) {
         switch (id) {
         case 0:

@@ -22,29 +22,33 @@ struct Folder
 COutlookView::COutlookView(QWidget* parent) : CGuiOutLookView(parent)
 {
     setObjectName(QStringLiteral("OutlookView"));
+    // Names of formats and programs stay as they are in every language.
     const QList<Folder> folders = {
-        {"Due", {{ID_DUE_NEW, "Add", 24}, {ID_DUE_MODIFY, "Modify", 18}, {ID_DUE_DELETE, "Delete", 19}}},
-        {"Tools",
-         {{ID_REFRESH, "Refresh", 12},
-          {ID_SYNCHRONIZE, "Synchronize", 11},
-          {ID_CHANGE_WORKDIR, "Working Directory", 15}}},
-        {"Export",
+        {QT_TR_NOOP("Due"),
+         {{ID_DUE_NEW, QT_TR_NOOP("Add"), 24},
+          {ID_DUE_MODIFY, QT_TR_NOOP("Modify"), 18},
+          {ID_DUE_DELETE, QT_TR_NOOP("Delete"), 19}}},
+        {QT_TR_NOOP("Tools"),
+         {{ID_REFRESH, QT_TR_NOOP("Refresh"), 12},
+          {ID_SYNCHRONIZE, QT_TR_NOOP("Synchronize"), 11},
+          {ID_CHANGE_WORKDIR, QT_TR_NOOP("Working Directory"), 15}}},
+        {QT_TR_NOOP("Export"),
          {{ID_EXCEL_NOTES, "Excel", 9},
           {ID_WORD_NOTES, "Word", 8},
           {ID_HTML_NOTES, "HTML", 10},
           {ID_PDF_NOTES, "PDF", 20},
           {ID_ICAL_EXPORT, "iCalendar", 21},
           {ID_CSV_EXPORT, "CSV", 22}}},
-        {"Print", {{ID_FILE_PRINT, "Print", 7}}},
+        {QT_TR_NOOP("Print"), {{ID_FILE_PRINT, QT_TR_NOOP("Print"), 7}}},
     };
     const QList<QPixmap> images = LoadImageList(156, 32);
     for (const Folder& folder : folders) {
         auto* list = new CGuiOutLook(Folders());
         list->SetImageList(images);
         for (const Item& item : folder.items)
-            list->AddItem(item.commandId, QString::fromLatin1(item.caption), item.image, QString());
+            list->AddItem(item.commandId, tr(item.caption), item.image, QString());
         list->SetStyle(GuiDrawLayer::kStyleBlue);
-        AddFolder(list, QString::fromLatin1(folder.caption));
+        AddFolder(list, tr(folder.caption));
         m_lists << list;
     }
     SetStyle(GuiDrawLayer::kStyleBlue);

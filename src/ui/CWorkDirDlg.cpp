@@ -42,12 +42,12 @@ protected:
         p.setFont(f);
         p.setPen(GuiDrawLayer::GetRGBColorBTNHigh());
         p.drawText(QRect(66, 8, width() - 76, 26), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Working Directory"));
+                   CWorkDirDlg::tr("Working Directory"));
         QFont small = font();
         p.setFont(small);
         p.setPen(QColor(30, 45, 80));
         p.drawText(QRect(66, 32, width() - 76, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                   QObject::tr("Your dues are kept in the folder \"%1\" under it.")
+                   CWorkDirDlg::tr("Your dues are kept in the folder \"%1\" under it.")
                        .arg(QLatin1String(kDataFolderName)));
         p.setPen(GuiDrawLayer::GetRGBColorShadow());
         p.drawLine(0, height() - 1, width(), height() - 1);
@@ -61,7 +61,7 @@ CWorkDirDlg::CWorkDirDlg(QWidget* parent, const QString& path)
       m_browse(new CGuiButton(tr("&Browse..."), this)), m_help(new CGuiButton(tr("&Help"), this)),
       m_ok(new CGuiButton(tr("OK"), this)), m_cancel(new CGuiButton(tr("Cancel"), this))
 {
-    setWindowTitle(QStringLiteral("Working Directory"));
+    setWindowTitle(tr("Working Directory"));
     setObjectName(QStringLiteral("WorkDirDlg"));
     setWindowIcon(DrawnImages::AppIcon());
     GuiDrawLayer::ApplyFace(this);
@@ -123,7 +123,7 @@ QString CWorkDirDlg::PathForPick(const QString& picked)
 
 void CWorkDirDlg::OnBrowse()
 {
-    const QString picked = Prompt::ExistingDirectory(nullptr, QStringLiteral("Pick a Directory"), m_strPath);
+    const QString picked = Prompt::ExistingDirectory(nullptr, tr("Pick a Directory"), m_strPath);
     if (picked.isEmpty())
         return;
     m_strPath = PathForPick(picked);

@@ -14,12 +14,19 @@
 #include "ui/Prompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace ExportCommands {
 
 namespace {
+
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ExportCommands)
+};
 
 class WaitCursor
 {
@@ -32,8 +39,8 @@ void ExportPdf(QWidget* parent, ExportRequest request)
 {
     if (request.dues.isEmpty())
         return; // nothing listed: no dialog, no file
-    QString path = Prompt::SaveFileName(parent, QStringLiteral("Export to PDF"), QString(),
-                                        QStringLiteral("PDF Files (*.pdf)"));
+    QString path =
+        Prompt::SaveFileName(parent, Texts::tr("Export to PDF"), QString(), Texts::tr("PDF Files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) &&
@@ -57,7 +64,7 @@ void ExportPdf(QWidget* parent, ExportRequest request)
     }
     if (!ShellOpen(path))
         Prompt::Message(parent,
-                        QStringLiteral("The PDF file was saved as %1, but no program could open it.")
+                        Texts::tr("The PDF file was saved as %1, but no program could open it.")
                             .arg(QDir::toNativeSeparators(path)),
                         QMessageBox::Information);
 }
@@ -84,8 +91,8 @@ void ExportDataFile(QWidget* parent, Kind kind, ExportRequest request)
     const bool ics = kind == Kind::ICalendar;
     const QString suffix = ics ? QStringLiteral(".ics") : QStringLiteral(".csv");
     QString path = Prompt::SaveFileName(
-        parent, ics ? QObject::tr("Export to iCalendar") : QObject::tr("Export to CSV"), QString(),
-        ics ? QObject::tr("iCalendar Files (*.ics)") : QObject::tr("CSV Files (*.csv)"));
+        parent, ics ? Texts::tr("Export to iCalendar") : Texts::tr("Export to CSV"), QString(),
+        ics ? Texts::tr("iCalendar Files (*.ics)") : Texts::tr("CSV Files (*.csv)"));
     if (path.isEmpty())
         return;
     if (!QFileInfo(path).fileName().contains(QLatin1Char('.')))

@@ -59,7 +59,7 @@ QDateEdit* MonthPicker(const QDate& date, QWidget* parent)
 
 CPrintDuesDlg::CPrintDuesDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     const QDate today = Clock::Now().date();
     m_dtFrom = ToOleDate(today);
     m_dtTo = m_dtFrom;
@@ -69,7 +69,7 @@ CPrintDuesDlg::CPrintDuesDlg(QWidget* parent) : QDialog(parent)
     banner->setFixedHeight(56);
     banner->setScaledContents(false);
 
-    auto* caption = new QLabel(QStringLiteral("Dues to print"), this);
+    auto* caption = new QLabel(tr("Dues to print"), this);
     QFont captionFont = caption->font();
     captionFont.setBold(true);
     caption->setFont(captionFont);
@@ -81,27 +81,26 @@ CPrintDuesDlg::CPrintDuesDlg(QWidget* parent) : QDialog(parent)
     m_browser = new CPrintBrowser(this);
     m_browser->hide();
 
-    auto* group = new QGroupBox(QStringLiteral("Print What"), this);
+    auto* group = new QGroupBox(tr("Print What"), this);
     m_fromEdit = MonthPicker(today, group);
     m_toEdit = MonthPicker(today, group);
     m_recordsBox = new QComboBox(group);
-    m_recordsBox->addItems({QStringLiteral("All"), QStringLiteral("Invert"), QStringLiteral("Paid"),
-                            QStringLiteral("UnPaid"), QStringLiteral("Reset")});
+    m_recordsBox->addItems({tr("All"), tr("Invert"), tr("Paid"), tr("UnPaid"), tr("Reset")});
     m_accountBox = new QComboBox(group);
     m_accountBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_accountBox->setMinimumContentsLength(10);
     auto* form = new QFormLayout(group);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     form->setVerticalSpacing(10);
-    form->addRow(QStringLiteral("From"), m_fromEdit);
-    form->addRow(QStringLiteral("To"), m_toEdit);
-    form->addRow(QStringLiteral("Records"), m_recordsBox);
-    form->addRow(QStringLiteral("Account"), m_accountBox);
+    form->addRow(tr("From"), m_fromEdit);
+    form->addRow(tr("To"), m_toEdit);
+    form->addRow(tr("Records"), m_recordsBox);
+    form->addRow(tr("Account"), m_accountBox);
 
-    m_printButton = new QPushButton(QStringLiteral("&Print"), this);
+    m_printButton = new QPushButton(tr("&Print"), this);
     m_printButton->setDefault(true);
     m_printButton->setAutoDefault(true);
-    m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new QPushButton(tr("Cancel"), this);
     m_cancelButton->setAutoDefault(false);
     for (QPushButton* b : {m_printButton, m_cancelButton})
         b->setMinimumWidth(90);
@@ -232,7 +231,7 @@ bool CPrintDuesDlg::GeneratePrintPage(QString* errorText)
     QString why;
     if (!HtmlTemplate::ReadTemplateFile(templatePath, &templateText, &why)) {
         if (errorText)
-            *errorText = QStringLiteral("The print template could not be read: %1.").arg(why);
+            *errorText = tr("The print template could not be read: %1.").arg(why);
         return false;
     }
     const QString page = FillPrintTemplate(templateText, m_list->CheckedRecords(), m_dtFrom, m_dtTo);
@@ -251,9 +250,9 @@ bool CPrintDuesDlg::GeneratePrintPage(QString* errorText)
 void CPrintDuesDlg::ShowPrintPreview()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Due Date Details"));
+    printer.setDocName(tr("Due Date Details"));
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     preview.resize(960, 760);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* target) { m_browser->document()->print(target); });
@@ -282,7 +281,7 @@ void CPrintDuesDlg::OnPrint()
     // from the mouse or the keyboard.
     QString why;
     if (!GeneratePrintPage(&why)) {
-        Prompt::Message(this, why, QMessageBox::Warning, QStringLiteral("Print"));
+        Prompt::Message(this, why, QMessageBox::Warning, tr("Print"));
         return;
     }
     if (m_list->CheckedCount() > 0)

@@ -1,5 +1,6 @@
 #include "export/widgets/DueIcons.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -101,13 +102,14 @@ QPixmap PrintBannerPixmap(int width, int height, qreal devicePixelRatio)
     p.setPen(Qt::white);
     const int textLeft = int(58 * s);
     p.drawText(QRect(textLeft, 0, width - textLeft, int(height * 0.62)), Qt::AlignLeft | Qt::AlignBottom,
-               QStringLiteral("Print Dues"));
+               QCoreApplication::translate("DueIcons", "Print Dues"));
     QFont sub = p.font();
     sub.setBold(false);
     sub.setPixelSize(qMax(8, int(height * 0.22)));
     p.setFont(sub);
     p.setPen(QColor(0xd6, 0xe4, 0xf5));
     p.drawText(QRect(textLeft, int(height * 0.62), width - textLeft, int(height * 0.38)),
-               Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Choose the months and the dues for the page"));
+               Qt::AlignLeft | Qt::AlignTop,
+               QCoreApplication::translate("DueIcons", "Choose the months and the dues for the page"));
     return pixmap;
 }

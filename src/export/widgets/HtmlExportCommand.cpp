@@ -7,21 +7,28 @@
 #include "ui/Prompt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HtmlExportCommand)
+};
+
 QString AskOutputPath(QWidget* parent)
 {
-    QString path = Prompt::SaveFileName(parent, QStringLiteral("Export to HTML"), QString(),
-                                        QStringLiteral("HTML Files (*.html)"));
+    QString path = Prompt::SaveFileName(parent, Texts::tr("Export to HTML"), QString(),
+                                        Texts::tr("HTML Files (*.html)"));
     if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
         return path;
     // The default extension; the dialog only asked about the name as typed.
     path += QStringLiteral(".html");
     if (QFileInfo::exists(path) &&
-        Prompt::Question(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path),
+        Prompt::Question(parent, Texts::tr("%1 already exists.\nDo you want to replace it?").arg(path),
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
-                         QStringLiteral("Export to HTML")) != QMessageBox::Yes)
+                         Texts::tr("Export to HTML")) != QMessageBox::Yes)
         return {};
     return path;
 }
@@ -37,7 +44,7 @@ void RunHtmlExport(QWidget* parent, const ExportRequest& request)
         return;
     const QString refusal = OutputPath::Refusal(target.outputPath, theDueStore.Folder());
     if (!refusal.isEmpty()) {
-        Prompt::Message(parent, refusal, QMessageBox::Warning, QStringLiteral("Export to HTML"));
+        Prompt::Message(parent, refusal, QMessageBox::Warning, Texts::tr("Export to HTML"));
         return;
     }
 
@@ -47,12 +54,12 @@ void RunHtmlExport(QWidget* parent, const ExportRequest& request)
     QApplication::restoreOverrideCursor();
 
     if (!written) {
-        Prompt::Message(parent, why, QMessageBox::Warning, QStringLiteral("Export to HTML"));
+        Prompt::Message(parent, why, QMessageBox::Warning, Texts::tr("Export to HTML"));
         return;
     }
     if (!ShellOpen(target.outputPath))
         Prompt::Message(parent,
-                        QStringLiteral("The dues were exported to %1, but no program could open the file.")
+                        Texts::tr("The dues were exported to %1, but no program could open the file.")
                             .arg(target.outputPath),
-                        QMessageBox::Information, QStringLiteral("Export to HTML"));
+                        QMessageBox::Information, Texts::tr("Export to HTML"));
 }

@@ -32,7 +32,11 @@
 #include <memory>
 
 namespace {
-const char* const kWeekdayShort[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const char* const kWeekdayShort[7] = {
+    QT_TRANSLATE_NOOP("CRecurrenceDlg", "Sun"), QT_TRANSLATE_NOOP("CRecurrenceDlg", "Mon"),
+    QT_TRANSLATE_NOOP("CRecurrenceDlg", "Tue"), QT_TRANSLATE_NOOP("CRecurrenceDlg", "Wed"),
+    QT_TRANSLATE_NOOP("CRecurrenceDlg", "Thu"), QT_TRANSLATE_NOOP("CRecurrenceDlg", "Fri"),
+    QT_TRANSLATE_NOOP("CRecurrenceDlg", "Sat")};
 
 // Interval, day and count fields take digits only.
 QLineEdit* NumberEdit(QWidget* parent, const char* name)
@@ -82,7 +86,7 @@ void Exclusive(QObject* owner, QRadioButton* a, QRadioButton* b)
 
 CRecurrenceDlg::CRecurrenceDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Recurrence Pattern"));
+    setWindowTitle(tr("Recurrence Pattern"));
     BuildUi();
     SetPattern(RecurrencePattern::Defaults(COleDateTime::GetCurrentTime()));
     ShowFrequencyGroup(0);
@@ -90,11 +94,11 @@ CRecurrenceDlg::CRecurrenceDlg(QWidget* parent) : QDialog(parent)
 
 void CRecurrenceDlg::BuildUi()
 {
-    auto* patternBox = new QGroupBox(QStringLiteral("Recurrence Pattern"), this);
+    auto* patternBox = new QGroupBox(tr("Recurrence Pattern"), this);
     auto* patternLayout = new QHBoxLayout(patternBox);
 
     auto* frequencyColumn = new QVBoxLayout;
-    auto* frequencyLabel = new QLabel(QStringLiteral("Due Occurs Every"), patternBox);
+    auto* frequencyLabel = new QLabel(tr("Due Occurs Every"), patternBox);
     m_pFrequency = ListCombo(patternBox, "frequency", RecurrencePattern::FrequencyNames());
     frequencyLabel->setBuddy(m_pFrequency);
     frequencyColumn->addWidget(frequencyLabel);
@@ -115,19 +119,19 @@ void CRecurrenceDlg::BuildUi()
     patternLayout->addWidget(m_pGroups, 1);
     connect(m_pFrequency, &QComboBox::currentIndexChanged, this, &CRecurrenceDlg::ShowFrequencyGroup);
 
-    auto* rangeBox = new QGroupBox(QStringLiteral("Recurrence Range"), this);
+    auto* rangeBox = new QGroupBox(tr("Recurrence Range"), this);
     auto* range = new QGridLayout(rangeBox);
-    auto* startLabel = new QLabel(QStringLiteral("Start Date"), rangeBox);
+    auto* startLabel = new QLabel(tr("Start Date"), rangeBox);
     m_pRangeStart = Picker(rangeBox, "rangeStart");
     startLabel->setBuddy(m_pRangeStart);
-    m_pEndAfter = Radio(rangeBox, "endAfter", QStringLiteral("End After"));
+    m_pEndAfter = Radio(rangeBox, "endAfter", tr("End After"));
     m_pOccurrences = NumberEdit(rangeBox, "occurrences");
-    m_pEndBy = Radio(rangeBox, "endBy", QStringLiteral("End By"));
+    m_pEndBy = Radio(rangeBox, "endBy", tr("End By"));
     m_pEndByDate = Picker(rangeBox, "endByDate");
     Exclusive(this, m_pEndAfter, m_pEndBy);
     auto* afterRow = new QHBoxLayout;
     afterRow->addWidget(m_pOccurrences);
-    afterRow->addWidget(new QLabel(QStringLiteral("Occurances"), rangeBox));
+    afterRow->addWidget(new QLabel(tr("Occurances"), rangeBox));
     afterRow->addStretch();
     range->addWidget(startLabel, 0, 0);
     range->addWidget(m_pRangeStart, 0, 1);
@@ -145,10 +149,10 @@ void CRecurrenceDlg::BuildUi()
     connect(m_pEndByDate, &QDateTimeEdit::dateTimeChanged, this, &CRecurrenceDlg::OnEndByChanged);
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* ok = new CGuiButton(QStringLiteral("OK"));
+    auto* ok = new CGuiButton(tr("OK"));
     ok->setDefault(true);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(new CGuiButton(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
+    buttons->addButton(new CGuiButton(tr("Cancel")), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CRecurrenceDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CRecurrenceDlg::reject);
 
@@ -165,13 +169,13 @@ QWidget* CRecurrenceDlg::BuildDayGroup()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pDailyEvery = Radio(page, "dailyEvery", QStringLiteral("Every"));
+    m_pDailyEvery = Radio(page, "dailyEvery", tr("Every", "every n days"));
     m_pDailyInterval = NumberEdit(page, "dailyInterval");
-    m_pDailyWeekday = Radio(page, "dailyWeekday", QStringLiteral("Every WeekDay"));
+    m_pDailyWeekday = Radio(page, "dailyWeekday", tr("Every WeekDay"));
     Exclusive(this, m_pDailyEvery, m_pDailyWeekday);
     grid->addWidget(m_pDailyEvery, 0, 0);
     grid->addWidget(m_pDailyInterval, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Day(s)"), page), 0, 2);
+    grid->addWidget(new QLabel(tr("Day(s)"), page), 0, 2);
     grid->addWidget(m_pDailyWeekday, 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
@@ -185,13 +189,13 @@ QWidget* CRecurrenceDlg::BuildWeekGroup()
     grid->setContentsMargins(0, 0, 0, 0);
     m_pWeeklyInterval = NumberEdit(page, "weeklyInterval");
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Recur Every"), page));
+    top->addWidget(new QLabel(tr("Recur Every"), page));
     top->addWidget(m_pWeeklyInterval);
-    top->addWidget(new QLabel(QStringLiteral("Week(s) On"), page));
+    top->addWidget(new QLabel(tr("Week(s) On"), page));
     top->addStretch();
     grid->addLayout(top, 0, 0, 1, 4);
     for (int d = 0; d < 7; ++d) {
-        auto* box = new QCheckBox(QLatin1String(kWeekdayShort[d]), page);
+        auto* box = new QCheckBox(tr(kWeekdayShort[d]), page);
         box->setObjectName(QStringLiteral("weekday%1").arg(d));
         m_pWeekday[size_t(d)] = box;
         grid->addWidget(box, 1 + d / 4, d % 4);
@@ -207,10 +211,10 @@ QWidget* CRecurrenceDlg::BuildMonthGroup()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pMonthlyByDay = Radio(page, "monthlyByDay", QStringLiteral("Day"));
+    m_pMonthlyByDay = Radio(page, "monthlyByDay", tr("Day"));
     m_pMonthlyDay = NumberEdit(page, "monthlyDay");
     m_pMonthlyDayInterval = NumberEdit(page, "monthlyDayInterval");
-    m_pMonthlyByOrdinal = Radio(page, "monthlyByOrdinal", QStringLiteral("The"));
+    m_pMonthlyByOrdinal = Radio(page, "monthlyByOrdinal", tr("The"));
     m_pMonthlyOrdinal = ListCombo(page, "monthlyOrdinal", RecurrencePattern::OrdinalNames());
     m_pMonthlyWeekday = ListCombo(page, "monthlyWeekday", RecurrencePattern::WeekdayNames());
     m_pMonthlyOrdinalInterval = NumberEdit(page, "monthlyOrdinalInterval");
@@ -218,16 +222,16 @@ QWidget* CRecurrenceDlg::BuildMonthGroup()
 
     auto* dayRow = new QHBoxLayout;
     dayRow->addWidget(m_pMonthlyDay);
-    dayRow->addWidget(new QLabel(QStringLiteral("Of Every"), page));
+    dayRow->addWidget(new QLabel(tr("Of Every"), page));
     dayRow->addWidget(m_pMonthlyDayInterval);
-    dayRow->addWidget(new QLabel(QStringLiteral("Month(s)"), page));
+    dayRow->addWidget(new QLabel(tr("Month(s)"), page));
     dayRow->addStretch();
     auto* theRow = new QHBoxLayout;
     theRow->addWidget(m_pMonthlyOrdinal);
     theRow->addWidget(m_pMonthlyWeekday);
-    theRow->addWidget(new QLabel(QStringLiteral("Of Every"), page));
+    theRow->addWidget(new QLabel(tr("Of Every"), page));
     theRow->addWidget(m_pMonthlyOrdinalInterval);
-    theRow->addWidget(new QLabel(QStringLiteral("Month(s)"), page));
+    theRow->addWidget(new QLabel(tr("Month(s)"), page));
     theRow->addStretch();
     grid->addWidget(m_pMonthlyByDay, 0, 0);
     grid->addLayout(dayRow, 0, 1);
@@ -242,10 +246,10 @@ QWidget* CRecurrenceDlg::BuildYearGroup()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pYearlyByDate = Radio(page, "yearlyByDate", QStringLiteral("Every"));
+    m_pYearlyByDate = Radio(page, "yearlyByDate", tr("Every", "every year on a date"));
     m_pYearlyMonth = ListCombo(page, "yearlyMonth", RecurrencePattern::MonthNames());
     m_pYearlyDay = NumberEdit(page, "yearlyDay");
-    m_pYearlyByOrdinal = Radio(page, "yearlyByOrdinal", QStringLiteral("The"));
+    m_pYearlyByOrdinal = Radio(page, "yearlyByOrdinal", tr("The"));
     m_pYearlyOrdinal = ListCombo(page, "yearlyOrdinal", RecurrencePattern::OrdinalNames());
     m_pYearlyWeekday = ListCombo(page, "yearlyWeekday", RecurrencePattern::WeekdayNames());
     m_pYearlyOrdinalMonth = ListCombo(page, "yearlyOrdinalMonth", RecurrencePattern::MonthNames());
@@ -258,7 +262,7 @@ QWidget* CRecurrenceDlg::BuildYearGroup()
     auto* theRow = new QHBoxLayout;
     theRow->addWidget(m_pYearlyOrdinal);
     theRow->addWidget(m_pYearlyWeekday);
-    theRow->addWidget(new QLabel(QStringLiteral("Of"), page));
+    theRow->addWidget(new QLabel(tr("Of"), page));
     theRow->addWidget(m_pYearlyOrdinalMonth);
     theRow->addStretch();
     grid->addWidget(m_pYearlyByDate, 0, 0);

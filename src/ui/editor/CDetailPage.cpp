@@ -68,25 +68,25 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pAmount->setAlignment(Qt::AlignRight);
     m_pType = new CGuiComboBoxExt(this);
     m_pType->setObjectName(QStringLiteral("type"));
-    m_pPaid = new QCheckBox(QStringLiteral("Paid"), this);
+    m_pPaid = new QCheckBox(tr("Paid"), this);
     m_pPaid->setObjectName(QStringLiteral("paid"));
-    m_pRecursive = new QCheckBox(QStringLiteral("Make Recursive Due"), this);
+    m_pRecursive = new QCheckBox(tr("Make Recursive Due"), this);
     m_pRecursive->setObjectName(QStringLiteral("makeRecursive"));
 
     auto* fields = new QGridLayout;
-    fields->addWidget(Label(QStringLiteral("Title"), m_pTitle, this), 0, 0);
+    fields->addWidget(Label(tr("Title"), m_pTitle, this), 0, 0);
     fields->addWidget(m_pTitle, 0, 1, 1, 3);
-    fields->addWidget(Label(QStringLiteral("Start Date"), m_pStart, this), 1, 0);
+    fields->addWidget(Label(tr("Start Date"), m_pStart, this), 1, 0);
     fields->addWidget(m_pStart, 1, 1);
-    fields->addWidget(Label(QStringLiteral("Due Date"), m_pDue, this), 1, 2);
+    fields->addWidget(Label(tr("Due Date"), m_pDue, this), 1, 2);
     fields->addWidget(m_pDue, 1, 3);
-    fields->addWidget(Label(QStringLiteral("Pay To"), m_pPayTo, this), 2, 0);
+    fields->addWidget(Label(tr("Pay To"), m_pPayTo, this), 2, 0);
     fields->addWidget(m_pPayTo, 2, 1);
-    fields->addWidget(Label(QStringLiteral("Account"), m_pAccount, this), 2, 2);
+    fields->addWidget(Label(tr("Account"), m_pAccount, this), 2, 2);
     fields->addWidget(m_pAccount, 2, 3);
-    fields->addWidget(Label(QStringLiteral("Amount"), m_pAmount, this), 3, 0);
+    fields->addWidget(Label(tr("Amount"), m_pAmount, this), 3, 0);
     fields->addWidget(m_pAmount, 3, 1);
-    fields->addWidget(Label(QStringLiteral("Type"), m_pType, this), 3, 2);
+    fields->addWidget(Label(tr("Type"), m_pType, this), 3, 2);
     fields->addWidget(m_pType, 3, 3);
     fields->addWidget(m_pPaid, 4, 1);
     fields->setColumnStretch(1, 1);
@@ -95,7 +95,7 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     // The recurrence controls, shown while "Make Recursive Due" is on.
     m_pRecurrenceBox = new QGroupBox(this);
     m_pRecurrenceBox->setObjectName(QStringLiteral("recurrenceBox"));
-    m_pSetPattern = new CGuiButton(QStringLiteral("Set Recurrence Pattern"), m_pRecurrenceBox);
+    m_pSetPattern = new CGuiButton(tr("Set Recurrence Pattern"), m_pRecurrenceBox);
     m_pSetPattern->setObjectName(QStringLiteral("setPattern"));
     m_pCount = new QLabel(m_pRecurrenceBox);
     m_pCount->setObjectName(QStringLiteral("count"));
@@ -113,12 +113,12 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     patternRow->addSpacing(8);
     patternRow->addWidget(m_pCount, 1);
     auto* offsetRow = new QHBoxLayout;
-    offsetRow->addWidget(new QLabel(QStringLiteral("Due Date occurs"), m_pRecurrenceBox));
+    offsetRow->addWidget(new QLabel(tr("Due Date occurs"), m_pRecurrenceBox));
     offsetRow->addWidget(m_pOffsetDays);
-    offsetRow->addWidget(new QLabel(QStringLiteral("Days and"), m_pRecurrenceBox));
+    offsetRow->addWidget(new QLabel(tr("Days and"), m_pRecurrenceBox));
     offsetRow->addWidget(m_pOffsetTime);
-    offsetRow->addWidget(new QLabel(QStringLiteral("Hours & Minutes"), m_pRecurrenceBox));
-    offsetRow->addWidget(new QLabel(QStringLiteral("after Start Date"), m_pRecurrenceBox));
+    offsetRow->addWidget(new QLabel(tr("Hours & Minutes"), m_pRecurrenceBox));
+    offsetRow->addWidget(new QLabel(tr("after Start Date"), m_pRecurrenceBox));
     offsetRow->addStretch();
     auto* boxLayout = new QVBoxLayout(m_pRecurrenceBox);
     boxLayout->addLayout(patternRow);
@@ -166,7 +166,7 @@ void CDetailPage::OnInitDialog()
     SetLocalePicker(m_pStart);
     SetLocalePicker(m_pDue);
     m_pSetPattern->SetStyleBorder(3);
-    m_pSetPattern->SetCaption(QStringLiteral("Set Recurrence Pattern"));
+    m_pSetPattern->SetCaption(tr("Set Recurrence Pattern"));
 }
 
 bool CDetailPage::UpdateData(bool save)
@@ -293,8 +293,7 @@ void CDetailPage::OnSetRecurrencePattern()
 
 QString CDetailPage::CountText() const
 {
-    const QString count =
-        QString::asprintf("%s %d", "Estimated number of records : ", int(m_arrOccurrenceIds.size()));
+    const QString count = tr("Estimated number of records :  %1").arg(int(m_arrOccurrenceIds.size()));
     if (m_nDroppedOccurrences <= 0)
         return count;
     return count + tr(" (%n left out: moved off the weekend onto a day that already has one)", "",

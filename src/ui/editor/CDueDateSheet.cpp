@@ -173,10 +173,10 @@ QDialog* CDueDateSheet::CreateWizard()
     wizard->setObjectName(QStringLiteral("dueWizard"));
     wizard->setWizardStyle(QWizard::ModernStyle);
     wizard->setOption(QWizard::NoBackButtonOnStartPage, false);
-    wizard->setButton(QWizard::BackButton, SkinnedButton(QStringLiteral("< &Back")));
-    wizard->setButton(QWizard::NextButton, SkinnedButton(QStringLiteral("&Next >")));
-    wizard->setButton(QWizard::FinishButton, SkinnedButton(QStringLiteral("&Finish")));
-    wizard->setButton(QWizard::CancelButton, SkinnedButton(QStringLiteral("Cancel")));
+    wizard->setButton(QWizard::BackButton, SkinnedButton(tr("< &Back")));
+    wizard->setButton(QWizard::NextButton, SkinnedButton(tr("&Next >")));
+    wizard->setButton(QWizard::FinishButton, SkinnedButton(tr("&Finish")));
+    wizard->setButton(QWizard::CancelButton, SkinnedButton(tr("Cancel")));
 
     // The watermark's artwork sits in its left part, beside the first page;
     // the header runs across the top of the notes page.
@@ -193,15 +193,15 @@ QDialog* CDueDateSheet::CreateModifySheet()
 {
     auto* dialog = new CModifyDialog(m_pParent, m_pDetailPage, m_pNotesPage);
     dialog->setObjectName(QStringLiteral("modifySheet"));
-    dialog->setWindowTitle(QStringLiteral("Modify Due"));
+    dialog->setWindowTitle(tr("Modify Due"));
     dialog->m_tabs = new QTabWidget(dialog);
-    dialog->m_tabs->addTab(m_pDetailPage, QStringLiteral("Due Details"));
+    dialog->m_tabs->addTab(m_pDetailPage, tr("Due Details"));
     dialog->m_tabs->addTab(m_pNotesPage, LoadResString(MessageId::NotesTitle));
     auto* buttons = new QDialogButtonBox(dialog);
-    auto* ok = SkinnedButton(QStringLiteral("OK"));
+    auto* ok = SkinnedButton(tr("OK"));
     ok->setDefault(true);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(SkinnedButton(QStringLiteral("Cancel")), QDialogButtonBox::RejectRole);
+    buttons->addButton(SkinnedButton(tr("Cancel")), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(dialog);
@@ -218,8 +218,8 @@ int CDueDateSheet::DoModal()
 void CDueDateSheet::CopyBack()
 {
     const CDetailPage& d = *m_pDetailPage;
-    m_due.m_strTitle = d.m_strTitle.isEmpty() ? QStringLiteral("No Title") : d.m_strTitle;
-    m_due.m_strPayTo = d.m_strPayTo.isEmpty() ? QStringLiteral("Someone") : d.m_strPayTo;
+    m_due.m_strTitle = d.m_strTitle.isEmpty() ? tr("No Title") : d.m_strTitle;
+    m_due.m_strPayTo = d.m_strPayTo.isEmpty() ? tr("Someone") : d.m_strPayTo;
     m_due.m_dtStart = d.m_dtStart;
     m_due.m_dtDue = d.m_dtDue;
     m_due.m_strAccount = d.m_strAccount;

@@ -15,10 +15,11 @@ namespace DueEditRules {
 
 namespace {
 
-QString Tr(const char* text)
+// The file's texts, translated under one context (declared so that lupdate finds them).
+struct Texts
 {
-    return QCoreApplication::translate("DueEditRules", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DueEditRules)
+};
 
 // The separators of a locale as the Amount field reads them. A group
 // separator that is a kind of blank also stands for a typed blank.
@@ -93,7 +94,7 @@ QString ParseAmount(const QString& text, const QLocale& locale, double& value)
 {
     const AmountSeparators seps(locale);
     const QString t = text.trimmed();
-    const QString notANumber = Tr("Please enter a number.");
+    const QString notANumber = Texts::tr("Please enter a number.");
     for (QChar c : t) {
         if (!seps.Allowed(c))
             return notANumber;
@@ -130,7 +131,7 @@ QString ParseAmount(const QString& text, const QLocale& locale, double& value)
     bool ok = false;
     const double v = plain.toDouble(&ok);
     if (!ok || !std::isfinite(v) || v < 0.0 || v > kMaxAmount)
-        return Tr("Please enter an amount from 0 to 1000000000000000000.");
+        return Texts::tr("Please enter an amount from 0 to 1000000000000000000.");
     value = v;
     return {};
 }
@@ -173,11 +174,11 @@ QString ParseOffsetDays(const QString& text, int& days)
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     const QString t = text.trimmed();
     if (!digits.match(t).hasMatch())
-        return QStringLiteral("Please enter a whole number of days.");
+        return Texts::tr("Please enter a whole number of days.");
     bool ok = false;
     const qlonglong v = t.toLongLong(&ok);
     if (!ok || v > kMaxOffsetDays)
-        return QStringLiteral("Please enter a number of days from 0 to %1.").arg(kMaxOffsetDays);
+        return Texts::tr("Please enter a number of days from 0 to %1.").arg(kMaxOffsetDays);
     days = int(v);
     return {};
 }
@@ -202,7 +203,7 @@ void FillTypeCombo(QComboBox* combo, bool includeAll)
     for (const DueTypeEntry* e = g_dueTypes; e->code != -1; ++e)
         combo->addItem(LoadResString(e->stringId), e->code);
     if (includeAll)
-        combo->addItem(QStringLiteral("All"), 0);
+        combo->addItem(Texts::tr("All"), 0);
 }
 
 bool ApplyNewDue(CDueStore& store, const NewDueResult& result, NewDueOutcome* outcome,

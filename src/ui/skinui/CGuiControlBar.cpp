@@ -20,7 +20,7 @@ public:
         close->setAutoRaise(true);
         close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
         close->setIconSize(QSize(10, 10));
-        close->setToolTip(tr("Close"));
+        close->setToolTip(CGuiControlBar::tr("Close"));
         connect(close, &QToolButton::clicked, bar, &QDockWidget::close);
         layout->addWidget(close);
         setFixedHeight(22);
