@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DueStoreLoader.h"
 #include "model/FolderLock.h"
 #include "model/FolderWatcher.h"
 #include "model/LocaleFormat.h"
@@ -33,6 +34,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -370,6 +372,8 @@ void CMainFrame::OnCommand(int id)
 {
     // Nothing another program changes is read in while a command runs (its
     // dialogs included); what it changed shows right after.
+    if (m_loading && NeedsDues(id))
+        return; // the navigation pane's items come here without their actions
     FolderWatchHold hold(m_watcher);
     switch (id) {
     case ID_DUE_NEW:
@@ -456,6 +460,13 @@ void CMainFrame::RefreshMonth()
 
 void CMainFrame::ShowTotals()
 {
+    if (m_loading) {
+        // No sums of a month not read yet.
+        const QString loading = tr("Loading...");
+        for (int pane : {ID_INDICATOR_PAID, ID_INDICATOR_UNPAID, ID_INDICATOR_TOTAL})
+            m_statusBar->SetPaneText(pane, loading);
+        return;
+    }
     // The sums of what the list shows, search included.
     const DueListModel* model = m_view->Model();
     const QLocale locale;
@@ -667,6 +678,61 @@ bool CMainFrame::ReportStoreErrors()
         Prompt::Report(this, tr("%n changes could not be written:", nullptr, int(errors.size())), errors,
                        QMessageBox::Warning);
     return true;
+}
+
+// ---------------------------------------------------------------------------
+// Loading the data folder while the window is up
+
+bool CMainFrame::NeedsDues(int id)
+{
+    switch (id) {
+    case ID_DUE_NEW:
+    case ID_DUE_MODIFY:
+    case ID_DUE_DELETE:
+    case ID_FILE_PRINT:
+    case ID_CHANGE_WORKDIR:
+    case ID_REFRESH:
+        return true;
+    default:
+        return ExportCommands::Find(id) != nullptr;
+    }
+}
+
+void CMainFrame::LoadInBackground()
+{
+    if (!m_loader) {
+        m_loader = new DueStoreLoader(theDueStore, this);
+        connect(m_loader, &DueStoreLoader::loaded, this, &CMainFrame::OnLoaded);
+    }
+    m_loader->Start(); // empties the store
+    SetLoading(true);
+}
+
+void CMainFrame::SetLoading(bool loading)
+{
+    if (m_loading == loading)
+        return;
+    m_loading = loading;
+    // Nothing is read in from outside until the folder's own contents are.
+    if (loading)
+        m_watcher->Hold();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        if (NeedsDues(it.key()))
+            it.value()->setEnabled(!loading);
+    }
+    m_view->SetLoadingText(
+        loading ? tr("Loading the dues of %1...").arg(QDir::toNativeSeparators(theDueStore.Folder().Path()))
+                : QString());
+    RefreshMonth();
+    if (!loading)
+        m_watcher->Release();
+}
+
+void CMainFrame::OnLoaded()
+{
+    m_watcher->Watch();
+    SetLoading(false);
+    ReportLoadProblems();
 }
 
 void CMainFrame::Export(int id)

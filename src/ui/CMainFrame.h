@@ -13,6 +13,7 @@ class CGuiStatusBar;
 class CMainToolBar;
 class COutlookView;
 class CTallyvaneView;
+class DueStoreLoader;
 class FolderWatcher;
 class GuiCapOutBar;
 class QAction;
@@ -57,6 +58,13 @@ public:
     // Shows failed writes and removals of the store, in one message.
     bool ReportStoreErrors();
 
+    // Reads the data folder on a thread of its own while the window is up.
+    // Until all of it is in, the list says that dues are loading and the
+    // commands that need them are off; then the month is listed and the
+    // files that could not be read are named.
+    void LoadInBackground();
+    bool IsLoading() const { return m_loading; }
+
     // The month the list shows (the month picker's, as of the last refresh).
     const COleDateTime& CurrentMonth() const { return m_dtCurrentMonth; }
 
@@ -86,6 +94,10 @@ private:
     void ShowTotals();
     void NewDue();
 
+    void SetLoading(bool loading);
+    void OnLoaded();
+    static bool NeedsDues(int id);
+
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
     CMainToolBar* m_toolBar = nullptr;
@@ -99,4 +111,6 @@ private:
     FolderWatcher* m_watcher = nullptr;
     FocusRing m_ring;
     DueSort m_sort = DueSort::DueDate;
+    DueStoreLoader* m_loader = nullptr;
+    bool m_loading = false;
 };
