@@ -82,8 +82,8 @@ inline void Ratio(const char* what, double figure, double baseline, double targe
 inline void Value(const char* what, double value, const char* unit, double target, bool lowerIsBetter = true)
 {
     const bool met = lowerIsBetter ? value <= target : value >= target;
-    std::printf("%-46s %8.2f %s  (target %s %.0f %s)  %s\n", what, value, unit, lowerIsBetter ? "<=" : ">=",
-                target, unit, met ? "met" : "NOT MET");
+    std::printf("%-46s %8.2f %s  (target %s %.0f %s)  %s\n", what, value, unit,
+                lowerIsBetter ? "<=" : ">=", target, unit, met ? "met" : "NOT MET");
 }
 
 } // namespace BenchReport

@@ -129,7 +129,8 @@ size_t TightRead(const QByteArray& dir, int threads)
                 buf.resize(size_t(st.st_size) + 1);
                 size_t have = 0;
                 ssize_t got;
-                while (have < size_t(st.st_size) && (got = ::read(fd, buf.data() + have, buf.size() - have)) > 0)
+                while (have < size_t(st.st_size) &&
+                       (got = ::read(fd, buf.data() + have, buf.size() - have)) > 0)
                     have += size_t(got);
                 ::close(fd);
                 bytes += have;

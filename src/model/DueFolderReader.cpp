@@ -168,7 +168,7 @@ int DueFolderReader::DefaultThreads()
 {
     // Reads mostly wait: more of them than cores keep a disk's queue full,
     // and with the files in memory the extra ones cost little.
-    return 8;
+    return 32;
 }
 
 DueFolderReader::Names DueFolderReader::ListDueFilesPacked(const QString& folder)

@@ -1,5 +1,14 @@
 #include "model/DueStoreLoader.h"
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace {
+constexpr int kBackgroundNice = 5;
+} // namespace
+
 DueStoreLoader::DueStoreLoader(CDueStore& store, QObject* parent) : QObject(parent), m_store(store) {}
 
 DueStoreLoader::~DueStoreLoader()
@@ -22,6 +31,11 @@ void DueStoreLoader::Start()
     const quint64 generation = ++m_generation;
     m_loading = true;
     m_thread = std::thread([this, generation, folder = m_store.Folder(), sweep = m_store.HoldsLock()] {
+#ifdef Q_OS_LINUX
+        // Below the window's thread (the readers it starts inherit this):
+        // a window that is drawing its first frame goes first.
+        (void)::setpriority(PRIO_PROCESS, id_t(::gettid()), kBackgroundNice);
+#endif
         DueStoreContentsPtr contents = CDueStore::ReadFolder(folder, sweep);
         {
             std::lock_guard<std::mutex> lock(m_mutex);
