@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/GuiStartup.h"
 #include "app/RegisterExports.h"
+#include "model/CDueStore.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -19,7 +20,9 @@ int main(int argc, char** argv)
         RegisterExports();
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return CommandLine::Run(args, out, err);
+        const int status = CommandLine::Run(args, out, err);
+        theDueStore.LeaveToExit(); // the process ends now: its memory goes back whole
+        return status;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
