@@ -133,5 +133,6 @@ int main(int argc, char** argv)
     if (file && baseline)
         std::printf("%-46s %8.4f / %8.4f = %5.2f\n", "export to a file / writing its bytes (s, wall)",
                     file->real, baseline->real, file->real / baseline->real);
+    std::fflush(stdout); // the summary before the static folders are removed
     return 0;
 }

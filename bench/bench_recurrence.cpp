@@ -210,5 +210,6 @@ int main(int argc, char** argv)
                         mean && stddev && mean->real > 0 ? 100 * stddev->real / mean->real : -1.0);
         }
     }
+    std::fflush(stdout); // the summary before the static folders are removed
     return 0;
 }

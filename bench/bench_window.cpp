@@ -235,5 +235,6 @@ int main(int argc, char** argv)
         BenchReport::Ratio("window, 0 dues / bare QMainWindow (s)", none, minimal, 1.5);
     if (none > 0 && many > 0)
         BenchReport::Ratio("window, 100,000 dues / 0 dues (s)", many, none, 1.5);
+    std::fflush(stdout); // the summary before the static folders are removed
     return 0;
 }
