@@ -89,6 +89,9 @@ int ChildMain(int argc, char** argv, const std::string& mode, const QString& wor
                 done = true;
                 QTimer::singleShot(0, [] {
                     (void)!::write(3, "painted\n", 8);
+                    // Let go of the folder's lock as a closing window does, so
+                    // that the next start finds none left behind.
+                    theDueStore.SetFolder(DataFolder());
                     std::_Exit(0);
                 });
             }
@@ -139,7 +142,8 @@ double TimeStart(const std::string& mode, const QString& workDir, const QString&
     const double end = Now();
     ::close(fds[0]);
     int status = 0;
-    ::kill(pid, SIGKILL);
+    if (got <= 0)
+        ::kill(pid, SIGKILL);
     ::waitpid(pid, &status, 0);
     return got > 0 ? end - start : -1;
 }

@@ -42,7 +42,10 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -698,14 +701,55 @@ bool CMainFrame::NeedsDues(int id)
     }
 }
 
+namespace {
+
+// Runs a start once the window has drawn its first frame, so that the reads
+// do not hold up the first sight of it; at the latest after kLatestMs (a
+// window that is not drawn, hidden or minimised, still gets its dues).
+class AfterFirstPaint : public QObject
+{
+public:
+    static constexpr int kLatestMs = 250;
+
+    AfterFirstPaint(QWidget* window, std::function<void()> start) : QObject(window), m_start(std::move(start))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { Fire(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { Fire(); }); // once this frame is out
+        return false;
+    }
+
+private:
+    void Fire()
+    {
+        if (!m_start)
+            return;
+        const auto start = std::move(m_start);
+        m_start = nullptr;
+        deleteLater();
+        start();
+    }
+
+    std::function<void()> m_start;
+};
+
+} // namespace
+
 void CMainFrame::LoadInBackground()
 {
     if (!m_loader) {
         m_loader = new DueStoreLoader(theDueStore, this);
         connect(m_loader, &DueStoreLoader::loaded, this, &CMainFrame::OnLoaded);
     }
-    m_loader->Start(); // empties the store
+    theDueStore.RemoveAll(); // nothing of another folder is listed meanwhile
     SetLoading(true);
+    new AfterFirstPaint(this, [loader = m_loader] { loader->Start(); });
 }
 
 void CMainFrame::SetLoading(bool loading)
