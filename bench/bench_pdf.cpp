@@ -1,3 +1,5 @@
+#include "BenchReport.h"
+
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
 #include "model/CDueStore.h"
@@ -86,8 +88,8 @@ void BM_WriterInMemory(benchmark::State& state)
 }
 BENCHMARK(BM_WriterInMemory)->Unit(benchmark::kMillisecond);
 
-// The baseline: the same bytes written to a real file, as plainly as that
-// can be done.
+// The baseline of the export: the same bytes written to a real file, as
+// plainly as that can be done.
 void BM_FileWriteBaseline(benchmark::State& state)
 {
     const QByteArray doc = BuildDocument(MakeRequest(QString()));
@@ -105,48 +107,6 @@ void BM_FileWriteBaseline(benchmark::State& state)
 }
 BENCHMARK(BM_FileWriteBaseline)->Unit(benchmark::kMillisecond);
 
-// A plain copy of as many bytes as the document has, for scale.
-void BM_PlainCopy(benchmark::State& state)
-{
-    const QByteArray doc = BuildDocument(MakeRequest(QString()));
-    std::vector<char> target(size_t(doc.size()));
-    for (auto _ : state) {
-        std::memcpy(target.data(), doc.constData(), size_t(doc.size()));
-        benchmark::DoNotOptimize(target.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * doc.size());
-}
-BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMicrosecond);
-
-// The console output, plus the rates in MB/s (10^6 bytes) for the summary.
-class RateReporter : public benchmark::ConsoleReporter
-{
-public:
-    struct Rate
-    {
-        double cpu = 0; // by CPU time, as the table shows it
-        double wall = 0;
-    };
-    std::map<std::string, Rate> rates;
-
-    RateReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            const auto bytes = run.counters.find("bytes_per_second");
-            if (run.error_occurred || bytes == run.counters.end() || run.GetAdjustedRealTime() <= 0)
-                continue;
-            Rate rate;
-            rate.cpu = bytes->second.value / 1e6;
-            rate.wall = rate.cpu * run.GetAdjustedCPUTime() / run.GetAdjustedRealTime();
-            rates[run.benchmark_name()] = rate;
-        }
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -155,21 +115,24 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    RateReporter reporter;
+    const std::string loadBefore = BenchReport::LoadAverage();
+    BenchReport::Reporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
 
-    const auto writer = reporter.rates.find("BM_WriterInMemory");
-    const auto baseline = reporter.rates.find("BM_FileWriteBaseline");
-    if (writer != reporter.rates.end()) {
-        std::printf("PDF writer: %.0f MB/s (CPU time), %.0f MB/s (wall clock)\n", writer->second.cpu,
-                    writer->second.wall);
-        if (baseline != reporter.rates.end() && baseline->second.cpu > 0)
-            std::printf(
-                "File write baseline: %.0f MB/s (CPU time), %.0f MB/s (wall clock); writer / baseline: "
-                "%.2f (CPU time), %.2f (wall clock)\n",
-                baseline->second.cpu, baseline->second.wall, writer->second.cpu / baseline->second.cpu,
-                writer->second.wall / baseline->second.wall);
+    std::printf("\nPDF of 1,000 dues with notes (%s before, %s after):\n", loadBefore.c_str(),
+                BenchReport::LoadAverage().c_str());
+    const auto* writer = reporter.Find("BM_WriterInMemory");
+    const auto* file = reporter.Find("BM_ExportPdfFile");
+    const auto* baseline = reporter.Find("BM_FileWriteBaseline");
+    if (writer) {
+        const double mbs = writer->counters.at("bytes_per_second") / 1e6;
+        BenchReport::Value("PDF writer, by CPU time", mbs, "MB/s", 300, false);
+        BenchReport::Value("PDF writer, by wall clock", mbs * writer->cpu / writer->real, "MB/s", 300, false);
     }
+    if (file && baseline)
+        std::printf("%-46s %8.4f / %8.4f = %5.2f\n", "export to a file / writing its bytes (s, wall)",
+                    file->real, baseline->real, file->real / baseline->real);
+    std::fflush(stdout); // the summary before the static folders are removed
     return 0;
 }

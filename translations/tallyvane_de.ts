@@ -342,53 +342,53 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/CDueStore.cpp" line="+89"/>
+        <location filename="../src/model/CDueStore.cpp" line="+425"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+65"/>
         <source>%1: holds the same record identifier as %2, which is listed instead</source>
         <translation>%1: trägt dieselbe Eintragskennung wie %2, das stattdessen aufgeführt wird</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <location line="+125"/>
+        <location line="+59"/>
+        <location line="+136"/>
         <location line="+102"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gespeichert werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-228"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+139"/>
+        <location line="+150"/>
         <location line="+12"/>
         <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-169"/>
+        <location line="-180"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+284"/>
+        <location line="+277"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gelöscht werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Could not delete %1: %2</source>
         <translation>%1 konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location line="-200"/>
+        <location line="-201"/>
         <source>the file no longer exists</source>
         <translation>die Datei existiert nicht mehr</translation>
     </message>
@@ -445,7 +445,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <location filename="../src/ui/CMainFrame.cpp" line="+73"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -906,7 +906,12 @@ Version %1.%2</translation>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+173"/>
+        <source>Loading...</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <location line="+67"/>
         <source>New</source>
         <translation>Neue Fälligkeit</translation>
     </message>
@@ -960,7 +965,12 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <location line="+97"/>
+        <source>Loading the dues of %1...</source>
+        <translation>Die Fälligkeiten in %1 werden geladen…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+51"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1015,12 +1025,12 @@ Version %1.%2</translation>
         <location line="+29"/>
         <location line="+3"/>
         <location line="+30"/>
-        <location line="+120"/>
+        <location line="+125"/>
         <source>Coming Up</source>
         <translation>Demnächst</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-158"/>
         <source>Overdue and upcoming dues</source>
         <translation>Überfällige und anstehende Fälligkeiten</translation>
     </message>
@@ -1055,7 +1065,7 @@ Version %1.%2</translation>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+126"/>
         <source>Mark Paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -1568,7 +1578,7 @@ Version %1.%2</translation>
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+89"/>
         <source>No dues of this month match the search</source>
         <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
     </message>
@@ -2175,12 +2185,13 @@ Version %1.%2</translation>
         <translation>Option %1 braucht einen Wert</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+48"/>
         <source>the command %1 comes first, before any option</source>
         <translation>der Befehl %1 kommt zuerst, vor jeder Option</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-30"/>
+        <location line="+34"/>
         <source>unknown command: %1</source>
         <translation>unbekannter Befehl: %1</translation>
     </message>
@@ -2428,7 +2439,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFile</name>
     <message>
-        <location filename="../src/model/DueFile.cpp" line="+65"/>
+        <location filename="../src/model/DueFile.cpp" line="+89"/>
         <source>the file ends early</source>
         <translation>die Datei endet zu früh</translation>
     </message>
@@ -2438,33 +2449,36 @@ Version %1.%2</translation>
         <translation>ein Text hat zwei UTF-16-Kennungen</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+44"/>
         <source>a text length runs past the end of the file</source>
         <translation>eine Textlänge reicht über das Dateiende hinaus</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+3"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>a UTF-16 text is not valid</source>
         <translation>ein UTF-16-Text ist ungültig</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+61"/>
         <source>the %1 is not a valid date</source>
         <translation>%1 ist kein gültiges Datum</translation>
     </message>
     <message>
         <location line="+100"/>
+        <location line="+26"/>
         <source>start date</source>
         <translation>das Startdatum</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-25"/>
+        <location line="+26"/>
         <source>due date</source>
         <translation>das Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-16"/>
+        <location line="+28"/>
         <source>the amount is not a number</source>
         <translation>der Betrag ist keine Zahl</translation>
     </message>
@@ -2472,18 +2486,18 @@ Version %1.%2</translation>
 <context>
     <name>DueFolderReader</name>
     <message>
-        <location filename="../src/model/DueFolderReader.cpp" line="+61"/>
+        <location filename="../src/model/DueFolderReader.cpp" line="+66"/>
         <source>not a regular file</source>
         <translation>keine normale Datei</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+13"/>
+        <location line="+5"/>
+        <location line="+39"/>
         <source>the file is too large to be a due</source>
         <translation>die Datei ist zu groß für eine Fälligkeit</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+21"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
@@ -2493,7 +2507,7 @@ Version %1.%2</translation>
         <translation>die Datei enthält nur Null-Bytes (ein Schreibvorgang wurde abgebrochen)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+24"/>
         <source>the record identifier &quot;%1&quot; is not usable</source>
         <translation>die Eintragskennung „%1“ ist nicht verwendbar</translation>
     </message>
@@ -3140,7 +3154,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>UndoStack</name>
     <message>
-        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <location filename="../src/model/UndoStack.cpp" line="+90"/>
         <source>Cannot undo %1</source>
         <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
     </message>

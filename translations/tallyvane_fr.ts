@@ -342,53 +342,53 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/CDueStore.cpp" line="+89"/>
+        <location filename="../src/model/CDueStore.cpp" line="+425"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+65"/>
         <source>%1: holds the same record identifier as %2, which is listed instead</source>
         <translation>%1&#xa0;: porte le même identifiant d&apos;enregistrement que %2, qui est affiché à sa place</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <location line="+125"/>
+        <location line="+59"/>
+        <location line="+136"/>
         <location line="+102"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-228"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+139"/>
+        <location line="+150"/>
         <location line="+12"/>
         <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-169"/>
+        <location line="-180"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+284"/>
+        <location line="+277"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <location line="+205"/>
+        <location line="+206"/>
         <source>Could not delete %1: %2</source>
         <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-200"/>
+        <location line="-201"/>
         <source>the file no longer exists</source>
         <translation>le fichier n&apos;existe plus</translation>
     </message>
@@ -445,7 +445,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/CMainFrame.cpp" line="+65"/>
+        <location filename="../src/ui/CMainFrame.cpp" line="+73"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -906,7 +906,12 @@ Version %1.%2</translation>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+231"/>
+        <location line="+173"/>
+        <source>Loading...</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <location line="+67"/>
         <source>New</source>
         <translation>Nouvelle échéance</translation>
     </message>
@@ -960,7 +965,12 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/CMainFrameDues.cpp" line="+50"/>
+        <location line="+97"/>
+        <source>Loading the dues of %1...</source>
+        <translation>Chargement des échéances de %1…</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/CMainFrameDues.cpp" line="+51"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -1015,12 +1025,12 @@ Version %1.%2</translation>
         <location line="+29"/>
         <location line="+3"/>
         <location line="+30"/>
-        <location line="+120"/>
+        <location line="+125"/>
         <source>Coming Up</source>
         <translation>À venir</translation>
     </message>
     <message>
-        <location line="-153"/>
+        <location line="-158"/>
         <source>Overdue and upcoming dues</source>
         <translation>Échéances en retard et à venir</translation>
     </message>
@@ -1055,7 +1065,7 @@ Version %1.%2</translation>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+121"/>
+        <location line="+126"/>
         <source>Mark Paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -1568,7 +1578,7 @@ Version %1.%2</translation>
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/CTallyvaneView.cpp" line="+81"/>
+        <location filename="../src/ui/CTallyvaneView.cpp" line="+89"/>
         <source>No dues of this month match the search</source>
         <translation>Aucune échéance de ce mois ne correspond à la recherche</translation>
     </message>
@@ -2175,12 +2185,13 @@ Version %1.%2</translation>
         <translation>l&apos;option %1 a besoin d&apos;une valeur</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+48"/>
         <source>the command %1 comes first, before any option</source>
         <translation>la commande %1 vient en premier, avant toute option</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-30"/>
+        <location line="+34"/>
         <source>unknown command: %1</source>
         <translation>commande inconnue&#xa0;: %1</translation>
     </message>
@@ -2428,7 +2439,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFile</name>
     <message>
-        <location filename="../src/model/DueFile.cpp" line="+65"/>
+        <location filename="../src/model/DueFile.cpp" line="+89"/>
         <source>the file ends early</source>
         <translation>le fichier se termine trop tôt</translation>
     </message>
@@ -2438,33 +2449,36 @@ Version %1.%2</translation>
         <translation>un texte a deux marqueurs UTF-16</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+44"/>
         <source>a text length runs past the end of the file</source>
         <translation>une longueur de texte dépasse la fin du fichier</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+3"/>
+        <location line="+11"/>
+        <location line="+4"/>
         <source>a UTF-16 text is not valid</source>
         <translation>un texte UTF-16 n&apos;est pas valide</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+61"/>
         <source>the %1 is not a valid date</source>
         <translation>%1 n&apos;est pas une date valide</translation>
     </message>
     <message>
         <location line="+100"/>
+        <location line="+26"/>
         <source>start date</source>
         <translation>la date de début</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-25"/>
+        <location line="+26"/>
         <source>due date</source>
         <translation>la date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="-16"/>
+        <location line="+28"/>
         <source>the amount is not a number</source>
         <translation>le montant n&apos;est pas un nombre</translation>
     </message>
@@ -2472,18 +2486,18 @@ Version %1.%2</translation>
 <context>
     <name>DueFolderReader</name>
     <message>
-        <location filename="../src/model/DueFolderReader.cpp" line="+61"/>
+        <location filename="../src/model/DueFolderReader.cpp" line="+66"/>
         <source>not a regular file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+13"/>
+        <location line="+5"/>
+        <location line="+39"/>
         <source>the file is too large to be a due</source>
         <translation>le fichier est trop gros pour être une échéance</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+21"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
@@ -2493,7 +2507,7 @@ Version %1.%2</translation>
         <translation>le fichier ne contient que des octets nuls (une écriture a été interrompue)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+24"/>
         <source>the record identifier &quot;%1&quot; is not usable</source>
         <translation>l&apos;identifiant d&apos;enregistrement «&#xa0;%1&#xa0;» est inutilisable</translation>
     </message>
@@ -3140,7 +3154,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>UndoStack</name>
     <message>
-        <location filename="../src/model/UndoStack.cpp" line="+91"/>
+        <location filename="../src/model/UndoStack.cpp" line="+90"/>
         <source>Cannot undo %1</source>
         <translation>Impossible d’annuler «&#xa0;%1&#xa0;»</translation>
     </message>

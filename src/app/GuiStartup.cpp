@@ -116,7 +116,6 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     // One writer per data folder: a second window on it would lose dues.
     if (!LockDataFolder(kLockWaitMs))
         return nullptr;
-    theDueStore.LoadAll();
 
     auto frame = std::make_unique<CMainFrame>();
     if (options.tray && frame->Tray()->Available()) {
@@ -146,10 +145,10 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
         if (has.width() < free.width() - 2 || has.height() < free.height() - 2)
             window->setGeometry(screen->availableGeometry());
     });
-    // Files the load had to skip are named once the window is up.
-    CMainFrame* shown = frame.get();
-    QTimer::singleShot(0, shown, [shown] { shown->ReportLoadProblems(); });
-    shown->View()->setFocus(Qt::ActiveWindowFocusReason);
+    // The window first, then the dues: a large folder is read while the
+    // window is up, and the files the load skipped are named once it is in.
+    frame->LoadInBackground();
+    frame->View()->setFocus(Qt::ActiveWindowFocusReason);
     return frame;
 }
 

@@ -4,6 +4,7 @@
 #include "app/RegisterExports.h"
 #include "app/Translations.h"
 #include "model/AppPaths.h"
+#include "model/CDueStore.h"
 #include "model/Version.h"
 
 #include <QCoreApplication>
@@ -29,5 +30,6 @@ int main(int argc, char** argv)
     const CommandLine::Outcome outcome = CommandLine::Run(args, out, err);
     if (const auto* handOver = std::get_if<CommandLine::HandOver>(&outcome))
         return HelperProgram::Exec(handOver->program, argv, err);
+    theDueStore.LeaveToExit(); // the process ends now: its memory goes back whole
     return std::get<int>(outcome);
 }

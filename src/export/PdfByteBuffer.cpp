@@ -1,14 +1,39 @@
 #include "export/PdfByteBuffer.h"
 
+namespace {
+
+// A few blocks of the last document are kept for the next one on the same
+// thread: fresh pages for every document cost more than writing into them.
+constexpr size_t kSpareBlocks = 4;
+thread_local std::vector<std::unique_ptr<char[]>> t_spare;
+
+} // namespace
+
+PdfByteBuffer::~PdfByteBuffer()
+{
+    // Only whole standard blocks are kept (a larger one held a single piece).
+    for (size_t i = 0; i < m_blocks.size() && t_spare.size() < kSpareBlocks; ++i) {
+        if (m_blockSizes[i] == kBlockSize)
+            t_spare.push_back(std::move(m_blocks[i]));
+    }
+}
+
 void PdfByteBuffer::Grow(size_t n)
 {
     const size_t piece = PieceSize();
     const size_t capacity = std::max(kBlockSize, piece + n);
-    std::unique_ptr<char[]> block(new char[capacity]);
+    std::unique_ptr<char[]> block;
+    if (capacity == kBlockSize && !t_spare.empty()) {
+        block = std::move(t_spare.back());
+        t_spare.pop_back();
+    } else {
+        block.reset(new char[capacity]);
+    }
     if (piece)
         std::memcpy(block.get(), m_block + m_pieceStart, piece);
     m_block = block.get();
     m_blocks.push_back(std::move(block));
+    m_blockSizes.push_back(capacity);
     m_size = piece;
     m_capacity = capacity;
     m_pieceStart = 0;

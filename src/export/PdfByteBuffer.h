@@ -14,6 +14,11 @@
 class PdfByteBuffer
 {
 public:
+    PdfByteBuffer() = default;
+    PdfByteBuffer(const PdfByteBuffer&) = delete;
+    PdfByteBuffer& operator=(const PdfByteBuffer&) = delete;
+    ~PdfByteBuffer();
+
     // Starts a piece; bytes written before it are final.
     void BeginPiece() { m_pieceStart = m_size; }
     char* PieceData() { return m_block + m_pieceStart; }
@@ -43,6 +48,7 @@ private:
     void Grow(size_t n);
 
     std::vector<std::unique_ptr<char[]>> m_blocks;
+    std::vector<size_t> m_blockSizes;
     char* m_block = nullptr;
     size_t m_size = 0; // in the current block
     size_t m_capacity = 0;

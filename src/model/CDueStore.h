@@ -1,7 +1,6 @@
 #pragma once
 
 #include "model/DataFolder.h"
-#include "model/DueFileIndex.h"
 #include "model/DueRecord.h"
 #include "model/FolderLock.h"
 #include "model/IDueListSink.h"
@@ -12,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -57,9 +55,23 @@ struct ChangeOutcome
     bool Complete() const { return done == total && !failed; }
 };
 
+// What a store holds, apart from the store: a load on another thread
+// fills one and the store takes it over (see CDueStore::ReadFolder).
+struct DueStoreContents;
+struct DueStoreContentsDeleter
+{
+    void operator()(DueStoreContents* contents) const;
+};
+using DueStoreContentsPtr = std::unique_ptr<DueStoreContents, DueStoreContentsDeleter>;
+
 class CDueStore
 {
 public:
+    CDueStore();
+    ~CDueStore();
+    CDueStore(const CDueStore&) = delete;
+    CDueStore& operator=(const CDueStore&) = delete;
+
     static constexpr int kBuckets = 17;
 
     // Groups the writes of one user action (a whole series) into one sync
@@ -96,10 +108,22 @@ public:
     QString AddPlaceholder(DueRecord record);
     [[nodiscard]] bool ReplaceDue(const DueRecord& record);
     DueRecord GetDue(const QString& id) const;
-    bool Contains(const QString& id) const { return m_index.contains(id); }
+    bool Contains(const QString& id) const { return Find(id) >= 0; }
     // Removes the file, then the record; on failure nothing leaves memory.
     [[nodiscard]] bool RemoveDue(const QString& id, bool bTouch);
     void RemoveAll();
+
+    // The load in two halves, for a load on another thread: ReadFolder reads
+    // a data folder apart from any store (sweeping our own leftovers when
+    // sweep is set: only the holder of the folder's lock may), Adopt makes
+    // what it read the store's dues in place of the ones it had.
+    static DueStoreContentsPtr ReadFolder(const DataFolder& folder, bool sweep);
+    void Adopt(DueStoreContentsPtr contents);
+
+    // Leaves the dues in memory to the end of the process instead of
+    // freeing them one by one: for a program about to exit. The store is
+    // empty afterwards.
+    void LeaveToExit();
 
     void GetSeriesIds(const QString& seriesId, QStringList& ids) const;
     [[nodiscard]] bool ModifySeries(const DueRecord& record, const ChangeProgress& progress = {},
@@ -137,12 +161,10 @@ public:
     void FillRangeList(IDueListSink& list, const COleDateTime& from, const COleDateTime& to) const;
     static int CompareMonth(const COleDateTime& a, const COleDateTime& b);
 
-    int GetCount() const { return int(m_index.size()); }
+    int GetCount() const;
     template <typename F> void ForEach(F&& f) const
     {
-        for (int head : m_heads)
-            for (int i = head; i >= 0; i = m_links[size_t(i)].next)
-                f(m_slots[size_t(i)]);
+        Walk([&](int slot) { f(Record(slot)); });
     }
     static int BucketOf(const QString& id);
 
@@ -163,9 +185,8 @@ public:
 private:
     QString UniqueRecordId(int n) const;
     int NextSeriesNumber();
-    void Store(DueRecord record, const QByteArray& fileName);
+    void Store(const DueRecord& record, const QByteArray& fileName);
     void Error(const QString& text) { m_errors << text; }
-    void Sweep();
     QByteArray LocalPath(const QByteArray& fileName) const;
     // Writes the stored record id to a new due file; a taken name gives the
     // record the next free identifier and tries again.
@@ -175,33 +196,16 @@ private:
     // Writes an existing record to its file (a placeholder to its own new
     // file); memory takes it when the write succeeded.
     bool ReplaceOne(const DueRecord& record);
-
-    // Records live in slots that keep their index; each bucket is a chain of
-    // slot indexes, newest first. The chain links sit in a compact array beside
-    // the due date and paid flag, so a month listing reads little memory.
-    struct Link
-    {
-        double due;
-        qint32 dueStatus;
-        qint32 paid;
-        int prev;
-        int next;
-    };
-    void Unlink(int slot);
     void Forget(const QString& id); // drops a record from memory only
-    std::vector<DueRecord> m_slots;
-    std::vector<QByteArray> m_files; // per slot: the file's name in the folder, as its bytes
-    std::vector<Link> m_links;
-    std::vector<int> m_freeSlots;
-    std::array<int, kBuckets> m_heads = MakeHeads();
-    static constexpr std::array<int, kBuckets> MakeHeads()
-    {
-        std::array<int, kBuckets> heads{};
-        for (int& h : heads)
-            h = -1;
-        return heads;
-    }
-    QHash<QString, int> m_index;
+
+    // Records are kept as the bytes of their due files (see DueStoreContents);
+    // these make a record or a file name of a slot when one is asked for.
+    int Find(const QString& id) const;
+    DueRecord Record(int slot) const;
+    QByteArray FileOf(int slot) const;
+    void Walk(const std::function<void(int)>& f) const;
+
+    DueStoreContentsPtr m_c;
     DataFolder m_folder;
     mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
     QStringList m_errors;
@@ -209,7 +213,6 @@ private:
     QStringList m_swept;
     QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
     std::unique_ptr<FolderLock> m_lock;
-    DueFileIndex m_seen; // what each file looked like when last read or written, for Rescan
 };
 
 extern CDueStore theDueStore;

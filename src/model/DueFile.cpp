@@ -54,10 +54,34 @@ void AppendDate(QByteArray& out, const COleDateTime& date)
     AppendDouble(out, date.m_dt);
 }
 
+// The bytes AppendLength writes for a length.
+int LengthPrefixSize(quint32 length)
+{
+    return length < 255 ? 1 : length < 65534 ? 3 : 7;
+}
+
+bool IsCp1252Unassigned(unsigned char b)
+{
+    return b >= 0x80 && b < 0xA0 && kCp1252High[b - 0x80] == 0;
+}
+
+bool HasCp1252Form(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return true;
+    for (char16_t high : kCp1252High) {
+        if (high == c && c != 0)
+            return true;
+    }
+    return false;
+}
+
 class Reader
 {
 public:
-    explicit Reader(const QByteArray& bytes) : m_data(bytes.constData()), m_size(bytes.size()) {}
+    Reader(const char* data, qsizetype size) : m_data(data), m_size(size) {}
+    qsizetype Pos() const { return m_pos; }
+    bool AtEnd() const { return m_pos == m_size; }
 
     bool Take(void* dst, qsizetype n)
     {
@@ -132,37 +156,76 @@ public:
         return true;
     }
 
-    bool ReadString(QString& text)
+    // Finds the next text without making it: its bytes (data, count of
+    // characters, form) and whether it is written as Serialize writes it.
+    // UTF-16 text is checked for unpaired surrogates here.
+    bool LocateString(const char*& text, quint32& length, bool& utf16, bool& canonical)
     {
-        quint32 length;
-        bool utf16;
+        const qsizetype start = m_pos;
         if (!ReadLength(length, utf16))
             return false;
         const qint64 bytes = utf16 ? qint64(length) * 2 : qint64(length);
         if (bytes > m_size - m_pos)
             return Fail(Texts::tr("a text length runs past the end of the file"));
+        text = m_data + m_pos;
+        const qsizetype prefix = m_pos - start - (utf16 ? 3 : 0);
+        canonical = prefix == LengthPrefixSize(length);
+        if (utf16) {
+            bool needsUtf16 = false;
+            for (quint32 i = 0; i < length; ++i) {
+                const char16_t c = qFromLittleEndian<quint16>(text + 2 * i);
+                if (QChar::isHighSurrogate(c)) {
+                    if (i + 1 >= length ||
+                        !QChar::isLowSurrogate(qFromLittleEndian<quint16>(text + 2 * i + 2)))
+                        return Fail(Texts::tr("a UTF-16 text is not valid"));
+                    ++i;
+                    needsUtf16 = true;
+                } else if (QChar::isLowSurrogate(c)) {
+                    return Fail(Texts::tr("a UTF-16 text is not valid"));
+                } else if (!needsUtf16 && !HasCp1252Form(c)) {
+                    needsUtf16 = true;
+                }
+            }
+            canonical = canonical && needsUtf16;
+        } else if (canonical) {
+            for (quint32 i = 0; i < length; ++i) {
+                if (IsCp1252Unassigned(static_cast<unsigned char>(text[i]))) {
+                    canonical = false; // read as a C1 control, written back as UTF-16
+                    break;
+                }
+            }
+        }
+        m_pos += bytes;
+        return true;
+    }
+
+    bool SkipString(bool& canonical)
+    {
+        const char* text;
+        quint32 length;
+        bool utf16, plain;
+        if (!LocateString(text, length, utf16, plain))
+            return false;
+        canonical = canonical && plain;
+        return true;
+    }
+
+    bool ReadString(QString& text)
+    {
+        const char* data;
+        quint32 length;
+        bool utf16, canonical;
+        if (!LocateString(data, length, utf16, canonical))
+            return false;
         if (utf16 && length == 0) {
             text = QString();
         } else if (utf16) {
             QString s(qsizetype(length), Qt::Uninitialized);
             for (quint32 i = 0; i < length; ++i)
-                s[qsizetype(i)] = QChar(qFromLittleEndian<quint16>(m_data + m_pos + 2 * i));
-            m_pos += bytes;
-            // Unpaired surrogates are not text.
-            for (qsizetype i = 0; i < s.size(); ++i) {
-                const QChar c = s.at(i);
-                if (c.isHighSurrogate()) {
-                    if (i + 1 >= s.size() || !s.at(i + 1).isLowSurrogate())
-                        return Fail(Texts::tr("a UTF-16 text is not valid"));
-                    ++i;
-                } else if (c.isLowSurrogate()) {
-                    return Fail(Texts::tr("a UTF-16 text is not valid"));
-                }
-            }
+                s[qsizetype(i)] = QChar(qFromLittleEndian<quint16>(data + 2 * i));
             text = s;
         } else {
-            text = DueFile::FromCp1252(m_data + m_pos, qsizetype(length));
-            m_pos += bytes;
+            text = DueFile::FromCp1252(data, qsizetype(length));
         }
         return true;
     }
@@ -277,7 +340,7 @@ QByteArray Serialize(const DueRecord& r)
 
 bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
 {
-    Reader in(bytes);
+    Reader in(bytes.constData(), bytes.size());
     const bool ok = in.ReadString(r.m_strRecId) && in.ReadString(r.m_strTitle) &&
                     in.ReadDate(r.m_dtStart, Texts::tr("start date")) &&
                     in.ReadDate(r.m_dtDue, Texts::tr("due date")) && in.ReadString(r.m_strPayTo) &&
@@ -293,6 +356,38 @@ bool Parse(const QByteArray& bytes, DueRecord& r, QString* error)
             *error = Texts::tr("the amount is not a number");
         return false;
     }
+    return true;
+}
+
+bool Summarise(const char* data, qsizetype size, Summary& s, QString* error)
+{
+    // The same walk as Parse, field for field, so that both give one answer.
+    Reader in(data, size);
+    COleDateTime start, due;
+    qint32 type = 0;
+    bool canonical = true;
+    bool ok = in.SkipString(canonical);
+    s.idEnd = in.Pos();
+    ok = ok && in.SkipString(canonical) && in.ReadDate(start, Texts::tr("start date")) &&
+         in.ReadDate(due, Texts::tr("due date")) && in.SkipString(canonical) && in.SkipString(canonical) &&
+         in.ReadDouble(s.amount) && in.Read(type) && in.Read(s.paid) && in.SkipString(canonical);
+    s.seriesBegin = in.Pos();
+    ok = ok && in.SkipString(canonical);
+    s.seriesEnd = in.Pos();
+    if (!ok) {
+        if (error)
+            *error = in.Error();
+        return false;
+    }
+    if (!std::isfinite(s.amount)) {
+        if (error)
+            *error = Texts::tr("the amount is not a number");
+        return false;
+    }
+    s.idBegin = 0;
+    s.due = due.m_dt;
+    s.dueStatus = qint32(due.m_status);
+    s.canonical = canonical && in.AtEnd();
     return true;
 }
 

@@ -17,6 +17,28 @@ QByteArray Serialize(const DueRecord& record);
 // short reason; the record is then unspecified.
 [[nodiscard]] bool Parse(const QByteArray& bytes, DueRecord& record, QString* error);
 
+// What the store keeps of a due file without making its texts: where the
+// identifier and the series identifier lie (length prefix included), the due
+// date, the amount and the paid flag.
+struct Summary
+{
+    qsizetype idBegin = 0;
+    qsizetype idEnd = 0;
+    qsizetype seriesBegin = 0;
+    qsizetype seriesEnd = 0;
+    double due = 0.0;
+    qint32 dueStatus = 0;
+    qint32 paid = 0;
+    double amount = 0.0;
+    // The bytes are exactly what Serialize writes for the record they hold:
+    // shortest length prefixes, 1252 wherever it can hold a text, nothing after.
+    bool canonical = false;
+};
+
+// Checks a due file exactly as Parse does (same answer, same reason) without
+// making its texts.
+[[nodiscard]] bool Summarise(const char* data, qsizetype size, Summary& summary, QString* error);
+
 // The string encoding on its own (used by tests and by Serialize).
 void AppendString(QByteArray& out, const QString& text);
 

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
+#include <cstring>
+
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <time.h>
@@ -56,18 +59,71 @@ qint64 DueFileIndex::FileClockNowNs()
 void DueFileIndex::Reset(qint64 loadStartNs)
 {
     m_files.clear();
-    m_byId.clear();
+    m_loadedNames.clear();
+    m_loadedNames.squeeze();
+    m_loadedEnds.clear();
+    m_loadedEnds.shrink_to_fit();
+    m_loadedGone.clear();
+    m_loadedGone.shrink_to_fit();
     m_loadStartNs = loadStartNs;
+}
+
+QByteArrayView DueFileIndex::LoadedName(size_t i) const
+{
+    const quint32 begin = i == 0 ? 0 : m_loadedEnds[i - 1];
+    return QByteArrayView(m_loadedNames.constData() + begin, qsizetype(m_loadedEnds[i] - begin));
+}
+
+namespace {
+bool NameLess(QByteArrayView a, QByteArrayView b)
+{
+    const int c = std::memcmp(a.data(), b.data(), size_t(std::min(a.size(), b.size())));
+    return c < 0 || (c == 0 && a.size() < b.size());
+}
+} // namespace
+
+qsizetype DueFileIndex::FindLoaded(QByteArrayView localName) const
+{
+    size_t lo = 0, hi = m_loadedEnds.size();
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        if (NameLess(LoadedName(mid), localName))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo < m_loadedEnds.size() && !m_loadedGone[lo] && LoadedName(lo) == localName)
+        return qsizetype(lo);
+    return -1;
+}
+
+QString DueFileIndex::IdOfOwnName(QByteArrayView localName)
+{
+    // "duedate" + identifier + ".due"
+    return QFile::decodeName(localName.sliced(7, localName.size() - 11).toByteArray());
+}
+
+void DueFileIndex::SetLoaded(QByteArray names, std::vector<quint32> ends, std::vector<bool> own)
+{
+    m_loadedNames = std::move(names);
+    m_loadedEnds = std::move(ends);
+    m_loadedGone = std::move(own);
+    m_loadedGone.flip();
+}
+
+void DueFileIndex::TakeOutOfLoaded(const QString& fileName)
+{
+    if (m_loadedEnds.empty())
+        return;
+    const qsizetype i = FindLoaded(QFile::encodeName(fileName));
+    if (i >= 0)
+        m_loadedGone[size_t(i)] = true;
 }
 
 void DueFileIndex::Loaded(const QString& fileName, const QString& recId)
 {
-    File& file = m_files[fileName];
-    if (!file.recId.isEmpty() && file.recId != recId && m_byId.value(file.recId) == fileName)
-        m_byId.remove(file.recId);
-    file.recId = recId;
-    if (!recId.isEmpty())
-        m_byId.insert(recId, fileName); // of two files with one identifier, the last read wins
+    TakeOutOfLoaded(fileName);
+    m_files[fileName].recId = recId;
 }
 
 void DueFileIndex::Written(const QString& folder, const QString& fileName, const QString& recId)
@@ -78,17 +134,25 @@ void DueFileIndex::Written(const QString& folder, const QString& fileName, const
 
 void DueFileIndex::Removed(const QString& fileName)
 {
-    const auto it = m_files.constFind(fileName);
-    if (it == m_files.constEnd())
-        return;
-    if (m_byId.value(it->recId) == fileName)
-        m_byId.remove(it->recId);
-    m_files.erase(it);
+    TakeOutOfLoaded(fileName);
+    m_files.remove(fileName);
 }
 
-QString DueFileIndex::FileOf(const QString& recId) const
+QString DueFileIndex::IdOf(const QString& fileName) const
 {
-    return m_byId.value(recId);
+    const auto it = m_files.constFind(fileName);
+    if (it != m_files.constEnd())
+        return it->recId;
+    if (m_loadedEnds.empty())
+        return {};
+    const QByteArray local = QFile::encodeName(fileName);
+    return FindLoaded(local) >= 0 ? IdOfOwnName(local) : QString();
+}
+
+bool DueFileIndex::Knows(const QString& fileName) const
+{
+    return m_files.contains(fileName) ||
+           (!m_loadedEnds.empty() && FindLoaded(QFile::encodeName(fileName)) >= 0);
 }
 
 void DueFileIndex::Compare(const QString& folder, QStringList& changed, QStringList& removed)
@@ -97,28 +161,47 @@ void DueFileIndex::Compare(const QString& folder, QStringList& changed, QStringL
     removed.clear();
     const QList<QByteArray> localNames = DueFolderReader::ListDueFiles(folder);
     QSet<QString> present;
-    present.reserve(localNames.size());
+    std::vector<bool> loadedPresent(m_loadedEnds.size(), false);
     for (const QByteArray& localName : localNames) {
         const QString name = QFile::decodeName(localName);
         const std::optional<Signature> now = Stat(folder + QLatin1Char('/') + name);
         if (!now)
             continue; // gone again since the listing, or not a plain file
-        present.insert(name);
-        File& file = m_files[name];
         bool differs;
-        if (file.signature)
-            differs = *file.signature != *now;
-        else if (file.recId.isEmpty())
-            differs = true; // not read yet
-        else
+        auto it = m_files.find(name);
+        const qsizetype loaded = it == m_files.end() ? FindLoaded(localName) : -1;
+        if (loaded >= 0) {
+            // Read by the full load and not looked at since: changed when it
+            // was touched after the load began.
             differs = qMax(now->ctimeNs, now->mtimeNs) >= m_loadStartNs - kClockSlackNs;
-        file.signature = now;
+            if (!differs) {
+                loadedPresent[size_t(loaded)] = true;
+                continue; // nothing to remember: the same test gives the same answer next time
+            }
+            m_loadedGone[size_t(loaded)] = true;
+            it = m_files.insert(name, File{IdOfOwnName(localName), std::nullopt});
+        } else if (it == m_files.end()) {
+            it = m_files.insert(name, File{});
+            differs = true; // not read yet
+        } else if (it->signature) {
+            differs = *it->signature != *now;
+        } else if (it->recId.isEmpty()) {
+            differs = true; // not read yet
+        } else {
+            differs = qMax(now->ctimeNs, now->mtimeNs) >= m_loadStartNs - kClockSlackNs;
+        }
+        present.insert(name);
+        it->signature = now;
         if (differs)
             changed << name;
     }
     for (auto it = m_files.cbegin(); it != m_files.cend(); ++it) {
         if (!present.contains(it.key()))
             removed << it.key();
+    }
+    for (size_t i = 0; i < m_loadedEnds.size(); ++i) {
+        if (!m_loadedGone[i] && !loadedPresent[i])
+            removed << QFile::decodeName(LoadedName(i).toByteArray());
     }
     removed.sort();
 }

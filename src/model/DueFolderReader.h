@@ -1,38 +1,64 @@
 #pragma once
 
 #include "model/DueRecord.h"
+#include "model/RecordArena.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
+#include <vector>
 
-// Reads the due files of a data folder: lists them, reads their bytes with
-// plain system calls and parses them as they arrive, so that at most
-// kMaxBufferedBytes of unparsed bytes (or one file) are held at a time. Sound
-// records go to the callback in name order, with the name of the file they
-// came from (the bytes the folder holds, which need not be UTF-8); the files
-// that could not be read or parsed are named in Problems() ("file name:
-// reason", the name shown safely).
+// Reads the due files of a data folder: lists them in name order, reads each
+// into a buffer sized from its length with plain system calls, on several
+// threads (a cold folder is mostly waiting for the disk), and checks each
+// as soon as it is read. The files that could not be read or are not sound
+// dues are named in Problems() ("file name: reason", the name shown safely).
 class DueFolderReader
 {
 public:
-    using RecordFn = std::function<void(DueRecord&& record, const QByteArray& fileName)>;
+    // One file as read: its bytes in the arena (null when it is not a sound
+    // due), with what a month listing needs of it.
+    struct Entry
+    {
+        const char* data = nullptr;
+        quint32 size = 0;
+        qint32 paid = 0;
+        double due = 0.0;
+        qint32 dueStatus = 0;
+    };
 
-    static constexpr qint64 kMaxBufferedBytes = 16 * 1024 * 1024;
+    // The due files' names in ascending byte order, packed one after the
+    // other: a large folder has many.
+    struct Names
+    {
+        QByteArray bytes;
+        std::vector<quint32> ends;
+        qsizetype size() const { return qsizetype(ends.size()); }
+        QByteArrayView at(qsizetype i) const
+        {
+            const quint32 begin = i == 0 ? 0 : ends[size_t(i - 1)];
+            return QByteArrayView(bytes.constData() + begin, qsizetype(ends[size_t(i)] - begin));
+        }
+    };
 
-    // Reads every *.due file of folder. Returns the number of files found.
-    qsizetype ReadFolder(const QString& folder, const RecordFn& onRecord);
+    // Lists and reads every *.due file of folder: entries[i] is names.at(i).
+    // Bytes kept are written as DueFile::Serialize would write them.
+    void ReadFolder(const QString& folder, Names& names, std::vector<Entry>& entries, RecordArena& arena,
+                    int threads = DefaultThreads());
     // Reads one file; false (and a problem) when it is not a sound due.
     [[nodiscard]] bool ReadFile(const QString& path, DueRecord& record);
 
     const QStringList& Problems() const { return m_problems; }
 
+    // How many files are read at once: enough to keep a disk's queue busy.
+    static int DefaultThreads();
+
     // The names of the due files of a folder (not folders named *.due), as
     // the folder holds them, sorted by their bytes.
     static QList<QByteArray> ListDueFiles(const QString& folder);
+    static Names ListDueFilesPacked(const QString& folder);
 
 private:
     QStringList m_problems;

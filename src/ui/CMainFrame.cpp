@@ -2,6 +2,7 @@
 
 #include "model/CDueStore.h"
 #include "model/Clock.h"
+#include "model/DueStoreLoader.h"
 #include "model/FolderLock.h"
 #include "model/FolderWatcher.h"
 #include "model/LocaleFormat.h"
@@ -28,6 +29,7 @@
 #include "ui/HelpFile.h"
 #include "ui/LoadImageList.h"
 #include "ui/Prompt.h"
+#include "ui/ReminderCenter.h"
 #include "ui/editor/DueEditFlows.h"
 #include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiStatusBar.h"
@@ -38,6 +40,7 @@
 #include <QActionGroup>
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,7 +48,10 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -429,6 +435,8 @@ void CMainFrame::OnCommand(int id)
 {
     // Nothing another program changes is read in while a command runs (its
     // dialogs included); what it changed shows right after.
+    if (m_loading && NeedsDues(id))
+        return; // the navigation pane's items come here without their actions
     FolderWatchHold hold(m_watcher);
     switch (id) {
     case ID_DUE_NEW:
@@ -523,6 +531,13 @@ void CMainFrame::RefreshMonth()
 
 void CMainFrame::ShowTotals()
 {
+    if (m_loading) {
+        // No sums of a month not read yet.
+        const QString loading = tr("Loading...");
+        for (int pane : {ID_INDICATOR_PAID, ID_INDICATOR_UNPAID, ID_INDICATOR_TOTAL})
+            m_statusBar->SetPaneText(pane, loading);
+        return;
+    }
     // The sums of what the list shows, search included.
     const DueListModel* model = m_view->Model();
     const QLocale locale;
@@ -745,6 +760,114 @@ bool CMainFrame::ReportStoreErrors()
         Prompt::Report(this, tr("%n changes could not be written:", nullptr, int(errors.size())), errors,
                        QMessageBox::Warning);
     return true;
+}
+
+// ---------------------------------------------------------------------------
+// Loading the data folder while the window is up
+
+bool CMainFrame::NeedsDues(int id)
+{
+    switch (id) {
+    case ID_DUE_NEW:
+    case ID_DUE_MODIFY:
+    case ID_DUE_DELETE:
+    case ID_FILE_PRINT:
+    case ID_CHANGE_WORKDIR:
+    case ID_REFRESH:
+    case ID_CSV_IMPORT:
+    case ID_MARK_PAID:
+    case ID_MARK_UNPAID:
+    case ID_TOGGLE_PAID:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_VIEW_COMING_UP:
+    case ID_GOTO_DUE_MONTH:
+        return true;
+    default:
+        return ExportCommands::Find(id) != nullptr;
+    }
+}
+
+namespace {
+
+// Runs a start once the window has drawn its first frame, so that the reads
+// do not hold up the first sight of it; at the latest after kLatestMs (a
+// window that is not drawn, hidden or minimised, still gets its dues).
+class AfterFirstPaint : public QObject
+{
+public:
+    static constexpr int kLatestMs = 250;
+
+    AfterFirstPaint(QWidget* window, std::function<void()> start) : QObject(window), m_start(std::move(start))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(kLatestMs, this, [this] { Fire(); });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { Fire(); }); // once this frame is out
+        return false;
+    }
+
+private:
+    void Fire()
+    {
+        if (!m_start)
+            return;
+        const auto start = std::move(m_start);
+        m_start = nullptr;
+        deleteLater();
+        start();
+    }
+
+    std::function<void()> m_start;
+};
+
+} // namespace
+
+void CMainFrame::LoadInBackground()
+{
+    if (!m_loader) {
+        m_loader = new DueStoreLoader(theDueStore, this);
+        connect(m_loader, &DueStoreLoader::loaded, this, &CMainFrame::OnLoaded);
+    }
+    theDueStore.RemoveAll(); // nothing of another folder is listed meanwhile
+    SetLoading(true);
+    new AfterFirstPaint(this, [loader = m_loader] { loader->Start(); });
+}
+
+void CMainFrame::SetLoading(bool loading)
+{
+    if (m_loading == loading)
+        return;
+    m_loading = loading;
+    // Nothing is read in from outside until the folder's own contents are.
+    if (loading)
+        m_watcher->Hold();
+    if (m_reminders)
+        m_reminders->SetHeld(loading);
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        if (NeedsDues(it.key()))
+            it.value()->setEnabled(!loading);
+    }
+    m_view->SetLoadingText(
+        loading ? tr("Loading the dues of %1...").arg(QDir::toNativeSeparators(theDueStore.Folder().Path()))
+                : QString());
+    RefreshMonth();
+    if (!loading)
+        m_watcher->Release();
+}
+
+void CMainFrame::OnLoaded()
+{
+    m_watcher->Watch();
+    SetLoading(false);
+    ReportLoadProblems();
+    if (m_reminders)
+        m_reminders->CheckNow();
 }
 
 void CMainFrame::Export(int id)

@@ -16,6 +16,7 @@ class CGuiStatusBar;
 class CMainToolBar;
 class COutlookView;
 class CTallyvaneView;
+class DueStoreLoader;
 class FolderWatcher;
 class CTrayIcon;
 class GuiCapOutBar;
@@ -62,6 +63,13 @@ public:
     void ReportLoadProblems();
     // Shows failed writes and removals of the store, in one message.
     bool ReportStoreErrors();
+
+    // Reads the data folder on a thread of its own while the window is up.
+    // Until all of it is in, the list says that dues are loading and the
+    // commands that need them are off; then the month is listed and the
+    // files that could not be read are named.
+    void LoadInBackground();
+    bool IsLoading() const { return m_loading; }
 
     // The month the list shows (the month picker's, as of the last refresh).
     const COleDateTime& CurrentMonth() const { return m_dtCurrentMonth; }
@@ -128,6 +136,10 @@ private:
     void ShowDueMenu(const QPoint& globalPos);
     bool HideToTray();
 
+    void SetLoading(bool loading);
+    void OnLoaded();
+    static bool NeedsDues(int id);
+
     QHash<int, QAction*> m_actions;
     COleDateTime m_dtCurrentMonth;
     CMainToolBar* m_toolBar = nullptr;
@@ -148,4 +160,6 @@ private:
     CTrayIcon* m_tray = nullptr;
     QLabel* m_reminderBanner = nullptr;
     bool m_quitting = false;
+    DueStoreLoader* m_loader = nullptr;
+    bool m_loading = false;
 };

@@ -73,10 +73,18 @@ bool CTallyvaneView::SelectDue(const QString& recId)
     return true;
 }
 
+void CTallyvaneView::SetLoadingText(const QString& text)
+{
+    m_loadingText = text;
+    viewport()->update();
+}
+
 QString CTallyvaneView::EmptyText() const
 {
     if (m_model->rowCount() > 0)
         return {};
+    if (!m_loadingText.isEmpty())
+        return m_loadingText;
     if (m_model->MonthCount() > 0)
         return tr("No dues of this month match the search");
     return tr("No dues in this month");

@@ -39,6 +39,8 @@ public:
 
     // What the empty list says ("No dues in this month"); empty while rows show.
     QString EmptyText() const;
+    // Said in place of the empty list while the dues are being read.
+    void SetLoadingText(const QString& text);
 
     DueListModel* Model() const { return m_model; }
     // The context menu for a point in the viewport; its actions carry command ids.
@@ -64,6 +66,7 @@ private:
     // Runs a change of the rows, keeping the selection on the same due.
     template <typename F> void KeepingSelection(F&& change);
     void UpdateMinimumWidth();
+    QString m_loadingText;
 
     DueListModel* m_model;
     DueRowDelegate* m_delegate;

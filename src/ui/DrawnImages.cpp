@@ -1,9 +1,15 @@
 #include "ui/DrawnImages.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 
+#include <algorithm>
 #include <cmath>
 
 namespace DrawnImages {
@@ -386,7 +392,9 @@ QPixmap Strip(int width, int height, int cell, const QList<std::pair<int, Glyph>
 
 } // namespace
 
-QPixmap Paint(Glyph glyph, int size)
+namespace {
+
+QPixmap PaintNow(Glyph glyph, int size)
 {
     QPixmap pix(size, size);
     pix.fill(Qt::transparent);
@@ -398,6 +406,99 @@ QPixmap Paint(Glyph glyph, int size)
     return pix;
 }
 
+// Paints a glyph (or takes the theme's icon) only when a size of it is first
+// shown: a window has many icons, most of them in menus not open yet.
+class GlyphIconEngine : public QIconEngine
+{
+public:
+    GlyphIconEngine(Glyph glyph, const char* themeName, QList<int> sizes)
+        : m_glyph(glyph), m_themeName(themeName), m_sizes(std::move(sizes))
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pix = pixmap(rect.size() * ratio, mode, state);
+        pix.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, pix);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (const QIcon* themed = Themed())
+            return themed->pixmap(size, mode, state);
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap pix = Paint(m_glyph, side);
+        if (mode == QIcon::Disabled || mode == QIcon::Selected) {
+            if (const QStyle* style = QApplication::style()) {
+                QStyleOption option;
+                option.palette = QApplication::palette();
+                pix = style->generatedIconPixmap(mode, pix, &option);
+            }
+        }
+        return pix;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (const QIcon* themed = Themed())
+            return themed->actualSize(size, mode, state);
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        if (const QIcon* themed = Themed())
+            return themed->availableSizes(mode, state);
+        QList<QSize> sizes;
+        for (int side : m_sizes)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+    QString key() const override { return QStringLiteral("TallyvaneGlyph"); }
+
+private:
+    // The theme is asked once, when the icon is first shown.
+    const QIcon* Themed()
+    {
+        if (!m_themeName)
+            return nullptr;
+        if (!m_asked) {
+            m_asked = true;
+            const QString name = QString::fromLatin1(m_themeName);
+            if (QIcon::hasThemeIcon(name))
+                m_themed = QIcon::fromTheme(name);
+        }
+        return m_themed.isNull() ? nullptr : &m_themed;
+    }
+
+    Glyph m_glyph;
+    const char* m_themeName;
+    QList<int> m_sizes;
+    bool m_asked = false;
+    QIcon m_themed;
+};
+
+} // namespace
+
+QPixmap Paint(Glyph glyph, int size)
+{
+    // Each glyph is painted once per size and kept: the same images appear in
+    // the toolbar, the menus, the navigation pane and the dialogs.
+    static QHash<quint64, QPixmap> painted;
+    const quint64 key = (quint64(glyph) << 32) | quint32(size);
+    const auto it = painted.constFind(key);
+    if (it != painted.constEnd())
+        return it.value();
+    const QPixmap pix = PaintNow(glyph, size);
+    painted.insert(key, pix);
+    return pix;
+}
+
 void PaintInto(QPainter& painter, Glyph glyph)
 {
     Draw(painter, glyph);
@@ -405,15 +506,12 @@ void PaintInto(QPainter& painter, Glyph glyph)
 
 QIcon GlyphIcon(Glyph glyph)
 {
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48})
-        icon.addPixmap(Paint(glyph, size));
-    return icon;
+    return QIcon(new GlyphIconEngine(glyph, nullptr, {16, 22, 24, 32, 48}));
 }
 
 QIcon ThemeIcon(const char* themeName, Glyph fallback)
 {
-    return QIcon::fromTheme(QString::fromLatin1(themeName), GlyphIcon(fallback));
+    return QIcon(new GlyphIconEngine(fallback, themeName, {16, 22, 24, 32, 48}));
 }
 
 QPixmap Bitmap(int id)
@@ -495,10 +593,7 @@ QPixmap Bitmap(int id)
 
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(Paint(Glyph::AppIcon, size));
-    return icon;
+    return QIcon(new GlyphIconEngine(Glyph::AppIcon, nullptr, {16, 24, 32, 48, 64, 128}));
 }
 
 } // namespace DrawnImages

@@ -49,7 +49,7 @@ QString ReminderCenter::BodyOf(const Reminder& reminder)
 
 int ReminderCenter::CheckNow()
 {
-    if (theDueStore.Folder().IsEmpty())
+    if (m_held || theDueStore.Folder().IsEmpty())
         return 0;
     ReminderMemory memory(theDueStore.Folder());
     const QList<Reminder> reminders =

@@ -19,8 +19,11 @@ class ReminderCenter : public QObject
 public:
     explicit ReminderCenter(DesktopNotifier* notifier, QObject* parent = nullptr);
 
-    // Looks for reminders now; returns how many were given.
+    // Looks for reminders now; returns how many were given. Nothing while held.
     int CheckNow();
+    // Held while the store is being loaded: a half-read folder would look as
+    // if its dues were gone, and what was announced of them would be forgotten.
+    void SetHeld(bool held) { m_held = held; }
     DesktopNotifier* Notifier() const { return m_notifier; }
 
     static QString SummaryOf(const Reminder& reminder);
@@ -39,4 +42,5 @@ private:
     DesktopNotifier* m_notifier;
     QTimer* m_timer;
     QStringList m_failed;
+    bool m_held = false;
 };

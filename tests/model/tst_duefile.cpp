@@ -39,6 +39,8 @@ private slots:
     void rejectsMalformedFiles_data();
     void rejectsMalformedFiles();
     void everyTruncationIsRejected();
+    void summaryKnowsSerializedBytes_data();
+    void summaryKnowsSerializedBytes();
 };
 
 void TestDueFile::exampleFileBytes()
@@ -184,6 +186,60 @@ void TestDueFile::rejectsMalformedFiles()
     QString why;
     QVERIFY(!DueFile::Parse(bytes, r, &why));
     QVERIFY2(why.contains(reason), qPrintable(why));
+    // The store's check without texts refuses the same files for the same reason.
+    DueFile::Summary summary;
+    QString summaryWhy;
+    QVERIFY(!DueFile::Summarise(bytes.constData(), bytes.size(), summary, &summaryWhy));
+    QCOMPARE(summaryWhy, why);
+}
+
+void TestDueFile::summaryKnowsSerializedBytes_data()
+{
+    DueRecord plain = ExampleRecord();
+    plain.m_strSeriesId = QStringLiteral("recId20070315142530");
+    plain.m_bPaid = 1;
+    const QByteArray good = DueFile::Serialize(plain);
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("canonical");
+    QTest::newRow("as written") << good << true;
+    DueRecord wide = plain;
+    wide.m_strTitle = QStringLiteral("\u0420\u0435\u043d\u0442\u0430 \U0001F4B6");
+    QTest::newRow("UTF-16 text that needs it") << DueFile::Serialize(wide) << true;
+    DueRecord euro = plain;
+    euro.m_strNotes = QStringLiteral("\u20ac 5 \u2014 paid");
+    QTest::newRow("1252 text above 0x7F") << DueFile::Serialize(euro) << true;
+    QTest::newRow("3-byte prefix for a short text") << Hex("FF 1000") + good.mid(1) << false;
+    QByteArray utf16Id = Hex("FF FEFF 10");
+    for (char c : QByteArray("2007031514253010"))
+        utf16Id += c, utf16Id += '\0';
+    QTest::newRow("UTF-16 for plain text") << utf16Id + good.mid(17) << false;
+    QByteArray unassigned = good;
+    unassigned.replace(18, 1, "\x81"); // a title byte 1252 does not assign
+    QTest::newRow("unassigned 1252 byte") << unassigned << false;
+    QTest::newRow("bytes after the record") << good + "x" << false;
+}
+
+void TestDueFile::summaryKnowsSerializedBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, canonical);
+    DueRecord r;
+    QVERIFY(DueFile::Parse(bytes, r, nullptr));
+    DueFile::Summary s;
+    QVERIFY(DueFile::Summarise(bytes.constData(), bytes.size(), s, nullptr));
+    QCOMPARE(s.canonical, canonical);
+    QCOMPARE(DueFile::Serialize(r) == bytes, canonical);
+    QCOMPARE(s.due, r.m_dtDue.m_dt);
+    QCOMPARE(s.paid, r.m_bPaid);
+    QCOMPARE(s.amount, r.m_dAmount);
+    // The identifier and series fields lie where Serialize puts them.
+    QByteArray id, series;
+    DueFile::AppendString(id, r.m_strRecId);
+    DueFile::AppendString(series, r.m_strSeriesId);
+    if (canonical) {
+        QCOMPARE(bytes.mid(s.idBegin, s.idEnd - s.idBegin), id);
+        QCOMPARE(bytes.mid(s.seriesBegin, s.seriesEnd - s.seriesBegin), series);
+    }
 }
 
 void TestDueFile::everyTruncationIsRejected()

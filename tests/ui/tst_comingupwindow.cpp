@@ -64,6 +64,7 @@ private slots:
     void trayAndSettings();
     void hiddenComingUpLeavesTheDetailsAlone();
     void oneViewAtATime();
+    void aStartThatLoadsAnnouncesNothingTwice();
 
 private:
     std::unique_ptr<NotificationStandIn> m_standIn;
@@ -416,6 +417,21 @@ void TestComingUpWindow::oneViewAtATime()
     m_frame->OnCommand(ID_VIEW_COMING_UP);
     m_frame->OnCommand(ID_VIEW_CALENDAR);
     QCOMPARE(shown(), QStringLiteral("calendar"));
+}
+
+void TestComingUpWindow::aStartThatLoadsAnnouncesNothingTwice()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    // A new start reads the folder behind the window: while it does, the
+    // store is empty, which must not pass for every due being gone.
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->LoadInBackground();
+    QTRY_COMPARE(theDueStore.GetCount(), 3);
+    QTest::qWait(200);
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+    QCOMPARE(m_standIn->calls.size(), 2);
 }
 
 QTEST_MAIN(TestComingUpWindow)

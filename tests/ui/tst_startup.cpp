@@ -11,7 +11,9 @@
 #include "ui/CMainFrame.h"
 #include "ui/CTallyvaneView.h"
 #include "ui/CWorkDirDlg.h"
+#include "ui/CommandIds.h"
 #include "ui/DueListModel.h"
+#include "ui/skinui/CGuiStatusBar.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -183,6 +185,7 @@ private slots:
         std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
         QVERIFY(frame);
         QCOMPARE(theDueStore.Folder().WorkDir(), QDir::cleanPath(m_dir->path()));
+        QTRY_VERIFY(!frame->IsLoading());
         QCOMPARE(frame->View()->Model()->rowCount(), 1);
         QCOMPARE(UiTest::StoredWorkDir(), QStringLiteral("/stored/elsewhere"));
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());
@@ -275,6 +278,54 @@ private slots:
         QVERIFY(shown.first().contains(QStringLiteral("duedate2007010100000010.due")));
         QTest::qWait(50);
         QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+    }
+
+    // The window is up before the dues are read: it says so, and what needs
+    // the dues waits; then the month is listed whole.
+    void windowShowsBeforeTheDuesAreIn_data()
+    {
+        QTest::addColumn<int>("command"); // run while loading, as the navigation pane would
+        QTest::addColumn<bool>("enabledWhileLoading");
+        QTest::newRow("refresh") << int(ID_REFRESH) << false;
+        QTest::newRow("export") << int(ID_HTML_NOTES) << false;
+        QTest::newRow("new") << int(ID_DUE_NEW) << false;
+        QTest::newRow("next month") << int(ID_NEXT_MONTH) << true;
+    }
+
+    void windowShowsBeforeTheDuesAreIn()
+    {
+        QFETCH(int, command);
+        QFETCH(bool, enabledWhileLoading);
+        CDueStore writer;
+        writer.SetFolder(DataFolder(m_dir->path()));
+        writer.LoadAll();
+        for (int day = 1; day <= 3; ++day)
+            writer.AddDue(UiTest::MakeDue("Listed", QDateTime(QDate(2007, 1, day), QTime(9, 0)), 3));
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        theDueStore.SetFolder(DataFolder());
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QVERIFY(frame->isVisible());
+        QVERIFY(frame->IsLoading());
+        QCOMPARE(frame->View()->Model()->rowCount(), 0);
+        QVERIFY(frame->View()->EmptyText().contains(QDir::toNativeSeparators(theDueStore.Folder().Path())));
+        QCOMPARE(frame->StatusBar()->PaneText(ID_INDICATOR_TOTAL), QStringLiteral("Loading..."));
+        QCOMPARE(frame->Action(command)->isEnabled(), enabledWhileLoading);
+        if (!enabledWhileLoading) {
+            frame->OnCommand(command); // ignored: no dialog, no second load
+            QCOMPARE(theDueStore.GetCount(), 0);
+            QVERIFY(frame->IsLoading());
+        }
+        QTRY_VERIFY(!frame->IsLoading());
+        QVERIFY(frame->Action(command)->isEnabled());
+        QCOMPARE(theDueStore.GetCount(), 3);
+        frame->ShowMonthOf(COleDateTime(2007, 1, 1, 0, 0, 0));
+        QCOMPARE(frame->View()->Model()->rowCount(), 3);
+        QVERIFY(frame->StatusBar()->PaneText(ID_INDICATOR_TOTAL) != QStringLiteral("Loading..."));
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList());
+        theDueStore.SetFolder(DataFolder());
     }
 
     void secondWriterIsRefusedWithItsHolder()

@@ -1,0 +1,244 @@
+// How soon the main window is on the screen: from starting a process to its
+// first painted frame, for a bare QMainWindow (the floor), and for the
+// program's window on a data folder of no dues and of 100,000 dues (read
+// while the window is up). Each start is a fresh process, timed by this one
+// from fork to the child's word that it painted; the median of several is
+// kept. The platform is the environment's (offscreen when there is no display).
+#include "BenchReport.h"
+
+#include "app/GuiStartup.h"
+#include "model/CDueStore.h"
+#include "model/DueFile.h"
+#include "ui/CMainFrame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string g_self; // this program, for the children
+
+// ---------------------------------------------------------------------------
+// In the child: show the window, say so on fd 3 after its first paint, end.
+
+class FirstPaint : public QObject
+{
+public:
+    explicit FirstPaint(QWidget* window) : m_window(window) { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!m_done && event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == m_window) {
+            m_done = true;
+            // Once this paint and the flush of its frame are through.
+            QTimer::singleShot(0, [] {
+                (void)!::write(3, "painted\n", 8);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    bool m_done = false;
+};
+
+int ChildMain(int argc, char** argv, const std::string& mode, const QString& workDir)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tallyvane"));
+    QApplication::setOrganizationName(QStringLiteral("Quillory"));
+    if (mode == "minimal") {
+        QMainWindow window;
+        FirstPaint watch(&window);
+        window.show();
+        return QApplication::exec();
+    }
+    GuiStartup::InitDesktop();
+    GuiStartup::Options options;
+    options.fixedWorkDir = true;
+    options.workDir = workDir;
+    // The frame is made and shown inside InitInstance: watch every window.
+    struct AnyWindow : QObject
+    {
+        bool eventFilter(QObject* watched, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint && qobject_cast<CMainFrame*>(watched) && !done) {
+                done = true;
+                QTimer::singleShot(0, [] {
+                    (void)!::write(3, "painted\n", 8);
+                    // Let go of the folder's lock as a closing window does, so
+                    // that the next start finds none left behind.
+                    theDueStore.SetFolder(DataFolder());
+                    std::_Exit(0);
+                });
+            }
+            return false;
+        }
+        bool done = false;
+    } watch;
+    app.installEventFilter(&watch);
+    std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+    if (!frame)
+        return 1;
+    return QApplication::exec();
+}
+
+// ---------------------------------------------------------------------------
+// In the parent
+
+double Now()
+{
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+// Seconds from fork to the child's first painted frame; negative on failure.
+double TimeStart(const std::string& mode, const QString& workDir, const QString& configDir)
+{
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return -1;
+    // Above 3, so that giving the child its fd 3 closes neither end.
+    const int fds[2] = {::fcntl(pipeFds[0], F_DUPFD_CLOEXEC, 10), ::fcntl(pipeFds[1], F_DUPFD, 10)};
+    ::close(pipeFds[0]);
+    ::close(pipeFds[1]);
+    const double start = Now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(fds[1], 3);
+        ::close(fds[1]);
+        ::setenv("XDG_CONFIG_HOME", QFile::encodeName(configDir).constData(), 1);
+        const std::string dir = QFile::encodeName(workDir).toStdString();
+        ::execl(g_self.c_str(), g_self.c_str(), ("--child=" + mode).c_str(), dir.c_str(), (char*)nullptr);
+        std::_Exit(127);
+    }
+    ::close(fds[1]);
+    char buf[16];
+    const ssize_t got = ::read(fds[0], buf, sizeof buf);
+    const double end = Now();
+    ::close(fds[0]);
+    int status = 0;
+    if (got <= 0)
+        ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+    return got > 0 ? end - start : -1;
+}
+
+QString Folder(int count)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+    auto& dir = dirs[count];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        const QString data = dir->path() + QStringLiteral("/Tallyvane Files");
+        QDir().mkpath(data);
+        for (int i = 0; i < count; ++i) {
+            DueRecord r(Qt::Uninitialized);
+            r.m_strRecId = QString::asprintf("%014d%02d", i, 10);
+            r.m_strTitle = QStringLiteral("Electricity bill %1").arg(i);
+            r.m_strPayTo = QStringLiteral("City Power");
+            r.m_dtStart = COleDateTime(2000 + i % 30, 1 + i % 12, 1 + i % 28, 9, 0, 0);
+            r.m_dtDue = r.m_dtStart;
+            r.m_dAmount = 10.0 + i % 500;
+            QFile f(data + QStringLiteral("/duedate") + r.m_strRecId + QStringLiteral(".due"));
+            f.open(QIODevice::WriteOnly);
+            f.write(DueFile::Serialize(r));
+        }
+    }
+    return dir->path();
+}
+
+void BM_WindowStart(benchmark::State& state, const std::string& mode, int dues)
+{
+    const QString workDir = mode == "minimal" ? QString() : Folder(dues);
+    QTemporaryDir config;
+    (void)TimeStart(mode, workDir, config.path()); // warm the caches
+    for (auto _ : state) {
+        const double seconds = TimeStart(mode, workDir, config.path());
+        if (seconds < 0) {
+            state.SkipWithError("the window did not show");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+BENCHMARK_CAPTURE(BM_WindowStart, minimal, std::string("minimal"), 0)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowStart, dues0, std::string("tallyvane"), 0)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_WindowStart, dues100k, std::string("tallyvane"), 100000)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly()
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    g_self = argv[0];
+    if (argc >= 2 && std::strncmp(argv[1], "--child=", 8) == 0) {
+        const std::string mode = argv[1] + 8;
+        const QString workDir = argc >= 3 ? QFile::decodeName(argv[2]) : QString();
+        int childArgc = 1;
+        return ChildMain(childArgc, argv, mode, workDir);
+    }
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    const std::string loadBefore = BenchReport::LoadAverage();
+    BenchReport::Reporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\nWindow start, median of 9, platform %s (%s before, %s after):\n",
+                std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default",
+                loadBefore.c_str(), BenchReport::LoadAverage().c_str());
+    auto median = [&](const char* name) {
+        const auto* f = reporter.Find(std::string("BM_WindowStart/") + name +
+                                      "/iterations:1/repeats:9/manual_time_median");
+        return f ? f->real : -1.0;
+    };
+    const double minimal = median("minimal"), none = median("dues0"), many = median("dues100k");
+    if (minimal > 0 && none > 0)
+        BenchReport::Ratio("window, 0 dues / bare QMainWindow (s)", none, minimal, 1.5);
+    if (none > 0 && many > 0)
+        BenchReport::Ratio("window, 100,000 dues / 0 dues (s)", many, none, 1.5);
+    std::fflush(stdout); // the summary before the static folders are removed
+    return 0;
+}
