@@ -17,14 +17,14 @@ COleDateTime At(const QString& iso)
     return COleDateTime::FromQDateTime(QDateTime::fromString(iso, Qt::ISODate));
 }
 
-// Dues given as "title@yyyy-MM-ddTHH:mm[:paid]" with amount 10 each.
+// Dues given as "title@yyyy-MM-ddTHH:mm[!paid]" with amount 10 each.
 void Fill(CDueStore& store, const QStringList& dues)
 {
-    for (const QString& spec : dues) {
-        const QStringList parts = spec.split(QLatin1Char('@'));
+    for (const QString& due : dues) {
+        const QStringList fields = due.split(QLatin1Char('@'));
         DueRecord r;
-        r.m_strTitle = parts.at(0);
-        const QStringList when = parts.at(1).split(QLatin1Char('!'));
+        r.m_strTitle = fields.at(0);
+        const QStringList when = fields.at(1).split(QLatin1Char('!'));
         r.m_dtDue = At(when.at(0));
         r.m_dtStart = r.m_dtDue;
         r.m_dAmount = 10.0;
