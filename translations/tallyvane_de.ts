@@ -1990,7 +1990,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <location filename="../src/app/CommandLine.cpp" line="+48"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -2015,37 +2015,35 @@ Version %1.%2</translation>
         <translation>Das Arbeitsverzeichnis; die Fälligkeiten liegen darin in „%1“</translation>
     </message>
     <message>
-        <location line="+125"/>
-        <location line="+96"/>
+        <location line="+118"/>
+        <location line="+64"/>
         <location line="+17"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+129"/>
+        <location line="-75"/>
+        <location line="+97"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+233"/>
+        <location line="+124"/>
         <source>working directory not found: %1</source>
         <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="-229"/>
+        <location line="+4"/>
         <source>working directory not readable: %1</source>
         <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+245"/>
+        <location line="+29"/>
         <source>skipped %1</source>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-201"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2120,12 +2118,12 @@ Version %1.%2</translation>
         <translation>%1 ist erforderlich</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+28"/>
         <source>could not create the data folder %1</source>
         <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+43"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
     </message>
@@ -2228,7 +2226,7 @@ Version %1.%2</translation>
         <translation>„tallyvane BEFEHL --help“ beschreibt die Optionen des Befehls.</translation>
     </message>
     <message>
-        <location filename="../src/app/OfficeMain.cpp" line="+33"/>
+        <location filename="../src/app/OfficeMain.cpp" line="+23"/>
         <source>%1 does not run here</source>
         <translation>%1 läuft hier nicht</translation>
     </message>
@@ -2236,7 +2234,7 @@ Version %1.%2</translation>
 <context>
     <name>DataCommandsText</name>
     <message>
-        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <location filename="../src/app/DataCommands.cpp" line="+28"/>
         <source>import needs a format: csv</source>
         <translation>import braucht ein Format: csv</translation>
     </message>
@@ -2625,7 +2623,7 @@ Version %1.%2</translation>
 <context>
     <name>HelperProgram</name>
     <message>
-        <location filename="../src/app/HelperProgram.cpp" line="+39"/>
+        <location filename="../src/app/HelperProgram.cpp" line="+43"/>
         <source>the program %1 is not installed with %2</source>
         <translation>das Programm %1 ist nicht mit %2 installiert</translation>
     </message>
@@ -3197,27 +3195,12 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>WriteCommandsText</name>
     <message>
-        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <location filename="../src/app/WriteCommands.cpp" line="+81"/>
         <source>The working directory that holds the dues</source>
         <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>working directory not found: %1</source>
-        <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>working directory not readable: %1</source>
-        <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>skipped %1</source>
-        <translation>%1 übersprungen</translation>
-    </message>
-    <message>
-        <location line="+66"/>
+        <location line="+64"/>
         <source>no due with the identifier %1</source>
         <translation>keine Fälligkeit mit der Kennung %1</translation>
     </message>

@@ -1990,7 +1990,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+41"/>
+        <location filename="../src/app/CommandLine.cpp" line="+48"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -2015,37 +2015,35 @@ Version %1.%2</translation>
         <translation>Le dossier de travail&#xa0;; les échéances sont dans son dossier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+125"/>
-        <location line="+96"/>
+        <location line="+118"/>
+        <location line="+64"/>
         <location line="+17"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="-107"/>
-        <location line="+129"/>
+        <location line="-75"/>
+        <location line="+97"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
     <message>
-        <location line="-114"/>
-        <location line="+233"/>
+        <location line="+124"/>
         <source>working directory not found: %1</source>
         <translation>dossier de travail introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-229"/>
+        <location line="+4"/>
         <source>working directory not readable: %1</source>
         <translation>dossier de travail illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+245"/>
+        <location line="+29"/>
         <source>skipped %1</source>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-201"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2120,12 +2118,12 @@ Version %1.%2</translation>
         <translation>%1 est obligatoire</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+28"/>
         <source>could not create the data folder %1</source>
         <translation>impossible de créer le dossier de données %1</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+43"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
     </message>
@@ -2228,7 +2226,7 @@ Version %1.%2</translation>
         <translation>«&#xa0;tallyvane COMMANDE --help&#xa0;» décrit les options de la commande.</translation>
     </message>
     <message>
-        <location filename="../src/app/OfficeMain.cpp" line="+33"/>
+        <location filename="../src/app/OfficeMain.cpp" line="+23"/>
         <source>%1 does not run here</source>
         <translation>%1 ne fonctionne pas ici</translation>
     </message>
@@ -2236,7 +2234,7 @@ Version %1.%2</translation>
 <context>
     <name>DataCommandsText</name>
     <message>
-        <location filename="../src/app/DataCommands.cpp" line="+33"/>
+        <location filename="../src/app/DataCommands.cpp" line="+28"/>
         <source>import needs a format: csv</source>
         <translation>import a besoin d&apos;un format&#xa0;: csv</translation>
     </message>
@@ -2625,7 +2623,7 @@ Version %1.%2</translation>
 <context>
     <name>HelperProgram</name>
     <message>
-        <location filename="../src/app/HelperProgram.cpp" line="+39"/>
+        <location filename="../src/app/HelperProgram.cpp" line="+43"/>
         <source>the program %1 is not installed with %2</source>
         <translation>le programme %1 n&apos;est pas installé avec %2</translation>
     </message>
@@ -3197,27 +3195,12 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>WriteCommandsText</name>
     <message>
-        <location filename="../src/app/WriteCommands.cpp" line="+86"/>
+        <location filename="../src/app/WriteCommands.cpp" line="+81"/>
         <source>The working directory that holds the dues</source>
         <translation>Le dossier de travail qui contient les échéances</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>working directory not found: %1</source>
-        <translation>dossier de travail introuvable&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>working directory not readable: %1</source>
-        <translation>dossier de travail illisible&#xa0;: %1</translation>
-    </message>
-    <message>
-        <location line="+6"/>
-        <source>skipped %1</source>
-        <translation>%1 ignoré</translation>
-    </message>
-    <message>
-        <location line="+66"/>
+        <location line="+64"/>
         <source>no due with the identifier %1</source>
         <translation>aucune échéance avec l&apos;identifiant %1</translation>
     </message>

@@ -20,6 +20,13 @@
 
 namespace CommandLine {
 
+int Fail(QTextStream& err, const QString& text)
+{
+    err << "tallyvane: " << text << '\n';
+    err.flush();
+    return 2;
+}
+
 namespace {
 
 class Text
@@ -68,13 +75,6 @@ QString DataWorkDirText()
 {
     return Text::tr("The working directory; the dues are in \"%1\" inside it")
         .arg(QString::fromLatin1(kDataFolderName));
-}
-
-int Fail(QTextStream& err, const QString& text)
-{
-    err << "tallyvane: " << text << '\n';
-    err.flush();
-    return 2;
 }
 
 // "--name VALUE", "[--name VALUE]" for an optional one.
@@ -209,28 +209,8 @@ bool ReadMonthQuery(const Invocation& call, MonthQuery& query)
 // named and skipped.
 bool LoadMonth(const Invocation& call, const MonthQuery& query, MonthList& list)
 {
-    const QString workDir = call.parser.value(kWorkDir);
-    const QFileInfo dirInfo(workDir);
-    if (!dirInfo.isDir()) {
-        Fail(call.err, Text::tr("working directory not found: %1").arg(workDir));
+    if (!OpenFolderForReading(call.parser.value(kWorkDir), call.err))
         return false;
-    }
-    if (!dirInfo.isReadable()) {
-        Fail(call.err, Text::tr("working directory not readable: %1").arg(workDir));
-        return false;
-    }
-    const DataFolder folder(dirInfo.absoluteFilePath());
-    theDueStore.SetFolder(folder);
-    theDueStore.LoadAll();
-    QString unusable;
-    if (!folder.CheckUsable(&unusable)) {
-        Fail(call.err, unusable);
-        return false;
-    }
-    for (const QString& problem : theDueStore.LoadProblems())
-        call.err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
-    call.err.flush();
-
     list = theDueStore.FillMonthList(query.month, query.filter);
     std::stable_sort(list.rows.begin(), list.rows.end(), DueListLess);
     return true;
@@ -253,20 +233,8 @@ Outcome RunList(const Invocation& call)
         return 0;
     }
     const QLocale locale; // the system locale unless a caller set another default
-    for (const DueRecord& r : list.rows) {
-        const QDateTime due = r.m_dtDue.ToQDateTime();
-        QStringList fields{
-            r.m_strRecId,
-            due.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
-            EscapeField(r.m_strTitle),
-            EscapeField(r.m_strPayTo),
-            EscapeField(r.m_strAccount),
-            FormatCurrencyText(AmountText(r.m_dAmount), locale),
-            r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"),
-            r.m_strSeriesId.isEmpty() ? QStringLiteral("-") : EscapeField(r.m_strSeriesId),
-        };
-        call.out << fields.join(QLatin1Char('\t')) << '\n';
-    }
+    for (const DueRecord& r : list.rows)
+        call.out << WriteCommands::DueLine(r) << '\n';
     auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
     call.out << LoadResString(MessageId::PaidLabel) << money(list.paid) << '\n'
              << LoadResString(MessageId::UnpaidLabel) << money(list.unpaid) << '\n'
@@ -441,24 +409,34 @@ Outcome RunCommand(const Command& command, const QStringList& args, QTextStream&
 
 } // namespace
 
-bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
+namespace {
+
+// Loads the data folder of workDir into theDueStore; for a command that
+// writes, it is created first and its writer's lock taken. False once the
+// reason is said on err. Files that could not be read are named and skipped.
+bool OpenFolder(const QString& workDir, QTextStream& err, bool forWriting)
 {
     const QFileInfo dirInfo(workDir);
     if (!dirInfo.isDir()) {
         Fail(err, Text::tr("working directory not found: %1").arg(workDir));
         return false;
     }
+    if (!dirInfo.isReadable()) {
+        Fail(err, Text::tr("working directory not readable: %1").arg(workDir));
+        return false;
+    }
     const DataFolder folder(dirInfo.absoluteFilePath());
-    QString why;
-    if (!folder.Create()) {
+    if (!forWriting) {
+        theDueStore.SetFolder(folder);
+    } else if (!folder.Create()) {
         Fail(err,
              Text::tr("could not create the data folder %1").arg(QDir::toNativeSeparators(folder.Path())));
         return false;
-    }
-    // One writer per folder: an open window or another command first finishes.
-    // A store that holds the folder's lock already (a command run before in
-    // this process) keeps it.
-    if (!(theDueStore.HoldsLock() && theDueStore.Folder() == folder)) {
+    } else if (!(theDueStore.HoldsLock() && theDueStore.Folder() == folder)) {
+        // One writer per folder: an open window or another command first
+        // finishes. A store that holds the folder's lock already (a command
+        // run before in this process) keeps it.
+        QString why;
         std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, kWriteLockWaitMs, &why);
         if (!lock) {
             Fail(err, why);
@@ -476,6 +454,18 @@ bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
         err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
     err.flush();
     return true;
+}
+
+} // namespace
+
+bool OpenFolderForReading(const QString& workDir, QTextStream& err)
+{
+    return OpenFolder(workDir, err, false);
+}
+
+bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
+{
+    return OpenFolder(workDir, err, true);
 }
 
 const QList<Command>& Commands()

@@ -88,6 +88,12 @@ QHash<QString, QString>& ExportsElsewhere();
 // How long a command that writes waits for the window or another command to
 // let go of the data folder.
 inline constexpr int kWriteLockWaitMs = 3000;
+// One line "tallyvane: text" on err; returns the exit status of bad input, 2.
+int Fail(QTextStream& err, const QString& text);
+
+// Loads the data folder of workDir into theDueStore for a command that only
+// reads. False once the reason is said on err; skipped files are named.
+bool OpenFolderForReading(const QString& workDir, QTextStream& err);
 // Opens the data folder of workDir for a command that writes: creates it,
 // takes its writer's lock and loads it into theDueStore. False once the
 // reason is said on err (also when the window holds the folder).

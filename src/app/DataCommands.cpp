@@ -18,12 +18,7 @@ struct DataCommandsText
     Q_DECLARE_TR_FUNCTIONS(DataCommandsText)
 };
 
-int Fail(QTextStream& err, const QString& text)
-{
-    err << "tallyvane: " << text << '\n';
-    err.flush();
-    return 2;
-}
+using CommandLine::Fail;
 
 } // namespace
 

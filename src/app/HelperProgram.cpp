@@ -1,6 +1,10 @@
 #include "app/HelperProgram.h"
 
 #include "app/InstallLayout.h"
+#include "app/Translations.h"
+#include "model/AppPaths.h"
+#include "model/CDueStore.h"
+#include "model/Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -46,6 +50,28 @@ int Exec(const QString& name, char** argv, QTextStream& err)
         << Text::tr("cannot start %1: %2").arg(program, QString::fromLocal8Bit(std::strerror(error))) << '\n';
     err.flush();
     return 1;
+}
+
+int RunHeadless(int argc, char** argv, const QString& dataFromProgram,
+                const std::function<void()>& registerExports, const HandOverFn& handOver)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tallyvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
+    SetInstalledDataFolder(dataFromProgram);
+    InstallTranslations();
+    registerExports();
+
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const CommandLine::Outcome outcome = CommandLine::Run(args, out, err);
+    if (const auto* other = std::get_if<CommandLine::HandOver>(&outcome))
+        return handOver(*other, argv, err);
+    theDueStore.LeaveToExit(); // the process ends now: its memory goes back whole
+    return std::get<int>(outcome);
 }
 
 } // namespace HelperProgram

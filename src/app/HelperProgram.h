@@ -1,6 +1,10 @@
 #pragma once
 
+#include "app/CommandLine.h"
+
 #include <QString>
+
+#include <functional>
 
 class QTextStream;
 
@@ -19,5 +23,14 @@ QString Locate(const QString& name, const QString& programDir);
 // stays, so the window keeps the name it was started by). Returns only when
 // that fails: the exit status, after saying why once.
 int Exec(const QString& name, char** argv, QTextStream& err);
+
+// The whole life of `tallyvane` and of the office helper: the application
+// object, its names, the installed data (dataFromProgram: the data folder
+// relative to the program's folder), the translations and the exports the
+// program writes itself; then the command line. A hand-over goes to
+// handOver, which returns the exit status.
+using HandOverFn = std::function<int(const CommandLine::HandOver& handOver, char** argv, QTextStream& err)>;
+int RunHeadless(int argc, char** argv, const QString& dataFromProgram,
+                const std::function<void()>& registerExports, const HandOverFn& handOver);
 
 } // namespace HelperProgram

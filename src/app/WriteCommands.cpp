@@ -38,12 +38,7 @@ struct WriteCommandsText
     Q_DECLARE_TR_FUNCTIONS(WriteCommandsText)
 };
 
-int Fail(QTextStream& err, const QString& text)
-{
-    err << "tallyvane: " << text << '\n';
-    err.flush();
-    return 2;
-}
+using CommandLine::Fail;
 
 // The options and words of one command as its handler reads them: values
 // and flags by their spelling ("--title").
@@ -84,26 +79,6 @@ QCommandLineOption WorkDir()
 {
     return Valued(QStringLiteral("workdir"), QStringLiteral("DIR"),
                   QT_TRANSLATE_NOOP("WriteCommandsText", "The working directory that holds the dues"));
-}
-
-// Loads the working directory's dues into the store, as `list` does.
-bool OpenFolder(const QString& workDir, QTextStream& err)
-{
-    const QFileInfo dirInfo(workDir);
-    if (!dirInfo.isDir()) {
-        Fail(err, WriteCommandsText::tr("working directory not found: %1").arg(workDir));
-        return false;
-    }
-    if (!dirInfo.isReadable()) {
-        Fail(err, WriteCommandsText::tr("working directory not readable: %1").arg(workDir));
-        return false;
-    }
-    theDueStore.SetFolder(DataFolder(dirInfo.absoluteFilePath()));
-    theDueStore.LoadAll();
-    for (const QString& problem : theDueStore.LoadProblems())
-        err << "tallyvane: " << WriteCommandsText::tr("skipped %1").arg(problem) << '\n';
-    err.flush();
-    return true;
 }
 
 // Store errors after a change: one line each. Returns the exit status.
@@ -540,7 +515,7 @@ CommandLine::Outcome RunUpcoming(const CommandLine::Invocation& call)
             return Fail(err, WriteCommandsText::tr("--days N needs a whole number from 0 to 36500"));
         days = int(*n);
     }
-    if (!OpenFolder(p->values.value(QStringLiteral("--workdir")), err))
+    if (!CommandLine::OpenFolderForReading(p->values.value(QStringLiteral("--workdir")), err))
         return 2;
     const ComingUpList list = SelectComingUp(theDueStore, Clock::Now().date(), days, false);
     if (json) {

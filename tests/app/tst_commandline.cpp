@@ -6,6 +6,8 @@
 #include "model/LocaleFormat.h"
 #include "model/Version.h"
 
+#include "FolderSnapshot.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -20,36 +22,6 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
-
-namespace {
-// Name and hash of every file under a folder.
-QStringList Snapshot(const QString& root)
-{
-    QStringList out;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        QByteArray hash;
-        if (f.open(QIODevice::ReadOnly))
-            hash = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-        out << QDir(root).relativeFilePath(path) + QLatin1Char(' ') + QString::fromLatin1(hash);
-    }
-    out.sort();
-    return out;
-}
-
-bool CopyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& fi : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + fi.fileName();
-        if (fi.isDir() ? !CopyTree(fi.filePath(), target) : !QFile::copy(fi.filePath(), target))
-            return false;
-    }
-    return true;
-}
-} // namespace
 
 class TestCommandLine : public QObject
 {

@@ -4,6 +4,8 @@
 #include "model/Clock.h"
 #include "model/FolderLock.h"
 
+#include "FolderSnapshot.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -16,22 +18,6 @@
 #include <QTextStream>
 
 namespace {
-
-QStringList Snapshot(const QString& root)
-{
-    QStringList out;
-    QDirIterator it(root, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        QByteArray hash;
-        if (f.open(QIODevice::ReadOnly))
-            hash = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-        out << QDir(root).relativeFilePath(path) + QLatin1Char(' ') + QString::fromLatin1(hash);
-    }
-    out.sort();
-    return out;
-}
 
 QStringList DueFiles(const QString& work)
 {
@@ -56,6 +42,7 @@ private slots:
     void deleteOneMemberOnly();
     void help();
     void writesWaitForTheFolderWindow();
+    void upcomingRefusesAFolderItCannotUse();
 
 private:
     int Run(const QStringList& args);
@@ -344,6 +331,18 @@ void TestWriteCommands::writesWaitForTheFolderWindow()
     window.reset();
     QCOMPARE(Run({"add", "--workdir", other.path(), "--title", "Rent", "--due", "2025-01-05"}), 0);
     QCOMPARE(OutLines().size(), 1);
+}
+
+void TestWriteCommands::upcomingRefusesAFolderItCannotUse()
+{
+    // A data folder that is a plain file is not a folder without dues.
+    QTemporaryDir other;
+    QFile plain(other.path() + QStringLiteral("/Tallyvane Files"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QCOMPARE(Run({"upcoming", "--workdir", other.path()}), 2);
+    QVERIFY2(m_err.contains(QStringLiteral("is not a folder")), qPrintable(m_err));
+    QVERIFY(m_out.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestWriteCommands)

@@ -1,5 +1,7 @@
 #include "model/Version.h"
 
+#include "../app/FolderSnapshot.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -33,16 +35,6 @@ const QString kAppId = QStringLiteral("com.quillory.Tallyvane");
 const QString kPivexId = QStringLiteral("com.pellworth.PivexSettings");
 const int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-bool CopyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo& fi : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString target = to + QLatin1Char('/') + fi.fileName();
-        if (fi.isDir() ? !CopyTree(fi.filePath(), target) : !QFile::copy(fi.filePath(), target))
-            return false;
-    }
-    return true;
-}
 } // namespace
 
 void TestInstall::initTestCase()
