@@ -21,9 +21,15 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+
+#include <fontconfig/fontconfig.h>
+
+#include <future>
+#include <thread>
 
 namespace GuiStartup {
 
@@ -33,7 +39,60 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(GuiStartup)
 };
+// The font warm-up's thread. The font configuration is process-wide and Qt's
+// font database takes a lock of its own, so the window's first text simply
+// waits for what the thread has not finished yet; nothing is read twice.
+class FontWarmUp
+{
+public:
+    void Begin()
+    {
+        if (m_thread.joinable())
+            return;
+        m_thread = std::thread([ready = m_ready.get_future()]() mutable {
+            FcInit();
+            if (ready.get())
+                (void)QFontDatabase::families();
+        });
+    }
+
+    // The application exists: the thread may fill Qt's font database.
+    void ApplicationReady() { Release(true); }
+
+    void End()
+    {
+        Release(false);
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    ~FontWarmUp() { End(); }
+
+private:
+    void Release(bool ready)
+    {
+        if (!m_released && m_thread.joinable()) {
+            m_released = true;
+            m_ready.set_value(ready);
+        }
+    }
+
+    std::thread m_thread;
+    std::promise<bool> m_ready;
+    bool m_released = false;
+};
+
+FontWarmUp& Fonts()
+{
+    static FontWarmUp fonts;
+    return fonts;
+}
 } // namespace
+
+void BeginFontWarmUp()
+{
+    Fonts().Begin();
+}
 
 QString WorkDirForArgument(const QString& folder)
 {
@@ -149,6 +208,7 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     // window is up, and the files the load skipped are named once it is in.
     frame->LoadInBackground();
     frame->View()->setFocus(Qt::ActiveWindowFocusReason);
+    Fonts().End();
     return frame;
 }
 
@@ -158,6 +218,7 @@ void InitDesktop()
     if (done)
         return;
     done = true;
+    Fonts().ApplicationReady();
     SetShellOpenHandler(
         [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     QApplication::setWindowIcon(DrawnImages::AppIcon());

@@ -21,7 +21,14 @@ CComingUpView::CComingUpView(QWidget* parent)
     m_sums->setObjectName(QStringLiteral("ComingUpSums"));
     m_sums->setContentsMargins(8, 4, 8, 4);
     m_sums->setWordWrap(true); // a narrow pane wraps the sums rather than widening
-    m_sums->setStyleSheet(QStringLiteral("QLabel{background:#eef3fb;color:#000;font-weight:bold}"));
+    QPalette sumColours = m_sums->palette();
+    sumColours.setColor(QPalette::Window, QColor(238, 243, 251));
+    sumColours.setColor(QPalette::WindowText, Qt::black);
+    m_sums->setPalette(sumColours);
+    m_sums->setAutoFillBackground(true);
+    QFont bold = m_sums->font();
+    bold.setBold(true);
+    m_sums->setFont(bold);
     m_list->setObjectName(QStringLiteral("ComingUpList"));
     m_list->setModel(m_model);
     m_list->setItemDelegate(new DueRowDelegate(m_list));

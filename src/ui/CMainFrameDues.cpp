@@ -126,7 +126,11 @@ void CMainFrame::InstallDueFeatures()
     m_reminderBanner->setObjectName(QStringLiteral("ReminderBanner"));
     m_reminderBanner->setWordWrap(true);
     m_reminderBanner->setContentsMargins(8, 6, 8, 6);
-    m_reminderBanner->setStyleSheet(QStringLiteral("background:#fff4c2;color:#000"));
+    QPalette bannerColours = m_reminderBanner->palette();
+    bannerColours.setColor(QPalette::Window, QColor(255, 244, 194));
+    bannerColours.setColor(QPalette::WindowText, Qt::black);
+    m_reminderBanner->setPalette(bannerColours);
+    m_reminderBanner->setAutoFillBackground(true);
     m_reminderBanner->setTextFormat(Qt::RichText);
     m_reminderBanner->hide();
     connect(m_reminderBanner, &QLabel::linkActivated, m_reminderBanner, &QWidget::hide);

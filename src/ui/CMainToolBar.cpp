@@ -16,7 +16,12 @@ CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
     m_search->setPlaceholderText(tr("Search this month"));
     m_search->setToolTip(tr("Shows the dues of the month whose title, pay to, account or notes hold the "
                             "words typed here"));
-    m_search->setClearButtonEnabled(true);
+    // The clear button shows only over text, and making it asks the icon theme:
+    // it is made when there is first something to clear.
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!text.isEmpty() && !m_search->isClearButtonEnabled())
+            m_search->setClearButtonEnabled(true);
+    });
     setObjectName(QStringLiteral("ProjectToolBar"));
     setWindowTitle(tr("ProjectToolBar"));
     for (int id : SlotIds()) {

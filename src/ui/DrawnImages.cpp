@@ -462,10 +462,17 @@ public:
     QString key() const override { return QStringLiteral("TallyvaneGlyph"); }
 
 private:
-    // The theme is asked once, when the icon is first shown.
+    // The theme is asked once, when the icon is first shown, and only when the
+    // desktop names one: "hicolor" is the fallback every system has, holding
+    // the icons of programs, never those of actions, and searching it costs a
+    // new window milliseconds for nothing.
     const QIcon* Themed()
     {
-        if (!m_themeName)
+        static const bool desktopTheme = [] {
+            const QString name = QIcon::themeName();
+            return !name.isEmpty() && name != QLatin1String("hicolor");
+        }();
+        if (!m_themeName || !desktopTheme)
             return nullptr;
         if (!m_asked) {
             m_asked = true;

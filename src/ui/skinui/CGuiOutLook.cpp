@@ -1,6 +1,7 @@
 #include "ui/skinui/CGuiOutLook.h"
 
 #include "ui/skinui/GuiDrawLayer.h"
+#include "ui/skinui/SkinStyle.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@ void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex,
     item->setAutoRaise(true);
     item->setCursor(Qt::PointingHandCursor);
     item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    item->setMinimumWidth(84);
     if (imageIndex >= 0 && imageIndex < m_images.size())
         item->setIcon(QIcon(m_images.at(imageIndex)));
     connect(item, &QToolButton::clicked, this, [this, commandId] { emit commandRequested(commandId); });
@@ -38,17 +40,14 @@ void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex,
 
 void CGuiOutLook::SetStyle(int style)
 {
-    const QColor face = GuiDrawLayer::GetRGBColorFace(style);
-    setStyleSheet(
-        QStringLiteral("CGuiOutLook { background: %1; }"
-                       "QToolButton { color: #10213f; border: 1px solid transparent; border-radius: 3px;"
-                       " padding: 3px 6px; min-width: 84px; }"
-                       "QToolButton:hover { background: #ffe7a2; border-color: #e68b2c; }"
-                       "QToolButton:pressed { background: #fbc46b; }"
-                       "QToolButton:focus { background: #fff3c8; border: 2px solid #e68b2c; }"
-                       "QToolButton:disabled { color: #6d7f9c; }")
-            .arg(face.lighter(108).name()));
-    setAttribute(Qt::WA_StyledBackground, true);
+    // The items' hot, pressed and focused looks are drawn by SkinStyle.
+    SkinStyle::SetRole(this, SkinStyle::Role::OutlookItems);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, GuiDrawLayer::GetRGBColorFace(style).lighter(108));
+    pal.setColor(QPalette::ButtonText, QColor(16, 33, 63));
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(109, 127, 156));
+    setPalette(pal);
+    setAutoFillBackground(true);
 }
 
 void CGuiOutLook::SetItemEnabled(int commandId, bool enabled)

@@ -2,6 +2,7 @@
 
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/GuiDrawLayer.h"
+#include "ui/skinui/SkinStyle.h"
 
 #include <QKeyEvent>
 #include <QToolButton>
@@ -123,18 +124,11 @@ bool CGuiOutLookView::eventFilter(QObject* watched, QEvent* event)
 
 void CGuiOutLookView::SetStyle(int style)
 {
-    const QColor face = GuiDrawLayer::GetRGBColorFace(style);
-    const auto [top, bottom] = GuiDrawLayer::BannerColors(face);
-    const QColor shadow = GuiDrawLayer::GetRGBColorShadow(style);
-    m_folders->setStyleSheet(
-        QStringLiteral(
-            "QToolBox { background: %4; }"
-            "QToolBox::tab { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 %2);"
-            " border: 1px solid %3; border-radius: 0px; color: #10213f; font-weight: bold;"
-            " padding-left: 6px; min-height: 22px; }"
-            "QToolBox::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-            " stop:0 #fff3c8, stop:1 #fbc46b); color: #10213f; }"
-            "QToolBox::tab:hover { background: #ffe7a2; }")
-            .arg(top.name(), bottom.name(), shadow.name(), face.lighter(108).name()));
+    // The folder bars are drawn by SkinStyle; the room under them is the face, lighter.
+    SkinStyle::SetRole(m_folders, SkinStyle::Role::Folders);
+    QPalette pal = m_folders->palette();
+    pal.setColor(QPalette::Window, GuiDrawLayer::GetRGBColorFace(style).lighter(108));
+    m_folders->setPalette(pal);
+    m_folders->setAutoFillBackground(true);
     GuiDrawLayer::ApplyFace(this, style);
 }

@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 
 CGuiStatusBar::CGuiStatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -25,7 +26,6 @@ void CGuiStatusBar::SetIndicators(const QList<int>& ids)
         layout->addWidget(text, 1);
         box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         box->setObjectName(QStringLiteral("pane%1").arg(id));
-        box->setStyleSheet(QStringLiteral("#pane%1 { border-left: 1px solid rgba(0,0,0,60); }").arg(id));
         addPermanentWidget(box);
         m_panes.insert(id, {box, icon, text});
     }
@@ -53,4 +53,18 @@ QString CGuiStatusBar::PaneText(int id) const
 {
     auto it = m_panes.constFind(id);
     return it == m_panes.constEnd() ? QString() : it->text->text();
+}
+
+void CGuiStatusBar::paintEvent(QPaintEvent* event)
+{
+    QStatusBar::paintEvent(event);
+    // A faint divider on the left of each pane.
+    QPainter painter(this);
+    painter.setPen(QColor(0, 0, 0, 60));
+    for (const Pane& pane : std::as_const(m_panes)) {
+        if (pane.box->isVisible()) {
+            const QRect r = pane.box->geometry();
+            painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        }
+    }
 }

@@ -19,6 +19,9 @@ public:
     void SetPaneText(int id, const QString& text);
     QString PaneText(int id) const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     struct Pane
     {

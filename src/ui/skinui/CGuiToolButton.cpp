@@ -29,8 +29,12 @@ void CGuiToolButton::SetCaption(const QString& caption)
 
 void CGuiToolButton::SetColor(const QColor& color)
 {
-    setStyleSheet(QStringLiteral("QToolButton { color: %1; border: none; background: transparent; }")
-                      .arg(color.name()));
+    // Only the caption shows, in this colour: no hot or pressed panel.
+    QPalette pal = palette();
+    pal.setColor(QPalette::ButtonText, color);
+    setPalette(pal);
+    m_captionOnly = true;
+    update();
 }
 
 QString CGuiToolButton::ShownCaption() const
@@ -54,5 +58,8 @@ void CGuiToolButton::paintEvent(QPaintEvent*)
     QStyleOptionToolButton option;
     initStyleOption(&option);
     option.text = ShownCaption();
+    if (m_captionOnly)
+        option.state &=
+            ~(QStyle::State_Sunken | QStyle::State_On | QStyle::State_Raised | QStyle::State_MouseOver);
     p.drawComplexControl(QStyle::CC_ToolButton, option);
 }

@@ -22,4 +22,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool m_captionOnly = false;
 };
