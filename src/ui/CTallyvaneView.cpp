@@ -43,9 +43,9 @@ template <typename F> void CTallyvaneView::KeepingSelection(F&& change)
 
 void CTallyvaneView::Refresh(const COleDateTime& month, DueFilter filter)
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // A month fills in well under a frame: a wait cursor would never show, but
+    // loading it from the cursor theme cost a window's start a millisecond.
     KeepingSelection([&] { m_model->Fill(month, filter); });
-    QApplication::restoreOverrideCursor();
     viewport()->update();
 }
 

@@ -62,15 +62,38 @@ void Badge(QPainter& p, const QPointF& c, double r, const QColor& fill)
     p.drawEllipse(c, r, r);
 }
 
+// Letters are filled as outlines taken once from one size of the font and
+// scaled, centred in `r` as drawText centres them: a font of its own for each
+// letter size cost every start a font match per size.
 void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel,
             bool bold = true)
 {
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPixelSize(int(pixel));
-    f.setBold(bold);
-    p.setFont(f);
-    p.setPen(color);
-    p.drawText(r, Qt::AlignCenter, text);
+    constexpr int kOutlinePixels = 64;
+    struct Outline
+    {
+        QPainterPath path; // with its baseline at y = 0
+        qreal advance;
+        qreal ascent;
+        qreal height;
+    };
+    static QHash<QString, Outline> outlines;
+    const QString key = (bold ? QLatin1Char('b') : QLatin1Char('n')) + text;
+    auto it = outlines.constFind(key);
+    if (it == outlines.constEnd()) {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(kOutlinePixels);
+        f.setBold(bold);
+        const QFontMetricsF metrics(f);
+        Outline outline{{}, metrics.horizontalAdvance(text), metrics.ascent(), metrics.height()};
+        outline.path.addText(0, 0, f, text);
+        it = outlines.insert(key, outline);
+    }
+    const qreal k = int(pixel) / qreal(kOutlinePixels);
+    p.save();
+    p.translate(r.center().x() - it->advance * k / 2, r.center().y() - it->height * k / 2 + it->ascent * k);
+    p.scale(k, k);
+    p.fillPath(it->path, color);
+    p.restore();
 }
 
 void Check(QPainter& p, const QPointF& at, double s, const QColor& color, double width)
@@ -374,6 +397,23 @@ void Draw(QPainter& p, Glyph glyph)
         Badge(p, QPointF(21, 22), 8, QColor(38, 110, 200));
         CircleArrows(p, QPointF(21, 22), 4.5, kPaper, 2);
         break;
+    case Glyph::MoreRight:
+    case Glyph::MoreDown: {
+        p.save();
+        if (glyph == Glyph::MoreDown) {
+            p.translate(32, 0);
+            p.rotate(90);
+        }
+        p.setPen(QPen(QColor(45, 50, 60), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        for (const double x : {8.0, 17.0}) {
+            QPolygonF chevron;
+            chevron << QPointF(x, 8) << QPointF(x + 7, 16) << QPointF(x, 24);
+            p.drawPolyline(chevron);
+        }
+        p.restore();
+        break;
+    }
     }
 }
 
@@ -600,7 +640,9 @@ QPixmap Bitmap(int id)
 
 QIcon AppIcon()
 {
-    return QIcon(new GlyphIconEngine(Glyph::AppIcon, nullptr, {16, 24, 32, 48, 64, 128}));
+    // Up to 64 px: a window's icon is sent to the display in every size it has,
+    // and larger views take the installed icons.
+    return QIcon(new GlyphIconEngine(Glyph::AppIcon, nullptr, {16, 24, 32, 48, 64}));
 }
 
 } // namespace DrawnImages

@@ -36,7 +36,9 @@ enum class Glyph
     Total,
     Bill,
     Series,
-    AppIcon
+    AppIcon,
+    MoreRight, // a bar's button for what does not fit: across
+    MoreDown   // and down
 };
 
 // One glyph in a size x size square, transparent around it.

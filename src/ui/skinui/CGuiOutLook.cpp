@@ -3,6 +3,7 @@
 #include "ui/skinui/GuiDrawLayer.h"
 #include "ui/skinui/SkinStyle.h"
 
+#include <QEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -27,7 +28,9 @@ void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex,
     item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     item->setIconSize(QSize(32, 32));
     item->setAutoRaise(true);
-    item->setCursor(Qt::PointingHandCursor);
+    // The hand shows from the first time the mouse comes over an item: a
+    // cursor set now would be read from the cursor theme before the window shows.
+    item->installEventFilter(this);
     item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     item->setMinimumWidth(84);
     if (imageIndex >= 0 && imageIndex < m_images.size())
@@ -62,4 +65,14 @@ QList<QToolButton*> CGuiOutLook::Items() const
     for (int id : m_order)
         items << m_items.value(id);
     return items;
+}
+
+bool CGuiOutLook::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        auto* item = qobject_cast<QToolButton*>(watched);
+        if (item && !item->testAttribute(Qt::WA_SetCursor))
+            item->setCursor(Qt::PointingHandCursor);
+    }
+    return QWidget::eventFilter(watched, event);
 }

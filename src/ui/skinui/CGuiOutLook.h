@@ -28,6 +28,9 @@ public:
 signals:
     void commandRequested(int commandId);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QList<QPixmap> m_images;
     QHash<int, QToolButton*> m_items;

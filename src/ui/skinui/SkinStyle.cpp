@@ -1,5 +1,6 @@
 #include "ui/skinui/SkinStyle.h"
 
+#include "ui/DrawnImages.h"
 #include "ui/skinui/CGuiFrameWnd.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -276,4 +277,16 @@ QSize SkinStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
     if (type == CT_ToolButton && widget && RoleOf(widget->parentWidget()) == Role::OutlookItems)
         return QProxyStyle::sizeFromContents(type, option, size, widget) + QSize(4, 4);
     return QProxyStyle::sizeFromContents(type, option, size, widget);
+}
+
+QIcon SkinStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    // Every menu bar and tool bar asks for these when it is made; the desktop
+    // style reads them from image files, the first of which loads every image
+    // format the system has, before the window can show.
+    if (icon == SP_ToolBarHorizontalExtensionButton)
+        return DrawnImages::GlyphIcon(DrawnImages::Glyph::MoreRight);
+    if (icon == SP_ToolBarVerticalExtensionButton)
+        return DrawnImages::GlyphIcon(DrawnImages::Glyph::MoreDown);
+    return QProxyStyle::standardIcon(icon, option, widget);
 }
