@@ -112,7 +112,7 @@ void CMainFrame::InstallDueFeatures()
 
     // Coming Up in the navigation pane.
     auto* list = new CGuiOutLook(m_outlook->Folders());
-    list->SetImageList(LoadImageList(156, 32));
+    list->SetImageList(LoadImageIcons(156, 32));
     list->AddItem(ID_VIEW_COMING_UP, tr("Coming Up"), 22, tr("Overdue and upcoming dues"));
     list->AddItem(ID_VIEW_MONTH, tr("Month"), 21, tr("The dues of the month"));
     list->SetStyle(GuiDrawLayer::kStyleBlue);

@@ -41,7 +41,7 @@ COutlookView::COutlookView(QWidget* parent) : CGuiOutLookView(parent)
           {ID_CSV_EXPORT, "CSV", 22}}},
         {QT_TR_NOOP("Print"), {{ID_FILE_PRINT, QT_TR_NOOP("Print"), 7}}},
     };
-    const QList<QPixmap> images = LoadImageList(156, 32);
+    const QList<QIcon> images = LoadImageIcons(156, 32);
     for (const Folder& folder : folders) {
         auto* list = new CGuiOutLook(Folders());
         list->SetImageList(images);

@@ -561,9 +561,72 @@ QIcon ThemeIcon(const char* themeName, Glyph fallback)
     return QIcon(new GlyphIconEngine(fallback, themeName, {16, 22, 24, 32, 48}));
 }
 
+namespace {
+
+// The strips among the bitmaps: their size, their cells and what each cell shows.
+struct StripSpec
+{
+    int width;
+    int height;
+    int cell;
+    QList<std::pair<int, Glyph>> cells;
+};
+
+const StripSpec* StripOf(int id)
+{
+    using G = Glyph;
+    static const QHash<int, StripSpec> strips = {
+        {138,
+         {256,
+          16,
+          16,
+          {{0, G::Calendar},
+           {1, G::New},
+           {2, G::Modify},
+           {3, G::Delete},
+           {4, G::Filter},
+           {5, G::Refresh},
+           {6, G::Sync},
+           {7, G::Details},
+           {8, G::Excel},
+           {9, G::Word},
+           {10, G::Html},
+           {11, G::Pdf},
+           {12, G::Help},
+           {13, G::About},
+           {14, G::PrevMonth},
+           {15, G::NextMonth}}}},
+        {142, {32, 16, 16, {{0, G::PaidMark}, {1, G::RecurringMark}}}},
+        {156,
+         {800,
+          32,
+          32,
+          {{7, G::Print},
+           {8, G::Word},
+           {9, G::Excel},
+           {10, G::Html},
+           {11, G::Sync},
+           {12, G::Refresh},
+           {15, G::Folder},
+           {18, G::Modify},
+           {19, G::Delete},
+           {20, G::Pdf},
+           {21, G::Calendar},
+           {22, G::Bill},
+           {24, G::New}}}},
+        {165, {96, 32, 32, {{0, G::AppIcon}, {1, G::Bill}, {2, G::Series}}}},
+    };
+    const auto it = strips.constFind(id);
+    return it == strips.constEnd() ? nullptr : &it.value();
+}
+
+} // namespace
+
 QPixmap Bitmap(int id)
 {
     using G = Glyph;
+    if (const StripSpec* strip = StripOf(id))
+        return Strip(strip->width, strip->height, strip->cell, strip->cells);
     switch (id) {
     case 132: {
         QPixmap row(32, 30);
@@ -572,47 +635,12 @@ QPixmap Bitmap(int id)
         p.drawPixmap(1, 0, Paint(G::Calendar, 30));
         return row;
     }
-    case 138:
-        return Strip(256, 16, 16,
-                     {{0, G::Calendar},
-                      {1, G::New},
-                      {2, G::Modify},
-                      {3, G::Delete},
-                      {4, G::Filter},
-                      {5, G::Refresh},
-                      {6, G::Sync},
-                      {7, G::Details},
-                      {8, G::Excel},
-                      {9, G::Word},
-                      {10, G::Html},
-                      {11, G::Pdf},
-                      {12, G::Help},
-                      {13, G::About},
-                      {14, G::PrevMonth},
-                      {15, G::NextMonth}});
-    case 142:
-        return Strip(32, 16, 16, {{0, G::PaidMark}, {1, G::RecurringMark}});
     case 146:
         return Paint(G::Paid, 16);
     case 147:
         return Paint(G::Unpaid, 16);
     case 148:
         return Paint(G::Total, 16);
-    case 156:
-        return Strip(800, 32, 32,
-                     {{7, G::Print},
-                      {8, G::Word},
-                      {9, G::Excel},
-                      {10, G::Html},
-                      {11, G::Sync},
-                      {12, G::Refresh},
-                      {15, G::Folder},
-                      {18, G::Modify},
-                      {19, G::Delete},
-                      {20, G::Pdf},
-                      {21, G::Calendar},
-                      {22, G::Bill},
-                      {24, G::New}});
     case 164: {
         QPixmap banner(100, 14);
         banner.fill(Qt::transparent);
@@ -631,11 +659,35 @@ QPixmap Bitmap(int id)
         p.drawText(QRectF(17, 0, 82, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyvane"));
         return banner;
     }
-    case 165:
-        return Strip(96, 32, 32, {{0, G::AppIcon}, {1, G::Bill}, {2, G::Series}});
     default:
         return {};
     }
+}
+
+QSize BitmapSize(int id)
+{
+    if (const StripSpec* strip = StripOf(id))
+        return QSize(strip->width, strip->height);
+    return Bitmap(id).size();
+}
+
+QPixmap BitmapCell(int id, int index, int cx)
+{
+    const StripSpec* strip = StripOf(id);
+    if (!strip || cx != strip->cell)
+        return Bitmap(id).copy(index * cx, 0, cx, BitmapSize(id).height());
+    // Only this cell is painted, as Strip paints it.
+    QPixmap cell(cx, strip->height);
+    cell.fill(Qt::transparent);
+    for (const auto& [at, glyph] : strip->cells) {
+        if (at == index) {
+            QPainter p(&cell);
+            p.setRenderHint(QPainter::Antialiasing);
+            const int side = std::min(strip->cell, strip->height);
+            p.drawPixmap((strip->cell - side) / 2, (strip->height - side) / 2, Paint(glyph, side));
+        }
+    }
+    return cell;
 }
 
 QIcon AppIcon()

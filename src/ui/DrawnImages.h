@@ -57,6 +57,11 @@ QIcon ThemeIcon(const char* themeName, Glyph fallback);
 //  strip 800x32 (25 images); 164 banner image 100x14; 165 caption icons
 //  96x32 (product, single due, due of a series). Null for other numbers.
 QPixmap Bitmap(int id);
+// A bitmap's size, without painting a strip.
+QSize BitmapSize(int id);
+// Cell `index` of a bitmap cut into cells cx pixels wide; of a strip, only
+// that cell is painted.
+QPixmap BitmapCell(int id, int index, int cx);
 
 // The application icon in the usual sizes.
 QIcon AppIcon();

@@ -14,7 +14,7 @@ CGuiOutLook::CGuiOutLook(QWidget* parent) : QWidget(parent), m_layout(new QVBoxL
     m_layout->addStretch(1);
 }
 
-void CGuiOutLook::SetImageList(const QList<QPixmap>& images)
+void CGuiOutLook::SetImageList(const QList<QIcon>& images)
 {
     m_images = images;
 }
@@ -34,7 +34,7 @@ void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex,
     item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     item->setMinimumWidth(84);
     if (imageIndex >= 0 && imageIndex < m_images.size())
-        item->setIcon(QIcon(m_images.at(imageIndex)));
+        item->setIcon(m_images.at(imageIndex));
     connect(item, &QToolButton::clicked, this, [this, commandId] { emit commandRequested(commandId); });
     m_layout->insertWidget(m_layout->count() - 1, item, 0, Qt::AlignHCenter);
     m_items.insert(commandId, item);

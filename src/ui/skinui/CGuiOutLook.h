@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QWidget>
 
 class QToolButton;
@@ -14,7 +15,7 @@ class CGuiOutLook : public QWidget
 public:
     explicit CGuiOutLook(QWidget* parent = nullptr);
 
-    void SetImageList(const QList<QPixmap>& images);
+    void SetImageList(const QList<QIcon>& images);
     void AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip);
     void SetStyle(int style);
 
@@ -32,7 +33,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QList<QPixmap> m_images;
+    QList<QIcon> m_images;
     QHash<int, QToolButton*> m_items;
     QList<int> m_order;
     QVBoxLayout* m_layout;
