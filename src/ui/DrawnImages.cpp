@@ -62,21 +62,22 @@ void Badge(QPainter& p, const QPointF& c, double r, const QColor& fill)
     p.drawEllipse(c, r, r);
 }
 
-// Letters are filled as outlines taken once from one size of the font and
-// scaled, centred in `r` as drawText centres them: a font of its own for each
-// letter size cost every start a font match per size.
-void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel,
-            bool bold = true)
+// Texts of the images are filled as outlines taken once from one size of the
+// font and scaled: a font of its own for each size (and an oblique one) cost
+// every start a font match each.
+struct TextOutline
 {
-    constexpr int kOutlinePixels = 64;
-    struct Outline
-    {
-        QPainterPath path; // with its baseline at y = 0
-        qreal advance;
-        qreal ascent;
-        qreal height;
-    };
-    static QHash<QString, Outline> outlines;
+    QPainterPath path; // with its baseline at y = 0
+    qreal advance;
+    qreal ascent;
+    qreal height;
+};
+
+constexpr int kOutlinePixels = 64;
+
+const TextOutline& OutlineOf(const QString& text, bool bold)
+{
+    static QHash<QString, TextOutline> outlines;
     const QString key = (bold ? QLatin1Char('b') : QLatin1Char('n')) + text;
     auto it = outlines.constFind(key);
     if (it == outlines.constEnd()) {
@@ -84,16 +85,33 @@ void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& col
         f.setPixelSize(kOutlinePixels);
         f.setBold(bold);
         const QFontMetricsF metrics(f);
-        Outline outline{{}, metrics.horizontalAdvance(text), metrics.ascent(), metrics.height()};
+        TextOutline outline{{}, metrics.horizontalAdvance(text), metrics.ascent(), metrics.height()};
         outline.path.addText(0, 0, f, text);
         it = outlines.insert(key, outline);
     }
-    const qreal k = int(pixel) / qreal(kOutlinePixels);
+    return it.value();
+}
+
+// Fills `text` at `pixel` size in `r`, placed as drawText places it with
+// `alignment` (AlignCenter or AlignLeft | AlignVCenter); `slant` leans it.
+void FillText(QPainter& p, const QRectF& r, int alignment, const QString& text, const QColor& color, int pixel,
+              bool bold, qreal slant = 0)
+{
+    const TextOutline& outline = OutlineOf(text, bold);
+    const qreal k = pixel / qreal(kOutlinePixels);
+    const qreal x = (alignment & Qt::AlignLeft) ? r.left() : r.center().x() - outline.advance * k / 2;
     p.save();
-    p.translate(r.center().x() - it->advance * k / 2, r.center().y() - it->height * k / 2 + it->ascent * k);
+    p.translate(x, r.center().y() - outline.height * k / 2 + outline.ascent * k);
+    p.shear(-slant, 0);
     p.scale(k, k);
-    p.fillPath(it->path, color);
+    p.fillPath(outline.path, color);
     p.restore();
+}
+
+void Letter(QPainter& p, const QRectF& r, const QString& text, const QColor& color, double pixel,
+            bool bold = true)
+{
+    FillText(p, r, Qt::AlignCenter, text, color, int(pixel), bold);
 }
 
 void Check(QPainter& p, const QPointF& at, double s, const QColor& color, double width)
@@ -406,9 +424,9 @@ void Draw(QPainter& p, Glyph glyph)
         }
         p.setPen(QPen(QColor(45, 50, 60), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        for (const double x : {8.0, 17.0}) {
+        for (const double x : {9.0, 17.0}) {
             QPolygonF chevron;
-            chevron << QPointF(x, 8) << QPointF(x + 7, 16) << QPointF(x, 24);
+            chevron << QPointF(x, 10) << QPointF(x + 6, 16) << QPointF(x, 22);
             p.drawPolyline(chevron);
         }
         p.restore();
@@ -648,15 +666,11 @@ QPixmap Bitmap(int id)
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.drawPixmap(0, 0, Paint(G::AppIcon, 14));
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setPixelSize(12);
-        f.setBold(true);
-        f.setItalic(true);
-        p.setFont(f);
-        p.setPen(QColor(255, 255, 255, 180));
-        p.drawText(QRectF(18, 1, 82, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyvane"));
-        p.setPen(QColor(21, 66, 139));
-        p.drawText(QRectF(17, 0, 82, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tallyvane"));
+        // Bold and leaning, with a light shadow.
+        const QString name = QStringLiteral("Tallyvane");
+        constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+        FillText(p, QRectF(18, 1, 82, 14), kLeft, name, QColor(255, 255, 255, 180), 12, true, 0.2);
+        FillText(p, QRectF(17, 0, 82, 14), kLeft, name, QColor(21, 66, 139), 12, true, 0.2);
         return banner;
     }
     default:

@@ -11,10 +11,7 @@
 
 #include <algorithm>
 
-DueRowDelegate::DueRowDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), m_row(LoadImageList(132, 32)), m_marks(LoadImageList(142, 16))
-{
-}
+DueRowDelegate::DueRowDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
 QSize DueRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
 {
@@ -53,6 +50,11 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->drawText(places.date, Qt::AlignLeft | flags,
                       normalMetrics.elidedText(look.line2, Qt::ElideRight, std::max(0, places.date.width())));
 
+    if (!m_imagesLoaded) { // on the first row painted: an empty list needs none
+        m_row = LoadImageList(132, 32);
+        m_marks = LoadImageList(142, 16);
+        m_imagesLoaded = true;
+    }
     if (!m_row.isEmpty())
         painter->drawPixmap(layout.rowImage, m_row.at(0));
     if (look.paidMark && m_marks.size() > 0)

@@ -23,6 +23,7 @@ public:
     static int MinimumWidth(const QFont& base, const QLocale& locale);
 
 private:
-    QList<QPixmap> m_row;   // the row image
-    QList<QPixmap> m_marks; // 0 paid, 1 recurring
+    mutable bool m_imagesLoaded = false;
+    mutable QList<QPixmap> m_row;   // the row image
+    mutable QList<QPixmap> m_marks; // 0 paid, 1 recurring
 };
