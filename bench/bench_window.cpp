@@ -68,7 +68,7 @@ private:
 int ChildMain(int argc, char** argv, const std::string& mode, const QString& workDir)
 {
     if (mode != "minimal")
-        GuiStartup::BeginFontWarmUp(); // as the window program does
+        GuiStartup::BeginWarmUp(); // as the window program does
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));

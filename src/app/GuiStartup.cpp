@@ -39,10 +39,12 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(GuiStartup)
 };
-// The font warm-up's thread. The font configuration is process-wide and Qt's
-// font database takes a lock of its own, so the window's first text simply
-// waits for what the thread has not finished yet; nothing is read twice.
-class FontWarmUp
+// The warm-up's thread: the fonts, then the window's first images. The font
+// configuration is process-wide and Qt's font database takes a lock of its
+// own, so the window's first text simply waits for what the thread has not
+// finished yet, and nothing is read twice; an image not painted ahead in time
+// is painted where it is needed.
+class WarmUp
 {
 public:
     void Begin()
@@ -51,8 +53,10 @@ public:
             return;
         m_thread = std::thread([ready = m_ready.get_future()]() mutable {
             FcInit();
-            if (ready.get())
+            if (ready.get()) {
                 (void)QFontDatabase::families();
+                DrawnImages::PaintAhead(CMainFrame::ImagesShownFirst());
+            }
         });
     }
 
@@ -66,7 +70,7 @@ public:
             m_thread.join();
     }
 
-    ~FontWarmUp() { End(); }
+    ~WarmUp() { End(); }
 
 private:
     void Release(bool ready)
@@ -82,14 +86,14 @@ private:
     bool m_released = false;
 };
 
-FontWarmUp& Fonts()
+WarmUp& Fonts()
 {
-    static FontWarmUp fonts;
+    static WarmUp fonts;
     return fonts;
 }
 } // namespace
 
-void BeginFontWarmUp()
+void BeginWarmUp()
 {
     Fonts().Begin();
 }

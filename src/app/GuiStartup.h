@@ -50,10 +50,11 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options);
 
 // Starts reading the system's font configuration on a thread of its own, to
 // be called before the QApplication is made. The first text the window lays
-// out would otherwise wait for it, about a third of a start; the thread goes
-// on to Qt's font database once InitDesktop says the application is there.
+// out would otherwise wait for it, about a third of a start; once InitDesktop
+// says the application is there, the thread goes on to Qt's font database and
+// paints the window's first images ahead (CMainFrame::ImagesShownFirst).
 // Ended (waited for) by InitInstance once the window is shown, or at exit.
-void BeginFontWarmUp();
+void BeginWarmUp();
 
 // Installs the desktop handlers (opening files), the application's icon and
 // look; once per process.

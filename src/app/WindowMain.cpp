@@ -22,7 +22,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
         return 2;
     }
-    GuiStartup::BeginFontWarmUp();
+    GuiStartup::BeginWarmUp();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));

@@ -343,6 +343,25 @@ void CMainFrame::CreateMenus()
     help->addAction(m_actions.value(ID_APP_ABOUT));
 }
 
+QList<std::pair<Glyph, int>> CMainFrame::ImagesShownFirst()
+{
+    QList<std::pair<Glyph, int>> images = {
+        {Glyph::AppIcon, 14},                                             // the tool bar's banner
+        {Glyph::Paid, 16},    {Glyph::Unpaid, 16},  {Glyph::Total, 16},   // the status panes
+        {Glyph::AppIcon, 32}, {Glyph::Bill, 32},    {Glyph::Series, 32},  // the caption
+        {Glyph::New, 32},     {Glyph::Modify, 32},  {Glyph::Delete, 32},  // the open folder
+        {Glyph::AppIcon, 16}, {Glyph::AppIcon, 24}, {Glyph::AppIcon, 48}, // the window's icon
+        {Glyph::AppIcon, 64},
+    };
+    for (int id : CMainToolBar::SlotIds()) {
+        for (const CommandInfo& c : kCommands) {
+            if (c.id == id && c.id != ID_APP_EXIT)
+                images.append({c.glyph, 16});
+        }
+    }
+    return images;
+}
+
 void CMainFrame::CreateStatusBar()
 {
     m_statusBar = new CGuiStatusBar(this);

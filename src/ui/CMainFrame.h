@@ -2,6 +2,7 @@
 
 #include "model/DueRecord.h"
 #include "model/UndoStack.h"
+#include "ui/DrawnImages.h"
 #include "ui/DueListQuery.h"
 #include "ui/FocusRing.h"
 #include "ui/skinui/CGuiFrameWnd.h"
@@ -33,6 +34,10 @@ class CMainFrame : public CGuiFrameWnd
 {
     Q_OBJECT
 public:
+    // The drawn images a new window shows in its first frame, in the order it
+    // needs them: to be painted ahead on another thread while it is built.
+    static QList<std::pair<DrawnImages::Glyph, int>> ImagesShownFirst();
+
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 

@@ -4,8 +4,11 @@
 #include <QFont>
 #include <QHash>
 #include <QIconEngine>
+#include <QImage>
+#include <QMutex>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOption>
 
@@ -77,7 +80,7 @@ constexpr int kOutlinePixels = 64;
 
 const TextOutline& OutlineOf(const QString& text, bool bold)
 {
-    static QHash<QString, TextOutline> outlines;
+    thread_local QHash<QString, TextOutline> outlines; // images may be painted ahead on a thread
     const QString key = (bold ? QLatin1Char('b') : QLatin1Char('n')) + text;
     auto it = outlines.constFind(key);
     if (it == outlines.constEnd()) {
@@ -94,8 +97,8 @@ const TextOutline& OutlineOf(const QString& text, bool bold)
 
 // Fills `text` at `pixel` size in `r`, placed as drawText places it with
 // `alignment` (AlignCenter or AlignLeft | AlignVCenter); `slant` leans it.
-void FillText(QPainter& p, const QRectF& r, int alignment, const QString& text, const QColor& color, int pixel,
-              bool bold, qreal slant = 0)
+void FillText(QPainter& p, const QRectF& r, int alignment, const QString& text, const QColor& color,
+              int pixel, bool bold, qreal slant = 0)
 {
     const TextOutline& outline = OutlineOf(text, bold);
     const qreal k = pixel / qreal(kOutlinePixels);
@@ -452,16 +455,37 @@ QPixmap Strip(int width, int height, int cell, const QList<std::pair<int, Glyph>
 
 namespace {
 
-QPixmap PaintNow(Glyph glyph, int size)
+// Any thread may paint an image; only the GUI thread makes pixmaps of them.
+QImage PaintImage(Glyph glyph, int size)
 {
-    QPixmap pix(size, size);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(size / 32.0, size / 32.0);
     Draw(p, glyph);
-    return pix;
+    return image;
+}
+
+quint64 KeyOf(Glyph glyph, int size)
+{
+    return (quint64(glyph) << 32) | quint32(size);
+}
+
+// The images painted ahead (PaintAhead) and not yet taken, and those a
+// painter ahead has begun.
+struct Ahead
+{
+    QMutex mutex;
+    QHash<quint64, QImage> ready;
+    QSet<quint64> begun;
+};
+
+Ahead& TheAhead()
+{
+    static Ahead ahead;
+    return ahead;
 }
 
 // Paints a glyph (or takes the theme's icon) only when a size of it is first
@@ -555,13 +579,39 @@ QPixmap Paint(Glyph glyph, int size)
     // Each glyph is painted once per size and kept: the same images appear in
     // the toolbar, the menus, the navigation pane and the dialogs.
     static QHash<quint64, QPixmap> painted;
-    const quint64 key = (quint64(glyph) << 32) | quint32(size);
+    const quint64 key = KeyOf(glyph, size);
     const auto it = painted.constFind(key);
     if (it != painted.constEnd())
         return it.value();
-    const QPixmap pix = PaintNow(glyph, size);
+    QImage image;
+    {
+        Ahead& ahead = TheAhead();
+        const QMutexLocker lock(&ahead.mutex);
+        image = ahead.ready.take(key);
+        ahead.begun.insert(key); // too late to paint it ahead
+    }
+    if (image.isNull()) // not painted ahead (yet): no waiting for it
+        image = PaintImage(glyph, size);
+    const QPixmap pix = QPixmap::fromImage(std::move(image));
     painted.insert(key, pix);
     return pix;
+}
+
+void PaintAhead(const QList<std::pair<Glyph, int>>& images)
+{
+    Ahead& ahead = TheAhead();
+    for (const auto& [glyph, size] : images) {
+        const quint64 key = KeyOf(glyph, size);
+        {
+            const QMutexLocker lock(&ahead.mutex);
+            if (ahead.begun.contains(key))
+                continue;
+            ahead.begun.insert(key);
+        }
+        QImage image = PaintImage(glyph, size);
+        const QMutexLocker lock(&ahead.mutex);
+        ahead.ready.insert(key, std::move(image));
+    }
 }
 
 void PaintInto(QPainter& painter, Glyph glyph)

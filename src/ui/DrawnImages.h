@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
+
+#include <utility>
 
 class QPainter;
 
@@ -43,6 +46,9 @@ enum class Glyph
 
 // One glyph in a size x size square, transparent around it.
 QPixmap Paint(Glyph glyph, int size);
+// Paints these glyphs at these sizes now, on any thread, for Paint to take
+// ready: a window's start hands the images it shows first to a second core.
+void PaintAhead(const QList<std::pair<Glyph, int>>& images);
 // The same with any painter, in a 32 x 32 space (scale the painter for other
 // sizes): how the installed icons are made.
 void PaintInto(QPainter& painter, Glyph glyph);
