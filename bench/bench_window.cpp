@@ -2,16 +2,15 @@
 // first painted frame, for a bare QMainWindow (the floor), and for the
 // program's window on a data folder of no dues and of 100,000 dues (read
 // while the window is up). Each start is a fresh process, timed by this one
-// from fork to the child's word that it painted; the median of several is
-// kept. The platform is the environment's (offscreen when there is no display).
+// from fork to the child's word that it painted. The kinds take turns, and
+// the median of each is kept (--rounds=N, 15 by default). The platform is the environment's (offscreen when
+// there is no display).
 #include "BenchReport.h"
 
 #include "app/GuiStartup.h"
 #include "model/CDueStore.h"
 #include "model/DueFile.h"
 #include "ui/CMainFrame.h"
-
-#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
@@ -26,12 +25,14 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -174,38 +175,25 @@ QString Folder(int count)
     return dir->path();
 }
 
-void BM_WindowStart(benchmark::State& state, const std::string& mode, int dues)
+struct Mode
 {
-    const QString workDir = mode == "minimal" ? QString() : Folder(dues);
-    QTemporaryDir config;
-    (void)TimeStart(mode, workDir, config.path()); // warm the caches
-    for (auto _ : state) {
-        const double seconds = TimeStart(mode, workDir, config.path());
-        if (seconds < 0) {
-            state.SkipWithError("the window did not show");
-            break;
-        }
-        state.SetIterationTime(seconds);
-    }
+    const char* name;
+    std::string child; // the child's mode
+    int dues;
+};
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
-BENCHMARK_CAPTURE(BM_WindowStart, minimal, std::string("minimal"), 0)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WindowStart, dues0, std::string("tallyvane"), 0)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_WindowStart, dues100k, std::string("tallyvane"), 100000)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(9)
-    ->ReportAggregatesOnly()
-    ->Unit(benchmark::kMillisecond);
+
+double Quartile(std::vector<double> v, int which)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[std::min(v.size() - 1, v.size() * size_t(which) / 4)];
+}
 
 } // namespace
 
@@ -220,27 +208,47 @@ int main(int argc, char** argv)
     }
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    int rounds = 15;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--rounds=", 9) == 0)
+            rounds = std::max(1, std::atoi(argv[i] + 9));
+    }
     const std::string loadBefore = BenchReport::LoadAverage();
-    BenchReport::Reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    // The starts of the three kinds take turns, each round in another order,
+    // so that the machine's drift during the run falls on all of them alike.
+    const Mode modes[] = {{"bare QMainWindow", "minimal", 0},
+                          {"window, 0 dues", "tallyvane", 0},
+                          {"window, 100,000 dues", "tallyvane", 100000}};
+    constexpr int kModes = 3;
+    QString folders[kModes];
+    for (int m = 0; m < kModes; ++m)
+        folders[m] = modes[m].child == "minimal" ? QString() : Folder(modes[m].dues);
+    QTemporaryDir config;
+    for (int m = 0; m < kModes; ++m)
+        (void)TimeStart(modes[m].child, folders[m], config.path()); // warm the caches
+    std::vector<double> seconds[kModes];
+    for (int r = 0; r < rounds; ++r) {
+        for (int k = 0; k < kModes; ++k) {
+            const int m = (r + k) % kModes;
+            const double s = TimeStart(modes[m].child, folders[m], config.path());
+            if (s < 0) {
+                std::fprintf(stderr, "bench_window: the %s did not show\n", modes[m].name);
+                return 1;
+            }
+            seconds[m].push_back(s);
+        }
+    }
 
-    std::printf("\nWindow start, median of 9, platform %s (%s before, %s after):\n",
-                std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default",
+    std::printf("Window start, from fork to the first painted frame, %d rounds, platform %s\n(%s before, %s "
+                "after):\n",
+                rounds, std::getenv("QT_QPA_PLATFORM") ? std::getenv("QT_QPA_PLATFORM") : "default",
                 loadBefore.c_str(), BenchReport::LoadAverage().c_str());
-    auto median = [&](const char* name) {
-        const auto* f = reporter.Find(std::string("BM_WindowStart/") + name +
-                                      "/iterations:1/repeats:9/manual_time_median");
-        return f ? f->real : -1.0;
-    };
-    const double minimal = median("minimal"), none = median("dues0"), many = median("dues100k");
-    if (minimal > 0 && none > 0)
-        BenchReport::Ratio("window, 0 dues / bare QMainWindow (s)", none, minimal, 1.5);
-    if (none > 0 && many > 0)
-        BenchReport::Ratio("window, 100,000 dues / 0 dues (s)", many, none, 1.5);
+    for (int m = 0; m < kModes; ++m)
+        std::printf("  %-22s median %6.1f ms, quartiles %6.1f to %6.1f ms\n", modes[m].name,
+                    Median(seconds[m]) * 1e3, Quartile(seconds[m], 1) * 1e3, Quartile(seconds[m], 3) * 1e3);
+    const double minimal = Median(seconds[0]), none = Median(seconds[1]), many = Median(seconds[2]);
+    BenchReport::Ratio("window, 0 dues / bare QMainWindow (s)", none, minimal, 1.5);
+    BenchReport::Ratio("window, 100,000 dues / 0 dues (s)", many, none, 1.5);
     std::fflush(stdout); // the summary before the static folders are removed
     return 0;
 }
