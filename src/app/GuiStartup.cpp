@@ -12,6 +12,7 @@
 #include "ui/CTrayIcon.h"
 #include "ui/CWorkDirDlg.h"
 #include "ui/DrawnImages.h"
+#include "ui/DueRowDelegate.h"
 #include "ui/FrameSettings.h"
 #include "ui/Prompt.h"
 
@@ -55,7 +56,9 @@ public:
             FcInit();
             if (ready.get()) {
                 (void)QFontDatabase::families();
+                DrawnImages::PaintBitmapsAhead({164}); // the tool bar's banner
                 DrawnImages::PaintAhead(CMainFrame::ImagesShownFirst());
+                (void)DueRowDelegate::MinimumWidth(QApplication::font(), QLocale());
             }
         });
     }

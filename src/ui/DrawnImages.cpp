@@ -488,6 +488,35 @@ Ahead& TheAhead()
     return ahead;
 }
 
+// The image painted ahead under `key`, or `paint`'s now; either way painting
+// ahead under that key is over.
+template <class PaintFn> QImage TakeAheadOr(quint64 key, PaintFn paint)
+{
+    QImage image;
+    {
+        Ahead& ahead = TheAhead();
+        const QMutexLocker lock(&ahead.mutex);
+        image = ahead.ready.take(key);
+        ahead.begun.insert(key);
+    }
+    return image.isNull() ? paint() : image;
+}
+
+// Paints `paint`'s image under `key` unless it was begun (or taken) already.
+template <class PaintFn> void PaintOneAhead(quint64 key, PaintFn paint)
+{
+    Ahead& ahead = TheAhead();
+    {
+        const QMutexLocker lock(&ahead.mutex);
+        if (ahead.begun.contains(key))
+            return;
+        ahead.begun.insert(key);
+    }
+    QImage image = paint();
+    const QMutexLocker lock(&ahead.mutex);
+    ahead.ready.insert(key, std::move(image));
+}
+
 // Paints a glyph (or takes the theme's icon) only when a size of it is first
 // shown: a window has many icons, most of them in menus not open yet.
 class GlyphIconEngine : public QIconEngine
@@ -583,15 +612,7 @@ QPixmap Paint(Glyph glyph, int size)
     const auto it = painted.constFind(key);
     if (it != painted.constEnd())
         return it.value();
-    QImage image;
-    {
-        Ahead& ahead = TheAhead();
-        const QMutexLocker lock(&ahead.mutex);
-        image = ahead.ready.take(key);
-        ahead.begun.insert(key); // too late to paint it ahead
-    }
-    if (image.isNull()) // not painted ahead (yet): no waiting for it
-        image = PaintImage(glyph, size);
+    QImage image = TakeAheadOr(key, [&] { return PaintImage(glyph, size); });
     const QPixmap pix = QPixmap::fromImage(std::move(image));
     painted.insert(key, pix);
     return pix;
@@ -599,19 +620,8 @@ QPixmap Paint(Glyph glyph, int size)
 
 void PaintAhead(const QList<std::pair<Glyph, int>>& images)
 {
-    Ahead& ahead = TheAhead();
-    for (const auto& [glyph, size] : images) {
-        const quint64 key = KeyOf(glyph, size);
-        {
-            const QMutexLocker lock(&ahead.mutex);
-            if (ahead.begun.contains(key))
-                continue;
-            ahead.begun.insert(key);
-        }
-        QImage image = PaintImage(glyph, size);
-        const QMutexLocker lock(&ahead.mutex);
-        ahead.ready.insert(key, std::move(image));
-    }
+    for (const auto& [glyph, size] : images)
+        PaintOneAhead(KeyOf(glyph, size), [glyph = glyph, size = size] { return PaintImage(glyph, size); });
 }
 
 void PaintInto(QPainter& painter, Glyph glyph)
@@ -690,6 +700,36 @@ const StripSpec* StripOf(int id)
 
 } // namespace
 
+namespace {
+
+constexpr quint64 kBitmapKey = quint64(1) << 63; // beside the glyphs' keys
+
+// The tool bar's banner: the product's icon and name, bold and leaning, with a
+// light shadow. Any thread may paint it.
+QImage BannerImage()
+{
+    QImage banner(100, 14, QImage::Format_ARGB32_Premultiplied);
+    banner.fill(Qt::transparent);
+    QPainter p(&banner);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.drawImage(0, 0, PaintImage(Glyph::AppIcon, 14));
+    const QString name = QStringLiteral("Tallyvane");
+    constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+    FillText(p, QRectF(18, 1, 82, 14), kLeft, name, QColor(255, 255, 255, 180), 12, true, 0.2);
+    FillText(p, QRectF(17, 0, 82, 14), kLeft, name, QColor(21, 66, 139), 12, true, 0.2);
+    return banner;
+}
+
+} // namespace
+
+void PaintBitmapsAhead(const QList<int>& ids)
+{
+    for (int id : ids) {
+        if (id == 164)
+            PaintOneAhead(kBitmapKey | 164, BannerImage);
+    }
+}
+
 QPixmap Bitmap(int id)
 {
     using G = Glyph;
@@ -709,20 +749,8 @@ QPixmap Bitmap(int id)
         return Paint(G::Unpaid, 16);
     case 148:
         return Paint(G::Total, 16);
-    case 164: {
-        QPixmap banner(100, 14);
-        banner.fill(Qt::transparent);
-        QPainter p(&banner);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.drawPixmap(0, 0, Paint(G::AppIcon, 14));
-        // Bold and leaning, with a light shadow.
-        const QString name = QStringLiteral("Tallyvane");
-        constexpr int kLeft = Qt::AlignLeft | Qt::AlignVCenter;
-        FillText(p, QRectF(18, 1, 82, 14), kLeft, name, QColor(255, 255, 255, 180), 12, true, 0.2);
-        FillText(p, QRectF(17, 0, 82, 14), kLeft, name, QColor(21, 66, 139), 12, true, 0.2);
-        return banner;
-    }
+    case 164:
+        return QPixmap::fromImage(TakeAheadOr(kBitmapKey | 164, BannerImage));
     default:
         return {};
     }

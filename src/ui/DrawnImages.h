@@ -49,6 +49,8 @@ QPixmap Paint(Glyph glyph, int size);
 // Paints these glyphs at these sizes now, on any thread, for Paint to take
 // ready: a window's start hands the images it shows first to a second core.
 void PaintAhead(const QList<std::pair<Glyph, int>>& images);
+// The same for bitmaps by resource number (those painted as images: 164).
+void PaintBitmapsAhead(const QList<int>& ids);
 // The same with any painter, in a 32 x 32 space (scale the painter for other
 // sizes): how the installed icons are made.
 void PaintInto(QPainter& painter, Glyph glyph);

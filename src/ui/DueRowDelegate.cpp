@@ -7,6 +7,8 @@
 
 #include "model/LocaleFormat.h"
 
+#include <QHash>
+#include <QMutex>
 #include <QPainter>
 
 #include <algorithm>
@@ -80,6 +82,25 @@ QFont DueRowDelegate::RowFont(const QFont& base, bool bold)
 }
 
 int DueRowDelegate::MinimumWidth(const QFont& base, const QLocale& locale)
+{
+    // Kept per font and locale: a window's start may have it measured ahead
+    // on another thread, and measuring takes two fonts of their own.
+    static QMutex mutex;
+    static QHash<QString, int> measured;
+    const QString key = base.key() + QLatin1Char('|') + locale.name();
+    {
+        const QMutexLocker lock(&mutex);
+        const auto it = measured.constFind(key);
+        if (it != measured.constEnd())
+            return it.value();
+    }
+    const int width = MeasureMinimumWidth(base, locale);
+    const QMutexLocker lock(&mutex);
+    measured.insert(key, width);
+    return width;
+}
+
+int DueRowDelegate::MeasureMinimumWidth(const QFont& base, const QLocale& locale)
 {
     // The widest texts a row of this locale shows: a late date with a two-digit
     // month, day and hour, and an amount in the millions.

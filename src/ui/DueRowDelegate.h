@@ -20,9 +20,12 @@ public:
     // The fonts of a row's texts, from the view's font.
     static QFont RowFont(const QFont& base, bool bold);
     // The narrowest row that shows dates and amounts of the locale whole.
+    // Any thread may ask.
     static int MinimumWidth(const QFont& base, const QLocale& locale);
 
 private:
+    static int MeasureMinimumWidth(const QFont& base, const QLocale& locale);
+
     mutable bool m_imagesLoaded = false;
     mutable QList<QPixmap> m_row;   // the row image
     mutable QList<QPixmap> m_marks; // 0 paid, 1 recurring
