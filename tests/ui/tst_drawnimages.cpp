@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
+
+#include <thread>
 
 using DrawnImages::Glyph;
 
@@ -63,6 +66,44 @@ private slots:
         const QPixmap again = DrawnImages::Paint(Glyph::Calendar, 32);
         QCOMPARE(again.cacheKey(), first.cacheKey());
         QVERIFY(DrawnImages::Paint(Glyph::Calendar, 16).cacheKey() != first.cacheKey());
+    }
+
+    // A window's start paints its first images on another thread: they must be
+    // the very pixels the GUI thread paints, letters (drawn from font
+    // outlines) included, and a strip's single cell must be its cell.
+    void imagesPaintedAheadAreThoseOfTheGuiThread()
+    {
+        const QList<std::pair<Glyph, int>> ahead = {{Glyph::Excel, 16},
+                                                    {Glyph::Pdf, 16},
+                                                    {Glyph::Unpaid, 16},
+                                                    {Glyph::New, 32},
+                                                    {Glyph::AppIcon, 24}};
+        std::thread painter([&] {
+            DrawnImages::PaintAhead(ahead);
+            DrawnImages::PaintBitmapsAhead({164});
+        });
+        painter.join();
+        for (const auto& [glyph, size] : ahead) {
+            QImage here(size, size, QImage::Format_ARGB32_Premultiplied);
+            here.fill(Qt::transparent);
+            {
+                QPainter p(&here);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setRenderHint(QPainter::TextAntialiasing);
+                p.scale(size / 32.0, size / 32.0);
+                DrawnImages::PaintInto(p, glyph);
+            }
+            const QImage taken = DrawnImages::Paint(glyph, size).toImage().convertToFormat(here.format());
+            QVERIFY2(taken == here, qPrintable(QStringLiteral("glyph %1 at %2").arg(int(glyph)).arg(size)));
+        }
+        const QImage banner = DrawnImages::Bitmap(164).toImage();
+        QCOMPARE(banner.size(), QSize(100, 14));
+        QVERIFY(HasInk(QPixmap::fromImage(banner)));
+
+        const QImage strip = DrawnImages::Bitmap(156).toImage();
+        QCOMPARE(DrawnImages::BitmapSize(156), strip.size());
+        const QImage cell = DrawnImages::BitmapCell(156, 24, 32).toImage().convertToFormat(strip.format());
+        QCOMPARE(cell, strip.copy(24 * 32, 0, 32, 32));
     }
 };
 

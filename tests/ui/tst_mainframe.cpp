@@ -27,6 +27,7 @@
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
+#include "ui/skinui/SkinStyle.h"
 
 #include <QAction>
 #include <QDateTimeEdit>
@@ -129,6 +130,42 @@ private slots:
         QDir dir(theDueStore.Folder().Path());
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_dir.reset();
+    }
+
+    // The skin is drawn by the application's style, not by style sheets (which
+    // cost every widget of the window a polish at start), and what the first
+    // frame does not show is made when it is first needed.
+    void skinWithoutStyleSheetsAndLateParts()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        QVERIFY(qobject_cast<SkinStyle*>(QApplication::style()));
+        for (const QWidget* w : m_frame->findChildren<QWidget*>())
+            QVERIFY2(w->styleSheet().isEmpty(), qPrintable(w->objectName()));
+
+        // The menu bar's banner: light at the top, darker at the bottom.
+        const QImage bar = m_frame->menuBar()->grab().toImage();
+        const QColor top = bar.pixelColor(bar.width() - 2, 1),
+                     bottom = bar.pixelColor(bar.width() - 2, bar.height() - 3);
+        QVERIFY2(top.lightness() > bottom.lightness(),
+                 qPrintable(top.name() + QLatin1Char('/') + bottom.name()));
+        // The blue style's banner starts at (222, 234, 253).
+        QVERIFY2(qAbs(top.red() - 222) <= 8 && qAbs(top.green() - 234) <= 8 && qAbs(top.blue() - 253) <= 8,
+                 qPrintable(top.name()));
+
+        // The search field's clear button comes with the first text.
+        QLineEdit* search = m_frame->ToolBar()->SearchField();
+        QVERIFY(!search->isClearButtonEnabled());
+        search->setText(QStringLiteral("rent"));
+        QVERIFY(search->isClearButtonEnabled());
+        search->clear();
+
+        // A navigation item shows the hand once the mouse is over it.
+        QToolButton* item = m_frame->OutlookView()->FolderList(0)->Items().value(0);
+        QVERIFY(item);
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(item, &enter);
+        QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
     }
 
     void startsOnTodaysMonth()
