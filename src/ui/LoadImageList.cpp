@@ -24,7 +24,9 @@ QPixmap WhiteTransparent(QPixmap image)
 class CellIconEngine : public QIconEngine
 {
 public:
-    CellIconEngine(int bitmapId, int index, QSize cell) : m_bitmapId(bitmapId), m_index(index), m_cell(cell) {}
+    CellIconEngine(int bitmapId, int index, QSize cell) : m_bitmapId(bitmapId), m_index(index), m_cell(cell)
+    {
+    }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
