@@ -215,7 +215,6 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     // window is up, and the files the load skipped are named once it is in.
     frame->LoadInBackground();
     frame->View()->setFocus(Qt::ActiveWindowFocusReason);
-    Fonts().End();
     return frame;
 }
 
@@ -235,9 +234,12 @@ int Run(const Options& options)
 {
     InitDesktop();
     std::unique_ptr<CMainFrame> frame = InitInstance(options);
-    if (!frame)
+    if (!frame) {
+        Fonts().End();
         return 0;
+    }
     const int status = QApplication::exec();
+    Fonts().End(); // long done: the thread is only waited for while the application is there
     // The working directory is kept for the next start (not when it was given).
     if (!options.fixedWorkDir)
         WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());

@@ -53,7 +53,7 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options);
 // out would otherwise wait for it, about a third of a start; once InitDesktop
 // says the application is there, the thread goes on to Qt's font database and
 // paints the window's first images ahead (CMainFrame::ImagesShownFirst).
-// Ended (waited for) by InitInstance once the window is shown, or at exit.
+// Ended (waited for) by Run while the application is still there.
 void BeginWarmUp();
 
 // Installs the desktop handlers (opening files), the application's icon and
