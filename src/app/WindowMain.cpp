@@ -24,6 +24,7 @@ int main(int argc, char** argv)
     }
     GuiStartup::BeginWarmUp();
     QApplication app(argc, argv);
+    GuiStartup::InitDesktop(); // at once: the warm-up thread goes on to Qt's fonts
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
