@@ -65,6 +65,18 @@ public:
     }
 };
 
+// Runs the benchmarks the command line selects, reporting to `reporter`;
+// false on arguments it does not know (the program then ends with 1).
+inline bool RunAll(int* argc, char** argv, benchmark::BenchmarkReporter* reporter)
+{
+    benchmark::Initialize(argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(*argc, argv))
+        return false;
+    benchmark::RunSpecifiedBenchmarks(reporter);
+    benchmark::Shutdown();
+    return true;
+}
+
 // One line: what was measured, against what, the ratio and its target.
 // lowerIsBetter: the ratio must stay at or below the target, else at or above.
 inline void Ratio(const char* what, double figure, double baseline, double target, bool lowerIsBetter = true)

@@ -112,13 +112,10 @@ BENCHMARK(BM_FileWriteBaseline)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     const std::string loadBefore = BenchReport::LoadAverage();
     BenchReport::Reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!BenchReport::RunAll(&argc, argv, &reporter))
+        return 1;
 
     std::printf("\nPDF of 1,000 dues with notes (%s before, %s after):\n", loadBefore.c_str(),
                 BenchReport::LoadAverage().c_str());

@@ -184,13 +184,10 @@ BENCHMARK(BM_PlainWriteBaseline)
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     const std::string loadBefore = BenchReport::LoadAverage();
     BenchReport::Reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!BenchReport::RunAll(&argc, argv, &reporter))
+        return 1;
 
     std::printf("\nSeries written as placeholders, median of %d (%s before, %s after):\n", kRepetitions,
                 loadBefore.c_str(), BenchReport::LoadAverage().c_str());

@@ -6,6 +6,7 @@
 // load. Listing a month, and adding single dues (each one durable) beside
 // plain writes of the same bytes with their fsyncs.
 #include "BenchReport.h"
+#include "SampleFolder.h"
 
 #include "model/CDueStore.h"
 #include "model/Clock.h"
@@ -39,43 +40,11 @@ namespace {
 
 constexpr int kDues = 100000;
 
-DueRecord Sample(int i)
-{
-    DueRecord r;
-    r.m_strTitle = QStringLiteral("Electricity bill %1").arg(i);
-    r.m_strPayTo = QStringLiteral("City Power");
-    r.m_strAccount = QStringLiteral("ACC-%1").arg(i % 97);
-    r.m_dtStart = COleDateTime(2000 + i % 30, 1 + i % 12, 1 + i % 28, 9, 0, 0);
-    r.m_dtDue = r.m_dtStart;
-    r.m_dAmount = 10.0 + i % 500;
-    r.m_bPaid = i % 3 == 0;
-    r.m_strNotes = (i % 4 == 0) ? QStringLiteral("Paid by card.\r\nKeep the receipt.") : QString();
-    r.m_strSeriesId = (i % 5 == 0) ? QStringLiteral("recId20070101000000") : QString();
-    r.m_strRecId = QString::asprintf("%014d%02d", i, 10);
-    return r;
-}
+using SampleFolder::Sample;
 
-// One data folder per size, written once per run and on the disk before it
-// is read (so that a cold read finds clean pages to drop).
 QString Folder(int count)
 {
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[count];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        const QString data = dir->path() + QStringLiteral("/Tallyvane Files");
-        QDir().mkpath(data);
-        for (int i = 0; i < count; ++i) {
-            const DueRecord r = Sample(i);
-            QFile f(data + QStringLiteral("/duedate") + r.m_strRecId + QStringLiteral(".due"));
-            f.open(QIODevice::WriteOnly);
-            f.write(DueFile::Serialize(r));
-        }
-        const int fd = ::open(QFile::encodeName(data).constData(), O_RDONLY | O_DIRECTORY);
-        ::syncfs(fd);
-        ::close(fd);
-    }
-    return dir->path();
+    return SampleFolder::WorkDir(count);
 }
 
 QByteArray DataPath(int count)
@@ -317,13 +286,10 @@ BENCHMARK(BM_AddBaselinePlainWrites100)->UseRealTime()->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     const std::string loadBefore = BenchReport::LoadAverage();
     BenchReport::Reporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!BenchReport::RunAll(&argc, argv, &reporter))
+        return 1;
 
     using BenchReport::Ratio;
     std::printf("\nStore, %d dues (%s before, %s after):\n", kDues, loadBefore.c_str(),

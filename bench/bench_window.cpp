@@ -6,6 +6,7 @@
 // the median of each is kept (--rounds=N, 15 by default). The platform is the environment's (offscreen when
 // there is no display).
 #include "BenchReport.h"
+#include "SampleFolder.h"
 
 #include "app/GuiStartup.h"
 #include "model/CDueStore.h"
@@ -151,30 +152,6 @@ double TimeStart(const std::string& mode, const QString& workDir, const QString&
     return got > 0 ? end - start : -1;
 }
 
-QString Folder(int count)
-{
-    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
-    auto& dir = dirs[count];
-    if (!dir) {
-        dir = std::make_unique<QTemporaryDir>();
-        const QString data = dir->path() + QStringLiteral("/Tallyvane Files");
-        QDir().mkpath(data);
-        for (int i = 0; i < count; ++i) {
-            DueRecord r(Qt::Uninitialized);
-            r.m_strRecId = QString::asprintf("%014d%02d", i, 10);
-            r.m_strTitle = QStringLiteral("Electricity bill %1").arg(i);
-            r.m_strPayTo = QStringLiteral("City Power");
-            r.m_dtStart = COleDateTime(2000 + i % 30, 1 + i % 12, 1 + i % 28, 9, 0, 0);
-            r.m_dtDue = r.m_dtStart;
-            r.m_dAmount = 10.0 + i % 500;
-            QFile f(data + QStringLiteral("/duedate") + r.m_strRecId + QStringLiteral(".due"));
-            f.open(QIODevice::WriteOnly);
-            f.write(DueFile::Serialize(r));
-        }
-    }
-    return dir->path();
-}
-
 struct Mode
 {
     const char* name;
@@ -222,7 +199,7 @@ int main(int argc, char** argv)
     constexpr int kModes = 3;
     QString folders[kModes];
     for (int m = 0; m < kModes; ++m)
-        folders[m] = modes[m].child == "minimal" ? QString() : Folder(modes[m].dues);
+        folders[m] = modes[m].child == "minimal" ? QString() : SampleFolder::WorkDir(modes[m].dues);
     QTemporaryDir config;
     for (int m = 0; m < kModes; ++m)
         (void)TimeStart(modes[m].child, folders[m], config.path()); // warm the caches

@@ -89,16 +89,16 @@ private:
     bool m_released = false;
 };
 
-WarmUp& Fonts()
+WarmUp& TheWarmUp()
 {
-    static WarmUp fonts;
-    return fonts;
+    static WarmUp warmUp;
+    return warmUp;
 }
 } // namespace
 
 void BeginWarmUp()
 {
-    Fonts().Begin();
+    TheWarmUp().Begin();
 }
 
 QString WorkDirForArgument(const QString& folder)
@@ -224,7 +224,7 @@ void InitDesktop()
     if (done)
         return;
     done = true;
-    Fonts().ApplicationReady();
+    TheWarmUp().ApplicationReady();
     SetShellOpenHandler(
         [](const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); });
     QApplication::setWindowIcon(DrawnImages::AppIcon());
@@ -235,11 +235,11 @@ int Run(const Options& options)
     InitDesktop();
     std::unique_ptr<CMainFrame> frame = InitInstance(options);
     if (!frame) {
-        Fonts().End();
+        TheWarmUp().End();
         return 0;
     }
     const int status = QApplication::exec();
-    Fonts().End(); // long done: the thread is only waited for while the application is there
+    TheWarmUp().End(); // long done: the thread is only waited for while the application is there
     // The working directory is kept for the next start (not when it was given).
     if (!options.fixedWorkDir)
         WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
