@@ -149,17 +149,36 @@ bool ChooseWorkingDirectory()
     return true;
 }
 
+namespace {
+
+struct LockOutcome
+{
+    std::unique_ptr<FolderLock> lock;
+    QString why; // without a lock: who holds it, or what failed
+};
+
+// The writer's lock of a folder, taken on a thread of its own: writing the
+// lock file waits for the disk, and the window is built meanwhile.
+std::future<LockOutcome> BeginLocking(const DataFolder& folder, int waitMs)
+{
+    return std::async(std::launch::async, [folder, waitMs] {
+        LockOutcome outcome;
+        (void)folder.Create(); // the lock is named after the folder's real path
+        outcome.lock = FolderLock::Acquire(folder, waitMs, &outcome.why);
+        return outcome;
+    });
+}
+
+} // namespace
+
 bool LockDataFolder(int waitMs)
 {
-    const DataFolder folder = theDueStore.Folder();
-    (void)folder.Create(); // the lock is named after the folder's real path
-    QString why;
-    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, waitMs, &why);
-    if (!lock) {
-        Prompt::Message(nullptr, why, QMessageBox::Critical);
+    LockOutcome outcome = BeginLocking(theDueStore.Folder(), waitMs).get();
+    if (!outcome.lock) {
+        Prompt::Message(nullptr, outcome.why, QMessageBox::Critical);
         return false;
     }
-    theDueStore.SetFolder(folder, std::move(lock));
+    theDueStore.SetFolder(theDueStore.Folder(), std::move(outcome.lock));
     return true;
 }
 
@@ -179,11 +198,17 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
             return nullptr;
     }
 
-    // One writer per data folder: a second window on it would lose dues.
-    if (!LockDataFolder(kLockWaitMs))
-        return nullptr;
-
+    // One writer per data folder: a second window on it would lose dues. The
+    // window is built while the lock is taken, and shown only with the lock.
+    std::future<LockOutcome> locking = BeginLocking(theDueStore.Folder(), kLockWaitMs);
     auto frame = std::make_unique<CMainFrame>();
+    LockOutcome locked = locking.get();
+    if (!locked.lock) {
+        frame.reset();
+        Prompt::Message(nullptr, locked.why, QMessageBox::Critical);
+        return nullptr;
+    }
+    theDueStore.SetFolder(theDueStore.Folder(), std::move(locked.lock));
     if (options.tray && frame->Tray()->Available()) {
         // Started with the session: only the tray icon shows until it is clicked.
     } else if (FrameSettings::Restore(*frame)) {

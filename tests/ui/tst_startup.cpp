@@ -341,6 +341,9 @@ private slots:
         waited.start();
         QVERIFY(!GuiStartup::InitInstance(options));
         QVERIFY(waited.elapsed() >= GuiStartup::kLockWaitMs / 2);
+        // The window built while the lock was tried is gone, never shown.
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<const CMainFrame*>(w));
         const QStringList shown = Prompt::TakeShownTexts();
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.first().contains(QStringLiteral("process %1").arg(QCoreApplication::applicationPid())),

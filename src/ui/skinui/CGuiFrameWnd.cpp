@@ -4,11 +4,16 @@
 #include "ui/skinui/GuiDrawLayer.h"
 #include "ui/skinui/SkinStyle.h"
 
+#include <QCoreApplication>
 #include <QDockWidget>
 
 CGuiFrameWnd::CGuiFrameWnd(QWidget* parent) : QMainWindow(parent), m_StyleDisplay(GuiDrawLayer::m_Style)
 {
     SkinStyle::Install();
+    // The skin draws the menu bar in the window. A desktop's global menu bar
+    // would take the menus out of it, and only asking the session bus
+    // whether there is one holds up every start by a round trip.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 }
 
