@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -63,14 +64,24 @@ public:
         });
     }
 
-    // The application exists: the thread may fill Qt's font database.
-    void ApplicationReady() { Release(true); }
+    // The application exists: the thread may fill Qt's font database, and
+    // the session bus is connected to on a thread of its own. The window's
+    // first line edit starts the accessibility bridge, which waits for that
+    // connection; begun here, the connection is (nearly) there by then.
+    void ApplicationReady()
+    {
+        if (m_thread.joinable() && !m_bus.joinable())
+            m_bus = std::thread([] { (void)QDBusConnection::sessionBus(); });
+        Release(true);
+    }
 
     void End()
     {
         Release(false);
         if (m_thread.joinable())
             m_thread.join();
+        if (m_bus.joinable())
+            m_bus.join();
     }
 
     ~WarmUp() { End(); }
@@ -85,6 +96,7 @@ private:
     }
 
     std::thread m_thread;
+    std::thread m_bus;
     std::promise<bool> m_ready;
     bool m_released = false;
 };
