@@ -183,17 +183,6 @@ std::future<LockOutcome> BeginLocking(const DataFolder& folder, int waitMs)
 
 } // namespace
 
-bool LockDataFolder(int waitMs)
-{
-    LockOutcome outcome = BeginLocking(theDueStore.Folder(), waitMs).get();
-    if (!outcome.lock) {
-        Prompt::Message(nullptr, outcome.why, QMessageBox::Critical);
-        return false;
-    }
-    theDueStore.SetFolder(theDueStore.Folder(), std::move(outcome.lock));
-    return true;
-}
-
 std::unique_ptr<CMainFrame> InitInstance(const Options& options)
 {
     if (options.fixedWorkDir) {

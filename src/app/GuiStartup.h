@@ -39,11 +39,6 @@ bool ChooseWorkingDirectory();
 // How long a start waits for another program to let go of the data folder.
 inline constexpr int kLockWaitMs = 3000;
 
-// Takes the writer's lock of the store's folder for the store, waiting up to
-// waitMs; false (after a message naming the holder) when another program
-// keeps it.
-bool LockDataFolder(int waitMs);
-
 // The start-up sequence up to a shown main window; null when the program
 // should end (no working directory, or the data folder in use elsewhere).
 std::unique_ptr<CMainFrame> InitInstance(const Options& options);
