@@ -11,7 +11,7 @@ namespace {
 constexpr int kBands = 192;
 }
 
-CBannerStatic::CBannerStatic(QWidget* parent) : QWidget(parent), m_images(LoadImageList(164, 100))
+CBannerStatic::CBannerStatic(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Banner"));
     setMinimumHeight(20);
@@ -31,6 +31,12 @@ QImage CBannerStatic::Render(const QSize& size) const
         const int y1 = int(qint64(i + 1) * h / kBands);
         if (y1 > y0)
             p.fillRect(0, y0, w, y1 - y0, GuiDrawLayer::BandColor(top, bottom, i, kBands));
+    }
+    // The image is taken when the banner is first painted: by then the
+    // start-up's warm-up has usually painted it on its own thread.
+    if (!m_loaded) {
+        m_images = LoadImageList(164, 100);
+        m_loaded = true;
     }
     if (!m_images.isEmpty())
         p.drawPixmap(size.width() / 4, size.height() / 4, m_images.first());

@@ -18,5 +18,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QList<QPixmap> m_images;
+    mutable QList<QPixmap> m_images;
+    mutable bool m_loaded = false;
 };

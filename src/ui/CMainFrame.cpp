@@ -7,6 +7,7 @@
 #include "model/FolderWatcher.h"
 #include "model/LocaleFormat.h"
 #include "model/MessageTexts.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CCalendarView.h"
 #include "ui/CComingUpView.h"
@@ -367,9 +368,10 @@ void CMainFrame::CreateStatusBar()
     m_statusBar = new CGuiStatusBar(this);
     setStatusBar(m_statusBar);
     m_statusBar->SetIndicators({ID_INDICATOR_PAID, ID_INDICATOR_UNPAID, ID_INDICATOR_TOTAL});
-    m_statusBar->SetPaneInfo(ID_INDICATOR_PAID, 130, LoadImageList(146, 16).value(0));
-    m_statusBar->SetPaneInfo(ID_INDICATOR_UNPAID, 130, LoadImageList(147, 16).value(0));
-    m_statusBar->SetPaneInfo(ID_INDICATOR_TOTAL, 150, LoadImageList(148, 16).value(0));
+    // The images are painted when first shown, by then mostly painted ahead.
+    m_statusBar->SetPaneInfo(ID_INDICATOR_PAID, 130, LoadImageIcons(146, 16).value(0));
+    m_statusBar->SetPaneInfo(ID_INDICATOR_UNPAID, 130, LoadImageIcons(147, 16).value(0));
+    m_statusBar->SetPaneInfo(ID_INDICATOR_TOTAL, 150, LoadImageIcons(148, 16).value(0));
 }
 
 void CMainFrame::CreateCaptionBar(QWidget* parent)
@@ -377,7 +379,7 @@ void CMainFrame::CreateCaptionBar(QWidget* parent)
     m_captionBar = new GuiCapOutBar(parent);
     m_captionBar->setObjectName(QStringLiteral("CaptionBar"));
     m_captionTool = new CGuiMiniTool(m_captionBar);
-    m_captionTool->SetImageList(LoadImageList(165, 32));
+    m_captionTool->SetImageList(LoadImageIcons(165, 32));
     m_captionTool->SetColorCaption(GuiDrawLayer::GetRGBColorBTNHigh());
     m_captionTool->AddButton(0, ID_CAPTION_BUTTON, tr("Due Date"), tr("Due Date "));
     m_captionTool->AutoSize(true);
@@ -807,46 +809,6 @@ bool CMainFrame::NeedsDues(int id)
     }
 }
 
-namespace {
-
-// Runs a start once the window has drawn its first frame, so that the reads
-// do not hold up the first sight of it; at the latest after kLatestMs (a
-// window that is not drawn, hidden or minimised, still gets its dues).
-class AfterFirstPaint : public QObject
-{
-public:
-    static constexpr int kLatestMs = 250;
-
-    AfterFirstPaint(QWidget* window, std::function<void()> start) : QObject(window), m_start(std::move(start))
-    {
-        window->installEventFilter(this);
-        QTimer::singleShot(kLatestMs, this, [this] { Fire(); });
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, this, [this] { Fire(); }); // once this frame is out
-        return false;
-    }
-
-private:
-    void Fire()
-    {
-        if (!m_start)
-            return;
-        const auto start = std::move(m_start);
-        m_start = nullptr;
-        deleteLater();
-        start();
-    }
-
-    std::function<void()> m_start;
-};
-
-} // namespace
-
 void CMainFrame::LoadInBackground()
 {
     if (!m_loader) {
@@ -855,7 +817,7 @@ void CMainFrame::LoadInBackground()
     }
     theDueStore.RemoveAll(); // nothing of another folder is listed meanwhile
     SetLoading(true);
-    new AfterFirstPaint(this, [loader = m_loader] { loader->Start(); });
+    AfterFirstPaint::Run(this, [loader = m_loader] { loader->Start(); });
 }
 
 void CMainFrame::SetLoading(bool loading)

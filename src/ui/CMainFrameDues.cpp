@@ -7,6 +7,7 @@
 #include "model/MessageTexts.h"
 #include "model/Reminders.h"
 #include "platform/DesktopNotifier.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/CCalendarView.h"
 #include "ui/CComingUpView.h"
 #include "ui/CDetailsBar.h"
@@ -176,6 +177,9 @@ void CMainFrame::InstallDueFeatures()
         m_reminderBanner->show();
     });
     m_tray = new CTrayIcon(this);
+    // Asking the desktop for its tray waits for the session bus: after the
+    // first frame (a start into the tray asks at once).
+    AfterFirstPaint::Run(this, [tray = m_tray] { tray->Install(); });
     connect(m_reminders, &ReminderCenter::checked, m_tray, &CTrayIcon::Update);
     connect(m_tray, &CTrayIcon::openRequested, this, [this] {
         showNormal();

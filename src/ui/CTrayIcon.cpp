@@ -14,6 +14,13 @@ CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent), m_menu(new QMenu)
     m_menu->addAction(tr("&Coming Up"), this, &CTrayIcon::comingUpRequested);
     m_menu->addSeparator();
     m_menu->addAction(tr("&Quit"), this, &CTrayIcon::quitRequested);
+}
+
+void CTrayIcon::Install()
+{
+    if (m_installed)
+        return;
+    m_installed = true;
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     m_icon = new QSystemTrayIcon(DrawnImages::AppIcon(), this);
@@ -22,6 +29,8 @@ CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent), m_menu(new QMenu)
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             emit openRequested();
     });
+    if (!m_toolTip.isEmpty())
+        m_icon->setToolTip(m_toolTip);
     m_icon->show();
 }
 
@@ -30,8 +39,9 @@ CTrayIcon::~CTrayIcon()
     delete m_menu;
 }
 
-bool CTrayIcon::Available() const
+bool CTrayIcon::Available()
 {
+    Install();
     return m_icon && m_icon->isVisible();
 }
 

@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 
+#include "ui/DrawnImages.h"
 #include "ui/DueListModel.h"
 #include "ui/DueListQuery.h"
 #include "ui/DueRowLook.h"
@@ -406,6 +407,26 @@ private slots:
             QCOMPARE(image.height(), height);
         }
     }
+
+    // The icons cut from a strip, painted when first shown, are the strip's
+    // own images: the status panes and the caption take them so.
+    void iconsAreTheStripsImages()
+    {
+        QFETCH(int, bitmap);
+        QFETCH(int, cx);
+        QCOMPARE(DrawnImages::BitmapSize(bitmap), DrawnImages::Bitmap(bitmap).size());
+        const QList<QPixmap> images = LoadImageList(bitmap, cx);
+        const QList<QIcon> icons = LoadImageIcons(bitmap, cx);
+        QCOMPARE(icons.size(), images.size());
+        for (int i = 0; i < images.size(); ++i) {
+            const QImage expected = images.at(i).toImage().convertToFormat(QImage::Format_ARGB32);
+            const QImage shown =
+                icons.at(i).pixmap(images.at(i).size()).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(shown == expected, qPrintable(QStringLiteral("image %1").arg(i)));
+        }
+    }
+
+    void iconsAreTheStripsImages_data() { imageStrips_data(); }
 
     void whiteBecomesTransparent()
     {

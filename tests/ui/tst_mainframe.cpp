@@ -8,6 +8,7 @@
 #include "model/FolderWatcher.h"
 #include "model/MessageTexts.h"
 #include "platform/ShellOpen.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/CDetailsBar.h"
 #include "ui/CFilterCombo.h"
 #include "ui/CMainFrame.h"
@@ -22,6 +23,7 @@
 #include "ui/DueListModel.h"
 #include "ui/ExportCommands.h"
 #include "ui/FrameSettings.h"
+#include "ui/LoadImageList.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiOutLook.h"
@@ -153,6 +155,17 @@ private slots:
         QVERIFY2(qAbs(top.red() - 222) <= 8 && qAbs(top.green() - 234) <= 8 && qAbs(top.blue() - 253) <= 8,
                  qPrintable(top.name()));
 
+        // The panes' and the caption's images are those of their strips, taken
+        // when first painted.
+        const std::pair<int, int> panes[] = {
+            {ID_INDICATOR_PAID, 146}, {ID_INDICATOR_UNPAID, 147}, {ID_INDICATOR_TOTAL, 148}};
+        for (const auto& [pane, bitmap] : panes) {
+            const QImage shown = m_frame->StatusBar()->PaneIcon(pane).pixmap(16, 16).toImage();
+            QCOMPARE(shown.convertToFormat(QImage::Format_ARGB32),
+                     LoadImageList(bitmap, 16).value(0).toImage().convertToFormat(QImage::Format_ARGB32));
+        }
+        QVERIFY(!m_frame->CaptionTool()->GetImagIcon(0).isNull());
+
         // The search field's clear button comes with the first text.
         QLineEdit* search = m_frame->ToolBar()->SearchField();
         QVERIFY(!search->isClearButtonEnabled());
@@ -166,6 +179,28 @@ private slots:
         QEvent enter(QEvent::Enter);
         QApplication::sendEvent(item, &enter);
         QCOMPARE(item->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    // Work held back for the first frame (the dues' load, the tray) runs
+    // once, after that frame; a window that is never drawn still gets it.
+    void workAfterTheFirstFrame()
+    {
+        QWidget shown;
+        int shownRuns = 0;
+        AfterFirstPaint::Run(&shown, [&] { ++shownRuns; });
+        QWidget hidden;
+        int hiddenRuns = 0;
+        AfterFirstPaint::Run(&hidden, [&] { ++hiddenRuns; });
+        QCoreApplication::processEvents();
+        QCOMPARE(shownRuns, 0);
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QTRY_COMPARE(shownRuns, 1);
+        QTRY_COMPARE(hiddenRuns, 1);
+        shown.update();
+        QTest::qWait(AfterFirstPaint::kLatestMs);
+        QCOMPARE(shownRuns, 1);
+        QCOMPARE(hiddenRuns, 1);
     }
 
     void startsOnTodaysMonth()

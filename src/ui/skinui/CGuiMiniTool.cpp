@@ -10,7 +10,7 @@ CGuiMiniTool::CGuiMiniTool(QWidget* parent) : QWidget(parent)
     layout->addStretch(1);
 }
 
-void CGuiMiniTool::SetImageList(const QList<QPixmap>& images)
+void CGuiMiniTool::SetImageList(const QList<QIcon>& images)
 {
     m_images = images;
 }
@@ -38,7 +38,7 @@ QIcon CGuiMiniTool::GetImagIcon(int index) const
 {
     if (index < 0 || index >= m_images.size())
         return {};
-    return QIcon(m_images.at(index));
+    return m_images.at(index);
 }
 
 void CGuiMiniTool::SetColorCaption(const QColor& color)

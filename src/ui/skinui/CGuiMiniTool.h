@@ -13,7 +13,7 @@ class CGuiMiniTool : public QWidget
 public:
     explicit CGuiMiniTool(QWidget* parent = nullptr);
 
-    void SetImageList(const QList<QPixmap>& images);
+    void SetImageList(const QList<QIcon>& images);
     void AddButton(int index, int id, const QString& caption, const QString& toolTip);
     CGuiToolButton* GetButton(int index) const;
     QIcon GetImagIcon(int index) const;
@@ -23,7 +23,7 @@ public:
     void RecalLayout();
 
 private:
-    QList<QPixmap> m_images;
+    QList<QIcon> m_images;
     QList<CGuiToolButton*> m_buttons;
     QColor m_caption;
     bool m_autoSize = false;

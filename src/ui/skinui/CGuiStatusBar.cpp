@@ -6,6 +6,34 @@
 #include <QLabel>
 #include <QPainter>
 
+namespace {
+
+// A pane's 16 x 16 icon.
+class PaneIconWidget : public QWidget
+{
+public:
+    explicit PaneIconWidget(QWidget* parent) : QWidget(parent) { setFixedSize(16, 16); }
+
+    void SetIcon(const QIcon& icon)
+    {
+        m_icon = icon;
+        update();
+    }
+    QIcon Icon() const { return m_icon; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_icon.paint(&painter, rect());
+    }
+
+private:
+    QIcon m_icon;
+};
+
+} // namespace
+
 CGuiStatusBar::CGuiStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(true);
@@ -18,9 +46,8 @@ void CGuiStatusBar::SetIndicators(const QList<int>& ids)
         auto* layout = new QHBoxLayout(box);
         layout->setContentsMargins(6, 1, 6, 1);
         layout->setSpacing(4);
-        auto* icon = new QLabel(box);
+        auto* icon = new PaneIconWidget(box);
         auto* text = new QLabel(LoadResString(id), box);
-        icon->setFixedSize(16, 16);
         icon->hide();
         layout->addWidget(icon);
         layout->addWidget(text, 1);
@@ -31,14 +58,14 @@ void CGuiStatusBar::SetIndicators(const QList<int>& ids)
     }
 }
 
-void CGuiStatusBar::SetPaneInfo(int id, int width, const QPixmap& icon)
+void CGuiStatusBar::SetPaneInfo(int id, int width, const QIcon& icon)
 {
     auto it = m_panes.find(id);
     if (it == m_panes.end())
         return;
     // At least that wide; a long amount widens its pane instead of being cut.
     it->box->setMinimumWidth(width);
-    it->icon->setPixmap(icon);
+    static_cast<PaneIconWidget*>(it->icon)->SetIcon(icon);
     it->icon->setVisible(!icon.isNull());
 }
 
@@ -47,6 +74,12 @@ void CGuiStatusBar::SetPaneText(int id, const QString& text)
     auto it = m_panes.find(id);
     if (it != m_panes.end())
         it->text->setText(text);
+}
+
+QIcon CGuiStatusBar::PaneIcon(int id) const
+{
+    auto it = m_panes.constFind(id);
+    return it == m_panes.constEnd() ? QIcon() : static_cast<const PaneIconWidget*>(it->icon)->Icon();
 }
 
 QString CGuiStatusBar::PaneText(int id) const

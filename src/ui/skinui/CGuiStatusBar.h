@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QIcon>
 #include <QStatusBar>
 
 class QLabel;
@@ -15,9 +16,11 @@ public:
 
     // Creates one pane per id after the message area; each shows the text of its id.
     void SetIndicators(const QList<int>& ids);
-    void SetPaneInfo(int id, int width, const QPixmap& icon);
+    // The icon is painted when the pane is first shown.
+    void SetPaneInfo(int id, int width, const QIcon& icon);
     void SetPaneText(int id, const QString& text);
     QString PaneText(int id) const;
+    QIcon PaneIcon(int id) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -26,7 +29,7 @@ private:
     struct Pane
     {
         QWidget* box;
-        QLabel* icon;
+        QWidget* icon;
         QLabel* text;
     };
     QHash<int, Pane> m_panes;
