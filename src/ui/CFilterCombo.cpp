@@ -1,6 +1,6 @@
 #include "ui/CFilterCombo.h"
 
-CFilterCombo::CFilterCombo(QWidget* parent) : CGuiComboBoxExt(parent)
+CFilterCombo::CFilterCombo(QWidget* parent) : CGuiComboBoxExt(parent, Width::Fixed)
 {
     setObjectName(QStringLiteral("FilterCombo"));
     addItems({tr("All"), tr("Paid Dues"), tr("Unpaid Dues")});

@@ -3,7 +3,8 @@
 #include "model/CDueStore.h"
 #include "ui/skinui/CGuiComboBoxExt.h"
 
-// The filter box: 0 "All", 1 "Paid Dues", 2 "Unpaid Dues".
+// The filter box: 0 "All", 1 "Paid Dues", 2 "Unpaid Dues". Its width is
+// fixed by the tool bar.
 class CFilterCombo : public CGuiComboBoxExt
 {
     Q_OBJECT

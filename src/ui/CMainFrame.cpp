@@ -204,6 +204,8 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateClient();
     CreateCalendar();
     InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
+    // The folders not open at the start get their items once the window is up.
+    AfterFirstPaint::Run(this, [outlook = m_outlook] { outlook->BuildAllItems(); });
     StyleDispl(GuiDrawLayer::kStyleBlue);
     m_details->SetStyle(GuiDrawLayer::kStyleBlue);
 

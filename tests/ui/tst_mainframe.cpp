@@ -166,6 +166,15 @@ private slots:
         }
         QVERIFY(!m_frame->CaptionTool()->GetImagIcon(0).isNull());
 
+        // The folders not open get their items after the first frame; the
+        // filter's drop-down list is made when it first drops down.
+        QTRY_VERIFY(m_frame->OutlookView()->FolderList(3)->ItemsBuilt());
+        CFilterCombo* filter = m_frame->ToolBar()->FilterBox();
+        filter->showPopup();
+        QTRY_VERIFY(filter->view()->isVisible());
+        QCOMPARE(filter->view()->model()->rowCount(), 3);
+        filter->hidePopup();
+
         // The search field's clear button comes with the first text.
         QLineEdit* search = m_frame->ToolBar()->SearchField();
         QVERIFY(!search->isClearButtonEnabled());
@@ -372,6 +381,43 @@ private slots:
                 QCOMPARE(spy.at(0).at(0).toInt(), id);
             }
         }
+    }
+
+    // A folder's items are made when it is first opened, shown at once and
+    // one under the other, with the enabled state their commands had meanwhile.
+    void navigationFoldersMakeTheirItemsWhenOpened()
+    {
+        COutlookView pane;
+        pane.resize(160, 600);
+        pane.SetCommandEnabled(ID_SYNCHRONIZE, false);
+        pane.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        QVERIFY(pane.FolderList(0)->ItemsBuilt());
+        QVERIFY(!pane.FolderList(1)->ItemsBuilt());
+        QVERIFY(!pane.FolderList(2)->ItemsBuilt());
+
+        pane.Folders()->SelectFolder(1);
+        CGuiOutLook* tools = pane.FolderList(1);
+        QVERIFY(tools->ItemsBuilt());
+        const QList<QToolButton*> items = tools->Items();
+        QCOMPARE(items.size(), 3);
+        for (int i = 0; i < items.size(); ++i) {
+            QVERIFY(items.at(i)->isVisible());
+            if (i > 0)
+                QVERIFY(items.at(i)->geometry().top() >= items.at(i - 1)->geometry().bottom());
+        }
+        QVERIFY(items.at(0)->isEnabled());
+        QVERIFY(!tools->Item(ID_SYNCHRONIZE)->isEnabled());
+
+        // Keys go on into a folder not opened yet.
+        pane.FocusItem(1, -1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(pane.Folders()->currentIndex(), 2);
+        QVERIFY(pane.FolderList(2)->ItemsBuilt());
+        QCOMPARE(pane.FocusedItem(), pane.FolderList(2)->Item(ID_EXCEL_NOTES));
+
+        pane.BuildAllItems();
+        QVERIFY(pane.FolderList(3)->ItemsBuilt());
     }
 
     // Every export command of the menus and the navigation pane reaches the

@@ -7,5 +7,10 @@ class CGuiComboBoxExt : public QComboBox
 {
     Q_OBJECT
 public:
-    explicit CGuiComboBoxExt(QWidget* parent = nullptr);
+    enum class Width
+    {
+        FromItems, // as wide as its items need, at least
+        Fixed      // the owner fixes the width: nothing to measure
+    };
+    explicit CGuiComboBoxExt(QWidget* parent = nullptr, Width width = Width::FromItems);
 };

@@ -21,24 +21,62 @@ void CGuiOutLook::SetImageList(const QList<QIcon>& images)
 
 void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip)
 {
-    auto* item = new QToolButton(this);
-    item->setObjectName(QStringLiteral("outlookItem%1").arg(commandId));
-    item->setText(caption);
-    item->setToolTip(toolTip);
-    item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    item->setIconSize(QSize(32, 32));
-    item->setAutoRaise(true);
-    // The hand shows from the first time the mouse comes over an item: a
-    // cursor set now would be read from the cursor theme before the window shows.
-    item->installEventFilter(this);
-    item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    item->setMinimumWidth(84);
-    if (imageIndex >= 0 && imageIndex < m_images.size())
-        item->setIcon(m_images.at(imageIndex));
-    connect(item, &QToolButton::clicked, this, [this, commandId] { emit commandRequested(commandId); });
-    m_layout->insertWidget(m_layout->count() - 1, item, 0, Qt::AlignHCenter);
-    m_items.insert(commandId, item);
-    m_order << commandId;
+    m_specs.append({commandId, caption, imageIndex, toolTip});
+    if (m_built) {
+        m_built = false; // the new one is made with the next look at the items
+        BuildItems();
+    }
+}
+
+void CGuiOutLook::BuildItems() const
+{
+    if (m_built)
+        return;
+    m_built = true;
+    auto* self = const_cast<CGuiOutLook*>(this);
+    for (const Spec& spec : m_specs) {
+        if (m_items.contains(spec.commandId))
+            continue;
+        auto* item = new QToolButton(self);
+        item->setObjectName(QStringLiteral("outlookItem%1").arg(spec.commandId));
+        item->setText(spec.caption);
+        item->setToolTip(spec.toolTip);
+        item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        item->setIconSize(QSize(32, 32));
+        item->setAutoRaise(true);
+        item->setEnabled(spec.enabled);
+        // The hand shows from the first time the mouse comes over an item: a
+        // cursor set now would be read from the cursor theme before the window shows.
+        item->installEventFilter(self);
+        if (m_itemFilter)
+            item->installEventFilter(m_itemFilter);
+        item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        item->setMinimumWidth(84);
+        if (spec.imageIndex >= 0 && spec.imageIndex < m_images.size())
+            item->setIcon(m_images.at(spec.imageIndex));
+        const int commandId = spec.commandId;
+        connect(item, &QToolButton::clicked, self,
+                [self, commandId] { emit self->commandRequested(commandId); });
+        m_layout->insertWidget(m_layout->count() - 1, item, 0, Qt::AlignHCenter);
+        m_items.insert(commandId, item);
+        // Made while the folder shows: shown now, not with a later event.
+        if (isVisible())
+            item->show();
+    }
+}
+
+QToolButton* CGuiOutLook::Item(int commandId) const
+{
+    BuildItems();
+    return m_items.value(commandId);
+}
+
+QList<int> CGuiOutLook::CommandIds() const
+{
+    QList<int> ids;
+    for (const Spec& spec : m_specs)
+        ids << spec.commandId;
+    return ids;
 }
 
 void CGuiOutLook::SetStyle(int style)
@@ -55,15 +93,20 @@ void CGuiOutLook::SetStyle(int style)
 
 void CGuiOutLook::SetItemEnabled(int commandId, bool enabled)
 {
+    for (Spec& spec : m_specs) {
+        if (spec.commandId == commandId)
+            spec.enabled = enabled;
+    }
     if (QToolButton* item = m_items.value(commandId))
         item->setEnabled(enabled);
 }
 
 QList<QToolButton*> CGuiOutLook::Items() const
 {
+    BuildItems();
     QList<QToolButton*> items;
-    for (int id : m_order)
-        items << m_items.value(id);
+    for (const Spec& spec : m_specs)
+        items << m_items.value(spec.commandId);
     return items;
 }
 

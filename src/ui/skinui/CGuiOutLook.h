@@ -8,7 +8,8 @@ class QToolButton;
 class QVBoxLayout;
 
 // One folder's column of large-icon items. A click on an item emits its
-// command id.
+// command id. The item buttons are made when first needed (BuildItems, or
+// asked for): a folder that is not open at the start costs nothing then.
 class CGuiOutLook : public QWidget
 {
     Q_OBJECT
@@ -18,13 +19,17 @@ public:
     void SetImageList(const QList<QIcon>& images);
     void AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip);
     void SetStyle(int style);
+    // Key and focus events of every item go to `filter` as well.
+    void SetItemFilter(QObject* filter) { m_itemFilter = filter; }
 
     // Enables or disables the item of a command (it follows its menu command).
     void SetItemEnabled(int commandId, bool enabled);
-    QToolButton* Item(int commandId) const { return m_items.value(commandId); }
-    QList<int> CommandIds() const { return m_order; }
+    QToolButton* Item(int commandId) const;
+    QList<int> CommandIds() const;
     // The item buttons, top to bottom.
     QList<QToolButton*> Items() const;
+    void BuildItems() const;
+    bool ItemsBuilt() const { return m_built; }
 
 signals:
     void commandRequested(int commandId);
@@ -33,8 +38,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Spec
+    {
+        int commandId;
+        QString caption;
+        int imageIndex;
+        QString toolTip;
+        bool enabled = true;
+    };
+
     QList<QIcon> m_images;
-    QHash<int, QToolButton*> m_items;
-    QList<int> m_order;
+    QList<Spec> m_specs;
+    mutable QHash<int, QToolButton*> m_items;
+    mutable bool m_built = false;
+    QObject* m_itemFilter = nullptr;
     QVBoxLayout* m_layout;
 };

@@ -23,14 +23,28 @@ CGuiOutLookView::CGuiOutLookView(QWidget* parent) : QWidget(parent), m_folders(n
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_folders);
+    // A folder's items are made when it is first opened.
+    connect(m_folders, &QToolBox::currentChanged, this, [this](int folder) {
+        if (const CGuiOutLook* list = ListAt(folder))
+            list->BuildItems();
+    });
 }
 
 void CGuiOutLookView::AddFolder(CGuiOutLook* list, const QString& caption)
 {
-    m_folders->AddFolder(list, caption);
+    list->SetItemFilter(this);
     connect(list, &CGuiOutLook::commandRequested, this, &CGuiOutLookView::commandRequested);
-    for (QToolButton* item : list->Items())
-        item->installEventFilter(this);
+    m_folders->AddFolder(list, caption);
+    if (m_folders->currentWidget() == list)
+        list->BuildItems();
+}
+
+void CGuiOutLookView::BuildAllItems()
+{
+    for (int f = 0; f < m_folders->count(); ++f) {
+        if (const CGuiOutLook* list = ListAt(f))
+            list->BuildItems();
+    }
 }
 
 CGuiOutLook* CGuiOutLookView::ListAt(int folder) const
@@ -41,7 +55,8 @@ CGuiOutLook* CGuiOutLookView::ListAt(int folder) const
 QToolButton* CGuiOutLookView::FocusedItem() const
 {
     for (int f = 0; f < m_folders->count(); ++f) {
-        if (const CGuiOutLook* list = ListAt(f)) {
+        const CGuiOutLook* list = ListAt(f);
+        if (list && list->ItemsBuilt()) { // no item of an unmade folder has the focus
             for (QToolButton* item : list->Items()) {
                 if (item->hasFocus())
                     return item;

@@ -29,6 +29,9 @@ public:
     // Adds a folder holding `list` and forwards its item clicks.
     void AddFolder(CGuiOutLook* list, const QString& caption);
     void SetStyle(int style);
+    // Makes the items of the folders not opened yet (they are made when a
+    // folder is first opened otherwise).
+    void BuildAllItems();
 
     // Keyboard: gives the focus to the item last used in the open folder (or
     // its first). Up and Down move between the items, past the last item into
