@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-class QTableWidget;
+class CDetailsList;
 
 // The "Details" bar: every field of the selected due as eight rows of
 // headings (bold) and values.
@@ -24,8 +24,8 @@ public:
 
     QString Heading(int row) const;
     QString Value(int row) const;
-    QTableWidget* List() const { return m_list; }
+    CDetailsList* List() const { return m_list; }
 
 private:
-    QTableWidget* m_list;
+    CDetailsList* m_list;
 };

@@ -13,6 +13,7 @@
 #include "ui/CComingUpView.h"
 #include "ui/CCsvImportDlg.h"
 #include "ui/CDetailsBar.h"
+#include "ui/CDetailsList.h"
 #include "ui/CFilterCombo.h"
 #include "ui/CMainToolBar.h"
 #include "ui/CMonthPicker.h"
@@ -48,7 +49,6 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSplitter>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -438,11 +438,11 @@ void CMainFrame::CreateFocusRing()
     m_ring.Add(m_toolBar->MonthPicker());
     m_ring.Add(m_toolBar->FilterBox());
     m_ring.Add(m_toolBar->SearchField());
-    QTableWidget* details = m_details->List();
+    CDetailsList* details = m_details->List();
     m_ring.Add(m_details, [details] {
         details->setFocus(Qt::TabFocusReason);
-        if (!details->currentIndex().isValid())
-            details->setCurrentCell(0, 0);
+        if (details->CurrentRow() < 0)
+            details->SetCurrentRow(0);
     });
     m_ring.Add(m_outlook, [this] { m_outlook->FocusCurrentItem(); });
 }
