@@ -41,7 +41,8 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(GuiStartup)
 };
-// The warm-up's thread: the fonts, then the window's first images. The font
+// The warm-up's thread: the fonts, the list's width, then the window's first
+// images. The font
 // configuration is process-wide and Qt's font database takes a lock of its
 // own, so the window's first text simply waits for what the thread has not
 // finished yet, and nothing is read twice; an image not painted ahead in time
@@ -57,9 +58,11 @@ public:
             FcInit();
             if (ready.get()) {
                 (void)QFontDatabase::families();
+                // The list's width is asked for while the window is built,
+                // the images only when it is first painted.
+                (void)DueRowDelegate::MinimumWidth(QApplication::font(), QLocale());
                 DrawnImages::PaintBitmapsAhead({164}); // the tool bar's banner
                 DrawnImages::PaintAhead(CMainFrame::ImagesShownFirst());
-                (void)DueRowDelegate::MinimumWidth(QApplication::font(), QLocale());
             }
         });
     }
