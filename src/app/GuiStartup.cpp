@@ -42,11 +42,10 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(GuiStartup)
 };
 // The warm-up's thread: the fonts, the list's width, then the window's first
-// images. The font
-// configuration is process-wide and Qt's font database takes a lock of its
-// own, so the window's first text simply waits for what the thread has not
-// finished yet, and nothing is read twice; an image not painted ahead in time
-// is painted where it is needed.
+// images. The font configuration is process-wide and Qt's font database takes
+// a lock of its own, so the window's first text simply waits for what the
+// thread has not finished yet, and nothing is read twice; an image not painted
+// ahead in time is painted where it is needed.
 class WarmUp
 {
 public:
