@@ -21,7 +21,7 @@ void CGuiOutLook::SetImageList(const QList<QIcon>& images)
 
 void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip)
 {
-    m_specs.append({commandId, caption, imageIndex, toolTip});
+    m_itemInfos.append({commandId, caption, imageIndex, toolTip});
     if (m_built) {
         m_built = false; // the new one is made with the next look at the items
         BuildItems();
@@ -34,17 +34,17 @@ void CGuiOutLook::BuildItems() const
         return;
     m_built = true;
     auto* self = const_cast<CGuiOutLook*>(this);
-    for (const Spec& spec : m_specs) {
-        if (m_items.contains(spec.commandId))
+    for (const ItemInfo& info : m_itemInfos) {
+        if (m_items.contains(info.commandId))
             continue;
         auto* item = new QToolButton(self);
-        item->setObjectName(QStringLiteral("outlookItem%1").arg(spec.commandId));
-        item->setText(spec.caption);
-        item->setToolTip(spec.toolTip);
+        item->setObjectName(QStringLiteral("outlookItem%1").arg(info.commandId));
+        item->setText(info.caption);
+        item->setToolTip(info.toolTip);
         item->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         item->setIconSize(QSize(32, 32));
         item->setAutoRaise(true);
-        item->setEnabled(spec.enabled);
+        item->setEnabled(info.enabled);
         // The hand shows from the first time the mouse comes over an item: a
         // cursor set now would be read from the cursor theme before the window shows.
         item->installEventFilter(self);
@@ -52,9 +52,9 @@ void CGuiOutLook::BuildItems() const
             item->installEventFilter(m_itemFilter);
         item->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         item->setMinimumWidth(84);
-        if (spec.imageIndex >= 0 && spec.imageIndex < m_images.size())
-            item->setIcon(m_images.at(spec.imageIndex));
-        const int commandId = spec.commandId;
+        if (info.imageIndex >= 0 && info.imageIndex < m_images.size())
+            item->setIcon(m_images.at(info.imageIndex));
+        const int commandId = info.commandId;
         connect(item, &QToolButton::clicked, self,
                 [self, commandId] { emit self->commandRequested(commandId); });
         m_layout->insertWidget(m_layout->count() - 1, item, 0, Qt::AlignHCenter);
@@ -74,8 +74,8 @@ QToolButton* CGuiOutLook::Item(int commandId) const
 QList<int> CGuiOutLook::CommandIds() const
 {
     QList<int> ids;
-    for (const Spec& spec : m_specs)
-        ids << spec.commandId;
+    for (const ItemInfo& info : m_itemInfos)
+        ids << info.commandId;
     return ids;
 }
 
@@ -93,9 +93,9 @@ void CGuiOutLook::SetStyle(int style)
 
 void CGuiOutLook::SetItemEnabled(int commandId, bool enabled)
 {
-    for (Spec& spec : m_specs) {
-        if (spec.commandId == commandId)
-            spec.enabled = enabled;
+    for (ItemInfo& info : m_itemInfos) {
+        if (info.commandId == commandId)
+            info.enabled = enabled;
     }
     if (QToolButton* item = m_items.value(commandId))
         item->setEnabled(enabled);
@@ -105,8 +105,8 @@ QList<QToolButton*> CGuiOutLook::Items() const
 {
     BuildItems();
     QList<QToolButton*> items;
-    for (const Spec& spec : m_specs)
-        items << m_items.value(spec.commandId);
+    for (const ItemInfo& info : m_itemInfos)
+        items << m_items.value(info.commandId);
     return items;
 }
 

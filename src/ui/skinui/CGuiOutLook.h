@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Spec
+    struct ItemInfo
     {
         int commandId;
         QString caption;
@@ -48,7 +48,7 @@ private:
     };
 
     QList<QIcon> m_images;
-    QList<Spec> m_specs;
+    QList<ItemInfo> m_itemInfos;
     mutable QHash<int, QToolButton*> m_items;
     mutable bool m_built = false;
     QObject* m_itemFilter = nullptr;
