@@ -19,6 +19,13 @@ void CGuiOutLook::SetImageList(const QList<QIcon>& images)
     m_images = images;
 }
 
+void CGuiOutLook::SetItemFilter(QObject* filter)
+{
+    m_itemFilter = filter;
+    for (QToolButton* item : std::as_const(m_items))
+        item->installEventFilter(filter);
+}
+
 void CGuiOutLook::AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip)
 {
     m_itemInfos.append({commandId, caption, imageIndex, toolTip});

@@ -20,7 +20,7 @@ public:
     void AddItem(int commandId, const QString& caption, int imageIndex, const QString& toolTip);
     void SetStyle(int style);
     // Key and focus events of every item go to `filter` as well.
-    void SetItemFilter(QObject* filter) { m_itemFilter = filter; }
+    void SetItemFilter(QObject* filter);
 
     // Enables or disables the item of a command (it follows its menu command).
     void SetItemEnabled(int commandId, bool enabled);
