@@ -2,7 +2,6 @@
 
 #include "model/LocaleFormat.h"
 #include "ui/CDetailsList.h"
-#include "ui/skinui/GuiDrawLayer.h"
 
 namespace {
 

@@ -52,8 +52,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <functional>
-
 namespace {
 
 using DrawnImages::Glyph;
