@@ -2,8 +2,8 @@
 
 // Data folders of sample dues for the benchmarks that read or show them.
 
-#include "model/DueFile.h"
-#include "model/DueRecord.h"
+#include "model/store/DueFile.h"
+#include "model/store/DueRecord.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,10 +6,10 @@
 //  - a finished series of 1,000 dues and a change to all of them (one sync
 //    pass each) beside plain writes of the same 1,000 files plus one syncfs.
 // The ratios are printed at the end.
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DueFile.h"
-#include "model/SaveFile.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
+#include "model/store/SaveFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <benchmark/benchmark.h>
 

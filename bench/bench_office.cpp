@@ -1,6 +1,6 @@
 #include "export/CSpreadsheetExport.h"
 #include "export/CWordExport.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -2,8 +2,8 @@
 
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,10 +7,10 @@
 // freed; each figure is the median of several runs, with its spread.
 #include "BenchReport.h"
 
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "model/DueFile.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
 #include "recurrence/GenerateOccurrences.h"
 #include "recurrence/OccurrenceSequence.h"
 

@@ -3,10 +3,10 @@
 // through the code the window runs, beside a baseline that writes (or
 // removes) the same files plainly. The ratios to the baselines and whether
 // each stays under a second are printed at the end.
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "model/DueFile.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
 #include "recurrence/GenerateOccurrences.h"
 #include "ui/editor/DueEditRules.h"
 

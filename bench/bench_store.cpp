@@ -8,11 +8,11 @@
 #include "BenchReport.h"
 #include "SampleFolder.h"
 
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "model/DueFile.h"
-#include "model/DueFolderReader.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
+#include "model/store/DueFolderReader.h"
 
 #include <benchmark/benchmark.h>
 

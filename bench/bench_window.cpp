@@ -10,9 +10,9 @@
 #include "SampleFolder.h"
 
 #include "app/GuiStartup.h"
-#include "model/CDueStore.h"
-#include "model/DueFile.h"
-#include "ui/CMainFrame.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
+#include "ui/frame/CMainFrame.h"
 
 #include <QApplication>
 #include <QDir>

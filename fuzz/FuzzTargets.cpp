@@ -3,9 +3,9 @@
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
-#include "model/DataFolder.h"
-#include "model/DueFile.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
 #include "platform/CXlsxWorkbook.h"
 
 #include <QDir>

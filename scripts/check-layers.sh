@@ -3,11 +3,13 @@
 # layer list, prints which layer includes which, and names every include that
 # points up. Exit 1 when one does.
 #
+# One folder tree per layer:
+#
 #   1 data        src/model
-#   2 recurrence  src/recurrence (without widgets/)
+#   2 recurrence  src/recurrence
 #   3 platform    src/platform
-#   4 export      src/export (without widgets/)
-#   5 widgets     src/ui, src/*/widgets
+#   4 export      src/export
+#   5 widgets     src/ui
 #   6 app         src/app (the entry points)
 set -euo pipefail
 root="${1:-$(dirname "$0")/..}"
@@ -18,10 +20,10 @@ names=(none data recurrence platform export widgets app)
 layer_of() {
     case "$1" in
     model/*) echo 1 ;;
-    recurrence/widgets/* | export/widgets/* | ui/*) echo 5 ;;
     recurrence/*) echo 2 ;;
     platform/*) echo 3 ;;
     export/*) echo 4 ;;
+    ui/*) echo 5 ;;
     app/*) echo 6 ;;
     *) echo 0 ;;
     esac

@@ -4,7 +4,7 @@
 <context>
     <name>CAboutDlg</name>
     <message>
-        <location filename="../src/ui/CAboutDlg.cpp" line="+13"/>
+        <location filename="../src/ui/dialogs/CAboutDlg.cpp" line="+13"/>
         <source>About Tallyvane</source>
         <translation>Über Tallyvane</translation>
     </message>
@@ -31,7 +31,7 @@ Version %1.%2</translation>
 <context>
     <name>CCalendarView</name>
     <message numerus="yes">
-        <location filename="../src/ui/CCalendarView.cpp" line="+301"/>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+301"/>
         <source>+%n more</source>
         <translation>
             <numerusform>+%n weitere</numerusform>
@@ -42,7 +42,7 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message numerus="yes">
-        <location filename="../src/ui/CComingUpView.cpp" line="+81"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+81"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
@@ -53,7 +53,7 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/CCsvImportDlg.cpp" line="+39"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+39"/>
         <location line="+50"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
@@ -227,7 +227,7 @@ Version %1.%2</translation>
 <context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/CDetailsBar.cpp" line="+37"/>
+        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+37"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
@@ -342,7 +342,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/CDueStore.cpp" line="+425"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+425"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
@@ -401,7 +401,7 @@ Version %1.%2</translation>
 <context>
     <name>CFilterCombo</name>
     <message>
-        <location filename="../src/ui/CFilterCombo.cpp" line="+6"/>
+        <location filename="../src/ui/frame/CFilterCombo.cpp" line="+6"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
@@ -445,7 +445,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/CMainFrame.cpp" line="+73"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -970,7 +970,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/CMainFrameDues.cpp" line="+51"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+51"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1078,7 +1078,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainToolBar</name>
     <message>
-        <location filename="../src/ui/CMainToolBar.cpp" line="+16"/>
+        <location filename="../src/ui/frame/CMainToolBar.cpp" line="+16"/>
         <source>Search this month</source>
         <translation>Diesen Monat durchsuchen</translation>
     </message>
@@ -1096,7 +1096,7 @@ Version %1.%2</translation>
 <context>
     <name>COutlookView</name>
     <message>
-        <location filename="../src/ui/COutlookView.cpp" line="+27"/>
+        <location filename="../src/ui/frame/COutlookView.cpp" line="+27"/>
         <source>Due</source>
         <translation>Fälligkeit</translation>
     </message>
@@ -1249,7 +1249,7 @@ Version %1.%2</translation>
 <context>
     <name>CPrintDuesDlg</name>
     <message>
-        <location filename="../src/export/widgets/CPrintDuesDlg.cpp" line="+62"/>
+        <location filename="../src/ui/print/CPrintDuesDlg.cpp" line="+62"/>
         <location line="+222"/>
         <source>Print</source>
         <translation>Drucken</translation>
@@ -1338,7 +1338,7 @@ Version %1.%2</translation>
 <context>
     <name>CRecurrenceDlg</name>
     <message>
-        <location filename="../src/recurrence/widgets/CRecurrenceDlg.cpp" line="+36"/>
+        <location filename="../src/ui/recurrence/CRecurrenceDlg.cpp" line="+36"/>
         <source>Sun</source>
         <translation>So</translation>
     </message>
@@ -1502,7 +1502,7 @@ Version %1.%2</translation>
 <context>
     <name>CReminderSettingsDlg</name>
     <message>
-        <location filename="../src/ui/CReminderSettingsDlg.cpp" line="+20"/>
+        <location filename="../src/ui/reminders/CReminderSettingsDlg.cpp" line="+20"/>
         <source>Reminders and Coming Up</source>
         <translation>Erinnerungen und Demnächst</translation>
     </message>
@@ -1578,7 +1578,7 @@ Version %1.%2</translation>
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/CTallyvaneView.cpp" line="+89"/>
+        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+89"/>
         <source>No dues of this month match the search</source>
         <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
     </message>
@@ -1616,7 +1616,7 @@ Version %1.%2</translation>
 <context>
     <name>CTrayIcon</name>
     <message>
-        <location filename="../src/ui/CTrayIcon.cpp" line="+13"/>
+        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+13"/>
         <source>&amp;Open</source>
         <translation>&amp;Öffnen</translation>
     </message>
@@ -1785,7 +1785,7 @@ Version %1.%2</translation>
 <context>
     <name>CWorkDirDlg</name>
     <message>
-        <location filename="../src/ui/CWorkDirDlg.cpp" line="+45"/>
+        <location filename="../src/ui/dialogs/CWorkDirDlg.cpp" line="+45"/>
         <location line="+19"/>
         <source>Working Directory</source>
         <translation>Arbeitsverzeichnis</translation>
@@ -1982,7 +1982,7 @@ Version %1.%2</translation>
 <context>
     <name>ChangeProgressWindow</name>
     <message>
-        <location filename="../src/ui/ChangeProgressWindow.cpp" line="+18"/>
+        <location filename="../src/ui/dialogs/ChangeProgressWindow.cpp" line="+18"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -2262,7 +2262,7 @@ Version %1.%2</translation>
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../src/model/DataFolder.cpp" line="+150"/>
+        <location filename="../src/model/store/DataFolder.cpp" line="+150"/>
         <source>data folder %1 cannot be used: %2</source>
         <translation>Datenordner %1 kann nicht verwendet werden: %2</translation>
     </message>
@@ -2437,7 +2437,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFile</name>
     <message>
-        <location filename="../src/model/DueFile.cpp" line="+89"/>
+        <location filename="../src/model/store/DueFile.cpp" line="+89"/>
         <source>the file ends early</source>
         <translation>die Datei endet zu früh</translation>
     </message>
@@ -2484,7 +2484,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFolderReader</name>
     <message>
-        <location filename="../src/model/DueFolderReader.cpp" line="+66"/>
+        <location filename="../src/model/store/DueFolderReader.cpp" line="+66"/>
         <source>not a regular file</source>
         <translation>keine normale Datei</translation>
     </message>
@@ -2513,7 +2513,7 @@ Version %1.%2</translation>
 <context>
     <name>DueIcons</name>
     <message>
-        <location filename="../src/export/widgets/DueIcons.cpp" line="+105"/>
+        <location filename="../src/ui/print/DueIcons.cpp" line="+105"/>
         <source>Print Dues</source>
         <translation>Fälligkeiten drucken</translation>
     </message>
@@ -2526,7 +2526,7 @@ Version %1.%2</translation>
 <context>
     <name>ExportCommands</name>
     <message>
-        <location filename="../src/ui/ExportCommands.cpp" line="+43"/>
+        <location filename="../src/ui/export/ExportCommands.cpp" line="+43"/>
         <source>Export to PDF</source>
         <translation>Als PDF exportieren</translation>
     </message>
@@ -2564,7 +2564,7 @@ Version %1.%2</translation>
 <context>
     <name>ExportFile</name>
     <message>
-        <location filename="../src/model/ExportFile.cpp" line="+27"/>
+        <location filename="../src/model/store/ExportFile.cpp" line="+27"/>
         <source>no file name was given</source>
         <translation>es wurde kein Dateiname angegeben</translation>
     </message>
@@ -2582,7 +2582,7 @@ Version %1.%2</translation>
 <context>
     <name>FolderLock</name>
     <message>
-        <location filename="../src/model/FolderLock.cpp" line="+67"/>
+        <location filename="../src/model/store/FolderLock.cpp" line="+67"/>
         <source>No data folder is chosen.</source>
         <translation>Es ist kein Datenordner gewählt.</translation>
     </message>
@@ -2636,7 +2636,7 @@ Version %1.%2</translation>
 <context>
     <name>HtmlExportCommand</name>
     <message>
-        <location filename="../src/export/widgets/HtmlExportCommand.cpp" line="+22"/>
+        <location filename="../src/ui/export/HtmlExportCommand.cpp" line="+22"/>
         <location line="+9"/>
         <location line="+16"/>
         <location line="+10"/>
@@ -2711,7 +2711,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../src/model/MessageTexts.cpp" line="+15"/>
+        <location filename="../src/model/base/MessageTexts.cpp" line="+15"/>
         <source>Tallyvane</source>
         <translation>Tallyvane</translation>
     </message>
@@ -2868,7 +2868,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>OutputPath</name>
     <message>
-        <location filename="../src/model/OutputPath.cpp" line="+58"/>
+        <location filename="../src/model/store/OutputPath.cpp" line="+58"/>
         <source>no output file is given</source>
         <translation>es ist keine Ausgabedatei angegeben</translation>
     </message>
@@ -2909,7 +2909,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>Prompt</name>
     <message numerus="yes">
-        <location filename="../src/ui/Prompt.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/Prompt.cpp" line="+46"/>
         <source>%n item(s) in all; see the details.</source>
         <translation>
             <numerusform>Insgesamt %n Eintrag; siehe Details.</numerusform>
@@ -3108,7 +3108,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/ReminderCenter.cpp" line="+37"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+37"/>
         <source>Overdue: %1</source>
         <translation>Überfällig: %1</translation>
     </message>
@@ -3136,7 +3136,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/model/SaveFile.cpp" line="+466"/>
+        <location filename="../src/model/store/SaveFile.cpp" line="+466"/>
         <source>another file took the name meanwhile</source>
         <translation>eine andere Datei hat den Namen inzwischen belegt</translation>
     </message>
@@ -3152,7 +3152,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>UndoStack</name>
     <message>
-        <location filename="../src/model/UndoStack.cpp" line="+90"/>
+        <location filename="../src/model/services/UndoStack.cpp" line="+90"/>
         <source>Cannot undo %1</source>
         <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
     </message>

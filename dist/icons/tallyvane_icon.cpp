@@ -1,5 +1,5 @@
 #include "IconExport.h"
-#include "ui/DrawnImages.h"
+#include "ui/images/DrawnImages.h"
 
 int main(int argc, char** argv)
 {

@@ -3,12 +3,12 @@
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
 #include "app/WriteCommands.h"
-#include "model/CDueStore.h"
-#include "model/FolderLock.h"
-#include "model/LocaleFormat.h"
-#include "model/MessageTexts.h"
-#include "model/OutputPath.h"
-#include "model/Version.h"
+#include "model/base/LocaleFormat.h"
+#include "model/base/MessageTexts.h"
+#include "model/base/Version.h"
+#include "model/store/CDueStore.h"
+#include "model/store/FolderLock.h"
+#include "model/store/OutputPath.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "app/DataCommands.h"
 
 #include "export/DueCsv.h"
-#include "model/CDueStore.h"
+#include "model/store/CDueStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

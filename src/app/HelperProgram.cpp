@@ -2,9 +2,9 @@
 
 #include "app/InstallLayout.h"
 #include "app/Translations.h"
-#include "model/AppPaths.h"
-#include "model/CDueStore.h"
-#include "model/Version.h"
+#include "model/base/AppPaths.h"
+#include "model/base/Version.h"
+#include "model/store/CDueStore.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/Translations.h"
 
-#include "model/AppPaths.h"
+#include "model/base/AppPaths.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

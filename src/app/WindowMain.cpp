@@ -1,8 +1,8 @@
 #include "app/GuiStartup.h"
 #include "app/InstallLayout.h"
 #include "app/Translations.h"
-#include "model/AppPaths.h"
-#include "model/Version.h"
+#include "model/base/AppPaths.h"
+#include "model/base/Version.h"
 
 #include <QApplication>
 

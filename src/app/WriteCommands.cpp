@@ -1,11 +1,11 @@
 #include "app/WriteCommands.h"
 
 #include "app/CommandLine.h"
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/ComingUp.h"
-#include "model/DueMarking.h"
-#include "model/LocaleFormat.h"
+#include "model/base/Clock.h"
+#include "model/base/LocaleFormat.h"
+#include "model/services/ComingUp.h"
+#include "model/services/DueMarking.h"
+#include "model/store/CDueStore.h"
 #include "recurrence/OccurrenceSequence.h"
 #include "recurrence/RecurrencePattern.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "model/DueRecord.h"
+#include "model/store/DueRecord.h"
 
 #include <QCommandLineOption>
 #include <QList>

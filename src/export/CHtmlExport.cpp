@@ -1,8 +1,8 @@
 #include "export/CHtmlExport.h"
 
 #include "export/HtmlTemplate.h"
-#include "model/ExportFile.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

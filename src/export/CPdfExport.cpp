@@ -1,7 +1,7 @@
 #include "export/CPdfExport.h"
 
 #include "export/CPdfWriter.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <QCoreApplication>
 #include <QDir>

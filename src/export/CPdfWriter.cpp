@@ -1,6 +1,6 @@
 #include "export/CPdfWriter.h"
 
-#include "model/ExportFile.h"
+#include "model/store/ExportFile.h"
 
 #include "export/CPdfEmbeddedFont.h"
 #include "export/CPdfFontSet.h"

@@ -1,10 +1,10 @@
 #include "export/CSpreadsheetExport.h"
 
-#include "model/AppPaths.h"
-#include "model/LocaleFormat.h"
-#include "model/MessageTexts.h"
+#include "model/base/AppPaths.h"
+#include "model/base/LocaleFormat.h"
+#include "model/base/MessageTexts.h"
 
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <QLocale>
 #include <QTime>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "export/ExportRequest.h"
-#include "model/COleDateTime.h"
-#include "model/DueRecord.h"
+#include "model/base/COleDateTime.h"
+#include "model/store/DueRecord.h"
 #include "platform/ISpreadsheetApplication.h"
 
 #include <QCoreApplication>

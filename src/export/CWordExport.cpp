@@ -1,8 +1,8 @@
 #include "export/CWordExport.h"
 
 #include "export/CSpreadsheetExport.h"
-#include "model/LocaleFormat.h"
-#include "model/MessageTexts.h"
+#include "model/base/LocaleFormat.h"
+#include "model/base/MessageTexts.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "export/DueCsv.h"
 
-#include "model/CDueStore.h"
-#include "model/ExportFile.h"
+#include "model/store/CDueStore.h"
+#include "model/store/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

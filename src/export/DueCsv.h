@@ -1,7 +1,7 @@
 #pragma once
 
 #include "export/ExportRequest.h"
-#include "model/DueRecord.h"
+#include "model/store/DueRecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/COleDateTime.h"
-#include "model/DueRecord.h"
+#include "model/base/COleDateTime.h"
+#include "model/store/DueRecord.h"
 
 #include <QList>
 #include <QLocale>

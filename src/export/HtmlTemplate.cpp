@@ -1,6 +1,6 @@
 #include "export/HtmlTemplate.h"
 
-#include "model/AppPaths.h"
+#include "model/base/AppPaths.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "export/IcsExport.h"
 
-#include "model/Clock.h"
-#include "model/ExportFile.h"
-#include "model/LocaleFormat.h"
+#include "model/base/Clock.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "export/PrintPage.h"
 
 #include "export/HtmlTemplate.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <QCoreApplication>
 

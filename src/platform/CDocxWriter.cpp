@@ -1,6 +1,6 @@
 #include "platform/CDocxWriter.h"
 
-#include "model/Clock.h"
+#include "model/base/Clock.h"
 #include "platform/OoxmlXml.h"
 
 #include <QDateTime>

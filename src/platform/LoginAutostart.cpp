@@ -1,6 +1,6 @@
 #include "platform/LoginAutostart.h"
 
-#include "model/SaveFile.h"
+#include "model/store/SaveFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

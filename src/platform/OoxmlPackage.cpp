@@ -1,6 +1,6 @@
 #include "platform/OoxmlPackage.h"
 
-#include "model/ExportFile.h"
+#include "model/store/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

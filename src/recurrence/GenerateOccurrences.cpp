@@ -1,6 +1,6 @@
 #include "recurrence/GenerateOccurrences.h"
 
-#include "model/CDueStore.h"
+#include "model/store/CDueStore.h"
 #include "recurrence/OccurrenceSequence.h"
 
 GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore& store,

@@ -1,10 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/RegisterExports.h"
 #include "export/HtmlTemplate.h"
-#include "model/CDueStore.h"
-#include "model/DueFile.h"
-#include "model/LocaleFormat.h"
-#include "model/Version.h"
+#include "model/base/LocaleFormat.h"
+#include "model/base/Version.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
 
 #include "FolderSnapshot.h"
 

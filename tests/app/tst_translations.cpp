@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Translations.h"
-#include "model/AppPaths.h"
+#include "model/base/AppPaths.h"
 
 #include <QBuffer>
 #include <QDir>

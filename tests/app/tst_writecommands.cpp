@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/WriteCommands.h"
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/FolderLock.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/FolderLock.h"
 
 #include "FolderSnapshot.h"
 

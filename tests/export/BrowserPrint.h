@@ -3,7 +3,7 @@
 // Printing HTML pages the way a user's browser does: headless Chromium's
 // print to PDF, read back with pdftotext. Tests skip where either is missing.
 
-#include "model/DueRecord.h"
+#include "model/store/DueRecord.h"
 
 #include <QDir>
 #include <QFile>

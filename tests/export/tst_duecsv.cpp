@@ -1,7 +1,7 @@
 #include "export/DueCsv.h"
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

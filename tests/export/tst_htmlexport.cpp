@@ -2,9 +2,9 @@
 #include "OfficeExportFixtures.h"
 #include "export/CHtmlExport.h"
 #include "export/HtmlTemplate.h"
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 #include "export/IcsExport.h"
-#include "model/Clock.h"
+#include "model/base/Clock.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "PdfTestTools.h"
 #include "export/CPdfExport.h"
 #include "export/CPdfWriter.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
 
 #include <QFile>
 #include <QProcess>

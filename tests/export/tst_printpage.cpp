@@ -2,9 +2,9 @@
 #include "OfficeExportFixtures.h"
 #include "export/HtmlTemplate.h"
 #include "export/PrintPage.h"
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/LocaleFormat.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

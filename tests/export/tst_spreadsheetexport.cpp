@@ -1,8 +1,8 @@
 #include "OfficeExportFixtures.h"
 #include "export/CSpreadsheetExport.h"
-#include "model/CDueStore.h"
-#include "model/DataFolder.h"
-#include "model/MessageTexts.h"
+#include "model/base/MessageTexts.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
 #include "platform/ShellOpen.h"
 
 #include "../platform/OfficeTestTools.h"

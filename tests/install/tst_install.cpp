@@ -1,4 +1,4 @@
-#include "model/Version.h"
+#include "model/base/Version.h"
 
 #include "../app/FolderSnapshot.h"
 

@@ -1,8 +1,8 @@
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "model/DueFile.h"
-#include "model/Identifiers.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
+#include "model/store/Identifiers.h"
 #include "recurrence/GenerateOccurrences.h"
 
 #include <QDir>

@@ -3,11 +3,11 @@
 // Shared set-up of the window tests: a data folder of their own, a pinned
 // clock, settings kept apart from the user's, and no modal window ever shown.
 
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "model/LocaleFormat.h"
-#include "ui/Prompt.h"
+#include "model/base/Clock.h"
+#include "model/base/LocaleFormat.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "ui/dialogs/Prompt.h"
 
 #include <QApplication>
 #include <QDir>

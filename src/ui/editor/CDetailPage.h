@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/COleDateTime.h"
+#include "model/base/COleDateTime.h"
 
 #include <QStringList>
 #include <QWizardPage>

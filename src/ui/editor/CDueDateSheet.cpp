@@ -1,6 +1,6 @@
 #include "ui/editor/CDueDateSheet.h"
 
-#include "model/MessageTexts.h"
+#include "model/base/MessageTexts.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CNotesPage.h"
 #include "ui/skinui/CGuiButton.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DueRecord.h"
+#include "model/store/DueRecord.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "ui/editor/CNotesPage.h"
 
-#include "model/MessageTexts.h"
+#include "model/base/MessageTexts.h"
 #include "ui/editor/DueEditRules.h"
 #include "ui/skinui/GuiDrawLayer.h"
 

@@ -1,9 +1,9 @@
 #include "ui/editor/DueEditFlows.h"
 
-#include "model/CDueStore.h"
-#include "model/MessageTexts.h"
-#include "ui/ChangeProgressWindow.h"
-#include "ui/Prompt.h"
+#include "model/base/MessageTexts.h"
+#include "model/store/CDueStore.h"
+#include "ui/dialogs/ChangeProgressWindow.h"
+#include "ui/dialogs/Prompt.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CDueDateSheet.h"
 #include "ui/editor/DueEditRules.h"

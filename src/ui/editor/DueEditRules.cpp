@@ -1,7 +1,7 @@
 #include "ui/editor/DueEditRules.h"
 
-#include "model/CDueStore.h"
-#include "model/MessageTexts.h"
+#include "model/base/MessageTexts.h"
+#include "model/store/CDueStore.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/CDueStore.h"
-#include "model/DueRecord.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DueRecord.h"
 
 #include <QLocale>
 #include <QString>

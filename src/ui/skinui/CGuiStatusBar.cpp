@@ -1,6 +1,6 @@
 #include "ui/skinui/CGuiStatusBar.h"
 
-#include "model/MessageTexts.h"
+#include "model/base/MessageTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/skinui/SkinStyle.h"
 
-#include "ui/DrawnImages.h"
+#include "ui/images/DrawnImages.h"
 #include "ui/skinui/CGuiFrameWnd.h"
 #include "ui/skinui/GuiDrawLayer.h"
 

@@ -1,15 +1,15 @@
-#include "../../model/FullDisk.h"
-#include "model/CDueStore.h"
-#include "model/Clock.h"
-#include "model/DataFolder.h"
-#include "recurrence/widgets/CRecurrenceDlg.h"
-#include "recurrence/widgets/PickerFormat.h"
-#include "ui/Prompt.h"
+#include "../../model/store/FullDisk.h"
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "model/store/DataFolder.h"
+#include "ui/dialogs/Prompt.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CDueDateSheet.h"
 #include "ui/editor/CNotesPage.h"
 #include "ui/editor/DueEditFlows.h"
 #include "ui/editor/DueEditRules.h"
+#include "ui/recurrence/CRecurrenceDlg.h"
+#include "ui/recurrence/PickerFormat.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,0 +1,221 @@
+#pragma once
+
+#include "model/store/DataFolder.h"
+#include "model/store/DueRecord.h"
+#include "model/store/FolderLock.h"
+#include "model/store/IDueListSink.h"
+#include "model/store/SaveFile.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Every due of the data folder, in memory, keyed by record identifier. Each
+// change is written at once to that due's file, durably: when a change
+// returns, it survives a power cut. Each record remembers the file it came
+// from, and its changes and its removal go to that file.
+//
+// Walks visit 17 buckets in order (bucket = hash of the identifier mod 17) and
+// within a bucket the most recently inserted identifier first; the print list
+// and the series operations follow this order.
+// Which dues a month listing keeps.
+enum class DueFilter
+{
+    All,
+    Paid,
+    Unpaid
+};
+
+// The dues of one month in walk order, with the sums of their amounts.
+struct MonthList
+{
+    QList<DueRecord> rows;
+    double paid = 0.0;
+    double unpaid = 0.0;
+    double Total() const { return paid + unpaid; }
+};
+
+// Progress of a change to many dues: done so far of total. Returning false
+// stops the change before the next due.
+using ChangeProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
+// How far a change to many dues got. Each due is written whole, so every due
+// is either as it was or as it was meant to be.
+struct ChangeOutcome
+{
+    qsizetype done = 0;
+    qsizetype total = 0;
+    bool cancelled = false;
+    bool failed = false; // a write or removal failed (the reason is in the errors)
+    bool Complete() const { return done == total && !failed; }
+};
+
+// What a store holds, apart from the store: a load on another thread
+// fills one and the store takes it over (see CDueStore::ReadFolder).
+struct DueStoreContents;
+struct DueStoreContentsDeleter
+{
+    void operator()(DueStoreContents* contents) const;
+};
+using DueStoreContentsPtr = std::unique_ptr<DueStoreContents, DueStoreContentsDeleter>;
+
+class CDueStore
+{
+public:
+    CDueStore();
+    ~CDueStore();
+    CDueStore(const CDueStore&) = delete;
+    CDueStore& operator=(const CDueStore&) = delete;
+
+    static constexpr int kBuckets = 17;
+
+    // Groups the writes of one user action (a whole series) into one sync
+    // pass; see SaveFile::Batch. Changes made within it are durable when the
+    // outermost batch ends.
+    using Batch = SaveFile::Batch;
+
+    // The folder every load and write goes to; nothing is read until LoadAll.
+    // lock is the writer's lock of that folder: a store that holds it sweeps
+    // our own leftovers at load. Setting the same folder again without a lock
+    // keeps the one held; another folder drops it.
+    void SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock = nullptr);
+    const DataFolder& Folder() const { return m_folder; }
+    bool HoldsLock() const { return m_lock != nullptr; }
+
+    // Creates the data folder and reloads everything.
+    void LoadAll();
+    void ScanFolder();
+    // Reads one due file; false (and a load problem) when it is malformed.
+    [[nodiscard]] bool LoadDueFile(const QString& path);
+
+    [[nodiscard]] bool SaveDueFile(const DueRecord& record, bool bTouch);
+    [[nodiscard]] bool TouchPreferences();
+
+    // Stores a copy under a new identifier and returns the identifier. A
+    // record with a series identifier is a member of a series. The file is
+    // created without ever replacing one: a name another program took meanwhile
+    // moves the due on to the next identifier.
+    QString AddDue(DueRecord record);
+    // A placeholder of a series being made: stored like AddDue, but written
+    // under a pending name that no load lists, until ReplaceDue completes it
+    // (then it takes its due file name) or RemoveDue takes it back. The next
+    // writer's load sweeps pending files a crash left behind.
+    QString AddPlaceholder(DueRecord record);
+    [[nodiscard]] bool ReplaceDue(const DueRecord& record);
+    DueRecord GetDue(const QString& id) const;
+    bool Contains(const QString& id) const { return Find(id) >= 0; }
+    // Removes the file, then the record; on failure nothing leaves memory.
+    [[nodiscard]] bool RemoveDue(const QString& id, bool bTouch);
+    void RemoveAll();
+
+    // The load in two halves, for a load on another thread: ReadFolder reads
+    // a data folder apart from any store (sweeping our own leftovers when
+    // sweep is set: only the holder of the folder's lock may), Adopt makes
+    // what it read the store's dues in place of the ones it had.
+    static DueStoreContentsPtr ReadFolder(const DataFolder& folder, bool sweep);
+    void Adopt(DueStoreContentsPtr contents);
+
+    // Leaves the dues in memory to the end of the process instead of
+    // freeing them one by one: for a program about to exit. The store is
+    // empty afterwards.
+    void LeaveToExit();
+
+    void GetSeriesIds(const QString& seriesId, QStringList& ids) const;
+    [[nodiscard]] bool ModifySeries(const DueRecord& record, const ChangeProgress& progress = {},
+                                    ChangeOutcome* outcome = nullptr);
+    [[nodiscard]] bool DeleteSeries(const QString& seriesId, const ChangeProgress& progress = {},
+                                    ChangeOutcome* outcome = nullptr);
+
+    // Many dues at once, one after the other, with one touch of the marker
+    // file at the end: each record replaces the stored one under its
+    // identifier. Stops at the first failed write, or when progress says so.
+    ChangeOutcome ReplaceDues(const QList<DueRecord>& records, const ChangeProgress& progress = {});
+    // Removes the dues' files and records; stops at the first failure.
+    ChangeOutcome RemoveDues(const QStringList& ids, bool bTouch, const ChangeProgress& progress = {});
+    // Takes dues back that should never have been kept (placeholders of an
+    // unfinished series): removes the files that exist and forgets every
+    // record, also those whose file was never written. False when a file that
+    // is there could not be removed (said in the errors).
+    [[nodiscard]] bool DiscardDues(const QStringList& ids);
+
+    // Reads again what another program changed in the data folder since the
+    // last load or rescan: new and changed due files are read, the dues of
+    // removed files are dropped. Our own writes are known and not read again.
+    // True when any due changed.
+    bool Rescan();
+    // The file a due is stored in: the one it was read from or last written
+    // to, else the name made from its identifier. Empty for an unusable identifier.
+    QString FilePathOf(const QString& recId) const;
+
+    // A series identifier for now that no stored due uses yet.
+    QString NewSeriesId() const;
+
+    // The dues of month's month under filter, in walk order, with their sums.
+    MonthList FillMonthList(const COleDateTime& month, DueFilter filter) const;
+    // The dues from month `from` to month `to`, text = title, image 1 for series.
+    void FillRangeList(IDueListSink& list, const COleDateTime& from, const COleDateTime& to) const;
+    static int CompareMonth(const COleDateTime& a, const COleDateTime& b);
+
+    int GetCount() const;
+    template <typename F> void ForEach(F&& f) const
+    {
+        Walk([&](int slot) { f(Record(slot)); });
+    }
+    static int BucketOf(const QString& id);
+
+    // Failed writes and removals since the last call, each naming the path and
+    // the reason, for the caller to show. A caller that shows these may pass
+    // over the false an operation returned: the reason is here.
+    QStringList TakeErrors();
+    bool HasErrors() const { return !m_errors.isEmpty(); }
+    qsizetype ErrorCount() const { return m_errors.size(); }
+    // Due files skipped by the last load (file name and reason).
+    const QStringList& LoadProblems() const { return m_loadProblems; }
+    // Our own leftovers (temporary and pending files of interrupted writes)
+    // that loads removed since the last call.
+    QStringList TakeSweptFiles();
+
+    int m_nSeriesCounter = 0; // kept across reloads
+
+private:
+    QString UniqueRecordId(int n) const;
+    int NextSeriesNumber();
+    void Store(const DueRecord& record, const QByteArray& fileName);
+    void Error(const QString& text) { m_errors << text; }
+    QByteArray LocalPath(const QByteArray& fileName) const;
+    // Writes the stored record id to a new due file; a taken name gives the
+    // record the next free identifier and tries again.
+    void WriteNew(QString id, const QByteArray& pending = {});
+    QString Rekey(const QString& id);
+    void ForgetFile(const QString& id); // the record has no file any more
+    // Writes an existing record to its file (a placeholder to its own new
+    // file); memory takes it when the write succeeded.
+    bool ReplaceOne(const DueRecord& record);
+    void Forget(const QString& id); // drops a record from memory only
+
+    // Records are kept as the bytes of their due files (see DueStoreContents);
+    // these make a record or a file name of a slot when one is asked for.
+    int Find(const QString& id) const;
+    DueRecord Record(int slot) const;
+    QByteArray FileOf(int slot) const;
+    void Walk(const std::function<void(int)>& f) const;
+
+    DueStoreContentsPtr m_c;
+    DataFolder m_folder;
+    mutable QHash<int, QDateTime> m_nextIdTime; // where UniqueRecordId resumes, per number
+    QStringList m_errors;
+    QStringList m_loadProblems;
+    QStringList m_swept;
+    QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
+    std::unique_ptr<FolderLock> m_lock;
+};
+
+extern CDueStore theDueStore;
+
+// The main list's order: by Due Date, equal dates by record identifier.
+bool DueListLess(const DueRecord& a, const DueRecord& b);

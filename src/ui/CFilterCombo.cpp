@@ -1,8 +1,0 @@
-#include "ui/CFilterCombo.h"
-
-CFilterCombo::CFilterCombo(QWidget* parent) : CGuiComboBoxExt(parent, Width::Fixed)
-{
-    setObjectName(QStringLiteral("FilterCombo"));
-    addItems({tr("All"), tr("Paid Dues"), tr("Unpaid Dues")});
-    setCurrentIndex(0);
-}

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "model/DueRecord.h"
-
-#include <QMetaType>
-
-// Records travel in QVariants (the list model's record role) and in signals.
-Q_DECLARE_METATYPE(DueRecord)

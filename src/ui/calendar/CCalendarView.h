@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/base/COleDateTime.h"
+#include "model/store/DueRecord.h"
+#include "ui/calendar/CalendarMonth.h"
+#include "ui/list/DueRecordMeta.h"
+
+#include <QWidget>
+
+// The month as a grid of weeks, each day listing its dues (title and amount,
+// coloured by state as in the list, paid ones struck through) with "+N more"
+// when the day is full; today is marked. It shows the dues the list shows, so
+// the filter and the sums are the same in both views.
+//
+// Click selects a due, double-click modifies it; double-click on a day's free
+// space starts a new due on that day. Arrow keys move the current day by a
+// day or a week, Home and End to the month's ends, Enter modifies.
+class CCalendarView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CCalendarView(QWidget* parent = nullptr);
+
+    // Shows month's month with these dues (already filtered and in list order).
+    void SetMonth(const COleDateTime& month, const QList<DueRecord>& dues);
+
+    const CalendarMonth& Grid() const { return m_grid; }
+    QDate CurrentDay() const { return m_current; }
+    QString SelectedId() const { return m_selected; }
+    // Selects a due of the shown month (the details follow); false when it is not shown.
+    bool SelectDue(const QString& recId);
+    void SetCurrentDay(const QDate& day);
+
+    // Where things are drawn, for the mouse and for tests.
+    QRect DayRect(const QDate& day) const;
+    QRect DueRect(const QDate& day, int index) const; // empty when not shown
+    QRect MoreRect(const QDate& day) const;           // empty when all are shown
+    int LinesPerDay() const;
+
+signals:
+    void dueSelected(const DueRecord& record);
+    void selectionCleared();
+    void modifyRequested(const QString& recId);
+    void newDueRequested(const QDate& dueDate);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Hit
+    {
+        QDate day;
+        int index = -1; // due index within the day, -1 for free space
+        bool more = false;
+    };
+    Hit HitAt(const QPoint& pos) const;
+    int HeaderHeight() const;
+    int LineHeight() const;
+    QRect CellRect(int cell) const;
+    void MoveTo(const QDate& day);
+    void Select(const QString& recId);
+
+    CalendarMonth m_grid;
+    QMap<QDate, QList<DueRecord>> m_byDay;
+    QDate m_current;
+    QString m_selected;
+    Qt::DayOfWeek m_firstDay = Qt::Monday;
+};

@@ -1,0 +1,110 @@
+#include "ui/list/DueRowLook.h"
+
+#include "model/base/LocaleFormat.h"
+
+DueState StateOf(const DueRecord& record, const QDate& today)
+{
+    if (record.m_bPaid)
+        return DueState::Paid;
+    const QDate day = record.m_dtDue.ToQDate();
+    // A due date that is not a date at all is never late.
+    if (!day.isValid() || !today.isValid())
+        return DueState::Upcoming;
+    if (day < today)
+        return DueState::Overdue;
+    if (day == today)
+        return DueState::DueToday;
+    return DueState::Upcoming;
+}
+
+DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today)
+{
+    DueRowLook look;
+    if (selected) {
+        look.background = QColor(0, 0, 0);
+        look.text = QColor(255, 255, 255);
+    } else {
+        look.background = row % 2 == 0 ? QColor(255, 255, 255) : QColor(214, 227, 206);
+        switch (StateOf(record, today)) {
+        case DueState::Paid:
+            look.text = QColor(123, 123, 123);
+            break;
+        case DueState::Overdue:
+            look.text = QColor(255, 0, 0);
+            break;
+        case DueState::DueToday:
+            look.text = QColor(0, 0, 255);
+            break;
+        case DueState::Upcoming:
+            look.text = QColor(0, 0, 0);
+            break;
+        }
+    }
+    look.line1 = record.m_strTitle;
+    if (!record.m_strPayTo.isEmpty())
+        look.line1 += QStringLiteral(" - ") + record.m_strPayTo;
+    look.amount = FormatCurrencyText(AmountText(record.m_dAmount), QLocale());
+    look.line2 = FormatDatePicture(record.m_dtDue, QString(), QLocale()) + QLatin1Char(' ') +
+                 FormatTimePicture(record.m_dtDue, QString(), QLocale());
+    look.paidMark = record.m_bPaid != 0;
+    look.recurringMark = !record.m_strSeriesId.isEmpty();
+    return look;
+}
+
+DueRowLayout ComputeRowLayout(const QRect& row)
+{
+    // Edges as the row gives them: right and bottom one past the last pixel.
+    const int l = row.left(), t = row.top(), r = row.left() + row.width(), b = row.top() + row.height();
+    const int h = b - t;
+    const int half = h / 2;
+    DueRowLayout out;
+    out.fill = QRect(l, t, r - l + 20, h);
+    out.line1 = QRect(QPoint(l + 100, t), QPoint(r - 1, b - half - 1));
+    out.amount = QRect(QPoint(l, t), QPoint(r - 40 - 1, b - 1));
+    out.line2 = QRect(QPoint(l + 110, t + half), QPoint(r - 1, b - 1));
+    out.rowImage = QPoint(l + 10, t);
+    out.paidMark = QPoint(l + 45, t + 8);
+    out.recurringMark = QPoint(l + 67, t + 8);
+    return out;
+}
+
+namespace {
+constexpr int kTextGap = 12;        // between the title or date and the amount
+constexpr int kNarrowRightEdge = 6; // amount's margin on the first line
+} // namespace
+
+DueRowTextPlaces PlaceRowTexts(const QRect& row, int amountWidth, int dateWidth)
+{
+    const DueRowLayout layout = ComputeRowLayout(row);
+    const int right = layout.line1.right();
+    DueRowTextPlaces out;
+    // Beside both lines: the amount ends where it always did.
+    const int besideLeft = layout.amount.right() + 1 - amountWidth;
+    if (besideLeft - kTextGap >= layout.line2.left() + dateWidth) {
+        out.amount = QRect(besideLeft, layout.amount.top(), amountWidth, layout.amount.height());
+        out.title = layout.line1;
+        out.title.setRight(qMax(out.title.left() - 1, besideLeft - kTextGap - 1));
+        out.date = layout.line2;
+        out.date.setRight(qMax(out.date.left() - 1, besideLeft - kTextGap - 1));
+        return out;
+    }
+    // On the first line, at its end; the date has the second line to itself.
+    out.amountOnFirstLine = true;
+    const int amountRight = qMax(layout.line1.left() - 1, right - kNarrowRightEdge);
+    const int amountLeft = qMax(layout.line1.left(), amountRight + 1 - amountWidth);
+    out.amount = QRect(QPoint(amountLeft, layout.line1.top()), QPoint(amountRight, layout.line1.bottom()));
+    out.title = layout.line1;
+    out.title.setRight(qMax(out.title.left() - 1, amountLeft - kTextGap - 1));
+    out.date = layout.line2;
+    out.date.setRight(qMax(out.date.left() - 1, right - kNarrowRightEdge));
+    return out;
+}
+
+int MinimumRowWidth(int amountWidth, int dateWidth, int titleLetters)
+{
+    // Measured on a row at x = 0; see ComputeRowLayout for the fixed parts.
+    const DueRowLayout layout = ComputeRowLayout(QRect(0, 0, 1000, kDueRowHeight));
+    const int forDate = layout.line2.left() + dateWidth + kNarrowRightEdge;
+    const int forAmount = layout.line1.left() + titleLetters + kTextGap + amountWidth + kNarrowRightEdge;
+    return qMax(forDate, forAmount) + 1;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/store/DueRecord.h"
+
+#include <QColor>
+#include <QDate>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+// What one row of the month list shows, worked out without painting so that
+// tests can check it: colours, texts and where each part goes.
+enum class DueState
+{
+    Paid,
+    Overdue,
+    DueToday,
+    Upcoming
+};
+
+// Paid first, then the due date (date part only) against today.
+DueState StateOf(const DueRecord& record, const QDate& today);
+
+struct DueRowLook
+{
+    QColor background;
+    QColor text;
+    QString line1;  // title, " - " and Pay To when there is one
+    QString line2;  // due date and time
+    QString amount; // currency text
+    bool paidMark = false;
+    bool recurringMark = false;
+};
+
+DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today);
+
+// Row geometry in the row's rectangle (left, top, right, bottom as given).
+struct DueRowLayout
+{
+    QRect fill;
+    QRect line1;
+    QRect amount;
+    QRect line2;
+    QPoint rowImage;
+    QPoint paidMark;
+    QPoint recurringMark;
+};
+
+DueRowLayout ComputeRowLayout(const QRect& row);
+
+// Where the three texts of a row go, for texts of the given widths (the
+// title's room is what is left; it is elided to fit). The amount never
+// covers the date and the title never runs under the amount: while the row
+// is wide enough for date and amount side by side, the amount stands beside
+// both lines as always; in a narrower row it moves to the end of the first
+// line. Every rectangle lies inside the row.
+struct DueRowTextPlaces
+{
+    QRect title;
+    QRect date;
+    QRect amount;
+    bool amountOnFirstLine = false;
+};
+
+DueRowTextPlaces PlaceRowTexts(const QRect& row, int amountWidth, int dateWidth);
+
+// The narrowest row that shows the widest date and amount of this locale
+// whole, with room for a few letters of the title.
+int MinimumRowWidth(int amountWidth, int dateWidth, int titleLetters);
+
+// Height of a row: the height of the row image.
+inline constexpr int kDueRowHeight = 30;

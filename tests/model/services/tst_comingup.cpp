@@ -1,0 +1,220 @@
+#include "model/base/Clock.h"
+#include "model/services/ComingUp.h"
+#include "model/services/Reminders.h"
+#include "model/store/CDueStore.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+COleDateTime At(const QString& iso)
+{
+    return COleDateTime::FromQDateTime(QDateTime::fromString(iso, Qt::ISODate));
+}
+
+// Dues given as "title@yyyy-MM-ddTHH:mm[!paid]" with amount 10 each.
+void Fill(CDueStore& store, const QStringList& dues)
+{
+    for (const QString& due : dues) {
+        const QStringList fields = due.split(QLatin1Char('@'));
+        DueRecord r;
+        r.m_strTitle = fields.at(0);
+        const QStringList when = fields.at(1).split(QLatin1Char('!'));
+        r.m_dtDue = At(when.at(0));
+        r.m_dtStart = r.m_dtDue;
+        r.m_dAmount = 10.0;
+        r.m_bPaid = when.size() > 1 ? 1 : 0;
+        (void)store.AddDue(r);
+    }
+}
+
+QStringList Titles(const QList<DueRecord>& rows)
+{
+    QStringList out;
+    for (const DueRecord& r : rows)
+        out << r.m_strTitle;
+    return out;
+}
+
+} // namespace
+
+class TestComingUp : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void selection_data();
+    void selection();
+    void reminderKind_data();
+    void reminderKind();
+    void remindersAnnounceOncePerState();
+    void reminderMemoryFollowsDateAndPayment();
+    void remindersOff();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    CDueStore m_store;
+};
+
+void TestComingUp::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    static QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+}
+
+void TestComingUp::init()
+{
+    QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    Clock::SetFixed(QDateTime(QDate(2024, 1, 1), QTime(12, 0)));
+    m_store.SetFolder(DataFolder(m_dir->path()));
+    m_store.LoadAll();
+}
+
+void TestComingUp::selection_data()
+{
+    QTest::addColumn<QStringList>("dues");
+    QTest::addColumn<QString>("today");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<bool>("includePaid");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<double>("overdue");
+    QTest::addColumn<double>("next7");
+    QTest::addColumn<double>("next30");
+
+    // Late dues of past years come first; the window runs into the next year.
+    QTest::newRow("across the year") << QStringList{"jan@2025-01-03T09:00", "old@2023-06-01T00:00",
+                                                    "dec@2024-12-30T10:00", "far@2025-02-01T00:00"}
+                                     << "2024-12-28" << 14 << false << QStringList{"old", "dec", "jan"}
+                                     << 10.0 << 20.0 << 20.0;
+    QTest::newRow("across the month")
+        << QStringList{"a@2024-02-01T00:00", "b@2024-01-31T23:59", "c@2024-02-15T00:00"} << "2024-01-31" << 1
+        << false << QStringList{"b", "a"} << 0.0 << 20.0 << 30.0;
+    // Days count by the date: 23:59 of yesterday is late, 00:00 of the last day is in.
+    QTest::newRow("midnight edges") << QStringList{"late@2024-03-09T23:59", "today@2024-03-10T00:00",
+                                                   "edge@2024-03-17T00:00", "out@2024-03-18T00:00"}
+                                    << "2024-03-10" << 7 << false << QStringList{"late", "today", "edge"}
+                                    << 10.0 << 20.0 << 30.0;
+    QTest::newRow("paid late is gone, paid soon optional")
+        << QStringList{"paidlate@2024-03-01T00:00!", "paidsoon@2024-03-11T00:00!", "due@2024-03-12T00:00"}
+        << "2024-03-10" << 14 << true << QStringList{"paidsoon", "due"} << 0.0 << 10.0 << 10.0;
+    QTest::newRow("paid soon left out")
+        << QStringList{"paidsoon@2024-03-11T00:00!", "due@2024-03-12T00:00"} << "2024-03-10" << 14 << false
+        << QStringList{"due"} << 0.0 << 10.0 << 10.0;
+    QTest::newRow("leap day, zero days")
+        << QStringList{"leap@2024-02-29T08:00", "next@2024-03-01T08:00"} << "2024-02-29" << 0 << false
+        << QStringList{"leap"} << 0.0 << 20.0 << 20.0;
+    QTest::newRow("no date is never late")
+        << QStringList{"bad@0000-00-00"} << "2024-03-10" << 14 << false << QStringList{} << 0.0 << 0.0 << 0.0;
+}
+
+void TestComingUp::selection()
+{
+    QFETCH(QStringList, dues);
+    QFETCH(QString, today);
+    QFETCH(int, days);
+    QFETCH(bool, includePaid);
+    Fill(m_store, dues);
+    const ComingUpList list =
+        SelectComingUp(m_store, QDate::fromString(today, Qt::ISODate), days, includePaid);
+    QTEST(Titles(list.rows), "expected");
+    QTEST(list.overdue, "overdue");
+    QTEST(list.next7, "next7");
+    QTEST(list.next30, "next30");
+}
+
+void TestComingUp::reminderKind_data()
+{
+    QTest::addColumn<QString>("due");
+    QTest::addColumn<bool>("paid");
+    QTest::addColumn<int>("lead");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("outside lead") << "2025-01-04T00:00" << false << 3 << int(ReminderKind::None);
+    QTest::newRow("enters lead over new year") << "2025-01-03T23:59" << false << 3 << int(ReminderKind::Soon);
+    QTest::newRow("due today") << "2024-12-31T00:00" << false << 3 << int(ReminderKind::Soon);
+    QTest::newRow("yesterday late evening") << "2024-12-30T23:59" << false << 3 << int(ReminderKind::Overdue);
+    QTest::newRow("paid never") << "2024-12-30T00:00" << true << 3 << int(ReminderKind::None);
+    QTest::newRow("lead 0 turns off") << "2024-12-30T00:00" << false << 0 << int(ReminderKind::None);
+}
+
+void TestComingUp::reminderKind()
+{
+    QFETCH(QString, due);
+    QFETCH(bool, paid);
+    QFETCH(int, lead);
+    DueRecord r;
+    r.m_dtDue = At(due);
+    r.m_bPaid = paid;
+    QTEST(int(ReminderKindOf(r, QDate(2024, 12, 31), lead)), "kind");
+}
+
+void TestComingUp::remindersAnnounceOncePerState()
+{
+    Fill(m_store, {"rent@2024-01-05T09:00", "far@2024-02-01T00:00"});
+    ReminderMemory memory(m_store.Folder());
+    QList<Reminder> r = TakeReminders(m_store, QDate(2024, 1, 1), 3, memory);
+    QCOMPARE(r.size(), 0);
+    r = TakeReminders(m_store, QDate(2024, 1, 2), 3, memory);
+    QCOMPARE(r.size(), 1);
+    QCOMPARE(r.first().kind, ReminderKind::Soon);
+    QCOMPARE(r.first().record.m_strTitle, QStringLiteral("rent"));
+    // Same state again, also after a restart (a new memory reads the settings).
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 4), 3, memory).size(), 0);
+    ReminderMemory again(m_store.Folder());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 5), 3, again).size(), 0);
+    // Past midnight of the due day it is late: announced once more.
+    r = TakeReminders(m_store, QDate(2024, 1, 6), 3, again);
+    QCOMPARE(r.size(), 1);
+    QCOMPARE(r.first().kind, ReminderKind::Overdue);
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 30), 3, again).size(), 1); // "far" enters its lead
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 30), 3, again).size(), 0);
+    // Another data folder has a memory of its own.
+    QTemporaryDir other;
+    ReminderMemory otherMemory{DataFolder(other.path())};
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 30), 3, otherMemory).size(), 2);
+}
+
+void TestComingUp::reminderMemoryFollowsDateAndPayment()
+{
+    Fill(m_store, {"rent@2024-01-03T09:00"});
+    ReminderMemory memory(m_store.Folder());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 1);
+    QStringList ids;
+    m_store.ForEach([&](const DueRecord& r) { ids << r.m_strRecId; });
+    DueRecord r = m_store.GetDue(ids.first());
+    // Moved to another date inside the lead time: a new reminder.
+    r.m_dtDue = At(QStringLiteral("2024-01-04T09:00"));
+    QVERIFY(m_store.ReplaceDue(r));
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 1);
+    // Paid: its entry goes; unpaid again, it is announced again.
+    r.m_bPaid = 1;
+    QVERIFY(m_store.ReplaceDue(r));
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 0);
+    QVERIFY(memory.RememberedIds().isEmpty());
+    r.m_bPaid = 0;
+    QVERIFY(m_store.ReplaceDue(r));
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 1);
+}
+
+void TestComingUp::remindersOff()
+{
+    Fill(m_store, {"late@2023-12-01T09:00", "soon@2024-01-02T09:00"});
+    ReminderMemory memory(m_store.Folder());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 0, memory).size(), 0);
+    QCOMPARE(ReminderSettings::LeadDays(), ReminderSettings::kDefaultLeadDays);
+    ReminderSettings::SetLeadDays(-4);
+    QCOMPARE(ReminderSettings::LeadDays(), 0);
+    QCOMPARE(ReminderSettings::ComingUpDays(), kDefaultComingUpDays);
+}
+
+QTEST_GUILESS_MAIN(TestComingUp)
+#include "tst_comingup.moc"

@@ -1,0 +1,153 @@
+// Writers killed at random moments, and writers side by side: afterwards
+// every due file parses, nothing of ours is left lying about once a writer
+// has loaded the folder, and no due is lost.
+#include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
+#include "model/store/FolderLock.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+const QString kDriver = QStringLiteral(TALLYVANE_CRASHDRIVER);
+
+// Loads the folder as a writer does (sweeping our leftovers) and checks it.
+void CheckFolder(const QString& workDir, int* dues = nullptr)
+{
+    QString why;
+    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(DataFolder(workDir), 5000, &why);
+    QVERIFY2(lock, qPrintable(why));
+    theDueStore.SetFolder(DataFolder(workDir), std::move(lock));
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.LoadProblems(), QStringList());
+    const QStringList left = QDir(theDueStore.Folder().Path())
+                                 .entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : left)
+        QVERIFY2(name.endsWith(QLatin1String(".due")) || name == QLatin1String("preferences.alm"),
+                 qPrintable(name));
+    // No placeholder of an unfinished series passes for a due.
+    theDueStore.ForEach([](const DueRecord& r) { QVERIFY(!(r.m_strTitle.isEmpty() && r.m_dAmount == 0.0)); });
+    if (dues)
+        *dues = theDueStore.GetCount();
+    (void)theDueStore.TakeSweptFiles();
+    theDueStore.SetFolder(DataFolder()); // lets the lock go
+}
+
+} // namespace
+
+class TestCrashSafety : public QObject
+{
+    Q_OBJECT
+private slots:
+    void killedAtRandomMoments();
+    void writersSideBySide_data();
+    void writersSideBySide();
+    void manyAddsAtOnce_data();
+    void manyAddsAtOnce();
+};
+
+void TestCrashSafety::killedAtRandomMoments()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // A fixed seed: a failure names a run that can be repeated.
+    QRandomGenerator random(20240611);
+    constexpr int kKills = 25;
+    int midRound = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        QProcess p;
+        p.start(kDriver,
+                {QStringLiteral("work"), dir.path(), QStringLiteral("--seed"), QString::number(kill)});
+        QVERIFY(p.waitForStarted());
+        // Wait for the first round now and then, so that kills land in every
+        // stage: loading, generating, finishing, rewriting, deleting.
+        if (kill % 2 == 0)
+            QVERIFY(p.waitForReadyRead(60000));
+        QTest::qWait(int(random.bounded(20, 400)));
+        if (p.state() == QProcess::Running)
+            ++midRound;
+        p.kill();
+        QVERIFY(p.waitForFinished(10000));
+        CheckFolder(dir.path());
+        if (QTest::currentTestFailed()) {
+            qWarning("after kill %d", kill);
+            return;
+        }
+    }
+    int dues = 0;
+    CheckFolder(dir.path(), &dues);
+    qInfo("%d kills, %d of them while writing; %d dues left, all sound", kKills, midRound, dues);
+    QVERIFY(midRound > kKills / 2);
+}
+
+void TestCrashSafety::writersSideBySide_data()
+{
+    QTest::addColumn<bool>("lock");
+    QTest::newRow("each holds the lock in turn") << true;
+    QTest::newRow("without the lock, no name is replaced") << false;
+}
+
+void TestCrashSafety::writersSideBySide()
+{
+    QFETCH(bool, lock);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    constexpr int kMembers = 1000;
+    QStringList args{QStringLiteral("series"), dir.path(), QString::number(kMembers)};
+    if (!lock)
+        args << QStringLiteral("--no-lock");
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < 2; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writers.back()->start(kDriver, args);
+    }
+    for (auto& w : writers) {
+        QVERIFY(w->waitForFinished(180000));
+        QCOMPARE(w->exitCode(), 0);
+    }
+    int dues = 0;
+    CheckFolder(dir.path(), &dues);
+    QCOMPARE(dues, 2 * kMembers);
+}
+
+void TestCrashSafety::manyAddsAtOnce_data()
+{
+    QTest::addColumn<bool>("lock");
+    QTest::newRow("with the lock") << true;
+    QTest::newRow("without the lock") << false;
+}
+
+void TestCrashSafety::manyAddsAtOnce()
+{
+    QFETCH(bool, lock);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    constexpr int kWriters = 40;
+    QStringList args{QStringLiteral("add"), dir.path(), QStringLiteral("1")};
+    if (!lock)
+        args << QStringLiteral("--no-lock");
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int i = 0; i < kWriters; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        writers.back()->start(kDriver, args);
+    }
+    for (auto& w : writers) {
+        QVERIFY(w->waitForFinished(180000));
+        QCOMPARE(w->exitCode(), 0);
+    }
+    int dues = 0;
+    CheckFolder(dir.path(), &dues);
+    QCOMPARE(dues, kWriters);
+}
+
+QTEST_GUILESS_MAIN(TestCrashSafety)
+#include "tst_crashsafety.moc"

@@ -1,0 +1,323 @@
+#include "../UiTestSupport.h"
+
+#include "model/base/Clock.h"
+#include "model/store/CDueStore.h"
+#include "ui/calendar/CCalendarView.h"
+#include "ui/dialogs/CCsvImportDlg.h"
+#include "ui/dialogs/Prompt.h"
+#include "ui/frame/CDetailsBar.h"
+#include "ui/frame/CFilterCombo.h"
+#include "ui/frame/CMainFrame.h"
+#include "ui/frame/CMainToolBar.h"
+#include "ui/frame/CMonthPicker.h"
+#include "ui/frame/CommandIds.h"
+#include "ui/list/CTallyvaneView.h"
+#include "ui/list/DueListModel.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+QDateTime On(int day, int hour = 0)
+{
+    return QDateTime(QDate(2007, 1, day), QTime(hour, 0));
+}
+
+QStringList Rows(QTableWidget* table, int column)
+{
+    QStringList out;
+    for (int r = 0; r < table->rowCount(); ++r)
+        out << table->item(r, column)->text();
+    return out;
+}
+} // namespace
+
+class TestCalendarView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { UiTest::IsolateSettings(); }
+
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        Clock::SetFixed(QDateTime(QDate(2007, 1, 17), QTime(10, 0)));
+        m_dir = std::make_unique<QTemporaryDir>();
+        UiTest::UseWorkDir(m_dir->path());
+        Prompt::TakeShownTexts();
+    }
+
+    void cleanup()
+    {
+        m_frame.reset();
+        theDueStore.RemoveAll();
+    }
+
+    void grid_data()
+    {
+        QTest::addColumn<QDate>("month");
+        QTest::addColumn<int>("firstDay");
+        QTest::addColumn<QDate>("firstShown");
+        QTest::addColumn<int>("weeks");
+        // February 2015 starts on a Sunday and has 28 days.
+        QTest::newRow("four weeks, Sunday first")
+            << QDate(2015, 2, 1) << int(Qt::Sunday) << QDate(2015, 2, 1) << 4;
+        QTest::newRow("same month, Monday first")
+            << QDate(2015, 2, 1) << int(Qt::Monday) << QDate(2015, 1, 26) << 5;
+        // July 2023 starts on a Saturday and has 31 days; April 2023 too, with 30.
+        QTest::newRow("six weeks, Monday first")
+            << QDate(2023, 7, 1) << int(Qt::Monday) << QDate(2023, 6, 26) << 6;
+        QTest::newRow("Saturday first, month starts Saturday")
+            << QDate(2023, 4, 1) << int(Qt::Saturday) << QDate(2023, 4, 1) << 5;
+        QTest::newRow("over the year end")
+            << QDate(2008, 1, 1) << int(Qt::Monday) << QDate(2007, 12, 31) << 5;
+    }
+
+    void grid()
+    {
+        QFETCH(QDate, month);
+        QFETCH(int, firstDay);
+        QFETCH(QDate, firstShown);
+        QFETCH(int, weeks);
+        const CalendarMonth grid(month.year(), month.month(), Qt::DayOfWeek(firstDay));
+        QCOMPARE(grid.FirstShown(), firstShown);
+        QCOMPARE(grid.Weeks(), weeks);
+        QCOMPARE(grid.FirstShown().dayOfWeek(), firstDay);
+        QCOMPARE(grid.CellOf(month), int(firstShown.daysTo(month)));
+        QVERIFY(grid.CellOf(grid.MonthEnd()) < weeks * 7);
+        QVERIFY(grid.CellOf(grid.MonthEnd()) >= weeks * 7 - 7); // no empty last week
+        QCOMPARE(grid.CellOf(firstShown.addDays(-1)), -1);
+    }
+
+    void steps_data()
+    {
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QDate>("to");
+        QTest::newRow("a day on") << QDate(2007, 1, 17) << 1 << QDate(2007, 1, 18);
+        QTest::newRow("a week back") << QDate(2007, 1, 17) << -7 << QDate(2007, 1, 10);
+        QTest::newRow("held at the month end") << QDate(2007, 1, 28) << 7 << QDate(2007, 1, 31);
+        QTest::newRow("held at the month start") << QDate(2007, 1, 3) << -7 << QDate(2007, 1, 1);
+        QTest::newRow("from outside the month") << QDate(2006, 12, 31) << 1 << QDate(2007, 1, 2);
+    }
+
+    void steps()
+    {
+        QFETCH(QDate, from);
+        QFETCH(int, days);
+        QFETCH(QDate, to);
+        QCOMPARE(CalendarMonth(2007, 1, Qt::Monday).Step(from, days), to);
+    }
+
+    void shownDues_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("none") << 0 << 3 << 0;
+        QTest::newRow("fits exactly") << 3 << 3 << 3;
+        QTest::newRow("one too many: the last line says +2 more") << 4 << 3 << 2;
+        QTest::newRow("one line, two dues: only +2 more") << 2 << 1 << 0;
+        QTest::newRow("no room") << 5 << 0 << 0;
+    }
+
+    void shownDues()
+    {
+        QFETCH(int, count);
+        QFETCH(int, lines);
+        QFETCH(int, shown);
+        QCOMPARE(CalendarMonth::ShownDues(count, lines), shown);
+    }
+
+    void viewSelectsMovesAndStartsNew()
+    {
+        QList<DueRecord> dues{UiTest::MakeDue("Rent", On(3), 500),
+                              UiTest::MakeDue("Gas", On(3, 9), 20, true)};
+        for (int i = 0; i < 8; ++i)
+            dues << UiTest::MakeDue(QStringLiteral("Busy %1").arg(i), On(17, 8 + i), i);
+        for (int i = 0; i < dues.size(); ++i)
+            dues[i].m_strRecId = QStringLiteral("id%1").arg(i);
+
+        CCalendarView view;
+        view.resize(700, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues);
+        QCOMPARE(view.Grid().FirstShown(), QDate(2006, 12, 31)); // en_US weeks start on Sunday
+        QCOMPARE(view.CurrentDay(), QDate(2007, 1, 17));         // today
+
+        QSignalSpy selected(&view, &CCalendarView::dueSelected);
+        QSignalSpy cleared(&view, &CCalendarView::selectionCleared);
+        QSignalSpy modify(&view, &CCalendarView::modifyRequested);
+        QSignalSpy newDue(&view, &CCalendarView::newDueRequested);
+
+        const QRect gas = view.DueRect(QDate(2007, 1, 3), 1);
+        QVERIFY(!gas.isEmpty());
+        QTest::mouseClick(&view, Qt::LeftButton, {}, gas.center());
+        QCOMPARE(view.SelectedId(), QStringLiteral("id1"));
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.at(0).at(0).value<DueRecord>().m_strTitle, QStringLiteral("Gas"));
+
+        // Arrow keys: a day on has nothing, a week back from the 10th is the 3rd again.
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(view.CurrentDay(), QDate(2007, 1, 4));
+        QCOMPARE(view.SelectedId(), QString());
+        QCOMPARE(cleared.size(), 1);
+        QTest::keyClick(&view, Qt::Key_Down);
+        QTest::keyClick(&view, Qt::Key_Left);
+        QTest::keyClick(&view, Qt::Key_Up);
+        QCOMPARE(view.CurrentDay(), QDate(2007, 1, 3));
+        QCOMPARE(view.SelectedId(), QStringLiteral("id0")); // the day's first due
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(modify.size(), 1);
+        QCOMPARE(modify.at(0).at(0).toString(), QStringLiteral("id0"));
+
+        // The full day shows "+N more"; clicking it selects the hidden ones in turn.
+        const QDate busy(2007, 1, 17);
+        const QRect more = view.MoreRect(busy);
+        QVERIFY(!more.isEmpty());
+        const int shown = CalendarMonth::ShownDues(8, view.LinesPerDay());
+        QVERIFY(shown < 8);
+        QVERIFY(view.DueRect(busy, shown).isEmpty());
+        QTest::mouseClick(&view, Qt::LeftButton, {}, more.center());
+        QCOMPARE(view.SelectedId(), QStringLiteral("id%1").arg(2 + shown));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, more.center());
+        QCOMPARE(view.SelectedId(), QStringLiteral("id%1").arg(2 + (shown + 1 < 8 ? shown + 1 : shown)));
+
+        // Double-click: on a due modifies it, on an empty day starts a new one there.
+        QTest::mouseDClick(&view, Qt::LeftButton, {}, view.DueRect(QDate(2007, 1, 3), 0).center());
+        QCOMPARE(modify.last().at(0).toString(), QStringLiteral("id0"));
+        QTest::mouseDClick(&view, Qt::LeftButton, {}, view.DayRect(QDate(2007, 1, 25)).center());
+        QCOMPARE(newDue.size(), 1);
+        QCOMPARE(newDue.at(0).at(0).toDate(), QDate(2007, 1, 25));
+        // Days of the neighbouring months are not this month's.
+        QTest::mouseDClick(&view, Qt::LeftButton, {}, view.DayRect(QDate(2006, 12, 31)).center());
+        QCOMPARE(newDue.size(), 1);
+
+        // Refilled without the selected due: the selection goes.
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues.mid(0, 2));
+        QVERIFY(view.SelectedId().isEmpty() || view.SelectedId() == QStringLiteral("id0"));
+    }
+
+    void firstDayFollowsTheLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        CCalendarView view;
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), {});
+        QCOMPARE(view.Grid().FirstShown(), QDate(2007, 1, 1)); // a Monday
+    }
+
+    void frameDrivesTheCalendar()
+    {
+        UiTest::AddDue(UiTest::MakeDue("Paid one", On(5), 10, true));
+        UiTest::AddDue(UiTest::MakeDue("Open one", On(20), 20));
+        UiTest::AddDue(UiTest::MakeDue("February", QDateTime(QDate(2007, 2, 2), QTime(0, 0)), 30));
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        CCalendarView* calendar = m_frame->CalendarView();
+        QVERIFY(calendar);
+        QVERIFY(calendar->isHidden());
+
+        m_frame->Action(ID_VIEW_CALENDAR)->trigger();
+        QVERIFY(!calendar->isHidden());
+        QVERIFY(m_frame->View()->isHidden());
+        QVERIFY(m_frame->Action(ID_VIEW_CALENDAR)->isChecked());
+        QCOMPARE(calendar->Grid().MonthStart(), QDate(2007, 1, 1));
+
+        // Selecting in the calendar fills the Details bar.
+        QVERIFY(calendar->SelectDue(m_frame->View()->Model()->Records().at(1).m_strRecId));
+        QVERIFY(m_frame->DetailsBar()->Value(0).contains(QStringLiteral("Open one")));
+
+        // Next month drives both views.
+        m_frame->OnCommand(ID_NEXT_MONTH);
+        QCOMPARE(calendar->Grid().MonthStart(), QDate(2007, 2, 1));
+        QVERIFY(calendar->SelectDue(m_frame->View()->Model()->Records().at(0).m_strRecId));
+
+        // The filter applies: unpaid in January leaves the paid due out.
+        m_frame->OnCommand(ID_PREV_MONTH);
+        QVERIFY(!calendar->DueRect(QDate(2007, 1, 5), 0).isEmpty());
+        m_frame->ToolBar()->FilterBox()->setCurrentIndex(2);
+        QVERIFY(calendar->DueRect(QDate(2007, 1, 5), 0).isEmpty());
+        QVERIFY(!calendar->DueRect(QDate(2007, 1, 20), 0).isEmpty());
+
+        m_frame->OnCommand(ID_VIEW_CALENDAR);
+        QVERIFY(calendar->isHidden());
+        QVERIFY(!m_frame->View()->isHidden());
+    }
+
+    void importPreviewWritesOnlyWhenConfirmed_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("confirmed") << true;
+    }
+
+    void importPreviewWritesOnlyWhenConfirmed()
+    {
+        QFETCH(bool, confirm);
+        const QString csv = m_dir->filePath(QStringLiteral("in.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Title,Due Date,Amount,Paid\nWater,2007-01-09,12.5,Paid\nBad,2007-01-40,1,Unpaid\n"
+                "Power,2007-01-11T18:00:00,40,Unpaid\n");
+        f.close();
+        m_frame = std::make_unique<CMainFrame>();
+        const int before = theDueStore.GetCount();
+
+        QStringList added, rejected;
+        bool importEnabled = false;
+        UiTest::WhenModal<CCsvImportDlg>([&](CCsvImportDlg* dlg) {
+            added = Rows(dlg->AddedTable(), 1);
+            rejected = Rows(dlg->RejectedTable(), 0) + Rows(dlg->RejectedTable(), 1);
+            QCOMPARE(theDueStore.GetCount(), before); // nothing written while it asks
+            auto* import = dlg->findChild<QPushButton*>(QStringLiteral("import"));
+            importEnabled = import && import->isEnabled();
+            if (confirm)
+                import->click();
+            else
+                dlg->reject();
+        });
+        Prompt::SetNextFileName(csv);
+        m_frame->Action(ID_CSV_IMPORT)->trigger();
+
+        QCOMPARE(added, (QStringList{"Water", "Power"}));
+        QCOMPARE(rejected.size(), 2);
+        QCOMPARE(rejected.at(0), QStringLiteral("3"));
+        QVERIFY2(rejected.at(1).contains(QStringLiteral("2007-01-40")), qPrintable(rejected.at(1)));
+        QVERIFY(importEnabled);
+        QCOMPARE(theDueStore.GetCount(), before + (confirm ? 2 : 0));
+        QCOMPARE(m_frame->View()->Model()->Records().size(), confirm ? 2 : 0);
+    }
+
+    void importOfAnUnusableFileSaysWhy()
+    {
+        const QString csv = m_dir->filePath(QStringLiteral("bad.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Name,When\nx,y\n");
+        f.close();
+        m_frame = std::make_unique<CMainFrame>();
+        Prompt::SetNextFileName(csv);
+        m_frame->OnCommand(ID_CSV_IMPORT);
+        const QStringList shown = Prompt::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(csv) && shown.first().contains(QStringLiteral("Due Date")),
+                 qPrintable(shown.first()));
+        QCOMPARE(theDueStore.GetCount(), 0);
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+QTEST_MAIN(TestCalendarView)
+#include "tst_calendarview.moc"

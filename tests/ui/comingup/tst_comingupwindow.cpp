@@ -1,0 +1,438 @@
+#include "../UiTestSupport.h"
+
+#include "../../platform/NotificationStandIn.h"
+#include "model/services/Reminders.h"
+#include "ui/calendar/CCalendarView.h"
+#include "ui/comingup/CComingUpView.h"
+#include "ui/comingup/ComingUpModel.h"
+#include "ui/frame/CDetailsBar.h"
+#include "ui/frame/CMainFrame.h"
+#include "ui/frame/CommandIds.h"
+#include "ui/frame/DueActionIds.h"
+#include "ui/list/CTallyvaneView.h"
+#include "ui/list/DueListModel.h"
+#include "ui/reminders/CReminderSettingsDlg.h"
+#include "ui/reminders/CTrayIcon.h"
+#include "ui/reminders/ReminderCenter.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray FileBytes(const QString& recId)
+{
+    QFile f(theDueStore.Folder().DueFilePath(recId));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+}
+
+QStringList Titles(const ComingUpModel* model)
+{
+    QStringList out;
+    for (const DueRecord& r : model->List().rows)
+        out << r.m_strTitle;
+    return out;
+}
+
+} // namespace
+
+class TestComingUpWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void overdueAndTomorrowAreShownAndAnnounced();
+    void markPaidFromNotificationThenUndo();
+    void openActionShowsTheMonth();
+    void noServiceShowsTheBanner();
+    void spaceTogglesTheChosenDues_data();
+    void spaceTogglesTheChosenDues();
+    void undoOfEachWindowChange_data();
+    void undoOfEachWindowChange();
+    void undoRefusedAfterChangeOnDisk();
+    void comingUpFollowsMidnightAndSettings();
+    void trayAndSettings();
+    void hiddenComingUpLeavesTheDetailsAlone();
+    void oneViewAtATime();
+    void aStartThatLoadsAnnouncesNothingTwice();
+
+private:
+    std::unique_ptr<NotificationStandIn> m_standIn;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<CMainFrame> m_frame;
+    QString m_late, m_tomorrow, m_later;
+};
+
+void TestComingUpWindow::initTestCase()
+{
+    UiTest::IsolateSettings();
+    if (!QDBusConnection::sessionBus().isConnected())
+        QSKIP("no session bus: run under dbus-run-session (package dbus)");
+}
+
+void TestComingUpWindow::init()
+{
+    QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).remove(QStringLiteral("Reminders"));
+    QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).remove(QStringLiteral("ComingUp"));
+    m_standIn = std::make_unique<NotificationStandIn>();
+    QVERIFY(m_standIn->Start());
+    Clock::SetFixed(QDateTime(QDate(2007, 1, 31), QTime(10, 0)));
+    m_dir = std::make_unique<QTemporaryDir>();
+    UiTest::UseWorkDir(m_dir->path());
+    m_late = UiTest::AddDue(
+        UiTest::MakeDue(QStringLiteral("Gas"), QDateTime(QDate(2006, 12, 20), QTime(9, 0)), 40));
+    m_tomorrow = UiTest::AddDue(
+        UiTest::MakeDue(QStringLiteral("Rent"), QDateTime(QDate(2007, 2, 1), QTime(8, 0)), 950));
+    m_later =
+        UiTest::AddDue(UiTest::MakeDue(QStringLiteral("Tax"), QDateTime(QDate(2007, 3, 30), QTime(8, 0)), 5));
+    Prompt::TakeShownTexts();
+}
+
+void TestComingUpWindow::cleanup()
+{
+    m_frame.reset();
+    m_standIn.reset();
+    m_dir.reset();
+}
+
+void TestComingUpWindow::overdueAndTomorrowAreShownAndAnnounced()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QVERIFY(m_frame->IsComingUpShown());
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()), (QStringList{"Gas", "Rent"}));
+    const QString sums = m_frame->ComingUpView()->findChild<QLabel*>(QStringLiteral("ComingUpSums"))->text();
+    QVERIFY2(sums.contains(QStringLiteral("Overdue: $40.00")) && sums.contains(QStringLiteral("$950.00")),
+             qPrintable(sums));
+
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    QCOMPARE(m_standIn->calls.at(0).summary, QStringLiteral("Overdue: Gas"));
+    QCOMPARE(m_standIn->calls.at(1).summary, QStringLiteral("Due soon: Rent"));
+    QVERIFY2(m_standIn->calls.at(1).body.contains(QStringLiteral("$950.00")),
+             qPrintable(m_standIn->calls.at(1).body));
+    QVERIFY2(m_standIn->calls.at(1).body.contains(QStringLiteral("8:00")),
+             qPrintable(m_standIn->calls.at(1).body));
+    QCOMPARE(m_standIn->calls.at(0).actions, (QStringList{"mark-paid", "Mark paid", "open", "Open"}));
+
+    // Once per state: a second start and the minute checks stay quiet.
+    m_frame = std::make_unique<CMainFrame>();
+    QTest::qWait(100);
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+    QCOMPARE(m_standIn->calls.size(), 2);
+    // Past midnight Rent is late: announced once more.
+    Clock::SetFixed(QDateTime(QDate(2007, 2, 2), QTime(0, 0, 5)));
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 1);
+    QTRY_COMPARE(m_standIn->calls.size(), 3);
+    QCOMPARE(m_standIn->calls.at(2).summary, QStringLiteral("Overdue: Rent"));
+    QVERIFY(m_frame->ReminderBanner()->isHidden());
+}
+
+void TestComingUpWindow::markPaidFromNotificationThenUndo()
+{
+    const QByteArray before = FileBytes(m_late);
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    QApplication::setActiveWindow(m_frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    m_standIn->SendAction(m_standIn->calls.at(0).id, QStringLiteral("mark-paid"));
+    QTRY_VERIFY(theDueStore.GetDue(m_late).m_bPaid);
+    QVERIFY(FileBytes(m_late) != before);
+    // Paid and late: no longer listed; the others stay.
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()), QStringList{"Rent"});
+    QCOMPARE(m_frame->UndoHistory()->UndoText(), QStringLiteral("Mark Paid"));
+
+    QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!theDueStore.GetDue(m_late).m_bPaid);
+    QCOMPARE(FileBytes(m_late), before);
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()), (QStringList{"Gas", "Rent"}));
+    QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(theDueStore.GetDue(m_late).m_bPaid);
+    QVERIFY(Prompt::TakeShownTexts().isEmpty());
+}
+
+void TestComingUpWindow::openActionShowsTheMonth()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    m_standIn->SendAction(m_standIn->calls.at(0).id, QStringLiteral("open"));
+    QTRY_VERIFY(!m_frame->IsComingUpShown());
+    QCOMPARE(m_frame->CurrentMonth().GetYear(), 2006);
+    QCOMPARE(m_frame->CurrentMonth().GetMonth(), 12);
+    QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, m_late);
+    QVERIFY(!theDueStore.GetDue(m_late).m_bPaid);
+}
+
+void TestComingUpWindow::noServiceShowsTheBanner()
+{
+    m_standIn->Stop();
+    m_frame = std::make_unique<CMainFrame>();
+    QTRY_VERIFY(!m_frame->ReminderBanner()->isHidden());
+    // The two failures may come back in separate turns of the event loop: both end up in the bar.
+    QTRY_VERIFY2(m_frame->ReminderBanner()->text().contains(QStringLiteral("Overdue: Gas")) &&
+                     m_frame->ReminderBanner()->text().contains(QStringLiteral("Due soon: Rent")),
+                 qPrintable(m_frame->ReminderBanner()->text()));
+    QVERIFY(Prompt::TakeShownTexts().isEmpty()); // nothing modal
+}
+
+void TestComingUpWindow::spaceTogglesTheChosenDues_data()
+{
+    QTest::addColumn<bool>("comingUp");
+    QTest::addColumn<QStringList>("chosen"); // "late", "tomorrow", "later"
+    QTest::addColumn<QStringList>("paidFirst");
+    QTest::addColumn<QStringList>("paidAfter");
+    QTest::newRow("month list, one") << false << QStringList{"tomorrow"} << QStringList{}
+                                     << QStringList{"tomorrow"};
+    QTest::newRow("coming up, two") << true << QStringList{"late", "tomorrow"} << QStringList{}
+                                    << QStringList{"late", "tomorrow"};
+    QTest::newRow("coming up, mixed: all paid")
+        << true << QStringList{"late", "tomorrow"} << QStringList{"late"} << QStringList{"late", "tomorrow"};
+    QTest::newRow("coming up, all paid: unpaid")
+        << true << QStringList{"tomorrow"} << QStringList{"tomorrow"} << QStringList{};
+}
+
+void TestComingUpWindow::spaceTogglesTheChosenDues()
+{
+    QFETCH(bool, comingUp);
+    QFETCH(QStringList, chosen);
+    QFETCH(QStringList, paidFirst);
+    QFETCH(QStringList, paidAfter);
+    const QHash<QString, QString> ids{{"late", m_late}, {"tomorrow", m_tomorrow}, {"later", m_later}};
+    for (const QString& name : paidFirst) {
+        DueRecord r = theDueStore.GetDue(ids.value(name));
+        r.m_bPaid = 1;
+        QVERIFY(theDueStore.ReplaceDue(r));
+    }
+    const QByteArray laterBytes = FileBytes(m_later);
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    QWidget* target;
+    if (comingUp) {
+        m_frame->ShowComingUp(true);
+        QStringList pick;
+        for (const QString& name : chosen)
+            pick << ids.value(name);
+        m_frame->ComingUpView()->SelectIds(pick);
+        target = m_frame->ComingUpView()->List();
+    } else {
+        m_frame->StepMonth(+1); // February: Rent alone
+        m_frame->View()->SelectRow(m_frame->View()->Model()->RowOf(m_tomorrow));
+        target = m_frame->View();
+    }
+    QApplication::setActiveWindow(m_frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Space);
+    for (const QString& name : ids.keys())
+        QCOMPARE(bool(theDueStore.GetDue(ids.value(name)).m_bPaid), paidAfter.contains(name));
+    QCOMPARE(FileBytes(m_later), laterBytes); // not chosen, not written
+    // The selection stays on the chosen dues still listed (a paid late one leaves).
+    if (comingUp) {
+        QStringList still;
+        for (const QString& name : chosen)
+            if (m_frame->ComingUpView()->Model()->RowOf(ids.value(name)) >= 0)
+                still << ids.value(name);
+        QCOMPARE(m_frame->ComingUpView()->SelectedIds(), still);
+        QVERIFY(!still.isEmpty());
+    }
+}
+
+void TestComingUpWindow::undoOfEachWindowChange_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("delete one") << "delete";
+    QTest::newRow("mark unpaid from menu") << "unpaid";
+}
+
+void TestComingUpWindow::undoOfEachWindowChange()
+{
+    QFETCH(QString, kind);
+    DueRecord r = theDueStore.GetDue(m_tomorrow);
+    r.m_bPaid = 1;
+    QVERIFY(theDueStore.ReplaceDue(r));
+    const QByteArray before = FileBytes(m_tomorrow);
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->ShowComingUp(true);
+    m_frame->ComingUpView()->SelectIds({m_tomorrow});
+    if (kind == QLatin1String("delete")) {
+        Prompt::SetNextAnswer(QMessageBox::Yes);
+        m_frame->OnCommand(ID_DUE_DELETE);
+        QVERIFY(!theDueStore.Contains(m_tomorrow));
+        QCOMPARE(m_frame->UndoHistory()->UndoText(), QStringLiteral("Delete"));
+    } else {
+        m_frame->OnCommand(ID_MARK_UNPAID);
+        QVERIFY(!theDueStore.GetDue(m_tomorrow).m_bPaid);
+    }
+    QVERIFY(FileBytes(m_tomorrow) != before);
+    m_frame->Action(ID_EDIT_UNDO)->trigger();
+    QCOMPARE(FileBytes(m_tomorrow), before);
+    QVERIFY(theDueStore.GetDue(m_tomorrow).m_bPaid);
+    QVERIFY(Titles(m_frame->ComingUpView()->Model()).contains(QStringLiteral("Rent")));
+    QVERIFY(!m_frame->Action(ID_EDIT_UNDO)->isEnabled());
+    QVERIFY(m_frame->Action(ID_EDIT_REDO)->isEnabled());
+}
+
+void TestComingUpWindow::undoRefusedAfterChangeOnDisk()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->ShowComingUp(true);
+    m_frame->ComingUpView()->SelectIds({m_late});
+    m_frame->OnCommand(ID_MARK_PAID);
+    QVERIFY(theDueStore.GetDue(m_late).m_bPaid);
+    // Another program rewrites the file meanwhile.
+    const QString path = theDueStore.Folder().DueFilePath(m_late);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::Append));
+        f.write("x");
+    }
+    const QByteArray tampered = FileBytes(m_late);
+    Prompt::TakeShownTexts();
+    m_frame->UndoLast();
+    const QStringList shown = Prompt::TakeShownTexts();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().contains(QDir::toNativeSeparators(path)) &&
+                 shown.first().contains(QStringLiteral("changed on disk")),
+             qPrintable(shown.first()));
+    QCOMPARE(FileBytes(m_late), tampered);
+    QVERIFY(!m_frame->Action(ID_EDIT_UNDO)->isEnabled());
+}
+
+void TestComingUpWindow::comingUpFollowsMidnightAndSettings()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->ShowComingUp(true);
+    CComingUpView* view = m_frame->ComingUpView();
+    QCOMPARE(Titles(view->Model()), (QStringList{"Gas", "Rent"}));
+    // 58 days on, Tax (30 March) comes into the 14 days; Rent is late by then.
+    Clock::SetFixed(QDateTime(QDate(2007, 3, 20), QTime(0, 0, 1)));
+    view->Refresh();
+    QCOMPARE(Titles(view->Model()), (QStringList{"Gas", "Rent", "Tax"}));
+    Clock::SetFixed(QDateTime(QDate(2007, 1, 31), QTime(23, 59, 59)));
+    ReminderSettings::SetComingUpDays(0);
+    view->Refresh();
+    QCOMPARE(Titles(view->Model()), QStringList{"Gas"});
+    Clock::Advance(2); // past midnight: Rent is today
+    view->Refresh();
+    QCOMPARE(Titles(view->Model()), (QStringList{"Gas", "Rent"}));
+    // A change from the month list reaches Coming Up at once.
+    ReminderSettings::SetComingUpDays(14);
+    m_frame->ShowComingUp(false);
+    m_frame->MarkDues({m_late}, true);
+    QCOMPARE(Titles(view->Model()), QStringList{"Rent"});
+    // Double click opens the editor; the month command jumps there.
+    m_frame->ShowComingUp(true);
+    view->SelectIds({m_tomorrow});
+    m_frame->OnCommand(ID_GOTO_DUE_MONTH);
+    QVERIFY(!m_frame->IsComingUpShown());
+    QCOMPARE(m_frame->CurrentMonth().GetMonth(), 2);
+    QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, m_tomorrow);
+}
+
+void TestComingUpWindow::trayAndSettings()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->Tray()->Update();
+    QCOMPARE(m_frame->Tray()->ToolTip(), QStringLiteral("Tallyvane: 1 overdue, 1 due within 3 day(s)"));
+    QCOMPARE(m_frame->Tray()->Menu()->actions().size(), 4); // Open, Coming Up, separator, Quit
+    m_frame->Tray()->Menu()->actions().at(1)->trigger();
+    QVERIFY(m_frame->IsComingUpShown());
+
+    UiTest::WhenModal<CReminderSettingsDlg>([](CReminderSettingsDlg* dlg) {
+        dlg->LeadDays()->setValue(0);
+        dlg->ComingUpDays()->setValue(60);
+        dlg->KeepInTray()->setChecked(true);
+        dlg->StartAtLogin()->setChecked(true);
+        dlg->accept();
+    });
+    m_frame->OnCommand(ID_REMINDER_SETTINGS);
+    QCOMPARE(ReminderSettings::LeadDays(), 0);
+    QCOMPARE(ReminderSettings::ComingUpDays(), 60);
+    QVERIFY(ReminderSettings::KeepInTray());
+    QVERIFY(ReminderSettings::StartAtLogin());
+    QFile entry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/autostart/tallyvane.desktop"));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains(" --tray\n"));
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()), (QStringList{"Gas", "Rent", "Tax"}));
+    // Without a tray (offscreen) closing still ends the window.
+    QVERIFY(!m_frame->Tray()->Available());
+    m_frame->show();
+    QVERIFY(m_frame->close());
+    // Lead time 0: no reminders at all.
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+}
+
+void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->StepMonth(+1);
+    m_frame->View()->SelectRow(m_frame->View()->Model()->RowOf(m_tomorrow));
+    QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent"));
+    // Coming Up lists again behind the month list (at midnight): the bars stay.
+    m_frame->ComingUpView()->Refresh();
+    QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent"));
+    QVERIFY(!m_frame->IsComingUpShown());
+}
+
+void TestComingUpWindow::oneViewAtATime()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    auto* calendar = m_frame->findChild<CCalendarView*>();
+    QVERIFY(calendar);
+    auto shown = [&] {
+        QStringList views;
+        if (m_frame->View()->isVisible())
+            views << QStringLiteral("list");
+        if (calendar->isVisible())
+            views << QStringLiteral("calendar");
+        if (m_frame->IsComingUpShown())
+            views << QStringLiteral("coming up");
+        return views.join(QLatin1Char('+'));
+    };
+    QCOMPARE(shown(), QStringLiteral("list"));
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QCOMPARE(shown(), QStringLiteral("coming up"));
+    // Leaving Coming Up goes back to the month as it was shown.
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("list"));
+    // Calendar from Coming Up shows the calendar.
+    m_frame->OnCommand(ID_VIEW_COMING_UP);
+    m_frame->OnCommand(ID_VIEW_CALENDAR);
+    QCOMPARE(shown(), QStringLiteral("calendar"));
+}
+
+void TestComingUpWindow::aStartThatLoadsAnnouncesNothingTwice()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    // A new start reads the folder behind the window: while it does, the
+    // store is empty, which must not pass for every due being gone.
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->LoadInBackground();
+    QTRY_COMPARE(theDueStore.GetCount(), 3);
+    QTest::qWait(200);
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+    QCOMPARE(m_standIn->calls.size(), 2);
+}
+
+QTEST_MAIN(TestComingUpWindow)
+#include "tst_comingupwindow.moc"
