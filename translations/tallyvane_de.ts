@@ -42,7 +42,7 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message numerus="yes">
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+81"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+88"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
@@ -227,12 +227,12 @@ Version %1.%2</translation>
 <context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+37"/>
+        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+17"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+14"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -342,7 +342,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+425"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+448"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
@@ -445,7 +445,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+72"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -836,7 +836,7 @@ Version %1.%2</translation>
         <translation>Nach &amp;Empfänger</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+115"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -896,7 +896,7 @@ Version %1.%2</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+44"/>
         <source>Due Date</source>
         <translation>Fälligkeitsdatum</translation>
     </message>
@@ -916,12 +916,12 @@ Version %1.%2</translation>
         <translation>Neue Fälligkeit</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Modify</source>
         <translation>Ändern</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -936,7 +936,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+79"/>
+        <location line="+83"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -965,12 +965,12 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+57"/>
         <source>Loading the dues of %1...</source>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+51"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+53"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -986,18 +986,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+142"/>
+        <location line="+129"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-140"/>
-        <location line="+141"/>
+        <location line="-127"/>
+        <location line="+128"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-126"/>
         <source>&amp;Coming Up</source>
         <translation>Dem&amp;nächst</translation>
     </message>
@@ -1024,13 +1024,13 @@ Version %1.%2</translation>
     <message>
         <location line="+29"/>
         <location line="+3"/>
-        <location line="+30"/>
-        <location line="+125"/>
+        <location line="+24"/>
+        <location line="+118"/>
         <source>Coming Up</source>
         <translation>Demnächst</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-145"/>
         <source>Overdue and upcoming dues</source>
         <translation>Überfällige und anstehende Fälligkeiten</translation>
     </message>
@@ -1045,17 +1045,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten des Monats</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <source>Reminders (no desktop notification service answered):</source>
-        <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+67"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
@@ -1065,7 +1055,7 @@ Version %1.%2</translation>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+136"/>
         <source>Mark Paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -1088,7 +1078,7 @@ Version %1.%2</translation>
         <translation>Zeigt die Fälligkeiten des Monats, deren Titel, Empfänger, Konto oder Notizen die hier eingegebenen Wörter enthalten</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>ProjectToolBar</source>
         <translation>Symbolleiste</translation>
     </message>
@@ -1500,6 +1490,34 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CReminderBar</name>
+    <message>
+        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+35"/>
+        <source>Reminders</source>
+        <translation>Erinnerungen</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open Coming Up</source>
+        <translation>Demnächst öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>CReminderSettingsDlg</name>
     <message>
         <location filename="../src/ui/reminders/CReminderSettingsDlg.cpp" line="+20"/>
@@ -1631,7 +1649,7 @@ Version %1.%2</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message numerus="yes">
-        <location line="+39"/>
+        <location line="+50"/>
         <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
         <translation>
             <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tag</numerusform>
@@ -2610,7 +2628,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+137"/>
         <source>unknown argument: %1</source>
         <translation>unbekanntes Argument: %1</translation>
     </message>
@@ -3108,7 +3126,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+37"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+61"/>
         <source>Overdue: %1</source>
         <translation>Überfällig: %1</translation>
     </message>
@@ -3118,19 +3136,113 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <translation>Bald fällig: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 due on %2</source>
         <translation>%1 fällig am %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 due is overdue</source>
+        <translation>1 Fälligkeit ist überfällig</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n dues are overdue</source>
+        <translation>
+            <numerusform>%n Fälligkeit ist überfällig</numerusform>
+            <numerusform>%n Fälligkeiten sind überfällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 due falls due within %1</source>
+        <translation>1 Fälligkeit wird innerhalb von %1 fällig</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n dues fall due within %1</source>
+        <translation>
+            <numerusform>%n Fälligkeit wird innerhalb von %1 fällig</numerusform>
+            <numerusform>%n Fälligkeiten werden innerhalb von %1 fällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 falls due within %1</source>
+        <translation>1 wird innerhalb von %1 fällig</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n fall due within %1</source>
+        <translation>
+            <numerusform>%n wird innerhalb von %1 fällig</numerusform>
+            <numerusform>%n werden innerhalb von %1 fällig</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <comment>overdue, falling due</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>Mark paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+25"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open Coming Up</source>
+        <translation>Demnächst öffnen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dismiss</source>
+        <translation>Verwerfen</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderMemory</name>
+    <message>
+        <location filename="../src/model/services/Reminders.cpp" line="+96"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file is not a list of reminders</source>
+        <translation>die Datei ist keine Liste von Erinnerungen</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
     </message>
 </context>
 <context>

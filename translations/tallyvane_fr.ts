@@ -42,7 +42,7 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message numerus="yes">
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+81"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+88"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
@@ -227,12 +227,12 @@ Version %1.%2</translation>
 <context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+37"/>
+        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+17"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+14"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -342,7 +342,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+425"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+448"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
@@ -445,7 +445,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+72"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -836,7 +836,7 @@ Version %1.%2</translation>
         <translation>Par &amp;bénéficiaire</translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+115"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -896,7 +896,7 @@ Version %1.%2</translation>
         <translation>A&amp;ide</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+44"/>
         <source>Due Date</source>
         <translation>Date d&apos;échéance</translation>
     </message>
@@ -916,12 +916,12 @@ Version %1.%2</translation>
         <translation>Nouvelle échéance</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>Modify</source>
         <translation>Modifier</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+14"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -936,7 +936,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+79"/>
+        <location line="+83"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -965,12 +965,12 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+57"/>
         <source>Loading the dues of %1...</source>
         <translation>Chargement des échéances de %1…</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+51"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+53"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -986,18 +986,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+142"/>
+        <location line="+129"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="-140"/>
-        <location line="+141"/>
+        <location line="-127"/>
+        <location line="+128"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="-139"/>
+        <location line="-126"/>
         <source>&amp;Coming Up</source>
         <translation>&amp;À venir</translation>
     </message>
@@ -1024,13 +1024,13 @@ Version %1.%2</translation>
     <message>
         <location line="+29"/>
         <location line="+3"/>
-        <location line="+30"/>
-        <location line="+125"/>
+        <location line="+24"/>
+        <location line="+118"/>
         <source>Coming Up</source>
         <translation>À venir</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-145"/>
         <source>Overdue and upcoming dues</source>
         <translation>Échéances en retard et à venir</translation>
     </message>
@@ -1045,17 +1045,7 @@ Version %1.%2</translation>
         <translation>Les échéances du mois</translation>
     </message>
     <message>
-        <location line="+50"/>
-        <source>Reminders (no desktop notification service answered):</source>
-        <translation>Rappels (aucun service de notification du bureau n&apos;a répondu)&#xa0;:</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Close</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
-        <location line="+27"/>
+        <location line="+67"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
@@ -1065,7 +1055,7 @@ Version %1.%2</translation>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+136"/>
         <source>Mark Paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -1088,7 +1078,7 @@ Version %1.%2</translation>
         <translation>Affiche les échéances du mois dont le titre, le bénéficiaire, le compte ou les notes contiennent les mots saisis ici</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>ProjectToolBar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
@@ -1500,6 +1490,34 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CReminderBar</name>
+    <message>
+        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+35"/>
+        <source>Reminders</source>
+        <translation>Rappels</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Reminders (no desktop notification service answered):</source>
+        <translation>Rappels (aucun service de notification du bureau n’a répondu) :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Open Coming Up</source>
+        <translation>Ouvrir À venir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>CReminderSettingsDlg</name>
     <message>
         <location filename="../src/ui/reminders/CReminderSettingsDlg.cpp" line="+20"/>
@@ -1631,7 +1649,7 @@ Version %1.%2</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message numerus="yes">
-        <location line="+39"/>
+        <location line="+50"/>
         <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
         <translation>
             <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jour</numerusform>
@@ -2610,7 +2628,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+57"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+137"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu&#xa0;: %1</translation>
     </message>
@@ -3108,7 +3126,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+37"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+61"/>
         <source>Overdue: %1</source>
         <translation>En retard&#xa0;: %1</translation>
     </message>
@@ -3118,19 +3136,113 @@ Veuillez contacter le support pour toute question.</translation>
         <translation>Bientôt à payer&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>%1 due on %2</source>
         <translation>%1 à payer le %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+5"/>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>1 due is overdue</source>
+        <translation>1 échéance est en retard</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+0"/>
+        <source>%n dues are overdue</source>
+        <translation>
+            <numerusform>%n échéance est en retard</numerusform>
+            <numerusform>%n échéances sont en retard</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>1 due falls due within %1</source>
+        <translation>1 échéance arrive dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n dues fall due within %1</source>
+        <translation>
+            <numerusform>%n échéance arrive dans %1</numerusform>
+            <numerusform>%n échéances arrivent dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>1 falls due within %1</source>
+        <translation>1 arrive dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n fall due within %1</source>
+        <translation>
+            <numerusform>%n arrive dans %1</numerusform>
+            <numerusform>%n arrivent dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2</source>
+        <comment>overdue, falling due</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+50"/>
         <source>Mark paid</source>
         <translation>Marquer comme payée</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+25"/>
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n de plus</numerusform>
+            <numerusform>%1 et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Open Coming Up</source>
+        <translation>Ouvrir À venir</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Dismiss</source>
+        <translation>Ignorer</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderMemory</name>
+    <message>
+        <location filename="../src/model/services/Reminders.cpp" line="+96"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop gros</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file is not a list of reminders</source>
+        <translation>le fichier n’est pas une liste de rappels</translation>
+    </message>
+    <message>
+        <location line="+107"/>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n’a pas pu être créé</translation>
     </message>
 </context>
 <context>

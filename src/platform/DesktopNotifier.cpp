@@ -63,6 +63,22 @@ void DesktopNotifier::OnActionInvoked(uint id, const QString& actionKey)
         emit actionInvoked(it.value(), actionKey);
 }
 
+void DesktopNotifier::Close(const QString& tag)
+{
+    for (auto it = m_open.begin(); it != m_open.end();) {
+        if (it.value() != tag) {
+            ++it;
+            continue;
+        }
+        QDBusMessage call = QDBusMessage::createMethodCall(m_service, QString::fromLatin1(kPath),
+                                                           QString::fromLatin1(kInterface),
+                                                           QStringLiteral("CloseNotification"));
+        call << it.key();
+        m_bus.asyncCall(call); // the answer tells nothing we act on
+        it = m_open.erase(it);
+    }
+}
+
 void DesktopNotifier::OnClosed(uint id, uint)
 {
     m_open.remove(id);

@@ -31,6 +31,9 @@ public:
     bool Notify(const QString& tag, const QString& summary, const QString& body,
                 const QList<Action>& actions);
 
+    // Takes the notifications sent under tag off the screen.
+    void Close(const QString& tag);
+
     // Notifications sent and not yet closed by the service.
     int OpenCount() const { return int(m_open.size()); }
 

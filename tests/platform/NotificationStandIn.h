@@ -56,6 +56,7 @@ public:
     void SendClosed(uint id) { Signal(QStringLiteral("NotificationClosed"), {id, uint(2)}); }
 
     QList<Call> calls;
+    QList<uint> closed; // CloseNotification calls, in order
 
 public slots:
     uint Notify(const QString& appName, uint replacesId, const QString& icon, const QString& summary,
@@ -66,7 +67,11 @@ public slots:
         return id;
     }
     QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
-    void CloseNotification(uint id) { SendClosed(id); }
+    void CloseNotification(uint id)
+    {
+        closed.append(id);
+        SendClosed(id);
+    }
 
 private:
     void Signal(const QString& name, const QVariantList& args)

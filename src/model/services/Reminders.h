@@ -4,8 +4,11 @@
 #include "model/store/DataFolder.h"
 #include "model/store/DueRecord.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 // When a due is announced: once when it enters the lead time (due within
@@ -19,33 +22,85 @@ enum class ReminderKind
 };
 
 ReminderKind ReminderKindOf(const DueRecord& record, const QDate& today, int leadDays);
+ReminderKind ReminderKindOf(const COleDateTime& due, bool paid, const QDate& today, int leadDays);
 
+// A due to announce: its identifier and due date, read from the store's
+// compact data. The rest of the due is read only for what is shown.
 struct Reminder
 {
     ReminderKind kind = ReminderKind::None;
-    DueRecord record;
+    QString recId;
+    COleDateTime due;
 };
 
-// What has been announced, per data folder, in the program's settings (never
-// in the due files). An entry holds the kind and the due date it was made
-// for, so a due moved to another date is announced again.
+// What has been announced for one data folder, kept in one file of the
+// program's own state (never in the due files, never in the settings): read
+// once, changed in memory, written whole when it changed. An entry holds the
+// kind and the due date it was made for, so a due moved to another date is
+// announced again.
 class ReminderMemory
 {
 public:
+    // The memory of folder, read from its file; a memory an older version
+    // kept in the settings is taken over once.
     explicit ReminderMemory(const DataFolder& folder);
 
-    bool WasAnnounced(const DueRecord& record, ReminderKind kind) const;
-    void Remember(const DueRecord& record, ReminderKind kind);
-    // Forgets the dues that are gone or no longer need a reminder.
+    bool WasAnnounced(const QString& recId, ReminderKind kind, const COleDateTime& due) const;
+    void Remember(const QString& recId, ReminderKind kind, const COleDateTime& due);
     void Forget(const QString& recId);
     QStringList RememberedIds() const;
+    qsizetype Size() const { return m_entries.size(); }
+
+    // The file's bytes as they stand in memory, for a write on another
+    // thread; Written() is told when that write ended well.
+    bool IsChanged() const { return m_changed; }
+    QByteArray Serialize() const;
+    void Written();
+    // Writes the file at once when anything changed.
+    [[nodiscard]] bool Save(QString* why);
+    // A file that could not be read; empty when it was fine or absent.
+    const QString& LoadProblem() const { return m_loadProblem; }
+
+    QString FilePath() const { return m_path; }
+    static QString FilePathFor(const DataFolder& folder);
+    // Writes bytes to path atomically, making its folder where needed.
+    [[nodiscard]] static bool WriteFile(const QString& path, const QByteArray& bytes, QString* why);
 
 private:
-    QString m_group;
+    struct Entry
+    {
+        ReminderKind kind = ReminderKind::None;
+        double due = 0.0;
+    };
+    void Load();
+    void TakeOverSettings();
+
+    QString m_path;
+    QString m_settingsGroup; // where an older version kept it
+    QHash<QString, Entry> m_entries;
+    bool m_changed = false;
+    bool m_settingsTaken = false; // the old settings group goes once the file holds it
+    QString m_loadProblem;
 };
 
-// The reminders to give now, oldest due first; each is remembered as given.
-// Entries of dues that left the store or were paid are dropped.
+// The result of one look over the folder.
+struct ReminderCheck
+{
+    QList<Reminder> fresh; // to announce now, oldest due first
+    int overdue = 0;       // unpaid dues late today, announced or not
+    int soon = 0;          // unpaid dues within the lead time
+};
+
+// The reminders to give now, each remembered as given; the walk is one pass
+// over the store's compact data. Entries of dues that left the store or no
+// longer need a reminder are dropped. Dues in skip (being edited) and
+// placeholders of a series being made are neither announced nor forgotten.
+// With reminders off (leadDays 0) nothing is announced and the memory is
+// kept as it is, so turning them on again repeats nothing.
+ReminderCheck CheckReminders(const CDueStore& store, const QDate& today, int leadDays, ReminderMemory& memory,
+                             const QSet<QString>& skip = {});
+
+// The same, the fresh reminders alone.
 QList<Reminder> TakeReminders(const CDueStore& store, const QDate& today, int leadDays,
                               ReminderMemory& memory);
 

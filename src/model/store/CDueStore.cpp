@@ -377,6 +377,29 @@ void CDueStore::Walk(const std::function<void(int)>& f) const
             f(i);
 }
 
+void CDueStore::ForEachBrief(const std::function<void(const DueBrief&)>& f) const
+{
+    DueBrief state;
+    Walk([&](int slot) {
+        const DueFolderReader::Entry& e = m_c->records[size_t(slot)];
+        state.paid = e.paid != 0;
+        state.due.m_dt = e.due;
+        state.due.m_status = COleDateTime::DateTimeStatus(e.dueStatus);
+        const DueStoreContents::FileKind file = m_c->chain[size_t(slot)].file;
+        state.placeholder =
+            file == DueStoreContents::kNoFile ||
+            (file == DueStoreContents::kOtherName && IsOwnPendingName(m_c->otherFiles.value(slot)));
+        // Identifiers are ASCII digits as a rule: read straight from the key.
+        const QByteArrayView key = m_c->KeyOfSlot(slot);
+        const auto* b = reinterpret_cast<const unsigned char*>(key.data());
+        bool ascii = !key.isEmpty() && b[0] < 0xFF && qsizetype(b[0]) + 1 == key.size();
+        for (qsizetype i = 1; ascii && i < key.size(); ++i)
+            ascii = b[i] < 0x80;
+        state.recId = ascii ? QString::fromLatin1(key.data() + 1, key.size() - 1) : Record(slot).m_strRecId;
+        f(state);
+    });
+}
+
 void CDueStore::SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock)
 {
     if (lock)

@@ -40,6 +40,18 @@ struct MonthList
     double Total() const { return paid + unpaid; }
 };
 
+// What a walk over many dues needs of each without reading the rest of its
+// file: reminders and counts over a whole folder stay cheap.
+struct DueBrief
+{
+    QString recId;
+    bool paid = false;
+    COleDateTime due;
+    // Not (yet) a due of the folder: the placeholder of a series being made,
+    // or a due whose file was never written.
+    bool placeholder = false;
+};
+
 // Progress of a change to many dues: done so far of total. Returning false
 // stops the change before the next due.
 using ChangeProgress = std::function<bool(qsizetype done, qsizetype total)>;
@@ -166,6 +178,8 @@ public:
     {
         Walk([&](int slot) { f(Record(slot)); });
     }
+    // Every due in brief, in walk order, from the store's compact data.
+    void ForEachBrief(const std::function<void(const DueBrief&)>& f) const;
     static int BucketOf(const QString& id);
 
     // Failed writes and removals since the last call, each naming the path and

@@ -215,6 +215,10 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     // Changes another program makes in the data folder show without F5.
     m_watcher = new FolderWatcher(theDueStore, this);
     connect(m_watcher, &FolderWatcher::changed, this, &CMainFrame::RefreshMonth);
+    connect(m_watcher, &FolderWatcher::changed, this, [this] {
+        if (m_reminders)
+            m_reminders->ScheduleCheck();
+    });
     m_watcher->Watch();
 
     CreateFocusRing();
@@ -646,8 +650,12 @@ void CMainFrame::NewDue(const QDate& day)
 void CMainFrame::ModifyDue(const QString& recId)
 {
     FolderWatchHold hold(m_watcher);
-    FileChange change = BeginChange(tr("Modify"), WithSeries(recId));
+    const QStringList edited = WithSeries(recId);
+    FileChange change = BeginChange(tr("Modify"), edited);
+    // Not announced while the editor shows them as they may yet become.
+    m_reminders->SetEditing(edited);
     const bool changed = DueEditFlows::ModifyDue(this, recId);
+    m_reminders->SetEditing({});
     EndChange(std::move(change));
     ReportStoreErrors();
     if (changed)
@@ -734,6 +742,8 @@ void CMainFrame::ChangeWorkingDirectory()
     m_watcher->Watch();
     RefreshMonth();
     ReportLoadProblems();
+    if (m_reminders)
+        m_reminders->ScheduleCheck();
 }
 
 void CMainFrame::RefreshFromDisk()
@@ -750,6 +760,8 @@ void CMainFrame::RefreshFromDisk()
     m_watcher->Watch();
     RefreshMonth();
     ReportLoadProblems();
+    if (m_reminders)
+        m_reminders->ScheduleCheck();
 }
 
 void CMainFrame::ReportLoadProblems()
@@ -847,8 +859,9 @@ void CMainFrame::OnLoaded()
     m_watcher->Watch();
     SetLoading(false);
     ReportLoadProblems();
+    // After the loaded list is painted: the look goes over the whole folder.
     if (m_reminders)
-        m_reminders->CheckNow();
+        m_reminders->ScheduleCheck();
 }
 
 void CMainFrame::Export(int id)

@@ -20,6 +20,7 @@ class CTallyvaneView;
 class DueStoreLoader;
 class FolderWatcher;
 class CTrayIcon;
+class CReminderBar;
 class GuiCapOutBar;
 class QAction;
 class QLabel;
@@ -98,7 +99,7 @@ public:
     UndoStack* UndoHistory() const { return m_undo; }
     ReminderCenter* Reminders() const { return m_reminders; }
     CTrayIcon* Tray() const { return m_tray; }
-    QLabel* ReminderBanner() const { return m_reminderBanner; }
+    CReminderBar* ReminderBanner() const { return m_reminderBanner; }
     // Shows Coming Up in place of the month list, or the month list again.
     void ShowComingUp(bool show);
     bool IsComingUpShown() const;
@@ -140,6 +141,8 @@ private:
     void RefreshDueFeatures();
     void ShowDueMenu(const QPoint& globalPos);
     bool HideToTray();
+    // Shows the window with Coming Up.
+    void OpenComingUp();
 
     void SetLoading(bool loading);
     void OnLoaded();
@@ -163,7 +166,7 @@ private:
     UndoStack* m_undo = nullptr;
     ReminderCenter* m_reminders = nullptr;
     CTrayIcon* m_tray = nullptr;
-    QLabel* m_reminderBanner = nullptr;
+    CReminderBar* m_reminderBanner = nullptr;
     bool m_quitting = false;
     DueStoreLoader* m_loader = nullptr;
     bool m_loading = false;

@@ -21,6 +21,7 @@
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
+#include "ui/reminders/CReminderBar.h"
 #include "ui/reminders/CReminderSettingsDlg.h"
 #include "ui/reminders/CTrayIcon.h"
 #include "ui/reminders/ReminderCenter.h"
@@ -123,18 +124,8 @@ void CMainFrame::InstallDueFeatures()
     // reminders that no notification service took.
     QWidget* right = m_view->parentWidget();
     auto* layout = qobject_cast<QVBoxLayout*>(right->layout());
-    m_reminderBanner = new QLabel(right);
-    m_reminderBanner->setObjectName(QStringLiteral("ReminderBanner"));
-    m_reminderBanner->setWordWrap(true);
-    m_reminderBanner->setContentsMargins(8, 6, 8, 6);
-    QPalette bannerColours = m_reminderBanner->palette();
-    bannerColours.setColor(QPalette::Window, QColor(255, 244, 194));
-    bannerColours.setColor(QPalette::WindowText, Qt::black);
-    m_reminderBanner->setPalette(bannerColours);
-    m_reminderBanner->setAutoFillBackground(true);
-    m_reminderBanner->setTextFormat(Qt::RichText);
-    m_reminderBanner->hide();
-    connect(m_reminderBanner, &QLabel::linkActivated, m_reminderBanner, &QWidget::hide);
+    m_reminderBanner = new CReminderBar(right);
+    connect(m_reminderBanner, &CReminderBar::comingUpRequested, this, &CMainFrame::OpenComingUp);
     m_comingUp = new CComingUpView(right);
     m_comingUp->hide();
     layout->insertWidget(layout->indexOf(m_view), m_reminderBanner);
@@ -163,19 +154,9 @@ void CMainFrame::InstallDueFeatures()
     connect(m_reminders, &ReminderCenter::markPaidRequested, this,
             [this](const QString& id) { MarkDues({id}, true); });
     connect(m_reminders, &ReminderCenter::openRequested, this, &CMainFrame::OpenDue);
-    connect(m_reminders, &ReminderCenter::unannounced, this, [this](const QStringList& reminders) {
-        // Answers come one by one: while the bar shows, later ones join it.
-        QStringList lines =
-            m_reminderBanner->isHidden() ? QStringList() : m_reminderBanner->property("lines").toStringList();
-        lines += reminders;
-        m_reminderBanner->setProperty("lines", lines);
-        QString html = tr("Reminders (no desktop notification service answered):").toHtmlEscaped();
-        for (const QString& line : lines)
-            html += QStringLiteral("<br>") + line.toHtmlEscaped();
-        m_reminderBanner->setText(html + QStringLiteral(" &nbsp; <a href=\"close\">") + tr("Close") +
-                                  QStringLiteral("</a>"));
-        m_reminderBanner->show();
-    });
+    connect(m_reminders, &ReminderCenter::comingUpRequested, this, &CMainFrame::OpenComingUp);
+    // Answers come one by one: while the bar shows, later ones join it.
+    connect(m_reminders, &ReminderCenter::unannounced, m_reminderBanner, &CReminderBar::AddReminders);
     m_tray = new CTrayIcon(this);
     // Asking the desktop for its tray waits for the session bus: after the
     // first frame (a start into the tray asks at once).
@@ -323,6 +304,16 @@ void CMainFrame::EndChange(FileChange change)
 {
     change.Finish(theDueStore);
     m_undo->Push(std::move(change));
+    m_reminders->ScheduleCheck();
+}
+
+void CMainFrame::OpenComingUp()
+{
+    if (isHidden() || isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    ShowComingUp(true);
 }
 
 void CMainFrame::MarkDues(const QStringList& ids, bool paid)
@@ -349,6 +340,7 @@ void CMainFrame::UndoLast()
         Prompt::Message(this, why, QMessageBox::Warning);
     ReportStoreErrors();
     RefreshMonth();
+    m_reminders->ScheduleCheck();
 }
 
 void CMainFrame::RedoLast()
@@ -359,6 +351,7 @@ void CMainFrame::RedoLast()
         Prompt::Message(this, why, QMessageBox::Warning);
     ReportStoreErrors();
     RefreshMonth();
+    m_reminders->ScheduleCheck();
 }
 
 void CMainFrame::OpenDue(const QString& recId)

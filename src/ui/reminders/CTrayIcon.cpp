@@ -50,10 +50,11 @@ void CTrayIcon::Update()
     const QDate today = Clock::Now().date();
     const int lead = ReminderSettings::LeadDays();
     int overdue = 0, soon = 0;
-    theDueStore.ForEach([&](const DueRecord& r) {
-        if (r.m_bPaid)
+    // From the store's compact data: the whole folder is walked at every look.
+    theDueStore.ForEachBrief([&](const DueBrief& d) {
+        if (d.paid || d.placeholder)
             return;
-        const QDate day = r.m_dtDue.ToQDate();
+        const QDate day = d.due.ToQDate();
         if (!day.isValid())
             return;
         const qint64 ahead = today.daysTo(day);

@@ -3,6 +3,9 @@
 #include "model/services/Reminders.h"
 #include "model/store/CDueStore.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -57,6 +60,12 @@ private slots:
     void remindersAnnounceOncePerState();
     void reminderMemoryFollowsDateAndPayment();
     void remindersOff();
+    void remindersOffKeepsTheMemory();
+    void placeholdersAndEditedDuesWait();
+    void memoryFile_data();
+    void memoryFile();
+    void memoryTakenOverFromTheSettings();
+    void manyLateDuesAtOnce();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -166,8 +175,9 @@ void TestComingUp::remindersAnnounceOncePerState()
     r = TakeReminders(m_store, QDate(2024, 1, 2), 3, memory);
     QCOMPARE(r.size(), 1);
     QCOMPARE(r.first().kind, ReminderKind::Soon);
-    QCOMPARE(r.first().record.m_strTitle, QStringLiteral("rent"));
-    // Same state again, also after a restart (a new memory reads the settings).
+    QCOMPARE(m_store.GetDue(r.first().recId).m_strTitle, QStringLiteral("rent"));
+    // Same state again, also after a restart (a new memory reads the file).
+    QVERIFY(memory.Save(nullptr));
     QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 4), 3, memory).size(), 0);
     ReminderMemory again(m_store.Folder());
     QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 5), 3, again).size(), 0);
@@ -177,6 +187,8 @@ void TestComingUp::remindersAnnounceOncePerState()
     QCOMPARE(r.first().kind, ReminderKind::Overdue);
     QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 30), 3, again).size(), 1); // "far" enters its lead
     QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 30), 3, again).size(), 0);
+    QVERIFY(again.Save(nullptr));
+    QVERIFY(QFileInfo(again.FilePath()).isFile());
     // Another data folder has a memory of its own.
     QTemporaryDir other;
     ReminderMemory otherMemory{DataFolder(other.path())};
@@ -214,6 +226,146 @@ void TestComingUp::remindersOff()
     ReminderSettings::SetLeadDays(-4);
     QCOMPARE(ReminderSettings::LeadDays(), 0);
     QCOMPARE(ReminderSettings::ComingUpDays(), kDefaultComingUpDays);
+}
+
+// Off and on again repeats nothing: the memory stays while reminders are off.
+void TestComingUp::remindersOffKeepsTheMemory()
+{
+    Fill(m_store, {"late@2023-12-01T09:00", "soon@2024-01-02T09:00"});
+    ReminderMemory memory(m_store.Folder());
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, memory).fresh.size(), 2);
+    const ReminderCheck off = CheckReminders(m_store, QDate(2024, 1, 1), 0, memory);
+    QCOMPARE(off.fresh.size(), 0);
+    QCOMPARE(memory.Size(), 2);
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, memory).fresh.size(), 0);
+}
+
+void TestComingUp::placeholdersAndEditedDuesWait()
+{
+    DueRecord r;
+    r.m_strTitle = QStringLiteral("member");
+    r.m_dtDue = At(QStringLiteral("2024-01-02T09:00"));
+    r.m_dtStart = r.m_dtDue;
+    const QString placeholder = m_store.AddPlaceholder(r);
+    Fill(m_store, {"edited@2024-01-02T09:00", "plain@2024-01-03T09:00"});
+    QString edited;
+    m_store.ForEach([&](const DueRecord& d) {
+        if (d.m_strTitle == QLatin1String("edited"))
+            edited = d.m_strRecId;
+    });
+    ReminderMemory memory(m_store.Folder());
+    ReminderCheck check = CheckReminders(m_store, QDate(2024, 1, 1), 3, memory, {edited});
+    QCOMPARE(check.fresh.size(), 1);
+    QCOMPARE(m_store.GetDue(check.fresh.first().recId).m_strTitle, QStringLiteral("plain"));
+    QCOMPARE(check.soon, 1);
+    // Announced, then opened in the editor: its memory stays through the edit.
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, memory).fresh.size(), 1);
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, memory, {edited}).fresh.size(), 0);
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, memory).fresh.size(), 0);
+    // The placeholder becomes a due of the folder: announced then.
+    r = m_store.GetDue(placeholder);
+    QVERIFY(m_store.ReplaceDue(r));
+    check = CheckReminders(m_store, QDate(2024, 1, 1), 3, memory);
+    QCOMPARE(check.fresh.size(), 1);
+    QCOMPARE(check.fresh.first().recId, placeholder);
+}
+
+void TestComingUp::memoryFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("fresh"); // announced again after a restart
+    QTest::addColumn<bool>("problem");
+    QTest::newRow("no file") << QByteArray() << 2 << false;
+    QTest::newRow("not ours") << QByteArray("[Reminders]\nx=1\n") << 2 << true;
+    QTest::newRow("cut short") << QByteArray("@keep\n1234") << 1 << false;
+    QTest::newRow("bad lines skipped") << QByteArray("@keep\n../x\ts\t1\nabc\tq\t1\n\t\t\n") << 1 << false;
+}
+
+// What a damaged memory costs is a reminder given again, never a failure.
+void TestComingUp::memoryFile()
+{
+    QFETCH(QByteArray, bytes);
+    Fill(m_store, {"late@2023-12-01T09:00", "soon@2024-01-02T09:00"});
+    ReminderMemory first(m_store.Folder());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, first).size(), 2);
+    QVERIFY(first.Save(nullptr));
+    QFile file(first.FilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    if (bytes.isEmpty()) {
+        QVERIFY(QFile::remove(first.FilePath()));
+    } else {
+        // "@keep" stands for the real header and the first entry.
+        bytes.replace("@keep", lines.at(0) + '\n' + lines.at(1));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+    }
+    ReminderMemory again(m_store.Folder());
+    QTEST(int(TakeReminders(m_store, QDate(2024, 1, 1), 3, again).size()), "fresh");
+    QTEST(!again.LoadProblem().isEmpty(), "problem");
+    QVERIFY(again.Save(nullptr));
+    ReminderMemory third(m_store.Folder());
+    QVERIFY(third.LoadProblem().isEmpty());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, third).size(), 0);
+}
+
+// An earlier version kept one settings key per due: nothing is announced
+// twice for the change, and the keys go once the file holds them.
+void TestComingUp::memoryTakenOverFromTheSettings()
+{
+    Fill(m_store, {"late@2023-12-01T09:07:13", "soon@2024-01-02T09:00"});
+    QString late;
+    m_store.ForEach([&](const DueRecord& d) {
+        if (d.m_strTitle == QLatin1String("late"))
+            late = d.m_strRecId;
+    });
+    const QByteArray hash =
+        QCryptographicHash::hash(m_store.Folder().Path().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    const QString group = QStringLiteral("Reminders/Announced/") + QString::fromLatin1(hash);
+    {
+        QSettings s(QStringLiteral("Quillory"), QStringLiteral("Tallyvane"));
+        s.setValue(group + QLatin1Char('/') + late,
+                   QStringLiteral("overdue@") + QString::number(m_store.GetDue(late).m_dtDue.m_dt, 'f', 6));
+    }
+    ReminderMemory memory(m_store.Folder());
+    const QList<Reminder> fresh = TakeReminders(m_store, QDate(2024, 1, 1), 3, memory);
+    QCOMPARE(fresh.size(), 1);
+    QVERIFY(fresh.first().recId != late);
+    QVERIFY(memory.Save(nullptr));
+    QVERIFY(!QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).contains(group + '/' + late));
+    ReminderMemory again(m_store.Folder());
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, again).size(), 0);
+}
+
+// Years of history never marked paid: one pass announces them all once, and
+// the memory of them reads back whole.
+void TestComingUp::manyLateDuesAtOnce()
+{
+    constexpr int kDues = 4000;
+    {
+        CDueStore::Batch batch;
+        for (int i = 0; i < kDues; ++i) {
+            DueRecord r;
+            r.m_strTitle = QStringLiteral("d%1").arg(i);
+            r.m_dtDue =
+                COleDateTime::FromQDateTime(QDateTime(QDate(2020, 1, 1).addDays(i % 1400), QTime(9, 0)));
+            r.m_dtStart = r.m_dtDue;
+            r.m_bPaid = i % 2;
+            (void)m_store.AddDue(r);
+        }
+    }
+    ReminderMemory memory(m_store.Folder());
+    const ReminderCheck check = CheckReminders(m_store, QDate(2024, 1, 1), 3, memory);
+    QCOMPARE(check.fresh.size(), kDues / 2);
+    QCOMPARE(check.overdue, kDues / 2);
+    for (qsizetype i = 1; i < check.fresh.size(); ++i)
+        QVERIFY(!(check.fresh.at(i).due < check.fresh.at(i - 1).due));
+    QVERIFY(memory.Save(nullptr));
+    ReminderMemory again(m_store.Folder());
+    QCOMPARE(again.Size(), kDues / 2);
+    QCOMPARE(CheckReminders(m_store, QDate(2024, 1, 1), 3, again).fresh.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestComingUp)

@@ -2,6 +2,7 @@
 
 #include "../../platform/NotificationStandIn.h"
 #include "model/services/Reminders.h"
+#include "model/store/DueFile.h"
 #include "ui/calendar/CCalendarView.h"
 #include "ui/comingup/CComingUpView.h"
 #include "ui/comingup/ComingUpModel.h"
@@ -11,6 +12,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
+#include "ui/reminders/CReminderBar.h"
 #include "ui/reminders/CReminderSettingsDlg.h"
 #include "ui/reminders/CTrayIcon.h"
 #include "ui/reminders/ReminderCenter.h"
@@ -65,6 +67,10 @@ private slots:
     void hiddenComingUpLeavesTheDetailsAlone();
     void oneViewAtATime();
     void aStartThatLoadsAnnouncesNothingTwice();
+    void manyAtOnceGiveOneSummary();
+    void remindersFollowChangesWithoutBeingAsked();
+    void editedDuesAreNotAnnounced();
+    void noServiceBarIsBounded();
 
 private:
     std::unique_ptr<NotificationStandIn> m_standIn;
@@ -148,6 +154,8 @@ void TestComingUpWindow::markPaidFromNotificationThenUndo()
     QTRY_COMPARE(m_standIn->calls.size(), 2);
     m_standIn->SendAction(m_standIn->calls.at(0).id, QStringLiteral("mark-paid"));
     QTRY_VERIFY(theDueStore.GetDue(m_late).m_bPaid);
+    // Done what it offered: the notification leaves the screen.
+    QTRY_COMPARE(m_standIn->closed, QList<uint>{m_standIn->calls.at(0).id});
     QVERIFY(FileBytes(m_late) != before);
     // Paid and late: no longer listed; the others stay.
     QCOMPARE(Titles(m_frame->ComingUpView()->Model()), QStringList{"Rent"});
@@ -432,6 +440,111 @@ void TestComingUpWindow::aStartThatLoadsAnnouncesNothingTwice()
     QTest::qWait(200);
     QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
     QCOMPARE(m_standIn->calls.size(), 2);
+}
+
+namespace {
+QStringList AddLateDues(int count)
+{
+    QStringList ids;
+    for (int i = 0; i < count; ++i)
+        ids << UiTest::AddDue(UiTest::MakeDue(QStringLiteral("Late %1").arg(i + 1),
+                                              QDateTime(QDate(2006, 11, 1).addDays(i), QTime(9, 0)), 10));
+    return ids;
+}
+} // namespace
+
+void TestComingUpWindow::manyAtOnceGiveOneSummary()
+{
+    AddLateDues(5);
+    m_frame = std::make_unique<CMainFrame>();
+    QTRY_COMPARE(m_standIn->calls.size(), 1);
+    QTest::qWait(100);
+    QCOMPARE(m_standIn->calls.size(), 1);
+    const NotificationStandIn::Call call = m_standIn->calls.first();
+    QCOMPARE(call.summary, QStringLiteral("6 dues are overdue, 1 falls due within 3 days"));
+    // The oldest first, by name; the rest counted.
+    QCOMPARE(call.body, QStringLiteral("Late 1, Late 2, Late 3 and 4 more"));
+    QCOMPARE(call.actions, (QStringList{"coming-up", "Open Coming Up", "dismiss", "Dismiss"}));
+    QCOMPARE(m_frame->Reminders()->OverdueCount(), 6);
+    QCOMPARE(m_frame->Reminders()->SoonCount(), 1);
+    m_standIn->SendAction(call.id, QStringLiteral("coming-up"));
+    QTRY_VERIFY(m_frame->IsComingUpShown());
+    QTRY_COMPARE(m_standIn->closed, QList<uint>{call.id});
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()).size(), 7);
+
+    // Three or fewer stay one notification each.
+    QCOMPARE(ReminderCenter::CountsText(1, 0, 3), QStringLiteral("1 due is overdue"));
+    QCOMPARE(ReminderCenter::CountsText(0, 4, 1), QStringLiteral("4 dues fall due within 1 day"));
+}
+
+// No one calls CheckNow here: the first look, and the look after each
+// change, come by themselves.
+void TestComingUpWindow::remindersFollowChangesWithoutBeingAsked()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    QApplication::setActiveWindow(m_frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    // Paid and unpaid again within the minute: a fresh reminder.
+    m_standIn->SendAction(m_standIn->calls.at(0).id, QStringLiteral("mark-paid"));
+    QTRY_VERIFY(theDueStore.GetDue(m_late).m_bPaid);
+    QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!theDueStore.GetDue(m_late).m_bPaid);
+    QTRY_COMPARE(m_standIn->calls.size(), 3);
+    QCOMPARE(m_standIn->calls.at(2).summary, QStringLiteral("Overdue: Gas"));
+    // A due another program adds to the folder is announced when it is read.
+    DueRecord outside =
+        UiTest::MakeDue(QStringLiteral("Water"), QDateTime(QDate(2007, 1, 2), QTime(9, 0)), 7);
+    outside.m_strRecId = QStringLiteral("1999123100000001");
+    QFile file(theDueStore.Folder().DueFilePath(outside.m_strRecId));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(DueFile::Serialize(outside));
+    file.close();
+    QTRY_COMPARE_WITH_TIMEOUT(m_standIn->calls.size(), 4, 10000);
+    QCOMPARE(m_standIn->calls.at(3).summary, QStringLiteral("Overdue: Water"));
+}
+
+void TestComingUpWindow::editedDuesAreNotAnnounced()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    QTRY_COMPARE(m_standIn->calls.size(), 2);
+    DueRecord r = theDueStore.GetDue(m_later);
+    // The Modify sheet is open on Tax while the minute's look runs, and Tax
+    // is (for now) due tomorrow: nothing is said of it until it is saved.
+    m_frame->Reminders()->SetEditing({m_later});
+    r.m_dtDue = COleDateTime::FromQDateTime(QDateTime(QDate(2007, 2, 1), QTime(9, 0)));
+    QVERIFY(theDueStore.ReplaceDue(r));
+    QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+    m_frame->Reminders()->SetEditing({});
+    QTRY_COMPARE(m_standIn->calls.size(), 3);
+    QCOMPARE(m_standIn->calls.at(2).summary, QStringLiteral("Due soon: Tax"));
+}
+
+void TestComingUpWindow::noServiceBarIsBounded()
+{
+    m_standIn->Stop();
+    AddLateDues(40);
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->resize(1000, 700);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    const QSize before = m_frame->size();
+    QTRY_VERIFY(!m_frame->ReminderBanner()->isHidden());
+    const QString text = m_frame->ReminderBanner()->text();
+    QVERIFY2(text.contains(QStringLiteral("Overdue: Late 1")) && text.contains(QStringLiteral("and 37 more")),
+             qPrintable(text));
+    QVERIFY2(!text.contains(QStringLiteral("Late 6")), qPrintable(text));
+    QApplication::processEvents();
+    QCOMPARE(m_frame->size(), before);
+    QVERIFY(m_frame->ReminderBanner()->height() <= m_frame->ReminderBanner()->maximumHeight());
+    QVERIFY(m_frame->ReminderBanner()->height() < m_frame->height() / 3);
+    QVERIFY(m_frame->View()->height() > m_frame->ReminderBanner()->height());
+    // Its link opens Coming Up, which lists them all, and closes the bar.
+    emit m_frame->ReminderBanner()->Label()->linkActivated(QStringLiteral("coming-up"));
+    QVERIFY(m_frame->IsComingUpShown());
+    QVERIFY(m_frame->ReminderBanner()->isHidden());
+    QCOMPARE(Titles(m_frame->ComingUpView()->Model()).size(), 42);
 }
 
 QTEST_MAIN(TestComingUpWindow)
