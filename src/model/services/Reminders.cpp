@@ -222,29 +222,67 @@ bool ReminderMemory::Save(QString* why)
     return true;
 }
 
-ReminderCheck CheckReminders(const CDueStore& store, const QDate& today, int leadDays, ReminderMemory& memory,
-                             const QSet<QString>& skip)
+namespace {
+
+// Days from the OLE epoch as GetParts counts them (its half-second rounding
+// included), without building a calendar date: a look goes over every due.
+bool DayNumber(const COleDateTime& d, qint64& day)
 {
-    ReminderCheck check;
+    if (d.m_status != COleDateTime::valid || !std::isfinite(d.m_dt) || d.m_dt < COleDateTime::MinDate ||
+        d.m_dt >= COleDateTime::MaxDate)
+        return false;
+    constexpr double kHalfSecond = 1.0 / 172800.0;
+    day = qint64(std::trunc(d.m_dt + (d.m_dt > 0.0 ? kHalfSecond : -kHalfSecond)));
+    return true;
+}
+
+} // namespace
+
+ReminderSnapshot SnapshotReminders(const CDueStore& store, const QDate& today, int leadDays,
+                                   const QSet<QString>& skip)
+{
+    ReminderSnapshot snapshot;
     if (leadDays <= 0 || !today.isValid())
-        return check;
-    QSet<QString> kept;
-    kept.reserve(memory.Size());
+        return snapshot;
+    snapshot.on = true;
+    qint64 todayNumber = 0;
+    if (!DayNumber(COleDateTime(today.year(), today.month(), today.day(), 0, 0, 0), todayNumber))
+        return snapshot;
     store.ForEachBrief([&](const DueBrief& d) {
-        const ReminderKind kind = ReminderKindOf(d.due, d.paid, today, leadDays);
-        if (d.placeholder || skip.contains(d.recId)) {
-            kept.insert(d.recId); // not a due of the folder yet, or not as it will be
+        if (d.placeholder || (!skip.isEmpty() && skip.contains(d.recId))) {
+            snapshot.waiting.insert(d.recId); // not a due of the folder yet, or not as it will be
             return;
         }
+        qint64 day = 0;
+        if (d.paid || !DayNumber(d.due, day))
+            return;
+        const qint64 ahead = day - todayNumber;
+        const ReminderKind kind =
+            ahead < 0 ? ReminderKind::Overdue : (ahead <= leadDays ? ReminderKind::Soon : ReminderKind::None);
         if (kind == ReminderKind::None || !IsSafeRecordId(d.recId))
             return;
-        ++(kind == ReminderKind::Overdue ? check.overdue : check.soon);
-        kept.insert(d.recId);
-        if (!memory.WasAnnounced(d.recId, kind, d.due))
-            check.fresh.append(Reminder{kind, d.recId, d.due});
-        else
-            memory.Remember(d.recId, kind, d.due); // an entry taken over from the settings becomes exact
+        ++(kind == ReminderKind::Overdue ? snapshot.overdue : snapshot.soon);
+        snapshot.due.append(Reminder{kind, d.recId, d.due});
     });
+    return snapshot;
+}
+
+ReminderCheck CompareReminders(const ReminderSnapshot& snapshot, ReminderMemory& memory)
+{
+    ReminderCheck check;
+    if (!snapshot.on)
+        return check;
+    check.overdue = snapshot.overdue;
+    check.soon = snapshot.soon;
+    QSet<QString> kept = snapshot.waiting;
+    kept.reserve(snapshot.waiting.size() + snapshot.due.size());
+    for (const Reminder& r : snapshot.due) {
+        kept.insert(r.recId);
+        if (!memory.WasAnnounced(r.recId, r.kind, r.due))
+            check.fresh.append(r);
+        else
+            memory.Remember(r.recId, r.kind, r.due); // an entry taken over from the settings becomes exact
+    }
     // A due that no longer needs a reminder starts over should it need one again.
     for (const QString& id : memory.RememberedIds())
         if (!kept.contains(id))
@@ -264,6 +302,12 @@ ReminderCheck CheckReminders(const CDueStore& store, const QDate& today, int lea
     for (const Reminder& r : std::as_const(check.fresh))
         memory.Remember(r.recId, r.kind, r.due);
     return check;
+}
+
+ReminderCheck CheckReminders(const CDueStore& store, const QDate& today, int leadDays, ReminderMemory& memory,
+                             const QSet<QString>& skip)
+{
+    return CompareReminders(SnapshotReminders(store, today, leadDays, skip), memory);
 }
 
 QList<Reminder> TakeReminders(const CDueStore& store, const QDate& today, int leadDays,

@@ -91,12 +91,27 @@ struct ReminderCheck
     int soon = 0;          // unpaid dues within the lead time
 };
 
-// The reminders to give now, each remembered as given; the walk is one pass
-// over the store's compact data. Entries of dues that left the store or no
-// longer need a reminder are dropped. Dues in skip (being edited) and
-// placeholders of a series being made are neither announced nor forgotten.
-// With reminders off (leadDays 0) nothing is announced and the memory is
-// kept as it is, so turning them on again repeats nothing.
+// A look in two halves, so that only the first needs the store: what the
+// folder holds that needs a reminder (one pass over the store's compact
+// data), and then, on any thread, what of it is fresh against the memory.
+struct ReminderSnapshot
+{
+    bool on = false;       // reminders are on (a lead time above 0)
+    QList<Reminder> due;   // every due that needs a reminder now
+    QSet<QString> waiting; // placeholders and dues being edited: left as they are
+    int overdue = 0;
+    int soon = 0;
+};
+ReminderSnapshot SnapshotReminders(const CDueStore& store, const QDate& today, int leadDays,
+                                   const QSet<QString>& skip = {});
+ReminderCheck CompareReminders(const ReminderSnapshot& snapshot, ReminderMemory& memory);
+
+// Both halves at once: the reminders to give now, each remembered as given.
+// Entries of dues that left the store or no longer need a reminder are
+// dropped. Dues in skip (being edited) and placeholders of a series being
+// made are neither announced nor forgotten. With reminders off (leadDays 0)
+// nothing is announced and the memory is kept as it is, so turning them on
+// again repeats nothing.
 ReminderCheck CheckReminders(const CDueStore& store, const QDate& today, int leadDays, ReminderMemory& memory,
                              const QSet<QString>& skip = {});
 

@@ -188,7 +188,7 @@ void CMainFrame::InstallDueFeatures()
     });
     emit m_undo->changed();
     // The first look for reminders once the window is up.
-    QTimer::singleShot(0, m_reminders, &ReminderCenter::CheckNow);
+    m_reminders->ScheduleCheck();
 }
 
 bool CMainFrame::OnDueCommand(int id)
@@ -227,7 +227,7 @@ bool CMainFrame::OnDueCommand(int id)
         CReminderSettingsDlg dlg(this);
         if (dlg.exec() == QDialog::Accepted) {
             RefreshDueFeatures();
-            m_reminders->CheckNow();
+            m_reminders->ScheduleCheck();
         }
         return true;
     }

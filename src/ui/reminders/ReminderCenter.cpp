@@ -21,7 +21,7 @@ const QString ReminderCenter::kSummaryTag = QStringLiteral("reminders:summary");
 ReminderCenter::ReminderCenter(DesktopNotifier* notifier, QObject* parent)
     : QObject(parent), m_notifier(notifier), m_timer(new QTimer(this)), m_checkSoon(new QTimer(this))
 {
-    m_writer.setMaxThreadCount(1);
+    m_looks.setMaxThreadCount(1);
     connect(m_notifier, &DesktopNotifier::actionInvoked, this,
             [this](const QString& tag, const QString& key) {
                 // What the user chose is done: the notification has served.
@@ -40,10 +40,10 @@ ReminderCenter::ReminderCenter(DesktopNotifier* notifier, QObject* parent)
             [this](const QString& tag, const QString& summary, const QString& body, const QString&) {
                 OnFailed(tag, summary, body);
             });
-    connect(m_timer, &QTimer::timeout, this, &ReminderCenter::CheckNow);
+    connect(m_timer, &QTimer::timeout, this, &ReminderCenter::LookInBackground);
     m_timer->start(kCheckIntervalMs);
     m_checkSoon->setSingleShot(true);
-    connect(m_checkSoon, &QTimer::timeout, this, &ReminderCenter::CheckNow);
+    connect(m_checkSoon, &QTimer::timeout, this, &ReminderCenter::LookInBackground);
 }
 
 ReminderCenter::~ReminderCenter()
@@ -53,7 +53,7 @@ ReminderCenter::~ReminderCenter()
 
 void ReminderCenter::Flush()
 {
-    m_writer.waitForDone();
+    m_looks.waitForDone();
 }
 
 QString ReminderCenter::SummaryOf(ReminderKind kind, const DueRecord& record)
@@ -99,33 +99,79 @@ void ReminderCenter::ScheduleCheck()
         m_checkSoon->start(0);
 }
 
-ReminderMemory& ReminderCenter::Memory()
+bool ReminderCenter::CanLook() const
 {
-    const QString folder = theDueStore.Folder().Path();
-    if (!m_memory || folder != m_memoryFolder) {
-        Flush(); // the file of another folder may still be being written
-        m_memory = std::make_unique<ReminderMemory>(theDueStore.Folder());
-        m_memoryFolder = folder;
-        if (!m_memory->LoadProblem().isEmpty())
+    return !m_held && !theDueStore.Folder().IsEmpty();
+}
+
+ReminderSnapshot ReminderCenter::Snapshot(int leadDays) const
+{
+    return SnapshotReminders(theDueStore, Clock::Now().date(), leadDays, m_editing);
+}
+
+ReminderCheck ReminderCenter::Compare(Memory& m, const DataFolder& folder, const ReminderSnapshot& snapshot)
+{
+    if (!m.memory || m.folder != folder.Path()) {
+        m.memory = std::make_unique<ReminderMemory>(folder);
+        m.folder = folder.Path();
+        if (!m.memory->LoadProblem().isEmpty())
             qWarning("Reminders: %s could not be read (%s); reminders given before may come again",
-                     qPrintable(m_memory->FilePath()), qPrintable(m_memory->LoadProblem()));
+                     qPrintable(m.memory->FilePath()), qPrintable(m.memory->LoadProblem()));
     }
-    return *m_memory;
+    ReminderCheck check = CompareReminders(snapshot, *m.memory);
+    QString why;
+    if (!m.memory->Save(&why))
+        qWarning("Reminders: %s could not be written: %s", qPrintable(m.memory->FilePath()), qPrintable(why));
+    return check;
 }
 
 int ReminderCenter::CheckNow()
 {
     m_checkSoon->stop();
-    if (m_held || theDueStore.Folder().IsEmpty())
+    if (!CanLook())
         return 0;
+    Flush(); // no look runs now: the memory is this thread's
     const int lead = ReminderSettings::LeadDays();
-    const ReminderCheck check = CheckReminders(theDueStore, Clock::Now().date(), lead, Memory(), m_editing);
+    const ReminderCheck check = Compare(*m_memory, theDueStore.Folder(), Snapshot(lead));
+    Finish(check, lead);
+    return int(check.fresh.size());
+}
+
+void ReminderCenter::LookInBackground()
+{
+    if (!CanLook())
+        return;
+    if (m_looking) {
+        m_lookAgain = true; // once more when this one is through
+        return;
+    }
+    m_looking = true;
+    const int lead = ReminderSettings::LeadDays();
+    // The store is read here, on its own thread; the memory's file is read,
+    // compared and written on the look's.
+    auto snapshot = std::make_shared<const ReminderSnapshot>(Snapshot(lead));
+    m_looks.start([this, memory = m_memory, folder = theDueStore.Folder(), snapshot, lead] {
+        ReminderCheck check = Compare(*memory, folder, *snapshot);
+        QMetaObject::invokeMethod(
+            this,
+            [this, check = std::move(check), lead] {
+                m_looking = false;
+                Finish(check, lead);
+                if (m_lookAgain) {
+                    m_lookAgain = false;
+                    ScheduleCheck();
+                }
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void ReminderCenter::Finish(const ReminderCheck& check, int leadDays)
+{
     m_overdue = check.overdue;
     m_soon = check.soon;
-    Announce(check.fresh, lead);
-    SaveMemory();
+    Announce(check.fresh, leadDays);
     emit checked();
-    return int(check.fresh.size());
 }
 
 void ReminderCenter::Announce(const QList<Reminder>& fresh, int leadDays)
@@ -162,23 +208,6 @@ void ReminderCenter::Announce(const QList<Reminder>& fresh, int leadDays)
         body = tr("%1 and %n more", nullptr, untitled).arg(titles.join(QStringLiteral(", ")));
     m_notifier->Notify(kSummaryTag, CountsText(overdue, soon, leadDays), body,
                        {{kComingUpAction, tr("Open Coming Up")}, {kDismissAction, tr("Dismiss")}});
-}
-
-void ReminderCenter::SaveMemory()
-{
-    ReminderMemory& memory = *m_memory;
-    if (!memory.IsChanged())
-        return;
-    // The file is written whole on a thread of its own: a folder with years
-    // of late dues has a large one, and the window never waits for the disk.
-    const QString path = memory.FilePath();
-    const QByteArray bytes = memory.Serialize();
-    memory.Written();
-    m_writer.start([path, bytes] {
-        QString why;
-        if (!ReminderMemory::WriteFile(path, bytes, &why))
-            qWarning("Reminders: %s could not be written: %s", qPrintable(path), qPrintable(why));
-    });
 }
 
 void ReminderCenter::OnFailed(const QString& tag, const QString& summary, const QString& body)

@@ -33,9 +33,12 @@ public:
     // The tag the summary notification goes by; record identifiers hold no ':'.
     static const QString kSummaryTag;
 
-    // Looks for reminders now; returns how many were given. Nothing while held.
+    // Looks for reminders now and waits for the answer; returns how many were
+    // given. Nothing while held.
     int CheckNow();
-    // Looks again soon, once for any number of changes made meanwhile.
+    // Looks again soon, once for any number of changes made meanwhile: the
+    // window's thread takes the folder's state, a thread of its own compares
+    // it with what was announced and writes that down.
     void ScheduleCheck();
     // Held while the store is being loaded: a half-read folder would look as
     // if its dues were gone, and what was announced of them would be forgotten.
@@ -46,7 +49,8 @@ public:
     // Counts of the last look: unpaid dues late, and within the lead time.
     int OverdueCount() const { return m_overdue; }
     int SoonCount() const { return m_soon; }
-    // Waits for the memory's file to be written (for a program about to end).
+    // Waits for a look under way and the memory's file it writes (for a
+    // program about to end).
     void Flush();
 
     static QString SummaryOf(ReminderKind kind, const DueRecord& record);
@@ -65,17 +69,28 @@ signals:
     void checked();
 
 private:
+    // What the look's thread keeps: the memory of one data folder.
+    struct Memory
+    {
+        QString folder;
+        std::unique_ptr<ReminderMemory> memory;
+    };
+    static ReminderCheck Compare(Memory& memory, const DataFolder& folder, const ReminderSnapshot& snapshot);
+    bool CanLook() const;
+    ReminderSnapshot Snapshot(int leadDays) const;
+    void LookInBackground();
+    void Finish(const ReminderCheck& check, int leadDays);
     void OnFailed(const QString& tag, const QString& summary, const QString& body);
     void Announce(const QList<Reminder>& fresh, int leadDays);
-    void SaveMemory();
-    ReminderMemory& Memory();
 
     DesktopNotifier* m_notifier;
     QTimer* m_timer;
     QTimer* m_checkSoon;
-    std::unique_ptr<ReminderMemory> m_memory;
-    QString m_memoryFolder;
-    QThreadPool m_writer; // one thread: the memory's writes land in order
+    // Touched by the look's thread, or by this one when no look runs.
+    std::shared_ptr<Memory> m_memory = std::make_shared<Memory>();
+    QThreadPool m_looks; // one thread: looks run one after the other
+    bool m_looking = false;
+    bool m_lookAgain = false;
     QSet<QString> m_editing;
     QStringList m_failed;
     int m_failedMore = 0;

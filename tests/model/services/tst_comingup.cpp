@@ -153,6 +153,11 @@ void TestComingUp::reminderKind_data()
     QTest::newRow("yesterday late evening") << "2024-12-30T23:59" << false << 3 << int(ReminderKind::Overdue);
     QTest::newRow("paid never") << "2024-12-30T00:00" << true << 3 << int(ReminderKind::None);
     QTest::newRow("lead 0 turns off") << "2024-12-30T00:00" << false << 0 << int(ReminderKind::None);
+    QTest::newRow("before 1900") << "1899-06-01T18:00" << false << 3 << int(ReminderKind::Overdue);
+    QTest::newRow("last second of yesterday")
+        << "2024-12-30T23:59:59" << false << 3 << int(ReminderKind::Overdue);
+    QTest::newRow("lead's last day, late") << "2025-01-03T23:59:59" << false << 3 << int(ReminderKind::Soon);
+    QTest::newRow("far future") << "9999-12-31T00:00" << false << 3 << int(ReminderKind::None);
 }
 
 void TestComingUp::reminderKind()
@@ -164,6 +169,11 @@ void TestComingUp::reminderKind()
     r.m_dtDue = At(due);
     r.m_bPaid = paid;
     QTEST(int(ReminderKindOf(r, QDate(2024, 12, 31), lead)), "kind");
+    // The look over the folder counts days its own way: it must agree.
+    r.m_dtStart = r.m_dtDue;
+    (void)m_store.AddDue(r);
+    const ReminderSnapshot snapshot = SnapshotReminders(m_store, QDate(2024, 12, 31), lead);
+    QTEST(snapshot.due.isEmpty() ? int(ReminderKind::None) : int(snapshot.due.first().kind), "kind");
 }
 
 void TestComingUp::remindersAnnounceOncePerState()
