@@ -86,6 +86,7 @@ bool FileChange::Redo(CDueStore& store, QString* why) const
 
 bool FileChange::Apply(CDueStore& store, bool toBefore, QString* why) const
 {
+    Q_ASSERT(!SaveFile::Batch::Active()); // the files are read back after the batch below
     const QString what =
         toBefore ? Texts::tr("Cannot undo %1").arg(m_text) : Texts::tr("Cannot redo %1").arg(m_text);
     // First check every file, so that a refusal leaves all of them alone.
@@ -101,36 +102,59 @@ bool FileChange::Apply(CDueStore& store, bool toBefore, QString* why) const
             return false;
         }
     }
-    for (const File& f : m_files) {
-        const std::optional<QByteArray>& target = toBefore ? f.before : f.after;
-        const std::optional<QByteArray>& current = toBefore ? f.after : f.before;
-        if (target == current)
-            continue;
-        if (target) {
+    // Then the changes, in one sync pass: undoing an import of thousands of
+    // dues must not cost a sync per file. A written due is read into the
+    // store once the batch has given its file the name.
+    QStringList failures;
+    QList<const File*> written;
+    QSet<QString> notWritten;
+    {
+        CDueStore::Batch batch;
+        for (const File& f : m_files) {
+            const std::optional<QByteArray>& target = toBefore ? f.before : f.after;
+            const std::optional<QByteArray>& current = toBefore ? f.after : f.before;
+            if (target == current)
+                continue;
             QString reason;
-            if (!SaveFile::Write(f.path, *target, &reason)) {
-                *why = Texts::tr("%1: %2 could not be written: %3.").arg(what, Native(f.path), reason);
-                return false;
-            }
-            if (!f.recId.isEmpty() && !store.LoadDueFile(f.path)) {
-                *why = Texts::tr("%1: %2 could not be read back.").arg(what, Native(f.path));
-                return false;
-            }
-        } else if (!f.recId.isEmpty() && store.Contains(f.recId)) {
-            if (!store.RemoveDue(f.recId, false)) {
-                *why = Texts::tr("%1: %2").arg(what, store.TakeErrors().join(QLatin1Char(' ')));
-                return false;
-            }
-        } else {
-            QFile file(f.path);
-            if (!file.remove()) {
-                *why = Texts::tr("%1: %2 could not be removed: %3.")
-                           .arg(what, Native(f.path), file.errorString());
-                return false;
+            if (target) {
+                const SaveFile::Done done = [&, path = f.path](SaveFile::Result result,
+                                                               const QString& error) {
+                    if (result == SaveFile::Result::Done)
+                        return;
+                    notWritten.insert(path);
+                    failures << Texts::tr("%1: %2 could not be written: %3.").arg(what, Native(path), error);
+                };
+                // A file that is not there is created, never put in place of
+                // one another program made meanwhile.
+                const bool staged =
+                    current ? SaveFile::Write(f.path, *target, &reason, done)
+                            : SaveFile::Create(f.path, *target, &reason, done) == SaveFile::Result::Done;
+                if (!staged) {
+                    failures
+                        << Texts::tr("%1: %2 could not be written: %3.").arg(what, Native(f.path), reason);
+                    break;
+                }
+                if (!f.recId.isEmpty())
+                    written << &f;
+            } else if (!f.recId.isEmpty() && store.Contains(f.recId)) {
+                if (!store.RemoveDue(f.recId, false)) {
+                    failures << Texts::tr("%1: %2").arg(what, store.TakeErrors().join(QLatin1Char(' ')));
+                    break;
+                }
+            } else if (!SaveFile::Remove(f.path, &reason)) {
+                failures << Texts::tr("%1: %2 could not be removed: %3.").arg(what, Native(f.path), reason);
+                break;
             }
         }
     }
-    return true;
+    for (const File* f : std::as_const(written)) {
+        if (!notWritten.contains(f->path) && !store.LoadDueFile(f->path))
+            failures << Texts::tr("%1: %2 could not be read back.").arg(what, Native(f->path));
+    }
+    if (failures.isEmpty())
+        return true;
+    *why = failures.first();
+    return false;
 }
 
 void UndoStack::Push(FileChange change)

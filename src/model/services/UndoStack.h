@@ -29,8 +29,9 @@ public:
     bool IsEmpty() const;
 
     // Restores the state before (Undo) or after (Redo) and brings the store in
-    // line. On refusal or failure returns false with one sentence naming the
-    // file and the reason; a refusal changes nothing.
+    // line, in one sync pass (never inside a batch of the caller's). On
+    // refusal or failure returns false with one sentence naming the file and
+    // the reason; a refusal changes nothing.
     [[nodiscard]] bool Undo(CDueStore& store, QString* why) const;
     [[nodiscard]] bool Redo(CDueStore& store, QString* why) const;
 

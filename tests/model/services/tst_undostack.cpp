@@ -101,6 +101,17 @@ QStringList TestUndoStack::Change(const QString& kind)
         (void)m_store.TouchPreferences();
         return {};
     }
+    if (kind == QLatin1String("import")) {
+        // As an import adds its lines: new dues of every kind, one sync pass.
+        CDueStore::Batch batch;
+        DueRecord text = Due(QStringLiteral("Stra\u00dfe \u20ac"), 4); // in the UTF-16 form
+        text.m_strNotes = QStringLiteral("line\r\nbreak");
+        (void)m_store.AddDue(text);
+        (void)m_store.AddDue(Due(QStringLiteral("Gym"), 5, m_series)); // joins a series
+        for (int day = 6; day < 30; ++day)
+            (void)m_store.AddDue(Due(QStringLiteral("Line %1").arg(day), day));
+        return {};
+    }
     if (kind == QLatin1String("modify")) {
         DueRecord r = m_store.GetDue(m_single);
         r.m_strTitle = QStringLiteral("Rent \u20ac"); // now in the UTF-16 form
@@ -133,7 +144,7 @@ void TestUndoStack::undoRedoRestoreBytes_data()
 {
     QTest::addColumn<QString>("kind");
     for (const char* kind :
-         {"new", "new series", "modify", "modify series", "delete", "delete series", "mark paid"})
+         {"new", "new series", "import", "modify", "modify series", "delete", "delete series", "mark paid"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -193,6 +204,8 @@ void TestUndoStack::refusedWhenChangedOnDisk_data()
                                              << "create";
     QTest::newRow("mark paid, file removed") << "mark paid"
                                              << "remove";
+    QTest::newRow("import, one rewritten") << "import"
+                                           << "rewrite";
 }
 
 void TestUndoStack::refusedWhenChangedOnDisk()
