@@ -11,6 +11,7 @@ void DueListModel::Fill(const COleDateTime& month, DueFilter filter)
     beginResetModel();
     // The store hands them over in its own walk order.
     m_month = theDueStore.FillMonthList(month, filter).rows;
+    m_haystacks.clear();
     SortDues(m_month, m_sort);
     Apply();
     endResetModel();
@@ -22,6 +23,7 @@ void DueListModel::SetSort(DueSort sort)
         return;
     beginResetModel();
     m_sort = sort;
+    m_haystacks.clear();
     SortDues(m_month, m_sort);
     Apply();
     endResetModel();
@@ -39,7 +41,17 @@ void DueListModel::SetSearch(const QString& text)
 
 void DueListModel::Apply()
 {
-    m_records = SearchDues(m_month, m_search);
+    if (m_search.IsEmpty()) {
+        m_records = m_month;
+    } else {
+        if (m_haystacks.size() != m_month.size()) {
+            m_haystacks.clear();
+            m_haystacks.reserve(m_month.size());
+            for (const DueRecord& r : std::as_const(m_month))
+                m_haystacks << DueSearch::Haystack(r);
+        }
+        m_records = SearchDues(m_month, m_haystacks, m_search);
+    }
     m_paid = m_unpaid = 0.0;
     for (const DueRecord& r : std::as_const(m_records))
         (r.m_bPaid ? m_paid : m_unpaid) += r.m_dAmount;
@@ -99,6 +111,7 @@ void DueListModel::Clear()
 {
     beginResetModel();
     m_month.clear();
+    m_haystacks.clear();
     m_records.clear();
     m_paid = m_unpaid = 0.0;
     endResetModel();

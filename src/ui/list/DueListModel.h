@@ -51,6 +51,9 @@ private:
     void Apply();
 
     QList<DueRecord> m_month; // under the filter, before the search
+    // m_month's haystacks, in its order, made at the first search of a
+    // listing: typing on folds nothing again.
+    QStringList m_haystacks;
     QList<DueRecord> m_records;
     DueSort m_sort = DueSort::DueDate;
     DueSearch m_search;

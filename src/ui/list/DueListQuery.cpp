@@ -45,27 +45,64 @@ DueSearch::DueSearch(const QString& text) : m_text(text)
 
 QString DueSearch::Fold(const QString& text)
 {
+    // Most texts are plain ASCII, which folding only lowers.
+    const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii)
+        return text.toLower();
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            out += c;
+    QString kept;
+    kept.reserve(decomposed.size());
+    const qsizetype n = decomposed.size();
+    for (qsizetype i = 0; i < n;) {
+        // Whole code points: marks beyond the first plane go too.
+        qsizetype length = 1;
+        char32_t ucs = decomposed.at(i).unicode();
+        if (QChar::isHighSurrogate(ucs) && i + 1 < n && decomposed.at(i + 1).isLowSurrogate()) {
+            ucs = QChar::surrogateToUcs4(decomposed.at(i), decomposed.at(i + 1));
+            length = 2;
+        }
+        const QChar::Category category = QChar::category(ucs);
+        if (category != QChar::Mark_NonSpacing && category != QChar::Mark_Enclosing)
+            kept.append(decomposed.constData() + i, length);
+        i += length;
     }
-    return out.toCaseFolded();
+    QString folded = kept.toCaseFolded();
+    // Case folding keeps one character for one; these take two, or are
+    // letters with a stroke that no decomposition takes off.
+    static const std::pair<char16_t, const char*> kSpelledOut[] = {
+        {u'\u00DF', "ss"}, // ß, and ẞ once folded
+        {u'\u00E6', "ae"}, // æ
+        {u'\u0153', "oe"}, // œ
+        {u'\u00F8', "o"},  // ø
+        {u'\u0142', "l"},  // ł
+        {u'\u0111', "d"},  // đ
+        {u'\u0127', "h"},  // ħ
+    };
+    for (const auto& [from, to] : kSpelledOut) {
+        if (folded.contains(QChar(from)))
+            folded.replace(QChar(from), QLatin1String(to));
+    }
+    return folded;
+}
+
+QString DueSearch::Haystack(const DueRecord& record)
+{
+    // A line break between the fields: a word of the search never holds one,
+    // so no word is found across two fields.
+    const QChar gap(QLatin1Char('\n'));
+    return Fold(record.m_strTitle) + gap + Fold(record.m_strPayTo) + gap + Fold(record.m_strAccount) + gap +
+           Fold(record.m_strNotes);
 }
 
 bool DueSearch::Matches(const DueRecord& record) const
 {
-    if (m_words.isEmpty())
-        return true;
-    const QString fields[] = {Fold(record.m_strTitle), Fold(record.m_strPayTo), Fold(record.m_strAccount),
-                              Fold(record.m_strNotes)};
+    return m_words.isEmpty() || MatchesHaystack(Haystack(record));
+}
+
+bool DueSearch::MatchesHaystack(const QString& haystack) const
+{
     for (const QString& word : m_words) {
-        bool found = false;
-        for (const QString& field : fields)
-            found = found || field.contains(word);
-        if (!found)
+        if (!haystack.contains(word))
             return false;
     }
     return true;
@@ -113,6 +150,20 @@ QList<DueRecord> SearchDues(const QList<DueRecord>& rows, const DueSearch& searc
     for (const DueRecord& r : rows) {
         if (search.Matches(r))
             kept << r;
+    }
+    return kept;
+}
+
+QList<DueRecord> SearchDues(const QList<DueRecord>& rows, const QStringList& haystacks,
+                            const DueSearch& search)
+{
+    Q_ASSERT(haystacks.size() == rows.size());
+    if (search.IsEmpty())
+        return rows;
+    QList<DueRecord> kept;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (search.MatchesHaystack(haystacks.at(i)))
+            kept << rows.at(i);
     }
     return kept;
 }

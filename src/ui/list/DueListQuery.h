@@ -22,9 +22,10 @@ QList<DueSort> DueSortOrders();
 QString DueSortKey(DueSort sort);
 DueSort DueSortFromKey(const QString& key); // DueDate for an unknown key
 
-// Searches title, pay to, account and notes. Case and accents do not count
-// ("cafe" finds "Café"); every word of the search must occur in one of the
-// fields.
+// Searches title, pay to, account and notes. Case, accents and the other
+// differences of spelling a reader does not see do not count ("cafe" finds
+// "Café", "strasse" "Straße", "fi" the ligature "ﬁ"); every word of the search
+// must occur in one of the fields.
 class DueSearch
 {
 public:
@@ -33,10 +34,17 @@ public:
 
     bool IsEmpty() const { return m_words.isEmpty(); }
     const QString& Text() const { return m_text; }
+    // Folds the record's fields first: for one look at a record.
     bool Matches(const DueRecord& record) const;
+    // The same on the record's Haystack: a list searched keystroke after
+    // keystroke folds each record once.
+    bool MatchesHaystack(const QString& haystack) const;
 
-    // Lower case without accents: what the search compares.
+    // What the search compares: compatibility forms and ligatures taken
+    // apart (NFKD), combining marks dropped, case folded, "ß" as "ss".
     static QString Fold(const QString& text);
+    // The searched fields of a record, folded, in one text.
+    static QString Haystack(const DueRecord& record);
 
 private:
     QString m_text;
@@ -49,3 +57,6 @@ void SortDues(QList<DueRecord>& rows, DueSort sort);
 
 // The rows the search keeps, in their order.
 QList<DueRecord> SearchDues(const QList<DueRecord>& rows, const DueSearch& search);
+// The same with the rows' haystacks at hand (one per row, in the same order).
+QList<DueRecord> SearchDues(const QList<DueRecord>& rows, const QStringList& haystacks,
+                            const DueSearch& search);
