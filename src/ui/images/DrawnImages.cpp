@@ -418,6 +418,37 @@ void Draw(QPainter& p, Glyph glyph)
         Badge(p, QPointF(21, 22), 8, QColor(38, 110, 200));
         CircleArrows(p, QPointF(21, 22), 4.5, kPaper, 2);
         break;
+    case Glyph::Undo:
+    case Glyph::Redo: {
+        // The month arrows' blue, bent into a hook: the shaft leaves the head
+        // to the right, turns down and comes back under it.
+        p.save();
+        if (glyph == Glyph::Redo) {
+            p.translate(32, 0);
+            p.scale(-1, 1);
+        }
+        QPainterPath shaft;
+        shaft.moveTo(11, 11.5);
+        shaft.lineTo(18, 11.5);
+        shaft.arcTo(QRectF(10.5, 11.5, 15, 15), 90, -180);
+        shaft.lineTo(12, 26.5);
+        QPainterPathStroker stroker;
+        stroker.setWidth(6);
+        stroker.setCapStyle(Qt::FlatCap);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        QPainterPath head;
+        head.addPolygon(QPolygonF{QPointF(2.5, 11.5), QPointF(13, 2.5), QPointF(13, 20.5)});
+        head.closeSubpath();
+        const QPainterPath arrow = stroker.createStroke(shaft).united(head).simplified();
+        QLinearGradient g(0, 2, 0, 30);
+        g.setColorAt(0, QColor(100, 160, 235));
+        g.setColorAt(1, QColor(30, 90, 180));
+        p.setPen(QPen(QColor(20, 60, 130), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(g);
+        p.drawPath(arrow);
+        p.restore();
+        break;
+    }
     case Glyph::MoreRight:
     case Glyph::MoreDown: {
         p.save();

@@ -41,7 +41,9 @@ enum class Glyph
     Series,
     AppIcon,
     MoreRight, // a bar's button for what does not fit: across
-    MoreDown   // and down
+    MoreDown,  // and down
+    Undo,      // an arrow bending back to the left
+    Redo       // and the same to the right
 };
 
 // One glyph in a size x size square, transparent around it.

@@ -852,6 +852,18 @@ private slots:
         QCOMPARE(Prompt::TakeShownTexts(), asked);
     }
 
+    // Undo and Redo have icons of their own, not Refresh's.
+    void undoAndRedoHaveIconsOfTheirOwn()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        const auto image = [&](int id) {
+            return m_frame->Action(id)->icon().pixmap(QSize(16, 16)).toImage();
+        };
+        QVERIFY(image(ID_EDIT_UNDO) != image(ID_REFRESH));
+        QVERIFY(image(ID_EDIT_REDO) != image(ID_REFRESH));
+        QVERIFY(image(ID_EDIT_UNDO) != image(ID_EDIT_REDO));
+    }
+
     void todayAndHelpKeys()
     {
         m_frame = std::make_unique<CMainFrame>();

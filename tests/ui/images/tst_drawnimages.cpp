@@ -35,6 +35,8 @@ private slots:
         QTest::newRow("glyph at 16") << "glyph" << int(Glyph::New) << 16;
         QTest::newRow("glyph at an odd size") << "glyph" << int(Glyph::Delete) << 19;
         QTest::newRow("theme fallback at 24") << "theme" << int(Glyph::Refresh) << 24;
+        QTest::newRow("undo at 16") << "glyph" << int(Glyph::Undo) << 16;
+        QTest::newRow("redo at 22") << "glyph" << int(Glyph::Redo) << 22;
         QTest::newRow("application icon at 64") << "app" << int(Glyph::AppIcon) << 64;
     }
 
