@@ -47,6 +47,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSettings>
 #include <QSplitter>
 #include <QTimer>
@@ -238,6 +239,12 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CreateActions()
 {
+    // The keys the commands name; the platform's further keys give way to them.
+    QSet<QKeySequence> named;
+    for (const CommandInfo& c : kCommands) {
+        if (*c.shortcut)
+            named.insert(QKeySequence(QString::fromLatin1(c.shortcut)));
+    }
     for (const CommandInfo& c : kCommands) {
         auto* a = new QAction(tr(c.text), this);
         a->setData(c.id);
@@ -246,9 +253,16 @@ void CMainFrame::CreateActions()
         QList<QKeySequence> keys;
         if (*c.shortcut)
             keys << QKeySequence(QString::fromLatin1(c.shortcut));
+        // The platform's keys may repeat ours (Delete is Ctrl+D on X11
+        // desktops): a key bound twice is ambiguous to Qt, which then runs
+        // neither binding.
         for (const auto& [id, key] : kMoreKeys) {
-            if (id == c.id)
-                keys << QKeySequence::keyBindings(key);
+            if (id != c.id)
+                continue;
+            for (const QKeySequence& more : QKeySequence::keyBindings(key)) {
+                if (!keys.contains(more) && !named.contains(more))
+                    keys << more;
+            }
         }
         a->setShortcuts(keys);
         if (c.id != ID_APP_EXIT)

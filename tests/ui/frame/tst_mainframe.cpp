@@ -827,6 +827,8 @@ private slots:
         QTest::newRow("Delete asks the delete question")
             << QKeySequence(Qt::Key_Delete) << jan << "list"
             << QStringList{LoadResString(MessageId::ConfirmDelete)};
+        QTest::newRow("Ctrl+D asks it too") << QKeySequence(Qt::CTRL | Qt::Key_D) << jan << "list"
+                                            << QStringList{LoadResString(MessageId::ConfirmDelete)};
         QTest::newRow("Ctrl+F goes to the search")
             << QKeySequence(Qt::CTRL | Qt::Key_F) << jan << "search" << none;
         QTest::newRow("Down moves in the list, not the month")
@@ -850,6 +852,27 @@ private slots:
         QCOMPARE(ShownDate(), shown);
         QCOMPARE(FocusPart(), focus);
         QCOMPARE(Prompt::TakeShownTexts(), asked);
+    }
+
+    // Qt runs neither binding of a key bound twice (and says "Ambiguous
+    // shortcut overload"): every key of the window is one action's, once.
+    void noKeyIsBoundTwice()
+    {
+        m_frame = std::make_unique<CMainFrame>();
+        QMap<QString, QString> owners; // key, action
+        for (const QAction* action : m_frame->findChildren<QAction*>()) {
+            const QString name =
+                action->text().isEmpty() ? QString::number(action->data().toInt()) : action->text();
+            for (const QKeySequence& key : action->shortcuts()) {
+                const QString text = key.toString(QKeySequence::PortableText);
+                QVERIFY2(!owners.contains(text),
+                         qPrintable(QStringLiteral("%1 is bound to \"%2\" and to \"%3\"")
+                                        .arg(text, owners.value(text), name)));
+                owners.insert(text, name);
+            }
+        }
+        QCOMPARE(owners.value(QStringLiteral("Ctrl+D")), m_frame->Action(ID_DUE_DELETE)->text());
+        QCOMPARE(owners.value(QStringLiteral("Del")), m_frame->Action(ID_DUE_DELETE)->text());
     }
 
     // Undo and Redo have icons of their own, not Refresh's.
