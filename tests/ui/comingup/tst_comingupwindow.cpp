@@ -198,17 +198,24 @@ void TestComingUpWindow::noServiceShowsTheBanner()
 void TestComingUpWindow::spaceTogglesTheChosenDues_data()
 {
     QTest::addColumn<bool>("comingUp");
-    QTest::addColumn<QStringList>("chosen"); // "late", "tomorrow", "later"
+    QTest::addColumn<QStringList>("chosen"); // "late", "tomorrow", "soon", "later"
     QTest::addColumn<QStringList>("paidFirst");
     QTest::addColumn<QStringList>("paidAfter");
     QTest::newRow("month list, one") << false << QStringList{"tomorrow"} << QStringList{}
                                      << QStringList{"tomorrow"};
     QTest::newRow("coming up, two") << true << QStringList{"late", "tomorrow"} << QStringList{}
                                     << QStringList{"late", "tomorrow"};
-    QTest::newRow("coming up, mixed: all paid")
+    // A paid late due leaves Coming Up: only the other one is chosen.
+    QTest::newRow("coming up, paid late one not listed")
         << true << QStringList{"late", "tomorrow"} << QStringList{"late"} << QStringList{"late", "tomorrow"};
     QTest::newRow("coming up, all paid: unpaid")
         << true << QStringList{"tomorrow"} << QStringList{"tomorrow"} << QStringList{};
+    // Both chosen and listed, one paid: all paid, whichever comes first.
+    QTest::newRow("coming up, mixed, the paid one first")
+        << true << QStringList{"tomorrow", "soon"} << QStringList{"tomorrow"}
+        << QStringList{"tomorrow", "soon"};
+    QTest::newRow("coming up, mixed, the unpaid one first")
+        << true << QStringList{"tomorrow", "soon"} << QStringList{"soon"} << QStringList{"tomorrow", "soon"};
 }
 
 void TestComingUpWindow::spaceTogglesTheChosenDues()
@@ -217,7 +224,10 @@ void TestComingUpWindow::spaceTogglesTheChosenDues()
     QFETCH(QStringList, chosen);
     QFETCH(QStringList, paidFirst);
     QFETCH(QStringList, paidAfter);
-    const QHash<QString, QString> ids{{"late", m_late}, {"tomorrow", m_tomorrow}, {"later", m_later}};
+    const QString soon = UiTest::AddDue(
+        UiTest::MakeDue(QStringLiteral("Phone"), QDateTime(QDate(2007, 2, 5), QTime(8, 0)), 30));
+    const QHash<QString, QString> ids{
+        {"late", m_late}, {"tomorrow", m_tomorrow}, {"soon", soon}, {"later", m_later}};
     for (const QString& name : paidFirst) {
         DueRecord r = theDueStore.GetDue(ids.value(name));
         r.m_bPaid = 1;
@@ -235,7 +245,7 @@ void TestComingUpWindow::spaceTogglesTheChosenDues()
         m_frame->ComingUpView()->SelectIds(pick);
         target = m_frame->ComingUpView()->List();
     } else {
-        m_frame->StepMonth(+1); // February: Rent alone
+        m_frame->StepMonth(+1); // February
         m_frame->View()->SelectRow(m_frame->View()->Model()->RowOf(m_tomorrow));
         target = m_frame->View();
     }
