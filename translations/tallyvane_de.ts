@@ -53,13 +53,13 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+39"/>
-        <location line="+50"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+42"/>
+        <location line="+70"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-66"/>
         <source>From %1</source>
         <translation>Aus %1</translation>
     </message>
@@ -72,13 +72,13 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
+        <location line="+4"/>
+        <location line="+34"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-34"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -89,6 +89,21 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Amount</source>
         <translation>Betrag</translation>
     </message>
@@ -99,17 +114,27 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
     <message>
+        <location line="-17"/>
+        <source>Series ID</source>
+        <translation>Serienkennung</translation>
+    </message>
+    <message>
         <location line="+0"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Unpaid</source>
         <translation>Unbezahlt</translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+15"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n Zeile wird ausgelassen:</numerusform>
@@ -445,7 +470,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+72"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -836,7 +861,7 @@ Version %1.%2</translation>
         <translation>Nach &amp;Empfänger</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+128"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -3199,7 +3224,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+96"/>
         <source>Mark paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -3264,7 +3289,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>UndoStack</name>
     <message>
-        <location filename="../src/model/services/UndoStack.cpp" line="+90"/>
+        <location filename="../src/model/services/UndoStack.cpp" line="+91"/>
         <source>Cannot undo %1</source>
         <translation>„%1“ kann nicht rückgängig gemacht werden</translation>
     </message>
@@ -3284,22 +3309,23 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <translation>%1: %2 wurde inzwischen auf der Festplatte geändert.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+24"/>
+        <location line="+9"/>
         <source>%1: %2 could not be written: %3.</source>
         <translation>%1: %2 konnte nicht geschrieben werden: %3.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+18"/>
         <source>%1: %2 could not be read back.</source>
         <translation>%1: %2 konnte nicht zurückgelesen werden.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-11"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>%1: %2 could not be removed: %3.</source>
         <translation>%1: %2 konnte nicht entfernt werden: %3.</translation>
     </message>

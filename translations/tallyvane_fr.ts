@@ -53,13 +53,13 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+39"/>
-        <location line="+50"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+42"/>
+        <location line="+70"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location line="-46"/>
+        <location line="-66"/>
         <source>From %1</source>
         <translation>Depuis %1</translation>
     </message>
@@ -72,13 +72,13 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+16"/>
+        <location line="+4"/>
+        <location line="+34"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="-34"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -89,6 +89,21 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Amount</source>
         <translation>Montant</translation>
     </message>
@@ -99,17 +114,27 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Paid</source>
         <translation>Payée</translation>
     </message>
     <message>
+        <location line="-17"/>
+        <source>Series ID</source>
+        <translation>Identifiant de série</translation>
+    </message>
+    <message>
         <location line="+0"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Unpaid</source>
         <translation>Impayée</translation>
     </message>
     <message numerus="yes">
-        <location line="+6"/>
+        <location line="+15"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n ligne sera ignorée&#xa0;:</numerusform>
@@ -445,7 +470,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+72"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -836,7 +861,7 @@ Version %1.%2</translation>
         <translation>Par &amp;bénéficiaire</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+128"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1499,7 +1524,7 @@ Version %1.%2</translation>
     <message>
         <location line="+46"/>
         <source>Reminders (no desktop notification service answered):</source>
-        <translation>Rappels (aucun service de notification du bureau n’a répondu) :</translation>
+        <translation>Rappels (aucun service de notification du bureau n’a répondu)&#xa0;:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -3199,7 +3224,7 @@ Veuillez contacter le support pour toute question.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+96"/>
         <source>Mark paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -3264,7 +3289,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>UndoStack</name>
     <message>
-        <location filename="../src/model/services/UndoStack.cpp" line="+90"/>
+        <location filename="../src/model/services/UndoStack.cpp" line="+91"/>
         <source>Cannot undo %1</source>
         <translation>Impossible d’annuler «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -3284,22 +3309,23 @@ Veuillez contacter le support pour toute question.</translation>
         <translation>%1&#xa0;: %2 a été modifié sur le disque depuis.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+24"/>
+        <location line="+9"/>
         <source>%1: %2 could not be written: %3.</source>
         <translation>%1&#xa0;: %2 n&apos;a pas pu être écrit&#xa0;: %3.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+18"/>
         <source>%1: %2 could not be read back.</source>
         <translation>%1&#xa0;: %2 n&apos;a pas pu être relu.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-11"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>%1: %2 could not be removed: %3.</source>
         <translation>%1&#xa0;: %2 n&apos;a pas pu être supprimé&#xa0;: %3.</translation>
     </message>

@@ -13,6 +13,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 QTableWidget* Table(QWidget* parent, const char* name, const QStringList& headers)
 {
@@ -42,19 +45,39 @@ CCsvImportDlg::CCsvImportDlg(const QString& path, const DueCsv::Reading& reading
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("From %1").arg(QDir::toNativeSeparators(path)), this));
     layout->addWidget(new QLabel(tr("%n due(s) will be added:", nullptr, int(reading.lines.size())), this));
-    m_added =
-        Table(this, "added", {tr("Line"), tr("Title"), tr("Due Date"), tr("Amount"), tr("Type"), tr("Paid")});
+    // Every field the import takes, as the due will hold it; dates with the
+    // year in four digits, as everywhere in the window.
+    m_added = Table(this, "added",
+                    {tr("Line"), tr("Title"), tr("Start Date"), tr("Due Date"), tr("Pay To"), tr("Account"),
+                     tr("Amount"), tr("Type"), tr("Paid"), tr("Series ID"), tr("Notes")});
     m_added->setRowCount(int(reading.lines.size()));
+    auto dateText = [&](const COleDateTime& dt) {
+        return FormatDatePicture(dt, QString(), locale) + QLatin1Char(' ') +
+               FormatTimePicture(dt, QString(), locale);
+    };
     for (int i = 0; i < reading.lines.size(); ++i) {
         const DueCsv::Line& line = reading.lines.at(i);
-        Put(m_added, i, 0, QString::number(line.lineNumber));
-        Put(m_added, i, 1, line.due.m_strTitle);
-        Put(m_added, i, 2, locale.toString(line.due.m_dtDue.ToQDateTime(), QLocale::ShortFormat));
-        Put(m_added, i, 3, FormatCurrencyText(AmountText(line.due.m_dAmount), locale));
-        Put(m_added, i, 4, DueTypeText(line.due.m_nType));
-        Put(m_added, i, 5, line.due.m_bPaid ? tr("Paid") : tr("Unpaid"));
+        const DueRecord& due = line.due;
+        const QString cells[] = {QString::number(line.lineNumber),
+                                 due.m_strTitle,
+                                 dateText(due.m_dtStart),
+                                 dateText(due.m_dtDue),
+                                 due.m_strPayTo,
+                                 due.m_strAccount,
+                                 FormatCurrencyText(AmountText(due.m_dAmount), locale),
+                                 DueTypeText(due.m_nType),
+                                 due.m_bPaid ? tr("Paid") : tr("Unpaid"),
+                                 due.m_strSeriesId,
+                                 due.m_strNotes.simplified()};
+        for (int column = 0; column < int(std::size(cells)); ++column)
+            Put(m_added, i, column, cells[column]);
+        // Notes keep one line in the table; their line breaks show in the tip.
+        m_added->item(i, int(std::size(cells)) - 1)->setToolTip(due.m_strNotes);
     }
     m_added->resizeColumnsToContents();
+    const int widest = fontMetrics().averageCharWidth() * 40;
+    for (int column = 0; column < m_added->columnCount(); ++column)
+        m_added->setColumnWidth(column, std::min(m_added->columnWidth(column), widest));
     layout->addWidget(m_added, 2);
 
     auto* rejectedLabel =

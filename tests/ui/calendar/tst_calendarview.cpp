@@ -266,16 +266,20 @@ private slots:
         const QString csv = m_dir->filePath(QStringLiteral("in.csv"));
         QFile f(csv);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Title,Due Date,Amount,Paid\nWater,2007-01-09,12.5,Paid\nBad,2007-01-40,1,Unpaid\n"
-                "Power,2007-01-11T18:00:00,40,Unpaid\n");
+        f.write("Title,Due Date,Amount,Paid,Pay To,Notes\nWater,2007-01-09,12.5,Paid,City,\"a\nb\"\n"
+                "Bad,2007-01-40,1,Unpaid,,\nPower,2007-01-11T18:00:00,40,Unpaid,,\n");
         f.close();
         m_frame = std::make_unique<CMainFrame>();
         const int before = theDueStore.GetCount();
 
-        QStringList added, rejected;
+        QStringList added, rejected, headers, water;
         bool importEnabled = false;
         UiTest::WhenModal<CCsvImportDlg>([&](CCsvImportDlg* dlg) {
             added = Rows(dlg->AddedTable(), 1);
+            for (int c = 0; c < dlg->AddedTable()->columnCount(); ++c) {
+                headers << dlg->AddedTable()->horizontalHeaderItem(c)->text();
+                water << dlg->AddedTable()->item(0, c)->text();
+            }
             rejected = Rows(dlg->RejectedTable(), 0) + Rows(dlg->RejectedTable(), 1);
             QCOMPARE(theDueStore.GetCount(), before); // nothing written while it asks
             auto* import = dlg->findChild<QPushButton*>(QStringLiteral("import"));
@@ -289,8 +293,13 @@ private slots:
         m_frame->Action(ID_CSV_IMPORT)->trigger();
 
         QCOMPARE(added, (QStringList{"Water", "Power"}));
+        // Every field, dates with four-digit years (the locale's own has two).
+        QCOMPARE(headers, (QStringList{"Line", "Title", "Start Date", "Due Date", "Pay To", "Account",
+                                       "Amount", "Type", "Paid", "Series ID", "Notes"}));
+        QCOMPARE(water.mid(2, 3), (QStringList{"1/9/2007 12:00 AM", "1/9/2007 12:00 AM", "City"}));
+        QCOMPARE(water.last(), QStringLiteral("a b"));
         QCOMPARE(rejected.size(), 2);
-        QCOMPARE(rejected.at(0), QStringLiteral("3"));
+        QCOMPARE(rejected.at(0), QStringLiteral("4")); // Water's notes take two lines
         QVERIFY2(rejected.at(1).contains(QStringLiteral("2007-01-40")), qPrintable(rejected.at(1)));
         QVERIFY(importEnabled);
         QCOMPARE(theDueStore.GetCount(), before + (confirm ? 2 : 0));
