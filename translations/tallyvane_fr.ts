@@ -53,7 +53,7 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+42"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+41"/>
         <location line="+70"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
@@ -470,7 +470,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+73"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+74"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -993,6 +993,11 @@ Version %1.%2</translation>
         <location line="+57"/>
         <source>Loading the dues of %1...</source>
         <translation>Chargement des échéances de %1…</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Import CSV</source>
+        <translation>Importer un CSV</translation>
     </message>
     <message>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+53"/>

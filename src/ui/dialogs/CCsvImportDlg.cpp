@@ -1,7 +1,6 @@
 #include "ui/dialogs/CCsvImportDlg.h"
 
 #include "model/base/LocaleFormat.h"
-#include "model/store/CDueStore.h"
 #include "ui/dialogs/Prompt.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -106,19 +105,19 @@ CCsvImportDlg::CCsvImportDlg(const QString& path, const DueCsv::Reading& reading
     GuiDrawLayer::ApplyFace(this);
 }
 
-int CCsvImportDlg::ImportFile(QWidget* parent)
+std::optional<DueCsv::Reading> CCsvImportDlg::ChooseAndPreview(QWidget* parent)
 {
     const QString path =
         Prompt::OpenFileName(parent, tr("Import CSV"), QString(), tr("CSV Files (*.csv);;All Files (*)"));
     if (path.isEmpty())
-        return 0;
-    const DueCsv::Reading reading = DueCsv::ReadFile(path);
+        return std::nullopt;
+    DueCsv::Reading reading = DueCsv::ReadFile(path);
     if (!reading.ok) {
         Prompt::Message(parent, tr("Nothing was imported from %1").arg(reading.error), QMessageBox::Warning);
-        return 0;
+        return std::nullopt;
     }
     CCsvImportDlg dlg(path, reading, parent);
     if (dlg.exec() != QDialog::Accepted)
-        return 0;
-    return int(DueCsv::AddAll(reading, theDueStore).size());
+        return std::nullopt;
+    return reading;
 }

@@ -1,5 +1,6 @@
 #include "ui/frame/CMainFrame.h"
 
+#include "export/DueCsv.h"
 #include "model/base/Clock.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
@@ -940,9 +941,15 @@ void CMainFrame::ShowCalendar(bool on)
 
 void CMainFrame::ImportCsv()
 {
-    const int added = CCsvImportDlg::ImportFile(this);
+    const std::optional<DueCsv::Reading> reading = CCsvImportDlg::ChooseAndPreview(this);
+    if (!reading)
+        return;
+    // The whole import is one action: Undo takes back all of its dues.
+    FileChange change = BeginChange(tr("Import CSV"), {});
+    const QStringList added = DueCsv::AddAll(*reading, theDueStore);
+    EndChange(std::move(change));
     ReportStoreErrors();
-    if (added > 0)
+    if (!added.isEmpty())
         RefreshMonth();
 }
 

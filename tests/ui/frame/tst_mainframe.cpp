@@ -4,10 +4,13 @@
 
 #include "../UiTestSupport.h"
 
+#include "../../app/FolderSnapshot.h"
+
 #include "model/base/AppPaths.h"
 #include "model/base/MessageTexts.h"
 #include "model/services/FolderWatcher.h"
 #include "platform/ShellOpen.h"
+#include "ui/dialogs/CCsvImportDlg.h"
 #include "ui/dialogs/CWorkDirDlg.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/export/ExportCommands.h"
@@ -37,6 +40,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
@@ -885,6 +889,52 @@ private slots:
         QVERIFY(image(ID_EDIT_UNDO) != image(ID_REFRESH));
         QVERIFY(image(ID_EDIT_REDO) != image(ID_REFRESH));
         QVERIFY(image(ID_EDIT_UNDO) != image(ID_EDIT_REDO));
+    }
+
+    // File > Import CSV is one action: Undo takes back exactly its dues and
+    // nothing before it, Redo puts back the very bytes, and it ends what
+    // could be redone.
+    void importIsOneUndoableAction()
+    {
+        const QString rent =
+            UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 500));
+        const QString gas =
+            UiTest::AddDue(UiTest::MakeDue("Gas", QDateTime(QDate(2007, 1, 12), QTime(9, 0)), 40));
+        const QString folder = theDueStore.Folder().Path();
+        const QString csv = m_dir->filePath(QStringLiteral("in.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Title,Start Date,Due Date,Pay To,Amount,Paid,Notes\r\n"
+                "Stra\xc3\x9f"
+                "e,2007-01-01,2007-01-15,City,12.5,Paid,\"two\r\nlines\"\r\n"
+                "Water,,2007-01-20T18:00:00,,30,Unpaid,\r\nPhone,,2007-02-03,,9.99,,\r\n");
+        f.close();
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        m_frame->MarkDues({rent}, true);
+        m_frame->MarkDues({gas}, true);
+        m_frame->UndoLast();
+        QVERIFY(m_frame->UndoHistory()->CanRedo());
+        const QStringList beforeImport = Snapshot(folder);
+
+        UiTest::WhenModal<CCsvImportDlg>(
+            [](CCsvImportDlg* dlg) { dlg->findChild<QPushButton*>(QStringLiteral("import"))->click(); });
+        Prompt::SetNextFileName(csv);
+        m_frame->Action(ID_CSV_IMPORT)->trigger();
+        QCOMPARE(theDueStore.GetCount(), 5);
+        QCOMPARE(m_frame->UndoHistory()->UndoText(), QStringLiteral("Import CSV"));
+        QVERIFY(!m_frame->Action(ID_EDIT_REDO)->isEnabled());
+        const QStringList afterImport = Snapshot(folder);
+
+        ShowActive(); // the keys' window again, after the preview
+        QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Snapshot(folder), beforeImport);
+        QVERIFY(theDueStore.GetDue(rent).m_bPaid); // the change before stays
+        QCOMPARE(ListedTitles(), (QStringList{"Rent", "Gas"}));
+        QTest::keyClick(m_frame.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Snapshot(folder), afterImport);
+        QCOMPARE(ListedTitles().size(), 4);
+        QVERIFY(Prompt::TakeShownTexts().isEmpty());
     }
 
     void todayAndHelpKeys()
