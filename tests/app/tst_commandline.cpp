@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/RegisterExports.h"
 #include "export/HtmlTemplate.h"
+#include "model/base/AppPaths.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/Version.h"
 #include "model/store/CDueStore.h"
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -42,6 +44,8 @@ private slots:
     void exportNeverReplacesADataFile_data();
     void exportNeverReplacesADataFile();
     void exportWritesIntoAFifo();
+    void exportOnAFullDiskKeepsTheOldFile_data();
+    void exportOnAFullDiskKeepsTheOldFile();
     void skippedNamesStayOnOneLine();
     void hugeAmountShowsAsANumber();
     void helpAndVersion_data();
@@ -339,6 +343,60 @@ void TestCommandLine::exportWritesIntoAFifo()
     QVERIFY2(status == 0, qPrintable(m_err));
     QVERIFY(received.contains("<html") || received.contains("<HTML"));
     QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile()); // still the FIFO
+}
+
+void TestCommandLine::exportOnAFullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"html", "pdf", "csv", "ics", "xlsx", "docx"})
+        QTest::newRow(format) << QString::fromLatin1(format);
+}
+
+// A real full file system: a small tmpfs, filled up (needs root, as CI has).
+void TestCommandLine::exportOnAFullDiskKeepsTheOldFile()
+{
+    QFETCH(QString, format);
+    const QString full = m_tmp.path() + QStringLiteral("/full-") + format;
+    QVERIFY(QDir().mkpath(full));
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", QFile::encodeName(full).constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP("a small file system to fill could not be mounted (needs root)");
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(full).constData(), MNT_DETACH); });
+    RegisterExports();
+    RegisterOfficeExports();
+    HtmlTemplate::SetTemplatesFolder(QStringLiteral(TALLYVANE_TEST_DATA "/../../templates"));
+    // The spreadsheet's template, found as an installed program finds it.
+    const QString share = m_tmp.path() + QStringLiteral("/share");
+    QVERIFY(QDir().mkpath(share));
+    (void)QFile::link(QStringLiteral(TALLYVANE_BIN_DIR "/Templates"), share + QStringLiteral("/Templates"));
+    SetInstalledDataFolder(QDir(QCoreApplication::applicationDirPath()).relativeFilePath(share));
+    const auto restore = qScopeGuard([] {
+        HtmlTemplate::SetTemplatesFolder(QString());
+        SetInstalledDataFolder(QString());
+    });
+    const QString old = full + QStringLiteral("/old.") + format;
+    const QByteArray oldBytes("the export of last month\n");
+    {
+        QFile f(old);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(oldBytes);
+        f.close();
+        QFile filler(full + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+    const int status = Run({"export", format, "--workdir", m_work, "--month", "2007-03", "--output", old});
+    QVERIFY2(status != 0, qPrintable(m_err));
+    // Said naming the file and the reason.
+    QVERIFY2(m_err.contains(old) && m_err.contains(QStringLiteral("No space left on device")),
+             qPrintable(m_err));
+    QFile f(old);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), oldBytes);
+    QCOMPARE(QDir(full).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"filler", QFileInfo(old).fileName()}));
 }
 
 void TestCommandLine::skippedNamesStayOnOneLine()

@@ -51,7 +51,10 @@ bool SaveExportFile(const QString& path, const QByteArray& bytes, QString* why)
     QSaveFile file(real);
     // Never fall back to writing the target in place: a failure must leave it whole.
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk refuses (a full disk) fails here:
+    // a buffered one would fail at commit() unnoticed, and the empty
+    // temporary file would take the old file's place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return Fail(why, path, file.errorString());
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
