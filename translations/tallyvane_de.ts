@@ -2038,7 +2038,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+48"/>
+        <location filename="../src/app/CommandLine.cpp" line="+49"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -2076,7 +2076,7 @@ Version %1.%2</translation>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>working directory not found: %1</source>
         <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
     </message>
@@ -2091,7 +2091,7 @@ Version %1.%2</translation>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-202"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2166,12 +2166,25 @@ Version %1.%2</translation>
         <translation>%1 ist erforderlich</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>could not create the data folder %1</source>
         <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+27"/>
+        <source>removed a leftover file of an earlier save that was interrupted: %1</source>
+        <translation>ein Rest eines früher unterbrochenen Speicherns wurde entfernt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>removed %n leftover files of an earlier save that was interrupted: %1</source>
+        <translation>
+            <numerusform>%n Rest eines früher unterbrochenen Speicherns wurde entfernt: %1</numerusform>
+            <numerusform>%n Reste eines früher unterbrochenen Speicherns wurden entfernt: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
     </message>
@@ -2658,7 +2671,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+137"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+125"/>
         <source>unknown argument: %1</source>
         <translation>unbekanntes Argument: %1</translation>
     </message>

@@ -2038,7 +2038,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+48"/>
+        <location filename="../src/app/CommandLine.cpp" line="+49"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -2076,7 +2076,7 @@ Version %1.%2</translation>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>working directory not found: %1</source>
         <translation>dossier de travail introuvable&#xa0;: %1</translation>
     </message>
@@ -2091,7 +2091,7 @@ Version %1.%2</translation>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-202"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2166,12 +2166,25 @@ Version %1.%2</translation>
         <translation>%1 est obligatoire</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>could not create the data folder %1</source>
         <translation>impossible de créer le dossier de données %1</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+27"/>
+        <source>removed a leftover file of an earlier save that was interrupted: %1</source>
+        <translation>un reste d’un enregistrement interrompu a été supprimé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>removed %n leftover files of an earlier save that was interrupted: %1</source>
+        <translation>
+            <numerusform>%n reste d’un enregistrement interrompu a été supprimé : %1</numerusform>
+            <numerusform>%n restes d’un enregistrement interrompu ont été supprimés : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+37"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
     </message>
@@ -2658,7 +2671,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+137"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+125"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu&#xa0;: %1</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "model/base/MessageTexts.h"
 #include "model/base/Version.h"
 #include "model/store/CDueStore.h"
+#include "model/store/DueFolderReader.h"
 #include "model/store/FolderLock.h"
 #include "model/store/OutputPath.h"
 
@@ -414,8 +415,9 @@ namespace {
 // Loads the data folder of workDir into theDueStore; for a command that
 // writes, it is created first and its writer's lock taken. False once the
 // reason is said on err. Files that could not be read are named and skipped.
-bool OpenFolder(const QString& workDir, QTextStream& err, bool forWriting)
+bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
 {
+    const QString workDir = QFileInfo(given).isDir() ? WorkDirForArgument(given) : given;
     const QFileInfo dirInfo(workDir);
     if (!dirInfo.isDir()) {
         Fail(err, Text::tr("working directory not found: %1").arg(workDir));
@@ -452,11 +454,33 @@ bool OpenFolder(const QString& workDir, QTextStream& err, bool forWriting)
     }
     for (const QString& problem : theDueStore.LoadProblems())
         err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
+    // Said once, as the window says it: what was removed is gone for good.
+    const QStringList swept = theDueStore.TakeSweptFiles();
+    if (!swept.isEmpty())
+        err << "tallyvane: "
+            << (swept.size() == 1
+                    ? Text::tr("removed a leftover file of an earlier save that was interrupted: %1")
+                    : Text::tr("removed %n leftover files of an earlier save that was interrupted: %1",
+                               nullptr, int(swept.size())))
+                   .arg(swept.join(QStringLiteral(", ")))
+            << '\n';
     err.flush();
     return true;
 }
 
 } // namespace
+
+QString WorkDirForArgument(const QString& folder)
+{
+    // The data folder itself was given: its parent is the working directory,
+    // as when it is picked in the dialog. Only a folder that holds dues
+    // counts, so an empty folder that happens to have the name is used as it is.
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QFileInfo info(path);
+    if (info.fileName() == QLatin1String(kDataFolderName) && !DueFolderReader::ListDueFiles(path).isEmpty())
+        return QDir::cleanPath(info.absolutePath());
+    return path;
+}
 
 bool OpenFolderForReading(const QString& workDir, QTextStream& err)
 {

@@ -91,8 +91,15 @@ inline constexpr int kWriteLockWaitMs = 3000;
 // One line "tallyvane: text" on err; returns the exit status of bad input, 2.
 int Fail(QTextStream& err, const QString& text);
 
+// The working directory for a folder given with --workdir, the same for the
+// window and every command: the folder itself, or its parent when it is the
+// data folder "Tallyvane Files" with due files in it (as the Working
+// Directory dialog takes the parent).
+QString WorkDirForArgument(const QString& folder);
+
 // Loads the data folder of workDir into theDueStore for a command that only
-// reads. False once the reason is said on err; skipped files are named.
+// reads. False once the reason is said on err; skipped files are named, and
+// so are the leftovers of an interrupted save a writer's load removed.
 bool OpenFolderForReading(const QString& workDir, QTextStream& err);
 // Opens the data folder of workDir for a command that writes: creates it,
 // takes its writer's lock and loads it into theDueStore. False once the

@@ -115,18 +115,6 @@ void BeginWarmUp()
     TheWarmUp().Begin();
 }
 
-QString WorkDirForArgument(const QString& folder)
-{
-    // The data folder itself was given: its parent is the working directory,
-    // as when it is picked in the dialog. Only a folder that holds dues
-    // counts, so an empty folder that happens to have the name is used as it is.
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    const QFileInfo info(path);
-    if (info.fileName() == QLatin1String(kDataFolderName) && !DueFolderReader::ListDueFiles(path).isEmpty())
-        return QDir::cleanPath(info.absolutePath());
-    return path;
-}
-
 bool ParseArguments(const QStringList& args, Options& options, QString* error)
 {
     QCommandLineParser parser;
@@ -145,7 +133,7 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
             return false;
         }
         options.fixedWorkDir = true;
-        options.workDir = WorkDirForArgument(dir.absoluteFilePath());
+        options.workDir = CommandLine::WorkDirForArgument(dir.absoluteFilePath());
     }
     options.tray = parser.isSet(QStringLiteral("tray"));
     return true;

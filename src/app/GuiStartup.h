@@ -18,11 +18,6 @@ struct Options
     bool tray = false; // --tray: start hidden in the notification area (shown where there is none)
 };
 
-// The working directory for a folder given with --workdir: the folder
-// itself, or its parent when it is the data folder "Tallyvane Files" with due
-// files in it (as the Working Directory dialog takes the parent).
-QString WorkDirForArgument(const QString& folder);
-
 // How long a maximised window waits for a window manager to maximise it.
 inline constexpr int kWindowManagerWaitMs = 600;
 

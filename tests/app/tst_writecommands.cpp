@@ -3,6 +3,7 @@
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
 #include "model/store/FolderLock.h"
+#include "model/store/SaveFile.h"
 
 #include "FolderSnapshot.h"
 
@@ -43,6 +44,9 @@ private slots:
     void help();
     void writesWaitForTheFolderWindow();
     void upcomingRefusesAFolderItCannotUse();
+    void theDataFolderNamesItsParent_data();
+    void theDataFolderNamesItsParent();
+    void sweptLeftoversAreSaidOnce();
 
 private:
     int Run(const QStringList& args);
@@ -343,6 +347,52 @@ void TestWriteCommands::upcomingRefusesAFolderItCannotUse()
     QCOMPARE(Run({"upcoming", "--workdir", other.path()}), 2);
     QVERIFY2(m_err.contains(QStringLiteral("is not a folder")), qPrintable(m_err));
     QVERIFY(m_out.isEmpty());
+}
+
+void TestWriteCommands::theDataFolderNamesItsParent_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::newRow("add") << QStringList{"add", "--title", "Water", "--due", "2025-01-03", "--amount", "7"};
+    QTest::newRow("upcoming") << QStringList{"upcoming"};
+    QTest::newRow("list") << QStringList{"list", "--month", "2025-01"};
+}
+
+// --workdir naming the data folder itself means its parent, for every
+// command as for the window: never a folder nested inside it.
+void TestWriteCommands::theDataFolderNamesItsParent()
+{
+    QFETCH(QStringList, command);
+    QCOMPARE(Run({"add", "--workdir", m_work, "--title", "Rent", "--due", "2025-01-02", "--amount", "950"}),
+             0);
+    const QString data = m_work + QStringLiteral("/Tallyvane Files");
+    QCOMPARE(Run(command + QStringList{"--workdir", data}), 0);
+    QVERIFY2(m_out.contains(QStringLiteral("Rent")) || command.first() == QLatin1String("add"),
+             qPrintable(m_out));
+    QVERIFY(!QFileInfo::exists(data + QStringLiteral("/Tallyvane Files")));
+    QCOMPARE(DueFiles(m_work).size(), command.first() == QLatin1String("add") ? 2 : 1);
+}
+
+void TestWriteCommands::sweptLeftoversAreSaidOnce()
+{
+    QCOMPARE(Run({"add", "--workdir", m_work, "--title", "Rent", "--due", "2025-01-02", "--amount", "950"}),
+             0);
+    const QString data = m_work + QStringLiteral("/Tallyvane Files");
+    const QString pending = data + QStringLiteral("/duedate2007010100000101.due.") + SaveFile::HostTag() +
+                            QStringLiteral(".pending");
+    QFile left(pending);
+    QVERIFY(left.open(QIODevice::WriteOnly));
+    left.write("part of a series");
+    left.close();
+    const QStringList add{"add",   "--workdir",  m_work,     "--title", "Gas",
+                          "--due", "2025-01-05", "--amount", "40"};
+    QCOMPARE(Run(add), 0);
+    QVERIFY(!QFileInfo::exists(pending));
+    QCOMPARE(m_err.count(QStringLiteral("leftover")), 1);
+    QVERIFY2(m_err.contains(QStringLiteral("removed a leftover file of an earlier save that was interrupted: "
+                                           "duedate2007010100000101.due.")),
+             qPrintable(m_err));
+    QCOMPARE(Run(add), 0);
+    QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
 }
 
 QTEST_GUILESS_MAIN(TestWriteCommands)
