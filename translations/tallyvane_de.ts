@@ -2545,7 +2545,12 @@ Version %1.%2</translation>
 <context>
     <name>DueFolderReader</name>
     <message>
-        <location filename="../src/model/store/DueFolderReader.cpp" line="+66"/>
+        <location filename="../src/model/store/DueFolderReader.cpp" line="+74"/>
+        <source>a link to a file outside the data folder, not read</source>
+        <translation>ein Verweis auf eine Datei außerhalb des Datenordners, nicht gelesen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>not a regular file</source>
         <translation>keine normale Datei</translation>
     </message>
@@ -2726,7 +2731,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <location filename="../src/export/IcsExport.cpp" line="+72"/>
         <source>Pay To: %1</source>
         <translation>Empfänger: %1</translation>
     </message>

@@ -2173,14 +2173,14 @@ Version %1.%2</translation>
     <message>
         <location line="+27"/>
         <source>removed a leftover file of an earlier save that was interrupted: %1</source>
-        <translation>un reste d’un enregistrement interrompu a été supprimé : %1</translation>
+        <translation>un reste d’un enregistrement interrompu a été supprimé&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>removed %n leftover files of an earlier save that was interrupted: %1</source>
         <translation>
-            <numerusform>%n reste d’un enregistrement interrompu a été supprimé : %1</numerusform>
-            <numerusform>%n restes d’un enregistrement interrompu ont été supprimés : %1</numerusform>
+            <numerusform>%n reste d’un enregistrement interrompu a été supprimé&#xa0;: %1</numerusform>
+            <numerusform>%n restes d’un enregistrement interrompu ont été supprimés&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -2545,7 +2545,12 @@ Version %1.%2</translation>
 <context>
     <name>DueFolderReader</name>
     <message>
-        <location filename="../src/model/store/DueFolderReader.cpp" line="+66"/>
+        <location filename="../src/model/store/DueFolderReader.cpp" line="+74"/>
+        <source>a link to a file outside the data folder, not read</source>
+        <translation>un lien vers un fichier hors du dossier de données, non lu</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>not a regular file</source>
         <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
@@ -2726,7 +2731,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+63"/>
+        <location filename="../src/export/IcsExport.cpp" line="+72"/>
         <source>Pay To: %1</source>
         <translation>Bénéficiaire&#xa0;: %1</translation>
     </message>

@@ -29,9 +29,18 @@ struct ComponentFree
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
+// The calendar library takes C strings: a NUL would end the text there, and
+// other control characters have no place in a calendar's text. Each becomes
+// a space (line breaks and tabs stay: the library escapes them).
 QByteArray Utf8(const QString& s)
 {
-    return s.toUtf8();
+    QString text = s;
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != '\n' && u != '\r' && u != '\t') || u == 0x7F)
+            c = QLatin1Char(' ');
+    }
+    return text.toUtf8();
 }
 
 icaltimetype DateOf(const QDate& d)

@@ -76,6 +76,7 @@ private slots:
     void leadDaysFromSettings_data();
     void leadDaysFromSettings();
     void writesTheFile();
+    void controlCharactersKeepTheRest();
 
 private:
     QTemporaryDir m_dir;
@@ -210,6 +211,19 @@ void TestIcsExport::uidStableAcrossExports()
     QCOMPARE(uids(first).size(), 12);
     QCOMPARE(uids(first), uids(second));
     QVERIFY(first != second); // the stamp moved with the clock
+}
+
+// A NUL in a title once ended the summary there: the rest must reach the file.
+void TestIcsExport::controlCharactersKeepTheRest()
+{
+    ExportRequest request;
+    request.dues = MonthOfDues().mid(0, 1);
+    request.dues[0].m_strTitle = QStringLiteral("Gas") + QChar(0) + QStringLiteral("after nul\x01\x1b end");
+    request.dues[0].m_strNotes = QStringLiteral("note") + QChar(0) + QStringLiteral("tail");
+    const QByteArray bytes = IcsExport::Build(request, 3);
+    QVERIFY(!bytes.contains('\0') && !bytes.contains('\x01') && !bytes.contains('\x1b'));
+    QVERIFY2(bytes.contains("SUMMARY:Gas after nul   end"), bytes.constData());
+    QVERIFY2(bytes.contains("note tail"), bytes.constData());
 }
 
 void TestIcsExport::leadDaysFromSettings_data()

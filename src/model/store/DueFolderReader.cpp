@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -49,8 +50,28 @@ bool IsPlainDigitId(const char* data, quint32 size)
 
 // Reads one file into the arena and checks it; an empty string when it is a
 // sound due (entry then holds it), else why not.
+// A due file that is a link to a file outside its folder: not read, so that
+// a planted link never brings another file's bytes into a due or a message.
+bool LinksOutOfItsFolder(const char* path)
+{
+    struct stat st;
+    if (::lstat(path, &st) != 0 || !S_ISLNK(st.st_mode))
+        return false;
+    const QByteArray link(path);
+    const QByteArray dir = link.left(std::max<qsizetype>(link.lastIndexOf('/'), 1));
+    char* target = ::realpath(path, nullptr);
+    char* folder = ::realpath(dir.constData(), nullptr);
+    const bool inside = target && folder && QByteArray(target).startsWith(QByteArray(folder) + '/') &&
+                        std::strchr(target + std::strlen(folder) + 1, '/') == nullptr;
+    std::free(target);
+    std::free(folder);
+    return !inside;
+}
+
 QString ReadOne(const char* path, RecordArena& arena, DueFolderReader::Entry& entry)
 {
+    if (LinksOutOfItsFolder(path))
+        return Texts::tr("a link to a file outside the data folder, not read");
     // O_NONBLOCK keeps a FIFO put in a file's place from stopping the load.
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)

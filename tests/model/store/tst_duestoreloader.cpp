@@ -157,6 +157,29 @@ private slots:
         QVERIFY(!store.Contains(Due(99).m_strRecId));
     }
 
+    // A due file that links out of the folder is named and not read: a
+    // planted link never brings another file into the list or a message.
+    void linksOutOfTheFolderAreNotRead()
+    {
+        Write(QFile::encodeName(DataFolder::DueFileName(Due(1).m_strRecId)), DueFile::Serialize(Due(1)));
+        QFile secret(m_dir->path() + QStringLiteral("/secret.due"));
+        QVERIFY(secret.open(QIODevice::WriteOnly));
+        secret.write(DueFile::Serialize(Due(2)).replace("Due 2", "SECRET"));
+        secret.close();
+        QVERIFY(QFile::link(secret.fileName(), Data() + QStringLiteral("/duedate2007010100000210.due")));
+        CDueStore store;
+        store.SetFolder(DataFolder(m_dir->path()));
+        store.LoadAll();
+        QVERIFY(store.Contains(Due(1).m_strRecId));
+        QVERIFY(!store.Contains(Due(2).m_strRecId));
+        const QStringList problems = store.LoadProblems();
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().startsWith(QStringLiteral("duedate2007010100000210.due: ")) &&
+                     problems.first().contains(QStringLiteral("outside the data folder")),
+                 qPrintable(problems.first()));
+        QVERIFY(!problems.join(' ').contains(QStringLiteral("SECRET")));
+    }
+
     // Changed again and again, records keep what was written last, also
     // after the store packs its memory anew.
     void recordsSurviveManyChanges()
