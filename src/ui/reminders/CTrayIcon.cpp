@@ -3,10 +3,40 @@
 #include "model/base/Clock.h"
 #include "model/services/Reminders.h"
 #include "model/store/CDueStore.h"
+#include "platform/TrayHostWatcher.h"
 #include "ui/images/DrawnImages.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+namespace {
+
+bool DesktopHasTray(bool hostRegistered)
+{
+    // Qt asks the bus for a host once and keeps that answer for the life of
+    // the process: asked before the panel is up, it would never see the tray.
+    // So the bus is left to our watcher until it has seen a host. X11 has a
+    // tray protocol of its own, which Qt looks up each time it is asked.
+    if (!hostRegistered && QGuiApplication::platformName() != QLatin1String("xcb"))
+        return false;
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+CTrayIcon::TrayCheck& TheTrayCheck()
+{
+    static CTrayIcon::TrayCheck check = DesktopHasTray;
+    return check;
+}
+
+} // namespace
+
+CTrayIcon::TrayCheck CTrayIcon::SetTrayCheck(TrayCheck check)
+{
+    TrayCheck previous = TheTrayCheck();
+    TheTrayCheck() = check ? std::move(check) : TrayCheck(DesktopHasTray);
+    return previous;
+}
 
 CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent), m_menu(new QMenu)
 {
@@ -18,10 +48,17 @@ CTrayIcon::CTrayIcon(QObject* parent) : QObject(parent), m_menu(new QMenu)
 
 void CTrayIcon::Install()
 {
-    if (m_installed)
+    if (m_hosts)
         return;
-    m_installed = true;
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    m_hosts = new TrayHostWatcher(QDBusConnection::sessionBus(), this);
+    connect(m_hosts, &TrayHostWatcher::hostAppeared, this, &CTrayIcon::TryShow);
+    m_hosts->Start();
+    TryShow();
+}
+
+void CTrayIcon::TryShow()
+{
+    if (m_icon || !TheTrayCheck()(m_hosts->HasHost()))
         return;
     m_icon = new QSystemTrayIcon(DrawnImages::AppIcon(), this);
     m_icon->setContextMenu(m_menu);
@@ -32,6 +69,7 @@ void CTrayIcon::Install()
     if (!m_toolTip.isEmpty())
         m_icon->setToolTip(m_toolTip);
     m_icon->show();
+    emit shown();
 }
 
 CTrayIcon::~CTrayIcon()

@@ -1,11 +1,13 @@
 #include "../UiTestSupport.h"
 
 #include "../../platform/NotificationStandIn.h"
+#include "../../platform/TrayHostStandIn.h"
 #include "model/services/Reminders.h"
 #include "model/store/DueFile.h"
 #include "ui/calendar/CCalendarView.h"
 #include "ui/comingup/CComingUpView.h"
 #include "ui/comingup/ComingUpModel.h"
+#include "ui/frame/AfterFirstPaint.h"
 #include "ui/frame/CDetailsBar.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CommandIds.h"
@@ -22,6 +24,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -64,6 +68,7 @@ private slots:
     void undoRefusedAfterChangeOnDisk();
     void comingUpFollowsMidnightAndSettings();
     void trayAndSettings();
+    void trayIconComesWhenTheTrayDoes();
     void hiddenComingUpLeavesTheDetailsAlone();
     void oneViewAtATime();
     void aStartThatLoadsAnnouncesNothingTwice();
@@ -90,6 +95,7 @@ void TestComingUpWindow::init()
 {
     QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).remove(QStringLiteral("Reminders"));
     QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).remove(QStringLiteral("ComingUp"));
+    QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).remove(QStringLiteral("Tray"));
     m_standIn = std::make_unique<NotificationStandIn>();
     QVERIFY(m_standIn->Start());
     Clock::SetFixed(QDateTime(QDate(2007, 1, 31), QTime(10, 0)));
@@ -391,6 +397,31 @@ void TestComingUpWindow::trayAndSettings()
     QVERIFY(m_frame->close());
     // Lead time 0: no reminders at all.
     QCOMPARE(m_frame->Reminders()->CheckNow(), 0);
+}
+
+// The panel comes up after the program, first its watcher, then its host:
+// the icon shows then, and from then on the window closes into it.
+void TestComingUpWindow::trayIconComesWhenTheTrayDoes()
+{
+    // Offscreen Qt has no tray of its own: the host on the bus stands for it.
+    const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool host) { return host; });
+    ReminderSettings::SetKeepInTray(true);
+    const auto restore = qScopeGuard([&] { CTrayIcon::SetTrayCheck(previous); });
+    TrayHostStandIn tray;
+    m_frame = std::make_unique<CMainFrame>();
+    QSignalSpy shown(m_frame->Tray(), &CTrayIcon::shown);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QTest::qWait(AfterFirstPaint::kLatestMs + 100); // the frame installs the icon by then
+    QVERIFY(!m_frame->Tray()->Available());
+    QVERIFY(tray.Start(false));
+    QTest::qWait(200);
+    QVERIFY(!m_frame->Tray()->Available());
+    tray.RegisterHost();
+    QTRY_VERIFY(m_frame->Tray()->Available());
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(!m_frame->close());
+    QVERIFY(m_frame->isHidden());
 }
 
 void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
