@@ -24,7 +24,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 
@@ -200,33 +199,23 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
         return nullptr;
     }
     theDueStore.SetFolder(theDueStore.Folder(), std::move(locked.lock));
-    if (options.tray && frame->Tray()->Available()) {
-        // Started with the session: only the tray icon shows until it is clicked.
-    } else if (FrameSettings::Restore(*frame)) {
-        frame->show(); // as it was left, maximised or not
-    } else {
-        // The first start: maximised, over a normal size that fits the screen,
-        // so that leaving the maximised state gives a window, not the screen.
-        if (const QScreen* screen = frame->screen()) {
-            const QRect free = screen->availableGeometry();
-            const QSize normal = QSize(1100, 720).boundedTo(free.size() * 9 / 10);
-            frame->setGeometry(
-                QRect(QPoint(0, 0), normal).translated(free.center() - QRect(QPoint(0, 0), normal).center()));
-        }
-        frame->showMaximized();
-    }
-    // Without a window manager nothing maximises the window: then it takes
-    // the screen's free area itself.
+    // The window is placed before it is shown, also when it starts in the
+    // tray: Open shows it as it was left.
+    if (!FrameSettings::Restore(*frame))
+        FrameSettings::PlaceAsNew(*frame);
     CMainFrame* window = frame.get();
-    QTimer::singleShot(kWindowManagerWaitMs, window, [window] {
-        const QScreen* screen = window->screen();
-        if (!screen || !window->isMaximized())
-            return;
-        const QSize free = screen->availableGeometry().size();
-        const QSize has = window->frameGeometry().size();
-        if (has.width() < free.width() - 2 || has.height() < free.height() - 2)
-            window->setGeometry(screen->availableGeometry());
-    });
+    if (options.tray) {
+        // Started with the session: only the tray icon shows until it is
+        // clicked. The panel may come up a little after the program; without
+        // a tray by then the window shows, so that it can be reached at all.
+        window->Tray()->Install();
+        QTimer::singleShot(kTrayWaitMs, window, [window] {
+            if (!window->Tray()->Available() && window->isHidden())
+                window->ShowAsPlaced();
+        });
+    } else {
+        window->ShowAsPlaced();
+    }
     // The window first, then the dues: a large folder is read while the
     // window is up, and the files the load skipped are named once it is in.
     frame->LoadInBackground();

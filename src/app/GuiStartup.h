@@ -15,11 +15,12 @@ struct Options
 {
     bool fixedWorkDir = false; // --workdir DIR: the stored folder is neither read nor written
     QString workDir;
-    bool tray = false; // --tray: start hidden in the notification area (shown where there is none)
+    bool tray = false; // --tray: start hidden in the notification area (shown where none comes up)
 };
 
-// How long a maximised window waits for a window manager to maximise it.
-inline constexpr int kWindowManagerWaitMs = 600;
+// How long a start into the tray waits for the desktop's tray before it
+// shows the window instead.
+inline constexpr int kTrayWaitMs = 5000;
 
 // Parses the arguments of a window start (without the program name), the
 // options of CommandLine::WindowOptions(). False with a one-line reason for

@@ -9,14 +9,20 @@
 #include "model/store/FolderLock.h"
 #include "model/store/SaveFile.h"
 #include "ui/dialogs/CWorkDirDlg.h"
+#include "ui/frame/CFilterCombo.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/CMainToolBar.h"
+#include "ui/frame/CMonthPicker.h"
 #include "ui/frame/CommandIds.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
+#include "ui/reminders/CTrayIcon.h"
 #include "ui/skinui/CGuiStatusBar.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTest>
 
@@ -356,6 +362,93 @@ private slots:
         QVERIFY(theDueStore.HoldsLock());
         QVERIFY(!FolderLock::Acquire(DataFolder(m_dir->path()), 0, &why));
         theDueStore.SetFolder(DataFolder());
+    }
+
+    // A start into the tray (the login entry's) places the window without
+    // showing it: Open from the tray shows it as it was left, or as a first
+    // start's that fits the screen.
+    void trayStartOpensAsLeft_data()
+    {
+        QTest::addColumn<bool>("remembered");
+        QTest::newRow("as it was left") << true;
+        QTest::newRow("first start") << false;
+    }
+
+    void trayStartOpensAsLeft()
+    {
+        QFETCH(bool, remembered);
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        const auto restore = qScopeGuard([&] {
+            CTrayIcon::SetTrayCheck(previous);
+            theDueStore.SetFolder(DataFolder());
+            QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+        });
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        QSize normal;
+        if (remembered) {
+            // Left maximised over a small window, on November 2008, unpaid dues by payee.
+            std::unique_ptr<CMainFrame> first = GuiStartup::InitInstance(options);
+            QVERIFY(first);
+            first->showNormal();
+            first->resize(520, 410);
+            QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+            first->ShowMonthOf(COleDateTime(2008, 11, 5, 0, 0, 0));
+            first->ToolBar()->FilterBox()->setCurrentIndex(2);
+            first->Action(ID_SORT_PAYEE)->trigger();
+            first->showMaximized();
+            QTRY_VERIFY(first->isMaximized());
+            normal = first->normalGeometry().size();
+            QVERIFY(first->close());
+            first.reset();
+            theDueStore.SetFolder(DataFolder());
+        }
+        options.tray = true;
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QTest::qWait(300);
+        QVERIFY(frame->isHidden());
+        QVERIFY(frame->Tray()->Available());
+        frame->Tray()->Menu()->actions().constFirst()->trigger(); // Open
+        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+        QVERIFY(frame->isMaximized());
+        const QRect free = frame->screen()->availableGeometry();
+        if (remembered) {
+            QCOMPARE(frame->normalGeometry().size(), normal);
+            QCOMPARE(frame->ToolBar()->MonthPicker()->date().month(), 11);
+            QCOMPARE(frame->CurrentMonth().GetYear(), 2008);
+            QCOMPARE(frame->ToolBar()->FilterBox()->currentIndex(), 2);
+            QCOMPARE(frame->Sort(), DueSort::Payee);
+        } else {
+            QVERIFY2(free.contains(frame->normalGeometry()),
+                     qPrintable(QStringLiteral("%1x%2")
+                                    .arg(frame->normalGeometry().width())
+                                    .arg(frame->normalGeometry().height())));
+            QVERIFY(frame->normalGeometry().width() < free.width());
+            QCOMPARE(frame->CurrentMonth().GetMonth(), 1); // today's
+        }
+    }
+
+    // Without a tray the window shows after all: a start into the tray waits
+    // a little for the panel first.
+    void trayStartWithoutATrayShowsTheWindow()
+    {
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return false; });
+        const auto restore = qScopeGuard([&] {
+            CTrayIcon::SetTrayCheck(previous);
+            theDueStore.SetFolder(DataFolder());
+        });
+        GuiStartup::Options options;
+        options.fixedWorkDir = true;
+        options.workDir = m_dir->path();
+        options.tray = true;
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
+        QVERIFY(frame);
+        QTest::qWait(GuiStartup::kTrayWaitMs / 2);
+        QVERIFY(frame->isHidden());
+        QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), GuiStartup::kTrayWaitMs);
     }
 
     void leftoversAreSweptAndSaidOnce()

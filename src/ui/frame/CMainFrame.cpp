@@ -48,6 +48,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QSplitter>
@@ -953,12 +954,54 @@ void CMainFrame::ImportCsv()
         RefreshMonth();
 }
 
+void CMainFrame::ShowAsPlaced()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    const bool wasHidden = isHidden();
+    show();
+    if (!wasHidden || !isMaximized())
+        return;
+    // Without a window manager nothing maximises the window: then it takes
+    // the screen's free area itself.
+    QTimer::singleShot(kWindowManagerWaitMs, this, [this] {
+        const QScreen* shownOn = screen();
+        if (!shownOn || !isMaximized() || isHidden())
+            return;
+        const QSize free = shownOn->availableGeometry().size();
+        const QSize has = frameGeometry().size();
+        if (has.width() < free.width() - 2 || has.height() < free.height() - 2)
+            setGeometry(shownOn->availableGeometry());
+    });
+}
+
+void CMainFrame::BringToFront()
+{
+    ShowAsPlaced();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::SaveSettings() const
+{
+    // A window that started in the tray and was never opened has nothing to
+    // keep: what it holds is what it read.
+    if (m_everShown)
+        FrameSettings::Save(*this);
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    m_everShown = true;
+    CGuiFrameWnd::showEvent(event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     if (HideToTray()) {
         event->ignore();
         return;
     }
-    FrameSettings::Save(*this);
+    SaveSettings();
     event->accept();
 }

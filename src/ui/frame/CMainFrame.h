@@ -39,8 +39,17 @@ public:
     // needs them: to be painted ahead on another thread while it is built.
     static QList<std::pair<DrawnImages::Glyph, int>> ImagesShownFirst();
 
+    // How long a maximised window waits for a window manager to maximise it.
+    static constexpr int kWindowManagerWaitMs = 600;
+
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
+
+    // Shows the window as it was placed (remembered, or the first start's
+    // place), maximised or not; a minimised one comes back as it was.
+    void ShowAsPlaced();
+    // The same, raised and active: Open from the tray or a notification.
+    void BringToFront();
 
     // Runs the command of an id, as the menu, toolbar, shortcut, navigation
     // pane or context menu would.
@@ -120,6 +129,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -143,6 +153,8 @@ private:
     bool HideToTray();
     // Shows the window with Coming Up.
     void OpenComingUp();
+    // Keeps the window's state for the next start, once it has been shown.
+    void SaveSettings() const;
 
     void SetLoading(bool loading);
     void OnLoaded();
@@ -168,6 +180,7 @@ private:
     CTrayIcon* m_tray = nullptr;
     CReminderBar* m_reminderBanner = nullptr;
     bool m_quitting = false;
+    bool m_everShown = false;
     DueStoreLoader* m_loader = nullptr;
     bool m_loading = false;
 };

@@ -162,17 +162,8 @@ void CMainFrame::InstallDueFeatures()
     // first frame (a start into the tray asks at once).
     AfterFirstPaint::Run(this, [tray = m_tray] { tray->Install(); });
     connect(m_reminders, &ReminderCenter::checked, m_tray, &CTrayIcon::Update);
-    connect(m_tray, &CTrayIcon::openRequested, this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
-    connect(m_tray, &CTrayIcon::comingUpRequested, this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-        ShowComingUp(true);
-    });
+    connect(m_tray, &CTrayIcon::openRequested, this, &CMainFrame::BringToFront);
+    connect(m_tray, &CTrayIcon::comingUpRequested, this, &CMainFrame::OpenComingUp);
     connect(m_tray, &CTrayIcon::quitRequested, this, [this] {
         m_quitting = true;
         close();
@@ -309,10 +300,7 @@ void CMainFrame::EndChange(FileChange change)
 
 void CMainFrame::OpenComingUp()
 {
-    if (isHidden() || isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    BringToFront();
     ShowComingUp(true);
 }
 
@@ -356,10 +344,7 @@ void CMainFrame::RedoLast()
 
 void CMainFrame::OpenDue(const QString& recId)
 {
-    if (isHidden() || isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    BringToFront();
     if (!theDueStore.Contains(recId))
         return; // gone meanwhile: the window is shown, nothing more
     const DueRecord r = theDueStore.GetDue(recId);
@@ -385,6 +370,7 @@ bool CMainFrame::HideToTray()
 {
     if (m_quitting || !m_tray || !m_tray->Available() || !ReminderSettings::KeepInTray())
         return false;
+    SaveSettings(); // the session may end while the window waits in the tray
     hide();
     return true;
 }

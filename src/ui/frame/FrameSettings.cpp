@@ -6,6 +6,7 @@
 #include "ui/frame/CMainToolBar.h"
 #include "ui/frame/CMonthPicker.h"
 
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 
@@ -65,6 +66,18 @@ bool Restore(CMainFrame& frame)
     frame.SetSort(DueSortFromKey(settings.value(kSort).toString()));
     frame.RefreshMonth();
     return true;
+}
+
+void PlaceAsNew(CMainFrame& frame)
+{
+    if (const QScreen* screen = frame.screen()) {
+        const QRect free = screen->availableGeometry();
+        const QSize normal = QSize(1100, 720).boundedTo(free.size() * 9 / 10);
+        QRect place(QPoint(0, 0), normal);
+        place.moveCenter(free.center());
+        frame.setGeometry(place);
+    }
+    frame.setWindowState(frame.windowState() | Qt::WindowMaximized);
 }
 
 } // namespace FrameSettings

@@ -9,8 +9,12 @@ class CMainFrame;
 namespace FrameSettings {
 
 void Save(const CMainFrame& frame);
-// Puts the window back as it was left; false on the first start (nothing
-// remembered), when the window keeps its defaults.
+// Puts the window back as it was left, shown or not; false on the first
+// start (nothing remembered), when the window keeps its defaults.
 bool Restore(CMainFrame& frame);
+// The first start's place, for a window not shown yet: maximised, over a
+// normal size that fits the screen, so that leaving the maximised state
+// gives a window, not the screen.
+void PlaceAsNew(CMainFrame& frame);
 
 } // namespace FrameSettings

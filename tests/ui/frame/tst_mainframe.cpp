@@ -9,6 +9,7 @@
 #include "model/base/AppPaths.h"
 #include "model/base/MessageTexts.h"
 #include "model/services/FolderWatcher.h"
+#include "model/services/Reminders.h"
 #include "platform/ShellOpen.h"
 #include "ui/dialogs/CCsvImportDlg.h"
 #include "ui/dialogs/CWorkDirDlg.h"
@@ -28,6 +29,7 @@
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
+#include "ui/reminders/CTrayIcon.h"
 #include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
@@ -1103,6 +1105,63 @@ private slots:
         QCOMPARE(m_frame->Sort(), DueSort::Payee);
         QVERIFY(m_frame->Action(ID_SORT_PAYEE)->isChecked());
         QCOMPARE(m_frame->Splitter()->sizes().first(), sizes.first());
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+    }
+
+    // Open from the tray and from a notification brings the window back as
+    // it was: maximised stays maximised, minimised comes back.
+    void openFromTheTrayKeepsTheWindowState()
+    {
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        ReminderSettings::SetKeepInTray(true);
+        const auto restore = qScopeGuard([&] {
+            CTrayIcon::SetTrayCheck(previous);
+            ReminderSettings::SetKeepInTray(false);
+        });
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QVERIFY(!m_frame->close());
+        QVERIFY(m_frame->isHidden());
+        QAction* open = m_frame->Tray()->Menu()->actions().constFirst();
+        open->trigger();
+        QVERIFY(m_frame->isVisible());
+        QVERIFY(m_frame->isMaximized());
+        m_frame->showMinimized();
+        open->trigger();
+        QVERIFY(!m_frame->isMinimized());
+        QVERIFY(m_frame->isMaximized());
+        m_frame->showMinimized();
+        m_frame->OpenDue(QString()); // a notification's Open of a due gone meanwhile
+        QVERIFY(!m_frame->isMinimized());
+        QVERIFY(m_frame->isMaximized());
+    }
+
+    // What the window keeps for the next start is what the user saw: a window
+    // that waited in the tray and was never opened keeps nothing.
+    void onlyAShownWindowIsRemembered_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("never shown") << false;
+        QTest::newRow("shown") << true;
+    }
+
+    void onlyAShownWindowIsRemembered()
+    {
+        QFETCH(bool, shown);
+        QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        const auto restore = qScopeGuard([&] { CTrayIcon::SetTrayCheck(previous); });
+        m_frame = std::make_unique<CMainFrame>();
+        FrameSettings::PlaceAsNew(*m_frame);
+        if (shown) {
+            m_frame->Tray()->Menu()->actions().constFirst()->trigger(); // Open
+            QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        }
+        m_frame->Tray()->Menu()->actions().constLast()->trigger(); // Quit
+        const QSettings settings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane"));
+        QCOMPARE(settings.contains(QStringLiteral("Window/Geometry")), shown);
+        QCOMPARE(settings.contains(QStringLiteral("Window/Month")), shown);
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
     }
 
