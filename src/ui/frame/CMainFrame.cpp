@@ -495,6 +495,8 @@ void CMainFrame::OnCommand(int id)
         ExportCommands::Print(nullptr);
         break;
     case ID_APP_EXIT:
+        // Exit ends the program, also where closing the window keeps it in the tray.
+        m_quitting = true;
         close();
         break;
     case ID_VIEW_DETAILS:

@@ -41,6 +41,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -1106,6 +1107,52 @@ private slots:
         QVERIFY(m_frame->Action(ID_SORT_PAYEE)->isChecked());
         QCOMPARE(m_frame->Splitter()->sizes().first(), sizes.first());
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+    }
+
+    // The close button hides the window in the tray only where there is one
+    // and the user wants it; File > Exit and the tray's Quit always end it.
+    void closingWithATray_data()
+    {
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("close button, kept in the tray") << true << true << "close" << false;
+        QTest::newRow("close button, not kept") << true << false << "close" << true;
+        QTest::newRow("close button, no tray") << false << true << "close" << true;
+        QTest::newRow("File > Exit, kept in the tray") << true << true << "exit" << true;
+        QTest::newRow("File > Exit, no tray") << false << true << "exit" << true;
+        QTest::newRow("the tray's Quit") << true << true << "quit" << true;
+    }
+
+    void closingWithATray()
+    {
+        QFETCH(bool, tray);
+        QFETCH(bool, keep);
+        QFETCH(QString, how);
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([tray](bool) { return tray; });
+        ReminderSettings::SetKeepInTray(keep);
+        // A window that really closes is deleted; one in the tray lives on.
+        QPointer<CMainFrame> frame = new CMainFrame;
+        const auto restore = qScopeGuard([&] {
+            delete frame.data();
+            CTrayIcon::SetTrayCheck(previous);
+            ReminderSettings::SetKeepInTray(false);
+        });
+        frame->setAttribute(Qt::WA_DeleteOnClose);
+        frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frame.data()));
+        QCOMPARE(frame->Tray()->Available(), tray);
+        if (how == QLatin1String("exit"))
+            frame->OnCommand(ID_APP_EXIT);
+        else if (how == QLatin1String("quit"))
+            frame->Tray()->Menu()->actions().constLast()->trigger();
+        else
+            frame->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTEST(frame.isNull(), "ends");
+        if (frame)
+            QVERIFY(frame->isHidden());
     }
 
     // Open from the tray and from a notification brings the window back as
