@@ -35,6 +35,19 @@ QString Locate(const QString& name, const QString& programDir)
     return {};
 }
 
+QString LocateLauncher(const QString& helperDir)
+{
+    // Beside first: an installed helper has no launcher in its own folder,
+    // while the installed place seen from a build tree may hold another one.
+    for (const QString& folder : {QStringLiteral("."), QStringLiteral(TALLYVANE_BINDIR_FROM_HELPERSDIR)}) {
+        const QFileInfo candidate(QDir::cleanPath(helperDir + QLatin1Char('/') + folder + QLatin1Char('/') +
+                                                  QStringLiteral(TALLYVANE_LAUNCHER_PROGRAM)));
+        if (candidate.isFile() && candidate.isExecutable())
+            return candidate.filePath();
+    }
+    return {};
+}
+
 int Exec(const QString& name, char** argv, QTextStream& err)
 {
     const QString dir = QCoreApplication::applicationDirPath();

@@ -19,6 +19,10 @@ namespace HelperProgram {
 // in a build tree. Empty when neither is there.
 QString Locate(const QString& name, const QString& programDir);
 
+// The launcher `tallyvane` for a helper in helperDir: beside it in a build
+// tree, else where the installed layout puts it. Empty when neither is there.
+QString LocateLauncher(const QString& helperDir);
+
 // Replaces this process by the helper with the same arguments (argv[0]
 // stays, so the window keeps the name it was started by). Returns only when
 // that fails: the exit status, after saying why once.

@@ -1,8 +1,10 @@
 #include "app/GuiStartup.h"
+#include "app/HelperProgram.h"
 #include "app/InstallLayout.h"
 #include "app/Translations.h"
 #include "model/base/AppPaths.h"
 #include "model/base/Version.h"
+#include "platform/LoginAutostart.h"
 
 #include <QApplication>
 
@@ -30,6 +32,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYVANE_APP_ID));
     SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_HELPERSDIR));
+    // Login starts the launcher, which hands the window over to this program.
+    LoginAutostart::SetLauncher(HelperProgram::LocateLauncher(QCoreApplication::applicationDirPath()));
     InstallTranslations();
     return GuiStartup::Run(options);
 }

@@ -12,6 +12,8 @@ namespace LoginAutostart {
 
 namespace {
 
+QString g_launcher;
+
 // One Exec argument: quoted when it holds a reserved character, with the
 // characters that stay special inside quotes escaped.
 QString ExecArgument(const QString& arg)
@@ -31,8 +33,12 @@ QString ExecArgument(const QString& arg)
     }
     if (quote)
         out = QLatin1Char('"') + out + QLatin1Char('"');
-    // The value is also a desktop-entry string, where a backslash is escaped once more.
+    // The value is also a desktop-entry string: a backslash is escaped once
+    // more, and a line break or tab would end or bend the line.
     out.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    out.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    out.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+    out.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     return out;
 }
 
@@ -44,21 +50,34 @@ QString EntryPath()
            QStringLiteral("/autostart/tallyvane.desktop");
 }
 
-QByteArray EntryText(const QString& program)
+void SetLauncher(const QString& path)
 {
+    g_launcher = path;
+}
+
+QString Launcher()
+{
+    return g_launcher.isEmpty() ? QCoreApplication::applicationFilePath() : g_launcher;
+}
+
+QByteArray EntryText(const QString& program, const QString& workDir)
+{
+    QString exec = ExecArgument(program) + QStringLiteral(" --tray");
+    if (!workDir.isEmpty())
+        exec += QStringLiteral(" --workdir ") + ExecArgument(workDir);
     QString text;
     text += QStringLiteral("[Desktop Entry]\n");
     text += QStringLiteral("Type=Application\n");
     text += QStringLiteral("Name=Tallyvane\n");
     text += QStringLiteral("Comment=Reminders of dues\n");
-    text += QStringLiteral("Exec=") + ExecArgument(program) + QStringLiteral(" --tray\n");
+    text += QStringLiteral("Exec=") + exec + QLatin1Char('\n');
     text += QStringLiteral("Icon=tallyvane\n");
     text += QStringLiteral("Terminal=false\n");
     text += QStringLiteral("X-GNOME-Autostart-enabled=true\n");
     return text.toUtf8();
 }
 
-bool Enable(const QString& program, QString* why)
+bool Enable(const QString& workDir, QString* why)
 {
     const QString path = EntryPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
@@ -66,7 +85,7 @@ bool Enable(const QString& program, QString* why)
                    .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
         return false;
     }
-    return SaveFile::Write(path, EntryText(program), why);
+    return SaveFile::Write(path, EntryText(Launcher(), workDir), why);
 }
 
 bool Disable(QString* why)

@@ -4,17 +4,25 @@
 #include <QString>
 
 // Starting the program at login, in the tray: an XDG autostart entry
-// ($XDG_CONFIG_HOME/autostart/tallyvane.desktop) that runs "PROGRAM --tray".
+// ($XDG_CONFIG_HOME/autostart/tallyvane.desktop) that runs
+// "LAUNCHER --tray --workdir DIR" on the working directory in use.
 namespace LoginAutostart {
 
 QString EntryPath();
 
-// The entry's text for a program path, with the Exec line quoted as desktop
-// entries require (a path with blanks, quotes, "$" or "%" still runs).
-QByteArray EntryText(const QString& program);
+// The program the entry runs: the launcher, set by the window program when
+// it starts. Until then (and when set empty) this program's own path.
+void SetLauncher(const QString& path);
+QString Launcher();
 
-// Writes or removes the entry; false with the reason on failure.
-[[nodiscard]] bool Enable(const QString& program, QString* why);
+// The entry's text, with the Exec line quoted as desktop entries require (a
+// path with blanks, quotes, "$", "%" or line breaks still runs); without
+// --workdir when workDir is empty.
+QByteArray EntryText(const QString& program, const QString& workDir);
+
+// Writes the entry for Launcher() on workDir, or removes it; false with the
+// reason on failure.
+[[nodiscard]] bool Enable(const QString& workDir, QString* why);
 [[nodiscard]] bool Disable(QString* why);
 bool IsEnabled();
 

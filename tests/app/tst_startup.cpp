@@ -4,6 +4,8 @@
 #include "../ui/UiTestSupport.h"
 
 #include "app/GuiStartup.h"
+#include "app/HelperProgram.h"
+#include "app/InstallLayout.h"
 #include "model/base/MessageTexts.h"
 #include "model/store/CDueStore.h"
 #include "model/store/FolderLock.h"
@@ -449,6 +451,61 @@ private slots:
         QTest::qWait(GuiStartup::kTrayWaitMs / 2);
         QVERIFY(frame->isHidden());
         QTRY_VERIFY_WITH_TIMEOUT(frame->isVisible(), GuiStartup::kTrayWaitMs);
+    }
+
+    // The login entry runs the launcher: beside the window program in a build
+    // tree, else where the installed layout puts it.
+    void launcherIsFound_data()
+    {
+        QTest::addColumn<QString>("beside");    // "", "launcher", "not executable"
+        QTest::addColumn<QString>("installed"); // "", "launcher"
+        QTest::addColumn<QString>("found");     // "beside", "installed", ""
+        QTest::newRow("build tree") << "launcher"
+                                    << ""
+                                    << "beside";
+        QTest::newRow("installed") << ""
+                                   << "launcher"
+                                   << "installed";
+        QTest::newRow("build tree under an installed one") << "launcher"
+                                                           << "launcher"
+                                                           << "beside";
+        QTest::newRow("a file that does not run") << "not executable"
+                                                  << "launcher"
+                                                  << "installed";
+        QTest::newRow("none") << ""
+                              << ""
+                              << "";
+    }
+
+    void launcherIsFound()
+    {
+        QFETCH(QString, beside);
+        QFETCH(QString, installed);
+        // Deep enough for the way up from the helpers' folder to stay inside.
+        const QString helperDir = m_dir->path() + QStringLiteral("/a/b/c/d/prefix/helpers/tallyvane");
+        const QString name = QStringLiteral(TALLYVANE_LAUNCHER_PROGRAM);
+        const QHash<QString, QString> places{
+            {QStringLiteral("beside"), helperDir + QLatin1Char('/') + name},
+            {QStringLiteral("installed"),
+             QDir::cleanPath(helperDir + QLatin1Char('/') + QStringLiteral(TALLYVANE_BINDIR_FROM_HELPERSDIR) +
+                             QLatin1Char('/') + name)}};
+        const auto make = [](const QString& path, bool runs) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+            if (runs)
+                permissions |= QFile::ExeOwner;
+            QVERIFY(f.setPermissions(permissions));
+        };
+        QVERIFY(QDir().mkpath(helperDir));
+        if (!beside.isEmpty())
+            make(places.value(QStringLiteral("beside")), beside == QLatin1String("launcher"));
+        if (!installed.isEmpty())
+            make(places.value(QStringLiteral("installed")), true);
+        QFETCH(QString, found);
+        QCOMPARE(HelperProgram::LocateLauncher(helperDir), places.value(found));
     }
 
     void leftoversAreSweptAndSaidOnce()

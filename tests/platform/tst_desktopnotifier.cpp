@@ -122,25 +122,41 @@ void TestDesktopNotifier::noBusFallsBack()
 void TestDesktopNotifier::autostartEntry_data()
 {
     QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("workDir");
     QTest::addColumn<QString>("exec");
     QTest::newRow("plain") << "/usr/bin/tallyvane"
-                           << "Exec=/usr/bin/tallyvane --tray";
-    QTest::newRow("blank") << "/opt/My Apps/tallyvane"
-                           << "Exec=\"/opt/My Apps/tallyvane\" --tray";
-    QTest::newRow("quote, dollar, backslash") << "/opt/a\"b$c\\d/tv"
-                                              << "Exec=\"/opt/a\\\\\"b\\\\$c\\\\\\\\d/tv\" --tray";
+                           << "/home/ann/bills"
+                           << "Exec=/usr/bin/tallyvane --tray --workdir /home/ann/bills";
+    QTest::newRow("no working directory yet") << "/usr/bin/tallyvane"
+                                              << ""
+                                              << "Exec=/usr/bin/tallyvane --tray";
+    QTest::newRow("blanks") << "/opt/My Apps/tallyvane"
+                            << "/home/ann/My Bills"
+                            << "Exec=\"/opt/My Apps/tallyvane\" --tray --workdir \"/home/ann/My Bills\"";
+    QTest::newRow("quote, dollar, backslash")
+        << "/opt/a\"b$c\\d/tv"
+        << "/d/`x`"
+        << "Exec=\"/opt/a\\\\\"b\\\\$c\\\\\\\\d/tv\" --tray --workdir \"/d/\\\\`x\\\\`\"";
     QTest::newRow("percent") << "/opt/100%/tv"
-                             << "Exec=/opt/100%%/tv --tray";
+                             << "/d/50%"
+                             << "Exec=/opt/100%%/tv --tray --workdir /d/50%%";
+    // A line break must not end the entry's line.
+    QTest::newRow("line break and tab") << "/usr/bin/tallyvane"
+                                        << "/d/a\nb\tc"
+                                        << "Exec=/usr/bin/tallyvane --tray --workdir \"/d/a\\nb\\tc\"";
 }
 
 void TestDesktopNotifier::autostartEntry()
 {
     QFETCH(QString, program);
+    QFETCH(QString, workDir);
     QFETCH(QString, exec);
-    const QStringList lines = QString::fromUtf8(LoginAutostart::EntryText(program)).split(QLatin1Char('\n'));
+    const QStringList lines =
+        QString::fromUtf8(LoginAutostart::EntryText(program, workDir)).split(QLatin1Char('\n'));
     QCOMPARE(lines.first(), QStringLiteral("[Desktop Entry]"));
     QVERIFY(lines.contains(QStringLiteral("Type=Application")));
     QVERIFY2(lines.contains(exec), qPrintable(lines.join(QLatin1Char('|'))));
+    QCOMPARE(lines.filter(QStringLiteral("Exec=")).size(), 1);
 }
 
 void TestDesktopNotifier::autostartOnAndOff()
@@ -148,13 +164,18 @@ void TestDesktopNotifier::autostartOnAndOff()
     QString why;
     QVERIFY(LoginAutostart::Disable(&why));
     QVERIFY(!LoginAutostart::IsEnabled());
-    QVERIFY2(LoginAutostart::Enable(QStringLiteral("/usr/bin/tallyvane"), &why), qPrintable(why));
+    // Until the window program names its launcher, the entry runs this program.
+    QCOMPARE(LoginAutostart::Launcher(), QCoreApplication::applicationFilePath());
+    LoginAutostart::SetLauncher(QStringLiteral("/usr/bin/tallyvane"));
+    QVERIFY2(LoginAutostart::Enable(QStringLiteral("/home/ann/bills"), &why), qPrintable(why));
     QVERIFY(LoginAutostart::IsEnabled());
     QVERIFY(LoginAutostart::EntryPath().endsWith(QStringLiteral("/autostart/tallyvane.desktop")));
     QFile f(LoginAutostart::EntryPath());
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), LoginAutostart::EntryText(QStringLiteral("/usr/bin/tallyvane")));
+    QCOMPARE(f.readAll(), LoginAutostart::EntryText(QStringLiteral("/usr/bin/tallyvane"),
+                                                    QStringLiteral("/home/ann/bills")));
     f.close();
+    LoginAutostart::SetLauncher(QString());
     QVERIFY(LoginAutostart::Disable(&why));
     QVERIFY(!QFile::exists(LoginAutostart::EntryPath()));
 }

@@ -756,6 +756,7 @@ void CMainFrame::ChangeWorkingDirectory()
     theDueStore.SetFolder(folder, std::move(lock));
     m_undo->Clear(); // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
+    FollowWorkDirAtLogin();
     theDueStore.LoadAll();
     m_watcher->Watch();
     RefreshMonth();

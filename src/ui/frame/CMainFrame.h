@@ -155,6 +155,8 @@ private:
     void OpenComingUp();
     // Keeps the window's state for the next start, once it has been shown.
     void SaveSettings() const;
+    // The login entry runs the program on the working directory in use.
+    void FollowWorkDirAtLogin();
 
     void SetLoading(bool loading);
     void OnLoaded();

@@ -7,6 +7,7 @@
 #include "model/services/Reminders.h"
 #include "model/store/CDueStore.h"
 #include "platform/DesktopNotifier.h"
+#include "platform/LoginAutostart.h"
 #include "ui/calendar/CCalendarView.h"
 #include "ui/comingup/CComingUpView.h"
 #include "ui/dialogs/Prompt.h"
@@ -373,4 +374,10 @@ bool CMainFrame::HideToTray()
     SaveSettings(); // the session may end while the window waits in the tray
     hide();
     return true;
+}
+
+void CMainFrame::FollowWorkDirAtLogin()
+{
+    if (ReminderSettings::StartAtLogin() && LoginAutostart::IsEnabled())
+        (void)CReminderSettingsDlg::WriteLoginEntry(this, true);
 }

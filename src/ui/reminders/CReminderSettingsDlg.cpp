@@ -1,11 +1,11 @@
 #include "ui/reminders/CReminderSettingsDlg.h"
 
 #include "model/services/Reminders.h"
+#include "model/store/CDueStore.h"
 #include "platform/LoginAutostart.h"
 #include "ui/dialogs/Prompt.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFormLayout>
@@ -48,18 +48,23 @@ void CReminderSettingsDlg::accept()
     ReminderSettings::SetLeadDays(m_lead->value());
     ReminderSettings::SetComingUpDays(m_days->value());
     ReminderSettings::SetKeepInTray(m_keep->isChecked());
-    QString why;
-    const bool ok = m_login->isChecked()
-                        ? LoginAutostart::Enable(QCoreApplication::applicationFilePath(), &why)
-                        : LoginAutostart::Disable(&why);
-    if (!ok) {
-        Prompt::Message(this,
-                        tr("The login entry %1 could not be written: %2")
-                            .arg(QDir::toNativeSeparators(LoginAutostart::EntryPath()), why),
-                        QMessageBox::Warning);
+    if (!WriteLoginEntry(this, m_login->isChecked())) {
         ReminderSettings::SetStartAtLogin(LoginAutostart::IsEnabled());
         return; // the dialog stays open with the user's choice
     }
     ReminderSettings::SetStartAtLogin(m_login->isChecked());
     QDialog::accept();
+}
+
+bool CReminderSettingsDlg::WriteLoginEntry(QWidget* parent, bool on)
+{
+    QString why;
+    const bool ok =
+        on ? LoginAutostart::Enable(theDueStore.Folder().WorkDir(), &why) : LoginAutostart::Disable(&why);
+    if (!ok)
+        Prompt::Message(parent,
+                        tr("The login entry %1 could not be written: %2")
+                            .arg(QDir::toNativeSeparators(LoginAutostart::EntryPath()), why),
+                        QMessageBox::Warning);
+    return ok;
 }

@@ -22,6 +22,10 @@ public:
 
     void accept() override;
 
+    // Writes the login entry for the working directory in use (on), or
+    // removes it; a failure is said over parent. False on failure.
+    static bool WriteLoginEntry(QWidget* parent, bool on);
+
 private:
     QSpinBox* m_lead;
     QSpinBox* m_days;

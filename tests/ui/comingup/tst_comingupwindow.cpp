@@ -4,6 +4,7 @@
 #include "../../platform/TrayHostStandIn.h"
 #include "model/services/Reminders.h"
 #include "model/store/DueFile.h"
+#include "platform/LoginAutostart.h"
 #include "ui/calendar/CCalendarView.h"
 #include "ui/comingup/CComingUpView.h"
 #include "ui/comingup/ComingUpModel.h"
@@ -367,6 +368,12 @@ void TestComingUpWindow::comingUpFollowsMidnightAndSettings()
 
 void TestComingUpWindow::trayAndSettings()
 {
+    LoginAutostart::SetLauncher(QStringLiteral("/opt/tv/bin/tallyvane"));
+    const auto restore = qScopeGuard([] {
+        LoginAutostart::SetLauncher(QString());
+        QString ignored;
+        (void)LoginAutostart::Disable(&ignored);
+    });
     m_frame = std::make_unique<CMainFrame>();
     m_frame->Tray()->Update();
     QCOMPARE(m_frame->Tray()->ToolTip(), QStringLiteral("Tallyvane: 1 overdue, 1 due within 3 day(s)"));
@@ -389,7 +396,9 @@ void TestComingUpWindow::trayAndSettings()
     QFile entry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                 QStringLiteral("/autostart/tallyvane.desktop"));
     QVERIFY(entry.open(QIODevice::ReadOnly));
-    QVERIFY(entry.readAll().contains(" --tray\n"));
+    // The launcher, into the tray, on the folder in use.
+    const QString exec = QStringLiteral("Exec=/opt/tv/bin/tallyvane --tray --workdir ") + m_dir->path();
+    QVERIFY2(QString::fromUtf8(entry.readAll()).split(QLatin1Char('\n')).contains(exec), qPrintable(exec));
     QCOMPARE(Titles(m_frame->ComingUpView()->Model()), (QStringList{"Gas", "Rent", "Tax"}));
     // Without a tray (offscreen) closing still ends the window.
     QVERIFY(!m_frame->Tray()->Available());

@@ -10,6 +10,7 @@
 #include "model/base/MessageTexts.h"
 #include "model/services/FolderWatcher.h"
 #include "model/services/Reminders.h"
+#include "platform/LoginAutostart.h"
 #include "platform/ShellOpen.h"
 #include "ui/dialogs/CCsvImportDlg.h"
 #include "ui/dialogs/CWorkDirDlg.h"
@@ -1210,6 +1211,50 @@ private slots:
         QCOMPARE(settings.contains(QStringLiteral("Window/Geometry")), shown);
         QCOMPARE(settings.contains(QStringLiteral("Window/Month")), shown);
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
+    }
+
+    // The login entry starts the program on the folder in use: a change of
+    // working directory rewrites it, and never makes one that was not there.
+    void loginEntryFollowsTheWorkingDirectory_data()
+    {
+        QTest::addColumn<bool>("atLogin");
+        QTest::newRow("start at login") << true;
+        QTest::newRow("no start at login") << false;
+    }
+
+    void loginEntryFollowsTheWorkingDirectory()
+    {
+        QFETCH(bool, atLogin);
+        LoginAutostart::SetLauncher(QStringLiteral("/opt/tv/bin/tallyvane"));
+        QString why;
+        ReminderSettings::SetStartAtLogin(atLogin);
+        QVERIFY(atLogin ? LoginAutostart::Enable(theDueStore.Folder().WorkDir(), &why)
+                        : LoginAutostart::Disable(&why));
+        const QString current = theDueStore.Folder().WorkDir();
+        const auto restore = qScopeGuard([&] {
+            QString ignored;
+            (void)LoginAutostart::Disable(&ignored);
+            ReminderSettings::SetStartAtLogin(false);
+            LoginAutostart::SetLauncher(QString());
+            theDueStore.SetFolder(DataFolder(current));
+        });
+        m_frame = std::make_unique<CMainFrame>();
+        QTemporaryDir other(QDir::tempPath() + QStringLiteral("/other bills XXXXXX"));
+        UiTest::WhenModal<CWorkDirDlg>([&other](CWorkDirDlg* dlg) {
+            Prompt::SetNextFileName(other.path());
+            dlg->OnBrowse();
+            dlg->OnOK();
+        });
+        m_frame->OnCommand(ID_CHANGE_WORKDIR);
+        QCOMPARE(theDueStore.Folder().WorkDir(), other.path());
+        QCOMPARE(LoginAutostart::IsEnabled(), atLogin);
+        if (atLogin) {
+            QFile entry(LoginAutostart::EntryPath());
+            QVERIFY(entry.open(QIODevice::ReadOnly));
+            QCOMPARE(entry.readAll(),
+                     LoginAutostart::EntryText(QStringLiteral("/opt/tv/bin/tallyvane"), other.path()));
+        }
+        QCOMPARE(Prompt::TakeShownTexts(), QStringList());
     }
 
     void synchronizeWithoutManagerDoesNothing()
