@@ -41,8 +41,13 @@ Version %1.%2</translation>
 </context>
 <context>
     <name>CComingUpView</name>
+    <message>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+24"/>
+        <source>Every month&apos;s dues, whatever the month list&apos;s filter</source>
+        <translation>Die Fälligkeiten aller Monate, gleich welcher Filter in der Monatsliste gilt</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+88"/>
+        <location line="+73"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
@@ -470,7 +475,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+74"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -931,7 +936,7 @@ Version %1.%2</translation>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+177"/>
         <source>Loading...</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -961,7 +966,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+83"/>
+        <location line="+84"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -1000,7 +1005,7 @@ Version %1.%2</translation>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+53"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+61"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1016,18 +1021,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+129"/>
+        <location line="+120"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-127"/>
-        <location line="+128"/>
+        <location line="-118"/>
+        <location line="+119"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-126"/>
+        <location line="-117"/>
         <source>&amp;Coming Up</source>
         <translation>Dem&amp;nächst</translation>
     </message>
@@ -1055,12 +1060,12 @@ Version %1.%2</translation>
         <location line="+29"/>
         <location line="+3"/>
         <location line="+24"/>
-        <location line="+118"/>
+        <location line="+109"/>
         <source>Coming Up</source>
         <translation>Demnächst</translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-136"/>
         <source>Overdue and upcoming dues</source>
         <translation>Überfällige und anstehende Fälligkeiten</translation>
     </message>
@@ -1075,7 +1080,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten des Monats</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+58"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
@@ -1085,7 +1090,7 @@ Version %1.%2</translation>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+133"/>
         <source>Mark Paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -1093,6 +1098,11 @@ Version %1.%2</translation>
         <location line="+0"/>
         <source>Mark Unpaid</source>
         <translation>Als unbezahlt markieren</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Filter set to All, so that &quot;%1&quot; shows.</source>
+        <translation>Filter auf Alle gestellt, damit „%1“ angezeigt wird.</translation>
     </message>
 </context>
 <context>
@@ -1590,7 +1600,7 @@ Version %1.%2</translation>
         <translation>&amp;Demnächst zeigt:</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>The login entry %1 could not be written: %2</source>
         <translation>Der Anmeldeeintrag %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -1664,7 +1674,7 @@ Version %1.%2</translation>
 <context>
     <name>CTrayIcon</name>
     <message>
-        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+13"/>
+        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+43"/>
         <source>&amp;Open</source>
         <translation>&amp;Öffnen</translation>
     </message>
@@ -1679,7 +1689,7 @@ Version %1.%2</translation>
         <translation>&amp;Beenden</translation>
     </message>
     <message numerus="yes">
-        <location line="+50"/>
+        <location line="+58"/>
         <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
         <translation>
             <numerusform>Tallyvane: %1 überfällig, %2 fällig in %n Tag</numerusform>
@@ -2676,7 +2686,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+125"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+124"/>
         <source>unknown argument: %1</source>
         <translation>unbekanntes Argument: %1</translation>
     </message>
@@ -2689,7 +2699,7 @@ Version %1.%2</translation>
 <context>
     <name>HelperProgram</name>
     <message>
-        <location filename="../src/app/HelperProgram.cpp" line="+43"/>
+        <location filename="../src/app/HelperProgram.cpp" line="+56"/>
         <source>the program %1 is not installed with %2</source>
         <translation>das Programm %1 ist nicht mit %2 installiert</translation>
     </message>
@@ -2769,7 +2779,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>LoginAutostart</name>
     <message>
-        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+84"/>
         <source>cannot create the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>

@@ -41,8 +41,13 @@ Version %1.%2</translation>
 </context>
 <context>
     <name>CComingUpView</name>
+    <message>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+24"/>
+        <source>Every month&apos;s dues, whatever the month list&apos;s filter</source>
+        <translation>Les échéances de tous les mois, quel que soit le filtre de la liste du mois</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+88"/>
+        <location line="+73"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
@@ -470,7 +475,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+74"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -931,7 +936,7 @@ Version %1.%2</translation>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+177"/>
         <source>Loading...</source>
         <translation>Chargement…</translation>
     </message>
@@ -961,7 +966,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+83"/>
+        <location line="+84"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -1000,7 +1005,7 @@ Version %1.%2</translation>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+53"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+61"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -1016,18 +1021,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+129"/>
+        <location line="+120"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="-127"/>
-        <location line="+128"/>
+        <location line="-118"/>
+        <location line="+119"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="-126"/>
+        <location line="-117"/>
         <source>&amp;Coming Up</source>
         <translation>&amp;À venir</translation>
     </message>
@@ -1055,12 +1060,12 @@ Version %1.%2</translation>
         <location line="+29"/>
         <location line="+3"/>
         <location line="+24"/>
-        <location line="+118"/>
+        <location line="+109"/>
         <source>Coming Up</source>
         <translation>À venir</translation>
     </message>
     <message>
-        <location line="-145"/>
+        <location line="-136"/>
         <source>Overdue and upcoming dues</source>
         <translation>Échéances en retard et à venir</translation>
     </message>
@@ -1075,7 +1080,7 @@ Version %1.%2</translation>
         <translation>Les échéances du mois</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+58"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
@@ -1085,7 +1090,7 @@ Version %1.%2</translation>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+133"/>
         <source>Mark Paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -1093,6 +1098,11 @@ Version %1.%2</translation>
         <location line="+0"/>
         <source>Mark Unpaid</source>
         <translation>Marquer comme impayée</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Filter set to All, so that &quot;%1&quot; shows.</source>
+        <translation>Filtre mis sur Toutes pour que « %1 » s&apos;affiche.</translation>
     </message>
 </context>
 <context>
@@ -1590,7 +1600,7 @@ Version %1.%2</translation>
         <translation>&amp;À venir affiche&#xa0;:</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>The login entry %1 could not be written: %2</source>
         <translation>L&apos;entrée de connexion %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
     </message>
@@ -1664,7 +1674,7 @@ Version %1.%2</translation>
 <context>
     <name>CTrayIcon</name>
     <message>
-        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+13"/>
+        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+43"/>
         <source>&amp;Open</source>
         <translation>&amp;Ouvrir</translation>
     </message>
@@ -1679,7 +1689,7 @@ Version %1.%2</translation>
         <translation>&amp;Quitter</translation>
     </message>
     <message numerus="yes">
-        <location line="+50"/>
+        <location line="+58"/>
         <source>Tallyvane: %1 overdue, %2 due within %n day(s)</source>
         <translation>
             <numerusform>Tallyvane&#xa0;: %1 en retard, %2 à payer sous %n jour</numerusform>
@@ -2676,7 +2686,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+125"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+124"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu&#xa0;: %1</translation>
     </message>
@@ -2689,7 +2699,7 @@ Version %1.%2</translation>
 <context>
     <name>HelperProgram</name>
     <message>
-        <location filename="../src/app/HelperProgram.cpp" line="+43"/>
+        <location filename="../src/app/HelperProgram.cpp" line="+56"/>
         <source>the program %1 is not installed with %2</source>
         <translation>le programme %1 n&apos;est pas installé avec %2</translation>
     </message>
@@ -2769,7 +2779,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>LoginAutostart</name>
     <message>
-        <location filename="../src/platform/LoginAutostart.cpp" line="+65"/>
+        <location filename="../src/platform/LoginAutostart.cpp" line="+84"/>
         <source>cannot create the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>

@@ -14,10 +14,16 @@
 #include <QVBoxLayout>
 
 CComingUpView::CComingUpView(QWidget* parent)
-    : QWidget(parent), m_sums(new QLabel(this)), m_list(new QListView(this)),
+    : QWidget(parent), m_sums(new QLabel(this)), m_note(new QLabel(this)), m_list(new QListView(this)),
       m_model(new ComingUpModel(this)), m_midnight(new QTimer(this))
 {
     setObjectName(QStringLiteral("ComingUpView"));
+    // The filter box stays in the tool bar while Coming Up shows: say that it
+    // has no say here, or "Paid" would seem to leave the late dues out.
+    m_note->setObjectName(QStringLiteral("ComingUpNote"));
+    m_note->setText(tr("Every month's dues, whatever the month list's filter"));
+    m_note->setContentsMargins(8, 0, 8, 4);
+    m_note->setWordWrap(true);
     m_sums->setObjectName(QStringLiteral("ComingUpSums"));
     m_sums->setContentsMargins(8, 4, 8, 4);
     m_sums->setWordWrap(true); // a narrow pane wraps the sums rather than widening
@@ -26,6 +32,8 @@ CComingUpView::CComingUpView(QWidget* parent)
     sumColours.setColor(QPalette::WindowText, Qt::black);
     m_sums->setPalette(sumColours);
     m_sums->setAutoFillBackground(true);
+    m_note->setPalette(sumColours);
+    m_note->setAutoFillBackground(true);
     QFont bold = m_sums->font();
     bold.setBold(true);
     m_sums->setFont(bold);
@@ -39,6 +47,7 @@ CComingUpView::CComingUpView(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_sums);
+    layout->addWidget(m_note);
     layout->addWidget(m_list, 1);
 
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,

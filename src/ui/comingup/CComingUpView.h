@@ -13,7 +13,8 @@ class QTimer;
 
 // Every unpaid due that is late and every due of the next days, across
 // months, coloured as the month list, with the overdue and next 7 / 30 days
-// sums above. It lists again at midnight and whenever the frame refreshes.
+// sums above, and a word that the month list's filter does not apply. It
+// lists again at midnight and whenever the frame refreshes.
 class CComingUpView : public QWidget
 {
     Q_OBJECT
@@ -41,6 +42,7 @@ private:
     void ArmMidnight();
 
     QLabel* m_sums;
+    QLabel* m_note;
     QListView* m_list;
     ComingUpModel* m_model;
     QTimer* m_midnight;

@@ -527,6 +527,8 @@ void CMainFrame::OnCommand(int id)
         StepMonth(+1);
         break;
     case ID_TODAY:
+        if (IsComingUpShown())
+            ShowComingUp(false); // today's month is a month: the list shows it
         ShowMonthOf(COleDateTime::FromQDateTime(Clock::Now()));
         break;
     case ID_FIND:

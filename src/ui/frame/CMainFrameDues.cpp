@@ -13,6 +13,7 @@
 #include "ui/dialogs/Prompt.h"
 #include "ui/frame/AfterFirstPaint.h"
 #include "ui/frame/CDetailsBar.h"
+#include "ui/frame/CFilterCombo.h"
 #include "ui/frame/CMainToolBar.h"
 #include "ui/frame/CMonthPicker.h"
 #include "ui/frame/COutlookView.h"
@@ -27,16 +28,22 @@
 #include "ui/reminders/CTrayIcon.h"
 #include "ui/reminders/ReminderCenter.h"
 #include "ui/skinui/CGuiOutLook.h"
+#include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+namespace {
+constexpr int kStatusMessageMs = 15000;
+} // namespace
 
 void CMainFrame::InstallDueFeatures()
 {
@@ -352,6 +359,14 @@ void CMainFrame::OpenDue(const QString& recId)
     ShowComingUp(false);
     m_toolBar->MonthPicker()->SetTime(r.m_dtDue);
     RefreshMonth();
+    // Coming Up lists whatever the filter: asked for a due the month's filter
+    // hides, the list shows all, and says so.
+    QComboBox* filter = m_toolBar->FilterBox();
+    if (m_view->Model()->RowOf(recId) < 0 && FilterOfIndex(filter->currentIndex()) != DueFilter::All) {
+        filter->setCurrentIndex(0); // lists the month again
+        m_statusBar->showMessage(tr("Filter set to All, so that \"%1\" shows.").arg(r.m_strTitle),
+                                 kStatusMessageMs);
+    }
     m_view->SelectRow(m_view->Model()->RowOf(recId));
 }
 

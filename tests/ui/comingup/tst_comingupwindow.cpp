@@ -10,7 +10,9 @@
 #include "ui/comingup/ComingUpModel.h"
 #include "ui/frame/AfterFirstPaint.h"
 #include "ui/frame/CDetailsBar.h"
+#include "ui/frame/CFilterCombo.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/CMainToolBar.h"
 #include "ui/frame/CommandIds.h"
 #include "ui/frame/DueActionIds.h"
 #include "ui/list/CTallyvaneView.h"
@@ -19,6 +21,7 @@
 #include "ui/reminders/CReminderSettingsDlg.h"
 #include "ui/reminders/CTrayIcon.h"
 #include "ui/reminders/ReminderCenter.h"
+#include "ui/skinui/CGuiStatusBar.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -70,6 +73,9 @@ private slots:
     void comingUpFollowsMidnightAndSettings();
     void trayAndSettings();
     void trayIconComesWhenTheTrayDoes();
+    void todayLeavesComingUp();
+    void dueShownWhateverTheFilter_data();
+    void dueShownWhateverTheFilter();
     void hiddenComingUpLeavesTheDetailsAlone();
     void oneViewAtATime();
     void aStartThatLoadsAnnouncesNothingTwice();
@@ -431,6 +437,69 @@ void TestComingUpWindow::trayIconComesWhenTheTrayDoes()
     QCOMPARE(shown.size(), 1);
     QVERIFY(!m_frame->close());
     QVERIFY(m_frame->isHidden());
+}
+
+// Today's month is a month: Ctrl+T leaves Coming Up for the month list.
+void TestComingUpWindow::todayLeavesComingUp()
+{
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->StepMonth(+2);
+    m_frame->ShowComingUp(true);
+    m_frame->Action(ID_TODAY)->trigger();
+    QVERIFY(!m_frame->IsComingUpShown());
+    QVERIFY(m_frame->View()->isVisible());
+    QCOMPARE(m_frame->CurrentMonth().GetMonth(), 1);
+    QCOMPARE(m_frame->CurrentMonth().GetYear(), 2007);
+}
+
+// Coming Up lists whatever the month's filter: going from there to a due's
+// month shows the due even where the filter would hide it, and says so.
+void TestComingUpWindow::dueShownWhateverTheFilter_data()
+{
+    QTest::addColumn<int>("filter"); // the box's index: 0 All, 1 Paid, 2 Unpaid
+    QTest::addColumn<bool>("paid");
+    QTest::addColumn<QString>("how"); // "key": Ctrl+G in Coming Up; "notification": its Open
+    QTest::addColumn<int>("filterAfter");
+    QTest::newRow("Paid hides an unpaid due") << 1 << false << "key" << 0;
+    QTest::newRow("Unpaid hides a paid due") << 2 << true << "key" << 0;
+    QTest::newRow("Unpaid shows an unpaid due") << 2 << false << "key" << 2;
+    QTest::newRow("Paid shows a paid due") << 1 << true << "key" << 1;
+    QTest::newRow("a notification's Open, Paid") << 1 << false << "notification" << 0;
+}
+
+void TestComingUpWindow::dueShownWhateverTheFilter()
+{
+    QFETCH(int, filter);
+    QFETCH(bool, paid);
+    QFETCH(QString, how);
+    QFETCH(int, filterAfter);
+    const QString id = how == QLatin1String("key") ? m_tomorrow : m_late;
+    DueRecord r = theDueStore.GetDue(id);
+    r.m_bPaid = paid ? 1 : 0;
+    QVERIFY(theDueStore.ReplaceDue(r));
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->show();
+    m_frame->ToolBar()->FilterBox()->setCurrentIndex(filter);
+    if (how == QLatin1String("key")) {
+        m_frame->ShowComingUp(true);
+        m_frame->ComingUpView()->SelectIds({id});
+        m_frame->Action(ID_GOTO_DUE_MONTH)->trigger(); // Ctrl+G
+    } else {
+        QTRY_VERIFY(!m_standIn->calls.isEmpty());
+        QCOMPARE(m_standIn->calls.at(0).summary, QStringLiteral("Overdue: Gas"));
+        m_standIn->SendAction(m_standIn->calls.at(0).id, QStringLiteral("open"));
+        QTRY_VERIFY(!m_frame->IsComingUpShown() && m_frame->View()->SelectedDue());
+    }
+    QVERIFY(!m_frame->IsComingUpShown());
+    QVERIFY(m_frame->View()->SelectedDue());
+    QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, id);
+    QCOMPARE(m_frame->ToolBar()->FilterBox()->currentIndex(), filterAfter);
+    const QString said = m_frame->StatusBar()->currentMessage();
+    if (filterAfter == filter)
+        QVERIFY2(said.isEmpty(), qPrintable(said));
+    else
+        QVERIFY2(said.contains(theDueStore.GetDue(id).m_strTitle), qPrintable(said));
 }
 
 void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
