@@ -122,6 +122,14 @@ void TestComingUp::selection_data()
     QTest::newRow("leap day, zero days")
         << QStringList{"leap@2024-02-29T08:00", "next@2024-03-01T08:00"} << "2024-02-29" << 0 << false
         << QStringList{"leap"} << 0.0 << 20.0 << 20.0;
+    // The 30 days' sum takes day 30 whole, to its last minute, and nothing of
+    // day 31, however long February is; paid dues count in no sum.
+    QTest::newRow("day 30 in, day 31 out, leap February")
+        << QStringList{"d30@2024-03-01T23:59", "d31@2024-03-02T00:00", "paid30@2024-03-01T08:00!"}
+        << "2024-01-31" << 14 << false << QStringList{} << 0.0 << 0.0 << 10.0;
+    QTest::newRow("day 30 in, day 31 out, common February")
+        << QStringList{"d29@2023-03-01T00:00", "d30@2023-03-02T00:00", "d31@2023-03-03T00:00"} << "2023-01-31"
+        << 30 << false << QStringList{"d29", "d30"} << 0.0 << 0.0 << 20.0;
     QTest::newRow("no date is never late")
         << QStringList{"bad@0000-00-00"} << "2024-03-10" << 14 << false << QStringList{} << 0.0 << 0.0 << 0.0;
 }
