@@ -10,14 +10,25 @@ TrayHostWatcher::TrayHostWatcher(const QDBusConnection& bus, QObject* parent) : 
 
 void TrayHostWatcher::Start()
 {
-    if (m_watcher || !m_bus.isConnected())
+    if (m_watcher || m_answered)
         return;
+    if (!m_bus.isConnected()) {
+        m_answered = true;
+        emit answered();
+        return;
+    }
     const QString service = QString::fromLatin1(kService);
     m_watcher = new QDBusServiceWatcher(
         service, m_bus,
         QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration, this);
-    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayHostWatcher::Ask);
-    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { SetHost(false); });
+    connect(m_watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        m_watcherUp = true;
+        Ask();
+    });
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
+        m_watcherUp = false;
+        SetHost(false);
+    });
     // The watcher may be up before any host: the host's arrival is its own signal.
     m_bus.connect(service, QString::fromLatin1(kPath), service,
                   QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(OnHostRegistered()));
@@ -26,6 +37,7 @@ void TrayHostWatcher::Start()
 
 void TrayHostWatcher::OnHostRegistered()
 {
+    m_watcherUp = true;
     SetHost(true);
 }
 
@@ -39,9 +51,17 @@ void TrayHostWatcher::Ask()
     connect(call, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
         const QDBusPendingReply<QDBusVariant> reply = *w;
         w->deleteLater();
+        if (!reply.isError())
+            m_watcherUp = true;
+        else if (reply.error().type() == QDBusError::ServiceUnknown)
+            m_watcherUp = false;
+        const bool first = !m_answered;
+        m_answered = true;
         // Only a yes counts: a no may be older than the host's own signal.
         if (!reply.isError() && reply.value().variant().toBool())
             SetHost(true);
+        if (first)
+            emit answered();
     });
 }
 

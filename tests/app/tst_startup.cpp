@@ -380,7 +380,7 @@ private slots:
     {
         QFETCH(bool, remembered);
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
-        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool, bool) { return true; });
         const auto restore = qScopeGuard([&] {
             CTrayIcon::SetTrayCheck(previous);
             theDueStore.SetFolder(DataFolder());
@@ -410,9 +410,8 @@ private slots:
         options.tray = true;
         std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(options);
         QVERIFY(frame);
-        QTest::qWait(300);
+        QTRY_VERIFY(frame->Tray()->Available());
         QVERIFY(frame->isHidden());
-        QVERIFY(frame->Tray()->Available());
         frame->Tray()->Menu()->actions().constFirst()->trigger(); // Open
         QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
         QVERIFY(frame->isMaximized());
@@ -437,7 +436,7 @@ private slots:
     // a little for the panel first.
     void trayStartWithoutATrayShowsTheWindow()
     {
-        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return false; });
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool, bool) { return false; });
         const auto restore = qScopeGuard([&] {
             CTrayIcon::SetTrayCheck(previous);
             theDueStore.SetFolder(DataFolder());

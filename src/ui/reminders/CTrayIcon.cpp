@@ -12,15 +12,16 @@
 
 namespace {
 
-bool DesktopHasTray(bool hostRegistered)
+bool DesktopHasTray(bool hostRegistered, bool watcherUp)
 {
     // Qt asks the bus for a host once and keeps that answer for the life of
     // the process: asked before the panel is up, it would never see the tray.
-    // So the bus is left to our watcher until it has seen a host. X11 has a
-    // tray protocol of its own, which Qt looks up each time it is asked.
-    if (!hostRegistered && QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    // So Qt is asked once a host is there; on X11 also when no watcher is on
+    // the bus at all, for X11's own tray, which Qt looks up each time.
+    if (hostRegistered)
+        return QSystemTrayIcon::isSystemTrayAvailable();
+    return !watcherUp && QGuiApplication::platformName() == QLatin1String("xcb") &&
+           QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 CTrayIcon::TrayCheck& TheTrayCheck()
@@ -51,14 +52,14 @@ void CTrayIcon::Install()
     if (m_hosts)
         return;
     m_hosts = new TrayHostWatcher(QDBusConnection::sessionBus(), this);
+    connect(m_hosts, &TrayHostWatcher::answered, this, &CTrayIcon::TryShow);
     connect(m_hosts, &TrayHostWatcher::hostAppeared, this, &CTrayIcon::TryShow);
     m_hosts->Start();
-    TryShow();
 }
 
 void CTrayIcon::TryShow()
 {
-    if (m_icon || !TheTrayCheck()(m_hosts->HasHost()))
+    if (m_icon || !m_hosts->Answered() || !TheTrayCheck()(m_hosts->HasHost(), m_hosts->HasWatcher()))
         return;
     m_icon = new QSystemTrayIcon(DrawnImages::AppIcon(), this);
     m_icon->setContextMenu(m_menu);

@@ -18,17 +18,17 @@ class CTrayIcon : public QObject
 {
     Q_OBJECT
 public:
-    // Whether the desktop shows tray icons now; hostRegistered: a
-    // StatusNotifier host is on the session bus. Tests replace it; returns
-    // the one it replaces.
-    using TrayCheck = std::function<bool(bool hostRegistered)>;
+    // Whether the desktop shows tray icons now, given what is on the session
+    // bus: a StatusNotifier host, its watcher (with or without a host yet).
+    // Tests replace it; returns the one it replaces.
+    using TrayCheck = std::function<bool(bool hostRegistered, bool watcherUp)>;
     static TrayCheck SetTrayCheck(TrayCheck check);
 
     explicit CTrayIcon(QObject* parent = nullptr);
     ~CTrayIcon() override;
 
-    // Shows the icon where the desktop has a tray, and watches for one that
-    // comes later; once.
+    // Shows the icon where the desktop has a tray, once the session bus has
+    // answered, and watches for a tray that comes later; once.
     void Install();
     // Installs the icon if that has not been done yet; true while it shows.
     bool Available();

@@ -463,7 +463,7 @@ void TestComingUpWindow::trayAndSettings()
 void TestComingUpWindow::trayIconComesWhenTheTrayDoes()
 {
     // Offscreen Qt has no tray of its own: the host on the bus stands for it.
-    const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool host) { return host; });
+    const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool host, bool) { return host; });
     ReminderSettings::SetKeepInTray(true);
     const auto restore = qScopeGuard([&] { CTrayIcon::SetTrayCheck(previous); });
     TrayHostStandIn tray;

@@ -1131,7 +1131,7 @@ private slots:
         QFETCH(bool, tray);
         QFETCH(bool, keep);
         QFETCH(QString, how);
-        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([tray](bool) { return tray; });
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([tray](bool, bool) { return tray; });
         ReminderSettings::SetKeepInTray(keep);
         // A window that really closes is deleted; one in the tray lives on.
         QPointer<CMainFrame> frame = new CMainFrame;
@@ -1143,7 +1143,7 @@ private slots:
         frame->setAttribute(Qt::WA_DeleteOnClose);
         frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(frame.data()));
-        QCOMPARE(frame->Tray()->Available(), tray);
+        QTRY_COMPARE(frame->Tray()->Available(), tray); // once the session bus has answered
         if (how == QLatin1String("exit"))
             frame->OnCommand(ID_APP_EXIT);
         else if (how == QLatin1String("quit"))
@@ -1160,7 +1160,7 @@ private slots:
     // it was: maximised stays maximised, minimised comes back.
     void openFromTheTrayKeepsTheWindowState()
     {
-        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool, bool) { return true; });
         ReminderSettings::SetKeepInTray(true);
         const auto restore = qScopeGuard([&] {
             CTrayIcon::SetTrayCheck(previous);
@@ -1169,6 +1169,7 @@ private slots:
         m_frame = std::make_unique<CMainFrame>();
         m_frame->showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        QTRY_VERIFY(m_frame->Tray()->Available());
         QVERIFY(!m_frame->close());
         QVERIFY(m_frame->isHidden());
         QAction* open = m_frame->Tray()->Menu()->actions().constFirst();
@@ -1198,7 +1199,7 @@ private slots:
     {
         QFETCH(bool, shown);
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
-        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool) { return true; });
+        const CTrayIcon::TrayCheck previous = CTrayIcon::SetTrayCheck([](bool, bool) { return true; });
         const auto restore = qScopeGuard([&] { CTrayIcon::SetTrayCheck(previous); });
         m_frame = std::make_unique<CMainFrame>();
         FrameSettings::PlaceAsNew(*m_frame);
