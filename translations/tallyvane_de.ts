@@ -47,7 +47,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten aller Monate, gleich welcher Filter in der Monatsliste gilt</translation>
     </message>
     <message numerus="yes">
-        <location line="+73"/>
+        <location line="+74"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
@@ -1005,7 +1005,7 @@ Version %1.%2</translation>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+61"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+62"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1100,9 +1100,19 @@ Version %1.%2</translation>
         <translation>Als unbezahlt markieren</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+56"/>
+        <source>Filter set to All and search cleared, so that &quot;%1&quot; shows.</source>
+        <translation>Filter auf Alle gestellt und Suche geleert, damit „%1“ angezeigt wird.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Filter set to All, so that &quot;%1&quot; shows.</source>
         <translation>Filter auf Alle gestellt, damit „%1“ angezeigt wird.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search cleared, so that &quot;%1&quot; shows.</source>
+        <translation>Suche geleert, damit „%1“ angezeigt wird.</translation>
     </message>
 </context>
 <context>
@@ -1674,7 +1684,7 @@ Version %1.%2</translation>
 <context>
     <name>CTrayIcon</name>
     <message>
-        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+43"/>
+        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+44"/>
         <source>&amp;Open</source>
         <translation>&amp;Öffnen</translation>
     </message>

@@ -47,7 +47,7 @@ Version %1.%2</translation>
         <translation>Les échéances de tous les mois, quel que soit le filtre de la liste du mois</translation>
     </message>
     <message numerus="yes">
-        <location line="+73"/>
+        <location line="+74"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
@@ -1005,7 +1005,7 @@ Version %1.%2</translation>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+61"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+62"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -1100,9 +1100,19 @@ Version %1.%2</translation>
         <translation>Marquer comme impayée</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+56"/>
+        <source>Filter set to All and search cleared, so that &quot;%1&quot; shows.</source>
+        <translation>Filtre mis sur Toutes et recherche effacée pour que « %1 » s&apos;affiche.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Filter set to All, so that &quot;%1&quot; shows.</source>
         <translation>Filtre mis sur Toutes pour que « %1 » s&apos;affiche.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Search cleared, so that &quot;%1&quot; shows.</source>
+        <translation>Recherche effacée pour que « %1 » s&apos;affiche.</translation>
     </message>
 </context>
 <context>
@@ -1674,7 +1684,7 @@ Version %1.%2</translation>
 <context>
     <name>CTrayIcon</name>
     <message>
-        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+43"/>
+        <location filename="../src/ui/reminders/CTrayIcon.cpp" line="+44"/>
         <source>&amp;Open</source>
         <translation>&amp;Ouvrir</translation>
     </message>

@@ -35,6 +35,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
@@ -359,14 +360,25 @@ void CMainFrame::OpenDue(const QString& recId)
     ShowComingUp(false);
     m_toolBar->MonthPicker()->SetTime(r.m_dtDue);
     RefreshMonth();
-    // Coming Up lists whatever the filter: asked for a due the month's filter
-    // hides, the list shows all, and says so.
+    // Coming Up lists whatever the filter and the search: asked for a due
+    // that they hide, the list lets it through, and says so.
     QComboBox* filter = m_toolBar->FilterBox();
-    if (m_view->Model()->RowOf(recId) < 0 && FilterOfIndex(filter->currentIndex()) != DueFilter::All) {
+    const DueFilter shown = FilterOfIndex(filter->currentIndex());
+    const bool filterSet =
+        (shown == DueFilter::Paid && !r.m_bPaid) || (shown == DueFilter::Unpaid && r.m_bPaid);
+    if (filterSet)
         filter->setCurrentIndex(0); // lists the month again
-        m_statusBar->showMessage(tr("Filter set to All, so that \"%1\" shows.").arg(r.m_strTitle),
-                                 kStatusMessageMs);
-    }
+    QLineEdit* search = m_toolBar->SearchField();
+    const bool searchCleared = m_view->Model()->RowOf(recId) < 0 && !search->text().isEmpty();
+    if (searchCleared)
+        search->clear();
+    const QString said = filterSet && searchCleared
+                             ? tr("Filter set to All and search cleared, so that \"%1\" shows.")
+                         : filterSet     ? tr("Filter set to All, so that \"%1\" shows.")
+                         : searchCleared ? tr("Search cleared, so that \"%1\" shows.")
+                                         : QString();
+    if (!said.isEmpty())
+        m_statusBar->showMessage(said.arg(r.m_strTitle), kStatusMessageMs);
     m_view->SelectRow(m_view->Model()->RowOf(recId));
 }
 

@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QScopeGuard>
@@ -497,27 +498,45 @@ void TestComingUpWindow::todayLeavesComingUp()
     QCOMPARE(m_frame->CurrentMonth().GetYear(), 2007);
 }
 
-// Coming Up lists whatever the month's filter: going from there to a due's
-// month shows the due even where the filter would hide it, and says so.
+// Coming Up lists whatever the month's filter and search: going from there
+// to a due's month shows the due even where they would hide it, and says so.
 void TestComingUpWindow::dueShownWhateverTheFilter_data()
 {
     QTest::addColumn<int>("filter"); // the box's index: 0 All, 1 Paid, 2 Unpaid
+    QTest::addColumn<QString>("search");
     QTest::addColumn<bool>("paid");
     QTest::addColumn<QString>("how"); // "key": Ctrl+G in Coming Up; "notification": its Open
     QTest::addColumn<int>("filterAfter");
-    QTest::newRow("Paid hides an unpaid due") << 1 << false << "key" << 0;
-    QTest::newRow("Unpaid hides a paid due") << 2 << true << "key" << 0;
-    QTest::newRow("Unpaid shows an unpaid due") << 2 << false << "key" << 2;
-    QTest::newRow("Paid shows a paid due") << 1 << true << "key" << 1;
-    QTest::newRow("a notification's Open, Paid") << 1 << false << "notification" << 0;
+    QTest::addColumn<QString>("searchAfter");
+    QTest::addColumn<QString>("said"); // the start of the status bar's message
+    QTest::newRow("Paid hides an unpaid due") << 1 << "" << false << "key" << 0 << ""
+                                              << "Filter set to All,";
+    QTest::newRow("Unpaid hides a paid due") << 2 << "" << true << "key" << 0 << ""
+                                             << "Filter set to All,";
+    QTest::newRow("Unpaid shows an unpaid due") << 2 << "" << false << "key" << 2 << ""
+                                                << "";
+    QTest::newRow("Paid shows a paid due") << 1 << "" << true << "key" << 1 << ""
+                                           << "";
+    QTest::newRow("a notification's Open, Paid") << 1 << "" << false << "notification" << 0 << ""
+                                                 << "Filter set to All,";
+    QTest::newRow("the search hides it") << 0 << "water" << false << "key" << 0 << ""
+                                         << "Search cleared,";
+    QTest::newRow("the search lets it through") << 0 << "ren" << false << "key" << 0 << "ren"
+                                                << "";
+    // Only what hides the due changes: a filter that lets it through stays.
+    QTest::newRow("Unpaid passes, the search hides") << 2 << "water" << false << "key" << 2 << ""
+                                                     << "Search cleared,";
+    QTest::newRow("both hide it") << 1 << "water" << false << "key" << 0 << ""
+                                  << "Filter set to All and search cleared,";
 }
 
 void TestComingUpWindow::dueShownWhateverTheFilter()
 {
     QFETCH(int, filter);
+    QFETCH(QString, search);
     QFETCH(bool, paid);
     QFETCH(QString, how);
-    QFETCH(int, filterAfter);
+    QFETCH(QString, said);
     const QString id = how == QLatin1String("key") ? m_tomorrow : m_late;
     DueRecord r = theDueStore.GetDue(id);
     r.m_bPaid = paid ? 1 : 0;
@@ -525,6 +544,7 @@ void TestComingUpWindow::dueShownWhateverTheFilter()
     m_frame = std::make_unique<CMainFrame>();
     m_frame->show();
     m_frame->ToolBar()->FilterBox()->setCurrentIndex(filter);
+    m_frame->ToolBar()->SearchField()->setText(search);
     if (how == QLatin1String("key")) {
         m_frame->ShowComingUp(true);
         m_frame->ComingUpView()->SelectIds({id});
@@ -538,12 +558,14 @@ void TestComingUpWindow::dueShownWhateverTheFilter()
     QVERIFY(!m_frame->IsComingUpShown());
     QVERIFY(m_frame->View()->SelectedDue());
     QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, id);
-    QCOMPARE(m_frame->ToolBar()->FilterBox()->currentIndex(), filterAfter);
-    const QString said = m_frame->StatusBar()->currentMessage();
-    if (filterAfter == filter)
-        QVERIFY2(said.isEmpty(), qPrintable(said));
+    QTEST(m_frame->ToolBar()->FilterBox()->currentIndex(), "filterAfter");
+    QTEST(m_frame->ToolBar()->SearchField()->text(), "searchAfter");
+    const QString message = m_frame->StatusBar()->currentMessage();
+    if (said.isEmpty())
+        QVERIFY2(message.isEmpty(), qPrintable(message));
     else
-        QVERIFY2(said.contains(theDueStore.GetDue(id).m_strTitle), qPrintable(said));
+        QVERIFY2(message.startsWith(said) && message.contains(theDueStore.GetDue(id).m_strTitle),
+                 qPrintable(message));
 }
 
 void TestComingUpWindow::hiddenComingUpLeavesTheDetailsAlone()
