@@ -459,9 +459,6 @@ private slots:
         QTest::addColumn<QString>("beside");    // "", "launcher", "not executable"
         QTest::addColumn<QString>("installed"); // "", "launcher"
         QTest::addColumn<QString>("found");     // "beside", "installed", ""
-        QTest::newRow("build tree") << "launcher"
-                                    << ""
-                                    << "beside";
         QTest::newRow("installed") << ""
                                    << "launcher"
                                    << "installed";

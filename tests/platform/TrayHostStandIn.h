@@ -14,7 +14,6 @@ class TrayHostStandIn : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
     Q_PROPERTY(bool IsStatusNotifierHostRegistered READ IsStatusNotifierHostRegistered)
-    Q_PROPERTY(int ProtocolVersion READ ProtocolVersion)
 public:
     explicit TrayHostStandIn(const QString& connectionName = QStringLiteral("trayhost"))
         : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName))
@@ -28,7 +27,7 @@ public:
         m_host = withHost;
         return m_bus.isConnected() &&
                m_bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), this,
-                                    QDBusConnection::ExportAllProperties | QDBusConnection::ExportAllSlots) &&
+                                    QDBusConnection::ExportAllProperties) &&
                m_bus.registerService(QStringLiteral("org.kde.StatusNotifierWatcher"));
     }
     void Stop()
@@ -49,13 +48,6 @@ public:
     }
 
     bool IsStatusNotifierHostRegistered() const { return m_host; }
-    int ProtocolVersion() const { return 0; }
-
-public slots:
-    void RegisterStatusNotifierItem(const QString& service) { items << service; }
-
-public:
-    QStringList items;
 
 private:
     QDBusConnection m_bus;

@@ -62,7 +62,6 @@ CComingUpView::CComingUpView(QWidget* parent)
             m_list->setCurrentIndex(index);
         emit contextMenuRequested(m_list->viewport()->mapToGlobal(pos));
     });
-    m_midnight->setObjectName(QStringLiteral("MidnightTimer"));
     m_midnight->setSingleShot(true);
     connect(m_midnight, &QTimer::timeout, this, [this] {
         Refresh();

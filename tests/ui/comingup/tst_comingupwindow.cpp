@@ -33,7 +33,6 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -73,7 +72,6 @@ private slots:
     void undoOfEachWindowChange();
     void undoRefusedAfterChangeOnDisk();
     void comingUpFollowsMidnightAndSettings();
-    void midnightTimerIsArmedAgain();
     void twoMidnightsInARow();
     void trayAndSettings();
     void trayIconComesWhenTheTrayDoes();
@@ -374,27 +372,6 @@ void TestComingUpWindow::comingUpFollowsMidnightAndSettings()
     QVERIFY(!m_frame->IsComingUpShown());
     QCOMPARE(m_frame->CurrentMonth().GetMonth(), 2);
     QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, m_tomorrow);
-}
-
-// After a midnight the timer waits for the next one, a day ahead.
-void TestComingUpWindow::midnightTimerIsArmedAgain()
-{
-    Clock::SetFixed(QDateTime(QDate(2007, 1, 31), QTime(23, 59, 59)));
-    ReminderSettings::SetComingUpDays(0);
-    CComingUpView view;
-    view.Refresh();
-    auto* timer = view.findChild<QTimer*>(QStringLiteral("MidnightTimer"));
-    QVERIFY(timer);
-    QVERIFY(timer->isActive());
-    QVERIFY2(timer->remainingTime() <= 3000, qPrintable(QString::number(timer->remainingTime())));
-    QCOMPARE(Titles(view.Model()), QStringList{"Gas"});
-    Clock::SetFixed(QDateTime(QDate(2007, 2, 1), QTime(0, 0, 1)));
-    QTRY_COMPARE_WITH_TIMEOUT(Titles(view.Model()), (QStringList{"Gas", "Rent"}), 5000);
-    QVERIFY(timer->isActive());
-    // A day, give or take the slack of a coarse timer.
-    const int day = 24 * 3600 * 1000;
-    QVERIFY2(timer->remainingTime() > day - 60000 && timer->remainingTime() < day + 60000,
-             qPrintable(QString::number(timer->remainingTime())));
 }
 
 // The pinned clock stands just before each midnight in turn, as if the day
