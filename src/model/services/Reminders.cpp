@@ -270,6 +270,9 @@ ReminderSnapshot SnapshotReminders(const CDueStore& store, const QDate& today, i
 ReminderCheck CompareReminders(const ReminderSnapshot& snapshot, ReminderMemory& memory)
 {
     ReminderCheck check;
+    // Paid and unpaid again before this look saw it paid: a fresh reminder all the same.
+    for (const QString& id : snapshot.paidSince)
+        memory.Forget(id);
     if (!snapshot.on)
         return check;
     check.overdue = snapshot.overdue;

@@ -96,9 +96,10 @@ struct ReminderCheck
 // data), and then, on any thread, what of it is fresh against the memory.
 struct ReminderSnapshot
 {
-    bool on = false;       // reminders are on (a lead time above 0)
-    QList<Reminder> due;   // every due that needs a reminder now
-    QSet<QString> waiting; // placeholders and dues being edited: left as they are
+    bool on = false;         // reminders are on (a lead time above 0)
+    QList<Reminder> due;     // every due that needs a reminder now
+    QSet<QString> waiting;   // placeholders and dues being edited: left as they are
+    QSet<QString> paidSince; // marked paid since the last look: announced afresh when unpaid again
     int overdue = 0;
     int soon = 0;
 };

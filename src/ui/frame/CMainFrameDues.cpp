@@ -320,6 +320,8 @@ void CMainFrame::MarkDues(const QStringList& ids, bool paid)
     FileChange change = BeginChange(paid ? tr("Mark Paid") : tr("Mark Unpaid"), ids);
     (void)::MarkDues(theDueStore, ids, paid);
     EndChange(std::move(change));
+    if (paid)
+        m_reminders->MarkedPaid(ids);
     ReportStoreErrors();
     const QStringList selected = IsComingUpShown() ? m_comingUp->SelectedIds() : QStringList();
     RefreshMonth();

@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 constexpr int kCheckIntervalMs = 60 * 1000;
 const QString kPaidAction = QStringLiteral("mark-paid");
@@ -104,9 +106,18 @@ bool ReminderCenter::CanLook() const
     return !m_held && !theDueStore.Folder().IsEmpty();
 }
 
-ReminderSnapshot ReminderCenter::Snapshot(int leadDays) const
+ReminderSnapshot ReminderCenter::Snapshot(int leadDays)
 {
-    return SnapshotReminders(theDueStore, Clock::Now().date(), leadDays, m_editing);
+    ReminderSnapshot snapshot = SnapshotReminders(theDueStore, Clock::Now().date(), leadDays, m_editing);
+    snapshot.paidSince = std::exchange(m_paidSince, {});
+    return snapshot;
+}
+
+void ReminderCenter::MarkedPaid(const QStringList& recIds)
+{
+    for (const QString& id : recIds)
+        m_paidSince.insert(id);
+    ScheduleCheck();
 }
 
 ReminderCheck ReminderCenter::Compare(Memory& m, const DataFolder& folder, const ReminderSnapshot& snapshot)

@@ -43,6 +43,9 @@ public:
     // Held while the store is being loaded: a half-read folder would look as
     // if its dues were gone, and what was announced of them would be forgotten.
     void SetHeld(bool held) { m_held = held; }
+    // Dues the user marked paid: should they be unpaid again by the next
+    // look, they are announced afresh.
+    void MarkedPaid(const QStringList& recIds);
     // Dues open in the editor: not announced as they stand now.
     void SetEditing(const QStringList& recIds);
     DesktopNotifier* Notifier() const { return m_notifier; }
@@ -77,7 +80,7 @@ private:
     };
     static ReminderCheck Compare(Memory& memory, const DataFolder& folder, const ReminderSnapshot& snapshot);
     bool CanLook() const;
-    ReminderSnapshot Snapshot(int leadDays) const;
+    ReminderSnapshot Snapshot(int leadDays);
     void LookInBackground();
     void Finish(const ReminderCheck& check, int leadDays);
     void OnFailed(const QString& tag, const QString& summary, const QString& body);
@@ -92,6 +95,7 @@ private:
     bool m_looking = false;
     bool m_lookAgain = false;
     QSet<QString> m_editing;
+    QSet<QString> m_paidSince;
     QStringList m_failed;
     int m_failedMore = 0;
     QStringList m_summaryLines; // what the summary stands for, should it fail

@@ -233,6 +233,12 @@ void TestComingUp::reminderMemoryFollowsDateAndPayment()
     r.m_bPaid = 0;
     QVERIFY(m_store.ReplaceDue(r));
     QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 1);
+    // Paid and unpaid again between two looks: the look is told, and it is
+    // announced afresh.
+    QCOMPARE(TakeReminders(m_store, QDate(2024, 1, 1), 3, memory).size(), 0);
+    ReminderSnapshot snapshot = SnapshotReminders(m_store, QDate(2024, 1, 1), 3);
+    snapshot.paidSince = {ids.first()};
+    QCOMPARE(CompareReminders(snapshot, memory).fresh.size(), 1);
 }
 
 void TestComingUp::remindersOff()
