@@ -270,18 +270,7 @@ bool ReadExportMonths(const Invocation& call, COleDateTime& first, COleDateTime&
         Fail(call.err, Text::tr("--from YYYY-MM and --to YYYY-MM go together"));
         return false;
     }
-    const QString from = call.parser.value(kFrom), to = call.parser.value(kTo);
-    for (const auto& [text, month] : {std::pair{from, &first}, std::pair{to, &last}}) {
-        if (!ParseMonth(text, *month)) {
-            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(text));
-            return false;
-        }
-    }
-    if (last < first) {
-        Fail(call.err, Text::tr("--to %1 is before --from %2").arg(to, from));
-        return false;
-    }
-    return true;
+    return ReadMonthRange(call, first, last);
 }
 
 Outcome RunExport(const Invocation& call)
@@ -490,6 +479,22 @@ bool OpenFolderForReading(const QString& workDir, QTextStream& err)
 bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
 {
     return OpenFolder(workDir, err, true);
+}
+
+bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last)
+{
+    const QString from = call.parser.value(kFrom), to = call.parser.value(kTo);
+    for (const auto& [text, month] : {std::pair{from, &first}, std::pair{to, &last}}) {
+        if (!ParseMonth(text, *month)) {
+            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(text));
+            return false;
+        }
+    }
+    if (last < first) {
+        Fail(call.err, Text::tr("--to %1 is before --from %2").arg(to, from));
+        return false;
+    }
+    return true;
 }
 
 const QList<Command>& Commands()

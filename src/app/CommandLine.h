@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportRequest.h"
+#include "model/base/COleDateTime.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -105,6 +106,10 @@ bool OpenFolderForReading(const QString& workDir, QTextStream& err);
 // takes its writer's lock and loads it into theDueStore. False once the
 // reason is said on err (also when the window holds the folder).
 bool OpenFolderForWriting(const QString& workDir, QTextStream& err);
+
+// --from YYYY-MM and --to YYYY-MM of a command that takes a range of months,
+// the last not before the first. False once the problem is said on err.
+bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last);
 
 // Escapes tabs, line breaks and backslashes for one tab-separated field.
 QString EscapeField(const QString& text);
