@@ -2,6 +2,7 @@
 
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
+#include "app/ReportCommand.h"
 #include "app/WriteCommands.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
@@ -524,6 +525,14 @@ const QList<Command>& Commands()
          &DataCommands::CheckImportArguments,
          nullptr,
          &DataCommands::RunImport},
+        {QStringLiteral("report"),
+         QString(),
+         Text::tr("Print the sums of the dues of a range of months by month, payee, account, type or series"),
+         &ReportCommand::Options,
+         {kWorkDir, kFrom, kTo, QStringLiteral("by")},
+         nullptr,
+         &ReportCommand::Details,
+         &ReportCommand::Run},
         {QStringLiteral("upcoming"),
          QString(),
          Text::tr("Print the unpaid dues that are late or fall due within N days, then their sums"),

@@ -24,6 +24,7 @@ class QTextStream;
 //   tallyvane export FORMAT --workdir DIR --month YYYY-MM [--filter ...] [--no-notes] --output FILE
 //   tallyvane export FORMAT --workdir DIR --from YYYY-MM --to YYYY-MM [...] --output FILE
 //   tallyvane import csv --workdir DIR FILE
+//   tallyvane report --workdir DIR --from YYYY-MM --to YYYY-MM --by GROUPING [--format text|json|csv]
 // Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
 
