@@ -234,12 +234,15 @@ Report BuildReport(const CDueStore& store, const ReportRange& range, ReportGroup
         }
     }
     if (grouping != ReportGrouping::Month) {
-        std::sort(report.groups.begin(), report.groups.end(), [](const ReportGroup& a, const ReportGroup& b) {
-            const double ta = a.Total(), tb = b.Total();
-            if (ta != tb)
-                return ta > tb;
-            return a.key < b.key;
-        });
+        // Amounts beyond the double's range may sum to NaN, which must not upset the sort.
+        auto total = [](const ReportGroup& g) { return std::isnan(g.Total()) ? -HUGE_VAL : g.Total(); };
+        std::sort(report.groups.begin(), report.groups.end(),
+                  [&](const ReportGroup& a, const ReportGroup& b) {
+                      const double ta = total(a), tb = total(b);
+                      if (ta != tb)
+                          return ta > tb;
+                      return a.key < b.key;
+                  });
     }
     return report;
 }
