@@ -108,7 +108,9 @@ QString ShownKey(const Report& report, const ReportGroup& g, const QLocale& loca
     case ReportGrouping::Type:
         return DueTypeText(g.key == QLatin1String("Personal") ? 2 : 1);
     case ReportGrouping::Series:
-        return g.key.isEmpty() ? ReportCommandText::tr("(no series)") : g.title;
+        if (g.key.isEmpty())
+            return ReportCommandText::tr("(no series)");
+        return g.title.isEmpty() ? g.key : g.title;
     default:
         return g.key.isEmpty() ? ReportCommandText::tr("(none)") : g.key;
     }
