@@ -23,11 +23,9 @@ private slots:
     void init();
     void json_data();
     void json();
-    void seriesJson();
     void csv_data();
     void csv();
     void textByMonth();
-    void textBySeries();
     void badInput_data();
     void badInput();
     void skippedFilesAreNamed();
@@ -113,66 +111,38 @@ QStringList TestReportCommand::Args(const QString& by, const QString& format, co
 void TestReportCommand::json_data()
 {
     QTest::addColumn<QString>("by");
-    QTest::addColumn<QStringList>("groups"); // key, count, paid, unpaid, total
+    QTest::addColumn<QStringList>("objects"); // compact, keys in order
     QTest::newRow("month") << "month"
-                           << QStringList{"2023-11 5 37.5 52.5 90", "2023-12 6 0 390.1 390.1",
-                                          "2024-01 9 -0.2 102.8 102.6", "2024-02 5 0 95 95"};
-    QTest::newRow("payee, empty is a group") << "payee"
-                                             << QStringList{" 2 -0.2 300.1 299.9", "Gym 17 37.5 175 212.5",
-                                                            "=Net, Inc 4 0 165 165", "Cents 2 0 0.3 0.3"};
-    QTest::newRow("account, a credit last")
-        << "account" << QStringList{" 24 37.5 640.4 677.9", "ACC \"1\" 1 -0.2 0 -0.2"};
-    QTest::newRow("type") << "type"
-                          << QStringList{"Business 24 37.3 340.3 377.6", "Personal 1 0 300.1 300.1"};
-    QTest::newRow("series") << "series"
-                            << QStringList{" 4 -0.2 300.4 300.2", "recIdGym 17 37.5 175 212.5",
-                                           "recIdNet 4 0 165 165"};
+                           << QStringList{
+                                  R"({"count":5,"key":"2023-11","paid":37.5,"total":90,"unpaid":52.5})",
+                                  R"({"count":6,"key":"2023-12","paid":0,"total":390.1,"unpaid":390.1})",
+                                  R"({"count":9,"key":"2024-01","paid":-0.2,"total":102.6,"unpaid":102.8})",
+                                  R"({"count":5,"key":"2024-02","paid":0,"total":95,"unpaid":95})"};
+    // 12.50 a week is 54.17 a month; what changed is named only where it did.
+    QTest::newRow("series")
+        << "series"
+        << QStringList{
+               R"({"changed":false,"count":4,"key":"","monthly":0,"paid":-0.2,"title":"","total":300.2,)"
+               R"("unpaid":300.4,"yearly":0})",
+               R"({"changed":false,"count":17,"key":"recIdGym","monthly":54.17,"paid":37.5,"title":"Gym",)"
+               R"("total":212.5,"unpaid":175,"yearly":650})",
+               R"({"changed":true,"changedOn":"2024-02-29","count":4,"currentAmount":45,"key":"recIdNet",)"
+               R"("monthly":45,"paid":0,"previousAmount":40,"title":"@Net","total":165,"unpaid":165,"yearly":540})"};
 }
 
 void TestReportCommand::json()
 {
     QFETCH(QString, by);
-    QFETCH(QStringList, groups);
+    QFETCH(QStringList, objects);
     QCOMPARE(Run(Args(by, "json")), 0);
     QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
     QJsonParseError error;
     const QJsonArray array = QJsonDocument::fromJson(m_out.toUtf8(), &error).array();
     QCOMPARE(error.error, QJsonParseError::NoError);
     QStringList got;
-    for (const QJsonValue& v : array) {
-        QStringList fields{v[QStringLiteral("key")].toString()};
-        for (const char* name : {"count", "paid", "unpaid", "total"}) {
-            QVERIFY2(v[QLatin1String(name)].isDouble(), name); // numbers, not texts
-            fields << QString::number(v[QLatin1String(name)].toDouble());
-        }
-        got << fields.join(QLatin1Char(' '));
-    }
-    QCOMPARE(got, groups);
-}
-
-void TestReportCommand::seriesJson()
-{
-    QCOMPARE(Run(Args("series", "json")), 0);
-    QJsonObject gym, net, none;
-    for (const QJsonValue& v : QJsonDocument::fromJson(m_out.toUtf8()).array()) {
-        const QString key = v[QStringLiteral("key")].toString();
-        (key == QLatin1String("recIdGym")   ? gym
-         : key == QLatin1String("recIdNet") ? net
-                                            : none) = v.toObject();
-    }
-    QCOMPARE(gym[QStringLiteral("title")].toString(), QStringLiteral("Gym"));
-    QCOMPARE(gym[QStringLiteral("monthly")].toDouble(), 54.17); // 12.50 a week, 52 weeks in 12 months
-    QCOMPARE(gym[QStringLiteral("yearly")].toDouble(), 650.0);
-    QCOMPARE(gym[QStringLiteral("changed")].toBool(), false);
-    QVERIFY(!gym.contains(QStringLiteral("previousAmount")));
-    QCOMPARE(net[QStringLiteral("monthly")].toDouble(), 45.0);
-    QCOMPARE(net[QStringLiteral("yearly")].toDouble(), 540.0);
-    QCOMPARE(net[QStringLiteral("changed")].toBool(), true);
-    QCOMPARE(net[QStringLiteral("previousAmount")].toDouble(), 40.0);
-    QCOMPARE(net[QStringLiteral("currentAmount")].toDouble(), 45.0);
-    QCOMPARE(net[QStringLiteral("changedOn")].toString(), QStringLiteral("2024-02-29"));
-    QCOMPARE(none[QStringLiteral("monthly")].toDouble(), 0.0);
-    QCOMPARE(none[QStringLiteral("title")].toString(), QString());
+    for (const QJsonValue& v : array)
+        got << QString::fromUtf8(QJsonDocument(v.toObject()).toJson(QJsonDocument::Compact));
+    QCOMPARE(got, objects);
 }
 
 void TestReportCommand::csv_data()
@@ -242,21 +212,6 @@ void TestReportCommand::textByMonth()
     QCOMPARE(Snapshot(m_work), before); // reading writes nothing
 }
 
-void TestReportCommand::textBySeries()
-{
-    QCOMPARE(Run(Args("series")), 0);
-    const QStringList lines = m_out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 6);
-    QCOMPARE(Cells(lines.at(0)), (QStringList{"Series", "Dues", "Paid", "Unpaid", "Total", "A month",
-                                              "A year", "Latest change", "Series ID"}));
-    QCOMPARE(Cells(lines.at(1)).first(), QStringLiteral("(no series)"));
-    QCOMPARE(Cells(lines.at(3)), (QStringList{"@Net", "4", "$0.00", "$165.00", "$165.00", "$45.00", "$540.00",
-                                              "$45.00 from 2/29/2024, before $40.00", "recIdNet"}));
-    // The totals count every due, and what the series cost together.
-    QCOMPARE(Cells(lines.at(5)),
-             (QStringList{"Total", "25", "$37.30", "$640.40", "$677.70", "$99.17", "$1,190.00"}));
-}
-
 void TestReportCommand::badInput_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -268,21 +223,14 @@ void TestReportCommand::badInput_data()
     QTest::newRow("bad month") << QStringList{"report", "--workdir", "@",    "--from", "2024-13",
                                               "--to",   "2024-12",   "--by", "month"}
                                << "bad month \"2024-13\"";
-    QTest::newRow("month without its zero")
-        << QStringList{"report", "--workdir", "@", "--from", "2024-01", "--to", "2024-2", "--by", "month"}
-        << "bad month";
     QTest::newRow("unknown grouping") << base + QStringList{"--by", "colour"} << "colour";
-    QTest::newRow("grouping in capitals") << base + QStringList{"--by", "Payee"} << "Payee";
     QTest::newRow("bad format") << base + QStringList{"--by", "month", "--format", "xml"} << "xml";
     QTest::newRow("no grouping") << base << "--by";
-    QTest::newRow("no end") << QStringList{"report", "--workdir", "@", "--from", "2023-11", "--by", "month"}
-                            << "--to";
     QTest::newRow("grouping twice") << base + QStringList{"--by", "month", "--by", "payee"} << "twice";
     QTest::newRow("missing folder") << QStringList{"report",  "--workdir", "/nonexistent/x",
                                                    "--from",  "2023-11",   "--to",
                                                    "2024-02", "--by",      "month"}
                                     << "not found";
-    QTest::newRow("takes no argument") << base + QStringList{"--by", "month", "extra"} << "extra";
 }
 
 void TestReportCommand::badInput()
