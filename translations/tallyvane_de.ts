@@ -47,7 +47,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten aller Monate, gleich welcher Filter in der Monatsliste gilt</translation>
     </message>
     <message numerus="yes">
-        <location line="+74"/>
+        <location line="+73"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
@@ -372,7 +372,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+448"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+460"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
@@ -383,31 +383,31 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+59"/>
-        <location line="+136"/>
+        <location line="+152"/>
         <location line="+102"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gespeichert werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
-        <location line="-228"/>
+        <location line="-244"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+150"/>
+        <location line="+166"/>
         <location line="+12"/>
         <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-196"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+293"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gelöscht werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
@@ -2058,7 +2058,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+49"/>
+        <location filename="../src/app/CommandLine.cpp" line="+50"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -2085,13 +2085,13 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+17"/>
+        <location line="+230"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="-75"/>
-        <location line="+97"/>
+        <location line="-288"/>
+        <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
@@ -2111,7 +2111,7 @@ Version %1.%2</translation>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-191"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2126,12 +2126,12 @@ Version %1.%2</translation>
         <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+224"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 liegt vor --from %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-201"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>unbekanntes Exportformat „%1“</translation>
     </message>
@@ -2204,7 +2204,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+53"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
     </message>
@@ -2217,6 +2217,11 @@ Version %1.%2</translation>
         <location line="+8"/>
         <source>Add the dues of a CSV file, each under a new record identifier</source>
         <translation>Die Fälligkeiten einer CSV-Datei hinzufügen, jede unter einer neuen Eintragskennung</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the sums of the dues of a range of months by month, payee, account, type or series</source>
+        <translation>Die Summen der Fälligkeiten mehrerer Monate ausgeben, nach Monat, Empfänger, Konto, Art oder Serie</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3311,6 +3316,132 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <location line="+107"/>
         <source>the folder %1 could not be made</source>
         <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommandText</name>
+    <message>
+        <location filename="../src/app/ReportCommand.cpp" line="+111"/>
+        <source>(no series)</source>
+        <translation>(keine Serie)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(none)</source>
+        <translation>(ohne)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The first month</source>
+        <translation>Der erste Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month, included</source>
+        <translation>Der letzte Monat, eingeschlossen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the dues are summed by</source>
+        <translation>Wonach die Fälligkeiten summiert werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>text (the default), json or csv</source>
+        <translation>text (Vorgabe), json oder csv</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A due counts in the month of its due date. By series, each series also shows what it costs a
+month and a year and its latest change of amount; the dues of no series are a group of their own.</source>
+        <translation>Eine Fälligkeit zählt im Monat ihres Fälligkeitsdatums. Nach Serie zeigt jede Serie auch, was sie im
+Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten ohne Serie bilden eine eigene Gruppe.</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Dues</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+23"/>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>A month</source>
+        <translation>Im Monat</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>A year</source>
+        <translation>Im Jahr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latest change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Series ID</source>
+        <translation>Serienkennung</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 from %2, before %3</source>
+        <translation>%1 ab %2, vorher %3</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>bad grouping &quot;%1&quot;: expected month, payee, account, type or series</source>
+        <translation>ungültige Gruppierung „%1“: erwartet wird month, payee, account, type oder series</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text, json or csv</source>
+        <translation>ungültiges Format „%1“: erwartet wird text, json oder csv</translation>
     </message>
 </context>
 <context>

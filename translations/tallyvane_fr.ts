@@ -47,7 +47,7 @@ Version %1.%2</translation>
         <translation>Les échéances de tous les mois, quel que soit le filtre de la liste du mois</translation>
     </message>
     <message numerus="yes">
-        <location line="+74"/>
+        <location line="+73"/>
         <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
         <translation>
             <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
@@ -372,7 +372,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+448"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+460"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
@@ -383,31 +383,31 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+59"/>
-        <location line="+136"/>
+        <location line="+152"/>
         <location line="+102"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
-        <location line="-228"/>
+        <location line="-244"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+150"/>
+        <location line="+166"/>
         <location line="+12"/>
         <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-180"/>
+        <location line="-196"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+277"/>
+        <location line="+293"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
@@ -2058,7 +2058,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+49"/>
+        <location filename="../src/app/CommandLine.cpp" line="+50"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -2085,13 +2085,13 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+17"/>
+        <location line="+230"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="-75"/>
-        <location line="+97"/>
+        <location line="-288"/>
+        <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
@@ -2111,7 +2111,7 @@ Version %1.%2</translation>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-191"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2126,12 +2126,12 @@ Version %1.%2</translation>
         <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+224"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 est avant --from %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="-201"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -2204,7 +2204,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+53"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
     </message>
@@ -2217,6 +2217,11 @@ Version %1.%2</translation>
         <location line="+8"/>
         <source>Add the dues of a CSV file, each under a new record identifier</source>
         <translation>Ajouter les échéances d&apos;un fichier CSV, chacune sous un nouvel identifiant d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the sums of the dues of a range of months by month, payee, account, type or series</source>
+        <translation>Afficher les sommes des échéances d&apos;une période de mois, par mois, bénéficiaire, compte, type ou série</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -3311,6 +3316,132 @@ Veuillez contacter le support pour toute question.</translation>
         <location line="+107"/>
         <source>the folder %1 could not be made</source>
         <translation>le dossier %1 n’a pas pu être créé</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommandText</name>
+    <message>
+        <location filename="../src/app/ReportCommand.cpp" line="+111"/>
+        <source>(no series)</source>
+        <translation>(aucune série)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Le dossier de travail qui contient les échéances</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The first month</source>
+        <translation>Le premier mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The last month, included</source>
+        <translation>Le dernier mois, inclus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>What the dues are summed by</source>
+        <translation>Ce selon quoi les échéances sont additionnées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>text (the default), json or csv</source>
+        <translation>text (par défaut), json ou csv</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>A due counts in the month of its due date. By series, each series also shows what it costs a
+month and a year and its latest change of amount; the dues of no series are a group of their own.</source>
+        <translation>Une échéance compte dans le mois de sa date d&apos;échéance. Par série, chaque série indique aussi ce qu&apos;elle coûte
+par mois et par an, et son dernier changement de montant&#xa0;; les échéances sans série forment un groupe à part.</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>Dues</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Unpaid</source>
+        <translation>Impayé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+23"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>A month</source>
+        <translation>Par mois</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>A year</source>
+        <translation>Par an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Latest change</source>
+        <translation>Dernier changement</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Series ID</source>
+        <translation>Identifiant de série</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 from %2, before %3</source>
+        <translation>%1 depuis le %2, avant %3</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>bad grouping &quot;%1&quot;: expected month, payee, account, type or series</source>
+        <translation>regroupement invalide «&#xa0;%1&#xa0;»&#xa0;: month, payee, account, type ou series attendu</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>bad format &quot;%1&quot;: expected text, json or csv</source>
+        <translation>format invalide «&#xa0;%1&#xa0;»&#xa0;: text, json ou csv attendu</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
+#include "app/ReportCommand.h"
 #include "app/WriteCommands.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
@@ -270,18 +271,7 @@ bool ReadExportMonths(const Invocation& call, COleDateTime& first, COleDateTime&
         Fail(call.err, Text::tr("--from YYYY-MM and --to YYYY-MM go together"));
         return false;
     }
-    const QString from = call.parser.value(kFrom), to = call.parser.value(kTo);
-    for (const auto& [text, month] : {std::pair{from, &first}, std::pair{to, &last}}) {
-        if (!ParseMonth(text, *month)) {
-            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(text));
-            return false;
-        }
-    }
-    if (last < first) {
-        Fail(call.err, Text::tr("--to %1 is before --from %2").arg(to, from));
-        return false;
-    }
-    return true;
+    return ReadMonthRange(call, first, last);
 }
 
 Outcome RunExport(const Invocation& call)
@@ -492,6 +482,22 @@ bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
     return OpenFolder(workDir, err, true);
 }
 
+bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last)
+{
+    const QString from = call.parser.value(kFrom), to = call.parser.value(kTo);
+    for (const auto& [text, month] : {std::pair{from, &first}, std::pair{to, &last}}) {
+        if (!ParseMonth(text, *month)) {
+            Fail(call.err, Text::tr("bad month \"%1\": expected YYYY-MM").arg(text));
+            return false;
+        }
+    }
+    if (last < first) {
+        Fail(call.err, Text::tr("--to %1 is before --from %2").arg(to, from));
+        return false;
+    }
+    return true;
+}
+
 const QList<Command>& Commands()
 {
     static const QList<Command> commands{
@@ -519,6 +525,14 @@ const QList<Command>& Commands()
          &DataCommands::CheckImportArguments,
          nullptr,
          &DataCommands::RunImport},
+        {QStringLiteral("report"),
+         QString(),
+         Text::tr("Print the sums of the dues of a range of months by month, payee, account, type or series"),
+         &ReportCommand::Options,
+         {kWorkDir, kFrom, kTo, QStringLiteral("by")},
+         nullptr,
+         &ReportCommand::Details,
+         &ReportCommand::Run},
         {QStringLiteral("upcoming"),
          QString(),
          Text::tr("Print the unpaid dues that are late or fall due within N days, then their sums"),

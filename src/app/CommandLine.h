@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportRequest.h"
+#include "model/base/COleDateTime.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ class QTextStream;
 //   tallyvane export FORMAT --workdir DIR --month YYYY-MM [--filter ...] [--no-notes] --output FILE
 //   tallyvane export FORMAT --workdir DIR --from YYYY-MM --to YYYY-MM [...] --output FILE
 //   tallyvane import csv --workdir DIR FILE
+//   tallyvane report --workdir DIR --from YYYY-MM --to YYYY-MM --by GROUPING [--format text|json|csv]
 // Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
 
@@ -105,6 +107,10 @@ bool OpenFolderForReading(const QString& workDir, QTextStream& err);
 // takes its writer's lock and loads it into theDueStore. False once the
 // reason is said on err (also when the window holds the folder).
 bool OpenFolderForWriting(const QString& workDir, QTextStream& err);
+
+// --from YYYY-MM and --to YYYY-MM of a command that takes a range of months,
+// the last not before the first. False once the problem is said on err.
+bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last);
 
 // Escapes tabs, line breaks and backslashes for one tab-separated field.
 QString EscapeField(const QString& text);

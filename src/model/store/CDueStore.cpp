@@ -98,6 +98,17 @@ QByteArrayView KeyField(const char* data, quint32 size)
     return QByteArrayView(data, qsizetype(at + n * width));
 }
 
+// Whether a string field is one-byte text of ASCII characters only, with a
+// one-byte length prefix: then its characters are its bytes after the prefix.
+bool IsShortAscii(QByteArrayView field)
+{
+    const auto* b = reinterpret_cast<const unsigned char*>(field.data());
+    bool ascii = !field.isEmpty() && b[0] < 0xFF && qsizetype(b[0]) + 1 == field.size();
+    for (qsizetype i = 1; ascii && i < field.size(); ++i)
+        ascii = b[i] < 0x80;
+    return ascii;
+}
+
 size_t HashKey(QByteArrayView key)
 {
     return qHashBits(key.data(), size_t(key.size()), 0x9e3779b9u);
@@ -377,25 +388,26 @@ void CDueStore::Walk(const std::function<void(int)>& f) const
             f(i);
 }
 
+void CDueStore::FillBrief(int slot, DueBrief& brief) const
+{
+    const DueFolderReader::Entry& e = m_c->records[size_t(slot)];
+    brief.paid = e.paid != 0;
+    brief.due.m_dt = e.due;
+    brief.due.m_status = COleDateTime::DateTimeStatus(e.dueStatus);
+    const DueStoreContents::FileKind file = m_c->chain[size_t(slot)].file;
+    brief.placeholder = file == DueStoreContents::kNoFile || (file == DueStoreContents::kOtherName &&
+                                                              IsOwnPendingName(m_c->otherFiles.value(slot)));
+    // Identifiers are ASCII digits as a rule: read straight from the key.
+    const QByteArrayView key = m_c->KeyOfSlot(slot);
+    brief.recId =
+        IsShortAscii(key) ? QString::fromLatin1(key.data() + 1, key.size() - 1) : Record(slot).m_strRecId;
+}
+
 void CDueStore::ForEachBrief(const std::function<void(const DueBrief&)>& f) const
 {
     DueBrief state;
     Walk([&](int slot) {
-        const DueFolderReader::Entry& e = m_c->records[size_t(slot)];
-        state.paid = e.paid != 0;
-        state.due.m_dt = e.due;
-        state.due.m_status = COleDateTime::DateTimeStatus(e.dueStatus);
-        const DueStoreContents::FileKind file = m_c->chain[size_t(slot)].file;
-        state.placeholder =
-            file == DueStoreContents::kNoFile ||
-            (file == DueStoreContents::kOtherName && IsOwnPendingName(m_c->otherFiles.value(slot)));
-        // Identifiers are ASCII digits as a rule: read straight from the key.
-        const QByteArrayView key = m_c->KeyOfSlot(slot);
-        const auto* b = reinterpret_cast<const unsigned char*>(key.data());
-        bool ascii = !key.isEmpty() && b[0] < 0xFF && qsizetype(b[0]) + 1 == key.size();
-        for (qsizetype i = 1; ascii && i < key.size(); ++i)
-            ascii = b[i] < 0x80;
-        state.recId = ascii ? QString::fromLatin1(key.data() + 1, key.size() - 1) : Record(slot).m_strRecId;
+        FillBrief(slot, state);
         f(state);
     });
 }
@@ -650,6 +662,22 @@ QByteArrayView SeriesField(const DueFolderReader::Entry& e)
     return QByteArrayView(e.data + summary.seriesBegin, summary.seriesEnd - summary.seriesBegin);
 }
 } // namespace
+
+void CDueStore::ForEachBriefWithSeries(
+    const std::function<void(const DueBrief&, const QString& seriesId)>& f) const
+{
+    DueBrief state;
+    QString seriesId;
+    Walk([&](int slot) {
+        FillBrief(slot, state);
+        const QByteArrayView field = SeriesField(m_c->records[size_t(slot)]);
+        if (IsShortAscii(field))
+            seriesId = QString::fromLatin1(field.data() + 1, field.size() - 1);
+        else
+            seriesId = Record(slot).m_strSeriesId;
+        f(state, seriesId);
+    });
+}
 
 QString CDueStore::NewSeriesId() const
 {

@@ -180,6 +180,10 @@ public:
     }
     // Every due in brief, in walk order, from the store's compact data.
     void ForEachBrief(const std::function<void(const DueBrief&)>& f) const;
+    // The same walk with each due's series identifier (empty for a due of no
+    // series), read without making the rest of the record: for grouping a
+    // whole folder by series.
+    void ForEachBriefWithSeries(const std::function<void(const DueBrief&, const QString& seriesId)>& f) const;
     static int BucketOf(const QString& id);
 
     // Failed writes and removals since the last call, each naming the path and
@@ -218,6 +222,7 @@ private:
     DueRecord Record(int slot) const;
     QByteArray FileOf(int slot) const;
     void Walk(const std::function<void(int)>& f) const;
+    void FillBrief(int slot, DueBrief& brief) const;
 
     DueStoreContentsPtr m_c;
     DataFolder m_folder;
