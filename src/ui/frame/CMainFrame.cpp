@@ -34,6 +34,7 @@
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
 #include "ui/reminders/ReminderCenter.h"
+#include "ui/reports/CReportsView.h"
 #include "ui/skinui/CGuiMiniTool.h"
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
@@ -205,6 +206,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateClient();
     CreateCalendar();
     InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
+    InstallReports();     // CMainFrameReports.cpp
     // The folders not open at the start get their items once the window is up.
     AfterFirstPaint::Run(this, [outlook = m_outlook] { outlook->BuildAllItems(); });
     StyleDispl(GuiDrawLayer::kStyleBlue);
@@ -527,7 +529,7 @@ void CMainFrame::OnCommand(int id)
         StepMonth(+1);
         break;
     case ID_TODAY:
-        if (IsComingUpShown())
+        if (IsComingUpShown() || IsReportsShown())
             ShowComingUp(false); // today's month is a month: the list shows it
         ShowMonthOf(COleDateTime::FromQDateTime(Clock::Now()));
         break;
@@ -546,6 +548,9 @@ void CMainFrame::OnCommand(int id)
         break;
     case ID_VIEW_CALENDAR:
         ShowCalendar(m_calendar->isHidden());
+        break;
+    case ID_VIEW_REPORTS: // the menu's check mark: a second time goes back to the month
+        ShowReports(!IsReportsShown());
         break;
     case ID_CSV_IMPORT:
         ImportCsv();
@@ -572,6 +577,7 @@ void CMainFrame::RefreshMonth()
     ShowTotals();
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
     RefreshDueFeatures();
+    RefreshReports();
 }
 
 void CMainFrame::ShowTotals()
@@ -835,6 +841,7 @@ bool CMainFrame::NeedsDues(int id)
     case ID_EDIT_UNDO:
     case ID_EDIT_REDO:
     case ID_VIEW_COMING_UP:
+    case ID_VIEW_REPORTS:
     case ID_GOTO_DUE_MONTH:
         return true;
     default:
@@ -901,6 +908,8 @@ void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
     QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+    if (IsReportsShown())
+        shown = m_reports;
     if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->FocusCurrentItem();
     else
@@ -931,7 +940,9 @@ void CMainFrame::CreateCalendar()
 
 void CMainFrame::ShowCalendar(bool on)
 {
-    // The calendar is a way of showing the month: Coming Up makes way for it.
+    // The calendar is a way of showing the month: Coming Up and Reports make way for it.
+    const bool leftReports = IsReportsShown();
+    LeaveReports();
     const bool leftComingUp = IsComingUpShown();
     if (leftComingUp) {
         m_comingUp->hide();
@@ -941,7 +952,7 @@ void CMainFrame::ShowCalendar(bool on)
     m_view->setVisible(!on);
     m_actions.value(ID_VIEW_CALENDAR)->setChecked(on);
     (on ? static_cast<QWidget*>(m_calendar) : m_view)->setFocus();
-    if (leftComingUp)
+    if (leftComingUp || leftReports)
         m_view->UpdateDetails();
 }
 

@@ -12,6 +12,7 @@
 class CCalendarView;
 class CDetailsBar;
 class CComingUpView;
+class CReportsView;
 class CGuiMiniTool;
 class CGuiStatusBar;
 class CMainToolBar;
@@ -127,6 +128,12 @@ public:
     // The due and, for a member of a series, the other members.
     static QStringList WithSeries(const QString& recId);
 
+    // --- Reports (CMainFrameReports.cpp) ---
+    CReportsView* ReportsView() const { return m_reports; }
+    // Shows the Reports view in place of the month list, or the month again.
+    void ShowReports(bool show);
+    bool IsReportsShown() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -157,6 +164,10 @@ private:
     void SaveSettings() const;
     // The login entry runs the program on the working directory in use.
     void FollowWorkDirAtLogin();
+    void InstallReports();
+    // Hides the Reports view when another view takes its place.
+    void LeaveReports();
+    void RefreshReports();
 
     void SetLoading(bool loading);
     void OnLoaded();
@@ -177,6 +188,7 @@ private:
     DueSort m_sort = DueSort::DueDate;
     CCalendarView* m_calendar = nullptr;
     CComingUpView* m_comingUp = nullptr;
+    CReportsView* m_reports = nullptr;
     UndoStack* m_undo = nullptr;
     ReminderCenter* m_reminders = nullptr;
     CTrayIcon* m_tray = nullptr;

@@ -27,6 +27,7 @@
 #include "ui/reminders/CReminderSettingsDlg.h"
 #include "ui/reminders/CTrayIcon.h"
 #include "ui/reminders/ReminderCenter.h"
+#include "ui/reports/CReportsView.h"
 #include "ui/skinui/CGuiOutLook.h"
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
@@ -125,6 +126,7 @@ void CMainFrame::InstallDueFeatures()
     auto* list = new CGuiOutLook(m_outlook->Folders());
     list->SetImageList(LoadImageIcons(156, 32));
     list->AddItem(ID_VIEW_COMING_UP, tr("Coming Up"), 22, tr("Overdue and upcoming dues"));
+    list->AddItem(ID_VIEW_REPORTS, tr("Reports"), 23, tr("Sums by month, pay to, account and type"));
     list->AddItem(ID_VIEW_MONTH, tr("Month"), 21, tr("The dues of the month"));
     list->SetStyle(GuiDrawLayer::kStyleBlue);
     m_outlook->AddFolder(list, tr("Coming Up"));
@@ -247,6 +249,7 @@ void CMainFrame::RefreshDueFeatures()
 void CMainFrame::ShowComingUp(bool show)
 {
     // Closing Coming Up goes back to the month as it was shown: list or calendar.
+    LeaveReports();
     QAction* calendarAction = m_actions.value(ID_VIEW_CALENDAR);
     const bool calendar = m_calendar && calendarAction && calendarAction->isChecked();
     m_comingUp->setVisible(show);
@@ -277,6 +280,8 @@ bool CMainFrame::IsComingUpShown() const
 
 QStringList CMainFrame::SelectedDueIds() const
 {
+    if (IsReportsShown())
+        return m_reports->SelectedIds();
     if (IsComingUpShown())
         return m_comingUp->SelectedIds();
     if (const auto r = m_view->SelectedDue())
@@ -327,7 +332,7 @@ void CMainFrame::MarkDues(const QStringList& ids, bool paid)
     RefreshMonth();
     if (IsComingUpShown())
         m_comingUp->SelectIds(selected);
-    else if (const int row = m_view->Model()->RowOf(ids.first()); row >= 0)
+    else if (const int row = m_view->Model()->RowOf(ids.first()); row >= 0 && !IsReportsShown())
         m_view->SelectRow(row);
 }
 

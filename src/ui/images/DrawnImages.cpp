@@ -449,6 +449,24 @@ void Draw(QPainter& p, Glyph glyph)
         p.restore();
         break;
     }
+    case Glyph::Chart: {
+        // Rising bars in the month arrows' blue on a page-white card.
+        p.setPen(QPen(kInk, 1.3));
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(3, 4, 26, 24), 3, 3);
+        QLinearGradient g(0, 8, 0, 26);
+        g.setColorAt(0, QColor(100, 160, 235));
+        g.setColorAt(1, QColor(30, 90, 180));
+        p.setPen(QPen(QColor(20, 60, 130), 1));
+        p.setBrush(g);
+        p.drawRect(QRectF(7.5, 17, 4.5, 8));
+        p.drawRect(QRectF(13.75, 12, 4.5, 13));
+        p.setBrush(QColor(214, 60, 40));
+        p.drawRect(QRectF(20, 8, 4.5, 17));
+        p.setPen(QPen(kInk, 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(6, 25.5), QPointF(26, 25.5));
+        break;
+    }
     case Glyph::MoreRight:
     case Glyph::MoreDown: {
         p.save();
@@ -722,6 +740,7 @@ const StripSpec* StripOf(int id)
            {20, G::Pdf},
            {21, G::Calendar},
            {22, G::Bill},
+           {23, G::Chart},
            {24, G::New}}}},
         {165, {96, 32, 32, {{0, G::AppIcon}, {1, G::Bill}, {2, G::Series}}}},
     };

@@ -43,7 +43,8 @@ enum class Glyph
     MoreRight, // a bar's button for what does not fit: across
     MoreDown,  // and down
     Undo,      // an arrow bending back to the left
-    Redo       // and the same to the right
+    Redo,      // and the same to the right
+    Chart      // three bars on a base line
 };
 
 // One glyph in a size x size square, transparent around it.
