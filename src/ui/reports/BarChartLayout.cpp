@@ -11,11 +11,6 @@ constexpr double kBandLines = 1.5;
 constexpr double kPlotLines = 9.0;
 constexpr double kLeastPlot = 120.0;
 
-bool AnyChange(const QList<ReportBar>& bars)
-{
-    return std::any_of(bars.cbegin(), bars.cend(), [](const ReportBar& b) { return !b.change.isEmpty(); });
-}
-
 } // namespace
 
 int ChartGeometry::BarAt(const QPointF& point) const
@@ -42,14 +37,14 @@ double BarChartLayout::PreferredHeight(ReportGrouping grouping, const QList<Repo
                2 * m.lineHeight + kPadding;
     if (bars.isEmpty())
         return legend + 2 * m.lineHeight;
-    return legend + bars.size() * RowHeight(grouping, bars, m) + kPadding;
+    return legend + bars.size() * RowHeight(grouping, m) + kPadding;
 }
 
-double BarChartLayout::RowHeight(ReportGrouping grouping, const QList<ReportBar>& bars, const ChartMetrics& m)
+double BarChartLayout::RowHeight(ReportGrouping grouping, const ChartMetrics& m)
 {
     const double band = kBandLines * m.lineHeight;
-    // Series whose price changed say so on a line of their own under the bar.
-    if (grouping == ReportGrouping::Series && AnyChange(bars))
+    // A series says its yearly cost and its change on a line under the bar.
+    if (grouping == ReportGrouping::Series)
         return band + m.lineHeight + kPadding;
     return band + kPadding / 2;
 }
@@ -111,7 +106,7 @@ ChartGeometry BarChartLayout::Rows(ReportGrouping grouping, const QList<ReportBa
 {
     ChartGeometry g;
     g.legend = QRectF(area.left(), area.top(), area.width(), m.lineHeight);
-    const double rowHeight = RowHeight(grouping, bars, m);
+    const double rowHeight = RowHeight(grouping, m);
     const double band = kBandLines * m.lineHeight;
     const double labelWidth = std::min(m.labelWidth, area.width() * 0.38);
     const double valueWidth = std::min(m.valueWidth, area.width() * 0.34);
@@ -143,8 +138,8 @@ ChartGeometry BarChartLayout::Rows(ReportGrouping grouping, const QList<ReportBa
         bar.overdue = QRectF(g.plot.left() + paid, barY, overdue - paid, barHeight);
         bar.label = QRectF(area.left(), y, labelWidth, band);
         bar.value = QRectF(g.plot.left() + total + kPadding, y, valueWidth, band);
-        if (series && !b.change.isEmpty())
-            bar.change = QRectF(g.plot.left(), y + band, area.right() - g.plot.left(), m.lineHeight);
+        if (series)
+            bar.detail = QRectF(g.plot.left(), y + band, area.right() - g.plot.left(), m.lineHeight);
         g.bars << bar;
     }
     return g;

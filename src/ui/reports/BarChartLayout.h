@@ -28,7 +28,7 @@ struct BarGeometry
     bool labelShown = true; // a crowded month axis names only every few months
     bool yearShown = false; // the year under January and under the first named month
     QRectF value;           // the amount at a horizontal bar's end
-    QRectF change;          // series: the line of its change
+    QRectF detail;          // series: the line under the bar, its yearly cost and its change
 };
 
 struct ChartGeometry
@@ -61,5 +61,5 @@ private:
     static ChartGeometry Columns(const QList<ReportBar>& bars, const QRectF& area, const ChartMetrics& m);
     static ChartGeometry Rows(ReportGrouping grouping, const QList<ReportBar>& bars, const QRectF& area,
                               const ChartMetrics& m);
-    static double RowHeight(ReportGrouping grouping, const QList<ReportBar>& bars, const ChartMetrics& m);
+    static double RowHeight(ReportGrouping grouping, const ChartMetrics& m);
 };

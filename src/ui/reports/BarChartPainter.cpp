@@ -73,8 +73,7 @@ ChartGeometry BarChartPainter::Layout(const QRectF& area) const
 QString BarChartPainter::ValueText(const ReportBar& bar) const
 {
     if (m_grouping == ReportGrouping::Series)
-        return Texts::tr("%1 a month · %2 a year")
-            .arg(ReportBars::Money(bar.monthly, m_locale), ReportBars::Money(bar.yearly, m_locale));
+        return Texts::tr("%1 a month").arg(ReportBars::Money(bar.monthly, m_locale));
     return ReportBars::Money(bar.Total(), m_locale);
 }
 
@@ -203,10 +202,21 @@ void BarChartPainter::PaintRows(QPainter& p, const ChartGeometry& g) const
                    fm.elidedText(b.label, Qt::ElideRight, label.width()));
         p.drawText(bar.value, Qt::AlignLeft | Qt::AlignVCenter,
                    fm.elidedText(ValueText(b), Qt::ElideRight, bar.value.width()));
-        if (!bar.change.isEmpty()) {
+        if (bar.detail.isEmpty())
+            continue;
+        // The yearly cost, and after it the change in the colour of its way.
+        QRectF detail = bar.detail;
+        QString yearly = Texts::tr("%1 a year").arg(ReportBars::Money(b.yearly, m_locale));
+        if (!b.change.isEmpty())
+            yearly += QStringLiteral(" · ");
+        p.setPen(m_colours.mutedText);
+        p.drawText(detail, Qt::AlignLeft | Qt::AlignVCenter,
+                   fm.elidedText(yearly, Qt::ElideRight, detail.width()));
+        detail.setLeft(detail.left() + fm.horizontalAdvance(yearly));
+        if (!b.change.isEmpty() && detail.width() > 0) {
             p.setPen(b.changeSign < 0 ? m_colours.changeDown : m_colours.changeUp);
-            p.drawText(bar.change, Qt::AlignLeft | Qt::AlignVCenter,
-                       fm.elidedText(b.change, Qt::ElideRight, bar.change.width()));
+            p.drawText(detail, Qt::AlignLeft | Qt::AlignVCenter,
+                       fm.elidedText(b.change, Qt::ElideRight, detail.width()));
         }
     }
 }

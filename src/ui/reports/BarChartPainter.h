@@ -34,7 +34,7 @@ public:
     // current: the bar to ring (-1: none), as the keyboard user's place.
     void Paint(QPainter& painter, const QRectF& area, int current = -1) const;
 
-    // The text at the end of a horizontal bar.
+    // The text at the end of a horizontal bar (for a series its monthly cost).
     QString ValueText(const ReportBar& bar) const;
 
 private:

@@ -10,17 +10,17 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 CReportPanel::CReportPanel(const QString& title, QWidget* parent)
     : QFrame(parent), m_title(title), m_titleLabel(new QLabel(title, this)), m_notes(new QLabel(this)),
-      m_tableButton(new QToolButton(this)), m_saveButton(new QToolButton(this)),
+      m_tableButton(new QPushButton(tr("Table"), this)), m_saveButton(new QPushButton(tr("Save"), this)),
       m_stack(new QStackedWidget(this)), m_chart(new CReportChart(m_stack)), m_table(new QTableView(m_stack)),
       m_model(new ReportTableModel(this))
 {
@@ -34,15 +34,13 @@ CReportPanel::CReportPanel(const QString& title, QWidget* parent)
     m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_notes->hide();
 
-    m_tableButton->setText(tr("Table"));
     m_tableButton->setCheckable(true);
     m_tableButton->setToolTip(tr("Show the numbers of the chart as a table"));
     m_tableButton->setAccessibleName(tr("Show %1 as a table").arg(title));
-    connect(m_tableButton, &QToolButton::toggled, this, &CReportPanel::ShowTable);
+    connect(m_tableButton, &QPushButton::toggled, this, &CReportPanel::ShowTable);
 
-    m_saveButton->setText(tr("Save"));
     m_saveButton->setAccessibleName(tr("Save %1").arg(title));
-    m_saveButton->setPopupMode(QToolButton::InstantPopup);
+    m_saveButton->setToolTip(tr("Save the chart as an image or its numbers as CSV"));
     auto* menu = new QMenu(m_saveButton);
     menu->addAction(tr("Chart as PNG Image..."), this, &CReportPanel::SavePng);
     menu->addAction(tr("Chart as SVG Drawing..."), this, &CReportPanel::SaveSvg);
@@ -58,8 +56,9 @@ CReportPanel::CReportPanel(const QString& title, QWidget* parent)
     m_table->setTabKeyNavigation(false);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->verticalHeader()->hide();
+    // The amounts as wide as they need, the names take the rest.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setMinimumSectionSize(m_table->fontMetrics().averageCharWidth() * 6);
     m_table->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_stack->addWidget(m_chart);
     m_stack->addWidget(m_table);
@@ -96,6 +95,7 @@ void CReportPanel::SetReport(const Report& report, const QString& rangeText)
     m_rangeText = rangeText;
     QList<ReportBar> bars = ReportBars::FromReport(report, locale());
     m_model->SetBars(report.grouping, bars, locale());
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_chart->SetBars(report.grouping, std::move(bars));
     FitTable();
 }
@@ -117,7 +117,14 @@ void CReportPanel::FitTable()
     m_table->resizeRowsToContents();
     const int rows = m_table->verticalHeader()->length();
     const int header = m_table->horizontalHeader()->sizeHint().height();
-    const int scrollBar = m_table->horizontalScrollBar()->sizeHint().height();
+    // Room for a scroll bar only where the columns are wider than the table.
+    int wanted = 0;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        wanted += c == 0 ? m_table->horizontalHeader()->minimumSectionSize()
+                         : m_table->horizontalHeader()->sectionSizeHint(c);
+    const int scrollBar = wanted > m_stack->width() - 2 * m_table->frameWidth()
+                              ? m_table->horizontalScrollBar()->sizeHint().height()
+                              : 0;
     m_table->setFixedHeight(rows + header + scrollBar + 2 * m_table->frameWidth());
     m_stack->setFixedHeight(IsTableShown() ? m_table->height() : m_chart->sizeHint().height());
 }
@@ -131,6 +138,13 @@ void CReportPanel::ShowTable(bool table)
     FitTable();
     if (hadFocus)
         m_stack->currentWidget()->setFocus();
+}
+
+void CReportPanel::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    if (IsTableShown())
+        FitTable();
 }
 
 bool CReportPanel::IsTableShown() const

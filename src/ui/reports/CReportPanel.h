@@ -9,7 +9,7 @@ class CReportChart;
 class QLabel;
 class QStackedWidget;
 class QTableView;
-class QToolButton;
+class QPushButton;
 class ReportTableModel;
 
 // One chart of the Reports view under its title: the chart, or the same
@@ -36,8 +36,8 @@ public:
     CReportChart* Chart() const { return m_chart; }
     QTableView* Table() const { return m_table; }
     ReportTableModel* TableModel() const { return m_model; }
-    QToolButton* TableButton() const { return m_tableButton; }
-    QToolButton* SaveButton() const { return m_saveButton; }
+    QPushButton* TableButton() const { return m_tableButton; }
+    QPushButton* SaveButton() const { return m_saveButton; }
 
     // The saves of the Save menu, through the file chooser.
     bool SavePng();
@@ -48,6 +48,9 @@ signals:
     // A bar (or its table row) was opened.
     void barActivated(int index);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void FitTable();
 
@@ -56,8 +59,8 @@ private:
     Report m_report;
     QLabel* m_titleLabel;
     QLabel* m_notes;
-    QToolButton* m_tableButton;
-    QToolButton* m_saveButton;
+    QPushButton* m_tableButton;
+    QPushButton* m_saveButton;
     QStackedWidget* m_stack;
     CReportChart* m_chart;
     QTableView* m_table;

@@ -2,6 +2,7 @@
 
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
+#include "ui/images/DrawnImages.h"
 #include "ui/list/DueRowDelegate.h"
 #include "ui/reports/CReportChart.h"
 #include "ui/reports/CReportPanel.h"
@@ -68,14 +69,23 @@ QDateEdit* MonthEdit(QWidget* parent, const QString& name)
 
 CReportsView::CReportsView(QWidget* parent)
     : QWidget(parent), m_rangeBox(new QComboBox(this)), m_fromEdit(MonthEdit(this, tr("First month"))),
-      m_toEdit(MonthEdit(this, tr("Last month"))), m_printButton(new QPushButton(tr("Print..."), this)),
-      m_pdfButton(new QPushButton(tr("Save as PDF..."), this)), m_summary(new QLabel(this)),
+      m_toEdit(MonthEdit(this, tr("Last month"))), m_printButton(new QToolButton(this)),
+      m_pdfButton(new QToolButton(this)), m_summary(new QLabel(this)),
       m_splitter(new QSplitter(Qt::Vertical, this)), m_scroll(new QScrollArea(m_splitter)),
       m_duesPane(new QWidget(m_splitter)), m_duesTitle(new QLabel(m_duesPane)),
-      m_duesClose(new QToolButton(m_duesPane)), m_dues(new QListView(m_duesPane)),
+      m_duesClose(new QPushButton(tr("Close"), m_duesPane)), m_dues(new QListView(m_duesPane)),
       m_duesModel(new ReportDuesModel(this))
 {
     setObjectName(QStringLiteral("ReportsView"));
+    // A page of its own in the list's colours, light or dark, rather than the
+    // frame's fixed face colour behind texts in the palette's.
+    QPalette page = palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        page.setColor(group, QPalette::Window, page.color(group, QPalette::Base));
+        page.setColor(group, QPalette::WindowText, page.color(group, QPalette::Text));
+    }
+    setPalette(page);
+    setAutoFillBackground(true);
     m_rangeBox->setObjectName(QStringLiteral("ReportRange"));
     m_rangeBox->addItem(tr("This year"));
     m_rangeBox->addItem(tr("Last 12 months"));
@@ -87,13 +97,26 @@ CReportsView::CReportsView(QWidget* parent)
     auto* toLabel = new QLabel(tr("T&o:"), this);
     toLabel->setBuddy(m_toEdit);
 
+    // Icons only: the row keeps to the width of the list it replaces.
+    const std::pair<QToolButton*, QString> buttons[] = {{m_printButton, tr("Print the Report...")},
+                                                        {m_pdfButton, tr("Save the Report as PDF...")}};
+    for (const auto& [button, text] : buttons) {
+        button->setToolTip(text);
+        button->setAccessibleName(QString(text).remove(QStringLiteral("...")));
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(22, 22));
+    }
+    m_printButton->setIcon(DrawnImages::ThemeIcon("document-print", DrawnImages::Glyph::Print));
+    m_pdfButton->setIcon(DrawnImages::ThemeIcon("application-pdf", DrawnImages::Glyph::Pdf));
     auto* top = new QHBoxLayout;
     top->setContentsMargins(8, 6, 8, 2);
+    top->setSpacing(6);
     top->addWidget(rangeLabel);
     top->addWidget(m_rangeBox);
-    top->addSpacing(8);
+    top->addSpacing(12);
     top->addWidget(fromLabel);
     top->addWidget(m_fromEdit);
+    top->addSpacing(6);
     top->addWidget(toLabel);
     top->addWidget(m_toEdit);
     top->addStretch(1);
@@ -126,13 +149,13 @@ CReportsView::CReportsView(QWidget* parent)
     QFont bold = m_duesTitle->font();
     bold.setBold(true);
     m_duesTitle->setFont(bold);
-    m_duesClose->setText(tr("Close"));
     m_duesClose->setToolTip(tr("Close the list of dues"));
-    connect(m_duesClose, &QToolButton::clicked, this, &CReportsView::CloseDues);
+    connect(m_duesClose, &QPushButton::clicked, this, &CReportsView::CloseDues);
     m_dues->setObjectName(QStringLiteral("ReportDuesList"));
     m_dues->setModel(m_duesModel);
     m_dues->setItemDelegate(new DueRowDelegate(m_dues));
     m_dues->setUniformItemSizes(true);
+    m_dues->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // rows fit the width, as in the month list
     m_dues->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_dues->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* duesHead = new QHBoxLayout;
@@ -170,8 +193,8 @@ CReportsView::CReportsView(QWidget* parent)
             m_dues->setCurrentIndex(index);
         emit contextMenuRequested(m_dues->viewport()->mapToGlobal(pos));
     });
-    connect(m_printButton, &QPushButton::clicked, this, &CReportsView::Print);
-    connect(m_pdfButton, &QPushButton::clicked, this, &CReportsView::SavePdf);
+    connect(m_printButton, &QToolButton::clicked, this, &CReportsView::Print);
+    connect(m_pdfButton, &QToolButton::clicked, this, &CReportsView::SavePdf);
 
     // Shown, the view starts on the month chart: the arrow keys move at once.
     setFocusProxy(m_panels.first()->Chart());

@@ -18,8 +18,8 @@ class QLabel;
 class QListView;
 class QPushButton;
 class QScrollArea;
-class QSplitter;
 class QToolButton;
+class QSplitter;
 class ReportDuesModel;
 
 // Where the money went over a range of months: paid and unpaid by month, the
@@ -87,15 +87,15 @@ private:
     QComboBox* m_rangeBox;
     QDateEdit* m_fromEdit;
     QDateEdit* m_toEdit;
-    QPushButton* m_printButton;
-    QPushButton* m_pdfButton;
+    QToolButton* m_printButton;
+    QToolButton* m_pdfButton;
     QLabel* m_summary;
     QSplitter* m_splitter;
     QScrollArea* m_scroll;
     QList<CReportPanel*> m_panels;
     QWidget* m_duesPane;
     QLabel* m_duesTitle;
-    QToolButton* m_duesClose;
+    QPushButton* m_duesClose;
     QListView* m_dues;
     ReportDuesModel* m_duesModel;
     Report m_months;

@@ -30,11 +30,11 @@
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
-#include <QToolButton>
 #include <QXmlStreamReader>
 
 #include <memory>
