@@ -66,9 +66,12 @@ bool ReportPrintout::Paint(QPagedPaintDevice* device) const
     p.drawText(QRectF(0, y, page.width(), titleHeight), Qt::AlignLeft | Qt::AlignVCenter, m_title);
     y += titleHeight + line / 2;
     p.setFont(m_font);
+    // The summary is a sentence: it wraps at the page's edge.
     for (const QString& text : m_summary) {
-        p.drawText(QRectF(0, y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y += line;
+        const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        const QRectF bounds = p.boundingRect(QRectF(0, y, page.width(), page.height()), flags, text);
+        p.drawText(QRectF(0, y, page.width(), bounds.height()), flags, text);
+        y += bounds.height();
     }
     y += line;
 

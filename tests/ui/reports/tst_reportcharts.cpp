@@ -588,9 +588,13 @@ void TestReportCharts::pdfOfTheReport()
         sections << ReportSection{
             QStringLiteral("Section %1").arg(int(grouping)), {}, grouping, ReportBars::FromReport(report)};
     }
-    const QByteArray pdf = ReportPrintout(QStringLiteral("Report, 2026"), {QStringLiteral("summary")},
-                                          sections, QApplication::font())
-                               .Pdf();
+    // A summary longer than a line of the page: it wraps, nothing is cut.
+    QString summary = QStringLiteral("Summary");
+    for (int i = 0; i < 30; ++i)
+        summary += QStringLiteral(" words");
+    summary += QStringLiteral(" lastword");
+    const QByteArray pdf =
+        ReportPrintout(QStringLiteral("Report, 2026"), {summary}, sections, QApplication::font()).Pdf();
     QVERIFY(pdf.startsWith("%PDF-"));
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
@@ -606,6 +610,7 @@ void TestReportCharts::pdfOfTheReport()
     for (int i = 0; i < 5; ++i)
         QVERIFY2(text.contains(QStringLiteral("Section %1").arg(i)), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("Landlord")));
+    QVERIFY2(text.contains(QStringLiteral("lastword")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("since March 2026")));
 }
 
