@@ -119,6 +119,8 @@ ChartGeometry BarChartLayout::Rows(ReportGrouping grouping, const QList<ReportBa
     double largest = 0.0;
     for (const ReportBar& b : bars)
         largest = std::max(largest, series ? b.monthly : b.Total());
+    if (m.fullLength > 0.0)
+        largest = m.fullLength;
     auto length = [&](double value) {
         return largest > 0.0 && std::isfinite(value) ? std::clamp(value / largest, 0.0, 1.0) * g.plot.width()
                                                      : 0.0;

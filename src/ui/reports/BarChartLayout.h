@@ -15,6 +15,9 @@ struct ChartMetrics
     double monthLabelWidth = 30.0; // the widest short month name
     double labelWidth = 100.0;     // the widest bar name (groups and series)
     double valueWidth = 80.0;      // the widest text at a bar's end
+    // Rows: the value of a bar that fills the room; 0 for the largest bar's.
+    // A chart cut over pages keeps one length for one amount on all of them.
+    double fullLength = 0.0;
 };
 
 // Where one bar and its texts go. Pieces that are zero are empty rectangles.

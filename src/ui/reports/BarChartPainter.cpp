@@ -60,6 +60,18 @@ BarChartPainter::BarChartPainter(ReportGrouping grouping, QList<ReportBar> bars,
     m_metrics.valueWidth = std::ceil(values) + BarChartLayout::kPadding;
 }
 
+BarChartPainter BarChartPainter::Part(qsizetype first, qsizetype count) const
+{
+    BarChartPainter part = *this;
+    if (part.m_metrics.fullLength <= 0.0) {
+        for (const ReportBar& b : m_bars)
+            part.m_metrics.fullLength = std::max(
+                part.m_metrics.fullLength, m_grouping == ReportGrouping::Series ? b.monthly : b.Total());
+    }
+    part.m_bars = m_bars.mid(first, count);
+    return part;
+}
+
 double BarChartPainter::PreferredHeight() const
 {
     return BarChartLayout::PreferredHeight(m_grouping, m_bars, m_metrics);

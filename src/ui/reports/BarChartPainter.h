@@ -31,6 +31,10 @@ public:
     double PreferredHeight() const;
     ChartGeometry Layout(const QRectF& area) const;
 
+    // The rows first to first + count - 1 alone, measured and scaled as in
+    // the whole chart: a long chart printed page by page.
+    BarChartPainter Part(qsizetype first, qsizetype count) const;
+
     // current: the bar to ring (-1: none), as the keyboard user's place.
     void Paint(QPainter& painter, const QRectF& area, int current = -1) const;
 

@@ -79,27 +79,59 @@ bool ReportPrintout::Paint(QPagedPaintDevice* device) const
     for (const ReportSection& section : m_sections) {
         const BarChartPainter chart(section.grouping, section.bars, m_font, colours, m_locale);
         const double notes = section.notes.size() * line;
-        double chartHeight = chart.PreferredHeight();
-        const double height = headHeight + notes + line / 2 + chartHeight;
-        if (y > 0.0 && y + height > page.height()) {
-            if (!device->newPage())
+        // Rows go on over as many pages as they need, a page's worth at a time;
+        // the month columns stand together.
+        const bool rows = section.grouping != ReportGrouping::Month && !section.bars.isEmpty();
+        qsizetype first = 0;
+        bool continued = false;
+        for (;;) {
+            const double above = headHeight + (continued ? 0.0 : notes) + line / 2;
+            const double room = page.height() - y - above;
+            qsizetype count = section.bars.size();
+            if (rows) {
+                count = 0;
+                while (first + count < section.bars.size() &&
+                       chart.Part(first, count + 1).PreferredHeight() <= room)
+                    ++count;
+            }
+            const bool fits = rows ? count > 0 : chart.PreferredHeight() <= room;
+            if (!fits && y > 0.0) {
+                if (!device->newPage()) {
+                    p.end();
+                    return false;
+                }
+                y = 0.0;
+                continue;
+            }
+            if (rows)
+                count = std::max<qsizetype>(count, 1);
+            const BarChartPainter shown = rows ? chart.Part(first, count) : chart;
+            const double height = std::min(shown.PreferredHeight(), page.height() - y - above);
+            p.setFont(headFont);
+            p.setPen(colours.text);
+            p.drawText(QRectF(0, y, page.width(), headHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                       continued ? tr("%1 (continued)").arg(section.title) : section.title);
+            y += headHeight;
+            p.setFont(m_font);
+            if (!continued) {
+                for (const QString& text : section.notes) {
+                    p.drawText(QRectF(0, y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
+                    y += line;
+                }
+            }
+            y += line / 2;
+            shown.Paint(p, QRectF(0, y, page.width(), height));
+            y += height + line * 1.5;
+            first += count;
+            continued = true;
+            if (!rows || first >= section.bars.size())
                 break;
+            if (!device->newPage()) {
+                p.end();
+                return false;
+            }
             y = 0.0;
         }
-        // A chart taller than a page (very many series) is cut at the page's end.
-        chartHeight = std::min(chartHeight, page.height() - y - headHeight - notes - line / 2);
-        p.setFont(headFont);
-        p.setPen(colours.text);
-        p.drawText(QRectF(0, y, page.width(), headHeight), Qt::AlignLeft | Qt::AlignVCenter, section.title);
-        y += headHeight;
-        p.setFont(m_font);
-        for (const QString& text : section.notes) {
-            p.drawText(QRectF(0, y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-            y += line;
-        }
-        y += line / 2;
-        chart.Paint(p, QRectF(0, y, page.width(), chartHeight));
-        y += chartHeight + line * 1.5;
     }
     p.end();
     return true;

@@ -4,6 +4,7 @@
 #include "ui/reports/ReportBars.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFont>
 #include <QList>
 #include <QLocale>
@@ -27,6 +28,8 @@ struct ReportSection
 // a printer, a print preview or a PDF writer.
 class ReportPrintout
 {
+    Q_DECLARE_TR_FUNCTIONS(ReportPrintout)
+
 public:
     ReportPrintout(QString title, QStringList summary, QList<ReportSection> sections, const QFont& font,
                    const QLocale& locale = QLocale());

@@ -83,6 +83,7 @@ private slots:
     void coloursKeepContrast();
     void pngAndSvgReadBack();
     void pdfOfTheReport();
+    void longChartsGoOverPages();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -612,6 +613,54 @@ void TestReportCharts::pdfOfTheReport()
     QVERIFY(text.contains(QStringLiteral("Landlord")));
     QVERIFY2(text.contains(QStringLiteral("lastword")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("since March 2026")));
+}
+
+void TestReportCharts::longChartsGoOverPages()
+{
+    // Sixty series: more rows than a page holds.
+    QList<ReportBar> bars;
+    for (int i = 0; i < 60; ++i) {
+        ReportBar b;
+        b.label = QStringLiteral("Series %1").arg(i, 2, 10, QLatin1Char('0'));
+        b.monthly = 600.0 - 10 * i;
+        b.yearly = 12 * b.monthly;
+        bars << b;
+    }
+    const BarChartPainter whole(ReportGrouping::Series, bars, QApplication::font(),
+                                ChartColours::FromPalette(ReportPrintout::PaperPalette()));
+    // A part of the chart draws an amount as long as the whole chart does.
+    const QRectF area(0, 0, 600, 4000);
+    const BarChartPainter part = whole.Part(40, 5);
+    QCOMPARE(part.Bars().size(), 5);
+    QCOMPARE(part.Bars().first().label, QStringLiteral("Series 40"));
+    QVERIFY(Near(part.Layout(area).bars.first().paid.width(), whole.Layout(area).bars.at(40).paid.width()));
+    QVERIFY(part.PreferredHeight() < whole.PreferredHeight());
+
+    const ReportSection section{QStringLiteral("Recurring Costs"),
+                                {QStringLiteral("Fixed cost per month")},
+                                ReportGrouping::Series,
+                                bars};
+    const QByteArray pdf =
+        ReportPrintout(QStringLiteral("Report"), {QStringLiteral("summary")}, {section}, QApplication::font())
+            .Pdf();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: the PDF's text is not read back");
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("long.pdf")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    QProcess process;
+    process.start(pdftotext, {file.fileName(), QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    QVERIFY2(pages.size() >= 2, qPrintable(text));
+    QVERIFY(pages.at(1).contains(QStringLiteral("Recurring Costs (continued)")));
+    // Every series is on a page, each once.
+    for (const ReportBar& b : bars)
+        QCOMPARE(text.count(b.label), 1);
 }
 
 QTEST_MAIN(TestReportCharts)
