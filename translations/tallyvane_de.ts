@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BarChartPainter</name>
+    <message>
+        <location filename="../src/ui/reports/BarChartPainter.cpp" line="+88"/>
+        <source>%1 a month</source>
+        <translation>%1 im Monat</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Cost per month</source>
+        <translation>Kosten im Monat</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Overdue (part of unpaid)</source>
+        <translation>Überfällig (Teil von unbezahlt)</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>No dues in this range.</source>
+        <translation>Keine Fälligkeiten in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 a year</source>
+        <translation>%1 im Jahr</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CAboutDlg.cpp" line="+13"/>
@@ -475,7 +513,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+76"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -866,7 +904,7 @@ Version %1.%2</translation>
         <translation>Nach &amp;Empfänger</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+129"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -936,7 +974,7 @@ Version %1.%2</translation>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+181"/>
         <source>Loading...</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -995,17 +1033,17 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+58"/>
         <source>Loading the dues of %1...</source>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+87"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+62"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1021,18 +1059,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+119"/>
+        <location line="-119"/>
+        <location line="+120"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-118"/>
         <source>&amp;Coming Up</source>
         <translation>Dem&amp;nächst</translation>
     </message>
@@ -1058,16 +1096,29 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+29"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+24"/>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Coming Up</source>
         <translation>Demnächst</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-138"/>
         <source>Overdue and upcoming dues</source>
         <translation>Überfällige und anstehende Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/frame/CMainFrameReports.cpp" line="+25"/>
+        <location line="+35"/>
+        <location line="+26"/>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sums by month, pay to, account and type</source>
+        <translation>Summen nach Monat, Empfänger, Konto und Art</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1090,7 +1141,7 @@ Version %1.%2</translation>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+136"/>
         <source>Mark Paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -1100,7 +1151,7 @@ Version %1.%2</translation>
         <translation>Als unbezahlt markieren</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+58"/>
         <source>Filter set to All and search cleared, so that &quot;%1&quot; shows.</source>
         <translation>Filter auf Alle gestellt und Suche geleert, damit „%1“ angezeigt wird.</translation>
     </message>
@@ -1113,6 +1164,16 @@ Version %1.%2</translation>
         <location line="+1"/>
         <source>Search cleared, so that &quot;%1&quot; shows.</source>
         <translation>Suche geleert, damit „%1“ angezeigt wird.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameReports.cpp" line="-65"/>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sums by month, pay to, account and type, and what the recurring dues cost</source>
+        <translation>Summen nach Monat, Empfänger, Konto und Art, und was die wiederkehrenden Fälligkeiten kosten</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1674,221 @@ Version %1.%2</translation>
         <location line="+31"/>
         <source>The login entry %1 could not be written: %2</source>
         <translation>Der Anmeldeeintrag %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPanel</name>
+    <message>
+        <location filename="../src/ui/reports/CReportPanel.cpp" line="+23"/>
+        <source>Table</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Show the numbers of the chart as a table</source>
+        <translation>Die Zahlen des Diagramms als Tabelle zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show %1 as a table</source>
+        <translation>%1 als Tabelle zeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save %1</source>
+        <translation>%1 speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the chart as an image or its numbers as CSV</source>
+        <translation>Das Diagramm als Bild oder seine Zahlen als CSV speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Chart as PNG Image...</source>
+        <translation>Diagramm als PNG-Bild …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chart as SVG Drawing...</source>
+        <translation>Diagramm als SVG-Zeichnung …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numbers as CSV...</source>
+        <translation>Zahlen als CSV …</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Save Chart as PNG Image</source>
+        <translation>Diagramm als PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG Images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Save Chart as SVG Drawing</source>
+        <translation>Diagramm als SVG-Zeichnung speichern</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>SVG-Zeichnungen (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Numbers as CSV</source>
+        <translation>Zahlen als CSV speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CReportsView</name>
+    <message>
+        <location filename="../src/ui/reports/CReportsView.cpp" line="+44"/>
+        <source>Paid and Unpaid by Month</source>
+        <translation>Bezahlt und unbezahlt nach Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Pay To</source>
+        <translation>Nach Empfänger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Account</source>
+        <translation>Nach Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Type</source>
+        <translation>Nach Art</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recurring Costs</source>
+        <translation>Wiederkehrende Kosten</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>First month</source>
+        <translation>Erster Monat</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last 12 months</source>
+        <translation>Letzte 12 Monate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Custom range</source>
+        <translation>Eigener Zeitraum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Range:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T&amp;o:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Print the Report...</source>
+        <translation>Den Bericht drucken …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the Report as PDF...</source>
+        <translation>Den Bericht als PDF speichern …</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Close the list of dues</source>
+        <translation>Die Liste der Fälligkeiten schließen</translation>
+    </message>
+    <message>
+        <location line="+126"/>
+        <source>No recurring dues in this range.</source>
+        <translation>Keine wiederkehrenden Fälligkeiten in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+144"/>
+        <source>Fixed cost per month: %1</source>
+        <translation>Fixkosten im Monat: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-134"/>
+        <source>%1: %n due(s), paid %2, unpaid %3 (overdue %4), total %5</source>
+        <translation>
+            <numerusform>%1: %n Fälligkeit, bezahlt %2, unbezahlt %3 (überfällig %4), gesamt %5</numerusform>
+            <numerusform>%1: %n Fälligkeiten, bezahlt %2, unbezahlt %3 (überfällig %4), gesamt %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Dues of %1, %2</source>
+        <translation>Fälligkeiten von %1, %2</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>Report, %1</source>
+        <translation>Bericht, %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Save Report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -3199,7 +3475,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+61"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+63"/>
         <source>Overdue: %1</source>
         <translation>Überfällig: %1</translation>
     </message>
@@ -3272,7 +3548,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+105"/>
         <source>Mark paid</source>
         <translation>Als bezahlt markieren</translation>
     </message>
@@ -3319,14 +3595,66 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
     </message>
 </context>
 <context>
+    <name>ReportBars</name>
+    <message numerus="yes">
+        <location filename="../src/ui/reports/ReportBars.cpp" line="+76"/>
+        <source>Other (%n)</source>
+        <translation>
+            <numerusform>Sonstige (%n)</numerusform>
+            <numerusform>Sonstige (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>(no pay to)</source>
+        <translation>(ohne Empfänger)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(no account)</source>
+        <translation>(ohne Konto)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(untitled series)</source>
+        <translation>(Serie ohne Titel)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 %2</source>
+        <comment>month name, year</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 %2 → %3 since %4</source>
+        <translation>%1 %2 → %3 seit %4</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 a month, %3 a year</source>
+        <translation>%1: %2 im Monat, %3 im Jahr</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: paid %2, unpaid %3</source>
+        <translation>%1: bezahlt %2, unbezahlt %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, of which overdue %1</source>
+        <translation>, davon überfällig %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommandText</name>
     <message>
-        <location filename="../src/app/ReportCommand.cpp" line="+111"/>
+        <location filename="../src/app/ReportCommand.cpp" line="+112"/>
         <source>(no series)</source>
         <translation>(keine Serie)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>(none)</source>
         <translation>(ohne)</translation>
     </message>
@@ -3442,6 +3770,103 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <location line="+7"/>
         <source>bad format &quot;%1&quot;: expected text, json or csv</source>
         <translation>ungültiges Format „%1“: erwartet wird text, json oder csv</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFileSave</name>
+    <message>
+        <location filename="../src/ui/reports/ReportFileSave.cpp" line="+55"/>
+        <source>nothing could be drawn</source>
+        <translation>es konnte nichts gezeichnet werden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not write the file %1: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrintout</name>
+    <message>
+        <location filename="../src/ui/reports/ReportPrintout.cpp" line="+113"/>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRanges</name>
+    <message>
+        <location filename="../src/ui/reports/ReportRanges.cpp" line="+45"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTableModel</name>
+    <message>
+        <location filename="../src/ui/reports/ReportTableModel.cpp" line="+88"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dues</source>
+        <translation>Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Overdue</source>
+        <translation>Überfällig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per Month</source>
+        <translation>Im Monat</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per Year</source>
+        <translation>Im Jahr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Change</source>
+        <translation>Änderung</translation>
     </message>
 </context>
 <context>

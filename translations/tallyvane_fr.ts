@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BarChartPainter</name>
+    <message>
+        <location filename="../src/ui/reports/BarChartPainter.cpp" line="+88"/>
+        <source>%1 a month</source>
+        <translation>%1 par mois</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Cost per month</source>
+        <translation>Coût par mois</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Impayé</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Overdue (part of unpaid)</source>
+        <translation>En retard (part de l’impayé)</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>No dues in this range.</source>
+        <translation>Aucune échéance sur cette période.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1 a year</source>
+        <translation>%1 par an</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CAboutDlg.cpp" line="+13"/>
@@ -475,7 +513,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+76"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -866,7 +904,7 @@ Version %1.%2</translation>
         <translation>Par &amp;bénéficiaire</translation>
     </message>
     <message>
-        <location line="+128"/>
+        <location line="+129"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -936,7 +974,7 @@ Version %1.%2</translation>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+181"/>
         <source>Loading...</source>
         <translation>Chargement…</translation>
     </message>
@@ -995,17 +1033,17 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+58"/>
         <source>Loading the dues of %1...</source>
         <translation>Chargement des échéances de %1…</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+87"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+62"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -1021,18 +1059,18 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+120"/>
+        <location line="+121"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="-118"/>
-        <location line="+119"/>
+        <location line="-119"/>
+        <location line="+120"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="-117"/>
+        <location line="-118"/>
         <source>&amp;Coming Up</source>
         <translation>&amp;À venir</translation>
     </message>
@@ -1058,16 +1096,29 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+29"/>
-        <location line="+3"/>
+        <location line="+4"/>
         <location line="+24"/>
-        <location line="+109"/>
+        <location line="+110"/>
         <source>Coming Up</source>
         <translation>À venir</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-138"/>
         <source>Overdue and upcoming dues</source>
         <translation>Échéances en retard et à venir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../src/ui/frame/CMainFrameReports.cpp" line="+25"/>
+        <location line="+35"/>
+        <location line="+26"/>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sums by month, pay to, account and type</source>
+        <translation>Sommes par mois, bénéficiaire, compte et type</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1090,7 +1141,7 @@ Version %1.%2</translation>
         <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+136"/>
         <source>Mark Paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -1100,7 +1151,7 @@ Version %1.%2</translation>
         <translation>Marquer comme impayée</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+58"/>
         <source>Filter set to All and search cleared, so that &quot;%1&quot; shows.</source>
         <translation>Filtre mis sur Toutes et recherche effacée pour que « %1 » s&apos;affiche.</translation>
     </message>
@@ -1113,6 +1164,16 @@ Version %1.%2</translation>
         <location line="+1"/>
         <source>Search cleared, so that &quot;%1&quot; shows.</source>
         <translation>Recherche effacée pour que « %1 » s&apos;affiche.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameReports.cpp" line="-65"/>
+        <source>&amp;Reports</source>
+        <translation>Rapp&amp;orts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sums by month, pay to, account and type, and what the recurring dues cost</source>
+        <translation>Sommes par mois, bénéficiaire, compte et type, et coût des échéances récurrentes</translation>
     </message>
 </context>
 <context>
@@ -1613,6 +1674,221 @@ Version %1.%2</translation>
         <location line="+31"/>
         <source>The login entry %1 could not be written: %2</source>
         <translation>L&apos;entrée de connexion %1 n&apos;a pas pu être écrite&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CReportPanel</name>
+    <message>
+        <location filename="../src/ui/reports/CReportPanel.cpp" line="+23"/>
+        <source>Table</source>
+        <translation>Tableau</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Show the numbers of the chart as a table</source>
+        <translation>Afficher les chiffres du graphique sous forme de tableau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show %1 as a table</source>
+        <translation>Afficher %1 sous forme de tableau</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Save %1</source>
+        <translation>Enregistrer %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the chart as an image or its numbers as CSV</source>
+        <translation>Enregistrer le graphique en image ou ses chiffres en CSV</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Chart as PNG Image...</source>
+        <translation>Graphique en image PNG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chart as SVG Drawing...</source>
+        <translation>Graphique en dessin SVG…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Numbers as CSV...</source>
+        <translation>Chiffres en CSV…</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Save Chart as PNG Image</source>
+        <translation>Enregistrer le graphique en image PNG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PNG Images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Save Chart as SVG Drawing</source>
+        <translation>Enregistrer le graphique en dessin SVG</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SVG Drawings (*.svg)</source>
+        <translation>Dessins SVG (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Save Numbers as CSV</source>
+        <translation>Enregistrer les chiffres en CSV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>CSV Files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>CReportsView</name>
+    <message>
+        <location filename="../src/ui/reports/CReportsView.cpp" line="+44"/>
+        <source>Paid and Unpaid by Month</source>
+        <translation>Payé et impayé par mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Pay To</source>
+        <translation>Par bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Account</source>
+        <translation>Par compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>By Type</source>
+        <translation>Par type</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Recurring Costs</source>
+        <translation>Coûts récurrents</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>First month</source>
+        <translation>Premier mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last month</source>
+        <translation>Dernier mois</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>This year</source>
+        <translation>Cette année</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last 12 months</source>
+        <translation>12 derniers mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Custom range</source>
+        <translation>Période personnalisée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Range:</source>
+        <translation>&amp;Période&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;From:</source>
+        <translation>&amp;Du&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>T&amp;o:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Print the Report...</source>
+        <translation>Imprimer le rapport…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the Report as PDF...</source>
+        <translation>Enregistrer le rapport en PDF…</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Close the list of dues</source>
+        <translation>Fermer la liste des échéances</translation>
+    </message>
+    <message>
+        <location line="+126"/>
+        <source>No recurring dues in this range.</source>
+        <translation>Aucune échéance récurrente sur cette période.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+144"/>
+        <source>Fixed cost per month: %1</source>
+        <translation>Coût fixe par mois&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="-134"/>
+        <source>%1: %n due(s), paid %2, unpaid %3 (overdue %4), total %5</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n échéance, payé %2, impayé %3 (en retard %4), total %5</numerusform>
+            <numerusform>%1&#xa0;: %n échéances, payé %2, impayé %3 (en retard %4), total %5</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Dues of %1, %2</source>
+        <translation>Échéances de %1, %2</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>Report, %1</source>
+        <translation>Rapport, %1</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Save Report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -3199,7 +3475,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+61"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+63"/>
         <source>Overdue: %1</source>
         <translation>En retard&#xa0;: %1</translation>
     </message>
@@ -3272,7 +3548,7 @@ Veuillez contacter le support pour toute question.</translation>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+105"/>
         <source>Mark paid</source>
         <translation>Marquer comme payée</translation>
     </message>
@@ -3319,14 +3595,66 @@ Veuillez contacter le support pour toute question.</translation>
     </message>
 </context>
 <context>
+    <name>ReportBars</name>
+    <message numerus="yes">
+        <location filename="../src/ui/reports/ReportBars.cpp" line="+76"/>
+        <source>Other (%n)</source>
+        <translation>
+            <numerusform>Autre (%n)</numerusform>
+            <numerusform>Autres (%n)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>(no pay to)</source>
+        <translation>(sans bénéficiaire)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(no account)</source>
+        <translation>(sans compte)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(untitled series)</source>
+        <translation>(série sans titre)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>%1 %2</source>
+        <comment>month name, year</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>%1 %2 → %3 since %4</source>
+        <translation>%1 %2 → %3 depuis %4</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1: %2 a month, %3 a year</source>
+        <translation>%1&#xa0;: %2 par mois, %3 par an</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: paid %2, unpaid %3</source>
+        <translation>%1&#xa0;: payé %2, impayé %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>, of which overdue %1</source>
+        <translation>, dont %1 en retard</translation>
+    </message>
+</context>
+<context>
     <name>ReportCommandText</name>
     <message>
-        <location filename="../src/app/ReportCommand.cpp" line="+111"/>
+        <location filename="../src/app/ReportCommand.cpp" line="+112"/>
         <source>(no series)</source>
         <translation>(aucune série)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>(none)</source>
         <translation>(aucun)</translation>
     </message>
@@ -3442,6 +3770,103 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <location line="+7"/>
         <source>bad format &quot;%1&quot;: expected text, json or csv</source>
         <translation>format invalide «&#xa0;%1&#xa0;»&#xa0;: text, json ou csv attendu</translation>
+    </message>
+</context>
+<context>
+    <name>ReportFileSave</name>
+    <message>
+        <location filename="../src/ui/reports/ReportFileSave.cpp" line="+55"/>
+        <source>nothing could be drawn</source>
+        <translation>rien n’a pu être dessiné</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Could not write the file %1: %2</source>
+        <translation>Impossible d’écrire le fichier %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrintout</name>
+    <message>
+        <location filename="../src/ui/reports/ReportPrintout.cpp" line="+113"/>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRanges</name>
+    <message>
+        <location filename="../src/ui/reports/ReportRanges.cpp" line="+45"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTableModel</name>
+    <message>
+        <location filename="../src/ui/reports/ReportTableModel.cpp" line="+88"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Dues</source>
+        <translation>Échéances</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unpaid</source>
+        <translation>Impayé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Overdue</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per Month</source>
+        <translation>Par mois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Per Year</source>
+        <translation>Par an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Change</source>
+        <translation>Changement</translation>
     </message>
 </context>
 <context>
