@@ -283,6 +283,11 @@ void CReportsView::Refresh()
         ListDues();
 }
 
+QSize CReportsView::sizeHint() const
+{
+    return QSize(480, 320);
+}
+
 QString CReportsView::SummaryText() const
 {
     const QLocale l = locale();

@@ -63,6 +63,13 @@ public:
     QDateEdit* ToEdit() const { return m_toEdit; }
     QString SummaryText() const;
 
+    // As much as a list asks for: the charts scroll, and the bars above the
+    // view (the reminders) keep their height. The wrapped summary would
+    // otherwise make the whole view's height depend on its width, which the
+    // window's column takes as the least height it may have.
+    QSize sizeHint() const override;
+    bool hasHeightForWidth() const override { return false; }
+
     // The report on paper: the print preview, and a PDF file.
     void Print();
     bool SavePdf();

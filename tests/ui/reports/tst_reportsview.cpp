@@ -13,6 +13,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
+#include "ui/reminders/CReminderBar.h"
 #include "ui/reports/CReportChart.h"
 #include "ui/reports/CReportPanel.h"
 #include "ui/reports/CReportsView.h"
@@ -76,6 +77,7 @@ private slots:
     void clickOnAGroupListsItsDues_data();
     void clickOnAGroupListsItsDues();
     void listFollowsChangesAndDetails();
+    void leavesRoomForTheBarAbove();
     void savesThroughTheFileChooser();
     void printPreviewHasPages();
     void placeInTheWindow();
@@ -381,6 +383,27 @@ void TestReportsView::listFollowsChangesAndDetails()
     m_frame->OnCommand(ID_VIEW_REPORTS);
     QVERIFY(!m_frame->IsReportsShown());
     QVERIFY(m_frame->View()->isVisible());
+}
+
+void TestReportsView::leavesRoomForTheBarAbove()
+{
+    // Without a notification service the reminders show in a bar above the
+    // view; opening a list of dues must not squeeze it.
+    m_frame = std::make_unique<CMainFrame>();
+    m_frame->resize(1024, 768);
+    m_frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+    QTest::qWait(200);
+    if (m_frame->ReminderBanner()->isHidden())
+        QSKIP("a notification service took the reminders: no bar to look at");
+    m_frame->OnCommand(ID_VIEW_REPORTS);
+    QTest::qWait(50);
+    const int height = m_frame->ReminderBanner()->height();
+    QVERIFY(height > 2 * m_frame->ReminderBanner()->fontMetrics().height());
+    m_frame->ReportsView()->OpenBar(ReportGrouping::Payee, 0);
+    QVERIFY(m_frame->ReportsView()->AreDuesShown());
+    QTest::qWait(50);
+    QCOMPARE(m_frame->ReminderBanner()->height(), height);
 }
 
 void TestReportsView::savesThroughTheFileChooser()
