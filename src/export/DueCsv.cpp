@@ -57,6 +57,29 @@ QString Quote(const QString& field)
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
+// A text a spreadsheet would take for a formula (=, +, -, @, or a tab or a
+// carriage return before one) goes out behind an apostrophe, which the
+// spreadsheet shows as text; the import takes that apostrophe off again. A
+// text that itself starts with apostrophes before such a character gets one
+// more, so that every text reads back as it was.
+bool NeedsGuard(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == QLatin1Char('\''))
+        ++i;
+    return i < text.size() && QStringView(u"=+-@\t\r").contains(text.at(i));
+}
+
+QString GuardedText(const QString& text)
+{
+    return Quote(NeedsGuard(text) ? QLatin1Char('\'') + text : text);
+}
+
+QString UnguardedText(const QString& text)
+{
+    return text.startsWith(QLatin1Char('\'')) && NeedsGuard(QStringView(text).mid(1)) ? text.mid(1) : text;
+}
+
 QString DateText(const COleDateTime& dt)
 {
     const QDateTime q = dt.ToQDateTime();
@@ -243,11 +266,11 @@ QByteArray Write(const QList<DueRecord>& dues, bool withNotes)
     QString out = header.join(QLatin1Char(',')) + QLatin1String("\r\n");
     for (const DueRecord& r : dues) {
         QStringList f;
-        f << Quote(r.m_strRecId) << Quote(r.m_strTitle) << DateText(r.m_dtStart) << DateText(r.m_dtDue)
-          << Quote(r.m_strPayTo) << Quote(r.m_strAccount) << AmountField(r.m_dAmount)
+        f << Quote(r.m_strRecId) << GuardedText(r.m_strTitle) << DateText(r.m_dtStart) << DateText(r.m_dtDue)
+          << GuardedText(r.m_strPayTo) << GuardedText(r.m_strAccount) << AmountField(r.m_dAmount)
           << DueTypeText(r.m_nType) << (r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
         if (withNotes)
-            f << Quote(r.m_strNotes);
+            f << GuardedText(r.m_strNotes);
         f << Quote(r.m_strSeriesId);
         out += f.join(QLatin1Char(',')) + QLatin1String("\r\n");
     }
@@ -326,10 +349,10 @@ Reading Read(const QByteArray& bytes)
         }
         auto field = [&](Column c) { return at[size_t(c)] < 0 ? QString() : rec.fields.at(at[size_t(c)]); };
         DueRecord due(Qt::Uninitialized);
-        due.m_strTitle = field(Title);
-        due.m_strPayTo = field(PayTo);
-        due.m_strAccount = field(Account);
-        due.m_strNotes = field(Notes);
+        due.m_strTitle = UnguardedText(field(Title));
+        due.m_strPayTo = UnguardedText(field(PayTo));
+        due.m_strAccount = UnguardedText(field(Account));
+        due.m_strNotes = UnguardedText(field(Notes));
         due.m_strSeriesId = field(SeriesId).trimmed();
         if (!ParseDate(field(DueDate), due.m_dtDue)) {
             reject(Texts::tr("the due date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")

@@ -41,6 +41,12 @@ QList<DueRecord> AwkwardDues()
             series),
         Due("2007031214253200", QString(), COleDateTime(1999, 12, 31, 0, 0, 0),
             COleDateTime(2000, 2, 29, 0, 0, 1), 0, 1, false, QStringLiteral("\n"), QString()),
+        // Texts a spreadsheet would run as formulas, and one that only looks guarded.
+        Due("2007031214253300", "=HYPERLINK(\"http://evil.example\",\"x\")",
+            COleDateTime(2007, 3, 5, 0, 0, 0), COleDateTime(2007, 3, 5, 0, 0, 0), -12.5, 1, false,
+            QStringLiteral("-5 on the next bill"), QString()),
+        Due("2007031214253301", "'=already quoted", COleDateTime(2007, 3, 6, 0, 0, 0),
+            COleDateTime(2007, 3, 6, 0, 0, 0), 1, 1, false, QStringLiteral("@home"), QString()),
     };
 }
 
@@ -58,6 +64,7 @@ private slots:
     void init();
     void roundTripIsExact();
     void writesRfc4180();
+    void formulasStayText();
     void reads_data();
     void reads();
     void refusesFile_data();
@@ -112,6 +119,21 @@ void TestDueCsv::writesRfc4180()
                    "2007031214253101,\"Gas, \"\"winter\"\" bill\",2007-03-02T08:00:00,2007-03-31T23:59:59,"
                    "\"Gas, \"\"winter\"\" bill payee\",ACC-3101,0.30000000000000004,Personal,Unpaid,"
                    "2007031214253001\r\n"));
+}
+
+// A spreadsheet opening the file shows these as text and runs nothing.
+void TestDueCsv::formulasStayText()
+{
+    const QByteArray bytes = DueCsv::Write(AwkwardDues().mid(4), true);
+    QVERIFY2(bytes.contains(",\"'=HYPERLINK(\"\"http://evil.example\"\",\"\"x\"\")\","), bytes.constData());
+    QVERIFY2(bytes.contains(",'-5 on the next bill,"), bytes.constData());
+    QVERIFY2(bytes.contains(",''=already quoted,"), bytes.constData());
+    QVERIFY2(bytes.contains(",'@home,"), bytes.constData());
+    // The amount is a number, not a text: no guard.
+    QVERIFY2(bytes.contains(",-12.5,"), bytes.constData());
+    for (const QByteArray& line : bytes.split('\n'))
+        for (const QByteArray& cell : line.split(','))
+            QVERIFY2(cell.isEmpty() || !QByteArray("=+@").contains(cell.at(0)), cell.constData());
 }
 
 void TestDueCsv::reads_data()
