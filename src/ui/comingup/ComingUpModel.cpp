@@ -31,20 +31,5 @@ int ComingUpModel::rowCount(const QModelIndex& parent) const
 
 QVariant ComingUpModel::data(const QModelIndex& index, int role) const
 {
-    const DueRecord* r = index.isValid() ? RecordAt(index.row()) : nullptr;
-    if (!r)
-        return {};
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return r->m_strTitle;
-    case DueListModel::RecordRole:
-        return QVariant::fromValue(*r);
-    case DueListModel::RecordIdRole:
-        return r->m_strRecId;
-    case DueListModel::SeriesRole:
-        return !r->m_strSeriesId.isEmpty();
-    default:
-        return {};
-    }
+    return DueListModel::RowData(index.isValid() ? RecordAt(index.row()) : nullptr, role);
 }

@@ -80,7 +80,11 @@ int DueListModel::rowCount(const QModelIndex& parent) const
 
 QVariant DueListModel::data(const QModelIndex& index, int role) const
 {
-    const DueRecord* r = index.isValid() && index.column() == 0 ? RecordAt(index.row()) : nullptr;
+    return RowData(index.isValid() && index.column() == 0 ? RecordAt(index.row()) : nullptr, role);
+}
+
+QVariant DueListModel::RowData(const DueRecord* r, int role)
+{
     if (!r)
         return {};
     switch (role) {

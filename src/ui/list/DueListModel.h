@@ -25,6 +25,10 @@ public:
 
     explicit DueListModel(QObject* parent = nullptr);
 
+    // A row's data under role, the same in every list of dues (the month,
+    // Coming Up, a report's), so that one delegate paints them all.
+    static QVariant RowData(const DueRecord* record, int role);
+
     // Lists the dues of month's month under filter from theDueStore.
     void Fill(const COleDateTime& month, DueFilter filter);
     // The order and the search; both apply to the month listed last.
