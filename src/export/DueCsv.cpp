@@ -1,13 +1,15 @@
 #include "export/DueCsv.h"
 
+#include "export/CsvRecordReader.h"
+#include "model/base/Clock.h"
+#include "model/base/ShippedTranslations.h"
 #include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
 #include "model/store/ExportFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QHash>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -24,26 +26,21 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(DueCsv)
 };
 
-enum Column
-{
-    RecordId,
-    Title,
-    StartDate,
-    DueDate,
-    PayTo,
-    Account,
-    Amount,
-    Type,
-    Paid,
-    Notes,
-    SeriesId,
-    ColumnCount
-};
+// The header names; a file may also use their translations.
+const char* const kColumnSources[ColumnCount] = {
+    QT_TRANSLATE_NOOP("DueCsv", "Record ID"),  QT_TRANSLATE_NOOP("DueCsv", "Title"),
+    QT_TRANSLATE_NOOP("DueCsv", "Start Date"), QT_TRANSLATE_NOOP("DueCsv", "Due Date"),
+    QT_TRANSLATE_NOOP("DueCsv", "Pay To"),     QT_TRANSLATE_NOOP("DueCsv", "Account"),
+    QT_TRANSLATE_NOOP("DueCsv", "Amount"),     QT_TRANSLATE_NOOP("DueCsv", "Type"),
+    QT_TRANSLATE_NOOP("DueCsv", "Paid"),       QT_TRANSLATE_NOOP("DueCsv", "Notes"),
+    QT_TRANSLATE_NOOP("DueCsv", "Series ID")};
+const char* const kUnpaid = QT_TRANSLATE_NOOP("DueCsv", "Unpaid");
 
-// Largest amount the editor takes; an import holds to the same bound.
-constexpr double kMaxAmount = 1e18;
 // A larger file is not a list of dues.
 constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
+// What the separator, the decimal sign and the order of dates are told from:
+// the head of the file, so that the rest can be read as it comes.
+constexpr int kSampleRecords = 200;
 
 const QString kDateTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
@@ -94,168 +91,169 @@ QString AmountField(double amount)
     return QString::number(amount, 'f', QLocale::FloatingPointShortest);
 }
 
-// Splits the text into records of fields. A record that breaks the quoting
-// rules is reported with the line it starts on and skipped.
-struct RawRecord
+// The words a file may hold, in English and in every shipped language.
+struct Words
 {
-    int lineNumber = 0;
-    QStringList fields;
-    QString error;
+    std::array<QStringList, ColumnCount> columns;
+    QStringList business, personal, paid, unpaid;
+
+    Words()
+    {
+        for (int c = 0; c < ColumnCount; ++c)
+            columns[size_t(c)] = TextInEveryLanguage("DueCsv", kColumnSources[c]);
+        business = TextInEveryLanguage("Messages", "Business");
+        personal = TextInEveryLanguage("Messages", "Personal");
+        paid = TextInEveryLanguage("DueCsv", kColumnSources[Paid]);
+        unpaid = TextInEveryLanguage("DueCsv", kUnpaid);
+    }
+
+    static bool Has(const QStringList& words, const QString& text)
+    {
+        for (const QString& w : words)
+            if (text.compare(w, Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    }
+
+    int ColumnOf(const QString& name) const
+    {
+        for (int c = 0; c < ColumnCount; ++c)
+            if (Has(columns[size_t(c)], name.trimmed()))
+                return c;
+        return -1;
+    }
 };
 
-QList<RawRecord> SplitRecords(const QString& text)
-{
-    QList<RawRecord> records;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    int line = 1;
-    while (i < n) {
-        RawRecord rec;
-        rec.lineNumber = line;
-        QString field;
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            field.clear();
-            if (i < n && text.at(i) == QLatin1Char('"')) {
-                ++i;
-                bool closed = false;
-                while (i < n) {
-                    const QChar c = text.at(i);
-                    if (c == QLatin1Char('"')) {
-                        if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                            field += c;
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        closed = true;
-                        break;
-                    }
-                    if (c == QLatin1Char('\n'))
-                        ++line;
-                    field += c;
-                    ++i;
-                }
-                if (!closed) {
-                    rec.error = Texts::tr("a quoted field is not closed before the end of the file");
-                    rec.fields << field;
-                    records << rec;
-                    return records;
-                }
-                // After the closing quote only a separator or the line end may follow.
-                if (i < n && text.at(i) != QLatin1Char(',') && text.at(i) != QLatin1Char('\r') &&
-                    text.at(i) != QLatin1Char('\n') && rec.error.isEmpty())
-                    rec.error = Texts::tr("text follows a closing quote");
-                while (i < n && text.at(i) != QLatin1Char(',') && text.at(i) != QLatin1Char('\n') &&
-                       !(text.at(i) == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
-                    ++i;
-            } else {
-                while (i < n) {
-                    const QChar c = text.at(i);
-                    if (c == QLatin1Char(',') || c == QLatin1Char('\n') ||
-                        (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n')))
-                        break;
-                    if (c == QLatin1Char('"') && rec.error.isEmpty())
-                        rec.error = Texts::tr("a quote inside a field that does not start with one");
-                    field += c;
-                    ++i;
-                }
-            }
-            rec.fields << field;
-            if (i >= n) {
-                endOfRecord = true;
-            } else if (text.at(i) == QLatin1Char(',')) {
-                ++i;
-            } else {
-                i += text.at(i) == QLatin1Char('\r') ? 2 : 1;
-                ++line;
-                endOfRecord = true;
-            }
-        }
-        // A blank line is no record.
-        if (rec.fields.size() == 1 && rec.fields.first().isEmpty() && rec.error.isEmpty())
-            continue;
-        records << rec;
-    }
-    return records;
-}
-
-bool ParseDate(const QString& text, COleDateTime& out)
+bool ParseType(const QString& text, const Words& words, qint32& out)
 {
     const QString t = text.trimmed();
-    static const QRegularExpression re(
-        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ](\\d{2}):(\\d{2})(?::(\\d{2}))?)?$"));
-    const auto m = re.match(t);
-    if (!m.hasMatch())
-        return false;
-    const QDate date(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-    if (!date.isValid() || !time.isValid())
-        return false;
-    COleDateTime dt;
-    if (dt.SetDateTime(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()) != 0)
-        return false;
-    out = dt;
-    return true;
-}
-
-bool ParseAmount(const QString& text, double& out)
-{
-    // Due files may hold negative amounts (credits), so a minus sign is taken.
-    static const QRegularExpression re(QStringLiteral("^-?(\\d+(\\.\\d*)?|\\.\\d+)$"));
-    const QString t = text.trimmed();
-    if (!re.match(t).hasMatch())
-        return false;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(v) || std::fabs(v) > kMaxAmount)
-        return false;
-    out = v;
-    return true;
-}
-
-bool ParseType(const QString& text, qint32& out)
-{
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t == QLatin1String("1") || t.compare(DueTypeText(1), Qt::CaseInsensitive) == 0) {
+    if (t.isEmpty() || t == QLatin1String("1") || Words::Has(words.business, t)) {
         out = 1;
         return true;
     }
-    if (t == QLatin1String("2") || t.compare(DueTypeText(2), Qt::CaseInsensitive) == 0) {
+    if (t == QLatin1String("2") || Words::Has(words.personal, t)) {
         out = 2;
         return true;
     }
     return false;
 }
 
-bool ParsePaid(const QString& text, qint32& out)
+bool ParsePaid(const QString& text, const Words& words, qint32& out)
 {
     const QString t = text.trimmed().toLower();
-    static const QStringList yes = {QStringLiteral("paid"), QStringLiteral("yes"), QStringLiteral("true"),
-                                    QStringLiteral("1")};
-    static const QStringList no = {QStringLiteral("unpaid"), QStringLiteral("no"), QStringLiteral("false"),
-                                   QStringLiteral("0"), QString()};
-    if (yes.contains(t)) {
+    static const QStringList yes = {QStringLiteral("yes"), QStringLiteral("true"), QStringLiteral("1")};
+    static const QStringList no = {QStringLiteral("no"), QStringLiteral("false"), QStringLiteral("0"),
+                                   QString()};
+    if (yes.contains(t) || Words::Has(words.paid, t)) {
         out = 1;
         return true;
     }
-    if (no.contains(t)) {
+    if (no.contains(t) || Words::Has(words.unpaid, t)) {
         out = 0;
         return true;
     }
     return false;
 }
 
+QString SeparatorName(QChar separator)
+{
+    if (separator == QLatin1Char(';'))
+        return Texts::tr("semicolon");
+    if (separator == QLatin1Char('\t'))
+        return Texts::tr("tab");
+    return Texts::tr("comma");
+}
+
+// The text as decoded; false with the reason when it cannot be.
+bool Decode(const QByteArray& bytes, QString& text, Encoding& encoding, QString& error)
+{
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    if (marked && *marked != QStringConverter::Utf8) {
+        QStringDecoder decoder(*marked);
+        text = decoder(bytes);
+        encoding = Encoding::Utf16WithBom;
+        if (decoder.hasError()) {
+            error = Texts::tr("the file starts as UTF-16 text but is not");
+            return false;
+        }
+    } else {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = decoder(bytes);
+        encoding = marked ? Encoding::Utf8WithBom : Encoding::Utf8;
+        if (decoder.hasError()) {
+            if (marked) {
+                error = Texts::tr("the file starts as UTF-8 text but is not");
+                return false;
+            }
+            // Not UTF-8: what spreadsheets in Western Europe and America save.
+            text = DueFile::FromCp1252(bytes.constData(), bytes.size());
+            encoding = Encoding::Windows1252;
+        }
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return true;
+}
+
+// The separator that splits the header into the most known columns, then
+// gives the head of the file the same number of fields on every line.
+QChar FindSeparator(const QString& text, const Words& words)
+{
+    QChar best = QLatin1Char(',');
+    std::array<int, 4> bestScore{-1, -1, -1, -1};
+    for (QChar separator : {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t')}) {
+        CsvRecordReader reader(text, separator);
+        CsvRecordReader::Record record;
+        if (!reader.Next(record))
+            return best;
+        const qsizetype width = record.fields.size();
+        int required = 0, known = 0, even = 0;
+        for (const QString& name : record.fields) {
+            const int c = words.ColumnOf(name);
+            known += c >= 0;
+            required += c == Title || c == DueDate || c == Amount;
+        }
+        for (int i = 0; i < kSampleRecords / 10 && reader.Next(record); ++i)
+            even += record.fields.size() == width ? 1 : -1;
+        const std::array<int, 4> score{required, known, width > 1 ? 1 : 0, even};
+        if (score > bestScore) {
+            bestScore = score;
+            best = separator;
+        }
+    }
+    return best;
+}
+
+QString DateExample(CsvValueReader::DateOrder order)
+{
+    switch (order) {
+    case CsvValueReader::DateOrder::DayMonthYear:
+        return QStringLiteral("31/12/2025");
+    case CsvValueReader::DateOrder::MonthDayYear:
+        return QStringLiteral("12/31/2025");
+    case CsvValueReader::DateOrder::YearMonthDay:
+        break;
+    }
+    return QStringLiteral("2025/12/31");
+}
+
 } // namespace
 
 const QStringList& Columns()
 {
-    static const QStringList names = {
-        QStringLiteral("Record ID"), QStringLiteral("Title"),    QStringLiteral("Start Date"),
-        QStringLiteral("Due Date"),  QStringLiteral("Pay To"),   QStringLiteral("Account"),
-        QStringLiteral("Amount"),    QStringLiteral("Type"),     QStringLiteral("Paid"),
-        QStringLiteral("Notes"),     QStringLiteral("Series ID")};
+    static const QStringList names = [] {
+        QStringList list;
+        for (const char* source : kColumnSources)
+            list << QString::fromLatin1(source);
+        return list;
+    }();
     return names;
+}
+
+QString ColumnName(int column)
+{
+    return column >= 0 && column < ColumnCount ? QCoreApplication::translate("DueCsv", kColumnSources[column])
+                                               : QString();
 }
 
 QByteArray Write(const QList<DueRecord>& dues, bool withNotes)
@@ -266,9 +264,11 @@ QByteArray Write(const QList<DueRecord>& dues, bool withNotes)
     QString out = header.join(QLatin1Char(',')) + QLatin1String("\r\n");
     for (const DueRecord& r : dues) {
         QStringList f;
+        // Type and paid state in fixed English words, whatever the language.
         f << Quote(r.m_strRecId) << GuardedText(r.m_strTitle) << DateText(r.m_dtStart) << DateText(r.m_dtDue)
           << GuardedText(r.m_strPayTo) << GuardedText(r.m_strAccount) << AmountField(r.m_dAmount)
-          << DueTypeText(r.m_nType) << (r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
+          << (r.m_nType == 2 ? QStringLiteral("Personal") : QStringLiteral("Business"))
+          << (r.m_bPaid ? QStringLiteral("Paid") : QStringLiteral("Unpaid"));
         if (withNotes)
             f << GuardedText(r.m_strNotes);
         f << Quote(r.m_strSeriesId);
@@ -288,56 +288,106 @@ bool ExportFile(const ExportRequest& request, QString* errorText)
     return false;
 }
 
-Reading Read(const QByteArray& bytes)
+Reading Read(const QByteArray& bytes, const Options& options)
 {
     Reading result;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    if (decoder.hasError()) {
-        result.error = Texts::tr("the file is not UTF-8 text");
+    QString text;
+    if (!Decode(bytes, text, result.encoding, result.error))
         return result;
-    }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
 
-    const QList<RawRecord> records = SplitRecords(text);
-    if (records.isEmpty()) {
+    const Words words;
+    result.separator = options.separator.isNull() ? FindSeparator(text, words) : options.separator;
+    CsvRecordReader reader(text, result.separator);
+    CsvRecordReader::Record header;
+    if (!reader.Next(header)) {
         result.error = Texts::tr("the file is empty: a header row is needed");
         return result;
     }
-    const RawRecord& header = records.first();
     if (!header.error.isEmpty()) {
         result.error = Texts::tr("the header row cannot be read: %1").arg(header.error);
         return result;
     }
+    result.header = header.fields;
+    const int width = int(header.fields.size());
+
     // Where each known column is in this file; -1 when missing.
     std::array<int, ColumnCount> at;
     at.fill(-1);
-    for (int i = 0; i < header.fields.size(); ++i) {
-        const QString name = header.fields.at(i).trimmed();
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (name.compare(Columns().at(c), Qt::CaseInsensitive) == 0) {
-                if (at[size_t(c)] >= 0) {
-                    result.error = Texts::tr("the header names the column \"%1\" twice").arg(Columns().at(c));
-                    return result;
-                }
+    if (options.columns.size() == width) {
+        result.columns = options.columns;
+        for (int i = 0; i < width; ++i) {
+            const int c = options.columns.at(i);
+            if (c >= 0 && c < ColumnCount && at[size_t(c)] < 0)
                 at[size_t(c)] = i;
+            else
+                result.columns[i] = -1;
+        }
+    } else {
+        for (int i = 0; i < width; ++i) {
+            const int c = words.ColumnOf(header.fields.at(i));
+            result.columns << c;
+            if (c < 0)
+                continue;
+            if (at[size_t(c)] >= 0) {
+                result.error = Texts::tr("the header names the column \"%1\" twice").arg(Columns().at(c));
+                return result;
             }
+            at[size_t(c)] = i;
         }
     }
     QStringList missing;
     for (int c : {int(Title), int(DueDate), int(Amount)})
         if (at[size_t(c)] < 0)
-            missing << Columns().at(c);
+            missing << ColumnName(c);
     if (!missing.isEmpty()) {
-        result.error = Texts::tr("the header lacks the column(s) %1").arg(missing.join(QLatin1String(", ")));
+        result.error = Texts::tr("the header (split at each %1) lacks the column(s) %2")
+                           .arg(SeparatorName(result.separator), missing.join(QLatin1String(", ")));
         return result;
     }
     result.ok = true;
 
-    const int width = int(header.fields.size());
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const RawRecord& rec = records.at(r);
+    auto field = [&](const CsvRecordReader::Record& rec, Column c) {
+        const int i = at[size_t(c)];
+        return i < 0 || i >= rec.fields.size() ? QString() : rec.fields.at(i);
+    };
+
+    // What single values leave open, settled by the head of the file: the
+    // decimal sign most amounts show, the order dates show.
+    {
+        CsvRecordReader sample(text, result.separator);
+        CsvRecordReader::Record rec;
+        sample.Next(rec);
+        int points = 0, commas = 0, dayFirst = 0, monthFirst = 0;
+        for (int i = 0; i < kSampleRecords && sample.Next(rec); ++i) {
+            const QChar sign = CsvValueReader::DecimalSignOf(field(rec, Amount));
+            points += sign == QLatin1Char('.');
+            commas += sign == QLatin1Char(',');
+            for (Column c : {StartDate, DueDate}) {
+                const auto order = CsvValueReader::DateOrderOf(field(rec, c));
+                dayFirst += order == CsvValueReader::DateOrder::DayMonthYear;
+                monthFirst += order == CsvValueReader::DateOrder::MonthDayYear;
+            }
+        }
+        // A file of commas between fields rarely has decimal commas; else the user's sign.
+        const QChar localeSign =
+            options.locale.decimalPoint() == QLatin1String(",") ? QLatin1Char(',') : QLatin1Char('.');
+        result.decimalSign = !options.decimalSign.isNull() ? options.decimalSign
+                             : points != commas ? (points > commas ? QLatin1Char('.') : QLatin1Char(','))
+                             : result.separator == QLatin1Char(',') ? QLatin1Char('.')
+                                                                    : localeSign;
+        result.dateOrder = options.dateOrder                 ? *options.dateOrder
+                           : dayFirst > 0 && monthFirst == 0 ? CsvValueReader::DateOrder::DayMonthYear
+                           : monthFirst > 0 && dayFirst == 0
+                               ? CsvValueReader::DateOrder::MonthDayYear
+                               : CsvValueReader::LocaleDateOrder(options.locale);
+    }
+
+    const CsvValueReader values(options.locale, Clock::Now().date().year());
+    const QString dateExample = DateExample(result.dateOrder);
+    const QString amountExample =
+        result.decimalSign == QLatin1Char(',') ? QStringLiteral("1234,50") : QStringLiteral("1234.50");
+    CsvRecordReader::Record rec;
+    while (reader.Next(rec)) {
         auto reject = [&](const QString& reason) { result.rejected << Rejected{rec.lineNumber, reason}; };
         if (!rec.error.isEmpty()) {
             reject(rec.error);
@@ -347,40 +397,47 @@ Reading Read(const QByteArray& bytes)
             reject(Texts::tr("%1 fields where the header has %2").arg(rec.fields.size()).arg(width));
             continue;
         }
-        auto field = [&](Column c) { return at[size_t(c)] < 0 ? QString() : rec.fields.at(at[size_t(c)]); };
         DueRecord due(Qt::Uninitialized);
-        due.m_strTitle = UnguardedText(field(Title));
-        due.m_strPayTo = UnguardedText(field(PayTo));
-        due.m_strAccount = UnguardedText(field(Account));
-        due.m_strNotes = UnguardedText(field(Notes));
-        due.m_strSeriesId = field(SeriesId).trimmed();
-        if (!ParseDate(field(DueDate), due.m_dtDue)) {
-            reject(Texts::tr("the due date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
-                       .arg(field(DueDate)));
+        due.m_strTitle = UnguardedText(field(rec, Title));
+        due.m_strPayTo = UnguardedText(field(rec, PayTo));
+        due.m_strAccount = UnguardedText(field(rec, Account));
+        due.m_strNotes = UnguardedText(field(rec, Notes));
+        due.m_strSeriesId = field(rec, SeriesId).trimmed();
+        const std::optional<COleDateTime> dueDate = values.Date(field(rec, DueDate), result.dateOrder);
+        if (!dueDate) {
+            reject(Texts::tr(
+                       "the due date \"%1\" is not a date such as %2 or 2025-12-31, with or without a time")
+                       .arg(field(rec, DueDate), dateExample));
             continue;
         }
-        if (field(StartDate).trimmed().isEmpty()) {
+        due.m_dtDue = *dueDate;
+        if (field(rec, StartDate).trimmed().isEmpty()) {
             due.m_dtStart = due.m_dtDue;
-        } else if (!ParseDate(field(StartDate), due.m_dtStart)) {
-            reject(Texts::tr("the start date \"%1\" is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss")
-                       .arg(field(StartDate)));
+        } else if (const auto start = values.Date(field(rec, StartDate), result.dateOrder)) {
+            due.m_dtStart = *start;
+        } else {
+            reject(Texts::tr(
+                       "the start date \"%1\" is not a date such as %2 or 2025-12-31, with or without a time")
+                       .arg(field(rec, StartDate), dateExample));
             continue;
         }
         if (due.m_dtDue < due.m_dtStart) {
             reject(Texts::tr("the due date is before the start date"));
             continue;
         }
-        if (!ParseAmount(field(Amount), due.m_dAmount)) {
-            reject(Texts::tr("the amount \"%1\" is not a plain number with a dot for decimals")
-                       .arg(field(Amount)));
+        if (const auto amount = values.Amount(field(rec, Amount), result.decimalSign)) {
+            due.m_dAmount = *amount;
+        } else {
+            reject(Texts::tr("the amount \"%1\" is not an amount such as %2, -12 or $1,234.50")
+                       .arg(field(rec, Amount), amountExample));
             continue;
         }
-        if (!ParseType(field(Type), due.m_nType)) {
-            reject(Texts::tr("the type \"%1\" is neither Business nor Personal").arg(field(Type)));
+        if (!ParseType(field(rec, Type), words, due.m_nType)) {
+            reject(Texts::tr("the type \"%1\" is neither Business nor Personal").arg(field(rec, Type)));
             continue;
         }
-        if (!ParsePaid(field(Paid), due.m_bPaid)) {
-            reject(Texts::tr("the paid state \"%1\" is neither Paid nor Unpaid").arg(field(Paid)));
+        if (!ParsePaid(field(rec, Paid), words, due.m_bPaid)) {
+            reject(Texts::tr("the paid state \"%1\" is neither Paid nor Unpaid").arg(field(rec, Paid)));
             continue;
         }
         result.lines << Line{rec.lineNumber, due};
@@ -388,7 +445,7 @@ Reading Read(const QByteArray& bytes)
     return result;
 }
 
-Reading ReadFile(const QString& path)
+Reading ReadFile(const QString& path, const Options& options)
 {
     Reading result;
     QFile file(path);
@@ -406,7 +463,7 @@ Reading ReadFile(const QString& path)
         result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return result;
     }
-    result = Read(bytes);
+    result = Read(bytes, options);
     if (!result.ok)
         result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), result.error);
     return result;

@@ -1,24 +1,48 @@
 #pragma once
 
+#include "export/CsvValueReader.h"
 #include "export/ExportRequest.h"
 #include "model/store/DueRecord.h"
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class CDueStore;
 
 // Dues as comma-separated values (RFC 4180): UTF-8, CR LF line ends, a header
-// row, dates in ISO 8601 (yyyy-MM-ddTHH:mm:ss), amounts as plain numbers with
-// a dot, type and paid state as words. Fields are quoted when they hold a
-// comma, a quote, a line break or blanks at either end, so notes come back
-// exactly as they went out.
+// row of fixed English names, dates in ISO 8601 (yyyy-MM-ddTHH:mm:ss),
+// amounts as the shortest plain number with a dot that reads back the same,
+// type and paid state as fixed English words. Fields are quoted when they
+// hold a comma, a quote, a line break or blanks at either end, so notes come
+// back exactly as they went out.
 namespace DueCsv {
+
+// The columns the program knows, in the order the export writes them.
+enum Column
+{
+    RecordId,
+    Title,
+    StartDate,
+    DueDate,
+    PayTo,
+    Account,
+    Amount,
+    Type,
+    Paid,
+    Notes,
+    SeriesId,
+    ColumnCount
+};
 
 // The header names, in the order the export writes them.
 const QStringList& Columns();
+// A column's name in the running program's language, as a header may hold it.
+QString ColumnName(int column);
 
 // The file's bytes for these dues; without notes the Notes column is left out.
 QByteArray Write(const QList<DueRecord>& dues, bool withNotes = true);
@@ -39,23 +63,50 @@ struct Rejected
     QString reason;
 };
 
-// What reading a file gives: the dues it would add and the lines it refuses.
-// ok is false (with error) when the file as a whole cannot be used: it cannot
-// be read, is not UTF-8, or its header lacks a required column.
+enum class Encoding
+{
+    Utf8,
+    Utf8WithBom,
+    Utf16WithBom,
+    Windows1252 // what a file that is not UTF-8 is taken as
+};
+
+// How to read a file; what is left unset is found from the file itself.
+struct Options
+{
+    QChar separator;    // ',', ';' or '\t'; null: the one that splits the header into known columns
+    QList<int> columns; // the Column each column of the file is taken as, -1 for none; empty: by the header
+    QChar decimalSign;  // for amounts that could be read either way ("1,234"); null: from the file
+    std::optional<CsvValueReader::DateOrder> dateOrder; // for "03/04/2025"; nothing: from the file
+    QLocale locale; // the user's: currency signs, month names, and what the file leaves open
+};
+
+// What reading a file gives: how it was read, the dues it would add and the
+// lines it refuses. ok is false (with error) when the file as a whole cannot
+// be used: it cannot be read, or no column was taken as Title, Due Date or
+// Amount. Once the header row is read, header and columns say what was found,
+// so that a preview can offer to take the columns otherwise.
 struct Reading
 {
     bool ok = false;
     QString error;
+    Encoding encoding = Encoding::Utf8;
+    QChar separator = QLatin1Char(',');
+    QStringList header; // the header row's cells as in the file
+    QList<int> columns; // the Column each of them was taken as, -1 for none
+    QChar decimalSign = QLatin1Char('.');
+    CsvValueReader::DateOrder dateOrder = CsvValueReader::DateOrder::YearMonthDay;
     QList<Line> lines;
     QList<Rejected> rejected;
 };
 
-// Header names are matched without regard to case; Title, Due Date and Amount
-// are required, the other columns may be missing (Start Date then follows the
-// due date, Type is Business, the due is unpaid). Unknown columns are ignored,
-// and so is Record ID: imported dues get new identifiers.
-Reading Read(const QByteArray& bytes);
-Reading ReadFile(const QString& path);
+// Header names are matched without regard to case, in English and in every
+// language the program ships; Title, Due Date and Amount are required, the
+// other columns may be missing (Start Date then follows the due date, Type is
+// Business, the due is unpaid). Unknown columns are ignored, and so is Record
+// ID: imported dues get new identifiers.
+Reading Read(const QByteArray& bytes, const Options& options = {});
+Reading ReadFile(const QString& path, const Options& options = {});
 
 // Adds the read dues to the store, each written to its file at once. Returns
 // the new identifiers; what the store could not write is in its errors.

@@ -1,11 +1,18 @@
+#include "../platform/OfficeTestTools.h"
 #include "export/DueCsv.h"
+#include "model/base/AppPaths.h"
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 DueRecord Due(const QString& id, const QString& title, const COleDateTime& start, const COleDateTime& due,
@@ -47,12 +54,58 @@ QList<DueRecord> AwkwardDues()
             QStringLiteral("-5 on the next bill"), QString()),
         Due("2007031214253301", "'=already quoted", COleDateTime(2007, 3, 6, 0, 0, 0),
             COleDateTime(2007, 3, 6, 0, 0, 0), 1, 1, false, QStringLiteral("@home"), QString()),
+        // Every kind of line end a note can hold, and amounts whose text is easy to get wrong.
+        Due("2007031214253400", "Breaks", COleDateTime(2007, 4, 1, 0, 0, 0),
+            COleDateTime(2007, 4, 1, 0, 0, 0), 0.1, 1, false,
+            QStringLiteral("lf\nlone cr\rcr lf\r\n\r\rend\r"), QString()),
+        Due("2007031214253401", "Big", COleDateTime(2007, 4, 2, 0, 0, 0), COleDateTime(2007, 4, 2, 0, 0, 0),
+            1e18, 2, true, QStringLiteral("\rstarts with a carriage return"), QString()),
+        Due("2007031214253402", "Three decimals", COleDateTime(2007, 4, 3, 0, 0, 0),
+            COleDateTime(2007, 4, 3, 0, 0, 0), 1.234, 2, false),
     };
 }
 
 QString Header()
 {
     return QStringLiteral("Title,Due Date,Amount\r\n");
+}
+
+// "title|start|due|amount|type|paid|series" of each due read.
+QStringList Summary(const DueCsv::Reading& reading)
+{
+    QStringList got;
+    for (const DueCsv::Line& l : reading.lines) {
+        const DueRecord& r = l.due;
+        got << QStringList{r.m_strTitle,
+                           r.m_dtStart.ToQDateTime().toString(Qt::ISODate),
+                           r.m_dtDue.ToQDateTime().toString(Qt::ISODate),
+                           QString::number(r.m_dAmount, 'f', QLocale::FloatingPointShortest),
+                           QString::number(r.m_nType),
+                           QString::number(r.m_bPaid),
+                           r.m_strSeriesId}
+                   .join(QLatin1Char('|'));
+    }
+    return got;
+}
+
+QStringList RejectedLines(const DueCsv::Reading& reading)
+{
+    QStringList lines;
+    for (const DueCsv::Rejected& r : reading.rejected)
+        lines << QStringLiteral("%1: %2").arg(r.lineNumber).arg(r.reason);
+    return lines;
+}
+
+DueCsv::Options In(const char* locale)
+{
+    DueCsv::Options options;
+    options.locale = QLocale(QString::fromLatin1(locale));
+    return options;
+}
+
+bool TranslationsBuilt()
+{
+    return QFileInfo::exists(QStringLiteral(TALLYVANE_BIN_DIR "/translations/tallyvane_de.qm"));
 }
 } // namespace
 
@@ -61,30 +114,87 @@ class TestDueCsv : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
+    void cleanup();
+    void roundTripIsExact_data();
     void roundTripIsExact();
     void writesRfc4180();
+    void writesShortestAmounts();
     void formulasStayText();
+    void formulasStayTextInLibreOffice();
     void reads_data();
     void reads();
+    void findsSeparatorAndEncoding_data();
+    void findsSeparatorAndEncoding();
+    void readsAmounts_data();
+    void readsAmounts();
+    void readsDates_data();
+    void readsDates();
+    void settlesWhatValuesLeaveOpen_data();
+    void settlesWhatValuesLeaveOpen();
+    void readsWordsOfEveryLanguage_data();
+    void readsWordsOfEveryLanguage();
+    void germanExportReadsInEnglishAndBack();
+    void takesColumnsAsTold();
     void refusesFile_data();
     void refusesFile();
 
 private:
+    void UseLanguage(const char* locale);
+
     QTemporaryDir m_dir;
+    std::unique_ptr<QTranslator> m_translator;
 };
+
+void TestDueCsv::initTestCase()
+{
+    // The shipped translations, as the program finds them beside itself.
+    SetInstalledDataFolder(
+        QDir(QCoreApplication::applicationDirPath()).relativeFilePath(QStringLiteral(TALLYVANE_BIN_DIR)));
+}
 
 void TestDueCsv::init()
 {
-    Clock::SetFixed(QDateTime(QDate(2007, 3, 12), QTime(14, 25, 30)));
+    Clock::SetFixed(QDateTime(QDate(2025, 3, 12), QTime(14, 25, 30)));
+}
+
+void TestDueCsv::cleanup()
+{
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    m_translator.reset();
+    QLocale::setDefault(QLocale::c());
+}
+
+// The program running in this language: its locale and its translation.
+void TestDueCsv::UseLanguage(const char* locale)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    m_translator = std::make_unique<QTranslator>();
+    if (!m_translator->load(QLocale(), QStringLiteral("tallyvane"), QStringLiteral("_"),
+                            QStringLiteral(TALLYVANE_BIN_DIR "/translations")))
+        return;
+    QCoreApplication::installTranslator(m_translator.get());
+}
+
+void TestDueCsv::roundTripIsExact_data()
+{
+    // The file the program writes reads back the same in every language it
+    // runs in, whatever the locale's decimal sign and order of dates.
+    QTest::addColumn<QString>("locale");
+    for (const char* locale : {"en_US", "de_DE", "fr_FR", "pl_PL", "ja_JP"})
+        QTest::newRow(locale) << QString::fromLatin1(locale);
 }
 
 void TestDueCsv::roundTripIsExact()
 {
+    QFETCH(QString, locale);
+    UseLanguage(qPrintable(locale));
     const QList<DueRecord> dues = AwkwardDues();
-    const DueCsv::Reading reading = DueCsv::Read(DueCsv::Write(dues));
+    const DueCsv::Reading reading = DueCsv::Read(DueCsv::Write(dues), In(qPrintable(locale)));
     QVERIFY2(reading.ok, qPrintable(reading.error));
-    QCOMPARE(reading.rejected.size(), 0);
+    QCOMPARE(RejectedLines(reading), QStringList{});
     QCOMPARE(reading.lines.size(), dues.size());
 
     QTemporaryDir empty;
@@ -121,10 +231,19 @@ void TestDueCsv::writesRfc4180()
                    "2007031214253001\r\n"));
 }
 
+// The shortest text that reads back the same double, never 17 digits of noise.
+void TestDueCsv::writesShortestAmounts()
+{
+    const QByteArray bytes = DueCsv::Write(AwkwardDues(), false);
+    for (const char* amount : {",500,", ",0.1,", ",-12.5,", ",1000000000000000000,", ",1.234,"})
+        QVERIFY2(bytes.contains(amount), amount);
+    QVERIFY2(!bytes.contains("0.10000000000000001"), bytes.constData());
+}
+
 // A spreadsheet opening the file shows these as text and runs nothing.
 void TestDueCsv::formulasStayText()
 {
-    const QByteArray bytes = DueCsv::Write(AwkwardDues().mid(4), true);
+    const QByteArray bytes = DueCsv::Write(AwkwardDues().mid(4, 2), true);
     QVERIFY2(bytes.contains(",\"'=HYPERLINK(\"\"http://evil.example\"\",\"\"x\"\")\","), bytes.constData());
     QVERIFY2(bytes.contains(",'-5 on the next bill,"), bytes.constData());
     QVERIFY2(bytes.contains(",''=already quoted,"), bytes.constData());
@@ -134,6 +253,38 @@ void TestDueCsv::formulasStayText()
     for (const QByteArray& line : bytes.split('\n'))
         for (const QByteArray& cell : line.split(','))
             QVERIFY2(cell.isEmpty() || !QByteArray("=+@").contains(cell.at(0)), cell.constData());
+}
+
+// LibreOffice's own CSV import (formulas on, as it is by default) keeps the
+// guarded cells as text: its CSV of them reads back as the dues' texts.
+void TestDueCsv::formulasStayTextInLibreOffice()
+{
+    if (OfficeTest::Soffice::Program().isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed: the CSV is not opened in a spreadsheet");
+    QTemporaryDir work;
+    QList<DueRecord> dues = AwkwardDues().mid(4, 2);
+    dues.append(Due("2007031214253302", "=1+1", COleDateTime(2007, 3, 7, 0, 0, 0),
+                    COleDateTime(2007, 3, 7, 0, 0, 0), 2, 1, false, QStringLiteral("+49 30 123456")));
+    const QString path = work.filePath(QStringLiteral("dues.csv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(DueCsv::Write(dues, true));
+    file.close();
+
+    QString why;
+    const QStringList out =
+        OfficeTest::Soffice(work.path()).Convert({path}, QStringLiteral("csv"), "csv", &why);
+    QVERIFY2(!out.isEmpty(), qPrintable(why));
+    QFile converted(out.first());
+    QVERIFY(converted.open(QIODevice::ReadOnly));
+    const QByteArray bytes = converted.readAll();
+    const DueCsv::Reading reading = DueCsv::Read(bytes);
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(reading.lines.size(), dues.size());
+    for (qsizetype i = 0; i < dues.size(); ++i) {
+        QCOMPARE(reading.lines.at(i).due.m_strTitle, dues.at(i).m_strTitle);
+        QCOMPARE(reading.lines.at(i).due.m_strNotes, dues.at(i).m_strNotes);
+    }
 }
 
 void TestDueCsv::reads_data()
@@ -146,25 +297,28 @@ void TestDueCsv::reads_data()
         << QByteArray("\xEF\xBB\xBFtItLe,DUE DATE,amount,Colour\n"
                       "Water,2024-02-29,12.5,blue\n")
         << QStringList{"Water|2024-02-29T00:00:00|2024-02-29T00:00:00|12.5|1|0|"} << QStringList{};
-    QTest::newRow("columns in another order, LF and CR LF mixed, blank line")
+    QTest::newRow("columns in another order, LF, CR LF and CR mixed, blank line")
         << QByteArray("series id,Paid,Type,Amount,Due Date,Start Date,Title\r\n"
                       "S1,yes,personal,-.5,2024-01-31 18:45,2024-01-01T08:00:00,Phone\n"
                       "\r\n"
-                      ",Unpaid,Business,7,2024-12-31T23:59:59,,Tax\r\n")
+                      ",Unpaid,Business,7,2024-12-31T23:59:59,,Tax\r"
+                      ",Paid,Business,8,2024-12-31,,Fee\r")
         << QStringList{"Phone|2024-01-01T08:00:00|2024-01-31T18:45:00|-0.5|2|1|S1",
-                       "Tax|2024-12-31T23:59:59|2024-12-31T23:59:59|7|1|0|"}
+                       "Tax|2024-12-31T23:59:59|2024-12-31T23:59:59|7|1|0|",
+                       "Fee|2024-12-31T00:00:00|2024-12-31T00:00:00|8|1|1|"}
         << QStringList{};
-    QTest::newRow("quoted line break keeps the line count")
+    QTest::newRow("quoted line breaks keep the line count")
         << QByteArray("Title,Due Date,Amount,Notes\n"
                       "A,2024-03-01,1,\"two\nlines\"\n"
-                      "B,2024-13-01,1,\n"
-                      "C,2024-03-02,1,x\n")
+                      "B,2024-13-01,1,\"lone\rcr and\r\ncr lf\"\n"
+                      "C,2024-03-02,1,x\n"
+                      "D,2024-03-32,1,x\n")
         << QStringList{"A|2024-03-01T00:00:00|2024-03-01T00:00:00|1|1|0|",
                        "C|2024-03-02T00:00:00|2024-03-02T00:00:00|1|1|0|"}
-        << QStringList{"4: the due date \"2024-13-01\""};
+        << QStringList{"4: the due date \"2024-13-01\"", "8: the due date \"2024-03-32\""};
     QTest::newRow("each rejected line with its reason")
         << QByteArray("Title,Start Date,Due Date,Amount,Type,Paid\n"
-                      "a,,2024-03-01,\"1,5\",Business,Paid\n"
+                      "a,,2024-03-01,\"1,5,0\",Business,Paid\n"
                       "b,,2024-03-01,3.5.1,Business,Paid\n"
                       "c,,2024-03-01,1e3,Business,Paid\n"
                       "d,,2024-03-01,3,Household,Paid\n"
@@ -174,9 +328,11 @@ void TestDueCsv::reads_data()
                       "h,,2024-02-30,3,Business,Paid\n"
                       "i,,2024-03-01,3,Busi\"ness,Paid\n"
                       "\"j\"x,,2024-03-01,3,Business,Paid\n"
+                      "l,,2024-03-01,3,Business,Paid,\n"
+                      "m,,2024-03-01,3,Business,Paid,Unpaid,\"x\"\n"
                       "k,,2024-03-01,3,Business,\"Paid\n")
         << QStringList{}
-        << QStringList{"2: the amount \"1,5\"",
+        << QStringList{"2: the amount \"1,5,0\"",
                        "3: the amount \"3.5.1\"",
                        "4: the amount \"1e3\"",
                        "5: the type \"Household\"",
@@ -186,7 +342,9 @@ void TestDueCsv::reads_data()
                        "9: the due date \"2024-02-30\"",
                        "10: a quote inside a field",
                        "11: text follows a closing quote",
-                       "12: a quoted field is not closed"};
+                       "12: 7 fields where the header has 6",
+                       "13: 8 fields where the header has 6",
+                       "14: a quoted field is not closed"};
     QTest::newRow("header only") << Header().toUtf8() << QStringList{} << QStringList{};
 }
 
@@ -198,27 +356,357 @@ void TestDueCsv::reads()
 
     const DueCsv::Reading reading = DueCsv::Read(bytes);
     QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(Summary(reading), taken);
+    for (const DueCsv::Line& l : reading.lines)
+        QVERIFY(l.due.m_strRecId.isEmpty());
+    const QStringList lines = RejectedLines(reading);
+    QCOMPARE(lines.size(), rejected.size());
+    for (qsizetype i = 0; i < rejected.size(); ++i)
+        QVERIFY2(lines.at(i).startsWith(rejected.at(i)), qPrintable(lines.at(i)));
+}
+
+void TestDueCsv::findsSeparatorAndEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QStringList>("taken");
+
+    const auto utf8 = int(DueCsv::Encoding::Utf8);
+    static const char16_t utf16[] =
+        u"Title\tDue Date\tAmount\r\nZoë\t2025-06-03\t7\r\n"; // little-endian here
+    QTest::newRow("comma") << QByteArray("Title,Due Date,Amount\nCafé;x,2025-06-03,\"1,5\"\n") << "," << utf8
+                           << QStringList{"Café;x|2025-06-03T00:00:00|2025-06-03T00:00:00|1.5|1|0|"};
+    QTest::newRow("semicolon with commas in the cells")
+        << QByteArray("\xEF\xBB\xBFTitle;Due Date;Amount;Notes\r\nRent, flat;2025-06-03;1.234,50;a,b,c\r\n")
+        << ";" << int(DueCsv::Encoding::Utf8WithBom)
+        << QStringList{"Rent, flat|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|0|"};
+    QTest::newRow("tab") << QByteArray("Title\tAmount\tDue Date\nTab;le\t12,5\t2025-06-03\n") << "\t" << utf8
+                         << QStringList{"Tab;le|2025-06-03T00:00:00|2025-06-03T00:00:00|12.5|1|0|"};
+    QTest::newRow("Windows-1252")
+        << QByteArray("Title;Due Date;Amount\nCaf\xE9 \x80 \x93x\x94;2025-06-03;\x80 3,10\n") << ";"
+        << int(DueCsv::Encoding::Windows1252)
+        << QStringList{"Café € “x”|2025-06-03T00:00:00|2025-06-03T00:00:00|3.1|1|0|"};
+    QTest::newRow("UTF-16 as spreadsheets save Unicode text")
+        << QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(utf16), sizeof utf16 - 2)
+        << "\t" << int(DueCsv::Encoding::Utf16WithBom)
+        << QStringList{"Zoë|2025-06-03T00:00:00|2025-06-03T00:00:00|7|1|0|"};
+    // Without known names the separator that splits every line alike wins.
+    QTest::newRow("unknown names, semicolons")
+        << QByteArray("a;b;c\nx,1;2;3\ny;4;5\n") << ";" << utf8 << QStringList{};
+}
+
+void TestDueCsv::findsSeparatorAndEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, separator);
+    QFETCH(int, encoding);
+    QFETCH(QStringList, taken);
+    const DueCsv::Reading reading = DueCsv::Read(bytes, In("en_US"));
+    QCOMPARE(QString(reading.separator), separator);
+    QCOMPARE(int(reading.encoding), encoding);
+    QCOMPARE(Summary(reading), taken);
+    QCOMPARE(reading.ok, !taken.isEmpty());
+    QCOMPARE(RejectedLines(reading), QStringList{});
+}
+
+void TestDueCsv::readsAmounts_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("amount"); // NaN: rejected
+
+    const double no = std::nan("");
+    const struct
+    {
+        const char* locale;
+        const char* text;
+        double amount;
+    } rows[] = {
+        {"en_US", "$1,234.50", 1234.5},
+        {"en_US", "(12.50)", -12.5},
+        {"en_US", "-$12.50", -12.5},
+        {"en_US", "USD 12", 12},
+        {"en_US", "1,234", 1234},
+        {"en_US", "-12,5", -12.5},
+        {"en_US", "1.234,50 €", 1234.5},
+        {"en_US", "12.50-", -12.5},
+        {"de_DE", "1.234,50 €", 1234.5},
+        {"de_DE", "-12,5", -12.5},
+        {"de_DE", "1.234", 1234},
+        {"de_DE", "1234.5", 1234.5},
+        {"de_DE", "EUR −3,00", -3},
+        {"de_DE", "0,125", 0.125},
+        {"fr_FR", "1\u202F234,50\u00A0€", 1234.5},
+        {"fr_FR", "(1 234,50 €)", -1234.5},
+        {"pl_PL", "1\u00A0234\u00A0567,89\u00A0zł", 1234567.89},
+        {"pl_PL", "12,5 PLN", 12.5},
+        {"ja_JP", "￥1,234", 1234},
+        {"ja_JP", "¥1,234,567", 1234567},
+        {"de_CH", "CHF 1’234.50", 1234.5},
+        {"en_IN", "₹12,34,567.50", 1234567.5},
+        // What no locale writes.
+        {"en_US", "12,34,5", no},
+        {"en_US", "1,23", 1.23},
+        {"en_US", "12 34", no},
+        {"de_DE", "1.234.5", no},
+        {"en_US", "--5", no},
+        {"en_US", "$", no},
+        {"en_US", "1e3", no},
+        {"en_US", "(12.50", no},
+        {"en_US", "12 apples", no},
+        {"en_US", "2000000000000000000", no},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%s %s", row.locale, row.text)
+            << QString::fromLatin1(row.locale) << QString::fromUtf8(row.text) << row.amount;
+}
+
+// One amount in a semicolon file, as spreadsheets save it where the comma is
+// the decimal sign: what the value leaves open goes by the user's locale.
+void TestDueCsv::readsAmounts()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(double, amount);
+    const DueCsv::Reading reading =
+        DueCsv::Read(QStringLiteral("Title;Due Date;Amount\nx;2025-06-03;%1\n").arg(text).toUtf8(),
+                     In(qPrintable(locale)));
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    if (std::isnan(amount)) {
+        QCOMPARE(reading.lines.size(), 0);
+        QVERIFY2(RejectedLines(reading).value(0).startsWith(QStringLiteral("2: the amount \"%1\"").arg(text)),
+                 qPrintable(RejectedLines(reading).value(0)));
+    } else {
+        QCOMPARE(RejectedLines(reading), QStringList{});
+        QCOMPARE(reading.lines.value(0).due.m_dAmount, amount);
+    }
+}
+
+void TestDueCsv::readsDates_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("date"); // empty: rejected
+
+    const struct
+    {
+        const char* locale;
+        const char* text;
+        const char* date;
+    } rows[] = {
+        {"en_US", "06/03/2025 14:30", "2025-06-03T14:30:00"},
+        {"en_US", "6/3/25", "2025-06-03T00:00:00"},
+        {"en_US", "6/3/25 2:30 PM", "2025-06-03T14:30:00"},
+        {"en_US", "6/3/2025 12:05 am", "2025-06-03T00:05:00"},
+        {"en_US", "Tuesday, June 3, 2025", "2025-06-03T00:00:00"},
+        {"en_US", "Jun 3, 2025, 9:15:30", "2025-06-03T09:15:30"},
+        {"en_US", "2025-06-03T08:00:00", "2025-06-03T08:00:00"},
+        {"en_US", "1/2/70", "1970-01-02T00:00:00"},
+        {"de_DE", "05.06.25", "2025-06-05T00:00:00"},
+        {"de_DE", "05.06.2025 14:30:15", "2025-06-05T14:30:15"},
+        {"de_DE", "Dienstag, 3. Juni 2025", "2025-06-03T00:00:00"},
+        {"de_DE", "3. Juni 2025 14:30", "2025-06-03T14:30:00"},
+        {"de_DE", "2025-06-03 14:30", "2025-06-03T14:30:00"},
+        {"fr_FR", "03/06/2025", "2025-06-03T00:00:00"},
+        {"fr_FR", "mardi 3 juin 2025", "2025-06-03T00:00:00"},
+        {"fr_FR", "3 juin 2025 08:00", "2025-06-03T08:00:00"},
+        {"pl_PL", "3.06.2025", "2025-06-03T00:00:00"},
+        {"pl_PL", "wtorek, 3 czerwca 2025", "2025-06-03T00:00:00"},
+        {"pl_PL", "3 czerwiec 2025", "2025-06-03T00:00:00"},
+        {"ja_JP", "2025/06/03", "2025-06-03T00:00:00"},
+        {"ja_JP", "25/06/03 9:05", "2025-06-03T09:05:00"},
+        {"ja_JP", "2025年6月3日火曜日", "2025-06-03T00:00:00"},
+        {"ja_JP", "2025年6月3日", "2025-06-03T00:00:00"},
+        {"en_US", "2025-02-29", ""},
+        {"en_US", "13/13/2025", ""},
+        {"en_US", "June 2025", ""},
+        {"en_US", "14:30", ""},
+        {"en_US", "6/3/2025 25:00", ""},
+        {"en_US", "6/3/2025 13:00 PM", ""},
+        {"de_DE", "3. Juno 2025", ""},
+        {"de_DE", "3. Juni 2025 etwa", ""},
+        {"en_US", "6/3", ""},
+    };
+    for (const auto& row : rows)
+        QTest::addRow("%s %s", row.locale, row.text)
+            << QString::fromLatin1(row.locale) << QString::fromUtf8(row.text)
+            << QString::fromLatin1(row.date);
+}
+
+void TestDueCsv::readsDates()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(QString, date);
+    const DueCsv::Reading reading = DueCsv::Read(
+        QStringLiteral("Title;Due Date;Amount\nx;%1;1\n").arg(text).toUtf8(), In(qPrintable(locale)));
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    if (date.isEmpty()) {
+        QCOMPARE(reading.lines.size(), 0);
+        QVERIFY2(
+            RejectedLines(reading).value(0).startsWith(QStringLiteral("2: the due date \"%1\"").arg(text)),
+            qPrintable(RejectedLines(reading).value(0)));
+    } else {
+        QCOMPARE(RejectedLines(reading), QStringList{});
+        QCOMPARE(reading.lines.value(0).due.m_dtDue.ToQDateTime().toString(Qt::ISODate), date);
+    }
+}
+
+void TestDueCsv::settlesWhatValuesLeaveOpen_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("decimalSign");
+    QTest::addColumn<QStringList>("taken"); // due|amount
+
+    // One value that shows its decimal sign or its order settles the others.
+    QTest::newRow("decimal commas shown") << "en_US"
+                                          << QByteArray("Title;Due Date;Amount\na;2025-01-01;1.234\n"
+                                                        "b;2025-01-01;2,5\n")
+                                          << "," << QStringList{"2025-01-01|1234", "2025-01-01|2.5"};
+    QTest::newRow("decimal points shown") << "de_DE"
+                                          << QByteArray("Title;Due Date;Amount\na;2025-01-01;1,234\n"
+                                                        "b;2025-01-01;2.5\n")
+                                          << "." << QStringList{"2025-01-01|1234", "2025-01-01|2.5"};
+    QTest::newRow("day first shown") << "en_US"
+                                     << QByteArray("Title;Due Date;Amount\na;03/04/2025;1\nb;25/12/2025;1\n")
+                                     << "." << QStringList{"2025-04-03|1", "2025-12-25|1"};
+    QTest::newRow("month first shown")
+        << "de_DE" << QByteArray("Title;Due Date;Amount\na;03/04/2025;1\nb;12/25/2025;1\n") << ","
+        << QStringList{"2025-03-04|1", "2025-12-25|1"};
+    // Nothing shown: a comma-separated file has decimal points, else the locale says.
+    QTest::newRow("comma file in German")
+        << "de_DE" << QByteArray("Title,Due Date,Amount\na,03.04.2025,1.234\n") << "."
+        << QStringList{"2025-04-03|1.234"};
+    QTest::newRow("semicolon file in German")
+        << "de_DE" << QByteArray("Title;Due Date;Amount\na;03.04.2025;1.234\n") << ","
+        << QStringList{"2025-04-03|1234"};
+    QTest::newRow("semicolon file in English")
+        << "en_US" << QByteArray("Title;Due Date;Amount\na;03/04/2025;1.234\n") << "."
+        << QStringList{"2025-03-04|1.234"};
+}
+
+void TestDueCsv::settlesWhatValuesLeaveOpen()
+{
+    QFETCH(QString, locale);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, decimalSign);
+    QFETCH(QStringList, taken);
+    const DueCsv::Reading reading = DueCsv::Read(bytes, In(qPrintable(locale)));
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(RejectedLines(reading), QStringList{});
+    QCOMPARE(QString(reading.decimalSign), decimalSign);
     QStringList got;
-    for (const DueCsv::Line& l : reading.lines) {
-        const DueRecord& r = l.due;
-        got << QStringList{r.m_strTitle,
-                           r.m_dtStart.ToQDateTime().toString(Qt::ISODate),
-                           r.m_dtDue.ToQDateTime().toString(Qt::ISODate),
-                           QString::number(r.m_dAmount),
-                           QString::number(r.m_nType),
-                           QString::number(r.m_bPaid),
-                           r.m_strSeriesId}
-                   .join(QLatin1Char('|'));
-        QVERIFY(r.m_strRecId.isEmpty());
-    }
+    for (const DueCsv::Line& l : reading.lines)
+        got << l.due.m_dtDue.ToQDateTime().date().toString(Qt::ISODate) + QLatin1Char('|') +
+                   QString::number(l.due.m_dAmount, 'f', QLocale::FloatingPointShortest);
     QCOMPARE(got, taken);
-    QCOMPARE(reading.rejected.size(), rejected.size());
-    for (qsizetype i = 0; i < rejected.size(); ++i) {
-        const QString line = QStringLiteral("%1: %2")
-                                 .arg(reading.rejected.at(i).lineNumber)
-                                 .arg(reading.rejected.at(i).reason);
-        QVERIFY2(line.startsWith(rejected.at(i)), qPrintable(line));
+}
+
+void TestDueCsv::readsWordsOfEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language"); // the program's; "" for English
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("taken");
+
+    const QStringList german{"Miete|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|1|",
+                             "Kino|2025-06-03T00:00:00|2025-06-03T00:00:00|12|2|0|"};
+    const QByteArray germanFile("Titel;Fälligkeitsdatum;Betrag;Art;Bezahlt\n"
+                                "Miete;03.06.2025;1.234,50 €;GESCHÄFTLICH;Bezahlt\n"
+                                "Kino;03.06.2025;12;privat;unbezahlt\n");
+    QTest::newRow("German header and words in German") << "de_DE" << germanFile << german;
+    QTest::newRow("German header and words in English") << "" << germanFile << german;
+    QTest::newRow("French header and words in English")
+        << ""
+        << QByteArray("Titre;Date d'échéance;Montant;Type;Payé\n"
+                      "Loyer;2025-06-03;1234,5;Professionnelle;Payé\n"
+                      "Cinéma;2025-06-03;12;PERSONNELLE;Impayé\n")
+        << QStringList{"Loyer|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|1|",
+                       "Cinéma|2025-06-03T00:00:00|2025-06-03T00:00:00|12|2|0|"};
+    QTest::newRow("English words in French")
+        << "fr_FR" << QByteArray("title,due date,amount,type,paid\nRent,2025-06-03,5,personal,PAID\n")
+        << QStringList{"Rent|2025-06-03T00:00:00|2025-06-03T00:00:00|5|2|1|"};
+}
+
+// A file made by the program in another language (types, paid states and
+// headers in its words) reads the same in every language.
+void TestDueCsv::readsWordsOfEveryLanguage()
+{
+    if (!TranslationsBuilt())
+        QSKIP("the translations are not built (lrelease from qt6-l10n-tools is missing)");
+    QFETCH(QString, language);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, taken);
+    if (!language.isEmpty())
+        UseLanguage(qPrintable(language));
+    const DueCsv::Reading reading =
+        DueCsv::Read(bytes, In(language.isEmpty() ? "en_US" : qPrintable(language)));
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(RejectedLines(reading), QStringList{});
+    QCOMPARE(Summary(reading), taken);
+}
+
+void TestDueCsv::germanExportReadsInEnglishAndBack()
+{
+    if (!TranslationsBuilt())
+        QSKIP("the translations are not built (lrelease from qt6-l10n-tools is missing)");
+    const QList<DueRecord> dues = AwkwardDues();
+    UseLanguage("de_DE");
+    const QByteArray german = DueCsv::Write(dues);
+    cleanup();
+    QVERIFY(german.contains(",Personal,Unpaid,") && german.contains(",Business,Paid,"));
+    QVERIFY(!german.contains("Privat") && !german.contains("Gesch"));
+
+    const DueCsv::Reading english = DueCsv::Read(german, In("en_US"));
+    QVERIFY2(english.ok, qPrintable(english.error));
+    QCOMPARE(RejectedLines(english), QStringList{});
+    QCOMPARE(english.lines.size(), dues.size());
+    QList<DueRecord> read;
+    for (qsizetype i = 0; i < dues.size(); ++i) {
+        DueRecord got = english.lines.at(i).due;
+        got.m_strRecId = dues.at(i).m_strRecId;
+        QVERIFY2(got == dues.at(i), qPrintable(dues.at(i).m_strTitle));
+        read << got;
     }
+    // Written again in English and read in German: the same bytes, the same dues.
+    const QByteArray again = DueCsv::Write(read);
+    QCOMPARE(again, german);
+    UseLanguage("de_DE");
+    QCOMPARE(Summary(DueCsv::Read(again, In("de_DE"))), Summary(english));
+}
+
+// What the preview lets the user change: the columns, the separator, the
+// order of dates and the decimal sign.
+void TestDueCsv::takesColumnsAsTold()
+{
+    const QByteArray bytes("Name;When;Sum;Memo\nRent;03/04/2025;1.234;x\n");
+    DueCsv::Options options = In("en_US");
+    DueCsv::Reading reading = DueCsv::Read(bytes, options);
+    QVERIFY(!reading.ok);
+    QVERIFY2(reading.error.contains(QLatin1String("split at each semicolon")), qPrintable(reading.error));
+    QCOMPARE(reading.header, (QStringList{"Name", "When", "Sum", "Memo"}));
+    QCOMPARE(reading.columns, (QList<int>{-1, -1, -1, -1}));
+
+    options.columns = {DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, DueCsv::Notes};
+    reading = DueCsv::Read(bytes, options);
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(Summary(reading), QStringList{"Rent|2025-03-04T00:00:00|2025-03-04T00:00:00|1.234|1|0|"});
+    QCOMPARE(reading.lines.value(0).due.m_strNotes, QStringLiteral("x"));
+
+    options.dateOrder = CsvValueReader::DateOrder::DayMonthYear;
+    options.decimalSign = QLatin1Char(',');
+    reading = DueCsv::Read(bytes, options);
+    QCOMPARE(Summary(reading), QStringList{"Rent|2025-04-03T00:00:00|2025-04-03T00:00:00|1234|1|0|"});
+
+    // A field named twice is taken once; columns told for another width are not used.
+    options.columns = {DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, DueCsv::Title};
+    QCOMPARE(DueCsv::Read(bytes, options).columns,
+             (QList<int>{DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, -1}));
+    options.separator = QLatin1Char(',');
+    reading = DueCsv::Read(bytes, options);
+    QVERIFY(!reading.ok);
+    QCOMPARE(reading.header.size(), 1);
 }
 
 void TestDueCsv::refusesFile_data()
@@ -226,8 +714,9 @@ void TestDueCsv::refusesFile_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
     QTest::newRow("empty") << QByteArray() << QStringLiteral("the file is empty");
-    QTest::newRow("not UTF-8") << QByteArray("Title,Due Date,Amount\nCaf\xE9,2024-01-01,1\n")
-                               << QStringLiteral("not UTF-8");
+    QTest::newRow("marked UTF-8 but is not")
+        << QByteArray("\xEF\xBB\xBFTitle,Due Date,Amount\nCaf\xE9,2024-01-01,1\n")
+        << QStringLiteral("starts as UTF-8 text but is not");
     QTest::newRow("required column missing")
         << QByteArray("Title,Date,Amount\n") << QStringLiteral("lacks the column(s) Due Date");
     QTest::newRow("column twice") << QByteArray("Title,Due Date,Amount,amount\n")
