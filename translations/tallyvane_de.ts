@@ -96,18 +96,18 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+41"/>
-        <location line="+70"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+64"/>
+        <location line="+206"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-203"/>
         <source>From %1</source>
         <translation>Aus %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
+        <location line="+156"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n Fälligkeit wird hinzugefügt:</numerusform>
@@ -115,13 +115,78 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+34"/>
+        <location line="-107"/>
+        <location line="+5"/>
         <source>Line</source>
         <translation>Zeile</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-49"/>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Point (1,234.50)</source>
+        <translation>Punkt (1,234.50)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Comma (1.234,50)</source>
+        <translation>Komma (1.234,50)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day, month, year</source>
+        <translation>Tag, Monat, Jahr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month, day, year</source>
+        <translation>Monat, Tag, Jahr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year, month, day</source>
+        <translation>Jahr, Monat, Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encoding:</source>
+        <translation>Kodierung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Decimal sign:</source>
+        <translation>&amp;Dezimalzeichen:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;aten:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Each column of the file is taken as:</source>
+        <translation>Jede Spalte der Datei wird übernommen als:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -157,12 +222,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+17"/>
+        <location line="+124"/>
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-124"/>
         <source>Series ID</source>
         <translation>Serienkennung</translation>
     </message>
@@ -172,12 +237,42 @@ Version %1.%2</translation>
         <translation>Notizen</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+61"/>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>(not imported)</source>
+        <translation>(nicht übernommen)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-8 with a byte order mark</source>
+        <translation>UTF-8 mit Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-16</source>
+        <translation>UTF-16</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Windows-1252: the file is not UTF-8, so it was taken as Windows-1252 text</source>
+        <translation>Windows-1252: Die Datei ist kein UTF-8, daher wurde sie als Windows-1252-Text gelesen</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Unpaid</source>
         <translation>Unbezahlt</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
+        <location line="+13"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n Zeile wird ausgelassen:</numerusform>
@@ -185,22 +280,22 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-133"/>
         <source>Reason</source>
         <translation>Grund</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>Import</source>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+144"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Nothing was imported from %1</source>
         <translation>Aus %1 wurde nichts importiert</translation>
     </message>
@@ -1853,7 +1948,7 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+144"/>
+        <location line="+149"/>
         <source>Fixed cost per month: %1</source>
         <translation>Fixkosten im Monat: %1</translation>
     </message>
@@ -2612,6 +2707,11 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+18"/>
+        <source>not UTF-8: taken as Windows-1252 text</source>
+        <translation>kein UTF-8: als Windows-1252-Text gelesen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>rejected: %1</source>
         <translation>abgelehnt: %1</translation>
     </message>
@@ -2650,77 +2750,157 @@ Version %1.%2</translation>
 <context>
     <name>DueCsv</name>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <location filename="../src/export/CsvRecordReader.cpp" line="+57"/>
         <source>a quoted field is not closed before the end of the file</source>
         <translation>ein Feld in Anführungszeichen ist vor dem Dateiende nicht geschlossen</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-12"/>
         <source>text follows a closing quote</source>
         <translation>nach einem schließenden Anführungszeichen folgt Text</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+21"/>
         <source>a quote inside a field that does not start with one</source>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location filename="../src/export/DueCsv.cpp" line="+286"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the file is not UTF-8 text</source>
-        <translation>die Datei ist kein UTF-8-Text</translation>
+        <location line="-255"/>
+        <source>Record ID</source>
+        <translation>Eintragskennung</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series ID</source>
+        <translation>Serienkennung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the file starts as UTF-16 text but is not</source>
+        <translation>die Datei beginnt als UTF-16-Text, ist es aber nicht</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the file starts as UTF-8 text but is not</source>
+        <translation>die Datei beginnt als UTF-8-Text, ist es aber nicht</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>the file is empty: a header row is needed</source>
         <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>the header row cannot be read: %1</source>
         <translation>die Kopfzeile kann nicht gelesen werden: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+25"/>
         <source>the header names the column &quot;%1&quot; twice</source>
         <translation>die Kopfzeile nennt die Spalte „%1“ doppelt</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>the header lacks the column(s) %1</source>
-        <translation>in der Kopfzeile fehlen die Spalte(n) %1</translation>
+        <location line="+11"/>
+        <source>the header (split at each %1) lacks the column(s) %2</source>
+        <translation>der Kopfzeile (an jedem %1 getrennt) fehlen die Spalte(n) %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+65"/>
+        <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
+        <translation>das Fälligkeitsdatum „%1“ ist kein Datum wie %2 oder 2025-12-31, mit oder ohne Uhrzeit</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the start date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
+        <translation>das Startdatum „%1“ ist kein Datum wie %2 oder 2025-12-31, mit oder ohne Uhrzeit</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the amount &quot;%1&quot; is not an amount such as %2, -12 or $1,234.50</source>
+        <translation>der Betrag „%1“ ist kein Betrag wie %2, -12 oder 1.234,50 €</translation>
+    </message>
+    <message>
+        <location line="-34"/>
         <source>%1 fields where the header has %2</source>
         <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
-        <translation>das Fälligkeitsdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
-        <translation>das Startdatum „%1“ ist kein Datum der Form yyyy-MM-dd oder yyyy-MM-ddTHH:mm:ss</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+28"/>
         <source>the due date is before the start date</source>
         <translation>das Fälligkeitsdatum liegt vor dem Startdatum</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
-        <translation>der Betrag „%1“ ist keine einfache Zahl mit Punkt als Dezimaltrennzeichen</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>the type &quot;%1&quot; is neither Business nor Personal</source>
         <translation>die Art „%1“ ist weder Business noch Personal</translation>
     </message>

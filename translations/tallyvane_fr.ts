@@ -96,18 +96,18 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+41"/>
-        <location line="+70"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+64"/>
+        <location line="+206"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location line="-66"/>
+        <location line="-203"/>
         <source>From %1</source>
         <translation>Depuis %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+1"/>
+        <location line="+156"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n échéance sera ajoutée&#xa0;:</numerusform>
@@ -115,13 +115,78 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+34"/>
+        <location line="-107"/>
+        <location line="+5"/>
         <source>Line</source>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location line="-34"/>
+        <location line="-49"/>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Point (1,234.50)</source>
+        <translation>Point (1,234.50)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Comma (1.234,50)</source>
+        <translation>Virgule (1.234,50)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Day, month, year</source>
+        <translation>Jour, mois, année</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month, day, year</source>
+        <translation>Mois, jour, année</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Year, month, day</source>
+        <translation>Année, mois, jour</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Encoding:</source>
+        <translation>Encodage :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Decimal sign:</source>
+        <translation>Signe &amp;décimal :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&amp;ates:</source>
+        <translation>D&amp;ates :</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Each column of the file is taken as:</source>
+        <translation>Chaque colonne du fichier est prise comme :</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -157,12 +222,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+17"/>
+        <location line="+124"/>
         <source>Paid</source>
         <translation>Payée</translation>
     </message>
     <message>
-        <location line="-17"/>
+        <location line="-124"/>
         <source>Series ID</source>
         <translation>Identifiant de série</translation>
     </message>
@@ -172,12 +237,42 @@ Version %1.%2</translation>
         <translation>Notes</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+61"/>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>(not imported)</source>
+        <translation>(non importée)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>UTF-8</source>
+        <translation>UTF-8</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-8 with a byte order mark</source>
+        <translation>UTF-8 avec indicateur d&apos;ordre des octets</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>UTF-16</source>
+        <translation>UTF-16</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Windows-1252: the file is not UTF-8, so it was taken as Windows-1252 text</source>
+        <translation>Windows-1252 : le fichier n&apos;est pas en UTF-8, il a donc été lu comme texte Windows-1252</translation>
+    </message>
+    <message>
+        <location line="+25"/>
         <source>Unpaid</source>
         <translation>Impayée</translation>
     </message>
     <message numerus="yes">
-        <location line="+15"/>
+        <location line="+13"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n ligne sera ignorée&#xa0;:</numerusform>
@@ -185,22 +280,22 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-133"/>
         <source>Reason</source>
         <translation>Raison</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+5"/>
         <source>Import</source>
         <translation>Importer</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+144"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Nothing was imported from %1</source>
         <translation>Rien n&apos;a été importé depuis %1</translation>
     </message>
@@ -1853,7 +1948,7 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+144"/>
+        <location line="+149"/>
         <source>Fixed cost per month: %1</source>
         <translation>Coût fixe par mois&#xa0;: %1</translation>
     </message>
@@ -2612,6 +2707,11 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+18"/>
+        <source>not UTF-8: taken as Windows-1252 text</source>
+        <translation>pas en UTF-8 : lu comme texte Windows-1252</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>rejected: %1</source>
         <translation>rejeté&#xa0;: %1</translation>
     </message>
@@ -2650,77 +2750,157 @@ Version %1.%2</translation>
 <context>
     <name>DueCsv</name>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+117"/>
+        <location filename="../src/export/CsvRecordReader.cpp" line="+57"/>
         <source>a quoted field is not closed before the end of the file</source>
         <translation>un champ entre guillemets n&apos;est pas fermé avant la fin du fichier</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-12"/>
         <source>text follows a closing quote</source>
         <translation>du texte suit un guillemet fermant</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+21"/>
         <source>a quote inside a field that does not start with one</source>
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location filename="../src/export/DueCsv.cpp" line="+286"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the file is not UTF-8 text</source>
-        <translation>le fichier n&apos;est pas du texte UTF-8</translation>
+        <location line="-255"/>
+        <source>Record ID</source>
+        <translation>Identifiant d&apos;enregistrement</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+0"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series ID</source>
+        <translation>Identifiant de série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid</source>
+        <translation>Impayé</translation>
+    </message>
+    <message>
+        <location line="+124"/>
+        <source>semicolon</source>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the file starts as UTF-16 text but is not</source>
+        <translation>le fichier commence comme un texte UTF-16 mais n&apos;en est pas un</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>the file starts as UTF-8 text but is not</source>
+        <translation>le fichier commence comme un texte UTF-8 mais n&apos;en est pas un</translation>
+    </message>
+    <message>
+        <location line="+118"/>
         <source>the file is empty: a header row is needed</source>
         <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>the header row cannot be read: %1</source>
         <translation>la ligne d&apos;en-tête est illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+25"/>
         <source>the header names the column &quot;%1&quot; twice</source>
         <translation>l&apos;en-tête nomme deux fois la colonne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <source>the header lacks the column(s) %1</source>
-        <translation>il manque à l&apos;en-tête la ou les colonnes %1</translation>
+        <location line="+11"/>
+        <source>the header (split at each %1) lacks the column(s) %2</source>
+        <translation>il manque à l&apos;en-tête (découpé à chaque %1) la ou les colonnes %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+65"/>
+        <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
+        <translation>la date d&apos;échéance « %1 » n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>the start date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
+        <translation>la date de début « %1 » n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the amount &quot;%1&quot; is not an amount such as %2, -12 or $1,234.50</source>
+        <translation>le montant « %1 » n&apos;est pas un montant comme %2, -12 ou 1 234,50 €</translation>
+    </message>
+    <message>
+        <location line="-34"/>
         <source>%1 fields where the header has %2</source>
         <translation>%1 champs là où l&apos;en-tête en a %2</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <source>the due date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
-        <translation>la date d&apos;échéance «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>the start date &quot;%1&quot; is not a date as yyyy-MM-dd or yyyy-MM-ddTHH:mm:ss</source>
-        <translation>la date de début «&#xa0;%1&#xa0;» n&apos;est pas une date de la forme yyyy-MM-dd ou yyyy-MM-ddTHH:mm:ss</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+28"/>
         <source>the due date is before the start date</source>
         <translation>la date d&apos;échéance est antérieure à la date de début</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>the amount &quot;%1&quot; is not a plain number with a dot for decimals</source>
-        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un nombre simple avec un point pour les décimales</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+11"/>
         <source>the type &quot;%1&quot; is neither Business nor Personal</source>
         <translation>le type «&#xa0;%1&#xa0;» n&apos;est ni Business ni Personal</translation>
     </message>

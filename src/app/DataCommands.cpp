@@ -45,6 +45,9 @@ CommandLine::Outcome RunImport(const CommandLine::Invocation& call)
 
     const QStringList ids = DueCsv::AddAll(reading, theDueStore);
     const QStringList writeErrors = theDueStore.TakeErrors();
+    if (reading.encoding == DueCsv::Encoding::Windows1252)
+        call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ": "
+                 << DataCommandsText::tr("not UTF-8: taken as Windows-1252 text") << '\n';
     for (const DueCsv::Rejected& r : reading.rejected)
         call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ':' << r.lineNumber << ": "
                  << DataCommandsText::tr("rejected: %1").arg(r.reason) << '\n';

@@ -335,17 +335,6 @@ Reading Read(const QByteArray& bytes, const Options& options)
             at[size_t(c)] = i;
         }
     }
-    QStringList missing;
-    for (int c : {int(Title), int(DueDate), int(Amount)})
-        if (at[size_t(c)] < 0)
-            missing << ColumnName(c);
-    if (!missing.isEmpty()) {
-        result.error = Texts::tr("the header (split at each %1) lacks the column(s) %2")
-                           .arg(SeparatorName(result.separator), missing.join(QLatin1String(", ")));
-        return result;
-    }
-    result.ok = true;
-
     auto field = [&](const CsvRecordReader::Record& rec, Column c) {
         const int i = at[size_t(c)];
         return i < 0 || i >= rec.fields.size() ? QString() : rec.fields.at(i);
@@ -381,6 +370,17 @@ Reading Read(const QByteArray& bytes, const Options& options)
                                ? CsvValueReader::DateOrder::MonthDayYear
                                : CsvValueReader::LocaleDateOrder(options.locale);
     }
+
+    QStringList missing;
+    for (int c : {int(Title), int(DueDate), int(Amount)})
+        if (at[size_t(c)] < 0)
+            missing << ColumnName(c);
+    if (!missing.isEmpty()) {
+        result.error = Texts::tr("the header (split at each %1) lacks the column(s) %2")
+                           .arg(SeparatorName(result.separator), missing.join(QLatin1String(", ")));
+        return result;
+    }
+    result.ok = true;
 
     const CsvValueReader values(options.locale, Clock::Now().date().year());
     const QString dateExample = DateExample(result.dateOrder);

@@ -638,6 +638,13 @@ void TestCommandLine::importExitStatus_data()
     QTest::newRow("some rejected")
         << QByteArray("Title,Due Date,Amount\nA,2024-01-01,1\nB,2024-01-32,2\nC,2024-01-03,x\n")
         << QStringList{} << 1 << 1 << QStringLiteral(".csv:3: rejected: the due date");
+    // Files as a spreadsheet saves them: semicolons, Windows-1252, the amount in a comma-decimal locale.
+    QTest::newRow("semicolons in Windows-1252")
+        << QByteArray("Title;Due Date;Amount\nCaf\xE9;05.06.25 14:30;\x80 1.234,50\nTea;06/03/2025;(2.50)\n")
+        << QStringList{} << 0 << 2 << QStringLiteral("in.csv: not UTF-8: taken as Windows-1252 text");
+    QTest::newRow("more fields than the header")
+        << QByteArray("Title,Due Date,Amount\nA,2024-01-01,1\nB,2024-01-02,2,x\nC,2024-01-03,3,,\n")
+        << QStringList{} << 1 << 1 << QStringLiteral(".csv:3: rejected: 4 fields where the header has 3");
     QTest::newRow("required column missing") << QByteArray("Title,Amount\nA,1\n") << QStringList{} << 2 << 0
                                              << QStringLiteral("lacks the column(s) Due Date");
     QTest::newRow("no such file") << QByteArray() << QStringList{} << 2 << 0 << QStringLiteral("in.csv");
