@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -311,15 +312,40 @@ private slots:
         const QString csv = m_dir->filePath(QStringLiteral("bad.csv"));
         QFile f(csv);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("Name,When\nx,y\n");
+        f.write("\n\n");
         f.close();
         m_frame = std::make_unique<CMainFrame>();
         Prompt::SetNextFileName(csv);
         m_frame->OnCommand(ID_CSV_IMPORT);
         const QStringList shown = Prompt::TakeShownTexts();
         QCOMPARE(shown.size(), 1);
-        QVERIFY2(shown.first().contains(csv) && shown.first().contains(QStringLiteral("Due Date")),
+        QVERIFY2(shown.first().contains(csv) && shown.first().contains(QStringLiteral("header row")),
                  qPrintable(shown.first()));
+        QCOMPARE(theDueStore.GetCount(), 0);
+    }
+
+    // A header without the required columns opens the preview, which says
+    // what is missing and imports nothing until the columns are chosen.
+    void importWithUnknownColumnsShowsWhy()
+    {
+        const QString csv = m_dir->filePath(QStringLiteral("unknown.csv"));
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Name,When\nx,y\n");
+        f.close();
+        m_frame = std::make_unique<CMainFrame>();
+        QString problem;
+        bool importEnabled = true;
+        UiTest::WhenModal<CCsvImportDlg>([&](CCsvImportDlg* dlg) {
+            problem = dlg->findChild<QLabel*>(QStringLiteral("problem"))->text();
+            importEnabled = dlg->findChild<QPushButton*>(QStringLiteral("import"))->isEnabled();
+            dlg->reject();
+        });
+        Prompt::SetNextFileName(csv);
+        m_frame->OnCommand(ID_CSV_IMPORT);
+        QVERIFY2(problem.contains(QStringLiteral("Due Date")), qPrintable(problem));
+        QVERIFY(!importEnabled);
+        QVERIFY(Prompt::TakeShownTexts().isEmpty());
         QCOMPARE(theDueStore.GetCount(), 0);
     }
 
