@@ -178,7 +178,7 @@ Version %1.%2</translation>
     <message>
         <location line="+1"/>
         <source>D&amp;ates:</source>
-        <translation>D&amp;aten:</translation>
+        <translation>D&amp;atumsangaben:</translation>
     </message>
     <message>
         <location line="+16"/>

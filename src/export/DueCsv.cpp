@@ -2,6 +2,7 @@
 
 #include "export/CsvRecordReader.h"
 #include "model/base/Clock.h"
+#include "model/base/LocaleFormat.h"
 #include "model/base/ShippedTranslations.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFile.h"
@@ -224,8 +225,13 @@ QChar FindSeparator(const QString& text, const Words& words)
     return best;
 }
 
-QString DateExample(CsvValueReader::DateOrder order)
+// A date as the file is read: in the locale's short form when its order is
+// the one taken, else with slashes.
+QString DateExample(CsvValueReader::DateOrder order, const QLocale& locale)
 {
+    const QDate example(2025, 12, 31);
+    if (CsvValueReader::LocaleDateOrder(locale) == order)
+        return locale.toString(example, ShortDatePattern(locale));
     switch (order) {
     case CsvValueReader::DateOrder::DayMonthYear:
         return QStringLiteral("31/12/2025");
@@ -383,7 +389,7 @@ Reading Read(const QByteArray& bytes, const Options& options)
     result.ok = true;
 
     const CsvValueReader values(options.locale, Clock::Now().date().year());
-    const QString dateExample = DateExample(result.dateOrder);
+    const QString dateExample = DateExample(result.dateOrder, options.locale);
     const QString amountExample =
         result.decimalSign == QLatin1Char(',') ? QStringLiteral("1234,50") : QStringLiteral("1234.50");
     CsvRecordReader::Record rec;

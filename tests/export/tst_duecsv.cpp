@@ -54,10 +54,16 @@ QList<DueRecord> AwkwardDues()
             QStringLiteral("-5 on the next bill"), QString()),
         Due("2007031214253301", "'=already quoted", COleDateTime(2007, 3, 6, 0, 0, 0),
             COleDateTime(2007, 3, 6, 0, 0, 0), 1, 1, false, QStringLiteral("@home"), QString()),
-        // Every kind of line end a note can hold, and amounts whose text is easy to get wrong.
-        Due("2007031214253400", "Breaks", COleDateTime(2007, 4, 1, 0, 0, 0),
+        // Each kind of line end alone in a note, then all of them together.
+        Due("2007031214253400", "LF", COleDateTime(2007, 4, 1, 0, 0, 0), COleDateTime(2007, 4, 1, 0, 0, 0),
+            0.1, 1, false, QStringLiteral("one\ntwo")),
+        Due("2007031214253403", "CR", COleDateTime(2007, 4, 1, 0, 0, 0), COleDateTime(2007, 4, 1, 0, 0, 0),
+            0.1, 1, false, QStringLiteral("one\rtwo")),
+        Due("2007031214253404", "CR LF", COleDateTime(2007, 4, 1, 0, 0, 0), COleDateTime(2007, 4, 1, 0, 0, 0),
+            0.1, 1, false, QStringLiteral("one\r\ntwo")),
+        Due("2007031214253405", "Breaks", COleDateTime(2007, 4, 1, 0, 0, 0),
             COleDateTime(2007, 4, 1, 0, 0, 0), 0.1, 1, false,
-            QStringLiteral("lf\nlone cr\rcr lf\r\n\r\rend\r"), QString()),
+            QStringLiteral("lf\nlone cr\rcr lf\r\n\r\rend\r")),
         Due("2007031214253401", "Big", COleDateTime(2007, 4, 2, 0, 0, 0), COleDateTime(2007, 4, 2, 0, 0, 0),
             1e18, 2, true, QStringLiteral("\rstarts with a carriage return"), QString()),
         Due("2007031214253402", "Three decimals", COleDateTime(2007, 4, 3, 0, 0, 0),
@@ -367,6 +373,7 @@ void TestDueCsv::reads()
 
 void TestDueCsv::findsSeparatorAndEncoding_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("separator");
     QTest::addColumn<int>("encoding");
@@ -375,34 +382,58 @@ void TestDueCsv::findsSeparatorAndEncoding_data()
     const auto utf8 = int(DueCsv::Encoding::Utf8);
     static const char16_t utf16[] =
         u"Title\tDue Date\tAmount\r\nZoë\t2025-06-03\t7\r\n"; // little-endian here
-    QTest::newRow("comma") << QByteArray("Title,Due Date,Amount\nCafé;x,2025-06-03,\"1,5\"\n") << "," << utf8
-                           << QStringList{"Café;x|2025-06-03T00:00:00|2025-06-03T00:00:00|1.5|1|0|"};
-    QTest::newRow("semicolon with commas in the cells")
-        << QByteArray("\xEF\xBB\xBFTitle;Due Date;Amount;Notes\r\nRent, flat;2025-06-03;1.234,50;a,b,c\r\n")
-        << ";" << int(DueCsv::Encoding::Utf8WithBom)
-        << QStringList{"Rent, flat|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|0|"};
-    QTest::newRow("tab") << QByteArray("Title\tAmount\tDue Date\nTab;le\t12,5\t2025-06-03\n") << "\t" << utf8
-                         << QStringList{"Tab;le|2025-06-03T00:00:00|2025-06-03T00:00:00|12.5|1|0|"};
-    QTest::newRow("Windows-1252")
-        << QByteArray("Title;Due Date;Amount\nCaf\xE9 \x80 \x93x\x94;2025-06-03;\x80 3,10\n") << ";"
-        << int(DueCsv::Encoding::Windows1252)
-        << QStringList{"Café € “x”|2025-06-03T00:00:00|2025-06-03T00:00:00|3.1|1|0|"};
-    QTest::newRow("UTF-16 as spreadsheets save Unicode text")
-        << QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(utf16), sizeof utf16 - 2)
-        << "\t" << int(DueCsv::Encoding::Utf16WithBom)
-        << QStringList{"Zoë|2025-06-03T00:00:00|2025-06-03T00:00:00|7|1|0|"};
-    // Without known names the separator that splits every line alike wins.
-    QTest::newRow("unknown names, semicolons")
-        << QByteArray("a;b;c\nx,1;2;3\ny;4;5\n") << ";" << utf8 << QStringList{};
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* separator;
+        int encoding;
+        QStringList taken;
+    } rows[] = {
+        {"comma",
+         QByteArray("Title,Due Date,Amount\nCafé;x,2025-06-03,\"1,5\"\n"),
+         ",",
+         utf8,
+         {"Café;x|2025-06-03T00:00:00|2025-06-03T00:00:00|1.5|1|0|"}},
+        {"semicolon with commas in the cells",
+         QByteArray("\xEF\xBB\xBFTitle;Due Date;Amount;Notes\r\nRent, flat;2025-06-03;1.234,50;a,b,c\r\n"),
+         ";",
+         int(DueCsv::Encoding::Utf8WithBom),
+         {"Rent, flat|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|0|"}},
+        {"tab",
+         QByteArray("Title\tAmount\tDue Date\nTab;le\t12,5\t2025-06-03\n"),
+         "\t",
+         utf8,
+         {"Tab;le|2025-06-03T00:00:00|2025-06-03T00:00:00|12.5|1|0|"}},
+        {"Windows-1252",
+         QByteArray("Title;Due Date;Amount\nCaf\xE9 \x80 \x93x\x94;2025-06-03;\x80 3,10\n"),
+         ";",
+         int(DueCsv::Encoding::Windows1252),
+         {"Café € “x”|2025-06-03T00:00:00|2025-06-03T00:00:00|3.1|1|0|"}},
+        {"UTF-16 as spreadsheets save Unicode text",
+         QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(utf16), sizeof utf16 - 2),
+         "\t",
+         int(DueCsv::Encoding::Utf16WithBom),
+         {"Zoë|2025-06-03T00:00:00|2025-06-03T00:00:00|7|1|0|"}},
+        // Without known names the separator that splits every line alike wins.
+        {"unknown names, semicolons", QByteArray("a;b;c\nx,1;2;3\ny;4;5\n"), ";", utf8, {}},
+    };
+    // The separator and the encoding do not depend on the user's locale.
+    for (const char* locale : {"en_US", "de_DE", "fr_FR", "pl_PL", "ja_JP"})
+        for (const auto& row : rows)
+            QTest::addRow("%s %s", row.name, locale)
+                << QString::fromLatin1(locale) << row.bytes << QString::fromLatin1(row.separator)
+                << row.encoding << row.taken;
 }
 
 void TestDueCsv::findsSeparatorAndEncoding()
 {
+    QFETCH(QString, locale);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, separator);
     QFETCH(int, encoding);
     QFETCH(QStringList, taken);
-    const DueCsv::Reading reading = DueCsv::Read(bytes, In("en_US"));
+    const DueCsv::Reading reading = DueCsv::Read(bytes, In(qPrintable(locale)));
     QCOMPARE(QString(reading.separator), separator);
     QCOMPARE(int(reading.encoding), encoding);
     QCOMPARE(Summary(reading), taken);
@@ -624,6 +655,11 @@ void TestDueCsv::readsWordsOfEveryLanguage_data()
                       "Cinéma;2025-06-03;12;PERSONNELLE;Impayé\n")
         << QStringList{"Loyer|2025-06-03T00:00:00|2025-06-03T00:00:00|1234.5|1|1|",
                        "Cinéma|2025-06-03T00:00:00|2025-06-03T00:00:00|12|2|0|"};
+    QTest::newRow("German header and words in Polish") << "pl_PL" << germanFile << german;
+    QTest::newRow("French words in Japanese")
+        << "ja_JP"
+        << QByteArray("Title,Due Date,Amount,Type,Paid\nLoyer,2025/06/03,\"1,234\",Personnelle,payé\n")
+        << QStringList{"Loyer|2025-06-03T00:00:00|2025-06-03T00:00:00|1234|2|1|"};
     QTest::newRow("English words in French")
         << "fr_FR" << QByteArray("title,due date,amount,type,paid\nRent,2025-06-03,5,personal,PAID\n")
         << QStringList{"Rent|2025-06-03T00:00:00|2025-06-03T00:00:00|5|2|1|"};

@@ -128,7 +128,7 @@ CCsvImportDlg::CCsvImportDlg(const QString& path, const DueCsv::Reading& reading
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(720, 520);
+    resize(760, 600);
     GuiDrawLayer::ApplyFace(this);
     Show();
 }
