@@ -267,11 +267,10 @@ bool CsvValueReader::StripCurrency(QString& text, bool atStart) const
 std::optional<double> CsvValueReader::Amount(const QString& text, QChar decimalSign) const
 {
     QString t = text.trimmed();
-    bool negative = false;
-    if (t.size() > 2 && t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'))) {
-        negative = true;
+    const bool parenthesised = t.size() > 2 && t.startsWith(QLatin1Char('(')) && t.endsWith(QLatin1Char(')'));
+    bool negative = parenthesised;
+    if (parenthesised)
         t = t.mid(1, t.size() - 2);
-    }
     StripCurrency(t, true);
     StripCurrency(t, false);
     t = t.trimmed();
@@ -286,7 +285,8 @@ std::optional<double> CsvValueReader::Amount(const QString& text, QChar decimalS
         ++signs;
         t.chop(1);
     }
-    if (signs > 1)
+    // One sign at most: "(-5)" and "-5-" say nothing sure.
+    if (signs + int(parenthesised) > 1)
         return std::nullopt;
     // "-$12.50", "$ -12.50"
     StripCurrency(t, true);

@@ -485,6 +485,7 @@ void TestDueCsv::readsAmounts_data()
         {"en_US", "$", no},
         {"en_US", "1e3", no},
         {"en_US", "(12.50", no},
+        {"en_US", "(-12.50)", no},
         {"en_US", "12 apples", no},
         {"en_US", "2000000000000000000", no},
     };
