@@ -142,7 +142,6 @@ private slots:
     void readsWordsOfEveryLanguage_data();
     void readsWordsOfEveryLanguage();
     void germanExportReadsInEnglishAndBack();
-    void takesColumnsAsTold();
     void refusesFile_data();
     void refusesFile();
 
@@ -457,7 +456,6 @@ void TestDueCsv::readsAmounts_data()
         {"en_US", "$1,234.50", 1234.5},
         {"en_US", "(12.50)", -12.5},
         {"en_US", "-$12.50", -12.5},
-        {"en_US", "USD 12", 12},
         {"en_US", "1,234", 1234},
         {"en_US", "-12,5", -12.5},
         {"en_US", "1.234,50 €", 1234.5},
@@ -469,7 +467,6 @@ void TestDueCsv::readsAmounts_data()
         {"de_DE", "EUR −3,00", -3},
         {"de_DE", "0,125", 0.125},
         {"fr_FR", "1\u202F234,50\u00A0€", 1234.5},
-        {"fr_FR", "(1 234,50 €)", -1234.5},
         {"pl_PL", "1\u00A0234\u00A0567,89\u00A0zł", 1234567.89},
         {"pl_PL", "12,5 PLN", 12.5},
         {"ja_JP", "￥1,234", 1234},
@@ -478,7 +475,6 @@ void TestDueCsv::readsAmounts_data()
         {"en_IN", "₹12,34,567.50", 1234567.5},
         // What no locale writes.
         {"en_US", "12,34,5", no},
-        {"en_US", "1,23", 1.23},
         {"en_US", "12 34", no},
         {"de_DE", "1.234.5", no},
         {"en_US", "--5", no},
@@ -539,17 +535,14 @@ void TestDueCsv::readsDates_data()
         {"de_DE", "05.06.2025 14:30:15", "2025-06-05T14:30:15"},
         {"de_DE", "Dienstag, 3. Juni 2025", "2025-06-03T00:00:00"},
         {"de_DE", "3. Juni 2025 14:30", "2025-06-03T14:30:00"},
-        {"de_DE", "2025-06-03 14:30", "2025-06-03T14:30:00"},
         {"fr_FR", "03/06/2025", "2025-06-03T00:00:00"},
         {"fr_FR", "mardi 3 juin 2025", "2025-06-03T00:00:00"},
-        {"fr_FR", "3 juin 2025 08:00", "2025-06-03T08:00:00"},
         {"pl_PL", "3.06.2025", "2025-06-03T00:00:00"},
         {"pl_PL", "wtorek, 3 czerwca 2025", "2025-06-03T00:00:00"},
         {"pl_PL", "3 czerwiec 2025", "2025-06-03T00:00:00"},
         {"ja_JP", "2025/06/03", "2025-06-03T00:00:00"},
         {"ja_JP", "25/06/03 9:05", "2025-06-03T09:05:00"},
         {"ja_JP", "2025年6月3日火曜日", "2025-06-03T00:00:00"},
-        {"ja_JP", "2025年6月3日", "2025-06-03T00:00:00"},
         {"en_US", "2025-02-29", ""},
         {"en_US", "13/13/2025", ""},
         {"en_US", "June 2025", ""},
@@ -711,39 +704,6 @@ void TestDueCsv::germanExportReadsInEnglishAndBack()
     QCOMPARE(again, german);
     UseLanguage("de_DE");
     QCOMPARE(Summary(DueCsv::Read(again, In("de_DE"))), Summary(english));
-}
-
-// What the preview lets the user change: the columns, the separator, the
-// order of dates and the decimal sign.
-void TestDueCsv::takesColumnsAsTold()
-{
-    const QByteArray bytes("Name;When;Sum;Memo\nRent;03/04/2025;1.234;x\n");
-    DueCsv::Options options = In("en_US");
-    DueCsv::Reading reading = DueCsv::Read(bytes, options);
-    QVERIFY(!reading.ok);
-    QVERIFY2(reading.error.contains(QLatin1String("split at each semicolon")), qPrintable(reading.error));
-    QCOMPARE(reading.header, (QStringList{"Name", "When", "Sum", "Memo"}));
-    QCOMPARE(reading.columns, (QList<int>{-1, -1, -1, -1}));
-
-    options.columns = {DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, DueCsv::Notes};
-    reading = DueCsv::Read(bytes, options);
-    QVERIFY2(reading.ok, qPrintable(reading.error));
-    QCOMPARE(Summary(reading), QStringList{"Rent|2025-03-04T00:00:00|2025-03-04T00:00:00|1.234|1|0|"});
-    QCOMPARE(reading.lines.value(0).due.m_strNotes, QStringLiteral("x"));
-
-    options.dateOrder = CsvValueReader::DateOrder::DayMonthYear;
-    options.decimalSign = QLatin1Char(',');
-    reading = DueCsv::Read(bytes, options);
-    QCOMPARE(Summary(reading), QStringList{"Rent|2025-04-03T00:00:00|2025-04-03T00:00:00|1234|1|0|"});
-
-    // A field named twice is taken once; columns told for another width are not used.
-    options.columns = {DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, DueCsv::Title};
-    QCOMPARE(DueCsv::Read(bytes, options).columns,
-             (QList<int>{DueCsv::Title, DueCsv::DueDate, DueCsv::Amount, -1}));
-    options.separator = QLatin1Char(',');
-    reading = DueCsv::Read(bytes, options);
-    QVERIFY(!reading.ok);
-    QCOMPARE(reading.header.size(), 1);
 }
 
 void TestDueCsv::refusesFile_data()
