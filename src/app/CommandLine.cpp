@@ -9,7 +9,6 @@
 #include "model/base/Version.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFolderReader.h"
-#include "model/store/FolderLock.h"
 #include "model/store/OutputPath.h"
 
 #include <QDir>
@@ -424,17 +423,10 @@ bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
         Fail(err,
              Text::tr("could not create the data folder %1").arg(QDir::toNativeSeparators(folder.Path())));
         return false;
-    } else if (!(theDueStore.HoldsLock() && theDueStore.Folder() == folder)) {
-        // One writer per folder: an open window or another command first
-        // finishes. A store that holds the folder's lock already (a command
-        // run before in this process) keeps it.
-        QString why;
-        std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, kWriteLockWaitMs, &why);
-        if (!lock) {
-            Fail(err, why);
-            return false;
-        }
-        theDueStore.SetFolder(folder, std::move(lock));
+    } else {
+        // Its commits take the folder's writers' lock for as long as they
+        // rename: an open window or another command never stops this one.
+        theDueStore.SetFolder(folder, true);
     }
     theDueStore.LoadAll();
     QString unusable;
@@ -445,6 +437,8 @@ bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
     for (const QString& problem : theDueStore.LoadProblems())
         err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
     // Said once, as the window says it: what was removed is gone for good.
+    for (const QString& note : theDueStore.TakeRecoveryNotes())
+        err << "tallyvane: " << note << '\n';
     const QStringList swept = theDueStore.TakeSweptFiles();
     if (!swept.isEmpty())
         err << "tallyvane: "

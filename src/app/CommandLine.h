@@ -87,9 +87,6 @@ QHash<QString, ExportFunction>& Exports();
 // The exports that another program runs: format name -> program.
 QHash<QString, QString>& ExportsElsewhere();
 
-// How long a command that writes waits for the window or another command to
-// let go of the data folder.
-inline constexpr int kWriteLockWaitMs = 3000;
 // One line "tallyvane: text" on err; returns the exit status of bad input, 2.
 int Fail(QTextStream& err, const QString& text);
 

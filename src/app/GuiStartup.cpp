@@ -4,7 +4,6 @@
 #include "model/base/MessageTexts.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFolderReader.h"
-#include "model/store/FolderLock.h"
 #include "platform/ShellOpen.h"
 #include "platform/TemporaryDocument.h"
 #include "ui/dialogs/CWorkDirDlg.h"
@@ -150,28 +149,6 @@ bool ChooseWorkingDirectory()
     return true;
 }
 
-namespace {
-
-struct LockOutcome
-{
-    std::unique_ptr<FolderLock> lock;
-    QString why; // without a lock: who holds it, or what failed
-};
-
-// The writer's lock of a folder, taken on a thread of its own: writing the
-// lock file waits for the disk, and the window is built meanwhile.
-std::future<LockOutcome> BeginLocking(const DataFolder& folder, int waitMs)
-{
-    return std::async(std::launch::async, [folder, waitMs] {
-        LockOutcome outcome;
-        (void)folder.Create(); // the lock is named after the folder's real path
-        outcome.lock = FolderLock::Acquire(folder, waitMs, &outcome.why);
-        return outcome;
-    });
-}
-
-} // namespace
-
 std::unique_ptr<CMainFrame> InitInstance(const Options& options)
 {
     if (options.fixedWorkDir) {
@@ -188,17 +165,13 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
             return nullptr;
     }
 
-    // One writer per data folder: a second window on it would lose dues. The
-    // window is built while the lock is taken, and shown only with the lock.
-    std::future<LockOutcome> locking = BeginLocking(theDueStore.Folder(), kLockWaitMs);
+    // The window writes the folder: its commits take the folder's writers'
+    // lock for as long as they rename, and its loads finish what writers
+    // that are gone left behind. Other writers (commands, a second user, a
+    // sync tool) may write meanwhile; the folder watcher shows their changes.
+    theDueStore.SetFolder(theDueStore.Folder(), true);
+    (void)theDueStore.Folder().Create(); // a failure shows later, when a due cannot be written
     auto frame = std::make_unique<CMainFrame>();
-    LockOutcome locked = locking.get();
-    if (!locked.lock) {
-        frame.reset();
-        Prompt::Message(nullptr, locked.why, QMessageBox::Critical);
-        return nullptr;
-    }
-    theDueStore.SetFolder(theDueStore.Folder(), std::move(locked.lock));
     // The window is placed before it is shown, also when it starts in the
     // tray: Open shows it as it was left.
     if (!FrameSettings::Restore(*frame))

@@ -32,9 +32,6 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error);
 // store and creates the data folder.
 bool ChooseWorkingDirectory();
 
-// How long a start waits for another program to let go of the data folder.
-inline constexpr int kLockWaitMs = 3000;
-
 // The start-up sequence up to a shown main window; null when the program
 // should end (no working directory, or the data folder in use elsewhere).
 std::unique_ptr<CMainFrame> InitInstance(const Options& options);

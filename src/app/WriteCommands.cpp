@@ -445,13 +445,19 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
             member.m_dtDue = COleDateTime::FromQDateTime(starts.at(i).ToQDateTime().addSecs(gap));
             member.m_bPaid = i == 0 ? due.m_bPaid : 0; // paid goes to the first, as in the window
             added << theDueStore.AddDue(member);
+            // The first write that fails abandons the whole series: no use
+            // in asking the disk for the rest.
+            if (theDueStore.HasErrors())
+                break;
         }
         (void)theDueStore.TouchPreferences();
     }
     batch.Commit();
     const int status = ReportErrors(err);
+    // Only what was written: a series lands whole or not at all.
     for (const QString& id : added)
-        out << id << '\n';
+        if (theDueStore.Contains(id))
+            out << id << '\n';
     out.flush();
     return status;
 }

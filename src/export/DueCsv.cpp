@@ -477,15 +477,20 @@ Reading ReadFile(const QString& path, const Options& options)
 
 QStringList AddAll(const Reading& reading, CDueStore& store)
 {
-    CDueStore::Batch batch; // one sync pass for the whole file
+    // One sync pass for the whole file, whole or not at all: the first write
+    // that fails abandons the rest, so no use in asking the disk for more.
+    CDueStore::Batch batch;
     QStringList ids;
+    const qsizetype errors = store.ErrorCount();
     for (const Line& line : reading.lines) {
-        const qsizetype errors = store.ErrorCount();
         const QString id = store.AddDue(line.due);
-        // A due whose file could not be written is not counted as added.
-        if (!id.isEmpty() && store.ErrorCount() == errors)
-            ids << id;
+        if (store.ErrorCount() > errors)
+            break;
+        ids << id;
     }
+    batch.Commit();
+    // Only what landed is counted as added.
+    ids.removeIf([&store](const QString& id) { return id.isEmpty() || !store.Contains(id); });
     return ids;
 }
 

@@ -18,8 +18,8 @@ GeneratedSeries GenerateOccurrences(const RecurrencePattern& pattern, CDueStore&
         return result;
     }
 
-    // Placeholders stay pending until the series is finished: a crash before
-    // then leaves nothing that a later start would list as a due.
+    // Placeholders live in memory until the series is finished: a crash
+    // before then leaves nothing on disk.
     CDueStore::Batch batch;
     // Every write that fails is in the store's errors; the first one ends the run.
     const qsizetype errorsBefore = store.ErrorCount();

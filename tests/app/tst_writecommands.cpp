@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+
+#include <thread>
 
 namespace {
 
@@ -317,24 +320,26 @@ void TestWriteCommands::help()
 
 void TestWriteCommands::writesWaitForTheFolderWindow()
 {
-    // Another writer (the window) holds the folder: every writing command
-    // refuses, names the holder and leaves the folder alone; reading works.
+    // Another writer commits into the folder (it holds the writers' lock for
+    // a moment): a writing command waits for it, then goes through.
     QTemporaryDir other;
     const DataFolder folder(other.path());
     QVERIFY(folder.Create());
     QString why;
-    std::unique_ptr<FolderLock> window = FolderLock::Acquire(folder, 0, &why);
-    QVERIFY2(window, qPrintable(why));
-    const QStringList before = Snapshot(other.path());
-    QCOMPARE(Run({"add", "--workdir", other.path(), "--title", "Rent", "--due", "2025-01-05"}), 2);
-    QVERIFY2(m_err.contains(QStringLiteral("in use")), qPrintable(m_err));
-    QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
-    QCOMPARE(Snapshot(other.path()), before);
-    QCOMPARE(Run({"upcoming", "--workdir", other.path()}), 0);
-    // Once the window lets go, the same command goes through.
-    window.reset();
+    std::unique_ptr<FolderLock> busy = FolderLock::Acquire(folder.Path(), 0, &why);
+    QVERIFY2(busy, qPrintable(why));
+    std::thread release([&busy] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        busy.reset();
+    });
+    QElapsedTimer waited;
+    waited.start();
     QCOMPARE(Run({"add", "--workdir", other.path(), "--title", "Rent", "--due", "2025-01-05"}), 0);
+    release.join();
+    QVERIFY(waited.elapsed() >= 250);
     QCOMPARE(OutLines().size(), 1);
+    QCOMPARE(m_err, QString());
+    QVERIFY(QFile::exists(folder.DueFilePath(OutLines().first())));
 }
 
 void TestWriteCommands::upcomingRefusesAFolderItCannotUse()

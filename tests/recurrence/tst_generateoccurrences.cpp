@@ -54,10 +54,16 @@ private:
     rlimit m_old{};
 };
 
-// Placeholders are written under pending names until their series is finished.
+// Every file of the data folder that is not a due: placeholders must leave
+// none (they live in memory until their series is finished).
 QStringList PendingFiles()
 {
-    return QDir(theDueStore.Folder().Path()).entryList({QStringLiteral("*.pending")}, QDir::Files);
+    QStringList names =
+        QDir(theDueStore.Folder().Path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.removeIf([](const QString& n) {
+        return n.endsWith(QLatin1String(".due")) || n == QLatin1String("preferences.alm");
+    });
+    return names;
 }
 } // namespace
 
@@ -74,8 +80,8 @@ private slots:
     void cancelTakesEverythingBack_data();
     void cancelTakesEverythingBack();
     void twoRunsTwoSeries();
-    void failedWriteTakesEverythingBack_data();
-    void failedWriteTakesEverythingBack();
+    void failedFinishLandsNothing_data();
+    void failedFinishLandsNothing();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -109,7 +115,7 @@ void TestGenerateOccurrences::placeholdersAndFiles()
     QVERIFY(run.m_strSeriesId.startsWith(QStringLiteral("recId")));
     QCOMPARE(run.m_strSeriesId.size(), 19);
     QVERIFY(!run.m_bCancelled);
-    QCOMPARE(PendingFiles().size(), 3);
+    QCOMPARE(PendingFiles(), QStringList());
     QCOMPARE(DueFiles().size(), 0);
     // Members do not touch the marker file.
     QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath()));
@@ -117,10 +123,7 @@ void TestGenerateOccurrences::placeholdersAndFiles()
     for (int i = 0; i < 3; ++i) {
         const QString id = run.m_arrOccurrenceIds[i];
         QCOMPARE(id.size(), 16);
-        QFile file(theDueStore.Folder().PendingFilePath(id));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        DueRecord onDisk;
-        QVERIFY(DueFile::Parse(file.readAll(), onDisk, nullptr));
+        const DueRecord onDisk = theDueStore.GetDue(id);
         QCOMPARE(onDisk.m_strRecId, id);
         QCOMPARE(onDisk.m_dtStart, COleDateTime(2007, 4, 1 + i, 9, 30, 0));
         QCOMPARE(onDisk.m_dtDue, COleDateTime::FromQDateTime(m_now));
@@ -129,7 +132,6 @@ void TestGenerateOccurrences::placeholdersAndFiles()
         QCOMPARE(onDisk.m_dAmount, 0.0);
         QCOMPARE(onDisk.m_nType, 1);
         QCOMPARE(onDisk.m_bPaid, 0);
-        QCOMPARE(theDueStore.GetDue(id), onDisk);
     }
     QVERIFY(theDueStore.TakeErrors().isEmpty());
 }
@@ -142,7 +144,7 @@ void TestGenerateOccurrences::distinctIdsWithinOneSecond()
     QCOMPARE(run.m_arrOccurrenceIds.size(), 1000);
     const QSet<QString> unique(run.m_arrOccurrenceIds.begin(), run.m_arrOccurrenceIds.end());
     QCOMPARE(unique.size(), 1000);
-    QCOMPARE(PendingFiles().size(), 1000);
+    QCOMPARE(PendingFiles(), QStringList());
     QCOMPARE(theDueStore.GetCount(), 1000);
     QCOMPARE(theDueStore.GetDue(run.m_arrOccurrenceIds.last()).m_dtStart,
              COleDateTime(2007, 4, 1, 8, 0, 0) + COleDateTimeSpan(999.0));
@@ -172,7 +174,7 @@ void TestGenerateOccurrences::neverOverwritesAFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
     QCOMPARE(DueFiles().size(), 1);
-    QCOMPARE(PendingFiles().size(), 5);
+    QCOMPARE(PendingFiles(), QStringList());
 }
 
 void TestGenerateOccurrences::cancelTakesEverythingBack_data()
@@ -221,7 +223,7 @@ void TestGenerateOccurrences::twoRunsTwoSeries()
     QCOMPARE(ids.size(), 2);
 }
 
-void TestGenerateOccurrences::failedWriteTakesEverythingBack_data()
+void TestGenerateOccurrences::failedFinishLandsNothing_data()
 {
     QTest::addColumn<int>("failAfter");
     QTest::newRow("the first write") << 0;
@@ -229,43 +231,46 @@ void TestGenerateOccurrences::failedWriteTakesEverythingBack_data()
     QTest::newRow("half way") << 250;
 }
 
-void TestGenerateOccurrences::failedWriteTakesEverythingBack()
+void TestGenerateOccurrences::failedFinishLandsNothing()
 {
+    // A series is finished in one batch, as the editor and the command line
+    // do; a write that fails part way (a full disk) lands none of it.
     QFETCH(int, failAfter);
     const QString keep = theDueStore.AddDue(DueRecord());
     const QStringList before = DueFiles();
-    const QByteArray marker = [] {
-        QFile f(theDueStore.Folder().PreferencesPath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-
+    const GeneratedSeries run =
+        GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 500), theDueStore);
+    QList<DueRecord> members;
+    for (const QString& id : run.m_arrOccurrenceIds) {
+        DueRecord member = theDueStore.GetDue(id);
+        member.m_strTitle = QStringLiteral("Gym");
+        members << member;
+    }
     std::optional<FileSizeLimit> full;
-    qint64 calls = 0;
-    const GeneratedSeries run = GenerateOccurrences(DailyPattern(COleDateTime(2007, 4, 1, 8, 0, 0), 500),
-                                                    theDueStore, [&](qint64 done, qint64) {
-                                                        ++calls;
-                                                        if (done == failAfter)
-                                                            full.emplace();
-                                                        return true;
-                                                    });
+    ChangeOutcome outcome;
+    {
+        CDueStore::Batch batch;
+        outcome = theDueStore.ReplaceDues(members, [&](qsizetype done, qsizetype) {
+            if (done == failAfter)
+                full.emplace();
+            return true;
+        });
+    }
     full.reset();
-    QVERIFY(run.m_bFailed);
-    QVERIFY(!run.m_bCancelled);
-    QCOMPARE(calls, qint64(failAfter + 1)); // it stopped at the failing write
-    QVERIFY(run.m_arrOccurrenceIds.isEmpty());
+    QVERIFY(outcome.failed);
     QCOMPARE(DueFiles(), before);
-    QCOMPARE(theDueStore.GetCount(), 1);
-    QVERIFY(theDueStore.Contains(keep));
+    QCOMPARE(PendingFiles(), QStringList());
     const QStringList errors = theDueStore.TakeErrors();
     QCOMPARE(errors.size(), 1); // the one failed write, with the path and the reason
     QVERIFY2(errors.first().contains(QStringLiteral("Tallyvane Files")) &&
                  errors.first().contains(QStringLiteral("large")),
              qPrintable(errors.first()));
-    QFile f(theDueStore.Folder().PreferencesPath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), marker);
-    // Nothing of ours is left in the folder, not even a temporary file.
-    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList(QDir::Files).size(), before.size() + 1);
+    // Memory says what the disk says: no member of the series is a due.
+    (void)theDueStore.DiscardDues(run.m_arrOccurrenceIds);
+    QCOMPARE(theDueStore.GetCount(), 1);
+    QVERIFY(theDueStore.Contains(keep));
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.GetCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestGenerateOccurrences)

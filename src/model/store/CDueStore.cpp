@@ -170,6 +170,7 @@ struct DueStoreContents
     DueFileIndex seen;                 // what each file looked like when last read or written, for Rescan
     QStringList loadProblems;
     QStringList swept;
+    QStringList recovery;
 
     // Open addressing over slot numbers, keyed by the identifier field.
     std::vector<int> table; // -1 empty, -2 removed
@@ -412,13 +413,12 @@ void CDueStore::ForEachBrief(const std::function<void(const DueBrief&)>& f) cons
     });
 }
 
-void CDueStore::SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock)
+void CDueStore::SetFolder(const DataFolder& folder, bool writer)
 {
-    if (lock)
-        m_lock = std::move(lock);
-    else if (!(folder == m_folder))
-        m_lock.reset();
     m_folder = folder;
+    m_writer = writer && !folder.IsEmpty();
+    if (m_writer)
+        SaveFile::GuardFolder(QFile::encodeName(folder.Path()));
 }
 
 void CDueStore::LoadAll()
@@ -434,31 +434,92 @@ QByteArray CDueStore::LocalPath(const QByteArray& fileName) const
 
 namespace {
 
-// Removes our own leftovers (temporary and pending files of interrupted
-// writes). Only the holder of the lock may: on this host no other writer of
-// ours is then at work on the folder, so what our names mark is left over.
-void Sweep(const QString& folder, QStringList& swept, QStringList& problems)
+// What a list of due files' bytes held, for a message: each series once
+// with its count, each single due by its title.
+QString NameDues(const QList<QByteArray>& files)
+{
+    QStringList named;
+    QHash<QString, int> seriesCount;
+    QHash<QString, QString> seriesTitle;
+    QStringList seriesOrder;
+    for (const QByteArray& bytes : files) {
+        DueRecord r(Qt::Uninitialized);
+        if (bytes.isEmpty() || !DueFile::Parse(bytes, r, nullptr))
+            continue;
+        if (r.m_strSeriesId.isEmpty()) {
+            named << QStringLiteral("\"%1\"").arg(ShownText(r.m_strTitle, 40));
+            continue;
+        }
+        if (!seriesCount.contains(r.m_strSeriesId)) {
+            seriesOrder << r.m_strSeriesId;
+            seriesTitle.insert(r.m_strSeriesId, r.m_strTitle);
+        }
+        ++seriesCount[r.m_strSeriesId];
+    }
+    for (const QString& series : std::as_const(seriesOrder))
+        named.prepend(Texts::tr("the series \"%1\" (%n due(s))", nullptr, seriesCount.value(series))
+                          .arg(ShownText(seriesTitle.value(series), 40)));
+    if (named.size() > 6) {
+        const qsizetype more = named.size() - 5;
+        named = named.mid(0, 5);
+        named << Texts::tr("%n more", nullptr, int(more));
+    }
+    return named.join(QStringLiteral(", "));
+}
+
+// Finishes or takes back what writers that are gone left in the folder (see
+// SaveFile::FinishInterrupted), and removes the pending placeholders older
+// versions of the program wrote for a series being made.
+void Sweep(const QString& folder, QStringList& swept, QStringList& recovery, QStringList& problems)
 {
     const QByteArray dir = QFile::encodeName(folder);
+    SaveFile::Interrupted done = SaveFile::FinishInterrupted(dir);
+    problems << done.problems;
+    if (!done.finished.isEmpty()) {
+        QList<QByteArray> files;
+        int removed = 0;
+        for (const QByteArray& name : std::as_const(done.finished)) {
+            QFile file(QFile::decodeName(dir + '/' + name));
+            if (file.open(QIODevice::ReadOnly))
+                files << file.read(1 << 20);
+            else if (name.endsWith(".due"))
+                ++removed;
+        }
+        QString what = NameDues(files);
+        if (removed > 0)
+            what += (what.isEmpty() ? QString() : QStringLiteral(", ")) +
+                    Texts::tr("%n due(s) deleted", nullptr, removed);
+        if (what.isEmpty())
+            what = Texts::tr("%n file(s)", nullptr, int(done.finished.size()));
+        recovery << Texts::tr("A change that a crash interrupted was finished: %1.").arg(what);
+    }
+    if (!done.rolledBack.isEmpty()) {
+        QString what = NameDues(done.rolledBackData);
+        if (what.isEmpty())
+            what = Texts::tr("%n unfinished file(s)", nullptr, int(done.rolledBack.size()));
+        recovery << Texts::tr("A change that a crash interrupted was taken back, as if it had not begun: %1.")
+                        .arg(what);
+        for (const auto& pair : std::as_const(done.rolledBack))
+            swept << ShownFileName(pair.first);
+    }
     DIR* d = ::opendir(dir.constData());
     if (!d)
         return;
     QList<QByteArray> names;
     while (const dirent* e = ::readdir(d)) {
         const QByteArray name(e->d_name);
-        if (SaveFile::IsOwnTemporaryName(name) || IsOwnPendingName(name))
+        if (IsOwnPendingName(name))
             names << name;
     }
     ::closedir(d);
     std::sort(names.begin(), names.end());
-    CDueStore::Batch batch; // the folder is synced once
     for (const QByteArray& name : std::as_const(names)) {
-        QString why;
-        if (SaveFile::RemoveLocal(dir + '/' + name, &why))
+        const QByteArray path = dir + '/' + name;
+        if (::unlink(path.constData()) == 0 || errno == ENOENT)
             swept << ShownFileName(name);
         else
             problems << Texts::tr("%1: a leftover of an interrupted save that could not be removed: %2")
-                            .arg(ShownFileName(name), why);
+                            .arg(ShownFileName(name), QString::fromLocal8Bit(std::strerror(errno)));
     }
 }
 
@@ -479,7 +540,7 @@ DueStoreContentsPtr CDueStore::ReadFolder(const DataFolder& folder, bool sweep)
     c->seen.Reset(DueFileIndex::FileClockNowNs());
     const QString path = folder.Path();
     if (sweep)
-        Sweep(path, c->swept, c->loadProblems);
+        Sweep(path, c->swept, c->recovery, c->loadProblems);
     DueFolderReader reader;
     DueFolderReader::Names names;
     reader.ReadFolder(path, names, c->records, c->arena);
@@ -536,6 +597,7 @@ void CDueStore::Adopt(DueStoreContentsPtr contents)
     m_nextIdTime.clear();
     m_loadProblems = std::move(contents->loadProblems);
     m_swept << std::move(contents->swept);
+    m_recovery << std::move(contents->recovery);
     m_c = std::move(contents);
 }
 
@@ -543,7 +605,7 @@ void CDueStore::ScanFolder()
 {
     RemoveAll(); // the old dues go before the new ones come: one set in memory at a time
     m_loadProblems.clear();
-    Adopt(ReadFolder(m_folder, m_lock != nullptr));
+    Adopt(ReadFolder(m_folder, m_writer));
 }
 
 void CDueStore::LeaveToExit()
@@ -584,7 +646,13 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
             Texts::tr("Could not save \"%1\": the record identifier is not usable.").arg(record.m_strTitle));
         return false;
     }
+    QString tooLarge;
+    if (!DueFile::Fits(record, &tooLarge)) {
+        Error(Texts::tr("Could not save \"%1\": %2").arg(ShownText(record.m_strTitle, 60), tooLarge));
+        return false;
+    }
     const QString title = record.m_strTitle;
+    const QString id = record.m_strRecId;
     const QString shown = QDir::toNativeSeparators(QFile::decodeName(target));
     bool ok = true;
     QString why;
@@ -596,8 +664,12 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
             Error(Texts::tr("Could not save \"%1\" to %2: %3").arg(title, shown, reason));
     };
     if (!SaveFile::WriteLocal(target, DueFile::Serialize(record), &why,
-                              [failed](SaveFile::Result result, const QString& reason) {
-                                  if (result != SaveFile::Result::Done)
+                              [this, id, failed](SaveFile::Result result, const QString& reason) {
+                                  if (result == SaveFile::Result::Done)
+                                      return;
+                                  // Memory goes back to what the file still holds.
+                                  Reread(id);
+                                  if (result != SaveFile::Result::Abandoned)
                                       failed(reason);
                               })) {
         failed(why);
@@ -620,7 +692,7 @@ bool CDueStore::TouchPreferences()
     };
     if (!SaveFile::Write(path, DueFile::PreferencesBytes(), &why,
                          [failed](SaveFile::Result result, const QString& reason) {
-                             if (result != SaveFile::Result::Done)
+                             if (result == SaveFile::Result::Failed)
                                  failed(reason);
                          })) {
         failed(why);
@@ -701,13 +773,6 @@ int CDueStore::NextSeriesNumber()
     return n;
 }
 
-void CDueStore::ForgetFile(const QString& id)
-{
-    const int slot = Find(id);
-    if (slot >= 0)
-        m_c->SetFile(slot, {});
-}
-
 QString CDueStore::Rekey(const QString& id)
 {
     const int slot = Find(id);
@@ -732,6 +797,13 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
             return;
         const DueRecord record = Record(slot);
         const QString path = m_folder.DueFilePath(id);
+        QString tooLarge;
+        if (!DueFile::Fits(record, &tooLarge)) {
+            // No reader would take the file: it is never written.
+            Forget(id);
+            Error(Texts::tr("Could not save \"%1\": %2").arg(ShownText(record.m_strTitle, 60), tooLarge));
+            return;
+        }
         if (path.isEmpty()) {
             Error(Texts::tr("Could not save \"%1\": the record identifier is not usable.")
                       .arg(record.m_strTitle));
@@ -758,9 +830,11 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
                     // moves on to the next free identifier.
                     WriteNew(Rekey(id), pending);
                 } else {
-                    ForgetFile(id);
-                    Error(Texts::tr("Could not save \"%1\" to %2: %3")
-                              .arg(title, QDir::toNativeSeparators(path), reason));
+                    // Not written: the due is not kept, in memory as on disk.
+                    Forget(id);
+                    if (late != SaveFile::Result::Abandoned)
+                        Error(Texts::tr("Could not save \"%1\" to %2: %3")
+                                  .arg(title, QDir::toNativeSeparators(path), reason));
                 }
             });
         if (result == SaveFile::Result::Done) {
@@ -769,7 +843,7 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
             return;
         }
         if (result == SaveFile::Result::Failed) {
-            ForgetFile(id);
+            Forget(id);
             Error(
                 Texts::tr("Could not save \"%1\" to %2: %3").arg(title, QDir::toNativeSeparators(path), why));
             return;
@@ -801,26 +875,9 @@ QString CDueStore::AddDue(DueRecord record)
 
 QString CDueStore::AddPlaceholder(DueRecord record)
 {
-    const int n = NextSeriesNumber();
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        record.m_strRecId = UniqueRecordId(n);
-        const QString path = m_folder.PendingFilePath(record.m_strRecId);
-        const QByteArray local = QFile::encodeName(path);
-        QString why;
-        const SaveFile::Result result = SaveFile::CreateScratch(local, DueFile::Serialize(record), &why);
-        if (result == SaveFile::Result::NameTaken && attempt + 1 < 1000)
-            continue;
-        const QString id = record.m_strRecId;
-        if (result == SaveFile::Result::Failed) {
-            Error(Texts::tr("Could not save \"%1\" to %2: %3")
-                      .arg(record.m_strTitle, QDir::toNativeSeparators(path), why));
-            Store(record, {});
-        } else {
-            Store(record, local.mid(local.lastIndexOf('/') + 1));
-        }
-        return id;
-    }
-    return {};
+    record.m_strRecId = UniqueRecordId(NextSeriesNumber());
+    Store(record, {});
+    return record.m_strRecId;
 }
 
 bool CDueStore::ReplaceDue(const DueRecord& record)
@@ -902,6 +959,11 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
     const bool known = slot >= 0;
     const QString title = known ? Record(slot).m_strTitle : id;
     const QByteArray file = known ? FileOf(slot) : QByteArray();
+    if (known && file.isEmpty()) {
+        // A placeholder taken back: it never reached the disk.
+        Forget(id);
+        return true;
+    }
     // The file the record came from, whatever its name.
     QByteArray path;
     if (!file.isEmpty())
@@ -912,22 +974,36 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
         Error(Texts::tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
     }
+    const bool outer = !SaveFile::Batch::Active();
     Batch batch;
     QString why;
     int error = 0;
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(path));
     const bool pending = known && IsOwnPendingName(file);
+    // Taken out of memory now; put back as it was when the removal fails.
+    const DueRecord before = known ? Record(slot) : DueRecord();
+    auto landed = std::make_shared<bool>(true);
     if (pending) {
-        // A placeholder taken back: nothing to keep durable, and a leftover
-        // is swept at the next load.
+        // A placeholder an older version left on disk: nothing to keep durable.
         if (::unlink(path.constData()) != 0 && errno != ENOENT)
             Error(Texts::tr("Could not delete %1: %2")
-                      .arg(QDir::toNativeSeparators(QFile::decodeName(path)),
-                           QString::fromLocal8Bit(std::strerror(errno))));
-    } else if (!SaveFile::RemoveLocal(path, &why, &error)) {
+                      .arg(shown, QString::fromLocal8Bit(std::strerror(errno))));
+    } else if (!SaveFile::RemoveLocal(
+                   path, &why, &error,
+                   [this, known, before, file, landed, title, shown](SaveFile::Result late,
+                                                                     const QString& reason) {
+                       if (late == SaveFile::Result::Done)
+                           return;
+                       // The file stays, and so does its due.
+                       *landed = false;
+                       if (known && !Contains(before.m_strRecId))
+                           Store(before, file);
+                       if (late != SaveFile::Result::Abandoned)
+                           Error(Texts::tr("Could not delete \"%1\" (%2): %3").arg(title, shown, reason));
+                   })) {
         if (error == ENOENT)
             why = Texts::tr("the file no longer exists");
-        Error(Texts::tr("Could not delete \"%1\" (%2): %3")
-                  .arg(title, QDir::toNativeSeparators(QFile::decodeName(path)), why));
+        Error(Texts::tr("Could not delete \"%1\" (%2): %3").arg(title, shown, why));
         return false;
     }
     m_c->seen.Removed(QFile::decodeName(path.mid(path.lastIndexOf('/') + 1)));
@@ -937,7 +1013,27 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
         m_c->Unlink(slot);
         m_c->CompactIfWasteful();
     }
-    return true;
+    if (!outer)
+        return true; // the outermost batch tells how it ended
+    batch.Commit();
+    return *landed;
+}
+
+void CDueStore::Reread(const QString& id)
+{
+    const int slot = Find(id);
+    const QByteArray file = slot >= 0 ? FileOf(slot) : QFile::encodeName(DataFolder::DueFileName(id));
+    if (file.isEmpty() || m_folder.IsEmpty())
+        return;
+    const QByteArray path = LocalPath(file);
+    DueFolderReader reader;
+    DueRecord record(Qt::Uninitialized);
+    if (reader.ReadFile(QFile::decodeName(path), record) && record.m_strRecId == id) {
+        Store(record, file);
+        m_c->seen.Loaded(QFile::decodeName(file), id);
+    } else if (slot >= 0 && !QFileInfo::exists(QFile::decodeName(path))) {
+        Forget(id);
+    }
 }
 
 void CDueStore::RemoveAll()
@@ -1120,7 +1216,10 @@ bool CDueStore::DiscardDues(const QStringList& ids)
     Batch batch;
     bool ok = true;
     for (const QString& id : ids) {
-        const QByteArray path = QFile::encodeName(FilePathOf(id));
+        const int slot = Find(id);
+        // A placeholder that never reached the disk has nothing to remove.
+        const QByteArray path =
+            slot >= 0 && !FileOf(slot).isEmpty() ? QFile::encodeName(FilePathOf(id)) : QByteArray();
         if (!path.isEmpty()) {
             // A staged write to the file is dropped; a file already there goes.
             QString why;
@@ -1133,10 +1232,6 @@ bool CDueStore::DiscardDues(const QStringList& ids)
             }
             m_c->seen.Removed(QFile::decodeName(path.mid(path.lastIndexOf('/') + 1)));
         }
-        // A placeholder completed in this batch still has its pending file.
-        const QByteArray pending = QFile::encodeName(m_folder.PendingFilePath(id));
-        if (!pending.isEmpty() && pending != path)
-            (void)::unlink(pending.constData()); // else swept at the next load
         Forget(id);
     }
     return ok;
@@ -1213,6 +1308,13 @@ QStringList CDueStore::TakeSweptFiles()
     QStringList swept = m_swept;
     m_swept.clear();
     return swept;
+}
+
+QStringList CDueStore::TakeRecoveryNotes()
+{
+    QStringList notes = m_recovery;
+    m_recovery.clear();
+    return notes;
 }
 
 QStringList CDueStore::TakeErrors()

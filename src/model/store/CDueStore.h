@@ -2,7 +2,6 @@
 
 #include "model/store/DataFolder.h"
 #include "model/store/DueRecord.h"
-#include "model/store/FolderLock.h"
 #include "model/store/IDueListSink.h"
 #include "model/store/SaveFile.h"
 
@@ -92,12 +91,12 @@ public:
     using Batch = SaveFile::Batch;
 
     // The folder every load and write goes to; nothing is read until LoadAll.
-    // lock is the writer's lock of that folder: a store that holds it sweeps
-    // our own leftovers at load. Setting the same folder again without a lock
-    // keeps the one held; another folder drops it.
-    void SetFolder(const DataFolder& folder, std::unique_ptr<FolderLock> lock = nullptr);
+    // A writer's store finishes or takes back what writers that are gone left
+    // in the folder when it loads, and its commits take the folder's
+    // writers' lock (see FolderLock) while they rename.
+    void SetFolder(const DataFolder& folder, bool writer = false);
     const DataFolder& Folder() const { return m_folder; }
-    bool HoldsLock() const { return m_lock != nullptr; }
+    bool IsWriter() const { return m_writer; }
 
     // Creates the data folder and reloads everything.
     void LoadAll();
@@ -113,10 +112,10 @@ public:
     // created without ever replacing one: a name another program took meanwhile
     // moves the due on to the next identifier.
     QString AddDue(DueRecord record);
-    // A placeholder of a series being made: stored like AddDue, but written
-    // under a pending name that no load lists, until ReplaceDue completes it
-    // (then it takes its due file name) or RemoveDue takes it back. The next
-    // writer's load sweeps pending files a crash left behind.
+    // A placeholder of a series being made: kept in memory only, under an
+    // identifier of its own, until ReplaceDue completes it (then it takes its
+    // due file name) or RemoveDue or DiscardDues take it back. Nothing of it
+    // reaches the disk, so a crash leaves nothing behind.
     QString AddPlaceholder(DueRecord record);
     [[nodiscard]] bool ReplaceDue(const DueRecord& record);
     DueRecord GetDue(const QString& id) const;
@@ -130,6 +129,9 @@ public:
     // sweep is set: only the holder of the folder's lock may), Adopt makes
     // what it read the store's dues in place of the ones it had.
     static DueStoreContentsPtr ReadFolder(const DataFolder& folder, bool sweep);
+    // Reads the due file of id again into memory, or drops the due when the
+    // file is gone: after a write that did not land.
+    void Reread(const QString& id);
     void Adopt(DueStoreContentsPtr contents);
 
     // Leaves the dues in memory to the end of the process instead of
@@ -197,6 +199,9 @@ public:
     // Our own leftovers (temporary and pending files of interrupted writes)
     // that loads removed since the last call.
     QStringList TakeSweptFiles();
+    // What loads did about changes that a crash interrupted (finished or
+    // taken back, naming the dues), one sentence each, since the last call.
+    QStringList TakeRecoveryNotes();
 
     int m_nSeriesCounter = 0; // kept across reloads
 
@@ -210,7 +215,6 @@ private:
     // record the next free identifier and tries again.
     void WriteNew(QString id, const QByteArray& pending = {});
     QString Rekey(const QString& id);
-    void ForgetFile(const QString& id); // the record has no file any more
     // Writes an existing record to its file (a placeholder to its own new
     // file); memory takes it when the write succeeded.
     bool ReplaceOne(const DueRecord& record);
@@ -230,8 +234,9 @@ private:
     QStringList m_errors;
     QStringList m_loadProblems;
     QStringList m_swept;
+    QStringList m_recovery;
     QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
-    std::unique_ptr<FolderLock> m_lock;
+    bool m_writer = false;
 };
 
 extern CDueStore theDueStore;

@@ -1,8 +1,10 @@
 #include "model/store/DueFile.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -397,6 +399,29 @@ QByteArray PreferencesBytes()
     AppendLE<qint32>(out, 1);
     AppendLE<qint32>(out, 1);
     return out;
+}
+
+bool Fits(const DueRecord& record, QString* why)
+{
+    // Each text takes at most two bytes a character (UTF-16) and a prefix;
+    // the rest of the record is a few dozen bytes.
+    const qint64 bound =
+        2 * (qint64(record.m_strRecId.size()) + record.m_strTitle.size() + record.m_strPayTo.size() +
+             record.m_strAccount.size() + record.m_strNotes.size() + record.m_strSeriesId.size()) +
+        256;
+    if (bound <= kMaxDueFileSize || Serialize(record).size() <= kMaxDueFileSize)
+        return true;
+    if (why) {
+        const QList<QPair<qsizetype, QString>> fields{{record.m_strNotes.size(), Texts::tr("Notes")},
+                                                      {record.m_strTitle.size(), Texts::tr("Title")},
+                                                      {record.m_strPayTo.size(), Texts::tr("Pay To")},
+                                                      {record.m_strAccount.size(), Texts::tr("Account")}};
+        auto largest = std::max_element(fields.begin(), fields.end(),
+                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+        *why = Texts::tr("the %1 field is too long: a due holds at most %2 in all")
+                   .arg(largest->second, QLocale().formattedDataSize(kMaxDueFileSize));
+    }
+    return false;
 }
 
 } // namespace DueFile

@@ -53,4 +53,8 @@ QString FromCp1252(const char* data, qsizetype size);
 // Due files are small; anything larger is not one of ours.
 inline constexpr qint64 kMaxDueFileSize = 64 * 1024 * 1024;
 
+// True when the record's file stays within what every reader takes; else
+// why names the field that makes it too large (the largest text).
+[[nodiscard]] bool Fits(const DueRecord& record, QString* why);
+
 } // namespace DueFile

@@ -30,7 +30,7 @@ void DueStoreLoader::Start()
     (void)m_store.Folder().Create(); // a folder that cannot be made lists empty; writes say why
     const quint64 generation = ++m_generation;
     m_loading = true;
-    m_thread = std::thread([this, generation, folder = m_store.Folder(), sweep = m_store.HoldsLock()] {
+    m_thread = std::thread([this, generation, folder = m_store.Folder(), sweep = m_store.IsWriter()] {
 #ifdef Q_OS_LINUX
         // Below the window's thread (the readers it starts inherit this):
         // a window that is drawing its first frame goes first.

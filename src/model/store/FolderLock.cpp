@@ -1,13 +1,15 @@
 #include "model/store/FolderLock.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
+#include <QFile>
 
 #include <cerrno>
-#include <sys/stat.h>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -18,79 +20,57 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(FolderLock)
 };
 
-// The user's runtime folder when there is one, else a private folder under
-// the temporary folder. TALLYVANE_LOCK_DIR overrides both (for tests).
-QString LockDir()
-{
-    QString dir = qEnvironmentVariable("TALLYVANE_LOCK_DIR");
-    if (dir.isEmpty()) {
-        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-        dir = !runtime.isEmpty() && QFileInfo(runtime).isDir()
-                  ? runtime + QStringLiteral("/tallyvane")
-                  : QDir::tempPath() + QStringLiteral("/tallyvane-%1").arg(::getuid());
-    }
-    const QByteArray local = QFile::encodeName(dir);
-    ::mkdir(local.constData(), 0700);
-    // A folder that someone else made (or a link in its place) is not used.
-    struct stat st;
-    if (::lstat(local.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        return dir + QStringLiteral("/not-ours");
-    return dir;
-}
-
 } // namespace
 
-FolderLock::FolderLock(const DataFolder& folder, std::unique_ptr<QLockFile> file)
-    : m_folder(folder), m_file(std::move(file))
+FolderLock::FolderLock(int fd) : m_fd(fd) {}
+
+FolderLock::~FolderLock()
 {
+    if (m_fd >= 0)
+        ::close(m_fd); // releases the lock
 }
 
-FolderLock::~FolderLock() = default;
-
-QString FolderLock::LockFilePath(const DataFolder& folder)
+std::unique_ptr<FolderLock> FolderLock::Acquire(const QString& dir, int waitMs, QString* why)
 {
-    // The same folder reached by another path (a link, "..") is the same lock.
-    const QFileInfo info(folder.Path());
-    QString key = info.canonicalFilePath();
-    if (key.isEmpty())
-        key = info.absoluteFilePath();
-    const QByteArray hash =
-        QCryptographicHash::hash(QFile::encodeName(key), QCryptographicHash::Sha1).toHex();
-    return LockDir() + QStringLiteral("/folder-") + QString::fromLatin1(hash.left(24)) +
-           QStringLiteral(".lock");
+    return Acquire(QFile::encodeName(dir), waitMs, why);
 }
 
-std::unique_ptr<FolderLock> FolderLock::Acquire(const DataFolder& folder, int waitMs, QString* why)
+std::unique_ptr<FolderLock> FolderLock::Acquire(const QByteArray& dir, int waitMs, QString* why)
 {
-    if (folder.IsEmpty()) {
+    const QString shown = QDir::toNativeSeparators(QFile::decodeName(dir));
+    const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         if (why)
-            *why = Texts::tr("No data folder is chosen.");
+            *why = Texts::tr("The data folder %1 cannot be locked for writing: %2")
+                       .arg(shown, QString::fromLocal8Bit(std::strerror(errno)));
         return nullptr;
     }
-    auto file = std::make_unique<QLockFile>(LockFilePath(folder));
-    // Only a holder that is gone makes a lock stale, however long it was held.
-    file->setStaleLockTime(0);
-    if (file->tryLock(waitMs))
-        return std::unique_ptr<FolderLock>(new FolderLock(folder, std::move(file)));
-    if (!why)
-        return nullptr;
-    const QString shown = QDir::toNativeSeparators(folder.Path());
-    qint64 pid = 0;
-    QString host, app;
-    if (file->error() == QLockFile::LockFailedError && file->getLockInfo(&pid, &host, &app)) {
-        if (app.isEmpty())
-            app = Texts::tr("another program");
-        *why =
-            Texts::tr("The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.")
-                .arg(shown, app)
-                .arg(pid)
-                .arg(host);
-    } else if (file->error() == QLockFile::LockFailedError) {
-        *why = Texts::tr("The data folder %1 is in use by another program. Close it there and try again.")
-                   .arg(shown);
-    } else {
-        *why = Texts::tr("The data folder %1 cannot be locked for writing: %2 cannot be created.")
-                   .arg(shown, QDir::toNativeSeparators(LockFilePath(folder)));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    auto pause = std::chrono::microseconds(200);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return std::unique_ptr<FolderLock>(new FolderLock(fd));
+        const int error = errno;
+        if (error == EINTR)
+            continue;
+        if (error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL) {
+            // A file system without such locks: writers still never replace
+            // each other's new files, and there is no one to wait for.
+            return std::unique_ptr<FolderLock>(new FolderLock(fd));
+        }
+        if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
+            ::close(fd);
+            if (why)
+                *why = error == EWOULDBLOCK
+                           ? Texts::tr("The data folder %1 is being written by another program for "
+                                       "longer than %n second(s). Try again when it has finished.",
+                                       nullptr, (waitMs + 999) / 1000)
+                                 .arg(shown)
+                           : Texts::tr("The data folder %1 cannot be locked for writing: %2")
+                                 .arg(shown, QString::fromLocal8Bit(std::strerror(error)));
+            return nullptr;
+        }
+        std::this_thread::sleep_for(pause);
+        pause = std::min(pause * 2, std::chrono::microseconds(20000));
     }
-    return nullptr;
 }

@@ -1,19 +1,17 @@
 #pragma once
 
-#include "model/store/DataFolder.h"
-
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
 
-class QLockFile;
-
-// The one-writer lock of a data folder. The window and every command that
-// writes hold it for as long as they may write. The lock file lives with the
-// user's runtime files, named after the folder's canonical path, never in the
-// data folder itself: a folder kept in step between machines by a sync tool
-// must not carry one machine's lock to another. A lock left by a program that
-// crashed is taken over.
+// The writers' lock of a data folder: an advisory lock (flock) on the
+// folder's own directory. Every program that writes the folder takes it for
+// as long as it commits a change (milliseconds), never for its whole life.
+// It holds between users of one machine and between sessions whatever their
+// runtime folders, leaves nothing in the folder for a sync tool to carry, and
+// goes with its holder when the holder dies. A folder reached through a link
+// is the same directory, so the same lock.
 class FolderLock
 {
 public:
@@ -21,19 +19,17 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // Takes the lock of folder, waiting up to waitMs while another program
-    // holds it. Null when it cannot be had; why then names the holder (its
-    // program, process and host) or the reason.
-    static std::unique_ptr<FolderLock> Acquire(const DataFolder& folder, int waitMs, QString* why);
+    // How long a writer waits for another one to finish its commit.
+    static constexpr int kDefaultWaitMs = 30000;
 
-    // Where the lock of folder is kept.
-    static QString LockFilePath(const DataFolder& folder);
-
-    const DataFolder& Folder() const { return m_folder; }
+    // Takes the lock of the directory dir, waiting up to waitMs while another
+    // writer holds it. Null when it cannot be had; why then says why. A file
+    // system that keeps no such locks gives a lock that guards nothing.
+    static std::unique_ptr<FolderLock> Acquire(const QByteArray& dir, int waitMs, QString* why);
+    static std::unique_ptr<FolderLock> Acquire(const QString& dir, int waitMs, QString* why);
 
 private:
-    FolderLock(const DataFolder& folder, std::unique_ptr<QLockFile> file);
+    explicit FolderLock(int fd);
 
-    DataFolder m_folder;
-    std::unique_ptr<QLockFile> m_file;
+    int m_fd = -1;
 };

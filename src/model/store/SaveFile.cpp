@@ -1,16 +1,24 @@
 #include "model/store/SaveFile.h"
 
+#include "model/store/FolderLock.h"
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QHash>
+
 #include <QSysInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
+#include <mutex>
 #include <set>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,6 +37,23 @@ struct Texts
 QString ErrnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+Trace& TraceHook()
+{
+    static Trace trace;
+    return trace;
+}
+
+void T(const char* call, const QByteArray& path)
+{
+    if (const Trace& trace = TraceHook())
+        trace(call, path);
+}
+
+QByteArray BaseName(const QByteArray& path)
+{
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 QByteArray DirOf(const QByteArray& path)
@@ -64,6 +89,7 @@ int SyncDir(const QByteArray& dir)
     const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return errno;
+    T("fsyncdir", dir);
     int error = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
     // A file system that cannot sync a folder has nothing more to give.
@@ -139,19 +165,24 @@ int OpenTemp(const QByteArray& target, QByteArray* temp, int* error)
 enum class Kind
 {
     Replace,
-    Create
+    Create,
+    Remove
 };
 
 struct Op
 {
     Kind kind;
-    QByteArray temp;
+    QByteArray temp; // empty for a removal
     QByteArray target;
     int fd = -1;
     int error = 0;
     std::function<void(int error)> done;
     bool dropped = false;
 };
+
+// Handed to done for a write that was not made because another one of its
+// batch failed.
+constexpr int kAbandoned = -1000;
 
 // The writes of the thread's open batch.
 struct State
@@ -160,66 +191,184 @@ struct State
     std::vector<Op> ops;
     QHash<QByteArray, size_t> byTarget; // the live op of each target
     std::set<QByteArray> dirs;
+    bool failed = false; // a write failed while staging: nothing of the batch lands
 };
 thread_local State t_state;
+
+std::mutex g_guardedMutex;
+std::set<QByteArray>& Guarded()
+{
+    static std::set<QByteArray> dirs;
+    return dirs;
+}
+
+bool IsGuarded(const QByteArray& dir)
+{
+    std::lock_guard<std::mutex> hold(g_guardedMutex);
+    return Guarded().count(dir) != 0;
+}
 
 // Up to this many staged files are synced one by one; more are synced with
 // one syncfs per file system.
 constexpr size_t kSyncEachUpTo = 16;
+
+int CloseChecked(int fd, const QByteArray& path)
+{
+    T("close", path);
+    return ::close(fd) == 0 || errno == EINTR ? 0 : errno;
+}
 
 void Drop(Op& op)
 {
     if (op.fd >= 0)
         ::close(op.fd);
     op.fd = -1;
-    ::unlink(op.temp.constData());
+    if (!op.temp.isEmpty())
+        ::unlink(op.temp.constData());
     op.dropped = true;
 }
 
-void Stage(Op op)
+int Stage(Op op)
 {
     State& s = t_state;
     // A later write to the same file wins; the earlier bytes never land.
     const auto it = s.byTarget.constFind(op.target);
     if (it != s.byTarget.constEnd() && op.kind == Kind::Replace && s.ops[it.value()].kind == Kind::Replace)
         Drop(s.ops[it.value()]);
+    int error = 0;
     if (s.ops.size() >= kSyncEachUpTo && op.fd >= 0) {
-        ::close(op.fd);
+        error = CloseChecked(op.fd, op.temp);
         op.fd = -1;
     }
     if (s.ops.size() == kSyncEachUpTo) {
         // From here on one syncfs serves them all: no need to keep files open.
         for (Op& earlier : s.ops) {
-            if (earlier.fd >= 0)
+            if (earlier.fd >= 0 && !earlier.error)
+                earlier.error = CloseChecked(earlier.fd, earlier.temp);
+            else if (earlier.fd >= 0)
                 ::close(earlier.fd);
             earlier.fd = -1;
         }
     }
+    if (error) {
+        ::unlink(op.temp.constData());
+        s.failed = true;
+        return error;
+    }
     s.dirs.insert(DirOf(op.target));
     s.byTarget.insert(op.target, s.ops.size());
     s.ops.push_back(std::move(op));
+    return 0;
+}
+
+QByteArray JournalName()
+{
+    static std::atomic<unsigned> counter{0};
+    return ".tallyvane-" + HostTag().toLatin1() + '-' + QByteArray::number(qint64(::getpid())) + '-' +
+           QByteArray::number(counter.fetch_add(1)) + ".journal";
+}
+
+constexpr const char* kJournalHeader = "Tallyvane commit 1\n";
+
+// The journal of the ops that change dir: one line each, names percent-encoded.
+QByteArray JournalBytes(const std::vector<Op*>& ops)
+{
+    QByteArray bytes(kJournalHeader);
+    for (const Op* op : ops) {
+        const QByteArray target = BaseName(op->target).toPercentEncoding();
+        switch (op->kind) {
+        case Kind::Replace:
+            bytes += "W " + BaseName(op->temp).toPercentEncoding() + ' ' + target + '\n';
+            break;
+        case Kind::Create:
+            bytes += "C " + BaseName(op->temp).toPercentEncoding() + ' ' + target + '\n';
+            break;
+        case Kind::Remove:
+            bytes += "D " + target + '\n';
+            break;
+        }
+    }
+    bytes += "end\n"; // a journal cut short is not one
+    return bytes;
+}
+
+int WriteJournal(const QByteArray& path, const QByteArray& bytes)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    T("journal", path);
+    if (!WriteAll(fd, bytes, &error) || ::fdatasync(fd) != 0) {
+        if (!error)
+            error = errno;
+        ::close(fd);
+        ::unlink(path.constData());
+        return error;
+    }
+    T("fdatasync", path);
+    error = CloseChecked(fd, path);
+    if (!error)
+        error = SyncDir(DirOf(path));
+    if (error)
+        ::unlink(path.constData());
+    return error;
 }
 
 void CommitState()
 {
     State& s = t_state;
-    if (s.ops.empty() && s.dirs.empty())
+    if (s.ops.empty() && s.dirs.empty()) {
+        s.failed = false;
         return;
+    }
     std::vector<Op> ops;
     for (Op& op : s.ops)
         if (!op.dropped)
             ops.push_back(std::move(op));
     std::set<QByteArray> dirs = std::move(s.dirs);
+    const bool stagingFailed = s.failed;
     s.ops.clear();
     s.byTarget.clear();
     s.dirs.clear();
+    s.failed = false;
+
+    auto abandon = [&ops] {
+        for (Op& op : ops) {
+            if (op.fd >= 0)
+                ::close(op.fd);
+            op.fd = -1;
+            if (!op.temp.isEmpty())
+                ::unlink(op.temp.constData());
+            if (!op.error)
+                op.error = kAbandoned;
+        }
+    };
+    auto finish = [&ops] {
+        // What the callers do about the outcomes (a retry, a removal) is one
+        // more batch of its own.
+        Batch followUp;
+        for (Op& op : ops)
+            if (op.done)
+                op.done(op.error);
+    };
+
+    if (stagingFailed) {
+        abandon();
+        finish();
+        return;
+    }
 
     // 1. The data of every staged file reaches the disk before any name changes.
     bool each = true;
     for (const Op& op : ops)
-        each = each && op.fd >= 0;
+        each = each && (op.fd >= 0 || op.kind == Kind::Remove);
+    bool failed = false;
     if (each) {
         for (Op& op : ops) {
+            if (op.fd < 0)
+                continue;
+            T("fdatasync", op.temp);
             if (::fdatasync(op.fd) != 0)
                 op.error = errno;
         }
@@ -227,43 +376,107 @@ void CommitState()
         std::set<dev_t> synced;
         std::set<QByteArray> opDirs;
         for (const Op& op : ops)
-            opDirs.insert(DirOf(op.target));
+            if (op.kind != Kind::Remove)
+                opDirs.insert(DirOf(op.target));
         for (const QByteArray& dir : opDirs) {
             const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             struct stat st;
             int error = 0;
-            if (fd < 0 || ::fstat(fd, &st) != 0)
+            if (fd < 0 || ::fstat(fd, &st) != 0) {
                 error = errno;
-            else if (synced.insert(st.st_dev).second && ::syncfs(fd) != 0)
-                error = errno;
+            } else if (synced.insert(st.st_dev).second) {
+                T("syncfs", dir);
+                if (::syncfs(fd) != 0)
+                    error = errno;
+            }
             if (fd >= 0)
                 ::close(fd);
             if (error) {
                 for (Op& op : ops)
-                    if (DirOf(op.target) == dir && !op.error)
+                    if (DirOf(op.target) == dir && !op.error && op.kind != Kind::Remove)
                         op.error = error;
             }
         }
     }
     for (Op& op : ops) {
-        if (op.fd >= 0)
-            ::close(op.fd);
+        if (op.fd >= 0) {
+            const int error = CloseChecked(op.fd, op.temp);
+            if (!op.error)
+                op.error = error;
+        }
         op.fd = -1;
+        failed = failed || op.error;
+    }
+    if (failed) {
+        abandon();
+        finish();
+        return;
     }
 
-    // 2. The names, in the order the writes came.
-    for (Op& op : ops) {
-        if (!op.error) {
-            if (op.kind == Kind::Replace)
-                op.error = std::rename(op.temp.constData(), op.target.constData()) == 0 ? 0 : errno;
-            else
-                op.error = RenameNoReplace(op.temp, op.target);
+    // 2. The writers' lock of each data folder, for the renames and removals.
+    std::vector<std::unique_ptr<FolderLock>> locks;
+    for (const QByteArray& dir : dirs) {
+        if (!IsGuarded(dir))
+            continue;
+        QString why;
+        std::unique_ptr<FolderLock> lock = FolderLock::Acquire(dir, FolderLock::kDefaultWaitMs, &why);
+        if (!lock) {
+            for (Op& op : ops)
+                if (DirOf(op.target) == dir)
+                    op.error = EWOULDBLOCK;
+            abandon();
+            finish();
+            return;
         }
-        if (op.error)
+        locks.push_back(std::move(lock));
+    }
+
+    // 3. A journal in each folder that more than one change touches: once it
+    // is on the disk, the change is finished even after a crash.
+    std::vector<QByteArray> journals;
+    for (const QByteArray& dir : dirs) {
+        std::vector<Op*> here;
+        for (Op& op : ops)
+            if (DirOf(op.target) == dir)
+                here.push_back(&op);
+        if (here.size() < 2)
+            continue;
+        const QByteArray journal = dir + '/' + JournalName();
+        const int error = WriteJournal(journal, JournalBytes(here));
+        if (error) {
+            for (Op* op : here)
+                op->error = error;
+            for (const QByteArray& written : journals)
+                ::unlink(written.constData());
+            abandon();
+            finish();
+            return;
+        }
+        journals.push_back(journal);
+    }
+
+    // 4. The names, in the order the writes came.
+    for (Op& op : ops) {
+        switch (op.kind) {
+        case Kind::Replace:
+            T("rename", op.target);
+            op.error = std::rename(op.temp.constData(), op.target.constData()) == 0 ? 0 : errno;
+            break;
+        case Kind::Create:
+            T("rename", op.target);
+            op.error = RenameNoReplace(op.temp, op.target);
+            break;
+        case Kind::Remove:
+            T("unlink", op.target);
+            op.error = ::unlink(op.target.constData()) == 0 ? 0 : errno;
+            break;
+        }
+        if (op.error && !op.temp.isEmpty())
             ::unlink(op.temp.constData());
     }
 
-    // 3. Each folder once, so the new names survive a power cut.
+    // 5. Each folder once, so the new names survive a power cut; then the
+    // journals go, and their folders once more.
     for (const QByteArray& dir : dirs) {
         const int error = SyncDir(dir);
         if (!error)
@@ -272,13 +485,32 @@ void CommitState()
             if (DirOf(op.target) == dir && !op.error)
                 op.error = error;
     }
+    std::set<QByteArray> journalDirs;
+    for (const QByteArray& journal : journals) {
+        T("unlink", journal);
+        ::unlink(journal.constData());
+        journalDirs.insert(DirOf(journal));
+    }
+    for (const QByteArray& dir : journalDirs)
+        (void)SyncDir(dir);
+    locks.clear();
+    finish();
+}
 
-    // What the callers do about the outcomes (a retry, a removal) is one
-    // more batch of its own.
-    Batch followUp;
-    for (Op& op : ops)
-        if (op.done)
-            op.done(op.error);
+Result LateResult(int error)
+{
+    if (error == kAbandoned)
+        return Result::Abandoned;
+    return error ? Result::Failed : Result::Done;
+}
+
+QString LateWhy(int error)
+{
+    if (error == 0 || error == kAbandoned)
+        return {};
+    if (error == EWOULDBLOCK)
+        return Texts::tr("another program kept the folder locked for writing too long");
+    return ErrnoText(error);
 }
 
 void SetWhy(QString* why, const QString& text)
@@ -339,6 +571,202 @@ bool IsOwnTemporaryName(const QByteArray& fileName)
             return false;
     }
     return true;
+}
+
+namespace {
+
+// The writer of one of our names: "<host>-<pid>-<n>" (host may hold "-"),
+// or the older "<pid>-<n>" (taken as this host's).
+bool ParseWriterTag(const QByteArray& tag, QByteArray* host, qint64* pid)
+{
+    const qsizetype last = tag.lastIndexOf('-');
+    if (last <= 0)
+        return false;
+    const qsizetype before = tag.lastIndexOf('-', last - 1);
+    const QByteArray pidText = tag.mid(before + 1, last - before - 1);
+    bool ok = false;
+    *pid = pidText.toLongLong(&ok);
+    if (!ok || *pid <= 0)
+        return false;
+    for (char c : tag.mid(last + 1))
+        if (c < '0' || c > '9')
+            return false;
+    *host = before < 0 ? HostTag().toLatin1() : tag.left(before);
+    return !tag.mid(last + 1).isEmpty();
+}
+
+bool IsJournalName(const QByteArray& fileName)
+{
+    return fileName.startsWith(".tallyvane-") && fileName.endsWith(".journal");
+}
+
+// The writer's tag of a temporary or journal name of ours; empty otherwise.
+QByteArray WriterTagOf(const QByteArray& fileName)
+{
+    if (IsJournalName(fileName))
+        return fileName.mid(11, fileName.size() - 11 - 8);
+    if (!fileName.endsWith(".tmp"))
+        return {};
+    const QByteArray stem = fileName.left(fileName.size() - 4);
+    const qsizetype dot = stem.lastIndexOf('.');
+    return dot < 0 ? QByteArray() : stem.mid(dot + 1);
+}
+
+bool ProcessGone(qint64 pid)
+{
+    if (pid == qint64(::getpid()))
+        return false;
+    // Another user's live process answers EPERM: it is there.
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+// The name a temporary file was meant for; empty for the short form.
+QByteArray TargetOfTemporary(const QByteArray& fileName)
+{
+    if (fileName.startsWith(".tallyvane."))
+        return {};
+    const QByteArray stem = fileName.left(fileName.size() - 4);
+    return stem.left(stem.lastIndexOf('.'));
+}
+
+} // namespace
+
+bool IsLeftOver(const QByteArray& fileName)
+{
+    if (!IsJournalName(fileName) && !IsOwnTemporaryName(fileName))
+        return false;
+    QByteArray host;
+    qint64 pid = 0;
+    if (!ParseWriterTag(WriterTagOf(fileName), &host, &pid))
+        return false;
+    return host == HostTag().toLatin1() && ProcessGone(pid);
+}
+
+void GuardFolder(const QByteArray& dir)
+{
+    std::lock_guard<std::mutex> hold(g_guardedMutex);
+    Guarded().insert(dir);
+}
+
+void SetTrace(Trace trace)
+{
+    TraceHook() = std::move(trace);
+}
+
+Interrupted FinishInterrupted(const QByteArray& dir)
+{
+    Interrupted result;
+    QList<QByteArray> journals, temps;
+    auto scan = [&] {
+        journals.clear();
+        temps.clear();
+        DIR* d = ::opendir(dir.constData());
+        if (!d)
+            return;
+        while (const dirent* e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (!IsLeftOver(name))
+                continue;
+            (IsJournalName(name) ? journals : temps) << name;
+        }
+        ::closedir(d);
+        std::sort(journals.begin(), journals.end());
+        std::sort(temps.begin(), temps.end());
+    };
+    scan();
+    if (journals.isEmpty() && temps.isEmpty())
+        return result;
+    QString why;
+    const std::unique_ptr<FolderLock> lock = FolderLock::Acquire(dir, FolderLock::kDefaultWaitMs, &why);
+    if (!lock) {
+        result.problems << why;
+        return result;
+    }
+    scan(); // what another writer finished meanwhile is gone
+    const QString shownDir = QDir::toNativeSeparators(QFile::decodeName(dir));
+    auto problem = [&](const QByteArray& name, int error) {
+        result.problems << Texts::tr("%1: a change that was interrupted could not be finished: %2")
+                               .arg(QFile::decodeName(name), ErrnoText(error));
+    };
+    bool changed = false;
+    for (const QByteArray& journal : std::as_const(journals)) {
+        const QByteArray path = dir + '/' + journal;
+        QFile file(QFile::decodeName(path));
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.read(64 << 20);
+        const QList<QByteArray> lines = bytes.split('\n');
+        // Only a journal written whole is a commit; one cut short was never
+        // synced, so its change is taken back with the temporary files.
+        const bool whole = bytes.startsWith(kJournalHeader) && bytes.endsWith("end\n");
+        for (const QByteArray& line : lines) {
+            if (!whole)
+                break;
+            const QList<QByteArray> f = line.split(' ');
+            const bool op = (f.size() == 3 && (f[0] == "W" || f[0] == "C")) || (f.size() == 2 && f[0] == "D");
+            if (!op)
+                continue;
+            const QByteArray target = QByteArray::fromPercentEncoding(f.last());
+            if (target.contains('/') || target.isEmpty() || target == "." || target == "..")
+                continue;
+            const QByteArray targetPath = dir + '/' + target;
+            if (f[0] == "D") {
+                if (::unlink(targetPath.constData()) == 0)
+                    result.finished << target;
+                else if (errno != ENOENT)
+                    problem(target, errno);
+                changed = true;
+                continue;
+            }
+            const QByteArray temp = QByteArray::fromPercentEncoding(f[1]);
+            if (temp.contains('/') || !IsOwnTemporaryName(temp))
+                continue;
+            const QByteArray tempPath = dir + '/' + temp;
+            struct stat st;
+            if (::lstat(tempPath.constData(), &st) != 0)
+                continue; // renamed before the crash
+            const int error =
+                f[0] == "W" ? (std::rename(tempPath.constData(), targetPath.constData()) == 0 ? 0 : errno)
+                            : RenameNoReplace(tempPath, targetPath);
+            if (error) {
+                problem(target, error);
+                ::unlink(tempPath.constData());
+            } else {
+                result.finished << target;
+            }
+            temps.removeAll(temp);
+            changed = true;
+        }
+        // The names must be on the disk before the journal goes.
+        if (changed)
+            (void)SyncDir(dir);
+        if (::unlink(path.constData()) != 0 && errno != ENOENT)
+            problem(journal, errno);
+        changed = true;
+    }
+    for (const QByteArray& temp : std::as_const(temps)) {
+        const QByteArray path = dir + '/' + temp;
+        QByteArray data;
+        QFile file(QFile::decodeName(path));
+        if (file.open(QIODevice::ReadOnly))
+            data = file.read(64 << 10);
+        if (::unlink(path.constData()) != 0) {
+            if (errno != ENOENT)
+                result.problems << Texts::tr(
+                                       "%1: a leftover of an interrupted save that could not be removed: %2")
+                                       .arg(QFile::decodeName(temp), ErrnoText(errno));
+            continue;
+        }
+        result.rolledBack << qMakePair(temp, TargetOfTemporary(temp));
+        result.rolledBackData << data;
+        changed = true;
+    }
+    if (changed) {
+        const int error = SyncDir(dir);
+        if (error)
+            result.problems << Texts::tr("%1 could not be synced: %2").arg(shownDir, ErrnoText(error));
+    }
+    return result;
 }
 
 bool Write(const QString& path, const QByteArray& bytes, QString* why, const Done& done)
@@ -403,21 +831,27 @@ bool WriteLocal(const QByteArray& path, const QByteArray& bytes, QString* why, c
             SetWhy(why, ErrnoText(error));
             return false;
         }
+        T("write", temp);
         if ((exists && ::fchmod(fd, st.st_mode & 07777) != 0) || !WriteAll(fd, bytes, &error)) {
             SetWhy(why, ErrnoText(error ? error : errno));
             ::close(fd);
             ::unlink(temp.constData());
             return false;
         }
-        Stage(Op{Kind::Replace, temp, target, fd, 0, std::move(finished)});
-        return true;
+        error = Stage(Op{Kind::Replace, temp, target, fd, 0, std::move(finished)});
+        if (error)
+            SetWhy(why, ErrnoText(error));
+        return error == 0;
     };
 
     if (Batch::Active()) {
-        return stage([done](int error) {
+        const bool staged = stage([done](int error) {
             if (done)
-                done(error ? Result::Failed : Result::Done, error ? ErrnoText(error) : QString());
+                done(LateResult(error), LateWhy(error));
         });
+        if (!staged)
+            t_state.failed = true; // the batch lands whole or not at all
+        return staged;
     }
     const int error = RunOne(stage);
     if (error > 0)
@@ -448,14 +882,17 @@ Result CreateLocal(const QByteArray& path, const QByteArray& bytes, QString* why
             SetWhy(why, ErrnoText(error));
             return false;
         }
+        T("write", temp);
         if (!WriteAll(fd, bytes, &error)) {
             SetWhy(why, ErrnoText(error));
             ::close(fd);
             ::unlink(temp.constData());
             return false;
         }
-        Stage(Op{Kind::Create, temp, target, fd, 0, std::move(finished)});
-        return true;
+        error = Stage(Op{Kind::Create, temp, target, fd, 0, std::move(finished)});
+        if (error)
+            SetWhy(why, ErrnoText(error));
+        return error == 0;
     };
 
     if (Batch::Active()) {
@@ -465,9 +902,11 @@ Result CreateLocal(const QByteArray& path, const QByteArray& bytes, QString* why
                 if (error == EEXIST)
                     done(Result::NameTaken, Texts::tr("another file took the name meanwhile"));
                 else
-                    done(error ? Result::Failed : Result::Done, error ? ErrnoText(error) : QString());
+                    done(LateResult(error), LateWhy(error));
             }))
             return Result::Done;
+        if (!taken)
+            t_state.failed = true; // the batch lands whole or not at all
         return taken ? Result::NameTaken : Result::Failed;
     }
     const int error = RunOne(stage);
@@ -516,7 +955,7 @@ bool Remove(const QString& path, QString* why)
     return RemoveLocal(QFile::encodeName(path), why);
 }
 
-bool RemoveLocal(const QByteArray& path, QString* why, int* errorOut)
+bool RemoveLocal(const QByteArray& path, QString* why, int* errorOut, const Done& done)
 {
     const QByteArray& target = path;
     State& s = t_state;
@@ -532,15 +971,35 @@ bool RemoveLocal(const QByteArray& path, QString* why, int* errorOut)
     }
     if (onlyStaged)
         return true;
+    if (Batch::Active()) {
+        // What unlink would refuse is refused now, before anything of the
+        // batch lands: a folder in the name's place, a folder we may not change.
+        struct stat st;
+        int error = 0;
+        if (::lstat(target.constData(), &st) != 0)
+            error = errno;
+        else if (S_ISDIR(st.st_mode))
+            error = EISDIR;
+        else if (::access(DirOf(target).constData(), W_OK | X_OK) != 0)
+            error = errno;
+        if (error) {
+            if (errorOut)
+                *errorOut = error;
+            SetWhy(why, ErrnoText(error));
+            return false;
+        }
+        Stage(Op{Kind::Remove, {}, target, -1, 0, [done](int error) {
+                     if (done)
+                         done(LateResult(error), LateWhy(error));
+                 }});
+        return true;
+    }
+    T("unlink", target);
     if (::unlink(target.constData()) != 0) {
         if (errorOut)
             *errorOut = errno;
         SetWhy(why, ErrnoText(errno));
         return false;
-    }
-    if (Batch::Active()) {
-        s.dirs.insert(DirOf(target));
-        return true;
     }
     const int error = SyncDir(DirOf(target));
     if (error) {

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -12,16 +15,24 @@
 // zero-filled one.
 //
 // A Batch on the stack groups the writes of one user action (a whole series)
-// into one sync pass: the temporary files are written at once, and when the
-// batch ends their data is synced together, the renames follow, and each
-// folder is synced once.
+// into one sync pass, whole or not at all: the temporary files are written at
+// once; when the batch ends their data is synced together, a journal naming
+// every change is written and synced, the renames and removals follow, each
+// folder is synced once and the journal goes. A crash before the journal
+// leaves only temporary files (the change is taken back by the next start's
+// sweep), a crash after it leaves a journal that the next start finishes
+// (FinishInterrupted). A write that fails before the journal abandons the
+// whole batch: nothing of it lands.
 namespace SaveFile {
 
 enum class Result
 {
     Done,
     NameTaken, // Create only: a file of that name exists and was left alone
-    Failed
+    Failed,
+    // Not written because another write of the same batch failed (that one
+    // carries the reason): the batch lands whole or not at all.
+    Abandoned
 };
 
 // Told the outcome of a write that a batch finished later.
@@ -52,11 +63,37 @@ using Done = std::function<void(Result result, const QString& why)>;
 // for the disk: for files that are thrown away after a crash anyway.
 [[nodiscard]] Result CreateScratch(const QByteArray& path, const QByteArray& bytes, QString* why);
 
-// Removes path at once; its folder is synced now or at the batch's end. A
-// staged write to the same path is dropped.
+// Removes path, at once or, in a batch, with the batch's renames (false at
+// once when there is no such file); its folder is synced after. A staged
+// write to the same path is dropped. done hears how a removal in a batch ended.
 [[nodiscard]] bool Remove(const QString& path, QString* why);
 // The same with a path in the file system's bytes; error is errno's value.
-[[nodiscard]] bool RemoveLocal(const QByteArray& path, QString* why, int* error = nullptr);
+[[nodiscard]] bool RemoveLocal(const QByteArray& path, QString* why, int* error = nullptr,
+                               const Done& done = {});
+
+// Commits that change files in dir take the folder's writers' lock
+// (FolderLock) for as long as they rename and remove. For data folders.
+void GuardFolder(const QByteArray& dir);
+
+// Finishes what writers that are gone left in dir: a journalled commit is
+// rolled forward (the names it renamed to or removed go to finished), the
+// temporary files of writers that are gone are removed (to rolledBack, with
+// their target's name as the second of each pair). Takes the folder's lock.
+// Failures go to problems, each naming the file and the reason.
+struct Interrupted
+{
+    QList<QByteArray> finished;                      // names written or removed by a finished commit
+    QList<QPair<QByteArray, QByteArray>> rolledBack; // (temporary name, the name it was meant for)
+    QList<QByteArray> rolledBackData;                // the bytes of each rolled-back file, up to a small size
+    QStringList problems;
+};
+Interrupted FinishInterrupted(const QByteArray& dir);
+
+// Sees each system call of a save, in order, with the path it is about
+// ("write", "fdatasync", "syncfs", "close", "journal", "rename", "unlink",
+// "fsyncdir"): for tests of the order of a durable write. Null to stop.
+using Trace = std::function<void(const char* call, const QByteArray& path)>;
+void SetTrace(Trace trace);
 
 // Scope of one sync pass. Batches nest: only the outermost one commits.
 class Batch
@@ -84,5 +121,8 @@ QString HostTag();
 // True for a temporary file name that a save on this host left behind (and
 // for the older form without a host, "<name>.<pid>-<n>.tmp").
 bool IsOwnTemporaryName(const QByteArray& fileName);
+// True for a temporary or journal name of ours whose writer is gone: made on
+// this host by a process that no longer runs.
+bool IsLeftOver(const QByteArray& fileName);
 
 } // namespace SaveFile

@@ -1,6 +1,8 @@
 #include "ui/editor/CNotesPage.h"
 
 #include "model/base/MessageTexts.h"
+#include "model/store/DueFile.h"
+#include "ui/dialogs/Prompt.h"
 #include "ui/editor/DueEditRules.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -33,5 +35,15 @@ void CNotesPage::UpdateData(bool save)
 bool CNotesPage::validatePage()
 {
     UpdateData(true);
+    // Notes no reader of the data folder would take are refused here, where
+    // they can still be shortened, not when the due is written.
+    DueRecord probe;
+    probe.m_strNotes = m_strNotes;
+    QString why;
+    if (!DueFile::Fits(probe, &why)) {
+        Prompt::Message(this, tr("These notes cannot be kept: %1.").arg(why), QMessageBox::Warning);
+        m_pNotes->setFocus();
+        return false;
+    }
     return true;
 }

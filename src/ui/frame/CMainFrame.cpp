@@ -7,7 +7,6 @@
 #include "model/services/FolderWatcher.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueStoreLoader.h"
-#include "model/store/FolderLock.h"
 #include "ui/calendar/CCalendarView.h"
 #include "ui/comingup/CComingUpView.h"
 #include "ui/dialogs/CAboutDlg.h"
@@ -752,16 +751,9 @@ void CMainFrame::ChangeWorkingDirectory()
     CWorkDirDlg dlg(this, previous);
     if (dlg.exec() != QDialog::Accepted || DataFolder(dlg.m_strPath) == theDueStore.Folder())
         return;
-    // The new folder's lock first: while another program writes there, stay.
     const DataFolder folder(dlg.m_strPath);
-    (void)folder.Create();
-    QString why;
-    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(folder, 1000, &why);
-    if (!lock) {
-        Prompt::Message(this, why, QMessageBox::Warning);
-        return;
-    }
-    theDueStore.SetFolder(folder, std::move(lock));
+    (void)folder.Create(); // a failure shows when a due cannot be written
+    theDueStore.SetFolder(folder, true);
     m_undo->Clear(); // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     FollowWorkDirAtLogin();
@@ -794,7 +786,10 @@ void CMainFrame::RefreshFromDisk()
 void CMainFrame::ReportLoadProblems()
 {
     const QStringList swept = theDueStore.TakeSweptFiles();
-    if (!swept.isEmpty())
+    const QStringList recovered = theDueStore.TakeRecoveryNotes();
+    if (!recovered.isEmpty())
+        Prompt::Report(this, recovered.join(QLatin1Char('\n')), swept, QMessageBox::Information);
+    else if (!swept.isEmpty())
         Prompt::Report(this,
                        tr("%n leftover file(s) of an earlier save that was interrupted were removed:",
                           nullptr, int(swept.size())),

@@ -10,12 +10,12 @@
 //   tallyvane_crashdriver shutdown MOUNTPOINT
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
-#include "model/store/FolderLock.h"
 #include "recurrence/GenerateOccurrences.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRandomGenerator>
 
 #include <cstdio>
@@ -38,16 +38,9 @@ bool Open(const QString& workDir, bool lock)
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.Path()));
         return false;
     }
-    std::unique_ptr<FolderLock> held;
-    if (lock) {
-        QString why;
-        held = FolderLock::Acquire(folder, 120000, &why);
-        if (!held) {
-            std::fprintf(stderr, "%s\n", qPrintable(why));
-            return false;
-        }
-    }
-    theDueStore.SetFolder(folder, std::move(held));
+    // A writer takes the folder's lock while it commits and finishes what
+    // writers that are gone left behind; --no-lock writes without either.
+    theDueStore.SetFolder(folder, lock);
     theDueStore.LoadAll();
     return true;
 }
@@ -93,8 +86,9 @@ int Work(const QString& dir, quint32 seed, int rounds, bool lock)
         single.m_dAmount = 1 + round;
         (void)theDueStore.AddDue(single);
 
+        const int members = 50 + int(random.bounded(250));
         const QString series =
-            MakeSeries(50 + int(random.bounded(250)), QStringLiteral("series %1").arg(round), 5);
+            MakeSeries(members, QStringLiteral("series %1 of %2").arg(round).arg(members), 5);
 
         // Rewrites of what is there: a whole series, a paid flag, a removal.
         QStringList ids;
@@ -151,10 +145,35 @@ int Check(const QString& dir)
         if (r.m_strTitle.isEmpty() && r.m_dAmount == 0.0)
             ++placeholders;
     });
-    std::printf("dues %d problems %d zero-filled %d swept %d debris %d placeholders %d\n",
+    // Every series is whole or absent: as many members as its title says,
+    // all changed or none.
+    QHash<QString, QList<DueRecord>> series;
+    theDueStore.ForEach([&](const DueRecord& r) {
+        if (!r.m_strSeriesId.isEmpty())
+            series[r.m_strSeriesId] << r;
+    });
+    int whole = 0, partial = 0;
+    for (auto it = series.cbegin(); it != series.cend(); ++it) {
+        const QString title = it.value().first().m_strTitle;
+        const QString count = title.section(QStringLiteral(" of "), 1, 1).section(QLatin1Char(' '), 0, 0);
+        bool ok = count.toInt() == it.value().size();
+        for (const DueRecord& r : it.value())
+            ok = ok && r.m_strTitle == title;
+        if (ok) {
+            ++whole;
+        } else {
+            ++partial;
+            std::printf("partial: series %s \"%s\" has %d member(s)\n", qPrintable(it.key()),
+                        qPrintable(title), int(it.value().size()));
+        }
+    }
+    for (const QString& note : theDueStore.TakeRecoveryNotes())
+        std::printf("recovery: %s\n", qPrintable(note));
+    std::printf("dues %d problems %d zero-filled %d swept %d debris %d placeholders %d series-whole %d "
+                "series-partial %d\n",
                 theDueStore.GetCount(), int(problems.size()), zeroFilled, int(swept.size()), debris,
-                placeholders);
-    return problems.isEmpty() && debris == 0 && placeholders == 0 ? 0 : 1;
+                placeholders, whole, partial);
+    return problems.isEmpty() && debris == 0 && placeholders == 0 && partial == 0 ? 0 : 1;
 }
 
 // Cuts the power under a mounted file system: it stops at once and its
@@ -201,7 +220,9 @@ int main(int argc, char** argv)
     if (command == QLatin1String("series") && args.size() == 3) {
         if (!Open(dir, lock))
             return 1;
-        MakeSeries(args.at(2).toInt(), QStringLiteral("series of pid %1").arg(app.applicationPid()), 7);
+        MakeSeries(args.at(2).toInt(),
+                   QStringLiteral("series of pid %1 of %2").arg(app.applicationPid()).arg(args.at(2).toInt()),
+                   7);
         return ReportErrors() ? 0 : 1;
     }
     if (command == QLatin1String("add") && args.size() == 3) {

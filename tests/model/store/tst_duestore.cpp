@@ -2,12 +2,12 @@
 #include "model/store/CDueStore.h"
 #include "model/store/DataFolder.h"
 #include "model/store/DueFile.h"
-#include "model/store/FolderLock.h"
 #include "model/store/SaveFile.h"
 
 #include <QDir>
 
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +69,8 @@ private slots:
     void loadReasonsAndShownNames();
     void oversizedFileIsNotRead();
     void placeholdersStayPendingUntilFinished();
+    void churnThroughThousandsOfCycles();
+    void oversizedDueIsRefusedNamingTheField();
     void writerSweepsOwnLeftoversOnce();
     void nameTakenMeanwhileMovesToTheNextIdentifier();
     void seriesChangesLandTogether();
@@ -288,7 +290,7 @@ void TestDueStore::failedRemoveKeepsTheRecord()
     QVERIFY(QDir().mkpath(theDueStore.Folder().DueFilePath(blocked) + QStringLiteral("/inner")));
 
     QVERIFY(!theDueStore.RemoveDue(gone, true));
-    QVERIFY(!theDueStore.RemoveDue(blocked, true));
+    QVERIFY(!theDueStore.RemoveDue(blocked, true)); // fails when the removal is made, at its batch's end
     const QStringList errors = theDueStore.TakeErrors();
     QCOMPARE(errors.size(), 2);
     QVERIFY(errors.at(0).contains(QStringLiteral("\"Gone\"")) &&
@@ -308,7 +310,7 @@ void TestDueStore::failedWriteIsReported()
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.first().contains(QStringLiteral("\"Rent\"")));
     QVERIFY(errors.first().contains(QStringLiteral("Tallyvane Files")));
-    QVERIFY(theDueStore.Contains(id)); // kept in memory, as before
+    QVERIFY(!theDueStore.Contains(id)); // memory says what the disk says
 }
 
 void TestDueStore::loadSkipsAndReportsMalformedFiles()
@@ -498,58 +500,112 @@ void TestDueStore::placeholdersStayPendingUntilFinished()
     for (int i = 0; i < 3; ++i)
         ids << theDueStore.AddPlaceholder(
             Due(QString(), COleDateTime(2007, 4, 1 + i, 0, 0, 0), 0, false, series));
+    // Placeholders live in memory only: nothing for a sync tool to carry.
     const QDir dir(theDueStore.Folder().Path());
-    QCOMPARE(dir.entryList({QStringLiteral("*.due")}), QStringList());
-    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}).size(), 3);
-    QVERIFY(QFile::exists(theDueStore.Folder().PendingFilePath(ids.at(0))));
+    const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
+    QCOMPARE(dir.entryList(all), QStringList());
+    QCOMPARE(theDueStore.GetCount(), 3);
 
-    // Finishing one makes it a due with its own file; taking one back removes it.
+    // Finishing one makes it a due with its own file; taking one back leaves nothing.
     DueRecord done = theDueStore.GetDue(ids.at(0));
     done.m_strTitle = QStringLiteral("Gym");
     QVERIFY(theDueStore.ReplaceDue(done));
     QVERIFY(theDueStore.RemoveDue(ids.at(1), false));
     QCOMPARE(dir.entryList({QStringLiteral("*.due")}), QStringList{DataFolder::DueFileName(ids.at(0))});
-    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}),
-             QStringList{DataFolder::PendingFileName(ids.at(2))});
     QVERIFY(theDueStore.TakeErrors().isEmpty());
 
-    // A reload lists only the finished one; without the lock nothing is swept.
+    // A reload (a crash, say) lists only the finished one.
     theDueStore.LoadAll();
     QCOMPARE(theDueStore.GetCount(), 1);
     QCOMPARE(theDueStore.GetDue(ids.at(0)).m_strTitle, QStringLiteral("Gym"));
-    QCOMPARE(dir.entryList({QStringLiteral("*.pending")}).size(), 1);
-    QCOMPARE(theDueStore.TakeSweptFiles(), QStringList());
+    QCOMPARE(dir.entryList(all).size(), 2); // the due and the marker
+}
+
+void TestDueStore::churnThroughThousandsOfCycles()
+{
+    // Adds and removals in turn: the table must reuse what removals free
+    // (or grow for it), never fill up with removed entries and hang.
+    QStringList kept;
+    for (int cycle = 0; cycle < 20000; ++cycle) {
+        const QString id = theDueStore.AddPlaceholder(
+            Due(QStringLiteral("c%1").arg(cycle), COleDateTime(2007, 4, 1, 0, 0, 0)));
+        QVERIFY(!id.isEmpty());
+        if (cycle % 100 == 0)
+            kept << id;
+        else
+            QVERIFY(theDueStore.RemoveDue(id, false));
+    }
+    QCOMPARE(theDueStore.GetCount(), int(kept.size()));
+    for (const QString& id : std::as_const(kept))
+        QVERIFY(theDueStore.Contains(id));
+    int walked = 0;
+    theDueStore.ForEach([&](const DueRecord&) { ++walked; });
+    QCOMPARE(walked, int(kept.size()));
+}
+
+void TestDueStore::oversizedDueIsRefusedNamingTheField()
+{
+    // A due no load would read is never written, new or changed.
+    DueRecord big = Due(QStringLiteral("Huge"), COleDateTime(2007, 4, 1, 0, 0, 0));
+    big.m_strNotes = QString(DueFile::kMaxDueFileSize / 2 + 1, QChar(0x263A)); // UTF-16: past the cap
+    const QStringList before = QDir(theDueStore.Folder().Path()).entryList(QDir::Files);
+    const QString id = theDueStore.AddDue(big);
+    QVERIFY(!theDueStore.Contains(id));
+    QStringList errors = theDueStore.TakeErrors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(QStringLiteral("Notes")) &&
+                 errors.first().contains(QStringLiteral("Huge")),
+             qPrintable(errors.first()));
+
+    const QString small = theDueStore.AddDue(Due(QStringLiteral("Small"), COleDateTime(2007, 4, 1, 0, 0, 0)));
+    big.m_strRecId = small;
+    QVERIFY(!theDueStore.ReplaceDue(big));
+    errors = theDueStore.TakeErrors();
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(theDueStore.GetDue(small).m_strTitle, QStringLiteral("Small"));
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.LoadProblems(), QStringList());
+    QCOMPARE(theDueStore.GetDue(small).m_strTitle, QStringLiteral("Small"));
 }
 
 void TestDueStore::writerSweepsOwnLeftoversOnce()
 {
+    QProcess ended;
+    ended.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo $$")});
+    ended.waitForFinished();
+    const QByteArray dead = ended.readAllStandardOutput().trimmed();
+    QVERIFY(dead.toLongLong() > 0);
     const QByteArray host = SaveFile::HostTag().toLatin1();
     const QStringList ours{
-        QStringLiteral("duedate2007010100000010.due.") + host + QStringLiteral("-99-1.tmp"),
-        QStringLiteral("preferences.alm.4711-3.tmp"),
+        QStringLiteral("duedate2007010100000010.due.") + host + '-' + dead + QStringLiteral("-1.tmp"),
+        QStringLiteral("preferences.alm.") + dead + QStringLiteral("-3.tmp"),
         QStringLiteral("duedate2007010100000201.due.") + host + QStringLiteral(".pending")};
     const QStringList theirs{QStringLiteral("duedate2007010100000301.due.otherhost.pending"),
                              QStringLiteral("duedate2007010100000010.due.otherhost-99-1.tmp"),
+                             QStringLiteral("duedate2007010100000011.due.") + host + '-' +
+                                 QByteArray::number(QCoreApplication::applicationPid()) +
+                                 QStringLiteral("-1.tmp"),
                              QStringLiteral("notes.tmp")};
     for (const QString& name : ours + theirs)
         WriteAll(DataFile(name), "left");
 
-    QString why;
-    std::unique_ptr<FolderLock> lock = FolderLock::Acquire(theDueStore.Folder(), 0, &why);
-    QVERIFY2(lock, qPrintable(why));
-    theDueStore.SetFolder(theDueStore.Folder(), std::move(lock));
+    // A reader sweeps nothing; a writer sweeps what writers that are gone left.
+    theDueStore.LoadAll();
+    QCOMPARE(theDueStore.TakeSweptFiles(), QStringList());
+    theDueStore.SetFolder(theDueStore.Folder(), true);
     theDueStore.LoadAll();
     QStringList swept = theDueStore.TakeSweptFiles();
     swept.sort();
     QStringList expected = ours;
     expected.sort();
     QCOMPARE(swept, expected);
+    QCOMPARE(theDueStore.TakeRecoveryNotes().size(), 1);
     for (const QString& name : ours)
         QVERIFY(!QFile::exists(DataFile(name)));
     for (const QString& name : theirs)
         QVERIFY(QFile::exists(DataFile(name)));
     QCOMPARE(theDueStore.TakeSweptFiles(), QStringList()); // said once
-    theDueStore.SetFolder(DataFolder());                   // lets the lock go
+    theDueStore.SetFolder(theDueStore.Folder());
 }
 
 void TestDueStore::nameTakenMeanwhileMovesToTheNextIdentifier()

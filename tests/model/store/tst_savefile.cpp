@@ -1,8 +1,10 @@
+#include "model/store/FolderLock.h"
 #include "model/store/SaveFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +36,20 @@ QStringList Debris(const QString& dir, const QStringList& expected)
             extra << name;
     return extra;
 }
+// The pid of a process that has ended: a writer that is gone.
+qint64 PidOfAnEndedProcess()
+{
+    QProcess p;
+    p.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("echo $$")});
+    p.waitForFinished();
+    return p.readAllStandardOutput().trimmed().toLongLong();
+}
+
+struct Call
+{
+    QByteArray call;
+    QByteArray name;
+};
 } // namespace
 
 class TestSaveFile : public QObject
@@ -55,6 +71,12 @@ private slots:
     void removeInABatchDropsTheStagedWrite();
     void ownTemporaryNames_data();
     void ownTemporaryNames();
+    void durableWriteOrder_data();
+    void durableWriteOrder();
+    void aFailedWriteAbandonsItsBatch();
+    void interruptedCommitsAreFinishedOrTakenBack();
+    void leftoversOfLiveWritersStay();
+    void oneLockThroughLinksAndWaits();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -286,6 +308,177 @@ void TestSaveFile::ownTemporaryNames()
     QFETCH(QByteArray, name);
     QFETCH(bool, own);
     QCOMPARE(SaveFile::IsOwnTemporaryName(name), own);
+}
+
+void TestSaveFile::durableWriteOrder_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::newRow("one file") << 1;
+    QTest::newRow("a batch synced file by file") << 5;
+    QTest::newRow("a batch synced by file system") << 40;
+}
+
+void TestSaveFile::durableWriteOrder()
+{
+    QFETCH(int, files);
+    std::vector<Call> calls;
+    SaveFile::SetTrace([&](const char* call, const QByteArray& path) {
+        calls.push_back({call, path.mid(path.lastIndexOf('/') + 1)});
+    });
+    QString why;
+    {
+        SaveFile::Batch batch;
+        for (int i = 0; i < files; ++i)
+            QCOMPARE(int(SaveFile::Create(Path(QStringLiteral("f%1").arg(i)), "data", &why)),
+                     int(SaveFile::Result::Done));
+    }
+    SaveFile::SetTrace({});
+    auto first = [&](const char* call) {
+        for (size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].call == call)
+                return int(i);
+        return -1;
+    };
+    auto last = [&](const char* call) {
+        int at = -1;
+        for (size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].call == call)
+                at = int(i);
+        return at;
+    };
+    const int firstRename = first("rename");
+    QVERIFY(firstRename > 0);
+    // Every byte is on the disk before the first name changes...
+    QVERIFY(last("write") < firstRename);
+    const int dataSync = files > 16 ? last("syncfs") : last("fdatasync");
+    QVERIFY2(dataSync >= 0 && dataSync < firstRename, "data synced before any rename");
+    if (files <= 16) {
+        int synced = 0;
+        for (const Call& c : calls)
+            synced += c.call == "fdatasync" && c.name.endsWith(".tmp");
+        QCOMPARE(synced, files);
+    }
+    // ...a batch of several names its changes in a synced journal first...
+    const int journal = first("journal");
+    if (files > 1) {
+        QVERIFY(journal >= 0 && journal < firstRename);
+        QVERIFY(first("fsyncdir") > journal && first("fsyncdir") < firstRename);
+        QVERIFY2(last("unlink") > last("rename"), "the journal goes after the renames");
+    } else {
+        QCOMPARE(journal, -1);
+    }
+    // ...and the folder is synced after the last rename.
+    int dirSyncAfter = -1;
+    for (size_t i = size_t(last("rename")); i < calls.size(); ++i)
+        if (calls[i].call == "fsyncdir")
+            dirSyncAfter = int(i);
+    QVERIFY(dirSyncAfter > last("rename"));
+    QCOMPARE(Debris(m_dir->path(), QDir(m_dir->path()).entryList(QDir::Files)), QStringList());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden).size(), files);
+}
+
+void TestSaveFile::aFailedWriteAbandonsItsBatch()
+{
+    const QString a = Path(QStringLiteral("a"));
+    WriteAll(a, "old a");
+    QList<SaveFile::Result> told;
+    auto note = [&](SaveFile::Result r, const QString&) { told << r; };
+    QString why;
+    {
+        SaveFile::Batch batch;
+        QVERIFY(SaveFile::Write(a, "new a", &why, note));
+        QCOMPARE(int(SaveFile::Create(Path(QStringLiteral("b")), "b", &why, note)),
+                 int(SaveFile::Result::Done));
+        // A write that cannot be staged (its folder is not there) fails at once...
+        QVERIFY(!SaveFile::Write(Path(QStringLiteral("gone/c")), "c", &why, note));
+        QVERIFY(!why.isEmpty());
+    }
+    // ...and nothing of its batch lands.
+    QCOMPARE(ReadAll(a), QByteArray("old a"));
+    QVERIFY(!QFile::exists(Path(QStringLiteral("b"))));
+    QCOMPARE(told, (QList<SaveFile::Result>{SaveFile::Result::Abandoned, SaveFile::Result::Abandoned}));
+    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a")}), QStringList());
+}
+
+void TestSaveFile::interruptedCommitsAreFinishedOrTakenBack()
+{
+    const QByteArray host = SaveFile::HostTag().toLatin1();
+    const QByteArray dead = QByteArray::number(PidOfAnEndedProcess());
+    const QByteArray tag = host + '-' + dead + '-';
+    // A journalled commit cut short after its first rename: x.due was
+    // renamed, y.due not yet, z.due not yet removed.
+    WriteAll(Path(QStringLiteral("x.due")), "new x");
+    WriteAll(Path(QStringLiteral("y.due.") + tag + "2.tmp"), "new y");
+    WriteAll(Path(QStringLiteral("z.due")), "old z");
+    WriteAll(Path(QStringLiteral("w.due")), "old w");
+    WriteAll(Path(QStringLiteral("w.due.") + tag + "3.tmp"), "new w");
+    WriteAll(Path(QStringLiteral(".tallyvane-") + tag + "0.journal"),
+             "Tallyvane commit 1\nC x.due." + tag + "1.tmp x.due\nC y.due." + tag + "2.tmp y.due\nW w.due." +
+                 tag + "3.tmp w.due\nD z.due\nend\n");
+    // A commit that had not reached its journal: only staged files.
+    WriteAll(Path(QStringLiteral("v.due.") + tag + "7.tmp"), "staged v");
+    // A journal that never reached the disk whole is no commit.
+    WriteAll(Path(QStringLiteral("u.due.") + tag + "8.tmp"), "staged u");
+    WriteAll(Path(QStringLiteral(".tallyvane-") + tag + "9.journal"),
+             "Tallyvane commit 1\nC u.due." + tag + "8.tmp u.due\n");
+
+    const SaveFile::Interrupted done = SaveFile::FinishInterrupted(QFile::encodeName(m_dir->path()));
+    QCOMPARE(done.problems, QStringList());
+    QCOMPARE(ReadAll(Path(QStringLiteral("y.due"))), QByteArray("new y"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("w.due"))), QByteArray("new w"));
+    QVERIFY(!QFile::exists(Path(QStringLiteral("z.due"))));
+    QVERIFY(!QFile::exists(Path(QStringLiteral("v.due"))));
+    QVERIFY(!QFile::exists(Path(QStringLiteral("u.due"))));
+    QCOMPARE(done.finished.size(), 3); // y, w renamed; z removed
+    QCOMPARE(done.rolledBack.size(), 2);
+    QCOMPARE(done.rolledBackData.size(), 2);
+    QVERIFY(done.rolledBackData.contains("staged v"));
+    QCOMPARE(
+        Debris(m_dir->path(), {QStringLiteral("x.due"), QStringLiteral("y.due"), QStringLiteral("w.due")}),
+        QStringList());
+    // Nothing is left to do a second time.
+    const SaveFile::Interrupted again = SaveFile::FinishInterrupted(QFile::encodeName(m_dir->path()));
+    QVERIFY(again.finished.isEmpty() && again.rolledBack.isEmpty());
+}
+
+void TestSaveFile::leftoversOfLiveWritersStay()
+{
+    const QByteArray host = SaveFile::HostTag().toLatin1();
+    // Our own process, a live process of this host (init) and another host:
+    // none of them is known to be gone.
+    const QStringList names{
+        QStringLiteral("a.due.") + host + '-' + QByteArray::number(qint64(::getpid())) + "-1.tmp",
+        QStringLiteral("b.due.") + host + "-1-1.tmp",
+        QStringLiteral("c.due.elsewhere-") + QByteArray::number(PidOfAnEndedProcess()) + "-1.tmp",
+        QStringLiteral(".tallyvane-") + host + "-1-0.journal"};
+    for (const QString& name : names)
+        WriteAll(Path(name), "staged");
+    const SaveFile::Interrupted done = SaveFile::FinishInterrupted(QFile::encodeName(m_dir->path()));
+    QVERIFY(done.finished.isEmpty() && done.rolledBack.isEmpty());
+    for (const QString& name : names)
+        QVERIFY2(QFile::exists(Path(name)), qPrintable(name));
+}
+
+void TestSaveFile::oneLockThroughLinksAndWaits()
+{
+    const QString real = Path(QStringLiteral("real"));
+    const QString link = Path(QStringLiteral("link"));
+    QVERIFY(QDir().mkdir(real));
+    QVERIFY(QFile::link(real, link));
+    QString why;
+    auto held = FolderLock::Acquire(real, 0, &why);
+    QVERIFY(held);
+    // The same folder through a link is the same lock.
+    QVERIFY(!FolderLock::Acquire(link, 0, &why));
+    QVERIFY(why.contains(QDir::toNativeSeparators(link)));
+    // A writer that meets the lock waits for it instead of failing.
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        held.reset();
+    });
+    QVERIFY(FolderLock::Acquire(link, 10000, &why));
+    release.join();
+    QVERIFY(!FolderLock::Acquire(Path(QStringLiteral("missing")), 0, &why));
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)
