@@ -9,10 +9,12 @@
 #include "model/base/Version.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFolderReader.h"
+#include "model/store/Identifiers.h"
 #include "model/store/OutputPath.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTextStream>
 
@@ -453,6 +455,12 @@ bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
 }
 
 } // namespace
+
+void VaryIdentifiersByInstallation()
+{
+    SetSingleDueNumber(InstallationNumber());
+    theDueStore.m_nSeriesCounter = int(QRandomGenerator::global()->bounded(99));
+}
 
 QString WorkDirForArgument(const QString& folder)
 {

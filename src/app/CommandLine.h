@@ -105,6 +105,12 @@ bool OpenFolderForReading(const QString& workDir, QTextStream& err);
 // reason is said on err (also when the window holds the folder).
 bool OpenFolderForWriting(const QString& workDir, QTextStream& err);
 
+// Makes the identifiers of new dues this installation's own (its single-due
+// number, a series counter that starts anywhere), so that another
+// installation writing the same folder in the same second rarely makes the
+// same one. Called once by each program that writes.
+void VaryIdentifiersByInstallation();
+
 // --from YYYY-MM and --to YYYY-MM of a command that takes a range of months,
 // the last not before the first. False once the problem is said on err.
 bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last);

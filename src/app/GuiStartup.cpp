@@ -170,6 +170,7 @@ std::unique_ptr<CMainFrame> InitInstance(const Options& options)
     // that are gone left behind. Other writers (commands, a second user, a
     // sync tool) may write meanwhile; the folder watcher shows their changes.
     theDueStore.SetFolder(theDueStore.Folder(), true);
+    CommandLine::VaryIdentifiersByInstallation();
     (void)theDueStore.Folder().Create(); // a failure shows later, when a due cannot be written
     auto frame = std::make_unique<CMainFrame>();
     // The window is placed before it is shown, also when it starts in the

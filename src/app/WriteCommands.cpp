@@ -81,16 +81,6 @@ QCommandLineOption WorkDir()
                   QT_TRANSLATE_NOOP("WriteCommandsText", "The working directory that holds the dues"));
 }
 
-// Store errors after a change: one line each. Returns the exit status.
-int ReportErrors(QTextStream& err)
-{
-    const QStringList errors = theDueStore.TakeErrors();
-    for (const QString& e : errors)
-        err << "tallyvane: " << e << '\n';
-    err.flush();
-    return errors.isEmpty() ? 0 : 2;
-}
-
 std::optional<QDateTime> ParseWhen(const QString& text)
 {
     for (const char* format : {"yyyy-MM-dd", "yyyy-MM-ddTHH:mm"}) {
@@ -252,6 +242,20 @@ QString ReadRepeat(const Parsed& p, const QDateTime& start, SeriesOptions& serie
 }
 
 } // namespace
+
+// Store errors after a change: one line each. Returns the exit status: 3
+// when a due's file changed under the command (nothing was written over it).
+int ReportErrors(QTextStream& err)
+{
+    const bool stale = !theDueStore.TakeStaleChanges().isEmpty();
+    const QStringList errors = theDueStore.TakeErrors();
+    for (const QString& e : errors)
+        err << "tallyvane: " << e << '\n';
+    err.flush();
+    if (errors.isEmpty())
+        return 0;
+    return stale ? kExitChangedElsewhere : 2;
+}
 
 QString DueLine(const DueRecord& r)
 {
@@ -450,7 +454,8 @@ CommandLine::Outcome RunAdd(const CommandLine::Invocation& call)
             if (theDueStore.HasErrors())
                 break;
         }
-        (void)theDueStore.TouchPreferences();
+        if (!theDueStore.HasErrors())
+            (void)theDueStore.TouchPreferences();
     }
     batch.Commit();
     const int status = ReportErrors(err);

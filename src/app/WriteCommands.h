@@ -15,10 +15,14 @@ class QTextStream;
 //   tallyvane paid ID... --workdir DIR [--unpaid]
 //   tallyvane delete ID --workdir DIR [--series]
 //   tallyvane upcoming --workdir DIR [--days N] [--format text|json]
-// Each returns 0 done or 2 bad input or a failure (one line on standard
-// error each; bad input writes nothing). The ones that write hold the
-// folder's writer's lock while they do.
+// Each returns 0 done, 2 bad input or a failure, or 3 when a due's file was
+// changed or removed by another program since the command read it (nothing
+// is written over that change); one line on standard error each, and bad
+// input writes nothing. The ones that write take the folder's writers' lock
+// while they commit.
 namespace WriteCommands {
+
+inline constexpr int kExitChangedElsewhere = 3;
 
 QList<QCommandLineOption> AddOptions();
 QList<QCommandLineOption> PaidOptions();
@@ -26,6 +30,10 @@ QList<QCommandLineOption> DeleteOptions();
 QList<QCommandLineOption> UpcomingOptions();
 QString CheckPaidArguments(const QStringList& arguments);
 QString CheckDeleteArguments(const QStringList& arguments);
+
+// The store's errors after a change, one line each on err; returns the exit
+// status (0, 2, or kExitChangedElsewhere).
+int ReportErrors(QTextStream& err);
 
 CommandLine::Outcome RunAdd(const CommandLine::Invocation& call);
 CommandLine::Outcome RunPaid(const CommandLine::Invocation& call);

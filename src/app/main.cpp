@@ -12,6 +12,7 @@ int main(int argc, char** argv)
         [] {
             RegisterExports();
             HandOverOfficeExports();
+            CommandLine::VaryIdentifiersByInstallation();
         },
         [](const CommandLine::HandOver& handOver, char** args, QTextStream& err) {
             return HelperProgram::Exec(handOver.program, args, err);

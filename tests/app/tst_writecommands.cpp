@@ -2,6 +2,7 @@
 #include "app/WriteCommands.h"
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
+#include "model/store/DueFile.h"
 #include "model/store/FolderLock.h"
 #include "model/store/SaveFile.h"
 
@@ -15,11 +16,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
 
+#include <sys/mount.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +55,9 @@ private slots:
     void theDataFolderNamesItsParent_data();
     void theDataFolderNamesItsParent();
     void sweptLeftoversAreSaidOnce();
+    void changeMadeElsewhereIsNotOverwritten();
+    void nearlyFullDiskKeepsNothingHalf_data();
+    void nearlyFullDiskKeepsNothingHalf();
 
 private:
     int Run(const QStringList& args);
@@ -398,6 +406,99 @@ void TestWriteCommands::sweptLeftoversAreSaidOnce()
              qPrintable(m_err));
     QCOMPARE(Run(add), 0);
     QVERIFY2(m_err.isEmpty(), qPrintable(m_err));
+}
+
+void TestWriteCommands::changeMadeElsewhereIsNotOverwritten()
+{
+    // The command read the due, then another program changed its file: the
+    // command refuses with its own status and one line naming the file.
+    QCOMPARE(Run({"add", "--workdir", m_work, "--title", "Rent", "--due", "2025-01-05"}), 0);
+    const QString id = OutLines().first();
+    const QString path = m_work + QStringLiteral("/Tallyvane Files/duedate") + id + QStringLiteral(".due");
+    QString ignored;
+    QTextStream quiet(&ignored);
+    QVERIFY(CommandLine::OpenFolderForWriting(m_work, quiet));
+    DueRecord theirs = theDueStore.GetDue(id);
+    theirs.m_strTitle = QStringLiteral("Rant");
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(DueFile::Serialize(theirs));
+    }
+    const QStringList before = Snapshot(m_work);
+    QString err;
+    QTextStream errStream(&err);
+    QVERIFY(!theDueStore.RemoveDue(id, true));
+    QCOMPARE(WriteCommands::ReportErrors(errStream), WriteCommands::kExitChangedElsewhere);
+    QCOMPARE(err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(err.contains(QDir::toNativeSeparators(path)), qPrintable(err));
+    QCOMPARE(Snapshot(m_work), before);
+}
+
+void TestWriteCommands::nearlyFullDiskKeepsNothingHalf_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("spareKiB"); // room left on the disk
+    QTest::newRow("add a series") << QStringList{"add",        "--title",  "Gym",    "--due",
+                                                 "2025-01-05", "--repeat", "weekly", "--every",
+                                                 "1",          "--count",  "60"}
+                                  << 24;
+    QTest::newRow("import") << QStringList{"import", "csv", "IMPORT"} << 24;
+    QTest::newRow("mark paid") << QStringList{"paid", "FIRST"} << 0;
+    QTest::newRow("delete a series") << QStringList{"delete", "--series", "FIRST"} << 0;
+}
+
+// A real file system with little room: a small tmpfs (needs root, as CI has).
+// Every writing command ends whole or not at all, prints no identifier of a
+// due it did not write and says why once.
+void TestWriteCommands::nearlyFullDiskKeepsNothingHalf()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, spareKiB);
+    const QString disk = m_tmp->path() + QStringLiteral("/disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (::geteuid() != 0 ||
+        ::mount("tmpfs", QFile::encodeName(disk).constData(), "tmpfs", 0, "size=512k") != 0)
+        QSKIP("a small file system to fill could not be mounted (needs root)");
+    const auto unmount = qScopeGuard([&] { ::umount2(QFile::encodeName(disk).constData(), MNT_DETACH); });
+    const QString work = disk + QStringLiteral("/work");
+    QVERIFY(QDir().mkpath(work));
+    QVERIFY2(Run({"add", "--workdir", work, "--title", "Rent", "--due", "2025-01-01", "--repeat", "monthly",
+                  "--every", "1", "--count", "3"}) == 0,
+             qPrintable(m_err));
+    const QString first = OutLines().first();
+    const QString csv = m_tmp->path() + QStringLiteral("/in.csv");
+    {
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Title,Due Date,Amount\n");
+        for (int i = 0; i < 60; ++i)
+            f.write("Line " + QByteArray::number(i) + ",2025-02-01," + QByteArray::number(i) + "\n");
+    }
+    {
+        // Fill the disk up to spareKiB.
+        QFile filler(disk + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.resize(std::max<qint64>(0, filler.size() - qint64(spareKiB) * 1024));
+    }
+    const QStringList before = Snapshot(work);
+    QStringList call = args;
+    call.replaceInStrings(QStringLiteral("IMPORT"), csv);
+    call.replaceInStrings(QStringLiteral("FIRST"), first);
+    call << QStringLiteral("--workdir") << work;
+    const int status = Run(call);
+    QVERIFY2(status == 2, qPrintable(call.join(QLatin1Char(' ')) + QLatin1Char('\n') + m_err));
+    // No identifier of a due that was not written; counts are counts written.
+    for (const QString& line : OutLines())
+        QVERIFY2(!QRegularExpression(QStringLiteral("^\\d{16}$")).match(line).hasMatch(), qPrintable(m_out));
+    if (args.first() == QLatin1String("import"))
+        QVERIFY2(m_out.contains(QStringLiteral("imported 0 ")), qPrintable(m_out));
+    QVERIFY2(m_err.contains(QStringLiteral("No space left on device")), qPrintable(m_err));
+    QCOMPARE(m_err.count(QStringLiteral("No space left")), 1);
+    QCOMPARE(Snapshot(work), before); // nothing half kept, nothing left behind
 }
 
 QTEST_GUILESS_MAIN(TestWriteCommands)

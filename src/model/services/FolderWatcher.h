@@ -2,20 +2,26 @@
 
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QSet>
 #include <QTimer>
+
+class QSocketNotifier;
 
 class CDueStore;
 
 // Keeps an eye on the data folder: when another program (a sync tool, a
-// second copy of this one) adds, changes or removes due files, the store
-// reads just those files again and changed() follows, within a second. A
-// burst of file events gives one rescan. Our own writes are known to the
-// store and change nothing.
+// second copy of this one, a script) adds, changes, removes or rewrites in
+// place due files, the store reads just those files again and changed()
+// follows, within a second. A burst of file events gives one rescan, and a
+// steady stream still one a delay. Our own writes are known to the store and
+// change nothing. On Linux the folder is watched with inotify, which also
+// tells of files written in place; elsewhere QFileSystemWatcher serves.
 class FolderWatcher : public QObject
 {
     Q_OBJECT
 public:
     explicit FolderWatcher(CDueStore& store, QObject* parent = nullptr);
+    ~FolderWatcher() override;
 
     // Watches the store's data folder (again, after a change of folder).
     void Watch();
@@ -40,9 +46,15 @@ signals:
 
 private:
     void OnEvent();
+    void ReadNotifications();
 
     CDueStore& m_store;
     QFileSystemWatcher m_watcher;
+    int m_inotify = -1;
+    int m_watch = -1;
+    QString m_folder;
+    QSocketNotifier* m_notifier = nullptr;
+    QSet<QString> m_touched; // due files written in place since the last rescan
     QTimer m_delay;
     int m_holds = 0;
     bool m_pending = false;

@@ -20,6 +20,7 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 CDueStore theDueStore;
@@ -171,6 +172,8 @@ struct DueStoreContents
     QStringList loadProblems;
     QStringList swept;
     QStringList recovery;
+    // Second files holding a due's identifier: identifier -> their names.
+    QHash<QString, QStringList> conflicts;
 
     // Open addressing over slot numbers, keyed by the identifier field.
     std::vector<int> table; // -1 empty, -2 removed
@@ -583,7 +586,9 @@ DueStoreContentsPtr CDueStore::ReadFolder(const DataFolder& folder, bool sweep)
         }
         e = DueFolderReader::Entry{};
         c->freeSlots.push_back(slot);
-        duplicates << Texts::tr("%1: holds the same record identifier as %2, which is listed instead")
+        c->conflicts[RecordIdOf(c->records[size_t(existing)])] << QFile::decodeName(skipped);
+        duplicates << Texts::tr("%1: a conflicting version of the due in %2 (both hold the same record "
+                                "identifier); %2 is listed until the conflict is resolved")
                           .arg(ShownFileName(skipped), ShownFileName(listed));
     }
     c->seen.SetLoaded(std::move(names.bytes), std::move(names.ends), std::move(own));
@@ -598,6 +603,7 @@ void CDueStore::Adopt(DueStoreContentsPtr contents)
     m_loadProblems = std::move(contents->loadProblems);
     m_swept << std::move(contents->swept);
     m_recovery << std::move(contents->recovery);
+    m_conflicts = std::move(contents->conflicts);
     m_c = std::move(contents);
 }
 
@@ -651,6 +657,8 @@ bool CDueStore::SaveDueFile(const DueRecord& record, bool bTouch)
         Error(Texts::tr("Could not save \"%1\": %2").arg(ShownText(record.m_strTitle, 60), tooLarge));
         return false;
     }
+    if (slot >= 0 && !file.isEmpty() && !StillAsSeen(slot, record, false))
+        return false;
     const QString title = record.m_strTitle;
     const QString id = record.m_strRecId;
     const QString shown = QDir::toNativeSeparators(QFile::decodeName(target));
@@ -974,6 +982,8 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
         Error(Texts::tr("Could not delete \"%1\": the record identifier is not usable.").arg(title));
         return false;
     }
+    if (known && !file.isEmpty() && !IsOwnPendingName(file) && !StillAsSeen(slot, DueRecord(), true))
+        return false;
     const bool outer = !SaveFile::Batch::Active();
     Batch batch;
     QString why;
@@ -1040,6 +1050,8 @@ void CDueStore::RemoveAll()
 {
     m_rekeyed.clear();
     m_nextIdTime.clear();
+    m_conflicts.clear();
+    m_stale.clear();
     m_c = DueStoreContentsPtr(new DueStoreContents);
 }
 
@@ -1258,7 +1270,7 @@ QString CDueStore::FilePathOf(const QString& recId) const
     return m_folder.DueFilePath(recId);
 }
 
-bool CDueStore::Rescan()
+bool CDueStore::Rescan(const QStringList& touched)
 {
     // A data folder that is not there (a drive taken away) is not taken for
     // one without dues: what it held stays listed until a load says more.
@@ -1267,34 +1279,96 @@ bool CDueStore::Rescan()
     QStringList changed, removed;
     DueFileIndex& seen = m_c->seen;
     seen.Compare(m_folder.Path(), changed, removed);
+    // Files rewritten in place may keep their size and times: read them anyway.
+    for (const QString& name : touched)
+        if (!changed.contains(name) && !removed.contains(name) &&
+            QFileInfo::exists(m_folder.Path() + QLatin1Char('/') + name))
+            changed << name;
     // The file a stored due lives in, by name.
     auto fileOf = [this](const QString& id) {
         const int slot = Find(id);
         return slot < 0 ? QString() : QFile::decodeName(FileOf(slot));
     };
+    auto read = [this](const QString& name, DueRecord& record) {
+        DueFolderReader reader;
+        return reader.ReadFile(m_folder.Path() + QLatin1Char('/') + name, record);
+    };
     bool any = false;
     for (const QString& name : std::as_const(removed)) {
         const QString id = seen.IdOf(name);
-        if (!id.isEmpty() && fileOf(id) == name) {
-            Forget(id);
-            any = true;
-        }
         seen.Removed(name);
+        if (id.isEmpty())
+            continue;
+        QStringList& copies = m_conflicts[id];
+        if (copies.removeAll(name) > 0) {
+            // A conflicting copy went: the due stays as it is.
+            if (copies.isEmpty())
+                m_conflicts.remove(id);
+            any = true;
+            continue;
+        }
+        if (fileOf(id) != name) {
+            if (copies.isEmpty())
+                m_conflicts.remove(id);
+            continue;
+        }
+        // The due's own file went; a copy that is still there takes its
+        // place, as a full load would list it.
+        bool replaced = false;
+        while (!copies.isEmpty() && !replaced) {
+            const QString copy = copies.takeFirst();
+            DueRecord record(Qt::Uninitialized);
+            if (read(copy, record) && record.m_strRecId == id) {
+                Store(record, QFile::encodeName(copy));
+                replaced = true;
+            }
+        }
+        if (copies.isEmpty())
+            m_conflicts.remove(id);
+        if (!replaced)
+            Forget(id);
+        any = true;
     }
     for (const QString& name : std::as_const(changed)) {
-        DueFolderReader reader;
         DueRecord record(Qt::Uninitialized);
         // A file that cannot be read now (half copied, malformed) keeps what
         // was known of it; the next change or load reads it again.
-        if (!reader.ReadFile(m_folder.Path() + QLatin1Char('/') + name, record))
+        if (!read(name, record))
             continue;
+        const QString id = record.m_strRecId;
         const QString before = seen.IdOf(name);
-        if (!before.isEmpty() && before != record.m_strRecId && fileOf(before) == name) {
-            Forget(before);
-            any = true;
+        if (!before.isEmpty() && before != id) {
+            if (fileOf(before) == name) {
+                Forget(before);
+                any = true;
+            } else if (m_conflicts.contains(before)) {
+                m_conflicts[before].removeAll(name);
+                if (m_conflicts[before].isEmpty())
+                    m_conflicts.remove(before);
+            }
         }
-        seen.Loaded(name, record.m_strRecId);
-        const int slot = Find(record.m_strRecId);
+        seen.Loaded(name, id);
+        const QString current = fileOf(id);
+        if (!current.isEmpty() && current != name) {
+            // Two files, one identifier: the file named after the identifier
+            // is the due, any other is a conflict and never takes its place.
+            QStringList& copies = m_conflicts[id];
+            const bool ownName = name == DataFolder::DueFileName(id);
+            const bool currentOwn = current == DataFolder::DueFileName(id);
+            if (ownName && !currentOwn) {
+                copies.removeAll(name);
+                if (!copies.contains(current))
+                    copies << current;
+                Store(record, QFile::encodeName(name));
+            } else if (!copies.contains(name)) {
+                copies << name;
+            } else {
+                continue; // a copy known already changed: still a conflict
+            }
+            any = true;
+            continue;
+        }
+        const int slot = Find(id);
         if (slot >= 0 && Record(slot) == record)
             continue; // touched, not changed
         Store(record, QFile::encodeName(name));
@@ -1303,11 +1377,76 @@ bool CDueStore::Rescan()
     return any;
 }
 
+QList<DueConflict> CDueStore::Conflicts() const
+{
+    QList<DueConflict> out;
+    for (auto it = m_conflicts.cbegin(); it != m_conflicts.cend(); ++it) {
+        if (it.value().isEmpty())
+            continue;
+        const int slot = Find(it.key());
+        out << DueConflict{it.key(), slot >= 0 ? QFile::decodeName(FileOf(slot)) : QString(), it.value()};
+    }
+    std::sort(out.begin(), out.end(),
+              [](const DueConflict& a, const DueConflict& b) { return a.recId < b.recId; });
+    return out;
+}
+
 QStringList CDueStore::TakeSweptFiles()
 {
     QStringList swept = m_swept;
     m_swept.clear();
     return swept;
+}
+
+bool CDueStore::StillAsSeen(int slot, const DueRecord& ours, bool removal)
+{
+    const DueRecord mine = Record(slot);
+    const QByteArray path = LocalPath(FileOf(slot));
+    StaleChange change;
+    change.recId = mine.m_strRecId;
+    change.path = QDir::toNativeSeparators(QFile::decodeName(path));
+    change.base = mine;
+    change.ours = ours;
+    change.removal = removal;
+    // By the file system's own bytes: a name need not be UTF-8.
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT)
+            return true; // unreadable now: the write itself will say why
+        change.gone = true;
+    } else {
+        QByteArray bytes;
+        char buffer[65536];
+        ssize_t n;
+        while ((n = ::read(fd, buffer, sizeof buffer)) > 0 && bytes.size() <= DueFile::kMaxDueFileSize)
+            bytes.append(buffer, n);
+        ::close(fd);
+        const DueFolderReader::Entry& e = m_c->records[size_t(slot)];
+        if (bytes == QByteArrayView(e.data, qsizetype(e.size)))
+            return true;
+        DueRecord theirs(Qt::Uninitialized);
+        const bool parsed = DueFile::Parse(bytes, theirs, nullptr);
+        if (parsed && theirs == mine)
+            return true; // the same due, written another way
+        if (parsed)
+            change.theirs = theirs;
+    }
+    m_stale << change;
+    const QString title = ShownText(mine.m_strTitle, 60);
+    Error(change.gone ? Texts::tr("Did not change \"%1\": another program removed its file %2 since it was "
+                                  "read; nothing was written.")
+                            .arg(title, change.path)
+                      : Texts::tr("Did not change \"%1\": another program changed its file %2 since it was "
+                                  "read; nothing was written over that change.")
+                            .arg(title, change.path));
+    return false;
+}
+
+QList<StaleChange> CDueStore::TakeStaleChanges()
+{
+    QList<StaleChange> stale = m_stale;
+    m_stale.clear();
+    return stale;
 }
 
 QStringList CDueStore::TakeRecoveryNotes()

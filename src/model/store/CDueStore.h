@@ -51,6 +51,28 @@ struct DueBrief
     bool placeholder = false;
 };
 
+// A due that more than one file of the folder holds: the file that is listed
+// as the due and the others, by name.
+struct DueConflict
+{
+    QString recId;
+    QString listedFile;
+    QStringList otherFiles;
+};
+
+// A write of a due refused because its file changed since the store last read
+// or wrote it (another program, a sync tool): what is on disk now.
+struct StaleChange
+{
+    QString recId;
+    QString path;
+    DueRecord base;   // what the store had read, which ours was made from
+    DueRecord ours;   // what was to be written (empty for a removal)
+    DueRecord theirs; // what the file holds now (empty when it is gone)
+    bool gone = false;
+    bool removal = false;
+};
+
 // Progress of a change to many dues: done so far of total. Returning false
 // stops the change before the next due.
 using ChangeProgress = std::function<bool(qsizetype done, qsizetype total)>;
@@ -161,7 +183,14 @@ public:
     // last load or rescan: new and changed due files are read, the dues of
     // removed files are dropped. Our own writes are known and not read again.
     // True when any due changed.
-    bool Rescan();
+    // touched names files that were written in place (their size and times
+    // may not show it): they are read again whatever their signature says.
+    // A second file holding a due's identifier is a conflict (see Conflicts)
+    // and never takes the place of the file named after the identifier.
+    bool Rescan(const QStringList& touched = {});
+    // The dues that more than one file holds (a sync tool's conflict copy,
+    // two machines that made the same identifier), in identifier order.
+    QList<DueConflict> Conflicts() const;
     // The file a due is stored in: the one it was read from or last written
     // to, else the name made from its identifier. Empty for an unusable identifier.
     QString FilePathOf(const QString& recId) const;
@@ -187,6 +216,13 @@ public:
     // whole folder by series.
     void ForEachBriefWithSeries(const std::function<void(const DueBrief&, const QString& seriesId)>& f) const;
     static int BucketOf(const QString& id);
+
+    // Writes and removals refused since the last call because the due's file
+    // changed since it was read (also in the errors). The store still holds
+    // what it had; Reread takes the other change, and a write after it goes
+    // over it.
+    QList<StaleChange> TakeStaleChanges();
+    bool HasStaleChanges() const { return !m_stale.isEmpty(); }
 
     // Failed writes and removals since the last call, each naming the path and
     // the reason, for the caller to show. A caller that shows these may pass
@@ -235,6 +271,11 @@ private:
     QStringList m_loadProblems;
     QStringList m_swept;
     QStringList m_recovery;
+    QHash<QString, QStringList> m_conflicts; // identifier -> the other files holding it
+    QList<StaleChange> m_stale;
+    // False (and the change noted) when the file of slot no longer holds what
+    // memory holds: another program changed or removed it.
+    bool StillAsSeen(int slot, const DueRecord& ours, bool removal);
     QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
     bool m_writer = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/dialogs/Prompt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QQueue>
@@ -65,6 +66,30 @@ QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
         box.setDefaultButton(defaultButton);
     const int result = box.exec();
     return static_cast<QMessageBox::StandardButton>(result);
+}
+
+QMessageBox::StandardButton Choice(QWidget* parent, const QString& text, const QString& details,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>>& labels,
+                                   QMessageBox::StandardButton defaultButton, const QString& title)
+{
+    if (g_testMode) {
+        g_shown << (details.isEmpty() ? text : text + QLatin1Char('\n') + details);
+        if (!g_answers.isEmpty())
+            return g_answers.dequeue();
+        return defaultButton;
+    }
+    QMessageBox::StandardButtons buttons;
+    for (const auto& label : labels)
+        buttons |= label.first;
+    QMessageBox box(QMessageBox::Question, AppTitle(title), text, buttons, parent);
+    for (const auto& label : labels)
+        if (!label.second.isEmpty())
+            box.button(label.first)->setText(label.second);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)

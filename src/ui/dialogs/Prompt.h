@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,12 @@ QMessageBox::StandardButton Question(QWidget* parent, const QString& text,
                                      QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
                                      const QString& title = {});
+
+// A question whose buttons say what they do: labels gives each standard
+// button its text; details (when not empty) go to the box's detail area.
+QMessageBox::StandardButton Choice(QWidget* parent, const QString& text, const QString& details,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>>& labels,
+                                   QMessageBox::StandardButton defaultButton, const QString& title = {});
 
 // File and folder choosers; an empty string means cancelled.
 QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,

@@ -104,12 +104,13 @@ bool ModifyDue(QWidget* parent, const QString& recId)
         outcome = DueEditRules::ApplyModifiedDue(theDueStore, fetched, sheet.m_due, wholeSeries,
                                                  progress.Callback());
     }
-    if (count > 1 && outcome.failed) {
+    // A due changed elsewhere meanwhile is asked about by the window.
+    if (count > 1 && outcome.failed && !theDueStore.HasStaleChanges()) {
         Prompt::Report(parent,
-                       QCoreApplication::translate("DueEditFlows",
-                                                   "Only %1 of the %2 dues of the series were changed; the "
-                                                   "others are as they were:")
-                           .arg(QLocale().toString(qint64(outcome.done)), QLocale().toString(qint64(count))),
+                       QCoreApplication::translate(
+                           "DueEditFlows", "The %1 dues of the series could not be changed, so all of "
+                                           "them are as they were:")
+                           .arg(QLocale().toString(qint64(count))),
                        theDueStore.TakeErrors(), QMessageBox::Warning);
     } else if (outcome.cancelled) {
         Prompt::Message(parent,

@@ -804,9 +804,127 @@ void CMainFrame::ReportLoadProblems()
     Prompt::Report(this, summary, problems, QMessageBox::Warning);
 }
 
+namespace {
+
+// The fields of a due that differ between two versions, one line each:
+// "Title: Rent (theirs) / Flat rent (yours)".
+QStringList DifferingFields(const DueRecord& theirs, const DueRecord& yours)
+{
+    const QLocale locale;
+    auto date = [&](const COleDateTime& d) {
+        return d.IsValid() ? locale.toString(d.ToQDateTime(), QLocale::ShortFormat) : QString();
+    };
+    const QList<std::tuple<QString, QString, QString>> fields{
+        {CMainFrame::tr("Title"), theirs.m_strTitle, yours.m_strTitle},
+        {CMainFrame::tr("Due Date"), date(theirs.m_dtDue), date(yours.m_dtDue)},
+        {CMainFrame::tr("Amount"), locale.toString(theirs.m_dAmount, 'f', 2),
+         locale.toString(yours.m_dAmount, 'f', 2)},
+        {CMainFrame::tr("Paid"), theirs.m_bPaid ? CMainFrame::tr("yes") : CMainFrame::tr("no"),
+         yours.m_bPaid ? CMainFrame::tr("yes") : CMainFrame::tr("no")},
+        {CMainFrame::tr("Pay To"), theirs.m_strPayTo, yours.m_strPayTo},
+        {CMainFrame::tr("Account"), theirs.m_strAccount, yours.m_strAccount},
+        {CMainFrame::tr("Notes"), theirs.m_strNotes, yours.m_strNotes},
+        {CMainFrame::tr("Start Date"), date(theirs.m_dtStart), date(yours.m_dtStart)}};
+    QStringList lines;
+    for (const auto& [name, a, b] : fields)
+        if (a != b)
+            lines
+                << CMainFrame::tr("%1: \u201c%2\u201d there, \u201c%3\u201d in your change").arg(name, a, b);
+    return lines;
+}
+
+// Their version with the fields the user changed (ours against base) put on top.
+DueRecord OnTop(const StaleChange& c)
+{
+    DueRecord merged = c.theirs;
+    const DueRecord& b = c.base;
+    const DueRecord& o = c.ours;
+    if (o.m_strTitle != b.m_strTitle)
+        merged.m_strTitle = o.m_strTitle;
+    if (!(o.m_dtDue == b.m_dtDue))
+        merged.m_dtDue = o.m_dtDue;
+    if (!(o.m_dtStart == b.m_dtStart))
+        merged.m_dtStart = o.m_dtStart;
+    if (o.m_dAmount != b.m_dAmount)
+        merged.m_dAmount = o.m_dAmount;
+    if (o.m_bPaid != b.m_bPaid)
+        merged.m_bPaid = o.m_bPaid;
+    if (o.m_strPayTo != b.m_strPayTo)
+        merged.m_strPayTo = o.m_strPayTo;
+    if (o.m_strAccount != b.m_strAccount)
+        merged.m_strAccount = o.m_strAccount;
+    if (o.m_nType != b.m_nType)
+        merged.m_nType = o.m_nType;
+    if (o.m_strNotes != b.m_strNotes)
+        merged.m_strNotes = o.m_strNotes;
+    return merged;
+}
+
+} // namespace
+
+void CMainFrame::ResolveStaleChanges(QStringList& errors)
+{
+    const QList<StaleChange> stale = theDueStore.TakeStaleChanges();
+    if (stale.isEmpty())
+        return;
+    // Their errors are answered here, by the question.
+    errors.removeIf([](const QString& e) { return e.contains(QStringLiteral(" since it was read")); });
+    const StaleChange& first = stale.first();
+    const QString title = first.base.m_strTitle;
+    QString text;
+    QStringList details;
+    QList<QPair<QMessageBox::StandardButton, QString>> labels;
+    if (first.gone) {
+        text = stale.size() == 1 ? tr("Another program deleted \u201c%1\u201d (%2) since it was shown here.")
+                                       .arg(title, first.path)
+                                 : tr("Another program deleted %n of these dues since they were shown here.",
+                                      nullptr, int(stale.size()));
+        if (!first.removal)
+            labels << qMakePair(QMessageBox::Save, tr("Keep It With My Change"));
+        labels << qMakePair(QMessageBox::Discard, tr("Leave It Deleted"));
+    } else {
+        text = stale.size() == 1 ? tr("Another program changed \u201c%1\u201d (%2) since it was shown here. "
+                                      "Your change was not "
+                                      "written over theirs.")
+                                       .arg(title, first.path)
+                                 : tr("Another program changed %n of these dues since they were shown here. "
+                                      "Your change was not "
+                                      "written over theirs.",
+                                      nullptr, int(stale.size()));
+        details << tr("Changed there:") << DifferingFields(first.theirs, first.base);
+        if (!first.removal) {
+            details << tr("Changed by you:") << DifferingFields(first.base, first.ours);
+            labels << qMakePair(QMessageBox::Save, tr("Apply My Change on Top"));
+        } else {
+            labels << qMakePair(QMessageBox::Save, tr("Delete It Anyway"));
+        }
+        labels << qMakePair(QMessageBox::Discard, tr("Keep Theirs"));
+    }
+    labels << qMakePair(QMessageBox::Cancel, QString());
+    const QMessageBox::StandardButton answer =
+        Prompt::Choice(this, text, details.join(QLatin1Char('\n')), labels, QMessageBox::Cancel);
+    CDueStore::Batch batch;
+    for (const StaleChange& c : stale) {
+        // What is on disk now is what the window shows, whatever the answer.
+        theDueStore.Reread(c.recId);
+        if (answer != QMessageBox::Save)
+            continue;
+        if (c.removal)
+            (void)theDueStore.RemoveDue(c.recId, true);
+        else if (c.gone)
+            (void)theDueStore.ReplaceDue(c.ours);
+        else
+            (void)theDueStore.ReplaceDue(OnTop(c));
+    }
+    batch.Commit();
+    errors << theDueStore.TakeErrors();
+    RefreshMonth();
+}
+
 bool CMainFrame::ReportStoreErrors()
 {
-    const QStringList errors = theDueStore.TakeErrors();
+    QStringList errors = theDueStore.TakeErrors();
+    ResolveStaleChanges(errors);
     if (errors.isEmpty())
         return false;
     if (errors.size() == 1)

@@ -79,6 +79,9 @@ public:
     void ReportLoadProblems();
     // Shows failed writes and removals of the store, in one message.
     bool ReportStoreErrors();
+    // Asks what to do about changes the store refused because another
+    // program changed or deleted the due meanwhile; takes their errors.
+    void ResolveStaleChanges(QStringList& errors);
 
     // Reads the data folder on a thread of its own while the window is up.
     // Until all of it is in, the list says that dues are loading and the

@@ -6,11 +6,15 @@
 #include "model/services/FolderWatcher.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DataFolder.h"
+#include "model/store/DueFile.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <optional>
 
@@ -103,6 +107,89 @@ private slots:
         hold.reset();
         QVERIFY(changed.wait(1000));
         QVERIFY(theDueStore.Contains(id));
+    }
+
+    void inPlaceRewriteShowsWithinASecond()
+    {
+        // Another installation rewrites a due file where it stands: same
+        // name, same size, within the same second.
+        const QString id = theDueStore.AddDue(Due(QStringLiteral("Rent A")));
+        FolderWatcher watcher(theDueStore);
+        watcher.Watch();
+        QSignalSpy changed(&watcher, &FolderWatcher::changed);
+        DueRecord r = theDueStore.GetDue(id);
+        r.m_strTitle = QStringLiteral("Rent B");
+        const QString path = theDueStore.FilePathOf(id);
+        const QFileInfo before(path);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite)); // no truncation, no new inode
+        const QByteArray bytes = DueFile::Serialize(r);
+        QCOMPARE(bytes.size(), before.size());
+        f.write(bytes);
+        f.close();
+        QVERIFY(changed.wait(1000));
+        QCOMPARE(theDueStore.GetDue(id).m_strTitle, QStringLiteral("Rent B"));
+    }
+
+    void steadyStreamStillShowsWithinASecond()
+    {
+        FolderWatcher watcher(theDueStore);
+        watcher.Watch();
+        QSignalSpy changed(&watcher, &FolderWatcher::changed);
+        QTimer stream;
+        int made = 0;
+        connect(&stream, &QTimer::timeout, this, [&] {
+            Clock::Advance(1);
+            m_other.AddDue(Due(QStringLiteral("Stream %1").arg(++made)));
+        });
+        stream.start(100);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(changed.wait(1000));
+        QVERIFY(clock.elapsed() < 1000);
+        stream.stop();
+        QVERIFY(theDueStore.GetCount() >= 1);
+    }
+
+    void conflictCopiesNeverTakeTheDuesPlace()
+    {
+        const QString id = theDueStore.AddDue(Due(QStringLiteral("Mine")));
+        FolderWatcher watcher(theDueStore);
+        watcher.Watch();
+        QSignalSpy changed(&watcher, &FolderWatcher::changed);
+        // A sync tool's copy of the same due, changed elsewhere.
+        DueRecord theirs = theDueStore.GetDue(id);
+        theirs.m_strTitle = QStringLiteral("Theirs");
+        const QString own = theDueStore.FilePathOf(id);
+        const QString copy = own.chopped(4) + QStringLiteral(".sync-conflict-20261208-101500-ABCDEF.due");
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(DueFile::Serialize(theirs));
+        f.close();
+        QVERIFY(changed.wait(1000));
+        QCOMPARE(theDueStore.GetDue(id).m_strTitle, QStringLiteral("Mine"));
+        QCOMPARE(theDueStore.FilePathOf(id), own);
+        QCOMPARE(theDueStore.Conflicts().size(), 1);
+        QCOMPARE(theDueStore.Conflicts().first().otherFiles, QStringList{QFileInfo(copy).fileName()});
+        // What a full load says, a rescan says.
+        CDueStore loaded;
+        loaded.SetFolder(theDueStore.Folder());
+        loaded.LoadAll();
+        QCOMPARE(loaded.GetDue(id), theDueStore.GetDue(id));
+        QCOMPARE(loaded.Conflicts().size(), 1);
+        // Removing the copy leaves the due; removing the due's own file lets
+        // a remaining copy take its place, as a load would list it.
+        QVERIFY(QFile::remove(copy));
+        QVERIFY(changed.wait(1000));
+        QVERIFY(theDueStore.Contains(id));
+        QVERIFY(theDueStore.Conflicts().isEmpty());
+        QVERIFY(QFile::copy(own, copy));
+        QVERIFY(changed.wait(1000) || theDueStore.Conflicts().size() == 1);
+        QVERIFY(QFile::remove(own));
+        QVERIFY(changed.wait(1000));
+        QVERIFY(theDueStore.Contains(id));
+        QCOMPARE(theDueStore.FilePathOf(id), copy);
+        QVERIFY(theDueStore.Conflicts().isEmpty());
     }
 
 private:

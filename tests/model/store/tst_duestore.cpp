@@ -2,12 +2,14 @@
 #include "model/store/CDueStore.h"
 #include "model/store/DataFolder.h"
 #include "model/store/DueFile.h"
+#include "model/store/Identifiers.h"
 #include "model/store/SaveFile.h"
 
 #include <QDir>
 
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +72,9 @@ private slots:
     void oversizedFileIsNotRead();
     void placeholdersStayPendingUntilFinished();
     void churnThroughThousandsOfCycles();
+    void installationsNumberTheirSingleDues();
+    void neverWritesOverAChangeNotSeen_data();
+    void neverWritesOverAChangeNotSeen();
     void oversizedDueIsRefusedNamingTheField();
     void writerSweepsOwnLeftoversOnce();
     void nameTakenMeanwhileMovesToTheNextIdentifier();
@@ -293,8 +298,9 @@ void TestDueStore::failedRemoveKeepsTheRecord()
     QVERIFY(!theDueStore.RemoveDue(blocked, true)); // fails when the removal is made, at its batch's end
     const QStringList errors = theDueStore.TakeErrors();
     QCOMPARE(errors.size(), 2);
+    // Removed by another program since it was read: said as such.
     QVERIFY(errors.at(0).contains(QStringLiteral("\"Gone\"")) &&
-            errors.at(0).contains(QStringLiteral("no longer exists")));
+            errors.at(0).contains(QStringLiteral("removed its file")));
     QVERIFY(errors.at(1).contains(QStringLiteral("\"Blocked\"")) && errors.at(1).contains(gone.left(10)));
     QVERIFY(theDueStore.Contains(blocked));
     QVERIFY(!QFile::exists(theDueStore.Folder().PreferencesPath())); // marker untouched by failures
@@ -519,6 +525,87 @@ void TestDueStore::placeholdersStayPendingUntilFinished()
     QCOMPARE(theDueStore.GetCount(), 1);
     QCOMPARE(theDueStore.GetDue(ids.at(0)).m_strTitle, QStringLiteral("Gym"));
     QCOMPARE(dir.entryList(all).size(), 2); // the due and the marker
+}
+
+void TestDueStore::neverWritesOverAChangeNotSeen_data()
+{
+    QTest::addColumn<QString>("outside"); // what another program did
+    QTest::addColumn<QString>("ours");    // what this store then tries
+    for (const char* outside : {"rewrite in place", "replace", "delete"})
+        for (const char* ours : {"modify", "remove"})
+            QTest::newRow(
+                qPrintable(QStringLiteral("%1, then %2").arg(QLatin1String(outside), QLatin1String(ours))))
+                << QString::fromLatin1(outside) << QString::fromLatin1(ours);
+}
+
+void TestDueStore::neverWritesOverAChangeNotSeen()
+{
+    QFETCH(QString, outside);
+    QFETCH(QString, ours);
+    const QString id = theDueStore.AddDue(Due(QStringLiteral("Rent"), COleDateTime(2007, 3, 1, 0, 0, 0)));
+    const QString path = theDueStore.FilePathOf(id);
+    DueRecord theirs = theDueStore.GetDue(id);
+    theirs.m_bPaid = 1; // marked paid on the other machine: same size, same second
+    const QByteArray theirBytes = DueFile::Serialize(theirs);
+    if (outside == QLatin1String("rewrite in place")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.write(theirBytes);
+    } else if (outside == QLatin1String("replace")) {
+        WriteAll(path + QStringLiteral(".new"), theirBytes);
+        QVERIFY(::rename(QFile::encodeName(path + QStringLiteral(".new")).constData(),
+                         QFile::encodeName(path).constData()) == 0);
+    } else {
+        QVERIFY(QFile::remove(path));
+    }
+    DueRecord mine = theDueStore.GetDue(id);
+    mine.m_strTitle = QStringLiteral("Flat rent");
+    if (ours == QLatin1String("modify"))
+        QVERIFY(!theDueStore.ReplaceDue(mine));
+    else
+        QVERIFY(!theDueStore.RemoveDue(id, true));
+    const QList<StaleChange> stale = theDueStore.TakeStaleChanges();
+    QCOMPARE(stale.size(), 1);
+    QCOMPARE(stale.first().recId, id);
+    QCOMPARE(stale.first().gone, outside == QLatin1String("delete"));
+    if (!stale.first().gone)
+        QCOMPARE(stale.first().theirs, theirs);
+    QCOMPARE(stale.first().base.m_strTitle, QStringLiteral("Rent"));
+    const QStringList errors = theDueStore.TakeErrors();
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().contains(QDir::toNativeSeparators(path)), qPrintable(errors.first()));
+    // Their change stands on disk.
+    if (outside == QLatin1String("delete")) {
+        QVERIFY(!QFile::exists(path));
+    } else {
+        QCOMPARE(ReadAll(path), theirBytes);
+        // Once read, a write goes over it: the user has seen it.
+        theDueStore.Reread(id);
+        QCOMPARE(theDueStore.GetDue(id), theirs);
+        mine = theirs;
+        mine.m_strTitle = QStringLiteral("Flat rent");
+        QVERIFY(theDueStore.ReplaceDue(mine));
+        QCOMPARE(ReadAll(path), DueFile::Serialize(mine));
+    }
+}
+
+void TestDueStore::installationsNumberTheirSingleDues()
+{
+    // Two installations adding a due in the same second: their own numbers
+    // keep the identifiers apart; the format stays 16 digits.
+    const auto reset = qScopeGuard([] { SetSingleDueNumber(10); });
+    SetSingleDueNumber(37);
+    const QString here = theDueStore.AddDue(Due(QStringLiteral("Here"), COleDateTime(2007, 3, 1, 0, 0, 0)));
+    SetSingleDueNumber(52);
+    CDueStore elsewhere;
+    elsewhere.SetFolder(theDueStore.Folder());
+    const QString there = elsewhere.AddDue(Due(QStringLiteral("There"), COleDateTime(2007, 3, 1, 0, 0, 0)));
+    QCOMPARE(here.size(), 16);
+    QCOMPARE(here.right(2), QStringLiteral("37"));
+    QCOMPARE(there.right(2), QStringLiteral("52"));
+    QCOMPARE(here.left(14), there.left(14));
+    SetSingleDueNumber(5); // out of range: the old number
+    QCOMPARE(MakeRecordId(0, QDateTime(QDate(2007, 3, 1), QTime(0, 0))), QStringLiteral("2007030100000010"));
 }
 
 void TestDueStore::churnThroughThousandsOfCycles()
