@@ -45,6 +45,10 @@ failed=0
 zero_total=0
 problem_total=0
 swept_total=0
+whole_total=0
+partial_total=0
+finished_total=0
+taken_back_total=0
 for ((i = 1; i <= cuts; i++)); do
     mount "$loop" "$mnt" || { echo "cut $i: mount failed"; failed=1; break; }
     "$driver" work "$mnt/data" --seed "$i" >/dev/null 2>&1 &
@@ -62,15 +66,21 @@ for ((i = 1; i <= cuts; i++)); do
     summary=$(echo "$report" | tail -n 1)
     echo "cut $i: $summary"
     if [ $status -ne 0 ]; then
-        echo "$report" | grep -E "^(problem|debris):" | head -5
+        echo "$report" | grep -E "^(problem|debris|partial):" | head -5
         failed=1
     fi
-    # "dues N problems N zero-filled N swept N debris N placeholders N"
+    echo "$report" | grep -E "^recovery:" | cut -c1-160
+    # "dues N problems N zero-filled N swept N debris N placeholders N series-whole N series-partial N"
     field() { echo "$summary" | awk -v k="$1" '{ for (i = 1; i < NF; i++) if ($i == k) { print $(i + 1) + 0; exit } print 0 }'; }
     problem_total=$((problem_total + $(field problems)))
     zero_total=$((zero_total + $(field zero-filled)))
     swept_total=$((swept_total + $(field swept)))
+    whole_total=$((whole_total + $(field series-whole)))
+    partial_total=$((partial_total + $(field series-partial)))
+    finished_total=$((finished_total + $(echo "$report" | grep -c "^recovery: .*was finished")))
+    taken_back_total=$((taken_back_total + $(echo "$report" | grep -c "^recovery: .*taken back")))
     umount "$mnt"
 done
 echo "power-cut: $cuts cuts, $problem_total unreadable due files ($zero_total empty or zero-filled), $swept_total leftovers swept"
+echo "power-cut: series after the cuts: $whole_total whole, $partial_total partial; interrupted changes finished $finished_total, taken back $taken_back_total"
 exit $failed

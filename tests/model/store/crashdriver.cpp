@@ -4,12 +4,13 @@
 // and then check what is left.
 //
 //   tallyvane_crashdriver work DIR [--seed N] [--rounds N] [--no-lock]
-//   tallyvane_crashdriver series DIR MEMBERS [--no-lock]
+//   tallyvane_crashdriver series DIR MEMBERS [--no-lock] [--die-at CALL N]
 //   tallyvane_crashdriver add DIR COUNT [--no-lock]
 //   tallyvane_crashdriver check DIR
 //   tallyvane_crashdriver shutdown MOUNTPOINT
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
+#include "model/store/SaveFile.h"
 #include "recurrence/GenerateOccurrences.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 #include <QHash>
 #include <QRandomGenerator>
 
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/ioctl.h>
@@ -216,6 +218,20 @@ int main(int argc, char** argv)
                 rounds = args.at(i + 1).toInt();
         }
         return Work(dir, seed, rounds, lock);
+    }
+    // --die-at CALL N: the process kills itself at the Nth system call CALL
+    // of its saves ("journal", "rename", ...): a crash at the commit itself.
+    const qsizetype dieAt = args.indexOf(QStringLiteral("--die-at"));
+    if (dieAt >= 0 && dieAt + 2 < args.size()) {
+        static QByteArray call;
+        static int left = 0;
+        call = args.at(dieAt + 1).toLatin1();
+        left = args.at(dieAt + 2).toInt();
+        args.remove(dieAt, 3);
+        SaveFile::SetTrace([](const char* c, const QByteArray&) {
+            if (call == c && --left == 0)
+                ::raise(SIGKILL);
+        });
     }
     if (command == QLatin1String("series") && args.size() == 3) {
         if (!Open(dir, lock))

@@ -47,6 +47,8 @@ private slots:
     void writersSideBySide();
     void manyAddsAtOnce_data();
     void manyAddsAtOnce();
+    void killedAtTheCommitItself_data();
+    void killedAtTheCommitItself();
 };
 
 void TestCrashSafety::killedAtRandomMoments()
@@ -143,6 +145,46 @@ void TestCrashSafety::manyAddsAtOnce()
     int dues = 0;
     CheckFolder(dir.path(), &dues);
     QCOMPARE(dues, kWriters);
+}
+
+void TestCrashSafety::killedAtTheCommitItself_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("nth");
+    QTest::addColumn<bool>("kept"); // the series is whole afterwards (else absent)
+    QTest::newRow("before the data is synced") << QStringLiteral("syncfs") << 1 << false;
+    QTest::newRow("while the journal is written") << QStringLiteral("journal") << 1 << false;
+    QTest::newRow("at the first rename") << QStringLiteral("rename") << 1 << true;
+    QTest::newRow("half way through the renames") << QStringLiteral("rename") << 60 << true;
+    QTest::newRow("at the last rename") << QStringLiteral("rename") << 120 << true;
+}
+
+// A series of 120 killed at a given step of its commit: the next writer
+// finishes a journalled commit and takes back one that was not, and says so.
+void TestCrashSafety::killedAtTheCommitItself()
+{
+    QFETCH(QString, call);
+    QFETCH(int, nth);
+    QFETCH(bool, kept);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(kDriver, {QStringLiteral("series"), dir.path(), QStringLiteral("120"), QStringLiteral("--die-at"),
+                      call, QString::number(nth)});
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    theDueStore.SetFolder(DataFolder(dir.path()), true);
+    theDueStore.LoadAll();
+    const QStringList notes = theDueStore.TakeRecoveryNotes();
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().contains(kept ? QStringLiteral("was finished") : QStringLiteral("taken back")) &&
+                 notes.first().contains(QStringLiteral("(120 due")),
+             qPrintable(notes.first()));
+    theDueStore.SetFolder(DataFolder());
+    int dues = -1;
+    CheckFolder(dir.path(), &dues);
+    QCOMPARE(dues, kept ? 120 : 0);
 }
 
 QTEST_GUILESS_MAIN(TestCrashSafety)
