@@ -77,8 +77,14 @@ CPdfEmbeddedFont::CPdfEmbeddedFont(const CPdfFontFace& face) : m_face(face) {}
 
 quint16 CPdfEmbeddedFont::CidFor(char32_t c, unsigned glyph)
 {
-    const auto known = m_byChar.constFind(c);
-    if (known != m_byChar.cend())
+    return CidFor(glyph, QString::fromUcs4(&c, 1));
+}
+
+quint16 CPdfEmbeddedFont::CidFor(unsigned glyph, const QString& text)
+{
+    const QPair<unsigned, QString> key(glyph, text);
+    const auto known = m_byUse.constFind(key);
+    if (known != m_byUse.cend())
         return *known;
 
     quint16 cid = 0;
@@ -92,26 +98,30 @@ quint16 CPdfEmbeddedFont::CidFor(char32_t c, unsigned glyph)
         if (fontCid > 0xFFFF)
             return 0;
         cid = quint16(fontCid);
-        if (m_byCid.contains(cid)) {
-            // Another character already shows this glyph: the text of the
-            // first is what readers give back for both.
-            m_byChar.insert(c, cid);
+        const auto first = m_byCid.constFind(cid);
+        if (first != m_byCid.cend()) {
+            // The glyph is shown already: the text of its first use is what
+            // readers give back for both, unless that one had none.
+            Use& use = m_uses[size_t(*first)];
+            if (use.text.isEmpty())
+                use.text = text;
+            m_byUse.insert(key, cid);
             return cid;
         }
         m_byCid.insert(cid, int(m_uses.size()));
     }
-    m_uses.push_back({cid, glyph, c});
-    m_byChar.insert(c, cid);
+    m_uses.push_back({cid, glyph, text});
+    m_byUse.insert(key, cid);
     if (m_widths.size() <= cid)
         m_widths.resize(size_t(cid) + 1, 0);
     m_widths[cid] = quint16(std::clamp(m_face.AdvanceOf(glyph), 0, 0xFFFF));
     return cid;
 }
 
-char32_t CPdfEmbeddedFont::CharacterOf(quint16 cid) const
+QString CPdfEmbeddedFont::TextOf(quint16 cid) const
 {
     const int use = m_byCid.value(cid, -1);
-    return use >= 0 ? m_uses[size_t(use)].character : char32_t(0xFFFD);
+    return use >= 0 ? m_uses[size_t(use)].text : QString(QChar(0xFFFD));
 }
 
 int CPdfEmbeddedFont::ObjectCount() const
@@ -171,17 +181,22 @@ QByteArray CPdfEmbeddedFont::ToUnicode() const
                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
                      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    // A glyph shown with an empty text gets no entry and reads as nothing.
+    std::vector<const Use*> mapped;
+    mapped.reserve(m_uses.size());
+    for (const Use& use : m_uses) {
+        if (!use.text.isEmpty())
+            mapped.push_back(&use);
+    }
     // At most 100 entries a section.
-    for (size_t i = 0; i < m_uses.size(); i += 100) {
-        const size_t end = std::min(m_uses.size(), i + 100);
+    for (size_t i = 0; i < mapped.size(); i += 100) {
+        const size_t end = std::min(mapped.size(), i + 100);
         map += Num(qint64(end - i)) + " beginbfchar\n";
         for (size_t j = i; j < end; ++j) {
-            const char32_t c = m_uses[j].character;
-            map += '<' + Hex4(m_uses[j].cid) + "> <";
-            if (c > 0xFFFF)
-                map += Hex4(0xD800 + ((c - 0x10000) >> 10)) + Hex4(0xDC00 + ((c - 0x10000) & 0x3FF));
-            else
-                map += Hex4(c);
+            map += '<' + Hex4(mapped[j]->cid) + "> <";
+            // UTF-16, as the map's destination strings are written.
+            for (QChar unit : mapped[j]->text)
+                map += Hex4(unit.unicode());
             map += ">\n";
         }
         map += "endbfchar\n";

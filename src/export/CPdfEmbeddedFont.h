@@ -13,11 +13,14 @@ class CPdfFontFace;
 // program made by HarfBuzz, widths, and a ToUnicode map so that readers
 // give back the characters.
 //
-// TrueType fonts number their CIDs in the order characters first appear and
-// map them to the subset's glyphs with a CIDToGIDMap; so two characters that
-// share a glyph, and characters shown as the missing-glyph box, each keep
-// their own text. CID-keyed CFF fonts keep the CIDs of the font, which the
-// subsetter preserves.
+// TrueType fonts number their CIDs in the order each glyph is first shown
+// with a text, and map them to the subset's glyphs with a CIDToGIDMap; so two
+// characters that share a glyph, a glyph that shows several characters (a
+// ligature, a conjunct) and characters shown as a replacement mark each keep
+// their own text. A glyph shown with an empty text reads as nothing (the
+// second glyph of a vowel sign drawn in two parts). CID-keyed CFF fonts keep
+// the CIDs of the font, which the subsetter preserves; the first text given
+// for a glyph is what readers give back for it.
 class CPdfEmbeddedFont
 {
 public:
@@ -27,11 +30,13 @@ public:
 
     // The CID that shows c with glyph (0: the missing-glyph box).
     quint16 CidFor(char32_t c, unsigned glyph);
+    // The CID that shows glyph and reads as text.
+    quint16 CidFor(unsigned glyph, const QString& text);
     // Thousandths of an em.
     int Width(quint16 cid) const { return cid < m_widths.size() ? m_widths[cid] : 0; }
 
-    // The character a CID was first given for.
-    char32_t CharacterOf(quint16 cid) const;
+    // The text a CID was first given for.
+    QString TextOf(quint16 cid) const;
 
     int ObjectCount() const;
     // The font's objects, numbered from first on, the Type0 font first.
@@ -43,7 +48,7 @@ private:
     {
         quint16 cid;
         unsigned glyph;
-        char32_t character;
+        QString text;
     };
 
     QByteArray SubsetTag() const;
@@ -52,7 +57,7 @@ private:
 
     const CPdfFontFace& m_face;
     std::vector<Use> m_uses; // in order of first use
-    QHash<char32_t, quint16> m_byChar;
+    QHash<QPair<unsigned, QString>, quint16> m_byUse;
     QHash<quint16, int> m_byCid;   // CID to its first use
     std::vector<quint16> m_widths; // by CID
 };

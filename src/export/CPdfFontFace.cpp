@@ -90,6 +90,8 @@ std::unique_ptr<CPdfFontFace> CPdfFontFace::Open(const QString& path, int index)
 
 CPdfFontFace::~CPdfFontFace()
 {
+    if (m_hbFont)
+        hb_font_destroy(m_hbFont);
     if (m_hbFace)
         hb_face_destroy(m_hbFace);
     if (m_face)
@@ -127,4 +129,17 @@ hb_face_t* CPdfFontFace::HarfBuzzFace() const
         hb_blob_destroy(blob);
     }
     return m_hbFace;
+}
+
+hb_font_t* CPdfFontFace::HarfBuzzFont() const
+{
+    if (!m_hbFont) {
+        hb_face_t* face = HarfBuzzFace();
+        if (!face)
+            return nullptr;
+        // Scaled to font units, as the face's own tables count.
+        m_hbFont = hb_font_create(face);
+        hb_font_set_scale(m_hbFont, m_unitsPerEm, m_unitsPerEm);
+    }
+    return m_hbFont;
 }

@@ -7,6 +7,7 @@
 
 struct FT_FaceRec_;
 struct hb_face_t;
+struct hb_font_t;
 
 // An installed font file opened for embedding: outlines in TrueType ("glyf")
 // or in a CID-keyed CFF, the two kinds a PDF CIDFont takes as they are.
@@ -39,6 +40,7 @@ public:
     unsigned CidOf(unsigned glyph) const;
     // Advance in thousandths of an em.
     int AdvanceOf(unsigned glyph) const;
+    int UnitsPerEm() const { return m_unitsPerEm; }
 
     // Thousandths of an em.
     int Ascent() const { return m_ascent; }
@@ -49,12 +51,15 @@ public:
     // The face for the subsetter, opened on first use; nullptr when the file
     // cannot be read any more.
     hb_face_t* HarfBuzzFace() const;
+    // The same face for shaping, in font units; nullptr as above.
+    hb_font_t* HarfBuzzFont() const;
 
 private:
     CPdfFontFace() = default;
 
     FT_FaceRec_* m_face = nullptr;
     mutable hb_face_t* m_hbFace = nullptr;
+    mutable hb_font_t* m_hbFont = nullptr;
     QString m_path;
     int m_index = 0;
     Kind m_kind = Kind::TrueType;

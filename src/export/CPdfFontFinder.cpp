@@ -119,17 +119,30 @@ const std::vector<const CPdfFontFace*>& CPdfFontFinder::Preferred()
     return *m_preferred;
 }
 
-const CPdfFontFace* CPdfFontFinder::SearchInstalled(char32_t c)
+namespace {
+
+bool HasAll(const CPdfFontFace* face, const std::vector<char32_t>& chars)
+{
+    for (char32_t c : chars) {
+        if (face->GlyphOf(c) == 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+const CPdfFontFace* CPdfFontFinder::SearchInstalled(const std::vector<char32_t>& chars)
 {
     FcConfig* config = Config();
-    if (!config)
+    if (!config || chars.empty())
         return nullptr;
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>("sans-serif"));
     FcCharSet* charset = FcCharSetCreate();
-    FcCharSetAddChar(charset, FcChar32(c));
+    for (char32_t c : chars)
+        FcCharSetAddChar(charset, FcChar32(c));
     FcPatternAddCharSet(pattern, FC_CHARSET, charset);
-    FcCharSetDestroy(charset);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
@@ -141,24 +154,28 @@ const CPdfFontFace* CPdfFontFinder::SearchInstalled(char32_t c)
         for (int i = 0; !found && i < fonts->nfont && i < kMaxCandidates; ++i) {
             FcCharSet* has = nullptr;
             if (FcPatternGetCharSet(fonts->fonts[i], FC_CHARSET, 0, &has) != FcResultMatch ||
-                !FcCharSetHasChar(has, FcChar32(c)))
+                FcCharSetSubtractCount(charset, has) != 0)
+                continue;
+            FcBool color = FcFalse;
+            if (FcPatternGetBool(fonts->fonts[i], FC_COLOR, 0, &color) == FcResultMatch && color)
                 continue;
             QString path;
             int index = 0;
             if (!FileAndIndex(fonts->fonts[i], &path, &index))
                 continue;
+            // Opening fails for what cannot be embedded (colour bitmaps, Type 1).
             const CPdfFontFace* face = OpenFace(path, index);
-            if (face && face->GlyphOf(c) != 0)
+            if (face && HasAll(face, chars))
                 found = face;
         }
         FcFontSetDestroy(fonts);
     }
+    FcCharSetDestroy(charset);
     return found;
 }
 
-const CPdfFontFace* CPdfFontFinder::FaceFor(char32_t c)
+const CPdfFontFace* CPdfFontFinder::FaceForLocked(char32_t c)
 {
-    QMutexLocker lock(&m_mutex);
     const auto cached = m_byChar.constFind(c);
     if (cached != m_byChar.cend())
         return *cached;
@@ -170,9 +187,33 @@ const CPdfFontFace* CPdfFontFinder::FaceFor(char32_t c)
         }
     }
     if (!found && !m_onlyFiles)
-        found = SearchInstalled(c);
+        found = SearchInstalled({c});
     m_byChar.insert(c, found);
     return found;
+}
+
+const CPdfFontFace* CPdfFontFinder::FaceFor(char32_t c)
+{
+    QMutexLocker lock(&m_mutex);
+    return FaceForLocked(c);
+}
+
+const CPdfFontFace* CPdfFontFinder::FaceForAll(const std::vector<char32_t>& chars)
+{
+    if (chars.empty())
+        return nullptr;
+    QMutexLocker lock(&m_mutex);
+    // The face of the first character, when it has the marks too.
+    const CPdfFontFace* first = FaceForLocked(chars.front());
+    if (!first)
+        return nullptr;
+    if (HasAll(first, chars))
+        return first;
+    for (const CPdfFontFace* face : Preferred()) {
+        if (HasAll(face, chars))
+            return face;
+    }
+    return m_onlyFiles ? nullptr : SearchInstalled(chars);
 }
 
 const CPdfFontFace* CPdfFontFinder::StandInFace()

@@ -5,8 +5,6 @@
 #include "export/CPdfFontFinder.h"
 #include "export/HelveticaMetrics.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 #if defined(__SSE2__)
@@ -43,6 +41,25 @@ bool IsControl(char16_t u)
 }
 
 } // namespace
+
+bool CPdfFontSet::NeedsLayout(QStringView text)
+{
+    QString composed;
+    if (MayNeedComposition(text)) {
+        composed = text.toString().normalized(QString::NormalizationForm_C);
+        text = composed;
+    }
+    const char16_t* p = text.utf16();
+    const char16_t* end = p + text.size();
+    for (; p < end; ++p) {
+        const char16_t u = *p;
+        if (u < 0x80 || IsControl(u) || u == 0x2028 || u == 0x2029)
+            continue;
+        if (QChar::isSurrogate(u) || HelveticaGlyphIndex(u) < 0)
+            return true;
+    }
+    return false;
+}
 
 CPdfFontSet::CPdfFontSet() = default;
 CPdfFontSet::~CPdfFontSet() = default;
@@ -132,37 +149,52 @@ quint32 CPdfFontSet::Resolve(char32_t c)
     if (known != m_embeddedTokens.cend())
         return *known;
 
-    CPdfFontFinder& finder = CPdfFontFinder::Instance();
-    const CPdfFontFace* face = finder.FaceFor(c);
-    unsigned fontGlyph = face ? face->GlyphOf(c) : 0;
-    if (!face) {
-        // No font has it: a missing-glyph box that still reads as c.
-        face = finder.StandInFace();
-        fontGlyph = 0;
-    }
-    if (!face) {
-        if (m_error.isEmpty()) {
-            m_error =
-                QCoreApplication::translate(
-                    "CPdfFontSet", "No installed font can show the character \"%1\" (U+%2); the PDF "
-                                   "needs DejaVu Sans (package fonts-dejavu-core) for Latin, Greek and "
-                                   "Cyrillic text, or Noto Sans CJK (package fonts-noto-cjk) for Chinese, "
-                                   "Japanese and Korean.")
-                    .arg(QString::fromUcs4(&c, 1),
-                         QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-        }
-        m_embeddedTokens.insert(c, kNone);
-        return kNone;
-    }
-
-    int index = 0;
-    while (index < int(m_embedded.size()) && &m_embedded[size_t(index)]->Face() != face)
-        ++index;
-    if (index == int(m_embedded.size()))
-        m_embedded.push_back(std::make_unique<CPdfEmbeddedFont>(*face));
-    const quint32 token = (quint32(index + 1) << 16) | m_embedded[size_t(index)]->CidFor(c, fontGlyph);
+    const CPdfFontFace* face = CPdfFontFinder::Instance().FaceFor(c);
+    const QString text = QString::fromUcs4(&c, 1);
+    const quint32 token = face ? GlyphToken(*face, face->GlyphOf(c), text) : ReplacementToken(text, {c});
     m_embeddedTokens.insert(c, token);
     return token;
+}
+
+quint32 CPdfFontSet::BaseToken(char32_t c)
+{
+    if (c >= 0x20 && c < 0x7F)
+        return c;
+    const int glyph = HelveticaGlyphIndex(c);
+    if (glyph < 0)
+        return kNone;
+    const int code = m_base.CodeFor(glyph);
+    return code >= 0 ? quint32(code) : kNone;
+}
+
+quint32 CPdfFontSet::GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text)
+{
+    int index = 0;
+    while (index < int(m_embedded.size()) && &m_embedded[size_t(index)]->Face() != &face)
+        ++index;
+    if (index == int(m_embedded.size()))
+        m_embedded.push_back(std::make_unique<CPdfEmbeddedFont>(face));
+    return (quint32(index + 1) << 16) | m_embedded[size_t(index)]->CidFor(glyph, text);
+}
+
+quint32 CPdfFontSet::ReplacementToken(const QString& text, const std::vector<char32_t>& missing)
+{
+    for (char32_t c : missing) {
+        if (std::find(m_missing.begin(), m_missing.end(), c) == m_missing.end())
+            m_missing.push_back(c);
+    }
+    // The replacement character where a font has it, else the font's own
+    // missing-glyph box; with no font at all, a question mark of the base font.
+    CPdfFontFinder& finder = CPdfFontFinder::Instance();
+    constexpr char32_t kReplacement = 0xFFFD;
+    const CPdfFontFace* standIn = finder.StandInFace();
+    if (standIn && standIn->GlyphOf(kReplacement) != 0)
+        return GlyphToken(*standIn, standIn->GlyphOf(kReplacement), text);
+    if (const CPdfFontFace* face = finder.FaceFor(kReplacement))
+        return GlyphToken(*face, face->GlyphOf(kReplacement), text);
+    if (standIn)
+        return GlyphToken(*standIn, 0, text);
+    return '?';
 }
 
 int CPdfFontSet::EmbeddedWidth(quint32 token) const
@@ -221,10 +253,8 @@ QString CPdfFontSet::Text(const quint32* begin, const quint32* end) const
                 text += QChar(HelveticaGlyphAt(glyph).unicode);
         } else {
             const size_t font = (*t >> 16) - 1;
-            if (font < m_embedded.size()) {
-                const char32_t c = m_embedded[font]->CharacterOf(quint16(*t & 0xFFFF));
-                text += QString::fromUcs4(&c, 1);
-            }
+            if (font < m_embedded.size())
+                text += m_embedded[font]->TextOf(quint16(*t & 0xFFFF));
         }
     }
     return text;

@@ -18,7 +18,9 @@ class CPdfFontFace;
 // Text is turned into tokens: a code of the base font F1 (below 256), or a
 // CID of embedded font i ((i + 1) << 16 | cid, shown as font F(i + 2)).
 // Characters of Helvetica's standard Latin set use the base font; every
-// other one the first installed font that has it.
+// other one the first installed font that has it. A character no installed
+// font has is shown as a replacement mark that still reads as the character,
+// and is listed in MissingCharacters().
 class CPdfFontSet
 {
 public:
@@ -29,6 +31,11 @@ public:
 
     CPdfFontSet();
     ~CPdfFontSet();
+
+    // Whether text has a character that the base font's codes cannot show
+    // one for one (line breaks, tabs and control characters aside): text of
+    // other scripts, which CPdfTextLayout lays out.
+    static bool NeedsLayout(QStringView text);
 
     // Appends the tokens of text. CR LF, a lone CR or LF and the Unicode
     // line and paragraph separators each give one kLineBreak; a tab gives
@@ -49,22 +56,29 @@ public:
     // The characters the tokens stand for.
     QString Text(const quint32* begin, const quint32* end) const;
 
+    // The base font's code for c, kNone when the base font cannot show it.
+    quint32 BaseToken(char32_t c);
+    // The token that shows glyph of face and reads as text.
+    quint32 GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text);
+    // The replacement mark for characters no installed font has, reading as
+    // text; the characters of missing go to MissingCharacters().
+    quint32 ReplacementToken(const QString& text, const std::vector<char32_t>& missing);
+
     const CPdfBaseEncoding& Base() const { return m_base; }
     int EmbeddedCount() const { return int(m_embedded.size()); }
     const CPdfEmbeddedFont& Embedded(int i) const { return *m_embedded[size_t(i)]; }
 
-    // Why a character could not be shown, naming the first such character
-    // and the fonts that would show it; empty when all could.
-    const QString& ErrorText() const { return m_error; }
+    // Characters no installed font has, each once, in the order met.
+    const std::vector<char32_t>& MissingCharacters() const { return m_missing; }
 
-private:
     static constexpr quint32 kNone = 0xFFFFFFFEu;
 
+private:
     quint32 Resolve(char32_t c);
     int EmbeddedWidth(quint32 token) const;
 
     CPdfBaseEncoding m_base;
     std::vector<std::unique_ptr<CPdfEmbeddedFont>> m_embedded;
     QHash<char32_t, quint32> m_embeddedTokens;
-    QString m_error;
+    std::vector<char32_t> m_missing;
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -52,9 +53,31 @@ std::vector<qint32> EnumerationOrder(const std::vector<qint32>& ascending)
     return order;
 }
 
+// A decimal as short as it can be written, to the thousandth.
+void AppendDecimal(PdfByteBuffer& s, double v)
+{
+    const qint64 thousandths = std::llround(v * 1000);
+    if (thousandths < 0)
+        s.Append('-');
+    const qint64 a = thousandths < 0 ? -thousandths : thousandths;
+    s.AppendNumber(a / 1000);
+    qint64 fraction = a % 1000;
+    if (fraction == 0)
+        return;
+    char digits[4] = {char('.'), char('0' + fraction / 100), char('0' + fraction / 10 % 10),
+                      char('0' + fraction % 10)};
+    size_t n = 4;
+    while (digits[n - 1] == '0')
+        --n;
+    s.Append(digits, n);
+}
+
 } // namespace
 
-CPdfWriter::CPdfWriter() : m_fonts(std::make_unique<CPdfFontSet>()) {}
+CPdfWriter::CPdfWriter()
+    : m_fonts(std::make_unique<CPdfFontSet>()), m_layout(std::make_unique<CPdfTextLayout>(*m_fonts))
+{
+}
 
 CPdfWriter::~CPdfWriter() = default;
 
@@ -92,7 +115,7 @@ void CPdfWriter::AddContentObject(const char* lengthEnd)
         m_pages.back().contents.push_back(number);
 }
 
-void CPdfWriter::BeginTextStream(int x, int y, int size)
+void CPdfWriter::BeginTextObject(int x, int y, int size)
 {
     BeginStream();
     PdfByteBuffer& s = m_contentText;
@@ -102,7 +125,13 @@ void CPdfWriter::BeginTextStream(int x, int y, int size)
     s.AppendNumber(x);
     s.Append(' ');
     s.AppendNumber(y);
-    s.Append(" Tm \rT* (");
+    s.Append(" Tm \r");
+}
+
+void CPdfWriter::BeginTextStream(int x, int y, int size)
+{
+    BeginTextObject(x, y, size);
+    m_contentText.Append("T* (");
 }
 
 void CPdfWriter::EndTextStream()
@@ -174,8 +203,12 @@ void CPdfWriter::AppendTokens(const quint32* begin, const quint32* end, int size
     }
 }
 
-void CPdfWriter::AddTextBlock(const QString& text, int x, int y, int size)
+void CPdfWriter::AddTextBlock(const QString& text, int x, int y, int size, int right)
 {
+    if (CPdfFontSet::NeedsLayout(text)) {
+        AddLaidOutBlock(text, x, y, size, right);
+        return;
+    }
     m_tokens.clear();
     m_fonts->Encode(text, &m_tokens);
     BeginTextStream(x, y, size);
@@ -190,6 +223,165 @@ void CPdfWriter::AddTextBlock(const QString& text, int x, int y, int size)
         t = lineEnd + 1;
     }
     EndTextStream();
+}
+
+// One laid-out line: "T*", then the glyphs in TJ arrays, each glyph placed
+// where the shaper puts it by the array's adjustments (its advance and
+// offset against the font's width for it) and a text rise for marks set
+// above or below. A right-to-left line first moves its start so that it ends
+// at right, and moves back after it.
+void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int right, int size,
+                                   LineState& state)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    PdfByteBuffer& s = m_contentText;
+    s.Append("T*");
+    // In text space, where a unit is kTextScale points.
+    double shift = 0;
+    if (line.rightToLeft && right > x)
+        shift = std::max(0.0, double(right - x) / kTextScale - double(line.width) * size / 1000.0);
+    if (shift > 0) {
+        s.Append(' ');
+        AppendDecimal(s, shift);
+        s.Append(" 0 Td");
+    }
+
+    enum class Open
+    {
+        Nothing,
+        Array,
+        Literal,
+        Hex
+    };
+    Open open = Open::Nothing;
+    auto closeString = [&] {
+        if (open == Open::Literal)
+            s.Append(')');
+        else if (open == Open::Hex)
+            s.Append('>');
+        if (open != Open::Nothing)
+            open = Open::Array;
+    };
+    auto closeArray = [&] {
+        closeString();
+        if (open == Open::Array)
+            s.Append("]TJ");
+        open = Open::Nothing;
+    };
+    qint64 pen = 0; // where the reader's text position is, thousandths of an em from the start
+    qint64 at = 0;  // where the shaper's pen is
+    for (const CPdfTextLayout::Glyph& glyph : line.glyphs) {
+        const int font = int(glyph.token >> 16);
+        if (font != state.font || glyph.yOffset != state.rise) {
+            closeArray();
+            if (font != state.font) {
+                s.Append(" /F");
+                s.AppendNumber(qint64(font) + 1);
+                s.Append(' ');
+                s.AppendNumber(size);
+                s.Append(" Tf");
+                state.font = font;
+            }
+            if (glyph.yOffset != state.rise) {
+                s.Append(' ');
+                AppendDecimal(s, double(glyph.yOffset) * size / 1000.0);
+                s.Append(" Ts");
+                state.rise = glyph.yOffset;
+            }
+        }
+        if (open == Open::Nothing) {
+            s.Append(" [");
+            open = Open::Array;
+        }
+        const qint64 target = at + glyph.xOffset;
+        if (pen != target) {
+            closeString();
+            // A positive number moves the next glyph to the left.
+            s.AppendNumber(pen - target);
+        }
+        if (font == 0) {
+            if (open != Open::Literal) {
+                closeString();
+                s.Append('(');
+                open = Open::Literal;
+            }
+            const char c = char(glyph.token);
+            if (c == '\\' || c == '(' || c == ')')
+                s.Append('\\');
+            s.Append(c);
+        } else {
+            if (open != Open::Hex) {
+                closeString();
+                s.Append('<');
+                open = Open::Hex;
+            }
+            const quint32 cid = glyph.token & 0xFFFF;
+            const char hex[4] = {kHex[cid >> 12], kHex[(cid >> 8) & 15], kHex[(cid >> 4) & 15], kHex[cid & 15]};
+            s.Append(hex, 4);
+        }
+        pen = target + m_fonts->Width(glyph.token);
+        at += glyph.advance;
+    }
+    closeArray();
+    if (shift > 0) {
+        s.Append(' ');
+        AppendDecimal(s, -shift);
+        s.Append(" 0 Td");
+    }
+    s.Append('\r');
+}
+
+void CPdfWriter::EndLaidOutStream(const LineState& state)
+{
+    // Later blocks of the page start from no rise, as the others set it.
+    if (state.rise != 0)
+        m_contentText.Append("0 Ts\r");
+    m_contentText.Append("ET");
+    AddContentObject(">>stream\r\n");
+}
+
+void CPdfWriter::AddLaidOutBlock(const QString& text, int x, int y, int size, int right)
+{
+    BeginTextObject(x, y, size);
+    LineState state;
+    for (const CPdfTextLayout::Line& line : m_layout->Layout(text, -1))
+        AppendLaidOutLine(line, x, right, size, state);
+    EndLaidOutStream(state);
+}
+
+void CPdfWriter::AddLaidOutParagraph(const QString& text, int x, int y, int size, int unit, int right)
+{
+    const std::vector<CPdfTextLayout::Line> lines =
+        m_layout->Layout(text, MaxUnits(unit, std::max<qint64>(0, qint64(right) - x) * 1000, size));
+    const qint64 step = 2 * qint64(unit);
+
+    // Pages break as for the base font's paragraphs.
+    bool open = false;
+    LineState state;
+    qint64 h = y;
+    int y0 = y;
+    for (const CPdfTextLayout::Line& line : lines) {
+        h -= step;
+        if (h < kPageBottom) {
+            if (!open) {
+                BeginTextObject(x, y0, size);
+                state = LineState();
+            }
+            EndLaidOutStream(state);
+            open = false;
+            NewPage();
+            y0 = kPageTop;
+            h = kPageTop;
+        }
+        if (!open) {
+            BeginTextObject(x, y0, size);
+            state = LineState();
+            open = true;
+        }
+        AppendLaidOutLine(line, x, right, size, state);
+    }
+    if (open)
+        EndLaidOutStream(state);
 }
 
 void CPdfWriter::DrawLine(int x1, int y1, int x2, int y2, int width)
@@ -214,13 +406,19 @@ void CPdfWriter::DrawLine(int x1, int y1, int x2, int y2, int width)
 // 1000; negative for no limit) at size. A line that does not fit is cut
 // after its last blank that fits, else after its last hyphen, else after
 // the glyphs that fit; a trailing blank stays on the line.
-void CPdfWriter::WrapTokens(int unit, qint64 maxPoints1000, int size)
+qint64 CPdfWriter::MaxUnits(int unit, qint64 maxPoints1000, int size)
 {
     const qint64 cell = std::clamp<qint64>(qint64(unit) * 9 / 5, 0, 1 << 20);
     qint64 maxUnits =
         cell > 0 ? qint64(kWrapWidth) * kHelveticaCellUnits / cell : std::numeric_limits<qint64>::max();
     if (maxPoints1000 >= 0 && size > 0)
         maxUnits = std::min(maxUnits, maxPoints1000 / (qint64(kTextScale) * size));
+    return maxUnits;
+}
+
+void CPdfWriter::WrapTokens(int unit, qint64 maxPoints1000, int size)
+{
+    const qint64 maxUnits = MaxUnits(unit, maxPoints1000, size);
 
     m_lines.clear();
     const quint16* baseWidths = m_fonts->Base().Widths();
@@ -292,6 +490,12 @@ void CPdfWriter::WrapTokens(int unit, qint64 maxPoints1000, int size)
 QStringList CPdfWriter::WrapLines(const QString& text, int unit)
 {
     CPdfWriter writer;
+    if (CPdfFontSet::NeedsLayout(text)) {
+        QStringList lines;
+        for (const CPdfTextLayout::Line& line : writer.m_layout->Layout(text, MaxUnits(unit, -1, 1)))
+            lines.append(line.text);
+        return lines;
+    }
     writer.m_fonts->Encode(text, &writer.m_tokens);
     writer.WrapTokens(unit, -1, 1);
     QStringList lines;
@@ -303,6 +507,10 @@ QStringList CPdfWriter::WrapLines(const QString& text, int unit)
 
 void CPdfWriter::AddParagraph(const QString& text, int x, int y, int size, int unit, int right)
 {
+    if (CPdfFontSet::NeedsLayout(text)) {
+        AddLaidOutParagraph(text, x, y, size, unit, right);
+        return;
+    }
     m_tokens.clear();
     m_fonts->Encode(text, &m_tokens);
     WrapTokens(unit, std::max<qint64>(0, qint64(right) - x) * 1000, size);
@@ -336,11 +544,23 @@ void CPdfWriter::AddParagraph(const QString& text, int x, int y, int size, int u
 QString CPdfWriter::ElideText(const QString& text, int size, int width) const
 {
     const qint64 limit = size > 0 ? qint64(std::max(width, 0)) * 1000 / (qint64(kTextScale) * size) : 0;
+    const QChar ellipsis(0x2026);
+    if (CPdfFontSet::NeedsLayout(text)) {
+        // Shaped widths; the cut falls between clusters as they are shaped.
+        if (m_layout->Width(text) <= limit)
+            return text;
+        QString shown;
+        const qsizetype kept =
+            m_layout->FittingPrefix(text, limit - m_fonts->CharWidth(ellipsis.unicode()), &shown);
+        shown.truncate(kept);
+        while (!shown.isEmpty() && shown.back().isSpace())
+            shown.chop(1);
+        return shown + ellipsis;
+    }
     if (m_fonts->TextWidth(text) <= limit)
         return text;
 
     const QString composed = text.normalized(QString::NormalizationForm_C);
-    const QChar ellipsis(0x2026);
     const qint64 room = limit - m_fonts->CharWidth(ellipsis.unicode());
     // Cut between grapheme clusters, so an accent never loses its letter.
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, composed);
@@ -359,9 +579,14 @@ QString CPdfWriter::ElideText(const QString& text, int size, int width) const
     return shown + ellipsis;
 }
 
+const std::vector<char32_t>& CPdfWriter::MissingCharacters() const
+{
+    return m_fonts->MissingCharacters();
+}
+
 QByteArray CPdfWriter::Document(QString* errorText) const
 {
-    QString error = m_fonts->ErrorText();
+    QString error;
 
     // Embedded fonts take the numbers after the last content object.
     std::vector<QByteArray> fontObjects;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/CPdfTextLayout.h"
 #include "export/PdfByteBuffer.h"
 #include "export/PdfTokens.h"
 
@@ -19,6 +20,9 @@ class CPdfFontSet;
 // it, in MacRomanEncoding plus /Differences for the other glyphs of the set;
 // every other character comes from an embedded subset of an installed font
 // (fonts F2, F3, ...). A document whose text is all MacRoman has F1 alone.
+// Text with characters beyond Helvetica's set is laid out by CPdfTextLayout:
+// shaped, in the bidirectional order, wrapped where its script allows, each
+// line of a right-to-left paragraph ending at the right edge it is given.
 class CPdfWriter
 {
 public:
@@ -33,8 +37,9 @@ public:
     // A text block whose first baseline lies one leading (14.4 pt) below
     // (x, y); size s gives 12 * s point glyphs. A line break (CR LF, CR or
     // LF) starts a new line, a tab becomes blanks, and other control
-    // characters, which have no glyph, are left out.
-    void AddTextBlock(const QString& text, int x, int y, int size);
+    // characters, which have no glyph, are left out. Right-to-left lines end
+    // at right (in points), or start at x when right is not beyond it.
+    void AddTextBlock(const QString& text, int x, int y, int size, int right = kTextRight);
     void DrawLine(int x1, int y1, int x2, int y2, int width);
     // Lays out text from (x, y) downwards, two units per line, continuing on
     // new pages (from y 750) below 65. Lines are wrapped where they would
@@ -46,8 +51,12 @@ public:
     // width points at size; unchanged when it fits.
     QString ElideText(const QString& text, int size, int width) const;
 
-    // The whole file. errorText gets the reason when some text could not be
-    // set (no font has it) or a font could not be embedded.
+    // Characters no installed font has, shown as a replacement mark; each
+    // once, in the order met.
+    const std::vector<char32_t>& MissingCharacters() const;
+
+    // The whole file. errorText gets the reason when a font could not be
+    // embedded.
     QByteArray Document(QString* errorText = nullptr) const;
     // Writes Document() to path, replacing the file only once all of it is
     // written. On failure errorText gets the reason; no file is left behind.
@@ -89,16 +98,30 @@ private:
     PdfByteBuffer m_contentText;
     qsizetype m_contentBytes = 0;
     std::unique_ptr<CPdfFontSet> m_fonts;
+    std::unique_ptr<CPdfTextLayout> m_layout;
 
     // Reused between calls, so that layout does not allocate per line.
     PdfTokens m_tokens;
     std::vector<LineRange> m_lines;
 
+    static qint64 MaxUnits(int unit, qint64 maxPoints1000, int size);
     void WrapTokens(int unit, qint64 maxPoints1000, int size);
     void BeginStream();
+    void BeginTextObject(int x, int y, int size);
     void BeginTextStream(int x, int y, int size);
     void AppendTokens(const quint32* begin, const quint32* end, int size);
     void EndTextStream();
+
+    // Text laid out by m_layout: each line shown by one T* and TJ arrays.
+    struct LineState
+    {
+        int font = 0;    // as in tokens: 0 for F1, i + 1 for embedded font i
+        qint32 rise = 0; // thousandths of an em
+    };
+    void AddLaidOutBlock(const QString& text, int x, int y, int size, int right);
+    void AddLaidOutParagraph(const QString& text, int x, int y, int size, int unit, int right);
+    void AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int right, int size, LineState& state);
+    void EndLaidOutStream(const LineState& state);
     // Ends the stream begun last as the next object, on the current page.
     void AddContentObject(const char* lengthEnd);
 };
