@@ -315,6 +315,11 @@ Outcome RunExport(const Invocation& call)
     request.month = first;
     request.withNotes = !call.parser.isSet(kNoNotes);
     request.outputPath = call.parser.value(kOutput);
+    // The file is written; what it had to change is said on stderr.
+    request.warn = [&call](const QString& text) {
+        call.err << "tallyvane: " << text << '\n';
+        call.err.flush();
+    };
     QString why;
     if (!exporter(request, &why))
         return Fail(call.err, why.isEmpty() ? Text::tr("could not write %1").arg(request.outputPath) : why);

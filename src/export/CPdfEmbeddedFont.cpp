@@ -80,15 +80,18 @@ quint16 CPdfEmbeddedFont::CidFor(char32_t c, unsigned glyph)
     return CidFor(glyph, QString::fromUcs4(&c, 1));
 }
 
-quint16 CPdfEmbeddedFont::CidFor(unsigned glyph, const QString& text)
+quint16 CPdfEmbeddedFont::CidFor(unsigned glyph, const QString& text, int width)
 {
-    const QPair<unsigned, QString> key(glyph, text);
-    const auto known = m_byUse.constFind(key);
-    if (known != m_byUse.cend())
-        return *known;
+    const bool trueType = m_face.FontKind() == CPdfFontFace::Kind::TrueType;
+    if (!trueType)
+        width = -1;
+    const std::tuple<unsigned, int, QString> key(glyph, width, text);
+    const auto known = m_byUse.find(key);
+    if (known != m_byUse.end())
+        return known->second;
 
     quint16 cid = 0;
-    if (m_face.FontKind() == CPdfFontFace::Kind::TrueType) {
+    if (trueType) {
         if (m_uses.size() >= 0xFFFF)
             return 0;
         cid = quint16(m_uses.size() + 1);
@@ -105,16 +108,16 @@ quint16 CPdfEmbeddedFont::CidFor(unsigned glyph, const QString& text)
             Use& use = m_uses[size_t(*first)];
             if (use.text.isEmpty())
                 use.text = text;
-            m_byUse.insert(key, cid);
+            m_byUse.emplace(key, cid);
             return cid;
         }
         m_byCid.insert(cid, int(m_uses.size()));
     }
     m_uses.push_back({cid, glyph, text});
-    m_byUse.insert(key, cid);
+    m_byUse.emplace(key, cid);
     if (m_widths.size() <= cid)
         m_widths.resize(size_t(cid) + 1, 0);
-    m_widths[cid] = quint16(std::clamp(m_face.AdvanceOf(glyph), 0, 0xFFFF));
+    m_widths[cid] = quint16(std::clamp(width >= 0 ? width : m_face.AdvanceOf(glyph), 0, 0xFFFF));
     return cid;
 }
 

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <QString>
 
+#include <map>
+#include <tuple>
 #include <vector>
 
 class CPdfFontFace;
@@ -30,8 +32,10 @@ public:
 
     // The CID that shows c with glyph (0: the missing-glyph box).
     quint16 CidFor(char32_t c, unsigned glyph);
-    // The CID that shows glyph and reads as text.
-    quint16 CidFor(unsigned glyph, const QString& text);
+    // The CID that shows glyph and reads as text. A TrueType glyph may be
+    // given a width of its own (thousandths of an em; -1: the font's), as
+    // the glyph that reads as a whole cluster spans the cluster's width.
+    quint16 CidFor(unsigned glyph, const QString& text, int width = -1);
     // Thousandths of an em.
     int Width(quint16 cid) const { return cid < m_widths.size() ? m_widths[cid] : 0; }
 
@@ -57,7 +61,7 @@ private:
 
     const CPdfFontFace& m_face;
     std::vector<Use> m_uses; // in order of first use
-    QHash<QPair<unsigned, QString>, quint16> m_byUse;
+    std::map<std::tuple<unsigned, int, QString>, quint16> m_byUse;
     QHash<quint16, int> m_byCid;   // CID to its first use
     std::vector<quint16> m_widths; // by CID
 };

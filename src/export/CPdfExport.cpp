@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QStringList>
 
 namespace {
 
@@ -99,6 +100,24 @@ void DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, const 
     }
 }
 
+// The characters no font has, for a message: the first few, each with its
+// code point.
+QString MissingList(const std::vector<char32_t>& missing)
+{
+    constexpr size_t kNamed = 5;
+    QStringList named;
+    for (size_t i = 0; i < missing.size() && i < kNamed; ++i) {
+        const char32_t c = missing[i];
+        named << QStringLiteral("\"%1\" (U+%2)")
+                     .arg(QString::fromUcs4(&c, 1),
+                          QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+    }
+    QString list = named.join(QStringLiteral(", "));
+    if (missing.size() > kNamed)
+        list += QStringLiteral(", \u2026");
+    return list;
+}
+
 // The title as one line: line breaks and tabs become blanks.
 QString TitleLine(const QString& title)
 {
@@ -139,8 +158,9 @@ void BuildPdfExport(CPdfWriter& writer, const ExportRequest& request, const QLoc
         const DueRecord& due = request.dues.at(i);
         writer.NewPage();
         // The title keeps clear of "Record i of n" on the same line.
+        // A right-to-left title ends where its room does.
         writer.AddTextBlock(writer.ElideText(TitleLine(due.m_strTitle), 1, kRecordX - kLeft - kTitleGap),
-                            kLeft, 750, 1);
+                            kLeft, 750, 1, kRecordX - kTitleGap);
         writer.AddTextBlock(recordText.arg(i + 1).arg(count), kRecordX, 750, 1);
         writer.DrawLine(kLeft, 725, CPdfWriter::kTextRight, 725, 1);
 
@@ -170,6 +190,15 @@ bool ExportPdfFile(const ExportRequest& request, QString* errorText)
         if (errorText)
             *errorText = PdfExportTexts::tr("Could not write \"%1\": %2").arg(shownPath, reason.simplified());
         return false;
+    }
+    const std::vector<char32_t>& missing = writer.MissingCharacters();
+    if (!missing.empty() && request.warn) {
+        request.warn(
+            PdfExportTexts::tr("\"%1\" shows a replacement mark for %n character(s) that no installed "
+                               "font has: %2. Installing fonts-noto-core, fonts-noto-cjk and "
+                               "fonts-symbola adds fonts for most scripts and for emoji.",
+                               nullptr, int(missing.size()))
+                .arg(shownPath, MissingList(missing)));
     }
     return true;
 }

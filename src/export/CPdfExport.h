@@ -14,9 +14,11 @@ class CPdfWriter;
 // Dates and amounts are written in the conventions of the request's locale.
 
 // Writes request.outputPath. Opens nothing: the caller decides whether to show
-// the file. An empty list gives the cover page alone. On failure (a character
-// no installed font can show, or the file could not be written) nothing is
-// written and errorText gets one line naming the path and the reason.
+// the file. An empty list gives the cover page alone. On failure (a font could
+// not be embedded, or the file could not be written) nothing is written and
+// errorText gets one line naming the path and the reason. Characters no
+// installed font has are shown as a replacement mark, and request.warn is
+// told once, naming the file, the characters and the fonts to install.
 [[nodiscard]] bool ExportPdfFile(const ExportRequest& request, QString* errorText);
 
 // Lays the whole export out into writer (which must be new).

@@ -167,14 +167,14 @@ quint32 CPdfFontSet::BaseToken(char32_t c)
     return code >= 0 ? quint32(code) : kNone;
 }
 
-quint32 CPdfFontSet::GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text)
+quint32 CPdfFontSet::GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text, int width)
 {
     int index = 0;
     while (index < int(m_embedded.size()) && &m_embedded[size_t(index)]->Face() != &face)
         ++index;
     if (index == int(m_embedded.size()))
         m_embedded.push_back(std::make_unique<CPdfEmbeddedFont>(face));
-    return (quint32(index + 1) << 16) | m_embedded[size_t(index)]->CidFor(glyph, text);
+    return (quint32(index + 1) << 16) | m_embedded[size_t(index)]->CidFor(glyph, text, width);
 }
 
 quint32 CPdfFontSet::ReplacementToken(const QString& text, const std::vector<char32_t>& missing)

@@ -58,8 +58,9 @@ public:
 
     // The base font's code for c, kNone when the base font cannot show it.
     quint32 BaseToken(char32_t c);
-    // The token that shows glyph of face and reads as text.
-    quint32 GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text);
+    // The token that shows glyph of face and reads as text; width as for
+    // CPdfEmbeddedFont::CidFor.
+    quint32 GlyphToken(const CPdfFontFace& face, unsigned glyph, const QString& text, int width = -1);
     // The replacement mark for characters no installed font has, reading as
     // text; the characters of missing go to MissingCharacters().
     quint32 ReplacementToken(const QString& text, const std::vector<char32_t>& missing);

@@ -98,6 +98,7 @@ struct ShapedGlyph
     qint32 xOffset;
     qint32 yOffset;
     qsizetype cluster; // where its characters start in the paragraph
+    bool silent;       // reads as nothing
 };
 
 // Consecutive clusters with one font, level and script.
@@ -231,8 +232,8 @@ Paragraph::Paragraph(CPdfFontSet& fonts, QString text) : m_fonts(fonts), m_text(
             m_script[size_t(k)] = script;
         i += size;
     }
-    const auto firstReal = std::find_if(m_script.begin(), m_script.end(),
-                                        [](UScriptCode s) { return s != USCRIPT_COMMON; });
+    const auto firstReal =
+        std::find_if(m_script.begin(), m_script.end(), [](UScriptCode s) { return s != USCRIPT_COMMON; });
     if (firstReal != m_script.end())
         std::fill(m_script.begin(), firstReal, *firstReal);
 
@@ -327,7 +328,7 @@ void Paragraph::ShapeBase(Item& item)
         }
         const quint32 token = IsIgnorable(c) ? CPdfFontSet::kNone : m_fonts.BaseToken(c);
         if (token != CPdfFontSet::kNone)
-            item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, i});
+            item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, i, false});
         i += size;
     }
     // Stored as the shaper stores right-to-left runs.
@@ -343,7 +344,7 @@ void Paragraph::ShapeMissing(Item& item, qsizetype begin, qsizetype end)
         return;
     const quint32 token =
         m_fonts.ReplacementToken((item.level & 1) ? Reversed(cluster) : cluster.toString(), chars);
-    item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, begin});
+    item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, begin, false});
 }
 
 void Paragraph::ShapeFace(Item& item, hb_buffer_t* buffer)
@@ -418,9 +419,7 @@ void Paragraph::AddCluster(Item& item, const hb_glyph_info_t* info, const hb_gly
     const std::vector<char32_t> chars = Visible(text);
     const unsigned n = last - first;
 
-    auto units = [&](hb_position_t v) {
-        return qint32(std::lround(double(v) * 1000.0 / face.UnitsPerEm()));
-    };
+    auto units = [&](hb_position_t v) { return qint32(std::lround(double(v) * 1000.0 / face.UnitsPerEm())); };
     bool lacking = false;
     for (unsigned g = first; g < last; ++g)
         lacking = lacking || info[g].codepoint == 0;
@@ -432,29 +431,54 @@ void Paragraph::AddCluster(Item& item, const hb_glyph_info_t* info, const hb_gly
         }
         const quint32 token = m_fonts.ReplacementToken(rtl ? Reversed(text) : text.toString(),
                                                        missing.empty() ? chars : missing);
-        item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, start});
+        item.glyphs.push_back({token, m_fonts.Width(token), 0, 0, start, false});
         return;
     }
 
     // One glyph a character, each the font's own glyph for it, in the order
     // typed (from the right in a right-to-left run): each reads as its
-    // character. Otherwise the cluster's first glyph in reading order reads
-    // as all of it.
+    // character and the joiners after it.
+    std::vector<QString> parts; // a visible character each, in the order typed
+    for (qsizetype i = 0; i < text.size();) {
+        char32_t c = text.at(i).unicode();
+        qsizetype size = 1;
+        if (QChar::isHighSurrogate(char16_t(c)) && i + 1 < text.size()) {
+            c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            size = 2;
+        }
+        if (parts.empty() || !IsIgnorable(c))
+            parts.emplace_back();
+        parts.back() += text.mid(i, size);
+        i += size;
+    }
     auto charOf = [&](unsigned g) { return chars[rtl ? last - 1 - g : g - first]; };
-    bool oneToOne = chars.size() == n;
+    auto partOf = [&](unsigned g) { return parts[rtl ? last - 1 - g : g - first]; };
+    bool oneToOne = chars.size() == n && parts.size() == n;
     for (unsigned g = first; oneToOne && g < last; ++g)
         oneToOne = info[g].codepoint == face.GlyphOf(charOf(g));
-    for (unsigned g = first; g < last; ++g) {
-        QString glyphText;
-        if (oneToOne) {
-            const char32_t c = charOf(g);
-            glyphText = QString::fromUcs4(&c, 1);
-        } else if (g == (rtl ? last - 1 : first)) {
-            glyphText = rtl ? Reversed(text) : text.toString();
+    if (oneToOne) {
+        for (unsigned g = first; g < last; ++g) {
+            const quint32 token =
+                m_fonts.GlyphToken(face, info[g].codepoint, rtl ? Reversed(partOf(g)) : partOf(g));
+            item.glyphs.push_back({token, units(pos[g].x_advance), units(pos[g].x_offset),
+                                   units(pos[g].y_offset), start, false});
         }
-        const quint32 token = m_fonts.GlyphToken(face, info[g].codepoint, glyphText);
+        return;
+    }
+    // Otherwise the cluster's leftmost glyph reads as all of it and spans
+    // its width, so that readers see one piece of text where the cluster
+    // stands; the others read as nothing.
+    qint32 clusterWidth = 0;
+    for (unsigned g = first; g < last; ++g)
+        clusterWidth += units(pos[g].x_advance);
+    for (unsigned g = first; g < last; ++g) {
+        const bool reads = g == first;
+        const quint32 token =
+            reads ? m_fonts.GlyphToken(face, info[g].codepoint, rtl ? Reversed(text) : text.toString(),
+                                       std::max(0, clusterWidth - units(pos[g].x_offset)))
+                  : m_fonts.GlyphToken(face, info[g].codepoint, QString());
         item.glyphs.push_back(
-            {token, units(pos[g].x_advance), units(pos[g].x_offset), units(pos[g].y_offset), start});
+            {token, units(pos[g].x_advance), units(pos[g].x_offset), units(pos[g].y_offset), start, !reads});
     }
 }
 
@@ -568,7 +592,7 @@ CPdfTextLayout::Line Paragraph::MakeLine(qsizetype begin, qsizetype end) const
             const bool sameWay = ((item->level & 1) != 0) == run.rtl;
             auto add = [&](const ShapedGlyph& g) {
                 if (g.cluster >= run.start && g.cluster < run.end) {
-                    line.glyphs.push_back({g.token, g.advance, g.xOffset, g.yOffset});
+                    line.glyphs.push_back({g.token, g.advance, g.xOffset, g.yOffset, g.silent});
                     line.width += g.advance;
                 }
             };

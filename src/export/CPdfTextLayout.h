@@ -17,9 +17,10 @@ class CPdfFontSet;
 // glyphs in the order they stand on the page, left to right.
 //
 // A glyph reads as the characters it shows (its tokens carry the text). Where
-// one glyph shows several characters, or a cluster's glyphs stand in another
-// order than its characters, the first glyph of the cluster reads as all of
-// them and the others as nothing. Inside right-to-left runs a glyph's text is
+// one glyph shows several characters, or a cluster's glyphs are not its
+// characters' own glyphs in their order, the leftmost glyph of the cluster
+// reads as all of them and spans the cluster's width, and the others are
+// silent: they read as nothing. Inside right-to-left runs a glyph's text is
 // written backwards, since readers turn the run's characters around one by
 // one to get back to the order they were typed in.
 class CPdfTextLayout
@@ -33,6 +34,7 @@ public:
         qint32 advance;
         qint32 xOffset;
         qint32 yOffset;
+        bool silent; // reads as nothing: drawn after the line's text
     };
     struct Line
     {

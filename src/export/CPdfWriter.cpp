@@ -228,8 +228,9 @@ void CPdfWriter::AddTextBlock(const QString& text, int x, int y, int size, int r
 // One laid-out line: "T*", then the glyphs in TJ arrays, each glyph placed
 // where the shaper puts it by the array's adjustments (its advance and
 // offset against the font's width for it) and a text rise for marks set
-// above or below. A right-to-left line first moves its start so that it ends
-// at right, and moves back after it.
+// above or below. Silent glyphs come after the others, so that readers find
+// the line's text in one piece. A right-to-left line first moves its start
+// so that it ends at right, and moves back after it.
 void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int right, int size,
                                    LineState& state)
 {
@@ -237,10 +238,13 @@ void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int 
     PdfByteBuffer& s = m_contentText;
     s.Append("T*");
     // In text space, where a unit is kTextScale points.
+    // A line wider than its room runs over to the left, as a left-to-right
+    // one runs over to the right, but not off the page.
     double shift = 0;
     if (line.rightToLeft && right > x)
-        shift = std::max(0.0, double(right - x) / kTextScale - double(line.width) * size / 1000.0);
-    if (shift > 0) {
+        shift = std::max(-double(x) / kTextScale,
+                         double(right - x) / kTextScale - double(line.width) * size / 1000.0);
+    if (shift != 0) {
         s.Append(' ');
         AppendDecimal(s, shift);
         s.Append(" 0 Td");
@@ -268,9 +272,24 @@ void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int 
             s.Append("]TJ");
         open = Open::Nothing;
     };
-    qint64 pen = 0; // where the reader's text position is, thousandths of an em from the start
-    qint64 at = 0;  // where the shaper's pen is
-    for (const CPdfTextLayout::Glyph& glyph : line.glyphs) {
+    // Where the shaper puts each glyph, thousandths of an em from the start.
+    std::vector<qint64> at(line.glyphs.size());
+    std::vector<size_t> order;
+    order.reserve(line.glyphs.size());
+    qint64 x0 = 0;
+    for (size_t i = 0; i < line.glyphs.size(); ++i) {
+        at[i] = x0 + line.glyphs[i].xOffset;
+        x0 += line.glyphs[i].advance;
+        if (!line.glyphs[i].silent)
+            order.push_back(i);
+    }
+    for (size_t i = 0; i < line.glyphs.size(); ++i) {
+        if (line.glyphs[i].silent)
+            order.push_back(i);
+    }
+    qint64 pen = 0; // where the reader's text position is
+    for (size_t i : order) {
+        const CPdfTextLayout::Glyph& glyph = line.glyphs[i];
         const int font = int(glyph.token >> 16);
         if (font != state.font || glyph.yOffset != state.rise) {
             closeArray();
@@ -293,7 +312,7 @@ void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int 
             s.Append(" [");
             open = Open::Array;
         }
-        const qint64 target = at + glyph.xOffset;
+        const qint64 target = at[i];
         if (pen != target) {
             closeString();
             // A positive number moves the next glyph to the left.
@@ -316,14 +335,14 @@ void CPdfWriter::AppendLaidOutLine(const CPdfTextLayout::Line& line, int x, int 
                 open = Open::Hex;
             }
             const quint32 cid = glyph.token & 0xFFFF;
-            const char hex[4] = {kHex[cid >> 12], kHex[(cid >> 8) & 15], kHex[(cid >> 4) & 15], kHex[cid & 15]};
+            const char hex[4] = {kHex[cid >> 12], kHex[(cid >> 8) & 15], kHex[(cid >> 4) & 15],
+                                 kHex[cid & 15]};
             s.Append(hex, 4);
         }
         pen = target + m_fonts->Width(glyph.token);
-        at += glyph.advance;
     }
     closeArray();
-    if (shift > 0) {
+    if (shift != 0) {
         s.Append(' ');
         AppendDecimal(s, -shift);
         s.Append(" 0 Td");
@@ -547,15 +566,22 @@ QString CPdfWriter::ElideText(const QString& text, int size, int width) const
     const QChar ellipsis(0x2026);
     if (CPdfFontSet::NeedsLayout(text)) {
         // Shaped widths; the cut falls between clusters as they are shaped.
+        // A letter at the cut may take a wider form than it had inside the
+        // word, so the result is measured again until it fits.
         if (m_layout->Width(text) <= limit)
             return text;
-        QString shown;
-        const qsizetype kept =
-            m_layout->FittingPrefix(text, limit - m_fonts->CharWidth(ellipsis.unicode()), &shown);
-        shown.truncate(kept);
-        while (!shown.isEmpty() && shown.back().isSpace())
-            shown.chop(1);
-        return shown + ellipsis;
+        const qint64 room = limit - m_fonts->CharWidth(ellipsis.unicode());
+        QString composed;
+        qsizetype kept = m_layout->FittingPrefix(text, room, &composed);
+        for (;;) {
+            QString shown = composed.left(kept);
+            while (!shown.isEmpty() && shown.back().isSpace())
+                shown.chop(1);
+            shown += ellipsis;
+            if (kept == 0 || m_layout->Width(shown) <= limit)
+                return shown;
+            kept = m_layout->FittingPrefix(composed.left(kept - 1), room, nullptr);
+        }
     }
     if (m_fonts->TextWidth(text) <= limit)
         return text;

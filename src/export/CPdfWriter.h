@@ -38,7 +38,8 @@ public:
     // (x, y); size s gives 12 * s point glyphs. A line break (CR LF, CR or
     // LF) starts a new line, a tab becomes blanks, and other control
     // characters, which have no glyph, are left out. Right-to-left lines end
-    // at right (in points), or start at x when right is not beyond it.
+    // at right (in points), running over to the left of x when they are
+    // wider than the room; they start at x when right is not beyond it.
     void AddTextBlock(const QString& text, int x, int y, int size, int right = kTextRight);
     void DrawLine(int x1, int y1, int x2, int y2, int width);
     // Lays out text from (x, y) downwards, two units per line, continuing on

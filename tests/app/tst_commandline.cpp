@@ -48,6 +48,7 @@ private slots:
     void exportOnAFullDiskKeepsTheOldFile();
     void skippedNamesStayOnOneLine();
     void hugeAmountShowsAsANumber();
+    void pdfSaysOnceWhatNoFontHas();
     void helpAndVersion_data();
     void helpAndVersion();
     void usageShowsTheReadmeSynopses();
@@ -424,6 +425,30 @@ void TestCommandLine::hugeAmountShowsAsANumber()
     QCOMPARE(Run({"list", "--workdir", m_work, "--month", "2007-03"}), 0);
     QVERIFY2(m_out.contains(QStringLiteral("\tHuge\t")) && m_out.contains(QStringLiteral("$1.00E+300\t")),
              qPrintable(m_out));
+}
+
+// The PDF is written with a replacement mark, exit status 0, and stderr says
+// once which characters no installed font has, however often they occur.
+void TestCommandLine::pdfSaysOnceWhatNoFontHas()
+{
+    DueRecord r;
+    r.m_strRecId = QStringLiteral("2007031000000010");
+    r.m_strTitle = QStringLiteral("Rent \uE000");
+    r.m_strNotes = QStringLiteral("\uE000 and \uE000");
+    r.m_dtStart = r.m_dtDue = COleDateTime(2007, 3, 10, 0, 0, 0);
+    r.m_dAmount = 12;
+    QFile f(m_work + QStringLiteral("/Tallyvane Files/duedate2007031000000010.due"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(DueFile::Serialize(r));
+    f.close();
+    RegisterExports();
+    const QString pdf = m_tmp.path() + QStringLiteral("/marks.pdf");
+    QCOMPARE(Run({"export", "pdf", "--workdir", m_work, "--month", "2007-03", "--output", pdf}), 0);
+    QVERIFY(QFileInfo(pdf).isFile());
+    QCOMPARE(m_err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(m_err.startsWith(QStringLiteral("tallyvane: ")) && m_err.contains(pdf) &&
+                 m_err.contains(QStringLiteral("U+E000")),
+             qPrintable(m_err));
 }
 
 void TestCommandLine::helpAndVersion_data()

@@ -1,5 +1,6 @@
 #include "PdfTestTools.h"
 #include "export/CPdfExport.h"
+#include "export/CPdfFontFinder.h"
 #include "export/CPdfWriter.h"
 #include "model/base/LocaleFormat.h"
 
@@ -316,6 +317,138 @@ private slots:
                 QVERIFY2(has(note), qPrintable(note));
         }
         QVERIFY(!all.contains(QLatin1Char('?')));
+    }
+
+    // Dues in Arabic, Hebrew, Hindi and Thai, exported in their locales:
+    // every title, payee and note reads back as typed, and the cover's month
+    // reads as the locale writes it, at the rule's right end where the
+    // locale writes right to left.
+    void scriptLocalesReadBack_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("values"); // title, payee, note
+        QTest::addColumn<bool>("rightToLeft");
+
+        QTest::newRow("ar_EG") << QLocale(QStringLiteral("ar_EG"))
+                               << QStringList{QStringLiteral("فاتورة الكهرباء"),
+                                              QStringLiteral("شركة الكهرباء"), QStringLiteral("دفعت نقدا")}
+                               << true;
+        QTest::newRow("he_IL") << QLocale(QStringLiteral("he_IL"))
+                               << QStringList{QStringLiteral("חשבון חשמל"), QStringLiteral("חברת החשמל"),
+                                              QStringLiteral("שולם במזומן")}
+                               << true;
+        QTest::newRow("hi_IN") << QLocale(QStringLiteral("hi_IN"))
+                               << QStringList{QStringLiteral("बिजली बिल"), QStringLiteral("विद्युत विभाग"),
+                                              QStringLiteral("नकद भुगतान")}
+                               << false;
+        QTest::newRow("th_TH") << QLocale(QStringLiteral("th_TH"))
+                               << QStringList{QStringLiteral("ค่าไฟฟ้า"), QStringLiteral("การไฟฟ้านครหลวง"),
+                                              QStringLiteral("จ่ายเงินสดแล้ว")}
+                               << false;
+    }
+
+    void scriptLocalesReadBack()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, values);
+        QFETCH(bool, rightToLeft);
+        if (!CPdfFontFinder::Instance().FaceFor(values[0].toUcs4().value(0)))
+            QSKIP("no installed font has the script (fonts-dejavu-core, fonts-noto-core)");
+
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.locale = locale;
+        request.dues = {MakeDue(values[0], 5, 1234.5, 2, false, values[2])};
+        request.dues[0].m_strPayTo = values[1];
+        request.outputPath = m_dir.filePath(QStringLiteral("script-%1.pdf").arg(locale.name()));
+        int warnings = 0;
+        request.warn = [&](const QString&) { ++warnings; };
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        QCOMPARE(warnings, 0);
+        CHECK_WITH_QPDF(request.outputPath);
+
+        QString all;
+        READ_TEXT_ORDERED(request.outputPath, all);
+        const QStringList pages = SplitPages(all);
+        QCOMPARE(pages.size(), 2);
+        for (const QString& value : values)
+            QVERIFY2(WithoutDirectionMarks(pages[1]).contains(value),
+                     qPrintable(value + QLatin1Char('/') + pages[1]));
+
+        // The cover's month: the name before the year as the locale reads,
+        // so right of it in a right-to-left locale.
+        const QString month = FormatDatePicture(request.month, QStringLiteral("MMM - yyyy"), locale);
+        QList<PdfWord> words;
+        READ_WORDS(request.outputPath, words);
+        double left = 1000;
+        double right = 0;
+        double year = -1;
+        double name = -1;
+        for (const PdfWord& word : words) {
+            // Below the rule at 470 (fonts of other scripts reach higher).
+            if (word.page != 0 || word.yMin < 792 - 480)
+                continue;
+            left = std::min(left, word.xMin);
+            right = std::max(right, word.xMax);
+            if (word.text.contains(QLatin1String("2007")))
+                year = word.xMin;
+            else if (word.text.contains(WithoutDirectionMarks(month).at(0)) && name < 0)
+                name = word.xMin; // a right-to-left word may come either way round
+        }
+        QVERIFY2(year >= 0 && name >= 0, qPrintable(month));
+        if (rightToLeft) {
+            QVERIFY2(qAbs(right - 500) < 1.5, qPrintable(QString::number(right)));
+            QVERIFY(name > year);
+        } else {
+            QVERIFY2(qAbs(left - 380) < 1.5, qPrintable(QString::number(left)));
+            QVERIFY(name < year);
+            QCOMPARE(WithoutDirectionMarks(pages[0]).split(QLatin1Char('\n')).value(1),
+                     WithoutDirectionMarks(AsRead(month)));
+        }
+    }
+
+    // A character no installed font has is shown as a replacement mark and
+    // said once for the whole export, naming the file and the character;
+    // the file is written.
+    void missingCharactersAreSaidOnce_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("notes");
+        QTest::addColumn<QStringList>("named");
+
+        QTest::newRow("nothing missing") << QStringLiteral("Rent") << QStringLiteral("Card") << QStringList();
+        QTest::newRow("one character in title and notes")
+            << QStringLiteral("Rent \uE000") << QStringLiteral("\uE000 twice \uE000")
+            << QStringList{QStringLiteral("\"\uE000\" (U+E000)")};
+        QTest::newRow("two characters")
+            << QStringLiteral("\uE000") << QStringLiteral("\U000F0001")
+            << QStringList{QStringLiteral("(U+E000)"), QStringLiteral("(U+F0001)")};
+    }
+
+    void missingCharactersAreSaidOnce()
+    {
+        QFETCH(QString, title);
+        QFETCH(QString, notes);
+        QFETCH(QStringList, named);
+
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.dues = {MakeDue(title, 5, 10, 1, false, notes), MakeDue(title, 6, 10, 1, false, notes)};
+        request.outputPath = m_dir.filePath(QStringLiteral("missing.pdf"));
+        QStringList said;
+        request.warn = [&](const QString& text) { said << text; };
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        QVERIFY(QFileInfo(request.outputPath).isFile());
+        QCOMPARE(said.size(), named.isEmpty() ? 0 : 1);
+        if (named.isEmpty())
+            return;
+        QVERIFY2(said[0].contains(QDir::toNativeSeparators(request.outputPath)), qPrintable(said[0]));
+        for (const QString& part : named)
+            QVERIFY2(said[0].contains(part), qPrintable(said[0]));
+        QVERIFY2(said[0].contains(QLatin1String("fonts-noto-core")), qPrintable(said[0]));
+        QVERIFY(!said[0].contains(QLatin1Char('\n')));
     }
 
     // Body text reads as typed: parentheses stay, a tab is blank space, a

@@ -1,5 +1,4 @@
 #include "PdfTestTools.h"
-#include "export/CPdfFontFinder.h"
 #include "export/CPdfWriter.h"
 #include "export/HelveticaMetrics.h"
 
@@ -7,7 +6,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -466,6 +464,7 @@ private slots:
                                   << cff;
         QTest::newRow("mixed in one line")
             << QStringLiteral("\u0141\u00F3d\u017A \u0391 \u0416 \u65E5 (x)") << (trueType + cff);
+        // Shown as a replacement mark that still reads as the character.
         QTest::newRow("character no font has") << QStringLiteral("a\uE000b") << trueType;
     }
 
@@ -494,56 +493,6 @@ private slots:
             READ_TEXT(path, got);
             QCOMPARE(got.trimmed(), text);
         }
-    }
-
-    // Without the fonts a script needs, saving fails and says what is
-    // missing; text the base font holds needs none.
-    void missingFonts_data()
-    {
-        QTest::addColumn<QStringList>("fontFiles");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("missing");
-
-        const QString dejaVu = QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf");
-        QTest::newRow("latin needs no font")
-            << QStringList() << QStringLiteral("\u0141\u00F3d\u017A \u20AC") << QString();
-        QTest::newRow("cyrillic without fonts")
-            << QStringList() << QStringLiteral("ab \u0416") << QStringLiteral("\"\u0416\" (U+0416)");
-        QTest::newRow("japanese with DejaVu only shows boxes")
-            << QStringList{dejaVu} << QStringLiteral("\u65E5\u672C") << QString();
-    }
-
-    void missingFonts()
-    {
-        QFETCH(QStringList, fontFiles);
-        QFETCH(QString, text);
-        QFETCH(QString, missing);
-
-        for (const QString& file : fontFiles) {
-            if (!QFileInfo::exists(file))
-                QSKIP("DejaVu Sans is not installed (scripts/setup-deps.sh)");
-        }
-        CPdfFontFinder::Instance().UseOnlyFiles(fontFiles);
-        const auto restore = qScopeGuard([] { CPdfFontFinder::Instance().UseInstalledFonts(); });
-
-        CPdfWriter w;
-        w.NewPage();
-        w.AddParagraph(text, 50, 720, 1, 8);
-        const QString path = m_dir.filePath(QStringLiteral("fonts.pdf"));
-        QFile::remove(path);
-        QString error;
-        const bool saved = w.Save(path, &error);
-        QCOMPARE(saved, missing.isEmpty());
-        if (!saved) {
-            QVERIFY2(error.contains(missing), qPrintable(error));
-            QVERIFY2(error.contains(QLatin1String("fonts-dejavu-core")), qPrintable(error));
-            QVERIFY(!QFileInfo::exists(path));
-            return;
-        }
-        CHECK_WITH_QPDF(path);
-        QString got;
-        READ_TEXT(path, got);
-        QCOMPARE(got.trimmed(), text);
     }
 
     // Wrapped lines end before the right margin as a reader lays them out,

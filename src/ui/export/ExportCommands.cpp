@@ -52,6 +52,8 @@ void ExportPdf(QWidget* parent, ExportRequest request)
         return;
     }
     request.outputPath = path;
+    QString warning;
+    request.warn = [&warning](const QString& text) { warning = text; };
     QString error;
     bool ok;
     {
@@ -62,6 +64,9 @@ void ExportPdf(QWidget* parent, ExportRequest request)
         Prompt::Message(parent, error, QMessageBox::Critical);
         return;
     }
+    // Written, but not all of it as typed: said before the file opens.
+    if (!warning.isEmpty())
+        Prompt::Message(parent, warning, QMessageBox::Warning);
     if (!ShellOpen(path))
         Prompt::Message(parent,
                         Texts::tr("The PDF file was saved as %1, but no program could open it.")
