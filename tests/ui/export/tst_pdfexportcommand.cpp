@@ -70,7 +70,8 @@ private slots:
         QCOMPARE(shown.size(), messages);
         if (messages > 0) {
             QVERIFY2(shown[0].contains(path), qPrintable(shown[0]));
-            QVERIFY2(shown[0].contains(QLatin1String("U+E000")) && shown[0].contains(QLatin1String("U+F0001")),
+            QVERIFY2(shown[0].contains(QLatin1String("U+E000")) &&
+                         shown[0].contains(QLatin1String("U+F0001")),
                      qPrintable(shown[0]));
         }
     }
