@@ -13,26 +13,32 @@
 
 namespace {
 
-// Below U+0300 every character is already composed and nothing composes
-// with it, so most text needs no normalisation pass.
-bool MayNeedComposition(QStringView text)
+// Whether some unit of text is limit or above.
+bool AnyFrom(QStringView text, char16_t limit)
 {
     const char16_t* p = text.utf16();
     const char16_t* end = p + text.size();
 #if defined(__SSE2__)
-    const __m128i below = _mm_set1_epi16(0x2FF);
+    const __m128i below = _mm_set1_epi16(short(limit - 1));
     for (; end - p >= 8; p += 8) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        // Saturating: nonzero exactly where a unit is U+0300 or above.
+        // Saturating: nonzero exactly where a unit is limit or above.
         if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_subs_epu16(v, below), _mm_setzero_si128())) != 0xFFFF)
             return true;
     }
 #endif
     for (; p < end; ++p) {
-        if (*p >= 0x300)
+        if (*p >= limit)
             return true;
     }
     return false;
+}
+
+// Below U+0300 every character is already composed and nothing composes
+// with it, so most text needs no normalisation pass.
+bool MayNeedComposition(QStringView text)
+{
+    return AnyFrom(text, 0x300);
 }
 
 bool IsControl(char16_t u)
@@ -44,6 +50,9 @@ bool IsControl(char16_t u)
 
 bool CPdfFontSet::NeedsLayout(QStringView text)
 {
+    // ASCII, nearly all text, is the base font's.
+    if (!AnyFrom(text, 0x80))
+        return false;
     QString composed;
     if (MayNeedComposition(text)) {
         composed = text.toString().normalized(QString::NormalizationForm_C);

@@ -256,16 +256,15 @@ void Paragraph::Itemize(const std::vector<qsizetype>& graphemes)
             if (previous.kind == Choice::Face)
                 choice = previous;
         } else {
-            bool base = true;
-            for (char32_t c : chars) {
-                // Mirrored in right-to-left text, a bracket needs a glyph
-                // that reads as the other one: the shaper's.
-                if (HelveticaGlyphIndex(c) < 0 || (rtl && u_isMirrored(UChar32(c))) ||
-                    m_fonts.BaseToken(c) == CPdfFontSet::kNone) {
-                    base = false;
-                    break;
-                }
-            }
+            // Mirrored in right-to-left text, a bracket needs a glyph that
+            // reads as the other one: the shaper's.
+            bool base = std::all_of(chars.begin(), chars.end(), [&](char32_t c) {
+                return HelveticaGlyphIndex(c) >= 0 && !(rtl && u_isMirrored(UChar32(c)));
+            });
+            // Codes are handed out only to clusters the base font shows.
+            base = base && std::all_of(chars.begin(), chars.end(), [&](char32_t c) {
+                       return m_fonts.BaseToken(c) != CPdfFontSet::kNone;
+                   });
             if (base) {
                 choice.kind = Choice::Base;
             } else {
