@@ -61,33 +61,63 @@ private:
     QString m_other;
 };
 
+// A value that has right-to-left characters, between a first-strong isolate
+// and its end: on the line after its label it takes the direction of its own
+// first strong character, as in a cell of the print page (an ar_EG date that
+// starts with a digit and a right-to-left mark reads right to left). Other
+// values are left as they are, so Latin text keeps the base font's bytes.
+QString Isolated(const QString& value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        char32_t c = value.at(i).unicode();
+        if (c < 0x590)
+            continue; // no right-to-left character comes before Hebrew
+        if (QChar::isHighSurrogate(c) && i + 1 < value.size())
+            c = QChar::surrogateToUcs4(value.at(i), value.at(++i));
+        switch (QChar::direction(c)) {
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+        case QChar::DirRLI:
+            return QChar(0x2068) + value + QChar(0x2069);
+        default:
+            break;
+        }
+    }
+    return value;
+}
+
 // Writes the body into body, which keeps its memory from due to due.
 void DueBody(const DueRecord& due, bool withNotes, const QLocale& locale, const BodyLabels& labels,
              DateTexts& dates, QString& body)
 {
-    const QString start = dates.Text(due.m_dtStart);
-    const QString dueDate = dates.Text(due.m_dtDue);
-    const QString amount = FormatCurrencyText(AmountText(due.m_dAmount), locale);
+    const QString title = Isolated(due.m_strTitle);
+    const QString start = Isolated(dates.Text(due.m_dtStart));
+    const QString dueDate = Isolated(dates.Text(due.m_dtDue));
+    const QString payTo = Isolated(due.m_strPayTo);
+    const QString account = Isolated(due.m_strAccount);
+    const QString amount = Isolated(FormatCurrencyText(AmountText(due.m_dAmount), locale));
     const QString type = DueTypeText(due.m_nType);
     const QString& status = due.m_bPaid ? labels.paid : labels.unpaid;
     const bool notes = withNotes && !due.m_strNotes.isEmpty();
 
     body.resize(0);
-    body.reserve(labels.due.size() + due.m_strTitle.size() + labels.start.size() + start.size() +
-                 labels.dueDate.size() + dueDate.size() + labels.payTo.size() + due.m_strPayTo.size() +
-                 labels.account.size() + due.m_strAccount.size() + labels.amount.size() + amount.size() +
+    body.reserve(labels.due.size() + title.size() + labels.start.size() + start.size() +
+                 labels.dueDate.size() + dueDate.size() + labels.payTo.size() + payTo.size() +
+                 labels.account.size() + account.size() + labels.amount.size() + amount.size() +
                  labels.type.size() + type.size() + labels.status.size() + status.size() +
                  (notes ? labels.notes.size() + due.m_strNotes.size() : 0));
     body += labels.due;
-    body += due.m_strTitle;
+    body += title;
     body += labels.start;
     body += start;
     body += labels.dueDate;
     body += dueDate;
     body += labels.payTo;
-    body += due.m_strPayTo;
+    body += payTo;
     body += labels.account;
-    body += due.m_strAccount;
+    body += account;
     body += labels.amount;
     body += amount;
     body += labels.type;

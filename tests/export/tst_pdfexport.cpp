@@ -408,6 +408,37 @@ private slots:
         }
     }
 
+    // An ar_EG date (a digit, a right-to-left mark, ...) after its label
+    // reads right to left as in the print page's cell: the year leftmost.
+    void rightToLeftValueAfterItsLabel()
+    {
+        const QLocale egypt(QStringLiteral("ar_EG"));
+        const QString start = FormatDatePicture(COleDateTime(2007, 3, 1, 0, 0, 0), QString(), egypt);
+        if (!start.contains(QChar(0x200F)))
+            QSKIP("this Qt writes ar_EG dates without right-to-left marks");
+        ExportRequest request;
+        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
+        request.locale = egypt;
+        request.dues = {MakeDue(QStringLiteral("Rent"), 5, 10, 1, false)};
+        request.outputPath = m_dir.filePath(QStringLiteral("isolated.pdf"));
+        QString error;
+        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
+        QList<PdfWord> words;
+        READ_WORDS(request.outputPath, words);
+        QStringList startLine;
+        double top = -1;
+        for (const PdfWord& word : words) {
+            if (word.page == 1 && word.text == QLatin1String("Start"))
+                top = word.yMin;
+        }
+        for (const PdfWord& word : words) {
+            if (word.page == 1 && qAbs(word.yMin - top) < 1)
+                startLine << word.text;
+        }
+        QCOMPARE(startLine, (QStringList{QStringLiteral("Start"), QStringLiteral("Date"), QStringLiteral(":"),
+                                         QStringLiteral("2007/3/1")}));
+    }
+
     // A character no installed font has is shown as a replacement mark and
     // said once for the whole export, naming the file and the character;
     // the file is written.
