@@ -96,18 +96,18 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+64"/>
-        <location line="+206"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
+        <location line="+208"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-205"/>
         <source>From %1</source>
         <translation>Aus %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+156"/>
+        <location line="+158"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n Fälligkeit wird hinzugefügt:</numerusform>
@@ -115,7 +115,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-108"/>
         <location line="+5"/>
         <source>Line</source>
         <translation>Zeile</translation>
@@ -222,12 +222,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-125"/>
         <source>Series ID</source>
         <translation>Serienkennung</translation>
     </message>
@@ -247,7 +247,7 @@ Version %1.%2</translation>
         <translation>(nicht übernommen)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>UTF-8</source>
         <translation>UTF-8</translation>
     </message>
@@ -280,7 +280,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-134"/>
         <source>Reason</source>
         <translation>Grund</translation>
     </message>
@@ -290,7 +290,7 @@ Version %1.%2</translation>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+145"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
@@ -1345,7 +1345,7 @@ Version %1.%2</translation>
 <context>
     <name>CPdfEmbeddedFont</name>
     <message>
-        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+205"/>
+        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+223"/>
         <source>The font file %1 could not be read.</source>
         <translation>Die Schriftdatei %1 konnte nicht gelesen werden.</translation>
     </message>
@@ -1364,7 +1364,7 @@ Version %1.%2</translation>
 <context>
     <name>CPdfExport</name>
     <message>
-        <location filename="../src/export/CPdfExport.cpp" line="+26"/>
+        <location filename="../src/export/CPdfExport.cpp" line="+27"/>
         <source>Due</source>
         <translation>Fälligkeit</translation>
     </message>
@@ -1419,7 +1419,7 @@ Version %1.%2</translation>
         <translation>Notizen</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+141"/>
         <source>Due Date(s)</source>
         <translation>Fälligkeiten</translation>
     </message>
@@ -1429,17 +1429,17 @@ Version %1.%2</translation>
         <translation>Eintrag %1 von %2</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
-</context>
-<context>
-    <name>CPdfFontSet</name>
-    <message>
-        <location filename="../src/export/CPdfFontSet.cpp" line="+146"/>
-        <source>No installed font can show the character &quot;%1&quot; (U+%2); the PDF needs DejaVu Sans (package fonts-dejavu-core) for Latin, Greek and Cyrillic text, or Noto Sans CJK (package fonts-noto-cjk) for Chinese, Japanese and Korean.</source>
-        <translation>Keine installierte Schrift kann das Zeichen „%1“ (U+%2) darstellen; das PDF braucht DejaVu Sans (Paket fonts-dejavu-core) für lateinischen, griechischen und kyrillischen Text oder Noto Sans CJK (Paket fonts-noto-cjk) für Chinesisch, Japanisch und Koreanisch.</translation>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>&quot;%1&quot; shows a replacement mark for %n character(s) that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</source>
+        <translation>
+            <numerusform>„%1“ zeigt ein Ersatzzeichen für %n Zeichen, das keine installierte Schrift enthält: %2. Mit fonts-noto-core, fonts-noto-cjk und fonts-symbola kommen Schriften für die meisten Schriftsysteme und für Emoji hinzu.</numerusform>
+            <numerusform>„%1“ zeigt ein Ersatzzeichen für %n Zeichen, die keine installierte Schrift enthält: %2. Mit fonts-noto-core, fonts-noto-cjk und fonts-symbola kommen Schriften für die meisten Schriftsysteme und für Emoji hinzu.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2456,18 +2456,18 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+230"/>
+        <location line="+235"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="-288"/>
+        <location line="-293"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+130"/>
         <source>working directory not found: %1</source>
         <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
     </message>
@@ -2482,7 +2482,7 @@ Version %1.%2</translation>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-196"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2497,17 +2497,17 @@ Version %1.%2</translation>
         <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+229"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 liegt vor --from %2</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-206"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>unbekanntes Exportformat „%1“</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
@@ -2765,12 +2765,12 @@ Version %1.%2</translation>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+286"/>
+        <location filename="../src/export/DueCsv.cpp" line="+292"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-255"/>
+        <location line="-260"/>
         <source>Record ID</source>
         <translation>Eintragskennung</translation>
     </message>
@@ -2855,7 +2855,7 @@ Version %1.%2</translation>
         <translation>die Datei beginnt als UTF-8-Text, ist es aber nicht</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+123"/>
         <source>the file is empty: a header row is needed</source>
         <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
     </message>
@@ -2870,12 +2870,12 @@ Version %1.%2</translation>
         <translation>die Kopfzeile nennt die Spalte „%1“ doppelt</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+47"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
         <translation>der Kopfzeile (an jedem %1 getrennt) fehlen die Spalte(n) %2</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+29"/>
         <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
         <translation>das Fälligkeitsdatum „%1“ ist kein Datum wie %2 oder 2025-12-31, mit oder ohne Uhrzeit</translation>
     </message>
@@ -3083,7 +3083,7 @@ Version %1.%2</translation>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>The PDF file was saved as %1, but no program could open it.</source>
         <translation>Die PDF-Datei wurde als %1 gespeichert, aber kein Programm konnte sie öffnen.</translation>
     </message>

@@ -96,18 +96,18 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+64"/>
-        <location line="+206"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
+        <location line="+208"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location line="-203"/>
+        <location line="-205"/>
         <source>From %1</source>
         <translation>Depuis %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+156"/>
+        <location line="+158"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n échéance sera ajoutée&#xa0;:</numerusform>
@@ -115,7 +115,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-108"/>
         <location line="+5"/>
         <source>Line</source>
         <translation>Ligne</translation>
@@ -163,27 +163,27 @@ Version %1.%2</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Separator:</source>
-        <translation>&amp;Séparateur :</translation>
+        <translation>&amp;Séparateur&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Encoding:</source>
-        <translation>Encodage :</translation>
+        <translation>Encodage&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Decimal sign:</source>
-        <translation>Signe &amp;décimal :</translation>
+        <translation>Signe &amp;décimal&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>D&amp;ates:</source>
-        <translation>D&amp;ates :</translation>
+        <translation>D&amp;ates&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Each column of the file is taken as:</source>
-        <translation>Chaque colonne du fichier est prise comme :</translation>
+        <translation>Chaque colonne du fichier est prise comme&#xa0;:</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -222,12 +222,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>Paid</source>
         <translation>Payée</translation>
     </message>
     <message>
-        <location line="-124"/>
+        <location line="-125"/>
         <source>Series ID</source>
         <translation>Identifiant de série</translation>
     </message>
@@ -247,7 +247,7 @@ Version %1.%2</translation>
         <translation>(non importée)</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+24"/>
         <source>UTF-8</source>
         <translation>UTF-8</translation>
     </message>
@@ -264,7 +264,7 @@ Version %1.%2</translation>
     <message>
         <location line="+3"/>
         <source>Windows-1252: the file is not UTF-8, so it was taken as Windows-1252 text</source>
-        <translation>Windows-1252 : le fichier n&apos;est pas en UTF-8, il a donc été lu comme texte Windows-1252</translation>
+        <translation>Windows-1252&#xa0;: le fichier n&apos;est pas en UTF-8, il a donc été lu comme texte Windows-1252</translation>
     </message>
     <message>
         <location line="+25"/>
@@ -280,7 +280,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-133"/>
+        <location line="-134"/>
         <source>Reason</source>
         <translation>Raison</translation>
     </message>
@@ -290,7 +290,7 @@ Version %1.%2</translation>
         <translation>Importer</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+145"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
@@ -1345,7 +1345,7 @@ Version %1.%2</translation>
 <context>
     <name>CPdfEmbeddedFont</name>
     <message>
-        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+205"/>
+        <location filename="../src/export/CPdfEmbeddedFont.cpp" line="+223"/>
         <source>The font file %1 could not be read.</source>
         <translation>Le fichier de police %1 n&apos;a pas pu être lu.</translation>
     </message>
@@ -1364,7 +1364,7 @@ Version %1.%2</translation>
 <context>
     <name>CPdfExport</name>
     <message>
-        <location filename="../src/export/CPdfExport.cpp" line="+26"/>
+        <location filename="../src/export/CPdfExport.cpp" line="+27"/>
         <source>Due</source>
         <translation>Échéance</translation>
     </message>
@@ -1419,7 +1419,7 @@ Version %1.%2</translation>
         <translation>Notes</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+141"/>
         <source>Due Date(s)</source>
         <translation>Échéance(s)</translation>
     </message>
@@ -1429,17 +1429,17 @@ Version %1.%2</translation>
         <translation>Enregistrement %1 sur %2</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+37"/>
         <source>Could not write &quot;%1&quot;: %2</source>
         <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
-</context>
-<context>
-    <name>CPdfFontSet</name>
-    <message>
-        <location filename="../src/export/CPdfFontSet.cpp" line="+146"/>
-        <source>No installed font can show the character &quot;%1&quot; (U+%2); the PDF needs DejaVu Sans (package fonts-dejavu-core) for Latin, Greek and Cyrillic text, or Noto Sans CJK (package fonts-noto-cjk) for Chinese, Japanese and Korean.</source>
-        <translation>Aucune police installée ne peut afficher le caractère «&#xa0;%1&#xa0;» (U+%2)&#xa0;; le PDF a besoin de DejaVu Sans (paquet fonts-dejavu-core) pour le texte latin, grec et cyrillique, ou de Noto Sans CJK (paquet fonts-noto-cjk) pour le chinois, le japonais et le coréen.</translation>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>&quot;%1&quot; shows a replacement mark for %n character(s) that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</source>
+        <translation>
+            <numerusform>« %1 » affiche un signe de remplacement pour %n caractère qu’aucune police installée ne contient : %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
+            <numerusform>« %1 » affiche un signe de remplacement pour %n caractères qu’aucune police installée ne contient : %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2456,18 +2456,18 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+230"/>
+        <location line="+235"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="-288"/>
+        <location line="-293"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
     <message>
-        <location line="+125"/>
+        <location line="+130"/>
         <source>working directory not found: %1</source>
         <translation>dossier de travail introuvable&#xa0;: %1</translation>
     </message>
@@ -2482,7 +2482,7 @@ Version %1.%2</translation>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-191"/>
+        <location line="-196"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2497,17 +2497,17 @@ Version %1.%2</translation>
         <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+229"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 est avant --from %2</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-206"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>could not write %1</source>
         <translation>impossible d&apos;écrire %1</translation>
     </message>
@@ -2708,7 +2708,7 @@ Version %1.%2</translation>
     <message>
         <location line="+18"/>
         <source>not UTF-8: taken as Windows-1252 text</source>
-        <translation>pas en UTF-8 : lu comme texte Windows-1252</translation>
+        <translation>pas en UTF-8&#xa0;: lu comme texte Windows-1252</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2765,12 +2765,12 @@ Version %1.%2</translation>
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+286"/>
+        <location filename="../src/export/DueCsv.cpp" line="+292"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-255"/>
+        <location line="-260"/>
         <source>Record ID</source>
         <translation>Identifiant d&apos;enregistrement</translation>
     </message>
@@ -2855,7 +2855,7 @@ Version %1.%2</translation>
         <translation>le fichier commence comme un texte UTF-8 mais n&apos;en est pas un</translation>
     </message>
     <message>
-        <location line="+118"/>
+        <location line="+123"/>
         <source>the file is empty: a header row is needed</source>
         <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
     </message>
@@ -2870,24 +2870,24 @@ Version %1.%2</translation>
         <translation>l&apos;en-tête nomme deux fois la colonne «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+47"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
         <translation>il manque à l&apos;en-tête (découpé à chaque %1) la ou les colonnes %2</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+29"/>
         <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
-        <translation>la date d&apos;échéance « %1 » n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
+        <translation>la date d&apos;échéance «&#xa0;%1&#xa0;» n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the start date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
-        <translation>la date de début « %1 » n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
+        <translation>la date de début «&#xa0;%1&#xa0;» n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>the amount &quot;%1&quot; is not an amount such as %2, -12 or $1,234.50</source>
-        <translation>le montant « %1 » n&apos;est pas un montant comme %2, -12 ou 1 234,50 €</translation>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un montant comme %2, -12 ou 1 234,50 €</translation>
     </message>
     <message>
         <location line="-34"/>
@@ -3083,7 +3083,7 @@ Version %1.%2</translation>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+29"/>
         <source>The PDF file was saved as %1, but no program could open it.</source>
         <translation>Le fichier PDF a été enregistré sous %1, mais aucun programme n&apos;a pu l&apos;ouvrir.</translation>
     </message>
