@@ -68,55 +68,6 @@ inline QString WithoutDirectionMarks(QString text)
     return text.remove(marks).trimmed();
 }
 
-// A page of a PDF as pdftoppm renders it in grey: one byte a pixel, 0 black.
-struct GreyPage
-{
-    int width = 0;
-    int height = 0;
-    QByteArray pixels;
-    int At(int x, int y) const { return uchar(pixels.at(qsizetype(y) * width + x)); }
-};
-
-// Reads a binary PGM (P5, 8 bits) as pdftoppm -gray writes it.
-inline GreyPage ParsePgm(const QByteArray& data)
-{
-    GreyPage page;
-    QList<QByteArray> fields;
-    qsizetype at = 0;
-    while (fields.size() < 4 && at < data.size()) {
-        while (at < data.size() && QChar::isSpace(uchar(data.at(at))))
-            ++at;
-        const qsizetype start = at;
-        while (at < data.size() && !QChar::isSpace(uchar(data.at(at))))
-            ++at;
-        fields.append(data.mid(start, at - start));
-    }
-    if (fields.size() < 4 || fields[0] != "P5" || fields[3] != "255")
-        return page;
-    page.width = fields[1].toInt();
-    page.height = fields[2].toInt();
-    page.pixels = data.mid(at + 1, qsizetype(page.width) * page.height);
-    if (page.pixels.size() != qsizetype(page.width) * page.height)
-        page = GreyPage();
-    return page;
-}
-
-// Renders the first page at dpi; skips the rest of the test without pdftoppm.
-#define RENDER_PAGE(path, dpi, page)                                                                         \
-    do {                                                                                                     \
-        QByteArray out_;                                                                                     \
-        QProcess p_;                                                                                         \
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())                            \
-            QSKIP("pdftoppm is not installed (scripts/setup-deps.sh --with-test-tools)");                    \
-        p_.start(QStringLiteral("pdftoppm"),                                                                 \
-                 {QStringLiteral("-gray"), QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), \
-                  QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), path});                    \
-        QVERIFY(p_.waitForFinished(60000));                                                                  \
-        QCOMPARE(p_.exitCode(), 0);                                                                          \
-        page = ParsePgm(p_.readAllStandardOutput());                                                         \
-        QVERIFY(page.width > 0);                                                                             \
-    } while (false)
-
 // A word as pdftotext places it: its page (from 0) and box in points from
 // the top-left corner.
 struct PdfWord

@@ -439,49 +439,6 @@ private slots:
                                          QStringLiteral("2007/3/1")}));
     }
 
-    // A character no installed font has is shown as a replacement mark and
-    // said once for the whole export, naming the file and the character;
-    // the file is written.
-    void missingCharactersAreSaidOnce_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("notes");
-        QTest::addColumn<QStringList>("named");
-
-        QTest::newRow("nothing missing") << QStringLiteral("Rent") << QStringLiteral("Card") << QStringList();
-        QTest::newRow("one character in title and notes")
-            << QStringLiteral("Rent \uE000") << QStringLiteral("\uE000 twice \uE000")
-            << QStringList{QStringLiteral("\"\uE000\" (U+E000)")};
-        QTest::newRow("two characters")
-            << QStringLiteral("\uE000") << QStringLiteral("\U000F0001")
-            << QStringList{QStringLiteral("(U+E000)"), QStringLiteral("(U+F0001)")};
-    }
-
-    void missingCharactersAreSaidOnce()
-    {
-        QFETCH(QString, title);
-        QFETCH(QString, notes);
-        QFETCH(QStringList, named);
-
-        ExportRequest request;
-        request.month = COleDateTime(2007, 3, 1, 0, 0, 0);
-        request.dues = {MakeDue(title, 5, 10, 1, false, notes), MakeDue(title, 6, 10, 1, false, notes)};
-        request.outputPath = m_dir.filePath(QStringLiteral("missing.pdf"));
-        QStringList said;
-        request.warn = [&](const QString& text) { said << text; };
-        QString error;
-        QVERIFY2(ExportPdfFile(request, &error), qPrintable(error));
-        QVERIFY(QFileInfo(request.outputPath).isFile());
-        QCOMPARE(said.size(), named.isEmpty() ? 0 : 1);
-        if (named.isEmpty())
-            return;
-        QVERIFY2(said[0].contains(QDir::toNativeSeparators(request.outputPath)), qPrintable(said[0]));
-        for (const QString& part : named)
-            QVERIFY2(said[0].contains(part), qPrintable(said[0]));
-        QVERIFY2(said[0].contains(QLatin1String("fonts-noto-core")), qPrintable(said[0]));
-        QVERIFY(!said[0].contains(QLatin1Char('\n')));
-    }
-
     // Body text reads as typed: parentheses stay, a tab is blank space, a
     // lone line feed or carriage return breaks the line.
     void bodyAsTyped_data()

@@ -1,5 +1,4 @@
 #include "PdfTestTools.h"
-#include "export/CPdfFontFace.h"
 #include "export/CPdfFontFinder.h"
 #include "export/CPdfWriter.h"
 
@@ -23,17 +22,6 @@ const QString kSymbola = QStringLiteral("/usr/share/fonts/truetype/ancient-scrip
 bool HasFontFor(const QString& text)
 {
     return CPdfFontFinder::Instance().FaceFor(text.toUcs4().value(0)) != nullptr;
-}
-
-// Dark pixels (below mid grey) in a box of the page.
-int Ink(const GreyPage& page, int x0, int y0, int x1, int y1)
-{
-    int dark = 0;
-    for (int y = std::max(0, y0); y < std::min(page.height, y1); ++y) {
-        for (int x = std::max(0, x0); x < std::min(page.width, x1); ++x)
-            dark += page.At(x, y) < 128 ? 1 : 0;
-    }
-    return dark;
 }
 
 } // namespace
@@ -160,40 +148,6 @@ private slots:
             QVERIFY(rows.size() > 1);
     }
 
-    // Inside a left-to-right line an Arabic phrase runs right to left: its
-    // first word stands right of its second, both right of the label.
-    void runsStandInTheirOrder()
-    {
-        const QString first = QStringLiteral("فاتورة");
-        const QString second = QStringLiteral("الكهرباء");
-        if (!HasFontFor(first))
-            QSKIP("no installed font has Arabic (fonts-dejavu-core)");
-        CPdfWriter w;
-        w.NewPage();
-        w.AddTextBlock(QStringLiteral("Due : ") + first + QLatin1Char(' ') + second, 50, 700, 1);
-        const QString path = Save(w, QStringLiteral("order.pdf"));
-        QList<PdfWord> words;
-        READ_WORDS(path, words);
-        // pdftotext may give a right-to-left word either way round.
-        auto find = [&](const QString& word) {
-            for (const PdfWord& w : words) {
-                QString reversed;
-                for (auto it = w.text.crbegin(); it != w.text.crend(); ++it)
-                    reversed += *it;
-                if (WithoutDirectionMarks(w.text) == word || WithoutDirectionMarks(reversed) == word)
-                    return w.xMin;
-            }
-            return -1.0;
-        };
-        const double label = find(QStringLiteral("Due"));
-        const double a = find(first);
-        const double b = find(second);
-        QVERIFY2(label >= 0 && a >= 0 && b >= 0,
-                 qPrintable(QStringLiteral("%1 %2 %3").arg(label).arg(a).arg(b)));
-        QVERIFY(label < b);
-        QVERIFY(b < a);
-    }
-
     // Thai has no blanks between words: lines break between words, never
     // inside one (nor between a consonant and its marks).
     void thaiWrapsBetweenWords()
@@ -226,36 +180,6 @@ private slots:
         QVERIFY(lines.size() > 1);
         for (const QString& line : lines)
             QVERIFY2(line.size() % conjunct.size() == 0, qPrintable(QString::number(line.size())));
-    }
-
-    // Each script of a line comes from a font that has it, down the
-    // fallback list.
-    void fontsFallBackByScript_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("font");
-
-        QTest::newRow("greek") << QStringLiteral("Ελλάδα") << QByteArray("DejaVuSans");
-        QTest::newRow("arabic") << QStringLiteral("فاتورة") << QByteArray("DejaVuSans");
-        QTest::newRow("devanagari") << QStringLiteral("बिजली") << QByteArray("NotoSansDevanagari");
-        QTest::newRow("thai") << QStringLiteral("ค่าไฟ") << QByteArray("NotoSansThai");
-        QTest::newRow("japanese") << QStringLiteral("日本") << QByteArray("NotoSansCJK");
-        QTest::newRow("emoji") << QStringLiteral("🍿") << QByteArray("Symbola");
-    }
-
-    void fontsFallBackByScript()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, font);
-        const CPdfFontFace* face = CPdfFontFinder::Instance().FaceFor(text.toUcs4().value(0));
-        if (!face || !face->PostScriptName().startsWith(font))
-            QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/setup-deps.sh)").arg(font)));
-        CPdfWriter w;
-        w.NewPage();
-        w.AddTextBlock(QStringLiteral("Rent ") + text, 50, 700, 1);
-        const QByteArray doc = w.Document();
-        QVERIFY(w.MissingCharacters().empty());
-        QVERIFY2(doc.contains('+' + font), doc.left(2000).constData());
     }
 
     // Characters no font has: the replacement mark, the characters listed
@@ -313,34 +237,6 @@ private slots:
         QString read;
         READ_TEXT_ORDERED(path, read);
         QCOMPARE(WithoutDirectionMarks(read), readBack);
-    }
-
-    // The replacement mark is ink on the page, never a blank, with or
-    // without fonts.
-    void replacementIsVisible_data()
-    {
-        QTest::addColumn<bool>("installedFonts");
-        QTest::newRow("installed fonts") << true;
-        QTest::newRow("no fonts at all") << false;
-    }
-
-    void replacementIsVisible()
-    {
-        QFETCH(bool, installedFonts);
-        if (!installedFonts)
-            CPdfFontFinder::Instance().UseOnlyFiles({});
-        const auto restore = qScopeGuard([] { CPdfFontFinder::Instance().UseInstalledFonts(); });
-
-        CPdfWriter w;
-        w.NewPage();
-        // Private use: no font has it. 24 point glyphs from (100, 700).
-        w.AddTextBlock(QStringLiteral("\uE000\uE000\uE000"), 100, 700, 2);
-        QCOMPARE(w.MissingCharacters().size(), size_t(1));
-        const QString path = Save(w, QStringLiteral("visible.pdf"));
-        GreyPage page;
-        RENDER_PAGE(path, 72, page);
-        // The first baseline lies 28.8 points below 700, at 92 - 71 from the top.
-        QVERIFY2(Ink(page, 100, 792 - 700 + 5, 200, 792 - 700 + 35) > 30, "the marks left no ink");
     }
 
     // An elided right-to-left title keeps its start (the right end) and

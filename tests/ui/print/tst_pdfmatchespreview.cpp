@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
@@ -15,12 +16,11 @@
 #include <cmath>
 
 // The PDF export draws a line of Arabic, Hebrew or Devanagari as the print
-// preview does: pdftoppm's rendering of the PDF and the preview's text
-// document painted on an image are compared by their ink (the box it fills,
-// and the two boxes' pictures, brought to one size, correlated). Nothing is
-// compared pixel for pixel: the two renderers hint and smooth differently.
-// Texts that the preview draws wrongly on purpose (reversed, unjoined, a
-// vowel sign after its consonant) show that the comparison tells them apart.
+// preview does, and never leaves a blank for a character no font has: pdftoppm's rendering of the PDF and the
+// preview's text document painted on an image are compared by their ink (the box it fills, and the two boxes'
+// pictures, brought to one size, correlated). Nothing is compared pixel for pixel: the two renderers hint and
+// smooth differently. Texts that the preview draws wrongly on purpose (reversed, unjoined, a vowel sign after
+// its consonant) show that the comparison tells them apart.
 namespace {
 
 constexpr int kDpi = 144;
@@ -114,7 +114,11 @@ class TestPdfMatchesPreview : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_canRender = !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
+    }
 
     void lineLooksAsInThePreview_data()
     {
@@ -161,7 +165,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, previewText);
         QFETCH(bool, alike);
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        if (!m_canRender)
             QSKIP("pdftoppm is not installed (scripts/setup-deps.sh --with-test-tools)");
         for (char32_t c : text.toUcs4()) {
             if (c > 0x7F && !CPdfFontFinder::Instance().FaceFor(c))
@@ -175,14 +179,7 @@ private slots:
         QString error;
         QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
         QVERIFY(writer.MissingCharacters().empty());
-        const QString root = m_dir.filePath(QStringLiteral("line"));
-        QProcess render;
-        render.start(QStringLiteral("pdftoppm"),
-                     {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(kDpi),
-                      QStringLiteral("-singlefile"), pdf, root});
-        QVERIFY(render.waitForFinished(60000));
-        QCOMPARE(render.exitCode(), 0);
-        const QImage page(root + QStringLiteral(".png"));
+        const QImage page = Render(pdf);
         QVERIFY(!page.isNull());
         const QImage preview = PreviewImage(previewText);
 
@@ -199,7 +196,49 @@ private slots:
         QVERIFY2((sameBox && correlation > kAlike) == alike, qPrintable(measured));
     }
 
+    // A character no installed font has leaves ink, a replacement mark,
+    // with the installed fonts and with none at all.
+    void replacementMarkIsInk_data()
+    {
+        QTest::addColumn<bool>("installedFonts");
+        QTest::newRow("installed fonts") << true;
+        QTest::newRow("no fonts at all") << false;
+    }
+
+    void replacementMarkIsInk()
+    {
+        QFETCH(bool, installedFonts);
+        if (!m_canRender)
+            QSKIP("pdftoppm is not installed (scripts/setup-deps.sh --with-test-tools)");
+        if (!installedFonts)
+            CPdfFontFinder::Instance().UseOnlyFiles({});
+        const auto restore = qScopeGuard([] { CPdfFontFinder::Instance().UseInstalledFonts(); });
+
+        CPdfWriter writer;
+        writer.NewPage();
+        writer.AddTextBlock(QStringLiteral("\uE000\uE000\uE000"), 50, 700, 2); // private use: no font has it
+        QCOMPARE(writer.MissingCharacters().size(), size_t(1));
+        const QString pdf = m_dir.filePath(QStringLiteral("mark.pdf"));
+        QVERIFY(writer.Save(pdf));
+        const QRect ink = InkBox(Render(pdf));
+        QVERIFY2(ink.width() > kEmPixels / 2 && ink.height() > kEmPixels / 4, "the marks left no ink");
+    }
+
 private:
+    // The first page at kDpi, as pdftoppm renders it.
+    QImage Render(const QString& pdf)
+    {
+        const QString root = pdf.chopped(4);
+        QProcess render;
+        render.start(QStringLiteral("pdftoppm"),
+                     {QStringLiteral("-png"), QStringLiteral("-r"), QString::number(kDpi),
+                      QStringLiteral("-singlefile"), pdf, root});
+        if (!render.waitForFinished(60000) || render.exitCode() != 0)
+            return QImage();
+        return QImage(root + QStringLiteral(".png"));
+    }
+
+    bool m_canRender = false;
     // Alike lines measure above 0.95 here, the wrong ones below 0.65.
     static constexpr double kAlike = 0.85;
     QTemporaryDir m_dir;
