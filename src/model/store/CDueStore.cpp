@@ -439,7 +439,7 @@ namespace {
 
 // What a list of due files' bytes held, for a message: each series once
 // with its count, each single due by its title.
-QString NameDues(const QList<QByteArray>& files)
+QString NameDues(const QList<QByteArray>& files, bool withCounts)
 {
     QStringList named;
     QHash<QString, int> seriesCount;
@@ -459,9 +459,13 @@ QString NameDues(const QList<QByteArray>& files)
         }
         ++seriesCount[r.m_strSeriesId];
     }
+    // A finished change names its series alone: the files it finished may
+    // be only the last of them.
     for (const QString& series : std::as_const(seriesOrder))
-        named.prepend(Texts::tr("the series \"%1\" (%n due(s))", nullptr, seriesCount.value(series))
-                          .arg(ShownText(seriesTitle.value(series), 40)));
+        named.prepend(withCounts
+                          ? Texts::tr("the series \"%1\" (%n due(s))", nullptr, seriesCount.value(series))
+                                .arg(ShownText(seriesTitle.value(series), 40))
+                          : Texts::tr("the series \"%1\"").arg(ShownText(seriesTitle.value(series), 40)));
     if (named.size() > 6) {
         const qsizetype more = named.size() - 5;
         named = named.mid(0, 5);
@@ -488,7 +492,7 @@ void Sweep(const QString& folder, QStringList& swept, QStringList& recovery, QSt
             else if (name.endsWith(".due"))
                 ++removed;
         }
-        QString what = NameDues(files);
+        QString what = NameDues(files, false);
         if (removed > 0)
             what += (what.isEmpty() ? QString() : QStringLiteral(", ")) +
                     Texts::tr("%n due(s) deleted", nullptr, removed);
@@ -497,7 +501,7 @@ void Sweep(const QString& folder, QStringList& swept, QStringList& recovery, QSt
         recovery << Texts::tr("A change that a crash interrupted was finished: %1.").arg(what);
     }
     if (!done.rolledBack.isEmpty()) {
-        QString what = NameDues(done.rolledBackData);
+        QString what = NameDues(done.rolledBackData, true);
         if (what.isEmpty())
             what = Texts::tr("%n unfinished file(s)", nullptr, int(done.rolledBack.size()));
         recovery << Texts::tr("A change that a crash interrupted was taken back, as if it had not begun: %1.")

@@ -157,7 +157,7 @@ int Check(const QString& dir)
     int whole = 0, partial = 0;
     for (auto it = series.cbegin(); it != series.cend(); ++it) {
         const QString title = it.value().first().m_strTitle;
-        const QString count = title.section(QStringLiteral(" of "), 1, 1).section(QLatin1Char(' '), 0, 0);
+        const QString count = title.section(QStringLiteral(" of "), -1, -1).section(QLatin1Char(' '), 0, 0);
         bool ok = count.toInt() == it.value().size();
         for (const DueRecord& r : it.value())
             ok = ok && r.m_strTitle == title;
