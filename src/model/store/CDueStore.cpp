@@ -21,6 +21,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 CDueStore theDueStore;
@@ -1412,11 +1413,21 @@ bool CDueStore::StillAsSeen(int slot, const DueRecord& ours, bool removal)
     change.base = mine;
     change.ours = ours;
     change.removal = removal;
+    // Our own write of it in this batch has not landed yet: nothing to check.
+    if (SaveFile::IsStaged(path))
+        return true;
     // By the file system's own bytes: a name need not be UTF-8.
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st;
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        return true; // not a file now: the write itself will say why
+    }
     if (fd < 0) {
-        if (errno != ENOENT)
-            return true; // unreadable now: the write itself will say why
+        // Unreadable now, or already gone when it was to go anyway: the
+        // write itself says why.
+        if (errno != ENOENT || removal)
+            return true;
         change.gone = true;
     } else {
         QByteArray bytes;

@@ -642,6 +642,13 @@ bool IsLeftOver(const QByteArray& fileName)
     return host == HostTag().toLatin1() && ProcessGone(pid);
 }
 
+bool IsStaged(const QByteArray& path)
+{
+    const State& s = t_state;
+    const auto it = s.byTarget.constFind(path);
+    return it != s.byTarget.constEnd() && !s.ops[it.value()].dropped;
+}
+
 void GuardFolder(const QByteArray& dir)
 {
     std::lock_guard<std::mutex> hold(g_guardedMutex);

@@ -71,6 +71,10 @@ using Done = std::function<void(Result result, const QString& why)>;
 [[nodiscard]] bool RemoveLocal(const QByteArray& path, QString* why, int* error = nullptr,
                                const Done& done = {});
 
+// True while the thread's open batch holds a write or removal of path that
+// has not landed yet.
+bool IsStaged(const QByteArray& path);
+
 // Commits that change files in dir take the folder's writers' lock
 // (FolderLock) for as long as they rename and remove. For data folders.
 void GuardFolder(const QByteArray& dir);

@@ -33,6 +33,7 @@ void CheckFolder(const QString& workDir, int* dues = nullptr)
     if (dues)
         *dues = theDueStore.GetCount();
     (void)theDueStore.TakeSweptFiles();
+    (void)theDueStore.TakeRecoveryNotes();
     theDueStore.SetFolder(DataFolder());
 }
 
@@ -174,6 +175,7 @@ void TestCrashSafety::killedAtTheCommitItself()
                       call, QString::number(nth)});
     QVERIFY(p.waitForFinished(60000));
     QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+    (void)theDueStore.TakeRecoveryNotes();
     theDueStore.SetFolder(DataFolder(dir.path()), true);
     theDueStore.LoadAll();
     const QStringList notes = theDueStore.TakeRecoveryNotes();
