@@ -505,58 +505,129 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+460"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+529"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
-    <message>
-        <location line="+65"/>
-        <source>%1: holds the same record identifier as %2, which is listed instead</source>
-        <translation>%1: trägt dieselbe Eintragskennung wie %2, das stattdessen aufgeführt wird</translation>
+    <message numerus="yes">
+        <location line="-62"/>
+        <source>the series &quot;%1&quot; (%n due(s))</source>
+        <translation>
+            <numerusform>die Serie „%1“ (%n Fälligkeit)</numerusform>
+            <numerusform>die Serie „%1“ (%n Fälligkeiten)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+59"/>
-        <location line="+152"/>
-        <location line="+102"/>
+        <location line="+2"/>
+        <source>the series &quot;%1&quot;</source>
+        <translation>die Serie „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n weitere</numerusform>
+            <numerusform>%n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>%n due(s) deleted</source>
+        <translation>
+            <numerusform>%n Fälligkeit gelöscht</numerusform>
+            <numerusform>%n Fälligkeiten gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A change that a crash interrupted was finished: %1.</source>
+        <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zu Ende geführt: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n unfinished file(s)</source>
+        <translation>
+            <numerusform>%n unfertige Datei</numerusform>
+            <numerusform>%n unfertige Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
+        <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zurückgenommen, als hätte sie nie begonnen: %1.</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>%1: a conflicting version of the due in %2 (both hold the same record identifier); %2 is listed until the conflict is resolved</source>
+        <translation>%1: eine abweichende Fassung der Fälligkeit in %2 (beide tragen dieselbe Kennung); angezeigt wird %2, bis der Konflikt gelöst ist</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <location line="+164"/>
+        <location line="+87"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gespeichert werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-246"/>
+        <location line="+155"/>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="-142"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+166"/>
+        <location line="+172"/>
         <location line="+12"/>
-        <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-157"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+293"/>
+        <location line="+283"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gelöscht werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+206"/>
+        <location line="+17"/>
+        <location line="+241"/>
         <source>Could not delete %1: %2</source>
         <translation>%1 konnte nicht gelöscht werden: %2</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-225"/>
         <source>the file no longer exists</source>
         <translation>die Datei existiert nicht mehr</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+431"/>
+        <source>Did not change &quot;%1&quot;: another program removed its file %2 since it was read; nothing was written.</source>
+        <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 entfernt, seit sie gelesen wurde; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Did not change &quot;%1&quot;: another program changed its file %2 since it was read; nothing was written over that change.</source>
+        <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 geändert, seit sie gelesen wurde; diese Änderung wurde nicht überschrieben.</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>„%1“ (%2) konnte nicht gelöscht werden: %3</translation>
     </message>
@@ -608,7 +679,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+76"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -1060,11 +1131,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location line="+414"/>
         <source>Due Date</source>
         <translation>Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-414"/>
         <source>Due Date </source>
         <translation>Fälligkeitsdatum </translation>
     </message>
@@ -1099,7 +1171,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+84"/>
+        <location line="+80"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -1119,8 +1191,121 @@ Version %1.%2</translation>
             <numerusform>%n Fälligkeitsdateien konnten nicht gelesen werden und wurden unverändert gelassen:</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+15"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paid</source>
+        <translation>Bezahlt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: “%2” there, “%3” in your change</source>
+        <translation>%1: dort „%2“, in Ihrer Änderung „%3“</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Another program deleted “%1” (%2) since it was shown here.</source>
+        <translation>Ein anderes Programm hat „%1“ (%2) gelöscht, seit es hier angezeigt wurde.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+2"/>
+        <source>Another program deleted %n of these dues since they were shown here.</source>
+        <translation>
+            <numerusform>Ein anderes Programm hat %n dieser Fälligkeiten gelöscht, seit sie hier angezeigt wurden.</numerusform>
+            <numerusform>Ein anderes Programm hat %n dieser Fälligkeiten gelöscht, seit sie hier angezeigt wurden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep It With My Change</source>
+        <translation>Mit meiner Änderung behalten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave It Deleted</source>
+        <translation>Gelöscht lassen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program changed “%1” (%2) since it was shown here. Your change was not written over theirs.</source>
+        <translation>Ein anderes Programm hat „%1“ (%2) geändert, seit es hier angezeigt wurde. Ihre Änderung hat die andere nicht überschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Another program changed %n of these dues since they were shown here. Your change was not written over theirs.</source>
+        <translation>
+            <numerusform>Ein anderes Programm hat %n dieser Fälligkeiten geändert, seit sie hier angezeigt wurden. Ihre Änderung hat die andere nicht überschrieben.</numerusform>
+            <numerusform>Ein anderes Programm hat %n dieser Fälligkeiten geändert, seit sie hier angezeigt wurden. Ihre Änderung hat die andere nicht überschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Changed there:</source>
+        <translation>Dort geändert:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed by you:</source>
+        <translation>Von Ihnen geändert:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply My Change on Top</source>
+        <translation>Meine Änderung darüber anwenden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete It Anyway</source>
+        <translation>Trotzdem löschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep Theirs</source>
+        <translation>Die andere behalten</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+32"/>
         <source>%n changes could not be written:</source>
         <translation>
             <numerusform>%n Änderung konnte nicht geschrieben werden:</numerusform>
@@ -1287,6 +1472,14 @@ Version %1.%2</translation>
         <location line="+9"/>
         <source>ProjectToolBar</source>
         <translation>Symbolleiste</translation>
+    </message>
+</context>
+<context>
+    <name>CNotesPage</name>
+    <message>
+        <location filename="../src/ui/editor/CNotesPage.cpp" line="+44"/>
+        <source>These notes cannot be kept: %1.</source>
+        <translation>Diese Notizen können nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -2429,7 +2622,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+50"/>
+        <location filename="../src/app/CommandLine.cpp" line="+51"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -2456,12 +2649,12 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+235"/>
+        <location line="+236"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="-293"/>
+        <location line="-294"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
@@ -2477,12 +2670,12 @@ Version %1.%2</translation>
         <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+22"/>
         <source>skipped %1</source>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-189"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2497,12 +2690,12 @@ Version %1.%2</translation>
         <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+230"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 liegt vor --from %2</translation>
     </message>
     <message>
-        <location line="-206"/>
+        <location line="-207"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>unbekanntes Exportformat „%1“</translation>
     </message>
@@ -2562,7 +2755,7 @@ Version %1.%2</translation>
         <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+22"/>
         <source>removed a leftover file of an earlier save that was interrupted: %1</source>
         <translation>ein Rest eines früher unterbrochenen Speicherns wurde entfernt: %1</translation>
     </message>
@@ -2575,7 +2768,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+59"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Die Fälligkeiten eines Monats ausgeben, je eine durch Tabulatoren getrennte Zeile, danach ihre Summen</translation>
     </message>
@@ -2938,9 +3131,9 @@ Version %1.%2</translation>
         <translation>Die %1 Fälligkeiten der Serie werden geändert …</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Only %1 of the %2 dues of the series were changed; the others are as they were:</source>
-        <translation>Nur %1 der %2 Fälligkeiten der Serie wurden geändert; die übrigen sind wie zuvor:</translation>
+        <location line="+9"/>
+        <source>The %1 dues of the series could not be changed, so all of them are as they were:</source>
+        <translation>Die %1 Fälligkeiten der Serie konnten nicht geändert werden; alle sind geblieben, wie sie waren:</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2979,7 +3172,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFile</name>
     <message>
-        <location filename="../src/model/store/DueFile.cpp" line="+89"/>
+        <location filename="../src/model/store/DueFile.cpp" line="+91"/>
         <source>the file ends early</source>
         <translation>die Datei endet zu früh</translation>
     </message>
@@ -3021,6 +3214,31 @@ Version %1.%2</translation>
         <location line="+28"/>
         <source>the amount is not a number</source>
         <translation>der Betrag ist keine Zahl</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the %1 field is too long: a due holds at most %2 in all</source>
+        <translation>das Feld %1 ist zu lang: Eine Fälligkeit fasst insgesamt höchstens %2</translation>
     </message>
 </context>
 <context>
@@ -3129,35 +3347,24 @@ Version %1.%2</translation>
 <context>
     <name>FolderLock</name>
     <message>
-        <location filename="../src/model/store/FolderLock.cpp" line="+67"/>
-        <source>No data folder is chosen.</source>
-        <translation>Es ist kein Datenordner gewählt.</translation>
+        <location filename="../src/model/store/FolderLock.cpp" line="+44"/>
+        <location line="+25"/>
+        <source>The data folder %1 cannot be locked for writing: %2</source>
+        <translation>Der Datenordner %1 kann nicht zum Schreiben gesperrt werden: %2</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>another program</source>
-        <translation>ein anderes Programm</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.</source>
-        <translation>Der Datenordner %1 wird von %2 verwendet (Prozess %3 auf %4). Schließen Sie ihn dort und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The data folder %1 is in use by another program. Close it there and try again.</source>
-        <translation>Der Datenordner %1 wird von einem anderen Programm verwendet. Schließen Sie ihn dort und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The data folder %1 cannot be locked for writing: %2 cannot be created.</source>
-        <translation>Der Datenordner %1 kann nicht zum Schreiben gesperrt werden: %2 kann nicht angelegt werden.</translation>
+    <message numerus="yes">
+        <location line="-4"/>
+        <source>The data folder %1 is being written by another program for longer than %n second(s). Try again when it has finished.</source>
+        <translation>
+            <numerusform>Ein anderes Programm schreibt seit mehr als %n Sekunde in den Datenordner %1. Versuchen Sie es erneut, wenn es fertig ist.</numerusform>
+            <numerusform>Ein anderes Programm schreibt seit mehr als %n Sekunden in den Datenordner %1. Versuchen Sie es erneut, wenn es fertig ist.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+124"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+123"/>
         <source>unknown argument: %1</source>
         <translation>unbekanntes Argument: %1</translation>
     </message>
@@ -3456,7 +3663,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>Prompt</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/Prompt.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/Prompt.cpp" line="+47"/>
         <source>%n item(s) in all; see the details.</source>
         <translation>
             <numerusform>Insgesamt %n Eintrag; siehe Details.</numerusform>
@@ -4052,7 +4259,27 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/model/store/SaveFile.cpp" line="+466"/>
+        <location filename="../src/model/store/SaveFile.cpp" line="+512"/>
+        <source>another program kept the folder locked for writing too long</source>
+        <translation>ein anderes Programm hielt den Ordner zu lange zum Schreiben gesperrt</translation>
+    </message>
+    <message>
+        <location line="+183"/>
+        <source>%1: a change that was interrupted could not be finished: %2</source>
+        <translation>%1: eine unterbrochene Änderung konnte nicht zu Ende geführt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
+        <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 could not be synced: %2</source>
+        <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <location line="+136"/>
         <source>another file took the name meanwhile</source>
         <translation>eine andere Datei hat den Namen inzwischen belegt</translation>
     </message>
@@ -4117,7 +4344,7 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+54"/>
         <source>no due with the identifier %1</source>
         <translation>keine Fälligkeit mit der Kennung %1</translation>
     </message>
@@ -4167,7 +4394,7 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>--until liegt vor dem ersten Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+69"/>
         <source>text (the default) or json</source>
         <translation>text (Vorgabe) oder json</translation>
     </message>
@@ -4312,7 +4539,7 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>die Wiederholungsoptionen ergeben mehr als %1 Fälligkeiten</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+66"/>
         <source>%1 does not belong to a series</source>
         <translation>%1 gehört zu keiner Serie</translation>
     </message>

@@ -505,58 +505,129 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+460"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+529"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
-    <message>
-        <location line="+65"/>
-        <source>%1: holds the same record identifier as %2, which is listed instead</source>
-        <translation>%1&#xa0;: porte le même identifiant d&apos;enregistrement que %2, qui est affiché à sa place</translation>
+    <message numerus="yes">
+        <location line="-62"/>
+        <source>the series &quot;%1&quot; (%n due(s))</source>
+        <translation>
+            <numerusform>la série « %1 » (%n échéance)</numerusform>
+            <numerusform>la série « %1 » (%n échéances)</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+59"/>
-        <location line="+152"/>
-        <location line="+102"/>
+        <location line="+2"/>
+        <source>the series &quot;%1&quot;</source>
+        <translation>la série « %1 »</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n autre</numerusform>
+            <numerusform>%n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>%n due(s) deleted</source>
+        <translation>
+            <numerusform>%n échéance supprimée</numerusform>
+            <numerusform>%n échéances supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A change that a crash interrupted was finished: %1.</source>
+        <translation>Une modification interrompue par un plantage a été menée à son terme : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n unfinished file(s)</source>
+        <translation>
+            <numerusform>%n fichier inachevé</numerusform>
+            <numerusform>%n fichiers inachevés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
+        <translation>Une modification interrompue par un plantage a été annulée, comme si elle n’avait pas commencé : %1.</translation>
+    </message>
+    <message>
+        <location line="+87"/>
+        <source>%1: a conflicting version of the due in %2 (both hold the same record identifier); %2 is listed until the conflict is resolved</source>
+        <translation>%1 : une version divergente de l’échéance de %2 (les deux portent le même identifiant) ; %2 est affiché jusqu’à ce que le conflit soit résolu</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <location line="+164"/>
+        <location line="+87"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-246"/>
+        <location line="+155"/>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <location line="-142"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+166"/>
+        <location line="+172"/>
         <location line="+12"/>
-        <location line="+41"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-157"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+293"/>
+        <location line="+283"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+206"/>
+        <location line="+17"/>
+        <location line="+241"/>
         <source>Could not delete %1: %2</source>
         <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-201"/>
+        <location line="-225"/>
         <source>the file no longer exists</source>
         <translation>le fichier n&apos;existe plus</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+431"/>
+        <source>Did not change &quot;%1&quot;: another program removed its file %2 since it was read; nothing was written.</source>
+        <translation>« %1 » n’a pas été modifié : un autre programme a supprimé son fichier %2 depuis sa lecture ; rien n’a été écrit.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Did not change &quot;%1&quot;: another program changed its file %2 since it was read; nothing was written over that change.</source>
+        <translation>« %1 » n’a pas été modifié : un autre programme a modifié son fichier %2 depuis sa lecture ; cette modification n’a pas été écrasée.</translation>
+    </message>
+    <message>
+        <location line="-437"/>
+        <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;: %3</translation>
     </message>
@@ -608,7 +679,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+76"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -1060,11 +1131,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
+        <location line="+414"/>
         <source>Due Date</source>
         <translation>Date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-414"/>
         <source>Due Date </source>
         <translation>Date d&apos;échéance </translation>
     </message>
@@ -1099,7 +1171,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+84"/>
+        <location line="+80"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -1119,8 +1191,121 @@ Version %1.%2</translation>
             <numerusform>%n fichiers d&apos;échéance n&apos;ont pas pu être lus et ont été laissés tels quels&#xa0;:</numerusform>
         </translation>
     </message>
+    <message>
+        <location line="+15"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Paid</source>
+        <translation>Payée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <location line="+1"/>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <location line="+1"/>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: “%2” there, “%3” in your change</source>
+        <translation>%1 : « %2 » là-bas, « %3 » dans votre modification</translation>
+    </message>
+    <message>
+        <location line="+46"/>
+        <source>Another program deleted “%1” (%2) since it was shown here.</source>
+        <translation>Un autre programme a supprimé « %1 » (%2) depuis son affichage ici.</translation>
+    </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+2"/>
+        <source>Another program deleted %n of these dues since they were shown here.</source>
+        <translation>
+            <numerusform>Un autre programme a supprimé %n de ces échéances depuis leur affichage ici.</numerusform>
+            <numerusform>Un autre programme a supprimé %n de ces échéances depuis leur affichage ici.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep It With My Change</source>
+        <translation>La garder avec ma modification</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave It Deleted</source>
+        <translation>La laisser supprimée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Another program changed “%1” (%2) since it was shown here. Your change was not written over theirs.</source>
+        <translation>Un autre programme a modifié « %1 » (%2) depuis son affichage ici. Votre modification n’a pas écrasé la sienne.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Another program changed %n of these dues since they were shown here. Your change was not written over theirs.</source>
+        <translation>
+            <numerusform>Un autre programme a modifié %n de ces échéances depuis leur affichage ici. Votre modification n’a pas écrasé la sienne.</numerusform>
+            <numerusform>Un autre programme a modifié %n de ces échéances depuis leur affichage ici. Votre modification n’a pas écrasé la sienne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Changed there:</source>
+        <translation>Modifié là-bas :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Changed by you:</source>
+        <translation>Modifié par vous :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apply My Change on Top</source>
+        <translation>Appliquer ma modification par-dessus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete It Anyway</source>
+        <translation>Supprimer quand même</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep Theirs</source>
+        <translation>Garder l’autre version</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+32"/>
         <source>%n changes could not be written:</source>
         <translation>
             <numerusform>%n modification n&apos;a pas pu être écrite&#xa0;:</numerusform>
@@ -1290,6 +1475,14 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CNotesPage</name>
+    <message>
+        <location filename="../src/ui/editor/CNotesPage.cpp" line="+44"/>
+        <source>These notes cannot be kept: %1.</source>
+        <translation>Ces notes ne peuvent pas être gardées : %1.</translation>
+    </message>
+</context>
+<context>
     <name>COutlookView</name>
     <message>
         <location filename="../src/ui/frame/COutlookView.cpp" line="+27"/>
@@ -1437,8 +1630,8 @@ Version %1.%2</translation>
         <location line="+6"/>
         <source>&quot;%1&quot; shows a replacement mark for %n character(s) that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</source>
         <translation>
-            <numerusform>« %1 » affiche un signe de remplacement pour %n caractère qu’aucune police installée ne contient : %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
-            <numerusform>« %1 » affiche un signe de remplacement pour %n caractères qu’aucune police installée ne contient : %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» affiche un signe de remplacement pour %n caractère qu’aucune police installée ne contient&#xa0;: %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» affiche un signe de remplacement pour %n caractères qu’aucune police installée ne contient&#xa0;: %2. L’installation de fonts-noto-core, fonts-noto-cjk et fonts-symbola ajoute des polices pour la plupart des écritures et pour les émojis.</numerusform>
         </translation>
     </message>
 </context>
@@ -2429,7 +2622,7 @@ Version %1.%2</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+50"/>
+        <location filename="../src/app/CommandLine.cpp" line="+51"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -2456,12 +2649,12 @@ Version %1.%2</translation>
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+235"/>
+        <location line="+236"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="-293"/>
+        <location line="-294"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
@@ -2477,12 +2670,12 @@ Version %1.%2</translation>
         <translation>dossier de travail illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+22"/>
         <source>skipped %1</source>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-196"/>
+        <location line="-189"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2497,12 +2690,12 @@ Version %1.%2</translation>
         <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
     </message>
     <message>
-        <location line="+229"/>
+        <location line="+230"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 est avant --from %2</translation>
     </message>
     <message>
-        <location line="-206"/>
+        <location line="-207"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -2562,7 +2755,7 @@ Version %1.%2</translation>
         <translation>impossible de créer le dossier de données %1</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+22"/>
         <source>removed a leftover file of an earlier save that was interrupted: %1</source>
         <translation>un reste d’un enregistrement interrompu a été supprimé&#xa0;: %1</translation>
     </message>
@@ -2575,7 +2768,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+59"/>
         <source>Print the dues of one month, one tab-separated line each, then their sums</source>
         <translation>Afficher les échéances d&apos;un mois, une ligne séparée par des tabulations chacune, puis leurs sommes</translation>
     </message>
@@ -2938,9 +3131,9 @@ Version %1.%2</translation>
         <translation>Modification des %1 échéances de la série…</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>Only %1 of the %2 dues of the series were changed; the others are as they were:</source>
-        <translation>Seules %1 des %2 échéances de la série ont été modifiées&#xa0;; les autres sont restées telles quelles&#xa0;:</translation>
+        <location line="+9"/>
+        <source>The %1 dues of the series could not be changed, so all of them are as they were:</source>
+        <translation>Les %1 échéances de la série n’ont pas pu être modifiées ; toutes sont restées telles quelles :</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -2979,7 +3172,7 @@ Version %1.%2</translation>
 <context>
     <name>DueFile</name>
     <message>
-        <location filename="../src/model/store/DueFile.cpp" line="+89"/>
+        <location filename="../src/model/store/DueFile.cpp" line="+91"/>
         <source>the file ends early</source>
         <translation>le fichier se termine trop tôt</translation>
     </message>
@@ -3021,6 +3214,31 @@ Version %1.%2</translation>
         <location line="+28"/>
         <source>the amount is not a number</source>
         <translation>le montant n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the %1 field is too long: a due holds at most %2 in all</source>
+        <translation>le champ %1 est trop long : une échéance contient au plus %2 en tout</translation>
     </message>
 </context>
 <context>
@@ -3129,35 +3347,24 @@ Version %1.%2</translation>
 <context>
     <name>FolderLock</name>
     <message>
-        <location filename="../src/model/store/FolderLock.cpp" line="+67"/>
-        <source>No data folder is chosen.</source>
-        <translation>Aucun dossier de données n&apos;est choisi.</translation>
+        <location filename="../src/model/store/FolderLock.cpp" line="+44"/>
+        <location line="+25"/>
+        <source>The data folder %1 cannot be locked for writing: %2</source>
+        <translation>Le dossier de données %1 ne peut pas être verrouillé pour l’écriture : %2</translation>
     </message>
-    <message>
-        <location line="+15"/>
-        <source>another program</source>
-        <translation>un autre programme</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>The data folder %1 is in use by %2 (process %3 on %4). Close it there and try again.</source>
-        <translation>Le dossier de données %1 est utilisé par %2 (processus %3 sur %4). Fermez-le là-bas et réessayez.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>The data folder %1 is in use by another program. Close it there and try again.</source>
-        <translation>Le dossier de données %1 est utilisé par un autre programme. Fermez-le là-bas et réessayez.</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>The data folder %1 cannot be locked for writing: %2 cannot be created.</source>
-        <translation>Le dossier de données %1 ne peut pas être verrouillé en écriture&#xa0;: %2 ne peut pas être créé.</translation>
+    <message numerus="yes">
+        <location line="-4"/>
+        <source>The data folder %1 is being written by another program for longer than %n second(s). Try again when it has finished.</source>
+        <translation>
+            <numerusform>Un autre programme écrit dans le dossier de données %1 depuis plus de %n seconde. Réessayez quand il aura terminé.</numerusform>
+            <numerusform>Un autre programme écrit dans le dossier de données %1 depuis plus de %n secondes. Réessayez quand il aura terminé.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+124"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+123"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu&#xa0;: %1</translation>
     </message>
@@ -3456,7 +3663,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>Prompt</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/Prompt.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/Prompt.cpp" line="+47"/>
         <source>%n item(s) in all; see the details.</source>
         <translation>
             <numerusform>%n élément en tout&#xa0;; voir les détails.</numerusform>
@@ -4052,7 +4259,27 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/model/store/SaveFile.cpp" line="+466"/>
+        <location filename="../src/model/store/SaveFile.cpp" line="+512"/>
+        <source>another program kept the folder locked for writing too long</source>
+        <translation>un autre programme a gardé le dossier verrouillé trop longtemps</translation>
+    </message>
+    <message>
+        <location line="+183"/>
+        <source>%1: a change that was interrupted could not be finished: %2</source>
+        <translation>%1 : une modification interrompue n’a pas pu être menée à son terme : %2</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
+        <translation>%1 : un reste d’un enregistrement interrompu qui n’a pas pu être supprimé : %2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 could not be synced: %2</source>
+        <translation>%1 n’a pas pu être écrit sur le disque : %2</translation>
+    </message>
+    <message>
+        <location line="+136"/>
         <source>another file took the name meanwhile</source>
         <translation>un autre fichier a pris ce nom entre-temps</translation>
     </message>
@@ -4117,7 +4344,7 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>Le dossier de travail qui contient les échéances</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+54"/>
         <source>no due with the identifier %1</source>
         <translation>aucune échéance avec l&apos;identifiant %1</translation>
     </message>
@@ -4167,7 +4394,7 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>--until est avant la première date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+69"/>
         <source>text (the default) or json</source>
         <translation>text (par défaut) ou json</translation>
     </message>
@@ -4312,7 +4539,7 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>les options de répétition donnent plus de %1 échéances</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+66"/>
         <source>%1 does not belong to a series</source>
         <translation>%1 n&apos;appartient à aucune série</translation>
     </message>
