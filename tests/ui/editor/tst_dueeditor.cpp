@@ -61,11 +61,17 @@ void OnNextModal(std::function<void(QWidget*)> step)
     timer->start();
 }
 
-// Due files and the pending files of placeholders not finished yet.
+// Due files, and the placeholders of a series not finished yet (kept in
+// memory only: a folder must never hold one).
 QStringList DueFiles()
 {
-    return QDir(theDueStore.Folder().Path())
-        .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files);
+    QStringList names = QDir(theDueStore.Folder().Path())
+                            .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files);
+    theDueStore.ForEachBrief([&](const DueBrief& brief) {
+        if (brief.placeholder)
+            names << QStringLiteral("placeholder ") + brief.recId;
+    });
+    return names;
 }
 
 QList<DueRecord> AllDues()

@@ -32,10 +32,14 @@ template <typename T> T* Child(QWidget& w, const char* name)
 
 int DueFileCount()
 {
-    // Due files and the pending files of placeholders not finished yet.
+    // Due files, and the placeholders of a series not finished yet (kept in
+    // memory only: a folder must never hold one).
+    int placeholders = 0;
+    theDueStore.ForEachBrief([&](const DueBrief& brief) { placeholders += brief.placeholder ? 1 : 0; });
     return int(QDir(theDueStore.Folder().Path())
                    .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files)
-                   .size());
+                   .size()) +
+           placeholders;
 }
 } // namespace
 
