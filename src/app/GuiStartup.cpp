@@ -221,8 +221,8 @@ void InitDesktop()
 bool HandOverToRunningWindow(const Options& options)
 {
     auto single = std::make_unique<SingleWindow>(QDBusConnection::sessionBus());
-    if (single->Claim(options.fixedWorkDir ? options.workDir : QString(), options.tray, options.activationToken) ==
-        SingleWindow::Outcome::HandedOver) {
+    if (single->Claim(options.fixedWorkDir ? options.workDir : QString(), options.tray,
+                      options.activationToken) == SingleWindow::Outcome::HandedOver) {
         TheWarmUp().End(); // released unused: the thread only finishes reading the font configuration
         return true;
     }
@@ -243,7 +243,7 @@ int Run(const Options& options)
         TheSingleWindow()->Serve(frame.get());
     const int status = QApplication::exec();
     TheSingleWindow().reset(); // a start from now on opens a window of its own
-    TheWarmUp().End(); // long done: the thread is only waited for while the application is there
+    TheWarmUp().End();         // long done: the thread is only waited for while the application is there
     // The working directory is kept for the next start (not when it was given,
     // nor a folder a later start switched the window to).
     if (!options.fixedWorkDir && !frame->IsOneOffFolder())

@@ -15,7 +15,7 @@ struct Options
 {
     bool fixedWorkDir = false; // --workdir DIR: the stored folder is neither read nor written
     QString workDir;
-    bool tray = false; // --tray: start hidden in the notification area (shown where none comes up)
+    bool tray = false;       // --tray: start hidden in the notification area (shown where none comes up)
     QString activationToken; // the desktop's permission to take the focus, from the environment
 };
 

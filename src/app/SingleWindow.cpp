@@ -1,7 +1,6 @@
 #include "app/SingleWindow.h"
 
 #include "app/InstallLayout.h"
-#include "ui/frame/CMainFrame.h"
 
 #include <QApplication>
 #include <QDBusMessage>

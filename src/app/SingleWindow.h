@@ -1,11 +1,11 @@
 #pragma once
 
+#include "ui/frame/CMainFrame.h"
+
 #include <QDBusConnection>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-class CMainFrame;
 
 // One window per user session. The first start owns a name on the session
 // bus and answers there; a later start hands itself over to it and ends, so
@@ -23,7 +23,8 @@ public:
     // How long a start waits for the running window to take it over.
     static constexpr int kHandOverWaitMs = 10000;
 
-    enum class Outcome {
+    enum class Outcome
+    {
         First,      // this start owns the name: it opens the window and answers later starts
         HandedOver, // a running window took this start: end it
         Alone,      // no bus, or none to ask: open the window as without one

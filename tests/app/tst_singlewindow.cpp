@@ -112,8 +112,10 @@ private slots:
         QTest::addColumn<QString>("folder"); // the window's afterwards
         const int yes = QMessageBox::Yes;
         const int no = QMessageBox::No;
-        QTest::newRow("from the launcher: out of the tray") << QStringList() << "tray" << yes << true << false << "first";
-        QTest::newRow("minimised: restored") << QStringList() << "minimised" << yes << true << false << "first";
+        QTest::newRow("from the launcher: out of the tray")
+            << QStringList() << "tray" << yes << true << false << "first";
+        QTest::newRow("minimised: restored")
+            << QStringList() << "minimised" << yes << true << false << "first";
         QTest::newRow("same folder: no question")
             << QStringList{"--workdir", "@/first"} << "tray" << yes << true << false << "first";
         QTest::newRow("same folder through a link: no question")
@@ -122,7 +124,8 @@ private slots:
             << QStringList{"--workdir", "@/other"} << "behind" << yes << true << true << "other";
         QTest::newRow("another folder, no: stays")
             << QStringList{"--workdir", "@/other"} << "tray" << no << true << true << "first";
-        QTest::newRow("login start: nothing happens") << QStringList{"--tray"} << "tray" << yes << false << false << "first";
+        QTest::newRow("login start: nothing happens")
+            << QStringList{"--tray"} << "tray" << yes << false << false << "first";
         QTest::newRow("login start on another folder: nothing happens")
             << QStringList{"--tray", "--workdir", "@/other"} << "tray" << yes << false << false << "first";
     }
@@ -200,8 +203,9 @@ private slots:
     {
         const QString own = m_dir->path() + QStringLiteral("/own");
         QVERIFY(QDir().mkpath(own));
-        QProcess* second = StartAgain({QStringLiteral("--workdir"), own},
-                                      QStringLiteral("unix:path=") + m_dir->path() + QStringLiteral("/no-bus"));
+        QProcess* second =
+            StartAgain({QStringLiteral("--workdir"), own},
+                       QStringLiteral("unix:path=") + m_dir->path() + QStringLiteral("/no-bus"));
         const auto stop = qScopeGuard([second] {
             second->kill();
             second->waitForFinished(5000);
@@ -219,11 +223,13 @@ private slots:
         m_single.reset(); // the name is free
         QDBusConnection holder =
             QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("silent owner"));
-        const auto disconnect = qScopeGuard(
-            [] { QDBusConnection::disconnectFromBus(QStringLiteral("silent owner")); });
+        const auto disconnect =
+            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("silent owner")); });
         QVERIFY(holder.registerService(SingleWindow::ServiceName()));
-        QDBusConnection start = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("start"));
-        const auto disconnectStart = qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("start")); });
+        QDBusConnection start =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("start"));
+        const auto disconnectStart =
+            qScopeGuard([] { QDBusConnection::disconnectFromBus(QStringLiteral("start")); });
         SingleWindow late(start);
         QCOMPARE(late.Claim({}, false, {}), SingleWindow::Outcome::Alone);
         // Once the owner is gone, the name is taken over.

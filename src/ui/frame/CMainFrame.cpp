@@ -1176,14 +1176,17 @@ void CMainFrame::AskToSwitchFolder()
     if (SameFolder(asked, current))
         return;
     if (!QFileInfo(asked).isDir()) {
-        Prompt::Message(this, tr("Tallyvane was started for the working directory %1, which is no longer there.")
-                                  .arg(QDir::toNativeSeparators(asked)));
+        Prompt::Message(this,
+                        tr("Tallyvane was started for the working directory %1, which is no longer there.")
+                            .arg(QDir::toNativeSeparators(asked)));
         return;
     }
-    const QString text = tr("Tallyvane was started for the working directory %1, while this window shows %2.\n\n"
-                            "Switch this window to %1? The working directory set for the next start stays as it is.")
-                             .arg(QDir::toNativeSeparators(asked), QDir::toNativeSeparators(current));
-    if (Prompt::Question(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) != QMessageBox::Yes)
+    const QString text =
+        tr("Tallyvane was started for the working directory %1, while this window shows %2.\n\n"
+           "Switch this window to %1? The working directory set for the next start stays as it is.")
+            .arg(QDir::toNativeSeparators(asked), QDir::toNativeSeparators(current));
+    if (Prompt::Question(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) !=
+        QMessageBox::Yes)
         return;
     FolderWatchHold hold(m_watcher);
     SwitchToFolder(asked, false);
