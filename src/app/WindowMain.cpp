@@ -24,9 +24,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
         return 2;
     }
-    // Read before the platform takes it out of the environment: it goes to
-    // the running window when this start is handed over.
+    // The desktop's permission to take the focus (Wayland's token, or the
+    // X11 startup identifier with the time of the user's click), read before
+    // the platform takes it out of the environment: it goes to the running
+    // window when this start is handed over.
     options.activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (options.activationToken.isEmpty())
+        options.activationToken = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     GuiStartup::BeginWarmUp();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));

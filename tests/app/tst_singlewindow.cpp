@@ -8,6 +8,7 @@
 #include "app/SingleWindow.h"
 #include "model/store/CDueStore.h"
 #include "ui/frame/CMainFrame.h"
+#include "ui/frame/WindowFocus.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
 #include "ui/reminders/CTrayIcon.h"
@@ -239,6 +240,28 @@ private slots:
         QVERIFY(start.interface()->serviceOwner(SingleWindow::ServiceName()).value() == start.baseService());
         SingleWindow unconnected{QDBusConnection(QStringLiteral("never connected"))};
         QCOMPARE(unconnected.Claim({}, false, {}), SingleWindow::Outcome::Alone);
+    }
+
+    // The time of the click that started the program, from the launcher's
+    // startup identifier: what an X11 window manager weighs a focus request by.
+    void startupTime_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<quint32>("time");
+        QTest::newRow("launcher's identifier") << "launcher/tallyvane/4711-0-host_TIME123456" << 123456u;
+        QTest::newRow("largest time") << "x_TIME4294967295" << 4294967295u;
+        QTest::newRow("past 32 bits") << "x_TIME4294967296" << 0u;
+        QTest::newRow("no time") << "host;1700000000;42" << 0u;
+        QTest::newRow("time not at the end") << "x_TIME12_more" << 0u;
+        QTest::newRow("no digits") << "x_TIME" << 0u;
+        QTest::newRow("Wayland token") << "a1b2c3d4-e5f6" << 0u;
+    }
+
+    void startupTime()
+    {
+        QFETCH(QString, id);
+        QFETCH(quint32, time);
+        QCOMPARE(WindowFocus::StartupTime(id), time);
     }
 };
 

@@ -28,6 +28,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/frame/HelpFile.h"
+#include "ui/frame/WindowFocus.h"
 #include "ui/images/DrawnImages.h"
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
@@ -1118,20 +1119,14 @@ void CMainFrame::ShowAsPlaced()
 void CMainFrame::BringToFront(const QString& activationToken)
 {
     ShowAsPlaced();
-    // An open dialog stays in front of the window it belongs to.
-    QWidget* front = QApplication::activeModalWidget();
-    if (!front || front->window() == this)
-        front = this;
     raise();
-    front->raise();
-    // Under Wayland only a token the compositor gave out lets a window take
-    // the focus; Qt reads it from the environment when it asks for the focus.
-    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (wayland && !activationToken.isEmpty())
-        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
-    front->activateWindow();
-    if (wayland) // used once, never passed on to programs started later
-        qunsetenv("XDG_ACTIVATION_TOKEN");
+    // An open dialog stays in front of the window it belongs to, and takes the focus.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front)
+        front->raise();
+    else
+        front = this;
+    WindowFocus::Take(front, activationToken);
 }
 
 void CMainFrame::AnswerSecondStart(const QString& workDir, const QString& activationToken)
