@@ -1,6 +1,7 @@
 #include "app/SingleWindow.h"
 
 #include "app/InstallLayout.h"
+#include "ui/frame/WindowFocus.h"
 
 #include <QApplication>
 #include <QDBusMessage>
@@ -69,7 +70,7 @@ void SingleWindow::Activate(const QString& workDir, bool tray, const QString& ac
         } else if (QWidget* dialog = QApplication::activeModalWidget()) {
             // Still starting (the working directory is being chosen): that dialog comes forward.
             dialog->raise();
-            dialog->activateWindow();
+            WindowFocus::Take(dialog, activationToken);
         }
     });
 }
