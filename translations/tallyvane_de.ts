@@ -679,7 +679,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+79"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -1131,12 +1131,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
-        <location line="+414"/>
+        <location line="+422"/>
         <source>Due Date</source>
         <translation>Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="-414"/>
+        <location line="-422"/>
         <source>Due Date </source>
         <translation>Fälligkeitsdatum </translation>
     </message>
@@ -1171,7 +1171,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+80"/>
+        <location line="+88"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -1321,6 +1321,20 @@ Version %1.%2</translation>
         <location line="+87"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Tallyvane was started for the working directory %1, which is no longer there.</source>
+        <translation>Tallyvane wurde für das Arbeitsverzeichnis %1 gestartet, das es nicht mehr gibt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tallyvane was started for the working directory %1, while this window shows %2.
+
+Switch this window to %1? The working directory set for the next start stays as it is.</source>
+        <translation>Tallyvane wurde für das Arbeitsverzeichnis %1 gestartet, während dieses Fenster %2 zeigt.
+
+Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeitsverzeichnis bleibt, wie es ist.</translation>
     </message>
     <message>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
@@ -3364,7 +3378,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+123"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+132"/>
         <source>unknown argument: %1</source>
         <translation>unbekanntes Argument: %1</translation>
     </message>

@@ -679,7 +679,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+75"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+79"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -1131,12 +1131,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
-        <location line="+414"/>
+        <location line="+422"/>
         <source>Due Date</source>
         <translation>Date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="-414"/>
+        <location line="-422"/>
         <source>Due Date </source>
         <translation>Date d&apos;échéance </translation>
     </message>
@@ -1171,7 +1171,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+80"/>
+        <location line="+88"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -1321,6 +1321,20 @@ Version %1.%2</translation>
         <location line="+87"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
+    </message>
+    <message>
+        <location line="+85"/>
+        <source>Tallyvane was started for the working directory %1, which is no longer there.</source>
+        <translation>Tallyvane a été lancé pour le dossier de travail %1, qui n’existe plus.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tallyvane was started for the working directory %1, while this window shows %2.
+
+Switch this window to %1? The working directory set for the next start stays as it is.</source>
+        <translation>Tallyvane a été lancé pour le dossier de travail %1, alors que cette fenêtre affiche %2.
+
+Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain démarrage reste tel quel.</translation>
     </message>
     <message>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
@@ -3364,7 +3378,7 @@ Version %1.%2</translation>
 <context>
     <name>GuiStartup</name>
     <message>
-        <location filename="../src/app/GuiStartup.cpp" line="+123"/>
+        <location filename="../src/app/GuiStartup.cpp" line="+132"/>
         <source>unknown argument: %1</source>
         <translation>argument inconnu&#xa0;: %1</translation>
     </message>

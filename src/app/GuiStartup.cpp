@@ -1,6 +1,7 @@
 #include "app/GuiStartup.h"
 
 #include "app/CommandLine.h"
+#include "app/SingleWindow.h"
 #include "model/base/MessageTexts.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFolderReader.h"
@@ -67,7 +68,8 @@ public:
     // The application exists: the thread may fill Qt's font database, and
     // the session bus is connected to on a thread of its own. The window's
     // first line edit starts the accessibility bridge, which waits for that
-    // connection; begun here, the connection is (nearly) there by then.
+    // connection; begun here, the connection is (nearly) there by then. (A
+    // window program asked the bus already, in HandOverToRunningWindow.)
     void ApplicationReady()
     {
         if (m_thread.joinable() && !m_bus.joinable())
@@ -105,6 +107,13 @@ WarmUp& TheWarmUp()
 {
     static WarmUp warmUp;
     return warmUp;
+}
+
+// The first start's name on the session bus, from the claim to the window's end.
+std::unique_ptr<SingleWindow>& TheSingleWindow()
+{
+    static std::unique_ptr<SingleWindow> single;
+    return single;
 }
 } // namespace
 
@@ -209,18 +218,35 @@ void InitDesktop()
     QApplication::setWindowIcon(DrawnImages::AppIcon());
 }
 
+bool HandOverToRunningWindow(const Options& options)
+{
+    auto single = std::make_unique<SingleWindow>(QDBusConnection::sessionBus());
+    if (single->Claim(options.fixedWorkDir ? options.workDir : QString(), options.tray,
+                      options.activationToken) == SingleWindow::Outcome::HandedOver) {
+        TheWarmUp().End(); // released unused: the thread only finishes reading the font configuration
+        return true;
+    }
+    TheSingleWindow() = std::move(single);
+    return false;
+}
+
 int Run(const Options& options)
 {
     InitDesktop();
     std::unique_ptr<CMainFrame> frame = InitInstance(options);
     if (!frame) {
+        TheSingleWindow().reset();
         TheWarmUp().End();
         return 0;
     }
+    if (TheSingleWindow())
+        TheSingleWindow()->Serve(frame.get());
     const int status = QApplication::exec();
-    TheWarmUp().End(); // long done: the thread is only waited for while the application is there
-    // The working directory is kept for the next start (not when it was given).
-    if (!options.fixedWorkDir)
+    TheSingleWindow().reset(); // a start from now on opens a window of its own
+    TheWarmUp().End();         // long done: the thread is only waited for while the application is there
+    // The working directory is kept for the next start (not when it was given,
+    // nor a folder a later start switched the window to).
+    if (!options.fixedWorkDir && !frame->IsOneOffFolder())
         WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     return status;
 }

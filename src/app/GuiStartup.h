@@ -15,7 +15,8 @@ struct Options
 {
     bool fixedWorkDir = false; // --workdir DIR: the stored folder is neither read nor written
     QString workDir;
-    bool tray = false; // --tray: start hidden in the notification area (shown where none comes up)
+    bool tray = false;       // --tray: start hidden in the notification area (shown where none comes up)
+    QString activationToken; // the desktop's permission to take the focus, from the environment
 };
 
 // How long a start into the tray waits for the desktop's tray before it
@@ -47,6 +48,13 @@ void BeginWarmUp();
 // Installs the desktop handlers (opening files), the application's icon and
 // look; once per process.
 void InitDesktop();
+
+// One window per user session, asked before the window is built: true when
+// a window of the program already runs in this session and took this start
+// over (it comes forward; for another --workdir it asks whether to switch;
+// for --tray nothing happens). The start then ends with status 0. False when
+// this start opens the window: it is the first, or there is no session bus.
+bool HandOverToRunningWindow(const Options& options);
 
 // The whole window start, once the QApplication exists: returns the exit status.
 int Run(const Options& options);

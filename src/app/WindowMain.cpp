@@ -24,13 +24,22 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tallyvane: %s\n", qPrintable(error));
         return 2;
     }
+    // The desktop's permission to take the focus (Wayland's token, or the
+    // X11 startup identifier with the time of the user's click), read before
+    // the platform takes it out of the environment: it goes to the running
+    // window when this start is handed over.
+    options.activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (options.activationToken.isEmpty())
+        options.activationToken = qEnvironmentVariable("DESKTOP_STARTUP_ID");
     GuiStartup::BeginWarmUp();
     QApplication app(argc, argv);
-    GuiStartup::InitDesktop(); // at once: the warm-up thread goes on to Qt's fonts
     QApplication::setApplicationName(QStringLiteral("Tallyvane"));
     QApplication::setOrganizationName(QStringLiteral("Quillory"));
     QApplication::setApplicationVersion(QStringLiteral(TALLYVANE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral(TALLYVANE_APP_ID));
+    if (GuiStartup::HandOverToRunningWindow(options))
+        return 0;
+    GuiStartup::InitDesktop(); // at once: the warm-up thread goes on to Qt's fonts
     SetInstalledDataFolder(QStringLiteral(TALLYVANE_DATA_FROM_HELPERSDIR));
     // Login starts the launcher, which hands the window over to this program.
     LoginAutostart::SetLauncher(HelperProgram::LocateLauncher(QCoreApplication::applicationDirPath()));

@@ -28,6 +28,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/frame/HelpFile.h"
+#include "ui/frame/WindowFocus.h"
 #include "ui/images/DrawnImages.h"
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
@@ -41,6 +42,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QDir>
@@ -54,6 +56,8 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -751,12 +755,20 @@ void CMainFrame::ChangeWorkingDirectory()
     CWorkDirDlg dlg(this, previous);
     if (dlg.exec() != QDialog::Accepted || DataFolder(dlg.m_strPath) == theDueStore.Folder())
         return;
-    const DataFolder folder(dlg.m_strPath);
+    SwitchToFolder(dlg.m_strPath, true);
+}
+
+void CMainFrame::SwitchToFolder(const QString& workDir, bool remember)
+{
+    const DataFolder folder(workDir);
     (void)folder.Create(); // a failure shows when a due cannot be written
     theDueStore.SetFolder(folder, true);
     m_undo->Clear(); // its changes belong to the other folder
-    WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
-    FollowWorkDirAtLogin();
+    m_oneOffFolder = !remember;
+    if (remember) {
+        WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
+        FollowWorkDirAtLogin();
+    }
     theDueStore.LoadAll();
     m_watcher->Watch();
     RefreshMonth();
@@ -1104,11 +1116,75 @@ void CMainFrame::ShowAsPlaced()
     });
 }
 
-void CMainFrame::BringToFront()
+void CMainFrame::BringToFront(const QString& activationToken)
 {
     ShowAsPlaced();
     raise();
-    activateWindow();
+    // An open dialog stays in front of the window it belongs to, and takes the focus.
+    QWidget* front = QApplication::activeModalWidget();
+    if (front)
+        front->raise();
+    else
+        front = this;
+    WindowFocus::Take(front, activationToken);
+}
+
+void CMainFrame::AnswerSecondStart(const QString& workDir, const QString& activationToken)
+{
+    BringToFront(activationToken);
+    if (workDir.isEmpty())
+        return;
+    m_askedFolder = workDir; // a later start's folder replaces an earlier one not asked yet
+    AskToSwitchFolder();
+}
+
+namespace {
+// The same folder also when one of the two names goes through a link.
+bool SameFolder(const QString& a, const QString& b)
+{
+    const QString realA = QFileInfo(a).canonicalFilePath();
+    const QString realB = QFileInfo(b).canonicalFilePath();
+    if (!realA.isEmpty() && !realB.isEmpty())
+        return realA == realB;
+    return QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+} // namespace
+
+void CMainFrame::AskToSwitchFolder()
+{
+    if (m_askedFolder.isEmpty())
+        return;
+    // Not under an open dialog (an editor would write into the other folder)
+    // nor while the dues are read: asked as soon as that is over.
+    if (QApplication::activeModalWidget() || m_loading) {
+        if (!m_askLater) {
+            m_askLater = new QTimer(this);
+            m_askLater->setSingleShot(true);
+            m_askLater->setInterval(250);
+            connect(m_askLater, &QTimer::timeout, this, &CMainFrame::AskToSwitchFolder);
+        }
+        m_askLater->start();
+        return;
+    }
+    const QString asked = std::exchange(m_askedFolder, QString());
+    const QString current = theDueStore.Folder().WorkDir();
+    if (SameFolder(asked, current))
+        return;
+    if (!QFileInfo(asked).isDir()) {
+        Prompt::Message(this,
+                        tr("Tallyvane was started for the working directory %1, which is no longer there.")
+                            .arg(QDir::toNativeSeparators(asked)));
+        return;
+    }
+    const QString text =
+        tr("Tallyvane was started for the working directory %1, while this window shows %2.\n\n"
+           "Switch this window to %1? The working directory set for the next start stays as it is.")
+            .arg(QDir::toNativeSeparators(asked), QDir::toNativeSeparators(current));
+    if (Prompt::Question(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) !=
+        QMessageBox::Yes)
+        return;
+    FolderWatchHold hold(m_watcher);
+    SwitchToFolder(asked, false);
 }
 
 void CMainFrame::SaveSettings() const

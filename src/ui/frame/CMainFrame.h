@@ -27,6 +27,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QSplitter;
+class QTimer;
 class ReminderCenter;
 
 // The main window: menu bar, toolbar, navigation pane, caption bar and month
@@ -50,7 +51,14 @@ public:
     // place), maximised or not; a minimised one comes back as it was.
     void ShowAsPlaced();
     // The same, raised and active: Open from the tray or a notification.
-    void BringToFront();
+    // activationToken: the desktop's permission to take the focus, handed
+    // on by the program that asked (empty: none).
+    void BringToFront(const QString& activationToken = {});
+    // Another start of the program in this session, handed over to this
+    // window: it comes forward, and for another working directory (workDir
+    // not empty) asks whether to switch to it. The question waits while a
+    // dialog of the window is open or the dues are loading.
+    void AnswerSecondStart(const QString& workDir, const QString& activationToken = {});
 
     // Runs the command of an id, as the menu, toolbar, shortcut, navigation
     // pane or context menu would.
@@ -67,6 +75,11 @@ public:
     void DeleteDue(const DueRecord& record);
     void SetCaptionBar(const QString& text, int image);
     void ChangeWorkingDirectory();
+    // Reads the dues of another working directory. remember: it becomes the
+    // stored one (and the login entry's); else it is for this window's life only.
+    void SwitchToFolder(const QString& workDir, bool remember);
+    // True while the window shows a folder it switched to for its life only.
+    bool IsOneOffFolder() const { return m_oneOffFolder; }
     // F5: reads the data folder again, or says that the working directory is
     // gone and offers to choose another (without making the old one again).
     void RefreshFromDisk();
@@ -172,6 +185,9 @@ private:
     void LeaveReports();
     void RefreshReports();
 
+    // Asks about the folder a second start was given, once nothing is in the way.
+    void AskToSwitchFolder();
+
     void SetLoading(bool loading);
     void OnLoaded();
     static bool NeedsDues(int id);
@@ -197,6 +213,9 @@ private:
     CTrayIcon* m_tray = nullptr;
     CReminderBar* m_reminderBanner = nullptr;
     bool m_quitting = false;
+    bool m_oneOffFolder = false;
+    QString m_askedFolder; // of the last second start, until asked
+    QTimer* m_askLater = nullptr;
     bool m_everShown = false;
     DueStoreLoader* m_loader = nullptr;
     bool m_loading = false;

@@ -173,7 +173,7 @@ void CMainFrame::InstallDueFeatures()
     // first frame (a start into the tray asks at once).
     AfterFirstPaint::Run(this, [tray = m_tray] { tray->Install(); });
     connect(m_reminders, &ReminderCenter::checked, m_tray, &CTrayIcon::Update);
-    connect(m_tray, &CTrayIcon::openRequested, this, &CMainFrame::BringToFront);
+    connect(m_tray, &CTrayIcon::openRequested, this, [this] { BringToFront(); });
     connect(m_tray, &CTrayIcon::comingUpRequested, this, &CMainFrame::OpenComingUp);
     connect(m_tray, &CTrayIcon::quitRequested, this, [this] {
         m_quitting = true;
