@@ -48,8 +48,8 @@ void CConflictBar::SetCount(int count)
         return;
     }
     const QString text =
-        tr("%n due(s) have conflicting versions: more than one file holds each (a sync tool's copy, or "
-           "another computer made the same identifier). The list shows one version of each.",
+        tr("Conflicting versions of %n due(s): more than one file holds each (a sync tool kept both "
+           "changes, or two computers made the same identifier). The list shows one version of each.",
            nullptr, count);
     m_label->setText(
         text.toHtmlEscaped() +

@@ -107,7 +107,7 @@ private slots:
         CConflictBar* bar = m_frame->ConflictBanner();
         QVERIFY(!bar->isHidden());
         QCOMPARE(bar->Count(), 2);
-        QVERIFY2(bar->text().contains(QStringLiteral("2 dues")), qPrintable(bar->text()));
+        QVERIFY2(bar->text().contains(QStringLiteral("of 2 due")), qPrintable(bar->text()));
         QVERIFY(m_frame->Action(ID_RESOLVE_CONFLICTS)->isEnabled());
         m_frame->RefreshFromDisk();
         QCOMPARE(Prompt::TakeShownTexts(), QStringList()); // said once
@@ -133,6 +133,7 @@ private slots:
         // Amounts that print alike still differ.
         DueRecord copy = theDueStore.GetDue(id);
         copy.m_dAmount = 500.001;
+        copy.m_strPayTo = QStringLiteral("Landlord");
         WriteDue(CopyName(id), copy);
         theDueStore.LoadAll();
         const QList<ConflictVersion> versions = theDueStore.ConflictVersions(id);
