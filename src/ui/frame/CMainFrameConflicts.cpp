@@ -14,6 +14,7 @@
 #include "ui/frame/CommandIds.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/reminders/CReminderBar.h"
+#include "ui/reminders/ReminderCenter.h"
 
 #include <QAction>
 #include <QDir>
@@ -80,6 +81,8 @@ void CMainFrame::ResolveConflicts()
         }
     }
     RefreshMonth(); // the kept versions and new dues show
+    if (m_reminders)
+        m_reminders->ScheduleCheck();
 }
 
 QStringList CMainFrame::NewConflictLines()
