@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QQueue>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -122,7 +123,6 @@ CConflictDlg::CConflictDlg(QWidget* parent, const QList<ConflictVersion>& versio
         }
     }
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* buttons = new QDialogButtonBox(this);
     for (const ConflictVersion& v : versions) {
@@ -144,6 +144,13 @@ CConflictDlg::CConflictDlg(QWidget* parent, const QList<ConflictVersion>& versio
     layout->addWidget(m_table, 1);
     layout->addWidget(buttons);
     resize(760, 460);
+}
+
+void CConflictDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Rows as tall as their wrapped text once the columns have their widths.
+    QTimer::singleShot(0, m_table, &QTableWidget::resizeRowsToContents);
 }
 
 void CConflictDlg::Choose(Answer::Kind kind, const QString& file)

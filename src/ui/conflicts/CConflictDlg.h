@@ -55,6 +55,9 @@ public:
     // The versions' files of every Ask since the last call (for tests).
     static QList<QStringList> TakeAsked();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void Choose(Answer::Kind kind, const QString& file = {});
 

@@ -169,7 +169,7 @@ void CMainFrame::AskAboutReturnedDues()
                  "them meanwhile, and a sync tool brought them back. Delete them again?",
                  nullptr, int(ids.size()));
     const QMessageBox::StandardButton answer = Prompt::Choice(
-        this, text, lines.join(QLatin1Char('\n')),
+        this, text, ids.size() == 1 ? QString() : lines.join(QLatin1Char('\n')),
         {qMakePair(QMessageBox::Yes, ids.size() == 1 ? tr("Delete It Again") : tr("Delete Them Again")),
          qMakePair(QMessageBox::No, ids.size() == 1 ? tr("Keep It") : tr("Keep Them"))},
         QMessageBox::No);
