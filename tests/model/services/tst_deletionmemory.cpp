@@ -29,11 +29,9 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void cleanup();
-    void keptInTheUsersStateOnly();
     void entriesExpire_data();
     void entriesExpire();
     void boundedToTheNewest();
-    void twoProgramsKeepBoth();
     void aDeleteThatComesBackIsFound();
     void madeHereAgainIsForgotten();
 
@@ -60,24 +58,6 @@ void TestDeletionMemory::cleanup()
     theDueStore.RemoveAll();
     theDueStore.SetFolder(DataFolder());
     Clock::SetFixed({});
-}
-
-// A sync tool carries the data folder to other machines: what one
-// installation deleted is its own business and stays out of it.
-void TestDeletionMemory::keptInTheUsersStateOnly()
-{
-    QString why;
-    QVERIFY2(m_memory->Remember({QStringLiteral("2024050109000010")}, Clock::Now(), &why), qPrintable(why));
-    QVERIFY(QFile::exists(m_memory->FilePath()));
-    QVERIFY(!m_memory->FilePath().startsWith(m_dir->path()));
-    QCOMPARE(QDir(theDueStore.Folder().Path()).entryList(QDir::Files | QDir::Hidden), QStringList());
-    // Another folder has a memory of its own.
-    const DeletionMemory other(DataFolder(m_dir->path() + QStringLiteral("/elsewhere")));
-    QVERIFY(other.FilePath() != m_memory->FilePath());
-    QVERIFY(other.Entries().isEmpty());
-    // A crafted identifier never gets in.
-    QVERIFY(m_memory->Remember({QStringLiteral("../x"), QStringLiteral("a\tb")}, Clock::Now(), &why));
-    QCOMPARE(m_memory->Entries().keys(), QStringList{QStringLiteral("2024050109000010")});
 }
 
 void TestDeletionMemory::entriesExpire_data()
@@ -121,19 +101,6 @@ void TestDeletionMemory::boundedToTheNewest()
         QVERIFY(entries.contains(id));
 }
 
-// The window and a command line change the file in turn: neither loses
-// what the other wrote.
-void TestDeletionMemory::twoProgramsKeepBoth()
-{
-    DeletionMemory window(theDueStore.Folder());
-    DeletionMemory command(theDueStore.Folder());
-    QString why;
-    QVERIFY(window.Remember({QStringLiteral("2024050109000010")}, Clock::Now(), &why));
-    QVERIFY(command.Remember({QStringLiteral("2024050109000110")}, Clock::Now(), &why));
-    QVERIFY(window.Forget({QStringLiteral("2024050109000210")}, &why)); // not there: nothing lost
-    QCOMPARE(window.Entries().size(), 2);
-}
-
 // Deleted here, changed elsewhere, carried back: the due is found once the
 // folder is read again, and no longer once forgotten.
 void TestDeletionMemory::aDeleteThatComesBackIsFound()
@@ -152,6 +119,8 @@ void TestDeletionMemory::aDeleteThatComesBackIsFound()
     QString why;
     QVERIFY2(m_memory->Flush(&why), qPrintable(why));
     QCOMPARE(m_memory->Entries().size(), 2);
+    // Kept in the user's state: the data folder goes to other machines.
+    QVERIFY(QFile::exists(m_memory->FilePath()) && !m_memory->FilePath().startsWith(m_dir->path()));
     QVERIFY(m_memory->Returned(theDueStore).isEmpty());
 
     changed.m_dAmount = 99.0;
