@@ -94,6 +94,108 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CConflictBar</name>
+    <message>
+        <location filename="../src/ui/conflicts/CConflictBar.cpp" line="+28"/>
+        <source>Conflicts</source>
+        <translation>Konflikte</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+23"/>
+        <source>Conflicting versions of %n due(s): more than one file holds each (a sync tool kept both changes, or two computers made the same identifier). The list shows one version of each.</source>
+        <translation>
+            <numerusform>Abweichende Fassungen von %n Fälligkeit: mehr als eine Datei enthält sie (ein Synchronisationsprogramm hat beide Änderungen behalten, oder zwei Computer haben dieselbe Kennung vergeben). Die Liste zeigt eine Fassung davon.</numerusform>
+            <numerusform>Abweichende Fassungen von %n Fälligkeiten: mehr als eine Datei enthält jede davon (ein Synchronisationsprogramm hat beide Änderungen behalten, oder zwei Computer haben dieselbe Kennung vergeben). Die Liste zeigt je eine Fassung.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Resolve...</source>
+        <translation>Lösen …</translation>
+    </message>
+</context>
+<context>
+    <name>CConflictDlg</name>
+    <message>
+        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+53"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series</source>
+        <translation>Serie</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Conflict %1 of %2</source>
+        <translation>Konflikt %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Conflict</source>
+        <translation>Konflikt</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>“%1” is held by %n file(s), each with a version of its own: a sync tool kept both changes, or two computers made the same identifier. The fields that differ are marked. Keep one version (the other files are removed), or keep every version as a due of its own.</source>
+        <translation>
+            <numerusform>„%1“ steht in %n Datei, jede mit einer eigenen Fassung: ein Synchronisationsprogramm hat beide Änderungen behalten, oder zwei Computer haben dieselbe Kennung vergeben. Die abweichenden Felder sind markiert. Behalten Sie eine Fassung (die anderen Dateien werden entfernt) oder jede Fassung als eigene Fälligkeit.</numerusform>
+            <numerusform>„%1“ steht in %n Dateien, jede mit einer eigenen Fassung: ein Synchronisationsprogramm hat beide Änderungen behalten, oder zwei Computer haben dieselbe Kennung vergeben. Die abweichenden Felder sind markiert. Behalten Sie eine Fassung (die anderen Dateien werden entfernt) oder jede Fassung als eigene Fälligkeit.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>changed %1</source>
+        <translation>geändert %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(listed now)</source>
+        <translation>(jetzt angezeigt)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differs between the versions</source>
+        <translation>Unterscheidet sich zwischen den Fassungen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Keep “%1”</source>
+        <translation>„%1“ behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep this version as the due and remove the other files</source>
+        <translation>Diese Fassung als Fälligkeit behalten und die anderen Dateien entfernen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep All</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep every version: the others become dues of their own</source>
+        <translation>Jede Fassung behalten: die anderen werden eigene Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Decide Later</source>
+        <translation>Später entscheiden</translation>
+    </message>
+</context>
+<context>
     <name>CCsvImportDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
@@ -565,19 +667,15 @@ Version %1.%2</translation>
         <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zurückgenommen, als hätte sie nie begonnen: %1.</translation>
     </message>
     <message>
-        <location line="+87"/>
-        <source>%1: a conflicting version of the due in %2 (both hold the same record identifier); %2 is listed until the conflict is resolved</source>
-        <translation>%1: eine abweichende Fassung der Fälligkeit in %2 (beide tragen dieselbe Kennung); angezeigt wird %2, bis der Konflikt gelöst ist</translation>
-    </message>
-    <message>
-        <location line="+62"/>
+        <location line="+147"/>
         <location line="+164"/>
-        <location line="+87"/>
+        <location line="+88"/>
+        <location line="+568"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gespeichert werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location line="-815"/>
         <location line="+155"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
@@ -589,24 +687,24 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+172"/>
+        <location line="+173"/>
         <location line="+12"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-158"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+283"/>
+        <location line="+284"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>„%1“ konnte nicht gelöscht werden: Die Eintragskennung ist nicht verwendbar.</translation>
     </message>
     <message>
         <location line="+17"/>
-        <location line="+241"/>
+        <location line="+244"/>
         <source>Could not delete %1: %2</source>
         <translation>%1 konnte nicht gelöscht werden: %2</translation>
     </message>
@@ -616,7 +714,33 @@ Version %1.%2</translation>
         <translation>die Datei existiert nicht mehr</translation>
     </message>
     <message>
-        <location line="+431"/>
+        <location line="+416"/>
+        <source>%1 holds another version of the due in %2 (the same record identifier %3); %2 is listed until the conflict is resolved</source>
+        <translation>%1 enthält eine andere Fassung der Fälligkeit in %2 (dieselbe Kennung %3); angezeigt wird %2, bis der Konflikt gelöst ist</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The due %1 is no longer held by more than one file: nothing was changed.</source>
+        <translation>Die Fälligkeit %1 steht nicht mehr in mehr als einer Datei: nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The files of &quot;%1&quot; changed since they were shown: nothing was changed.</source>
+        <translation>Die Dateien von „%1“ haben sich geändert, seit sie angezeigt wurden: nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is not a version of the due %2.</source>
+        <translation>%1 ist keine Fassung der Fälligkeit %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+57"/>
+        <source>Could not resolve the conflict of &quot;%1&quot; (%2): %3</source>
+        <translation>Der Konflikt von „%1“ (%2) konnte nicht gelöst werden: %3</translation>
+    </message>
+    <message>
+        <location line="+100"/>
         <source>Did not change &quot;%1&quot;: another program removed its file %2 since it was read; nothing was written.</source>
         <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 entfernt, seit sie gelesen wurde; es wurde nichts geschrieben.</translation>
     </message>
@@ -626,7 +750,7 @@ Version %1.%2</translation>
         <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 geändert, seit sie gelesen wurde; diese Änderung wurde nicht überschrieben.</translation>
     </message>
     <message>
-        <location line="-437"/>
+        <location line="-623"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>„%1“ (%2) konnte nicht gelöscht werden: %3</translation>
@@ -1070,7 +1194,7 @@ Version %1.%2</translation>
         <translation>Nach &amp;Empfänger</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+131"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1141,7 +1265,7 @@ Version %1.%2</translation>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+185"/>
         <source>Loading...</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -1157,6 +1281,7 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../src/ui/frame/CMainFrameConflicts.cpp" line="+184"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -1179,7 +1304,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>This due file could not be read and was left as it is:</source>
         <translation>Diese Fälligkeitsdatei konnte nicht gelesen werden und wurde unverändert gelassen:</translation>
     </message>
@@ -1191,8 +1316,16 @@ Version %1.%2</translation>
             <numerusform>%n Fälligkeitsdateien konnten nicht gelesen werden und wurden unverändert gelassen:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n due(s) are held by more than one file, each with a version of its own (a sync tool kept both changes). Choose which to keep with Tools &gt; Resolve Conflicts:</source>
+        <translation>
+            <numerusform>%n Fälligkeit steht in mehr als einer Datei, jede mit einer eigenen Fassung (ein Synchronisationsprogramm hat beide Änderungen behalten). Wählen Sie mit Extras &gt; Konflikte lösen, welche Sie behalten:</numerusform>
+            <numerusform>%n Fälligkeiten stehen in mehr als einer Datei, jede mit einer eigenen Fassung (ein Synchronisationsprogramm hat beide Änderungen behalten). Wählen Sie mit Extras &gt; Konflikte lösen, welche Sie behalten:</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -1313,7 +1446,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Loading the dues of %1...</source>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
@@ -1468,6 +1601,64 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+3"/>
         <source>Sums by month, pay to, account and type, and what the recurring dues cost</source>
         <translation>Summen nach Monat, Empfänger, Konto und Art, und was die wiederkehrenden Fälligkeiten kosten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameConflicts.cpp" line="-157"/>
+        <source>Resolve &amp;Conflicts...</source>
+        <translation>&amp;Konflikte lösen …</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose between the versions of dues that more than one file holds</source>
+        <translation>Zwischen den Fassungen von Fälligkeiten wählen, die in mehr als einer Datei stehen</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Could not note the deleted dues in %1: %2. Should they come back, it will not be said.</source>
+        <translation>Die gelöschten Fälligkeiten konnten nicht in %1 vermerkt werden: %2. Sollten sie zurückkehren, wird es nicht gemeldet.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>“%1”, due %2, deleted here %3</source>
+        <translation>„%1“, fällig am %2, hier gelöscht am %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>“%1” is in the data folder again, although it was deleted here on %2: another computer or program changed it meanwhile, and a sync tool brought it back. Delete it again?</source>
+        <translation>„%1“ ist wieder im Datenordner, obwohl es hier am %2 gelöscht wurde: ein anderer Computer oder ein anderes Programm hat es inzwischen geändert, und ein Synchronisationsprogramm hat es zurückgebracht. Erneut löschen?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n dues deleted here are in the data folder again: another computer or program changed them meanwhile, and a sync tool brought them back. Delete them again?</source>
+        <translation>
+            <numerusform>%n hier gelöschte Fälligkeit ist wieder im Datenordner: ein anderer Computer oder ein anderes Programm hat sie inzwischen geändert, und ein Synchronisationsprogramm hat sie zurückgebracht. Erneut löschen?</numerusform>
+            <numerusform>%n hier gelöschte Fälligkeiten sind wieder im Datenordner: ein anderer Computer oder ein anderes Programm hat sie inzwischen geändert, und ein Synchronisationsprogramm hat sie zurückgebracht. Erneut löschen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete It Again</source>
+        <translation>Erneut löschen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete Them Again</source>
+        <translation>Alle erneut löschen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep It</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep Them</source>
+        <translation>Alle behalten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Could not change %1: %2</source>
+        <translation>%1 konnte nicht geändert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2636,7 +2827,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+51"/>
+        <location filename="../src/app/CommandLine.cpp" line="+54"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -2663,18 +2854,18 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+236"/>
+        <location line="+265"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>ungültiger Monat „%1“: erwartet wird JJJJ-MM</translation>
     </message>
     <message>
-        <location line="-294"/>
+        <location line="-323"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>ungültiger Filter „%1“: erwartet wird all, paid oder unpaid</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+152"/>
         <source>working directory not found: %1</source>
         <translation>Arbeitsverzeichnis nicht gefunden: %1</translation>
     </message>
@@ -2684,12 +2875,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Arbeitsverzeichnis nicht lesbar: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>skipped %1</source>
         <translation>%1 übersprungen</translation>
     </message>
     <message>
-        <location line="-189"/>
+        <location line="-213"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month JJJJ-MM ist erforderlich (oder --from und --to)</translation>
     </message>
@@ -2704,12 +2895,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>--from JJJJ-MM und --to JJJJ-MM gehören zusammen</translation>
     </message>
     <message>
-        <location line="+230"/>
+        <location line="+259"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 liegt vor --from %2</translation>
     </message>
     <message>
-        <location line="-207"/>
+        <location line="-236"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>unbekanntes Exportformat „%1“</translation>
     </message>
@@ -2759,17 +2950,27 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>FORMAT ist eines von: %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+18"/>
+        <source>could not note the deleted dues in %1: %2</source>
+        <translation>die gelöschten Fälligkeiten konnten nicht in %1 vermerkt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>%1 is required</source>
         <translation>%1 ist erforderlich</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>could not create the data folder %1</source>
         <translation>der Datenordner %1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+20"/>
+        <source>%1 (see &quot;tallyvane conflicts&quot;)</source>
+        <translation>%1 (siehe „tallyvane conflicts“)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>removed a leftover file of an earlier save that was interrupted: %1</source>
         <translation>ein Rest eines früher unterbrochenen Speicherns wurde entfernt: %1</translation>
     </message>
@@ -2820,6 +3021,16 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+8"/>
         <source>Delete a due, or its whole series with --series</source>
         <translation>Eine Fälligkeit löschen, mit --series ihre ganze Serie</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the dues that more than one file holds, with every file&apos;s version</source>
+        <translation>Die Fälligkeiten ausgeben, die in mehr als einer Datei stehen, mit der Fassung jeder Datei</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>End a conflict: keep one file&apos;s version as the due, or keep every version as a due</source>
+        <translation>Einen Konflikt beenden: die Fassung einer Datei als Fälligkeit behalten, oder jede Fassung als Fälligkeit behalten</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2896,6 +3107,54 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
 </context>
 <context>
+    <name>ConflictCommandsText</name>
+    <message>
+        <location filename="../src/app/ConflictCommands.cpp" line="+31"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is not a file of the data folder %2</source>
+        <translation>%1 ist keine Datei des Datenordners %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The file whose version becomes the due, or both to keep every version as a due</source>
+        <translation>Die Datei, deren Fassung die Fälligkeit wird, oder both, um jede Fassung als Fälligkeit zu behalten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>resolve needs exactly one identifier</source>
+        <translation>resolve braucht genau eine Kennung</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>One line per file, tab-separated: identifier, file, when the file was changed, then the due as list prints it. The file listed as the due comes first.</source>
+        <translation>Eine Zeile je Datei, durch Tabulatoren getrennt: Kennung, Datei, wann die Datei geändert wurde, dann die Fälligkeit, wie list sie ausgibt. Die als Fälligkeit angezeigte Datei kommt zuerst.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--keep FILE writes that version to the due&apos;s own file and removes the others; --keep both keeps every other version as a due of its own under a new identifier (a member of a series in a series of its own) and removes its file.</source>
+        <translation>--keep FILE schreibt diese Fassung in die eigene Datei der Fälligkeit und entfernt die anderen; --keep both behält jede andere Fassung als eigene Fälligkeit unter einer neuen Kennung (ein Mitglied einer Serie in einer eigenen Serie) und entfernt ihre Datei.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>no due with the identifier %1</source>
+        <translation>keine Fälligkeit mit der Kennung %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is held by one file only: nothing to resolve</source>
+        <translation>%1 steht nur in einer Datei: nichts zu lösen</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 is not a version of %2; its files are: %3</source>
+        <translation>%1 ist keine Fassung von %2; seine Dateien sind: %3</translation>
+    </message>
+</context>
+<context>
     <name>DataCommandsText</name>
     <message>
         <location filename="../src/app/DataCommands.cpp" line="+28"/>
@@ -2944,6 +3203,29 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+6"/>
         <source>data folder %1 cannot be read: %2</source>
         <translation>Datenordner %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeletionMemory</name>
+    <message>
+        <location filename="../src/model/services/DeletionMemory.cpp" line="+69"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file is not a list of deleted dues</source>
+        <translation>die Datei ist keine Liste gelöschter Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>the folder %1 could not be made</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>another program holds %1</source>
+        <translation>ein anderes Programm hält %1</translation>
     </message>
 </context>
 <context>
@@ -4408,7 +4690,7 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>--until liegt vor dem ersten Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>text (the default) or json</source>
         <translation>text (Vorgabe) oder json</translation>
     </message>

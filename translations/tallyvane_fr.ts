@@ -94,6 +94,108 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CConflictBar</name>
+    <message>
+        <location filename="../src/ui/conflicts/CConflictBar.cpp" line="+28"/>
+        <source>Conflicts</source>
+        <translation>Conflits</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+23"/>
+        <source>Conflicting versions of %n due(s): more than one file holds each (a sync tool kept both changes, or two computers made the same identifier). The list shows one version of each.</source>
+        <translation>
+            <numerusform>Versions divergentes de %n échéance : plus d’un fichier la contient (un outil de synchronisation a gardé les deux modifications, ou deux ordinateurs ont créé le même identifiant). La liste en montre une version.</numerusform>
+            <numerusform>Versions divergentes de %n échéances : plus d’un fichier contient chacune (un outil de synchronisation a gardé les deux modifications, ou deux ordinateurs ont créé le même identifiant). La liste en montre une version de chacune.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Resolve...</source>
+        <translation>Résoudre…</translation>
+    </message>
+</context>
+<context>
+    <name>CConflictDlg</name>
+    <message>
+        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+53"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Series</source>
+        <translation>Série</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Conflict %1 of %2</source>
+        <translation>Conflit %1 sur %2</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Conflict</source>
+        <translation>Conflit</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>“%1” is held by %n file(s), each with a version of its own: a sync tool kept both changes, or two computers made the same identifier. The fields that differ are marked. Keep one version (the other files are removed), or keep every version as a due of its own.</source>
+        <translation>
+            <numerusform>« %1 » est contenue dans %n fichier, chacun avec sa propre version : un outil de synchronisation a gardé les deux modifications, ou deux ordinateurs ont créé le même identifiant. Les champs qui diffèrent sont marqués. Gardez une version (les autres fichiers sont supprimés), ou gardez chaque version comme une échéance à part.</numerusform>
+            <numerusform>« %1 » est contenue dans %n fichiers, chacun avec sa propre version : un outil de synchronisation a gardé les deux modifications, ou deux ordinateurs ont créé le même identifiant. Les champs qui diffèrent sont marqués. Gardez une version (les autres fichiers sont supprimés), ou gardez chaque version comme une échéance à part.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>changed %1</source>
+        <translation>modifié le %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(listed now)</source>
+        <translation>(affichée)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Differs between the versions</source>
+        <translation>Diffère d’une version à l’autre</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Keep “%1”</source>
+        <translation>Garder « %1 »</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep this version as the due and remove the other files</source>
+        <translation>Garder cette version comme échéance et supprimer les autres fichiers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Keep Both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep All</source>
+        <translation>Tout garder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Keep every version: the others become dues of their own</source>
+        <translation>Garder chaque version : les autres deviennent des échéances à part</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Decide Later</source>
+        <translation>Décider plus tard</translation>
+    </message>
+</context>
+<context>
     <name>CCsvImportDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
@@ -565,19 +667,15 @@ Version %1.%2</translation>
         <translation>Une modification interrompue par un plantage a été annulée, comme si elle n’avait pas commencé : %1.</translation>
     </message>
     <message>
-        <location line="+87"/>
-        <source>%1: a conflicting version of the due in %2 (both hold the same record identifier); %2 is listed until the conflict is resolved</source>
-        <translation>%1 : une version divergente de l’échéance de %2 (les deux portent le même identifiant) ; %2 est affiché jusqu’à ce que le conflit soit résolu</translation>
-    </message>
-    <message>
-        <location line="+62"/>
+        <location line="+147"/>
         <location line="+164"/>
-        <location line="+87"/>
+        <location line="+88"/>
+        <location line="+568"/>
         <source>Could not save &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location line="-815"/>
         <location line="+155"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer « %1 » : %2</translation>
@@ -589,24 +687,24 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+172"/>
+        <location line="+173"/>
         <location line="+12"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-157"/>
+        <location line="-158"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+283"/>
+        <location line="+284"/>
         <source>Could not delete &quot;%1&quot;: the record identifier is not usable.</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;»&#xa0;: l&apos;identifiant d&apos;enregistrement est inutilisable.</translation>
     </message>
     <message>
         <location line="+17"/>
-        <location line="+241"/>
+        <location line="+244"/>
         <source>Could not delete %1: %2</source>
         <translation>Impossible de supprimer %1&#xa0;: %2</translation>
     </message>
@@ -616,7 +714,33 @@ Version %1.%2</translation>
         <translation>le fichier n&apos;existe plus</translation>
     </message>
     <message>
-        <location line="+431"/>
+        <location line="+416"/>
+        <source>%1 holds another version of the due in %2 (the same record identifier %3); %2 is listed until the conflict is resolved</source>
+        <translation>%1 contient une autre version de l’échéance de %2 (le même identifiant %3) ; %2 est affiché jusqu’à ce que le conflit soit résolu</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The due %1 is no longer held by more than one file: nothing was changed.</source>
+        <translation>L’échéance %1 n’est plus contenue dans plus d’un fichier : rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The files of &quot;%1&quot; changed since they were shown: nothing was changed.</source>
+        <translation>Les fichiers de « %1 » ont changé depuis leur affichage : rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 is not a version of the due %2.</source>
+        <translation>%1 n’est pas une version de l’échéance %2.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <location line="+57"/>
+        <source>Could not resolve the conflict of &quot;%1&quot; (%2): %3</source>
+        <translation>Impossible de résoudre le conflit de « %1 » (%2) : %3</translation>
+    </message>
+    <message>
+        <location line="+100"/>
         <source>Did not change &quot;%1&quot;: another program removed its file %2 since it was read; nothing was written.</source>
         <translation>« %1 » n’a pas été modifié : un autre programme a supprimé son fichier %2 depuis sa lecture ; rien n’a été écrit.</translation>
     </message>
@@ -626,7 +750,7 @@ Version %1.%2</translation>
         <translation>« %1 » n’a pas été modifié : un autre programme a modifié son fichier %2 depuis sa lecture ; cette modification n’a pas été écrasée.</translation>
     </message>
     <message>
-        <location line="-437"/>
+        <location line="-623"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;: %3</translation>
@@ -1070,7 +1194,7 @@ Version %1.%2</translation>
         <translation>Par &amp;bénéficiaire</translation>
     </message>
     <message>
-        <location line="+129"/>
+        <location line="+131"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1141,7 +1265,7 @@ Version %1.%2</translation>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+181"/>
+        <location line="+185"/>
         <source>Loading...</source>
         <translation>Chargement…</translation>
     </message>
@@ -1157,6 +1281,7 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+14"/>
+        <location filename="../src/ui/frame/CMainFrameConflicts.cpp" line="+184"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -1179,7 +1304,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>This due file could not be read and was left as it is:</source>
         <translation>Ce fichier d&apos;échéance n&apos;a pas pu être lu et a été laissé tel quel&#xa0;:</translation>
     </message>
@@ -1191,8 +1316,16 @@ Version %1.%2</translation>
             <numerusform>%n fichiers d&apos;échéance n&apos;ont pas pu être lus et ont été laissés tels quels&#xa0;:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n due(s) are held by more than one file, each with a version of its own (a sync tool kept both changes). Choose which to keep with Tools &gt; Resolve Conflicts:</source>
+        <translation>
+            <numerusform>%n échéance est contenue dans plus d’un fichier, chacun avec sa propre version (un outil de synchronisation a gardé les deux modifications). Choisissez laquelle garder avec Outils &gt; Résoudre les conflits :</numerusform>
+            <numerusform>%n échéances sont contenues dans plus d’un fichier, chacun avec sa propre version (un outil de synchronisation a gardé les deux modifications). Choisissez lesquelles garder avec Outils &gt; Résoudre les conflits :</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+15"/>
+        <location line="+18"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -1313,7 +1446,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>Loading the dues of %1...</source>
         <translation>Chargement des échéances de %1…</translation>
     </message>
@@ -1468,6 +1601,64 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+3"/>
         <source>Sums by month, pay to, account and type, and what the recurring dues cost</source>
         <translation>Sommes par mois, bénéficiaire, compte et type, et coût des échéances récurrentes</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameConflicts.cpp" line="-157"/>
+        <source>Resolve &amp;Conflicts...</source>
+        <translation>Résoudre les &amp;conflits…</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose between the versions of dues that more than one file holds</source>
+        <translation>Choisir entre les versions des échéances contenues dans plus d’un fichier</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Could not note the deleted dues in %1: %2. Should they come back, it will not be said.</source>
+        <translation>Impossible de noter les échéances supprimées dans %1 : %2. Si elles reviennent, cela ne sera pas signalé.</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>“%1”, due %2, deleted here %3</source>
+        <translation>« %1 », échéance le %2, supprimée ici le %3</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>“%1” is in the data folder again, although it was deleted here on %2: another computer or program changed it meanwhile, and a sync tool brought it back. Delete it again?</source>
+        <translation>« %1 » est de nouveau dans le dossier de données, bien qu’elle ait été supprimée ici le %2 : un autre ordinateur ou programme l’a modifiée entre-temps, et un outil de synchronisation l’a ramenée. La supprimer de nouveau ?</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>%n dues deleted here are in the data folder again: another computer or program changed them meanwhile, and a sync tool brought them back. Delete them again?</source>
+        <translation>
+            <numerusform>%n échéance supprimée ici est de nouveau dans le dossier de données : un autre ordinateur ou programme l’a modifiée entre-temps, et un outil de synchronisation l’a ramenée. La supprimer de nouveau ?</numerusform>
+            <numerusform>%n échéances supprimées ici sont de nouveau dans le dossier de données : un autre ordinateur ou programme les a modifiées entre-temps, et un outil de synchronisation les a ramenées. Les supprimer de nouveau ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete It Again</source>
+        <translation>La supprimer de nouveau</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delete Them Again</source>
+        <translation>Les supprimer de nouveau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep It</source>
+        <translation>La garder</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep Them</source>
+        <translation>Les garder</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Could not change %1: %2</source>
+        <translation>Impossible de modifier %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2636,7 +2827,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+51"/>
+        <location filename="../src/app/CommandLine.cpp" line="+54"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -2663,18 +2854,18 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     <message>
         <location line="+118"/>
         <location line="+64"/>
-        <location line="+236"/>
+        <location line="+265"/>
         <source>bad month &quot;%1&quot;: expected YYYY-MM</source>
         <translation>mois invalide «&#xa0;%1&#xa0;»&#xa0;: AAAA-MM attendu</translation>
     </message>
     <message>
-        <location line="-294"/>
+        <location line="-323"/>
         <location line="+86"/>
         <source>bad filter &quot;%1&quot;: expected all, paid or unpaid</source>
         <translation>filtre invalide «&#xa0;%1&#xa0;»&#xa0;: all, paid ou unpaid attendu</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+152"/>
         <source>working directory not found: %1</source>
         <translation>dossier de travail introuvable&#xa0;: %1</translation>
     </message>
@@ -2684,12 +2875,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>dossier de travail illisible&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>skipped %1</source>
         <translation>%1 ignoré</translation>
     </message>
     <message>
-        <location line="-189"/>
+        <location line="-213"/>
         <source>--month YYYY-MM is required (or --from and --to)</source>
         <translation>--month AAAA-MM est obligatoire (ou --from et --to)</translation>
     </message>
@@ -2704,12 +2895,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>--from AAAA-MM et --to AAAA-MM vont ensemble</translation>
     </message>
     <message>
-        <location line="+230"/>
+        <location line="+259"/>
         <source>--to %1 is before --from %2</source>
         <translation>--to %1 est avant --from %2</translation>
     </message>
     <message>
-        <location line="-207"/>
+        <location line="-236"/>
         <source>unknown export format &quot;%1&quot;</source>
         <translation>format d&apos;export inconnu «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -2759,17 +2950,27 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>FORMAT est l&apos;un de&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+18"/>
+        <source>could not note the deleted dues in %1: %2</source>
+        <translation>impossible de noter les échéances supprimées dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>%1 is required</source>
         <translation>%1 est obligatoire</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+31"/>
         <source>could not create the data folder %1</source>
         <translation>impossible de créer le dossier de données %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+20"/>
+        <source>%1 (see &quot;tallyvane conflicts&quot;)</source>
+        <translation>%1 (voir « tallyvane conflicts »)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>removed a leftover file of an earlier save that was interrupted: %1</source>
         <translation>un reste d’un enregistrement interrompu a été supprimé&#xa0;: %1</translation>
     </message>
@@ -2820,6 +3021,16 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+8"/>
         <source>Delete a due, or its whole series with --series</source>
         <translation>Supprimer une échéance, ou toute sa série avec --series</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Print the dues that more than one file holds, with every file&apos;s version</source>
+        <translation>Afficher les échéances contenues dans plus d’un fichier, avec la version de chaque fichier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>End a conflict: keep one file&apos;s version as the due, or keep every version as a due</source>
+        <translation>Terminer un conflit : garder la version d’un fichier comme échéance, ou garder chaque version comme échéance</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -2896,6 +3107,54 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
 </context>
 <context>
+    <name>ConflictCommandsText</name>
+    <message>
+        <location filename="../src/app/ConflictCommands.cpp" line="+31"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Le répertoire de travail qui contient les échéances</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 is not a file of the data folder %2</source>
+        <translation>%1 n’est pas un fichier du dossier de données %2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>The file whose version becomes the due, or both to keep every version as a due</source>
+        <translation>Le fichier dont la version devient l’échéance, ou both pour garder chaque version comme échéance</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>resolve needs exactly one identifier</source>
+        <translation>resolve attend exactement un identifiant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>One line per file, tab-separated: identifier, file, when the file was changed, then the due as list prints it. The file listed as the due comes first.</source>
+        <translation>Une ligne par fichier, séparée par des tabulations : identifiant, fichier, date de modification du fichier, puis l’échéance telle que list l’affiche. Le fichier affiché comme échéance vient en premier.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>--keep FILE writes that version to the due&apos;s own file and removes the others; --keep both keeps every other version as a due of its own under a new identifier (a member of a series in a series of its own) and removes its file.</source>
+        <translation>--keep FILE écrit cette version dans le fichier propre de l’échéance et supprime les autres ; --keep both garde chaque autre version comme échéance à part sous un nouvel identifiant (un membre d’une série dans une série à part) et supprime son fichier.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>no due with the identifier %1</source>
+        <translation>aucune échéance avec l’identifiant %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is held by one file only: nothing to resolve</source>
+        <translation>%1 n’est contenue que dans un fichier : rien à résoudre</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 is not a version of %2; its files are: %3</source>
+        <translation>%1 n’est pas une version de %2 ; ses fichiers sont : %3</translation>
+    </message>
+</context>
+<context>
     <name>DataCommandsText</name>
     <message>
         <location filename="../src/app/DataCommands.cpp" line="+28"/>
@@ -2944,6 +3203,29 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+6"/>
         <source>data folder %1 cannot be read: %2</source>
         <translation>le dossier de données %1 est illisible&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeletionMemory</name>
+    <message>
+        <location filename="../src/model/services/DeletionMemory.cpp" line="+69"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop volumineux</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file is not a list of deleted dues</source>
+        <translation>le fichier n’est pas une liste d’échéances supprimées</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>the folder %1 could not be made</source>
+        <translation>le dossier %1 n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>another program holds %1</source>
+        <translation>un autre programme tient %1</translation>
     </message>
 </context>
 <context>
@@ -4408,7 +4690,7 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>--until est avant la première date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+73"/>
         <source>text (the default) or json</source>
         <translation>text (par défaut) ou json</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/ConflictCommands.h"
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
 #include "app/ReportCommand.h"
@@ -7,6 +8,7 @@
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
 #include "model/base/Version.h"
+#include "model/services/DeletionMemory.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueFolderReader.h"
 #include "model/store/Identifiers.h"
@@ -19,6 +21,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <memory>
 #include <optional>
 
 namespace CommandLine {
@@ -370,6 +373,26 @@ QString ExportDetails()
     return Text::tr("FORMAT is one of: %1").arg(SortedExportNames().join(QStringLiteral(", ")));
 }
 
+// What a writing command deleted, kept for the window to say when such a
+// due comes back.
+std::unique_ptr<DeletionMemory>& Deletions()
+{
+    static std::unique_ptr<DeletionMemory> memory;
+    return memory;
+}
+
+void FlushDeletions(QTextStream& err)
+{
+    std::unique_ptr<DeletionMemory>& memory = Deletions();
+    if (!memory)
+        return;
+    QString why;
+    if (!memory->Flush(&why))
+        Fail(err, Text::tr("could not note the deleted dues in %1: %2")
+                      .arg(QDir::toNativeSeparators(memory->FilePath()), why));
+    memory.reset();
+}
+
 Outcome RunCommand(const Command& command, const QStringList& args, QTextStream& out, QTextStream& err)
 {
     QCommandLineParser parser;
@@ -401,7 +424,9 @@ Outcome RunCommand(const Command& command, const QStringList& args, QTextStream&
                                      [&](const QCommandLineOption& o) { return o.names().contains(name); });
         return Fail(err, Text::tr("%1 is required").arg(OptionSynopsis(*it, true)));
     }
-    return command.run(Invocation{parser, arguments, out, err});
+    const Outcome outcome = command.run(Invocation{parser, arguments, out, err});
+    FlushDeletions(err);
+    return outcome;
 }
 
 } // namespace
@@ -411,7 +436,7 @@ namespace {
 // Loads the data folder of workDir into theDueStore; for a command that
 // writes, it is created first and its writer's lock taken. False once the
 // reason is said on err. Files that could not be read are named and skipped.
-bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
+bool OpenFolder(const QString& given, QTextStream& err, bool forWriting, bool sayConflicts)
 {
     const QString workDir = QFileInfo(given).isDir() ? WorkDirForArgument(given) : given;
     const QFileInfo dirInfo(workDir);
@@ -434,6 +459,8 @@ bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
         // Its commits take the folder's writers' lock for as long as they
         // rename: an open window or another command never stops this one.
         theDueStore.SetFolder(folder, true);
+        Deletions() = std::make_unique<DeletionMemory>(folder);
+        Deletions()->Follow(theDueStore);
     }
     theDueStore.LoadAll();
     QString unusable;
@@ -443,6 +470,11 @@ bool OpenFolder(const QString& given, QTextStream& err, bool forWriting)
     }
     for (const QString& problem : theDueStore.LoadProblems())
         err << "tallyvane: " << Text::tr("skipped %1").arg(problem) << '\n';
+    if (sayConflicts)
+        for (const DueConflict& conflict : theDueStore.Conflicts())
+            err << "tallyvane: "
+                << Text::tr("%1 (see \"tallyvane conflicts\")").arg(CDueStore::ConflictText(conflict))
+                << '\n';
     // Said once, as the window says it: what was removed is gone for good.
     for (const QString& note : theDueStore.TakeRecoveryNotes())
         err << "tallyvane: " << note << '\n';
@@ -479,14 +511,14 @@ QString WorkDirForArgument(const QString& folder)
     return path;
 }
 
-bool OpenFolderForReading(const QString& workDir, QTextStream& err)
+bool OpenFolderForReading(const QString& workDir, QTextStream& err, bool sayConflicts)
 {
-    return OpenFolder(workDir, err, false);
+    return OpenFolder(workDir, err, false, sayConflicts);
 }
 
-bool OpenFolderForWriting(const QString& workDir, QTextStream& err)
+bool OpenFolderForWriting(const QString& workDir, QTextStream& err, bool sayConflicts)
 {
-    return OpenFolder(workDir, err, true);
+    return OpenFolder(workDir, err, true, sayConflicts);
 }
 
 bool ReadMonthRange(const Invocation& call, COleDateTime& first, COleDateTime& last)
@@ -572,6 +604,22 @@ const QList<Command>& Commands()
          &WriteCommands::CheckDeleteArguments,
          nullptr,
          &WriteCommands::RunDelete},
+        {QStringLiteral("conflicts"),
+         QString(),
+         Text::tr("Print the dues that more than one file holds, with every file's version"),
+         &ConflictCommands::ConflictsOptions,
+         {kWorkDir},
+         nullptr,
+         &ConflictCommands::ConflictsDetails,
+         &ConflictCommands::RunConflicts},
+        {QStringLiteral("resolve"),
+         QStringLiteral("ID"),
+         Text::tr("End a conflict: keep one file's version as the due, or keep every version as a due"),
+         &ConflictCommands::ResolveOptions,
+         {kWorkDir, QStringLiteral("keep")},
+         &ConflictCommands::CheckResolveArguments,
+         &ConflictCommands::ResolveDetails,
+         &ConflictCommands::RunResolve},
     };
     return commands;
 }

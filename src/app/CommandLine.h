@@ -99,11 +99,15 @@ QString WorkDirForArgument(const QString& folder);
 // Loads the data folder of workDir into theDueStore for a command that only
 // reads. False once the reason is said on err; skipped files are named, and
 // so are the leftovers of an interrupted save a writer's load removed.
-bool OpenFolderForReading(const QString& workDir, QTextStream& err);
+// Conflicts (dues that more than one file holds) are named too, unless
+// sayConflicts is false (for the commands that show them anyway).
+bool OpenFolderForReading(const QString& workDir, QTextStream& err, bool sayConflicts = true);
 // Opens the data folder of workDir for a command that writes: creates it,
 // takes its writer's lock and loads it into theDueStore. False once the
-// reason is said on err (also when the window holds the folder).
-bool OpenFolderForWriting(const QString& workDir, QTextStream& err);
+// reason is said on err (also when the window holds the folder). What the
+// command deletes is remembered in the user's own state (DeletionMemory)
+// once it ends.
+bool OpenFolderForWriting(const QString& workDir, QTextStream& err, bool sayConflicts = true);
 
 // Makes the identifiers of new dues this installation's own (its single-due
 // number, a series counter that starts anywhere), so that another

@@ -273,25 +273,29 @@ QString DueLine(const DueRecord& r)
     return fields.join(QLatin1Char('\t'));
 }
 
+QJsonObject DueJson(const DueRecord& r)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("id"), r.m_strRecId);
+    o.insert(QStringLiteral("title"), r.m_strTitle);
+    o.insert(QStringLiteral("start"), IsoText(r.m_dtStart));
+    o.insert(QStringLiteral("due"), IsoText(r.m_dtDue));
+    o.insert(QStringLiteral("payTo"), r.m_strPayTo);
+    o.insert(QStringLiteral("account"), r.m_strAccount);
+    o.insert(QStringLiteral("amount"), r.m_dAmount);
+    o.insert(QStringLiteral("type"), TypeName(r.m_nType));
+    o.insert(QStringLiteral("paid"), r.m_bPaid != 0);
+    o.insert(QStringLiteral("notes"), r.m_strNotes);
+    o.insert(QStringLiteral("series"),
+             r.m_strSeriesId.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(r.m_strSeriesId));
+    return o;
+}
+
 QByteArray DuesJson(const QList<DueRecord>& dues)
 {
     QJsonArray array;
-    for (const DueRecord& r : dues) {
-        QJsonObject o;
-        o.insert(QStringLiteral("id"), r.m_strRecId);
-        o.insert(QStringLiteral("title"), r.m_strTitle);
-        o.insert(QStringLiteral("start"), IsoText(r.m_dtStart));
-        o.insert(QStringLiteral("due"), IsoText(r.m_dtDue));
-        o.insert(QStringLiteral("payTo"), r.m_strPayTo);
-        o.insert(QStringLiteral("account"), r.m_strAccount);
-        o.insert(QStringLiteral("amount"), r.m_dAmount);
-        o.insert(QStringLiteral("type"), TypeName(r.m_nType));
-        o.insert(QStringLiteral("paid"), r.m_bPaid != 0);
-        o.insert(QStringLiteral("notes"), r.m_strNotes);
-        o.insert(QStringLiteral("series"),
-                 r.m_strSeriesId.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(r.m_strSeriesId));
-        array.append(o);
-    }
+    for (const DueRecord& r : dues)
+        array.append(DueJson(r));
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
 }
 

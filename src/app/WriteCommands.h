@@ -4,6 +4,7 @@
 #include "model/store/DueRecord.h"
 
 #include <QCommandLineOption>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,7 @@ bool ReadFormat(const QString& value, bool& json, QTextStream& err);
 
 // One object per due with every field: dates ISO 8601, amount a number.
 QByteArray DuesJson(const QList<DueRecord>& dues);
+QJsonObject DueJson(const DueRecord& due);
 
 // One tab-separated line per due, as `list` prints them.
 QString DueLine(const DueRecord& due);

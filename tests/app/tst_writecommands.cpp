@@ -18,6 +18,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -69,6 +70,7 @@ private:
 
 void TestWriteCommands::init()
 {
+    QStandardPaths::setTestModeEnabled(true); // what delete remembers stays out of the user's state
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     Clock::SetFixed(QDateTime(QDate(2024, 12, 30), QTime(10, 0)));
     theDueStore.m_nSeriesCounter = 0;

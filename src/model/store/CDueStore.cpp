@@ -557,7 +557,6 @@ DueStoreContentsPtr CDueStore::ReadFolder(const DataFolder& folder, bool sweep)
     const size_t n = c->records.size();
     c->chain.assign(n, DueStoreContents::Chain{});
     std::vector<bool> own(n, false);
-    QStringList duplicates;
     for (size_t i = 0; i < n; ++i) {
         const int slot = int(i);
         const QByteArrayView name = names.at(qsizetype(i));
@@ -591,13 +590,11 @@ DueStoreContentsPtr CDueStore::ReadFolder(const DataFolder& folder, bool sweep)
         }
         e = DueFolderReader::Entry{};
         c->freeSlots.push_back(slot);
+        // A conflict, not a problem of the file: Conflicts() names it.
         c->conflicts[RecordIdOf(c->records[size_t(existing)])] << QFile::decodeName(skipped);
-        duplicates << Texts::tr("%1: a conflicting version of the due in %2 (both hold the same record "
-                                "identifier); %2 is listed until the conflict is resolved")
-                          .arg(ShownFileName(skipped), ShownFileName(listed));
     }
     c->seen.SetLoaded(std::move(names.bytes), std::move(names.ends), std::move(own));
-    c->loadProblems << reader.Problems() << duplicates;
+    c->loadProblems << reader.Problems();
     return c;
 }
 
@@ -639,6 +636,7 @@ bool CDueStore::LoadDueFile(const QString& path)
     }
     const QByteArray local = QFile::encodeName(path);
     Store(record, local.mid(local.lastIndexOf('/') + 1));
+    Notify(record.m_strRecId, false);
     return true;
 }
 
@@ -828,6 +826,7 @@ void CDueStore::WriteNew(QString id, const QByteArray& pending)
         // The placeholder's pending file goes once the due has its own file.
         auto written = [this, pending, id, local] {
             m_c->seen.Written(m_folder.Path(), QFile::decodeName(local.mid(local.lastIndexOf('/') + 1)), id);
+            Notify(id, false);
             QString ignored;
             if (!pending.isEmpty())
                 (void)SaveFile::RemoveLocal(LocalPath(pending), &ignored); // else swept at the next load
@@ -1005,10 +1004,13 @@ bool CDueStore::RemoveDue(const QString& id, bool bTouch)
                       .arg(shown, QString::fromLocal8Bit(std::strerror(errno))));
     } else if (!SaveFile::RemoveLocal(
                    path, &why, &error,
-                   [this, known, before, file, landed, title, shown](SaveFile::Result late,
-                                                                     const QString& reason) {
-                       if (late == SaveFile::Result::Done)
+                   [this, id, known, before, file, landed, title, shown](SaveFile::Result late,
+                                                                         const QString& reason) {
+                       if (late == SaveFile::Result::Done) {
+                           Notify(id, true);
+                           PromoteCopy(id);
                            return;
+                       }
                        // The file stays, and so does its due.
                        *landed = false;
                        if (known && !Contains(before.m_strRecId))
@@ -1394,6 +1396,192 @@ QList<DueConflict> CDueStore::Conflicts() const
     std::sort(out.begin(), out.end(),
               [](const DueConflict& a, const DueConflict& b) { return a.recId < b.recId; });
     return out;
+}
+
+QList<ConflictVersion> CDueStore::ConflictVersions(const QString& recId) const
+{
+    const auto it = m_conflicts.constFind(recId);
+    if (it == m_conflicts.constEnd() || it.value().isEmpty() || m_folder.IsEmpty())
+        return {};
+    const int slot = Find(recId);
+    const QString listed = slot >= 0 ? QFile::decodeName(FileOf(slot)) : QString();
+    QStringList others = it.value();
+    std::sort(others.begin(), others.end());
+    QStringList files;
+    if (!listed.isEmpty())
+        files << listed;
+    files << others;
+    QList<ConflictVersion> out;
+    for (const QString& name : std::as_const(files)) {
+        const QString path = m_folder.Path() + QLatin1Char('/') + name;
+        DueFolderReader reader;
+        ConflictVersion v;
+        // A file gone or unreadable now is no version to choose.
+        if (!reader.ReadFile(path, v.record) || v.record.m_strRecId != recId)
+            continue;
+        v.file = name;
+        v.modified = QFileInfo(path).lastModified();
+        v.listed = name == listed;
+        out << v;
+    }
+    // Without its listed file (gone meanwhile) the first version stands for the due.
+    if (!out.isEmpty() && !out.first().listed)
+        out.first().listed = true;
+    return out;
+}
+
+QString CDueStore::ConflictText(const DueConflict& conflict)
+{
+    QStringList others;
+    for (const QString& file : conflict.otherFiles)
+        others << ShownText(file);
+    return Texts::tr("%1 holds another version of the due in %2 (the same record identifier %3); %2 is "
+                     "listed until the conflict is resolved")
+        .arg(others.join(QStringLiteral(", ")), ShownText(conflict.listedFile), ShownText(conflict.recId));
+}
+
+bool CDueStore::SameVersions(const QString& recId, const QList<ConflictVersion>& now,
+                             const QList<ConflictVersion>& shown)
+{
+    if (now.size() < 2) {
+        Error(Texts::tr("The due %1 is no longer held by more than one file: nothing was changed.")
+                  .arg(ShownText(recId)));
+        return false;
+    }
+    if (shown.isEmpty())
+        return true;
+    bool same = now.size() == shown.size();
+    for (qsizetype i = 0; same && i < now.size(); ++i)
+        same = now.at(i).file == shown.at(i).file && now.at(i).record == shown.at(i).record;
+    if (!same)
+        Error(Texts::tr("The files of \"%1\" changed since they were shown: nothing was changed.")
+                  .arg(ShownText(now.first().record.m_strTitle, 60)));
+    return same;
+}
+
+bool CDueStore::KeepVersion(const QString& recId, const QString& file, const QList<ConflictVersion>& shown)
+{
+    const QList<ConflictVersion> now = ConflictVersions(recId);
+    if (!SameVersions(recId, now, shown))
+        return false;
+    const auto kept =
+        std::find_if(now.begin(), now.end(), [&](const ConflictVersion& v) { return v.file == file; });
+    if (kept == now.end()) {
+        Error(Texts::tr("%1 is not a version of the due %2.").arg(ShownText(file), ShownText(recId)));
+        return false;
+    }
+    const QString own = DataFolder::DueFileName(recId);
+    if (own.isEmpty()) {
+        Error(Texts::tr("Could not save \"%1\": the record identifier is not usable.")
+                  .arg(kept->record.m_strTitle));
+        return false;
+    }
+    const qsizetype errors = m_errors.size();
+    const QString title = ShownText(kept->record.m_strTitle, 60);
+    auto failed = [this, title](const QString& path, const QString& why) {
+        Error(Texts::tr("Could not resolve the conflict of \"%1\" (%2): %3")
+                  .arg(title, QDir::toNativeSeparators(path), why));
+    };
+    auto late = [failed](const QString& path) {
+        return [failed, path](SaveFile::Result result, const QString& why) {
+            if (result == SaveFile::Result::Failed)
+                failed(path, why);
+        };
+    };
+    {
+        // Whole or not at all: the kept version under the due's own name and
+        // the other files gone land together.
+        Batch batch;
+        QString why;
+        const QString ownPath = m_folder.Path() + QLatin1Char('/') + own;
+        if (kept->file != own && !SaveFile::WriteLocal(QFile::encodeName(ownPath),
+                                                       DueFile::Serialize(kept->record), &why, late(ownPath)))
+            failed(ownPath, why);
+        for (const ConflictVersion& v : now) {
+            if (v.file == own || m_errors.size() != errors)
+                continue;
+            const QString path = m_folder.Path() + QLatin1Char('/') + v.file;
+            int error = 0;
+            if (!SaveFile::RemoveLocal(QFile::encodeName(path), &why, &error, late(path)) && error != ENOENT)
+                failed(path, why);
+        }
+    }
+    // Memory follows the disk, whatever landed.
+    (void)Rescan({own});
+    return m_errors.size() == errors;
+}
+
+QStringList CDueStore::KeepAllVersions(const QString& recId, const QList<ConflictVersion>& shown)
+{
+    const QList<ConflictVersion> now = ConflictVersions(recId);
+    if (!SameVersions(recId, now, shown))
+        return {};
+    const qsizetype errors = m_errors.size();
+    QStringList added;
+    {
+        Batch batch;
+        for (const ConflictVersion& v : now) {
+            if (v.listed)
+                continue;
+            DueRecord copy = v.record;
+            // Never a member of the series it came from: the listed version
+            // is that member already.
+            if (!copy.m_strSeriesId.isEmpty())
+                copy.m_strSeriesId = NewSeriesId();
+            added << AddDue(copy);
+            if (m_errors.size() != errors)
+                break; // the batch is abandoned: nothing of it lands
+            const QString path = m_folder.Path() + QLatin1Char('/') + v.file;
+            QString why;
+            int error = 0;
+            const QString title = ShownText(v.record.m_strTitle, 60);
+            auto failed = [this, title, path](const QString& reason) {
+                Error(Texts::tr("Could not resolve the conflict of \"%1\" (%2): %3")
+                          .arg(title, QDir::toNativeSeparators(path), reason));
+            };
+            if (!SaveFile::RemoveLocal(QFile::encodeName(path), &why, &error,
+                                       [failed](SaveFile::Result result, const QString& reason) {
+                                           if (result == SaveFile::Result::Failed)
+                                               failed(reason);
+                                       }) &&
+                error != ENOENT) {
+                failed(why);
+                break;
+            }
+        }
+        if (m_errors.size() == errors)
+            (void)TouchPreferences();
+    }
+    // A name taken at the commit moved a new due on to another identifier.
+    for (QString& id : added)
+        while (m_rekeyed.contains(id))
+            id = m_rekeyed.take(id);
+    m_rekeyed.clear();
+    (void)Rescan();
+    if (m_errors.size() != errors)
+        return {};
+    return added;
+}
+
+void CDueStore::PromoteCopy(const QString& recId)
+{
+    const auto it = m_conflicts.find(recId);
+    if (it == m_conflicts.end() || Contains(recId))
+        return;
+    QStringList copies = it.value();
+    m_conflicts.erase(it);
+    while (!copies.isEmpty()) {
+        const QString copy = copies.takeFirst();
+        DueFolderReader reader;
+        DueRecord record(Qt::Uninitialized);
+        if (reader.ReadFile(m_folder.Path() + QLatin1Char('/') + copy, record) &&
+            record.m_strRecId == recId) {
+            Store(record, QFile::encodeName(copy));
+            break;
+        }
+    }
+    if (!copies.isEmpty())
+        m_conflicts.insert(recId, copies);
 }
 
 QStringList CDueStore::TakeSweptFiles()

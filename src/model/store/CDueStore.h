@@ -60,6 +60,16 @@ struct DueConflict
     QStringList otherFiles;
 };
 
+// One file of a conflict as it reads now: its name in the data folder, when
+// it was last modified, and the due it holds.
+struct ConflictVersion
+{
+    QString file;
+    QDateTime modified;
+    bool listed = false; // the file listed as the due
+    DueRecord record;
+};
+
 // A write of a due refused because its file changed since the store last read
 // or wrote it (another program, a sync tool): what is on disk now.
 struct StaleChange
@@ -191,6 +201,30 @@ public:
     // The dues that more than one file holds (a sync tool's conflict copy,
     // two machines that made the same identifier), in identifier order.
     QList<DueConflict> Conflicts() const;
+    // Every readable file holding recId, the listed one first, the others in
+    // name order; empty when recId is not in conflict.
+    QList<ConflictVersion> ConflictVersions(const QString& recId) const;
+    // One line naming a conflict's files for a report: which one is listed.
+    static QString ConflictText(const DueConflict& conflict);
+    // Ends a conflict by keeping the version in file: it is written to the
+    // due's own file name and every other file holding recId is removed, in
+    // one sync pass, then the folder is read again. shown (when given) is what
+    // the user chose from: a file that changed since refuses the whole change.
+    [[nodiscard]] bool KeepVersion(const QString& recId, const QString& file,
+                                   const QList<ConflictVersion>& shown = {});
+    // Ends a conflict by keeping every version: the listed one stays, each
+    // other becomes a due of its own under a new identifier (a member of a
+    // series in a series of its own) and its file is removed. Returns the
+    // identifiers of the new dues; none (and the reason in the errors) when
+    // nothing was changed.
+    QStringList KeepAllVersions(const QString& recId, const QList<ConflictVersion>& shown = {});
+
+    // Told of every due this store put on disk under a new file (removed
+    // false) and of every removal of a due's file that landed (removed
+    // true), once its batch ended: for a memory of what was deleted here.
+    using DueFileObserver = std::function<void(const QString& recId, bool removed)>;
+    void SetObserver(DueFileObserver observer) { m_observer = std::move(observer); }
+
     // The file a due is stored in: the one it was read from or last written
     // to, else the name made from its identifier. Empty for an unusable identifier.
     QString FilePathOf(const QString& recId) const;
@@ -276,6 +310,18 @@ private:
     // False (and the change noted) when the file of slot no longer holds what
     // memory holds: another program changed or removed it.
     bool StillAsSeen(int slot, const DueRecord& ours, bool removal);
+    // False (and said) when the versions of a conflict are not the ones shown.
+    bool SameVersions(const QString& recId, const QList<ConflictVersion>& now,
+                      const QList<ConflictVersion>& shown);
+    // A due whose file went while another file still holds its identifier:
+    // that file becomes the due, as a full load would list it.
+    void PromoteCopy(const QString& recId);
+    void Notify(const QString& recId, bool removed)
+    {
+        if (m_observer)
+            m_observer(recId, removed);
+    }
+    DueFileObserver m_observer;
     QHash<QString, QString> m_rekeyed; // identifiers moved on because their name was taken
     bool m_writer = false;
 };

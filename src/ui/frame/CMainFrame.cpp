@@ -4,6 +4,7 @@
 #include "model/base/Clock.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
+#include "model/services/DeletionMemory.h"
 #include "model/services/FolderWatcher.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DueStoreLoader.h"
@@ -210,6 +211,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateCalendar();
     InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     InstallReports();     // CMainFrameReports.cpp
+    InstallConflicts();   // CMainFrameConflicts.cpp
     // The folders not open at the start get their items once the window is up.
     AfterFirstPaint::Run(this, [outlook = m_outlook] { outlook->BuildAllItems(); });
     StyleDispl(GuiDrawLayer::kStyleBlue);
@@ -226,6 +228,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     connect(m_watcher, &FolderWatcher::changed, this, [this] {
         if (m_reminders)
             m_reminders->ScheduleCheck();
+        AskAboutReturnedDues();
     });
     m_watcher->Watch();
 
@@ -558,6 +561,9 @@ void CMainFrame::OnCommand(int id)
     case ID_CSV_IMPORT:
         ImportCsv();
         break;
+    case ID_RESOLVE_CONFLICTS:
+        ResolveConflicts();
+        break;
     case ID_NEXT_PANE:
         SwitchPane(+1);
         break;
@@ -581,6 +587,7 @@ void CMainFrame::RefreshMonth()
     m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden());
     RefreshDueFeatures();
     RefreshReports();
+    RefreshConflicts();
 }
 
 void CMainFrame::ShowTotals()
@@ -736,6 +743,8 @@ void CMainFrame::DeleteDue(const DueRecord& record)
     if (ReportStoreErrors())
         theDueStore.LoadAll();
     RefreshMonth();
+    // A conflicting copy of the deleted due now stands in its place.
+    AskAboutReturnedDues();
 }
 
 void CMainFrame::SetCaptionBar(const QString& text, int image)
@@ -807,13 +816,23 @@ void CMainFrame::ReportLoadProblems()
                           nullptr, int(swept.size())),
                        swept, QMessageBox::Information);
     const QStringList problems = theDueStore.LoadProblems();
-    if (problems.isEmpty())
-        return;
-    const QString summary =
-        problems.size() == 1
-            ? tr("This due file could not be read and was left as it is:")
-            : tr("%n due files could not be read and were left as they are:", nullptr, int(problems.size()));
-    Prompt::Report(this, summary, problems, QMessageBox::Warning);
+    if (!problems.isEmpty()) {
+        const QString summary = problems.size() == 1
+                                    ? tr("This due file could not be read and was left as it is:")
+                                    : tr("%n due files could not be read and were left as they are:", nullptr,
+                                         int(problems.size()));
+        Prompt::Report(this, summary, problems, QMessageBox::Warning);
+    }
+    // Conflicts are no fault of a file: said apart, each once, and left to
+    // the bar above the list.
+    const QStringList conflicts = NewConflictLines();
+    if (!conflicts.isEmpty())
+        Prompt::Report(this,
+                       tr("%n due(s) are held by more than one file, each with a version of its own (a sync "
+                          "tool kept both changes). Choose which to keep with Tools > Resolve Conflicts:",
+                          nullptr, int(conflicts.size())),
+                       conflicts, QMessageBox::Information);
+    AskAboutReturnedDues();
 }
 
 namespace {
@@ -968,6 +987,7 @@ bool CMainFrame::NeedsDues(int id)
     case ID_VIEW_COMING_UP:
     case ID_VIEW_REPORTS:
     case ID_GOTO_DUE_MONTH:
+    case ID_RESOLVE_CONFLICTS:
         return true;
     default:
         return ExportCommands::Find(id) != nullptr;
@@ -1199,6 +1219,8 @@ void CMainFrame::showEvent(QShowEvent* event)
 {
     m_everShown = true;
     CGuiFrameWnd::showEvent(event);
+    if (m_returnedPending)
+        QTimer::singleShot(0, this, &CMainFrame::AskAboutReturnedDues);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)

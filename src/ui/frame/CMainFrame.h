@@ -8,8 +8,13 @@
 #include "ui/skinui/CGuiFrameWnd.h"
 
 #include <QHash>
+#include <QSet>
+
+#include <memory>
 
 class CCalendarView;
+class CConflictBar;
+class DeletionMemory;
 class CDetailsBar;
 class CComingUpView;
 class CReportsView;
@@ -150,6 +155,17 @@ public:
     void ShowReports(bool show);
     bool IsReportsShown() const;
 
+    // --- Conflicts and dues that come back (CMainFrameConflicts.cpp) ---
+    CConflictBar* ConflictBanner() const { return m_conflictBanner; }
+    // Goes through the dues that more than one file holds, a dialog each,
+    // until none is left or the user decides later.
+    void ResolveConflicts();
+    // Says once of each due deleted here that is in the data folder again
+    // (changed elsewhere and carried back by a sync tool), offering to delete
+    // it again. A hidden window asks when it is next shown.
+    void AskAboutReturnedDues();
+    DeletionMemory* Deletions() const { return m_deletions.get(); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -188,6 +204,14 @@ private:
     // Asks about the folder a second start was given, once nothing is in the way.
     void AskToSwitchFolder();
 
+    void InstallConflicts();
+    void RefreshConflicts();
+    // Remembers what is deleted from the store's folder (a memory per folder).
+    void FollowDeletions();
+    void FlushDeletions();
+    // The conflicts not said by an earlier load report, one line each.
+    QStringList NewConflictLines();
+
     void SetLoading(bool loading);
     void OnLoaded();
     static bool NeedsDues(int id);
@@ -219,4 +243,9 @@ private:
     bool m_everShown = false;
     DueStoreLoader* m_loader = nullptr;
     bool m_loading = false;
+    CConflictBar* m_conflictBanner = nullptr;
+    std::unique_ptr<DeletionMemory> m_deletions;
+    QSet<QString> m_conflictsSaid; // conflicts a load report named: "id/file"
+    bool m_askingReturned = false;
+    bool m_returnedPending = false; // found while hidden: asked when shown
 };

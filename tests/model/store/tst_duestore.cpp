@@ -364,14 +364,17 @@ void TestDueStore::sameIdentifierTwiceIsReported()
     theDueStore.LoadAll();
     QCOMPARE(theDueStore.GetCount(), 1);
     QCOMPARE(theDueStore.GetDue(a.m_strRecId).m_strTitle, listedTitle);
-    const QStringList problems = theDueStore.LoadProblems();
-    QCOMPARE(problems.size(), 1);
-    QVERIFY(problems.first().contains(otherName));
-    QVERIFY(problems.first().contains(QStringLiteral("duedate2007010100000010.due")));
-    // Deleting the listed due removes its own file; the copy stays.
+    // A conflict, not a file that could not be read.
+    QCOMPARE(theDueStore.LoadProblems(), QStringList());
+    const QList<DueConflict> conflicts = theDueStore.Conflicts();
+    QCOMPARE(conflicts.size(), 1);
+    QCOMPARE(conflicts.first().listedFile, QStringLiteral("duedate2007010100000010.due"));
+    QCOMPARE(conflicts.first().otherFiles, QStringList{otherName});
+    // Deleting the listed due removes its own file; the copy stays, listed now.
     QVERIFY(theDueStore.RemoveDue(a.m_strRecId, false));
     QVERIFY(!QFile::exists(DataFile(QStringLiteral("duedate2007010100000010.due"))));
     QVERIFY(QFile::exists(DataFile(otherName)));
+    QCOMPARE(theDueStore.GetDue(a.m_strRecId).m_strTitle, QStringLiteral("copy"));
 }
 
 void TestDueStore::identifierIsUsedExactlyAsStored_data()
