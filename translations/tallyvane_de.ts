@@ -2387,7 +2387,77 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CSpreadsheetExport</name>
     <message>
-        <location filename="../src/export/CSpreadsheetExport.cpp" line="+223"/>
+        <location filename="../src/export/CSpreadsheetExport.cpp" line="+30"/>
+        <source>Tallyvane Dues</source>
+        <translation>Tallyvane-Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The dues listed for the month</source>
+        <translation>Die für den Monat aufgeführten Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month:</source>
+        <translation>Monat:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid:</source>
+        <translation>Bezahlt:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid:</source>
+        <translation>Unbezahlt:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Startdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Date</source>
+        <translation>Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Empfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <location line="+262"/>
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
@@ -2397,12 +2467,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Unbezahlt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+17"/>
         <source>Show Notes</source>
         <translation>Notizen anzeigen</translation>
     </message>
     <message>
-        <location line="+201"/>
+        <location line="+211"/>
         <source>No output file was given.</source>
         <translation>Es wurde keine Ausgabedatei angegeben.</translation>
     </message>
@@ -2675,11 +2745,16 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <source>No workbook is open.</source>
         <translation>Es ist keine Arbeitsmappe geöffnet.</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 is not a column name.</source>
+        <translation>%1 ist kein Spaltenname.</translation>
+    </message>
 </context>
 <context>
     <name>CXlsxWorkbook</name>
     <message>
-        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+283"/>
+        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+286"/>
         <source>no valid content types (%1)</source>
         <translation>keine gültigen Inhaltstypen (%1)</translation>
     </message>
@@ -2717,13 +2792,16 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+29"/>
         <location line="+82"/>
         <location line="+183"/>
-        <location line="+221"/>
+        <location line="+53"/>
+        <location line="+35"/>
+        <location line="+24"/>
+        <location line="+261"/>
         <location line="+123"/>
         <source>No workbook is open.</source>
         <translation>Es ist keine Arbeitsmappe geöffnet.</translation>
     </message>
     <message>
-        <location line="-607"/>
+        <location line="-759"/>
         <source>The workbook has no sheet %1.</source>
         <translation>Die Arbeitsmappe hat kein Blatt %1.</translation>
     </message>
@@ -2755,18 +2833,22 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     <message>
         <location line="+16"/>
         <location line="+183"/>
-        <location line="+221"/>
+        <location line="+53"/>
+        <location line="+35"/>
+        <location line="+24"/>
+        <location line="+261"/>
         <source>The workbook has no worksheet.</source>
         <translation>Die Arbeitsmappe hat kein Arbeitsblatt.</translation>
     </message>
     <message>
-        <location line="-399"/>
-        <location line="+401"/>
+        <location line="-551"/>
+        <location line="+234"/>
+        <location line="+319"/>
         <source>%1 is not a cell name.</source>
         <translation>%1 ist kein Zellname.</translation>
     </message>
     <message>
-        <location line="-318"/>
+        <location line="-470"/>
         <source>%1 is not a number a cell can hold.</source>
         <translation>%1 ist keine Zahl, die eine Zelle aufnehmen kann.</translation>
     </message>
@@ -2781,7 +2863,28 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>%1 ist kein Papierformat.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>The shared strings of the workbook are damaged (%1).</source>
+        <translation>Die gemeinsamen Zeichenfolgen der Arbeitsmappe sind beschädigt (%1).</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 points to a shared string the workbook does not hold.</source>
+        <translation>%1 verweist auf eine gemeinsame Zeichenfolge, die die Arbeitsmappe nicht enthält.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+24"/>
+        <source>The sheet has no column %1.</source>
+        <translation>Das Blatt hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not a column width.</source>
+        <translation>%1 ist keine Spaltenbreite.</translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>The styles of the workbook are damaged (%1).</source>
         <translation>Die Formatvorlagen der Arbeitsmappe sind beschädigt (%1).</translation>
     </message>
@@ -3715,7 +3818,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+72"/>
+        <location filename="../src/export/IcsExport.cpp" line="+75"/>
         <source>Pay To: %1</source>
         <translation>Empfänger: %1</translation>
     </message>
@@ -3740,12 +3843,12 @@ Wollen Sie die Datei ersetzen?</translation>
         <translation>Unbezahlt</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+43"/>
         <source>%1 - %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Could not write the calendar file %1: %2</source>
         <translation>Die Kalenderdatei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -3905,7 +4008,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
         <translation>kein Wurzelelement</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+238"/>
         <source>not a relationships part</source>
         <translation>kein Beziehungsteil</translation>
     </message>

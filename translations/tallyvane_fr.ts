@@ -2387,7 +2387,77 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CSpreadsheetExport</name>
     <message>
-        <location filename="../src/export/CSpreadsheetExport.cpp" line="+223"/>
+        <location filename="../src/export/CSpreadsheetExport.cpp" line="+30"/>
+        <source>Tallyvane Dues</source>
+        <translation>Échéances Tallyvane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The dues listed for the month</source>
+        <translation>Les échéances listées pour le mois</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Month:</source>
+        <translation>Mois :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Paid:</source>
+        <translation>Payées :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unpaid:</source>
+        <translation>Impayées :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Date</source>
+        <translation>Date de début</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Due Date</source>
+        <translation>Date d&apos;échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pay To</source>
+        <translation>Bénéficiaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <location line="+262"/>
         <source>Paid</source>
         <translation>Payée</translation>
     </message>
@@ -2397,12 +2467,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Impayée</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+17"/>
         <source>Show Notes</source>
         <translation>Voir les notes</translation>
     </message>
     <message>
-        <location line="+201"/>
+        <location line="+211"/>
         <source>No output file was given.</source>
         <translation>Aucun fichier de sortie n&apos;a été indiqué.</translation>
     </message>
@@ -2675,11 +2745,16 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <source>No workbook is open.</source>
         <translation>Aucun classeur n&apos;est ouvert.</translation>
     </message>
+    <message>
+        <location line="+57"/>
+        <source>%1 is not a column name.</source>
+        <translation>%1 n&apos;est pas un nom de colonne.</translation>
+    </message>
 </context>
 <context>
     <name>CXlsxWorkbook</name>
     <message>
-        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+283"/>
+        <location filename="../src/platform/CXlsxWorkbook.cpp" line="+286"/>
         <source>no valid content types (%1)</source>
         <translation>aucun type de contenu valide (%1)</translation>
     </message>
@@ -2717,13 +2792,16 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+29"/>
         <location line="+82"/>
         <location line="+183"/>
-        <location line="+221"/>
+        <location line="+53"/>
+        <location line="+35"/>
+        <location line="+24"/>
+        <location line="+261"/>
         <location line="+123"/>
         <source>No workbook is open.</source>
         <translation>Aucun classeur n&apos;est ouvert.</translation>
     </message>
     <message>
-        <location line="-607"/>
+        <location line="-759"/>
         <source>The workbook has no sheet %1.</source>
         <translation>Le classeur n&apos;a pas de feuille %1.</translation>
     </message>
@@ -2755,18 +2833,22 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     <message>
         <location line="+16"/>
         <location line="+183"/>
-        <location line="+221"/>
+        <location line="+53"/>
+        <location line="+35"/>
+        <location line="+24"/>
+        <location line="+261"/>
         <source>The workbook has no worksheet.</source>
         <translation>Le classeur n&apos;a pas de feuille de calcul.</translation>
     </message>
     <message>
-        <location line="-399"/>
-        <location line="+401"/>
+        <location line="-551"/>
+        <location line="+234"/>
+        <location line="+319"/>
         <source>%1 is not a cell name.</source>
         <translation>%1 n&apos;est pas un nom de cellule.</translation>
     </message>
     <message>
-        <location line="-318"/>
+        <location line="-470"/>
         <source>%1 is not a number a cell can hold.</source>
         <translation>%1 n&apos;est pas un nombre qu&apos;une cellule peut contenir.</translation>
     </message>
@@ -2781,7 +2863,28 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>%1 n&apos;est pas un format de papier.</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+38"/>
+        <source>The shared strings of the workbook are damaged (%1).</source>
+        <translation>Les chaînes partagées du classeur sont endommagées (%1).</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 points to a shared string the workbook does not hold.</source>
+        <translation>%1 renvoie à une chaîne partagée absente du classeur.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+24"/>
+        <source>The sheet has no column %1.</source>
+        <translation>La feuille n&apos;a pas de colonne %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not a column width.</source>
+        <translation>%1 n&apos;est pas une largeur de colonne.</translation>
+    </message>
+    <message>
+        <location line="+81"/>
         <source>The styles of the workbook are damaged (%1).</source>
         <translation>Les styles du classeur sont endommagés (%1).</translation>
     </message>
@@ -3715,7 +3818,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+72"/>
+        <location filename="../src/export/IcsExport.cpp" line="+75"/>
         <source>Pay To: %1</source>
         <translation>Bénéficiaire&#xa0;: %1</translation>
     </message>
@@ -3740,12 +3843,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impayée</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+43"/>
         <source>%1 - %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+30"/>
         <source>Could not write the calendar file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier de calendrier %1&#xa0;: %2</translation>
     </message>
@@ -3905,7 +4008,7 @@ Veuillez contacter le support pour toute question.</translation>
         <translation>pas d&apos;élément racine</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+238"/>
         <source>not a relationships part</source>
         <translation>ce n&apos;est pas une partie de relations</translation>
     </message>

@@ -4,9 +4,8 @@
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
 
-#include "model/base/LocaleFormat.h"
-
 #include <QLocale>
+#include <QMap>
 #include <QTime>
 
 #include <algorithm>
@@ -18,6 +17,66 @@ constexpr quint32 kWhite = 16777215;
 
 // 1 March 1900: from here on every spreadsheet program counts days alike.
 constexpr double kFirstCommonSerial = 61.0;
+
+// The labels of the shipped template, by cell. A label that still reads as
+// shipped is written in the user's language; one changed in the template is
+// left as it is.
+struct TemplateLabel
+{
+    const char* cell;
+    const char* text;
+};
+constexpr TemplateLabel kTemplateLabels[] = {
+    {"A1", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Tallyvane Dues")},
+    {"A2", QT_TRANSLATE_NOOP("CSpreadsheetExport", "The dues listed for the month")},
+    {"B4", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Month:")},
+    {"E4", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Paid:")},
+    {"E5", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Unpaid:")},
+    {"A9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Title")},
+    {"B9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Start Date")},
+    {"C9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Due Date")},
+    {"D9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Pay To")},
+    {"E9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Account")},
+    {"F9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Amount")},
+    {"G9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Type")},
+    {"H9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Status")},
+    {"I9", QT_TRANSLATE_NOOP("CSpreadsheetExport", "Notes")},
+};
+
+// An amount as every other output shows it: rounded to cents through the
+// same text as the list, the status bar and the documents, so that the
+// sheet's cents are theirs (12345.005 is 12345.00 there, not 12345.01).
+double ShownAmount(double amount)
+{
+    return AmountText(amount).toDouble();
+}
+
+// The room a text needs in a column, counted in digits of the sheet's font:
+// an East Asian wide character takes two.
+double TextWidth(const QString& text)
+{
+    double width = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t u = text.at(i).unicode();
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            u = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
+            ++i;
+        }
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6) || (u >= 0x20000 && u <= 0x3FFFD);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+// The column width that shows a number's text whole instead of "###": a
+// tenth more for the digits of a proportional font, one for the margins.
+double ColumnWidthFor(const QString& text)
+{
+    return std::min(255.0, std::ceil(TextWidth(text) * 1.1) + 1.0);
+}
 
 // The locale's long time format without its time zone part.
 QString TimeWithSecondsFormat(const QLocale& locale)
@@ -179,6 +238,31 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
                                                            : ISpreadsheetApplication::kPaperA4))
         return failed();
 
+    // The widest value each column shows: no number shows as "###", and
+    // the headings and the words of type and status are not cut.
+    QMap<QChar, double> widths;
+    auto fit = [&](const QString& cell, const QString& shown) {
+        double& width = widths[cell.front()];
+        width = std::max(width, ColumnWidthFor(shown));
+    };
+
+    for (const TemplateLabel& label : kTemplateLabels) {
+        const QString shipped = QString::fromLatin1(label.text);
+        const QString translated = tr(label.text);
+        const QString cell = QString::fromLatin1(label.cell);
+        if (translated == shipped || (!withNotes && cell == QLatin1String("I9")))
+            continue;
+        QString current;
+        if (!app->GetRangeValue(cell, &current))
+            return failed();
+        if (current != shipped)
+            continue;
+        if (!app->SetRangeValue(cell, translated))
+            return failed();
+        if (cell.endsWith(QLatin1Char('9')))
+            fit(cell, translated);
+    }
+
     if (!withNotes) {
         const QString cell = QStringLiteral("I%1").arg(9);
         if (!app->SetRangeValue(cell, QString()) || !app->SetRangeInteriorColor(cell, kWhite))
@@ -193,13 +277,16 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
     auto putAmount = [&](const QString& cell, double amount) {
         if (!std::isfinite(amount))
             return app->SetRangeValue(cell, QString());
-        return app->SetRangeNumber(cell, amount) && app->SetRangeNumberFormat(cell, currencyFormat);
+        fit(cell, FormatCurrencyText(AmountText(amount), m_locale));
+        return app->SetRangeNumber(cell, ShownAmount(amount)) &&
+               app->SetRangeNumberFormat(cell, currencyFormat);
     };
     auto putDate = [&](const QString& cell, const COleDateTime& date) {
         double serial = 0;
         if (!SpreadsheetDateSerial(date, &serial))
             return app->SetRangeValue(cell, SpreadsheetDateText(date, m_locale));
         const bool midnight = serial == std::floor(serial);
+        fit(cell, SpreadsheetDateText(date, m_locale));
         return app->SetRangeNumber(cell, serial) &&
                app->SetRangeNumberFormat(cell, midnight ? dateFormat : dateTimeFormat);
     };
@@ -214,18 +301,24 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
             unpaid += due.m_dAmount;
 
         const QString r = QString::number(row);
+        const QString typeText = DueTypeText(due.m_nType);
+        const QString statusText = due.m_bPaid ? tr("Paid") : tr("Unpaid");
         if (!(app->SetRangeValue(QLatin1Char('A') + r, due.m_strTitle) &&
               putDate(QLatin1Char('B') + r, due.m_dtStart) && putDate(QLatin1Char('C') + r, due.m_dtDue) &&
               app->SetRangeValue(QLatin1Char('D') + r, due.m_strPayTo) &&
               app->SetRangeValue(QLatin1Char('E') + r, due.m_strAccount) &&
               putAmount(QLatin1Char('F') + r, due.m_dAmount) &&
-              app->SetRangeValue(QLatin1Char('G') + r, DueTypeText(due.m_nType)) &&
-              app->SetRangeValue(QLatin1Char('H') + r, due.m_bPaid ? tr("Paid") : tr("Unpaid"))))
+              app->SetRangeValue(QLatin1Char('G') + r, typeText) &&
+              app->SetRangeValue(QLatin1Char('H') + r, statusText)))
             return failed();
+        fit(QStringLiteral("G"), typeText);
+        fit(QStringLiteral("H"), statusText);
         if (withNotes && !due.m_strNotes.isEmpty()) {
             const QString cell = QLatin1Char('I') + r;
+            // Every line end a line break, a lone CR as well.
             QString notes = due.m_strNotes;
             notes.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            notes.replace(QLatin1Char('\r'), QLatin1Char('\n'));
             if (!app->SetRangeValue(cell, tr("Show Notes")) || !app->AddRangeComment(cell, notes))
                 return failed();
         }
@@ -235,6 +328,16 @@ bool CSpreadsheetExport::Fill(const QList<DueRecord>& dues, const QString& month
     if (!app->SetRangeValue(QStringLiteral("C4"), monthText) || !putAmount(QStringLiteral("F4"), paid) ||
         !putAmount(QStringLiteral("F5"), unpaid))
         return failed();
+
+    // A column narrower than its widest number is widened; a wider one stays.
+    for (auto it = widths.cbegin(); it != widths.cend(); ++it) {
+        const QString column(it.key());
+        double width = 0;
+        if (!app->GetColumnWidth(column, &width))
+            return failed();
+        if (width < it.value() && !app->SetColumnWidth(column, it.value()))
+            return failed();
+    }
     return true;
 }
 

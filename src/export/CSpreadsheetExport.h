@@ -20,7 +20,10 @@
 // cell's comment). Without notes the heading cell I9 is emptied and painted
 // white. Amounts and dates go in as numbers with number formats of the
 // locale, as a spreadsheet makes of a typed amount or date, so that they sum
-// and sort; the sheet prints on the locale's paper.
+// and sort; amounts rounded to cents as every other output shows them. The
+// template's own labels are written in the user's language, columns too
+// narrow for their widest number are widened, and the sheet prints on the
+// locale's paper.
 class CSpreadsheetExport
 {
     Q_DECLARE_TR_FUNCTIONS(CSpreadsheetExport)

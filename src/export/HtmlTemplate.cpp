@@ -68,7 +68,13 @@ QString Escape(const QString& value)
 QString NotesHtml(const QString& notes)
 {
     QString out = Escape(notes);
-    out.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
+    // CR LF, LF and a lone CR each end a line, as the editor shows them.
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    out.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+    // HTML would fold a tab into one blank; four keep a column apart, the
+    // last an ordinary one so that a long line can still wrap there.
+    out.replace(QLatin1Char('\t'), QLatin1String("&nbsp;&nbsp;&nbsp; "));
     return out;
 }
 

@@ -29,7 +29,8 @@ void InsertBeforeMarker(QString& text, const QString& startTag, const QString& i
 // A value as HTML text: &, <, > and quotes escaped, so a value shows as typed
 // and a tag inside a value stays text.
 QString Escape(const QString& value);
-// Notes as HTML: escaped, then every CR LF pair becomes "<br>".
+// Notes as HTML: escaped, then every line break (CR LF, LF or a lone CR)
+// becomes "<br>" and a tab four blanks.
 QString NotesHtml(const QString& notes);
 
 // The text of a template file's bytes: everything up to the first zero byte,

@@ -31,13 +31,16 @@ using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 // The calendar library takes C strings: a NUL would end the text there, and
 // other control characters have no place in a calendar's text. Each becomes
-// a space (line breaks and tabs stay: the library escapes them).
+// a space. CR LF, LF and a lone CR all end a line: the library writes LF as
+// the escaped line break and would drop a CR. Tabs stay.
 QByteArray Utf8(const QString& s)
 {
     QString text = s;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     for (QChar& c : text) {
         const char16_t u = c.unicode();
-        if ((u < 0x20 && u != '\n' && u != '\r' && u != '\t') || u == 0x7F)
+        if ((u < 0x20 && u != '\n' && u != '\t') || (u >= 0x7F && u <= 0x9F))
             c = QLatin1Char(' ');
     }
     return text.toUtf8();
@@ -72,10 +75,8 @@ QString Description(const DueRecord& r)
     lines << Texts::tr("Pay To: %1").arg(r.m_strPayTo) << Texts::tr("Account: %1").arg(r.m_strAccount)
           << Texts::tr("Type: %1").arg(DueTypeText(r.m_nType))
           << (r.m_bPaid ? Texts::tr("Paid") : Texts::tr("Unpaid"));
-    QString notes = r.m_strNotes;
-    notes.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    if (!notes.isEmpty())
-        lines << QString() << notes;
+    if (!r.m_strNotes.isEmpty())
+        lines << QString() << r.m_strNotes;
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -120,7 +121,8 @@ QByteArray Build(const ExportRequest& request, int leadDays)
         icalcomponent_add_property(event, icalproperty_new_summary(Utf8(summary).constData()));
         icalcomponent_add_property(event, icalproperty_new_description(Utf8(Description(r)).constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
-        if (leadDays > 0) {
+        // A paid due needs no reminder.
+        if (leadDays > 0 && !r.m_bPaid) {
             icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
             icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
             icalcomponent_add_property(alarm, icalproperty_new_description(Utf8(summary).constData()));

@@ -10,7 +10,9 @@
 // timed event in local (floating) time otherwise; SUMMARY holds title and
 // amount, DESCRIPTION payee, account, type, paid state and notes; the UID is
 // made from the record identifier, so exporting again updates the same events;
-// a VALARM rings the reminder lead time before (none when it is 0 days).
+// a VALARM rings the reminder lead time before an unpaid due (none when it is
+// 0 days). Line breaks of every kind in the texts become the calendar's line
+// breaks; other control characters become spaces.
 namespace IcsExport {
 
 // The reminder lead time in days: QSettings("Quillory", "Tallyvane"), key

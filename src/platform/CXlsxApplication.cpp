@@ -62,6 +62,40 @@ bool CXlsxApplication::SelectSheet(int index)
     return book && Result(book->SelectSheet(index, &why), why);
 }
 
+bool CXlsxApplication::GetRangeValue(const QString& cell, QString* text)
+{
+    CXlsxWorkbook* book = Workbook();
+    QString why;
+    return book && Result(book->CellText(cell, text, &why), why);
+}
+
+int CXlsxApplication::ColumnNumber(const QString& column)
+{
+    int number = 0, row = 0;
+    const bool letters = !column.isEmpty() && !column.back().isDigit();
+    if (!letters || !CXlsxWorkbook::ParseCellName(column + QLatin1Char('1'), &number, &row)) {
+        Result(false, tr("%1 is not a column name.").arg(column));
+        return 0;
+    }
+    return number;
+}
+
+bool CXlsxApplication::GetColumnWidth(const QString& column, double* width)
+{
+    CXlsxWorkbook* book = Workbook();
+    const int number = book ? ColumnNumber(column) : 0;
+    QString why;
+    return number > 0 && Result(book->ColumnWidth(number, width, &why), why);
+}
+
+bool CXlsxApplication::SetColumnWidth(const QString& column, double width)
+{
+    CXlsxWorkbook* book = Workbook();
+    const int number = book ? ColumnNumber(column) : 0;
+    QString why;
+    return number > 0 && Result(book->SetColumnWidth(number, width, &why), why);
+}
+
 bool CXlsxApplication::SetRangeValue(const QString& cell, const QString& text)
 {
     CXlsxWorkbook* book = Workbook();

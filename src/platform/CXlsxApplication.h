@@ -22,11 +22,14 @@ public:
     bool AddWorkbook(const QString& templatePath) override;
     bool GetSheetCount(int* count) override;
     bool SelectSheet(int index) override;
+    bool GetRangeValue(const QString& cell, QString* text) override;
     bool SetRangeValue(const QString& cell, const QString& text) override;
     bool SetRangeNumber(const QString& cell, double value) override;
     bool SetRangeNumberFormat(const QString& cell, const QString& format) override;
     bool SetRangeInteriorColor(const QString& cell, quint32 colorRef) override;
     bool AddRangeComment(const QString& cell, const QString& text) override;
+    bool GetColumnWidth(const QString& column, double* width) override;
+    bool SetColumnWidth(const QString& column, double width) override;
     bool SetPaperSize(int paperSize) override;
     bool SaveActiveWorkbook(const QString& path) override;
     QString ErrorString() const override { return m_error; }
@@ -38,6 +41,8 @@ public:
 private:
     bool Result(bool ok, const QString& why);
     CXlsxWorkbook* Workbook();
+    // "F" -> 6; 0 (with the error set) for what names no column.
+    int ColumnNumber(const QString& column);
 
     QString m_documentName;
     std::unique_ptr<CXlsxWorkbook> m_workbook;

@@ -25,7 +25,8 @@ const QString kStylesType =
 const QString kVmlType = QStringLiteral("application/vnd.openxmlformats-officedocument.vmlDrawing");
 const char* const kCommentAuthor = "Tallyvane";
 
-constexpr int kMaxColumn = 16384; // XFD
+constexpr int kMaxColumn = 16384;         // XFD
+constexpr double kMaxColumnWidth = 255.0; // characters
 constexpr int kMaxRow = 1048576;
 
 // The children of a worksheet in the order its schema fixes.
@@ -270,6 +271,8 @@ bool CXlsxWorkbook::Load(const QString& templatePath, QString* why)
     m_numberFormats.clear();
     m_sharedRefsDropped = 0;
     m_sharedRefsApplied = 0;
+    m_sharedStrings.clear();
+    m_sharedStringsLoaded = false;
 
     QString reason;
     if (!m_package.Read(templatePath, &reason))
@@ -613,6 +616,158 @@ bool CXlsxWorkbook::SetPaperSize(int paperSize, QString* why)
         setup = InsertInOrder(root, "pageSetup", WorksheetOrder());
     setup.remove_attribute("paperSize");
     setup.prepend_attribute("paperSize") = paperSize;
+    return true;
+}
+
+// The text of a run of text elements: the t children of an si or is
+// element and those of its runs; phonetic guides (rPh) are not part of it.
+QString CXlsxWorkbook::RichText(const pugi::xml_node& holder)
+{
+    QString text;
+    for (pugi::xml_node child : holder.children()) {
+        const QString local = LocalName(child);
+        if (local == QLatin1String("t"))
+            text += QString::fromUtf8(child.child_value());
+        else if (local == QLatin1String("r"))
+            text += QString::fromUtf8(Child(child, "t").child_value());
+    }
+    return SpreadsheetTextValue(text);
+}
+
+bool CXlsxWorkbook::LoadSharedStrings(QString* why)
+{
+    if (m_sharedStringsLoaded)
+        return true;
+    Relationships bookRels;
+    QString reason;
+    if (!bookRels.Load(m_package.Part(RelsPartFor(m_workbookPart)), &reason))
+        return Fail(why, reason);
+    const QString target = bookRels.TargetOfType(QStringLiteral("sharedStrings"));
+    const QString part = target.isEmpty() ? QString() : ResolveTarget(m_workbookPart, target);
+    if (!part.isEmpty() && m_package.Contains(part)) {
+        pugi::xml_document sst;
+        if (!OoxmlXml::Load(sst, m_package.Part(part), &reason))
+            return Fail(why, tr("The shared strings of the workbook are damaged (%1).").arg(reason));
+        for (pugi::xml_node si : sst.document_element().children()) {
+            if (LocalName(si) == QLatin1String("si"))
+                m_sharedStrings << RichText(si);
+        }
+    }
+    m_sharedStringsLoaded = true;
+    return true;
+}
+
+bool CXlsxWorkbook::CellText(const QString& cell, QString* text, QString* why)
+{
+    if (!m_sheet)
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
+    int col = 0, row = 0;
+    if (!ParseCellName(cell, &col, &row))
+        return Fail(why, tr("%1 is not a cell name.").arg(cell));
+    text->clear();
+    const auto rowIt = m_sheet->rows.find(row);
+    if (rowIt == m_sheet->rows.end())
+        return true;
+    const auto cellIt = rowIt->second.cells.find(col);
+    if (cellIt == rowIt->second.cells.end())
+        return true;
+    const pugi::xml_node c = cellIt->second;
+    const QString type = AttrText(c, "t");
+    const QString value = QString::fromUtf8(Child(c, "v").child_value());
+    if (type == QLatin1String("inlineStr")) {
+        *text = RichText(Child(c, "is"));
+    } else if (type == QLatin1String("s")) {
+        if (!LoadSharedStrings(why))
+            return false;
+        bool ok = false;
+        const int index = value.toInt(&ok);
+        if (!ok || index < 0 || index >= m_sharedStrings.size())
+            return Fail(why, tr("%1 points to a shared string the workbook does not hold.").arg(cell));
+        *text = m_sharedStrings.at(index);
+    } else if (type == QLatin1String("str")) {
+        *text = SpreadsheetTextValue(value);
+    } else {
+        *text = value;
+    }
+    return true;
+}
+
+bool CXlsxWorkbook::ColumnWidth(int column, double* width, QString* why)
+{
+    if (!m_sheet)
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
+    if (column < 1 || column > kMaxColumn)
+        return Fail(why, tr("The sheet has no column %1.").arg(column));
+    const pugi::xml_node root = m_sheet->doc.document_element();
+    for (pugi::xml_node c : Child(root, "cols").children()) {
+        if (LocalName(c) == QLatin1String("col") && c.attribute("min").as_int() <= column &&
+            column <= c.attribute("max").as_int() && c.attribute("width")) {
+            *width = c.attribute("width").as_double();
+            return true;
+        }
+    }
+    // The sheet's default, else what a spreadsheet program takes for eight
+    // digits and the cell's margins.
+    const pugi::xml_node format = Child(root, "sheetFormatPr");
+    if (format.attribute("defaultColWidth"))
+        *width = format.attribute("defaultColWidth").as_double();
+    else
+        *width = format.attribute("baseColWidth").as_double(8.0) + 0.43;
+    return true;
+}
+
+bool CXlsxWorkbook::SetColumnWidth(int column, double width, QString* why)
+{
+    if (!m_sheet)
+        return Fail(why, m_loaded ? tr("The workbook has no worksheet.") : tr("No workbook is open."));
+    if (column < 1 || column > kMaxColumn)
+        return Fail(why, tr("The sheet has no column %1.").arg(column));
+    if (!std::isfinite(width) || width < 0 || width > kMaxColumnWidth)
+        return Fail(why, tr("%1 is not a column width.").arg(width));
+    pugi::xml_node root = m_sheet->doc.document_element();
+    pugi::xml_node cols = Child(root, "cols");
+    if (!cols)
+        cols = InsertInOrder(root, "cols", WorksheetOrder());
+
+    // The entry of the column alone: a range it shares is split, the other
+    // columns keeping what they had.
+    pugi::xml_node entry;
+    pugi::xml_node after;
+    for (pugi::xml_node c : cols.children()) {
+        if (LocalName(c) != QLatin1String("col"))
+            continue;
+        const int min = c.attribute("min").as_int();
+        const int max = c.attribute("max").as_int();
+        if (min > column) {
+            after = c;
+            break;
+        }
+        if (column > max)
+            continue;
+        if (min < column)
+            cols.insert_copy_before(c, c).attribute("max").set_value(column - 1);
+        if (max > column)
+            cols.insert_copy_after(c, c).attribute("min").set_value(column + 1);
+        c.attribute("min").set_value(column);
+        c.attribute("max").set_value(column);
+        entry = c;
+        break;
+    }
+    if (!entry) {
+        entry = after ? cols.insert_child_before(Utf8(m_sheet->ns + QStringLiteral("col")).constData(), after)
+                      : AppendChild(cols, m_sheet->ns, "col");
+        entry.append_attribute("min") = column;
+        entry.append_attribute("max") = column;
+    }
+    char digits[32];
+    const auto result = std::to_chars(digits, digits + sizeof digits, width);
+    *result.ptr = '\0';
+    if (!entry.attribute("width"))
+        entry.append_attribute("width");
+    entry.attribute("width").set_value(digits);
+    if (!entry.attribute("customWidth"))
+        entry.append_attribute("customWidth");
+    entry.attribute("customWidth").set_value(1);
     return true;
 }
 

@@ -48,6 +48,15 @@ public:
     // A note on the cell: the comments part and the drawing that makes it
     // show as a hover note. A cell holds one comment.
     bool AddCellComment(const QString& cell, const QString& text, QString* why);
+    // What the cell shows as text: its text (inline or shared), the text of
+    // its number as stored, or empty for an empty cell.
+    bool CellText(const QString& cell, QString* text, QString* why);
+    // A column's width (from 1 for A) in the widths of a digit, as column
+    // entries count it; the sheet's default width when the column has none.
+    bool ColumnWidth(int column, double* width, QString* why);
+    // Gives one column its own width (0 to 255); a column range it shares an
+    // entry with keeps its width for the other columns.
+    bool SetColumnWidth(int column, double width, QString* why);
     // The paper the active sheet prints on, as the sheet's page setup codes
     // it (1 Letter, 9 A4, ...).
     bool SetPaperSize(int paperSize, QString* why);
@@ -75,6 +84,8 @@ private:
     int DerivedStyle(pugi::xml_node c, const QString& key,
                      const std::function<void(pugi::xml_node xf)>& change);
     int NumberFormatId(const QString& formatCode);
+    static QString RichText(const pugi::xml_node& holder);
+    bool LoadSharedStrings(QString* why);
     // Keeps the shared string table's reference count true after cells that
     // used it were overwritten.
     bool UpdateSharedStringCount(QString* why);
@@ -93,6 +104,8 @@ private:
     bool m_stylesLoaded = false;
     QHash<QString, int> m_derivedStyles; // "style:change" -> cellXfs index already made
     QHash<QString, int> m_numberFormats; // format code -> numFmtId
+    QStringList m_sharedStrings;         // read when a cell's text is asked for
+    bool m_sharedStringsLoaded = false;
     int m_sharedRefsDropped = 0;
     int m_sharedRefsApplied = 0;
 };

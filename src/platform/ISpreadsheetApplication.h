@@ -23,6 +23,7 @@ public:
     virtual bool GetSheetCount(int* count) = 0;   // sheets of the active workbook
     virtual bool SelectSheet(int index) = 0;      // makes sheet index (from 1) the active one
     // A cell of the active sheet, by its A1 name:
+    virtual bool GetRangeValue(const QString& cell, QString* text) = 0;       // the value, as text
     virtual bool SetRangeValue(const QString& cell, const QString& text) = 0; // the value, as if typed
     virtual bool SetRangeNumber(const QString& cell, double value) = 0;       // the value, as a number
     virtual bool SetRangeNumberFormat(const QString& cell,
@@ -30,6 +31,10 @@ public:
     virtual bool SetRangeInteriorColor(const QString& cell,
                                        quint32 colorRef) = 0;                   // fill colour, 0x00BBGGRR
     virtual bool AddRangeComment(const QString& cell, const QString& text) = 0; // a hover note on the cell
+    // A column of the active sheet by its letters ("F"); its width counts
+    // the digits of the sheet's font that fit.
+    virtual bool GetColumnWidth(const QString& column, double* width) = 0;
+    virtual bool SetColumnWidth(const QString& column, double width) = 0;
     // The paper the active sheet prints on: kPaperLetter or kPaperA4.
     virtual bool SetPaperSize(int paperSize) = 0;
     // Saves the active workbook as an .xlsx file.

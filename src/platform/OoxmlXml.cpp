@@ -169,6 +169,23 @@ QString SpreadsheetText(const QString& text)
     return out;
 }
 
+QString SpreadsheetTextValue(const QString& stored)
+{
+    static const QRegularExpression escape(QStringLiteral("_x([0-9A-Fa-f]{4})_"));
+    if (!stored.contains(QLatin1Char('_')))
+        return stored;
+    QString out;
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = escape.globalMatch(stored); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += QStringView(stored).mid(from, m.capturedStart() - from);
+        out += QChar(char16_t(m.captured(1).toUShort(nullptr, 16)));
+        from = m.capturedEnd();
+    }
+    out += QStringView(stored).mid(from);
+    return out;
+}
+
 bool NeedsPreserve(const QString& text)
 {
     if (text.isEmpty())

@@ -51,6 +51,9 @@ QString CleanText(const QString& text);
 // Cell and comment text of a spreadsheet: CleanText, a carriage return as
 // _x000D_, and a literal _xHHHH_ kept literal by escaping its underscore.
 QString SpreadsheetText(const QString& text);
+// What a stored cell or comment text stands for: each _xHHHH_ the character
+// it names (so _x005F_ an underscore), read from left to right.
+QString SpreadsheetTextValue(const QString& stored);
 // True when a text element needs xml:space="preserve".
 bool NeedsPreserve(const QString& text);
 

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 Q_DECLARE_METATYPE(QList<DueRecord>)
 
 namespace {
@@ -112,8 +114,11 @@ void TestHtmlExport::fill_data()
         << QList<DueRecord>{Due("a", 0, "x"), Due("b", 0, "")} << false << "()()";
     QTest::newRow("with notes drops empty ones") << notesBlock
         << QList<DueRecord>{Due("a", 0, ""), Due("b", 0, "a\r\nb")} << true << "()(N:a<br>b)";
-    QTest::newRow("lone CR and LF stay") << notesBlock << QList<DueRecord>{Due("a", 0, "a\rb\nc\n\r")} << true
-        << "(N:a\rb\nc\n\r)";
+    // Every line end a note may hold is a break: CR LF once, LF then CR twice.
+    QTest::newRow("every line end breaks") << notesBlock << QList<DueRecord>{Due("a", 0, "a\rb\nc\r\nd\n\re\r\n")} << true
+        << "(N:a<br>b<br>c<br>d<br><br>e<br>)";
+    QTest::newRow("tabs keep their room") << notesBlock << QList<DueRecord>{Due("a", 0, "k\tv <\t>\t\tw")} << true
+        << "(N:k&nbsp;&nbsp;&nbsp; v &lt;&nbsp;&nbsp;&nbsp; &gt;&nbsp;&nbsp;&nbsp; &nbsp;&nbsp;&nbsp; w)";
     QTest::newRow("monthyear in the block") << "<{[loopstart]}><{[monthyear]}>;<{[loopend]}>" << abc.mid(0, 2) << true
         << "March - 2007;March - 2007;";
     QTest::newRow("monthyear outside") << "<h1><{[monthyear]}></h1><{[loopstart]}>x<{[loopend]}><{[monthyear]}>" << abc << true
@@ -262,9 +267,11 @@ void TestHtmlExport::shippedTemplatePrintsWithinThePage()
     if (!BrowserPrint::Available())
         QSKIP("chromium or pdftotext is not installed: the browser print check is skipped");
     // A long unbroken word wraps inside its cell: the amount and the record
-    // count beside it stay on the page.
+    // count beside it stay on the page. Each kind of line end in a note
+    // starts a new printed line.
     QTemporaryDir dir;
-    const QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    QList<DueRecord> dues = BrowserPrint::TwelveDues();
+    dues[1].m_strNotes = QStringLiteral("Meter\rreading\nfollows\r\nsoon");
     const QString page = dir.filePath(QStringLiteral("export.html"));
     QFile file(page);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -278,6 +285,15 @@ void TestHtmlExport::shippedTemplatePrintsWithinThePage()
         QVERIFY2(text.contains(count), qPrintable(count));
         const QString amount = FormatCurrencyText(AmountText(dues.at(i - 1).m_dAmount), QLocale());
         QVERIFY2(text.contains(amount), qPrintable(amount));
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QStringList noteWords = {QStringLiteral("Meter"), QStringLiteral("reading"),
+                                   QStringLiteral("follows"), QStringLiteral("soon")};
+    for (qsizetype i = 0; i + 1 < noteWords.size(); ++i) {
+        const auto line = std::find_if(lines.begin(), lines.end(),
+                                       [&](const QString& l) { return l.contains(noteWords.at(i)); });
+        QVERIFY2(line != lines.end(), qPrintable(noteWords.at(i)));
+        QVERIFY2(!line->contains(noteWords.at(i + 1)), qPrintable(*line));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "OfficeExportFixtures.h"
 #include "export/CSpreadsheetExport.h"
+#include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
 #include "model/store/CDueStore.h"
 #include "model/store/DataFolder.h"
@@ -9,6 +10,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 using OfficeTest::Attr;
@@ -30,9 +32,23 @@ public:
         return Log(QStringLiteral("Count"));
     }
     bool SelectSheet(int index) override { return Log(QStringLiteral("Select %1").arg(index)); }
+    bool GetRangeValue(const QString& cell, QString* text) override
+    {
+        *text = cells.value(cell);
+        return Log(QStringLiteral("Get %1").arg(cell));
+    }
     bool SetRangeValue(const QString& cell, const QString& text) override
     {
         return Log(QStringLiteral("Value %1 %2").arg(cell, text));
+    }
+    bool GetColumnWidth(const QString& column, double* width) override
+    {
+        *width = columnWidth;
+        return Log(QStringLiteral("Width? %1").arg(column));
+    }
+    bool SetColumnWidth(const QString& column, double width) override
+    {
+        return Log(QStringLiteral("Width %1 %2").arg(column).arg(width));
     }
     bool SetRangeNumber(const QString& cell, double value) override
     {
@@ -53,6 +69,23 @@ public:
     }
     bool SaveActiveWorkbook(const QString& path) override { return Log(QStringLiteral("Save %1").arg(path)); }
     QString ErrorString() const override { return QStringLiteral("call refused"); }
+
+    QHash<QString, QString> cells; // what GetRangeValue reads
+    double columnWidth = 255;      // every column's width
+};
+
+// Translates the texts of the spreadsheet export into a made-up language,
+// so that a test sees which texts follow the language.
+class BracketTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        if (qstrcmp(context, "CSpreadsheetExport") != 0)
+            return QString();
+        return QStringLiteral("[%1]").arg(QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
 };
 
 QString TemplatePath()
@@ -125,6 +158,17 @@ QHash<QString, CellData> CellsOf(const OoxmlPackage& package)
     return cells;
 }
 
+// The column entries of the first sheet as "min-max:width".
+QStringList ColumnWidths(const OoxmlPackage& package)
+{
+    pugi::xml_document sheet;
+    OfficeTest::LoadPart(package, QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
+    QStringList out;
+    for (pugi::xml_node c : sheet.document_element().child("cols").children("col"))
+        out << QStringLiteral("%1-%2:%3").arg(Attr(c, "min"), Attr(c, "max"), Attr(c, "width"));
+    return out;
+}
+
 // Rows of a comma-separated text with double-quoted fields, each padded to
 // nine fields (the width of the sheet).
 QList<QStringList> CsvRows(const QString& csv)
@@ -189,7 +233,13 @@ private slots:
     void textFieldsStayText_data();
     void textFieldsStayText();
     void showSavesUnderMonthNameAndOpens();
+    void amountsAsEveryOutputShowsThem_data();
+    void amountsAsEveryOutputShowsThem();
+    void labelsFollowTheLanguage_data();
+    void labelsFollowTheLanguage();
+    void narrowColumnsAreWidened();
     void libreOfficeReadsTheWorkbook();
+    void libreOfficeShowsWhatTheListShows();
 
 private:
     QStringList m_log;
@@ -259,14 +309,17 @@ void TestSpreadsheetExport::callSequence_data()
         row(QStringLiteral("12;Phone <mobile>;39151;39169;Tel\u00e9 Ltd;55;40;Business;Unpaid"));
     const QStringList row12Notes = {QStringLiteral("Value I12 Show Notes"),
                                     QStringLiteral("Comment I12 Call <first> & _x0041_")};
-    const QStringList sums = QStringList{QStringLiteral("Value C4 March, 2007")} +
-                             number(QStringLiteral("F4"), QStringLiteral("1200.5"), money) +
-                             number(QStringLiteral("F5"), QStringLiteral("125.25"), money) +
-                             QStringList{QStringLiteral("Visible 1")};
+    // Then the columns of numbers and words are measured (wide enough here).
+    const QStringList sums =
+        QStringList{QStringLiteral("Value C4 March, 2007")} +
+        number(QStringLiteral("F4"), QStringLiteral("1200.5"), money) +
+        number(QStringLiteral("F5"), QStringLiteral("125.25"), money) +
+        QStringList{QStringLiteral("Width? B"), QStringLiteral("Width? C"), QStringLiteral("Width? F"),
+                    QStringLiteral("Width? G"), QStringLiteral("Width? H"), QStringLiteral("Visible 1")};
     const QStringList emptySums = QStringList{QStringLiteral("Value C4 March, 2007")} +
                                   number(QStringLiteral("F4"), QStringLiteral("0"), money) +
                                   number(QStringLiteral("F5"), QStringLiteral("0"), money) +
-                                  QStringList{QStringLiteral("Visible 1")};
+                                  QStringList{QStringLiteral("Width? F"), QStringLiteral("Visible 1")};
 
     QTest::newRow("three with notes")
         << ThreeDues() << true << head + rows + row11Notes + row12 + row12Notes + sums;
@@ -661,6 +714,126 @@ void TestSpreadsheetExport::showSavesUnderMonthNameAndOpens()
     QCOMPARE(CellsOf(package).value(QStringLiteral("I9")).borderStyles, 0);
 }
 
+// The sheet holds each amount as the list, the status bar and the documents
+// show it: rounded to cents by the same text, so a spreadsheet program shows
+// the same cents and its sums add what the user saw.
+void TestSpreadsheetExport::amountsAsEveryOutputShowsThem_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("half cent below the tie") << 12345.005 << "12345";
+    QTest::newRow("a cent and a half") << 0.015 << "0.01";
+    QTest::newRow("2.675") << 2.675 << "2.67";
+    QTest::newRow("sum of tenths") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("more than cents") << 19.98765 << "19.99";
+    QTest::newRow("negative below half a cent") << -0.004 << "0";
+    QTest::newRow("negative half cent") << -0.005 << "-0.01";
+    QTest::newRow("negative") << -1234.5678 << "-1234.57";
+    QTest::newRow("large") << 12345678901.234 << "12345678901.23";
+}
+
+void TestSpreadsheetExport::amountsAsEveryOutputShowsThem()
+{
+    QFETCH(double, amount);
+    QFETCH(QString, stored);
+    QList<DueRecord> dues = ThreeDues();
+    dues[0].m_dAmount = amount; // paid, alone in F4
+    dues[1].m_dAmount = amount;
+    dues[2].m_dAmount = amount; // unpaid with the one before: F5 is their rounded sum
+    const QString out = m_dir.filePath(QStringLiteral("cents.xlsx"));
+    QString error;
+    QVERIFY2(ExportSpreadsheetFileFromTemplate(MarchRequest(dues, false, out), TemplatePath(), &error),
+             qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    const QHash<QString, CellData> cells = CellsOf(package);
+    for (const char* ref : {"F10", "F11", "F12", "F4"})
+        QCOMPARE(cells.value(QLatin1String(ref)).value, stored);
+    const QString unpaid = cells.value(QStringLiteral("F5")).value;
+    QCOMPARE(FormatCurrencyText(unpaid, QLocale()),
+             FormatCurrencyText(AmountText(amount + amount), QLocale()));
+    QCOMPARE(unpaid.toDouble(), AmountText(amount + amount).toDouble());
+}
+
+void TestSpreadsheetExport::labelsFollowTheLanguage_data()
+{
+    QTest::addColumn<bool>("withNotes");
+    QTest::newRow("with notes") << true;
+    QTest::newRow("without notes") << false;
+}
+
+// The template's labels are written in the user's language; a label the
+// user changed in the template stays theirs, and the notes heading stays
+// cleared without notes.
+void TestSpreadsheetExport::labelsFollowTheLanguage()
+{
+    QFETCH(bool, withNotes);
+    const QString own = m_dir.filePath(QStringLiteral("own.xltx"));
+    {
+        OoxmlPackage package;
+        QString why;
+        QVERIFY(package.Read(TemplatePath(), &why));
+        QByteArray strings = package.Part(QStringLiteral("xl/sharedStrings.xml"));
+        QVERIFY(strings.contains("<t>The dues listed for the month</t>"));
+        strings.replace("<t>The dues listed for the month</t>", "<t>Household bills</t>");
+        package.SetPart(QStringLiteral("xl/sharedStrings.xml"), strings);
+        QVERIFY(package.Write(own, &why));
+    }
+    BracketTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    const QString out = m_dir.filePath(QStringLiteral("labels.xlsx"));
+    QString error;
+    const bool ok = ExportSpreadsheetFileFromTemplate(MarchRequest(ThreeDues(), withNotes, out), own, &error);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(ok, qPrintable(error));
+    OoxmlPackage package;
+    QVERIFY(package.Read(out, &error));
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    const QHash<QString, QString> cells = CellTexts(package);
+    QStringList labels;
+    for (const char* ref :
+         {"A1", "A2", "B4", "E4", "E5", "A9", "B9", "C9", "D9", "E9", "F9", "G9", "H9", "I9"})
+        labels << cells.value(QLatin1String(ref));
+    QCOMPARE(labels, QStringList({"[Tallyvane Dues]", "Household bills", "[Month:]", "[Paid:]", "[Unpaid:]",
+                                  "[Title]", "[Start Date]", "[Due Date]", "[Pay To]", "[Account]",
+                                  "[Amount]", "[Type]", "[Status]", withNotes ? "[Notes]" : ""}));
+    QCOMPARE(cells.value(QStringLiteral("H10")), QStringLiteral("[Paid]"));
+}
+
+// A column too narrow for its widest number is widened, so that no reader
+// shows "###"; columns wide enough keep the template's width, and the two
+// date columns that share an entry are parted only when one must grow.
+void TestSpreadsheetExport::narrowColumnsAreWidened()
+{
+    auto widthsFor = [&](const QList<DueRecord>& dues) {
+        const QString out = m_dir.filePath(QStringLiteral("widths.xlsx"));
+        QString error;
+        OoxmlPackage package;
+        if (!ExportSpreadsheetFileFromTemplate(MarchRequest(dues, false, out), TemplatePath(), &error) ||
+            !package.Read(out, &error))
+            return QStringList(error);
+        return ColumnWidths(package);
+    };
+    // Dates without a time of day and amounts of a few digits fit.
+    QList<DueRecord> dues = ThreeDues();
+    dues[1].m_dtStart = COleDateTime(2007, 3, 2, 0, 0, 0);
+    const QStringList shipped = {"1-1:30", "2-3:21", "4-4:24", "5-5:18",
+                                 "6-6:16", "7-7:12", "8-8:10", "9-9:14"};
+    QCOMPARE(widthsFor(dues), shipped);
+
+    dues[1].m_dAmount = -98765432109.99;                     // "($98,765,432,109.99)": 20 characters
+    dues[2].m_dtDue = COleDateTime(2007, 3, 28, 23, 59, 59); // "3/28/2007 11:59:59 PM": 21
+    const QStringList widened = widthsFor(dues);
+    QCOMPARE(widened.size(), shipped.size() + 1);
+    auto width = [&](int i) { return widened.at(i).section(QLatin1Char(':'), 1).toDouble(); };
+    QVERIFY2(widened.at(2).startsWith(QLatin1String("3-3:")) && width(2) >= 23, qPrintable(widened.at(2)));
+    QVERIFY2(widened.at(5).startsWith(QLatin1String("6-6:")) && width(5) >= 22, qPrintable(widened.at(5)));
+    QStringList others = widened;
+    others.removeAt(5);
+    others.removeAt(2);
+    QCOMPARE(others, QStringList({"1-1:30", "2-2:21", "4-4:24", "5-5:18", "7-7:12", "8-8:10", "9-9:14"}));
+}
+
 void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
 {
     if (OfficeTest::Soffice::Program().isEmpty())
@@ -798,6 +971,69 @@ void TestSpreadsheetExport::libreOfficeReadsTheWorkbook()
         QVERIFY(rows.size() >= 12);
         QCOMPARE(QStringList({rows.at(9).value(1), rows.at(9).value(5), rows.at(10).value(5)}), expected[i]);
     }
+}
+
+// What LibreOffice shows of a sheet is what the program shows: the same
+// cents for amounts and sums, labels in the program's language, and no
+// amount or date too wide for its column ("###" on the printed page).
+void TestSpreadsheetExport::libreOfficeShowsWhatTheListShows()
+{
+    if (OfficeTest::Soffice::Program().isEmpty())
+        QSKIP("LibreOffice (soffice) is not installed: the conversion check is skipped");
+    QList<DueRecord> dues = ThreeDues();
+    dues[0].m_dAmount = 12345.005; // paid
+    dues[1].m_dAmount = 0.015;
+    dues[1].m_dtStart = COleDateTime(2007, 3, 2, 23, 59, 59);
+    dues[2].m_dAmount = 1234567890123.45; // 15 digits: what spreadsheet programs show of a number
+    dues << MakeDue(QStringLiteral("Refund"), COleDateTime(2007, 3, 12, 0, 0, 0),
+                    COleDateTime(2007, 3, 31, 0, 0, 0), QString(), QString(), -98765432109.99, 1, false,
+                    QString());
+    const QString out = m_dir.filePath(QStringLiteral("lo-shown.xlsx"));
+    BracketTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QString error;
+    const bool ok = ExportSpreadsheetFileFromTemplate(MarchRequest(dues, true, out), TemplatePath(), &error);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(ok, qPrintable(error));
+
+    OfficeTest::Soffice soffice(m_dir.path());
+    const QStringList csv = soffice.Convert(
+        {out}, QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1"), QStringLiteral("csv"), &error);
+    QVERIFY2(!csv.isEmpty(), qPrintable(error));
+    QFile csvFile(csv.first());
+    QVERIFY(csvFile.open(QIODevice::ReadOnly));
+    const QList<QStringList> rows = CsvRows(QString::fromUtf8(csvFile.readAll()));
+    QVERIFY(rows.size() >= 13);
+    const QLocale locale;
+    auto shown = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
+    double unpaid = 0;
+    QStringList amounts, expected;
+    for (int i = 0; i < dues.size(); ++i) {
+        amounts << rows.at(9 + i).value(5);
+        expected << shown(dues.at(i).m_dAmount);
+        if (!dues.at(i).m_bPaid)
+            unpaid += dues.at(i).m_dAmount;
+    }
+    amounts << rows.at(3).value(5) << rows.at(4).value(5);
+    expected << shown(dues.at(0).m_dAmount) << shown(unpaid);
+    QCOMPARE(amounts, expected);
+    QCOMPARE(expected.mid(0, 2), QStringList({"$12,345.00", "$0.01"}));
+    QCOMPARE(rows.at(8).mid(0, 3), QStringList({"[Title]", "[Start Date]", "[Due Date]"}));
+    QCOMPARE(rows.at(3).value(1), QStringLiteral("[Month:]"));
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed: the printed page is not checked");
+    const QStringList pdf = soffice.Convert({out}, QStringLiteral("pdf"), QStringLiteral("pdf"), &error);
+    QVERIFY2(!pdf.isEmpty(), qPrintable(error));
+    QProcess text;
+    text.start(pdftotext, {pdf.first(), QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(60000));
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(!page.contains(QLatin1String("###")), qPrintable(page));
+    for (const QString& amount : std::as_const(expected))
+        QVERIFY2(page.contains(amount), qPrintable(amount));
+    QVERIFY2(page.contains(QLatin1String("3/2/2007 11:59:59 PM")), qPrintable(page));
 }
 
 QTEST_GUILESS_MAIN(TestSpreadsheetExport)

@@ -100,6 +100,10 @@ private slots:
     void paperSize();
     void cellNames_data();
     void cellNames();
+    void cellTexts_data();
+    void cellTexts();
+    void columnWidths_data();
+    void columnWidths();
 
 private:
     bool LoadForeign(CXlsxWorkbook& book);
@@ -508,6 +512,130 @@ void TestXlsxWorkbook::cellNames()
         QCOMPARE(c, column);
         QCOMPARE(r, row);
         QCOMPARE(CXlsxWorkbook::ColumnName(c) + QString::number(r), name.toUpper());
+    }
+}
+
+// What a cell shows as text, whatever way the file holds it; a cell that
+// points past the shared strings is refused rather than read as empty.
+void TestXlsxWorkbook::cellTexts_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("shared") << "A1" << true << "Tallyvane Dues";
+    QTest::newRow("shared in runs, without the reading guide") << "G4" << true << "Title";
+    QTest::newRow("shared with escapes") << "H4" << true << "a_x0041_ b\r";
+    QTest::newRow("shared index past the table") << "I4" << false << "";
+    QTest::newRow("inline with escapes") << "B6" << true << "x_x0041_\r\ny";
+    QTest::newRow("number as stored") << "D5" << true << "12.5";
+    QTest::newRow("formula's text") << "A6" << true << "f_x0041_";
+    QTest::newRow("styled but empty") << "C4" << true << "";
+    QTest::newRow("no such cell in the row") << "Z1" << true << "";
+    QTest::newRow("no such row") << "A99" << true << "";
+    QTest::newRow("not a cell name") << "4A" << false << "";
+}
+
+void TestXlsxWorkbook::cellTexts()
+{
+    QFETCH(QString, cell);
+    QFETCH(bool, ok);
+    QFETCH(QString, text);
+    const QString path = m_dir.filePath(QStringLiteral("texts.xltx"));
+    if (!QFileInfo::exists(path)) {
+        OoxmlPackage p;
+        QString why;
+        QVERIFY(p.Read(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why));
+        QByteArray sst = p.Part(QStringLiteral("xl/sharedStrings.xml"));
+        sst.replace("</sst>", "<si><r><t>Ti</t></r><r><rPr><b/></rPr><t>tle</t></r>"
+                              "<rPh sb=\"0\" eb=\"1\"><t>ta</t></rPh></si>"
+                              "<si><t>a_x005F_x0041_ b_x000D_</t></si></sst>");
+        p.SetPart(QStringLiteral("xl/sharedStrings.xml"), sst);
+        QByteArray sheet = p.Part(QStringLiteral("xl/worksheets/sheet1.xml"));
+        sheet.replace(
+            "<c r=\"F4\" s=\"5\"/>",
+            "<c r=\"F4\" s=\"5\"/><c r=\"G4\" t=\"s\"><v>14</v></c><c r=\"H4\" t=\"s\"><v>15</v></c>"
+            "<c r=\"I4\" t=\"s\"><v>16</v></c>");
+        sheet.replace("<c r=\"E5\"", "<c r=\"D5\"><v>12.5</v></c><c r=\"E5\"");
+        sheet.replace("<row r=\"9\"",
+                      "<row r=\"6\"><c r=\"A6\" t=\"str\"><f>\"f\"</f><v>f_x005F_x0041_</v></c></row>"
+                      "<row r=\"9\"");
+        QVERIFY(sheet.contains("G4") && sheet.contains("D5") && sheet.contains("A6"));
+        p.SetPart(QStringLiteral("xl/worksheets/sheet1.xml"), sheet);
+        QVERIFY(p.Write(path, &why));
+    }
+    CXlsxWorkbook book;
+    QString why;
+    QVERIFY2(book.Load(path, &why), qPrintable(why));
+    // A text the program wrote reads back as it was given.
+    QVERIFY(book.SetCellText(QStringLiteral("B6"), QStringLiteral("x_x0041_\r\ny"), &why));
+    QString got = QStringLiteral("left over");
+    QCOMPARE(book.CellText(cell, &got, &why), ok);
+    if (ok)
+        QCOMPARE(got, text);
+    else
+        QVERIFY2(why.contains(cell), qPrintable(why));
+}
+
+// One column gets its own width: an entry it shares is parted so that the
+// other columns keep theirs (and their style), a new entry goes in column
+// order, and a sheet without column entries gets them in the schema's place.
+void TestXlsxWorkbook::columnWidths_data()
+{
+    QTest::addColumn<bool>("shipped");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("entries"); // "min-max:width:style"
+    const QString rest = QStringLiteral("4-4:24:7,5-5:18:7,6-6:16:8,7-7:12:11,8-8:10:11,9-9:14:9");
+    auto list = [](const QString& s) { return s.split(QLatin1Char(','), Qt::SkipEmptyParts); };
+    QTest::newRow("first of a shared entry") << true << 2 << list("1-1:30:7,2-2:25.5:12,3-3:21:12," + rest);
+    QTest::newRow("last of a shared entry") << true << 3 << list("1-1:30:7,2-2:21:12,3-3:25.5:12," + rest);
+    QTest::newRow("an entry of its own") << true << 1 << list("1-1:25.5:7,2-3:21:12," + rest);
+    QTest::newRow("after every entry") << true << 12 << list("1-1:30:7,2-3:21:12," + rest + ",12-12:25.5:");
+    QTest::newRow("before an entry") << false << 2 << list("2-2:25.5:,4-4:9:0");
+    QTest::newRow("after an entry") << false << 5 << list("4-4:9:0,5-5:25.5:");
+}
+
+void TestXlsxWorkbook::columnWidths()
+{
+    QFETCH(bool, shipped);
+    QFETCH(int, column);
+    QFETCH(QStringList, entries);
+    CXlsxWorkbook book;
+    QString why;
+    QVERIFY(shipped ? book.Load(QStringLiteral(TALLYVANE_BIN_DIR "/Templates/tlv.xltx"), &why)
+                    : LoadForeign(book));
+    double width = 0;
+    QVERIFY(book.ColumnWidth(column == 12 ? 12 : 4, &width, &why));
+    QCOMPARE(width, column == 12 ? 8.43 : shipped ? 24.0 : 9.0); // no entry: a spreadsheet's default
+    QVERIFY(book.SetColumnWidth(column, 25.5, &why));
+    QVERIFY(book.ColumnWidth(column, &width, &why));
+    QCOMPARE(width, 25.5);
+    for (double bad : {-1.0, 255.5, std::nan("")})
+        QVERIFY(!book.SetColumnWidth(column, bad, &why));
+    QVERIFY(!book.SetColumnWidth(0, 10, &why));
+
+    const OoxmlPackage package = Saved(book);
+    QCOMPARE(OfficeTest::PackageProblems(package), QStringList());
+    pugi::xml_document sheet;
+    QVERIFY(OfficeTest::LoadPart(
+        package, shipped ? QStringLiteral("xl/worksheets/sheet1.xml") : QStringLiteral("xl/sheets/one.xml"),
+        sheet));
+    const pugi::xml_node cols = sheet.document_element().first_element_by_path(shipped ? "cols" : "x:cols");
+    QStringList got;
+    for (pugi::xml_node c : cols.children()) {
+        got << QStringLiteral("%1-%2:%3:%4")
+                   .arg(Attr(c, "min"), Attr(c, "max"), Attr(c, "width"), Attr(c, "style"));
+        if (c.attribute("min").as_int() == column)
+            QCOMPARE(Attr(c, "customWidth"), QStringLiteral("1"));
+    }
+    QCOMPARE(got, entries);
+
+    // A sheet without column entries gets them before its data.
+    if (!shipped) {
+        QVERIFY(book.SelectSheet(2, &why));
+        QVERIFY(book.SetColumnWidth(3, 12, &why));
+        QVERIFY(OfficeTest::LoadPart(Saved(book), QStringLiteral("xl/sheets/two.xml"), sheet));
+        QCOMPARE(ChildNames(sheet.document_element()),
+                 QStringList({QStringLiteral("cols"), QStringLiteral("sheetData")}));
     }
 }
 

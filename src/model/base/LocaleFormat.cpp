@@ -116,8 +116,11 @@ struct CurrencyShape
     QString decimalPoint;
     QString groupSeparator;
     // Separators, counted in digits to the right: the first after `least`,
-    // then every `higher`; one is only written when at least `minLeading`
-    // digits stand to its left. QLocale groups the same way.
+    // then every `higher`. A number is grouped only when at least
+    // `minLeading` digits stand left of the first separator, and then at
+    // every boundary (the rule of CLDR's minimum grouping digits: Polish
+    // "1234" and "12 345", "1 234 567"). Qt 6.4 drops the leftmost separator
+    // instead ("1234 567"), so its texts are not copied.
     bool grouped = false;
     int least = 3;
     int higher = 3;
@@ -229,9 +232,10 @@ QString NumberText(const DecimalDigits& d, const CurrencyShape& shape)
 {
     const std::string integer = d.integer.empty() ? std::string("0") : d.integer;
     const int length = int(integer.size());
+    const bool grouped = shape.grouped && length >= shape.least + shape.minLeading;
     QString out;
     for (int k = 0; k < length; ++k) {
-        if (shape.grouped && k >= shape.minLeading) {
+        if (grouped && k > 0) {
             const int right = length - k;
             const bool boundary = right == shape.least || (right > shape.least && shape.higher > 0 &&
                                                            (right - shape.least) % shape.higher == 0);
@@ -699,6 +703,15 @@ QString FormatCurrencyText(const QString& valueText, const QLocale& locale)
         return whole;
     *value = exact;
     return scientific();
+}
+
+QString FormatNumberText(const QString& valueText, const QLocale& locale)
+{
+    const std::optional<DecimalDigits> value = ParseDecimal(QStringView(valueText).trimmed());
+    if (!value || value->integer.size() > size_t(kMaxResultChars))
+        return {};
+    const QString number = NumberText(*value, CurrencyShapeFor(locale));
+    return Bounded(value->negative && !IsZero(*value) ? locale.negativeSign() + number : number);
 }
 
 QString FormatDatePicture(const COleDateTime& date, const QString& picture, const QLocale& locale)

@@ -13,6 +13,11 @@
 // Text that is not such a number gives an empty string.
 QString FormatCurrencyText(const QString& valueText, const QLocale& locale);
 
+// The same number without a currency: the locale's digits, grouping and
+// decimal point, the fraction digits as given. Empty when valueText is not
+// such a number or the text would be too long for a field.
+QString FormatNumberText(const QString& valueText, const QLocale& locale);
+
 // Empty string when the date is not valid. An empty picture is the locale's
 // short date with the year always in four digits.
 QString FormatDatePicture(const COleDateTime& date, const QString& picture, const QLocale& locale);

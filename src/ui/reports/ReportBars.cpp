@@ -115,8 +115,8 @@ QString ReportBars::ChangeText(const ReportGroup& group, const QLocale& locale)
         group.currentAmount >= group.previousAmount ? QStringLiteral("▲") : QStringLiteral("▼");
     const QDate since(group.changedOn.year(), group.changedOn.month(), 1);
     return Texts::tr("%1 %2 → %3 since %4")
-        .arg(arrow, locale.toString(group.previousAmount, 'f', 2),
-             locale.toString(group.currentAmount, 'f', 2), MonthName(since, locale));
+        .arg(arrow, FormatNumberText(AmountText(group.previousAmount), locale),
+             FormatNumberText(AmountText(group.currentAmount), locale), MonthName(since, locale));
 }
 
 QString ReportBars::Money(double amount, const QLocale& locale)

@@ -19,6 +19,8 @@ private slots:
     void currencyResultLimit();
     void currencyAgreesWithQLocale();
     void currencyAfterLocaleChange();
+    void groupingFollowsCldr_data();
+    void groupingFollowsCldr();
 
     void datePicture_data();
     void datePicture();
@@ -45,6 +47,7 @@ const QString kNnbsp(QChar(0x202F)); // fr_FR digit grouping
 const QString kNbsp(QChar(0x00A0));
 const QString kEuro(QChar(0x20AC));
 const QString kYen(QChar(0xFFE5));
+const QString kZloty = QStringLiteral("z\u0142");
 
 } // namespace
 
@@ -158,12 +161,14 @@ void TestLocaleFormat::currencyResultLimit()
 
 // Texts of values a double holds exactly must be exactly QLocale's, in every
 // locale Qt knows: symbol, placement, grouping, digits and negative form.
+// The values keep three digits before the first separator, where Qt's
+// grouping is right whatever the locale's minimum (see groupingFollowsCldr).
 void TestLocaleFormat::currencyAgreesWithQLocale()
 {
     const QList<QLocale> locales =
         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
     QVERIFY(locales.size() > 100);
-    const char* values[] = {"0.00", "12.75", "-3.00", "1234567.25", "-1234567.25", "987654321012.75"};
+    const char* values[] = {"0.00", "12.75", "-3.00", "123456789.25", "-123456789.25", "987654321012.75"};
     QStringList mismatches;
     for (const QLocale& locale : locales) {
         for (const char* v : values) {
@@ -187,6 +192,62 @@ void TestLocaleFormat::currencyAfterLocaleChange()
     us.setNumberOptions(QLocale::OmitGroupSeparator);
     QCOMPARE(FormatCurrencyText(QStringLiteral("1234.5"), us), QStringLiteral("$1234.50"));
     QCOMPARE(FormatCurrencyText(QStringLiteral("1234.5"), us), us.toCurrencyString(1234.5));
+}
+
+// Grouping as CLDR's patterns and minimum grouping digits give it: with a
+// minimum of two (Polish, Spanish, European Portuguese) a four-digit number
+// stays whole and a longer one is grouped at every boundary; Indian grouping
+// is three digits, then twos.
+// clang-format off
+void TestLocaleFormat::groupingFollowsCldr_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("currency"); // empty: not checked
+
+    const QString n = kNbsp;
+    const QString nn = kNnbsp;
+    const QString apostrophe(QChar(0x2019));
+    QTest::newRow("pl_PL 3 digits") << "pl_PL" << "123.45" << "123,45" << "123,45" + n + kZloty;
+    QTest::newRow("pl_PL 4 digits whole") << "pl_PL" << "1234.56" << "1234,56" << "1234,56" + n + kZloty;
+    QTest::newRow("pl_PL 5 digits") << "pl_PL" << "12345.67" << "12" + n + "345,67" << "12" + n + "345,67" + n + kZloty;
+    QTest::newRow("pl_PL 7 digits") << "pl_PL" << "1234567.89" << "1" + n + "234" + n + "567,89"
+                                    << "1" + n + "234" + n + "567,89" + n + kZloty;
+    QTest::newRow("pl_PL 10 digits") << "pl_PL" << "1234567890" << "1" + n + "234" + n + "567" + n + "890"
+                                     << "1" + n + "234" + n + "567" + n + "890,00" + n + kZloty;
+    QTest::newRow("pl_PL negative") << "pl_PL" << "-1234567.5" << "-1" + n + "234" + n + "567,5"
+                                    << "(1" + n + "234" + n + "567,50" + n + kZloty + ")";
+    QTest::newRow("pl_PL carry makes 5 digits") << "pl_PL" << "9999.995" << "9999,995" << "10" + n + "000,00" + n + kZloty;
+    QTest::newRow("es_ES 4 digits whole") << "es_ES" << "1234" << "1234" << "";
+    QTest::newRow("es_ES 7 digits") << "es_ES" << "1234567.8" << "1.234.567,8" << "1.234.567,80" + n + kEuro;
+    QTest::newRow("pt_PT 7 digits") << "pt_PT" << "1234567.89" << "1" + n + "234" + n + "567,89" << "";
+    QTest::newRow("de_CH 4 digits") << "de_CH" << "1234.5" << "1" + apostrophe + "234.5" << "";
+    QTest::newRow("de_CH 7 digits") << "de_CH" << "1234567.89" << "1" + apostrophe + "234" + apostrophe + "567.89" << "";
+    QTest::newRow("fr_FR 4 digits") << "fr_FR" << "1234.56" << "1" + nn + "234,56" << "1" + nn + "234,56" + n + kEuro;
+    QTest::newRow("fr_FR 7 digits") << "fr_FR" << "1234567.89" << "1" + nn + "234" + nn + "567,89" << "";
+    QTest::newRow("hi_IN 4 digits") << "hi_IN" << "1234.5" << "1,234.5" << "";
+    QTest::newRow("hi_IN 8 digits") << "hi_IN" << "12345678.9" << "1,23,45,678.9" << QString::fromUtf8("₹1,23,45,678.90");
+    QTest::newRow("en_IN 6 digits") << "en_IN" << "123456.78" << "1,23,456.78" << "";
+    QTest::newRow("en_IN 12 digits") << "en_IN" << "123456789012" << "1,23,45,67,89,012" << "";
+    QTest::newRow("en_US 4 digits") << "en_US" << "1234.56" << "1,234.56" << "$1,234.56";
+    QTest::newRow("en_US 7 digits") << "en_US" << "1234567.89" << "1,234,567.89" << "$1,234,567.89";
+    QTest::newRow("de_DE 4 digits") << "de_DE" << "1234.56" << "1.234,56" << "1.234,56" + n + kEuro;
+    QTest::newRow("de_DE 7 digits") << "de_DE" << "1234567.89" << "1.234.567,89" << "";
+    QTest::newRow("C ungrouped") << "C" << "1234567.89" << "1234567.89" << "";
+}
+// clang-format on
+
+void TestLocaleFormat::groupingFollowsCldr()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, value);
+    QFETCH(QString, number);
+    QFETCH(QString, currency);
+    const QLocale l(locale);
+    QCOMPARE(FormatNumberText(value, l), number);
+    if (!currency.isEmpty())
+        QCOMPARE(FormatCurrencyText(value, l), currency);
 }
 
 // clang-format off
