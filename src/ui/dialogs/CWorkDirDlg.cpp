@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -119,6 +120,16 @@ QString CWorkDirDlg::PathForPick(const QString& picked)
     if (cut >= 0 && path.mid(cut + 1) == QLatin1String(kDataFolderName))
         path.truncate(cut == 0 ? 1 : cut);
     return path;
+}
+
+QString CWorkDirDlg::SuggestedPath()
+{
+    // Qt names ~/Documents when the user directories say nothing, whether it
+    // is there or not.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return QDir::cleanPath(documents);
+    return QDir::cleanPath(QDir::homePath());
 }
 
 void CWorkDirDlg::OnBrowse()
