@@ -46,7 +46,7 @@ protected:
                    CWorkDirDlg::tr("Working Directory"));
         QFont small = font();
         p.setFont(small);
-        p.setPen(QColor(30, 45, 80));
+        p.setPen(GuiDrawLayer::Skin().subtitle);
         p.drawText(QRect(66, 32, width() - 76, 22), Qt::AlignLeft | Qt::AlignVCenter,
                    CWorkDirDlg::tr("Your dues are kept in the folder \"%1\" under it.")
                        .arg(QLatin1String(kDataFolderName)));
