@@ -197,7 +197,8 @@ QStringList FaintTexts(QWidget* widget, const QString& part)
 {
     const QImage image = widget->grab().toImage();
     if (qEnvironmentVariableIsSet("TALLYVANE_CONTRAST_DUMP"))
-        image.save(QStringLiteral("/tmp/desk-contrast-%1.png").arg(QString(part).replace(' ', '_')));
+        image.save(
+            QDir::temp().filePath(QStringLiteral("contrast-%1.png").arg(QString(part).replace(' ', '_'))));
     TextRecorder recorder(widget->size());
     {
         QPainter painter(&recorder);
@@ -276,18 +277,10 @@ private slots:
     {
         QTest::addColumn<bool>("dark");
         QTest::addColumn<QString>("part");
-        const QStringList parts = {"window",
-                                   "calendar",
-                                   "coming up",
-                                   "navigation folders",
-                                   "file menu",
-                                   "new due wizard",
-                                   "modify due sheet",
-                                   "recurrence",
-                                   "working directory",
-                                   "about",
-                                   "reminder settings",
-                                   "print dialog"};
+        const QStringList parts = {
+            "window",    "calendar",          "coming up",        "reports",    "navigation folders",
+            "file menu", "new due wizard",    "modify due sheet", "recurrence", "working directory",
+            "about",     "reminder settings", "print dialog"};
         for (const bool dark : {false, true}) {
             for (const QString& part : parts)
                 QTest::addRow("%s: %s", dark ? "dark" : "light", qPrintable(part)) << dark << part;
@@ -318,6 +311,8 @@ private slots:
             frame.ShowCalendar(true);
         } else if (part == QLatin1String("coming up")) {
             frame.ShowComingUp(true);
+        } else if (part == QLatin1String("reports")) {
+            frame.ShowReports(true);
         } else if (part == QLatin1String("navigation folders")) {
             // Another folder open, its items showing.
             auto* folders = frame.findChild<QToolBox*>();
