@@ -19,6 +19,7 @@
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QHash>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPaintEngine>
@@ -339,7 +340,12 @@ private slots:
         } else if (part == QLatin1String("reminder settings")) {
             own = std::make_unique<CReminderSettingsDlg>(&frame);
         } else if (part == QLatin1String("print dialog")) {
-            own = std::make_unique<CPrintDuesDlg>(&frame);
+            auto print = std::make_unique<CPrintDuesDlg>(&frame);
+            // A selected row among the others.
+            auto* list = print->findChild<QListWidget*>();
+            QVERIFY(list && list->count() > 1);
+            list->setCurrentRow(1);
+            own = std::move(print);
         }
         if (own)
             painted = own.get();
