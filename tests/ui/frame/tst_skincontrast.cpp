@@ -103,34 +103,16 @@ private:
 QPalette DarkPalette()
 {
     // A dark scheme as desktops give it: dark windows and fields, light text.
-    QPalette p;
     const QColor window(53, 53, 53), base(35, 35, 35), text(240, 240, 240);
-    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(g, QPalette::Window, window);
-        p.setColor(g, QPalette::WindowText, text);
-        p.setColor(g, QPalette::Base, base);
-        p.setColor(g, QPalette::AlternateBase, window);
-        p.setColor(g, QPalette::Text, text);
-        p.setColor(g, QPalette::Button, window);
-        p.setColor(g, QPalette::ButtonText, text);
-        p.setColor(g, QPalette::BrightText, Qt::red);
-        p.setColor(g, QPalette::Highlight, QColor(42, 130, 218));
-        p.setColor(g, QPalette::HighlightedText, Qt::black);
-        p.setColor(g, QPalette::PlaceholderText, QColor(160, 160, 160));
-        p.setColor(g, QPalette::ToolTipBase, window);
-        p.setColor(g, QPalette::ToolTipText, text);
-        p.setColor(g, QPalette::Link, QColor(120, 170, 255));
-        p.setColor(g, QPalette::Light, window.lighter(150));
-        p.setColor(g, QPalette::Midlight, window.lighter(120));
-        p.setColor(g, QPalette::Mid, window.darker(120));
-        p.setColor(g, QPalette::Dark, window.darker(150));
-        p.setColor(g, QPalette::Shadow, Qt::black);
-    }
+    QPalette p(text, window, window.lighter(150), window.darker(150), window.darker(120), text, Qt::red, base,
+               window);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::PlaceholderText, QColor(160, 160, 160));
+    p.setColor(QPalette::Link, QColor(120, 170, 255));
     for (const QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, r, QColor(127, 127, 127));
-    for (const QPalette::ColorRole r : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
-        p.setColor(QPalette::Disabled, r, window);
-    p.setColor(QPalette::Disabled, QPalette::Base, base);
     return p;
 }
 

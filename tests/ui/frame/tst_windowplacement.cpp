@@ -82,7 +82,6 @@ private slots:
         QTest::addColumn<bool>("maximized");
         QTest::newRow("normal") << QRect(40, 30, 900, 650) << false;
         QTest::newRow("maximised") << QRect(100, 80, 1446, 933) << true;
-        QTest::newRow("on the right screen") << QRect(2600, 10, 1800, 1100) << false;
         QTest::newRow("left of the origin") << QRect(-300, -20, 640, 480) << true;
     }
 
@@ -101,7 +100,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("data");
         const QByteArray good = SavedGeometry(QRect(10, 10, 500, 400), false);
-        QTest::newRow("nothing") << QByteArray();
         QTest::newRow("cut short") << good.left(20);
         QByteArray otherMagic = good;
         otherMagic[0] = 0x7f;
@@ -109,7 +107,6 @@ private slots:
         QByteArray newerFormat = good;
         newerFormat[5] = 9; // major version 9
         QTest::newRow("a later format") << newerFormat;
-        QTest::newRow("a dock layout") << QByteArray("\x00\x00\x00\xff\x00\x00\x00\x00\xfd", 9);
     }
 
     void refusesOtherData()
@@ -138,10 +135,6 @@ private slots:
             << QRect(100, 0, 500, 400) << frame << area << QRect(100, 30, 500, 400);
         QTest::newRow("a screen right of another") << QRect(3000, 100, 1600, 1000) << frame
                                                    << QRect(2560, 0, 1024, 768) << QRect(2564, 30, 1016, 734);
-        QTest::newRow("a panel's free area")
-            << QRect(0, 0, 1024, 768) << QMargins() << QRect(0, 32, 1024, 736) << QRect(0, 32, 1024, 736);
-        QTest::newRow("nothing saved: the first start's place")
-            << QRect() << frame << area << WindowPlacement::FirstPlace(frame, area);
         QTest::newRow("a frame larger than the screen: at its corner")
             << QRect(50, 50, 300, 200) << QMargins(10, 300, 10, 10) << QRect(0, 0, 200, 200)
             << QRect(10, 300, 180, 1);
@@ -154,25 +147,6 @@ private slots:
         QFETCH(QRect, area);
         QFETCH(QRect, fitted);
         QCOMPARE(WindowPlacement::Fit(normal, frame, area), fitted);
-    }
-
-    void firstPlaceWithinTheArea_data()
-    {
-        QTest::addColumn<QRect>("area");
-        QTest::newRow("large screen") << QRect(0, 0, 2560, 1600);
-        QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768);
-        QTest::newRow("scale 2 of 1366 x 768") << QRect(0, 0, 683, 384);
-        QTest::newRow("second screen") << QRect(2560, 200, 1280, 1024);
-    }
-
-    void firstPlaceWithinTheArea()
-    {
-        QFETCH(QRect, area);
-        const QMargins frame(4, 30, 4, 4);
-        const QRect place = WindowPlacement::FirstPlace(frame, area);
-        QVERIFY(area.contains(place.marginsAdded(frame)));
-        QVERIFY(place.width() <= 1100 && place.height() <= 720);
-        QVERIFY(qAbs(place.center().x() - area.center().x()) <= 1);
     }
 
     // A window left on one screen opens on the one it is now on, never larger
