@@ -148,7 +148,7 @@ bool ParseArguments(const QStringList& args, Options& options, QString* error)
 
 bool ChooseWorkingDirectory()
 {
-    CWorkDirDlg dlg(nullptr, QString());
+    CWorkDirDlg dlg(nullptr, CWorkDirDlg::SuggestedPath());
     if (dlg.exec() != QDialog::Accepted || dlg.m_strPath.isEmpty()) {
         theDueStore.SetFolder(DataFolder());
         return false;

@@ -28,7 +28,7 @@ inline constexpr int kTrayWaitMs = 5000;
 // arguments it does not know and for a folder that is not there.
 bool ParseArguments(const QStringList& args, Options& options, QString* error);
 
-// Runs the "Working Directory" dialog with an empty path; false when it was
+// Runs the "Working Directory" dialog on the suggested folder; false when it was
 // cancelled (the store's folder is then empty). On OK hands the folder to the
 // store and creates the data folder.
 bool ChooseWorkingDirectory();

@@ -53,6 +53,8 @@ private:
         });
     }
 
+    QString Home() const { return m_dir->path() + QStringLiteral("/home"); }
+
 private slots:
     void initTestCase()
     {
@@ -64,6 +66,10 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
+        // A home of its own, without a documents folder unless a test makes one.
+        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("home/.config")));
+        qputenv("HOME", QFile::encodeName(Home()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(Home() + QStringLiteral("/.config")));
         UiTest::SetStoredWorkDir(QString());
         theDueStore.SetFolder(DataFolder());
         Prompt::TakeShownTexts();
@@ -87,8 +93,9 @@ private slots:
         QTest::newRow("dialog cancelled ends the program")
             << ""
             << "bills" << false << false << QStringList() << "";
-        QTest::newRow("OK without a folder ends the program") << ""
-                                                              << "-" << true << false << QStringList() << "";
+        QTest::newRow("OK at once starts in the folder offered")
+            << ""
+            << "-" << true << true << QStringList() << "home";
         QTest::newRow("stored gone and cancelled") << "<gone>"
                                                    << "-" << false << false << QStringList{gone} << "";
         QTest::newRow("data folder picked: its parent is used")
@@ -125,7 +132,7 @@ private slots:
         QCOMPARE(bool(frame), starts);
         QCOMPARE(seen.size(), dialogExpected ? 1 : 0);
         if (dialogExpected)
-            QCOMPARE(seen.first(), QString()); // the start-up dialog opens empty
+            QCOMPARE(seen.first(), QDir::toNativeSeparators(Home())); // nothing else offered here
         QCOMPARE(Prompt::TakeShownTexts(), messages);
         QCOMPARE(theDueStore.Folder().WorkDir(), workDir.isEmpty() ? QString() : root + '/' + workDir);
         if (frame) {
@@ -135,6 +142,60 @@ private slots:
         // Start-up never writes the folder it was given; the window's end does.
         if (stored.isEmpty())
             QCOMPARE(UiTest::StoredWorkDir(), QString());
+    }
+
+    // The first start offers the documents folder of the user directories,
+    // else the home folder: never a folder that is not there.
+    void offersTheDocumentsFolder_data()
+    {
+        QTest::addColumn<QString>("userDirs"); // the line of user-dirs.dirs; empty for no file
+        QTest::addColumn<QString>("made");     // folder made under home; empty for none
+        QTest::addColumn<QString>("offered");  // under home
+        QTest::newRow("documents folder of the user directories") << "XDG_DOCUMENTS_DIR=\"$HOME/Papiers\""
+                                                                  << "Papiers"
+                                                                  << "Papiers";
+        QTest::newRow("named but not there: home") << "XDG_DOCUMENTS_DIR=\"$HOME/Papiers\""
+                                                   << ""
+                                                   << "";
+        QTest::newRow("no user directories: Documents") << ""
+                                                        << "Documents"
+                                                        << "Documents";
+        QTest::newRow("nothing at all: home") << ""
+                                              << ""
+                                              << "";
+        QTest::newRow("a documents folder with a space") << "XDG_DOCUMENTS_DIR=\"$HOME/My Bills\""
+                                                         << "My Bills"
+                                                         << "My Bills";
+    }
+
+    void offersTheDocumentsFolder()
+    {
+        QFETCH(QString, userDirs);
+        QFETCH(QString, made);
+        QFETCH(QString, offered);
+        // Qt's test mode never reads the user directories; home is a
+        // temporary folder here, so the real lookup touches nothing of the user's.
+        QStandardPaths::setTestModeEnabled(false);
+        const auto testMode = qScopeGuard([] { QStandardPaths::setTestModeEnabled(true); });
+        if (!userDirs.isEmpty()) {
+            QFile file(Home() + QStringLiteral("/.config/user-dirs.dirs"));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(userDirs.toUtf8() + '\n');
+        }
+        if (!made.isEmpty())
+            QVERIFY(QDir(Home()).mkpath(made));
+        const QString expected = offered.isEmpty() ? Home() : Home() + '/' + offered;
+        QCOMPARE(CWorkDirDlg::SuggestedPath(), expected);
+
+        // OK alone starts the program there.
+        QStringList seen;
+        AnswerDialog(QString(), true, &seen);
+        std::unique_ptr<CMainFrame> frame = GuiStartup::InitInstance(GuiStartup::Options());
+        QVERIFY(frame);
+        QCOMPARE(seen, QStringList{QDir::toNativeSeparators(expected)});
+        QCOMPARE(theDueStore.Folder().WorkDir(), expected);
+        QVERIFY(QFileInfo(expected + QStringLiteral("/Tallyvane Files")).isDir());
+        theDueStore.SetFolder(DataFolder());
     }
 
     void browseToAMissingFolderEmptiesThePath()

@@ -3,6 +3,7 @@
 #include "model/base/Clock.h"
 #include "model/base/LocaleFormat.h"
 #include "ui/list/DueRowLook.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 #include <QKeyEvent>
 #include <QLocale>
@@ -226,6 +227,7 @@ void CCalendarView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QPalette pal = palette();
+    const DueRowColours& colours = RowColours(GuiDrawLayer::IsDark(pal));
     const QLocale locale;
     const QDate today = Clock::Now().date();
     const int header = HeaderHeight();
@@ -260,7 +262,7 @@ void CCalendarView::paintEvent(QPaintEvent*)
         p.setPen(inMonth ? pal.text().color() : pal.placeholderText().color());
         p.drawText(numberRect, Qt::AlignRight | Qt::AlignVCenter, QString::number(day.day()));
         if (day == today) {
-            p.setPen(QPen(QColor(0, 0, 255), 2));
+            p.setPen(QPen(colours.dueToday, 2));
             p.drawRect(r.adjusted(1, 1, -2, -2));
         }
         if (day == m_current && hasFocus()) {
@@ -276,7 +278,7 @@ void CCalendarView::paintEvent(QPaintEvent*)
         for (int i = 0; i < shown; ++i) {
             const DueRecord& due = dues.at(i);
             const bool selected = due.m_strRecId == m_selected;
-            const DueRowLook look = ComputeRowLook(due, 0, selected, today);
+            const DueRowLook look = ComputeRowLook(due, 0, selected, today, colours);
             const QRect line = DueRect(day, i);
             if (selected)
                 p.fillRect(line, look.background);

@@ -7,6 +7,7 @@
 #include "ui/comingup/ComingUpModel.h"
 #include "ui/list/DueRowDelegate.h"
 #include "ui/list/DueRowLook.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 #include <QLabel>
 #include <QListView>
@@ -27,9 +28,10 @@ CComingUpView::CComingUpView(QWidget* parent)
     m_sums->setObjectName(QStringLiteral("ComingUpSums"));
     m_sums->setContentsMargins(8, 4, 8, 4);
     m_sums->setWordWrap(true); // a narrow pane wraps the sums rather than widening
+    const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
     QPalette sumColours = m_sums->palette();
-    sumColours.setColor(QPalette::Window, QColor(238, 243, 251));
-    sumColours.setColor(QPalette::WindowText, Qt::black);
+    sumColours.setColor(QPalette::Window, skin.alternateBase);
+    sumColours.setColor(QPalette::WindowText, skin.baseText);
     m_sums->setPalette(sumColours);
     m_sums->setAutoFillBackground(true);
     m_note->setPalette(sumColours);

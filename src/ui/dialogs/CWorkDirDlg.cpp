@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -45,7 +46,7 @@ protected:
                    CWorkDirDlg::tr("Working Directory"));
         QFont small = font();
         p.setFont(small);
-        p.setPen(QColor(30, 45, 80));
+        p.setPen(GuiDrawLayer::Skin().subtitle);
         p.drawText(QRect(66, 32, width() - 76, 22), Qt::AlignLeft | Qt::AlignVCenter,
                    CWorkDirDlg::tr("Your dues are kept in the folder \"%1\" under it.")
                        .arg(QLatin1String(kDataFolderName)));
@@ -119,6 +120,16 @@ QString CWorkDirDlg::PathForPick(const QString& picked)
     if (cut >= 0 && path.mid(cut + 1) == QLatin1String(kDataFolderName))
         path.truncate(cut == 0 ? 1 : cut);
     return path;
+}
+
+QString CWorkDirDlg::SuggestedPath()
+{
+    // Qt names ~/Documents when the user directories say nothing, whether it
+    // is there or not.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && QFileInfo(documents).isDir())
+        return QDir::cleanPath(documents);
+    return QDir::cleanPath(QDir::homePath());
 }
 
 void CWorkDirDlg::OnBrowse()

@@ -24,6 +24,9 @@ public:
 
     // The working directory for a folder the user picked.
     static QString PathForPick(const QString& picked);
+    // The folder a first start offers, so that OK alone starts the program:
+    // the user's documents folder (XDG user directories), else the home folder.
+    static QString SuggestedPath();
 
     QLineEdit* PathEdit() const { return m_edit; }
     CGuiButton* BrowseButton() const { return m_browse; }

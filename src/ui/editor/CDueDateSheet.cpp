@@ -3,11 +3,13 @@
 #include "model/base/MessageTexts.h"
 #include "ui/editor/CDetailPage.h"
 #include "ui/editor/CNotesPage.h"
+#include "ui/images/DrawnImages.h"
 #include "ui/skinui/CGuiButton.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QTabWidget>
@@ -82,9 +84,21 @@ private:
         m_headerWidth = w;
         QPixmap wide(w, m_header.height());
         QPainter p(&wide);
-        p.drawPixmap(QRect(0, 0, w - m_header.width(), m_header.height()), m_header,
-                     QRect(0, 0, 1, m_header.height()));
-        p.drawPixmap(w - m_header.width(), 0, m_header);
+        const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
+        if (skin.dark) {
+            // The artwork is drawn on white: a dark skin gets a header of its
+            // own colours, under the page's light title, with the program's icon.
+            QLinearGradient g(0, 0, w, 0);
+            g.setColorAt(0, skin.bannerBottom);
+            g.setColorAt(1, skin.bannerTop);
+            p.fillRect(wide.rect(), g);
+            const int icon = m_header.height() - 12;
+            p.drawPixmap(w - icon - 12, 6, DrawnImages::Paint(DrawnImages::Glyph::AppIcon, icon));
+        } else {
+            p.drawPixmap(QRect(0, 0, w - m_header.width(), m_header.height()), m_header,
+                         QRect(0, 0, 1, m_header.height()));
+            p.drawPixmap(w - m_header.width(), 0, m_header);
+        }
         p.end();
         m_headerPage->setPixmap(QWizard::BannerPixmap, wide);
     }

@@ -2,6 +2,7 @@
 
 #include "model/base/LocaleFormat.h"
 #include "ui/frame/CDetailsList.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 namespace {
 
@@ -18,10 +19,7 @@ CDetailsBar::CDetailsBar(QWidget* parent)
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
-    QPalette pal = m_list->palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    pal.setColor(QPalette::AlternateBase, QColor(239, 245, 253));
-    m_list->setPalette(pal);
+    m_list->setPalette(GuiDrawLayer::SkinPalette());
     SetChild(m_list);
     resize(300, 310);
 }

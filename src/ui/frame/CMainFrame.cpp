@@ -48,6 +48,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScopeGuard>
@@ -1120,8 +1121,15 @@ void CMainFrame::ShowAsPlaced()
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     const bool wasHidden = isHidden();
+    if (wasHidden)
+        FrameSettings::FitToScreen(*this); // the screens may have changed while it waited in the tray
     show();
-    if (!wasHidden || !isMaximized())
+    if (wasHidden)
+        FrameSettings::FitToScreen(*this); // now with the frame the desktop drew
+    // Only an X11 display can lack a window manager. Under Wayland the
+    // compositor alone sizes a maximised window, and a size asked for besides
+    // is a protocol error that ends the program.
+    if (!wasHidden || !isMaximized() || QGuiApplication::platformName() != QLatin1String("xcb"))
         return;
     // Without a window manager nothing maximises the window: then it takes
     // the screen's free area itself.

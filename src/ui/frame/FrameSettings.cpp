@@ -5,10 +5,15 @@
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CMainToolBar.h"
 #include "ui/frame/CMonthPicker.h"
+#include "ui/frame/WindowPlacement.h"
 
+#include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
+
 #include <QSettings>
 #include <QSplitter>
+#include <algorithm>
 
 namespace {
 
@@ -23,6 +28,41 @@ const QString kSplitter = QStringLiteral("Window/Splitter");
 const QString kMonth = QStringLiteral("Window/Month"); // yyyy-MM
 const QString kFilter = QStringLiteral("Window/Filter");
 const QString kSort = QStringLiteral("Window/Sort");
+
+// The frame the desktop puts around the window: known once it has been
+// shown, else a title bar and thin borders (a guess on the safe side).
+QMargins FrameOf(const CMainFrame& frame)
+{
+    const QRect outer = frame.frameGeometry();
+    const QRect inner = frame.geometry();
+    if (outer != inner)
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    const int title = std::max(frame.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &frame),
+                               frame.fontMetrics().height() + 16);
+    return QMargins(4, title, 4, 4);
+}
+
+// The screen a saved place lies on, else the window's own (the primary one).
+QScreen* ScreenOf(const QRect& place, const CMainFrame& frame)
+{
+    if (QScreen* screen = QGuiApplication::screenAt(place.center()))
+        return screen;
+    return frame.screen();
+}
+
+// Puts a window that is not shown at its normal place, maximised or not.
+// Only its state is asked for, never a maximised size: under Wayland the
+// compositor alone sizes a maximised window and ends a program that says
+// otherwise.
+void Place(CMainFrame& frame, const QRect& normal, bool maximized)
+{
+    Qt::WindowStates state = frame.windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen);
+    frame.setWindowState(state);
+    frame.setGeometry(normal);
+    if (maximized)
+        frame.setWindowState(state | Qt::WindowMaximized);
+}
 
 } // namespace
 
@@ -46,8 +86,16 @@ bool Restore(CMainFrame& frame)
     const QSettings settings = Settings();
     if (!settings.contains(kGeometry))
         return false;
-    // Qt brings a window saved on a larger or another screen back onto this one.
-    frame.restoreGeometry(settings.value(kGeometry).toByteArray());
+    // Fitted to the screen it opens on, which may be smaller than the one it
+    // was left on, or the same at another scale.
+    if (const auto saved = WindowPlacement::Decode(settings.value(kGeometry).toByteArray())) {
+        const QScreen* screen = ScreenOf(saved->normal, frame);
+        const QRect area = screen ? screen->availableGeometry() : saved->normal;
+        Place(frame, WindowPlacement::Fit(saved->normal, FrameOf(frame), area),
+              saved->maximized || saved->fullScreen);
+    } else {
+        PlaceAsNew(frame);
+    }
     frame.restoreState(settings.value(kBars).toByteArray());
     frame.Splitter()->restoreState(settings.value(kSplitter).toByteArray());
 
@@ -70,14 +118,29 @@ bool Restore(CMainFrame& frame)
 
 void PlaceAsNew(CMainFrame& frame)
 {
-    if (const QScreen* screen = frame.screen()) {
-        const QRect free = screen->availableGeometry();
-        const QSize normal = QSize(1100, 720).boundedTo(free.size() * 9 / 10);
-        QRect place(QPoint(0, 0), normal);
-        place.moveCenter(free.center());
-        frame.setGeometry(place);
-    }
-    frame.setWindowState(frame.windowState() | Qt::WindowMaximized);
+    const QScreen* screen = frame.screen();
+    const QRect normal =
+        screen ? WindowPlacement::FirstPlace(FrameOf(frame), screen->availableGeometry()) : frame.geometry();
+    Place(frame, normal, true);
+}
+
+void FitToScreen(CMainFrame& frame)
+{
+    const bool maximized = frame.isMaximized() || frame.isFullScreen();
+    const bool shown = frame.isVisible();
+    if (shown && maximized)
+        return; // the desktop sizes it
+    const QRect normal = shown ? frame.geometry() : frame.normalGeometry();
+    const QScreen* screen = shown ? frame.screen() : ScreenOf(normal, frame);
+    if (!screen)
+        return;
+    const QRect fitted = WindowPlacement::Fit(normal, FrameOf(frame), screen->availableGeometry());
+    if (fitted == normal)
+        return;
+    if (shown)
+        frame.setGeometry(fitted);
+    else
+        Place(frame, fitted, maximized);
 }
 
 } // namespace FrameSettings

@@ -24,9 +24,6 @@ CTallyvaneView::CTallyvaneView(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabKeyNavigation(false); // Tab leaves the list for the next part of the window
     setFocusPolicy(Qt::StrongFocus);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, Qt::white);
-    setPalette(pal);
     UpdateMinimumWidth();
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTallyvaneView::UpdateDetails);

@@ -4,6 +4,7 @@
 #include "ui/images/LoadImageList.h"
 #include "ui/list/DueListModel.h"
 #include "ui/list/DueRowLook.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 #include "model/base/LocaleFormat.h"
 
@@ -30,7 +31,8 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     }
     const DueRecord record = value.value<DueRecord>();
     const bool selected = option.state & QStyle::State_Selected;
-    const DueRowLook look = ComputeRowLook(record, index.row(), selected, Clock::Now().date());
+    const DueRowLook look = ComputeRowLook(record, index.row(), selected, Clock::Now().date(),
+                                           RowColours(GuiDrawLayer::IsDark(option.palette)));
     const DueRowLayout layout = ComputeRowLayout(option.rect);
 
     painter->save();
@@ -65,7 +67,7 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         painter->drawPixmap(layout.recurringMark, m_marks.at(1));
     if (option.state & QStyle::State_HasFocus) {
         // Where the keyboard is, also on a row that is not selected.
-        QPen pen(selected ? QColor(255, 255, 255) : QColor(0, 0, 0), 1, Qt::DotLine);
+        QPen pen(look.text, 1, Qt::DotLine);
         painter->setPen(pen);
         painter->setBrush(Qt::NoBrush);
         painter->drawRect(option.rect.adjusted(1, 1, -2, -2));

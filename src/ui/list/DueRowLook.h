@@ -21,6 +21,26 @@ enum class DueState
 // Paid first, then the due date (date part only) against today.
 DueState StateOf(const DueRecord& record, const QDate& today);
 
+// The colours of a list's rows, light or dark: every state's text reads on
+// both row backgrounds at 4.5:1 or more, and the states stay apart.
+struct DueRowColours
+{
+    QColor even;
+    QColor odd;
+    QColor selectedBackground;
+    QColor selectedText;
+    QColor paid;
+    QColor overdue;
+    QColor dueToday;
+    QColor upcoming;
+};
+
+// Light: white and light green rows, black with white text when selected;
+// paid grey, overdue red, due today blue, the rest black (the grey and the
+// red deep enough to read on the green). Dark: the same hues lightened on
+// dark rows, selected rows light with black text.
+const DueRowColours& RowColours(bool dark);
+
 struct DueRowLook
 {
     QColor background;
@@ -32,7 +52,8 @@ struct DueRowLook
     bool recurringMark = false;
 };
 
-DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today);
+DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today,
+                          const DueRowColours& colours = RowColours(false));
 
 // Row geometry in the row's rectangle (left, top, right, bottom as given).
 struct DueRowLayout

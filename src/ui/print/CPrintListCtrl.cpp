@@ -1,6 +1,7 @@
 #include "ui/print/CPrintListCtrl.h"
 
 #include "ui/print/DueIcons.h"
+#include "ui/skinui/GuiDrawLayer.h"
 
 #include <QIcon>
 
@@ -12,16 +13,13 @@ CPrintListCtrl::CPrintListCtrl(QWidget* parent) : QListWidget(parent)
     setTextElideMode(Qt::ElideRight);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    // Black on white; the selected row stands on the face colour, in both the
-    // active and the inactive state, so the selection always shows.
-    QPalette pal = palette();
-    const QColor face = pal.color(QPalette::Active, QPalette::Button);
-    const QColor accent = pal.color(QPalette::Active, QPalette::Highlight);
+    // The skin's list colours; the selected row stands on the face colour, in
+    // both the active and the inactive state, so the selection always shows.
+    const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
+    QPalette pal = GuiDrawLayer::SkinPalette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(group, QPalette::Base, Qt::white);
-        pal.setColor(group, QPalette::Text, Qt::black);
-        pal.setColor(group, QPalette::Highlight, face.darker(108));
-        pal.setColor(group, QPalette::HighlightedText, accent.darker(130));
+        pal.setColor(group, QPalette::Highlight, skin.face);
+        pal.setColor(group, QPalette::HighlightedText, skin.text);
     }
     setPalette(pal);
 }

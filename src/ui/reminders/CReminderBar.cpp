@@ -1,5 +1,7 @@
 #include "ui/reminders/CReminderBar.h"
 
+#include "ui/skinui/GuiDrawLayer.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -18,12 +20,16 @@ CReminderBar::CReminderBar(QWidget* parent)
 {
     setObjectName(QStringLiteral("ReminderBanner"));
     setFrameShape(QFrame::NoFrame);
-    // A note's colours, with text that stays dark on it whatever the palette.
+    // A note's colours, light or dark with the skin, with text of its own.
+    const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 244, 194));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    colours.setColor(QPalette::Link, QColor(0, 70, 160));
-    colours.setColor(QPalette::Base, QColor(255, 244, 194));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Window, skin.notice);
+        colours.setColor(group, QPalette::WindowText, skin.noticeText);
+        colours.setColor(group, QPalette::Text, skin.noticeText);
+        colours.setColor(group, QPalette::Link, skin.link);
+        colours.setColor(group, QPalette::Base, skin.notice);
+    }
     setPalette(colours);
     setAutoFillBackground(true);
 

@@ -10,20 +10,23 @@ CGuiButton::CGuiButton(const QString& caption, QWidget* parent)
 
 void CGuiButton::SetStyleBorder(int style)
 {
+    const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
     const QColor face = GuiDrawLayer::GetRGBColorFace();
     const auto [top, bottom] = GuiDrawLayer::BannerColors(face);
     const QString border =
         style == 3 ? GuiDrawLayer::GetRGBColorShadow().name() : QStringLiteral("transparent");
     setStyleSheet(QStringLiteral("CGuiButton { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1,"
                                  " stop:1 %2); border: 1px solid %3; border-radius: 3px; padding: 4px 14px;"
-                                 " min-width: 64px; color: #10213f; }"
+                                 " min-width: 64px; color: %4; }"
                                  "CGuiButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                 " stop:0 #fff3c8, stop:1 #ffd889); border-color: #e68b2c; }"
-                                 "CGuiButton:pressed { background: #fbc46b; }"
+                                 " stop:0 %5, stop:1 %6); border-color: %7; }"
+                                 "CGuiButton:pressed { background: %6; }"
                                  "CGuiButton:default { border-width: 2px; }"
-                                 "CGuiButton:disabled { color: #7d8aa0; }")
+                                 "CGuiButton:disabled { color: %8; }")
                       .arg(style == 0 ? QStringLiteral("transparent") : top.lighter(104).name(),
-                           style == 0 ? QStringLiteral("transparent") : bottom.name(), border));
+                           style == 0 ? QStringLiteral("transparent") : bottom.name(), border,
+                           skin.text.name(), skin.focus.name(), skin.pressed.name(), skin.hotBorder.name(),
+                           skin.disabledText.name()));
 }
 
 void CGuiButton::SetCaption(const QString& caption)

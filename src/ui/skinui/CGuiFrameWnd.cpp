@@ -31,9 +31,11 @@ void CGuiFrameWnd::StyleDispl(int style)
 
     const QColor face = GuiDrawLayer::GetRGBColorFace(style);
     // The bars take their colours from the style when they paint (SkinStyle);
-    // dialogs take the face colour through GuiDrawLayer::ApplyFace.
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, face);
+    // everything in the window takes the skin's palette, light or dark after
+    // the desktop's, so no desktop text colour lands on a skin's face.
+    QPalette pal = GuiDrawLayer::SkinPalette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        pal.setColor(group, QPalette::Window, face);
     setPalette(pal);
     for (QWidget* child : findChildren<QWidget*>())
         child->update();

@@ -92,8 +92,9 @@ void CGuiOutLook::SetStyle(int style)
     SkinStyle::SetRole(this, SkinStyle::Role::OutlookItems);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, GuiDrawLayer::GetRGBColorFace(style).lighter(108));
-    pal.setColor(QPalette::ButtonText, QColor(16, 33, 63));
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(109, 127, 156));
+    const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
+    pal.setColor(QPalette::ButtonText, skin.text);
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, skin.disabledText);
     setPalette(pal);
     setAutoFillBackground(true);
 }

@@ -80,6 +80,21 @@ void ShadowLine(QPainter* painter, const QRect& rect, bool atTop, int style)
 
 SkinStyle::SkinStyle() = default;
 
+QColor SkinStyle::HotColor()
+{
+    return GuiDrawLayer::Skin().hot;
+}
+
+QColor SkinStyle::HotBorderColor()
+{
+    return GuiDrawLayer::Skin().hotBorder;
+}
+
+QColor SkinStyle::PressedColor()
+{
+    return GuiDrawLayer::Skin().pressed;
+}
+
 void SkinStyle::Install()
 {
     if (!qobject_cast<SkinStyle*>(QApplication::style()))
@@ -114,7 +129,7 @@ void SkinStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
     case PE_FrameFocusRect:
         if (widget && RoleOf(widget->parentWidget()) == Role::OutlookItems) {
             // The item with the keyboard focus: light, with a strong border.
-            FillBox(painter, widget->rect(), QColor(255, 243, 200), HotBorderColor(), 2, 3);
+            FillBox(painter, widget->rect(), GuiDrawLayer::Skin().focus, HotBorderColor(), 2, 3);
             return;
         }
         break;
@@ -178,8 +193,14 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, 
             int alignment = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextDontClip | Qt::TextSingleLine;
             if (!proxy()->styleHint(SH_UnderlineShortcut, item, widget))
                 alignment |= Qt::TextHideMnemonic;
-            proxy()->drawItemText(painter, option->rect, alignment, item->palette,
-                                  option->state & State_Enabled, item->text, QPalette::ButtonText);
+            // The skin's text on the skin's banner, whatever palette the bar has.
+            QPalette colours = item->palette;
+            const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
+            colours.setColor(QPalette::Active, QPalette::ButtonText, skin.text);
+            colours.setColor(QPalette::Inactive, QPalette::ButtonText, skin.text);
+            colours.setColor(QPalette::Disabled, QPalette::ButtonText, skin.disabledText);
+            proxy()->drawItemText(painter, option->rect, alignment, colours, option->state & State_Enabled,
+                                  item->text, QPalette::ButtonText);
             return;
         }
         break;
@@ -198,7 +219,7 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, 
                 painter->fillRect(r, HotColor());
             } else if (option->state & State_Selected) {
                 QLinearGradient open(r.topLeft(), r.bottomLeft());
-                open.setColorAt(0, QColor(255, 243, 200));
+                open.setColorAt(0, GuiDrawLayer::Skin().focus);
                 open.setColorAt(1, PressedColor());
                 painter->fillRect(r, open);
             } else {
@@ -220,9 +241,8 @@ void SkinStyle::drawControl(ControlElement element, const QStyleOption* option, 
             QFont bold = painter->font();
             bold.setBold(true);
             painter->setFont(bold);
-            painter->setPen((option->state & State_Enabled)
-                                ? QColor(16, 33, 63)
-                                : option->palette.color(QPalette::Disabled, QPalette::WindowText));
+            const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
+            painter->setPen((option->state & State_Enabled) ? skin.text : skin.disabledText);
             int alignment = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine;
             if (!proxy()->styleHint(SH_UnderlineShortcut, tab, widget))
                 alignment |= Qt::TextHideMnemonic;

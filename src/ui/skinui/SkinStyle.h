@@ -27,10 +27,10 @@ public:
     static void Install();
     static void SetRole(QWidget* widget, Role role);
 
-    // The skin's fixed colours: a hot (hovered) item, its border, a pressed item.
-    static QColor HotColor() { return QColor(255, 231, 162); }
-    static QColor HotBorderColor() { return QColor(230, 139, 44); }
-    static QColor PressedColor() { return QColor(251, 196, 107); }
+    // The skin's item colours: a hot (hovered) item, its border, a pressed item.
+    static QColor HotColor();
+    static QColor HotBorderColor();
+    static QColor PressedColor();
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;

@@ -1085,7 +1085,7 @@ private slots:
         QSettings(QStringLiteral("Quillory"), QStringLiteral("Tallyvane")).clear();
         m_frame = std::make_unique<CMainFrame>();
         QVERIFY(!FrameSettings::Restore(*m_frame)); // first start: nothing to restore
-        m_frame->resize(900, 650);
+        m_frame->resize(700, 450); // within the offscreen screen: a larger place is fitted to it
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
         Show(QDate(2008, 11, 5));
@@ -1100,7 +1100,7 @@ private slots:
         QVERIFY(FrameSettings::Restore(*m_frame));
         m_frame->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
-        QCOMPARE(m_frame->size(), QSize(900, 650));
+        QCOMPARE(m_frame->size(), QSize(700, 450));
         QCOMPARE(ShownDate(), QDate(2008, 11, 30)); // the month as left, on today's day where it has one
         QCOMPARE(m_frame->CurrentMonth().GetMonth(), 11);
         QCOMPARE(m_frame->ToolBar()->FilterBox()->currentIndex(), 2);

@@ -18,10 +18,17 @@
 #include "ui/skinui/CGuiStatusBar.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 #include <QTranslator>
 
@@ -181,6 +188,75 @@ private slots:
             {"empty list", [&] { return frame.View()->EmptyText(); }},
             {"working directory dialog", [&] { return CWorkDirDlg(&frame, QString()).windowTitle(); }},
             {"print dialog", [&] { return CPrintDuesDlg(&frame).windowTitle(); }},
+        };
+        QCOMPARE(shown.at(label)(), text);
+    }
+
+    // Qt's own texts follow the language with ours: the buttons of a
+    // question, the file dialog, the print dialog and its preview.
+    void qtOwnTexts_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        const struct
+        {
+            const char* label;
+            const char* en;
+            const char* de;
+            const char* fr;
+        } labels[] = {
+            {"question's yes", "&Yes", "&Ja", "&Oui"},
+            {"question's no", "&No", "&Nein", "&Non"},
+            {"file dialog's folder", "Look in:", "Suchen in:", "Voir dans :"},
+            {"print dialog", "Print", "Drucken", "Imprimer"},
+            {"print preview", "Print Preview", "Druckvorschau", "Aperçu avant impression"},
+        };
+        for (const auto& l : labels) {
+            QTest::addRow("English: %s", l.label) << "en_US" << l.label << QString::fromUtf8(l.en);
+            QTest::addRow("German: %s", l.label) << "de_DE" << l.label << QString::fromUtf8(l.de);
+            QTest::addRow("French: %s", l.label) << "fr_FR" << l.label << QString::fromUtf8(l.fr);
+        }
+    }
+
+    void qtOwnTexts()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!QFileInfo::exists(qtFolder + QStringLiteral("/qtbase_de.qm")))
+            QSKIP("Qt's own translations are not installed (Debian package qt6-translations-l10n)");
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        const std::map<QString, std::function<QString()>> shown = {
+            {"question's yes",
+             [] {
+                 QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+                 return box.button(QMessageBox::Yes)->text();
+             }},
+            {"question's no",
+             [] {
+                 QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+                 return box.button(QMessageBox::No)->text();
+             }},
+            {"file dialog's folder",
+             [] {
+                 QFileDialog dialog;
+                 dialog.setOption(QFileDialog::DontUseNativeDialog);
+                 return dialog.labelText(QFileDialog::LookIn);
+             }},
+            {"print dialog",
+             [] {
+                 QPrinter printer;
+                 QPrintDialog dialog(&printer);
+                 return dialog.windowTitle();
+             }},
+            {"print preview",
+             [] {
+                 QPrintPreviewDialog dialog;
+                 return dialog.windowTitle();
+             }},
         };
         QCOMPARE(shown.at(label)(), text);
     }

@@ -54,15 +54,15 @@ private slots:
         QTest::newRow("today at 23:59 is still today")
             << QDateTime(t, QTime(23, 59)) << false << 1 << false << QColor(0, 0, 255) << green;
         QTest::newRow("today paid, grey")
-            << QDateTime(t, QTime(9, 0)) << true << 2 << false << QColor(123, 123, 123) << white;
+            << QDateTime(t, QTime(9, 0)) << true << 2 << false << QColor(96, 96, 96) << white;
         QTest::newRow("yesterday, red")
-            << QDateTime(t.addDays(-1), QTime(23, 59)) << false << 3 << false << QColor(255, 0, 0) << green;
+            << QDateTime(t.addDays(-1), QTime(23, 59)) << false << 3 << false << QColor(192, 0, 0) << green;
         QTest::newRow("last year, red")
-            << QDateTime(t.addYears(-1), QTime(0, 0)) << false << 4 << false << QColor(255, 0, 0) << white;
+            << QDateTime(t.addYears(-1), QTime(0, 0)) << false << 4 << false << QColor(192, 0, 0) << white;
         QTest::newRow("tomorrow at midnight, black")
             << QDateTime(t.addDays(1), QTime(0, 0)) << false << 5 << false << QColor(0, 0, 0) << green;
         QTest::newRow("overdue but paid, grey")
-            << QDateTime(t.addDays(-10), QTime(8, 0)) << true << 6 << false << QColor(123, 123, 123) << white;
+            << QDateTime(t.addDays(-10), QTime(8, 0)) << true << 6 << false << QColor(96, 96, 96) << white;
         QTest::newRow("selected overdue, white on black")
             << QDateTime(t.addDays(-1), QTime(8, 0)) << false << 1 << true << QColor(255, 255, 255)
             << QColor(0, 0, 0);
@@ -82,6 +82,47 @@ private slots:
         const DueRowLook look = ComputeRowLook(r, row, selected, Clock::Now().date());
         QCOMPARE(look.text, text);
         QCOMPARE(look.background, background);
+    }
+
+    // Light and dark rows alike: every state reads on both row colours at
+    // 4.5:1 (WCAG AA), a selected row too, and no two states look the same.
+    void rowStatesReadAndDiffer_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+
+    void rowStatesReadAndDiffer()
+    {
+        QFETCH(bool, dark);
+        const DueRowColours& c = RowColours(dark);
+        const QList<std::pair<const char*, QColor>> states = {
+            {"paid", c.paid}, {"overdue", c.overdue}, {"due today", c.dueToday}, {"to come", c.upcoming}};
+        for (const auto& [name, text] : states) {
+            for (const QColor& row : {c.even, c.odd}) {
+                const double contrast = GuiDrawLayer::Contrast(text, row);
+                QVERIFY2(contrast >= 4.5, qPrintable(QStringLiteral("%1 on %2: %3:1")
+                                                         .arg(QLatin1String(name), row.name())
+                                                         .arg(contrast, 0, 'f', 2)));
+            }
+        }
+        QVERIFY(GuiDrawLayer::Contrast(c.selectedText, c.selectedBackground) >= 4.5);
+        for (qsizetype i = 0; i < states.size(); ++i) {
+            for (qsizetype j = i + 1; j < states.size(); ++j) {
+                // Apart by more than a shade: a clear step in hue or in lightness.
+                const QColor a = states[i].second.toHsl(), b = states[j].second.toHsl();
+                const bool hueApart =
+                    a.hslSaturation() > 60 && b.hslSaturation() > 60 && qAbs(a.hslHue() - b.hslHue()) > 60;
+                const bool lightApart = qAbs(a.lightness() - b.lightness()) > 60;
+                QVERIFY2(
+                    hueApart || lightApart || (a.hslSaturation() > 60) != (b.hslSaturation() > 60),
+                    qPrintable(QStringLiteral("%1 and %2")
+                                   .arg(QLatin1String(states[i].first), QLatin1String(states[j].first))));
+            }
+        }
+        // The list's light rows are the list's own; a dark skin's list has dark rows.
+        QCOMPARE(GuiDrawLayer::Luminance(c.even) < 0.2, dark);
     }
 
     void invalidDueDateIsNeverOverdue()
