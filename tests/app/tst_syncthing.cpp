@@ -7,56 +7,17 @@
 #include "model/store/DataFolder.h"
 #include "model/store/DueFile.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QFile>
+#include "SyncthingPair.h"
+
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkReply>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStandardPaths>
-#include <QTcpServer>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <memory>
 
 namespace {
 
-const QString kFolderId = QStringLiteral("tallyvane");
-const QString kData = QString::fromLatin1(kDataFolderName);
-
-// How long the instances may take to start, to connect and to agree on a
-// busy machine before a case fails saying which of them it waited for.
-constexpr int kStartMs = 60000;
-constexpr int kSettleMs = 90000;
-
-// One machine: a Syncthing home, a working directory holding the shared data
-// folder, and the program's own settings (its installation number).
-struct Side
-{
-    QString name;
-    QString root;
-    QString deviceId;
-    QString apiKey;
-    quint16 guiPort = 0;
-    quint16 listenPort = 0;
-    std::unique_ptr<QProcess> syncthing;
-
-    QString Home() const { return root + QStringLiteral("/syncthing"); }
-    QString Work() const { return root + QStringLiteral("/work"); }
-    QString Data() const { return Work() + QLatin1Char('/') + kData; }
-    QString Settings() const { return root + QStringLiteral("/config"); }
-    QString Log() const { return root + QStringLiteral("/syncthing.log"); }
-};
+using SyncTest::Side;
 
 struct Ran
 {
@@ -104,51 +65,6 @@ Version ListedOf(const QMultiHash<QString, Version>& versions, const QString& id
     return Version{};
 }
 
-// Files of the data folder that a sync tool carries: not Syncthing's own
-// (.stfolder, .stignore, its temporary files) and not what the ignore
-// patterns leave out.
-bool Carried(const QString& name)
-{
-    return !name.startsWith(QLatin1String(".st")) && !name.startsWith(QLatin1String(".syncthing.")) &&
-           !name.startsWith(QLatin1String(".tallyvane")) && !name.endsWith(QLatin1String(".tmp"));
-}
-
-// Name and hash of every carried file: two sides agree when these are equal.
-QStringList Tree(const Side& side)
-{
-    QStringList out;
-    const QDir dir(side.Data());
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        if (!Carried(name))
-            continue;
-        QFile f(dir.filePath(name));
-        const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("unreadable");
-        out << name + QLatin1Char(' ') +
-                   QString::fromLatin1(
-                       QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(12));
-    }
-    return out;
-}
-
-QString ValueIn(const QString& text, const QString& pattern)
-{
-    const QRegularExpressionMatch m =
-        QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption).match(text);
-    return m.hasMatch() ? m.captured(1) : QString();
-}
-
-// Sets an attribute of an opening tag.
-QString WithAttribute(QString tag, const QString& name, const QString& value)
-{
-    const QRegularExpression re(QStringLiteral("\\b%1=\"[^\"]*\"").arg(name));
-    const QString attribute = QStringLiteral("%1=\"%2\"").arg(name, value.toHtmlEscaped());
-    if (tag.contains(re))
-        tag.replace(re, attribute);
-    else
-        tag.insert(tag.size() - 1, QLatin1Char(' ') + attribute);
-    return tag;
-}
-
 } // namespace
 
 class TestSyncthing : public QObject
@@ -163,18 +79,9 @@ private slots:
     void madeOnBothSidesInTheSameSecond();
 
 private:
-    bool Configure(Side& self, const Side& other, QString* why);
-    bool Rest(const Side& side, const QByteArray& verb, const QString& path, QJsonObject* answer,
-              QString* why);
-    QJsonObject Get(const Side& side, const QString& path);
-    void Post(const Side& side, const QString& path);
-    bool Connected(const Side& side, const Side& other);
-    void WaitConnected(bool connected);
-    void Settle();
     void Disconnect();
     void Reconnect();
 
-    void SetInstallationNumber(const Side& side, int number);
     std::unique_ptr<QProcess> Start(const Side& side, const QStringList& args, const QString& frozenAt = {});
     Ran Finish(QProcess& process);
     Ran Tallyvane(const Side& side, const QStringList& args, const QString& frozenAt = {});
@@ -184,17 +91,16 @@ private:
     void ExpectEverywhere(const QList<Change>& changes);
 
     QTemporaryDir m_tmp;
-    QString m_syncthing;
     QString m_faketime;
     QString m_tallyvane;
-    QNetworkAccessManager m_net;
-    Side m_a, m_b;
+    SyncTest::Pair m_pair;
+    Side& m_a = m_pair.A();
+    Side& m_b = m_pair.B();
 };
 
 void TestSyncthing::initTestCase()
 {
-    m_syncthing = QStandardPaths::findExecutable(QStringLiteral("syncthing"));
-    if (m_syncthing.isEmpty())
+    if (SyncTest::Pair::Program().isEmpty())
         QSKIP("syncthing is not installed (Debian package syncthing): the tests with a real sync engine were "
               "skipped");
     m_faketime = QStandardPaths::findExecutable(QStringLiteral("faketime"));
@@ -202,322 +108,27 @@ void TestSyncthing::initTestCase()
     QVERIFY2(QFileInfo(m_tallyvane).isExecutable(),
              qPrintable(m_tallyvane + QStringLiteral(" is not built")));
     QVERIFY(m_tmp.isValid());
-    m_net.setProxy(QNetworkProxy::NoProxy);
-
-    // Four free ports, held open together so that no two are the same.
-    QTcpServer servers[4];
-    for (QTcpServer& s : servers)
-        QVERIFY2(s.listen(QHostAddress::LocalHost, 0), qPrintable(s.errorString()));
-    m_a.name = QStringLiteral("A");
-    m_b.name = QStringLiteral("B");
-    m_a.guiPort = servers[0].serverPort();
-    m_a.listenPort = servers[1].serverPort();
-    m_b.guiPort = servers[2].serverPort();
-    m_b.listenPort = servers[3].serverPort();
-    for (QTcpServer& s : servers)
-        s.close();
-
-    for (Side* side : {&m_a, &m_b}) {
-        side->root = m_tmp.filePath(side->name);
-        QVERIFY(QDir().mkpath(side->Data()));
-        QVERIFY(QDir().mkpath(side->Settings()));
-        side->apiKey = QStringLiteral("tallyvane-test-key-") + side->name;
-        QProcess generate;
-        generate.setProcessChannelMode(QProcess::MergedChannels);
-        generate.start(m_syncthing, {QStringLiteral("generate"), QStringLiteral("--home=") + side->Home(),
-                                     QStringLiteral("--no-default-folder")});
-        QVERIFY2(generate.waitForFinished(kStartMs) && generate.exitCode() == 0,
-                 qPrintable(QStringLiteral("syncthing generate failed: ") +
-                            QString::fromLocal8Bit(generate.readAll())));
-        QFile config(side->Home() + QStringLiteral("/config.xml"));
-        QVERIFY(config.open(QIODevice::ReadOnly));
-        side->deviceId =
-            ValueIn(QString::fromUtf8(config.readAll()), QStringLiteral("<device id=\"([^\"]+)\""));
-        QVERIFY2(!side->deviceId.isEmpty(), "syncthing generate wrote no device identifier");
-        // Sync tools carry every file; these are the program's own
-        // unfinished writes, which mean nothing on another machine.
-        QFile ignore(side->Data() + QStringLiteral("/.stignore"));
-        QVERIFY(ignore.open(QIODevice::WriteOnly));
-        ignore.write(".tallyvane*\n*.tmp\n");
-    }
-    SetInstallationNumber(m_a, 21);
-    SetInstallationNumber(m_b, 42);
-
-    for (Side* side : {&m_a, &m_b}) {
-        QString why;
-        QVERIFY2(Configure(*side, side == &m_a ? m_b : m_a, &why), qPrintable(why));
-        side->syncthing = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("STNOUPGRADE"), QStringLiteral("1"));
-        env.insert(QStringLiteral("HOME"), side->root);
-        side->syncthing->setProcessEnvironment(env);
-        side->syncthing->setProcessChannelMode(QProcess::MergedChannels);
-        side->syncthing->setStandardOutputFile(side->Log());
-        side->syncthing->start(m_syncthing,
-                               {QStringLiteral("serve"), QStringLiteral("--home=") + side->Home(),
-                                QStringLiteral("--no-browser"), QStringLiteral("--no-restart"),
-                                QStringLiteral("--no-upgrade")});
-        QVERIFY2(side->syncthing->waitForStarted(kStartMs), qPrintable(side->syncthing->errorString()));
-    }
-    WaitConnected(true);
+    QString why;
+    QVERIFY2(m_pair.Start(m_tmp.path(), &why), qPrintable(why));
+    QVERIFY(m_a.SetInstallationNumber(21));
+    QVERIFY(m_b.SetInstallationNumber(42));
 }
 
 void TestSyncthing::cleanupTestCase()
 {
-    // Only the instances this test started.
-    for (Side* side : {&m_a, &m_b}) {
-        if (!side->syncthing || side->syncthing->state() == QProcess::NotRunning)
-            continue;
-        side->syncthing->terminate();
-        if (!side->syncthing->waitForFinished(10000)) {
-            side->syncthing->kill();
-            side->syncthing->waitForFinished(5000);
-        }
-    }
-}
-
-// The generated config.xml with the GUI and API on a port of ours, no
-// discovery, relays, NAT or upgrades, the other instance at its address, and
-// one shared folder (taking Syncthing's own defaults for a new folder and a
-// new device) watched with a short delay.
-bool TestSyncthing::Configure(Side& self, const Side& other, QString* why)
-{
-    QFile file(self.Home() + QStringLiteral("/config.xml"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.fileName() + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    QString xml = QString::fromUtf8(file.readAll());
-    file.close();
-    auto set = [&](const QString& element, const QString& value) {
-        const QRegularExpression re(QStringLiteral("<%1>[^<]*</%1>").arg(element));
-        if (xml.count(re) != 1) {
-            *why = QStringLiteral("config.xml has no single <%1>").arg(element);
-            return false;
-        }
-        xml.replace(re, QStringLiteral("<%1>%2</%1>").arg(element, value.toHtmlEscaped()));
-        return true;
-    };
-    const QRegularExpression gui(QStringLiteral("(<gui\\b[^>]*>)(.*?)(</gui>)"),
-                                 QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch g = gui.match(xml);
-    if (!g.hasMatch() || !g.captured(2).contains(QLatin1String("<apikey>"))) {
-        *why = QStringLiteral("config.xml has no <gui> with an <apikey>");
-        return false;
-    }
-    QString inner = g.captured(2);
-    inner.replace(QRegularExpression(QStringLiteral("<address>[^<]*</address>")),
-                  QStringLiteral("<address>127.0.0.1:%1</address>").arg(self.guiPort));
-    inner.replace(QRegularExpression(QStringLiteral("<apikey>[^<]*</apikey>")),
-                  QStringLiteral("<apikey>%1</apikey>").arg(self.apiKey));
-    xml.replace(g.capturedStart(2), g.capturedLength(2), inner);
-
-    const std::pair<const char*, QString> options[] = {
-        {"listenAddress", QStringLiteral("tcp://127.0.0.1:%1").arg(self.listenPort)},
-        {"globalAnnounceEnabled", QStringLiteral("false")},
-        {"localAnnounceEnabled", QStringLiteral("false")},
-        {"relaysEnabled", QStringLiteral("false")},
-        {"natEnabled", QStringLiteral("false")},
-        {"startBrowser", QStringLiteral("false")},
-        {"autoUpgradeIntervalH", QStringLiteral("0")},
-        {"urAccepted", QStringLiteral("-1")},
-        {"crashReportingEnabled", QStringLiteral("false")},
-        {"reconnectionIntervalS", QStringLiteral("1")},
-    };
-    for (const auto& [element, value] : options) {
-        if (!set(QLatin1String(element), value))
-            return false;
-    }
-
-    const QRegularExpression defaultFolder(QStringLiteral("<defaults>.*?(<folder\\b[^>]*>)(.*?)</folder>"),
-                                           QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpression defaultDevice(
-        QStringLiteral("<defaults>.*?(<device id=\"\"[^>]*>)(.*?)</device>"),
-        QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch f = defaultFolder.match(xml);
-    const QRegularExpressionMatch d = defaultDevice.match(xml);
-    if (!f.hasMatch() || !d.hasMatch()) {
-        *why = QStringLiteral("config.xml has no <defaults> for a folder and a device");
-        return false;
-    }
-    QString folderTag = f.captured(1);
-    const std::pair<const char*, QString> attributes[] = {
-        {"id", kFolderId},
-        {"label", kFolderId},
-        {"path", self.Data()},
-        {"type", QStringLiteral("sendreceive")},
-        {"rescanIntervalS", QStringLiteral("5")},
-        {"fsWatcherEnabled", QStringLiteral("true")},
-        {"fsWatcherDelayS", QStringLiteral("1")},
-    };
-    for (const auto& [name, value] : attributes)
-        folderTag = WithAttribute(folderTag, QLatin1String(name), value);
-    QString folderInner = f.captured(2);
-    folderInner.remove(QRegularExpression(QStringLiteral("<device\\b.*?</device>"),
-                                          QRegularExpression::DotMatchesEverythingOption));
-    const QString folder = folderTag +
-                           QStringLiteral("<device id=\"%1\" introducedBy=\"\"></device>"
-                                          "<device id=\"%2\" introducedBy=\"\"></device>")
-                               .arg(self.deviceId, other.deviceId) +
-                           folderInner + QStringLiteral("</folder>\n");
-    QString deviceTag = WithAttribute(WithAttribute(d.captured(1), QStringLiteral("id"), other.deviceId),
-                                      QStringLiteral("name"), other.name);
-    QString deviceInner = d.captured(2);
-    deviceInner.replace(QRegularExpression(QStringLiteral("<address>[^<]*</address>")),
-                        QStringLiteral("<address>tcp://127.0.0.1:%1</address>").arg(other.listenPort));
-    const QString device = deviceTag + deviceInner + QStringLiteral("</device>\n");
-    const qsizetype at = xml.indexOf(QLatin1String("<gui"));
-    xml.insert(at, folder + device);
-
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(xml.toUtf8()) < 0) {
-        *why = file.fileName() + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool TestSyncthing::Rest(const Side& side, const QByteArray& verb, const QString& path, QJsonObject* answer,
-                         QString* why)
-{
-    QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(side.guiPort).arg(path)));
-    request.setRawHeader("X-API-Key", side.apiKey.toLatin1());
-    std::unique_ptr<QNetworkReply> reply(m_net.sendCustomRequest(request, verb));
-    QEventLoop loop;
-    QTimer::singleShot(kStartMs, &loop, &QEventLoop::quit);
-    connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    if (!reply->isFinished())
-        loop.exec();
-    const QString what = QStringLiteral("%1 %2 on %3: ").arg(QString::fromLatin1(verb), path, side.name);
-    if (!reply->isFinished()) {
-        reply->abort();
-        *why = what + QStringLiteral("no answer within %1 s").arg(kStartMs / 1000);
-        return false;
-    }
-    if (reply->error() != QNetworkReply::NoError) {
-        *why = what + reply->errorString();
-        return false;
-    }
-    const QByteArray body = reply->readAll();
-    if (answer)
-        *answer = QJsonDocument::fromJson(body).object();
-    return true;
-}
-
-QJsonObject TestSyncthing::Get(const Side& side, const QString& path)
-{
-    QJsonObject answer;
-    QString why;
-    if (!Rest(side, "GET", path, &answer, &why))
-        qWarning("%s", qPrintable(why));
-    return answer;
-}
-
-void TestSyncthing::Post(const Side& side, const QString& path)
-{
-    QString why;
-    QVERIFY2(Rest(side, "POST", path, nullptr, &why), qPrintable(why));
-}
-
-bool TestSyncthing::Connected(const Side& side, const Side& other)
-{
-    QJsonObject answer;
-    QString why;
-    if (!Rest(side, "GET", QStringLiteral("/rest/system/connections"), &answer, &why))
-        return false;
-    return answer.value(QLatin1String("connections"))
-        .toObject()
-        .value(other.deviceId)
-        .toObject()
-        .value(QLatin1String("connected"))
-        .toBool();
-}
-
-void TestSyncthing::WaitConnected(bool connected)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (Connected(m_a, m_b) != connected || Connected(m_b, m_a) != connected) {
-        for (Side* side : {&m_a, &m_b}) {
-            QVERIFY2(
-                side->syncthing->state() == QProcess::Running,
-                qPrintable(QStringLiteral("syncthing %1 ended; its log is %2").arg(side->name, side->Log())));
-        }
-        QVERIFY2(clock.elapsed() < kStartMs,
-                 qPrintable(QStringLiteral("the two syncthing instances did not %1 within %2 s; logs: %3, %4")
-                                .arg(connected ? QStringLiteral("connect") : QStringLiteral("disconnect"))
-                                .arg(kStartMs / 1000)
-                                .arg(m_a.Log(), m_b.Log())));
-        QTest::qWait(200);
-    }
-}
-
-// Waits until both instances have scanned what the program wrote, pulled what
-// the other has, carried on the conflicting copies they made, and hold the
-// same files.
-void TestSyncthing::Settle()
-{
-    const QString scan = QStringLiteral("/rest/db/scan?folder=") + kFolderId;
-    Post(m_a, scan);
-    Post(m_b, scan);
-    QElapsedTimer clock;
-    clock.start();
-    int agreed = 0;
-    QString waitingFor;
-    while (agreed < 3) {
-        waitingFor.clear();
-        for (const Side* side : {&m_a, &m_b}) {
-            const Side& other = side == &m_a ? m_b : m_a;
-            const QJsonObject status = Get(*side, QStringLiteral("/rest/db/status?folder=") + kFolderId);
-            const QJsonObject completion =
-                Get(*side,
-                    QStringLiteral("/rest/db/completion?folder=%1&device=%2").arg(kFolderId, other.deviceId));
-            const QString state = status.value(QLatin1String("state")).toString();
-            const int need = status.value(QLatin1String("needTotalItems")).toInt(-1);
-            const double done = completion.value(QLatin1String("completion")).toDouble(-1);
-            if (state != QLatin1String("idle") || need != 0 || done < 100.0 || !Connected(*side, other))
-                waitingFor += QStringLiteral("%1: state %2, %3 items needed, %4 % of the other's; ")
-                                  .arg(side->name, state)
-                                  .arg(need)
-                                  .arg(done);
-        }
-        const QStringList a = Tree(m_a), b = Tree(m_b);
-        if (a != b)
-            waitingFor += QStringLiteral("A holds [%1], B holds [%2]")
-                              .arg(a.join(QLatin1String(", ")), b.join(QLatin1String(", ")));
-        agreed = waitingFor.isEmpty() ? agreed + 1 : 0;
-        QVERIFY2(clock.elapsed() < kSettleMs,
-                 qPrintable(QStringLiteral("the two sides did not agree within %1 s: %2")
-                                .arg(kSettleMs / 1000)
-                                .arg(waitingFor)));
-        QTest::qWait(300);
-    }
+    m_pair.Stop();
 }
 
 void TestSyncthing::Disconnect()
 {
-    Settle();
-    Post(m_a, QStringLiteral("/rest/system/pause?device=") + m_b.deviceId);
-    WaitConnected(false);
+    QString why;
+    QVERIFY2(m_pair.Disconnect(&why), qPrintable(why));
 }
 
-// Each side's index holds its own changes before they meet.
 void TestSyncthing::Reconnect()
 {
-    const QString scan = QStringLiteral("/rest/db/scan?folder=") + kFolderId;
-    Post(m_a, scan);
-    Post(m_b, scan);
-    Post(m_a, QStringLiteral("/rest/system/resume?device=") + m_b.deviceId);
-    WaitConnected(true);
-    Settle();
-}
-
-void TestSyncthing::SetInstallationNumber(const Side& side, int number)
-{
-    const QString dir = side.Settings() + QStringLiteral("/Quillory");
-    QVERIFY(QDir().mkpath(dir));
-    QFile conf(dir + QStringLiteral("/Tallyvane.conf"));
-    QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    conf.write("[Identifiers]\nNumber=" + QByteArray::number(number) + '\n');
+    QString why;
+    QVERIFY2(m_pair.Reconnect(&why), qPrintable(why));
 }
 
 // The program as installed on side: its own settings and state. frozenAt
@@ -527,13 +138,7 @@ std::unique_ptr<QProcess> TestSyncthing::Start(const Side& side, const QStringLi
                                                const QString& frozenAt)
 {
     auto process = std::make_unique<QProcess>();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), side.root);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), side.Settings());
-    env.insert(QStringLiteral("XDG_DATA_HOME"), side.root + QStringLiteral("/data"));
-    env.insert(QStringLiteral("XDG_STATE_HOME"), side.root + QStringLiteral("/state"));
-    env.insert(QStringLiteral("XDG_CACHE_HOME"), side.root + QStringLiteral("/cache"));
-    process->setProcessEnvironment(env);
+    process->setProcessEnvironment(side.Environment());
     if (!frozenAt.isEmpty() && !m_faketime.isEmpty())
         process->start(m_faketime, QStringList{QStringLiteral("-m"), QStringLiteral("--exclude-monotonic"),
                                                QStringLiteral("-f"), frozenAt, m_tallyvane} +
@@ -546,10 +151,10 @@ std::unique_ptr<QProcess> TestSyncthing::Start(const Side& side, const QStringLi
 Ran TestSyncthing::Finish(QProcess& process)
 {
     Ran ran;
-    if (!process.waitForFinished(kStartMs)) {
+    if (!process.waitForFinished(SyncTest::kStartMs)) {
         process.kill();
         process.waitForFinished(5000);
-        ran.err = QStringLiteral("did not end within %1 s").arg(kStartMs / 1000);
+        ran.err = QStringLiteral("did not end within %1 s").arg(SyncTest::kStartMs / 1000);
         return ran;
     }
     ran.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
@@ -611,7 +216,7 @@ QMultiHash<QString, Version> TestSyncthing::Versions(const Side& side)
         }
     }
     for (const QString& name : QDir(side.Data()).entryList(QDir::Files | QDir::Hidden)) {
-        if (Carried(name) && name != QLatin1String("preferences.alm") && !shown.contains(name))
+        if (SyncTest::Carried(name) && name != QLatin1String("preferences.alm") && !shown.contains(name))
             out.insert(QString(), Version{name, DueRecord(Qt::Uninitialized), false});
     }
     return out;
@@ -763,11 +368,11 @@ void TestSyncthing::madeOnBothSidesInTheSameSecond()
     if (m_faketime.isEmpty())
         qInfo(
             "faketime is missing (Debian package faketime): both sides run at once, maybe not in one second");
-    SetInstallationNumber(m_a, numberA);
-    SetInstallationNumber(m_b, numberB);
+    QVERIFY(m_a.SetInstallationNumber(numberA));
+    QVERIFY(m_b.SetInstallationNumber(numberB));
     const auto restore = qScopeGuard([&] {
-        SetInstallationNumber(m_a, 21);
-        SetInstallationNumber(m_b, 42);
+        (void)m_a.SetInstallationNumber(21);
+        (void)m_b.SetInstallationNumber(42);
     });
     Disconnect();
     const QStringList head{QStringLiteral("add"), QStringLiteral("--workdir")};
