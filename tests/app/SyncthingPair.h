@@ -25,7 +25,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/prctl.h>
 
 namespace SyncTest {
 
@@ -100,6 +103,12 @@ inline QStringList Tree(const Side& side)
                        QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(12));
     }
     return out;
+}
+
+// A test that is killed (a timeout) takes the programs it started with it.
+inline void EndWithThisProcess(QProcess& process)
+{
+    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 class Pair
@@ -185,6 +194,7 @@ public:
             side->syncthing->setProcessEnvironment(env);
             side->syncthing->setProcessChannelMode(QProcess::MergedChannels);
             side->syncthing->setStandardOutputFile(side->Log());
+            EndWithThisProcess(*side->syncthing);
             side->syncthing->start(Program(),
                                    {QStringLiteral("serve"), QStringLiteral("--home=") + side->Home(),
                                     QStringLiteral("--no-browser"), QStringLiteral("--no-restart"),

@@ -121,6 +121,7 @@ void TestSyncthingWindow::aWindowOnEachSide()
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     m_windowB.setProcessEnvironment(env);
     m_windowB.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    SyncTest::EndWithThisProcess(m_windowB);
     m_windowB.start(QStringLiteral(TALLYVANE_BIN_DIR "/tallyvane-gui"),
                     {QStringLiteral("--workdir"), b.Work()});
     QVERIFY2(m_windowB.waitForStarted(SyncTest::kStartMs), qPrintable(m_windowB.errorString()));
