@@ -9,7 +9,8 @@ build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6
             qt6-qpa-plugins fonts-dejavu-core fonts-noto-cjk fonts-urw-base35 hicolor-icon-theme adwaita-icon-theme)
 test_pkgs=(clang-format clang libclang-rt-14-dev libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui
            imagemagick xdotool chromium desktop-file-utils appstream lintian python3-icalendar dbus
-           fonts-noto-core fonts-symbola weston qt6-wayland)
+           fonts-noto-core fonts-symbola weston qt6-wayland
+           syncthing faketime)
 
 want=("${build_pkgs[@]}")
 if [ "${1:-}" = "--with-test-tools" ]; then

@@ -10,6 +10,7 @@
 #include "model/base/MessageTexts.h"
 #include "model/services/FolderWatcher.h"
 #include "model/services/Reminders.h"
+#include "model/store/DueFile.h"
 #include "platform/LoginAutostart.h"
 #include "platform/ShellOpen.h"
 #include "ui/dialogs/CCsvImportDlg.h"
@@ -132,6 +133,9 @@ private slots:
         QVERIFY(m_dir->isValid());
         UiTest::UseWorkDir(m_dir->path());
         Prompt::TakeShownTexts();
+        // No answer left over from a case that asked less than it queued.
+        Prompt::SetTestMode(false);
+        Prompt::SetTestMode(true);
     }
 
     void cleanup()
@@ -1010,6 +1014,109 @@ private slots:
         QCOMPARE(m_frame->View()->SelectedDue()->m_strRecId, b);
         QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("B"));
         Q_UNUSED(a);
+    }
+
+    // Another installation rewrites the shown due's file where it stands
+    // (same name, inode and size): the list, the Details bar and the sums
+    // show it within a second.
+    void inPlaceRewriteShowsInTheWindow()
+    {
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("Rent A", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 10));
+        m_frame = std::make_unique<CMainFrame>();
+        Select(id);
+        DueRecord theirs = theDueStore.GetDue(id);
+        theirs.m_strTitle = QStringLiteral("Rent B");
+        theirs.m_dAmount = 20;
+        theirs.m_bPaid = 1;
+        const QByteArray bytes = DueFile::Serialize(theirs);
+        QFile f(DataFile(id));
+        QCOMPARE(bytes.size(), f.size());
+        QVERIFY(f.open(QIODevice::ReadWrite)); // no truncation, no new inode
+        QCOMPARE(f.write(bytes), bytes.size());
+        f.close();
+        QTRY_COMPARE_WITH_TIMEOUT(ListedTitles(), QStringList{"Rent B"}, 1000);
+        QCOMPARE(m_frame->DetailsBar()->Value(0), QStringLiteral("Rent B"));
+        QCOMPARE(m_frame->StatusBar()->PaneText(ID_INDICATOR_PAID),
+                 "Paid : " + FormatCurrencyText(QStringLiteral("20.00"), QLocale()));
+    }
+
+    // The Modify sheet stays open while another program marks the due paid
+    // or deletes it: OK writes nothing over that change, the question names
+    // the file and both changes, and the window ends up showing what is on disk.
+    void modifyLeftOpenWhileTheDueChangesElsewhere_data()
+    {
+        QTest::addColumn<bool>("deletedThere");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("titleAfter"); // null: the file is gone
+        QTest::addColumn<bool>("paidAfter");
+        QTest::newRow("paid there, apply on top") << false << int(QMessageBox::Save) << "Flat rent" << true;
+        QTest::newRow("paid there, keep theirs") << false << int(QMessageBox::Discard) << "Rent" << true;
+        QTest::newRow("paid there, cancel") << false << int(QMessageBox::Cancel) << "Rent" << true;
+        QTest::newRow("deleted there, keep with my change")
+            << true << int(QMessageBox::Save) << "Flat rent" << false;
+        QTest::newRow("deleted there, leave it deleted")
+            << true << int(QMessageBox::Discard) << QString() << false;
+    }
+
+    void modifyLeftOpenWhileTheDueChangesElsewhere()
+    {
+        QFETCH(bool, deletedThere);
+        QFETCH(int, answer);
+        QFETCH(QString, titleAfter);
+        QFETCH(bool, paidAfter);
+        const QString id =
+            UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 10));
+        const QString path = DataFile(id);
+        m_frame = std::make_unique<CMainFrame>();
+        Select(id);
+        QString sheetName;
+        QTimer::singleShot(0, this, [&] {
+            auto* sheet = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!sheet)
+                return;
+            const auto close = qScopeGuard([sheet] { sheet->accept(); });
+            sheetName = sheet->objectName();
+            if (auto* title = sheet->findChild<QLineEdit*>(QStringLiteral("title")))
+                title->setText(QStringLiteral("Flat rent"));
+            CDueStore other;
+            other.SetFolder(theDueStore.Folder());
+            other.LoadAll();
+            if (deletedThere) {
+                (void)other.RemoveDue(id, true);
+            } else {
+                DueRecord r = other.GetDue(id);
+                r.m_bPaid = 1;
+                (void)other.ReplaceDue(r);
+            }
+            QTest::qWait(FolderWatcher::kDelayMs * 3); // the watcher had time to see it
+        });
+        Prompt::SetNextAnswer(QMessageBox::StandardButton(answer));
+        m_frame->OnCommand(ID_DUE_MODIFY);
+        QCOMPARE(sheetName, QStringLiteral("modifySheet"));
+
+        const QStringList shown = Prompt::TakeShownTexts();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().contains(QDir::toNativeSeparators(path)), qPrintable(shown.first()));
+        if (!deletedThere)
+            QVERIFY2(shown.first().contains(QStringLiteral("Flat rent")) &&
+                         shown.first().contains(QStringLiteral("Paid")),
+                     qPrintable(shown.first()));
+        if (titleAfter.isNull()) {
+            QVERIFY(!QFile::exists(path));
+            QVERIFY(!theDueStore.Contains(id));
+            QTRY_COMPARE_WITH_TIMEOUT(ListedTitles(), QStringList(), 1000);
+            return;
+        }
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        DueRecord onDisk(Qt::Uninitialized);
+        QString error;
+        QVERIFY2(DueFile::Parse(f.readAll(), onDisk, &error), qPrintable(error));
+        QCOMPARE(onDisk.m_strTitle, titleAfter);
+        QCOMPARE(bool(onDisk.m_bPaid), paidAfter);
+        QCOMPARE(theDueStore.GetDue(id), onDisk);
+        QTRY_COMPARE_WITH_TIMEOUT(ListedTitles(), QStringList{titleAfter}, 1000);
     }
 
     void sortAndSearchFromTheWindow()
