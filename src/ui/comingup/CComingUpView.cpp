@@ -38,6 +38,7 @@ CComingUpView::CComingUpView(QWidget* parent)
     bold.setBold(true);
     m_sums->setFont(bold);
     m_list->setObjectName(QStringLiteral("ComingUpList"));
+    m_list->setAccessibleName(tr("Coming Up"));
     m_list->setModel(m_model);
     m_list->setItemDelegate(new DueRowDelegate(m_list));
     m_list->setUniformItemSizes(true);

@@ -107,6 +107,9 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pOffsetDays->setMaximumWidth(m_pOffsetDays->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
     m_pOffsetTime = new QTimeEdit(m_pRecurrenceBox);
     m_pOffsetTime->setObjectName(QStringLiteral("offsetTime"));
+    // The row reads as one sentence around these two: each says its part.
+    m_pOffsetDays->setAccessibleName(tr("Days from the start date to the due date"));
+    m_pOffsetTime->setAccessibleName(tr("Hours and minutes from the start date to the due date"));
 
     auto* patternRow = new QHBoxLayout;
     patternRow->addWidget(m_pSetPattern);

@@ -171,6 +171,7 @@ QDialog* CDueDateSheet::CreateWizard()
 {
     auto* wizard = new CDueWizard(m_pParent);
     wizard->setObjectName(QStringLiteral("dueWizard"));
+    wizard->setWindowTitle(tr("New Due"));
     wizard->setWizardStyle(QWizard::ModernStyle);
     wizard->setOption(QWizard::NoBackButtonOnStartPage, false);
     wizard->setButton(QWizard::BackButton, SkinnedButton(tr("< &Back")));
@@ -195,6 +196,7 @@ QDialog* CDueDateSheet::CreateModifySheet()
     dialog->setObjectName(QStringLiteral("modifySheet"));
     dialog->setWindowTitle(tr("Modify Due"));
     dialog->m_tabs = new QTabWidget(dialog);
+    dialog->m_tabs->setAccessibleName(dialog->windowTitle());
     dialog->m_tabs->addTab(m_pDetailPage, tr("Due Details"));
     dialog->m_tabs->addTab(m_pNotesPage, LoadResString(MessageId::NotesTitle));
     auto* buttons = new QDialogButtonBox(dialog);

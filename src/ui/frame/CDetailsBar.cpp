@@ -18,6 +18,7 @@ CDetailsBar::CDetailsBar(QWidget* parent)
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
+    m_list->setAccessibleName(tr("Details of the selected due"));
     QPalette pal = m_list->palette();
     pal.setColor(QPalette::Base, Qt::white);
     pal.setColor(QPalette::AlternateBase, QColor(239, 245, 253));

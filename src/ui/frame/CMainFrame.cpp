@@ -424,6 +424,7 @@ void CMainFrame::CreateClient()
     CreateCaptionBar(right);
     m_view = new CTallyvaneView(right);
     m_view->setObjectName(QStringLiteral("DueList"));
+    m_view->setAccessibleName(tr("Dues of the month"));
     layout->addWidget(m_captionBar);
     layout->addWidget(m_view, 1);
 

@@ -2,6 +2,8 @@
 
 #include "model/base/LocaleFormat.h"
 
+#include <QCoreApplication>
+
 DueState StateOf(const DueRecord& record, const QDate& today)
 {
     if (record.m_bPaid)
@@ -49,6 +51,35 @@ DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const
     look.paidMark = record.m_bPaid != 0;
     look.recurringMark = !record.m_strSeriesId.isEmpty();
     return look;
+}
+
+QString DueStateText(DueState state)
+{
+    switch (state) {
+    case DueState::Paid:
+        return QCoreApplication::translate("DueRowLook", "paid");
+    case DueState::Overdue:
+        return QCoreApplication::translate("DueRowLook", "overdue");
+    case DueState::DueToday:
+        return QCoreApplication::translate("DueRowLook", "due today");
+    case DueState::Upcoming:
+        break;
+    }
+    return QCoreApplication::translate("DueRowLook", "unpaid");
+}
+
+QString SpokenDue(const DueRecord& record, const QDate& today)
+{
+    const DueRowLook look = ComputeRowLook(record, 0, false, today);
+    QString when = FormatDatePicture(record.m_dtDue, QString(), QLocale());
+    const QDateTime due = record.m_dtDue.ToQDateTime();
+    if (due.isValid() && due.time() != QTime(0, 0))
+        when += QLatin1Char(' ') + FormatTimePicture(record.m_dtDue, QString(), QLocale());
+    const QString state = DueStateText(StateOf(record, today));
+    return (look.recurringMark
+                ? QCoreApplication::translate("DueRowLook", "%1, %2, due %3, %4, part of a series")
+                : QCoreApplication::translate("DueRowLook", "%1, %2, due %3, %4"))
+        .arg(look.line1, look.amount, when, state);
 }
 
 DueRowLayout ComputeRowLayout(const QRect& row)

@@ -34,6 +34,15 @@ struct DueRowLook
 
 DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today);
 
+// The state in a word, for those who do not see the colour: "paid",
+// "overdue", "due today" or "unpaid".
+QString DueStateText(DueState state);
+
+// A row as a screen reader says it: what the row shows, its state in words
+// and whether it belongs to a series ("Rent - Landlord, $850.00, due
+// 12/20/2026, overdue"). The time is said when it is not midnight.
+QString SpokenDue(const DueRecord& record, const QDate& today);
+
 // Row geometry in the row's rectangle (left, top, right, bottom as given).
 struct DueRowLayout
 {
