@@ -165,6 +165,51 @@ QRect CCalendarView::MoreRect(const QDate& day) const
     return QRect(cell.left() + 2, y, cell.width() - 4, LineHeight());
 }
 
+void CCalendarView::PlaceTexts(const QDate& day, int index, QRect* title, QRect* amount) const
+{
+    *title = *amount = QRect();
+    const QRect line = DueRect(day, index);
+    if (line.isEmpty())
+        return;
+    const QFontMetrics metrics(font());
+    const QRect inner = line.adjusted(kTextMargin, 0, -kTextMargin, 0);
+    const QRect first(inner.left(), inner.top(), inner.width(), LineHeight());
+    const QString text = FormatCurrencyText(AmountText(m_byDay.value(day).at(index).m_dAmount), QLocale());
+    const int amountWidth = qMin(metrics.horizontalAdvance(text), first.width());
+    const Qt::LayoutDirection direction = layoutDirection();
+    *title = first;
+    if (LinesPerDue() == 2) {
+        // Narrow: the title has the first line to itself, the amount the second.
+        *amount = QStyle::visualRect(
+            direction, line,
+            QRect(first.right() + 1 - amountWidth, first.bottom() + 1, amountWidth, first.height()));
+        return;
+    }
+    // The amount is what a glance at the month is for: it stays whole beside
+    // the title while the title keeps a few letters.
+    const int titleRoom = first.width() - amountWidth - kAmountGap;
+    if (titleRoom < metrics.averageCharWidth() * kTitleLetters)
+        return;
+    *title =
+        QStyle::visualRect(direction, first, QRect(first.left(), first.top(), titleRoom, first.height()));
+    *amount = QStyle::visualRect(
+        direction, first, QRect(first.right() + 1 - amountWidth, first.top(), amountWidth, first.height()));
+}
+
+QRect CCalendarView::TitleRect(const QDate& day, int index) const
+{
+    QRect title, amount;
+    PlaceTexts(day, index, &title, &amount);
+    return title;
+}
+
+QRect CCalendarView::AmountRect(const QDate& day, int index) const
+{
+    QRect title, amount;
+    PlaceTexts(day, index, &title, &amount);
+    return amount;
+}
+
 CCalendarView::Hit CCalendarView::HitAt(const QPoint& pos) const
 {
     Hit hit;
@@ -214,17 +259,15 @@ void CCalendarView::MoveTo(const QDate& day)
 
 void CCalendarView::NotifyAccessible()
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessibleInterface* item = CalendarAccessible::CurrentItem(this);
     if (!item)
         return;
     if (hasFocus()) {
         QAccessibleEvent focus(item, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
+        CalendarAccessible::Notify(&focus);
     }
     QAccessibleEvent selection(item, QAccessible::Selection);
-    QAccessible::updateAccessibility(&selection);
+    CalendarAccessible::Notify(&selection);
 }
 
 QString CCalendarView::DayText(const QDate& day) const
@@ -399,7 +442,6 @@ void CCalendarView::paintEvent(QPaintEvent*)
     const int lines = LinesPerDay();
     const int perDue = LinesPerDue();
     const int lineHeight = LineHeight();
-    const Qt::LayoutDirection direction = layoutDirection();
     const int selectedIndex = SelectedIndex();
 
     for (int cell = 0; cell < m_grid.Weeks() * 7; ++cell) {
@@ -437,27 +479,12 @@ void CCalendarView::paintEvent(QPaintEvent*)
                 p.fillRect(line, look.background);
             p.setFont(due.m_bPaid ? struck : plain);
             p.setPen(look.text);
-            const QFontMetrics metrics = p.fontMetrics();
-            const QRect inner = line.adjusted(kTextMargin, 0, -kTextMargin, 0);
-            const QRect first(inner.left(), inner.top(), inner.width(), lineHeight);
-            QRect titleRect = first;
-            if (perDue == 2) {
-                // Narrow: the title has the first line to itself, the amount the second.
-                p.drawText(first.translated(0, lineHeight), Qt::AlignTrailing | Qt::AlignVCenter,
-                           look.amount);
-            } else {
-                // The amount is what a glance at the month is for: it stays whole
-                // beside the title while the title keeps a few letters.
-                const int amountWidth = metrics.horizontalAdvance(look.amount);
-                const int titleRoom = first.width() - amountWidth - kAmountGap;
-                if (titleRoom >= metrics.averageCharWidth() * kTitleLetters) {
-                    p.drawText(first, Qt::AlignTrailing | Qt::AlignVCenter, look.amount);
-                    titleRect = QStyle::visualRect(
-                        direction, first, QRect(first.left(), first.top(), titleRoom, first.height()));
-                }
-            }
+            QRect titleRect, amountRect;
+            PlaceTexts(day, i, &titleRect, &amountRect);
+            if (!amountRect.isEmpty())
+                p.drawText(amountRect, Qt::AlignTrailing | Qt::AlignVCenter, look.amount);
             p.drawText(titleRect, Qt::AlignLeading | Qt::AlignVCenter,
-                       metrics.elidedText(due.m_strTitle, Qt::ElideRight, titleRect.width()));
+                       p.fontMetrics().elidedText(due.m_strTitle, Qt::ElideRight, titleRect.width()));
         }
         if (shown < dues.size()) {
             const QRect more = MoreRect(day);

@@ -41,6 +41,11 @@ public:
     QRect DayRect(const QDate& day) const;
     QRect DueRect(const QDate& day, int index) const; // empty when not shown
     QRect MoreRect(const QDate& day) const;           // empty when all are shown
+    // Where a shown due's title and amount go within its DueRect: never over
+    // each other, the title on the layout's leading side. The amount's is
+    // empty when a narrow cell has room for the title alone.
+    QRect TitleRect(const QDate& day, int index) const;
+    QRect AmountRect(const QDate& day, int index) const;
     int LinesPerDay() const;
     // 1: title and amount side by side; 2: the amount under the title.
     int LinesPerDue() const;
@@ -82,6 +87,7 @@ private:
     void Select(const QString& recId);
     // The selected due's place among the current day's dues, or -1.
     int SelectedIndex() const;
+    void PlaceTexts(const QDate& day, int index, QRect* title, QRect* amount) const;
     void MeasureAmounts();
     // Tells a screen reader where the keys are: the selected due, else the day.
     void NotifyAccessible();

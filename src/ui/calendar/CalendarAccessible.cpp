@@ -223,6 +223,26 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
 
 namespace CalendarAccessible {
 
+namespace {
+std::function<void(QAccessibleEvent*)>& Watcher()
+{
+    static std::function<void(QAccessibleEvent*)> watcher;
+    return watcher;
+}
+} // namespace
+
+void Notify(QAccessibleEvent* event)
+{
+    if (Watcher())
+        Watcher()(event);
+    QAccessible::updateAccessibility(event);
+}
+
+void SetWatcher(std::function<void(QAccessibleEvent*)> watcher)
+{
+    Watcher() = std::move(watcher);
+}
+
 void Install()
 {
     static const bool installed = (QAccessible::installFactory(Factory), true);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <functional>
+
 class CCalendarView;
+class QAccessibleEvent;
 class QAccessibleInterface;
 
 // The calendar as a screen reader sees it: a list of the month's days, each
@@ -17,5 +20,10 @@ void Install();
 // The item the keys are on: the selected due, else the current day; null
 // when the month shows no day.
 QAccessibleInterface* CurrentItem(CCalendarView* view);
+
+// Tells a screen reader of a change. Qt passes it on only while an
+// assistive tool listens; a watcher (a test) sees every one.
+void Notify(QAccessibleEvent* event);
+void SetWatcher(std::function<void(QAccessibleEvent*)> watcher);
 
 } // namespace CalendarAccessible

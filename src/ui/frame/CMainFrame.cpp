@@ -449,12 +449,15 @@ void CMainFrame::CreateClient()
 
 void CMainFrame::CreateFocusRing()
 {
-    // Tab: list, month picker, filter, search, details, navigation pane, list.
+    // Tab: the list (or the calendar, or Coming Up, whichever shows), month
+    // picker, filter, search, details, navigation pane, and round again.
     m_ring.Add(m_view, [this] {
         m_view->setFocus(Qt::TabFocusReason);
         if (!m_view->currentIndex().isValid() && m_view->Model()->rowCount() > 0)
             m_view->setCurrentIndex(m_view->Model()->index(0));
     });
+    m_ring.Add(m_calendar);
+    m_ring.Add(m_comingUp, [this] { m_comingUp->List()->setFocus(Qt::TabFocusReason); });
     m_ring.Add(m_toolBar->MonthPicker());
     m_ring.Add(m_toolBar->FilterBox());
     m_ring.Add(m_toolBar->SearchField());
@@ -668,6 +671,12 @@ void CMainFrame::NewDue(const QDate& day)
             // Filtered or searched out of sight: nothing else stays selected.
             m_view->SelectRow(-1);
         }
+        m_calendar->SelectDue(newId);
+        if (IsComingUpShown())
+            m_comingUp->SelectIds({newId});
+        // The keys go on with the new due, wherever the command came from (the
+        // navigation pane's New would keep them there, where Space synchronizes).
+        ShownView()->setFocus(Qt::OtherFocusReason);
         return;
     }
     RefreshMonth();
@@ -1018,12 +1027,19 @@ void CMainFrame::Export(int id)
     ExportCommands::Export(this, command->kind, request);
 }
 
+QWidget* CMainFrame::ShownView() const
+{
+    if (IsReportsShown())
+        return m_reports;
+    if (IsComingUpShown())
+        return m_comingUp->List();
+    return m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+}
+
 void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
-    QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
-    if (IsReportsShown())
-        shown = m_reports;
+    QWidget* shown = ShownView();
     if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->FocusCurrentItem();
     else

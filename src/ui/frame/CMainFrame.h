@@ -150,6 +150,8 @@ private:
     void CreateCaptionBar(QWidget* parent);
     void Export(int id);
     void SwitchPane(int delta);
+    // What shows in the list's place: the list, the calendar, Coming Up's list or the Reports view.
+    QWidget* ShownView() const;
     void CreateFocusRing();
     void ShowTotals();
     // A valid day starts the new due on that day.

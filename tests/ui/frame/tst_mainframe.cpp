@@ -12,6 +12,8 @@
 #include "model/services/Reminders.h"
 #include "platform/LoginAutostart.h"
 #include "platform/ShellOpen.h"
+#include "ui/calendar/CCalendarView.h"
+#include "ui/comingup/CComingUpView.h"
 #include "ui/dialogs/CCsvImportDlg.h"
 #include "ui/dialogs/CWorkDirDlg.h"
 #include "ui/editor/CDetailPage.h"
@@ -40,6 +42,7 @@
 #include <QAction>
 #include <QDateTimeEdit>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -104,6 +107,10 @@ private:
             return QStringLiteral("none");
         if (f == m_frame->View())
             return QStringLiteral("list");
+        if (f == m_frame->CalendarView())
+            return QStringLiteral("calendar");
+        if (f == m_frame->ComingUpView()->List())
+            return QStringLiteral("coming up");
         if (f == m_frame->ToolBar()->MonthPicker() || m_frame->ToolBar()->MonthPicker()->isAncestorOf(f))
             return QStringLiteral("month");
         if (f == m_frame->ToolBar()->FilterBox())
@@ -753,16 +760,24 @@ private slots:
     void tabGoesRoundEveryPart_data()
     {
         QTest::addColumn<bool>("detailsShown");
+        QTest::addColumn<int>("view");
         QTest::addColumn<QStringList>("round");
-        QTest::newRow("all parts") << true << QStringList{"list",    "month",    "filter", "search",
-                                                          "details", "pane:Add", "list"};
+        QTest::newRow("all parts") << true << 0 << QStringList{"list",    "month",    "filter", "search",
+                                                               "details", "pane:Add", "list"};
         QTest::newRow("hidden details are passed over")
-            << false << QStringList{"list", "month", "filter", "search", "pane:Add", "list"};
+            << false << 0 << QStringList{"list", "month", "filter", "search", "pane:Add", "list"};
+        QTest::newRow("the calendar in the list's place")
+            << true << int(ID_VIEW_CALENDAR)
+            << QStringList{"calendar", "month", "filter", "search", "details", "pane:Add", "calendar"};
+        QTest::newRow("Coming Up in the list's place")
+            << true << int(ID_VIEW_COMING_UP)
+            << QStringList{"coming up", "month", "filter", "search", "details", "pane:Add", "coming up"};
     }
 
     void tabGoesRoundEveryPart()
     {
         QFETCH(bool, detailsShown);
+        QFETCH(int, view);
         QFETCH(QStringList, round);
         UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         m_frame = std::make_unique<CMainFrame>();
@@ -770,6 +785,8 @@ private slots:
             m_frame->OnCommand(ID_VIEW_DETAILS);
         ShowActive();
         QCOMPARE(FocusPart(), QStringLiteral("list")); // the keys move in the list from the start
+        if (view)
+            m_frame->OnCommand(view);
         QStringList forward{FocusPart()};
         for (int i = 1; i < round.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -1042,6 +1059,61 @@ private slots:
         QCOMPARE(m_frame->View()->EmptyText(), QStringLiteral("No dues of this month match the search"));
         m_frame->ToolBar()->SearchField()->clear();
         QCOMPARE(m_frame->View()->EmptyText(), QString());
+    }
+
+    // The window opens with the keys in the list, and shows it: the first row
+    // is marked as where the keys are, without being selected.
+    void focusShowsFromTheStart()
+    {
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        UiTest::AddDue(UiTest::MakeDue("Gas", QDateTime(QDate(2007, 1, 12), QTime(9, 0)), 2));
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        QCOMPARE(FocusPart(), QStringLiteral("list"));
+        CTallyvaneView* view = m_frame->View();
+        QCOMPARE(view->currentIndex().row(), 0);
+        QVERIFY(!view->SelectedDue());
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(view->SelectedDue()->m_strTitle, QStringLiteral("Gas"));
+    }
+
+    // Finish gives the keys to the new due, wherever New came from: from the
+    // navigation pane they stayed there, where Space runs "Synchronize".
+    void afterFinishTheKeysAreOnTheNewDue_data()
+    {
+        QTest::addColumn<int>("view");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("list") << 0 << "list";
+        QTest::newRow("calendar") << int(ID_VIEW_CALENDAR) << "calendar";
+    }
+
+    void afterFinishTheKeysAreOnTheNewDue()
+    {
+        QFETCH(int, view);
+        QFETCH(QString, focus);
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        if (view)
+            m_frame->OnCommand(view);
+        m_frame->OutlookView()->FocusCurrentItem();
+        QCOMPARE(FocusPart(), QStringLiteral("pane:Add"));
+        UiTest::WhenModal<QWizard>([](QWizard* wizard) {
+            wizard->findChild<QLineEdit*>(QStringLiteral("title"))->setText(QStringLiteral("Insurance"));
+            wizard->findChild<QDateTimeEdit*>(QStringLiteral("dueDate"))
+                ->setDateTime(QDateTime(QDate(2007, 1, 20), QTime(12, 0)));
+            wizard->button(QWizard::NextButton)->click();
+            wizard->button(QWizard::FinishButton)->click();
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        // Offscreen, nothing gives the window back its activation after the wizard.
+        QApplication::setActiveWindow(m_frame.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+        QCOMPARE(FocusPart(), focus);
+        const QString added = m_frame->View()->SelectedDue()->m_strRecId;
+        QCOMPARE(theDueStore.GetDue(added).m_strTitle, QStringLiteral("Insurance"));
+        if (view)
+            QCOMPARE(m_frame->CalendarView()->SelectedId(), added);
     }
 
     void newDueShowsItsMonthSelected()
