@@ -197,7 +197,9 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateStatusBar();
 
     m_details = new CDetailsBar(this);
-    addDockWidget(Qt::RightDockWidgetArea, m_details);
+    // The Details bar follows the list, on the side where a line ends.
+    addDockWidget(layoutDirection() == Qt::RightToLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
+                  m_details);
     EnableDocking(Qt::AllDockWidgetAreas);
     connect(m_details, &QDockWidget::visibilityChanged, this,
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
@@ -270,6 +272,12 @@ void CMainFrame::CreateActions()
         a->setShortcuts(keys);
         if (c.id != ID_APP_EXIT)
             a->setIcon(c.theme ? DrawnImages::ThemeIcon(c.theme, c.glyph) : DrawnImages::GlyphIcon(c.glyph));
+        if (c.id == ID_PREV_MONTH || c.id == ID_NEXT_MONTH) {
+            // Right to left the earlier month lies to the right: the arrows point the other way.
+            const bool back = (c.id == ID_PREV_MONTH) != (layoutDirection() == Qt::RightToLeft);
+            a->setIcon(back ? DrawnImages::ThemeIcon("go-previous", Glyph::PrevMonth)
+                            : DrawnImages::ThemeIcon("go-next", Glyph::NextMonth));
+        }
         if (c.id == ID_VIEW_DETAILS) {
             a->setCheckable(true);
             a->setChecked(true);

@@ -99,6 +99,13 @@ DueRowLayout ComputeRowLayout(const QRect& row)
     return out;
 }
 
+QRect PlaceInRow(const QRect& part, const QRect& row, Qt::LayoutDirection direction)
+{
+    if (direction != Qt::RightToLeft)
+        return part;
+    return QRect(row.left() + row.right() - part.right(), part.top(), part.width(), part.height());
+}
+
 namespace {
 constexpr int kTextGap = 12;        // between the title or date and the amount
 constexpr int kNarrowRightEdge = 6; // amount's margin on the first line

@@ -57,6 +57,10 @@ struct DueRowLayout
 
 DueRowLayout ComputeRowLayout(const QRect& row);
 
+// A part of a row, laid out left to right, where the layout's direction puts
+// it: right to left, mirrored within the row.
+QRect PlaceInRow(const QRect& part, const QRect& row, Qt::LayoutDirection direction);
+
 // Where the three texts of a row go, for texts of the given widths (the
 // title's room is what is left; it is elided to fit). The amount never
 // covers the date and the title never runs under the amount: while the row

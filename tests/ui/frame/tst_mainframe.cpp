@@ -29,6 +29,7 @@
 #include "ui/frame/CommandIds.h"
 #include "ui/frame/DueActionIds.h"
 #include "ui/frame/FrameSettings.h"
+#include "ui/images/DrawnImages.h"
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
@@ -41,6 +42,7 @@
 
 #include <QAction>
 #include <QDateTimeEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -1059,6 +1061,60 @@ private slots:
         QCOMPARE(m_frame->View()->EmptyText(), QStringLiteral("No dues of this month match the search"));
         m_frame->ToolBar()->SearchField()->clear();
         QCOMPARE(m_frame->View()->EmptyText(), QString());
+    }
+
+    // Right to left everything turns round together: the Details bar on the
+    // left, the month arrows pointing the way they go, the rows' images on the
+    // right, the sums of Coming Up from the right, the calendar's week too.
+    void rightToLeftMirrorsEveryPart()
+    {
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        m_frame = std::make_unique<CMainFrame>();
+        ShowActive();
+        auto globalX = [](const QWidget* w) { return w->mapToGlobal(QPoint(0, 0)).x(); };
+
+        QVERIFY(globalX(m_frame->DetailsBar()) < globalX(m_frame->View()));
+        QVERIFY(globalX(m_frame->View()) < globalX(m_frame->OutlookView()));
+
+        CMainToolBar* bar = m_frame->ToolBar();
+        QWidget* previous = bar->widgetForAction(m_frame->Action(ID_PREV_MONTH));
+        QWidget* next = bar->widgetForAction(m_frame->Action(ID_NEXT_MONTH));
+        QVERIFY(globalX(previous) > globalX(next));
+        // Drawn arrows whatever the icon theme: the previous month's points right, as "next" does left to
+        // right.
+        const QImage previousArrow = m_frame->Action(ID_PREV_MONTH)->icon().pixmap(16).toImage();
+        const QImage rightArrow =
+            DrawnImages::ThemeIcon("go-next", DrawnImages::Glyph::NextMonth).pixmap(16).toImage();
+        QCOMPARE(previousArrow, rightArrow);
+
+        // The row's image: where it stands left to right, mirrored.
+        CTallyvaneView* view = m_frame->View();
+        const QRect row = view->visualRect(view->Model()->index(0));
+        const QImage shown = view->viewport()->grab(row).toImage();
+        view->setLayoutDirection(Qt::LeftToRight);
+        const QImage leftToRight =
+            view->viewport()->grab(view->visualRect(view->Model()->index(0))).toImage();
+        // Inside the dotted focus frame, whose dots fall differently at the two ends.
+        const int dpr = int(shown.devicePixelRatio());
+        auto image = [dpr](const QImage& row, int x) {
+            return row.copy(x * dpr, 3 * dpr, 32 * dpr, 24 * dpr);
+        };
+        QCOMPARE(image(shown, row.width() - 10 - 32), image(leftToRight, 10));
+        QVERIFY(image(shown, 10) != image(leftToRight, 10));
+        view->setLayoutDirection(Qt::RightToLeft);
+
+        m_frame->OnCommand(ID_VIEW_COMING_UP);
+        QWidget* sums = m_frame->ComingUpView()->SumsLine();
+        QWidget* overdue = sums->findChild<QLabel*>(QStringLiteral("ComingUpOverdue"));
+        QWidget* month = sums->findChild<QLabel*>(QStringLiteral("ComingUpNext30"));
+        QVERIFY(globalX(overdue) > globalX(month));
+
+        m_frame->OnCommand(ID_VIEW_CALENDAR);
+        CCalendarView* calendar = m_frame->CalendarView();
+        const QDate first = calendar->Grid().FirstShown();
+        QVERIFY(calendar->DayRect(first).left() > calendar->DayRect(first.addDays(1)).left());
     }
 
     // The window opens with the keys in the list, and shows it: the first row
