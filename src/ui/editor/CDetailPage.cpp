@@ -99,6 +99,10 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pSetPattern->setObjectName(QStringLiteral("setPattern"));
     m_pCount = new QLabel(m_pRecurrenceBox);
     m_pCount->setObjectName(QStringLiteral("count"));
+    // The estimate may say how many occurrences were left out: it wraps, and
+    // the button beside it keeps its whole text (in any language).
+    m_pCount->setWordWrap(true);
+    m_pSetPattern->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_pOffsetDays = new QLineEdit(m_pRecurrenceBox);
     m_pOffsetDays->setObjectName(QStringLiteral("offsetDays"));
     m_pOffsetDays->setValidator(

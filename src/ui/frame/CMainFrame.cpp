@@ -28,6 +28,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/frame/HelpFile.h"
+#include "ui/frame/ToolTipText.h"
 #include "ui/images/DrawnImages.h"
 #include "ui/images/LoadImageList.h"
 #include "ui/list/CTallyvaneView.h"
@@ -93,28 +94,28 @@ const CommandInfo kCommands[] = {
     {ID_SYNCHRONIZE, QT_TRANSLATE_NOOP("CMainFrame", "&Synchronize"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), nullptr,
      Glyph::Sync},
-    {ID_EXCEL_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_EXCEL_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel With Notes"), "x-office-spreadsheet", Glyph::Excel},
-    {ID_EXCEL_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_EXCEL_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel Without Notes"), nullptr, Glyph::Excel},
-    {ID_WORD_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_WORD_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Word With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Word With Notes"), "x-office-document", Glyph::Word},
-    {ID_WORD_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_WORD_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Word Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Word Without Notes"), nullptr, Glyph::Word},
-    {ID_HTML_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_HTML_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML With Notes"), "text-html", Glyph::Html},
-    {ID_HTML_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_HTML_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML Without Notes"), nullptr, Glyph::Html},
-    {ID_PDF_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_PDF_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  With Notes"), "application-pdf", Glyph::Pdf},
-    {ID_PDF_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_PDF_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  Without Notes"), nullptr, Glyph::Pdf},
     {ID_CHANGE_WORKDIR, QT_TRANSLATE_NOOP("CMainFrame", "Change &Working Directory"), "",
@@ -142,7 +143,7 @@ const CommandInfo kCommands[] = {
      QT_TRANSLATE_NOOP("CMainFrame", "Search the shown month"), QT_TRANSLATE_NOOP("CMainFrame", "Find"),
      "edit-find", Glyph::Filter},
     // Calendar, iCalendar and CSV.
-    {ID_VIEW_CALENDAR, QT_TRANSLATE_NOOP("CMainFrame", "&Calendar"), "Ctrl+K",
+    {ID_VIEW_CALENDAR, QT_TRANSLATE_NOOP("CMainFrame", "C&alendar"), "Ctrl+K",
      QT_TRANSLATE_NOOP("CMainFrame", "Show the month as a calendar"),
      QT_TRANSLATE_NOOP("CMainFrame", "Calendar"), "x-office-calendar", Glyph::Calendar},
     {ID_ICAL_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&iCalendar..."), "",
@@ -343,7 +344,7 @@ void CMainFrame::CreateMenus()
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
 
-    QMenu* exp = bar->addMenu(tr("&Export"));
+    QMenu* exp = bar->addMenu(tr("E&xport"));
     exp->setObjectName(QStringLiteral("ExportMenu"));
     const std::pair<const char*, std::pair<int, int>> subs[] = {
         {QT_TR_NOOP("&Excel"), {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
@@ -758,7 +759,7 @@ void CMainFrame::SetCaptionBar(const QString& text, int image)
     if (!button)
         return;
     button->SetCaption(text + QStringLiteral("     "));
-    button->SetToolTip(text);
+    button->SetToolTip(ToolTipText::ForScreen(text, button));
     button->SethIcon(m_captionTool->GetImagIcon(image));
     m_captionTool->RecalLayout();
 }

@@ -124,6 +124,8 @@ public:
     void RedoLast();
     // Shows the due's month with the due selected, the window raised.
     void OpenDue(const QString& recId);
+    // The context menu of Coming Up's and a report's dues; the caller owns it.
+    QMenu* BuildDueMenu();
     // Undo recording around a change of the store: the dues it may touch
     // before, the files as they are after.
     FileChange BeginChange(const QString& text, const QStringList& recIds) const;

@@ -80,6 +80,22 @@ QDateTimeEdit* Picker(QWidget* parent, const char* name)
     return edit;
 }
 
+// The word after a number field ("days", "weeks") in the form the number
+// takes. `text` is marked with QT_TRANSLATE_N_NOOP in CRecurrenceDlg's context.
+QLabel* UnitLabel(QWidget* parent, const char* name, QLineEdit* count, const char* text)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    auto follow = [label, count, text] {
+        bool ok = false;
+        const int n = count->text().toInt(&ok);
+        label->setText(QCoreApplication::translate("CRecurrenceDlg", text, nullptr, ok ? n : 2));
+    };
+    QObject::connect(count, &QLineEdit::textChanged, label, follow);
+    follow();
+    return label;
+}
+
 void Exclusive(QObject* owner, QRadioButton* a, QRadioButton* b)
 {
     auto* group = new QButtonGroup(owner);
@@ -179,7 +195,9 @@ QWidget* CRecurrenceDlg::BuildDayGroup()
     Exclusive(this, m_pDailyEvery, m_pDailyWeekday);
     grid->addWidget(m_pDailyEvery, 0, 0);
     grid->addWidget(m_pDailyInterval, 0, 1);
-    grid->addWidget(new QLabel(tr("Day(s)"), page), 0, 2);
+    grid->addWidget(
+        UnitLabel(page, "dailyUnit", m_pDailyInterval, QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Day(s)")), 0,
+        2);
     grid->addWidget(m_pDailyWeekday, 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
@@ -195,7 +213,8 @@ QWidget* CRecurrenceDlg::BuildWeekGroup()
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(tr("Recur Every"), page));
     top->addWidget(m_pWeeklyInterval);
-    top->addWidget(new QLabel(tr("Week(s) On"), page));
+    top->addWidget(UnitLabel(page, "weeklyUnit", m_pWeeklyInterval,
+                             QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Week(s) On")));
     top->addStretch();
     grid->addLayout(top, 0, 0, 1, 4);
     for (int d = 0; d < 7; ++d) {
@@ -230,14 +249,16 @@ QWidget* CRecurrenceDlg::BuildMonthGroup()
     dayRow->addWidget(m_pMonthlyDay);
     dayRow->addWidget(new QLabel(tr("Of Every"), page));
     dayRow->addWidget(m_pMonthlyDayInterval);
-    dayRow->addWidget(new QLabel(tr("Month(s)"), page));
+    dayRow->addWidget(UnitLabel(page, "monthlyDayUnit", m_pMonthlyDayInterval,
+                                QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Month(s)")));
     dayRow->addStretch();
     auto* theRow = new QHBoxLayout;
     theRow->addWidget(m_pMonthlyOrdinal);
     theRow->addWidget(m_pMonthlyWeekday);
     theRow->addWidget(new QLabel(tr("Of Every"), page));
     theRow->addWidget(m_pMonthlyOrdinalInterval);
-    theRow->addWidget(new QLabel(tr("Month(s)"), page));
+    theRow->addWidget(UnitLabel(page, "monthlyOrdinalUnit", m_pMonthlyOrdinalInterval,
+                                QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Month(s)")));
     theRow->addStretch();
     grid->addWidget(m_pMonthlyByDay, 0, 0);
     grid->addLayout(dayRow, 0, 1);
