@@ -4,11 +4,14 @@
 
 #include "../UiTestSupport.h"
 
+#include "ui/comingup/CComingUpView.h"
 #include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/CWorkDirDlg.h"
 #include "ui/editor/CDueDateSheet.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CMainToolBar.h"
+#include "ui/frame/DueActionIds.h"
+#include "ui/list/CTallyvaneView.h"
 #include "ui/print/CPrintDuesDlg.h"
 #include "ui/recurrence/CRecurrenceDlg.h"
 #include "ui/reminders/CReminderSettingsDlg.h"
@@ -16,6 +19,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QDialog>
+#include <QListView>
 #include <QTest>
 #include <QToolButton>
 
@@ -130,6 +134,53 @@ private slots:
         QStringList unnamed;
         FindUnnamed(QAccessible::queryAccessibleInterface(m_frame.get()), unnamed);
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
+    }
+
+    // A row says what it shows and its state in words, not by colour alone:
+    // in the month list and in Coming Up alike.
+    void rowsSayTheirState_data()
+    {
+        QTest::addColumn<QDateTime>("due");
+        QTest::addColumn<bool>("paid");
+        QTest::addColumn<QString>("series");
+        QTest::addColumn<QString>("said");
+        const QDate today(2026, 12, 21);
+        QTest::newRow("overdue") << QDateTime(today.addDays(-1), QTime(0, 0)) << false << QString()
+                                 << "Rent - Landlord, $850.00, due 12/20/2026, overdue";
+        QTest::newRow("due today, with its time")
+            << QDateTime(today, QTime(9, 30)) << false << QString()
+            << "Rent - Landlord, $850.00, due 12/21/2026 9:30 AM, due today";
+        QTest::newRow("to come") << QDateTime(today.addDays(3), QTime(0, 0)) << false << QString()
+                                 << "Rent - Landlord, $850.00, due 12/24/2026, unpaid";
+        QTest::newRow("paid, of a series")
+            << QDateTime(today.addDays(-1), QTime(0, 0)) << true << "s1"
+            << "Rent - Landlord, $850.00, due 12/20/2026, paid, part of a series";
+    }
+
+    void rowsSayTheirState()
+    {
+        QFETCH(QDateTime, due);
+        QFETCH(bool, paid);
+        QFETCH(QString, series);
+        QFETCH(QString, said);
+        UiTest::AddDue(UiTest::MakeDue("Rent", due, 850, paid, series, "Landlord"));
+        m_frame = std::make_unique<CMainFrame>();
+        m_frame->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_frame.get()));
+        auto firstRow = [](QAbstractItemView* view) {
+            QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
+            for (int i = 0; list && i < list->childCount(); ++i) {
+                QAccessibleInterface* row = list->child(i);
+                if (row->role() == QAccessible::ListItem || row->role() == QAccessible::Cell)
+                    return row->text(QAccessible::Name);
+            }
+            return QString();
+        };
+        QCOMPARE(firstRow(m_frame->View()), said);
+        if (!paid) { // Coming Up lists what is unpaid
+            m_frame->OnCommand(ID_VIEW_COMING_UP);
+            QCOMPARE(firstRow(m_frame->ComingUpView()->List()), said);
+        }
     }
 
     void everyControlOfTheDialogsIsNamed_data()
