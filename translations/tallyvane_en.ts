@@ -42,7 +42,7 @@
 <context>
     <name>CCsvImportDlg</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+47"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+224"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n due will be added:</numerusform>
@@ -50,7 +50,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+37"/>
+        <location line="+31"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n line will be left out:</numerusform>
@@ -70,9 +70,52 @@
     </message>
 </context>
 <context>
+    <name>CDueStore</name>
+    <message numerus="yes">
+        <location filename="../src/model/store/CDueStore.cpp" line="+467"/>
+        <source>the series &quot;%1&quot; (%n due(s))</source>
+        <translation>
+            <numerusform>the series &quot;%1&quot; (%n due)</numerusform>
+            <numerusform>the series &quot;%1&quot; (%n dues)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n more</source>
+        <translation>
+            <numerusform>%n more</numerusform>
+            <numerusform>%n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+26"/>
+        <source>%n due(s) deleted</source>
+        <translation>
+            <numerusform>%n due deleted</numerusform>
+            <numerusform>%n dues deleted</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%n unfinished file(s)</source>
+        <translation>
+            <numerusform>%n unfinished file</numerusform>
+            <numerusform>%n unfinished files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message numerus="yes">
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+818"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+813"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n leftover file of an earlier save that was interrupted was removed:</numerusform>
@@ -88,11 +131,38 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+12"/>
+        <location line="+77"/>
+        <source>Another program deleted %n of these dues since they were shown here.</source>
+        <translation>
+            <numerusform>Another program deleted %n of these dues since they were shown here.</numerusform>
+            <numerusform>Another program deleted %n of these dues since they were shown here.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Another program changed %n of these dues since they were shown here. Your change was not written over theirs.</source>
+        <translation>
+            <numerusform>Another program changed %n of these dues since they were shown here. Your change was not written over theirs.</numerusform>
+            <numerusform>Another program changed %n of these dues since they were shown here. Your change was not written over theirs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+43"/>
         <source>%n changes could not be written:</source>
         <translation>
             <numerusform>%n change could not be written:</numerusform>
             <numerusform>%n changes could not be written:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CPdfExport</name>
+    <message numerus="yes">
+        <location filename="../src/export/CPdfExport.cpp" line="+227"/>
+        <source>&quot;%1&quot; shows a replacement mark for %n character(s) that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</source>
+        <translation>
+            <numerusform>&quot;%1&quot; shows a replacement mark for %n character that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</numerusform>
+            <numerusform>&quot;%1&quot; shows a replacement mark for %n characters that no installed font has: %2. Installing fonts-noto-core, fonts-noto-cjk and fonts-symbola adds fonts for most scripts and for emoji.</numerusform>
         </translation>
     </message>
 </context>
@@ -107,7 +177,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+17"/>
+        <location line="+18"/>
         <source>Week(s) On</source>
         <translation>
             <numerusform>Week On</numerusform>
@@ -170,7 +240,7 @@
 <context>
     <name>CommandLine</name>
     <message numerus="yes">
-        <location filename="../src/app/CommandLine.cpp" line="+453"/>
+        <location filename="../src/app/CommandLine.cpp" line="+454"/>
         <source>removed %n leftover files of an earlier save that was interrupted: %1</source>
         <translation>
             <numerusform>removed %n leftover file of an earlier save that was interrupted: %1</numerusform>
@@ -181,7 +251,7 @@
 <context>
     <name>DataCommandsText</name>
     <message numerus="yes">
-        <location filename="../src/app/DataCommands.cpp" line="+54"/>
+        <location filename="../src/app/DataCommands.cpp" line="+57"/>
         <source>imported %n due(s)</source>
         <translation>
             <numerusform>imported %n due</numerusform>
@@ -200,18 +270,29 @@
 <context>
     <name>DueCsv</name>
     <message numerus="yes">
-        <location filename="../src/export/DueCsv.cpp" line="+333"/>
-        <source>the header lacks the column(s) %1</source>
+        <location filename="../src/export/DueCsv.cpp" line="+386"/>
+        <source>the header (split at each %1) lacks the column(s) %2</source>
         <translation>
-            <numerusform>the header lacks the column %1</numerusform>
-            <numerusform>the header lacks the columns %1</numerusform>
+            <numerusform>the header (split at each %1) lacks the column %2</numerusform>
+            <numerusform>the header (split at each %1) lacks the columns %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FolderLock</name>
+    <message numerus="yes">
+        <location filename="../src/model/store/FolderLock.cpp" line="+65"/>
+        <source>The data folder %1 is being written by another program for longer than %n second(s). Try again when it has finished.</source>
+        <translation>
+            <numerusform>The data folder %1 is being written by another program for longer than %n second. Try again when it has finished.</numerusform>
+            <numerusform>The data folder %1 is being written by another program for longer than %n seconds. Try again when it has finished.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>Prompt</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/Prompt.cpp" line="+46"/>
+        <location filename="../src/ui/dialogs/Prompt.cpp" line="+47"/>
         <source>%n item(s) in all; see the details.</source>
         <translation>
             <numerusform>%n item in all; see the details.</numerusform>
