@@ -68,8 +68,44 @@ Version %1.%2</translation>
 </context>
 <context>
     <name>CCalendarView</name>
+    <message>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+34"/>
+        <source>Arrow keys move by a day and a week, Page Down and Page Up go through the dues of the day, Enter modifies the due or starts a new one on the day</source>
+        <translation>Pfeiltasten gehen um einen Tag und eine Woche weiter, Bild ab und Bild auf durch die Fälligkeiten des Tages, die Eingabetaste ändert die Fälligkeit oder legt an dem Tag eine neue an</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Calendar of %1</source>
+        <translation>Kalender für %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+301"/>
+        <location line="+220"/>
+        <source>%1, today, %n due(s)</source>
+        <translation>
+            <numerusform>%1, heute, %n Fälligkeit</numerusform>
+            <numerusform>%1, heute, %n Fälligkeiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1, %n due(s)</source>
+        <translation>
+            <numerusform>%1, %n Fälligkeit</numerusform>
+            <numerusform>%1, %n Fälligkeiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+222"/>
+        <source>%1 of %2: %3</source>
+        <translation>%1 von %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
         <source>+%n more</source>
         <translation>
             <numerusform>+%n weitere</numerusform>
@@ -80,17 +116,32 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message>
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+24"/>
-        <source>Every month&apos;s dues, whatever the month list&apos;s filter</source>
-        <translation>Die Fälligkeiten aller Monate, gleich welcher Filter in der Monatsliste gilt</translation>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+52"/>
+        <source>Coming Up</source>
+        <translation>Demnächst</translation>
     </message>
     <message numerus="yes">
-        <location line="+73"/>
-        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <location line="+52"/>
+        <source>Late dues and those of the next %n day(s), whatever the month list&apos;s filter</source>
         <translation>
-            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tag im Voraus)</numerusform>
-            <numerusform>Überfällig: %1     Nächste 7 Tage: %2     Nächste 30 Tage: %3     (%n Tage im Voraus)</numerusform>
+            <numerusform>Überfällige Fälligkeiten und die bis in %n Tag, gleich welcher Filter in der Monatsliste gilt</numerusform>
+            <numerusform>Überfällige Fälligkeiten und die bis in %n Tagen, gleich welcher Filter in der Monatsliste gilt</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Overdue: %1</source>
+        <translation>Überfällig: %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next 7 days: %1</source>
+        <translation>Nächste 7 Tage: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: %1</source>
+        <translation>Nächste 30 Tage: %1</translation>
     </message>
 </context>
 <context>
@@ -198,7 +249,7 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+63"/>
         <location line="+208"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
@@ -451,12 +502,22 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>Set Recurrence Pattern</source>
         <translation>Wiederholungsmuster festlegen</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-61"/>
+        <source>Days from the start date to the due date</source>
+        <translation>Tage vom Startdatum bis zum Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hours and minutes from the start date to the due date</source>
+        <translation>Stunden und Minuten vom Startdatum bis zum Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Due Date occurs</source>
         <translation>Fälligkeitsdatum liegt</translation>
     </message>
@@ -497,7 +558,12 @@ Version %1.%2</translation>
         <translation>Details</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+4"/>
+        <source>Details of the selected due</source>
+        <translation>Details der gewählten Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -558,7 +624,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueDateSheet</name>
     <message>
-        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+176"/>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+174"/>
+        <source>New Due</source>
+        <translation>Neue Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&lt; &amp;Back</source>
         <translation>&lt; &amp;Zurück</translation>
     </message>
@@ -574,17 +645,17 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-9"/>
         <source>Modify Due</source>
         <translation>Fälligkeit ändern</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Due Details</source>
         <translation>Fälligkeit</translation>
     </message>
@@ -760,6 +831,11 @@ Version %1.%2</translation>
     <name>CFilterCombo</name>
     <message>
         <location filename="../src/ui/frame/CFilterCombo.cpp" line="+6"/>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>All</source>
         <translation>Alle</translation>
     </message>
@@ -780,6 +856,19 @@ Version %1.%2</translation>
         <location filename="../src/ui/skinui/CGuiControlBar.cpp" line="+23"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close %1</source>
+        <translation>%1 schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CGuiToolBarWnd</name>
+    <message>
+        <location filename="../src/ui/skinui/CGuiToolBarWnd.cpp" line="+14"/>
+        <source>More Tools</source>
+        <translation>Weitere Werkzeuge</translation>
     </message>
 </context>
 <context>
@@ -903,15 +992,7 @@ Version %1.%2</translation>
         <translation>Synchronisieren</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <source>With Notes</source>
-        <translation>Mit Notizen</translation>
-    </message>
-    <message>
-        <location line="-17"/>
+        <location line="+3"/>
         <source>Export to Excel With Notes </source>
         <translation>Nach Excel exportieren, mit Notizen </translation>
     </message>
@@ -921,15 +1002,7 @@ Version %1.%2</translation>
         <translation> Nach Excel exportieren, mit Notizen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <source>Without Notes</source>
-        <translation>Ohne Notizen</translation>
-    </message>
-    <message>
-        <location line="-17"/>
+        <location line="+2"/>
         <source>Export to Excel Without Notes </source>
         <translation>Nach Excel exportieren, ohne Notizen </translation>
     </message>
@@ -1114,12 +1187,7 @@ Version %1.%2</translation>
         <translation>Suchen</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Kalender</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Show the month as a calendar</source>
         <translation>Den Monat als Kalender zeigen</translation>
     </message>
@@ -1219,8 +1287,29 @@ Version %1.%2</translation>
         <translation>Ex&amp;tras</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>&amp;Export</source>
+        <location line="-246"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With &amp;Notes</source>
+        <translation>Mit &amp;Notizen</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With&amp;out Notes</source>
+        <translation>&amp;Ohne Notizen</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>C&amp;alendar</source>
+        <translation>&amp;Kalender</translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>E&amp;xport</source>
         <translation>E&amp;xportieren</translation>
     </message>
     <message>
@@ -1266,6 +1355,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+185"/>
+        <location line="+22"/>
+        <source>Dues of the month</source>
+        <translation>Fälligkeiten des Monats</translation>
+    </message>
+    <message>
+        <location line="+163"/>
         <source>Loading...</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -1275,7 +1370,7 @@ Version %1.%2</translation>
         <translation>Neue Fälligkeit</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+32"/>
         <source>Modify</source>
         <translation>Ändern</translation>
     </message>
@@ -1451,7 +1546,7 @@ Version %1.%2</translation>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+94"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
@@ -1471,6 +1566,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
     <message>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+65"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
     </message>
@@ -1669,7 +1765,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Diesen Monat durchsuchen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Shows the dues of the month whose title, pay to, account or notes hold the words typed here</source>
         <translation>Zeigt die Fälligkeiten des Monats, deren Titel, Empfänger, Konto oder Notizen die hier eingegebenen Wörter enthalten</translation>
     </message>
@@ -1680,9 +1776,17 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
 </context>
 <context>
+    <name>CMonthPicker</name>
+    <message>
+        <location filename="../src/ui/frame/CMonthPicker.cpp" line="+8"/>
+        <source>Month shown</source>
+        <translation>Angezeigter Monat</translation>
+    </message>
+</context>
+<context>
     <name>CNotesPage</name>
     <message>
-        <location filename="../src/ui/editor/CNotesPage.cpp" line="+44"/>
+        <location filename="../src/ui/editor/CNotesPage.cpp" line="+45"/>
         <source>These notes cannot be kept: %1.</source>
         <translation>Diese Notizen können nicht gespeichert werden: %1.</translation>
     </message>
@@ -1844,17 +1948,17 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     <name>CPrintDuesDlg</name>
     <message>
         <location filename="../src/ui/print/CPrintDuesDlg.cpp" line="+62"/>
-        <location line="+222"/>
+        <location line="+223"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location line="-213"/>
         <source>Dues to print</source>
         <translation>Zu druckende Fälligkeiten</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Print What</source>
         <translation>Was drucken</translation>
     </message>
@@ -1967,7 +2071,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Sa</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+70"/>
         <location line="+8"/>
         <source>Recurrence Pattern</source>
         <translation>Wiederholungsmuster</translation>
@@ -1993,7 +2097,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Endet nach</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Number of occurrences</source>
+        <translation>Anzahl der Termine</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>End By</source>
         <translation>Endet am</translation>
     </message>
@@ -2024,24 +2133,40 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Alle</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Every how many days</source>
+        <translation>Alle wie viele Tage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Every WeekDay</source>
         <translation>Jeden Werktag</translation>
     </message>
-    <message>
-        <location line="+4"/>
+    <message numerus="yes">
+        <location line="+5"/>
         <source>Day(s)</source>
-        <translation>Tag(e)</translation>
+        <translation>
+            <numerusform>Tag</numerusform>
+            <numerusform>Tage</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Recur Every</source>
-        <translation>Alle</translation>
+        <location line="+13"/>
+        <source>Every how many weeks</source>
+        <translation>Alle wie viele Wochen</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Recur Every</source>
+        <translation>Alle</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>Week(s) On</source>
-        <translation>Woche(n) am</translation>
+        <translation>
+            <numerusform>Woche am</numerusform>
+            <numerusform>Wochen am</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2049,22 +2174,49 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Am Tag</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+35"/>
+        <location line="+1"/>
+        <location line="+40"/>
+        <source>Day of the month</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <location line="+6"/>
+        <source>Every how many months</source>
+        <translation>Alle wie viele Monate</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+39"/>
         <source>The</source>
         <translation>Am</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+7"/>
+        <location line="-37"/>
+        <location line="+39"/>
+        <source>Which week of the month</source>
+        <translation>Welche Woche des Monats</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <location line="+39"/>
+        <source>Day of the week</source>
+        <translation>Wochentag</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Of Every</source>
         <translation>alle</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="-5"/>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Month(s)</source>
-        <translation>Monat(e)</translation>
+        <translation>
+            <numerusform>Monat</numerusform>
+            <numerusform>Monate</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2073,7 +2225,13 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Jedes Jahr am</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Of</source>
         <translation>im</translation>
     </message>
@@ -2101,7 +2259,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Erinnerungen</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Reminders (no desktop notification service answered):</source>
         <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
     </message>
@@ -2133,18 +2291,26 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <source>Off</source>
         <translation>Nie</translation>
     </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <location line="+5"/>
+        <source> day(s) before</source>
+        <translation>
+            <numerusform> Tag vorher</numerusform>
+            <numerusform> Tage vorher</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-3"/>
+        <location line="+4"/>
+        <source> day(s)</source>
+        <translation>
+            <numerusform> Tag</numerusform>
+            <numerusform> Tage</numerusform>
+        </translation>
+    </message>
     <message>
         <location line="+1"/>
-        <source> day(s) before</source>
-        <translation> Tag(e) vorher</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> day(s)</source>
-        <translation> Tag(e)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>&amp;Keep running in the notification area when the window closes</source>
         <translation>Nach dem Schließen des Fensters im Benachrichtigungsfeld &amp;weiterlaufen</translation>
     </message>
@@ -2340,7 +2506,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Die Liste der Fälligkeiten schließen</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+3"/>
+        <source>Dues of the chosen bar</source>
+        <translation>Fälligkeiten des gewählten Balkens</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>No recurring dues in this range.</source>
         <translation>Keine wiederkehrenden Fälligkeiten in diesem Zeitraum.</translation>
     </message>
@@ -2485,7 +2656,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+89"/>
+        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+91"/>
         <source>No dues of this month match the search</source>
         <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
     </message>
@@ -2495,7 +2666,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Keine Fälligkeiten in diesem Monat</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+105"/>
         <source>New</source>
         <translation>Neu</translation>
     </message>
@@ -3284,10 +3455,21 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <source>rejected: %1</source>
         <translation>abgelehnt: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>imported %1 due(s), rejected %2 line(s)</source>
-        <translation>%1 Fälligkeit(en) importiert, %2 Zeile(n) abgelehnt</translation>
+        <source>imported %n due(s)</source>
+        <translation>
+            <numerusform>%n Fälligkeit importiert</numerusform>
+            <numerusform>%n Fälligkeiten importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>rejected %n line(s)</source>
+        <translation>
+            <numerusform>%n Zeile abgelehnt</numerusform>
+            <numerusform>%n Zeilen abgelehnt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3461,10 +3643,13 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <source>the header names the column &quot;%1&quot; twice</source>
         <translation>die Kopfzeile nennt die Spalte „%1“ doppelt</translation>
     </message>
-    <message>
-        <location line="+47"/>
+    <message numerus="yes">
+        <location line="+48"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
-        <translation>der Kopfzeile (an jedem %1 getrennt) fehlen die Spalte(n) %2</translation>
+        <translation>
+            <numerusform>der Kopfzeile (an jedem %1 getrennt) fehlt die Spalte %2</numerusform>
+            <numerusform>der Kopfzeile (an jedem %1 getrennt) fehlen die Spalten %2</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3685,6 +3870,39 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+8"/>
         <source>Choose the months and the dues for the page</source>
         <translation>Wählen Sie die Monate und die Fälligkeiten für die Seite</translation>
+    </message>
+</context>
+<context>
+    <name>DueRowLook</name>
+    <message>
+        <location filename="../src/ui/list/DueRowLook.cpp" line="+60"/>
+        <source>paid</source>
+        <translation>bezahlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>overdue</source>
+        <translation>überfällig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>due today</source>
+        <translation>heute fällig</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unpaid</source>
+        <translation>unbezahlt</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1, %2, due %3, %4, part of a series</source>
+        <translation>%1, %2, fällig am %3, %4, Teil einer Serie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2, due %3, %4</source>
+        <translation>%1, %2, fällig am %3, %4</translation>
     </message>
 </context>
 <context>

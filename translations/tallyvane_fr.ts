@@ -68,8 +68,44 @@ Version %1.%2</translation>
 </context>
 <context>
     <name>CCalendarView</name>
+    <message>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+34"/>
+        <source>Arrow keys move by a day and a week, Page Down and Page Up go through the dues of the day, Enter modifies the due or starts a new one on the day</source>
+        <translation>Les flèches avancent d’un jour et d’une semaine, Page suivante et Page précédente parcourent les échéances du jour, Entrée modifie l’échéance ou en crée une nouvelle ce jour-là</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Calendar of %1</source>
+        <translation>Calendrier de %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+301"/>
+        <location line="+220"/>
+        <source>%1, today, %n due(s)</source>
+        <translation>
+            <numerusform>%1, aujourd’hui, %n échéance</numerusform>
+            <numerusform>%1, aujourd’hui, %n échéances</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%1, %n due(s)</source>
+        <translation>
+            <numerusform>%1, %n échéance</numerusform>
+            <numerusform>%1, %n échéances</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+222"/>
+        <source>%1 of %2: %3</source>
+        <translation>%1 sur %2 : %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
         <source>+%n more</source>
         <translation>
             <numerusform>+%n autre</numerusform>
@@ -80,17 +116,32 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message>
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+24"/>
-        <source>Every month&apos;s dues, whatever the month list&apos;s filter</source>
-        <translation>Les échéances de tous les mois, quel que soit le filtre de la liste du mois</translation>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+52"/>
+        <source>Coming Up</source>
+        <translation>À venir</translation>
     </message>
     <message numerus="yes">
-        <location line="+73"/>
-        <source>Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)</source>
+        <location line="+52"/>
+        <source>Late dues and those of the next %n day(s), whatever the month list&apos;s filter</source>
         <translation>
-            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jour à l’avance)</numerusform>
-            <numerusform>En retard&#xa0;: %1     7 prochains jours&#xa0;: %2     30 prochains jours&#xa0;: %3     (%n jours à l’avance)</numerusform>
+            <numerusform>Les échéances en retard et celles à venir dans %n jour, quel que soit le filtre de la liste du mois</numerusform>
+            <numerusform>Les échéances en retard et celles à venir dans %n jours, quel que soit le filtre de la liste du mois</numerusform>
         </translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Overdue: %1</source>
+        <translation>En retard : %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next 7 days: %1</source>
+        <translation>7 prochains jours : %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Next 30 days: %1</source>
+        <translation>30 prochains jours : %1</translation>
     </message>
 </context>
 <context>
@@ -198,7 +249,7 @@ Version %1.%2</translation>
 <context>
     <name>CCsvImportDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+62"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+63"/>
         <location line="+208"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
@@ -451,12 +502,22 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+9"/>
-        <location line="+71"/>
+        <location line="+78"/>
         <source>Set Recurrence Pattern</source>
         <translation>Définir la périodicité</translation>
     </message>
     <message>
-        <location line="-53"/>
+        <location line="-61"/>
+        <source>Days from the start date to the due date</source>
+        <translation>Jours entre la date de début et la date d’échéance</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hours and minutes from the start date to the due date</source>
+        <translation>Heures et minutes entre la date de début et la date d’échéance</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>Due Date occurs</source>
         <translation>La date d&apos;échéance tombe</translation>
     </message>
@@ -497,7 +558,12 @@ Version %1.%2</translation>
         <translation>Détails</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+4"/>
+        <source>Details of the selected due</source>
+        <translation>Détails de l’échéance choisie</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -558,7 +624,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueDateSheet</name>
     <message>
-        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+176"/>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+174"/>
+        <source>New Due</source>
+        <translation>Nouvelle échéance</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>&lt; &amp;Back</source>
         <translation>&lt; &amp;Précédent</translation>
     </message>
@@ -574,17 +645,17 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+25"/>
+        <location line="+30"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location line="-9"/>
         <source>Modify Due</source>
         <translation>Modifier l&apos;échéance</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Due Details</source>
         <translation>Détails de l&apos;échéance</translation>
     </message>
@@ -760,6 +831,11 @@ Version %1.%2</translation>
     <name>CFilterCombo</name>
     <message>
         <location filename="../src/ui/frame/CFilterCombo.cpp" line="+6"/>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>All</source>
         <translation>Toutes</translation>
     </message>
@@ -780,6 +856,19 @@ Version %1.%2</translation>
         <location filename="../src/ui/skinui/CGuiControlBar.cpp" line="+23"/>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close %1</source>
+        <translation>Fermer %1</translation>
+    </message>
+</context>
+<context>
+    <name>CGuiToolBarWnd</name>
+    <message>
+        <location filename="../src/ui/skinui/CGuiToolBarWnd.cpp" line="+14"/>
+        <source>More Tools</source>
+        <translation>Plus d’outils</translation>
     </message>
 </context>
 <context>
@@ -903,15 +992,7 @@ Version %1.%2</translation>
         <translation>Synchroniser</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <source>With Notes</source>
-        <translation>Avec les notes</translation>
-    </message>
-    <message>
-        <location line="-17"/>
+        <location line="+3"/>
         <source>Export to Excel With Notes </source>
         <translation>Exporter vers Excel, avec les notes </translation>
     </message>
@@ -921,15 +1002,7 @@ Version %1.%2</translation>
         <translation> Exporter vers Excel, avec les notes</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <location line="+6"/>
-        <source>Without Notes</source>
-        <translation>Sans les notes</translation>
-    </message>
-    <message>
-        <location line="-17"/>
+        <location line="+2"/>
         <source>Export to Excel Without Notes </source>
         <translation>Exporter vers Excel, sans les notes </translation>
     </message>
@@ -1114,12 +1187,7 @@ Version %1.%2</translation>
         <translation>Rechercher</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>&amp;Calendar</source>
-        <translation>&amp;Calendrier</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Show the month as a calendar</source>
         <translation>Afficher le mois sous forme de calendrier</translation>
     </message>
@@ -1219,8 +1287,29 @@ Version %1.%2</translation>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>&amp;Export</source>
+        <location line="-246"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With &amp;Notes</source>
+        <translation>&amp;Avec les notes</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <location line="+6"/>
+        <source>With&amp;out Notes</source>
+        <translation>&amp;Sans les notes</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>C&amp;alendar</source>
+        <translation>&amp;Calendrier</translation>
+    </message>
+    <message>
+        <location line="+201"/>
+        <source>E&amp;xport</source>
         <translation>E&amp;xporter</translation>
     </message>
     <message>
@@ -1266,6 +1355,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+185"/>
+        <location line="+22"/>
+        <source>Dues of the month</source>
+        <translation>Échéances du mois</translation>
+    </message>
+    <message>
+        <location line="+163"/>
         <source>Loading...</source>
         <translation>Chargement…</translation>
     </message>
@@ -1275,7 +1370,7 @@ Version %1.%2</translation>
         <translation>Nouvelle échéance</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+32"/>
         <source>Modify</source>
         <translation>Modifier</translation>
     </message>
@@ -1451,7 +1546,7 @@ Version %1.%2</translation>
         <translation>Chargement des échéances de %1…</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+94"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
@@ -1471,6 +1566,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
     <message>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
+        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+65"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
     </message>
@@ -1669,7 +1765,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Rechercher dans ce mois</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Shows the dues of the month whose title, pay to, account or notes hold the words typed here</source>
         <translation>Affiche les échéances du mois dont le titre, le bénéficiaire, le compte ou les notes contiennent les mots saisis ici</translation>
     </message>
@@ -1680,9 +1776,17 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
 </context>
 <context>
+    <name>CMonthPicker</name>
+    <message>
+        <location filename="../src/ui/frame/CMonthPicker.cpp" line="+8"/>
+        <source>Month shown</source>
+        <translation>Mois affiché</translation>
+    </message>
+</context>
+<context>
     <name>CNotesPage</name>
     <message>
-        <location filename="../src/ui/editor/CNotesPage.cpp" line="+44"/>
+        <location filename="../src/ui/editor/CNotesPage.cpp" line="+45"/>
         <source>These notes cannot be kept: %1.</source>
         <translation>Ces notes ne peuvent pas être gardées : %1.</translation>
     </message>
@@ -1844,17 +1948,17 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     <name>CPrintDuesDlg</name>
     <message>
         <location filename="../src/ui/print/CPrintDuesDlg.cpp" line="+62"/>
-        <location line="+222"/>
+        <location line="+223"/>
         <source>Print</source>
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="-212"/>
+        <location line="-213"/>
         <source>Dues to print</source>
         <translation>Échéances à imprimer</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Print What</source>
         <translation>Quoi imprimer</translation>
     </message>
@@ -1967,7 +2071,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>sam.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+70"/>
         <location line="+8"/>
         <source>Recurrence Pattern</source>
         <translation>Périodicité</translation>
@@ -1993,7 +2097,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Fin après</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Number of occurrences</source>
+        <translation>Nombre d’occurrences</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>End By</source>
         <translation>Fin le</translation>
     </message>
@@ -2024,24 +2133,40 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Tous les</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>Every how many days</source>
+        <translation>Tous les combien de jours</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Every WeekDay</source>
         <translation>Chaque jour ouvrable</translation>
     </message>
-    <message>
-        <location line="+4"/>
+    <message numerus="yes">
+        <location line="+5"/>
         <source>Day(s)</source>
-        <translation>jour(s)</translation>
+        <translation>
+            <numerusform>jour</numerusform>
+            <numerusform>jours</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Recur Every</source>
-        <translation>Toutes les</translation>
+        <location line="+13"/>
+        <source>Every how many weeks</source>
+        <translation>Toutes les combien de semaines</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Recur Every</source>
+        <translation>Toutes les</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>Week(s) On</source>
-        <translation>semaine(s), le</translation>
+        <translation>
+            <numerusform>semaine, le</numerusform>
+            <numerusform>semaines, le</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+20"/>
@@ -2049,22 +2174,49 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Le jour</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+35"/>
+        <location line="+1"/>
+        <location line="+40"/>
+        <source>Day of the month</source>
+        <translation>Jour du mois</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <location line="+6"/>
+        <source>Every how many months</source>
+        <translation>Tous les combien de mois</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <location line="+39"/>
         <source>The</source>
         <translation>Le</translation>
     </message>
     <message>
-        <location line="-27"/>
-        <location line="+7"/>
+        <location line="-37"/>
+        <location line="+39"/>
+        <source>Which week of the month</source>
+        <translation>Quelle semaine du mois</translation>
+    </message>
+    <message>
+        <location line="-37"/>
+        <location line="+39"/>
+        <source>Day of the week</source>
+        <translation>Jour de la semaine</translation>
+    </message>
+    <message>
+        <location line="-33"/>
+        <location line="+8"/>
         <source>Of Every</source>
         <translation>tous les</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="-5"/>
-        <location line="+7"/>
+        <location line="+8"/>
         <source>Month(s)</source>
-        <translation>mois</translation>
+        <translation>
+            <numerusform>mois</numerusform>
+            <numerusform>mois</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2073,7 +2225,13 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Chaque année le</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Of</source>
         <translation>de</translation>
     </message>
@@ -2101,7 +2259,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Rappels</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+47"/>
         <source>Reminders (no desktop notification service answered):</source>
         <translation>Rappels (aucun service de notification du bureau n’a répondu)&#xa0;:</translation>
     </message>
@@ -2133,18 +2291,26 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <source>Off</source>
         <translation>Jamais</translation>
     </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <location line="+5"/>
+        <source> day(s) before</source>
+        <translation>
+            <numerusform> jour avant</numerusform>
+            <numerusform> jours avant</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="-3"/>
+        <location line="+4"/>
+        <source> day(s)</source>
+        <translation>
+            <numerusform> jour</numerusform>
+            <numerusform> jours</numerusform>
+        </translation>
+    </message>
     <message>
         <location line="+1"/>
-        <source> day(s) before</source>
-        <translation> jour(s) avant</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source> day(s)</source>
-        <translation> jour(s)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>&amp;Keep running in the notification area when the window closes</source>
         <translation>&amp;Continuer dans la zone de notification à la fermeture de la fenêtre</translation>
     </message>
@@ -2340,7 +2506,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Fermer la liste des échéances</translation>
     </message>
     <message>
-        <location line="+126"/>
+        <location line="+3"/>
+        <source>Dues of the chosen bar</source>
+        <translation>Échéances de la barre choisie</translation>
+    </message>
+    <message>
+        <location line="+124"/>
         <source>No recurring dues in this range.</source>
         <translation>Aucune échéance récurrente sur cette période.</translation>
     </message>
@@ -2485,7 +2656,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+89"/>
+        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+91"/>
         <source>No dues of this month match the search</source>
         <translation>Aucune échéance de ce mois ne correspond à la recherche</translation>
     </message>
@@ -2495,7 +2666,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Aucune échéance ce mois-ci</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+105"/>
         <source>New</source>
         <translation>Nouvelle</translation>
     </message>
@@ -3284,10 +3455,21 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <source>rejected: %1</source>
         <translation>rejeté&#xa0;: %1</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+4"/>
-        <source>imported %1 due(s), rejected %2 line(s)</source>
-        <translation>%1 échéance(s) importée(s), %2 ligne(s) rejetée(s)</translation>
+        <source>imported %n due(s)</source>
+        <translation>
+            <numerusform>%n échéance importée</numerusform>
+            <numerusform>%n échéances importées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>rejected %n line(s)</source>
+        <translation>
+            <numerusform>%n ligne rejetée</numerusform>
+            <numerusform>%n lignes rejetées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3461,10 +3643,13 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <source>the header names the column &quot;%1&quot; twice</source>
         <translation>l&apos;en-tête nomme deux fois la colonne «&#xa0;%1&#xa0;»</translation>
     </message>
-    <message>
-        <location line="+47"/>
+    <message numerus="yes">
+        <location line="+48"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
-        <translation>il manque à l&apos;en-tête (découpé à chaque %1) la ou les colonnes %2</translation>
+        <translation>
+            <numerusform>il manque à l’en-tête (découpé à chaque %1) la colonne %2</numerusform>
+            <numerusform>il manque à l’en-tête (découpé à chaque %1) les colonnes %2</numerusform>
+        </translation>
     </message>
     <message>
         <location line="+29"/>
@@ -3685,6 +3870,39 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+8"/>
         <source>Choose the months and the dues for the page</source>
         <translation>Choisissez les mois et les échéances de la page</translation>
+    </message>
+</context>
+<context>
+    <name>DueRowLook</name>
+    <message>
+        <location filename="../src/ui/list/DueRowLook.cpp" line="+60"/>
+        <source>paid</source>
+        <translation>payée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>overdue</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>due today</source>
+        <translation>échue aujourd’hui</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>unpaid</source>
+        <translation>impayée</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1, %2, due %3, %4, part of a series</source>
+        <translation>%1, %2, échéance le %3, %4, fait partie d’une série</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2, due %3, %4</source>
+        <translation>%1, %2, échéance le %3, %4</translation>
     </message>
 </context>
 <context>

@@ -54,10 +54,8 @@ CommandLine::Outcome RunImport(const CommandLine::Invocation& call)
     for (const QString& e : writeErrors)
         call.err << "tallyvane: " << e << '\n';
     call.err.flush();
-    call.out << DataCommandsText::tr("imported %1 due(s), rejected %2 line(s)")
-                    .arg(ids.size())
-                    .arg(reading.rejected.size())
-             << '\n';
+    call.out << DataCommandsText::tr("imported %n due(s)", nullptr, int(ids.size())) << ", "
+             << DataCommandsText::tr("rejected %n line(s)", nullptr, int(reading.rejected.size())) << '\n';
     call.out.flush();
     if (!writeErrors.isEmpty())
         return 2;

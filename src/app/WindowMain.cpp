@@ -7,6 +7,7 @@
 #include "platform/LoginAutostart.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -44,5 +45,8 @@ int main(int argc, char** argv)
     // Login starts the launcher, which hands the window over to this program.
     LoginAutostart::SetLauncher(HelperProgram::LocateLauncher(QCoreApplication::applicationDirPath()));
     InstallTranslations();
+    // Right to left where the language writes so, also without Qt's own
+    // translation for it (which would say so).
+    QGuiApplication::setLayoutDirection(QLocale().textDirection());
     return GuiStartup::Run(options);
 }

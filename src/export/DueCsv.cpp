@@ -382,8 +382,9 @@ Reading Read(const QByteArray& bytes, const Options& options)
         if (at[size_t(c)] < 0)
             missing << ColumnName(c);
     if (!missing.isEmpty()) {
-        result.error = Texts::tr("the header (split at each %1) lacks the column(s) %2")
-                           .arg(SeparatorName(result.separator), missing.join(QLatin1String(", ")));
+        result.error =
+            Texts::tr("the header (split at each %1) lacks the column(s) %2", nullptr, int(missing.size()))
+                .arg(SeparatorName(result.separator), missing.join(QLatin1String(", ")));
         return result;
     }
     result.ok = true;

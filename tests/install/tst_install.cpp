@@ -81,7 +81,8 @@ void TestInstall::installedFiles_data()
         QTest::newRow(qPrintable(file)) << file;
     if (TALLYVANE_TRANSLATIONS_BUILT) {
         for (const char* qm :
-             {"share/tallyvane/translations/tallyvane_de.qm", "share/tallyvane/translations/tallyvane_fr.qm"})
+             {"share/tallyvane/translations/tallyvane_de.qm", "share/tallyvane/translations/tallyvane_fr.qm",
+              "share/tallyvane/translations/tallyvane_en.qm"})
             QTest::newRow(qm) << QString::fromLatin1(qm);
     }
 }

@@ -30,11 +30,29 @@ QDate CalendarMonth::Step(const QDate& current, int days) const
     return std::clamp(from.addDays(days), m_monthStart, m_monthEnd);
 }
 
-int CalendarMonth::ShownDues(int count, int lines)
+int CalendarMonth::ShownDues(int count, int lines, int linesPerDue)
 {
-    if (count <= 0 || lines <= 0)
+    if (count <= 0 || lines <= 0 || linesPerDue <= 0)
         return 0;
-    return count <= lines ? count : lines - 1;
+    if (qint64(count) * linesPerDue <= lines)
+        return count;
+    return std::max(0, (lines - 1) / linesPerDue);
+}
+
+int CalendarMonth::LinesPerDue(int lineWidth, int amountWidth, int titleRoom, int lines)
+{
+    if (lineWidth - amountWidth >= titleRoom)
+        return 1;
+    return lines >= 3 ? 2 : 1;
+}
+
+int CalendarMonth::NextDue(int count, int index, int step)
+{
+    if (count <= 0)
+        return -1;
+    if (index < 0 || index >= count)
+        return step >= 0 ? 0 : count - 1;
+    return ((index + step) % count + count) % count;
 }
 
 QMap<QDate, QList<DueRecord>> CalendarMonth::ByDay(const QList<DueRecord>& dues)

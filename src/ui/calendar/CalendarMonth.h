@@ -29,9 +29,24 @@ public:
     // The current day moved by `days`, held inside the month.
     QDate Step(const QDate& current, int days) const;
 
-    // A day with `count` dues and room for `lines` lines shows this many dues;
-    // the rest go into a "+N more" line that takes the last line.
-    static int ShownDues(int count, int lines);
+    // A day with `count` dues and room for `lines` lines, each due taking
+    // `linesPerDue` of them, shows this many dues; the rest go into a
+    // "+N more" line that takes the last line.
+    static int ShownDues(int count, int lines, int linesPerDue = 1);
+
+    // Lines a due takes in a cell: one while the title keeps at least
+    // `titleRoom` pixels beside the amount; else two, the amount under the
+    // title, where the cell has the lines for a due and "+N more"; else one,
+    // the title alone.
+    static int LinesPerDue(int lineWidth, int amountWidth, int titleRoom, int lines);
+
+    // The due `step` places on from `index` among `count`, round the day's
+    // dues; from none (-1) forward is the first, backward the last.
+    static int NextDue(int count, int index, int step);
+
+    // The grid's column a cell of `column` (0 the first day of the week) is
+    // drawn in: the week runs from the right where the layout does.
+    static int VisualColumn(int column, bool rightToLeft) { return rightToLeft ? 6 - column : column; }
 
     // The dues grouped by the date of their due date, in the order given.
     static QMap<QDate, QList<DueRecord>> ByDay(const QList<DueRecord>& dues);

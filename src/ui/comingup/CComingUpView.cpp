@@ -9,25 +9,35 @@
 #include "ui/list/DueRowLook.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
 #include <QTimer>
 #include <QVBoxLayout>
 
 CComingUpView::CComingUpView(QWidget* parent)
-    : QWidget(parent), m_sums(new QLabel(this)), m_note(new QLabel(this)), m_list(new QListView(this)),
+    : QWidget(parent), m_sums(new QWidget(this)), m_note(new QLabel(this)), m_list(new QListView(this)),
       m_model(new ComingUpModel(this)), m_midnight(new QTimer(this))
 {
     setObjectName(QStringLiteral("ComingUpView"));
     // The filter box stays in the tool bar while Coming Up shows: say that it
     // has no say here, or "Paid" would seem to leave the late dues out.
     m_note->setObjectName(QStringLiteral("ComingUpNote"));
-    m_note->setText(tr("Every month's dues, whatever the month list's filter"));
     m_note->setContentsMargins(8, 0, 8, 4);
     m_note->setWordWrap(true);
     m_sums->setObjectName(QStringLiteral("ComingUpSums"));
-    m_sums->setContentsMargins(8, 4, 8, 4);
-    m_sums->setWordWrap(true); // a narrow pane wraps the sums rather than widening
+    // Three parts side by side rather than one text: a narrow pane still shows
+    // each whole, and right to left they run from the right.
+    auto* sumsRow = new QHBoxLayout(m_sums);
+    sumsRow->setContentsMargins(8, 4, 8, 4);
+    sumsRow->setSpacing(18);
+    for (const char* name : {"ComingUpOverdue", "ComingUpNext7", "ComingUpNext30"}) {
+        auto* label = new QLabel(m_sums);
+        label->setObjectName(QLatin1String(name));
+        m_sumLabels << label;
+        sumsRow->addWidget(label);
+    }
+    sumsRow->addStretch(1);
     const GuiDrawLayer::Colours skin = GuiDrawLayer::Skin();
     QPalette sumColours = m_sums->palette();
     sumColours.setColor(QPalette::Window, skin.alternateBase);
@@ -38,8 +48,10 @@ CComingUpView::CComingUpView(QWidget* parent)
     m_note->setAutoFillBackground(true);
     QFont bold = m_sums->font();
     bold.setBold(true);
-    m_sums->setFont(bold);
+    for (QLabel* label : std::as_const(m_sumLabels))
+        label->setFont(bold);
     m_list->setObjectName(QStringLiteral("ComingUpList"));
+    m_list->setAccessibleName(tr("Coming Up"));
     m_list->setModel(m_model);
     m_list->setItemDelegate(new DueRowDelegate(m_list));
     m_list->setUniformItemSizes(true);
@@ -85,20 +97,30 @@ void CComingUpView::Refresh()
     const QStringList selected = SelectedIds();
     m_model->SetList(
         SelectComingUp(theDueStore, Clock::Now().date(), ReminderSettings::ComingUpDays(), true));
-    m_sums->setText(SumsText());
+    const QStringList sums = Sums();
+    for (int i = 0; i < m_sumLabels.size(); ++i)
+        m_sumLabels.at(i)->setText(sums.value(i));
+    m_sums->setAccessibleName(SumsText());
+    const int days = ReminderSettings::ComingUpDays();
+    m_note->setText(
+        tr("Late dues and those of the next %n day(s), whatever the month list's filter", nullptr, days));
     SelectIds(selected);
     if (!selected.isEmpty() && SelectedIds().isEmpty())
         emit selectionCleared(); // the chosen dues left the list
 }
 
-QString CComingUpView::SumsText() const
+QStringList CComingUpView::Sums() const
 {
     const QLocale locale;
     auto money = [&](double amount) { return FormatCurrencyText(AmountText(amount), locale); };
     const ComingUpList& list = m_model->List();
-    return tr("Overdue: %1     Next 7 days: %2     Next 30 days: %3     (listing %n day(s) ahead)", nullptr,
-              ReminderSettings::ComingUpDays())
-        .arg(money(list.overdue), money(list.next7), money(list.next30));
+    return {tr("Overdue: %1").arg(money(list.overdue)), tr("Next 7 days: %1").arg(money(list.next7)),
+            tr("Next 30 days: %1").arg(money(list.next30))};
+}
+
+QString CComingUpView::SumsText() const
+{
+    return Sums().join(QStringLiteral("   "));
 }
 
 QStringList CComingUpView::SelectedIds() const

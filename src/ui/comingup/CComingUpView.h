@@ -29,7 +29,10 @@ public:
 
     QListView* List() const { return m_list; }
     ComingUpModel* Model() const { return m_model; }
+    // The overdue, next 7 and next 30 days sums, as the line above the list says them.
     QString SumsText() const;
+    // The line of sums; its three parts stand apart, in the layout's direction.
+    QWidget* SumsLine() const { return m_sums; }
 
 signals:
     void dueSelected(const DueRecord& record);
@@ -41,7 +44,10 @@ private:
     void OnSelectionChanged();
     void ArmMidnight();
 
-    QLabel* m_sums;
+    QStringList Sums() const;
+
+    QWidget* m_sums;
+    QList<QLabel*> m_sumLabels; // overdue, next 7 days, next 30 days
     QLabel* m_note;
     QListView* m_list;
     ComingUpModel* m_model;

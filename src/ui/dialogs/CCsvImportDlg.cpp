@@ -2,6 +2,7 @@
 
 #include "model/base/LocaleFormat.h"
 #include "ui/dialogs/Prompt.h"
+#include "ui/frame/ToolTipText.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
 #include <QComboBox>
@@ -244,7 +245,7 @@ void CCsvImportDlg::Show()
         for (int column = 0; column < int(std::size(cells)); ++column)
             Put(m_added, i, column, cells[column]);
         // Notes keep one line in the table; their line breaks show in the tip.
-        m_added->item(i, int(std::size(cells)) - 1)->setToolTip(due.m_strNotes);
+        m_added->item(i, int(std::size(cells)) - 1)->setToolTip(ToolTipText::ForScreen(due.m_strNotes, this));
     }
     m_added->resizeColumnsToContents();
     const int widest = fontMetrics().averageCharWidth() * 40;

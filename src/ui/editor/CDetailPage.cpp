@@ -99,6 +99,10 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pSetPattern->setObjectName(QStringLiteral("setPattern"));
     m_pCount = new QLabel(m_pRecurrenceBox);
     m_pCount->setObjectName(QStringLiteral("count"));
+    // The estimate may say how many occurrences were left out: it wraps, and
+    // the button beside it keeps its whole text (in any language).
+    m_pCount->setWordWrap(true);
+    m_pSetPattern->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_pOffsetDays = new QLineEdit(m_pRecurrenceBox);
     m_pOffsetDays->setObjectName(QStringLiteral("offsetDays"));
     m_pOffsetDays->setValidator(
@@ -107,6 +111,9 @@ CDetailPage::CDetailPage(QWidget* parent) : QWizardPage(parent)
     m_pOffsetDays->setMaximumWidth(m_pOffsetDays->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
     m_pOffsetTime = new QTimeEdit(m_pRecurrenceBox);
     m_pOffsetTime->setObjectName(QStringLiteral("offsetTime"));
+    // The row reads as one sentence around these two: each says its part.
+    m_pOffsetDays->setAccessibleName(tr("Days from the start date to the due date"));
+    m_pOffsetTime->setAccessibleName(tr("Hours and minutes from the start date to the due date"));
 
     auto* patternRow = new QHBoxLayout;
     patternRow->addWidget(m_pSetPattern);

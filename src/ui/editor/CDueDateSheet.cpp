@@ -185,12 +185,18 @@ QDialog* CDueDateSheet::CreateWizard()
 {
     auto* wizard = new CDueWizard(m_pParent);
     wizard->setObjectName(QStringLiteral("dueWizard"));
+    wizard->setWindowTitle(tr("New Due"));
     wizard->setWizardStyle(QWizard::ModernStyle);
     wizard->setOption(QWizard::NoBackButtonOnStartPage, false);
-    wizard->setButton(QWizard::BackButton, SkinnedButton(tr("< &Back")));
-    wizard->setButton(QWizard::NextButton, SkinnedButton(tr("&Next >")));
-    wizard->setButton(QWizard::FinishButton, SkinnedButton(tr("&Finish")));
-    wizard->setButton(QWizard::CancelButton, SkinnedButton(tr("Cancel")));
+    // Our texts, with their letters, rather than the wizard's own it would put back.
+    const std::pair<QWizard::WizardButton, QString> buttons[] = {{QWizard::BackButton, tr("< &Back")},
+                                                                 {QWizard::NextButton, tr("&Next >")},
+                                                                 {QWizard::FinishButton, tr("&Finish")},
+                                                                 {QWizard::CancelButton, tr("Cancel")}};
+    for (const auto& [which, text] : buttons) {
+        wizard->setButton(which, SkinnedButton(text));
+        wizard->setButtonText(which, text);
+    }
 
     // The watermark's artwork sits in its left part, beside the first page;
     // the header runs across the top of the notes page.
@@ -209,6 +215,7 @@ QDialog* CDueDateSheet::CreateModifySheet()
     dialog->setObjectName(QStringLiteral("modifySheet"));
     dialog->setWindowTitle(tr("Modify Due"));
     dialog->m_tabs = new QTabWidget(dialog);
+    dialog->m_tabs->setAccessibleName(dialog->windowTitle());
     dialog->m_tabs->addTab(m_pDetailPage, tr("Due Details"));
     dialog->m_tabs->addTab(m_pNotesPage, LoadResString(MessageId::NotesTitle));
     auto* buttons = new QDialogButtonBox(dialog);

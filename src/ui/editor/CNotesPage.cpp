@@ -16,6 +16,7 @@ CNotesPage::CNotesPage(QWidget* parent) : QWizardPage(parent)
     setSubTitle(LoadResString(MessageId::NotesSubtitle));
     m_pNotes = new QPlainTextEdit(this);
     m_pNotes->setObjectName(QStringLiteral("notes"));
+    m_pNotes->setAccessibleName(LoadResString(MessageId::NotesTitle));
     m_pNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_pNotes->setTabChangesFocus(true);
     auto* layout = new QVBoxLayout(this);

@@ -19,6 +19,7 @@ CDetailsBar::CDetailsBar(QWidget* parent)
 {
     setObjectName(QStringLiteral("DueDetailsBar"));
     m_list->setObjectName(QStringLiteral("DetailsList"));
+    m_list->setAccessibleName(tr("Details of the selected due"));
     m_list->setPalette(GuiDrawLayer::SkinPalette());
     SetChild(m_list);
     resize(300, 310);

@@ -1,5 +1,7 @@
 #include "ui/frame/CDetailsList.h"
 
+#include "ui/frame/ToolTipText.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHelpEvent>
@@ -193,6 +195,19 @@ QRect CDetailsList::CellRect(int row, int column) const
     return QStyle::visualRect(layoutDirection(), contentsRect(), cell);
 }
 
+QRect CDetailsList::TextRect(int row, int column) const
+{
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return CellRect(row, column).adjusted(margin, 0, -margin - 1, -1);
+}
+
+QString CDetailsList::ShownText(int row, int column) const
+{
+    const QFontMetrics metrics(column == 0 ? HeadingFont() : font());
+    return metrics.elidedText(column == 0 ? Heading(row) : Value(row), Qt::ElideRight,
+                              TextRect(row, column).width());
+}
+
 QFont CDetailsList::HeadingFont() const
 {
     QFont bold = font();
@@ -210,7 +225,9 @@ int CDetailsList::HeadingWidth() const
         int widest = 0;
         for (const QString& heading : m_headings)
             widest = std::max(widest, metrics.horizontalAdvance(heading));
-        m_headingWidth = std::max(100, widest + 2 * margin + 1);
+        // A pixel or two beyond the measured width: the ellipsis is decided
+        // on the glyphs' exact widths, which round either way.
+        m_headingWidth = std::max(100, widest + 2 * margin + 1 + 2);
     }
     return m_headingWidth;
 }
@@ -234,7 +251,8 @@ bool CDetailsList::event(QEvent* event)
         const auto* help = static_cast<QHelpEvent*>(event);
         const int row = RowAt(help->pos());
         if (row >= 0 && !Value(row).isEmpty())
-            QToolTip::showText(help->globalPos(), Value(row), this, RowRect(row));
+            QToolTip::showText(help->globalPos(), ToolTipText::ForScreen(Value(row), this), this,
+                               RowRect(row));
         else
             QToolTip::hideText();
         return true;
@@ -254,7 +272,6 @@ void CDetailsList::paintEvent(QPaintEvent* event)
     gridOption.initFrom(this);
     const QColor grid =
         QColor::fromRgba(uint(style()->styleHint(QStyle::SH_Table_GridLineColor, &gridOption, this)));
-    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
     const QFont normal = font();
     const QFont bold = HeadingFont();
     for (int row = 0; row < RowCount(); ++row) {
@@ -268,12 +285,9 @@ void CDetailsList::paintEvent(QPaintEvent* event)
         p.fillRect(line, back);
         p.setPen(pal.color(group, current ? QPalette::HighlightedText : QPalette::Text));
         for (int column = 0; column < 2; ++column) {
-            const QRect cell = CellRect(row, column);
-            const QRect text = cell.adjusted(margin, 0, -margin - 1, -1);
             p.setFont(column == 0 ? bold : normal);
-            const QString shown = column == 0 ? Heading(row) : Value(row);
-            p.drawText(text, Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine,
-                       p.fontMetrics().elidedText(shown, Qt::ElideRight, text.width()));
+            p.drawText(TextRect(row, column), Qt::AlignVCenter | Qt::AlignLeading | Qt::TextSingleLine,
+                       ShownText(row, column));
         }
         // The grid: below each row and after each column.
         p.setPen(grid);

@@ -28,6 +28,9 @@ public:
     int RowAt(const QPoint& pos) const;
     QRect RowRect(int row) const;
     int HeadingWidth() const;
+    // A heading (column 0) or value (column 1) as painted: cut short with an
+    // ellipsis when its cell is too narrow.
+    QString ShownText(int row, int column) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -46,6 +49,8 @@ private:
     QFont HeadingFont() const;
     // The rectangle of one cell, mirrored where the layout runs right to left.
     QRect CellRect(int row, int column) const;
+    // Where a cell's text goes within it.
+    QRect TextRect(int row, int column) const;
 
     QStringList m_headings;
     QStringList m_values;

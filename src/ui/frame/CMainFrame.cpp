@@ -29,6 +29,7 @@
 #include "ui/frame/DueActionIds.h"
 #include "ui/frame/FrameSettings.h"
 #include "ui/frame/HelpFile.h"
+#include "ui/frame/ToolTipText.h"
 #include "ui/frame/WindowFocus.h"
 #include "ui/images/DrawnImages.h"
 #include "ui/images/LoadImageList.h"
@@ -99,28 +100,28 @@ const CommandInfo kCommands[] = {
     {ID_SYNCHRONIZE, QT_TRANSLATE_NOOP("CMainFrame", "&Synchronize"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), QT_TRANSLATE_NOOP("CMainFrame", "Synchronize"), nullptr,
      Glyph::Sync},
-    {ID_EXCEL_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_EXCEL_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel With Notes"), "x-office-spreadsheet", Glyph::Excel},
-    {ID_EXCEL_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_EXCEL_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Excel Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Excel Without Notes"), nullptr, Glyph::Excel},
-    {ID_WORD_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_WORD_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Word With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Word With Notes"), "x-office-document", Glyph::Word},
-    {ID_WORD_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_WORD_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to Word Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to Word Without Notes"), nullptr, Glyph::Word},
-    {ID_HTML_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_HTML_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML With Notes"), "text-html", Glyph::Html},
-    {ID_HTML_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_HTML_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to HTML Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to HTML Without Notes"), nullptr, Glyph::Html},
-    {ID_PDF_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With Notes"), "",
+    {ID_PDF_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With &Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF With Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  With Notes"), "application-pdf", Glyph::Pdf},
-    {ID_PDF_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "Without Notes"), "",
+    {ID_PDF_NO_NOTES, QT_TRANSLATE_NOOP("CMainFrame", "With&out Notes"), "",
      QT_TRANSLATE_NOOP("CMainFrame", "Export to PDF Without Notes "),
      QT_TRANSLATE_NOOP("CMainFrame", " Export to PDF  Without Notes"), nullptr, Glyph::Pdf},
     {ID_CHANGE_WORKDIR, QT_TRANSLATE_NOOP("CMainFrame", "Change &Working Directory"), "",
@@ -148,7 +149,7 @@ const CommandInfo kCommands[] = {
      QT_TRANSLATE_NOOP("CMainFrame", "Search the shown month"), QT_TRANSLATE_NOOP("CMainFrame", "Find"),
      "edit-find", Glyph::Filter},
     // Calendar, iCalendar and CSV.
-    {ID_VIEW_CALENDAR, QT_TRANSLATE_NOOP("CMainFrame", "&Calendar"), "Ctrl+K",
+    {ID_VIEW_CALENDAR, QT_TRANSLATE_NOOP("CMainFrame", "C&alendar"), "Ctrl+K",
      QT_TRANSLATE_NOOP("CMainFrame", "Show the month as a calendar"),
      QT_TRANSLATE_NOOP("CMainFrame", "Calendar"), "x-office-calendar", Glyph::Calendar},
     {ID_ICAL_EXPORT, QT_TRANSLATE_NOOP("CMainFrame", "&iCalendar..."), "",
@@ -203,7 +204,9 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateStatusBar();
 
     m_details = new CDetailsBar(this);
-    addDockWidget(Qt::RightDockWidgetArea, m_details);
+    // The Details bar follows the list, on the side where a line ends.
+    addDockWidget(layoutDirection() == Qt::RightToLeft ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea,
+                  m_details);
     EnableDocking(Qt::AllDockWidgetAreas);
     connect(m_details, &QDockWidget::visibilityChanged, this,
             [this] { m_actions.value(ID_VIEW_DETAILS)->setChecked(!m_details->isHidden()); });
@@ -278,6 +281,12 @@ void CMainFrame::CreateActions()
         a->setShortcuts(keys);
         if (c.id != ID_APP_EXIT)
             a->setIcon(c.theme ? DrawnImages::ThemeIcon(c.theme, c.glyph) : DrawnImages::GlyphIcon(c.glyph));
+        if (c.id == ID_PREV_MONTH || c.id == ID_NEXT_MONTH) {
+            // Right to left the earlier month lies to the right: the arrows point the other way.
+            const bool back = (c.id == ID_PREV_MONTH) != (layoutDirection() == Qt::RightToLeft);
+            a->setIcon(back ? DrawnImages::ThemeIcon("go-previous", Glyph::PrevMonth)
+                            : DrawnImages::ThemeIcon("go-next", Glyph::NextMonth));
+        }
         if (c.id == ID_VIEW_DETAILS) {
             a->setCheckable(true);
             a->setChecked(true);
@@ -343,7 +352,7 @@ void CMainFrame::CreateMenus()
     tools->setObjectName(QStringLiteral("ToolsMenu"));
     tools->addAction(m_actions.value(ID_SYNCHRONIZE));
 
-    QMenu* exp = bar->addMenu(tr("&Export"));
+    QMenu* exp = bar->addMenu(tr("E&xport"));
     exp->setObjectName(QStringLiteral("ExportMenu"));
     const std::pair<const char*, std::pair<int, int>> subs[] = {
         {QT_TR_NOOP("&Excel"), {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES}},
@@ -432,6 +441,7 @@ void CMainFrame::CreateClient()
     CreateCaptionBar(right);
     m_view = new CTallyvaneView(right);
     m_view->setObjectName(QStringLiteral("DueList"));
+    m_view->setAccessibleName(tr("Dues of the month"));
     layout->addWidget(m_captionBar);
     layout->addWidget(m_view, 1);
 
@@ -456,12 +466,15 @@ void CMainFrame::CreateClient()
 
 void CMainFrame::CreateFocusRing()
 {
-    // Tab: list, month picker, filter, search, details, navigation pane, list.
+    // Tab: the list (or the calendar, or Coming Up, whichever shows), month
+    // picker, filter, search, details, navigation pane, and round again.
     m_ring.Add(m_view, [this] {
         m_view->setFocus(Qt::TabFocusReason);
         if (!m_view->currentIndex().isValid() && m_view->Model()->rowCount() > 0)
             m_view->setCurrentIndex(m_view->Model()->index(0));
     });
+    m_ring.Add(m_calendar);
+    m_ring.Add(m_comingUp, [this] { m_comingUp->List()->setFocus(Qt::TabFocusReason); });
     m_ring.Add(m_toolBar->MonthPicker());
     m_ring.Add(m_toolBar->FilterBox());
     m_ring.Add(m_toolBar->SearchField());
@@ -679,6 +692,12 @@ void CMainFrame::NewDue(const QDate& day)
             // Filtered or searched out of sight: nothing else stays selected.
             m_view->SelectRow(-1);
         }
+        m_calendar->SelectDue(newId);
+        if (IsComingUpShown())
+            m_comingUp->SelectIds({newId});
+        // The keys go on with the new due, wherever the command came from (the
+        // navigation pane's New would keep them there, where Space synchronizes).
+        ShownView()->setFocus(Qt::OtherFocusReason);
         return;
     }
     RefreshMonth();
@@ -754,7 +773,7 @@ void CMainFrame::SetCaptionBar(const QString& text, int image)
     if (!button)
         return;
     button->SetCaption(text + QStringLiteral("     "));
-    button->SetToolTip(text);
+    button->SetToolTip(ToolTipText::ForScreen(text, button));
     button->SethIcon(m_captionTool->GetImagIcon(image));
     m_captionTool->RecalLayout();
 }
@@ -1050,12 +1069,19 @@ void CMainFrame::Export(int id)
     ExportCommands::Export(this, command->kind, request);
 }
 
+QWidget* CMainFrame::ShownView() const
+{
+    if (IsReportsShown())
+        return m_reports;
+    if (IsComingUpShown())
+        return m_comingUp->List();
+    return m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
+}
+
 void CMainFrame::SwitchPane(int)
 {
     // Two panes: either direction goes to the other one.
-    QWidget* shown = m_calendar && !m_calendar->isHidden() ? static_cast<QWidget*>(m_calendar) : m_view;
-    if (IsReportsShown())
-        shown = m_reports;
+    QWidget* shown = ShownView();
     if (shown->hasFocus() || shown->isAncestorOf(focusWidget()))
         m_outlook->FocusCurrentItem();
     else

@@ -142,6 +142,8 @@ public:
     void RedoLast();
     // Shows the due's month with the due selected, the window raised.
     void OpenDue(const QString& recId);
+    // The context menu of Coming Up's and a report's dues; the caller owns it.
+    QMenu* BuildDueMenu();
     // Undo recording around a change of the store: the dues it may touch
     // before, the files as they are after.
     FileChange BeginChange(const QString& text, const QStringList& recIds) const;
@@ -179,6 +181,8 @@ private:
     void CreateCaptionBar(QWidget* parent);
     void Export(int id);
     void SwitchPane(int delta);
+    // What shows in the list's place: the list, the calendar, Coming Up's list or the Reports view.
+    QWidget* ShownView() const;
     void CreateFocusRing();
     void ShowTotals();
     // A valid day starts the new due on that day.

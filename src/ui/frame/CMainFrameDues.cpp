@@ -43,6 +43,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 constexpr int kStatusMessageMs = 15000;
 } // namespace
@@ -389,16 +391,22 @@ void CMainFrame::OpenDue(const QString& recId)
     m_view->SelectRow(m_view->Model()->RowOf(recId));
 }
 
+QMenu* CMainFrame::BuildDueMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->addAction(m_actions.value(ID_MARK_PAID));
+    menu->addAction(m_actions.value(ID_MARK_UNPAID));
+    menu->addSeparator();
+    menu->addAction(m_actions.value(ID_DUE_MODIFY));
+    menu->addAction(m_actions.value(ID_DUE_DELETE));
+    menu->addAction(m_actions.value(ID_GOTO_DUE_MONTH));
+    return menu;
+}
+
 void CMainFrame::ShowDueMenu(const QPoint& globalPos)
 {
-    QMenu menu(this);
-    menu.addAction(m_actions.value(ID_MARK_PAID));
-    menu.addAction(m_actions.value(ID_MARK_UNPAID));
-    menu.addSeparator();
-    menu.addAction(m_actions.value(ID_DUE_MODIFY));
-    menu.addAction(m_actions.value(ID_DUE_DELETE));
-    menu.addAction(m_actions.value(ID_GOTO_DUE_MONTH));
-    menu.exec(globalPos);
+    const std::unique_ptr<QMenu> menu(BuildDueMenu());
+    menu->exec(globalPos);
 }
 
 bool CMainFrame::HideToTray()

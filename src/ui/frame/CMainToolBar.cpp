@@ -14,6 +14,7 @@ CMainToolBar::CMainToolBar(const QHash<int, QAction*>& actions, QWidget* parent)
 {
     m_search->setObjectName(QStringLiteral("SearchField"));
     m_search->setPlaceholderText(tr("Search this month"));
+    m_search->setAccessibleName(m_search->placeholderText());
     m_search->setToolTip(tr("Shows the dues of the month whose title, pay to, account or notes hold the "
                             "words typed here"));
     // The clear button shows only over text, and making it asks the icon theme:

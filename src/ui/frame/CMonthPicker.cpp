@@ -5,6 +5,7 @@
 CMonthPicker::CMonthPicker(QWidget* parent) : QDateEdit(parent)
 {
     setObjectName(QStringLiteral("MonthPicker"));
+    setAccessibleName(tr("Month shown"));
     setDisplayFormat(QStringLiteral("MMMM  yyyy"));
     setCalendarPopup(true);
     setMinimumDate(QDate(1753, 1, 1));

@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 CTallyvaneView::CTallyvaneView(QWidget* parent)
     : QListView(parent), m_model(new DueListModel(this)), m_delegate(new DueRowDelegate(this))
@@ -27,6 +28,7 @@ CTallyvaneView::CTallyvaneView(QWidget* parent)
     UpdateMinimumWidth();
 
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &CTallyvaneView::UpdateDetails);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CTallyvaneView::ShowKeysPlace);
     connect(this, &QAbstractItemView::doubleClicked, this, &CTallyvaneView::OnDoubleClicked);
 }
 
@@ -87,6 +89,27 @@ QString CTallyvaneView::EmptyText() const
     return tr("No dues in this month");
 }
 
+void CTallyvaneView::ShowKeysPlace()
+{
+    // Where the keys are shows from the start: a row to go on from, marked
+    // but not selected (a listing that arrives later loses the old one).
+    if (hasFocus() && !currentIndex().isValid() && m_model->rowCount() > 0)
+        selectionModel()->setCurrentIndex(m_model->index(0), QItemSelectionModel::NoUpdate);
+}
+
+void CTallyvaneView::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    ShowKeysPlace();
+    viewport()->update();
+}
+
+void CTallyvaneView::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    viewport()->update();
+}
+
 void CTallyvaneView::paintEvent(QPaintEvent* event)
 {
     QListView::paintEvent(event);
@@ -96,7 +119,16 @@ void CTallyvaneView::paintEvent(QPaintEvent* event)
     QPainter p(viewport());
     p.setPen(palette().color(QPalette::Disabled, QPalette::Text));
     const QRect area = viewport()->rect().adjusted(8, 8, -8, -8);
-    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
+    QRect said;
+    p.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text, &said);
+    if (hasFocus()) {
+        // No row to mark: the text says where the keys are.
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = said.adjusted(-4, -2, 4, 2);
+        focus.backgroundColor = palette().color(QPalette::Base);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+    }
 }
 
 void CTallyvaneView::changeEvent(QEvent* event)

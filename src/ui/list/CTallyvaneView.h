@@ -59,6 +59,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -66,6 +68,7 @@ private:
     // Runs a change of the rows, keeping the selection on the same due.
     template <typename F> void KeepingSelection(F&& change);
     void UpdateMinimumWidth();
+    void ShowKeysPlace();
     QString m_loadingText;
 
     DueListModel* m_model;

@@ -1,6 +1,8 @@
 #include "ui/list/DueListModel.h"
 
+#include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
+#include "ui/list/DueRowLook.h"
 
 #include <algorithm>
 
@@ -89,8 +91,9 @@ QVariant DueListModel::RowData(const DueRecord* r, int role)
         return {};
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
         return r->m_strTitle;
+    case Qt::AccessibleTextRole:
+        return SpokenDue(*r, Clock::Now().date());
     case RecordRole:
         return QVariant::fromValue(*r);
     case RecordIdRole:

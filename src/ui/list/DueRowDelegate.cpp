@@ -34,10 +34,18 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const DueRowLook look = ComputeRowLook(record, index.row(), selected, Clock::Now().date(),
                                            RowColours(GuiDrawLayer::IsDark(option.palette)));
     const DueRowLayout layout = ComputeRowLayout(option.rect);
+    // Laid out left to right, then mirrored where the layout runs the other way:
+    // the image first on the right, the amount at the left end.
+    const Qt::LayoutDirection direction = option.direction;
+    auto place = [&](const QRect& part) { return PlaceInRow(part, option.rect, direction); };
+    auto placeImage = [&](const QPoint& at, const QPixmap& image) {
+        return place(QRect(at, image.deviceIndependentSize().toSize())).topLeft();
+    };
 
     painter->save();
     painter->setClipRect(option.rect);
-    painter->fillRect(layout.fill, look.background);
+    painter->setLayoutDirection(direction); // leading and trailing below
+    painter->fillRect(place(layout.fill), look.background);
 
     const QFont bold = RowFont(option.font, true);
     const QFont normal = RowFont(option.font, false);
@@ -47,11 +55,11 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     constexpr int flags = Qt::AlignVCenter | Qt::TextSingleLine;
     painter->setPen(look.text);
     painter->setFont(bold);
-    painter->drawText(places.title, Qt::AlignLeft | flags,
+    painter->drawText(place(places.title), Qt::AlignLeading | flags,
                       boldMetrics.elidedText(look.line1, Qt::ElideRight, std::max(0, places.title.width())));
-    painter->drawText(places.amount, Qt::AlignRight | flags, look.amount);
+    painter->drawText(place(places.amount), Qt::AlignTrailing | flags, look.amount);
     painter->setFont(normal);
-    painter->drawText(places.date, Qt::AlignLeft | flags,
+    painter->drawText(place(places.date), Qt::AlignLeading | flags,
                       normalMetrics.elidedText(look.line2, Qt::ElideRight, std::max(0, places.date.width())));
 
     if (!m_imagesLoaded) { // on the first row painted: an empty list needs none
@@ -60,11 +68,11 @@ void DueRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         m_imagesLoaded = true;
     }
     if (!m_row.isEmpty())
-        painter->drawPixmap(layout.rowImage, m_row.at(0));
+        painter->drawPixmap(placeImage(layout.rowImage, m_row.at(0)), m_row.at(0));
     if (look.paidMark && m_marks.size() > 0)
-        painter->drawPixmap(layout.paidMark, m_marks.at(0));
+        painter->drawPixmap(placeImage(layout.paidMark, m_marks.at(0)), m_marks.at(0));
     if (look.recurringMark && m_marks.size() > 1)
-        painter->drawPixmap(layout.recurringMark, m_marks.at(1));
+        painter->drawPixmap(placeImage(layout.recurringMark, m_marks.at(1)), m_marks.at(1));
     if (option.state & QStyle::State_HasFocus) {
         // Where the keyboard is, also on a row that is not selected.
         QPen pen(look.text, 1, Qt::DotLine);

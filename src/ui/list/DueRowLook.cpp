@@ -2,6 +2,8 @@
 
 #include "model/base/LocaleFormat.h"
 
+#include <QCoreApplication>
+
 DueState StateOf(const DueRecord& record, const QDate& today)
 {
     if (record.m_bPaid)
@@ -65,6 +67,35 @@ DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const
     return look;
 }
 
+QString DueStateText(DueState state)
+{
+    switch (state) {
+    case DueState::Paid:
+        return QCoreApplication::translate("DueRowLook", "paid");
+    case DueState::Overdue:
+        return QCoreApplication::translate("DueRowLook", "overdue");
+    case DueState::DueToday:
+        return QCoreApplication::translate("DueRowLook", "due today");
+    case DueState::Upcoming:
+        break;
+    }
+    return QCoreApplication::translate("DueRowLook", "unpaid");
+}
+
+QString SpokenDue(const DueRecord& record, const QDate& today)
+{
+    const DueRowLook look = ComputeRowLook(record, 0, false, today);
+    QString when = FormatDatePicture(record.m_dtDue, QString(), QLocale());
+    const QDateTime due = record.m_dtDue.ToQDateTime();
+    if (due.isValid() && due.time() != QTime(0, 0))
+        when += QLatin1Char(' ') + FormatTimePicture(record.m_dtDue, QString(), QLocale());
+    const QString state = DueStateText(StateOf(record, today));
+    return (look.recurringMark
+                ? QCoreApplication::translate("DueRowLook", "%1, %2, due %3, %4, part of a series")
+                : QCoreApplication::translate("DueRowLook", "%1, %2, due %3, %4"))
+        .arg(look.line1, look.amount, when, state);
+}
+
 DueRowLayout ComputeRowLayout(const QRect& row)
 {
     // Edges as the row gives them: right and bottom one past the last pixel.
@@ -80,6 +111,13 @@ DueRowLayout ComputeRowLayout(const QRect& row)
     out.paidMark = QPoint(l + 45, t + 8);
     out.recurringMark = QPoint(l + 67, t + 8);
     return out;
+}
+
+QRect PlaceInRow(const QRect& part, const QRect& row, Qt::LayoutDirection direction)
+{
+    if (direction != Qt::RightToLeft)
+        return part;
+    return QRect(row.left() + row.right() - part.right(), part.top(), part.width(), part.height());
 }
 
 namespace {

@@ -55,6 +55,15 @@ struct DueRowLook
 DueRowLook ComputeRowLook(const DueRecord& record, int row, bool selected, const QDate& today,
                           const DueRowColours& colours = RowColours(false));
 
+// The state in a word, for those who do not see the colour: "paid",
+// "overdue", "due today" or "unpaid".
+QString DueStateText(DueState state);
+
+// A row as a screen reader says it: what the row shows, its state in words
+// and whether it belongs to a series ("Rent - Landlord, $850.00, due
+// 12/20/2026, overdue"). The time is said when it is not midnight.
+QString SpokenDue(const DueRecord& record, const QDate& today);
+
 // Row geometry in the row's rectangle (left, top, right, bottom as given).
 struct DueRowLayout
 {
@@ -68,6 +77,10 @@ struct DueRowLayout
 };
 
 DueRowLayout ComputeRowLayout(const QRect& row);
+
+// A part of a row, laid out left to right, where the layout's direction puts
+// it: right to left, mirrored within the row.
+QRect PlaceInRow(const QRect& part, const QRect& row, Qt::LayoutDirection direction);
 
 // Where the three texts of a row go, for texts of the given widths (the
 // title's room is what is left; it is elided to fit). The amount never

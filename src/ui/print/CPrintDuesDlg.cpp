@@ -75,6 +75,7 @@ CPrintDuesDlg::CPrintDuesDlg(QWidget* parent) : QDialog(parent)
     caption->setFont(captionFont);
     m_list = new CPrintListCtrl(this);
     m_list->setMinimumSize(210, 230);
+    m_list->setAccessibleName(caption->text());
 
     // The page lives in a browser of its own that is never shown: the
     // preview renders its document.

@@ -1,5 +1,6 @@
 #include "ui/print/CPrintListCtrl.h"
 
+#include "ui/frame/ToolTipText.h"
 #include "ui/print/DueIcons.h"
 #include "ui/skinui/GuiDrawLayer.h"
 
@@ -41,7 +42,7 @@ void CPrintListCtrl::InsertItem(int index, const QString& text, int image, const
     font.setPixelSize(12);
     font.setStrikeOut(record.m_bPaid != 0);
     item->setFont(font);
-    item->setToolTip(text);
+    item->setToolTip(ToolTipText::ForScreen(text, this));
     index = qBound(0, index, count());
     insertItem(index, item);
     m_records.insert(index, record);

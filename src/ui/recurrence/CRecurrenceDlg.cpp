@@ -38,21 +38,25 @@ const char* const kWeekdayShort[7] = {
     QT_TRANSLATE_NOOP("CRecurrenceDlg", "Thu"), QT_TRANSLATE_NOOP("CRecurrenceDlg", "Fri"),
     QT_TRANSLATE_NOOP("CRecurrenceDlg", "Sat")};
 
-// Interval, day and count fields take digits only.
-QLineEdit* NumberEdit(QWidget* parent, const char* name)
+// Interval, day and count fields take digits only. Each stands in a sentence
+// of labels around it ("Every [2] days"): `said` is what it is on its own.
+QLineEdit* NumberEdit(QWidget* parent, const char* name, const QString& said)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(said);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 12);
     edit->setAlignment(Qt::AlignRight);
     return edit;
 }
 
-QComboBox* ListCombo(QWidget* parent, const char* name, const QStringList& items)
+// `said`: what the box is, for one that no label names.
+QComboBox* ListCombo(QWidget* parent, const char* name, const QStringList& items, const QString& said = {})
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QLatin1String(name));
+    combo->setAccessibleName(said);
     combo->addItems(items);
     return combo;
 }
@@ -74,6 +78,22 @@ QDateTimeEdit* Picker(QWidget* parent, const char* name)
     edit->setMinimumDateTime(QDateTime(QDate(100, 1, 1), QTime(0, 0)));
     edit->setMaximumDateTime(QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
     return edit;
+}
+
+// The word after a number field ("days", "weeks") in the form the number
+// takes. `text` is marked with QT_TRANSLATE_N_NOOP in CRecurrenceDlg's context.
+QLabel* UnitLabel(QWidget* parent, const char* name, QLineEdit* count, const char* text)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    auto follow = [label, count, text] {
+        bool ok = false;
+        const int n = count->text().toInt(&ok);
+        label->setText(QCoreApplication::translate("CRecurrenceDlg", text, nullptr, ok ? n : 2));
+    };
+    QObject::connect(count, &QLineEdit::textChanged, label, follow);
+    follow();
+    return label;
 }
 
 void Exclusive(QObject* owner, QRadioButton* a, QRadioButton* b)
@@ -125,7 +145,7 @@ void CRecurrenceDlg::BuildUi()
     m_pRangeStart = Picker(rangeBox, "rangeStart");
     startLabel->setBuddy(m_pRangeStart);
     m_pEndAfter = Radio(rangeBox, "endAfter", tr("End After"));
-    m_pOccurrences = NumberEdit(rangeBox, "occurrences");
+    m_pOccurrences = NumberEdit(rangeBox, "occurrences", tr("Number of occurrences"));
     m_pEndBy = Radio(rangeBox, "endBy", tr("End By"));
     m_pEndByDate = Picker(rangeBox, "endByDate");
     Exclusive(this, m_pEndAfter, m_pEndBy);
@@ -170,12 +190,14 @@ QWidget* CRecurrenceDlg::BuildDayGroup()
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     m_pDailyEvery = Radio(page, "dailyEvery", tr("Every", "every n days"));
-    m_pDailyInterval = NumberEdit(page, "dailyInterval");
+    m_pDailyInterval = NumberEdit(page, "dailyInterval", tr("Every how many days"));
     m_pDailyWeekday = Radio(page, "dailyWeekday", tr("Every WeekDay"));
     Exclusive(this, m_pDailyEvery, m_pDailyWeekday);
     grid->addWidget(m_pDailyEvery, 0, 0);
     grid->addWidget(m_pDailyInterval, 0, 1);
-    grid->addWidget(new QLabel(tr("Day(s)"), page), 0, 2);
+    grid->addWidget(
+        UnitLabel(page, "dailyUnit", m_pDailyInterval, QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Day(s)")), 0,
+        2);
     grid->addWidget(m_pDailyWeekday, 1, 0, 1, 3);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(2, 1);
@@ -187,11 +209,12 @@ QWidget* CRecurrenceDlg::BuildWeekGroup()
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    m_pWeeklyInterval = NumberEdit(page, "weeklyInterval");
+    m_pWeeklyInterval = NumberEdit(page, "weeklyInterval", tr("Every how many weeks"));
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel(tr("Recur Every"), page));
     top->addWidget(m_pWeeklyInterval);
-    top->addWidget(new QLabel(tr("Week(s) On"), page));
+    top->addWidget(UnitLabel(page, "weeklyUnit", m_pWeeklyInterval,
+                             QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Week(s) On")));
     top->addStretch();
     grid->addLayout(top, 0, 0, 1, 4);
     for (int d = 0; d < 7; ++d) {
@@ -212,26 +235,30 @@ QWidget* CRecurrenceDlg::BuildMonthGroup()
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     m_pMonthlyByDay = Radio(page, "monthlyByDay", tr("Day"));
-    m_pMonthlyDay = NumberEdit(page, "monthlyDay");
-    m_pMonthlyDayInterval = NumberEdit(page, "monthlyDayInterval");
+    m_pMonthlyDay = NumberEdit(page, "monthlyDay", tr("Day of the month"));
+    m_pMonthlyDayInterval = NumberEdit(page, "monthlyDayInterval", tr("Every how many months"));
     m_pMonthlyByOrdinal = Radio(page, "monthlyByOrdinal", tr("The"));
-    m_pMonthlyOrdinal = ListCombo(page, "monthlyOrdinal", RecurrencePattern::OrdinalNames());
-    m_pMonthlyWeekday = ListCombo(page, "monthlyWeekday", RecurrencePattern::WeekdayNames());
-    m_pMonthlyOrdinalInterval = NumberEdit(page, "monthlyOrdinalInterval");
+    m_pMonthlyOrdinal =
+        ListCombo(page, "monthlyOrdinal", RecurrencePattern::OrdinalNames(), tr("Which week of the month"));
+    m_pMonthlyWeekday =
+        ListCombo(page, "monthlyWeekday", RecurrencePattern::WeekdayNames(), tr("Day of the week"));
+    m_pMonthlyOrdinalInterval = NumberEdit(page, "monthlyOrdinalInterval", tr("Every how many months"));
     Exclusive(this, m_pMonthlyByDay, m_pMonthlyByOrdinal);
 
     auto* dayRow = new QHBoxLayout;
     dayRow->addWidget(m_pMonthlyDay);
     dayRow->addWidget(new QLabel(tr("Of Every"), page));
     dayRow->addWidget(m_pMonthlyDayInterval);
-    dayRow->addWidget(new QLabel(tr("Month(s)"), page));
+    dayRow->addWidget(UnitLabel(page, "monthlyDayUnit", m_pMonthlyDayInterval,
+                                QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Month(s)")));
     dayRow->addStretch();
     auto* theRow = new QHBoxLayout;
     theRow->addWidget(m_pMonthlyOrdinal);
     theRow->addWidget(m_pMonthlyWeekday);
     theRow->addWidget(new QLabel(tr("Of Every"), page));
     theRow->addWidget(m_pMonthlyOrdinalInterval);
-    theRow->addWidget(new QLabel(tr("Month(s)"), page));
+    theRow->addWidget(UnitLabel(page, "monthlyOrdinalUnit", m_pMonthlyOrdinalInterval,
+                                QT_TRANSLATE_N_NOOP("CRecurrenceDlg", "Month(s)")));
     theRow->addStretch();
     grid->addWidget(m_pMonthlyByDay, 0, 0);
     grid->addLayout(dayRow, 0, 1);
@@ -247,12 +274,15 @@ QWidget* CRecurrenceDlg::BuildYearGroup()
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
     m_pYearlyByDate = Radio(page, "yearlyByDate", tr("Every", "every year on a date"));
-    m_pYearlyMonth = ListCombo(page, "yearlyMonth", RecurrencePattern::MonthNames());
-    m_pYearlyDay = NumberEdit(page, "yearlyDay");
+    m_pYearlyMonth = ListCombo(page, "yearlyMonth", RecurrencePattern::MonthNames(), tr("Month"));
+    m_pYearlyDay = NumberEdit(page, "yearlyDay", tr("Day of the month"));
     m_pYearlyByOrdinal = Radio(page, "yearlyByOrdinal", tr("The"));
-    m_pYearlyOrdinal = ListCombo(page, "yearlyOrdinal", RecurrencePattern::OrdinalNames());
-    m_pYearlyWeekday = ListCombo(page, "yearlyWeekday", RecurrencePattern::WeekdayNames());
-    m_pYearlyOrdinalMonth = ListCombo(page, "yearlyOrdinalMonth", RecurrencePattern::MonthNames());
+    m_pYearlyOrdinal =
+        ListCombo(page, "yearlyOrdinal", RecurrencePattern::OrdinalNames(), tr("Which week of the month"));
+    m_pYearlyWeekday =
+        ListCombo(page, "yearlyWeekday", RecurrencePattern::WeekdayNames(), tr("Day of the week"));
+    m_pYearlyOrdinalMonth =
+        ListCombo(page, "yearlyOrdinalMonth", RecurrencePattern::MonthNames(), tr("Month"));
     Exclusive(this, m_pYearlyByDate, m_pYearlyByOrdinal);
 
     auto* dateRow = new QHBoxLayout;

@@ -48,6 +48,7 @@ CReminderBar::CReminderBar(QWidget* parent)
     m_scroll->setWidget(m_label);
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // the links inside are the stops
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->setPalette(colours);

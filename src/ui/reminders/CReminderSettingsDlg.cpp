@@ -20,11 +20,16 @@ CReminderSettingsDlg::CReminderSettingsDlg(QWidget* parent)
     setWindowTitle(tr("Reminders and Coming Up"));
     m_lead->setRange(0, 365);
     m_lead->setSpecialValueText(tr("Off"));
-    m_lead->setSuffix(tr(" day(s) before"));
-    m_lead->setValue(ReminderSettings::LeadDays());
     m_days->setRange(1, 366);
-    m_days->setSuffix(tr(" day(s)"));
+    // The word after the number takes its form ("1 day", "2 days").
+    connect(m_lead, &QSpinBox::valueChanged, this,
+            [this](int days) { m_lead->setSuffix(tr(" day(s) before", nullptr, days)); });
+    connect(m_days, &QSpinBox::valueChanged, this,
+            [this](int days) { m_days->setSuffix(tr(" day(s)", nullptr, days)); });
+    m_lead->setValue(ReminderSettings::LeadDays());
     m_days->setValue(std::max(1, ReminderSettings::ComingUpDays()));
+    m_lead->setSuffix(tr(" day(s) before", nullptr, m_lead->value()));
+    m_days->setSuffix(tr(" day(s)", nullptr, m_days->value()));
     m_keep->setText(tr("&Keep running in the notification area when the window closes"));
     m_keep->setChecked(ReminderSettings::KeepInTray());
     m_login->setText(tr("&Start at login in the notification area"));

@@ -152,6 +152,7 @@ CReportsView::CReportsView(QWidget* parent)
     m_duesClose->setToolTip(tr("Close the list of dues"));
     connect(m_duesClose, &QPushButton::clicked, this, &CReportsView::CloseDues);
     m_dues->setObjectName(QStringLiteral("ReportDuesList"));
+    m_dues->setAccessibleName(tr("Dues of the chosen bar"));
     m_dues->setModel(m_duesModel);
     m_dues->setItemDelegate(new DueRowDelegate(m_dues));
     m_dues->setUniformItemSizes(true);

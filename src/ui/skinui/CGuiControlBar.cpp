@@ -21,6 +21,7 @@ public:
         close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
         close->setIconSize(QSize(10, 10));
         close->setToolTip(CGuiControlBar::tr("Close"));
+        close->setAccessibleName(CGuiControlBar::tr("Close %1").arg(bar->windowTitle()));
         connect(close, &QToolButton::clicked, bar, &QDockWidget::close);
         layout->addWidget(close);
         setFixedHeight(22);

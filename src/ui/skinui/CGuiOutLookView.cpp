@@ -4,6 +4,7 @@
 #include "ui/skinui/GuiDrawLayer.h"
 #include "ui/skinui/SkinStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QKeyEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -16,6 +17,11 @@ CGuiFolder::CGuiFolder(QWidget* parent) : QToolBox(parent)
 void CGuiFolder::AddFolder(QWidget* content, const QString& caption, const QIcon& icon)
 {
     addItem(content, icon, caption);
+    // QToolBox puts each folder in a scroll area that would take the focus
+    // itself: a nameless stop before the items.
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(
+            content->parentWidget() ? content->parentWidget()->parentWidget() : nullptr))
+        area->setFocusPolicy(Qt::NoFocus);
 }
 
 CGuiOutLookView::CGuiOutLookView(QWidget* parent) : QWidget(parent), m_folders(new CGuiFolder(this))

@@ -12,4 +12,9 @@ public:
 
     // Puts a control into a slot `width` pixels wide; returns its action.
     QAction* AddControlSlot(QWidget* control, int width, int id);
+
+protected:
+    // A button says what its tool tip says: the short texts of commands
+    // repeat ("With Notes" for each export), their tips do not.
+    void actionEvent(QActionEvent* event) override;
 };

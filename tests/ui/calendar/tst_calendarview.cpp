@@ -3,6 +3,7 @@
 #include "model/base/Clock.h"
 #include "model/store/CDueStore.h"
 #include "ui/calendar/CCalendarView.h"
+#include "ui/calendar/CalendarAccessible.h"
 #include "ui/dialogs/CCsvImportDlg.h"
 #include "ui/dialogs/Prompt.h"
 #include "ui/frame/CDetailsBar.h"
@@ -14,14 +15,18 @@
 #include "ui/list/CTallyvaneView.h"
 #include "ui/list/DueListModel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 
@@ -122,20 +127,72 @@ private slots:
     {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("perDue");
         QTest::addColumn<int>("shown");
-        QTest::newRow("none") << 0 << 3 << 0;
-        QTest::newRow("fits exactly") << 3 << 3 << 3;
-        QTest::newRow("one too many: the last line says +2 more") << 4 << 3 << 2;
-        QTest::newRow("one line, two dues: only +2 more") << 2 << 1 << 0;
-        QTest::newRow("no room") << 5 << 0 << 0;
+        QTest::newRow("none") << 0 << 3 << 1 << 0;
+        QTest::newRow("fits exactly") << 3 << 3 << 1 << 3;
+        QTest::newRow("one too many: the last line says +2 more") << 4 << 3 << 1 << 2;
+        QTest::newRow("one line, two dues: only +2 more") << 2 << 1 << 1 << 0;
+        QTest::newRow("no room") << 5 << 0 << 1 << 0;
+        QTest::newRow("two lines each, fits exactly") << 2 << 4 << 2 << 2;
+        QTest::newRow("two lines each, one too many") << 3 << 4 << 2 << 1;
+        QTest::newRow("two lines each, odd lines") << 3 << 5 << 2 << 2;
+        QTest::newRow("two lines each, no room for one and +N") << 2 << 2 << 2 << 0;
     }
 
     void shownDues()
     {
         QFETCH(int, count);
         QFETCH(int, lines);
+        QFETCH(int, perDue);
         QFETCH(int, shown);
-        QCOMPARE(CalendarMonth::ShownDues(count, lines), shown);
+        QCOMPARE(CalendarMonth::ShownDues(count, lines, perDue), shown);
+    }
+
+    void linesPerDue_data()
+    {
+        QTest::addColumn<int>("lineWidth");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("perDue");
+        // Amounts 50 pixels wide, titles keeping 40.
+        QTest::newRow("wide: beside") << 120 << 4 << 1;
+        QTest::newRow("just wide enough: beside") << 90 << 4 << 1;
+        QTest::newRow("narrow: under") << 89 << 4 << 2;
+        QTest::newRow("narrow and three lines: under") << 60 << 3 << 2;
+        QTest::newRow("narrow and two lines: the title alone") << 60 << 2 << 1;
+    }
+
+    void linesPerDue()
+    {
+        QFETCH(int, lineWidth);
+        QFETCH(int, lines);
+        QFETCH(int, perDue);
+        QCOMPARE(CalendarMonth::LinesPerDue(lineWidth, 50, 40, lines), perDue);
+    }
+
+    void nextDue_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("next");
+        QTest::newRow("on") << 5 << 1 << 1 << 2;
+        QTest::newRow("back") << 5 << 1 << -1 << 0;
+        QTest::newRow("round past the last") << 5 << 4 << 1 << 0;
+        QTest::newRow("round before the first") << 5 << 0 << -1 << 4;
+        QTest::newRow("from none forward: the first") << 5 << -1 << 1 << 0;
+        QTest::newRow("from none back: the last") << 5 << -1 << -1 << 4;
+        QTest::newRow("from a stale index") << 2 << 7 << 1 << 0;
+        QTest::newRow("no dues") << 0 << -1 << 1 << -1;
+    }
+
+    void nextDue()
+    {
+        QFETCH(int, count);
+        QFETCH(int, index);
+        QFETCH(int, step);
+        QFETCH(int, next);
+        QCOMPARE(CalendarMonth::NextDue(count, index, step), next);
     }
 
     void viewSelectsMovesAndStartsNew()
@@ -206,6 +263,205 @@ private slots:
         // Refilled without the selected due: the selection goes.
         view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues.mid(0, 2));
         QVERIFY(view.SelectedId().isEmpty() || view.SelectedId() == QStringLiteral("id0"));
+    }
+
+    // Right to left the week runs from the right, the arrow keys go the way
+    // they point, and in each line the title starts on the right with the
+    // amount to its left, never over it.
+    void mirroredRightToLeft_data()
+    {
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<int>("width");
+        QTest::newRow("left to right, wide") << int(Qt::LeftToRight) << 900;
+        QTest::newRow("right to left, wide") << int(Qt::RightToLeft) << 900;
+        QTest::newRow("left to right, narrow") << int(Qt::LeftToRight) << 430;
+        QTest::newRow("right to left, narrow") << int(Qt::RightToLeft) << 430;
+    }
+
+    void mirroredRightToLeft()
+    {
+        QFETCH(int, direction);
+        QFETCH(int, width);
+        const bool rtl = direction == Qt::RightToLeft;
+        CCalendarView view;
+        view.setLayoutDirection(Qt::LayoutDirection(direction));
+        view.resize(width, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QList<DueRecord> dues{UiTest::MakeDue("Electricity and gas", On(17), 1234.56)};
+        dues[0].m_strRecId = QStringLiteral("id0");
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues);
+
+        const QDate first = view.Grid().FirstShown();
+        QCOMPARE(view.DayRect(first).left() > view.DayRect(first.addDays(1)).left(), rtl);
+        QCOMPARE(view.DayRect(first.addDays(6)).left() == 0, rtl);
+
+        const QDate day(2007, 1, 17);
+        const QRect title = view.TitleRect(day, 0);
+        const QRect amount = view.AmountRect(day, 0);
+        QVERIFY(!title.isEmpty() && !amount.isEmpty());
+        QVERIFY(!title.intersects(amount));
+        QVERIFY(view.DueRect(day, 0).contains(title) && view.DueRect(day, 0).contains(amount));
+        if (view.LinesPerDue() == 2) {
+            QVERIFY(amount.top() > title.bottom()); // under the title, at its trailing end
+            QCOMPARE(rtl ? amount.left() < title.center().x() : amount.right() > title.center().x(), true);
+        } else {
+            QCOMPARE(amount.right() < title.left(), rtl);
+            QCOMPARE(title.right() < amount.left(), !rtl);
+        }
+        // A readable part of the title, whichever line the amount takes.
+        QVERIFY(title.width() >= view.fontMetrics().averageCharWidth() * 6);
+
+        view.setFocus();
+        view.SetCurrentDay(day);
+        QTest::keyClick(&view, Qt::Key_Left);
+        QCOMPARE(view.CurrentDay(), day.addDays(rtl ? 1 : -1));
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(view.CurrentDay(), day.addDays(rtl ? -1 : 1));
+    }
+
+    // Page Down and Page Up go through every due of the day, those behind
+    // "+N more" too, and round again; the Details bar follows each.
+    void everyDueOfADayByKeys()
+    {
+        QList<DueRecord> dues;
+        for (int i = 0; i < 8; ++i) {
+            dues << UiTest::MakeDue(QStringLiteral("Busy %1").arg(i), On(17, 8 + i), i);
+            dues.last().m_strRecId = QStringLiteral("id%1").arg(i);
+        }
+        CCalendarView view;
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues);
+        view.setFocus();
+        const QDate busy(2007, 1, 17);
+        QVERIFY(!view.MoreRect(busy).isEmpty()); // some are hidden
+        QSignalSpy selected(&view, &CCalendarView::dueSelected);
+
+        view.SetCurrentDay(busy);
+        QCOMPARE(view.SelectedId(), QStringLiteral("id0"));
+        QStringList seen{view.SelectedId()};
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(&view, Qt::Key_PageDown);
+            seen << view.SelectedId();
+        }
+        QCOMPARE(seen, (QStringList{"id0", "id1", "id2", "id3", "id4", "id5", "id6", "id7", "id0"}));
+        QTest::keyClick(&view, Qt::Key_PageUp);
+        QCOMPARE(view.SelectedId(), QStringLiteral("id7"));
+        QCOMPARE(selected.last().at(0).value<DueRecord>().m_strTitle, QStringLiteral("Busy 7"));
+        QTest::keyClick(&view, Qt::Key_Return);
+        // A day without dues has nothing to go through.
+        QTest::keyClick(&view, Qt::Key_Right);
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QCOMPARE(view.SelectedId(), QString());
+    }
+
+    // A screen reader finds the month's days, each with its dues, named in
+    // words, and hears where the keys go.
+    void screenReaderFindsDaysAndDues()
+    {
+        QList<DueRecord> dues{UiTest::MakeDue("Rent", On(16), 850),
+                              UiTest::MakeDue("Gas", On(17, 9), 20, true, QStringLiteral("s1")),
+                              UiTest::MakeDue("Water", On(17, 0), 12.5)};
+        for (int i = 0; i < dues.size(); ++i)
+            dues[i].m_strRecId = QStringLiteral("id%1").arg(i);
+        CCalendarView view;
+        view.resize(700, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues);
+
+        QAccessibleInterface* calendar = QAccessible::queryAccessibleInterface(&view);
+        QCOMPARE(calendar->role(), QAccessible::List);
+        QCOMPARE(calendar->text(QAccessible::Name), QStringLiteral("Calendar of January 2007"));
+        QCOMPARE(calendar->childCount(), 31);
+        QAccessibleInterface* yesterday = calendar->child(15);
+        QAccessibleInterface* today = calendar->child(16);
+        QCOMPARE(yesterday->text(QAccessible::Name), QStringLiteral("Tuesday, January 16, 2007, 1 due(s)"));
+        QCOMPARE(today->text(QAccessible::Name),
+                 QStringLiteral("Wednesday, January 17, 2007, today, 2 due(s)"));
+        QCOMPARE(calendar->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Monday, January 1, 2007, 0 due(s)"));
+        QCOMPARE(yesterday->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Rent, $850.00, due 1/16/2007, overdue"));
+        QCOMPARE(today->childCount(), 2);
+        QCOMPARE(today->child(0)->text(QAccessible::Name),
+                 QStringLiteral("Gas, $20.00, due 1/17/2007 9:00 AM, paid, part of a series"));
+        QCOMPARE(today->child(1)->text(QAccessible::Name),
+                 QStringLiteral("Water, $12.50, due 1/17/2007, due today"));
+        QCOMPARE(today->child(1)->parent(), today);
+        QCOMPARE(today->indexOfChild(today->child(1)), 1);
+        QCOMPARE(calendar->indexOfChild(today), 16);
+        QVERIFY(calendar->rect().contains(today->child(0)->rect().center()));
+        QCOMPARE(calendar->childAt(today->rect().center().x(), today->rect().center().y()), today);
+
+        // What the keys do is told as it happens.
+        static QList<std::pair<QAccessible::Event, QString>> events;
+        events.clear();
+        CalendarAccessible::SetWatcher([](QAccessibleEvent* event) {
+            if (QAccessibleInterface* iface = event->accessibleInterface())
+                events.append({event->type(), iface->text(QAccessible::Name)});
+        });
+        auto restore = qScopeGuard([] { CalendarAccessible::SetWatcher({}); });
+        QApplication::setActiveWindow(&view);
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.setFocus();
+        view.SetCurrentDay(QDate(2007, 1, 16));
+        auto focused = [] {
+            QString last;
+            for (const auto& [type, name] : events)
+                if (type == QAccessible::Focus)
+                    last = name;
+            return last;
+        };
+        QCOMPARE(focused(), yesterday->child(0)->text(QAccessible::Name));
+        QVERIFY(yesterday->child(0)->state().focused && yesterday->child(0)->state().selected);
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(focused(), today->child(0)->text(QAccessible::Name));
+        QTest::keyClick(&view, Qt::Key_PageDown);
+        QCOMPARE(focused(), today->child(1)->text(QAccessible::Name));
+        QVERIFY(!today->child(0)->state().selected && today->child(1)->state().selected);
+        QCOMPARE(calendar->focusChild(), today);
+        QCOMPARE(today->focusChild(), today->child(1));
+        QTest::keyClick(&view, Qt::Key_Right);
+        QCOMPARE(focused(), calendar->child(17)->text(QAccessible::Name)); // a day without dues
+        QVERIFY(calendar->child(17)->state().focused);
+        bool selection = false;
+        for (const auto& [type, name] : events)
+            selection = selection ||
+                        (type == QAccessible::Selection && name == today->child(1)->text(QAccessible::Name));
+        QVERIFY(selection);
+    }
+
+    // A title cut short in its cell shows whole in the tool tip, in lines
+    // that fit the screen; "+N more" names what it hides.
+    void toolTipsShowWhatIsCut()
+    {
+        const QString longTitle = QStringLiteral("Quarterly property tax instalment ").repeated(12).trimmed();
+        QList<DueRecord> dues{UiTest::MakeDue(longTitle, On(10), 99)};
+        for (int i = 0; i < 8; ++i)
+            dues << UiTest::MakeDue(QStringLiteral("Busy %1").arg(i), On(17, 8 + i), i);
+        CCalendarView view;
+        view.resize(600, 400);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.SetMonth(COleDateTime::FromQDateTime(On(1)), dues);
+        const QString tip = view.ToolTipAt(view.DueRect(QDate(2007, 1, 10), 0).center());
+        QVERIFY2(tip.startsWith(QStringLiteral("Quarterly property tax")), qPrintable(tip));
+        QVERIFY(tip.contains(QStringLiteral("$99.00")));
+        QCOMPARE(
+            QString(tip).remove(QLatin1Char('\n')).remove(QLatin1Char(' ')).left(longTitle.size() - 11 * 5),
+            QString(longTitle).remove(QLatin1Char(' ')).left(longTitle.size() - 11 * 5));
+        const int half = view.screen()->availableGeometry().width() / 2;
+        const QFontMetrics metrics(QToolTip::font());
+        for (const QString& line : tip.split(QLatin1Char('\n')))
+            QVERIFY2(metrics.horizontalAdvance(line) <= half, qPrintable(line));
+        const QString more = view.ToolTipAt(view.MoreRect(QDate(2007, 1, 17)).center());
+        QVERIFY2(more.contains(QStringLiteral("Busy 7")) && !more.contains(QStringLiteral("Busy 0")),
+                 qPrintable(more));
+        QCOMPARE(view.ToolTipAt(view.DayRect(QDate(2007, 1, 25)).center()), QString());
     }
 
     void firstDayFollowsTheLocale()

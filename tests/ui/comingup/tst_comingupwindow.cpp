@@ -132,7 +132,7 @@ void TestComingUpWindow::overdueAndTomorrowAreShownAndAnnounced()
     m_frame->OnCommand(ID_VIEW_COMING_UP);
     QVERIFY(m_frame->IsComingUpShown());
     QCOMPARE(Titles(m_frame->ComingUpView()->Model()), (QStringList{"Gas", "Rent"}));
-    const QString sums = m_frame->ComingUpView()->findChild<QLabel*>(QStringLiteral("ComingUpSums"))->text();
+    const QString sums = m_frame->ComingUpView()->SumsText();
     QVERIFY2(sums.contains(QStringLiteral("Overdue: $40.00")) && sums.contains(QStringLiteral("$950.00")),
              qPrintable(sums));
 

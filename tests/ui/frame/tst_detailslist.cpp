@@ -1,12 +1,14 @@
 // The Details bar's rows: columns, keys, mouse, tool tips, what screen
 // readers see, and how the rows are painted.
 #include "ui/frame/CDetailsList.h"
+#include "ui/frame/ToolTipText.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 
@@ -106,11 +108,44 @@ private slots:
         QHelpEvent over(QEvent::ToolTip, list.RowRect(0).center(),
                         list.mapToGlobal(list.RowRect(0).center()));
         QApplication::sendEvent(&list, &over);
-        QTRY_COMPARE(QToolTip::text(), long_);
+        // Whole, in lines that fit the screen.
+        QTRY_COMPARE(QString(QToolTip::text()).replace(QLatin1Char('\n'), QLatin1Char(' ')), long_);
+        const int half = list.screen()->availableGeometry().width() / 2;
+        for (const QString& line : QToolTip::text().split(QLatin1Char('\n')))
+            QVERIFY2(QFontMetrics(QToolTip::font()).horizontalAdvance(line) <= half, qPrintable(line));
         QHelpEvent empty(QEvent::ToolTip, list.RowRect(1).center(),
                          list.mapToGlobal(list.RowRect(1).center()));
         QApplication::sendEvent(&list, &empty);
         QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    // A tool tip's text in lines no wider than asked: at blanks where it
+    // can, inside a word where one is too long, the text's own breaks kept.
+    void toolTipLines_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("letters"); // the width, in widths of "x"
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("fits") << "Rent" << 10 << QStringList{"Rent"};
+        QTest::newRow("at blanks") << "aaa bbb ccc ddd" << 8 << QStringList{"aaa bbb", "ccc ddd"};
+        QTest::newRow("a word too long")
+            << "xxxxxxxxxxxxxxxxxxxx" << 8 << QStringList{"xxxxxxxx", "xxxxxxxx", "xxxx"};
+        QTest::newRow("own breaks kept") << "aaa\nbbb" << 20 << QStringList{"aaa", "bbb"};
+        QTest::newRow("long word after a short one")
+            << "to xxxxxxxxxxxx" << 8 << QStringList{"to", "xxxxxxxx", "xxxx"};
+        QTest::newRow("empty") << "" << 8 << QStringList{""};
+    }
+
+    void toolTipLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, letters);
+        QFETCH(QStringList, lines);
+        QFont mono(QStringLiteral("DejaVu Sans Mono"));
+        mono.setStyleHint(QFont::Monospace);
+        const QFontMetrics metrics(mono);
+        const int width = metrics.horizontalAdvance(QString(letters, QLatin1Char('x')));
+        QCOMPARE(ToolTipText::Wrapped(text, metrics, width).split(QLatin1Char('\n')), lines);
     }
 
     void screenReadersSeeHeadingAndValue()

@@ -6,19 +6,30 @@
 
 #include "app/Translations.h"
 #include "model/base/AppPaths.h"
+#include "model/services/Reminders.h"
+#include "ui/comingup/CComingUpView.h"
 #include "ui/dialogs/CWorkDirDlg.h"
+#include "ui/editor/CDetailPage.h"
+#include "ui/editor/CDueDateSheet.h"
 #include "ui/frame/CDetailsBar.h"
+#include "ui/frame/CDetailsList.h"
 #include "ui/frame/CFilterCombo.h"
 #include "ui/frame/CMainFrame.h"
 #include "ui/frame/CMainToolBar.h"
 #include "ui/frame/CommandIds.h"
 #include "ui/frame/DueActionIds.h"
 #include "ui/list/CTallyvaneView.h"
+#include "ui/list/DueListModel.h"
 #include "ui/print/CPrintDuesDlg.h"
+#include "ui/recurrence/CRecurrenceDlg.h"
+#include "ui/reminders/CReminderSettingsDlg.h"
+#include "ui/reminders/CTrayIcon.h"
 #include "ui/skinui/CGuiStatusBar.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMap>
@@ -29,8 +40,12 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSet>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QTranslator>
+#include <QWizard>
 
 #include <functional>
 #include <map>
@@ -143,10 +158,13 @@ private slots:
         }
     }
 
-    // Alt and a letter reaches one menu, and within a menu one item.
+    // Alt and a letter reaches one menu, and within a menu one item: in every
+    // menu of the window (the menu bar's, their submenus, the context menus and
+    // the tray's), in every language shipped.
     void acceleratorsOncePerMenu_data()
     {
         QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << "en_US";
         QTest::newRow("German") << "de_DE";
         QTest::newRow("French") << "fr_FR";
     }
@@ -156,11 +174,173 @@ private slots:
         QFETCH(QString, locale);
         QLocale::setDefault(QLocale(locale));
         InstallTranslations();
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 10), QTime(9, 0)), 1));
         CMainFrame frame;
+        frame.resize(1024, 768);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        const std::unique_ptr<QMenu> context(frame.View()->BuildContextMenu(
+            frame.View()->visualRect(frame.View()->Model()->index(0)).center()));
+        const std::unique_ptr<QMenu> dueMenu(frame.BuildDueMenu());
+        QList<QMenu*> menus = frame.findChildren<QMenu*>();
+        menus << context.get() << dueMenu.get() << frame.Tray()->Menu();
+        QVERIFY(menus.size() >=
+                13); // File, Edit, Due, View, Sort, Tools, Export and its four, Preferences, Help
         QStringList shared = SharedAccelerators(frame.menuBar()->actions());
-        for (const QMenu* menu : frame.menuBar()->findChildren<QMenu*>())
+        for (const QMenu* menu : std::as_const(menus))
             shared << SharedAccelerators(menu->actions());
         QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
+        // The export submenus' two items each have a letter of their own.
+        for (int id : {ID_EXCEL_NOTES, ID_EXCEL_NO_NOTES, ID_WORD_NOTES, ID_WORD_NO_NOTES, ID_HTML_NOTES,
+                       ID_HTML_NO_NOTES, ID_PDF_NOTES, ID_PDF_NO_NOTES})
+            QVERIFY2(!Accelerator(frame.Action(id)->text()).isNull(), qPrintable(frame.Action(id)->text()));
+    }
+
+    // The wizard's buttons each have a letter, Finish too, none shared; Alt
+    // and Finish's letter ends the wizard on its last page.
+    void wizardButtonsHaveAccelerators_data() { acceleratorsOncePerMenu_data(); }
+
+    void wizardButtonsHaveAccelerators()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        CDueDateSheet sheet(CDueDateSheet::Mode::New);
+        auto* wizard = qobject_cast<QWizard*>(sheet.Create());
+        QVERIFY(wizard);
+        wizard->show();
+        QApplication::setActiveWindow(wizard);
+        QVERIFY(QTest::qWaitForWindowActive(wizard));
+        QSet<QChar> letters;
+        for (QWizard::WizardButton which :
+             {QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton}) {
+            const QString text = wizard->button(which)->text();
+            const QChar letter = Accelerator(text);
+            QVERIFY2(!letter.isNull(), qPrintable(text));
+            QVERIFY2(!letters.contains(letter), qPrintable(text));
+            letters.insert(letter);
+        }
+        wizard->next();
+        QSignalSpy accepted(wizard, &QDialog::accepted);
+        const QChar finish = Accelerator(wizard->button(QWizard::FinishButton)->text());
+        QTest::keyClick(QApplication::focusWidget(), finish.toLatin1(), Qt::AltModifier);
+        QTRY_COMPARE(accepted.size(), 1); // a button pressed by its letter clicks a moment later
+    }
+
+    // English has forms of numbers too ("1 day", "2 days"), and every language
+    // without a file of its own reads English.
+    void numberForms_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("English, one") << "en_US" << 1 << " day before"
+                                      << "Day";
+        QTest::newRow("English, two") << "en_US" << 2 << " days before"
+                                      << "Days";
+        QTest::newRow("Arabic reads English") << "ar_EG" << 1 << " day before"
+                                              << "Day";
+        QTest::newRow("C reads English") << "C" << 3 << " days before"
+                                         << "Days";
+        QTest::newRow("German, one") << "de_DE" << 1 << " Tag vorher"
+                                     << "Tag";
+        QTest::newRow("French, two") << "fr_FR" << 2 << " jours avant"
+                                     << "jours";
+    }
+
+    void numberForms()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, days);
+        QFETCH(QString, suffix);
+        QFETCH(QString, unit);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        ReminderSettings::SetLeadDays(days);
+        CReminderSettingsDlg settings;
+        QCOMPARE(settings.findChildren<QSpinBox*>().value(0)->suffix(), suffix);
+        CRecurrenceDlg recurrence;
+        auto* interval = recurrence.findChild<QLineEdit*>(QStringLiteral("dailyInterval"));
+        interval->setText(QString::number(days));
+        QCOMPARE(recurrence.findChild<QLabel*>(QStringLiteral("dailyUnit"))->text(), unit);
+    }
+
+    // Qt's own texts (the buttons of a question, the file and print dialogs)
+    // speak the language too.
+    void qtTextsTranslated_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("German") << "de_DE"
+                                << "&Ja";
+        QTest::newRow("French") << "fr_FR"
+                                << "&Oui";
+    }
+
+    void qtTextsTranslated()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, yes);
+        if (!QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                               QStringLiteral("/qtbase_de.qm")))
+            QSKIP("Qt's own translations are not installed (qt6-translations-l10n)");
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+    }
+
+    // At 1024 x 768, in each language: the Details bar's headings whole, the
+    // sums of Coming Up on one line each whole, the wizard's estimate wrapped
+    // beside a pattern button that keeps its whole text.
+    void textsFitAt1024_data() { acceleratorsOncePerMenu_data(); }
+
+    void textsFitAt1024()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        InstallTranslations();
+        UiTest::AddDue(UiTest::MakeDue("Rent", QDateTime(QDate(2007, 1, 30), QTime(9, 0)), 1234567.89));
+        UiTest::AddDue(UiTest::MakeDue("Gas", QDateTime(QDate(2007, 2, 20), QTime(9, 0)), 7654321.09));
+        CMainFrame frame;
+        frame.resize(1024, 768);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+        const CDetailsList* details = frame.DetailsBar()->List();
+        for (int row = 0; row < details->RowCount(); ++row)
+            QCOMPARE(details->ShownText(row, 0), details->Heading(row));
+
+        frame.OnCommand(ID_VIEW_COMING_UP);
+        QWidget* sums = frame.ComingUpView()->SumsLine();
+        QCoreApplication::processEvents();
+        QVERIFY2(
+            sums->minimumSizeHint().width() <= sums->width(),
+            qPrintable(QStringLiteral("%1 > %2").arg(sums->minimumSizeHint().width()).arg(sums->width())));
+        for (const QLabel* label : sums->findChildren<QLabel*>()) {
+            QVERIFY(!label->wordWrap());
+            QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        }
+
+        CDueDateSheet sheet(CDueDateSheet::Mode::New, &frame);
+        QDialog* wizard = sheet.Create();
+        sheet.m_pDetailPage->m_arrOccurrenceIds = QStringList(120, QStringLiteral("x"));
+        sheet.m_pDetailPage->m_nDroppedOccurrences = 17;
+        auto* count = wizard->findChild<QLabel*>(QStringLiteral("count"));
+        wizard->findChild<QCheckBox*>(QStringLiteral("makeRecursive"))->click();
+        wizard->show();
+        QVERIFY(QTest::qWaitForWindowExposed(wizard));
+        // The estimate arrives once the pattern is set, in the wizard as it stands.
+        const int width = wizard->width();
+        count->setText(sheet.m_pDetailPage->CountText());
+        QTest::qWait(50);
+        QCOMPARE(wizard->width(), width);
+        const auto* pattern = wizard->findChild<QPushButton*>(QStringLiteral("setPattern"));
+        QVERIFY2(pattern->width() >= pattern->sizeHint().width(), qPrintable(pattern->text()));
+        QVERIFY2(count->height() >= count->heightForWidth(count->width()), qPrintable(count->text()));
+        QVERIFY(count->geometry().right() <= count->parentWidget()->contentsRect().right());
+        wizard->close();
     }
 
     void keyLabels()
