@@ -3,6 +3,7 @@
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
 #include "app/ReportCommand.h"
+#include "app/SyncCommand.h"
 #include "app/WriteCommands.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
@@ -572,6 +573,19 @@ const QList<Command>& Commands()
          &WriteCommands::CheckDeleteArguments,
          nullptr,
          &WriteCommands::RunDelete},
+        {QStringLiteral("sync"),
+         QString(),
+         Text::tr("Bring the dues and a CalDAV calendar in step, both ways"),
+         &SyncCommand::Options,
+         {kWorkDir},
+         nullptr,
+         &SyncCommand::Details,
+         [](const Invocation& call) -> Outcome {
+             // Run by the helper that links the network and calendar libraries.
+             if (const CommandFunction run = CommandsHere().value(QStringLiteral("sync")))
+                 return run(call);
+             return HandOver{QStringLiteral(TALLYVANE_SYNC_PROGRAM)};
+         }},
     };
     return commands;
 }
@@ -691,6 +705,12 @@ QString CommandUsage(const Command& command)
         s << command.details() << '\n';
     s << '\n' << Text::tr("Options:") << '\n' << OptionTable(command.options() + QList{HelpOption()});
     return text;
+}
+
+QHash<QString, CommandFunction>& CommandsHere()
+{
+    static QHash<QString, CommandFunction> commands;
+    return commands;
 }
 
 QHash<QString, ExportFunction>& Exports()
