@@ -75,7 +75,7 @@ void CalDavDiscovery::Cancel()
     m_client->AbortAll();
 }
 
-void CalDavDiscovery::Find(const QUrl& server)
+void CalDavDiscovery::Find(QUrl server)
 {
     m_home.clear();
     m_calendars.clear();

@@ -33,7 +33,7 @@ public:
 
     void SetCredentials(const QString& user, const QString& password);
     // found() or failed() follows.
-    void Find(const QUrl& server);
+    void Find(QUrl server);
     // created() or failed() follows; the calendar is made under home with a
     // name of letters and digits taken from title.
     void Create(const QUrl& home, const QString& title, bool tasks, bool events);

@@ -175,7 +175,8 @@ void DavClient::Start(const QByteArray& verb, const QUrl& url, const QByteArray&
             r.error = reply->error();
             r.errorString = reply->errorString();
             r.sslErrors = *sslErrors;
-            r.body = reply->readAll();
+            if (reply->isOpen())
+                r.body = reply->readAll();
             r.etag = reply->rawHeader("ETag");
             const QByteArray location = reply->rawHeader("Location");
             const bool redirect =

@@ -174,6 +174,7 @@ void SyncEngine::Start(const SyncTarget& target)
     m_done = 0;
     m_pendingExtra = 0;
     m_requestsAtStart = m_client->RequestCount();
+    m_folder = m_store.Folder();
     m_client->SetCredentials(target.user, target.password);
 
     const QString path = target.statePath.isEmpty()
@@ -365,12 +366,24 @@ void SyncEngine::FetchNext()
 
 void SyncEngine::Decide()
 {
+    // The store went over to another folder meanwhile: this state is not its.
+    if (!(m_store.Folder() == m_folder))
+        return FailWith(SyncResult::Status::Cancelled, QString());
     // What is here now, read at once and written at once: nothing runs in between.
     m_local = Snapshot();
     m_store.ForEachBrief([&](const DueBrief& b) {
         if (b.placeholder)
             m_placeholders.insert(b.recId);
     });
+    // An empty folder where many dues were synced is more likely a drive not
+    // mounted or the wrong folder than a user who deleted them all.
+    if (m_local.isEmpty() && m_placeholders.isEmpty() && m_state.sent.size() >= kEmptyFolderGuard)
+        return FailWith(
+            SyncResult::Status::Failed,
+            Texts::tr("%1 holds no dues, but %2 were in step with the calendar: nothing was deleted on "
+                      "the server. Delete them there if that is meant.")
+                .arg(QDir::toNativeSeparators(m_store.Folder().Path()))
+                .arg(m_state.sent.size()));
     QSet<QString> ids;
     for (auto it = m_local.keyBegin(); it != m_local.keyEnd(); ++it)
         ids.insert(*it);
@@ -721,8 +734,12 @@ void SyncEngine::MaybeFinish()
 
 void SyncEngine::Fail(const DavReply& reply, const QString& what)
 {
-    const DavFailure failure = FailureOf(reply);
-    FailWith(failure == DavFailure::Offline ? SyncResult::Status::Offline : SyncResult::Status::Failed,
+    // No network or no server is being offline; a server that takes too long
+    // to answer is an error like any other.
+    const bool timedOut =
+        reply.error == QNetworkReply::TimeoutError || reply.error == QNetworkReply::OperationCanceledError;
+    const bool offline = FailureOf(reply) == DavFailure::Offline && !timedOut;
+    FailWith(offline ? SyncResult::Status::Offline : SyncResult::Status::Failed,
              DescribeFailure(reply, what));
 }
 

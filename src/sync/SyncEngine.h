@@ -72,7 +72,7 @@ struct SyncResult
         InStep,    // both sides agree
         Conflicts, // all else done; these wait for the user
         Failed,    // error says why; nothing was lost
-        Offline,   // the server could not be reached; the changes wait
+        Offline,   // no network, or no server at the address; the changes wait
         Cancelled
     };
     Status status = Status::InStep;
@@ -112,6 +112,8 @@ public:
 
     // Writes the server is sent at most at once.
     static constexpr int kParallel = 4;
+    // An empty folder deletes nothing on the server when it had synced this many.
+    static constexpr int kEmptyFolderGuard = 5;
     // Resources asked for in one multiget.
     static constexpr int kFetchBatch = 100;
 
@@ -181,6 +183,7 @@ private:
     CDueStore& m_store;
     DavClient* m_client;
     SyncTarget m_target;
+    DataFolder m_folder; // the store's folder at the start
     SyncState m_state;
     SyncResult m_result;
     bool m_running = false;

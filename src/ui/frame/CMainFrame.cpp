@@ -38,6 +38,7 @@
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
+#include "ui/sync/SyncCenter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -206,6 +207,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     CreateCalendar();
     InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     InstallReports();     // CMainFrameReports.cpp
+    InstallSync();        // CMainFrameSync.cpp
     // The folders not open at the start get their items once the window is up.
     AfterFirstPaint::Run(this, [outlook = m_outlook] { outlook->BuildAllItems(); });
     StyleDispl(GuiDrawLayer::kStyleBlue);
@@ -219,10 +221,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     // Changes another program makes in the data folder show without F5.
     m_watcher = new FolderWatcher(theDueStore, this);
     connect(m_watcher, &FolderWatcher::changed, this, &CMainFrame::RefreshMonth);
-    connect(m_watcher, &FolderWatcher::changed, this, [this] {
-        if (m_reminders)
-            m_reminders->ScheduleCheck();
-    });
+    connect(m_watcher, &FolderWatcher::changed, this, &CMainFrame::DuesChangedHere);
     m_watcher->Watch();
 
     CreateFocusRing();
@@ -561,7 +560,7 @@ void CMainFrame::OnCommand(int id)
         SwitchPane(-1);
         break;
     default:
-        if (!OnDueCommand(id))
+        if (!OnDueCommand(id) && !OnSyncCommand(id))
             Export(id);
         break;
     }
@@ -754,7 +753,9 @@ void CMainFrame::ChangeWorkingDirectory()
     const DataFolder folder(dlg.m_strPath);
     (void)folder.Create(); // a failure shows when a due cannot be written
     theDueStore.SetFolder(folder, true);
-    m_undo->Clear(); // its changes belong to the other folder
+    if (m_sync)
+        m_sync->Reload(); // the other folder's account; a sync of this one stops
+    m_undo->Clear();      // its changes belong to the other folder
     WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
     FollowWorkDirAtLogin();
     theDueStore.LoadAll();
@@ -956,6 +957,7 @@ bool CMainFrame::NeedsDues(int id)
     case ID_VIEW_COMING_UP:
     case ID_VIEW_REPORTS:
     case ID_GOTO_DUE_MONTH:
+    case ID_CALENDAR_SYNC_NOW:
         return true;
     default:
         return ExportCommands::Find(id) != nullptr;
@@ -983,6 +985,8 @@ void CMainFrame::SetLoading(bool loading)
         m_watcher->Hold();
     if (m_reminders)
         m_reminders->SetHeld(loading);
+    if (m_sync)
+        m_sync->SetHeld(loading);
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         if (NeedsDues(it.key()))
             it.value()->setEnabled(!loading);
