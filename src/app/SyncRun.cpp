@@ -15,9 +15,10 @@ namespace SyncCommand {
 
 namespace {
 
-struct Text
+// Named as its translation context, so that lupdate files the texts under it.
+struct SyncCommandText
 {
-    Q_DECLARE_TR_FUNCTIONS(SyncCommand)
+    Q_DECLARE_TR_FUNCTIONS(SyncCommandText)
 };
 
 using CommandLine::Fail;
@@ -74,7 +75,7 @@ bool ReadPassword(const QString& key, QString* password, QTextStream& err)
     QString why;
     if (SyncPassword::Read(key, password, &why))
         return true;
-    Fail(err, Text::tr("no password for %1: set %2 or keep it in the keyring (%3)")
+    Fail(err, SyncCommandText::tr("no password for %1: set %2 or keep it in the keyring (%3)")
                   .arg(key, QString::fromLatin1(kPasswordVariable), why));
     return false;
 }
@@ -88,9 +89,9 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
     const QCommandLineParser& p = call.parser;
     const bool given = p.isSet(QStringLiteral("caldav"));
     if (given != p.isSet(QStringLiteral("user")))
-        return Fail(err, Text::tr("--caldav URL and --user NAME go together"));
+        return Fail(err, SyncCommandText::tr("--caldav URL and --user NAME go together"));
     if (p.isSet(QStringLiteral("events")) && !given)
-        return Fail(err, Text::tr("--events goes with --caldav; the folder's account says what it syncs"));
+        return Fail(err, SyncCommandText::tr("--events goes with --caldav; the folder's account says what it syncs"));
     SyncTarget target;
     if (p.isSet(QStringLiteral("prefer"))) {
         const QString prefer = p.value(QStringLiteral("prefer"));
@@ -99,14 +100,14 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         else if (prefer == QLatin1String("server"))
             target.prefer = SyncTarget::Prefer::Server;
         else
-            return Fail(err, Text::tr("bad value for --prefer \"%1\": expected here or server").arg(prefer));
+            return Fail(err, SyncCommandText::tr("bad value for --prefer \"%1\": expected here or server").arg(prefer));
     }
     QUrl server;
     if (given) {
         server = CalDavDiscovery::ServerUrl(p.value(QStringLiteral("caldav")));
         if (!server.isValid())
             return Fail(err,
-                        Text::tr("bad address for --caldav \"%1\"").arg(p.value(QStringLiteral("caldav"))));
+                        SyncCommandText::tr("bad address for --caldav \"%1\"").arg(p.value(QStringLiteral("caldav"))));
     }
     if (!CommandLine::OpenFolderForWriting(p.value(QStringLiteral("workdir")), err))
         return 2;
@@ -125,7 +126,7 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         const CalDavAccount account = CalDavAccount::Load(theDueStore.Folder());
         if (!account.IsSet())
             return Fail(err,
-                        Text::tr("no calendar account for %1: set one in Preferences > Calendar Sync, or "
+                        SyncCommandText::tr("no calendar account for %1: set one in Preferences > Calendar Sync, or "
                                  "give --caldav URL and --user NAME")
                             .arg(theDueStore.Folder().WorkDir()));
         target.user = account.user;
@@ -145,20 +146,20 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
     const SyncResult& result = engine.Result();
 
     for (const QString& title : result.goneThere)
-        out << Text::tr("\"%1\" was deleted on the server; it stays here.").arg(title) << '\n';
-    out << Text::tr("Sent: %1, deleted on the server: %2, changed here: %3")
+        out << SyncCommandText::tr("\"%1\" was deleted on the server; it stays here.").arg(title) << '\n';
+    out << SyncCommandText::tr("Sent: %1, deleted on the server: %2, changed here: %3")
                .arg(result.sent)
                .arg(result.deletedThere)
                .arg(result.takenHere.size())
         << '\n';
     if (result.waiting > 0 && result.status != SyncResult::Status::Failed &&
         result.status != SyncResult::Status::Offline)
-        out << Text::tr("%n change(s) wait for the next sync.", nullptr, int(result.waiting)) << '\n';
+        out << SyncCommandText::tr("%n change(s) wait for the next sync.", nullptr, int(result.waiting)) << '\n';
     out.flush();
     for (const QString& e : theDueStore.TakeErrors())
         err << "tallyvane: " << e << '\n';
     for (const SyncConflict& c : result.conflicts)
-        err << "tallyvane: " << Text::tr("conflict: %1").arg(ConflictLine(c)) << '\n';
+        err << "tallyvane: " << SyncCommandText::tr("conflict: %1").arg(ConflictLine(c)) << '\n';
     err.flush();
     switch (result.status) {
     case SyncResult::Status::InStep:
@@ -167,7 +168,7 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         return 1;
     default:
         if (result.waiting > 0)
-            Fail(err, Text::tr("%1 (%n change(s) here wait to be sent)", nullptr, int(result.waiting))
+            Fail(err, SyncCommandText::tr("%1 (%n change(s) here wait to be sent)", nullptr, int(result.waiting))
                           .arg(result.error));
         else
             Fail(err, result.error);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
@@ -180,8 +181,13 @@ void SyncEngine::Start(const SyncTarget& target)
     const QString path = target.statePath.isEmpty()
                              ? SyncState::FilePathFor(m_store.Folder(), target.calendar)
                              : target.statePath;
+    // The state this engine wrote last is still in memory unless another
+    // program wrote the file since.
+    const QFileInfo file(path);
+    const bool same = path == m_state.Path() && m_stateStamp.isValid() &&
+                      file.lastModified() == m_stateStamp && file.size() == m_stateSize;
     QString why;
-    if (!m_state.Load(path, &why)) {
+    if (!same && !m_state.Load(path, &why)) {
         // Started afresh: the server's copies are found again by their UIDs.
         qWarning("tallyvane: the sync state %s was not read (%s); syncing afresh", qPrintable(path),
                  qPrintable(why));
@@ -406,7 +412,7 @@ void SyncEngine::Decide()
     m_removed.clear();
     if (!m_result.error.isEmpty())
         return FailWith(SyncResult::Status::Failed, m_result.error);
-    SaveState(true);
+    SaveState(false);
     emit progress(0, m_queue.size());
     PushNext();
 }
@@ -760,7 +766,12 @@ void SyncEngine::SaveState(bool force)
         return;
     m_sinceSave.restart();
     QString why;
-    if (!m_state.Save(&why) && m_result.error.isEmpty())
+    m_stateStamp = QDateTime();
+    if (m_state.Save(&why)) {
+        const QFileInfo file(m_state.Path());
+        m_stateStamp = file.lastModified();
+        m_stateSize = file.size();
+    } else if (m_result.error.isEmpty())
         m_result.error = Texts::tr("Could not keep the state of the calendar sync in %1: %2")
                              .arg(QDir::toNativeSeparators(m_state.Path()), why);
 }

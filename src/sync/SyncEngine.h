@@ -185,6 +185,8 @@ private:
     SyncTarget m_target;
     DataFolder m_folder; // the store's folder at the start
     SyncState m_state;
+    QDateTime m_stateStamp; // of the file as this engine last wrote it
+    qint64 m_stateSize = 0;
     SyncResult m_result;
     bool m_running = false;
     bool m_stopping = false;

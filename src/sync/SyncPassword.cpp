@@ -27,10 +27,21 @@ bool Run(QKeychain::Job& job, QString* why)
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     if (job.error() == QKeychain::NoError)
         return true;
-    if (why)
-        *why = job.error() == QKeychain::EntryNotFound
-                   ? Texts::tr("the keyring holds no password for it")
-                   : Texts::tr("the keyring cannot be used: %1").arg(job.errorString());
+    if (!why)
+        return false;
+    switch (job.error()) {
+    case QKeychain::EntryNotFound:
+        *why = Texts::tr("the keyring holds no password for it");
+        break;
+    case QKeychain::AccessDenied:
+    case QKeychain::AccessDeniedByUser:
+        *why = Texts::tr("the keyring refused it (%1)").arg(job.errorString());
+        break;
+    default:
+        // Without a keyring service the library only knows "unknown error".
+        *why = Texts::tr("no keyring of the desktop answered (%1)").arg(job.errorString());
+        break;
+    }
     return false;
 }
 

@@ -67,11 +67,16 @@ CCalendarSyncDlg::CCalendarSyncDlg(const DataFolder& folder, QWidget* parent)
     auto* calendarRow = new QHBoxLayout;
     calendarRow->addWidget(m_calendars, 1);
     calendarRow->addWidget(m_find);
-    account->addRow(tr("&Calendar:"), calendarRow);
+    // A row of more than one widget names its first one, so that the label's key reaches it.
+    auto* calendarLabel = new QLabel(tr("&Calendar:"), this);
+    calendarLabel->setBuddy(m_calendars);
+    account->addRow(calendarLabel, calendarRow);
     auto* newRow = new QHBoxLayout;
     newRow->addWidget(m_newName, 1);
     newRow->addWidget(m_create);
-    account->addRow(tr("&New calendar:"), newRow);
+    auto* newLabel = new QLabel(tr("&New calendar:"), this);
+    newLabel->setBuddy(m_newName);
+    account->addRow(newLabel, newRow);
     auto* kind = new QGroupBox(tr("Each due goes to the calendar"), this);
     auto* kindLayout = new QVBoxLayout(kind);
     kindLayout->addWidget(m_tasks);
@@ -224,7 +229,7 @@ void CCalendarSyncDlg::accept()
             Prompt::Message(
                 this,
                 tr("The password could not be kept in the keyring: %1. It is used until Tallyvane "
-                   "ends.")
+                   "ends: after the next start it is to be typed here again.")
                     .arg(why),
                 QMessageBox::Warning);
         }
