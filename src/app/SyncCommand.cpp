@@ -15,17 +15,21 @@ struct SyncCommandText
 QList<QCommandLineOption> Options()
 {
     return {
-        QCommandLineOption(QStringLiteral("workdir"), SyncCommandText::tr("The working directory that holds the dues"),
+        QCommandLineOption(QStringLiteral("workdir"),
+                           SyncCommandText::tr("The working directory that holds the dues"),
                            QStringLiteral("DIR")),
-        QCommandLineOption(QStringLiteral("caldav"),
-                           SyncCommandText::tr("The CalDAV server or calendar, instead of the folder's account"),
-                           QStringLiteral("URL")),
+        QCommandLineOption(
+            QStringLiteral("caldav"),
+            SyncCommandText::tr("The CalDAV server or calendar, instead of the folder's account"),
+            QStringLiteral("URL")),
         QCommandLineOption(QStringLiteral("user"), SyncCommandText::tr("The user name on that server"),
                            QStringLiteral("NAME")),
-        QCommandLineOption(QStringLiteral("events"), SyncCommandText::tr("With --caldav: events instead of tasks")),
-        QCommandLineOption(QStringLiteral("prefer"),
-                           SyncCommandText::tr("Settle every conflict with this computer's or the server's version"),
-                           QStringLiteral("here|server")),
+        QCommandLineOption(QStringLiteral("events"),
+                           SyncCommandText::tr("With --caldav: events instead of tasks")),
+        QCommandLineOption(
+            QStringLiteral("prefer"),
+            SyncCommandText::tr("Settle every conflict with this computer's or the server's version"),
+            QStringLiteral("here|server")),
     };
 }
 

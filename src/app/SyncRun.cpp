@@ -91,7 +91,8 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
     if (given != p.isSet(QStringLiteral("user")))
         return Fail(err, SyncCommandText::tr("--caldav URL and --user NAME go together"));
     if (p.isSet(QStringLiteral("events")) && !given)
-        return Fail(err, SyncCommandText::tr("--events goes with --caldav; the folder's account says what it syncs"));
+        return Fail(
+            err, SyncCommandText::tr("--events goes with --caldav; the folder's account says what it syncs"));
     SyncTarget target;
     if (p.isSet(QStringLiteral("prefer"))) {
         const QString prefer = p.value(QStringLiteral("prefer"));
@@ -100,14 +101,16 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         else if (prefer == QLatin1String("server"))
             target.prefer = SyncTarget::Prefer::Server;
         else
-            return Fail(err, SyncCommandText::tr("bad value for --prefer \"%1\": expected here or server").arg(prefer));
+            return Fail(
+                err,
+                SyncCommandText::tr("bad value for --prefer \"%1\": expected here or server").arg(prefer));
     }
     QUrl server;
     if (given) {
         server = CalDavDiscovery::ServerUrl(p.value(QStringLiteral("caldav")));
         if (!server.isValid())
-            return Fail(err,
-                        SyncCommandText::tr("bad address for --caldav \"%1\"").arg(p.value(QStringLiteral("caldav"))));
+            return Fail(err, SyncCommandText::tr("bad address for --caldav \"%1\"")
+                                 .arg(p.value(QStringLiteral("caldav"))));
     }
     if (!CommandLine::OpenFolderForWriting(p.value(QStringLiteral("workdir")), err))
         return 2;
@@ -125,10 +128,10 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
     } else {
         const CalDavAccount account = CalDavAccount::Load(theDueStore.Folder());
         if (!account.IsSet())
-            return Fail(err,
-                        SyncCommandText::tr("no calendar account for %1: set one in Preferences > Calendar Sync, or "
+            return Fail(err, SyncCommandText::tr(
+                                 "no calendar account for %1: set one in Preferences > Calendar Sync, or "
                                  "give --caldav URL and --user NAME")
-                            .arg(theDueStore.Folder().WorkDir()));
+                                 .arg(theDueStore.Folder().WorkDir()));
         target.user = account.user;
         if (!ReadPassword(account.KeyringKey(), &target.password, err))
             return 2;
@@ -154,7 +157,8 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         << '\n';
     if (result.waiting > 0 && result.status != SyncResult::Status::Failed &&
         result.status != SyncResult::Status::Offline)
-        out << SyncCommandText::tr("%n change(s) wait for the next sync.", nullptr, int(result.waiting)) << '\n';
+        out << SyncCommandText::tr("%n change(s) wait for the next sync.", nullptr, int(result.waiting))
+            << '\n';
     out.flush();
     for (const QString& e : theDueStore.TakeErrors())
         err << "tallyvane: " << e << '\n';
@@ -168,8 +172,9 @@ CommandLine::Outcome Run(const CommandLine::Invocation& call)
         return 1;
     default:
         if (result.waiting > 0)
-            Fail(err, SyncCommandText::tr("%1 (%n change(s) here wait to be sent)", nullptr, int(result.waiting))
-                          .arg(result.error));
+            Fail(err,
+                 SyncCommandText::tr("%1 (%n change(s) here wait to be sent)", nullptr, int(result.waiting))
+                     .arg(result.error));
         else
             Fail(err, result.error);
         return 2;

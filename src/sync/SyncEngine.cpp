@@ -307,6 +307,9 @@ void SyncEngine::Listed(const QHash<QString, QString>& changed, const QSet<QStri
         for (auto it = m_state.sent.begin(); it != m_state.sent.end(); ++it)
             if (!changed.contains(it->href))
                 m_removed.insert(it.key());
+        for (auto it = m_state.held.begin(); it != m_state.held.end(); ++it)
+            if (!changed.contains(it->href))
+                m_removed.insert(it.key());
         for (auto it = m_state.foreign.begin(); it != m_state.foreign.end();)
             it = changed.contains(it.key()) ? std::next(it) : m_state.foreign.erase(it);
     } else {

@@ -16,6 +16,9 @@
 
 #include <memory>
 
+#include <signal.h>
+#include <sys/prctl.h>
+
 class RadicaleServer
 {
 public:
@@ -105,6 +108,8 @@ private:
         m_process = std::make_unique<QProcess>();
         m_process->setProgram(Program());
         m_process->setArguments({QStringLiteral("--config"), m_dir.filePath(QStringLiteral("config"))});
+        // Gone with the test, also when the test crashes.
+        m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_process->start();
         if (!m_process->waitForStarted(10000)) {
             *why = m_process->errorString();

@@ -142,6 +142,7 @@ private slots:
     void bothWays_data();
     void bothWays();
     void changeOnBothSides();
+    void eventsMoveBack();
     void serverGoneMidSync();
     void wrongPassword();
     void commandLine();
@@ -534,6 +535,32 @@ void TestCalDavSync::changeOnBothSides()
     const ServerCopy copy = CalendarObject::Read(Request("GET", side.ResourceOf(rent)).body);
     QVERIFY(copy.completed);
     QCOMPARE(copy.due.date(), QDate(2026, 12, 27));
+}
+
+// As events, only a moved date comes back: an event has nothing to tick off.
+void TestCalDavSync::eventsMoveBack()
+{
+    if (!m_serverUp)
+        QSKIP(qPrintable(m_why));
+    Side side;
+    QVERIFY(NewSide(side));
+    side.target.kind = CalendarComponent::Event;
+    const QString id =
+        side.store.AddDue(Due(QStringLiteral("Tax"), QStringLiteral("2026-12-15T09:30:00"), 300));
+    SyncEngine engine(side.store);
+    QCOMPARE(RunSync(engine, side.target).sent, 1);
+    const Http there = Request("GET", side.ResourceOf(id));
+    QVERIFY(there.body.contains("BEGIN:VEVENT") && there.body.contains("DTSTART:20261215T093000"));
+    QByteArray moved = Replace(there.body, QStringLiteral("DTSTART:20261215T093000"),
+                               QStringLiteral("DTSTART:20261216T100000"))
+                           .toUtf8();
+    moved.replace("SUMMARY:", "STATUS:CANCELLED\r\nSUMMARY:");
+    QCOMPARE(Request("PUT", side.ResourceOf(id), moved).status, 201);
+    const SyncResult r = RunSync(engine, side.target);
+    QCOMPARE(r.status, SyncResult::Status::InStep);
+    QCOMPARE(r.takenHere, QStringList{id});
+    QCOMPARE(side.store.GetDue(id).m_dtDue.ToQDateTime(), QDateTime(QDate(2026, 12, 16), QTime(10, 0)));
+    QVERIFY(!side.store.GetDue(id).m_bPaid);
 }
 
 // The server goes away in the middle of a first sync: the sync says so, and

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -63,6 +64,7 @@ private slots:
     void refusedWithoutCalendar();
     void conflictShownAndSettled();
     void errorSaidOnce();
+    void firstBigSyncShowsProgressAndStops();
 
 private:
     void SaveAccount(const QUrl& calendar, const QString& password);
@@ -245,6 +247,49 @@ void TestCalendarSyncWindow::errorSaidOnce()
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown.first().contains(QLatin1String("401")), qPrintable(shown.first()));
     QVERIFY(center.Indicator()->toolTip().contains(QLatin1String("401")));
+}
+
+void TestCalendarSyncWindow::firstBigSyncShowsProgressAndStops()
+{
+    if (!m_serverUp)
+        QSKIP(qPrintable(m_why));
+    const QUrl calendar = m_server.Url(QStringLiteral("/alice/big/"));
+    Send("PROPFIND", m_server.Url(QStringLiteral("/alice/")));
+    Send("MKCALENDAR", calendar);
+    SaveAccount(calendar, RadicaleServer::kPassword);
+    const int dues = int(SyncCenter::kProgressThreshold) + 1;
+    {
+        CDueStore::Batch batch;
+        for (int i = 0; i < dues; ++i) {
+            DueRecord due;
+            due.m_strTitle = QStringLiteral("Due %1").arg(i);
+            due.m_dtDue = COleDateTime(2026, 1 + i % 12, 1 + i % 28, 0, 0, 0);
+            due.m_dtStart = due.m_dtDue;
+            theDueStore.AddDue(due);
+        }
+    }
+    QWidget window;
+    SyncCenter center(theDueStore, &window);
+    QSignalSpy finished(center.Engine(), &SyncEngine::finished);
+    qsizetype shownTotal = 0;
+    connect(center.Engine(), &SyncEngine::progress, this, [&](qsizetype done, qsizetype) {
+        auto* progress = window.findChild<QProgressDialog*>(QStringLiteral("CalendarSyncProgress"));
+        if (done >= 3 && progress && !progress->wasCanceled()) {
+            shownTotal = progress->maximum();
+            progress->findChild<QPushButton*>()->click(); // its Cancel
+        }
+    });
+    center.Reload();
+    center.SyncNow();
+    QVERIFY(finished.wait(120000));
+    QCOMPARE(shownTotal, dues);
+    const SyncResult& r = center.Engine()->Result();
+    QCOMPARE(r.status, SyncResult::Status::Cancelled);
+    QVERIFY(r.sent >= 3 && r.sent < dues);
+    QCOMPARE(r.waiting, dues - r.sent);
+    QVERIFY2(center.Indicator()->text().contains(QLatin1String("stopped")),
+             qPrintable(center.Indicator()->text()));
+    QCOMPARE(theDueStore.GetCount(), dues);
 }
 
 QTEST_MAIN(TestCalendarSyncWindow)
