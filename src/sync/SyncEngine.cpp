@@ -491,7 +491,7 @@ void SyncEngine::DecideOne(const QString& id, bool retried)
             if (!agree) {
                 if (m_target.mayWriteHere && !m_target.mayWriteHere())
                     return Hold(id, *server);
-                if (!TakeHere(*local, server->copy))
+                if (!TakeHere(*local, *server))
                     return;
             }
             m_state.held.remove(id);
@@ -520,7 +520,7 @@ void SyncEngine::DecideOne(const QString& id, bool retried)
             if (!agree && !*keepHere) {
                 if (m_target.mayWriteHere && !m_target.mayWriteHere())
                     return Hold(id, *server);
-                if (!TakeHere(*local, server->copy))
+                if (!TakeHere(*local, *server))
                     return;
             }
             m_state.held.remove(id);
@@ -559,8 +559,9 @@ void SyncEngine::Hold(const QString& id, const Fetched& server)
     ++m_result.waiting;
 }
 
-bool SyncEngine::TakeHere(Local& local, const ServerCopy& copy)
+bool SyncEngine::TakeHere(Local& local, const Fetched& server)
 {
+    const ServerCopy& copy = server.copy;
     DueRecord r = local.due;
     if (copy.kind == CalendarComponent::Task)
         r.m_bPaid = copy.completed ? 1 : 0;
@@ -574,6 +575,17 @@ bool SyncEngine::TakeHere(Local& local, const ServerCopy& copy)
         r.m_dtDue = COleDateTime::FromQDateTime(copy.due);
     }
     if (!m_store.ReplaceDue(r)) {
+        const QList<StaleChange> stale = m_store.TakeStaleChanges();
+        if (!stale.isEmpty()) {
+            // Another program changed the due's file since it was read: its
+            // change is read in, and the server's waits for the next sync,
+            // which weighs the two.
+            for (const StaleChange& c : stale)
+                m_store.Reread(c.recId);
+            (void)m_store.TakeErrors();
+            Hold(r.m_strRecId, server);
+            return false;
+        }
         const QStringList errors = m_store.TakeErrors();
         m_result.error = errors.isEmpty() ? Texts::tr("Could not write \"%1\".").arg(r.m_strTitle)
                                           : errors.join(QLatin1Char('\n'));

@@ -160,7 +160,9 @@ private:
     void Conflict(const QString& id, const Local* local, const Fetched& server);
     void Hold(const QString& id, const Fetched& server);
     // Takes the server's paid state and due date into local and writes it.
-    bool TakeHere(Local& local, const ServerCopy& copy);
+    // False when it could not: an error, or the due's file changed under it
+    // (the server's copy is then held for the next sync).
+    bool TakeHere(Local& local, const Fetched& server);
     void Queue(Op::Kind kind, const QString& id, const QString& href, const QString& etag, const Local* local,
                bool retried, const QDateTime& completedAt = {});
     void PushNext();
