@@ -9,13 +9,14 @@
 #   2 recurrence  src/recurrence
 #   3 platform    src/platform
 #   4 export      src/export
-#   5 widgets     src/ui
-#   6 app         src/app (the entry points)
+#   5 sync        src/sync (calendar servers)
+#   6 widgets     src/ui
+#   7 app         src/app (the entry points)
 set -euo pipefail
 root="${1:-$(dirname "$0")/..}"
 cd "$root/src"
 
-names=(none data recurrence platform export widgets app)
+names=(none data recurrence platform export sync widgets app)
 
 layer_of() {
     case "$1" in
@@ -23,8 +24,9 @@ layer_of() {
     recurrence/*) echo 2 ;;
     platform/*) echo 3 ;;
     export/*) echo 4 ;;
-    ui/*) echo 5 ;;
-    app/*) echo 6 ;;
+    sync/*) echo 5 ;;
+    ui/*) echo 6 ;;
+    app/*) echo 7 ;;
     *) echo 0 ;;
     esac
 }
@@ -45,7 +47,7 @@ while IFS= read -r file; do
             bad=1
         fi
     done < <(grep -n -o -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"' "$file" | sed -E 's/^([0-9]+):.*"([^"]+)"/\1:\2/')
-done < <(find model recurrence platform export ui app -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+done < <(find model recurrence platform export sync ui app -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
 
 echo "Layer graph (who includes whom):"
 for e in "${!edges[@]}"; do echo "  $e"; done | sort

@@ -4,11 +4,11 @@
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-svg-dev qt6-l10n-tools qt6-translations-l10n dpkg-dev
-            libgl-dev libxcb1-dev libzip-dev libpugixml-dev libical-dev
+            libgl-dev libxcb1-dev libzip-dev libpugixml-dev libical-dev qtkeychain-qt6-dev
             libharfbuzz-dev libfreetype-dev libfontconfig-dev libicu-dev
             qt6-qpa-plugins fonts-dejavu-core fonts-noto-cjk fonts-urw-base35 hicolor-icon-theme adwaita-icon-theme)
 test_pkgs=(clang-format clang libclang-rt-14-dev libbenchmark-dev xvfb xauth qpdf poppler-utils libreoffice-calc-nogui libreoffice-writer-nogui
-           imagemagick xdotool chromium desktop-file-utils appstream lintian python3-icalendar dbus
+           imagemagick xdotool chromium desktop-file-utils appstream lintian python3-icalendar dbus radicale
            fonts-noto-core fonts-symbola weston qt6-wayland
            syncthing faketime)
 

@@ -4,6 +4,7 @@
 #include "app/DataCommands.h"
 #include "app/InstallLayout.h"
 #include "app/ReportCommand.h"
+#include "app/SyncCommand.h"
 #include "app/WriteCommands.h"
 #include "model/base/LocaleFormat.h"
 #include "model/base/MessageTexts.h"
@@ -620,6 +621,19 @@ const QList<Command>& Commands()
          &ConflictCommands::CheckResolveArguments,
          &ConflictCommands::ResolveDetails,
          &ConflictCommands::RunResolve},
+        {QStringLiteral("sync"),
+         QString(),
+         Text::tr("Bring the dues and a CalDAV calendar in step, both ways"),
+         &SyncCommand::Options,
+         {kWorkDir},
+         nullptr,
+         &SyncCommand::Details,
+         [](const Invocation& call) -> Outcome {
+             // Run by the helper that links the network and calendar libraries.
+             if (const CommandFunction run = CommandsHere().value(QStringLiteral("sync")))
+                 return run(call);
+             return HandOver{QStringLiteral(TALLYVANE_SYNC_PROGRAM)};
+         }},
     };
     return commands;
 }
@@ -739,6 +753,12 @@ QString CommandUsage(const Command& command)
         s << command.details() << '\n';
     s << '\n' << Text::tr("Options:") << '\n' << OptionTable(command.options() + QList{HelpOption()});
     return text;
+}
+
+QHash<QString, CommandFunction>& CommandsHere()
+{
+    static QHash<QString, CommandFunction> commands;
+    return commands;
 }
 
 QHash<QString, ExportFunction>& Exports()

@@ -25,6 +25,7 @@ class QTextStream;
 //   tallyvane export FORMAT --workdir DIR --from YYYY-MM --to YYYY-MM [...] --output FILE
 //   tallyvane import csv --workdir DIR FILE
 //   tallyvane report --workdir DIR --from YYYY-MM --to YYYY-MM --by GROUPING [--format text|json|csv]
+//   tallyvane sync --workdir DIR [--caldav URL --user NAME]
 // Every command is one entry of Commands(); the usage is made from that table.
 namespace CommandLine {
 
@@ -82,6 +83,11 @@ QString CommandUsage(const Command& command);
 
 // An export writes request.outputPath; false with a one-line reason on failure.
 using ExportFunction = std::function<bool(const ExportRequest& request, QString* errorText)>;
+// Commands this program runs itself that are otherwise handed to a helper
+// (sync, in the program that links the network libraries), by name.
+using CommandFunction = std::function<Outcome(const Invocation&)>;
+QHash<QString, CommandFunction>& CommandsHere();
+
 // The exports this program runs, by format name ("html", "pdf", ...).
 QHash<QString, ExportFunction>& Exports();
 // The exports that another program runs: format name -> program.

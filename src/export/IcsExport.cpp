@@ -29,23 +29,6 @@ struct ComponentFree
 };
 using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
-// The calendar library takes C strings: a NUL would end the text there, and
-// other control characters have no place in a calendar's text. Each becomes
-// a space. CR LF, LF and a lone CR all end a line: the library writes LF as
-// the escaped line break and would drop a CR. Tabs stay.
-QByteArray Utf8(const QString& s)
-{
-    QString text = s;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != '\n' && u != '\t') || (u >= 0x7F && u <= 0x9F))
-            c = QLatin1Char(' ');
-    }
-    return text.toUtf8();
-}
-
 icaltimetype DateOf(const QDate& d)
 {
     icaltimetype t = icaltime_null_date();
@@ -69,6 +52,48 @@ icaltimetype FloatingOf(const QDateTime& dt)
     return t;
 }
 
+constexpr char kUidSuffix[] = "@tallyvane";
+
+} // namespace
+
+// The calendar library takes C strings: a NUL would end the text there, and
+// other control characters have no place in a calendar's text. Each becomes
+// a space (line breaks and tabs stay: the library escapes them).
+QByteArray CalendarText(const QString& s)
+{
+    // The calendar library takes C strings: a NUL would end the text there,
+    // and other control characters have no place in a calendar's text. Each
+    // becomes a space. CR LF, LF and a lone CR all end a line: the library
+    // writes LF as the escaped line break and would drop a CR. Tabs stay.
+    QString text = s;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != '\n' && u != '\t') || (u >= 0x7F && u <= 0x9F))
+            c = QLatin1Char(' ');
+    }
+    return text.toUtf8();
+}
+
+QString Uid(const QString& recId)
+{
+    return recId + QLatin1String(kUidSuffix);
+}
+
+QString RecIdOfUid(const QString& uid)
+{
+    if (!uid.endsWith(QLatin1String(kUidSuffix)) || uid.size() <= qsizetype(sizeof kUidSuffix - 1))
+        return {};
+    return uid.chopped(sizeof kUidSuffix - 1);
+}
+
+QString Summary(const DueRecord& r, const QLocale& locale)
+{
+    const QString amount = FormatCurrencyText(AmountText(r.m_dAmount), locale);
+    return Texts::tr("%1 - %2").arg(r.m_strTitle, amount);
+}
+
 QString Description(const DueRecord& r)
 {
     QStringList lines;
@@ -79,8 +104,6 @@ QString Description(const DueRecord& r)
         lines << QString() << r.m_strNotes;
     return lines.join(QLatin1Char('\n'));
 }
-
-} // namespace
 
 int ReminderLeadDays()
 {
@@ -107,8 +130,7 @@ QByteArray Build(const ExportRequest& request, int leadDays)
         if (!due.isValid())
             continue; // a due without a date has no place in a calendar
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(
-            event, icalproperty_new_uid(Utf8(r.m_strRecId + QStringLiteral("@tallyvane")).constData()));
+        icalcomponent_add_property(event, icalproperty_new_uid(CalendarText(Uid(r.m_strRecId)).constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
         if (due.time() == QTime(0, 0)) {
             icalcomponent_add_property(event, icalproperty_new_dtstart(DateOf(due.date())));
@@ -116,16 +138,17 @@ QByteArray Build(const ExportRequest& request, int leadDays)
         } else {
             icalcomponent_add_property(event, icalproperty_new_dtstart(FloatingOf(due)));
         }
-        const QString amount = FormatCurrencyText(AmountText(r.m_dAmount), request.locale);
-        const QString summary = Texts::tr("%1 - %2").arg(r.m_strTitle, amount);
-        icalcomponent_add_property(event, icalproperty_new_summary(Utf8(summary).constData()));
-        icalcomponent_add_property(event, icalproperty_new_description(Utf8(Description(r)).constData()));
+        const QString summary = Summary(r, request.locale);
+        icalcomponent_add_property(event, icalproperty_new_summary(CalendarText(summary).constData()));
+        icalcomponent_add_property(event,
+                                   icalproperty_new_description(CalendarText(Description(r)).constData()));
         icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
         // A paid due needs no reminder.
         if (leadDays > 0 && !r.m_bPaid) {
             icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
             icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-            icalcomponent_add_property(alarm, icalproperty_new_description(Utf8(summary).constData()));
+            icalcomponent_add_property(alarm,
+                                       icalproperty_new_description(CalendarText(summary).constData()));
             icaltriggertype trigger;
             trigger.time = icaltime_null_time();
             trigger.duration = icaldurationtype_from_int(-leadDays * 86400);

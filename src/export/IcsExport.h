@@ -3,6 +3,7 @@
 #include "export/ExportRequest.h"
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 
 // Dues as an iCalendar file (RFC 5545), built and written by libical: one
@@ -21,6 +22,19 @@ namespace IcsExport {
 int ReminderLeadDays();
 inline constexpr int kDefaultLeadDays = 3;
 inline constexpr int kMaxLeadDays = 366;
+
+// What an event or task of a due says, shared with the calendar sync: the
+// UID made from the record identifier, the summary (title and amount in the
+// locale's currency) and the description (payee, account, type, paid state,
+// notes).
+QString Uid(const QString& recId);
+// The record identifier of a UID made by Uid; empty for any other UID.
+QString RecIdOfUid(const QString& uid);
+QString Summary(const DueRecord& due, const QLocale& locale);
+QString Description(const DueRecord& due);
+// A text as the calendar library takes it: UTF-8 without NUL and other
+// control characters but line breaks and tabs.
+QByteArray CalendarText(const QString& text);
 
 // The calendar's bytes for the request's dues.
 QByteArray Build(const ExportRequest& request, int leadDays);

@@ -58,6 +58,7 @@ void TestInstall::installedFiles_data()
         "bin/tallyvane",
         "libexec/tallyvane/tallyvane-gui",
         "libexec/tallyvane/tallyvane-office",
+        "libexec/tallyvane/tallyvane-sync",
         "share/tallyvane/Templates/exporttemplate.html",
         "share/tallyvane/Templates/printtemplate.html",
         "share/tallyvane/Templates/icon.bmp",
@@ -151,6 +152,11 @@ void TestInstall::installedProgramRuns_data()
     QTest::newRow("export xlsx") << QStringList{"export",  "xlsx",    "--workdir", "@",
                                                 "--month", "2007-03", "--output",  "@/out.xlsx"}
                                  << 0 << QByteArray() << "out.xlsx" << QByteArray("PK");
+    // Handed to the sync program, which refuses the folder before it asks the server.
+    QTest::newRow("sync") << QStringList{"sync",     "--workdir",           "/no/such/folder",
+                                         "--caldav", "http://127.0.0.1:1/", "--user",
+                                         "u"}
+                          << 2 << QByteArray() << QString() << QByteArray();
     // Handed to the window program, which refuses the folder before it needs a display.
     QTest::newRow("window") << QStringList{"--workdir", "/no/such/folder"} << 2 << QByteArray() << QString()
                             << QByteArray();
@@ -196,7 +202,8 @@ void TestInstall::launcherLoadsNeitherGuiNorOfficeLibraries()
     QVERIFY(readelf.waitForFinished(30000));
     const QString dynamic = QString::fromLocal8Bit(readelf.readAllStandardOutput());
     QVERIFY(dynamic.contains(QStringLiteral("libQt6Core.so")));
-    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libzip", "libpugixml"})
+    for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6PrintSupport", "libzip", "libpugixml",
+                                "libQt6Network", "keychain"})
         QVERIFY2(!dynamic.contains(QLatin1String(library)), library);
 }
 

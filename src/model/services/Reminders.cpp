@@ -4,7 +4,6 @@
 #include "model/store/SaveFile.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,7 +33,7 @@ constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 QByteArray FolderHash(const DataFolder& folder)
 {
-    return QCryptographicHash::hash(folder.Path().toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return folder.Key().toLatin1();
 }
 
 char KindLetter(ReminderKind kind)

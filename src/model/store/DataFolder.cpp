@@ -3,6 +3,7 @@
 #include "model/store/SaveFile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,12 @@
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
+
+QString DataFolder::Key() const
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(Path().toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+}
 
 bool IsSafeRecordId(const QString& recId)
 {

@@ -49,6 +49,10 @@ public:
     // Empty when the identifier is not safe to use in a file name.
     QString DueFilePath(const QString& recId) const;
     QString PendingFilePath(const QString& recId) const;
+    // A short name of this data folder for what the program keeps about it
+    // elsewhere (reminders given, the calendar account and its sync): 16 hex
+    // digits of a hash of its path.
+    QString Key() const;
     // Creates the data folder; false when it is not a folder afterwards.
     [[nodiscard]] bool Create() const;
     // True when the data folder is a readable folder (links followed); else

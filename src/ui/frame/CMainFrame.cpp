@@ -41,6 +41,7 @@
 #include "ui/skinui/CGuiStatusBar.h"
 #include "ui/skinui/GuiCapOutBar.h"
 #include "ui/skinui/GuiDrawLayer.h"
+#include "ui/sync/SyncCenter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -216,6 +217,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     InstallDueFeatures(); // Coming Up, paying, undo, reminders: CMainFrameDues.cpp
     InstallReports();     // CMainFrameReports.cpp
     InstallConflicts();   // CMainFrameConflicts.cpp
+    InstallSync();        // CMainFrameSync.cpp
     // The folders not open at the start get their items once the window is up.
     AfterFirstPaint::Run(this, [outlook = m_outlook] { outlook->BuildAllItems(); });
     StyleDispl(GuiDrawLayer::kStyleBlue);
@@ -230,8 +232,7 @@ CMainFrame::CMainFrame(QWidget* parent) : CGuiFrameWnd(parent)
     m_watcher = new FolderWatcher(theDueStore, this);
     connect(m_watcher, &FolderWatcher::changed, this, &CMainFrame::RefreshMonth);
     connect(m_watcher, &FolderWatcher::changed, this, [this] {
-        if (m_reminders)
-            m_reminders->ScheduleCheck();
+        DuesChangedHere(); // reminders and the calendar sync look again
         AskAboutReturnedDues();
     });
     m_watcher->Watch();
@@ -585,7 +586,7 @@ void CMainFrame::OnCommand(int id)
         SwitchPane(-1);
         break;
     default:
-        if (!OnDueCommand(id))
+        if (!OnDueCommand(id) && !OnSyncCommand(id))
             Export(id);
         break;
     }
@@ -792,7 +793,9 @@ void CMainFrame::SwitchToFolder(const QString& workDir, bool remember)
     const DataFolder folder(workDir);
     (void)folder.Create(); // a failure shows when a due cannot be written
     theDueStore.SetFolder(folder, true);
-    m_undo->Clear(); // its changes belong to the other folder
+    if (m_sync)
+        m_sync->Reload(); // the other folder's account; a sync of this one stops
+    m_undo->Clear();      // its changes belong to the other folder
     m_oneOffFolder = !remember;
     if (remember) {
         WriteStoredWorkingDirectory(theDueStore.Folder().WorkDir());
@@ -1008,6 +1011,7 @@ bool CMainFrame::NeedsDues(int id)
     case ID_VIEW_REPORTS:
     case ID_GOTO_DUE_MONTH:
     case ID_RESOLVE_CONFLICTS:
+    case ID_CALENDAR_SYNC_NOW:
         return true;
     default:
         return ExportCommands::Find(id) != nullptr;
@@ -1035,6 +1039,8 @@ void CMainFrame::SetLoading(bool loading)
         m_watcher->Hold();
     if (m_reminders)
         m_reminders->SetHeld(loading);
+    if (m_sync)
+        m_sync->SetHeld(loading);
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         if (NeedsDues(it.key()))
             it.value()->setEnabled(!loading);

@@ -34,6 +34,7 @@ class QMenu;
 class QSplitter;
 class QTimer;
 class ReminderCenter;
+class SyncCenter;
 
 // The main window: menu bar, toolbar, navigation pane, caption bar and month
 // list, the "Details" bar and the status bar with the month's totals. Every
@@ -151,6 +152,9 @@ public:
     // The due and, for a member of a series, the other members.
     static QStringList WithSeries(const QString& recId);
 
+    // --- The calendar sync (CMainFrameSync.cpp) ---
+    SyncCenter* CalendarSync() const { return m_sync; }
+
     // --- Reports (CMainFrameReports.cpp) ---
     CReportsView* ReportsView() const { return m_reports; }
     // Shows the Reports view in place of the month list, or the month again.
@@ -201,6 +205,10 @@ private:
     // The login entry runs the program on the working directory in use.
     void FollowWorkDirAtLogin();
     void InstallReports();
+    void InstallSync();
+    bool OnSyncCommand(int id);
+    // Something changed the dues here: reminders and the calendar sync follow.
+    void DuesChangedHere();
     // Hides the Reports view when another view takes its place.
     void LeaveReports();
     void RefreshReports();
@@ -240,6 +248,7 @@ private:
     ReminderCenter* m_reminders = nullptr;
     CTrayIcon* m_tray = nullptr;
     CReminderBar* m_reminderBanner = nullptr;
+    SyncCenter* m_sync = nullptr;
     bool m_quitting = false;
     bool m_oneOffFolder = false;
     QString m_askedFolder; // of the last second start, until asked

@@ -311,7 +311,7 @@ void CMainFrame::EndChange(FileChange change)
 {
     change.Finish(theDueStore);
     m_undo->Push(std::move(change));
-    m_reminders->ScheduleCheck();
+    DuesChangedHere();
 }
 
 void CMainFrame::OpenComingUp()
@@ -346,7 +346,7 @@ void CMainFrame::UndoLast()
         Prompt::Message(this, why, QMessageBox::Warning);
     ReportStoreErrors();
     RefreshMonth();
-    m_reminders->ScheduleCheck();
+    DuesChangedHere();
 }
 
 void CMainFrame::RedoLast()
@@ -357,7 +357,7 @@ void CMainFrame::RedoLast()
         Prompt::Message(this, why, QMessageBox::Warning);
     ReportStoreErrors();
     RefreshMonth();
-    m_reminders->ScheduleCheck();
+    DuesChangedHere();
 }
 
 void CMainFrame::OpenDue(const QString& recId)

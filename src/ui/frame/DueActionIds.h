@@ -1,7 +1,7 @@
 #pragma once
 
-// Command ids of the Coming Up view, paying, undo and reminders; a range of
-// their own beside CommandIds.h.
+// Command ids of the Coming Up view, paying, undo, reminders and the
+// calendar sync; a range of their own beside CommandIds.h.
 enum DueActionId : int
 {
     ID_MARK_PAID = 33901,
@@ -13,4 +13,6 @@ enum DueActionId : int
     ID_VIEW_MONTH = 33907,
     ID_GOTO_DUE_MONTH = 33908,
     ID_REMINDER_SETTINGS = 33909,
+    ID_CALENDAR_SYNC_SETTINGS = 33910,
+    ID_CALENDAR_SYNC_NOW = 33911,
 };
