@@ -18,7 +18,7 @@ void CMainFrame::InstallSync()
 {
     const std::pair<int, QString> commands[] = {
         {ID_CALENDAR_SYNC_SETTINGS, tr("Calendar &Sync...")},
-        {ID_CALENDAR_SYNC_NOW, tr("Sync with the &Calendar Now")},
+        {ID_CALENDAR_SYNC_NOW, tr("Sync with the Calendar &Now")},
     };
     for (const auto& [id, text] : commands) {
         auto* a = new QAction(text, this);

@@ -19,6 +19,7 @@ SyncCenter::SyncCenter(CDueStore& store, QWidget* window)
     m_indicator->setObjectName(QStringLiteral("CalendarSyncState"));
     m_indicator->setAutoRaise(true);
     m_indicator->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_indicator->setAccessibleName(tr("Calendar sync"));
     m_indicator->hide();
     connect(m_indicator, &QToolButton::clicked, this, [this] {
         if (!m_conflicts.isEmpty())
@@ -237,4 +238,6 @@ void SyncCenter::ShowState(const QString& text, const QString& tip)
 {
     m_indicator->setText(text);
     m_indicator->setToolTip(tip);
+    // What a screen reader says: what it is, then its state.
+    m_indicator->setAccessibleName(tr("Calendar sync: %1").arg(text));
 }
