@@ -43,23 +43,31 @@ CommandLine::Outcome RunImport(const CommandLine::Invocation& call)
     if (!CommandLine::OpenFolderForWriting(call.parser.value(QStringLiteral("workdir")), call.err))
         return 2;
 
-    const QStringList ids = DueCsv::AddAll(reading, theDueStore);
-    const QStringList writeErrors = theDueStore.TakeErrors();
     if (reading.encoding == DueCsv::Encoding::Windows1252)
         call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ": "
                  << DataCommandsText::tr("not UTF-8: taken as Windows-1252 text") << '\n';
-    for (const DueCsv::Rejected& r : reading.rejected)
-        call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ':' << r.lineNumber << ": "
-                 << DataCommandsText::tr("rejected: %1").arg(r.reason) << '\n';
+    // The file is read a second time as the dues go in: each refused line is
+    // said as it comes, and nothing of a large file is held whole.
+    QString readError;
+    const qint64 added = DueCsv::ImportAll(
+        reading, theDueStore,
+        [&](const DueCsv::Rejected& r) {
+            call.err << "tallyvane: " << QDir::toNativeSeparators(file) << ':' << r.lineNumber << ": "
+                     << DataCommandsText::tr("rejected: %1").arg(r.reason) << '\n';
+        },
+        &readError);
+    QStringList writeErrors = theDueStore.TakeErrors();
+    if (!readError.isEmpty())
+        writeErrors.prepend(readError);
     for (const QString& e : writeErrors)
         call.err << "tallyvane: " << e << '\n';
     call.err.flush();
-    call.out << DataCommandsText::tr("imported %n due(s)", nullptr, int(ids.size())) << ", "
-             << DataCommandsText::tr("rejected %n line(s)", nullptr, int(reading.rejected.size())) << '\n';
+    call.out << DataCommandsText::tr("imported %n due(s)", nullptr, int(added)) << ", "
+             << DataCommandsText::tr("rejected %n line(s)", nullptr, int(reading.rejectedCount)) << '\n';
     call.out.flush();
     if (!writeErrors.isEmpty())
         return 2;
-    return reading.rejected.isEmpty() ? 0 : 1;
+    return reading.rejectedCount == 0 ? 0 : 1;
 }
 
 } // namespace DataCommands

@@ -9,8 +9,55 @@ struct Texts
 };
 } // namespace
 
-CsvRecordReader::CsvRecordReader(const QString& text, QChar separator) : m_text(text), m_separator(separator)
+CsvRecordReader::CsvRecordReader(const QString& text, QChar separator)
+    : m_text(text), m_atEnd(true), m_separator(separator)
 {
+}
+
+CsvRecordReader::CsvRecordReader(Source source, QChar separator)
+    : m_source(std::move(source)), m_separator(separator)
+{
+}
+
+bool CsvRecordReader::ReadMore(qsizetype keep)
+{
+    if (m_atEnd)
+        return false;
+    m_text.remove(0, keep);
+    m_pos -= keep;
+    const qsizetype before = m_text.size();
+    while (m_text.size() == before) {
+        if (!m_source(m_text)) {
+            m_atEnd = true;
+            return m_text.size() != before;
+        }
+    }
+    return true;
+}
+
+bool CsvRecordReader::Next(Record& record)
+{
+    for (;;) {
+        const qsizetype start = m_pos;
+        const int startLine = m_line;
+        const bool found = NextHeld(record);
+        // A record that reaches the end of the text held may go on in the
+        // next piece (a CR may be followed by its LF): read it again with more.
+        if (m_atEnd || (found && m_pos + 1 < m_text.size()))
+            return found;
+        if (m_text.size() - start > kMaxRecordChars) {
+            m_fatal = Texts::tr("line %1: a record runs past %n character(s); a quote is probably not closed",
+                                nullptr, int(kMaxRecordChars))
+                          .arg(startLine);
+            m_atEnd = true;
+            m_pos = m_text.size();
+            return false;
+        }
+        m_pos = start;
+        m_line = startLine;
+        if (!ReadMore(start) && m_pos >= m_text.size())
+            return false;
+    }
 }
 
 bool CsvRecordReader::AtLineEnd(qsizetype i) const
@@ -69,7 +116,7 @@ void CsvRecordReader::ReadPlain(Record& record, QString& field)
     field = m_text.mid(start, m_pos - start);
 }
 
-bool CsvRecordReader::Next(Record& record)
+bool CsvRecordReader::NextHeld(Record& record)
 {
     const qsizetype n = m_text.size();
     while (m_pos < n) {

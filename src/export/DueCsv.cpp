@@ -8,9 +8,11 @@
 #include "model/store/DueFile.h"
 #include "model/store/ExportFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
@@ -37,11 +39,12 @@ const char* const kColumnSources[ColumnCount] = {
     QT_TRANSLATE_NOOP("DueCsv", "Series ID")};
 const char* const kUnpaid = QT_TRANSLATE_NOOP("DueCsv", "Unpaid");
 
-// A larger file is not a list of dues.
-constexpr qint64 kMaxFileSize = 256LL * 1024 * 1024;
 // What the separator, the decimal sign and the order of dates are told from:
 // the head of the file, so that the rest can be read as it comes.
 constexpr int kSampleRecords = 200;
+constexpr qsizetype kHeadChars = 256 * 1024;
+// The file is read this many bytes at a time.
+constexpr qint64 kPieceBytes = 256 * 1024;
 
 const QString kDateTimeFormat = QStringLiteral("yyyy-MM-ddTHH:mm:ss");
 
@@ -165,34 +168,120 @@ QString SeparatorName(QChar separator)
     return Texts::tr("comma");
 }
 
-// The text as decoded; false with the reason when it cannot be.
-bool Decode(const QByteArray& bytes, QString& text, Encoding& encoding, QString& error)
+// The bytes of data up to the end of its last whole UTF-8 sequence: a piece
+// of a file may end inside one.
+qsizetype WholeUtf8(const QByteArray& data)
 {
-    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
-    if (marked && *marked != QStringConverter::Utf8) {
-        QStringDecoder decoder(*marked);
-        text = decoder(bytes);
-        encoding = Encoding::Utf16WithBom;
-        if (decoder.hasError()) {
-            error = Texts::tr("the file starts as UTF-16 text but is not");
-            return false;
-        }
-    } else {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        text = decoder(bytes);
-        encoding = marked ? Encoding::Utf8WithBom : Encoding::Utf8;
-        if (decoder.hasError()) {
-            if (marked) {
-                error = Texts::tr("the file starts as UTF-8 text but is not");
-                return false;
-            }
-            // Not UTF-8: what spreadsheets in Western Europe and America save.
-            text = DueFile::FromCp1252(bytes.constData(), bytes.size());
-            encoding = Encoding::Windows1252;
+    qsizetype i = data.size();
+    int continuation = 0;
+    while (i > 0 && continuation < 3 && (uchar(data.at(i - 1)) & 0xC0) == 0x80) {
+        --i;
+        ++continuation;
+    }
+    if (i == 0)
+        return data.size();
+    const uchar lead = uchar(data.at(i - 1));
+    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    return length == 1 || continuation + 1 >= length ? data.size() : i - 1;
+}
+
+// The text of a file in its encoding, a piece at a time.
+class TextSource
+{
+public:
+    TextSource(QIODevice& in, Encoding encoding) : m_in(in), m_encoding(encoding)
+    {
+        if (encoding == Encoding::Utf16WithBom) {
+            const std::optional<QStringConverter::Encoding> marked =
+                QStringConverter::encodingForData(m_in.peek(4));
+            m_utf16 = QStringDecoder(marked.value_or(QStringConverter::Utf16));
         }
     }
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+
+    // Appends the next piece; false at the end, or (with error set) when the
+    // text is not in its encoding or the file cannot be read.
+    bool More(QString& text)
+    {
+        if (m_done)
+            return false;
+        QByteArray piece = m_in.read(kPieceBytes);
+        if (piece.isEmpty() && !m_in.atEnd()) {
+            m_error = m_in.errorString();
+            m_readFailed = true;
+            m_done = true;
+            return false;
+        }
+        const bool last = piece.isEmpty();
+        const qsizetype before = text.size();
+        switch (m_encoding) {
+        case Encoding::Utf8:
+        case Encoding::Utf8WithBom: {
+            piece.prepend(m_carry);
+            const qsizetype whole = last ? piece.size() : WholeUtf8(piece);
+            m_carry = piece.mid(whole);
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            text += decoder(QByteArrayView(piece.constData(), whole));
+            if (decoder.hasError())
+                m_error = m_encoding == Encoding::Utf8WithBom ? Texts::tr("the file starts as UTF-8 text but is not")
+                                                              : Texts::tr("the file is not UTF-8 text");
+            break;
+        }
+        case Encoding::Utf16WithBom:
+            text += m_utf16(piece);
+            if (m_utf16.hasError())
+                m_error = Texts::tr("the file starts as UTF-16 text but is not");
+            break;
+        case Encoding::Windows1252:
+            text += DueFile::FromCp1252(piece.constData(), piece.size());
+            break;
+        }
+        if (m_first && text.size() > before && text.at(before) == QChar(0xFEFF))
+            text.remove(before, 1);
+        m_first = false;
+        if (!m_error.isEmpty() || last) {
+            m_done = true;
+            return text.size() > before && m_error.isEmpty();
+        }
+        return true;
+    }
+
+    const QString& Error() const { return m_error; }
+    bool ReadFailed() const { return m_readFailed; }
+
+private:
+    QIODevice& m_in;
+    Encoding m_encoding;
+    QStringDecoder m_utf16;
+    QByteArray m_carry;
+    QString m_error;
+    bool m_first = true;
+    bool m_done = false;
+    bool m_readFailed = false;
+};
+
+// The file's encoding, read through once: a byte order mark says it, else
+// UTF-8 when every byte fits, else Windows-1252. False with the reason when
+// the file claims an encoding it breaks, or cannot be read.
+bool FindEncoding(QIODevice& in, Encoding& encoding, QString& error)
+{
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(in.peek(4));
+    encoding = !marked                                ? Encoding::Utf8
+               : *marked == QStringConverter::Utf8 ? Encoding::Utf8WithBom
+                                                   : Encoding::Utf16WithBom;
+    TextSource source(in, encoding);
+    QString text;
+    while (source.More(text))
+        text.clear();
+    error = source.Error();
+    if (!in.seek(0) && error.isEmpty())
+        error = in.errorString();
+    if (error.isEmpty())
+        return true;
+    if (encoding != Encoding::Utf8 || source.ReadFailed())
+        return false;
+    // Not UTF-8: what spreadsheets in Western Europe and America save.
+    encoding = Encoding::Windows1252;
+    error.clear();
     return true;
 }
 
@@ -294,19 +383,41 @@ bool ExportFile(const ExportRequest& request, QString* errorText)
     return false;
 }
 
-Reading Read(const QByteArray& bytes, const Options& options)
+namespace {
+
+using LineFunction = std::function<void(const Line&)>;
+using RejectedFunction = std::function<void(const Rejected&)>;
+
+// One pass over the file's text in a known encoding: what is left open in
+// options is told from the head of the file, then every record is read as it
+// comes. The first keep dues and refused lines are kept (all when keep < 0);
+// each also goes to line or rejected.
+Reading ReadText(QIODevice& in, Encoding encoding, const Options& options, qsizetype keep,
+                 const LineFunction& line, const RejectedFunction& rejected)
 {
     Reading result;
-    QString text;
-    if (!Decode(bytes, text, result.encoding, result.error))
-        return result;
+    result.encoding = encoding;
+    result.locale = options.locale;
+    QString head;
+    {
+        TextSource source(in, encoding);
+        while (head.size() < kHeadChars && source.More(head)) {
+        }
+        if (!source.Error().isEmpty() || !in.seek(0)) {
+            result.error = source.Error().isEmpty() ? in.errorString() : source.Error();
+            return result;
+        }
+    }
 
     const Words words;
-    result.separator = options.separator.isNull() ? FindSeparator(text, words) : options.separator;
-    CsvRecordReader reader(text, result.separator);
+    result.separator = options.separator.isNull() ? FindSeparator(head, words) : options.separator;
+    TextSource source(in, encoding);
+    CsvRecordReader reader([&source](QString& text) { return source.More(text); }, result.separator);
+    // Why the text stopped before its end, if it did.
+    auto stopped = [&] { return !reader.Fatal().isEmpty() ? reader.Fatal() : source.Error(); };
     CsvRecordReader::Record header;
     if (!reader.Next(header)) {
-        result.error = Texts::tr("the file is empty: a header row is needed");
+        result.error = !stopped().isEmpty() ? stopped() : Texts::tr("the file is empty: a header row is needed");
         return result;
     }
     if (!header.error.isEmpty()) {
@@ -349,7 +460,7 @@ Reading Read(const QByteArray& bytes, const Options& options)
     // What single values leave open, settled by the head of the file: the
     // decimal sign most amounts show, the order dates show.
     {
-        CsvRecordReader sample(text, result.separator);
+        CsvRecordReader sample(head, result.separator);
         CsvRecordReader::Record rec;
         sample.Next(rec);
         int points = 0, commas = 0, dayFirst = 0, monthFirst = 0;
@@ -395,7 +506,14 @@ Reading Read(const QByteArray& bytes, const Options& options)
         result.decimalSign == QLatin1Char(',') ? QStringLiteral("1234,50") : QStringLiteral("1234.50");
     CsvRecordReader::Record rec;
     while (reader.Next(rec)) {
-        auto reject = [&](const QString& reason) { result.rejected << Rejected{rec.lineNumber, reason}; };
+        auto reject = [&](const QString& reason) {
+            const Rejected refused{rec.lineNumber, reason};
+            if (keep < 0 || result.rejected.size() < keep)
+                result.rejected << refused;
+            ++result.rejectedCount;
+            if (rejected)
+                rejected(refused);
+        };
         if (!rec.error.isEmpty()) {
             reject(rec.error);
             continue;
@@ -447,52 +565,178 @@ Reading Read(const QByteArray& bytes, const Options& options)
             reject(Texts::tr("the paid state \"%1\" is neither Paid nor Unpaid").arg(field(rec, Paid)));
             continue;
         }
-        result.lines << Line{rec.lineNumber, due};
+        const Line read{rec.lineNumber, due};
+        if (keep < 0 || result.lines.size() < keep)
+            result.lines << read;
+        ++result.lineCount;
+        if (line)
+            line(read);
+    }
+    if (!stopped().isEmpty()) {
+        result.ok = false;
+        result.error = stopped();
     }
     return result;
 }
 
-Reading ReadFile(const QString& path, const Options& options)
+// Hands on the kept dues and refused lines in the order of the file.
+void ForEachKept(const Reading& reading, const LineFunction& line, const RejectedFunction& rejected)
+{
+    qsizetype r = 0;
+    for (const Line& l : reading.lines) {
+        for (; r < reading.rejected.size() && reading.rejected.at(r).lineNumber < l.lineNumber; ++r)
+            if (rejected)
+                rejected(reading.rejected.at(r));
+        if (line)
+            line(l);
+    }
+    for (; r < reading.rejected.size(); ++r)
+        if (rejected)
+            rejected(reading.rejected.at(r));
+}
+
+QString FileError(const QString& path, const QString& why)
+{
+    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
+} // namespace
+
+Reading Read(const QByteArray& bytes, const Options& options)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Encoding encoding = Encoding::Utf8;
+    QString error;
+    if (!FindEncoding(buffer, encoding, error)) {
+        Reading result;
+        result.error = error;
+        return result;
+    }
+    return ReadText(buffer, encoding, options, -1, {}, {});
+}
+
+Reading ReadFile(const QString& path, const Options& options, qsizetype keep)
 {
     Reading result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        result.error = FileError(path, file.errorString());
         return result;
     }
-    if (file.size() > kMaxFileSize) {
-        result.error =
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), Texts::tr("the file is too large"));
+    const QFileInfo info(file);
+    Encoding encoding = Encoding::Utf8;
+    QString error;
+    if (!FindEncoding(file, encoding, error)) {
+        result.error = FileError(path, error);
         return result;
     }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-        return result;
-    }
-    result = Read(bytes, options);
+    result = ReadText(file, encoding, options, keep, {}, {});
     if (!result.ok)
-        result.error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), result.error);
+        result.error = FileError(path, result.error);
+    result.path = path;
+    result.size = info.size();
+    result.modified = info.lastModified();
     return result;
 }
 
-QStringList AddAll(const Reading& reading, CDueStore& store)
+bool ForEach(const Reading& reading, const LineFunction& line, const RejectedFunction& rejected, QString* error)
+{
+    if (reading.path.isEmpty() ||
+        (reading.lines.size() == reading.lineCount && reading.rejected.size() == reading.rejectedCount)) {
+        ForEachKept(reading, line, rejected);
+        return true;
+    }
+    QFile file(reading.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = FileError(reading.path, file.errorString());
+        return false;
+    }
+    const QFileInfo info(file);
+    if (info.size() != reading.size || info.lastModified() != reading.modified) {
+        if (error)
+            *error = FileError(reading.path, Texts::tr("the file changed since it was read; read it again"));
+        return false;
+    }
+    Options options;
+    options.separator = reading.separator;
+    options.columns = reading.columns;
+    options.decimalSign = reading.decimalSign;
+    options.dateOrder = reading.dateOrder;
+    options.locale = reading.locale;
+    const Reading again = ReadText(file, reading.encoding, options, 0, line, rejected);
+    if (!again.ok) {
+        if (error)
+            *error = FileError(reading.path, again.error);
+        return false;
+    }
+    return true;
+}
+
+qsizetype AddAll(const Reading& reading, CDueStore& store, QStringList* ids, const RejectedFunction& rejected,
+                 QString* error)
 {
     // One sync pass for the whole file, whole or not at all: the first write
     // that fails abandons the rest, so no use in asking the disk for more.
     CDueStore::Batch batch;
-    QStringList ids;
+    // The identifiers given, one line each: compact for a file of a million dues.
+    QByteArray given;
     const qsizetype errors = store.ErrorCount();
-    for (const Line& line : reading.lines) {
-        const QString id = store.AddDue(line.due);
-        if (store.ErrorCount() > errors)
-            break;
-        ids << id;
+    bool failed = false;
+    const bool read = ForEach(
+        reading,
+        [&](const Line& line) {
+            if (failed)
+                return;
+            const QString id = store.AddDue(line.due);
+            failed = store.ErrorCount() > errors;
+            if (!failed)
+                given += id.toLatin1() + '\n';
+        },
+        rejected, error);
+    if (!read) {
+        // The file could not be read through again: nothing of it is kept.
+        QStringList added;
+        for (const QByteArray& id : given.split('\n'))
+            if (!id.isEmpty())
+                added << QString::fromLatin1(id);
+        (void)store.DiscardDues(added);
+        return 0;
     }
     batch.Commit();
     // Only what landed is counted as added.
-    ids.removeIf([&store](const QString& id) { return id.isEmpty() || !store.Contains(id); });
-    return ids;
+    qsizetype landed = 0;
+    qsizetype from = 0;
+    while (from < given.size()) {
+        const qsizetype end = given.indexOf('\n', from);
+        const QString id = QString::fromLatin1(given.constData() + from, end - from);
+        from = end + 1;
+        if (!store.Contains(id))
+            continue;
+        ++landed;
+        if (ids)
+            *ids << id;
+    }
+    return landed;
+}
+
+qint64 ImportAll(const Reading& reading, CDueStore& store, const RejectedFunction& rejected, QString* error)
+{
+    CDueStore::BulkAdd bulk(store);
+    bool failed = false;
+    const bool read = ForEach(
+        reading,
+        [&](const Line& line) {
+            if (!failed)
+                failed = !bulk.Add(line.due);
+        },
+        rejected, error);
+    // Not read through, or a due not written: nothing lands.
+    if (!read || failed)
+        return 0;
+    return bulk.Commit();
 }
 
 } // namespace DueCsv

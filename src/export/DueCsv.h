@@ -5,11 +5,13 @@
 #include "model/store/DueRecord.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class CDueStore;
@@ -83,9 +85,14 @@ struct Options
 
 // What reading a file gives: how it was read, the dues it would add and the
 // lines it refuses. ok is false (with error) when the file as a whole cannot
-// be used: it cannot be read, or no column was taken as Title, Due Date or
-// Amount. Once the header row is read, header and columns say what was found,
-// so that a preview can offer to take the columns otherwise.
+// be used: it cannot be read, no column was taken as Title, Due Date or
+// Amount, or a record runs on without end. Once the header row is read,
+// header and columns say what was found, so that a preview can offer to take
+// the columns otherwise.
+//
+// A file is read as it comes, a piece at a time: lines and rejected hold the
+// first of each (all of them when read from bytes), lineCount and
+// rejectedCount count all.
 struct Reading
 {
     bool ok = false;
@@ -98,7 +105,18 @@ struct Reading
     CsvValueReader::DateOrder dateOrder = CsvValueReader::DateOrder::YearMonthDay;
     QList<Line> lines;
     QList<Rejected> rejected;
+    qint64 lineCount = 0;     // the dues the file would add
+    qint64 rejectedCount = 0; // the lines it refuses
+    // The file read, as it was then; empty for bytes.
+    QString path;
+    qint64 size = -1;
+    QDateTime modified;
+    QLocale locale;
 };
+
+// The first this many dues and refused lines of a file are kept in a Reading:
+// what a preview shows.
+constexpr qsizetype kKeptLines = 1000;
 
 // Header names are matched without regard to case, in English and in every
 // language the program ships; Title, Due Date and Amount are required, the
@@ -106,10 +124,25 @@ struct Reading
 // Business, the due is unpaid). Unknown columns are ignored, and so is Record
 // ID: imported dues get new identifiers.
 Reading Read(const QByteArray& bytes, const Options& options = {});
-Reading ReadFile(const QString& path, const Options& options = {});
+Reading ReadFile(const QString& path, const Options& options = {}, qsizetype keep = kKeptLines);
 
-// Adds the read dues to the store, each written to its file at once. Returns
-// the new identifiers; what the store could not write is in its errors.
-QStringList AddAll(const Reading& reading, CDueStore& store);
+// Goes through the dues and refused lines of a reading once more, in the
+// order of the file: from the file itself when the reading did not keep them
+// all. False (with the reason, naming the file) when the file cannot be read
+// again or changed since it was read; nothing was handed on then.
+[[nodiscard]] bool ForEach(const Reading& reading, const std::function<void(const Line&)>& line,
+                           const std::function<void(const Rejected&)>& rejected, QString* error);
+
+// Adds the read dues to the store as one change, whole or not at all. Returns
+// how many landed; ids (when given) gets their identifiers. What the store
+// could not write is in its errors; a file that changed since it was read
+// adds nothing and gives error.
+qsizetype AddAll(const Reading& reading, CDueStore& store, QStringList* ids = nullptr,
+                 const std::function<void(const Rejected&)>& rejected = {}, QString* error = nullptr);
+
+// The same without keeping the dues in the store's memory (CDueStore::BulkAdd):
+// the command line's import, of any size. Returns how many landed.
+qint64 ImportAll(const Reading& reading, CDueStore& store, const std::function<void(const Rejected&)>& rejected,
+                 QString* error);
 
 } // namespace DueCsv

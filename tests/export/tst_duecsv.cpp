@@ -1,4 +1,5 @@
 #include "../platform/OfficeTestTools.h"
+#include "export/CsvRecordReader.h"
 #include "export/DueCsv.h"
 #include "model/base/AppPaths.h"
 #include "model/base/Clock.h"
@@ -6,11 +7,13 @@
 #include "model/store/DataFolder.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -144,6 +147,10 @@ private slots:
     void germanExportReadsInEnglishAndBack();
     void refusesFile_data();
     void refusesFile();
+    void recordsReadInPiecesAsWhole();
+    void largeFileReadAsItComes();
+    void importOfChangedFileAddsNothing();
+    void unclosedQuoteStopsReading();
 
 private:
     void UseLanguage(const char* locale);
@@ -206,7 +213,8 @@ void TestDueCsv::roundTripIsExact()
     CDueStore store;
     store.SetFolder(DataFolder(empty.path()));
     store.LoadAll();
-    const QStringList ids = DueCsv::AddAll(reading, store);
+    QStringList ids;
+    QCOMPARE(DueCsv::AddAll(reading, store, &ids), dues.size());
     QCOMPARE(ids.size(), dues.size());
     QVERIFY(store.TakeErrors().isEmpty());
 
@@ -736,6 +744,134 @@ void TestDueCsv::refusesFile()
     QVERIFY2(reading.error.startsWith(path + QStringLiteral(": ")), qPrintable(reading.error));
     QVERIFY2(reading.error.contains(error), qPrintable(reading.error));
     QVERIFY(reading.lines.isEmpty());
+}
+
+void TestDueCsv::recordsReadInPiecesAsWhole()
+{
+    // Quotes, doubled quotes, separators and every kind of line end, read
+    // whole and one character at a time: a record cut between two pieces,
+    // even between the CR and the LF of its end, reads the same.
+    const QString text = QStringLiteral("a,\"b,\r\n\"\"c\"\"\",d\r\n\r\n\"e\"\rf,\"g\nh\"\n,\n\"unclosed");
+    auto records = [](CsvRecordReader& reader) {
+        QStringList got;
+        CsvRecordReader::Record r;
+        while (reader.Next(r))
+            got << QStringLiteral("%1:%2:%3").arg(r.lineNumber).arg(r.fields.join(QLatin1Char('|')), r.error);
+        return got;
+    };
+    CsvRecordReader whole(text, QLatin1Char(','));
+    const QStringList expected = records(whole);
+    QCOMPARE(expected.size(), 5);
+    for (qsizetype piece : {1, 2, 3, 7}) {
+        qsizetype at = 0;
+        CsvRecordReader inPieces(
+            [&](QString& more) {
+                if (at >= text.size())
+                    return false;
+                more += text.mid(at, piece);
+                at += piece;
+                return true;
+            },
+            QLatin1Char(','));
+        QCOMPARE(records(inPieces), expected);
+    }
+}
+
+void TestDueCsv::largeFileReadAsItComes()
+{
+    // Many pieces long, with a two-byte letter across the boundary of the
+    // first piece the file is read in (256 KiB): still UTF-8, every line counted.
+    constexpr qsizetype kBoundary = 256 * 1024;
+    const QByteArray rest(",2025-06-03,12.5\n");
+    QByteArray bytes("Title,Due Date,Amount\n");
+    int count = 0, bad = 0;
+    while (count < 3 * int(DueCsv::kKeptLines) + 17 || bytes.size() < 2 * kBoundary) {
+        if (bytes.size() > kBoundary - 400 && bytes.size() < kBoundary) {
+            // A line of padding that puts the next line's letter astride the boundary.
+            bytes += QByteArray(kBoundary - 1 - bytes.size() - rest.size() - 3, 'p') + rest;
+            ++count;
+        }
+        bytes += "Caf\xC3\xA9 " + QByteArray::number(count) + QByteArray(count % 97, 'x') + rest;
+        if (++count % 500 == 0) {
+            bytes += "bad line,someday,1\n";
+            ++bad;
+        }
+    }
+    QCOMPARE(bytes.mid(kBoundary - 4, 5), QByteArray("Caf\xC3\xA9"));
+    const QString path = m_dir.filePath(QStringLiteral("large.csv"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+
+    const DueCsv::Reading reading = DueCsv::ReadFile(path);
+    QVERIFY2(reading.ok, qPrintable(reading.error));
+    QCOMPARE(reading.encoding, DueCsv::Encoding::Utf8);
+    QCOMPARE(reading.lineCount, qint64(count));
+    QCOMPARE(reading.lines.size(), DueCsv::kKeptLines);
+    QCOMPARE(reading.rejectedCount, qint64(bad));
+    QCOMPARE(reading.lines.last().due.m_strTitle.left(5), QStringLiteral("Caf\u00e9 "));
+
+    QTemporaryDir folder;
+    CDueStore store;
+    store.SetFolder(DataFolder(folder.path()));
+    store.LoadAll();
+    QList<int> rejectedLines;
+    QString error;
+    QStringList ids;
+    const qsizetype added = DueCsv::AddAll(
+        reading, store, &ids, [&](const DueCsv::Rejected& r) { rejectedLines << r.lineNumber; }, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(added, qsizetype(count));
+    QCOMPARE(store.GetCount(), count);
+    QCOMPARE(store.GetDue(ids.last()).m_strTitle, QStringLiteral("Caf\u00e9 %1").arg(count - 1) +
+                                                      QString((count - 1) % 97, QLatin1Char('x')));
+    QCOMPARE(rejectedLines.size(), int(reading.rejectedCount));
+    QCOMPARE(rejectedLines.first(), 502);
+    QVERIFY(std::is_sorted(rejectedLines.begin(), rejectedLines.end()));
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.due")}, QDir::Files).size(), count);
+}
+
+void TestDueCsv::importOfChangedFileAddsNothing()
+{
+    // The preview keeps the head of the file; the import reads it again. A
+    // file changed in between is not taken for the one the user saw.
+    const QString path = m_dir.filePath(QStringLiteral("changing.csv"));
+    QByteArray bytes("Title,Due Date,Amount\n");
+    for (int i = 0; i < int(DueCsv::kKeptLines) + 5; ++i)
+        bytes += "Rent " + QByteArray::number(i) + ",2025-06-03,850\n";
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+    f.close();
+    const DueCsv::Reading reading = DueCsv::ReadFile(path);
+    QVERIFY(reading.ok);
+    QVERIFY(f.open(QIODevice::Append));
+    f.write("Late,2025-06-04,1\n");
+    f.close();
+
+    QTemporaryDir folder;
+    CDueStore store;
+    store.SetFolder(DataFolder(folder.path()));
+    store.LoadAll();
+    QString error;
+    QCOMPARE(DueCsv::AddAll(reading, store, nullptr, {}, &error), 0);
+    QVERIFY2(error.contains(QStringLiteral("changed since it was read")), qPrintable(error));
+    QVERIFY2(error.startsWith(QDir::toNativeSeparators(path)), qPrintable(error));
+    QCOMPARE(store.GetCount(), 0);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+void TestDueCsv::unclosedQuoteStopsReading()
+{
+    // A quote never closed would take the rest of a large file into one
+    // field: the reading stops, names the line and keeps nothing to import.
+    QByteArray bytes("Title,Due Date,Amount\nRent,2025-06-03,850\n\"Open,2025-06-03,1\n");
+    bytes += QByteArray(CsvRecordReader::kMaxRecordChars + 10, 'y');
+    const DueCsv::Reading reading = DueCsv::Read(bytes);
+    QVERIFY(!reading.ok);
+    QVERIFY2(reading.error.startsWith(QStringLiteral("line 3: ")), qPrintable(reading.error));
+    QVERIFY2(reading.error.contains(QStringLiteral("not closed")), qPrintable(reading.error));
 }
 
 QTEST_GUILESS_MAIN(TestDueCsv)

@@ -15,6 +15,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <climits>
 #include <array>
 #include <bit>
 #include <cerrno>
@@ -510,6 +511,13 @@ void Sweep(const QString& folder, QStringList& swept, QStringList& recovery, QSt
         for (const auto& pair : std::as_const(done.rolledBack))
             swept << ShownFileName(pair.first);
     }
+    if (done.bulkFinished > 0)
+        recovery << Texts::tr("A change that a crash interrupted was finished: %1.")
+                        .arg(Texts::tr("%n due(s) added", nullptr, int(std::min<qint64>(done.bulkFinished, INT_MAX))));
+    if (done.bulkRolledBack > 0)
+        recovery << Texts::tr("A change that a crash interrupted was taken back, as if it had not begun: %1.")
+                        .arg(Texts::tr("%n due(s) not added", nullptr,
+                                       int(std::min<qint64>(done.bulkRolledBack, INT_MAX))));
     DIR* d = ::opendir(dir.constData());
     if (!d)
         return;
@@ -1677,4 +1685,62 @@ bool DueListLess(const DueRecord& a, const DueRecord& b)
             return false;
     }
     return a.m_strRecId < b.m_strRecId;
+}
+
+CDueStore::BulkAdd::BulkAdd(CDueStore& store) : m_store(store), m_files(QFile::encodeName(store.m_folder.Path()))
+{
+}
+
+bool CDueStore::BulkAdd::Add(DueRecord record)
+{
+    if (m_failed)
+        return false;
+    const bool member = !record.m_strSeriesId.isEmpty();
+    const int n = member ? m_store.NextSeriesNumber() : 0;
+    record.m_strRecId = m_store.UniqueRecordId(n);
+    // These dues are not kept where UniqueRecordId looks: the next moves on.
+    m_store.m_nextIdTime.insert(n, m_store.m_nextIdTime.value(n).addSecs(1));
+    QString why;
+    if (!DueFile::Fits(record, &why)) {
+        m_store.Error(Texts::tr("Could not save \"%1\": %2").arg(ShownText(record.m_strTitle, 60), why));
+        m_failed = true;
+        return false;
+    }
+    const QString path = m_store.m_folder.DueFilePath(record.m_strRecId);
+    if (path.isEmpty() || !m_files.Add(QFile::encodeName(DataFolder::DueFileName(record.m_strRecId)),
+                                       DueFile::Serialize(record), &why)) {
+        m_store.Error(Texts::tr("Could not save \"%1\" to %2: %3")
+                          .arg(ShownText(record.m_strTitle, 60), QDir::toNativeSeparators(path), why));
+        m_failed = true;
+        return false;
+    }
+    m_single = m_single || !member;
+    return true;
+}
+
+qint64 CDueStore::BulkAdd::Commit()
+{
+    if (m_failed)
+        return 0;
+    // Another writer took an identifier meanwhile: that due takes the next free one.
+    const auto rename = [this](const QByteArray&, QByteArray* newName, QByteArray* bytes) {
+        DueRecord record;
+        if (!DueFile::Parse(*bytes, record, nullptr))
+            return false;
+        const QString old = record.m_strRecId;
+        const int n = old.right(2).toInt();
+        record.m_strRecId = m_store.UniqueRecordId(n == 10 ? 0 : n);
+        m_store.m_nextIdTime.insert(n, m_store.m_nextIdTime.value(n).addSecs(1));
+        *newName = QFile::encodeName(DataFolder::DueFileName(record.m_strRecId));
+        *bytes = DueFile::Serialize(record);
+        return true;
+    };
+    QString why;
+    qint64 count = 0;
+    if (!m_files.Commit(&why, &count, rename) || !why.isEmpty())
+        m_store.Error(Texts::tr("Could not save the dues to %1: %2")
+                          .arg(QDir::toNativeSeparators(m_store.m_folder.Path()), why));
+    if (count > 0 && m_single)
+        (void)m_store.TouchPreferences();
+    return count;
 }

@@ -189,6 +189,27 @@ public:
     // is there could not be removed (said in the errors).
     [[nodiscard]] bool DiscardDues(const QStringList& ids);
 
+    // Adds dues as one change without keeping them in memory: for an import
+    // of any size from the command line. Each due is written at once into a
+    // staging folder and all land together at Commit (SaveFile::BulkCreate);
+    // a due that cannot be written abandons the whole change, said in the
+    // store's errors. The store's own list does not show them until a load.
+    class BulkAdd
+    {
+    public:
+        explicit BulkAdd(CDueStore& store);
+        // False once a due could not be written (then nothing will land).
+        bool Add(DueRecord record);
+        // How many dues landed.
+        qint64 Commit();
+
+    private:
+        CDueStore& m_store;
+        SaveFile::BulkCreate m_files;
+        bool m_failed = false;
+        bool m_single = false; // a due of no series: the marker file is touched, as AddDue does
+    };
+
     // Reads again what another program changed in the data folder since the
     // last load or rescan: new and changed due files are read, the dues of
     // removed files are dropped. Our own writes are known and not read again.

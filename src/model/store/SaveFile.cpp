@@ -600,10 +600,15 @@ bool IsJournalName(const QByteArray& fileName)
     return fileName.startsWith(".tallyvane-") && fileName.endsWith(".journal");
 }
 
+bool IsStagingName(const QByteArray& fileName)
+{
+    return fileName.startsWith(".tallyvane-") && fileName.endsWith(".staging");
+}
+
 // The writer's tag of a temporary or journal name of ours; empty otherwise.
 QByteArray WriterTagOf(const QByteArray& fileName)
 {
-    if (IsJournalName(fileName))
+    if (IsJournalName(fileName) || IsStagingName(fileName))
         return fileName.mid(11, fileName.size() - 11 - 8);
     if (!fileName.endsWith(".tmp"))
         return {};
@@ -620,6 +625,96 @@ bool ProcessGone(qint64 pid)
     return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
+// "name (k).ext": where a file whose name was taken meanwhile is kept.
+QByteArray AlternateName(const QByteArray& name, int k)
+{
+    const qsizetype dot = name.lastIndexOf('.');
+    const QByteArray mark = " (" + QByteArray::number(k) + ')';
+    return dot > 0 ? name.left(dot) + mark + name.mid(dot) : name + mark;
+}
+
+// Writes a new file whole and synced, never over an existing one.
+int CreateSynced(const QByteArray& path, const QByteArray& bytes)
+{
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    T("write", path);
+    if (!WriteAll(fd, bytes, &error) || ::fdatasync(fd) != 0) {
+        if (!error)
+            error = errno;
+        ::close(fd);
+        ::unlink(path.constData());
+        return error;
+    }
+    T("fdatasync", path);
+    error = CloseChecked(fd, path);
+    if (error)
+        ::unlink(path.constData());
+    return error;
+}
+
+// Moves every file of dir's staging folder into dir, never over an existing
+// name: a taken name goes to rename, else the file keeps "name (2)" and so on.
+// count gets the files moved; failures go to problems, naming the file.
+void MoveStaged(const QByteArray& dir, const QByteArray& staging, const BulkCreate::Rename& rename, qint64* count,
+                QStringList* problems)
+{
+    const QByteArray from = dir + '/' + staging;
+    DIR* d = ::opendir(from.constData());
+    if (!d)
+        return;
+    while (const dirent* e = ::readdir(d)) {
+        const QByteArray name(e->d_name);
+        if (name == "." || name == "..")
+            continue;
+        const QByteArray source = from + '/' + name;
+        T("rename", dir + '/' + name);
+        int error = RenameNoReplace(source, dir + '/' + name);
+        if (error == EEXIST && rename) {
+            QByteArray newName, bytes;
+            QFile staged(QFile::decodeName(source));
+            if (staged.open(QIODevice::ReadOnly))
+                bytes = staged.readAll();
+            if (!bytes.isEmpty() && rename(name, &newName, &bytes) && !newName.contains('/') &&
+                CreateSynced(dir + '/' + newName, bytes) == 0) {
+                T("unlink", source);
+                ::unlink(source.constData());
+                error = 0;
+            }
+        }
+        for (int k = 2; error == EEXIST && k < 1000; ++k)
+            error = RenameNoReplace(source, dir + '/' + AlternateName(name, k));
+        if (error == ENOENT)
+            continue; // moved already: a directory read may show a name twice
+        if (error) {
+            *problems << Texts::tr("%1: a change that was interrupted could not be finished: %2")
+                             .arg(QFile::decodeName(name), ErrnoText(error));
+            continue;
+        }
+        ++*count;
+    }
+    ::closedir(d);
+}
+
+// Removes a staging folder and what it holds: how many files it held.
+qint64 RemoveStaged(const QByteArray& path)
+{
+    qint64 removed = 0;
+    if (DIR* d = ::opendir(path.constData())) {
+        while (const dirent* e = ::readdir(d)) {
+            const QByteArray name(e->d_name);
+            if (name != "." && name != ".." && ::unlink((path + '/' + name).constData()) == 0)
+                ++removed;
+        }
+        ::closedir(d);
+    }
+    T("unlink", path);
+    ::rmdir(path.constData());
+    return removed;
+}
+
 // The name a temporary file was meant for; empty for the short form.
 QByteArray TargetOfTemporary(const QByteArray& fileName)
 {
@@ -633,7 +728,7 @@ QByteArray TargetOfTemporary(const QByteArray& fileName)
 
 bool IsLeftOver(const QByteArray& fileName)
 {
-    if (!IsJournalName(fileName) && !IsOwnTemporaryName(fileName))
+    if (!IsJournalName(fileName) && !IsOwnTemporaryName(fileName) && !IsStagingName(fileName))
         return false;
     QByteArray host;
     qint64 pid = 0;
@@ -663,10 +758,11 @@ void SetTrace(Trace trace)
 Interrupted FinishInterrupted(const QByteArray& dir)
 {
     Interrupted result;
-    QList<QByteArray> journals, temps;
+    QList<QByteArray> journals, temps, stagings;
     auto scan = [&] {
         journals.clear();
         temps.clear();
+        stagings.clear();
         DIR* d = ::opendir(dir.constData());
         if (!d)
             return;
@@ -674,14 +770,14 @@ Interrupted FinishInterrupted(const QByteArray& dir)
             const QByteArray name(e->d_name);
             if (!IsLeftOver(name))
                 continue;
-            (IsJournalName(name) ? journals : temps) << name;
+            (IsJournalName(name) ? journals : IsStagingName(name) ? stagings : temps) << name;
         }
         ::closedir(d);
         std::sort(journals.begin(), journals.end());
         std::sort(temps.begin(), temps.end());
     };
     scan();
-    if (journals.isEmpty() && temps.isEmpty())
+    if (journals.isEmpty() && temps.isEmpty() && stagings.isEmpty())
         return result;
     QString why;
     const std::unique_ptr<FolderLock> lock = FolderLock::Acquire(dir, FolderLock::kDefaultWaitMs, &why);
@@ -710,6 +806,20 @@ Interrupted FinishInterrupted(const QByteArray& dir)
             if (!whole)
                 break;
             const QList<QByteArray> f = line.split(' ');
+            if (f.size() == 2 && f[0] == "M") {
+                // A bulk creation: what its staging folder still holds moves in.
+                const QByteArray staging = QByteArray::fromPercentEncoding(f[1]);
+                if (!IsStagingName(staging) || staging.contains('/') || !stagings.contains(staging))
+                    continue;
+                QStringList problems;
+                (void)MoveStaged(dir, staging, {}, &result.bulkFinished, &problems);
+                result.problems << problems;
+                if (problems.isEmpty())
+                    (void)RemoveStaged(dir + '/' + staging);
+                stagings.removeAll(staging);
+                changed = true;
+                continue;
+            }
             const bool op = (f.size() == 3 && (f[0] == "W" || f[0] == "C")) || (f.size() == 2 && f[0] == "D");
             if (!op)
                 continue;
@@ -751,6 +861,11 @@ Interrupted FinishInterrupted(const QByteArray& dir)
             problem(journal, errno);
         changed = true;
     }
+    // A bulk creation without its journal never began as far as the folder knows.
+    for (const QByteArray& staging : std::as_const(stagings)) {
+        result.bulkRolledBack += RemoveStaged(dir + '/' + staging);
+        changed = true;
+    }
     for (const QByteArray& temp : std::as_const(temps)) {
         const QByteArray path = dir + '/' + temp;
         QByteArray data;
@@ -774,6 +889,133 @@ Interrupted FinishInterrupted(const QByteArray& dir)
             result.problems << Texts::tr("%1 could not be synced: %2").arg(shownDir, ErrnoText(error));
     }
     return result;
+}
+
+BulkCreate::BulkCreate(const QByteArray& dir) : m_dir(dir)
+{
+}
+
+BulkCreate::~BulkCreate()
+{
+    if (!m_done)
+        Abandon();
+}
+
+void BulkCreate::Abandon()
+{
+    m_done = true;
+    if (m_staging.isEmpty())
+        return;
+    (void)RemoveStaged(m_dir + '/' + m_staging);
+    m_staging.clear();
+}
+
+bool BulkCreate::Add(const QByteArray& name, const QByteArray& bytes, QString* why)
+{
+    if (m_failed || m_done) {
+        if (why)
+            *why = Texts::tr("an earlier file of the same change could not be written");
+        return false;
+    }
+    auto fail = [&](int error) {
+        m_failed = true;
+        if (why)
+            *why = ErrnoText(error);
+        Abandon();
+        return false;
+    };
+    if (m_staging.isEmpty()) {
+        static std::atomic<unsigned> counter{0};
+        const QByteArray staging = ".tallyvane-" + HostTag().toLatin1() + '-' +
+                                   QByteArray::number(qint64(::getpid())) + '-' +
+                                   QByteArray::number(counter.fetch_add(1)) + ".staging";
+        if (::mkdir((m_dir + '/' + staging).constData(), 0777) != 0)
+            return fail(errno);
+        m_staging = staging;
+    }
+    const QByteArray path = m_dir + '/' + m_staging + '/' + name;
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fail(errno);
+    int error = 0;
+    T("write", path);
+    if (!WriteAll(fd, bytes, &error)) {
+        ::close(fd);
+        return fail(error);
+    }
+    if (const int closed = CloseChecked(fd, path))
+        return fail(closed);
+    ++m_count;
+    return true;
+}
+
+bool BulkCreate::Commit(QString* why, qint64* count, const Rename& rename)
+{
+    *count = 0;
+    if (m_failed || m_done) {
+        if (why)
+            *why = Texts::tr("an earlier file of the same change could not be written");
+        Abandon();
+        return false;
+    }
+    m_done = true;
+    if (m_staging.isEmpty())
+        return true;
+    const QByteArray staging = m_dir + '/' + m_staging;
+    auto fail = [&](int error) {
+        if (why)
+            *why = ErrnoText(error);
+        m_done = false;
+        Abandon();
+        return false;
+    };
+    // 1. Every file's data, and the staging folder's names, with one sync.
+    const int fd = ::open(staging.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    T("syncfs", staging);
+    const int synced = ::syncfs(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    if (synced)
+        return fail(synced);
+    if (const int error = SyncDir(staging))
+        return fail(error);
+
+    // 2. The writers' lock, 3. the journal: from here on the change is made.
+    std::unique_ptr<FolderLock> lock;
+    if (IsGuarded(m_dir)) {
+        QString locked;
+        lock = FolderLock::Acquire(m_dir, FolderLock::kDefaultWaitMs, &locked);
+        if (!lock) {
+            if (why)
+                *why = locked;
+            m_done = false;
+            Abandon();
+            return false;
+        }
+    }
+    const QByteArray journal = m_dir + '/' + JournalName();
+    if (const int error =
+            WriteJournal(journal, QByteArray(kJournalHeader) + "M " + m_staging.toPercentEncoding() + "\nend\n"))
+        return fail(error);
+
+    // 4. The files move in; 5. the folder is synced, the staging folder and the journal go.
+    QStringList problems;
+    MoveStaged(m_dir, m_staging, rename, count, &problems);
+    const int error = SyncDir(m_dir);
+    if (!problems.isEmpty() || error) {
+        // What is left stays journalled: the next start moves it in.
+        if (why)
+            *why = problems.isEmpty() ? ErrnoText(error) : problems.join(QLatin1Char('\n'));
+        return *count > 0;
+    }
+    T("unlink", staging);
+    ::rmdir(staging.constData());
+    T("unlink", journal);
+    ::unlink(journal.constData());
+    (void)SyncDir(m_dir);
+    m_staging.clear();
+    return true;
 }
 
 bool Write(const QString& path, const QByteArray& bytes, QString* why, const Done& done)

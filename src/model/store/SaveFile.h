@@ -89,6 +89,8 @@ struct Interrupted
     QList<QByteArray> finished;                      // names written or removed by a finished commit
     QList<QPair<QByteArray, QByteArray>> rolledBack; // (temporary name, the name it was meant for)
     QList<QByteArray> rolledBackData;                // the bytes of each rolled-back file, up to a small size
+    qint64 bulkFinished = 0;                         // files of a BulkCreate moved in
+    qint64 bulkRolledBack = 0;                       // files of a BulkCreate taken back
     QStringList problems;
 };
 Interrupted FinishInterrupted(const QByteArray& dir);
@@ -114,6 +116,47 @@ public:
 
 private:
     bool m_outer = false;
+    bool m_done = false;
+};
+
+// Creates any number of new files in one folder as one change, whole or not
+// at all, without holding them in memory: each file is written at once into
+// a staging folder of its own inside the folder
+// (".tallyvane-<host>-<pid>-<n>.staging"). Commit syncs them with one syncfs,
+// writes a journal naming the staging folder, moves every file in under its
+// name (never over an existing file) and removes the staging folder and the
+// journal. A crash before the journal leaves a staging folder that the next
+// FinishInterrupted removes; after it, FinishInterrupted moves the rest in.
+// Not committed, nothing lands.
+class BulkCreate
+{
+public:
+    // Says what to do when a name is taken in the folder by the time its file
+    // is moved in: given the file's bytes, true with another name and the
+    // bytes to write there.
+    using Rename = std::function<bool(const QByteArray& name, QByteArray* newName, QByteArray* bytes)>;
+
+    explicit BulkCreate(const QByteArray& dir);
+    ~BulkCreate();
+    BulkCreate(const BulkCreate&) = delete;
+    BulkCreate& operator=(const BulkCreate&) = delete;
+
+    // Writes name (a plain file name) into the staging folder. False with
+    // why when it cannot: the whole change is abandoned then.
+    [[nodiscard]] bool Add(const QByteArray& name, const QByteArray& bytes, QString* why);
+    // Moves every file in. False with why when nothing landed (a file that
+    // could not be synced, the lock, the journal); taken names go to rename,
+    // else keep their file under "<name> (2)" and so on. count gets the files
+    // that landed.
+    [[nodiscard]] bool Commit(QString* why, qint64* count, const Rename& rename = {});
+
+private:
+    void Abandon();
+
+    QByteArray m_dir;
+    QByteArray m_staging; // empty until the first Add
+    qint64 m_count = 0;
+    bool m_failed = false;
     bool m_done = false;
 };
 

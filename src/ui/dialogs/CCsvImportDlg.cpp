@@ -221,7 +221,13 @@ void CCsvImportDlg::Show()
     m_problem->setText(m_reading.ok ? QString() : m_reading.error);
     m_problem->setVisible(!m_reading.ok);
 
-    m_addedLabel->setText(tr("%n due(s) will be added:", nullptr, int(m_reading.lines.size())));
+    // A large file shows its head; the counts are the whole file's.
+    const qsizetype shown = m_reading.lines.size();
+    m_addedLabel->setText(shown < m_reading.lineCount
+                              ? tr("%n due(s) will be added; the first %1 are shown:", nullptr,
+                                   int(m_reading.lineCount))
+                                    .arg(QLocale().toString(shown))
+                              : tr("%n due(s) will be added:", nullptr, int(m_reading.lineCount)));
     m_added->clearContents();
     m_added->setRowCount(int(m_reading.lines.size()));
     auto dateText = [&](const COleDateTime& dt) {
@@ -252,7 +258,12 @@ void CCsvImportDlg::Show()
     for (int column = 0; column < m_added->columnCount(); ++column)
         m_added->setColumnWidth(column, std::min(m_added->columnWidth(column), widest));
 
-    m_rejectedLabel->setText(tr("%n line(s) will be left out:", nullptr, int(m_reading.rejected.size())));
+    const qsizetype shownRejected = m_reading.rejected.size();
+    m_rejectedLabel->setText(shownRejected < m_reading.rejectedCount
+                                 ? tr("%n line(s) will be left out; the first %1 are shown:", nullptr,
+                                      int(m_reading.rejectedCount))
+                                       .arg(QLocale().toString(shownRejected))
+                                 : tr("%n line(s) will be left out:", nullptr, int(m_reading.rejectedCount)));
     m_rejected->clearContents();
     m_rejected->setRowCount(int(m_reading.rejected.size()));
     for (int i = 0; i < m_reading.rejected.size(); ++i) {
@@ -262,7 +273,7 @@ void CCsvImportDlg::Show()
     m_rejected->resizeColumnToContents(0);
     m_rejectedLabel->setVisible(!m_reading.rejected.isEmpty());
     m_rejected->setVisible(!m_reading.rejected.isEmpty());
-    m_import->setEnabled(m_reading.ok && !m_reading.lines.isEmpty());
+    m_import->setEnabled(m_reading.ok && m_reading.lineCount > 0);
 }
 
 std::optional<DueCsv::Reading> CCsvImportDlg::ChooseAndPreview(QWidget* parent)

@@ -1141,10 +1141,13 @@ void CMainFrame::ImportCsv()
         return;
     // The whole import is one action: Undo takes back all of its dues.
     FileChange change = BeginChange(tr("Import CSV"), {});
-    const QStringList added = DueCsv::AddAll(*reading, theDueStore);
+    QString readError;
+    const qsizetype added = DueCsv::AddAll(*reading, theDueStore, nullptr, {}, &readError);
     EndChange(std::move(change));
+    if (!readError.isEmpty())
+        Prompt::Message(this, tr("Nothing was imported from %1").arg(readError), QMessageBox::Warning);
     ReportStoreErrors();
-    if (!added.isEmpty())
+    if (added > 0)
         RefreshMonth();
 }
 

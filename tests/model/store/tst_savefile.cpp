@@ -77,6 +77,9 @@ private slots:
     void interruptedCommitsAreFinishedOrTakenBack();
     void leftoversOfLiveWritersStay();
     void oneLockThroughLinksAndWaits();
+    void bulkLandsWholeInDurableOrder();
+    void bulkNotCommittedLeavesNothing();
+    void bulkInterruptedIsFinishedOrTakenBack();
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -479,6 +482,124 @@ void TestSaveFile::oneLockThroughLinksAndWaits()
     QVERIFY(FolderLock::Acquire(link, 10000, &why));
     release.join();
     QVERIFY(!FolderLock::Acquire(Path(QStringLiteral("missing")), 0, &why));
+}
+
+void TestSaveFile::bulkLandsWholeInDurableOrder()
+{
+    const QByteArray dir = QFile::encodeName(m_dir->path());
+    WriteAll(Path(QStringLiteral("b.due")), "another writer's b"); // taken by the time it moves in
+    WriteAll(Path(QStringLiteral("c.due")), "another writer's c");
+    QList<Call> calls;
+    SaveFile::SetTrace([&](const char* call, const QByteArray& path) { calls << Call{call, path}; });
+    qint64 count = 0;
+    QString why;
+    {
+        SaveFile::BulkCreate bulk(dir);
+        for (const char* name : {"a.due", "b.due", "c.due", "d.due"})
+            QVERIFY(bulk.Add(name, QByteArray("new ") + name, &why));
+        // Nothing is in the folder before the commit.
+        QVERIFY(!QFile::exists(Path(QStringLiteral("a.due"))));
+        const auto rename = [](const QByteArray& name, QByteArray* newName, QByteArray* bytes) {
+            if (name != "b.due")
+                return false;
+            *newName = "b2.due";
+            *bytes = "renamed " + *bytes;
+            return true;
+        };
+        QVERIFY2(bulk.Commit(&why, &count, rename), qPrintable(why));
+    }
+    SaveFile::SetTrace({});
+    QCOMPARE(count, qint64(4));
+    QCOMPARE(ReadAll(Path(QStringLiteral("a.due"))), QByteArray("new a.due"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("b.due"))), QByteArray("another writer's b"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("b2.due"))), QByteArray("renamed new b.due"));
+    // Without a new name the file keeps a name of its own beside the other.
+    QCOMPARE(ReadAll(Path(QStringLiteral("c.due"))), QByteArray("another writer's c"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("c (2).due"))), QByteArray("new c.due"));
+    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("b2.due"), QStringLiteral("c.due"), QStringLiteral("c (2).due"), QStringLiteral("d.due")}), QStringList());
+
+    // Every write before the one sync, the journal before the first name,
+    // the folder synced after the last, the journal gone after that.
+    auto first = [&](const char* call) {
+        for (int i = 0; i < calls.size(); ++i)
+            if (calls.at(i).call == call)
+                return i;
+        return -1;
+    };
+    auto last = [&](const char* call) {
+        for (int i = int(calls.size()) - 1; i >= 0; --i)
+            if (calls.at(i).call == call)
+                return i;
+        return -1;
+    };
+    for (int i = first("syncfs"); i < calls.size(); ++i)
+        QVERIFY2(calls.at(i).call != "write" || !calls.at(i).name.contains(".staging/"),
+                 "every staged file is written before the sync");
+    QVERIFY(first("syncfs") > 0 && first("journal") > first("syncfs"));
+    QVERIFY(first("rename") > first("journal"));
+    int synced = -1;
+    for (int i = last("rename"); i < calls.size(); ++i)
+        if (calls.at(i).call == "fsyncdir" && calls.at(i).name == dir) {
+            synced = i;
+            break;
+        }
+    QVERIFY2(synced > last("rename"), "the folder is synced after the last file moved in");
+    QVERIFY(calls.at(last("unlink")).name.endsWith(".journal"));
+    QVERIFY(last("unlink") > synced);
+}
+
+void TestSaveFile::bulkNotCommittedLeavesNothing()
+{
+    const QByteArray dir = QFile::encodeName(m_dir->path());
+    QString why;
+    {
+        SaveFile::BulkCreate bulk(dir);
+        QVERIFY(bulk.Add("a.due", "a", &why));
+        QVERIFY(bulk.Add("b.due", "b", &why));
+    }
+    QCOMPARE(Debris(m_dir->path(), {}), QStringList());
+    // A name given twice is a failed write: the whole change is abandoned.
+    SaveFile::BulkCreate bulk(dir);
+    QVERIFY(bulk.Add("a.due", "a", &why));
+    QVERIFY(!bulk.Add("a.due", "again", &why));
+    QVERIFY(!why.isEmpty());
+    QVERIFY(!bulk.Add("c.due", "c", &why));
+    qint64 count = -1;
+    QVERIFY(!bulk.Commit(&why, &count));
+    QCOMPARE(count, qint64(0));
+    QCOMPARE(Debris(m_dir->path(), {}), QStringList());
+}
+
+void TestSaveFile::bulkInterruptedIsFinishedOrTakenBack()
+{
+    const QByteArray host = SaveFile::HostTag().toLatin1();
+    const QByteArray tag = host + '-' + QByteArray::number(PidOfAnEndedProcess()) + '-';
+    // Journalled, one file moved in before the crash: the rest follow.
+    const QString journalled = QStringLiteral(".tallyvane-") + tag + "1.staging";
+    QVERIFY(QDir(m_dir->path()).mkdir(journalled));
+    WriteAll(Path(journalled + "/b.due"), "new b");
+    WriteAll(Path(journalled + "/c.due"), "new c");
+    WriteAll(Path(QStringLiteral("a.due")), "new a");
+    WriteAll(Path(QStringLiteral("c.due")), "another writer's c");
+    WriteAll(Path(QStringLiteral(".tallyvane-") + tag + "0.journal"),
+             "Tallyvane commit 1\nM " + journalled.toLatin1() + "\nend\n");
+    // Never journalled: taken back whole.
+    const QString staged = QStringLiteral(".tallyvane-") + tag + "2.staging";
+    QVERIFY(QDir(m_dir->path()).mkdir(staged));
+    WriteAll(Path(staged + "/x.due"), "staged x");
+    WriteAll(Path(staged + "/y.due"), "staged y");
+    // A live writer's staging folder stays.
+    const QString live = QStringLiteral(".tallyvane-") + host + '-' + QByteArray::number(qint64(::getpid())) + "-3.staging";
+    QVERIFY(QDir(m_dir->path()).mkdir(live));
+
+    const SaveFile::Interrupted done = SaveFile::FinishInterrupted(QFile::encodeName(m_dir->path()));
+    QCOMPARE(done.problems, QStringList());
+    QCOMPARE(done.bulkFinished, qint64(2));
+    QCOMPARE(done.bulkRolledBack, qint64(2));
+    QCOMPARE(ReadAll(Path(QStringLiteral("b.due"))), QByteArray("new b"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("c.due"))), QByteArray("another writer's c"));
+    QCOMPARE(ReadAll(Path(QStringLiteral("c (2).due"))), QByteArray("new c"));
+    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("c.due"), QStringLiteral("c (2).due"), live}), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)
