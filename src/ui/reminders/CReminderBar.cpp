@@ -87,8 +87,11 @@ void CReminderBar::Fill()
 {
     QString html = tr("Reminders (no desktop notification service answered):").toHtmlEscaped();
     const qsizetype shown = std::min<qsizetype>(m_lines.size(), kShownLines);
+    // Each line keeps the direction of its own text (its first letter's), so
+    // that an English line in a right-to-left window does not turn its date
+    // and amount round.
     for (qsizetype i = 0; i < shown; ++i)
-        html += QStringLiteral("<br>") + m_lines.at(i).toHtmlEscaped();
+        html += QStringLiteral("<br>") + QChar(0x2068) + m_lines.at(i).toHtmlEscaped() + QChar(0x2069);
     const qsizetype more = m_lines.size() - shown + m_more;
     html += QStringLiteral("<br>");
     if (more > 0)

@@ -60,8 +60,12 @@ void ReminderCenter::Flush()
 
 QString ReminderCenter::SummaryOf(ReminderKind kind, const DueRecord& record)
 {
-    return kind == ReminderKind::Overdue ? tr("Overdue: %1").arg(record.m_strTitle)
-                                         : tr("Due soon: %1").arg(record.m_strTitle);
+    // A right-to-left title is set apart, so that the amount after it in a
+    // left-to-right line is not drawn on its other side.
+    const QString title = record.m_strTitle.isRightToLeft()
+                              ? QChar(0x2068) + record.m_strTitle + QChar(0x2069)
+                              : record.m_strTitle;
+    return kind == ReminderKind::Overdue ? tr("Overdue: %1").arg(title) : tr("Due soon: %1").arg(title);
 }
 
 QString ReminderCenter::BodyOf(const DueRecord& r)
