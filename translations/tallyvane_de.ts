@@ -67,9 +67,156 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CCalendarSyncDlg</name>
+    <message>
+        <location filename="../src/ui/sync/CCalendarSyncDlg.cpp" line="+37"/>
+        <source>Calendar Sync</source>
+        <translation>Kalenderabgleich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep the dues in step with a calendar on a CalDAV server</source>
+        <translation>Fälligkeiten mit einem Kalender auf einem CalDAV-Server &amp;abgleichen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dav.example.org or https://dav.example.org/</source>
+        <translation>dav.example.org oder https://dav.example.org/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept in the keyring; type to change</source>
+        <translation>Im Schlüsselbund gespeichert; zum Ändern eintippen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kept in the desktop&apos;s keyring</source>
+        <translation>Im Schlüsselbund der Arbeitsumgebung gespeichert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Find Calendars</source>
+        <translation>Kalender &amp;suchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name of a new calendar</source>
+        <translation>Name eines neuen Kalenders</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Make It</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As &amp;tasks, ticked off when paid</source>
+        <translation>Als &amp;Aufgaben, abgehakt, wenn bezahlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As &amp;events, for apps that show calendars only</source>
+        <translation>Als &amp;Termine, für Apps, die nur Kalender zeigen</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Calendar:</source>
+        <translation>&amp;Kalender:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;New calendar:</source>
+        <translation>&amp;Neuer Kalender:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Each due goes to the calendar</source>
+        <translation>Jede Fälligkeit kommt in den Kalender</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The server has no calendars for %1 yet: make one below.</source>
+        <translation>Der Server hat noch keine Kalender für %1: Legen Sie unten einen an.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n calendar(s) found.</source>
+        <translation>
+            <numerusform>%n Kalender gefunden.</numerusform>
+            <numerusform>%n Kalender gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar &quot;%1&quot; was made; listing the calendars...</source>
+        <translation>Der Kalender „%1“ wurde angelegt; die Kalender werden aufgelistet …</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+70"/>
+        <source>&quot;%1&quot; is not the address of a server.</source>
+        <translation>„%1“ ist keine Serveradresse.</translation>
+    </message>
+    <message>
+        <location line="-66"/>
+        <source>Looking for calendars...</source>
+        <translation>Kalender werden gesucht …</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Find the calendars first: the new one is made beside them.</source>
+        <translation>Suchen Sie zuerst die Kalender: Der neue wird neben ihnen angelegt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Making the calendar...</source>
+        <translation>Kalender wird angelegt …</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>The user name is missing.</source>
+        <translation>Der Benutzername fehlt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No calendar is chosen: find the calendars and choose one, or make one.</source>
+        <translation>Kein Kalender gewählt: Suchen Sie die Kalender und wählen Sie einen, oder legen Sie einen an.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The calendar &quot;%1&quot; holds no events: choose tasks or another calendar.</source>
+        <translation>Der Kalender „%1“ nimmt keine Termine auf: Wählen Sie Aufgaben oder einen anderen Kalender.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The calendar &quot;%1&quot; holds no tasks: choose events or another calendar.</source>
+        <translation>Der Kalender „%1“ nimmt keine Aufgaben auf: Wählen Sie Termine oder einen anderen Kalender.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The password could not be kept in the keyring: %1. It is used until Tallyvane ends: after the next start it is to be typed here again.</source>
+        <translation>Das Passwort konnte nicht im Schlüsselbund gespeichert werden: %1. Es gilt, bis Tallyvane beendet wird; nach dem nächsten Start muss es hier erneut eingegeben werden.</translation>
+    </message>
+</context>
+<context>
     <name>CCalendarView</name>
     <message>
-        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+34"/>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+35"/>
         <source>Arrow keys move by a day and a week, Page Down and Page Up go through the dues of the day, Enter modifies the due or starts a new one on the day</source>
         <translation>Pfeiltasten gehen um einen Tag und eine Woche weiter, Bild ab und Bild auf durch die Fälligkeiten des Tages, die Eingabetaste ändert die Fälligkeit oder legt an dem Tag eine neue an</translation>
     </message>
@@ -100,7 +247,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+223"/>
         <source>%1 of %2: %3</source>
         <translation>%1 von %2: %3</translation>
     </message>
@@ -116,7 +263,7 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message>
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+52"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+54"/>
         <source>Coming Up</source>
         <translation>Demnächst</translation>
     </message>
@@ -168,7 +315,7 @@ Version %1.%2</translation>
 <context>
     <name>CConflictDlg</name>
     <message>
-        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+53"/>
+        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+54"/>
         <source>Notes</source>
         <translation>Notizen</translation>
     </message>
@@ -216,7 +363,7 @@ Version %1.%2</translation>
         <translation>weicht ab</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Keep “%1”</source>
         <translation>„%1“ behalten</translation>
     </message>
@@ -250,17 +397,17 @@ Version %1.%2</translation>
     <name>CCsvImportDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+63"/>
-        <location line="+208"/>
+        <location line="+219"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-216"/>
         <source>From %1</source>
         <translation>Aus %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+158"/>
+        <location line="+164"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n Fälligkeit wird hinzugefügt:</numerusform>
@@ -268,7 +415,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <location line="+5"/>
         <source>Line</source>
         <translation>Zeile</translation>
@@ -375,12 +522,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+125"/>
+        <location line="+131"/>
         <source>Paid</source>
         <translation>Bezahlt</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-131"/>
         <source>Series ID</source>
         <translation>Serienkennung</translation>
     </message>
@@ -419,13 +566,29 @@ Version %1.%2</translation>
         <source>Windows-1252: the file is not UTF-8, so it was taken as Windows-1252 text</source>
         <translation>Windows-1252: Die Datei ist kein UTF-8, daher wurde sie als Windows-1252-Text gelesen</translation>
     </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n Fälligkeit wird hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%n Fälligkeiten werden hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+25"/>
+        <location line="+21"/>
         <source>Unpaid</source>
         <translation>Unbezahlt</translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+15"/>
+        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n Zeile wird ausgelassen; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%n Zeilen werden ausgelassen; die ersten %1 werden gezeigt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n Zeile wird ausgelassen:</numerusform>
@@ -433,7 +596,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-145"/>
         <source>Reason</source>
         <translation>Grund</translation>
     </message>
@@ -443,7 +606,7 @@ Version %1.%2</translation>
         <translation>Importieren</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+156"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
@@ -553,7 +716,7 @@ Version %1.%2</translation>
 <context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+17"/>
+        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+18"/>
         <source>Details</source>
         <translation>Details</translation>
     </message>
@@ -563,7 +726,7 @@ Version %1.%2</translation>
         <translation>Details der gewählten Fälligkeit</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>Title</source>
         <translation>Titel</translation>
     </message>
@@ -624,7 +787,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueDateSheet</name>
     <message>
-        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+174"/>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+188"/>
         <source>New Due</source>
         <translation>Neue Fälligkeit</translation>
     </message>
@@ -678,12 +841,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+529"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+537"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-62"/>
+        <location line="-69"/>
         <source>the series &quot;%1&quot; (%n due(s))</source>
         <translation>
             <numerusform>die Serie „%1“ (%n Fälligkeit)</numerusform>
@@ -721,11 +884,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+12"/>
         <source>A change that a crash interrupted was finished: %1.</source>
         <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zu Ende geführt: %1.</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="-7"/>
         <source>%n unfinished file(s)</source>
         <translation>
             <numerusform>%n unfertige Datei</numerusform>
@@ -734,11 +898,28 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+9"/>
         <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
         <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zurückgenommen, als hätte sie nie begonnen: %1.</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>%n due(s) added</source>
+        <translation>
+            <numerusform>%n Fälligkeit hinzugefügt</numerusform>
+            <numerusform>%n Fälligkeiten hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n due(s) not added</source>
+        <translation>
+            <numerusform>%n Fälligkeit nicht hinzugefügt</numerusform>
+            <numerusform>%n Fälligkeiten nicht hinzugefügt</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+147"/>
+        <location line="+144"/>
         <location line="+164"/>
         <location line="+88"/>
         <location line="+568"/>
@@ -748,11 +929,12 @@ Version %1.%2</translation>
     <message>
         <location line="-815"/>
         <location line="+155"/>
+        <location line="+882"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-1024"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
@@ -760,11 +942,12 @@ Version %1.%2</translation>
         <location line="+2"/>
         <location line="+173"/>
         <location line="+12"/>
+        <location line="+844"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-1002"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -821,7 +1004,12 @@ Version %1.%2</translation>
         <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 geändert, seit sie gelesen wurde; diese Änderung wurde nicht überschrieben.</translation>
     </message>
     <message>
-        <location line="-623"/>
+        <location line="+91"/>
+        <source>Could not save the dues to %1: %2</source>
+        <translation>Die Fälligkeiten konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location line="-714"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>„%1“ (%2) konnte nicht gelöscht werden: %3</translation>
@@ -892,7 +1080,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+79"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+83"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -1262,7 +1450,7 @@ Version %1.%2</translation>
         <translation>Nach &amp;Empfänger</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+139"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1287,7 +1475,7 @@ Version %1.%2</translation>
         <translation>Ex&amp;tras</translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location line="-248"/>
         <location line="+6"/>
         <location line="+6"/>
         <location line="+6"/>
@@ -1308,7 +1496,7 @@ Version %1.%2</translation>
         <translation>&amp;Kalender</translation>
     </message>
     <message>
-        <location line="+201"/>
+        <location line="+203"/>
         <source>E&amp;xport</source>
         <translation>E&amp;xportieren</translation>
     </message>
@@ -1344,23 +1532,22 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
-        <location line="+422"/>
+        <location line="+450"/>
         <source>Due Date</source>
         <translation>Fälligkeitsdatum</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location line="-450"/>
         <source>Due Date </source>
         <translation>Fälligkeitsdatum </translation>
     </message>
     <message>
-        <location line="+185"/>
         <location line="+22"/>
         <source>Dues of the month</source>
         <translation>Fälligkeiten des Monats</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+167"/>
         <source>Loading...</source>
         <translation>Wird geladen…</translation>
     </message>
@@ -1391,7 +1578,7 @@ Version %1.%2</translation>
         <translation>Das Löschen wurde angehalten: %1 der %2 Fälligkeiten der Serie wurden gelöscht; die übrigen sind noch da.</translation>
     </message>
     <message numerus="yes">
-        <location line="+88"/>
+        <location line="+92"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n übrig gebliebene Datei eines früheren, unterbrochenen Speicherns wurde entfernt:</numerusform>
@@ -1541,7 +1728,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+62"/>
         <source>Loading the dues of %1...</source>
         <translation>Die Fälligkeiten in %1 werden geladen…</translation>
     </message>
@@ -1551,7 +1738,12 @@ Version %1.%2</translation>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Aus %1 wurde nichts importiert</translation>
+    </message>
+    <message>
+        <location line="+90"/>
         <source>Tallyvane was started for the working directory %1, which is no longer there.</source>
         <translation>Tallyvane wurde für das Arbeitsverzeichnis %1 gestartet, das es nicht mehr gibt.</translation>
     </message>
@@ -1565,7 +1757,6 @@ Switch this window to %1? The working directory set for the next start stays as 
 Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeitsverzeichnis bleibt, wie es ist.</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+65"/>
         <source>Mark &amp;Paid</source>
         <translation>Als &amp;bezahlt markieren</translation>
@@ -1755,6 +1946,26 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+7"/>
         <source>Could not change %1: %2</source>
         <translation>%1 konnte nicht geändert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameSync.cpp" line="+20"/>
+        <source>Calendar &amp;Sync...</source>
+        <translation>Kalender&amp;abgleich …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync with the Calendar &amp;Now</source>
+        <translation>&amp;Jetzt mit dem Kalender abgleichen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep the dues in step with a calendar on a CalDAV server</source>
+        <translation>Die Fälligkeiten mit einem Kalender auf einem CalDAV-Server abgleichen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bring the dues and the calendar in step now</source>
+        <translation>Fälligkeiten und Kalender jetzt abgleichen</translation>
     </message>
 </context>
 <context>
@@ -2254,7 +2465,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CReminderBar</name>
     <message>
-        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+35"/>
+        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+41"/>
         <source>Reminders</source>
         <translation>Erinnerungen</translation>
     </message>
@@ -2264,7 +2475,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Erinnerungen (kein Benachrichtigungsdienst des Desktops hat geantwortet):</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
@@ -2654,9 +2865,85 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
 </context>
 <context>
+    <name>CSyncConflictDlg</name>
+    <message>
+        <location filename="../src/ui/sync/CSyncConflictDlg.cpp" line="+16"/>
+        <source>Calendar Sync: Changed on Both Sides</source>
+        <translation>Kalenderabgleich: auf beiden Seiten geändert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>These dues were changed here and on the calendar server since the last sync. Nothing of them was written; choose which version to keep.</source>
+        <translation>Diese Fälligkeiten wurden seit dem letzten Abgleich hier und auf dem Kalenderserver geändert. Nichts davon wurde geschrieben; wählen Sie, welche Fassung bleiben soll.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due</source>
+        <translation>Fälligkeit</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>This computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calendar server</source>
+        <translation>Kalenderserver</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Decide later</source>
+        <translation>Später entscheiden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete it there too</source>
+        <translation>Dort auch löschen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>This computer&apos;s</source>
+        <translation>Die dieses Computers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave it there, not synced</source>
+        <translation>Dort lassen, nicht abgeglichen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The server&apos;s</source>
+        <translation>Die des Servers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep for %1</source>
+        <translation>Behalten für %1</translation>
+    </message>
+</context>
+<context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+91"/>
+        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+88"/>
         <source>No dues of this month match the search</source>
         <translation>Keine Fälligkeit dieses Monats passt zur Suche</translation>
     </message>
@@ -2863,7 +3150,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CWorkDirDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CWorkDirDlg.cpp" line="+45"/>
+        <location filename="../src/ui/dialogs/CWorkDirDlg.cpp" line="+46"/>
         <location line="+19"/>
         <source>Working Directory</source>
         <translation>Arbeitsverzeichnis</translation>
@@ -2904,7 +3191,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>&amp;Ordner:</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+59"/>
         <source>Pick a Directory</source>
         <translation>Verzeichnis wählen</translation>
     </message>
@@ -3091,6 +3378,57 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
 </context>
 <context>
+    <name>CalDavDiscovery</name>
+    <message>
+        <location filename="../src/sync/CalDavDiscovery.cpp" line="+103"/>
+        <source>Looking for calendars</source>
+        <translation>Kalender werden gesucht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Looking for calendars at %1: %2</source>
+        <translation>Suche nach Kalendern bei %1: %2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 names no calendars for this user.</source>
+        <translation>%1 nennt keine Kalender für diesen Benutzer.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Asking for the user&apos;s calendars</source>
+        <translation>Die Kalender des Benutzers werden erfragt</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 names no calendar home for this user.</source>
+        <translation>%1 nennt keinen Kalenderordner für diesen Benutzer.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Listing the calendars</source>
+        <translation>Die Kalender werden aufgelistet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Listing the calendars at %1: %2</source>
+        <translation>Auflisten der Kalender bei %1: %2</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Making the calendar &quot;%1&quot;</source>
+        <translation>Der Kalender „%1“ wird angelegt</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarObject</name>
+    <message>
+        <location filename="../src/sync/CalendarObject.cpp" line="+147"/>
+        <source>%1 (paid)</source>
+        <translation>%1 (bezahlt)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeProgressWindow</name>
     <message>
         <location filename="../src/ui/dialogs/ChangeProgressWindow.cpp" line="+18"/>
@@ -3101,7 +3439,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+54"/>
+        <location filename="../src/app/CommandLine.cpp" line="+55"/>
         <source>Show this help and exit</source>
         <translation>Diese Hilfe zeigen und beenden</translation>
     </message>
@@ -3307,7 +3645,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Einen Konflikt beenden: die Fassung einer Datei als Fälligkeit behalten, oder jede Fassung als Fälligkeit behalten</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Bring the dues and a CalDAV calendar in step, both ways</source>
+        <translation>Fälligkeiten und einen CalDAV-Kalender in beide Richtungen abgleichen</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Open the dues under DIR; the remembered working directory stays as it is</source>
         <translation>Die Fälligkeiten unter DIR öffnen; das gespeicherte Arbeitsverzeichnis bleibt, wie es ist</translation>
     </message>
@@ -3376,6 +3719,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     </message>
     <message>
         <location filename="../src/app/OfficeMain.cpp" line="+23"/>
+        <location filename="../src/app/SyncMain.cpp" line="+24"/>
         <source>%1 does not run here</source>
         <translation>%1 läuft hier nicht</translation>
     </message>
@@ -3446,17 +3790,17 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>import nimmt eine Datei, nicht zusätzlich „%1“</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>not UTF-8: taken as Windows-1252 text</source>
         <translation>kein UTF-8: als Windows-1252-Text gelesen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>rejected: %1</source>
         <translation>abgelehnt: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+9"/>
         <source>imported %n due(s)</source>
         <translation>
             <numerusform>%n Fälligkeit importiert</numerusform>
@@ -3475,7 +3819,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../src/model/store/DataFolder.cpp" line="+150"/>
+        <location filename="../src/model/store/DataFolder.cpp" line="+157"/>
         <source>data folder %1 cannot be used: %2</source>
         <translation>Datenordner %1 kann nicht verwendet werden: %2</translation>
     </message>
@@ -3488,6 +3832,75 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+6"/>
         <source>data folder %1 cannot be read: %2</source>
         <translation>Datenordner %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../src/sync/DavClient.cpp" line="+71"/>
+        <source>%1: stopped.</source>
+        <translation>%1: abgebrochen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: the certificate of %2 is not trusted: %3</source>
+        <translation>%1: Dem Zertifikat von %2 wird nicht vertraut: %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1: %2 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>%1: %2 hat nicht innerhalb von %n Sekunde geantwortet.</numerusform>
+            <numerusform>%1: %2 hat nicht innerhalb von %n Sekunden geantwortet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 cannot be reached: %3</source>
+        <translation>%1: %2 ist nicht erreichbar: %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the server refused the user name or password (%2).</source>
+        <translation>%1: Der Server hat Benutzername oder Passwort abgelehnt (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the server does not allow it (%2).</source>
+        <translation>%1: Der Server erlaubt es nicht (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: there is nothing at %2 (%3).</source>
+        <translation>%1: Unter %2 ist nichts (%3).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: it was changed on the server meanwhile (%2).</source>
+        <translation>%1: Es wurde inzwischen auf dem Server geändert (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the server refused it (%2).</source>
+        <translation>%1: Der Server hat es abgelehnt (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the server failed (%2).</source>
+        <translation>%1: Der Server ist gescheitert (%2).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>It said: %1</source>
+        <translation>Er sagte: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DavXml</name>
+    <message>
+        <location filename="../src/sync/DavXml.cpp" line="+170"/>
+        <source>not a multi-status answer</source>
+        <translation>keine Multi-Status-Antwort</translation>
     </message>
 </context>
 <context>
@@ -3524,7 +3937,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>DueCsv</name>
     <message>
-        <location filename="../src/export/CsvRecordReader.cpp" line="+57"/>
+        <location filename="../src/export/CsvRecordReader.cpp" line="+104"/>
         <source>a quoted field is not closed before the end of the file</source>
         <translation>ein Feld in Anführungszeichen ist vor dem Dateiende nicht geschlossen</translation>
     </message>
@@ -3533,18 +3946,26 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <source>text follows a closing quote</source>
         <translation>nach einem schließenden Anführungszeichen folgt Text</translation>
     </message>
+    <message numerus="yes">
+        <location line="-43"/>
+        <source>line %1: a record runs past %n character(s); a quote is probably not closed</source>
+        <translation>
+            <numerusform>Zeile %1: Ein Datensatz läuft über %n Zeichen hinaus; vermutlich wird ein Anführungszeichen nicht geschlossen</numerusform>
+            <numerusform>Zeile %1: Ein Datensatz läuft über %n Zeichen hinaus; vermutlich wird ein Anführungszeichen nicht geschlossen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+21"/>
+        <location line="+64"/>
         <source>a quote inside a field that does not start with one</source>
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+292"/>
+        <location filename="../src/export/DueCsv.cpp" line="+381"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-347"/>
         <source>Record ID</source>
         <translation>Eintragskennung</translation>
     </message>
@@ -3604,7 +4025,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Unbezahlt</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>semicolon</source>
         <translation>Semikolon</translation>
     </message>
@@ -3619,17 +4040,27 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Komma</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+58"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the file starts as UTF-16 text but is not</source>
         <translation>die Datei beginnt als UTF-16-Text, ist es aber nicht</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+428"/>
+        <source>the file changed since it was read; read it again</source>
+        <translation>die Datei hat sich seit dem Lesen geändert; lesen Sie sie erneut</translation>
+    </message>
+    <message>
+        <location line="-435"/>
         <source>the file starts as UTF-8 text but is not</source>
         <translation>die Datei beginnt als UTF-8-Text, ist es aber nicht</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+195"/>
         <source>the file is empty: a header row is needed</source>
         <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
     </message>
@@ -3652,7 +4083,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+36"/>
         <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
         <translation>das Fälligkeitsdatum „%1“ ist kein Datum wie %2 oder 2025-12-31, mit oder ohne Uhrzeit</translation>
     </message>
@@ -3685,11 +4116,6 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <location line="+4"/>
         <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
         <translation>der Zahlungsstand „%1“ ist weder Paid noch Unpaid</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>the file is too large</source>
-        <translation>die Datei ist zu groß</translation>
     </message>
 </context>
 <context>
@@ -3875,7 +4301,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>DueRowLook</name>
     <message>
-        <location filename="../src/ui/list/DueRowLook.cpp" line="+60"/>
+        <location filename="../src/ui/list/DueRowLook.cpp" line="+74"/>
         <source>paid</source>
         <translation>bezahlt</translation>
     </message>
@@ -4036,7 +4462,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+75"/>
+        <location filename="../src/export/IcsExport.cpp" line="+100"/>
         <source>Pay To: %1</source>
         <translation>Empfänger: %1</translation>
     </message>
@@ -4061,12 +4487,12 @@ Wollen Sie die Datei ersetzen?</translation>
         <translation>Unbezahlt</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-8"/>
         <source>%1 - %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+79"/>
         <source>Could not write the calendar file %1: %2</source>
         <translation>Die Kalenderdatei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -4479,12 +4905,12 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+63"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+68"/>
         <source>Overdue: %1</source>
         <translation>Überfällig: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Due soon: %1</source>
         <translation>Bald fällig: %1</translation>
     </message>
@@ -4583,7 +5009,7 @@ Wenden Sie sich bei weiteren Fragen an den Support.</translation>
 <context>
     <name>ReminderMemory</name>
     <message>
-        <location filename="../src/model/services/Reminders.cpp" line="+96"/>
+        <location filename="../src/model/services/Reminders.cpp" line="+95"/>
         <source>the file is too large</source>
         <translation>die Datei ist zu groß</translation>
     </message>
@@ -4881,12 +5307,13 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>ein anderes Programm hielt den Ordner zu lange zum Schreiben gesperrt</translation>
     </message>
     <message>
-        <location line="+183"/>
+        <location line="+180"/>
+        <location line="+99"/>
         <source>%1: a change that was interrupted could not be finished: %2</source>
         <translation>%1: eine unterbrochene Änderung konnte nicht zu Ende geführt werden: %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+86"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
@@ -4896,9 +5323,352 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+28"/>
+        <location line="+40"/>
+        <source>an earlier file of the same change could not be written</source>
+        <translation>eine frühere Datei derselben Änderung konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <location line="+195"/>
         <source>another file took the name meanwhile</source>
         <translation>eine andere Datei hat den Namen inzwischen belegt</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCenter</name>
+    <message>
+        <location filename="../src/ui/sync/SyncCenter.cpp" line="+22"/>
+        <source>Calendar sync</source>
+        <translation>Kalenderabgleich</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Calendar: no password</source>
+        <translation>Kalender: kein Passwort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The password for %1 could not be read from the keyring: %2. Set it in Preferences &gt; Calendar Sync.</source>
+        <translation>Das Passwort für %1 konnte nicht aus dem Schlüsselbund gelesen werden: %2. Legen Sie es unter Einstellungen &gt; Kalenderabgleich fest.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar sync has no password for %1: %2. Set it in Preferences &gt; Calendar Sync.</source>
+        <translation>Der Kalenderabgleich hat kein Passwort für %1: %2. Legen Sie es unter Einstellungen &gt; Kalenderabgleich fest.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Calendar: syncing...</source>
+        <translation>Kalender: Abgleich läuft …</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sending the dues to the calendar %1...</source>
+        <translation>Die Fälligkeiten werden an den Kalender %1 gesendet …</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Calendar: syncing %1 of %2...</source>
+        <translation>Kalender: Abgleich %1 von %2 …</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n due(s) were deleted on the calendar server; they stay here:</source>
+        <translation>
+            <numerusform>%n Fälligkeit wurde auf dem Kalenderserver gelöscht; hier bleibt sie:</numerusform>
+            <numerusform>%n Fälligkeiten wurden auf dem Kalenderserver gelöscht; hier bleiben sie:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Calendar: %n change(s) wait</source>
+        <translation>
+            <numerusform>Kalender: %n Änderung wartet</numerusform>
+            <numerusform>Kalender: %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Calendar: in step at %1</source>
+        <translation>Kalender: abgeglichen um %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Calendar: %n conflict(s)</source>
+        <translation>
+            <numerusform>Kalender: %n Konflikt</numerusform>
+            <numerusform>Kalender: %n Konflikte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changed here and on the server: click to choose what to keep.</source>
+        <translation>Hier und auf dem Server geändert: Klicken Sie, um zu wählen, was bleibt.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Calendar: offline, %n change(s) wait</source>
+        <translation>
+            <numerusform>Kalender: offline, %n Änderung wartet</numerusform>
+            <numerusform>Kalender: offline, %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Calendar: stopped, %n change(s) wait</source>
+        <translation>
+            <numerusform>Kalender: angehalten, %n Änderung wartet</numerusform>
+            <numerusform>Kalender: angehalten, %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Calendar: not in step</source>
+        <translation>Kalender: nicht abgeglichen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The calendar sync with %1 failed. %2 Nothing was lost; it is tried again.</source>
+        <translation>Der Kalenderabgleich mit %1 ist gescheitert. %2 Nichts ging verloren; er wird erneut versucht.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Calendar sync: %1</source>
+        <translation>Kalenderabgleich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommandText</name>
+    <message>
+        <location filename="../src/app/SyncCommand.cpp" line="+19"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Das Arbeitsverzeichnis mit den Fälligkeiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The CalDAV server or calendar, instead of the folder&apos;s account</source>
+        <translation>Der CalDAV-Server oder Kalender statt des Kontos des Ordners</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The user name on that server</source>
+        <translation>Der Benutzername auf diesem Server</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --caldav: events instead of tasks</source>
+        <translation>Mit --caldav: Termine statt Aufgaben</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Settle every conflict with this computer&apos;s or the server&apos;s version</source>
+        <translation>Jeden Konflikt mit der Fassung dieses Computers oder des Servers entscheiden</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Without --caldav the account set in the window (Preferences &gt; Calendar Sync) is used. With --caldav and --user the password is taken from %1, or from the keyring when that is not set; a server&apos;s address leads to its calendar &quot;Tallyvane&quot;, which is made when missing. Exit status: 0 in step, 1 conflicts left, 2 errors.</source>
+        <translation>Ohne --caldav gilt das im Fenster eingerichtete Konto (Einstellungen &gt; Kalenderabgleich). Mit --caldav und --user kommt das Passwort aus %1 oder, wenn das nicht gesetzt ist, aus dem Schlüsselbund; die Adresse eines Servers führt zu seinem Kalender „Tallyvane“, der angelegt wird, wenn er fehlt. Rückgabewert: 0 abgeglichen, 1 Konflikte offen, 2 Fehler.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SyncRun.cpp" line="+78"/>
+        <source>no password for %1: set %2 or keep it in the keyring (%3)</source>
+        <translation>kein Passwort für %1: Setzen Sie %2 oder legen Sie es im Schlüsselbund ab (%3)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>--caldav URL and --user NAME go together</source>
+        <translation>--caldav URL und --user NAME gehören zusammen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--events goes with --caldav; the folder&apos;s account says what it syncs</source>
+        <translation>--events gehört zu --caldav; das Konto des Ordners legt fest, was es abgleicht</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>bad value for --prefer &quot;%1&quot;: expected here or server</source>
+        <translation>ungültiger Wert für --prefer „%1“: erwartet here oder server</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad address for --caldav &quot;%1&quot;</source>
+        <translation>ungültige Adresse für --caldav „%1“</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>no calendar account for %1: set one in Preferences &gt; Calendar Sync, or give --caldav URL and --user NAME</source>
+        <translation>kein Kalenderkonto für %1: Richten Sie eines unter Einstellungen &gt; Kalenderabgleich ein oder geben Sie --caldav URL und --user NAME an</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&quot;%1&quot; was deleted on the server; it stays here.</source>
+        <translation>„%1“ wurde auf dem Server gelöscht; hier bleibt es.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sent: %1, deleted on the server: %2, changed here: %3</source>
+        <translation>Gesendet: %1, auf dem Server gelöscht: %2, hier geändert: %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n change(s) wait for the next sync.</source>
+        <translation>
+            <numerusform>%n Änderung wartet auf den nächsten Abgleich.</numerusform>
+            <numerusform>%n Änderungen warten auf den nächsten Abgleich.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>conflict: %1</source>
+        <translation>Konflikt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%1 (%n change(s) here wait to be sent)</source>
+        <translation>
+            <numerusform>%1 (%n Änderung hier wartet auf das Senden)</numerusform>
+            <numerusform>%1 (%n Änderungen hier warten auf das Senden)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../src/sync/SyncEngine.cpp" line="+55"/>
+        <source>no due date</source>
+        <translation>kein Fälligkeitsdatum</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>due %1</source>
+        <translation>fällig %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>paid, due %1</source>
+        <translation>bezahlt, fällig %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unpaid, due %1</source>
+        <translation>unbezahlt, fällig %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 &quot;%2&quot;: deleted here; on the server %3</source>
+        <translation>%1 „%2“: hier gelöscht; auf dem Server %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 &quot;%2&quot;: here %3; on the server %4</source>
+        <translation>%1 „%2“: hier %3; auf dem Server %4</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>Reading the changes of the calendar: %1</source>
+        <translation>Lesen der Änderungen des Kalenders: %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Asking the calendar for its changes</source>
+        <translation>Der Kalender wird nach seinen Änderungen gefragt</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Listing the calendar</source>
+        <translation>Der Kalender wird aufgelistet</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Listing the calendar: %1</source>
+        <translation>Auflisten des Kalenders: %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Reading the calendar&apos;s tasks</source>
+        <translation>Die Aufgaben des Kalenders werden gelesen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reading the calendar&apos;s tasks: %1</source>
+        <translation>Lesen der Aufgaben des Kalenders: %1</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>%1 holds no dues, but %2 were in step with the calendar: nothing was deleted on the server. Delete them there if that is meant.</source>
+        <translation>%1 enthält keine Fälligkeiten, aber %2 waren mit dem Kalender abgeglichen: Auf dem Server wurde nichts gelöscht. Löschen Sie sie dort, wenn das gewollt ist.</translation>
+    </message>
+    <message>
+        <location line="+198"/>
+        <source>Could not write &quot;%1&quot;.</source>
+        <translation>„%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>Deleting &quot;%1&quot; on the server</source>
+        <translation>„%1“ wird auf dem Server gelöscht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sending &quot;%1&quot;</source>
+        <translation>„%1“ wird gesendet</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Reading &quot;%1&quot; from the server</source>
+        <translation>„%1“ wird vom Server gelesen</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Could not keep the state of the calendar sync in %1: %2</source>
+        <translation>Der Stand des Kalenderabgleichs konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPassword</name>
+    <message>
+        <location filename="../src/sync/SyncPassword.cpp" line="+34"/>
+        <location line="+25"/>
+        <source>the keyring holds no password for it</source>
+        <translation>der Schlüsselbund enthält kein Passwort dafür</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the keyring refused it (%1)</source>
+        <translation>der Schlüsselbund hat es abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no keyring of the desktop answered (%1)</source>
+        <translation>kein Schlüsselbund der Arbeitsumgebung hat geantwortet (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../src/sync/SyncState.cpp" line="+90"/>
+        <source>the file is too large</source>
+        <translation>die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is not the state of a calendar sync</source>
+        <translation>die Datei ist kein Stand eines Kalenderabgleichs</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>cannot make the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>

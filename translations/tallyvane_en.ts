@@ -2,9 +2,20 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CCalendarSyncDlg</name>
+    <message numerus="yes">
+        <location filename="../src/ui/sync/CCalendarSyncDlg.cpp" line="+103"/>
+        <source>%n calendar(s) found.</source>
+        <translation>
+            <numerusform>%n calendar found.</numerusform>
+            <numerusform>%n calendars found.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCalendarView</name>
     <message numerus="yes">
-        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+277"/>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+278"/>
         <source>%1, today, %n due(s)</source>
         <translation>
             <numerusform>%1, today, %n due</numerusform>
@@ -20,7 +31,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+228"/>
+        <location line="+229"/>
         <source>+%n more</source>
         <translation>
             <numerusform>+%n more</numerusform>
@@ -31,7 +42,7 @@
 <context>
     <name>CComingUpView</name>
     <message numerus="yes">
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+104"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+106"/>
         <source>Late dues and those of the next %n day(s), whatever the month list&apos;s filter</source>
         <translation>
             <numerusform>Late dues and those of the next %n day, whatever the month list&apos;s filter</numerusform>
@@ -40,9 +51,39 @@
     </message>
 </context>
 <context>
+    <name>CConflictBar</name>
+    <message numerus="yes">
+        <location filename="../src/ui/conflicts/CConflictBar.cpp" line="+51"/>
+        <source>Conflicting versions of %n due(s): more than one file holds each (a sync tool kept both changes, or two computers made the same identifier). The list shows one version of each.</source>
+        <translation>
+            <numerusform>Conflicting versions of %n due: more than one file holds it (a sync tool kept both changes, or two computers made the same identifier). The list shows one version of it.</numerusform>
+            <numerusform>Conflicting versions of %n dues: more than one file holds each (a sync tool kept both changes, or two computers made the same identifier). The list shows one version of each.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CConflictDlg</name>
+    <message numerus="yes">
+        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+80"/>
+        <source>“%1” is held by %n file(s), each with a version of its own: a sync tool kept both changes, or two computers made the same identifier. The fields that differ are marked. Keep one version (the other files are removed), or keep every version as a due of its own.</source>
+        <translation>
+            <numerusform>“%1” is held by %n file, each with a version of its own: a sync tool kept both changes, or two computers made the same identifier. The fields that differ are marked. Keep one version (the other files are removed), or keep every version as a due of its own.</numerusform>
+            <numerusform>“%1” is held by %n files, each with a version of its own: a sync tool kept both changes, or two computers made the same identifier. The fields that differ are marked. Keep one version (the other files are removed), or keep every version as a due of its own.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CCsvImportDlg</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+224"/>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+227"/>
+        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n due will be added; the first %1 are shown:</numerusform>
+            <numerusform>%n dues will be added; the first %1 are shown:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n due will be added:</numerusform>
@@ -50,7 +91,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+31"/>
+        <location line="+33"/>
+        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n line will be left out; the first %1 are shown:</numerusform>
+            <numerusform>%n lines will be left out; the first %1 are shown:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n line will be left out:</numerusform>
@@ -72,7 +121,7 @@
 <context>
     <name>CDueStore</name>
     <message numerus="yes">
-        <location filename="../src/model/store/CDueStore.cpp" line="+467"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+468"/>
         <source>the series &quot;%1&quot; (%n due(s))</source>
         <translation>
             <numerusform>the series &quot;%1&quot; (%n due)</numerusform>
@@ -111,11 +160,27 @@
             <numerusform>%n unfinished files</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n due(s) added</source>
+        <translation>
+            <numerusform>%n due added</numerusform>
+            <numerusform>%n dues added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n due(s) not added</source>
+        <translation>
+            <numerusform>%n due not added</numerusform>
+            <numerusform>%n dues not added</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message numerus="yes">
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+813"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+838"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n leftover file of an earlier save that was interrupted was removed:</numerusform>
@@ -123,7 +188,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+9"/>
+        <location line="+7"/>
         <source>%n due files could not be read and were left as they are:</source>
         <translation>
             <numerusform>%n due file could not be read and was left as it is:</numerusform>
@@ -131,7 +196,15 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+77"/>
+        <location line="+9"/>
+        <source>%n due(s) are held by more than one file, each with a version of its own (a sync tool kept both changes). Choose which to keep with Tools &gt; Resolve Conflicts:</source>
+        <translation>
+            <numerusform>%n due is held by more than one file, each with a version of its own (a sync tool kept both changes). Choose which to keep with Tools &gt; Resolve Conflicts:</numerusform>
+            <numerusform>%n dues are held by more than one file, each with a version of its own (a sync tool kept both changes). Choose which to keep with Tools &gt; Resolve Conflicts:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+80"/>
         <source>Another program deleted %n of these dues since they were shown here.</source>
         <translation>
             <numerusform>Another program deleted %n of these dues since they were shown here.</numerusform>
@@ -152,6 +225,14 @@
         <translation>
             <numerusform>%n change could not be written:</numerusform>
             <numerusform>%n changes could not be written:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/ui/frame/CMainFrameConflicts.cpp" line="+168"/>
+        <source>%n dues deleted here are in the data folder again: another computer or program changed them meanwhile, and a sync tool brought them back. Delete them again?</source>
+        <translation>
+            <numerusform>%n due deleted here is in the data folder again: another computer or program changed it meanwhile, and a sync tool brought it back. Delete it again?</numerusform>
+            <numerusform>%n dues deleted here are in the data folder again: another computer or program changed them meanwhile, and a sync tool brought them back. Delete them again?</numerusform>
         </translation>
     </message>
 </context>
@@ -240,7 +321,7 @@
 <context>
     <name>CommandLine</name>
     <message numerus="yes">
-        <location filename="../src/app/CommandLine.cpp" line="+454"/>
+        <location filename="../src/app/CommandLine.cpp" line="+487"/>
         <source>removed %n leftover files of an earlier save that was interrupted: %1</source>
         <translation>
             <numerusform>removed %n leftover file of an earlier save that was interrupted: %1</numerusform>
@@ -251,7 +332,7 @@
 <context>
     <name>DataCommandsText</name>
     <message numerus="yes">
-        <location filename="../src/app/DataCommands.cpp" line="+57"/>
+        <location filename="../src/app/DataCommands.cpp" line="+65"/>
         <source>imported %n due(s)</source>
         <translation>
             <numerusform>imported %n due</numerusform>
@@ -268,13 +349,32 @@
     </message>
 </context>
 <context>
+    <name>DavClient</name>
+    <message numerus="yes">
+        <location filename="../src/sync/DavClient.cpp" line="+79"/>
+        <source>%1: %2 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>%1: %2 did not answer within %n second.</numerusform>
+            <numerusform>%1: %2 did not answer within %n seconds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DueCsv</name>
     <message numerus="yes">
-        <location filename="../src/export/DueCsv.cpp" line="+386"/>
+        <location filename="../src/export/DueCsv.cpp" line="+497"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
         <translation>
             <numerusform>the header (split at each %1) lacks the column %2</numerusform>
             <numerusform>the header (split at each %1) lacks the columns %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../src/export/CsvRecordReader.cpp" line="+49"/>
+        <source>line %1: a record runs past %n character(s); a quote is probably not closed</source>
+        <translation>
+            <numerusform>line %1: a record runs past %n character; a quote is probably not closed</numerusform>
+            <numerusform>line %1: a record runs past %n characters; a quote is probably not closed</numerusform>
         </translation>
     </message>
 </context>
@@ -303,7 +403,7 @@
 <context>
     <name>ReminderCenter</name>
     <message numerus="yes">
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+77"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+81"/>
         <source>%n days</source>
         <translation>
             <numerusform>%n day</numerusform>
@@ -351,6 +451,68 @@
         <translation>
             <numerusform>Other (%n)</numerusform>
             <numerusform>Other (%n)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncCenter</name>
+    <message numerus="yes">
+        <location filename="../src/ui/sync/SyncCenter.cpp" line="+168"/>
+        <source>%n due(s) were deleted on the calendar server; they stay here:</source>
+        <translation>
+            <numerusform>%n due was deleted on the calendar server; it stays here:</numerusform>
+            <numerusform>%n dues were deleted on the calendar server; they stay here:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Calendar: %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendar: %n change waits</numerusform>
+            <numerusform>Calendar: %n changes wait</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>Calendar: %n conflict(s)</source>
+        <translation>
+            <numerusform>Calendar: %n conflict</numerusform>
+            <numerusform>Calendar: %n conflicts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>Calendar: offline, %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendar: offline, %n change waits</numerusform>
+            <numerusform>Calendar: offline, %n changes wait</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Calendar: stopped, %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendar: stopped, %n change waits</numerusform>
+            <numerusform>Calendar: stopped, %n changes wait</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommandText</name>
+    <message numerus="yes">
+        <location filename="../src/app/SyncRun.cpp" line="+160"/>
+        <source>%n change(s) wait for the next sync.</source>
+        <translation>
+            <numerusform>%n change waits for the next sync.</numerusform>
+            <numerusform>%n changes wait for the next sync.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+16"/>
+        <source>%1 (%n change(s) here wait to be sent)</source>
+        <translation>
+            <numerusform>%1 (%n change here waits to be sent)</numerusform>
+            <numerusform>%1 (%n changes here wait to be sent)</numerusform>
         </translation>
     </message>
 </context>

@@ -67,9 +67,156 @@ Version %1.%2</translation>
     </message>
 </context>
 <context>
+    <name>CCalendarSyncDlg</name>
+    <message>
+        <location filename="../src/ui/sync/CCalendarSyncDlg.cpp" line="+37"/>
+        <source>Calendar Sync</source>
+        <translation>Synchronisation du calendrier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Keep the dues in step with a calendar on a CalDAV server</source>
+        <translation>&amp;Synchroniser les échéances avec un calendrier sur un serveur CalDAV</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dav.example.org or https://dav.example.org/</source>
+        <translation>dav.example.org ou https://dav.example.org/</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept in the keyring; type to change</source>
+        <translation>Conservé dans le trousseau ; saisissez-le pour le changer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kept in the desktop&apos;s keyring</source>
+        <translation>Conservé dans le trousseau du bureau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Find Calendars</source>
+        <translation>&amp;Chercher les calendriers</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name of a new calendar</source>
+        <translation>Nom d’un nouveau calendrier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Make It</source>
+        <translation>C&amp;réer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As &amp;tasks, ticked off when paid</source>
+        <translation>En &amp;tâches, cochées une fois payées</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>As &amp;events, for apps that show calendars only</source>
+        <translation>En &amp;événements, pour les applications qui n’affichent que des calendriers</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;User name:</source>
+        <translation>&amp;Nom d’utilisateur :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Password:</source>
+        <translation>&amp;Mot de passe :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Calendar:</source>
+        <translation>Ca&amp;lendrier :</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;New calendar:</source>
+        <translation>Nou&amp;veau calendrier :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Each due goes to the calendar</source>
+        <translation>Chaque échéance va dans le calendrier</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The server has no calendars for %1 yet: make one below.</source>
+        <translation>Le serveur n’a pas encore de calendrier pour %1 : créez-en un ci-dessous.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <source>%n calendar(s) found.</source>
+        <translation>
+            <numerusform>%n calendrier trouvé.</numerusform>
+            <numerusform>%n calendriers trouvés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar &quot;%1&quot; was made; listing the calendars...</source>
+        <translation>Le calendrier « %1 » a été créé ; liste des calendriers…</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location line="+70"/>
+        <source>&quot;%1&quot; is not the address of a server.</source>
+        <translation>« %1 » n’est pas l’adresse d’un serveur.</translation>
+    </message>
+    <message>
+        <location line="-66"/>
+        <source>Looking for calendars...</source>
+        <translation>Recherche des calendriers…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Find the calendars first: the new one is made beside them.</source>
+        <translation>Cherchez d’abord les calendriers : le nouveau est créé à côté d’eux.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Making the calendar...</source>
+        <translation>Création du calendrier…</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>The user name is missing.</source>
+        <translation>Le nom d’utilisateur manque.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No calendar is chosen: find the calendars and choose one, or make one.</source>
+        <translation>Aucun calendrier n’est choisi : cherchez les calendriers et choisissez-en un, ou créez-en un.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The calendar &quot;%1&quot; holds no events: choose tasks or another calendar.</source>
+        <translation>Le calendrier « %1 » n’accepte pas d’événements : choisissez les tâches ou un autre calendrier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The calendar &quot;%1&quot; holds no tasks: choose events or another calendar.</source>
+        <translation>Le calendrier « %1 » n’accepte pas de tâches : choisissez les événements ou un autre calendrier.</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>The password could not be kept in the keyring: %1. It is used until Tallyvane ends: after the next start it is to be typed here again.</source>
+        <translation>Le mot de passe n’a pas pu être conservé dans le trousseau : %1. Il sert jusqu’à la fermeture de Tallyvane ; après le prochain démarrage, il faudra le saisir ici à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>CCalendarView</name>
     <message>
-        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+34"/>
+        <location filename="../src/ui/calendar/CCalendarView.cpp" line="+35"/>
         <source>Arrow keys move by a day and a week, Page Down and Page Up go through the dues of the day, Enter modifies the due or starts a new one on the day</source>
         <translation>Les flèches avancent d’un jour et d’une semaine, Page suivante et Page précédente parcourent les échéances du jour, Entrée modifie l’échéance ou en crée une nouvelle ce jour-là</translation>
     </message>
@@ -100,9 +247,9 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+222"/>
+        <location line="+223"/>
         <source>%1 of %2: %3</source>
-        <translation>%1 sur %2 : %3</translation>
+        <translation>%1 sur %2&#xa0;: %3</translation>
     </message>
     <message numerus="yes">
         <location line="+6"/>
@@ -116,7 +263,7 @@ Version %1.%2</translation>
 <context>
     <name>CComingUpView</name>
     <message>
-        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+52"/>
+        <location filename="../src/ui/comingup/CComingUpView.cpp" line="+54"/>
         <source>Coming Up</source>
         <translation>À venir</translation>
     </message>
@@ -131,17 +278,17 @@ Version %1.%2</translation>
     <message>
         <location line="+11"/>
         <source>Overdue: %1</source>
-        <translation>En retard : %1</translation>
+        <translation>En retard&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next 7 days: %1</source>
-        <translation>7 prochains jours : %1</translation>
+        <translation>7 prochains jours&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next 30 days: %1</source>
-        <translation>30 prochains jours : %1</translation>
+        <translation>30 prochains jours&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -168,7 +315,7 @@ Version %1.%2</translation>
 <context>
     <name>CConflictDlg</name>
     <message>
-        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+53"/>
+        <location filename="../src/ui/conflicts/CConflictDlg.cpp" line="+54"/>
         <source>Notes</source>
         <translation>Notes</translation>
     </message>
@@ -216,7 +363,7 @@ Version %1.%2</translation>
         <translation>diffère</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>Keep “%1”</source>
         <translation>Garder « %1 »</translation>
     </message>
@@ -250,17 +397,17 @@ Version %1.%2</translation>
     <name>CCsvImportDlg</name>
     <message>
         <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+63"/>
-        <location line="+208"/>
+        <location line="+219"/>
         <source>Import CSV</source>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location line="-205"/>
+        <location line="-216"/>
         <source>From %1</source>
         <translation>Depuis %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+158"/>
+        <location line="+164"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n échéance sera ajoutée&#xa0;:</numerusform>
@@ -268,7 +415,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-108"/>
+        <location line="-114"/>
         <location line="+5"/>
         <source>Line</source>
         <translation>Ligne</translation>
@@ -375,12 +522,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+125"/>
+        <location line="+131"/>
         <source>Paid</source>
         <translation>Payée</translation>
     </message>
     <message>
-        <location line="-125"/>
+        <location line="-131"/>
         <source>Series ID</source>
         <translation>Identifiant de série</translation>
     </message>
@@ -419,13 +566,29 @@ Version %1.%2</translation>
         <source>Windows-1252: the file is not UTF-8, so it was taken as Windows-1252 text</source>
         <translation>Windows-1252&#xa0;: le fichier n&apos;est pas en UTF-8, il a donc été lu comme texte Windows-1252</translation>
     </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n échéance sera ajoutée ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%n échéances seront ajoutées ; les %1 premières sont affichées :</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+25"/>
+        <location line="+21"/>
         <source>Unpaid</source>
         <translation>Impayée</translation>
     </message>
     <message numerus="yes">
-        <location line="+13"/>
+        <location line="+15"/>
+        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <translation>
+            <numerusform>%n ligne sera ignorée ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%n lignes seront ignorées ; les %1 premières sont affichées :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
         <source>%n line(s) will be left out:</source>
         <translation>
             <numerusform>%n ligne sera ignorée&#xa0;:</numerusform>
@@ -433,7 +596,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="-134"/>
+        <location line="-145"/>
         <source>Reason</source>
         <translation>Raison</translation>
     </message>
@@ -443,7 +606,7 @@ Version %1.%2</translation>
         <translation>Importer</translation>
     </message>
     <message>
-        <location line="+145"/>
+        <location line="+156"/>
         <source>CSV Files (*.csv);;All Files (*)</source>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
@@ -553,7 +716,7 @@ Version %1.%2</translation>
 <context>
     <name>CDetailsBar</name>
     <message>
-        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+17"/>
+        <location filename="../src/ui/frame/CDetailsBar.cpp" line="+18"/>
         <source>Details</source>
         <translation>Détails</translation>
     </message>
@@ -563,7 +726,7 @@ Version %1.%2</translation>
         <translation>Détails de l’échéance choisie</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+8"/>
         <source>Title</source>
         <translation>Titre</translation>
     </message>
@@ -624,7 +787,7 @@ Version %1.%2</translation>
 <context>
     <name>CDueDateSheet</name>
     <message>
-        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+174"/>
+        <location filename="../src/ui/editor/CDueDateSheet.cpp" line="+188"/>
         <source>New Due</source>
         <translation>Nouvelle échéance</translation>
     </message>
@@ -678,12 +841,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+529"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+537"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-62"/>
+        <location line="-69"/>
         <source>the series &quot;%1&quot; (%n due(s))</source>
         <translation>
             <numerusform>la série « %1 » (%n échéance)</numerusform>
@@ -721,11 +884,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+12"/>
         <source>A change that a crash interrupted was finished: %1.</source>
         <translation>Une modification interrompue par un plantage a été menée à son terme : %1.</translation>
     </message>
     <message numerus="yes">
-        <location line="+5"/>
+        <location line="-7"/>
         <source>%n unfinished file(s)</source>
         <translation>
             <numerusform>%n fichier inachevé</numerusform>
@@ -734,11 +898,28 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
+        <location line="+9"/>
         <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
         <translation>Une modification interrompue par un plantage a été annulée, comme si elle n’avait pas commencé : %1.</translation>
     </message>
+    <message numerus="yes">
+        <location line="-2"/>
+        <source>%n due(s) added</source>
+        <translation>
+            <numerusform>%n échéance ajoutée</numerusform>
+            <numerusform>%n échéances ajoutées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n due(s) not added</source>
+        <translation>
+            <numerusform>%n échéance non ajoutée</numerusform>
+            <numerusform>%n échéances non ajoutées</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+147"/>
+        <location line="+144"/>
         <location line="+164"/>
         <location line="+88"/>
         <location line="+568"/>
@@ -748,11 +929,12 @@ Version %1.%2</translation>
     <message>
         <location line="-815"/>
         <location line="+155"/>
+        <location line="+882"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer « %1 » : %2</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-1024"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
@@ -760,11 +942,12 @@ Version %1.%2</translation>
         <location line="+2"/>
         <location line="+173"/>
         <location line="+12"/>
+        <location line="+844"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-158"/>
+        <location line="-1002"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
@@ -821,7 +1004,12 @@ Version %1.%2</translation>
         <translation>« %1 » n’a pas été modifié : un autre programme a modifié son fichier %2 depuis sa lecture ; cette modification n’a pas été écrasée.</translation>
     </message>
     <message>
-        <location line="-623"/>
+        <location line="+91"/>
+        <source>Could not save the dues to %1: %2</source>
+        <translation>Impossible d’enregistrer les échéances dans %1 : %2</translation>
+    </message>
+    <message>
+        <location line="-714"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;: %3</translation>
@@ -892,7 +1080,7 @@ Version %1.%2</translation>
 <context>
     <name>CMainFrame</name>
     <message>
-        <location filename="../src/ui/frame/CMainFrame.cpp" line="+79"/>
+        <location filename="../src/ui/frame/CMainFrame.cpp" line="+83"/>
         <source>&amp;New</source>
         <translation>&amp;Nouvelle</translation>
     </message>
@@ -1262,7 +1450,7 @@ Version %1.%2</translation>
         <translation>Par &amp;bénéficiaire</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+139"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
@@ -1287,7 +1475,7 @@ Version %1.%2</translation>
         <translation>&amp;Outils</translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location line="-248"/>
         <location line="+6"/>
         <location line="+6"/>
         <location line="+6"/>
@@ -1308,7 +1496,7 @@ Version %1.%2</translation>
         <translation>&amp;Calendrier</translation>
     </message>
     <message>
-        <location line="+201"/>
+        <location line="+203"/>
         <source>E&amp;xport</source>
         <translation>E&amp;xporter</translation>
     </message>
@@ -1344,23 +1532,22 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+44"/>
-        <location line="+422"/>
+        <location line="+450"/>
         <source>Due Date</source>
         <translation>Date d&apos;échéance</translation>
     </message>
     <message>
-        <location line="-422"/>
+        <location line="-450"/>
         <source>Due Date </source>
         <translation>Date d&apos;échéance </translation>
     </message>
     <message>
-        <location line="+185"/>
         <location line="+22"/>
         <source>Dues of the month</source>
         <translation>Échéances du mois</translation>
     </message>
     <message>
-        <location line="+163"/>
+        <location line="+167"/>
         <source>Loading...</source>
         <translation>Chargement…</translation>
     </message>
@@ -1391,7 +1578,7 @@ Version %1.%2</translation>
         <translation>La suppression a été interrompue&#xa0;: %1 des %2 échéances de la série ont été supprimées&#xa0;; les autres sont toujours là.</translation>
     </message>
     <message numerus="yes">
-        <location line="+88"/>
+        <location line="+92"/>
         <source>%n leftover file(s) of an earlier save that was interrupted were removed:</source>
         <translation>
             <numerusform>%n fichier restant d&apos;un enregistrement antérieur interrompu a été supprimé&#xa0;:</numerusform>
@@ -1541,7 +1728,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+62"/>
         <source>Loading the dues of %1...</source>
         <translation>Chargement des échéances de %1…</translation>
     </message>
@@ -1551,7 +1738,12 @@ Version %1.%2</translation>
         <translation>Importer un CSV</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location line="+5"/>
+        <source>Nothing was imported from %1</source>
+        <translation>Rien n&apos;a été importé depuis %1</translation>
+    </message>
+    <message>
+        <location line="+90"/>
         <source>Tallyvane was started for the working directory %1, which is no longer there.</source>
         <translation>Tallyvane a été lancé pour le dossier de travail %1, qui n’existe plus.</translation>
     </message>
@@ -1565,7 +1757,6 @@ Switch this window to %1? The working directory set for the next start stays as 
 Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain démarrage reste tel quel.</translation>
     </message>
     <message>
-        <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+63"/>
         <location filename="../src/ui/frame/CMainFrameDues.cpp" line="+65"/>
         <source>Mark &amp;Paid</source>
         <translation>Marquer comme &amp;payée</translation>
@@ -1755,6 +1946,26 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+7"/>
         <source>Could not change %1: %2</source>
         <translation>Impossible de modifier %1 : %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/frame/CMainFrameSync.cpp" line="+20"/>
+        <source>Calendar &amp;Sync...</source>
+        <translation>&amp;Synchronisation du calendrier…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync with the Calendar &amp;Now</source>
+        <translation>Synchroniser avec le calendrier &amp;maintenant</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Keep the dues in step with a calendar on a CalDAV server</source>
+        <translation>Synchroniser les échéances avec un calendrier sur un serveur CalDAV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bring the dues and the calendar in step now</source>
+        <translation>Synchroniser maintenant les échéances et le calendrier</translation>
     </message>
 </context>
 <context>
@@ -2254,7 +2465,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CReminderBar</name>
     <message>
-        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+35"/>
+        <location filename="../src/ui/reminders/CReminderBar.cpp" line="+41"/>
         <source>Reminders</source>
         <translation>Rappels</translation>
     </message>
@@ -2264,7 +2475,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Rappels (aucun service de notification du bureau n’a répondu)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+10"/>
         <source>and %1 more</source>
         <translation>et %1 de plus</translation>
     </message>
@@ -2570,17 +2781,17 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     <message>
         <location line="+1"/>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Paid:</source>
-        <translation>Payées :</translation>
+        <translation>Payées&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unpaid:</source>
-        <translation>Impayées :</translation>
+        <translation>Impayées&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2654,9 +2865,85 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
 </context>
 <context>
+    <name>CSyncConflictDlg</name>
+    <message>
+        <location filename="../src/ui/sync/CSyncConflictDlg.cpp" line="+16"/>
+        <source>Calendar Sync: Changed on Both Sides</source>
+        <translation>Synchronisation du calendrier : modifié des deux côtés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>These dues were changed here and on the calendar server since the last sync. Nothing of them was written; choose which version to keep.</source>
+        <translation>Ces échéances ont été modifiées ici et sur le serveur de calendrier depuis la dernière synchronisation. Rien n’en a été écrit ; choisissez la version à garder.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Due</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>This computer</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Calendar server</source>
+        <translation>Serveur de calendrier</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+4"/>
+        <source>%1
+%2</source>
+        <translation>%1
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Decide later</source>
+        <translation>Décider plus tard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete it there too</source>
+        <translation>La supprimer là-bas aussi</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>This computer&apos;s</source>
+        <translation>Celle de cet ordinateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leave it there, not synced</source>
+        <translation>La laisser là-bas, non synchronisée</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The server&apos;s</source>
+        <translation>Celle du serveur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Keep for %1</source>
+        <translation>Garder pour %1</translation>
+    </message>
+</context>
+<context>
     <name>CTallyvaneView</name>
     <message>
-        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+91"/>
+        <location filename="../src/ui/list/CTallyvaneView.cpp" line="+88"/>
         <source>No dues of this month match the search</source>
         <translation>Aucune échéance de ce mois ne correspond à la recherche</translation>
     </message>
@@ -2863,7 +3150,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CWorkDirDlg</name>
     <message>
-        <location filename="../src/ui/dialogs/CWorkDirDlg.cpp" line="+45"/>
+        <location filename="../src/ui/dialogs/CWorkDirDlg.cpp" line="+46"/>
         <location line="+19"/>
         <source>Working Directory</source>
         <translation>Dossier de travail</translation>
@@ -2904,7 +3191,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>&amp;Dossier&#xa0;:</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+59"/>
         <source>Pick a Directory</source>
         <translation>Choisir un dossier</translation>
     </message>
@@ -3091,6 +3378,57 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
 </context>
 <context>
+    <name>CalDavDiscovery</name>
+    <message>
+        <location filename="../src/sync/CalDavDiscovery.cpp" line="+103"/>
+        <source>Looking for calendars</source>
+        <translation>Recherche des calendriers</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Looking for calendars at %1: %2</source>
+        <translation>Recherche des calendriers sur %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>%1 names no calendars for this user.</source>
+        <translation>%1 n’indique aucun calendrier pour cet utilisateur.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Asking for the user&apos;s calendars</source>
+        <translation>Demande des calendriers de l’utilisateur</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 names no calendar home for this user.</source>
+        <translation>%1 n’indique aucun dossier de calendriers pour cet utilisateur.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Listing the calendars</source>
+        <translation>Liste des calendriers</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Listing the calendars at %1: %2</source>
+        <translation>Liste des calendriers sur %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Making the calendar &quot;%1&quot;</source>
+        <translation>Création du calendrier « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>CalendarObject</name>
+    <message>
+        <location filename="../src/sync/CalendarObject.cpp" line="+147"/>
+        <source>%1 (paid)</source>
+        <translation>%1 (payée)</translation>
+    </message>
+</context>
+<context>
     <name>ChangeProgressWindow</name>
     <message>
         <location filename="../src/ui/dialogs/ChangeProgressWindow.cpp" line="+18"/>
@@ -3101,7 +3439,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+54"/>
+        <location filename="../src/app/CommandLine.cpp" line="+55"/>
         <source>Show this help and exit</source>
         <translation>Afficher cette aide et quitter</translation>
     </message>
@@ -3307,7 +3645,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Terminer un conflit : garder la version d’un fichier comme échéance, ou garder chaque version comme échéance</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+8"/>
+        <source>Bring the dues and a CalDAV calendar in step, both ways</source>
+        <translation>Synchroniser les échéances et un calendrier CalDAV dans les deux sens</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Open the dues under DIR; the remembered working directory stays as it is</source>
         <translation>Ouvrir les échéances sous DIR&#xa0;; le dossier de travail mémorisé reste tel quel</translation>
     </message>
@@ -3376,6 +3719,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
     </message>
     <message>
         <location filename="../src/app/OfficeMain.cpp" line="+23"/>
+        <location filename="../src/app/SyncMain.cpp" line="+24"/>
         <source>%1 does not run here</source>
         <translation>%1 ne fonctionne pas ici</translation>
     </message>
@@ -3446,17 +3790,17 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>import prend un seul fichier, pas aussi «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>not UTF-8: taken as Windows-1252 text</source>
         <translation>pas en UTF-8&#xa0;: lu comme texte Windows-1252</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+8"/>
         <source>rejected: %1</source>
         <translation>rejeté&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
-        <location line="+4"/>
+        <location line="+9"/>
         <source>imported %n due(s)</source>
         <translation>
             <numerusform>%n échéance importée</numerusform>
@@ -3475,7 +3819,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>DataFolder</name>
     <message>
-        <location filename="../src/model/store/DataFolder.cpp" line="+150"/>
+        <location filename="../src/model/store/DataFolder.cpp" line="+157"/>
         <source>data folder %1 cannot be used: %2</source>
         <translation>le dossier de données %1 est inutilisable&#xa0;: %2</translation>
     </message>
@@ -3488,6 +3832,75 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+6"/>
         <source>data folder %1 cannot be read: %2</source>
         <translation>le dossier de données %1 est illisible&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DavClient</name>
+    <message>
+        <location filename="../src/sync/DavClient.cpp" line="+71"/>
+        <source>%1: stopped.</source>
+        <translation>%1 : arrêté.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: the certificate of %2 is not trusted: %3</source>
+        <translation>%1 : le certificat de %2 n’est pas fiable : %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1: %2 did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>%1 : %2 n’a pas répondu en %n seconde.</numerusform>
+            <numerusform>%1 : %2 n’a pas répondu en %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: %2 cannot be reached: %3</source>
+        <translation>%1 : %2 est injoignable : %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: the server refused the user name or password (%2).</source>
+        <translation>%1 : le serveur a refusé le nom d’utilisateur ou le mot de passe (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the server does not allow it (%2).</source>
+        <translation>%1 : le serveur ne le permet pas (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: there is nothing at %2 (%3).</source>
+        <translation>%1 : il n’y a rien à %2 (%3).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: it was changed on the server meanwhile (%2).</source>
+        <translation>%1 : cela a été modifié sur le serveur entre-temps (%2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: the server refused it (%2).</source>
+        <translation>%1 : le serveur l’a refusé (%2).</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the server failed (%2).</source>
+        <translation>%1 : le serveur a échoué (%2).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>It said: %1</source>
+        <translation>Il a répondu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DavXml</name>
+    <message>
+        <location filename="../src/sync/DavXml.cpp" line="+170"/>
+        <source>not a multi-status answer</source>
+        <translation>pas une réponse multi-statut</translation>
     </message>
 </context>
 <context>
@@ -3524,7 +3937,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>DueCsv</name>
     <message>
-        <location filename="../src/export/CsvRecordReader.cpp" line="+57"/>
+        <location filename="../src/export/CsvRecordReader.cpp" line="+104"/>
         <source>a quoted field is not closed before the end of the file</source>
         <translation>un champ entre guillemets n&apos;est pas fermé avant la fin du fichier</translation>
     </message>
@@ -3533,18 +3946,26 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <source>text follows a closing quote</source>
         <translation>du texte suit un guillemet fermant</translation>
     </message>
+    <message numerus="yes">
+        <location line="-43"/>
+        <source>line %1: a record runs past %n character(s); a quote is probably not closed</source>
+        <translation>
+            <numerusform>ligne %1 : un enregistrement dépasse %n caractère ; un guillemet n’est probablement pas fermé</numerusform>
+            <numerusform>ligne %1 : un enregistrement dépasse %n caractères ; un guillemet n’est probablement pas fermé</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+21"/>
+        <location line="+64"/>
         <source>a quote inside a field that does not start with one</source>
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+292"/>
+        <location filename="../src/export/DueCsv.cpp" line="+381"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-347"/>
         <source>Record ID</source>
         <translation>Identifiant d&apos;enregistrement</translation>
     </message>
@@ -3604,7 +4025,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>Impayé</translation>
     </message>
     <message>
-        <location line="+124"/>
+        <location line="+125"/>
         <source>semicolon</source>
         <translation>point-virgule</translation>
     </message>
@@ -3619,17 +4040,27 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>virgule</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+58"/>
+        <source>the file is not UTF-8 text</source>
+        <translation>le fichier n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>the file starts as UTF-16 text but is not</source>
         <translation>le fichier commence comme un texte UTF-16 mais n&apos;en est pas un</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+428"/>
+        <source>the file changed since it was read; read it again</source>
+        <translation>le fichier a changé depuis sa lecture ; relisez-le</translation>
+    </message>
+    <message>
+        <location line="-435"/>
         <source>the file starts as UTF-8 text but is not</source>
         <translation>le fichier commence comme un texte UTF-8 mais n&apos;en est pas un</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+195"/>
         <source>the file is empty: a header row is needed</source>
         <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
     </message>
@@ -3652,7 +4083,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         </translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+36"/>
         <source>the due date &quot;%1&quot; is not a date such as %2 or 2025-12-31, with or without a time</source>
         <translation>la date d&apos;échéance «&#xa0;%1&#xa0;» n&apos;est pas une date comme %2 ou 2025-12-31, avec ou sans heure</translation>
     </message>
@@ -3685,11 +4116,6 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <location line="+4"/>
         <source>the paid state &quot;%1&quot; is neither Paid nor Unpaid</source>
         <translation>l&apos;état de paiement «&#xa0;%1&#xa0;» n&apos;est ni Paid ni Unpaid</translation>
-    </message>
-    <message>
-        <location line="+18"/>
-        <source>the file is too large</source>
-        <translation>le fichier est trop gros</translation>
     </message>
 </context>
 <context>
@@ -3875,7 +4301,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>DueRowLook</name>
     <message>
-        <location filename="../src/ui/list/DueRowLook.cpp" line="+60"/>
+        <location filename="../src/ui/list/DueRowLook.cpp" line="+74"/>
         <source>paid</source>
         <translation>payée</translation>
     </message>
@@ -4036,7 +4462,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+75"/>
+        <location filename="../src/export/IcsExport.cpp" line="+100"/>
         <source>Pay To: %1</source>
         <translation>Bénéficiaire&#xa0;: %1</translation>
     </message>
@@ -4061,12 +4487,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impayée</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="-8"/>
         <source>%1 - %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+79"/>
         <source>Could not write the calendar file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier de calendrier %1&#xa0;: %2</translation>
     </message>
@@ -4479,12 +4905,12 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>ReminderCenter</name>
     <message>
-        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+63"/>
+        <location filename="../src/ui/reminders/ReminderCenter.cpp" line="+68"/>
         <source>Overdue: %1</source>
         <translation>En retard&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Due soon: %1</source>
         <translation>Bientôt à payer&#xa0;: %1</translation>
     </message>
@@ -4583,7 +5009,7 @@ Veuillez contacter le support pour toute question.</translation>
 <context>
     <name>ReminderMemory</name>
     <message>
-        <location filename="../src/model/services/Reminders.cpp" line="+96"/>
+        <location filename="../src/model/services/Reminders.cpp" line="+95"/>
         <source>the file is too large</source>
         <translation>le fichier est trop gros</translation>
     </message>
@@ -4881,12 +5307,13 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>un autre programme a gardé le dossier verrouillé trop longtemps</translation>
     </message>
     <message>
-        <location line="+183"/>
+        <location line="+180"/>
+        <location line="+99"/>
         <source>%1: a change that was interrupted could not be finished: %2</source>
         <translation>%1 : une modification interrompue n’a pas pu être menée à son terme : %2</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+86"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1 : un reste d’un enregistrement interrompu qui n’a pas pu être supprimé : %2</translation>
     </message>
@@ -4896,9 +5323,352 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>%1 n’a pas pu être écrit sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+28"/>
+        <location line="+40"/>
+        <source>an earlier file of the same change could not be written</source>
+        <translation>un fichier précédent de la même modification n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <location line="+195"/>
         <source>another file took the name meanwhile</source>
         <translation>un autre fichier a pris ce nom entre-temps</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCenter</name>
+    <message>
+        <location filename="../src/ui/sync/SyncCenter.cpp" line="+22"/>
+        <source>Calendar sync</source>
+        <translation>Synchronisation du calendrier</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>Calendar</source>
+        <translation>Calendrier</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Calendar: no password</source>
+        <translation>Calendrier : pas de mot de passe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The password for %1 could not be read from the keyring: %2. Set it in Preferences &gt; Calendar Sync.</source>
+        <translation>Le mot de passe de %1 n’a pas pu être lu dans le trousseau : %2. Indiquez-le dans Préférences &gt; Synchronisation du calendrier.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The calendar sync has no password for %1: %2. Set it in Preferences &gt; Calendar Sync.</source>
+        <translation>La synchronisation du calendrier n’a pas de mot de passe pour %1 : %2. Indiquez-le dans Préférences &gt; Synchronisation du calendrier.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Calendar: syncing...</source>
+        <translation>Calendrier : synchronisation…</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Sending the dues to the calendar %1...</source>
+        <translation>Envoi des échéances au calendrier %1…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Calendar: syncing %1 of %2...</source>
+        <translation>Calendrier : synchronisation %1 sur %2…</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+14"/>
+        <source>%n due(s) were deleted on the calendar server; they stay here:</source>
+        <translation>
+            <numerusform>%n échéance a été supprimée sur le serveur de calendrier ; elle reste ici :</numerusform>
+            <numerusform>%n échéances ont été supprimées sur le serveur de calendrier ; elles restent ici :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>Calendar: %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendrier : %n modification en attente</numerusform>
+            <numerusform>Calendrier : %n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Calendar: in step at %1</source>
+        <translation>Calendrier : synchronisé à %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Calendar: %n conflict(s)</source>
+        <translation>
+            <numerusform>Calendrier : %n conflit</numerusform>
+            <numerusform>Calendrier : %n conflits</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changed here and on the server: click to choose what to keep.</source>
+        <translation>Modifié ici et sur le serveur : cliquez pour choisir ce qui reste.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+11"/>
+        <source>Calendar: offline, %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendrier : hors ligne, %n modification en attente</numerusform>
+            <numerusform>Calendrier : hors ligne, %n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>Calendar: stopped, %n change(s) wait</source>
+        <translation>
+            <numerusform>Calendrier : arrêté, %n modification en attente</numerusform>
+            <numerusform>Calendrier : arrêté, %n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Calendar: not in step</source>
+        <translation>Calendrier : non synchronisé</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The calendar sync with %1 failed. %2 Nothing was lost; it is tried again.</source>
+        <translation>La synchronisation du calendrier avec %1 a échoué. %2 Rien n’a été perdu ; elle sera réessayée.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Calendar sync: %1</source>
+        <translation>Synchronisation du calendrier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommandText</name>
+    <message>
+        <location filename="../src/app/SyncCommand.cpp" line="+19"/>
+        <source>The working directory that holds the dues</source>
+        <translation>Le répertoire de travail qui contient les échéances</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The CalDAV server or calendar, instead of the folder&apos;s account</source>
+        <translation>Le serveur ou calendrier CalDAV, au lieu du compte du dossier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The user name on that server</source>
+        <translation>Le nom d’utilisateur sur ce serveur</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>With --caldav: events instead of tasks</source>
+        <translation>Avec --caldav : des événements au lieu de tâches</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Settle every conflict with this computer&apos;s or the server&apos;s version</source>
+        <translation>Régler chaque conflit avec la version de cet ordinateur ou celle du serveur</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Without --caldav the account set in the window (Preferences &gt; Calendar Sync) is used. With --caldav and --user the password is taken from %1, or from the keyring when that is not set; a server&apos;s address leads to its calendar &quot;Tallyvane&quot;, which is made when missing. Exit status: 0 in step, 1 conflicts left, 2 errors.</source>
+        <translation>Sans --caldav, le compte réglé dans la fenêtre (Préférences &gt; Synchronisation du calendrier) est utilisé. Avec --caldav et --user, le mot de passe est pris dans %1, ou dans le trousseau si elle n’est pas définie ; l’adresse d’un serveur mène à son calendrier « Tallyvane », créé s’il manque. Code de sortie : 0 synchronisé, 1 conflits restants, 2 erreurs.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/SyncRun.cpp" line="+78"/>
+        <source>no password for %1: set %2 or keep it in the keyring (%3)</source>
+        <translation>pas de mot de passe pour %1 : définissez %2 ou conservez-le dans le trousseau (%3)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>--caldav URL and --user NAME go together</source>
+        <translation>--caldav URL et --user NOM vont ensemble</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--events goes with --caldav; the folder&apos;s account says what it syncs</source>
+        <translation>--events va avec --caldav ; le compte du dossier dit ce qu’il synchronise</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>bad value for --prefer &quot;%1&quot;: expected here or server</source>
+        <translation>valeur incorrecte pour --prefer « %1 » : here ou server attendu</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>bad address for --caldav &quot;%1&quot;</source>
+        <translation>adresse incorrecte pour --caldav « %1 »</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>no calendar account for %1: set one in Preferences &gt; Calendar Sync, or give --caldav URL and --user NAME</source>
+        <translation>pas de compte de calendrier pour %1 : réglez-en un dans Préférences &gt; Synchronisation du calendrier, ou donnez --caldav URL et --user NOM</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&quot;%1&quot; was deleted on the server; it stays here.</source>
+        <translation>« %1 » a été supprimée sur le serveur ; elle reste ici.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sent: %1, deleted on the server: %2, changed here: %3</source>
+        <translation>Envoyées : %1, supprimées sur le serveur : %2, modifiées ici : %3</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>%n change(s) wait for the next sync.</source>
+        <translation>
+            <numerusform>%n modification attend la prochaine synchronisation.</numerusform>
+            <numerusform>%n modifications attendent la prochaine synchronisation.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>conflict: %1</source>
+        <translation>conflit : %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+10"/>
+        <source>%1 (%n change(s) here wait to be sent)</source>
+        <translation>
+            <numerusform>%1 (%n modification d’ici attend d’être envoyée)</numerusform>
+            <numerusform>%1 (%n modifications d’ici attendent d’être envoyées)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SyncEngine</name>
+    <message>
+        <location filename="../src/sync/SyncEngine.cpp" line="+55"/>
+        <source>no due date</source>
+        <translation>pas de date d’échéance</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>due %1</source>
+        <translation>échéance %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>paid, due %1</source>
+        <translation>payée, échéance %1</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>unpaid, due %1</source>
+        <translation>impayée, échéance %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 &quot;%2&quot;: deleted here; on the server %3</source>
+        <translation>%1 « %2 » : supprimée ici ; sur le serveur %3</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 &quot;%2&quot;: here %3; on the server %4</source>
+        <translation>%1 « %2 » : ici %3 ; sur le serveur %4</translation>
+    </message>
+    <message>
+        <location line="+159"/>
+        <source>Reading the changes of the calendar: %1</source>
+        <translation>Lecture des modifications du calendrier : %1</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Asking the calendar for its changes</source>
+        <translation>Demande de ses modifications au calendrier</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Listing the calendar</source>
+        <translation>Liste du calendrier</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Listing the calendar: %1</source>
+        <translation>Liste du calendrier : %1</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Reading the calendar&apos;s tasks</source>
+        <translation>Lecture des tâches du calendrier</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Reading the calendar&apos;s tasks: %1</source>
+        <translation>Lecture des tâches du calendrier : %1</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>%1 holds no dues, but %2 were in step with the calendar: nothing was deleted on the server. Delete them there if that is meant.</source>
+        <translation>%1 ne contient aucune échéance, mais %2 étaient synchronisées avec le calendrier : rien n’a été supprimé sur le serveur. Supprimez-les là-bas si c’est voulu.</translation>
+    </message>
+    <message>
+        <location line="+198"/>
+        <source>Could not write &quot;%1&quot;.</source>
+        <translation>Impossible d’écrire « %1 ».</translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>Deleting &quot;%1&quot; on the server</source>
+        <translation>Suppression de « %1 » sur le serveur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sending &quot;%1&quot;</source>
+        <translation>Envoi de « %1 »</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Reading &quot;%1&quot; from the server</source>
+        <translation>Lecture de « %1 » sur le serveur</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>Could not keep the state of the calendar sync in %1: %2</source>
+        <translation>Impossible de conserver l’état de la synchronisation du calendrier dans %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SyncPassword</name>
+    <message>
+        <location filename="../src/sync/SyncPassword.cpp" line="+34"/>
+        <location line="+25"/>
+        <source>the keyring holds no password for it</source>
+        <translation>le trousseau ne contient pas de mot de passe pour lui</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>the keyring refused it (%1)</source>
+        <translation>le trousseau l’a refusé (%1)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no keyring of the desktop answered (%1)</source>
+        <translation>aucun trousseau du bureau n’a répondu (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>SyncState</name>
+    <message>
+        <location filename="../src/sync/SyncState.cpp" line="+90"/>
+        <source>the file is too large</source>
+        <translation>le fichier est trop grand</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>the file is not the state of a calendar sync</source>
+        <translation>le fichier n’est pas l’état d’une synchronisation de calendrier</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>cannot make the folder %1</source>
+        <translation>impossible de créer le dossier %1</translation>
     </message>
 </context>
 <context>
