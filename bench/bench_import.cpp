@@ -7,6 +7,7 @@
 #include "BenchReport.h"
 
 #include "export/DueCsv.h"
+#include "model/store/DataFolder.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -140,17 +141,21 @@ int main(int argc, char** argv)
     const Run baseline = RunMeasured({self, "--read", file});
     const Run preview = RunMeasured({self, "--preview", file});
     const Run import = RunMeasured({TALLYVANE_BIN, "import", "csv", file, "--workdir", folder});
-    const qsizetype landed = QDir(QString::fromStdString(folder)).entryList({QStringLiteral("*.due")}).size();
+    const qsizetype landed =
+        QDir(DataFolder(QString::fromStdString(folder)).Path()).entryList({QStringLiteral("*.due")}).size();
 
     std::printf("CSV of %d dues, %.1f MB; %s\n", kLines, double(QFile(csv).size()) / (1024.0 * 1024.0),
                 BenchReport::LoadAverage().c_str());
-    std::printf("%-46s %8.1f MB %8.2f s\n", "reading the file alone (baseline)", baseline.peakMb, baseline.seconds);
+    std::printf("%-46s %8.1f MB %8.2f s\n", "reading the file alone (baseline)", baseline.peakMb,
+                baseline.seconds);
     std::printf("%-46s %8.1f MB %8.2f s%s\n", "preview (DueCsv::ReadFile)", preview.peakMb, preview.seconds,
                 preview.ok ? "" : "  FAILED");
     std::printf("%-46s %8.1f MB %8.2f s  %lld dues written%s\n", "tallyvane import csv", import.peakMb,
                 import.seconds, static_cast<long long>(landed), import.ok ? "" : "  FAILED");
-    BenchReport::Ratio("preview peak / baseline peak", preview.peakMb, baseline.peakMb, kTargetMb / baseline.peakMb);
-    BenchReport::Ratio("import peak / baseline peak", import.peakMb, baseline.peakMb, kTargetMb / baseline.peakMb);
+    BenchReport::Ratio("preview peak / baseline peak", preview.peakMb, baseline.peakMb,
+                       kTargetMb / baseline.peakMb);
+    BenchReport::Ratio("import peak / baseline peak", import.peakMb, baseline.peakMb,
+                       kTargetMb / baseline.peakMb);
     BenchReport::Value("preview peak", preview.peakMb, "MB", kTargetMb);
     BenchReport::Value("import peak", import.peakMb, "MB", kTargetMb);
     return baseline.ok && preview.ok && import.ok && landed == kLines ? 0 : 1;

@@ -222,8 +222,9 @@ public:
             QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
             text += decoder(QByteArrayView(piece.constData(), whole));
             if (decoder.hasError())
-                m_error = m_encoding == Encoding::Utf8WithBom ? Texts::tr("the file starts as UTF-8 text but is not")
-                                                              : Texts::tr("the file is not UTF-8 text");
+                m_error = m_encoding == Encoding::Utf8WithBom
+                              ? Texts::tr("the file starts as UTF-8 text but is not")
+                              : Texts::tr("the file is not UTF-8 text");
             break;
         }
         case Encoding::Utf16WithBom:
@@ -265,7 +266,7 @@ private:
 bool FindEncoding(QIODevice& in, Encoding& encoding, QString& error)
 {
     const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(in.peek(4));
-    encoding = !marked                                ? Encoding::Utf8
+    encoding = !marked                             ? Encoding::Utf8
                : *marked == QStringConverter::Utf8 ? Encoding::Utf8WithBom
                                                    : Encoding::Utf16WithBom;
     TextSource source(in, encoding);
@@ -417,7 +418,8 @@ Reading ReadText(QIODevice& in, Encoding encoding, const Options& options, qsize
     auto stopped = [&] { return !reader.Fatal().isEmpty() ? reader.Fatal() : source.Error(); };
     CsvRecordReader::Record header;
     if (!reader.Next(header)) {
-        result.error = !stopped().isEmpty() ? stopped() : Texts::tr("the file is empty: a header row is needed");
+        result.error =
+            !stopped().isEmpty() ? stopped() : Texts::tr("the file is empty: a header row is needed");
         return result;
     }
     if (!header.error.isEmpty()) {
@@ -641,7 +643,8 @@ Reading ReadFile(const QString& path, const Options& options, qsizetype keep)
     return result;
 }
 
-bool ForEach(const Reading& reading, const LineFunction& line, const RejectedFunction& rejected, QString* error)
+bool ForEach(const Reading& reading, const LineFunction& line, const RejectedFunction& rejected,
+             QString* error)
 {
     if (reading.path.isEmpty() ||
         (reading.lines.size() == reading.lineCount && reading.rejected.size() == reading.rejectedCount)) {

@@ -142,7 +142,7 @@ qsizetype AddAll(const Reading& reading, CDueStore& store, QStringList* ids = nu
 
 // The same without keeping the dues in the store's memory (CDueStore::BulkAdd):
 // the command line's import, of any size. Returns how many landed.
-qint64 ImportAll(const Reading& reading, CDueStore& store, const std::function<void(const Rejected&)>& rejected,
-                 QString* error);
+qint64 ImportAll(const Reading& reading, CDueStore& store,
+                 const std::function<void(const Rejected&)>& rejected, QString* error);
 
 } // namespace DueCsv

@@ -824,8 +824,8 @@ void TestDueCsv::largeFileReadAsItComes()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QCOMPARE(added, qsizetype(count));
     QCOMPARE(store.GetCount(), count);
-    QCOMPARE(store.GetDue(ids.last()).m_strTitle, QStringLiteral("Caf\u00e9 %1").arg(count - 1) +
-                                                      QString((count - 1) % 97, QLatin1Char('x')));
+    QCOMPARE(store.GetDue(ids.last()).m_strTitle,
+             QStringLiteral("Caf\u00e9 %1").arg(count - 1) + QString((count - 1) % 97, QLatin1Char('x')));
     QCOMPARE(rejectedLines.size(), int(reading.rejectedCount));
     QCOMPARE(rejectedLines.first(), 502);
     QVERIFY(std::is_sorted(rejectedLines.begin(), rejectedLines.end()));
@@ -859,7 +859,8 @@ void TestDueCsv::importOfChangedFileAddsNothing()
     QVERIFY2(error.contains(QStringLiteral("changed since it was read")), qPrintable(error));
     QVERIFY2(error.startsWith(QDir::toNativeSeparators(path)), qPrintable(error));
     QCOMPARE(store.GetCount(), 0);
-    QCOMPARE(QDir(store.Folder().Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QCOMPARE(QDir(store.Folder().Path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 void TestDueCsv::unclosedQuoteStopsReading()

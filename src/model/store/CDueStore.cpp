@@ -15,10 +15,10 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <climits>
 #include <array>
 #include <bit>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -513,7 +513,8 @@ void Sweep(const QString& folder, QStringList& swept, QStringList& recovery, QSt
     }
     if (done.bulkFinished > 0)
         recovery << Texts::tr("A change that a crash interrupted was finished: %1.")
-                        .arg(Texts::tr("%n due(s) added", nullptr, int(std::min<qint64>(done.bulkFinished, INT_MAX))));
+                        .arg(Texts::tr("%n due(s) added", nullptr,
+                                       int(std::min<qint64>(done.bulkFinished, INT_MAX))));
     if (done.bulkRolledBack > 0)
         recovery << Texts::tr("A change that a crash interrupted was taken back, as if it had not begun: %1.")
                         .arg(Texts::tr("%n due(s) not added", nullptr,
@@ -1687,7 +1688,8 @@ bool DueListLess(const DueRecord& a, const DueRecord& b)
     return a.m_strRecId < b.m_strRecId;
 }
 
-CDueStore::BulkAdd::BulkAdd(CDueStore& store) : m_store(store), m_files(QFile::encodeName(store.m_folder.Path()))
+CDueStore::BulkAdd::BulkAdd(CDueStore& store)
+    : m_store(store), m_files(QFile::encodeName(store.m_folder.Path()))
 {
 }
 

@@ -658,8 +658,8 @@ int CreateSynced(const QByteArray& path, const QByteArray& bytes)
 // Moves every file of dir's staging folder into dir, never over an existing
 // name: a taken name goes to rename, else the file keeps "name (2)" and so on.
 // count gets the files moved; failures go to problems, naming the file.
-void MoveStaged(const QByteArray& dir, const QByteArray& staging, const BulkCreate::Rename& rename, qint64* count,
-                QStringList* problems)
+void MoveStaged(const QByteArray& dir, const QByteArray& staging, const BulkCreate::Rename& rename,
+                qint64* count, QStringList* problems)
 {
     const QByteArray from = dir + '/' + staging;
     DIR* d = ::opendir(from.constData());
@@ -891,9 +891,7 @@ Interrupted FinishInterrupted(const QByteArray& dir)
     return result;
 }
 
-BulkCreate::BulkCreate(const QByteArray& dir) : m_dir(dir)
-{
-}
+BulkCreate::BulkCreate(const QByteArray& dir) : m_dir(dir) {}
 
 BulkCreate::~BulkCreate()
 {
@@ -995,8 +993,8 @@ bool BulkCreate::Commit(QString* why, qint64* count, const Rename& rename)
         }
     }
     const QByteArray journal = m_dir + '/' + JournalName();
-    if (const int error =
-            WriteJournal(journal, QByteArray(kJournalHeader) + "M " + m_staging.toPercentEncoding() + "\nend\n"))
+    if (const int error = WriteJournal(journal, QByteArray(kJournalHeader) + "M " +
+                                                    m_staging.toPercentEncoding() + "\nend\n"))
         return fail(error);
 
     // 4. The files move in; 5. the folder is synced, the staging folder and the journal go.

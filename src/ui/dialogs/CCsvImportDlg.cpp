@@ -223,11 +223,11 @@ void CCsvImportDlg::Show()
 
     // A large file shows its head; the counts are the whole file's.
     const qsizetype shown = m_reading.lines.size();
-    m_addedLabel->setText(shown < m_reading.lineCount
-                              ? tr("%n due(s) will be added; the first %1 are shown:", nullptr,
-                                   int(m_reading.lineCount))
-                                    .arg(QLocale().toString(shown))
-                              : tr("%n due(s) will be added:", nullptr, int(m_reading.lineCount)));
+    m_addedLabel->setText(
+        shown < m_reading.lineCount
+            ? tr("%n due(s) will be added; the first %1 are shown:", nullptr, int(m_reading.lineCount))
+                  .arg(QLocale().toString(shown))
+            : tr("%n due(s) will be added:", nullptr, int(m_reading.lineCount)));
     m_added->clearContents();
     m_added->setRowCount(int(m_reading.lines.size()));
     auto dateText = [&](const COleDateTime& dt) {

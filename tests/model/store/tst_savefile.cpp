@@ -516,7 +516,10 @@ void TestSaveFile::bulkLandsWholeInDurableOrder()
     // Without a new name the file keeps a name of its own beside the other.
     QCOMPARE(ReadAll(Path(QStringLiteral("c.due"))), QByteArray("another writer's c"));
     QCOMPARE(ReadAll(Path(QStringLiteral("c (2).due"))), QByteArray("new c.due"));
-    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("b2.due"), QStringLiteral("c.due"), QStringLiteral("c (2).due"), QStringLiteral("d.due")}), QStringList());
+    QCOMPARE(Debris(m_dir->path(),
+                    {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("b2.due"),
+                     QStringLiteral("c.due"), QStringLiteral("c (2).due"), QStringLiteral("d.due")}),
+             QStringList());
 
     // Every write before the one sync, the journal before the first name,
     // the folder synced after the last, the journal gone after that.
@@ -589,7 +592,8 @@ void TestSaveFile::bulkInterruptedIsFinishedOrTakenBack()
     WriteAll(Path(staged + "/x.due"), "staged x");
     WriteAll(Path(staged + "/y.due"), "staged y");
     // A live writer's staging folder stays.
-    const QString live = QStringLiteral(".tallyvane-") + host + '-' + QByteArray::number(qint64(::getpid())) + "-3.staging";
+    const QString live =
+        QStringLiteral(".tallyvane-") + host + '-' + QByteArray::number(qint64(::getpid())) + "-3.staging";
     QVERIFY(QDir(m_dir->path()).mkdir(live));
 
     const SaveFile::Interrupted done = SaveFile::FinishInterrupted(QFile::encodeName(m_dir->path()));
@@ -599,7 +603,9 @@ void TestSaveFile::bulkInterruptedIsFinishedOrTakenBack()
     QCOMPARE(ReadAll(Path(QStringLiteral("b.due"))), QByteArray("new b"));
     QCOMPARE(ReadAll(Path(QStringLiteral("c.due"))), QByteArray("another writer's c"));
     QCOMPARE(ReadAll(Path(QStringLiteral("c (2).due"))), QByteArray("new c"));
-    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("c.due"), QStringLiteral("c (2).due"), live}), QStringList());
+    QCOMPARE(Debris(m_dir->path(), {QStringLiteral("a.due"), QStringLiteral("b.due"), QStringLiteral("c.due"),
+                                    QStringLiteral("c (2).due"), live}),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestSaveFile)

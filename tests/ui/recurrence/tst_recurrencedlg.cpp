@@ -253,9 +253,10 @@ void TestRecurrenceDlg::cancelledLongRunLeavesNothing()
         auto* progress = dlg.findChild<QProgressDialog*>(QStringLiteral("generationProgress"));
         if (progress && progress->isVisible() && progress->value() >= 50) {
             seenWhileRunning = theDueStore.GetCount();
-            onDiskWhileRunning = int(QDir(theDueStore.Folder().Path())
-                                         .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files)
-                                         .size());
+            onDiskWhileRunning =
+                int(QDir(theDueStore.Folder().Path())
+                        .entryList({QStringLiteral("*.due"), QStringLiteral("*.pending")}, QDir::Files)
+                        .size());
             progress->cancel();
             poll.stop();
         }
