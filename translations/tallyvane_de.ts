@@ -1950,7 +1950,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
     <message>
         <location filename="../src/ui/frame/CMainFrameSync.cpp" line="+20"/>
         <source>Calendar &amp;Sync...</source>
-        <translation>Kalender&amp;abgleich …</translation>
+        <translation>Kalenderab&amp;gleich …</translation>
     </message>
     <message>
         <location line="+1"/>
