@@ -1,5 +1,6 @@
 #include "export/IcsExport.h"
 
+#include "export/IcalValues.h"
 #include "model/base/Clock.h"
 #include "model/base/LocaleFormat.h"
 #include "model/store/ExportFile.h"
@@ -23,34 +24,9 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(IcsExport)
 };
 
-struct ComponentFree
-{
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-icaltimetype DateOf(const QDate& d)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = d.year();
-    t.month = d.month();
-    t.day = d.day();
-    return t;
-}
-
-// Local wall time without a zone: the event shows at that time wherever the
-// calendar is, as the due does in this program.
-icaltimetype FloatingOf(const QDateTime& dt)
-{
-    icaltimetype t = icaltime_null_time();
-    t.year = dt.date().year();
-    t.month = dt.date().month();
-    t.day = dt.date().day();
-    t.hour = dt.time().hour();
-    t.minute = dt.time().minute();
-    t.second = dt.time().second();
-    return t;
-}
+using IcalValues::Component;
+using IcalValues::Date;
+using IcalValues::Floating;
 
 constexpr char kUidSuffix[] = "@tallyvane";
 
@@ -122,7 +98,7 @@ QByteArray Build(const ExportRequest& request, int leadDays)
     icalcomponent_add_property(cal.get(), icalproperty_new_calscale("GREGORIAN"));
 
     const QDateTime nowUtc = Clock::Now().toUTC();
-    icaltimetype stamp = FloatingOf(nowUtc);
+    icaltimetype stamp = Floating(nowUtc);
     stamp.zone = icaltimezone_get_utc_timezone();
 
     for (const DueRecord& r : request.dues) {
@@ -133,10 +109,10 @@ QByteArray Build(const ExportRequest& request, int leadDays)
         icalcomponent_add_property(event, icalproperty_new_uid(CalendarText(Uid(r.m_strRecId)).constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
         if (due.time() == QTime(0, 0)) {
-            icalcomponent_add_property(event, icalproperty_new_dtstart(DateOf(due.date())));
-            icalcomponent_add_property(event, icalproperty_new_dtend(DateOf(due.date().addDays(1))));
+            icalcomponent_add_property(event, icalproperty_new_dtstart(Date(due.date())));
+            icalcomponent_add_property(event, icalproperty_new_dtend(Date(due.date().addDays(1))));
         } else {
-            icalcomponent_add_property(event, icalproperty_new_dtstart(FloatingOf(due)));
+            icalcomponent_add_property(event, icalproperty_new_dtstart(Floating(due)));
         }
         const QString summary = Summary(r, request.locale);
         icalcomponent_add_property(event, icalproperty_new_summary(CalendarText(summary).constData()));

@@ -1,5 +1,6 @@
 #include "sync/CalendarObject.h"
 
+#include "export/IcalValues.h"
 #include "export/IcsExport.h"
 #include "model/base/Clock.h"
 
@@ -20,36 +21,13 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(CalendarObject)
 };
 
-struct ComponentFree
-{
-    void operator()(icalcomponent* c) const { icalcomponent_free(c); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-icaltimetype DateValue(const QDate& d)
-{
-    icaltimetype t = icaltime_null_date();
-    t.year = d.year();
-    t.month = d.month();
-    t.day = d.day();
-    return t;
-}
-
-icaltimetype TimeValue(const QDateTime& dt)
-{
-    icaltimetype t = icaltime_null_time();
-    t.year = dt.date().year();
-    t.month = dt.date().month();
-    t.day = dt.date().day();
-    t.hour = dt.time().hour();
-    t.minute = dt.time().minute();
-    t.second = dt.time().second();
-    return t;
-}
+using IcalValues::Component;
+using IcalValues::Date;
+using IcalValues::Floating;
 
 icaltimetype UtcValue(const QDateTime& dt)
 {
-    icaltimetype t = TimeValue(dt.toUTC());
+    icaltimetype t = Floating(dt.toUTC());
     t.zone = icaltimezone_get_utc_timezone();
     return t;
 }
@@ -151,8 +129,7 @@ QByteArray Build(const DueRecord& r, const CalendarObjectOptions& options)
     const bool allDay = due.isValid() && due.time() == QTime(0, 0);
     if (task) {
         if (due.isValid())
-            icalcomponent_add_property(c,
-                                       icalproperty_new_due(allDay ? DateValue(due.date()) : TimeValue(due)));
+            icalcomponent_add_property(c, icalproperty_new_due(allDay ? Date(due.date()) : Floating(due)));
         icalcomponent_add_property(
             c, icalproperty_new_status(paid ? ICAL_STATUS_COMPLETED : ICAL_STATUS_NEEDSACTION));
         if (paid) {
@@ -162,10 +139,10 @@ QByteArray Build(const DueRecord& r, const CalendarObjectOptions& options)
         }
     } else if (due.isValid()) {
         if (allDay) {
-            icalcomponent_add_property(c, icalproperty_new_dtstart(DateValue(due.date())));
-            icalcomponent_add_property(c, icalproperty_new_dtend(DateValue(due.date().addDays(1))));
+            icalcomponent_add_property(c, icalproperty_new_dtstart(Date(due.date())));
+            icalcomponent_add_property(c, icalproperty_new_dtend(Date(due.date().addDays(1))));
         } else {
-            icalcomponent_add_property(c, icalproperty_new_dtstart(TimeValue(due)));
+            icalcomponent_add_property(c, icalproperty_new_dtstart(Floating(due)));
         }
         icalcomponent_add_property(c, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     }

@@ -28,10 +28,10 @@ QString Iso(const QDateTime& dt)
     return dt.isValid() ? dt.toString(Qt::ISODate) : QString();
 }
 
-QDateTime FromIso(const QJsonValue& v, Qt::TimeSpec spec)
+QDateTime FromIso(const QJsonValue& v, Qt::TimeSpec timeSpec)
 {
     QDateTime dt = QDateTime::fromString(v.toString(), Qt::ISODate);
-    if (dt.isValid() && spec == Qt::UTC)
+    if (dt.isValid() && timeSpec == Qt::UTC)
         dt = dt.toUTC();
     return dt;
 }
