@@ -292,13 +292,16 @@ QByteArray JournalBytes(const std::vector<Op*>& ops)
     return bytes;
 }
 
-int WriteJournal(const QByteArray& path, const QByteArray& bytes)
+// Writes a new file whole and synced, never over an existing one; call is
+// what the trace sees the write as.
+int CreateSynced(const QByteArray& path, const QByteArray& bytes, const char* call = "write",
+                 mode_t mode = 0666)
 {
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     if (fd < 0)
         return errno;
     int error = 0;
-    T("journal", path);
+    T(call, path);
     if (!WriteAll(fd, bytes, &error) || ::fdatasync(fd) != 0) {
         if (!error)
             error = errno;
@@ -308,10 +311,19 @@ int WriteJournal(const QByteArray& path, const QByteArray& bytes)
     }
     T("fdatasync", path);
     error = CloseChecked(fd, path);
-    if (!error)
-        error = SyncDir(DirOf(path));
     if (error)
         ::unlink(path.constData());
+    return error;
+}
+
+int WriteJournal(const QByteArray& path, const QByteArray& bytes)
+{
+    int error = CreateSynced(path, bytes, "journal", 0644);
+    if (!error) {
+        error = SyncDir(DirOf(path));
+        if (error)
+            ::unlink(path.constData());
+    }
     return error;
 }
 
@@ -631,28 +643,6 @@ QByteArray AlternateName(const QByteArray& name, int k)
     const qsizetype dot = name.lastIndexOf('.');
     const QByteArray mark = " (" + QByteArray::number(k) + ')';
     return dot > 0 ? name.left(dot) + mark + name.mid(dot) : name + mark;
-}
-
-// Writes a new file whole and synced, never over an existing one.
-int CreateSynced(const QByteArray& path, const QByteArray& bytes)
-{
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno;
-    int error = 0;
-    T("write", path);
-    if (!WriteAll(fd, bytes, &error) || ::fdatasync(fd) != 0) {
-        if (!error)
-            error = errno;
-        ::close(fd);
-        ::unlink(path.constData());
-        return error;
-    }
-    T("fdatasync", path);
-    error = CloseChecked(fd, path);
-    if (error)
-        ::unlink(path.constData());
-    return error;
 }
 
 // Moves every file of dir's staging folder into dir, never over an existing
