@@ -567,24 +567,24 @@ Version %1.%2</translation>
         <translation>Windows-1252: Die Datei ist kein UTF-8, daher wurde sie als Windows-1252-Text gelesen</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
-        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <location line="+11"/>
+        <source>%Ln due(s) will be added; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n Fälligkeit wird hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
-            <numerusform>%n Fälligkeiten werden hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%Ln Fälligkeit wird hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%Ln Fälligkeiten werden hinzugefügt; die ersten %1 werden gezeigt:</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Unpaid</source>
         <translation>Unbezahlt</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
-        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <source>%Ln line(s) will be left out; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n Zeile wird ausgelassen; die ersten %1 werden gezeigt:</numerusform>
-            <numerusform>%n Zeilen werden ausgelassen; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%Ln Zeile wird ausgelassen; die ersten %1 werden gezeigt:</numerusform>
+            <numerusform>%Ln Zeilen werden ausgelassen; die ersten %1 werden gezeigt:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -841,12 +841,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+537"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+538"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1: ein Rest eines unterbrochenen Speicherns, der nicht entfernt werden konnte: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-69"/>
+        <location line="-70"/>
         <source>the series &quot;%1&quot; (%n due(s))</source>
         <translation>
             <numerusform>die Serie „%1“ (%n Fälligkeit)</numerusform>
@@ -898,12 +898,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
         <translation>Eine Änderung, die ein Absturz unterbrochen hatte, wurde zurückgenommen, als hätte sie nie begonnen: %1.</translation>
     </message>
     <message numerus="yes">
-        <location line="-2"/>
+        <location line="-3"/>
         <source>%n due(s) added</source>
         <translation>
             <numerusform>%n Fälligkeit hinzugefügt</numerusform>
@@ -911,7 +911,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n due(s) not added</source>
         <translation>
             <numerusform>%n Fälligkeit nicht hinzugefügt</numerusform>
@@ -929,12 +929,12 @@ Version %1.%2</translation>
     <message>
         <location line="-815"/>
         <location line="+155"/>
-        <location line="+882"/>
+        <location line="+883"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="-1024"/>
+        <location line="-1025"/>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
@@ -942,12 +942,12 @@ Version %1.%2</translation>
         <location line="+2"/>
         <location line="+173"/>
         <location line="+12"/>
-        <location line="+844"/>
+        <location line="+845"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>„%1“ konnte nicht in %2 gespeichert werden: %3</translation>
     </message>
     <message>
-        <location line="-1002"/>
+        <location line="-1003"/>
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
@@ -1004,12 +1004,12 @@ Version %1.%2</translation>
         <translation>„%1“ wurde nicht geändert: Ein anderes Programm hat die Datei %2 geändert, seit sie gelesen wurde; diese Änderung wurde nicht überschrieben.</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
         <source>Could not save the dues to %1: %2</source>
         <translation>Die Fälligkeiten konnten nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="-714"/>
+        <location line="-715"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>„%1“ (%2) konnte nicht gelöscht werden: %3</translation>
@@ -3423,7 +3423,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
 <context>
     <name>CalendarObject</name>
     <message>
-        <location filename="../src/sync/CalendarObject.cpp" line="+147"/>
+        <location filename="../src/sync/CalendarObject.cpp" line="+125"/>
         <source>%1 (paid)</source>
         <translation>%1 (bezahlt)</translation>
     </message>
@@ -3960,12 +3960,12 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+381"/>
+        <location filename="../src/export/DueCsv.cpp" line="+382"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Die CSV-Datei %1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="-347"/>
+        <location line="-348"/>
         <source>Record ID</source>
         <translation>Eintragskennung</translation>
     </message>
@@ -4040,7 +4040,7 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>Komma</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>the file is not UTF-8 text</source>
         <translation>die Datei ist kein UTF-8-Text</translation>
     </message>
@@ -4050,17 +4050,17 @@ Dieses Fenster zu %1 wechseln? Das für den nächsten Start eingestellte Arbeits
         <translation>die Datei beginnt als UTF-16-Text, ist es aber nicht</translation>
     </message>
     <message>
-        <location line="+428"/>
+        <location line="+430"/>
         <source>the file changed since it was read; read it again</source>
         <translation>die Datei hat sich seit dem Lesen geändert; lesen Sie sie erneut</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="-437"/>
         <source>the file starts as UTF-8 text but is not</source>
         <translation>die Datei beginnt als UTF-8-Text, ist es aber nicht</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>the file is empty: a header row is needed</source>
         <translation>die Datei ist leer: eine Kopfzeile wird gebraucht</translation>
     </message>
@@ -4462,7 +4462,7 @@ Wollen Sie die Datei ersetzen?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+100"/>
+        <location filename="../src/export/IcsExport.cpp" line="+76"/>
         <source>Pay To: %1</source>
         <translation>Empfänger: %1</translation>
     </message>
@@ -5302,12 +5302,12 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/model/store/SaveFile.cpp" line="+512"/>
+        <location filename="../src/model/store/SaveFile.cpp" line="+524"/>
         <source>another program kept the folder locked for writing too long</source>
         <translation>ein anderes Programm hielt den Ordner zu lange zum Schreiben gesperrt</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+158"/>
         <location line="+99"/>
         <source>%1: a change that was interrupted could not be finished: %2</source>
         <translation>%1: eine unterbrochene Änderung konnte nicht zu Ende geführt werden: %2</translation>
@@ -5323,7 +5323,7 @@ Monat und im Jahr kostet, und ihre letzte Betragsänderung; die Fälligkeiten oh
         <translation>%1 konnte nicht auf den Datenträger geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <location line="+40"/>
         <source>an earlier file of the same change could not be written</source>
         <translation>eine frühere Datei derselben Änderung konnte nicht geschrieben werden</translation>

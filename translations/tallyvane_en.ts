@@ -75,15 +75,15 @@
 <context>
     <name>CCsvImportDlg</name>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+227"/>
-        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <location filename="../src/ui/dialogs/CCsvImportDlg.cpp" line="+228"/>
+        <source>%Ln due(s) will be added; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n due will be added; the first %1 are shown:</numerusform>
-            <numerusform>%n dues will be added; the first %1 are shown:</numerusform>
+            <numerusform>%Ln due will be added; the first %1 are shown:</numerusform>
+            <numerusform>%Ln dues will be added; the first %1 are shown:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+2"/>
         <source>%n due(s) will be added:</source>
         <translation>
             <numerusform>%n due will be added:</numerusform>
@@ -92,10 +92,10 @@
     </message>
     <message numerus="yes">
         <location line="+33"/>
-        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <source>%Ln line(s) will be left out; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n line will be left out; the first %1 are shown:</numerusform>
-            <numerusform>%n lines will be left out; the first %1 are shown:</numerusform>
+            <numerusform>%Ln line will be left out; the first %1 are shown:</numerusform>
+            <numerusform>%Ln lines will be left out; the first %1 are shown:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -169,7 +169,7 @@
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n due(s) not added</source>
         <translation>
             <numerusform>%n due not added</numerusform>
@@ -362,7 +362,7 @@
 <context>
     <name>DueCsv</name>
     <message numerus="yes">
-        <location filename="../src/export/DueCsv.cpp" line="+497"/>
+        <location filename="../src/export/DueCsv.cpp" line="+499"/>
         <source>the header (split at each %1) lacks the column(s) %2</source>
         <translation>
             <numerusform>the header (split at each %1) lacks the column %2</numerusform>

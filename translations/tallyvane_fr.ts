@@ -567,24 +567,24 @@ Version %1.%2</translation>
         <translation>Windows-1252&#xa0;: le fichier n&apos;est pas en UTF-8, il a donc été lu comme texte Windows-1252</translation>
     </message>
     <message numerus="yes">
-        <location line="+10"/>
-        <source>%n due(s) will be added; the first %1 are shown:</source>
+        <location line="+11"/>
+        <source>%Ln due(s) will be added; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n échéance sera ajoutée ; les %1 premières sont affichées :</numerusform>
-            <numerusform>%n échéances seront ajoutées ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%Ln échéance sera ajoutée ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%Ln échéances seront ajoutées ; les %1 premières sont affichées :</numerusform>
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+20"/>
         <source>Unpaid</source>
         <translation>Impayée</translation>
     </message>
     <message numerus="yes">
         <location line="+15"/>
-        <source>%n line(s) will be left out; the first %1 are shown:</source>
+        <source>%Ln line(s) will be left out; the first %1 are shown:</source>
         <translation>
-            <numerusform>%n ligne sera ignorée ; les %1 premières sont affichées :</numerusform>
-            <numerusform>%n lignes seront ignorées ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%Ln ligne sera ignorée ; les %1 premières sont affichées :</numerusform>
+            <numerusform>%Ln lignes seront ignorées ; les %1 premières sont affichées :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -841,12 +841,12 @@ Version %1.%2</translation>
 <context>
     <name>CDueStore</name>
     <message>
-        <location filename="../src/model/store/CDueStore.cpp" line="+537"/>
+        <location filename="../src/model/store/CDueStore.cpp" line="+538"/>
         <source>%1: a leftover of an interrupted save that could not be removed: %2</source>
         <translation>%1&#xa0;: reste d&apos;un enregistrement interrompu qui n&apos;a pas pu être supprimé&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
-        <location line="-69"/>
+        <location line="-70"/>
         <source>the series &quot;%1&quot; (%n due(s))</source>
         <translation>
             <numerusform>la série « %1 » (%n échéance)</numerusform>
@@ -898,12 +898,12 @@ Version %1.%2</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>A change that a crash interrupted was taken back, as if it had not begun: %1.</source>
         <translation>Une modification interrompue par un plantage a été annulée, comme si elle n’avait pas commencé : %1.</translation>
     </message>
     <message numerus="yes">
-        <location line="-2"/>
+        <location line="-3"/>
         <source>%n due(s) added</source>
         <translation>
             <numerusform>%n échéance ajoutée</numerusform>
@@ -911,7 +911,7 @@ Version %1.%2</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+4"/>
         <source>%n due(s) not added</source>
         <translation>
             <numerusform>%n échéance non ajoutée</numerusform>
@@ -929,12 +929,12 @@ Version %1.%2</translation>
     <message>
         <location line="-815"/>
         <location line="+155"/>
-        <location line="+882"/>
+        <location line="+883"/>
         <source>Could not save &quot;%1&quot;: %2</source>
         <translation>Impossible d’enregistrer « %1 » : %2</translation>
     </message>
     <message>
-        <location line="-1024"/>
+        <location line="-1025"/>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;: %2</translation>
     </message>
@@ -942,12 +942,12 @@ Version %1.%2</translation>
         <location line="+2"/>
         <location line="+173"/>
         <location line="+12"/>
-        <location line="+844"/>
+        <location line="+845"/>
         <source>Could not save &quot;%1&quot; to %2: %3</source>
         <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;» dans %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="-1002"/>
+        <location line="-1003"/>
         <source>Could not write %1: %2</source>
         <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
@@ -1004,12 +1004,12 @@ Version %1.%2</translation>
         <translation>« %1 » n’a pas été modifié : un autre programme a modifié son fichier %2 depuis sa lecture ; cette modification n’a pas été écrasée.</translation>
     </message>
     <message>
-        <location line="+91"/>
+        <location line="+92"/>
         <source>Could not save the dues to %1: %2</source>
         <translation>Impossible d’enregistrer les échéances dans %1 : %2</translation>
     </message>
     <message>
-        <location line="-714"/>
+        <location line="-715"/>
         <location line="+4"/>
         <source>Could not delete &quot;%1&quot; (%2): %3</source>
         <translation>Impossible de supprimer «&#xa0;%1&#xa0;» (%2)&#xa0;: %3</translation>
@@ -3423,7 +3423,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
 <context>
     <name>CalendarObject</name>
     <message>
-        <location filename="../src/sync/CalendarObject.cpp" line="+147"/>
+        <location filename="../src/sync/CalendarObject.cpp" line="+125"/>
         <source>%1 (paid)</source>
         <translation>%1 (payée)</translation>
     </message>
@@ -3960,12 +3960,12 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
-        <location filename="../src/export/DueCsv.cpp" line="+381"/>
+        <location filename="../src/export/DueCsv.cpp" line="+382"/>
         <source>Could not write the CSV file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier CSV %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="-347"/>
+        <location line="-348"/>
         <source>Record ID</source>
         <translation>Identifiant d&apos;enregistrement</translation>
     </message>
@@ -4040,7 +4040,7 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>virgule</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+59"/>
         <source>the file is not UTF-8 text</source>
         <translation>le fichier n’est pas du texte UTF-8</translation>
     </message>
@@ -4050,17 +4050,17 @@ Passer cette fenêtre à %1&#xa0;? Le dossier de travail choisi pour le prochain
         <translation>le fichier commence comme un texte UTF-16 mais n&apos;en est pas un</translation>
     </message>
     <message>
-        <location line="+428"/>
+        <location line="+430"/>
         <source>the file changed since it was read; read it again</source>
         <translation>le fichier a changé depuis sa lecture ; relisez-le</translation>
     </message>
     <message>
-        <location line="-435"/>
+        <location line="-437"/>
         <source>the file starts as UTF-8 text but is not</source>
         <translation>le fichier commence comme un texte UTF-8 mais n&apos;en est pas un</translation>
     </message>
     <message>
-        <location line="+195"/>
+        <location line="+196"/>
         <source>the file is empty: a header row is needed</source>
         <translation>le fichier est vide&#xa0;: une ligne d&apos;en-tête est nécessaire</translation>
     </message>
@@ -4462,7 +4462,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>IcsExport</name>
     <message>
-        <location filename="../src/export/IcsExport.cpp" line="+100"/>
+        <location filename="../src/export/IcsExport.cpp" line="+76"/>
         <source>Pay To: %1</source>
         <translation>Bénéficiaire&#xa0;: %1</translation>
     </message>
@@ -5302,12 +5302,12 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
 <context>
     <name>SaveFile</name>
     <message>
-        <location filename="../src/model/store/SaveFile.cpp" line="+512"/>
+        <location filename="../src/model/store/SaveFile.cpp" line="+524"/>
         <source>another program kept the folder locked for writing too long</source>
         <translation>un autre programme a gardé le dossier verrouillé trop longtemps</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+158"/>
         <location line="+99"/>
         <source>%1: a change that was interrupted could not be finished: %2</source>
         <translation>%1 : une modification interrompue n’a pas pu être menée à son terme : %2</translation>
@@ -5323,7 +5323,7 @@ par mois et par an, et son dernier changement de montant&#xa0;; les échéances 
         <translation>%1 n’a pas pu être écrit sur le disque : %2</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+26"/>
         <location line="+40"/>
         <source>an earlier file of the same change could not be written</source>
         <translation>un fichier précédent de la même modification n’a pas pu être écrit</translation>

@@ -225,7 +225,7 @@ void CCsvImportDlg::Show()
     const qsizetype shown = m_reading.lines.size();
     m_addedLabel->setText(
         shown < m_reading.lineCount
-            ? tr("%n due(s) will be added; the first %1 are shown:", nullptr, int(m_reading.lineCount))
+            ? tr("%Ln due(s) will be added; the first %1 are shown:", nullptr, int(m_reading.lineCount))
                   .arg(QLocale().toString(shown))
             : tr("%n due(s) will be added:", nullptr, int(m_reading.lineCount)));
     m_added->clearContents();
@@ -260,7 +260,7 @@ void CCsvImportDlg::Show()
 
     const qsizetype shownRejected = m_reading.rejected.size();
     m_rejectedLabel->setText(shownRejected < m_reading.rejectedCount
-                                 ? tr("%n line(s) will be left out; the first %1 are shown:", nullptr,
+                                 ? tr("%Ln line(s) will be left out; the first %1 are shown:", nullptr,
                                       int(m_reading.rejectedCount))
                                        .arg(QLocale().toString(shownRejected))
                                  : tr("%n line(s) will be left out:", nullptr, int(m_reading.rejectedCount)));
