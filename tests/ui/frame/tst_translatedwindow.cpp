@@ -52,6 +52,26 @@
 #include <memory>
 
 namespace {
+// A text as each shipped language shows it: rows of (locale, label, text).
+struct LabelTexts
+{
+    const char* label;
+    const char* en;
+    const char* de;
+    const char* fr;
+};
+
+template <size_t N> void AddLabelRows(const LabelTexts (&labels)[N], bool swissGerman)
+{
+    for (const LabelTexts& l : labels) {
+        QTest::addRow("English: %s", l.label) << "en_US" << l.label << QString::fromUtf8(l.en);
+        QTest::addRow("German: %s", l.label) << "de_DE" << l.label << QString::fromUtf8(l.de);
+        if (swissGerman)
+            QTest::addRow("German of Switzerland: %s", l.label)
+                << "de_CH" << l.label << QString::fromUtf8(l.de);
+        QTest::addRow("French: %s", l.label) << "fr_FR" << l.label << QString::fromUtf8(l.fr);
+    }
+}
 // The letter after a single "&", lower case; null without one.
 QChar Accelerator(const QString& text)
 {
@@ -129,13 +149,7 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
-        const struct
-        {
-            const char* label;
-            const char* en;
-            const char* de;
-            const char* fr;
-        } labels[] = {
+        const LabelTexts labels[] = {
             {"first menu", "&File", "&Datei", "&Fichier"},
             {"due menu", "&Due", "F&älligkeit", "&Échéance"},
             {"new command", "&New", "&Neu", "&Nouvelle"},
@@ -149,13 +163,7 @@ private slots:
             {"working directory dialog", "Working Directory", "Arbeitsverzeichnis", "Dossier de travail"},
             {"print dialog", "Print", "Drucken", "Imprimer"},
         };
-        for (const auto& l : labels) {
-            QTest::addRow("English: %s", l.label) << "en_US" << l.label << QString::fromUtf8(l.en);
-            QTest::addRow("German: %s", l.label) << "de_DE" << l.label << QString::fromUtf8(l.de);
-            QTest::addRow("German of Switzerland: %s", l.label)
-                << "de_CH" << l.label << QString::fromUtf8(l.de);
-            QTest::addRow("French: %s", l.label) << "fr_FR" << l.label << QString::fromUtf8(l.fr);
-        }
+        AddLabelRows(labels, true);
     }
 
     // Alt and a letter reaches one menu, and within a menu one item: in every
@@ -379,24 +387,14 @@ private slots:
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
-        const struct
-        {
-            const char* label;
-            const char* en;
-            const char* de;
-            const char* fr;
-        } labels[] = {
+        const LabelTexts labels[] = {
             {"question's yes", "&Yes", "&Ja", "&Oui"},
             {"question's no", "&No", "&Nein", "&Non"},
             {"file dialog's folder", "Look in:", "Suchen in:", "Voir dans :"},
             {"print dialog", "Print", "Drucken", "Imprimer"},
             {"print preview", "Print Preview", "Druckvorschau", "Aperçu avant impression"},
         };
-        for (const auto& l : labels) {
-            QTest::addRow("English: %s", l.label) << "en_US" << l.label << QString::fromUtf8(l.en);
-            QTest::addRow("German: %s", l.label) << "de_DE" << l.label << QString::fromUtf8(l.de);
-            QTest::addRow("French: %s", l.label) << "fr_FR" << l.label << QString::fromUtf8(l.fr);
-        }
+        AddLabelRows(labels, false);
     }
 
     void qtOwnTexts()
